@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Named notifications, delivered synchronously on the posting thread.
+class NotificationCenter {
+public:
+    struct Notification {
+        std::string name;
+        const void* object = nullptr;
+    };
+    using Callback = std::function<void(const Notification&)>;
+    using ObserverId = std::uint64_t;
+
+    // object nullptr: from any sender.
+    ObserverId addObserver(const std::string& name, const void* object, Callback callback);
+    void removeObserver(ObserverId id);
+    void postNotificationName(const std::string& name, const void* object);
+
+    static NotificationCenter& defaultCenter();
+
+private:
+    struct Observer {
+        ObserverId id;
+        std::string name;
+        const void* object;
+        Callback callback;
+    };
+    std::vector<Observer> m_observers;
+    ObserverId m_nextId = 1;
+};

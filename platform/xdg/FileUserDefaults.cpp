@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileUserDefaults.h"
+
+#include "../Log.h"
+#include "PlistCodec.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+constexpr mode_t kFileMode = 0600;
+constexpr mode_t kFolderMode = 0700;
+
+void makeFolders(const std::string& path) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+        ::mkdir(path.substr(0, slash).c_str(), kFolderMode);
+}
+
+std::string timestamp() {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &tm);
+    return buffer;
+}
+
+bool exists(const std::string& path) {
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+} // namespace
+
+FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls)
+    : m_path(std::move(path)), m_writer(std::move(calls)) {
+    load();
+}
+
+std::string FileUserDefaults::defaultPath() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (config && config[0] == '/') {
+        base = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home && home[0] ? home : ".") + "/.config";
+    }
+    return base + "/redizado/defaults.plist";
+}
+
+void FileUserDefaults::load() {
+    std::ifstream in(m_path, std::ios::binary);
+    if (!in) {
+        if (exists(m_path))
+            setAside(std::string("it cannot be opened: ") + std::strerror(errno));
+        return;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        setAside("it cannot be read");
+        return;
+    }
+    std::string why;
+    auto values = plist_codec::fromBytes(bytes.view(), &why);
+    if (!values) {
+        setAside(why);
+        return;
+    }
+    m_values = std::move(*values);
+}
+
+void FileUserDefaults::setAside(const std::string& why) {
+    std::string aside = m_path + ".unreadable-" + timestamp();
+    for (int n = 2; exists(aside); ++n)
+        aside = m_path + ".unreadable-" + timestamp() + "-" + std::to_string(n);
+    if (std::rename(m_path.c_str(), aside.c_str()) == 0) {
+        m_setAsidePath = aside;
+        logLine("store", "preferences file " + m_path + " is unreadable (" + why + "); kept it as " + aside +
+                             " and started with empty preferences");
+    } else {
+        m_mustNotWrite = true;
+        logLine("store", "preferences file " + m_path + " is unreadable (" + why + ") and could not be moved to " +
+                             aside + ": " + std::strerror(errno) + "; changes will not be saved");
+    }
+}
+
+std::optional<plist_value::Value> FileUserDefaults::objectForKey(const std::string& key) const {
+    const auto it = m_values.find(key);
+    if (it == m_values.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void FileUserDefaults::setObject(const std::string& key, plist_value::Value value) {
+    m_values.insert_or_assign(key, std::move(value));
+}
+
+bool FileUserDefaults::synchronize() {
+    if (m_mustNotWrite)
+        return false;
+    makeFolders(m_path);
+    return m_writer.replace(m_path, plist_codec::toXml(m_values), kFileMode);
+}

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlistCodec.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <plist/plist.h>
+
+namespace plist_codec {
+namespace {
+
+using namespace plist_value;
+
+// Property-list dates count from 2001-01-01.
+constexpr double kReferenceDateSince1970 = 978307200.0;
+// Deeper than any file we write; guards the recursion against a hostile file.
+constexpr int kMaxDepth = 256;
+
+struct NodeDeleter {
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using Node = std::unique_ptr<void, NodeDeleter>;
+
+plist_t toNode(const Value& value);
+
+plist_t toNode(const Dictionary& dict) {
+    plist_t node = plist_new_dict();
+    for (const auto& [key, value] : dict)
+        plist_dict_set_item(node, key.c_str(), toNode(value));
+    return node;
+}
+
+plist_t toNode(const Value& value) {
+    if (auto b = value.get<bool>())
+        return plist_new_bool(*b ? 1 : 0);
+    if (auto i = value.get<std::int64_t>())
+        return plist_new_uint(static_cast<uint64_t>(*i));
+    if (auto d = value.get<double>())
+        return plist_new_real(*d);
+    if (auto s = value.get<std::string>())
+        return plist_new_string(s->c_str());
+    if (auto date = value.get<Date>()) {
+        const double since = (*date ? (*date)->secondsSince1970 : 0) - kReferenceDateSince1970;
+        const double whole = std::floor(since);
+        const auto sec = static_cast<int32_t>(std::clamp(whole, -2147483648.0, 2147483647.0));
+        return plist_new_date(sec, static_cast<int32_t>((since - whole) * 1e6));
+    }
+    if (auto data = value.get<Data>())
+        return plist_new_data(reinterpret_cast<const char*>(data->data()), data->size());
+    if (auto array = value.get<Array>()) {
+        plist_t node = plist_new_array();
+        for (const auto& element : *array)
+            plist_array_append_item(node, toNode(element));
+        return node;
+    }
+    return toNode(*value.get<Dictionary>());
+}
+
+std::optional<Value> fromNode(plist_t node, int depth);
+
+std::optional<Dictionary> dictFromNode(plist_t node, int depth) {
+    Dictionary dict;
+    plist_dict_iter it = nullptr;
+    plist_dict_new_iter(node, &it);
+    for (;;) {
+        char* key = nullptr;
+        plist_t child = nullptr;
+        plist_dict_next_item(node, it, &key, &child);
+        if (!child) {
+            free(key);
+            break;
+        }
+        auto value = fromNode(child, depth + 1);
+        if (value && key)
+            dict.insert_or_assign(key, std::move(*value));
+        free(key);
+    }
+    free(it);
+    return dict;
+}
+
+std::optional<Value> fromNode(plist_t node, int depth) {
+    if (depth > kMaxDepth)
+        return std::nullopt;
+    switch (plist_get_node_type(node)) {
+    case PLIST_BOOLEAN: {
+        uint8_t b = 0;
+        plist_get_bool_val(node, &b);
+        return Value(b != 0);
+    }
+    case PLIST_UINT: {
+        uint64_t u = 0;
+        plist_get_uint_val(node, &u);
+        return Value(static_cast<std::int64_t>(u));
+    }
+    case PLIST_REAL: {
+        double d = 0;
+        plist_get_real_val(node, &d);
+        return Value(d);
+    }
+    case PLIST_STRING:
+    case PLIST_KEY: {
+        char* s = nullptr;
+        plist_get_string_val(node, &s);
+        std::string text = s ? s : "";
+        free(s);
+        return Value(std::move(text));
+    }
+    case PLIST_DATE: {
+        int32_t sec = 0, usec = 0;
+        plist_get_date_val(node, &sec, &usec);
+        return Value(makeDate(kReferenceDateSince1970 + sec + usec / 1e6));
+    }
+    case PLIST_DATA: {
+        char* bytes = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(node, &bytes, &length);
+        Data data(bytes, bytes + length);
+        free(bytes);
+        return Value(std::move(data));
+    }
+    case PLIST_ARRAY: {
+        Array array;
+        const uint32_t n = plist_array_get_size(node);
+        array.reserve(n);
+        for (uint32_t i = 0; i < n; ++i) {
+            if (auto element = fromNode(plist_array_get_item(node, i), depth + 1))
+                array.push_back(std::move(*element));
+        }
+        return Value(std::move(array));
+    }
+    case PLIST_DICT:
+        return Value(*dictFromNode(node, depth));
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::string toXml(const Dictionary& root) {
+    Node node(toNode(root));
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node.get(), &xml, &length);
+    std::string text(xml ? xml : "", xml ? length : 0);
+    plist_to_xml_free(xml);
+    return text;
+}
+
+std::optional<Dictionary> fromBytes(std::string_view bytes, std::string* whyNot) {
+    auto reason = [&](const char* why) {
+        if (whyNot)
+            *whyNot = why;
+        return std::nullopt;
+    };
+    if (bytes.empty())
+        return reason("the file is empty");
+    if (bytes.size() > std::numeric_limits<uint32_t>::max())
+        return reason("the file is too large");
+    plist_t raw = nullptr;
+    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &raw);
+    Node node(raw);
+    if (!node)
+        return reason("not a property list");
+    if (plist_get_node_type(node.get()) != PLIST_DICT)
+        return reason("its top level is not a dictionary");
+    return dictFromNode(node.get(), 0);
+}
+
+} // namespace plist_codec

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLJotlingManager.h"
+
+#include "PreferencesKeys.h"
+#include "platform/Log.h"
+#include "platform/NotificationCenter.h"
+#include "platform/UserDefaults.h"
+
+#include <algorithm>
+
+using namespace plist_value;
+
+namespace {
+// The first record of list whose creation date is the very same object as date's.
+JLJotlingManager::List::iterator findSameItem(JLJotlingManager::List& list, const Date& date) {
+    return std::find_if(list.begin(), list.end(),
+                        [&](const std::shared_ptr<JLJotling>& r) { return r->dateCreated() == date; });
+}
+} // namespace
+
+JLJotlingManager::JLJotlingManager(UserDefaults& defaults, NotificationCenter& center)
+    : m_defaults(defaults), m_center(center) {
+    retrieveData();
+    reconcileStoredCount();
+}
+
+JLJotlingManager& JLJotlingManager::sharedManager() {
+    static JLJotlingManager manager(UserDefaults::standardUserDefaults(), NotificationCenter::defaultCenter());
+    return manager;
+}
+
+void JLJotlingManager::retrieveData() {
+    const auto stored = m_defaults.objectForKey(keys::allRedizado);
+    if (!stored)
+        return;
+    const Array* array = stored->get<Array>();
+    if (!array) {
+        logLine("store", "\"allRedizado\" is not a list; no items loaded");
+        return;
+    }
+    std::size_t index = 0;
+    for (const Value& element : *array) {
+        const Dictionary* dictionary = element.get<Dictionary>();
+        if (!dictionary) {
+            logLine("store", "item " + std::to_string(index) + " of \"allRedizado\" is not a dictionary; skipped");
+        } else {
+            auto record = std::make_shared<JLJotling>(*dictionary);
+            if (!record->completed())
+                m_todoRedizado.push_back(record);
+            m_redizado.push_back(std::move(record));
+        }
+        ++index;
+    }
+}
+
+// The tray shows the stored count; one left stale by a crash or a hand edit would be a wrong count.
+void JLJotlingManager::reconcileStoredCount() {
+    const auto count = static_cast<std::int64_t>(m_todoRedizado.size());
+    if (m_defaults.integerForKey(keys::toDoCountKey) != count)
+        updateToDoCount();
+}
+
+void JLJotlingManager::saveData() {
+    Array array;
+    array.reserve(m_redizado.size());
+    for (const auto& record : m_redizado) {
+        if (const Dictionary* dictionary = record->dictionary())
+            array.emplace_back(*dictionary);
+    }
+    m_defaults.setObject(keys::allRedizado, Value(std::move(array)));
+    m_defaults.synchronize();
+}
+
+void JLJotlingManager::updateTodoRedizado() {
+    m_todoRedizado.clear();
+    for (const auto& record : m_redizado) {
+        if (!record->completed())
+            m_todoRedizado.push_back(record);
+    }
+}
+
+void JLJotlingManager::updateToDoCount() {
+    // Stored before the post: observers read the count back from the store.
+    m_defaults.setInteger(keys::toDoCountKey, static_cast<std::int64_t>(m_todoRedizado.size()));
+    m_defaults.synchronize();
+    m_center.postNotificationName(notifications::toDoCountChanged, this);
+}
+
+void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
+    if (!title.empty()) {
+        auto record = std::make_shared<JLJotling>(title);
+        m_todoRedizado.insert(m_todoRedizado.begin(), record);
+        m_redizado.insert(m_redizado.begin(), std::move(record));
+    }
+    saveData();
+    updateToDoCount();
+}
+
+std::shared_ptr<JLJotling> JLJotlingManager::recordAt(std::int64_t index, bool fromTodoRedizado) const {
+    const List& list = fromTodoRedizado ? m_todoRedizado : m_redizado;
+    if (index < 0 || static_cast<std::uint64_t>(index) >= list.size()) {
+        logLine("store", "row " + std::to_string(index) + " is outside the list; nothing changed");
+        return nullptr;
+    }
+    return list[static_cast<std::size_t>(index)];
+}
+
+void JLJotlingManager::removeEntryAtIndex(std::int64_t index, bool fromTodoRedizado) {
+    const auto record = recordAt(index, fromTodoRedizado);
+    if (!record)
+        return;
+    if (fromTodoRedizado) {
+        m_todoRedizado.erase(m_todoRedizado.begin() + index);
+        const auto same = findSameItem(m_redizado, record->dateCreated());
+        if (same != m_redizado.end()) {
+            const auto match = *same;
+            std::erase(m_redizado, match);
+        }
+    } else {
+        m_redizado.erase(m_redizado.begin() + index);
+        updateTodoRedizado();
+    }
+    saveData();
+    updateToDoCount();
+}
+
+void JLJotlingManager::completeEntry(bool completed, std::int64_t index, bool fromTodoRedizado) {
+    const auto record = recordAt(index, fromTodoRedizado);
+    if (!record)
+        return;
+    if (fromTodoRedizado) {
+        m_todoRedizado.erase(m_todoRedizado.begin() + index);
+        const auto same = findSameItem(m_redizado, record->dateCreated());
+        if (same != m_redizado.end())
+            (*same)->setCompleted(completed);
+    } else {
+        record->setCompleted(completed);
+        updateTodoRedizado();
+    }
+    saveData();
+    updateToDoCount();
+}
+
+void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index, bool fromTodoRedizado) {
+    const auto record = recordAt(index, fromTodoRedizado);
+    if (!record)
+        return;
+    record->setTitle(title);
+    List& other = fromTodoRedizado ? m_redizado : m_todoRedizado;
+    const auto same = findSameItem(other, record->dateCreated());
+    if (same != other.end())
+        (*same)->setTitle(title);
+    saveData();
+}

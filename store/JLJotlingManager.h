@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JLJotling.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class NotificationCenter;
+class UserDefaults;
+
+// The one store of items: the full list, its to-do subset (the same records) and the stored to-do count.
+// Every change is written through at once.
+class JLJotlingManager final {
+public:
+    using List = std::vector<std::shared_ptr<JLJotling>>;
+
+    // Loads at once from defaults; posts on center.
+    JLJotlingManager(UserDefaults& defaults, NotificationCenter& center);
+
+    // The process-wide instance over the standard store and the default center, made and loaded on first use.
+    static JLJotlingManager& sharedManager();
+
+    List& redizado() { return m_redizado; }
+    const List& redizado() const { return m_redizado; }
+    void setRedizado(List list) { m_redizado = std::move(list); }
+    List& todoRedizado() { return m_todoRedizado; }
+    const List& todoRedizado() const { return m_todoRedizado; }
+    void setTodoRedizado(List list) { m_todoRedizado = std::move(list); }
+
+    void retrieveData();
+    void saveData();
+    void updateTodoRedizado();
+    void updateToDoCount();
+
+    void addJotlingWithTitle(const std::string& title);
+    void removeEntryAtIndex(std::int64_t index, bool fromTodoRedizado);
+    void completeEntry(bool completed, std::int64_t index, bool fromTodoRedizado);
+    void renameEntry(const std::string& title, std::int64_t index, bool fromTodoRedizado);
+
+private:
+    // The record at a row of the chosen list, or nothing for a row outside it.
+    std::shared_ptr<JLJotling> recordAt(std::int64_t index, bool fromTodoRedizado) const;
+    void reconcileStoredCount();
+
+    UserDefaults& m_defaults;
+    NotificationCenter& m_center;
+    List m_redizado;
+    List m_todoRedizado;
+};

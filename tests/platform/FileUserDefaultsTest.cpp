@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/xdg/FileUserDefaults.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+using namespace plist_value;
+
+namespace {
+
+class FileUserDefaultsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/redizado-defaults-XXXXXX";
+        folder = ::mkdtemp(tmpl);
+        path = folder + "/redizado/defaults.plist";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    void writeFile(const std::string& contents) {
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << contents;
+    }
+    std::string readFile(const std::string& p) const {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::vector<std::string> asideFiles() const {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(fs::path(path).parent_path()))
+            if (e.path().filename().string().starts_with("defaults.plist.unreadable-"))
+                out.push_back(e.path().string());
+        return out;
+    }
+
+    std::string folder;
+    std::string path;
+};
+
+TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTrip) {
+    const Dictionary nested{{"inner", Array{Value(true), Value(std::int64_t{-3})}}};
+    const Array list{Value("milk \u2014 \u00e9\u23B5"), Value(nested)};
+    {
+        FileUserDefaults defaults(path);
+        defaults.setBool("flag", true);
+        defaults.setInteger("big", 9'000'000'000'000'000'000LL);
+        defaults.setInteger("negative", -42);
+        defaults.setObject("real", 2.5);
+        defaults.setObject("text", "<b>not markup</b> & \"quotes\"\ttab");
+        defaults.setObject("date", makeDate(1'700'000'000));
+        defaults.setObject("data", Data{0, 1, 255});
+        defaults.setObject("list", list);
+        ASSERT_TRUE(defaults.synchronize());
+    }
+    FileUserDefaults reloaded(path);
+    EXPECT_TRUE(reloaded.boolForKey("flag"));
+    EXPECT_EQ(reloaded.integerForKey("big"), 9'000'000'000'000'000'000LL);
+    EXPECT_EQ(reloaded.integerForKey("negative"), -42);
+    EXPECT_EQ(*reloaded.objectForKey("real"), Value(2.5));
+    EXPECT_EQ(*reloaded.objectForKey("text"), Value("<b>not markup</b> & \"quotes\"\ttab"));
+    EXPECT_EQ(*reloaded.objectForKey("date"), Value(makeDate(1'700'000'000)));
+    EXPECT_EQ(*reloaded.objectForKey("data"), Value(Data{0, 1, 255}));
+    EXPECT_EQ(*reloaded.objectForKey("list"), Value(list));
+    EXPECT_FALSE(reloaded.objectForKey("missing"));
+    EXPECT_EQ(reloaded.setAsidePath(), "");
+}
+
+TEST_F(FileUserDefaultsTest, FileIsPrivateToTheUser) {
+    FileUserDefaults defaults(path);
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+    struct stat st{};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()), 1);
+}
+
+struct BadFile {
+    const char* name;
+    std::string contents;
+};
+
+class UnreadableFileTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(UnreadableFileTest, IsKeptAsideAndNeverOverwritten) {
+    writeFile(GetParam().contents);
+    FileUserDefaults defaults(path);
+
+    EXPECT_FALSE(defaults.objectForKey("allRedizado"));
+    const auto aside = asideFiles();
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(defaults.setAsidePath(), aside[0]);
+    EXPECT_EQ(readFile(aside[0]), GetParam().contents);
+
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+    EXPECT_EQ(readFile(aside[0]), GetParam().contents);
+    EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
+}
+
+const std::string kValidXml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                              "<key>allRedizado</key><array><dict><key>JotlingTitle</key><string>A</string>"
+                              "</dict></array></dict></plist>\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFiles, UnreadableFileTest,
+    ::testing::Values(BadFile{"Garbage", "this is not a property list at all"},
+                      BadFile{"Truncated", kValidXml.substr(0, kValidXml.size() / 2)},
+                      BadFile{"ArrayAtTop", "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>"},
+                      BadFile{"StringAtTop", "<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>"},
+                      BadFile{"Empty", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FileUserDefaultsTest, HandWrittenFileIsRead) {
+    writeFile(kValidXml);
+    FileUserDefaults defaults(path);
+    const auto list = defaults.objectForKey("allRedizado");
+    ASSERT_TRUE(list && list->get<Array>());
+    EXPECT_EQ(list->get<Array>()->size(), 1u);
+    EXPECT_TRUE(asideFiles().empty());
+}
+
+struct FailingStep {
+    const char* name;
+    int error;
+    FileCalls calls;
+};
+
+FileCalls failing(const std::string& step, int error) {
+    FileCalls calls = FileCalls::real();
+    if (step == "write")
+        calls.write = [error](int, const void*, size_t) -> ssize_t {
+            errno = error;
+            return -1;
+        };
+    if (step == "fsync")
+        calls.fsync = [error](int) {
+            errno = error;
+            return -1;
+        };
+    if (step == "rename")
+        calls.rename = [error](const char*, const char*) {
+            errno = error;
+            return -1;
+        };
+    return calls;
+}
+
+class FailedSaveTest : public FileUserDefaultsTest,
+                       public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(FailedSaveTest, LeavesTheOldFileIntactAndKeepsTheValueInMemory) {
+    {
+        FileUserDefaults first(path);
+        first.setObject("title", "old");
+        ASSERT_TRUE(first.synchronize());
+    }
+    const std::string before = readFile(path);
+
+    FileUserDefaults defaults(path, failing(GetParam().first, GetParam().second));
+    defaults.setObject("title", "new");
+    EXPECT_FALSE(defaults.synchronize());
+
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(*defaults.objectForKey("title"), Value("new"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest,
+                         ::testing::Values(std::pair{"write", ENOSPC}, std::pair{"fsync", EIO},
+                                           std::pair{"rename", EACCES}),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
+    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    EXPECT_EQ(FileUserDefaults::defaultPath(), folder + "/redizado/defaults.plist");
+    ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    ::setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(FileUserDefaults::defaultPath(), "/home/someone/.config/redizado/defaults.plist");
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/NotificationCenter.h"
+#include "platform/memory/MemoryUserDefaults.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+
+#include <gtest/gtest.h>
+
+using namespace plist_value;
+
+namespace {
+
+Dictionary item(const std::string& title, bool checked, Date date = nullptr) {
+    return {{keys::jotlingTitle, Value(title)},
+            {keys::jotlingCreatedDate, Value(date ? date : makeDate(1000))},
+            {keys::jotlingChecked, Value(checked)}};
+}
+
+class JLJotlingManagerTest : public ::testing::Test {
+protected:
+    // Stores the items, builds the manager, and starts counting from there.
+    JLJotlingManager& load(Array items, std::int64_t storedCount = -1) {
+        std::int64_t unchecked = 0;
+        for (const auto& element : items) {
+            if (auto d = element.get<Dictionary>(); d && !(d->count(keys::jotlingChecked) && d->at(keys::jotlingChecked).boolValue()))
+                ++unchecked;
+        }
+        defaults.setObject(keys::allRedizado, Value(std::move(items)));
+        defaults.setInteger(keys::toDoCountKey, storedCount < 0 ? unchecked : storedCount);
+        manager = std::make_unique<JLJotlingManager>(defaults, center);
+        defaults.resetCounts();
+        posts = 0;
+        return *manager;
+    }
+
+    std::vector<std::string> titles(const JLJotlingManager::List& list) const {
+        std::vector<std::string> out;
+        for (const auto& r : list)
+            out.push_back(r->title().value_or("<none>"));
+        return out;
+    }
+
+    std::vector<std::string> storedTitles() const {
+        std::vector<std::string> out;
+        const auto stored = defaults.objectForKey(keys::allRedizado);
+        for (const auto& v : *stored->get<Array>())
+            out.push_back(*v.get<Dictionary>()->at(keys::jotlingTitle).get<std::string>());
+        return out;
+    }
+
+    std::int64_t storedCount() const { return defaults.integerForKey(keys::toDoCountKey); }
+
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    int posts = 0;
+    // The count an observer reads back at the moment of the post.
+    std::int64_t countSeenByObserver = -1;
+    NotificationCenter::ObserverId observer = center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) {
+        ++posts;
+        countSeenByObserver = defaults.integerForKey(keys::toDoCountKey);
+    });
+    std::unique_ptr<JLJotlingManager> manager;
+};
+
+using Strings = std::vector<std::string>;
+
+TEST_F(JLJotlingManagerTest, LoadingSplitsTheListAndSharesRecords) {
+    auto& m = load({item("A", false, makeDate(1)), item("B", true, makeDate(2)), item("C", false, makeDate(3))});
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B", "C"}));
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "C"}));
+    EXPECT_EQ(m.todoRedizado()[1], m.redizado()[2]);
+    EXPECT_EQ(defaults.synchronizeCount(), 0);
+}
+
+TEST_F(JLJotlingManagerTest, EmptyStoreLoadsNothingAndWritesNothing) {
+    JLJotlingManager m(defaults, center);
+    EXPECT_TRUE(m.redizado().empty());
+    EXPECT_TRUE(m.todoRedizado().empty());
+    EXPECT_EQ(defaults.synchronizeCount(), 0);
+    EXPECT_EQ(posts, 0);
+}
+
+TEST_F(JLJotlingManagerTest, StaleStoredCountIsCorrectedAtLoad) {
+    defaults.setInteger(keys::toDoCountKey, 1); // the first-run value, with no items
+    JLJotlingManager m(defaults, center);
+    EXPECT_EQ(storedCount(), 0);
+    EXPECT_EQ(posts, 1);
+    EXPECT_EQ(countSeenByObserver, 0);
+}
+
+TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWrittenBack) {
+    Dictionary extra = item("A", false, makeDate(1));
+    extra.insert_or_assign("priority", Value(std::int64_t{3}));
+    auto& m = load({Value("junk"), Value(extra), Value(std::int64_t{4})});
+    ASSERT_EQ(m.redizado().size(), 1u);
+    m.renameEntry("A2", 0, false);
+    const auto stored = defaults.objectForKey(keys::allRedizado);
+    const auto& saved = *stored->get<Array>();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].get<Dictionary>()->at("priority"), Value(std::int64_t{3}));
+}
+
+TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstSavesThenCountsThenPosts) {
+    auto& m = load({item("A", false, makeDate(1)), item("B", true, makeDate(2))});
+    m.addJotlingWithTitle("x");
+    EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A", "B"}));
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"x", "A"}));
+    EXPECT_EQ(storedTitles(), (Strings{"x", "A", "B"}));
+    EXPECT_EQ(storedCount(), 2);
+    EXPECT_EQ(posts, 1);
+    EXPECT_EQ(countSeenByObserver, 2);
+    EXPECT_EQ(defaults.synchronizeCount(), 2);
+}
+
+TEST_F(JLJotlingManagerTest, AddingEmptyTitleChangesNoListButStillWritesAndPosts) {
+    auto& m = load({item("A", false)});
+    m.addJotlingWithTitle("");
+    EXPECT_EQ(m.redizado().size(), 1u);
+    EXPECT_EQ(defaults.setCount(keys::allRedizado), 1);
+    EXPECT_EQ(defaults.setCount(keys::toDoCountKey), 1);
+    EXPECT_EQ(posts, 1);
+    m.addJotlingWithTitle(" ");
+    EXPECT_EQ(titles(m.redizado()), (Strings{" ", "A"}));
+}
+
+TEST_F(JLJotlingManagerTest, CheckingInTheToDoListKeepsTheItemInPlaceInTheFullList) {
+    auto& m = load({item("x", false, makeDate(1)), item("A", false, makeDate(2))});
+    m.completeEntry(true, 0, true);
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A"}));
+    EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A"}));
+    EXPECT_TRUE(m.redizado()[0]->completed());
+    EXPECT_EQ(storedCount(), 1);
+    EXPECT_EQ(posts, 1);
+}
+
+TEST_F(JLJotlingManagerTest, UncheckingInTheFullListKeepsFullListOrder) {
+    auto& m = load({item("x", true, makeDate(1)), item("A", false, makeDate(2)), item("B", true, makeDate(3))});
+    m.completeEntry(false, 2, false);
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B"}));
+    EXPECT_EQ(storedCount(), 2);
+}
+
+TEST_F(JLJotlingManagerTest, RemovingFromEitherListLeavesBoth) {
+    auto& m = load({item("A", false, makeDate(1)), item("B", false, makeDate(2)), item("C", true, makeDate(3))});
+    m.removeEntryAtIndex(0, false);
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"B"}));
+    EXPECT_EQ(storedCount(), 1);
+    m.removeEntryAtIndex(0, true);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"C"}));
+    EXPECT_TRUE(m.todoRedizado().empty());
+    EXPECT_EQ(storedTitles(), (Strings{"C"}));
+    EXPECT_EQ(storedCount(), 0);
+    EXPECT_EQ(posts, 2);
+}
+
+TEST_F(JLJotlingManagerTest, RenamingReachesBothListsAndTheStoreButPostsNothing) {
+    auto& m = load({item("A", true, makeDate(1)), item("B", false, makeDate(2))});
+    m.renameEntry("B2", 0, true);
+    EXPECT_EQ(m.redizado()[1]->title(), "B2");
+    m.renameEntry("", 1, false);
+    EXPECT_EQ(m.todoRedizado()[0]->title(), "");
+    EXPECT_EQ(storedTitles(), (Strings{"A", ""}));
+    EXPECT_EQ(posts, 0);
+    EXPECT_EQ(defaults.setCount(keys::toDoCountKey), 0);
+}
+
+TEST_F(JLJotlingManagerTest, EqualTimesInDistinctDateObjectsAreDifferentItems) {
+    auto& m = load({item("A", true, makeDate(5)), item("B", false, makeDate(5))});
+    m.renameEntry("B2", 0, true);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B2"}));
+}
+
+TEST_F(JLJotlingManagerTest, ItemsWithoutDatesMatchTheFirstDatelessItem) {
+    Dictionary noDateA{{keys::jotlingTitle, "A"}}, noDateB{{keys::jotlingTitle, "B"}};
+    auto& m = load({Value(noDateA), Value(noDateB)});
+    m.renameEntry("B2", 1, true);
+    // The to-do row is B, but the full list's match is the first dateless item.
+    EXPECT_EQ(titles(m.redizado()), (Strings{"B2", "B2"}));
+}
+
+TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
+    auto& m = load({item("A", false, makeDate(1))});
+    m.removeEntryAtIndex(1, false);
+    m.removeEntryAtIndex(-1, true);
+    m.completeEntry(true, 5, true);
+    m.renameEntry("z", 1, false);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A"}));
+    EXPECT_EQ(defaults.synchronizeCount(), 0);
+    EXPECT_EQ(posts, 0);
+}
+
+} // namespace
