@@ -18,8 +18,11 @@ configure: deps
 build: configure
 	cmake --build --preset default
 
+# The unit and widget tests run twice: as shipped, and under ASan and UBSan, where any report fails them.
 test: build
 	ctest --preset default
+	cmake --preset asan && cmake --build --preset asan
+	ctest --preset asan
 
 bench: deps
 	cmake --preset bench && cmake --build --preset bench
