@@ -38,7 +38,7 @@ bool exists(const std::string& path) {
 } // namespace
 
 FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls)
-    : m_path(std::move(path)), m_writer(std::move(calls)) {
+    : m_path(std::move(path)), m_writer(std::move(calls)), m_backups(m_path) {
     load();
 }
 
@@ -106,5 +106,6 @@ bool FileUserDefaults::synchronize() {
     if (m_mustNotWrite)
         return false;
     makeFolders(m_path);
+    m_backups.keepBeforeReplacing();
     return m_writer.replace(m_path, plist_codec::toXml(m_values), kFileMode);
 }

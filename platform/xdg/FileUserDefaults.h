@@ -3,6 +3,7 @@
 
 #include "../UserDefaults.h"
 #include "AtomicFileWriter.h"
+#include "PreferencesBackups.h"
 
 #include <string>
 
@@ -30,6 +31,7 @@ private:
     std::string m_path;
     std::string m_setAsidePath;
     AtomicFileWriter m_writer;
+    PreferencesBackups m_backups;
     plist_value::Dictionary m_values;
     // Set when an unreadable file could not be moved away: writing would destroy it.
     bool m_mustNotWrite = false;

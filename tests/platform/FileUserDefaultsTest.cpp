@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg/FileUserDefaults.h"
+#include "platform/xdg/PreferencesBackups.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -40,6 +42,16 @@ protected:
             if (e.path().filename().string().starts_with("defaults.plist.unreadable-"))
                 out.push_back(e.path().string());
         return out;
+    }
+
+    // Files beside the preferences that are neither the file, its backups nor a kept-aside file.
+    int strayFiles() const {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(fs::path(path).parent_path())) {
+            const std::string name = e.path().filename().string();
+            n += name != "defaults.plist" && name != "defaults.plist.bak" && name != "backups";
+        }
+        return n;
     }
 
     std::string folder;
@@ -82,7 +94,48 @@ TEST_F(FileUserDefaultsTest, FileIsPrivateToTheUser) {
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     // No temporary file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(strayFiles(), 0);
+}
+
+TEST_F(FileUserDefaultsTest, EachSaveKeepsTheReplacedFileAndADailyCopyToRestoreFrom) {
+    FileUserDefaults defaults(path);
+    defaults.setObject("title", "first");
+    ASSERT_TRUE(defaults.synchronize());
+    defaults.setObject("title", "second");
+    ASSERT_TRUE(defaults.synchronize());
+    defaults.setObject("title", "third");
+    ASSERT_TRUE(defaults.synchronize());
+
+    const std::string current = readFile(path);
+    PreferencesBackups backups(path);
+    fs::copy_file(backups.bakPath(), path, fs::copy_options::overwrite_existing);
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("second"));
+
+    // The day's copy is the first version the program replaced that day.
+    std::vector<fs::path> daily(fs::directory_iterator(backups.folder()), fs::directory_iterator());
+    ASSERT_EQ(daily.size(), 1u);
+    fs::copy_file(daily[0], path, fs::copy_options::overwrite_existing);
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("first"));
+    EXPECT_NE(readFile(path), current);
+}
+
+TEST_F(FileUserDefaultsTest, OnlyTheLastSevenDailyCopiesAreKept) {
+    PreferencesBackups backups(path);
+    fs::create_directories(backups.folder());
+    for (int day = 1; day <= 9; ++day)
+        std::ofstream(backups.folder() + "/defaults-2020-01-0" + std::to_string(day) + ".plist") << day;
+    FileUserDefaults defaults(path);
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+    defaults.setBool("flag", false);
+    ASSERT_TRUE(defaults.synchronize());
+
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(backups.folder()))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names.size(), 7u);
+    EXPECT_EQ(names.front(), "defaults-2020-01-04.plist");
 }
 
 struct BadFile {
@@ -173,7 +226,7 @@ TEST_P(FailedSaveTest, LeavesTheOldFileIntactAndKeepsTheValueInMemory) {
 
     EXPECT_EQ(readFile(path), before);
     EXPECT_EQ(*defaults.objectForKey("title"), Value("new"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(strayFiles(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest,
