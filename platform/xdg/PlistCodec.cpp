@@ -137,6 +137,26 @@ std::optional<Value> fromNode(plist_t node, int depth) {
     }
 }
 
+// The parser and its clean-up recurse per level, so a hand-made file nested deep enough would
+// overflow the stack at every start. Counting open and close tags is enough to refuse it first.
+bool nestedTooDeeply(std::string_view xml) {
+    int depth = 0;
+    for (std::size_t at = xml.find('<'); at != std::string_view::npos; at = xml.find('<', at + 1)) {
+        const std::string_view tag = xml.substr(at + 1, 7);
+        const bool closing = tag.starts_with('/');
+        const std::string_view name = closing ? tag.substr(1) : tag;
+        if (!name.starts_with("array") && !name.starts_with("dict"))
+            continue;
+        const std::size_t end = xml.find('>', at);
+        if (end != std::string_view::npos && xml[end - 1] == '/')
+            continue; // <array/>
+        depth += closing ? -1 : 1;
+        if (depth > kMaxDepth)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::string toXml(const Dictionary& root) {
@@ -159,6 +179,8 @@ std::optional<Dictionary> fromBytes(std::string_view bytes, std::string* whyNot)
         return reason("the file is empty");
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
         return reason("the file is too large");
+    if (!bytes.starts_with("bplist") && nestedTooDeeply(bytes))
+        return reason("it is nested too deeply");
     plist_t raw = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &raw);
     Node node(raw);

@@ -171,7 +171,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"Truncated", kValidXml.substr(0, kValidXml.size() / 2)},
                       BadFile{"ArrayAtTop", "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>"},
                       BadFile{"StringAtTop", "<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>"},
-                      BadFile{"Empty", ""}),
+                      BadFile{"Empty", ""},
+                      BadFile{"NestedTooDeeply", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key>" +
+                                                     [] {
+                                                         std::string s;
+                                                         for (int i = 0; i < 100000; ++i)
+                                                             s += "<array>";
+                                                         for (int i = 0; i < 100000; ++i)
+                                                             s += "</array>";
+                                                         return s;
+                                                     }() +
+                                                     "</dict></plist>"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FileUserDefaultsTest, HandWrittenFileIsRead) {
