@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Preferences files edited by hand: whatever can be read is loaded, nothing crashes.
+#include "platform/NotificationCenter.h"
+#include "platform/xdg/FileUserDefaults.h"
+#include "store/FirstRun.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct HandEdit {
+    const char* name;
+    std::string body; // the inside of the top dictionary
+    std::size_t items;
+    std::size_t toDo;
+};
+
+class HandEditedPreferencesTest : public ::testing::TestWithParam<HandEdit> {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/redizado-handedit-XXXXXX";
+        folder = ::mkdtemp(tmpl);
+        path = folder + "/defaults.plist";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string folder;
+    std::string path;
+};
+
+TEST_P(HandEditedPreferencesTest, LoadsWhatCanBeReadAndCountsIt) {
+    std::ofstream(path) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" << GetParam().body
+                        << "</dict></plist>\n";
+    FileUserDefaults defaults(path);
+    EXPECT_EQ(defaults.setAsidePath(), "");
+    runFirstRunProcedure(defaults);
+    NotificationCenter center;
+    JLJotlingManager manager(defaults, center);
+
+    EXPECT_EQ(manager.redizado().size(), GetParam().items);
+    EXPECT_EQ(manager.todoRedizado().size(), GetParam().toDo);
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), static_cast<std::int64_t>(GetParam().toDo));
+
+    // A change still saves, and what was loaded survives it.
+    manager.addJotlingWithTitle("new");
+    FileUserDefaults reloaded(path);
+    EXPECT_EQ(JLJotlingManager(reloaded, center).redizado().size(), GetParam().items + 1);
+}
+
+const std::string kItem = "<dict><key>JotlingTitle</key><string>A</string><key>JotlingCreatedDate</key>"
+                          "<date>2026-01-01T10:00:00Z</date><key>JotlingChecked</key><false/></dict>";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HandEditedPreferencesTest,
+    ::testing::Values(
+        HandEdit{"ListIsADictionary", "<key>allRedizado</key><dict><key>a</key><string>b</string></dict>", 0, 0},
+        HandEdit{"ListIsAString", "<key>allRedizado</key><string>milk</string>", 0, 0},
+        HandEdit{"ItemsMissingKeys", "<key>allRedizado</key><array><dict/><dict><key>JotlingTitle</key>"
+                                     "<string>only a title</string></dict></array>",
+                 2, 2},
+        HandEdit{"WrongTypedValues", "<key>allRedizado</key><array><dict><key>JotlingTitle</key><integer>7</integer>"
+                                     "<key>JotlingCreatedDate</key><string>yesterday</string>"
+                                     "<key>JotlingChecked</key><string>YES</string></dict>" +
+                                         kItem + "</array>",
+                 2, 1},
+        HandEdit{"NegativeCount", "<key>toDoCountKey</key><integer>-5</integer><key>allRedizado</key><array>" + kItem +
+                                      "</array>",
+                 1, 1},
+        HandEdit{"HugeCountAndStringSettings", "<key>toDoCountKey</key><real>1e300</real><key>ShowToDoCount</key>"
+                                                "<string>maybe</string><key>allRedizado</key><array>" +
+                                                    kItem + kItem + "</array>",
+                 2, 2},
+        HandEdit{"MarkupAndControlCharactersInTitles",
+                 "<key>allRedizado</key><array><dict><key>JotlingTitle</key><string>&lt;b&gt;bold&lt;/b&gt; "
+                 "&amp;&#9;tab</string></dict></array>",
+                 1, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
