@@ -3,7 +3,7 @@ APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgt
                 googletest libbenchmark-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test bench run format clean
+.PHONY: deps configure build test bench fuzz run format clean
 
 deps:
 	@missing=$$(for p in $(APT_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -27,6 +27,14 @@ test: build
 bench: deps
 	cmake --preset bench && cmake --build --preset bench
 	./build/bench/bench/redizado_bench
+
+# Each fuzz target runs for FUZZ_SECONDS on a copy of its seed corpus.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@command -v clang++-14 >/dev/null || $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev
+	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer
+	rm -rf build/fuzz/corpus && cp -r tests/fuzz/corpus build/fuzz/corpus
+	./build/fuzz/tests/fuzz/preferences_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/corpus
 
 run: build
 	@echo "Redizado's tray program is not built yet; the stored state and its tests are (make test)."

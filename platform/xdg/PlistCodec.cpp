@@ -38,8 +38,15 @@ plist_t toNode(const Value& value) {
         return plist_new_uint(static_cast<uint64_t>(*i));
     if (auto d = value.get<double>())
         return plist_new_real(*d);
-    if (auto s = value.get<std::string>())
-        return plist_new_string(s->c_str());
+    if (auto s = value.get<std::string>()) {
+        // A NUL would end the text early and drop the rest; it cannot stand in XML anyway.
+        if (s->find('\0') == std::string::npos)
+            return plist_new_string(s->c_str());
+        std::string text;
+        for (char c : *s)
+            text += c == '\0' ? std::string("\uFFFD") : std::string(1, c);
+        return plist_new_string(text.c_str());
+    }
     if (auto date = value.get<Date>()) {
         const double since = (*date ? (*date)->secondsSince1970 : 0) - kReferenceDateSince1970;
         const double whole = std::floor(since);
@@ -101,11 +108,18 @@ std::optional<Value> fromNode(plist_t node, int depth) {
     }
     case PLIST_STRING:
     case PLIST_KEY: {
-        char* s = nullptr;
-        plist_get_string_val(node, &s);
-        std::string text = s ? s : "";
-        free(s);
-        return Value(std::move(text));
+        // A key where a value belongs reads as its text; the two getters each accept one type only.
+        if (plist_get_node_type(node) == PLIST_KEY) {
+            char* s = nullptr;
+            plist_get_key_val(node, &s);
+            std::string text = s ? s : "";
+            free(s);
+            return Value(std::move(text));
+        }
+        // By pointer and length: the copying getter aborts on a string holding a NUL character.
+        uint64_t length = 0;
+        const char* s = plist_get_string_ptr(node, &length);
+        return Value(s ? std::string(s, length) : std::string());
     }
     case PLIST_DATE: {
         int32_t sec = 0, usec = 0;

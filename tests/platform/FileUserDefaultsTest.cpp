@@ -71,6 +71,7 @@ TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTrip) {
         defaults.setObject("date", makeDate(1'700'000'000));
         defaults.setObject("data", Data{0, 1, 255});
         defaults.setObject("list", list);
+        defaults.setObject("nul", std::string("before\0after", 12));
         ASSERT_TRUE(defaults.synchronize());
     }
     FileUserDefaults reloaded(path);
@@ -82,6 +83,7 @@ TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTrip) {
     EXPECT_EQ(*reloaded.objectForKey("date"), Value(makeDate(1'700'000'000)));
     EXPECT_EQ(*reloaded.objectForKey("data"), Value(Data{0, 1, 255}));
     EXPECT_EQ(*reloaded.objectForKey("list"), Value(list));
+    EXPECT_EQ(*reloaded.objectForKey("nul"), Value("before\uFFFDafter"));
     EXPECT_FALSE(reloaded.objectForKey("missing"));
     EXPECT_EQ(reloaded.setAsidePath(), "");
 }
