@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AtomicFileWriter.h"
 
-#include "../Log.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,8 +17,10 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-void fail(const std::string& what, const std::string& path, int error) {
-    logLine("store", "could not save " + path + ": " + what + ": " + std::strerror(error));
+bool fail(std::string* whyNot, const std::string& what, int error) {
+    if (whyNot)
+        *whyNot = what + ": " + std::strerror(error);
+    return false;
 }
 } // namespace
 
@@ -30,7 +30,8 @@ FileCalls FileCalls::real() {
             [](const char* from, const char* to) { return ::rename(from, to); }};
 }
 
-bool AtomicFileWriter::replace(const std::string& path, std::string_view contents, mode_t mode) const {
+bool AtomicFileWriter::replace(const std::string& path, std::string_view contents, mode_t mode,
+                               std::string* whyNot) const {
     // The temporary file sits beside the target so the rename stays within one file system.
     std::vector<char> tmpl(path.begin(), path.end());
     const std::string suffix = ".XXXXXX";
@@ -38,15 +39,13 @@ bool AtomicFileWriter::replace(const std::string& path, std::string_view content
     tmpl.push_back('\0');
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) {
-        fail("cannot create a temporary file", path, errno);
-        return false;
+        return fail(whyNot, "cannot create a temporary file", errno);
     }
     const std::string tmpPath(tmpl.data());
     auto abandon = [&](const std::string& what, int error) {
         ::close(fd);
         ::unlink(tmpPath.c_str());
-        fail(what, path, error);
-        return false;
+        return fail(whyNot, what, error);
     };
     if (::fchmod(fd, mode) != 0)
         return abandon("cannot set permissions", errno);
@@ -66,15 +65,13 @@ bool AtomicFileWriter::replace(const std::string& path, std::string_view content
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(tmpPath.c_str());
-        fail("close failed", path, error);
-        return false;
+        return fail(whyNot, "close failed", error);
     }
     // The rename is the moment of truth: before it the old file stands, after it the new one.
     if (m_calls.rename(tmpPath.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(tmpPath.c_str());
-        fail("rename failed", path, error);
-        return false;
+        return fail(whyNot, "rename failed", error);
     }
     // Without syncing the folder a power cut could still bring back the old name.
     const int dirFd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -107,5 +107,14 @@ bool FileUserDefaults::synchronize() {
         return false;
     makeFolders(m_path);
     m_backups.keepBeforeReplacing();
-    return m_writer.replace(m_path, plist_codec::toXml(m_values), kFileMode);
+    std::string why;
+    const bool saved = m_writer.replace(m_path, plist_codec::toXml(m_values), kFileMode, &why);
+    // One line when saving starts to fail and one when it works again, not one per change.
+    if (!saved && !m_saveFailing)
+        logLine("store", "could not save " + m_path + " (" + why + "); changes are kept in memory and saved again at "
+                         "the next change");
+    else if (saved && m_saveFailing)
+        logLine("store", "saved " + m_path + " again");
+    m_saveFailing = !saved;
+    return saved;
 }

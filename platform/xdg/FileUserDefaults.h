@@ -23,6 +23,8 @@ public:
     const std::string& path() const { return m_path; }
     // Where an unreadable file was put aside at load, or empty.
     const std::string& setAsidePath() const { return m_setAsidePath; }
+    // The last synchronize failed; the values are in memory only.
+    bool saveFailing() const { return m_saveFailing; }
 
 private:
     void load();
@@ -35,4 +37,5 @@ private:
     plist_value::Dictionary m_values;
     // Set when an unreadable file could not be moved away: writing would destroy it.
     bool m_mustNotWrite = false;
+    bool m_saveFailing = false;
 };

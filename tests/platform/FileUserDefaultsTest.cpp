@@ -246,6 +246,33 @@ INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest,
                                            std::pair{"rename", EACCES}),
                          [](const auto& info) { return std::string(info.param.first); });
 
+TEST_F(FileUserDefaultsTest, FailingSavesAreReportedOnceAndRetriedAtTheNextChange) {
+    auto failuresLeft = std::make_shared<int>(3);
+    FileCalls calls = FileCalls::real();
+    calls.fsync = [failuresLeft](int fd) {
+        if (*failuresLeft > 0) {
+            --*failuresLeft;
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::fsync(fd);
+    };
+    FileUserDefaults defaults(path, calls);
+    ::testing::internal::CaptureStderr();
+    for (int change = 0; change < 3; ++change) {
+        defaults.setInteger("changes", change);
+        EXPECT_FALSE(defaults.synchronize());
+        EXPECT_TRUE(defaults.saveFailing());
+    }
+    defaults.setInteger("changes", 3);
+    EXPECT_TRUE(defaults.synchronize());
+    const std::string log = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
+    EXPECT_NE(log.find("No space left on device"), std::string::npos) << log;
+    EXPECT_EQ(FileUserDefaults(path).integerForKey("changes"), 3);
+}
+
 TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
     ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     EXPECT_EQ(FileUserDefaults::defaultPath(), folder + "/redizado/defaults.plist");
