@@ -5,6 +5,7 @@
 #include "platform/xdg/PlistCodec.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
+#include "tests/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,14 +21,6 @@ using namespace plist_value;
 
 constexpr int kItems = 10'000;
 
-struct Folder {
-    Folder() {
-        char tmpl[] = "/tmp/redizado-bench-XXXXXX";
-        path = ::mkdtemp(tmpl);
-    }
-    ~Folder() { std::filesystem::remove_all(path); }
-    std::string path;
-};
 
 Array items() {
     Array list;
@@ -39,8 +32,8 @@ Array items() {
 }
 
 void StoreSave10k(benchmark::State& state) {
-    Folder folder;
-    FileUserDefaults defaults(folder.path + "/defaults.plist");
+    TempFolder folder;
+    FileUserDefaults defaults(folder.path() + "/defaults.plist");
     defaults.setObject(keys::allRedizado, items());
     defaults.synchronize();
     NotificationCenter center;
@@ -52,9 +45,9 @@ BENCHMARK(StoreSave10k)->Unit(benchmark::kMillisecond);
 
 // The floor: libplist straight to XML, then the bytes written, fsynced and renamed into place.
 void FloorXmlWriteFsync10k(benchmark::State& state) {
-    Folder folder;
+    TempFolder folder;
     const Dictionary root{{keys::allRedizado, Value(items())}};
-    const std::string target = folder.path + "/defaults.plist";
+    const std::string target = folder.path() + "/defaults.plist";
     const std::string temp = target + ".tmp";
     for (auto _ : state) {
         const std::string xml = plist_codec::toXml(root);
@@ -68,8 +61,8 @@ void FloorXmlWriteFsync10k(benchmark::State& state) {
 BENCHMARK(FloorXmlWriteFsync10k)->Unit(benchmark::kMillisecond);
 
 void StoreLoad10k(benchmark::State& state) {
-    Folder folder;
-    const std::string path = folder.path + "/defaults.plist";
+    TempFolder folder;
+    const std::string path = folder.path() + "/defaults.plist";
     {
         FileUserDefaults defaults(path);
         defaults.setObject(keys::allRedizado, items());

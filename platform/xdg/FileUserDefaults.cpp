@@ -2,13 +2,13 @@
 #include "FileUserDefaults.h"
 
 #include "../Log.h"
+#include "LocalTime.h"
 #include "PlistCodec.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -22,14 +22,7 @@ void makeFolders(const std::string& path) {
         ::mkdir(path.substr(0, slash).c_str(), kFolderMode);
 }
 
-std::string timestamp() {
-    const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char buffer[32];
-    std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &tm);
-    return buffer;
-}
+std::string timestamp() { return localTimeText("%Y%m%d-%H%M%S"); }
 
 bool exists(const std::string& path) {
     struct stat st{};

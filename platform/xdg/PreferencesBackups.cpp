@@ -2,11 +2,11 @@
 #include "PreferencesBackups.h"
 
 #include "../Log.h"
+#include "LocalTime.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -17,14 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 constexpr std::size_t kDailyCopiesKept = 7;
 
-std::string today() {
-    const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char buffer[16];
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &tm);
-    return buffer;
-}
 } // namespace
 
 PreferencesBackups::PreferencesBackups(std::string path) : m_path(std::move(path)) {}
@@ -45,7 +37,7 @@ void PreferencesBackups::keepBeforeReplacing() const {
 void PreferencesBackups::keepDailyCopy() const {
     std::error_code error;
     const fs::path dir = folder();
-    const fs::path copy = dir / ("defaults-" + today() + ".plist");
+    const fs::path copy = dir / ("defaults-" + localTimeText("%Y-%m-%d") + ".plist");
     if (fs::exists(copy, error))
         return;
     fs::create_directories(dir, error);

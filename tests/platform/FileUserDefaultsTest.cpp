@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg/FileUserDefaults.h"
 #include "platform/xdg/PreferencesBackups.h"
+#include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,6 @@ namespace {
 
 class FileUserDefaultsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/redizado-defaults-XXXXXX";
-        folder = ::mkdtemp(tmpl);
-        path = folder + "/redizado/defaults.plist";
-    }
-    void TearDown() override { fs::remove_all(folder); }
 
     void writeFile(const std::string& contents) {
         fs::create_directories(fs::path(path).parent_path());
@@ -54,8 +49,9 @@ protected:
         return n;
     }
 
-    std::string folder;
-    std::string path;
+    TempFolder temp;
+    std::string folder = temp.path();
+    std::string path = folder + "/redizado/defaults.plist";
 };
 
 TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTrip) {

@@ -2,6 +2,7 @@
 // Killing the program at any moment loses no item whose add had returned, and leaves a readable file.
 #include "platform/xdg/FileUserDefaults.h"
 #include "store/PreferencesKeys.h"
+#include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
 using namespace plist_value;
 
 namespace {
@@ -61,9 +61,8 @@ std::vector<std::string> addThenKill(const std::string& path, const std::string&
 }
 
 TEST(CrashSafety, NoAcknowledgedItemIsLostWhenKilledAtRandomMoments) {
-    char tmpl[] = "/tmp/redizado-kill-XXXXXX";
-    const std::string folder = ::mkdtemp(tmpl);
-    const std::string path = folder + "/defaults.plist";
+    TempFolder temp;
+    const std::string path = temp.path() + "/defaults.plist";
     std::mt19937 random(20261206);
     std::set<std::string> acknowledged;
     int lost = 0;
@@ -76,7 +75,6 @@ TEST(CrashSafety, NoAcknowledgedItemIsLostWhenKilledAtRandomMoments) {
         ASSERT_EQ(lost, 0) << "after kill " << kill;
     }
     EXPECT_GT(acknowledged.size(), static_cast<std::size_t>(kKills));
-    fs::remove_all(folder);
 }
 
 } // namespace

@@ -5,13 +5,13 @@
 #include "store/FirstRun.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
+#include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -24,15 +24,8 @@ struct HandEdit {
 
 class HandEditedPreferencesTest : public ::testing::TestWithParam<HandEdit> {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/redizado-handedit-XXXXXX";
-        folder = ::mkdtemp(tmpl);
-        path = folder + "/defaults.plist";
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::string folder;
-    std::string path;
+    TempFolder temp;
+    std::string path = temp.path() + "/defaults.plist";
 };
 
 TEST_P(HandEditedPreferencesTest, LoadsWhatCanBeReadAndCountsIt) {
