@@ -4,6 +4,7 @@
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <plist/plist.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -181,6 +182,24 @@ INSTANTIATE_TEST_SUITE_P(
                                                      }() +
                                                      "</dict></plist>"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FileUserDefaultsTest, BinaryPropertyListIsReadAndThenKeptAsXml) {
+    plist_t root = plist_new_dict();
+    plist_dict_set_item(root, "ShowToDoCount", plist_new_bool(1));
+    plist_dict_set_item(root, "title", plist_new_string("binary"));
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &bytes, &length);
+    writeFile(std::string(bytes, length));
+    free(bytes);
+    plist_free(root);
+
+    FileUserDefaults defaults(path);
+    EXPECT_TRUE(defaults.boolForKey("ShowToDoCount"));
+    EXPECT_EQ(*defaults.objectForKey("title"), Value("binary"));
+    ASSERT_TRUE(defaults.synchronize());
+    EXPECT_TRUE(readFile(path).starts_with("<?xml"));
+}
 
 TEST_F(FileUserDefaultsTest, HandWrittenFileIsRead) {
     writeFile(kValidXml);
