@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Starts a virtual desktop (Xvfb, a window manager, a panel with a system tray) and prints its DISPLAY.
+# Usage: virtual-desktop.sh start [:N] | stop [:N] | screenshot FILE [:N]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+display=${2:-:87}
+state=/tmp/redizado-desktop-${display#:}
+
+start() {
+    mkdir -p "$state"
+    Xvfb "$display" -screen 0 1440x900x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+    DISPLAY=$display openbox >"$state/openbox.log" 2>&1 &
+    echo $! >"$state/openbox.pid"
+    DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
+    echo $! >"$state/tint2.pid"
+    # The tray is there once the panel owns the tray selection of screen 0.
+    for _ in $(seq 50); do
+        DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 &&
+            DISPLAY=$display xdotool search --class tint2 >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    echo "$display"
+}
+
+stop() {
+    for name in tint2 openbox xvfb; do
+        [ -f "$state/$name.pid" ] && kill "$(cat "$state/$name.pid")" 2>/dev/null || true
+    done
+    rm -rf "$state"
+}
+
+case "${1:-}" in
+    start) start ;;
+    stop) stop ;;
+    screenshot) display=${3:-:87}; DISPLAY=$display import -window root "$2" ;;
+    *) echo "usage: $0 start [:N] | stop [:N] | screenshot FILE [:N]" >&2; exit 2 ;;
+esac
