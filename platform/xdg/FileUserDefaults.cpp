@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -24,6 +25,14 @@ void makeFolders(const std::string& path) {
 
 std::string timestamp() { return localTimeText("%Y%m%d-%H%M%S"); }
 
+std::string resolvedPath(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const auto target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
 bool exists(const std::string& path) {
     struct stat st{};
     return ::lstat(path.c_str(), &st) == 0;
@@ -31,7 +40,7 @@ bool exists(const std::string& path) {
 } // namespace
 
 FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls)
-    : m_path(std::move(path)), m_writer(std::move(calls)), m_backups(m_path) {
+    : m_path(std::move(path)), m_filePath(resolvedPath(m_path)), m_writer(std::move(calls)), m_backups(m_filePath) {
     load();
 }
 
@@ -48,9 +57,9 @@ std::string FileUserDefaults::defaultPath() {
 }
 
 void FileUserDefaults::load() {
-    std::ifstream in(m_path, std::ios::binary);
+    std::ifstream in(m_filePath, std::ios::binary);
     if (!in) {
-        if (exists(m_path))
+        if (exists(m_filePath))
             setAside(std::string("it cannot be opened: ") + std::strerror(errno));
         return;
     }
@@ -70,16 +79,16 @@ void FileUserDefaults::load() {
 }
 
 void FileUserDefaults::setAside(const std::string& why) {
-    std::string aside = m_path + ".unreadable-" + timestamp();
+    std::string aside = m_filePath + ".unreadable-" + timestamp();
     for (int n = 2; exists(aside); ++n)
-        aside = m_path + ".unreadable-" + timestamp() + "-" + std::to_string(n);
-    if (std::rename(m_path.c_str(), aside.c_str()) == 0) {
+        aside = m_filePath + ".unreadable-" + timestamp() + "-" + std::to_string(n);
+    if (std::rename(m_filePath.c_str(), aside.c_str()) == 0) {
         m_setAsidePath = aside;
-        logLine("store", "preferences file " + m_path + " is unreadable (" + why + "); kept it as " + aside +
+        logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + "); kept it as " + aside +
                              " and started with empty preferences");
     } else {
         m_mustNotWrite = true;
-        logLine("store", "preferences file " + m_path + " is unreadable (" + why + ") and could not be moved to " +
+        logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + ") and could not be moved to " +
                              aside + ": " + std::strerror(errno) + "; changes will not be saved");
     }
 }
@@ -98,10 +107,10 @@ void FileUserDefaults::setObject(const std::string& key, plist_value::Value valu
 bool FileUserDefaults::synchronize() {
     if (m_mustNotWrite)
         return false;
-    makeFolders(m_path);
+    makeFolders(m_filePath);
     m_backups.keepBeforeReplacing();
     std::string why;
-    const bool saved = m_writer.replace(m_path, plist_codec::toXml(m_values), kFileMode, &why);
+    const bool saved = m_writer.replace(m_filePath, plist_codec::toXml(m_values), kFileMode, &why);
     // One line when saving starts to fail and one when it works again, not one per change.
     if (!saved && !m_saveFailing)
         logLine("store", "could not save " + m_path + " (" + why + "); changes are kept in memory and saved again at "

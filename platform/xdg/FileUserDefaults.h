@@ -31,6 +31,8 @@ private:
     void setAside(const std::string& why);
 
     std::string m_path;
+    // Where saves go: a symlinked file (kept in a dotfiles folder, say) is written at its target, link kept.
+    std::string m_filePath;
     std::string m_setAsidePath;
     AtomicFileWriter m_writer;
     PreferencesBackups m_backups;

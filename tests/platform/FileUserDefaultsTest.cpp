@@ -288,6 +288,39 @@ TEST_F(FileUserDefaultsTest, FailingSavesAreReportedOnceAndRetriedAtTheNextChang
     EXPECT_EQ(FileUserDefaults(path).integerForKey("changes"), 3);
 }
 
+TEST_F(FileUserDefaultsTest, SymlinkedFileIsSavedAtItsTargetAndStaysALink) {
+    const std::string target = folder + "/dotfiles/defaults.plist";
+    fs::create_directories(folder + "/dotfiles");
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(target) << kValidXml;
+    fs::create_symlink(target, path);
+
+    FileUserDefaults defaults(path);
+    defaults.setObject("title", "through the link");
+    ASSERT_TRUE(defaults.synchronize());
+
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(*FileUserDefaults(target).objectForKey("title"), Value("through the link"));
+    EXPECT_EQ(readFile(target + ".bak"), kValidXml);
+}
+
+TEST_F(FileUserDefaultsTest, UnreadableTargetOfASymlinkIsKeptAsideNotOverwritten) {
+    const std::string target = folder + "/dotfiles/defaults.plist";
+    fs::create_directories(folder + "/dotfiles");
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(target) << "garbage";
+    fs::create_symlink(target, path);
+
+    FileUserDefaults defaults(path);
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+
+    ASSERT_FALSE(defaults.setAsidePath().empty());
+    EXPECT_EQ(readFile(defaults.setAsidePath()), "garbage");
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
+}
+
 TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
     ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     EXPECT_EQ(FileUserDefaults::defaultPath(), folder + "/redizado/defaults.plist");
