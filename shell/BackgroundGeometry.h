@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+
+// The panel's drawn shape, computed in the view's own bottom-left, y-up coordinates.
+struct BackgroundGeometry {
+    QRectF body;                  // origin is the bottom-left corner
+    std::array<QPointF, 3> arrow; // apex first, then the two base corners
+    static constexpr double cornerRadius = 6.0;
+};
+
+BackgroundGeometry backgroundGeometry(double width, double height);
+
+// The one place the y-up shape turns into Qt's top-left widget coordinates.
+QPainterPath backgroundPath(const BackgroundGeometry &geometry, double height);

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLRedizadoBackgroundView.h"
+
+#include "BackgroundGeometry.h"
+
+#include <QPainter>
+
+JLRedizadoBackgroundView::JLRedizadoBackgroundView(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+JLRedizadoBackgroundView::~JLRedizadoBackgroundView() = default;
+
+QColor JLRedizadoBackgroundView::fillColor()
+{
+    return QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.95f);
+}
+
+void JLRedizadoBackgroundView::paintEvent(QPaintEvent *)
+{
+    // The whole shape comes from the size on every paint, whatever part is exposed.
+    const double w = width();
+    const double h = height();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fillColor());
+    painter.drawPath(backgroundPath(backgroundGeometry(w, h), h));
+}

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BackgroundGeometry.h"
+
+#include <gtest/gtest.h>
+
+TEST(BackgroundGeometry, BodyAndArrowOfAnEvenWidth)
+{
+    const auto g = backgroundGeometry(300, 400);
+    EXPECT_EQ(g.body, QRectF(8, 10, 284, 374));
+    EXPECT_EQ(g.arrow[0], QPointF(150, 400));
+    EXPECT_EQ(g.arrow[1], QPointF(138, 384));
+    EXPECT_EQ(g.arrow[2], QPointF(162, 384));
+}
+
+TEST(BackgroundGeometry, OddWidthKeepsTheArrowOnTheLowerMiddle)
+{
+    const auto g = backgroundGeometry(301, 400);
+    EXPECT_EQ(g.body, QRectF(8, 10, 285, 374));
+    EXPECT_EQ(g.arrow[0], QPointF(150, 400));
+    EXPECT_EQ(g.arrow[2], QPointF(162, 384));
+}
+
+TEST(BackgroundGeometry, TooShortOrNarrowGivesAnEmptyBodyNotAFlippedOne)
+{
+    const auto g = backgroundGeometry(300, 26);
+    EXPECT_EQ(g.body.height(), 0);
+    EXPECT_EQ(g.arrow[0], QPointF(150, 26));
+    EXPECT_EQ(g.arrow[1].y(), 10);
+
+    const auto tiny = backgroundGeometry(10, 20);
+    EXPECT_GE(tiny.body.width(), 0);
+    EXPECT_GE(tiny.body.height(), 0);
+}
+
+TEST(BackgroundGeometry, PathInWidgetCoordinatesPutsTheArrowOnTop)
+{
+    const auto path = backgroundPath(backgroundGeometry(300, 400), 400);
+    EXPECT_EQ(path.boundingRect(), QRectF(8, 0, 284, 400 - 10));
+    EXPECT_TRUE(path.contains(QPointF(150, 4)));
+    EXPECT_FALSE(path.contains(QPointF(20, 4)));
+}
