@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "widgets/AllDesktops.h"
+
+#include <vector>
+
+// Remembers which windows asked to be on every desktop.
+class MemoryAllDesktops final : public AllDesktops {
+public:
+    void joinAllDesktops(QWidget &window) override { m_windows.push_back(&window); }
+    const std::vector<QWidget *> &windows() const { return m_windows; }
+
+private:
+    std::vector<QWidget *> m_windows;
+};

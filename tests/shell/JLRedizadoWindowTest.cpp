@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLRedizadoBackgroundView.h"
+#include "JLRedizadoWindow.h"
+#include "widgets/memory/MemoryAllDesktops.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+TEST(JLRedizadoWindow, AwakeReplacesTheContentWithABackgroundOnEveryDesktop)
+{
+    MemoryAllDesktops desktops;
+    JLRedizadoWindow window(desktops);
+    auto *original = new QWidget;
+    original->resize(300, 400);
+    window.setContentView(original);
+    QPointer<QWidget> dropped(original);
+
+    window.awakeFromNib();
+
+    auto *background = qobject_cast<JLRedizadoBackgroundView *>(window.contentView());
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->size(), QSize(300, 400));
+    EXPECT_EQ(desktops.windows(), std::vector<QWidget *>{&window});
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(window.testAttribute(Qt::WA_TranslucentBackground));
+    // Keyboard input must reach the panel's entry field.
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dropped.isNull());
+}
+
+TEST(JLRedizadoWindow, EveryContentViewGetsTheSoftShadow)
+{
+    MemoryAllDesktops desktops;
+    JLRedizadoWindow window(desktops);
+    window.awakeFromNib();
+    auto *later = new QWidget;
+    window.setContentView(later);
+
+    auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(later->graphicsEffect());
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_EQ(shadow->offset(), QPointF(0, 2));
+    EXPECT_EQ(shadow->blurRadius(), 4.0);
+    EXPECT_EQ(shadow->color().alpha(), 128);
+    EXPECT_EQ(later->parentWidget(), &window);
+}
