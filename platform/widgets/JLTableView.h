@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+class JLTableView;
+
+class JLTableViewDataSource {
+public:
+    virtual ~JLTableViewDataSource() = default;
+    virtual std::int64_t numberOfRowsInTableView(JLTableView &tableView) = 0;
+};
+
+class JLTableViewDelegate {
+public:
+    virtual ~JLTableViewDelegate() = default;
+    virtual double heightOfRow(JLTableView &tableView, std::int64_t row) = 0;
+    virtual QWidget *viewForRow(JLTableView &tableView, std::int64_t row) = 0;
+};
+
+// Rows of widgets from a data source; only the rows in sight have a cell, and cells are reused.
+class JLTableView final : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    enum class Animation { None, SlideLeft, SlideRight, Gap };
+    using CellTemplate = std::function<QWidget *(QObject *owner)>;
+
+    explicit JLTableView(QWidget *parent = nullptr);
+    ~JLTableView() override;
+
+    void setDataSource(JLTableViewDataSource *dataSource) { m_dataSource = dataSource; }
+    void setDelegate(JLTableViewDelegate *delegate) { m_delegate = delegate; }
+    void registerTemplate(const QString &identifier, CellTemplate cellTemplate);
+
+    QWidget *makeViewWithIdentifier(const QString &identifier, QObject *owner);
+    void reloadData();
+    void insertRows(std::int64_t row, Animation animation);
+    void removeRows(std::int64_t row, Animation animation);
+    std::int64_t rowForView(const QWidget *view) const;
+    QWidget *viewAtRow(std::int64_t row, bool makeIfNecessary);
+    std::int64_t numberOfRows() const { return static_cast<std::int64_t>(m_heights.size()); }
+    double rowHeight(std::int64_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
+    std::size_t cellCount() const { return m_cells.size(); }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void readHeights();
+    void layoutCells(bool animate);
+    void recycle(QWidget *cell);
+    int rowTop(std::int64_t row) const;
+
+    JLTableViewDataSource *m_dataSource = nullptr;
+    JLTableViewDelegate *m_delegate = nullptr;
+    std::map<QString, CellTemplate> m_templates;
+    std::map<QString, std::vector<QWidget *>> m_spareCells;
+    std::map<std::int64_t, QWidget *> m_cells;
+    std::vector<double> m_heights;
+    std::vector<int> m_tops;
+};
