@@ -1,6 +1,7 @@
 # Thin wrapper over the CMake presets. `make test` installs what it needs first.
 APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgtest-dev libgmock-dev \
                 googletest libbenchmark-dev
+APT_PACKAGES += libxcb1-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build test bench fuzz run format clean

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "widgets/AllDesktops.h"
+
+// Puts a window on every desktop through _NET_WM_DESKTOP; does nothing when Qt is not on xcb.
+class XcbAllDesktops final : public AllDesktops {
+public:
+    void joinAllDesktops(QWidget &window) override;
+};
