@@ -121,6 +121,9 @@ QWidget *JLTableView::viewAtRow(std::int64_t row, bool makeIfNecessary)
     if (!cell)
         return nullptr;
     cell->setParent(viewport());
+    // A reused cell may still be gliding to where its old row was.
+    for (auto *animation : cell->findChildren<QPropertyAnimation *>(Qt::FindDirectChildrenOnly))
+        animation->stop();
     cell->setGeometry(0, rowTop(row) - verticalScrollBar()->value(), viewport()->width(),
                       static_cast<int>(std::lround(rowHeight(row))));
     cell->show();
