@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLRedizadoTableViewCell.h"
+
+#include "JLRedizadoCellOwner.h"
+#include "RowHeight.h"
+#include "widgets/ControlState.h"
+#include "widgets/JLTextField.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QToolButton>
+
+namespace {
+constexpr int sideControlWidth = 22;
+constexpr int removeButtonTag = 2;
+} // namespace
+
+JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget *parent)
+    : QWidget(parent)
+    , m_checkBox(new QCheckBox(this))
+    , m_titleLabel(new JLTextField(this))
+    , m_removeButton(new QToolButton(this))
+{
+    // Check box and remove button take 24 pixels each side, the width the row heights assume.
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(0);
+    m_checkBox->setFixedWidth(sideControlWidth);
+    m_checkBox->setAccessibleName(tr("Done"));
+    setTag(*m_checkBox, 1);
+    m_titleLabel->setFont(titleFont());
+    m_titleLabel->setAccessibleName(tr("Title"));
+    m_removeButton->setFixedWidth(sideControlWidth);
+    m_removeButton->setAutoRaise(true);
+    m_removeButton->setText(QStringLiteral("\u2715"));
+    m_removeButton->setToolTip(tr("Remove"));
+    m_removeButton->setAccessibleName(tr("Remove"));
+    setTag(*m_removeButton, removeButtonTag);
+    layout->addWidget(m_checkBox, 0, Qt::AlignTop);
+    layout->addWidget(m_titleLabel, 1);
+    layout->addWidget(m_removeButton, 0, Qt::AlignTop);
+}
+
+JLRedizadoTableViewCell::~JLRedizadoTableViewCell() = default;
+
+QWidget *JLRedizadoTableViewCell::makeWithOwner(QObject *owner)
+{
+    auto *cell = new JLRedizadoTableViewCell;
+    if (auto *target = dynamic_cast<JLRedizadoCellOwner *>(owner)) {
+        QCheckBox *checkBox = cell->checkBox();
+        QToolButton *removeButton = cell->removeButton();
+        JLTextField *titleLabel = cell->titleLabel();
+        QObject::connect(checkBox, &QCheckBox::clicked, owner, [target, checkBox] { target->rowButtonClicked(checkBox); });
+        QObject::connect(removeButton, &QToolButton::clicked, owner,
+                         [target, removeButton] { target->rowButtonClicked(removeButton); });
+        QObject::connect(titleLabel, &JLTextField::editingFinished, owner,
+                         [target, titleLabel] { target->entryChanged(titleLabel); });
+    }
+    return cell;
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JLRedizadoCellOwner.h"
+#include "widgets/JLTableView.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QPointF>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class JLJotling;
+class JLJotlingManager;
+class JLRedizadoViewControllerDelegate;
+class JLRedizadoWindow;
+class JLSegmentedControl;
+class JLTextField;
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+class UserDefaults;
+namespace Ui {
+class RedizadoPanel;
+}
+
+// The panel's list: which of the item lists shows, the rows, and turning clicks and typing into item changes.
+// It holds no item data; every change goes to the item manager, which stores it at once.
+class JLRedizadoViewController final : public QObject,
+                                       public JLTableViewDataSource,
+                                       public JLTableViewDelegate,
+                                       public JLRedizadoCellOwner {
+    Q_OBJECT
+public:
+    // Without a manager every use goes to the shared one.
+    explicit JLRedizadoViewController(UserDefaults &defaults, JLJotlingManager *manager = nullptr,
+                                      QObject *parent = nullptr);
+    ~JLRedizadoViewController() override;
+
+    JLRedizadoViewControllerDelegate *delegate() const { return m_delegate; }
+    void setDelegate(JLRedizadoViewControllerDelegate *delegate) { m_delegate = delegate; }
+    // The tray's thickness, which the panel hangs below.
+    void setStatusBarThickness(std::function<double()> thickness) { m_statusBarThickness = std::move(thickness); }
+
+    QWidget *view() const { return m_view; }
+    JLTableView *redizadoTableView() const;
+    QLineEdit *entryField() const;
+    JLSegmentedControl *categorySwitcher() const;
+    QPushButton *editButton() const;
+    QPushButton *settingsButton() const;
+    // The table scrolls its own rows, so it is its own scroll view.
+    JLTableView *tableScrollView() const { return redizadoTableView(); }
+    QCheckBox *hideAfterEntryCheckBox() const;
+    QCheckBox *launchAtLoginCheckBox() const;
+    QCheckBox *showToDoCountCheckBox() const;
+    QCheckBox *alternateIconCheckBox() const;
+    QCheckBox *shortcutCheckBox() const;
+    QWidget *shortcutView() const;
+    QPushButton *aboutButton() const;
+    const Ui::RedizadoPanel &ui() const { return *m_ui; }
+
+    void awakeFromNib();
+    void showWithWindow(JLRedizadoWindow &window, QPointF point);
+    void showWithWindow(JLRedizadoWindow &window);
+    void hideWithWindow(JLRedizadoWindow &window);
+
+    std::shared_ptr<JLJotling> jotlingAtIndex(std::int64_t row);
+    void toggleEntryCompletionAtIndex(std::int64_t row);
+    void removeEntryAtIndex(std::int64_t row);
+
+    void createNewJotling(QObject *sender);
+    void switchCategories(QObject *sender);
+    void enterEditMode(QObject *sender);
+    void rowButtonClicked(QWidget *sender) override;
+    void entryChanged(QWidget *sender) override;
+
+    void showSettings(QObject *sender);
+    void toggleLanuchAtLogin();
+    void toggleShowToDoCount();
+    void toggleIcon();
+    void toggleHideAfterEntry();
+    void toggleShortcut();
+    void aboutMessage(QObject *sender);
+    // How the about message runs and how the site opens; tests answer for the user.
+    void setRunModal(std::function<void(QMessageBox &)> runModal) { m_runModal = std::move(runModal); }
+    void setOpenUrl(std::function<void(const QUrl &)> openUrl) { m_openUrl = std::move(openUrl); }
+
+    std::int64_t numberOfRowsInTableView(JLTableView &tableView) override;
+    double heightOfRow(JLTableView &tableView, std::int64_t row) override;
+    QWidget *viewForRow(JLTableView &tableView, std::int64_t row) override;
+
+    static constexpr const char *frameAutosaveName = "RedizadoView";
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    JLJotlingManager &manager() const;
+    bool inTodoCategory() const;
+    bool inEditMode() const;
+    void connectActions();
+    void syncSettingsPane();
+
+    UserDefaults &m_defaults;
+    JLJotlingManager *m_manager;
+    JLRedizadoViewControllerDelegate *m_delegate = nullptr;
+    std::function<double()> m_statusBarThickness;
+    std::function<void(QMessageBox &)> m_runModal;
+    std::function<void(const QUrl &)> m_openUrl;
+    std::unique_ptr<Ui::RedizadoPanel> m_ui;
+    QPointer<QWidget> m_view;
+};

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RowHeight.h"
+
+#include "widgets/JLTextField.h"
+
+#include <QApplication>
+#include <QTextLayout>
+
+QFont titleFont()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(15);
+    return font;
+}
+
+double measuredTitleHeight(const QString &title, double width)
+{
+    if (title.isEmpty())
+        return 0.0;
+    // The label lays out only this much until it is edited, and more would never fit in a row.
+    QTextLayout layout(title.left(JLTextField::shownPrefixLength), titleFont());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    double height = 0.0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(qMax(width, 1.0));
+        height += line.height();
+        if (height > row_height::threeLines)
+            break;
+    }
+    layout.endLayout();
+    return qMin(height, row_height::threeLines);
+}
+
+double rowHeightForMeasuredHeight(double measured)
+{
+    if (measured > row_height::twoLines)
+        return row_height::threeLines;
+    if (measured > row_height::oneLine)
+        return row_height::twoLines;
+    return row_height::oneLine;
+}
+
+double rowHeightForTitle(const std::optional<QString> &title, double tableWidth)
+{
+    const double width = tableWidth - row_height::sideControlsWidth;
+    return rowHeightForMeasuredHeight(title ? measuredTitleHeight(*title, width) : 0.0);
+}

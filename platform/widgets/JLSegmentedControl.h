@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+
+// Two side-by-side exclusive segments; the selected one is the control's state.
+class JLSegmentedControl final : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString firstLabel READ firstLabel WRITE setFirstLabel)
+    Q_PROPERTY(QString secondLabel READ secondLabel WRITE setSecondLabel)
+    Q_PROPERTY(int selectedSegment READ selectedSegment WRITE setSelectedSegment)
+public:
+    explicit JLSegmentedControl(QWidget *parent = nullptr);
+    ~JLSegmentedControl() override;
+
+    int selectedSegment() const;
+    void setSelectedSegment(int segment);
+    QString firstLabel() const { return label(0); }
+    void setFirstLabel(const QString &text) { setLabel(0, text); }
+    QString secondLabel() const { return label(1); }
+    void setSecondLabel(const QString &text) { setLabel(1, text); }
+    QString label(int segment) const;
+    void setLabel(int segment, const QString &text);
+
+signals:
+    // Only a user's click sends it, like any control's action.
+    void segmentClicked();
+
+private:
+    QButtonGroup *m_group;
+};
