@@ -78,6 +78,10 @@ QCheckBox *JLRedizadoViewController::alternateIconCheckBox() const { return m_ui
 QCheckBox *JLRedizadoViewController::shortcutCheckBox() const { return m_ui->shortcutCheckBox; }
 QWidget *JLRedizadoViewController::shortcutView() const { return m_ui->shortcutView; }
 QPushButton *JLRedizadoViewController::aboutButton() const { return m_ui->aboutButton; }
+QWidget *JLRedizadoViewController::settingsPane() const { return m_ui->settingsPane; }
+QComboBox *JLRedizadoViewController::modifierSelector1() const { return m_ui->modifierSelector1ComboBox; }
+QComboBox *JLRedizadoViewController::modifierSelector2() const { return m_ui->modifierSelector2ComboBox; }
+QComboBox *JLRedizadoViewController::keySelector() const { return m_ui->keySelectorComboBox; }
 
 JLJotlingManager &JLRedizadoViewController::manager() const
 {

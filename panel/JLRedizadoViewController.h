@@ -20,6 +20,7 @@ class JLSegmentedControl;
 class JLTextField;
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
@@ -61,7 +62,11 @@ public:
     QCheckBox *shortcutCheckBox() const;
     QWidget *shortcutView() const;
     QPushButton *aboutButton() const;
-    const Ui::RedizadoPanel &ui() const { return *m_ui; }
+    QWidget *settingsPane() const;
+    // The shortcut view's pop-ups, for the shortcut selector.
+    QComboBox *modifierSelector1() const;
+    QComboBox *modifierSelector2() const;
+    QComboBox *keySelector() const;
 
     void awakeFromNib();
     void showWithWindow(JLRedizadoWindow &window, QPointF point);

@@ -18,7 +18,10 @@ double measuredTitleHeight(const QString &title, double width)
     if (title.isEmpty())
         return 0.0;
     // The label lays out only this much until it is edited, and more would never fit in a row.
-    QTextLayout layout(title.left(JLTextField::shownPrefixLength), titleFont());
+    // A line break in the title starts a line of its own, as in the label.
+    QString text = title.left(JLTextField::shownPrefixLength);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, titleFont());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);

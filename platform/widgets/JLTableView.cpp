@@ -77,6 +77,7 @@ void JLTableView::insertRows(std::int64_t row, Animation animation)
         const int dx = animation == Animation::SlideLeft ? viewport()->width() : -viewport()->width();
         moveAnimated(cell, to + QPoint(dx, 0), to);
     }
+    emit rowInserted(row, animation);
 }
 
 void JLTableView::removeRows(std::int64_t row, Animation animation)
@@ -101,6 +102,7 @@ void JLTableView::removeRows(std::int64_t row, Animation animation)
     }
     readHeights();
     layoutCells(animation != Animation::None);
+    emit rowRemoved(row, animation);
 }
 
 std::int64_t JLTableView::rowForView(const QWidget *view) const

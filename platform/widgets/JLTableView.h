@@ -29,6 +29,7 @@ class JLTableView final : public QAbstractScrollArea {
     Q_OBJECT
 public:
     enum class Animation { None, SlideLeft, SlideRight, Gap };
+    Q_ENUM(Animation)
     using CellTemplate = std::function<QWidget *(QObject *owner)>;
 
     explicit JLTableView(QWidget *parent = nullptr);
@@ -47,6 +48,11 @@ public:
     std::int64_t numberOfRows() const { return static_cast<std::int64_t>(m_heights.size()); }
     double rowHeight(std::int64_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
     std::size_t cellCount() const { return m_cells.size(); }
+
+signals:
+    // After the table took in an inserted or removed row, with the animation it was asked for.
+    void rowInserted(std::int64_t row, JLTableView::Animation animation);
+    void rowRemoved(std::int64_t row, JLTableView::Animation animation);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

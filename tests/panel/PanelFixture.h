@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JLRedizadoTableViewCell.h"
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoViewControllerDelegate.h"
+#include "NotificationCenter.h"
+#include "memory/MemoryUserDefaults.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+#include "widgets/JLSegmentedControl.h"
+#include "widgets/JLTextField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Records what the panel asked of its delegate.
+struct RecordingDelegate final : JLRedizadoViewControllerDelegate {
+    std::vector<std::string> calls;
+    void hideAfterEntry() override { calls.push_back("hideAfterEntry"); }
+    void setLaunchAppAtLogin(bool on) override { calls.push_back(std::string("launchAtLogin ") + (on ? "YES" : "NO")); }
+    void setIconAlternate(bool on) override { calls.push_back(std::string("iconAlternate ") + (on ? "YES" : "NO")); }
+    void setShowToDoCount(bool on) override { calls.push_back(std::string("showToDoCount ") + (on ? "YES" : "NO")); }
+    void setShortcut(bool on) override { calls.push_back(std::string("shortcut ") + (on ? "YES" : "NO")); }
+};
+
+// A panel over an in-memory store, shown so that its rows have cells.
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        controller.awakeFromNib();
+        controller.setDelegate(&delegate);
+        controller.view()->resize(320, 440);
+        controller.view()->show();
+    }
+
+    void add(const QString &title)
+    {
+        controller.entryField()->setText(title);
+        QTest::keyClick(controller.entryField(), Qt::Key_Return);
+    }
+    void switchTo(int segment)
+    {
+        controller.categorySwitcher()->setSelectedSegment(segment);
+        controller.switchCategories(controller.categorySwitcher());
+    }
+    JLRedizadoTableViewCell *cellAt(std::int64_t row)
+    {
+        return qobject_cast<JLRedizadoTableViewCell *>(controller.redizadoTableView()->viewAtRow(row, false));
+    }
+    std::vector<std::string> titles(bool todo)
+    {
+        std::vector<std::string> result;
+        for (const auto &item : todo ? manager.todoRedizado() : manager.redizado())
+            result.push_back(item->title().value_or("<none>"));
+        return result;
+    }
+    std::vector<std::string> shownTitles()
+    {
+        std::vector<std::string> result;
+        for (std::int64_t row = 0; row < controller.redizadoTableView()->numberOfRows(); ++row)
+            if (auto *cell = cellAt(row))
+                result.push_back(cell->titleLabel()->stringValue().toStdString());
+        return result;
+    }
+
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager{defaults, center};
+    RecordingDelegate delegate;
+    JLRedizadoViewController controller{defaults, &manager};
+};

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RowHeight.h"
+
+#include <gtest/gtest.h>
+
+struct HeightCase {
+    const char *name;
+    double measured;
+    double row;
+};
+
+class RowHeightBoundaries : public ::testing::TestWithParam<HeightCase> {};
+
+TEST_P(RowHeightBoundaries, FallToTheLowerHeight)
+{
+    EXPECT_EQ(rowHeightForMeasuredHeight(GetParam().measured), GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(RowHeight, RowHeightBoundaries,
+                         ::testing::Values(HeightCase{"nothing", 0.0, 25.0}, HeightCase{"oneLine", 25.0, 25.0},
+                                           HeightCase{"justOverOne", 25.5, 44.0}, HeightCase{"twoLines", 44.0, 44.0},
+                                           HeightCase{"justOverTwo", 44.5, 63.0},
+                                           HeightCase{"muchMore", 500.0, 63.0}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo)
+{
+    const double tableWidth = 300.0;
+    EXPECT_EQ(rowHeightForTitle(std::nullopt, tableWidth), 25.0);
+    EXPECT_EQ(rowHeightForTitle(QString(), tableWidth), 25.0);
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("milk"), tableWidth), 25.0);
+    QString words;
+    while (rowHeightForTitle(words, tableWidth) == 25.0)
+        words += QStringLiteral("word ");
+    EXPECT_EQ(rowHeightForTitle(words, tableWidth), 44.0);
+    // A title without spaces wraps anywhere, as the label shows it.
+    EXPECT_EQ(rowHeightForTitle(QString(400, QLatin1Char('m')), tableWidth), 63.0);
+    EXPECT_EQ(rowHeightForTitle(QString(1 << 20, QLatin1Char('m')), tableWidth), 63.0);
+    // The same title needs more lines in a narrower table.
+    EXPECT_GT(rowHeightForTitle(words, 150.0), 44.0);
+}
+
+TEST(RowHeight, MeasuresLineBreaksInTheTitle)
+{
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb"), 300.0), 44.0);
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), 300.0), 63.0);
+}

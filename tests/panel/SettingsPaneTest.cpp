@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PanelFixture.h"
+
+#include "AboutMessage.h"
+
+#include <QMessageBox>
+
+using Strings = std::vector<std::string>;
+
+class SettingsPaneTest : public PanelTest {
+protected:
+    // Settings stored before the panel starts, as the first run leaves them.
+    void SetUp() override
+    {
+        defaults.setBool(keys::showToDoCount, true);
+        defaults.setBool(keys::hideAfterEntry, true);
+        PanelTest::SetUp();
+    }
+};
+
+TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettings)
+{
+    EXPECT_FALSE(controller.launchAtLoginCheckBox()->isChecked());
+    EXPECT_TRUE(controller.showToDoCountCheckBox()->isChecked());
+    EXPECT_FALSE(controller.alternateIconCheckBox()->isChecked());
+    EXPECT_TRUE(controller.hideAfterEntryCheckBox()->isChecked());
+    EXPECT_FALSE(controller.shortcutCheckBox()->isChecked());
+    EXPECT_TRUE(controller.shortcutView()->isHidden());
+}
+
+TEST_F(SettingsPaneTest, ClicksHandTheNewStateToTheDelegate)
+{
+    controller.launchAtLoginCheckBox()->click();
+    controller.showToDoCountCheckBox()->click();
+    controller.alternateIconCheckBox()->click();
+    controller.shortcutCheckBox()->click();
+    controller.shortcutCheckBox()->click();
+    EXPECT_EQ(delegate.calls, (Strings{"launchAtLogin YES", "showToDoCount NO", "iconAlternate YES", "shortcut YES",
+                                       "shortcut NO"}));
+    // The delegate stores these; the pane does not.
+    EXPECT_FALSE(defaults.objectForKey(keys::launchAtLogin));
+}
+
+TEST_F(SettingsPaneTest, TheShortcutViewFollowsTheCheckBoxWithOrWithoutADelegate)
+{
+    controller.setDelegate(nullptr);
+    controller.shortcutCheckBox()->click();
+    EXPECT_FALSE(controller.shortcutView()->isHidden());
+    controller.shortcutCheckBox()->click();
+    EXPECT_TRUE(controller.shortcutView()->isHidden());
+}
+
+TEST_F(SettingsPaneTest, HideAfterEntryIsStoredAtOnceAndReadByTheNextEntry)
+{
+    controller.hideAfterEntryCheckBox()->click();
+    EXPECT_FALSE(defaults.boolForKey(keys::hideAfterEntry));
+    add(QStringLiteral("stays open"));
+    EXPECT_TRUE(delegate.calls.empty());
+    const int synchronized = defaults.synchronizeCount();
+    controller.hideAfterEntryCheckBox()->click();
+    EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
+    EXPECT_GT(defaults.synchronizeCount(), synchronized);
+    add(QStringLiteral("closes"));
+    EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
+}
+
+TEST_F(SettingsPaneTest, TheSettingsButtonSwapsTheListAndThePane)
+{
+    controller.settingsButton()->click();
+    EXPECT_TRUE(controller.tableScrollView()->isHidden());
+    EXPECT_FALSE(controller.settingsPane()->isHidden());
+    controller.settingsButton()->click();
+    EXPECT_FALSE(controller.tableScrollView()->isHidden());
+    EXPECT_TRUE(controller.settingsPane()->isHidden());
+}
+
+TEST_F(SettingsPaneTest, TheShortcutPopUpsOfferTheFirstRunChoices)
+{
+    const QComboBox *first = controller.modifierSelector1();
+    const QComboBox *second = controller.modifierSelector2();
+    EXPECT_GE(first->findText(QStringLiteral("\u2303")), 0);
+    EXPECT_GE(second->findText(QStringLiteral("None")), 0);
+}
+
+TEST(AboutMessage, NamesTheVersionThenTheMakers)
+{
+    const QStringList lines = aboutMessageText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Redizado " REDIZADO_VERSION));
+    EXPECT_TRUE(lines[1].isEmpty());
+    EXPECT_FALSE(lines[2].isEmpty());
+}
+
+TEST_F(SettingsPaneTest, TheAboutMessageOpensTheSiteOnlyFromItsSecondButton)
+{
+    std::vector<QUrl> opened;
+    controller.setOpenUrl([&opened](const QUrl &url) { opened.push_back(url); });
+    int pressed = 0;
+    controller.setRunModal([&pressed](QMessageBox &box) {
+        ASSERT_EQ(box.buttons().size(), 2);
+        // The buttons as added: "Close", then the site.
+        QList<QAbstractButton *> buttons = box.buttons();
+        std::sort(buttons.begin(), buttons.end(), [&box](auto *a, auto *b) {
+            return box.buttonRole(a) == QMessageBox::RejectRole && box.buttonRole(b) != QMessageBox::RejectRole;
+        });
+        EXPECT_EQ(buttons[0]->text(), QStringLiteral("Close"));
+        EXPECT_EQ(buttons[1]->text(), QString::fromLatin1(makerSiteAddress));
+        buttons[pressed]->click();
+    });
+    controller.aboutButton()->click();
+    EXPECT_TRUE(opened.empty());
+    pressed = 1;
+    controller.aboutButton()->click();
+    EXPECT_EQ(opened, std::vector{QUrl(QString::fromLatin1(makerSiteAddress))});
+}
