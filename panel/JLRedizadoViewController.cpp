@@ -8,6 +8,7 @@
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 #include "UserDefaults.h"
+#include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoWindow.h"
 #include "ui_RedizadoPanel.h"
 #include "widgets/ControlState.h"
@@ -219,9 +220,27 @@ void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window, QPointF 
 {
     const QRectF screen = mainScreenFrame();
     const QRectF frame = windowFrame(window);
-    const QPointF origin = panelOrigin(point, frame.size(), screen.height(), m_statusBarThickness());
+    QPointF origin = panelOrigin(point, frame.size(), screen.height(), m_statusBarThickness());
+    if (m_iconFrame) {
+        const PanelFrame placed =
+            panelFrameAtIcon(origin, frame.size(), point, m_iconFrame(), availableFrameOfScreenAt(point));
+        origin = placed.origin;
+        pointArrow(window, placed.arrowEdge, placed.arrowX);
+    }
     setWindowFrame(window, QRectF(origin, frame.size()));
     showWithWindow(window);
+}
+
+void JLRedizadoViewController::pointArrow(JLRedizadoWindow &window, ArrowEdge edge, double x)
+{
+    if (auto *background = qobject_cast<JLRedizadoBackgroundView *>(window.contentView()))
+        background->pointArrowAt(edge, x);
+    // The arrow's side keeps the wider margin, so the controls stay on the body.
+    const QMargins m = m_ui->panelLayout->contentsMargins();
+    const int wide = std::max(m.top(), m.bottom());
+    const int narrow = std::min(m.top(), m.bottom());
+    m_ui->panelLayout->setContentsMargins(m.left(), edge == ArrowEdge::Top ? wide : narrow, m.right(),
+                                          edge == ArrowEdge::Top ? narrow : wide);
 }
 
 void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BackgroundGeometry.h"
 #include "JLRedizadoCellOwner.h"
 #include "widgets/JLTableView.h"
 
@@ -9,7 +10,10 @@
 #include <QPointF>
 #include <QUrl>
 
+#include <QRectF>
+
 #include <functional>
+#include <optional>
 #include <memory>
 
 class JLJotling;
@@ -46,6 +50,9 @@ public:
     void setDelegate(JLRedizadoViewControllerDelegate *delegate) { m_delegate = delegate; }
     // The tray's thickness, which the panel hangs below.
     void setStatusBarThickness(std::function<double()> thickness) { m_statusBarThickness = std::move(thickness); }
+    // Where the tray icon is (bottom-left coordinates; nothing when the tray does not say). Once given, the panel
+    // is kept whole on the icon's screen, above the icon when the tray is at the bottom.
+    void setIconFrame(std::function<std::optional<QRectF>()> iconFrame) { m_iconFrame = std::move(iconFrame); }
 
     QWidget *view() const { return m_view; }
     JLTableView *redizadoTableView() const;
@@ -109,11 +116,13 @@ private:
     bool inEditMode() const;
     void connectActions();
     void syncSettingsPane();
+    void pointArrow(JLRedizadoWindow &window, ArrowEdge edge, double x);
 
     UserDefaults &m_defaults;
     JLJotlingManager *m_manager;
     JLRedizadoViewControllerDelegate *m_delegate = nullptr;
     std::function<double()> m_statusBarThickness;
+    std::function<std::optional<QRectF>()> m_iconFrame;
     std::function<void(QMessageBox &)> m_runModal;
     std::function<void(const QUrl &)> m_openUrl;
     std::unique_ptr<Ui::RedizadoPanel> m_ui;

@@ -23,6 +23,23 @@ BackgroundGeometry backgroundGeometry(double width, double height)
              QPointF(c + arrowHalfBase, height - arrowHeight)}};
 }
 
+BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX)
+{
+    BackgroundGeometry g = backgroundGeometry(width, height);
+    const double margin = insetSide + BackgroundGeometry::cornerRadius + arrowHalfBase;
+    const double x = width > 2 * margin ? std::clamp(arrowX, margin, width - margin) : std::floor(width * 0.5);
+    const double dx = x - g.arrow[0].x();
+    for (QPointF &p : g.arrow)
+        p.rx() += dx;
+    if (edge == ArrowEdge::Bottom) {
+        // Mirrored top to bottom: the body keeps the wider inset on the arrow's side.
+        g.body.moveTop(height - g.body.y() - g.body.height());
+        for (QPointF &p : g.arrow)
+            p.ry() = height - p.y();
+    }
+    return g;
+}
+
 QPainterPath backgroundPath(const BackgroundGeometry &geometry, double height)
 {
     const auto flip = [height](QPointF p) { return QPointF(p.x(), height - p.y()); };

@@ -16,5 +16,11 @@ struct BackgroundGeometry {
 
 BackgroundGeometry backgroundGeometry(double width, double height);
 
+// Where the arrow sits: on the top edge for a tray above the panel, on the bottom edge for one below it.
+enum class ArrowEdge { Top, Bottom };
+
+// The same shape with its arrow on the given edge, its apex at arrowX (kept where the body can carry it).
+BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX);
+
 // The one place the y-up shape turns into Qt's top-left widget coordinates.
 QPainterPath backgroundPath(const BackgroundGeometry &geometry, double height);

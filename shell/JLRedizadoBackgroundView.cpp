@@ -27,5 +27,15 @@ void JLRedizadoBackgroundView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(fillColor());
-    painter.drawPath(backgroundPath(backgroundGeometry(w, h), h));
+    const BackgroundGeometry geometry = m_arrowX < 0 && m_arrowEdge == ArrowEdge::Top
+                                            ? backgroundGeometry(w, h)
+                                            : backgroundGeometry(w, h, m_arrowEdge, m_arrowX < 0 ? w * 0.5 : m_arrowX);
+    painter.drawPath(backgroundPath(geometry, h));
+}
+
+void JLRedizadoBackgroundView::pointArrowAt(ArrowEdge edge, double x)
+{
+    m_arrowEdge = edge;
+    m_arrowX = x;
+    update();
 }

@@ -49,3 +49,12 @@ void setWindowFrame(QWidget &window, const QRectF &frame)
     // The panel is frameless, so its frame is its geometry; move and resize without a repaint.
     window.setGeometry(r);
 }
+
+QRectF availableFrameOfScreenAt(QPointF point)
+{
+    const QPoint topLeft = toTopLeft(QRectF(point, QSizeF(0, 0))).topLeft().toPoint();
+    const QScreen *screen = QGuiApplication::screenAt(topLeft);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? toBottomLeft(QRectF(screen->availableGeometry())) : QRectF();
+}

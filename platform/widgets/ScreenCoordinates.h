@@ -16,3 +16,7 @@ QRectF toTopLeft(const QRectF &bottomLeftRect);
 // A window's frame (its outer geometry) in bottom-left coordinates.
 QRectF windowFrame(const QWidget &window);
 void setWindowFrame(QWidget &window, const QRectF &frame);
+
+// The part of the screen showing point that windows may use (without docks and bars), in bottom-left coordinates;
+// the main screen's when no screen shows it.
+QRectF availableFrameOfScreenAt(QPointF point);

@@ -39,3 +39,21 @@ TEST(BackgroundGeometry, PathInWidgetCoordinatesPutsTheArrowOnTop)
     EXPECT_TRUE(path.contains(QPointF(150, 4)));
     EXPECT_FALSE(path.contains(QPointF(20, 4)));
 }
+
+TEST(BackgroundGeometry, AnArrowBelowMirrorsTheShape)
+{
+    const auto top = backgroundGeometry(300, 400);
+    const auto bottom = backgroundGeometry(300, 400, ArrowEdge::Bottom, 150);
+    EXPECT_EQ(bottom.body, QRectF(8, 16, 284, 374));
+    EXPECT_EQ(bottom.arrow[0], QPointF(150, 0));
+    EXPECT_EQ(bottom.arrow[1], QPointF(138, 16));
+    EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 150).arrow, top.arrow);
+}
+
+TEST(BackgroundGeometry, AMovedArrowStaysOnTheBody)
+{
+    EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 40).arrow[0], QPointF(40, 400));
+    // Past the rounded corner the arrow would hang off the body.
+    EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 0).arrow[0].x(), 26);
+    EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 1000).arrow[0].x(), 274);
+}
