@@ -33,8 +33,7 @@ public:
 
     virtual ~HotKeyService() = default;
 
-    virtual Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask,
-                                        std::uint32_t id) = 0;
+    virtual Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) = 0;
     // An unknown or already removed handle is ignored.
     virtual void unregisterHotKey(Handle handle) = 0;
     // Called once per release of a registered combination, with the id it was registered with.

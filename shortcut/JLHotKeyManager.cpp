@@ -24,8 +24,7 @@ StoredName storedName(const UserDefaults& defaults, const char* key) {
 }
 } // namespace
 
-JLHotKeyManager::JLHotKeyManager(HotKeyService& service, UserDefaults& defaults)
-    : JLHotKeyManager(service) {
+JLHotKeyManager::JLHotKeyManager(HotKeyService& service, UserDefaults& defaults) : JLHotKeyManager(service) {
     m_defaults = &defaults;
 }
 

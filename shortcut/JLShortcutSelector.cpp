@@ -89,8 +89,8 @@ void JLShortcutSelector::connectActions() {
         if (!selector)
             continue;
         // activated, not currentIndexChanged: only a user's choice is stored, never the preselection.
-        m_connections[i] = connect(selector, &QComboBox::activated, this,
-                                   [this, selector] { shortcutCombinationSelected(selector); });
+        m_connections[i] =
+            connect(selector, &QComboBox::activated, this, [this, selector] { shortcutCombinationSelected(selector); });
     }
 }
 

@@ -94,7 +94,8 @@ std::vector<std::uint16_t> lockVariants(std::uint16_t locks) {
     return variants;
 }
 
-bool askDetectableAutoRepeat(xcb_connection_t* connection) {
+// Returns whether the server now sends no release for a held key's repeats.
+bool setDetectableAutoRepeat(xcb_connection_t* connection, bool detectable) {
     xcb_xkb_use_extension_reply_t* use = xcb_xkb_use_extension_reply(
         connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr);
     const bool hasXkb = use && use->supported;
@@ -103,7 +104,8 @@ bool askDetectableAutoRepeat(xcb_connection_t* connection) {
         return false;
     const auto flag = static_cast<std::uint32_t>(XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT);
     xcb_xkb_per_client_flags_reply_t* reply = xcb_xkb_per_client_flags_reply(
-        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0), nullptr);
+        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, detectable ? flag : 0, 0, 0, 0),
+        nullptr);
     const bool granted = reply && (reply->value & flag);
     std::free(reply);
     return granted;
@@ -219,12 +221,11 @@ void XcbHotKeyService::Grabs::ungrab(xcb_connection_t* connection, const Grab& g
     xcb_flush(connection);
 }
 
-XcbHotKeyService::XcbHotKeyService(bool askForDetectableAutoRepeat) : m_grabs(std::make_unique<Grabs>()) {
+XcbHotKeyService::XcbHotKeyService(bool detectableAutoRepeat) : m_grabs(std::make_unique<Grabs>()) {
     xcb_connection_t* connection = qtConnection();
     if (!connection)
         return;
-    if (askForDetectableAutoRepeat)
-        m_grabs->detectableAutoRepeat = askDetectableAutoRepeat(connection);
+    m_grabs->detectableAutoRepeat = setDetectableAutoRepeat(connection, detectableAutoRepeat);
     qGuiApp->installNativeEventFilter(m_grabs.get());
 }
 
@@ -236,12 +237,12 @@ XcbHotKeyService::~XcbHotKeyService() {
     }
 }
 
-HotKeyService::Registration XcbHotKeyService::registerHotKey(std::uint16_t virtualKeyCode,
-                                                             std::uint32_t modifierMask, std::uint32_t id) {
+HotKeyService::Registration XcbHotKeyService::registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask,
+                                                             std::uint32_t id) {
     xcb_connection_t* connection = qtConnection();
     if (!connection) {
-        logLine("x11", "global shortcuts need an X11 session; Qt runs on " +
-                           QGuiApplication::platformName().toStdString());
+        logLine("x11",
+                "global shortcuts need an X11 session; Qt runs on " + QGuiApplication::platformName().toStdString());
         return {unavailable, 0};
     }
     const auto keyCode = xKeyCodeForVirtualKeyCode(virtualKeyCode);

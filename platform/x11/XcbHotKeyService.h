@@ -9,9 +9,9 @@
 // event loop. Refuses every registration when Qt does not run on xcb.
 class XcbHotKeyService final : public HotKeyService {
 public:
-    // Asking the server for detectable autorepeat is how a held key gives one release; turning it off is for
-    // exercising the fallback that tells autorepeat releases apart by their time stamp.
-    explicit XcbHotKeyService(bool askForDetectableAutoRepeat = true);
+    // With detectable autorepeat the server sends one release for a held key. Turning it off (for Qt's whole
+    // connection) exercises the fallback for servers without it, which tells repeats apart by their time stamp.
+    explicit XcbHotKeyService(bool detectableAutoRepeat = true);
     ~XcbHotKeyService() override;
     XcbHotKeyService(const XcbHotKeyService&) = delete;
     XcbHotKeyService& operator=(const XcbHotKeyService&) = delete;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shortcut/JLHotKeyManager.h"
 #include "platform/memory/MemoryHotKeyService.h"
 #include "platform/memory/MemoryUserDefaults.h"
-#include "shortcut/JLHotKeyManager.h"
 #include "store/FirstRun.h"
 #include "store/PreferencesKeys.h"
 
@@ -84,16 +84,16 @@ TEST_P(ModifierPairs, RegisterTheUnionOfBothModifiers) {
     EXPECT_EQ(service.registrations()[0].modifierMask, GetParam().mask);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Masks, ModifierPairs,
-    ::testing::Values(MaskRow{"CommandShift", "\u2318", "\u21E7", 0x0300},
-                      MaskRow{"OptionNone", "\u2325", "None", 0x0800}, MaskRow{"NoneShift", "None", "\u21E7", 0x0200},
-                      MaskRow{"NoneNone", "None", "None", 0},
-                      // The same modifier twice must not turn into another modifier's bit.
-                      MaskRow{"CommandTwice", "\u2318", "\u2318", 0x0100},
-                      MaskRow{"ControlTwice", "\u2303", "\u2303", 0x1000},
-                      MaskRow{"CircumflexIsNoControl", "^", "\u2303", 0x1000}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Masks, ModifierPairs,
+                         ::testing::Values(MaskRow{"CommandShift", "\u2318", "\u21E7", 0x0300},
+                                           MaskRow{"OptionNone", "\u2325", "None", 0x0800},
+                                           MaskRow{"NoneShift", "None", "\u21E7", 0x0200},
+                                           MaskRow{"NoneNone", "None", "None", 0},
+                                           // The same modifier twice must not turn into another modifier's bit.
+                                           MaskRow{"CommandTwice", "\u2318", "\u2318", 0x0100},
+                                           MaskRow{"ControlTwice", "\u2303", "\u2303", 0x1000},
+                                           MaskRow{"CircumflexIsNoControl", "^", "\u2303", 0x1000}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(HotKeyManagerTest, KeyNameNoneRegistersThePositionOfA) {
     store("None", "\u2303", "None");

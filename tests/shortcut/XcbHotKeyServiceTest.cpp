@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/x11/XcbHotKeyService.h"
 #include "VirtualDisplay.h"
 #include "platform/memory/MemoryUserDefaults.h"
-#include "platform/x11/XcbHotKeyService.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/PreferencesKeys.h"
 
@@ -154,9 +154,8 @@ TEST_P(HeldKey, FiresOnceOnReleaseNotWhileHeld) {
     EXPECT_EQ(releases[1], 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(AutoRepeat, HeldKey, ::testing::Values(true, false), [](const auto& info) {
-    return std::string(info.param ? "Detectable" : "TimeStampPairs");
-});
+INSTANTIATE_TEST_SUITE_P(AutoRepeat, HeldKey, ::testing::Values(true, false),
+                         [](const auto& info) { return std::string(info.param ? "Detectable" : "TimeStampPairs"); });
 
 TEST_F(XcbHotKeyServiceTest, ACombinationAnotherProgramHoldsIsRefused) {
     QProcess holder;
