@@ -3,6 +3,7 @@
 
 #include "../Log.h"
 #include "KeyPositions.h"
+#include "XcbKeyboard.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
@@ -10,11 +11,6 @@
 #include <QTimer>
 
 #include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
-// The XKB header names a member "explicit"; C++ needs it spelled otherwise.
-#define explicit xkb_explicit
-#include <xcb/xkb.h>
-#undef explicit
 
 #include <algorithm>
 #include <cstdlib>
@@ -25,8 +21,6 @@
 
 namespace {
 constexpr std::uint8_t badAccess = 10;
-constexpr xcb_keysym_t numLockKeysym = 0xff7f;
-constexpr xcb_keysym_t scrollLockKeysym = 0xff14;
 constexpr std::uint16_t coreModifiers = 0xff;
 
 xcb_connection_t* qtConnection() {
@@ -38,77 +32,6 @@ xcb_connection_t* qtConnection() {
 
 xcb_window_t rootWindow(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-}
-
-std::uint16_t xModifiers(std::uint32_t mask) {
-    std::uint16_t modifiers = 0;
-    if (mask & HotKeyService::control)
-        modifiers |= XCB_MOD_MASK_CONTROL;
-    if (mask & HotKeyService::option)
-        modifiers |= XCB_MOD_MASK_1;
-    if (mask & HotKeyService::command)
-        modifiers |= XCB_MOD_MASK_4;
-    if (mask & HotKeyService::shift)
-        modifiers |= XCB_MOD_MASK_SHIFT;
-    return modifiers;
-}
-
-// CapsLock plus the ModN bits that NumLock and ScrollLock sit on in the server's modifier map; which bits
-// those are differs between servers and keymaps.
-std::uint16_t lockModifiers(xcb_connection_t* connection) {
-    std::uint16_t locks = XCB_MOD_MASK_LOCK;
-    xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(connection);
-    xcb_get_modifier_mapping_reply_t* map =
-        xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr);
-    if (symbols && map) {
-        const xcb_keycode_t* mapped = xcb_get_modifier_mapping_keycodes(map);
-        const int perModifier = map->keycodes_per_modifier;
-        for (const xcb_keysym_t keysym : {numLockKeysym, scrollLockKeysym}) {
-            xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
-            for (int index = 0; codes && index < 8 * perModifier; ++index) {
-                for (const xcb_keycode_t* code = codes; *code != XCB_NO_SYMBOL; ++code) {
-                    if (mapped[index] == *code)
-                        locks |= static_cast<std::uint16_t>(1u << (index / perModifier));
-                }
-            }
-            std::free(codes);
-        }
-    }
-    std::free(map);
-    if (symbols)
-        xcb_key_symbols_free(symbols);
-    return locks;
-}
-
-// Every combination of the lock bits: a grab is made for each, so the shortcut works whichever locks are on.
-std::vector<std::uint16_t> lockVariants(std::uint16_t locks) {
-    std::vector<std::uint16_t> variants{0};
-    for (unsigned bit = 0; bit < 8; ++bit) {
-        const auto lock = static_cast<std::uint16_t>(1u << bit);
-        if (!(locks & lock))
-            continue;
-        const std::size_t count = variants.size();
-        for (std::size_t i = 0; i < count; ++i)
-            variants.push_back(variants[i] | lock);
-    }
-    return variants;
-}
-
-// Returns whether the server now sends no release for a held key's repeats.
-bool setDetectableAutoRepeat(xcb_connection_t* connection, bool detectable) {
-    xcb_xkb_use_extension_reply_t* use = xcb_xkb_use_extension_reply(
-        connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION), nullptr);
-    const bool hasXkb = use && use->supported;
-    std::free(use);
-    if (!hasXkb)
-        return false;
-    const auto flag = static_cast<std::uint32_t>(XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT);
-    xcb_xkb_per_client_flags_reply_t* reply = xcb_xkb_per_client_flags_reply(
-        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, detectable ? flag : 0, 0, 0, 0),
-        nullptr);
-    const bool granted = reply && (reply->value & flag);
-    std::free(reply);
-    return granted;
 }
 } // namespace
 
@@ -129,7 +52,9 @@ public:
     std::map<Handle, Grab> grabs;
     Handle lastHandle = 0;
     ReleasedHandler handler;
+    bool wantDetectableAutoRepeat = true;
     bool detectableAutoRepeat = false;
+    bool listening = false;
 
 private:
     void pressed(const xcb_key_press_event_t& event);
@@ -222,11 +147,7 @@ void XcbHotKeyService::Grabs::ungrab(xcb_connection_t* connection, const Grab& g
 }
 
 XcbHotKeyService::XcbHotKeyService(bool detectableAutoRepeat) : m_grabs(std::make_unique<Grabs>()) {
-    xcb_connection_t* connection = qtConnection();
-    if (!connection)
-        return;
-    m_grabs->detectableAutoRepeat = setDetectableAutoRepeat(connection, detectableAutoRepeat);
-    qGuiApp->installNativeEventFilter(m_grabs.get());
+    m_grabs->wantDetectableAutoRepeat = detectableAutoRepeat;
 }
 
 XcbHotKeyService::~XcbHotKeyService() {
@@ -250,6 +171,12 @@ HotKeyService::Registration XcbHotKeyService::registerHotKey(std::uint16_t virtu
         logLine("x11", "the key at position " + std::to_string(virtualKeyCode) + " cannot be grabbed on X11");
         return {unsupported, 0};
     }
+    // On first use rather than at construction, so the service may be made before the application.
+    if (!m_grabs->listening) {
+        m_grabs->detectableAutoRepeat = setDetectableAutoRepeat(connection, m_grabs->wantDetectableAutoRepeat);
+        qGuiApp->installNativeEventFilter(m_grabs.get());
+        m_grabs->listening = true;
+    }
     Grabs::Grab grab;
     grab.keyCode = *keyCode;
     grab.modifiers = xModifiers(modifierMask);
@@ -262,6 +189,7 @@ HotKeyService::Registration XcbHotKeyService::registerHotKey(std::uint16_t virtu
     }
 
     const xcb_window_t root = rootWindow(connection);
+    // One grab for every combination of locks, so the shortcut works whichever locks are on.
     const std::vector<std::uint16_t> variants = lockVariants(grab.locks);
     std::vector<xcb_void_cookie_t> cookies;
     for (const std::uint16_t locks : variants) {

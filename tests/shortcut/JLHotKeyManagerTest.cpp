@@ -40,67 +40,53 @@ protected:
     std::vector<HotKeyEvent> events;
 };
 
-TEST_F(HotKeyManagerTest, FirstRunValuesRegisterControlSpace) {
-    manager.registerHotKeyWithTarget(&owner, recordingAction());
-
-    ASSERT_EQ(service.registrations().size(), 1u);
-    EXPECT_EQ(service.registrations()[0].virtualKeyCode, 49);
-    EXPECT_EQ(service.registrations()[0].modifierMask, control);
-    EXPECT_EQ(service.registrations()[0].id, 1u);
-}
-
 TEST_F(HotKeyManagerTest, ReleaseOfOurIdPerformsTheActionOnTheTarget) {
     manager.registerHotKeyWithTarget(&owner, recordingAction());
-    service.release(1);
+    for (std::uint32_t id : {0u, 2u, 0x68746B31u})
+        EXPECT_EQ(manager.hotKeyReleased(id), 0);
+    EXPECT_TRUE(events.empty());
 
+    service.release(1);
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(targets[0], &owner);
     EXPECT_EQ(events[0].id, 1u);
     EXPECT_EQ(events[0].signature, 0x68746B31u);
 }
 
-TEST_F(HotKeyManagerTest, OtherIdsAreIgnoredButHandled) {
-    manager.registerHotKeyWithTarget(&owner, recordingAction());
-    for (std::uint32_t id : {0u, 2u, 0x68746B31u})
-        EXPECT_EQ(manager.hotKeyReleased(id), 0);
-    EXPECT_TRUE(events.empty());
-    EXPECT_EQ(manager.hotKeyReleased(1), 0);
-    EXPECT_EQ(events.size(), 1u);
-}
-
-struct MaskRow {
+struct CombinationRow {
     const char* label;
+    const char* key;
     const char* one;
     const char* two;
+    std::uint16_t code;
     std::uint32_t mask;
 };
 
-class ModifierPairs : public HotKeyManagerTest, public ::testing::WithParamInterface<MaskRow> {};
+class Combinations : public HotKeyManagerTest, public ::testing::WithParamInterface<CombinationRow> {};
 
-TEST_P(ModifierPairs, RegisterTheUnionOfBothModifiers) {
-    store("\u23B5", GetParam().one, GetParam().two);
+TEST_P(Combinations, StoredNamesRegisterKeyCodeAndModifiers) {
+    const CombinationRow& row = GetParam();
+    if (row.key)
+        store(row.key, row.one, row.two);
     manager.registerHotKeyWithTarget(&owner, recordingAction());
     ASSERT_EQ(service.registrations().size(), 1u);
-    EXPECT_EQ(service.registrations()[0].modifierMask, GetParam().mask);
+    EXPECT_EQ(service.registrations()[0].virtualKeyCode, row.code);
+    EXPECT_EQ(service.registrations()[0].modifierMask, row.mask);
+    EXPECT_EQ(service.registrations()[0].id, 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, ModifierPairs,
-                         ::testing::Values(MaskRow{"CommandShift", "\u2318", "\u21E7", 0x0300},
-                                           MaskRow{"OptionNone", "\u2325", "None", 0x0800},
-                                           MaskRow{"NoneShift", "None", "\u21E7", 0x0200},
-                                           MaskRow{"NoneNone", "None", "None", 0},
+INSTANTIATE_TEST_SUITE_P(Table, Combinations,
+                         ::testing::Values(CombinationRow{"FirstRunValues", nullptr, nullptr, nullptr, 49, control},
+                                           CombinationRow{"CommandShift", "Q", "\u2318", "\u21E7", 12, 0x0300},
+                                           CombinationRow{"NoneShift", "F1", "None", "\u21E7", 122, 0x0200},
+                                           CombinationRow{"NoModifiers", "F13", "None", "None", 105, 0},
+                                           CombinationRow{"KeyNoneIsThePositionOfA", "None", "\u2325", "None", 0,
+                                                          0x0800},
                                            // The same modifier twice must not turn into another modifier's bit.
-                                           MaskRow{"CommandTwice", "\u2318", "\u2318", 0x0100},
-                                           MaskRow{"ControlTwice", "\u2303", "\u2303", 0x1000},
-                                           MaskRow{"CircumflexIsNoControl", "^", "\u2303", 0x1000}),
+                                           CombinationRow{"CommandTwice", "A", "\u2318", "\u2318", 0, 0x0100},
+                                           CombinationRow{"ControlTwice", "Z", "\u2303", "\u2303", 6, 0x1000},
+                                           CombinationRow{"CircumflexIsNoControl", "Z", "^", "\u2303", 6, 0x1000}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(HotKeyManagerTest, KeyNameNoneRegistersThePositionOfA) {
-    store("None", "\u2303", "None");
-    manager.registerHotKeyWithTarget(&owner, recordingAction());
-    ASSERT_EQ(service.registrations().size(), 1u);
-    EXPECT_EQ(service.registrations()[0].virtualKeyCode, 0);
-}
 
 TEST_F(HotKeyManagerTest, MissingModifierRegistersNothingQuietlyButKeepsTarget) {
     MemoryUserDefaults sparse;
@@ -159,14 +145,10 @@ TEST_F(HotKeyManagerTest, UpdateReadsTheSettingsAgain) {
     EXPECT_EQ(targets, std::vector<void*>{&owner});
 }
 
-TEST_F(HotKeyManagerTest, UpdateBeforeAnyTargetRegistersButReleaseDoesNothing) {
-    manager.updateHotKey();
+TEST_F(HotKeyManagerTest, WithoutTargetOrActionTheEventIsDropped) {
+    manager.updateHotKey(); // registers, though nothing was ever set to act on it
     EXPECT_EQ(service.registrations().size(), 1u);
     service.release(1);
-    EXPECT_TRUE(events.empty());
-}
-
-TEST_F(HotKeyManagerTest, EmptyActionOrNoTargetDropsTheEvent) {
     manager.registerHotKeyWithTarget(&owner, {});
     service.release(1);
     manager.setAction(recordingAction());
@@ -175,20 +157,17 @@ TEST_F(HotKeyManagerTest, EmptyActionOrNoTargetDropsTheEvent) {
     EXPECT_TRUE(events.empty());
 }
 
-TEST_F(HotKeyManagerTest, UnregisterTwiceIsHarmlessAndKeepsTargetAndAction) {
-    manager.registerHotKeyWithTarget(&owner, recordingAction());
-    manager.unregisterHotKey();
-    manager.unregisterHotKey();
-    EXPECT_EQ(service.unregisterCount(), 1);
-    EXPECT_TRUE(service.registrations().empty());
-    EXPECT_EQ(manager.target(), &owner);
-    EXPECT_TRUE(manager.action());
-}
-
-TEST_F(HotKeyManagerTest, RegisteringAgainReplacesTheRegistration) {
+TEST_F(HotKeyManagerTest, OneRegistrationAtATimeAndUnregisterTwiceIsHarmless) {
     manager.registerHotKeyWithTarget(&owner, recordingAction());
     manager.registerHotKeyWithTarget(&owner, recordingAction());
     EXPECT_EQ(service.registrations().size(), 1u);
+
+    manager.unregisterHotKey();
+    manager.unregisterHotKey();
+    EXPECT_EQ(service.unregisterCount(), 2);
+    EXPECT_TRUE(service.registrations().empty());
+    EXPECT_EQ(manager.target(), &owner);
+    EXPECT_TRUE(manager.action());
 }
 
 TEST_F(HotKeyManagerTest, ForgetsItsHandlerWhenGone) {

