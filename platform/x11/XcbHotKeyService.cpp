@@ -77,16 +77,17 @@ bool XcbHotKeyService::Grabs::nativeEventFilter(const QByteArray& eventType, voi
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    switch (event->response_type & ~0x80) {
-    case XCB_KEY_PRESS:
-        pressed(*reinterpret_cast<const xcb_key_press_event_t*>(event));
-        break;
-    case XCB_KEY_RELEASE:
-        released(*reinterpret_cast<const xcb_key_release_event_t*>(event));
-        break;
-    default:
-        break;
-    }
+    const auto type = event->response_type & ~0x80;
+    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
+        return false;
+    const auto& key = *reinterpret_cast<const xcb_key_press_event_t*>(event);
+    // Our grabs report to the root window; keys typed into our own windows are not the shortcut.
+    if (key.event != key.root)
+        return false;
+    if (type == XCB_KEY_PRESS)
+        pressed(key);
+    else
+        released(key);
     return false;
 }
 
