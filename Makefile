@@ -2,6 +2,7 @@
 APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgtest-dev libgmock-dev \
                 googletest libbenchmark-dev
 APT_PACKAGES += libxcb1-dev
+APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build test bench fuzz run format clean

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+// One system-wide key combination per registration. The key is a physical key position (virtual key code) and
+// the modifiers are bits of HotKeyService::Modifier; the handler hears each release of a registered combination.
+class HotKeyService {
+public:
+    using Handle = std::uint64_t;
+    using ReleasedHandler = std::function<void(std::uint32_t id)>;
+
+    enum Modifier : std::uint32_t {
+        command = 0x0100,
+        shift = 0x0200,
+        option = 0x0800,
+        control = 0x1000,
+    };
+
+    enum Status : std::int32_t {
+        ok = 0,
+        taken = 1,       // another program holds the combination
+        unsupported = 2, // the key or the modifiers cannot be grabbed here
+        unavailable = 3, // no desktop session offers global shortcuts
+    };
+
+    struct Registration {
+        std::int32_t status = ok;
+        Handle handle = 0; // meaningful only when status is ok
+    };
+
+    virtual ~HotKeyService() = default;
+
+    virtual Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) = 0;
+    // An unknown or already removed handle is ignored.
+    virtual void unregisterHotKey(Handle handle) = 0;
+    // Called once per release of a registered combination, with the id it was registered with.
+    virtual void setReleasedHandler(ReleasedHandler handler) = 0;
+
+    // The process-wide service; set once at start by main, before anything registers. Until then every
+    // registration is refused as unavailable.
+    static HotKeyService& defaultService();
+    static void setDefaultService(std::unique_ptr<HotKeyService> service);
+};

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../HotKeyService.h"
+
+#include <set>
+#include <utility>
+#include <vector>
+
+// Keeps registrations in a list; a test can refuse combinations and play a release with any id.
+class MemoryHotKeyService final : public HotKeyService {
+public:
+    struct Entry {
+        std::uint16_t virtualKeyCode = 0;
+        std::uint32_t modifierMask = 0;
+        std::uint32_t id = 0;
+        Handle handle = 0;
+    };
+
+    Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
+    void unregisterHotKey(Handle handle) override;
+    void setReleasedHandler(ReleasedHandler handler) override { m_handler = std::move(handler); }
+
+    // Later registrations of this combination get the taken status, as if another program held it.
+    void refuse(std::uint16_t virtualKeyCode, std::uint32_t modifierMask);
+    // Plays the release of a combination, registered or not.
+    void release(std::uint32_t id);
+
+    const std::vector<Entry>& registrations() const { return m_registrations; }
+    bool hasHandler() const { return static_cast<bool>(m_handler); }
+    int registerCount() const { return m_registerCount; }
+    int unregisterCount() const { return m_unregisterCount; }
+
+private:
+    std::vector<Entry> m_registrations;
+    std::set<std::pair<std::uint16_t, std::uint32_t>> m_refused;
+    ReleasedHandler m_handler;
+    Handle m_lastHandle = 0;
+    int m_registerCount = 0;
+    int m_unregisterCount = 0;
+};

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "KeyNameTable.h"
+#include "platform/HotKeyService.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+class UserDefaults;
+
+// What the handler hands to the action: the identity of the released hot key.
+struct HotKeyEvent {
+    std::uint32_t signature = 0;
+    std::uint32_t id = 0;
+};
+
+// Owns the one global shortcut: turns the three stored names into a registration and performs the stored
+// action on the stored target when the combination is released. Settings are read at each registration.
+class JLHotKeyManager final {
+public:
+    // An empty action stands for a target that does not respond.
+    using Action = std::function<void(void* target, const HotKeyEvent& event)>;
+    using KeyMap = KeyNameMap;
+
+    static constexpr std::uint32_t hotKeySignature = 0x68746B31; // 'htk1'
+    static constexpr std::uint32_t hotKeyId = 1;
+
+    JLHotKeyManager(HotKeyService& service, UserDefaults& defaults);
+    ~JLHotKeyManager();
+    JLHotKeyManager(const JLHotKeyManager&) = delete;
+    JLHotKeyManager& operator=(const JLHotKeyManager&) = delete;
+
+    // Made on first use over the default hot-key service and the standard user defaults.
+    static JLHotKeyManager& sharedManager();
+
+    void registerHotKeyWithTarget(void* target, Action action);
+    void unregisterHotKey();
+    void updateHotKey();
+    void invokeWithEvent(const HotKeyEvent& event);
+
+    void* target() const { return m_target; }
+    void setTarget(void* target) { m_target = target; }
+    const Action& action() const { return m_action; }
+    void setAction(Action action) { m_action = std::move(action); }
+
+    const KeyMap& keyMap() const { return keyNameTable(); }
+    std::uint32_t modifierCodeWithString(std::optional<std::string_view> name) const {
+        return modifierMaskForName(name);
+    }
+
+    // The service's release handler: acts on our id only; the event always counts as handled (0).
+    std::int32_t hotKeyReleased(std::uint32_t id);
+
+private:
+    explicit JLHotKeyManager(HotKeyService& service);
+    UserDefaults& defaults() const;
+
+    HotKeyService& m_service;
+    UserDefaults* m_defaults = nullptr; // none: the standard store, looked up at each use
+    std::optional<HotKeyService::Handle> m_hotKeyRef;
+    void* m_target = nullptr; // not owned
+    Action m_action;
+};

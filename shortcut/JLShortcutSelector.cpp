@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLShortcutSelector.h"
+
+#include "JLHotKeyManager.h"
+#include "platform/UserDefaults.h"
+#include "store/PreferencesKeys.h"
+
+#include <QComboBox>
+
+namespace {
+// Selects the first item titled exactly as stored; with no such item, or nothing stored, the selection stays.
+void selectStoredName(QComboBox* selector, const UserDefaults& defaults, const char* key) {
+    if (!selector)
+        return;
+    const auto value = defaults.objectForKey(key);
+    const auto* name = value ? value->get<std::string>() : nullptr;
+    if (!name)
+        return;
+    const int index = selector->findText(QString::fromStdString(*name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        selector->setCurrentIndex(index);
+}
+
+// A pop-up with nothing selected leaves its setting alone rather than storing an empty name.
+void storeSelectedName(const QComboBox* selector, UserDefaults& defaults, const char* key) {
+    if (!selector || selector->currentIndex() < 0)
+        return;
+    defaults.setObject(key, selector->currentText().toStdString());
+}
+} // namespace
+
+JLShortcutSelector::JLShortcutSelector(QObject* parent)
+    : QObject(parent), m_updateHotKey([] { JLHotKeyManager::sharedManager().updateHotKey(); }) {}
+
+JLShortcutSelector::JLShortcutSelector(UserDefaults& defaults, std::function<void()> updateHotKey, QObject* parent)
+    : QObject(parent), m_defaults(&defaults), m_updateHotKey(std::move(updateHotKey)) {}
+
+JLShortcutSelector::~JLShortcutSelector() = default;
+
+QComboBox* JLShortcutSelector::modifierSelector1() const {
+    return m_modifierSelector1;
+}
+
+void JLShortcutSelector::setModifierSelector1(QComboBox* selector) {
+    m_modifierSelector1 = selector;
+}
+
+QComboBox* JLShortcutSelector::modifierSelector2() const {
+    return m_modifierSelector2;
+}
+
+void JLShortcutSelector::setModifierSelector2(QComboBox* selector) {
+    m_modifierSelector2 = selector;
+}
+
+QComboBox* JLShortcutSelector::keySelector() const {
+    return m_keySelector;
+}
+
+void JLShortcutSelector::setKeySelector(QComboBox* selector) {
+    m_keySelector = selector;
+}
+
+UserDefaults& JLShortcutSelector::defaults() const {
+    return m_defaults ? *m_defaults : UserDefaults::standardUserDefaults();
+}
+
+QStringList JLShortcutSelector::keyNames() {
+    QStringList names{QStringLiteral("`"), QStringLiteral("tab"), QStringLiteral("\u21EA")};
+    names << QStringLiteral(".") << QStringLiteral(",") << QStringLiteral("/") << QStringLiteral(";")
+          << QStringLiteral("'") << QStringLiteral("[") << QStringLiteral("]") << QStringLiteral("\\")
+          << QStringLiteral("-") << QStringLiteral("=");
+    names << QStringLiteral("\u21A9") << QStringLiteral("\u232B") << QStringLiteral("\u2190")
+          << QStringLiteral("\u2192") << QStringLiteral("\u2193") << QStringLiteral("\u2191");
+    for (int digit = 0; digit <= 9; ++digit)
+        names << QString::number(digit);
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        names << QString(QLatin1Char(letter));
+    for (int number = 1; number <= 20; ++number)
+        names << QStringLiteral("F%1").arg(number);
+    return names;
+}
+
+void JLShortcutSelector::connectActions() {
+    const std::array<QComboBox*, 3> selectors{m_modifierSelector1, m_modifierSelector2, m_keySelector};
+    for (std::size_t i = 0; i < selectors.size(); ++i) {
+        disconnect(m_connections[i]);
+        QComboBox* selector = selectors[i];
+        if (!selector)
+            continue;
+        // activated, not currentIndexChanged: only a user's choice is stored, never the preselection.
+        m_connections[i] =
+            connect(selector, &QComboBox::activated, this, [this, selector] { shortcutCombinationSelected(selector); });
+    }
+}
+
+void JLShortcutSelector::awakeFromNib() {
+    if (m_keySelector)
+        m_keySelector->addItems(keyNames());
+    selectStoredName(m_modifierSelector1, defaults(), keys::shortcutModifierCodeKeyOne);
+    selectStoredName(m_modifierSelector2, defaults(), keys::shortcutModifierCodeKeyTwo);
+    selectStoredName(m_keySelector, defaults(), keys::shortcutKeyCodeKey);
+}
+
+void JLShortcutSelector::shortcutCombinationSelected(QObject* /*sender*/) {
+    UserDefaults& store = defaults();
+    storeSelectedName(m_keySelector, store, keys::shortcutKeyCodeKey);
+    storeSelectedName(m_modifierSelector1, store, keys::shortcutModifierCodeKeyOne);
+    storeSelectedName(m_modifierSelector2, store, keys::shortcutModifierCodeKeyTwo);
+    store.synchronize();
+    if (m_updateHotKey)
+        m_updateHotKey();
+}
