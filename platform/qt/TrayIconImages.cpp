@@ -4,6 +4,7 @@
 #include "CountBadge.h"
 #include "SymbolicTint.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 
@@ -34,5 +35,17 @@ QIcon trayIconImages(const QIcon& image, bool isTemplate, const QColor& textColo
             drawn = tintedLikeSymbolic(drawn, textColour);
         icon.addPixmap(QPixmap::fromImage(withCountBadge(drawn, count)));
     }
+    return icon;
+}
+
+QIcon loadTrayImage(const QString& name) {
+    QIcon icon;
+    for (const int edge : kTrayIconSizes) {
+        const QString file = QStringLiteral(":/%1-%2").arg(name).arg(edge);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(edge, edge));
+    }
+    if (icon.isNull() && QFile::exists(QStringLiteral(":/") + name))
+        icon.addFile(QStringLiteral(":/") + name);
     return icon;
 }

@@ -36,7 +36,7 @@ public:
     bool isAvailable() const override;
     int statusBarThickness() const override;
 
-    const QSystemTrayIcon& trayIcon() const { return *m_tray; }
+    QSystemTrayIcon& trayIcon() const { return *m_tray; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
