@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../Workspace.h"
+
+#include <vector>
+
+// A workspace a test sets up: it chooses the frontmost application and switches desktops.
+class MemoryWorkspace final : public Workspace {
+public:
+    Application frontmostApplication() const override { return m_frontmost; }
+    void activate(Application application) override {
+        m_activated.push_back(application);
+        if (application != 0)
+            m_frontmost = application;
+    }
+    bool openUrl(const std::string& url) override {
+        m_openedUrls.push_back(url);
+        return true;
+    }
+    void setActiveDesktopChangedHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
+
+    void setFrontmostApplication(Application application) { m_frontmost = application; }
+    void switchDesktop() {
+        if (m_handler)
+            m_handler();
+    }
+    const std::vector<Application>& activated() const { return m_activated; }
+    const std::vector<std::string>& openedUrls() const { return m_openedUrls; }
+
+private:
+    Application m_frontmost = 0;
+    std::vector<Application> m_activated;
+    std::vector<std::string> m_openedUrls;
+    std::function<void()> m_handler;
+};

@@ -1,0 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LogCategories.h"
+
+Q_LOGGING_CATEGORY(lcTray, "redizado.tray")
+Q_LOGGING_CATEGORY(lcWorkspace, "redizado.workspace")

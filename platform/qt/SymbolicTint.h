@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// The image as a silhouette in colour: every pixel takes the colour and keeps its own coverage, the way
+// symbolic icons follow the theme's text colour.
+QImage tintedLikeSymbolic(const QImage& image, const QColor& colour);

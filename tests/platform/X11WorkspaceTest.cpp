@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "x11/X11Workspace.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kPatience = 5000;
+
+bool haveProgram(const char* name) {
+    return !QStandardPaths::findExecutable(name).isEmpty();
+}
+
+// Root window properties are set from outside, as a window manager or pager would.
+void setRootCardinal(const char* property, std::uint64_t value) {
+    ASSERT_EQ(QProcess::execute("xprop", {"-root", "-f", property, "32c", "-set", property, QString::number(value)}),
+              0);
+}
+
+class X11WorkspaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!X11Workspace::available())
+            GTEST_SKIP() << "no X server for this test";
+        if (!haveProgram("xprop"))
+            GTEST_SKIP() << "xprop (x11-utils) is not installed";
+        workspace = std::make_unique<X11Workspace>();
+    }
+
+    std::unique_ptr<X11Workspace> workspace;
+};
+
+TEST_F(X11WorkspaceTest, TheFrontmostApplicationIsTheActiveWindowUnlessItIsOurs) {
+    setRootCardinal("_NET_ACTIVE_WINDOW", 0x1234567);
+    EXPECT_EQ(workspace->frontmostApplication(), 0x1234567u);
+
+    QWindow own;
+    own.create();
+    setRootCardinal("_NET_ACTIVE_WINDOW", own.winId());
+    EXPECT_EQ(workspace->frontmostApplication(), 0u);
+
+    setRootCardinal("_NET_ACTIVE_WINDOW", 0);
+    EXPECT_EQ(workspace->frontmostApplication(), 0u);
+    ASSERT_EQ(QProcess::execute("xprop", {"-root", "-remove", "_NET_ACTIVE_WINDOW"}), 0);
+    EXPECT_EQ(workspace->frontmostApplication(), 0u);
+}
+
+TEST_F(X11WorkspaceTest, OnlyARealSwitchOfDesktopCallsTheHandler) {
+    setRootCardinal("_NET_CURRENT_DESKTOP", 0);
+    int switches = 0;
+    workspace->setActiveDesktopChangedHandler([&] { ++switches; });
+
+    setRootCardinal("_NET_CURRENT_DESKTOP", 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return switches == 1; }, kPatience));
+
+    // Neither the same desktop written again nor another root property counts; the next switch does.
+    setRootCardinal("_NET_CURRENT_DESKTOP", 1);
+    setRootCardinal("_NET_ACTIVE_WINDOW", 0x42);
+    setRootCardinal("_NET_CURRENT_DESKTOP", 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return switches >= 2; }, kPatience));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(switches, 2);
+}
+
+TEST_F(X11WorkspaceTest, ActivateHandsTheFocusBackWhileWeAreActive) {
+    if (!haveProgram("openbox") || !haveProgram("xmessage"))
+        GTEST_SKIP() << "needs openbox and xmessage";
+    QProcess windowManager;
+    windowManager.start("openbox", {});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            QProcess probe;
+            probe.start("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"});
+            probe.waitForFinished();
+            return probe.readAll().contains("window id");
+        },
+        kPatience));
+    setRootCardinal("_NET_ACTIVE_WINDOW", 0);
+
+    // Another program's window comes up and the window manager gives it the focus.
+    QProcess other;
+    other.start("xmessage", {"another program"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return workspace->frontmostApplication() != 0; }, kPatience));
+    const Workspace::Application previous = workspace->frontmostApplication();
+
+    QWindow own;
+    own.resize(200, 100);
+    own.show();
+    own.requestActivate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return workspace->frontmostApplication() == 0; }, kPatience));
+
+    workspace->activate(previous);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return workspace->frontmostApplication() == previous; }, kPatience));
+
+    other.kill();
+    other.waitForFinished();
+    windowManager.kill();
+    windowManager.waitForFinished();
+}
+
+} // namespace

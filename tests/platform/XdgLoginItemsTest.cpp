@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/xdg/XdgLoginItems.h"
+#include "platform/xdg/DesktopEntry.h"
+#include "tests/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class XdgLoginItemsTest : public ::testing::Test {
+protected:
+    void writeEntry(const std::string& name, const std::string& contents) {
+        fs::create_directories(folder);
+        std::ofstream(folder + "/" + name, std::ios::binary) << contents;
+    }
+    std::string readEntry(const std::string& name) const {
+        std::ifstream in(folder + "/" + name, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static mode_t modeOf(const std::string& path) {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> out;
+        for (const auto& entry : items.entries())
+            out.push_back(entry.id);
+        return out;
+    }
+
+    TempFolder temp;
+    std::string folder = temp.path() + "/config/autostart";
+    XdgLoginItems items{folder};
+};
+
+TEST_F(XdgLoginItemsTest, InsertCreatesAPrivateFolderAndACompleteEntry) {
+    ASSERT_TRUE(items.insertLast("/opt/redizado/bin/redizado"));
+
+    EXPECT_EQ(modeOf(temp.path() + "/config"), 0700u);
+    EXPECT_EQ(modeOf(folder), 0700u);
+    EXPECT_EQ(modeOf(folder + "/redizado.desktop"), 0644u);
+    EXPECT_EQ(readEntry("redizado.desktop"), "[Desktop Entry]\n"
+                                             "Type=Application\n"
+                                             "Name=Redizado\n"
+                                             "Exec=\"/opt/redizado/bin/redizado\"\n"
+                                             "TryExec=/opt/redizado/bin/redizado\n"
+                                             "Icon=redizado\n"
+                                             "X-GNOME-Autostart-enabled=true\n");
+    EXPECT_EQ(names(), std::vector<std::string>{"redizado.desktop"});
+}
+
+TEST_F(XdgLoginItemsTest, AnEntryOfAnotherCopyIsKeptBesideOurs) {
+    writeEntry("redizado.desktop", "[Desktop Entry]\nExec=/home/me/old/redizado\n");
+
+    ASSERT_TRUE(items.insertLast("/usr/bin/redizado"));
+    ASSERT_TRUE(items.insertLast("/usr/bin/redizado"));
+
+    const auto entries = items.entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].id, "redizado-2.desktop");
+    EXPECT_EQ(entries[0].program, "/usr/bin/redizado");
+    EXPECT_EQ(entries[1].id, "redizado.desktop");
+    EXPECT_EQ(entries[1].program, "/home/me/old/redizado");
+}
+
+TEST_F(XdgLoginItemsTest, RemoveDeletesOnlyThatEntry) {
+    writeEntry("a.desktop", "[Desktop Entry]\nExec=/usr/bin/a\n");
+    writeEntry("b.desktop", "[Desktop Entry]\nExec=/usr/bin/b\n");
+    writeEntry("notes.txt", "not an entry");
+
+    EXPECT_TRUE(items.remove(items.entries().at(0)));
+
+    EXPECT_EQ(names(), std::vector<std::string>{"b.desktop"});
+    EXPECT_TRUE(fs::exists(folder + "/notes.txt"));
+    EXPECT_FALSE(items.remove({"../config", std::nullopt}));
+    EXPECT_TRUE(fs::exists(temp.path() + "/config"));
+}
+
+TEST_F(XdgLoginItemsTest, AFailedWriteAddsNothingAndLeavesNoTemporaryFile) {
+    FileCalls failingSync = FileCalls::real();
+    failingSync.fsync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    XdgLoginItems failing(folder, failingSync);
+
+    EXPECT_FALSE(failing.insertLast("/usr/bin/redizado"));
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST_F(XdgLoginItemsTest, PathsThatCannotGoIntoAnEntryAreRefused) {
+    for (const std::string& path :
+         {std::string("relative/redizado"), std::string("/bin/a\nb"), std::string("/bin/\xff"),
+          std::string("/bin/\xc3"), std::string(""), std::string("/bin/a\0b", 8)}) {
+        EXPECT_FALSE(items.insertLast(path)) << path;
+    }
+    EXPECT_FALSE(fs::exists(folder + "/redizado.desktop"));
+}
+
+TEST_F(XdgLoginItemsTest, ABareProgramNameIsFoundAlongThePath) {
+    const std::string bin = temp.path() + "/bin";
+    fs::create_directories(bin);
+    std::ofstream(bin + "/tool") << "#!/bin/sh\n";
+    fs::permissions(bin + "/tool", fs::perms::owner_all);
+    std::ofstream(bin + "/data") << "not a program";
+    fs::permissions(bin + "/data", fs::perms::owner_read);
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", ("relative:" + bin).c_str(), 1);
+    writeEntry("1.desktop", "[Desktop Entry]\nExec=tool --flag\n");
+    writeEntry("2.desktop", "[Desktop Entry]\nExec=missing\n");
+    writeEntry("3.desktop", "[Desktop Entry]\nExec=./tool\n");
+    const auto entries = items.entries();
+    ::setenv("PATH", oldPath.c_str(), 1);
+
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].program, bin + "/tool");
+    EXPECT_EQ(entries[1].program, std::nullopt);
+    EXPECT_EQ(entries[2].program, std::nullopt);
+}
+
+TEST(XdgLoginItemsFolder, FollowsTheConfigHomeAndIgnoresARelativeOne) {
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+    EXPECT_EQ(XdgLoginItems::defaultFolder(), "/somewhere/config/autostart");
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    EXPECT_EQ(XdgLoginItems::defaultFolder(), std::string(std::getenv("HOME")) + "/.config/autostart");
+    old ? ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// Whatever the path holds, our entry must start exactly that program.
+class ExecRoundTrip : public XdgLoginItemsTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ExecRoundTrip, TheEntryStartsTheSameProgram) {
+    ASSERT_TRUE(items.insertLast(GetParam()));
+    const auto entries = items.entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].program, GetParam()) << readEntry(entries[0].id);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ExecRoundTrip,
+                         ::testing::Values("/usr/bin/redizado", "/home/me/My Apps/redizado", "/opt/\"quoted\"/app",
+                                           "/opt/back\\slash/app", "/opt/$HOME/`date`/app", "/opt/100%/%f app",
+                                           "/opt/it's/app", "/home/jos\u00e9/\u00fcber/\u4e2d\u6587", "/opt/trailing ",
+                                           "/opt/\\\\s/'\"'/\\n"));
+
+struct ExecLine {
+    const char* name;
+    const char* contents;
+    std::optional<std::string> program;
+};
+
+class ExecParsing : public ::testing::TestWithParam<ExecLine> {};
+
+TEST_P(ExecParsing, TheFirstArgumentIsTheProgram) {
+    EXPECT_EQ(desktop_entry::execProgram(GetParam().contents), GetParam().program);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExecParsing,
+    ::testing::Values(
+        ExecLine{"FieldCode", "[Desktop Entry]\nExec=/usr/bin/app %U\n", "/usr/bin/app"},
+        ExecLine{"QuotedWithArguments", "[Desktop Entry]\nExec=\"/opt/My App/run\" --x\n", "/opt/My App/run"},
+        ExecLine{"SpacesAroundEquals", "[Desktop Entry]\r\nName=x\r\nExec = /usr/bin/app\r\n", "/usr/bin/app"},
+        ExecLine{"EscapedSpaceStillSeparates", "[Desktop Entry]\nExec=/opt/a\\sb\n", "/opt/a"},
+        ExecLine{"SingleQuotes", "[Desktop Entry]\nExec='/opt/a b/c' -x\n", "/opt/a b/c"},
+        ExecLine{"BackslashOutsideQuotes", "[Desktop Entry]\nExec=/opt/a\\\\ b\n", "/opt/a b"},
+        ExecLine{"LastOneWins", "[Desktop Entry]\nExec=/usr/bin/a\nExec=/usr/bin/b\n", "/usr/bin/b"},
+        ExecLine{"OtherGroupIgnored", "[Desktop Action new]\nExec=/usr/bin/b\n", std::nullopt},
+        ExecLine{"ActionAfterMain", "[Desktop Entry]\nExec=/usr/bin/a\n[Desktop Action x]\nExec=/usr/bin/b\n",
+                 "/usr/bin/a"},
+        ExecLine{"CommentedOut", "[Desktop Entry]\n# Exec=/usr/bin/a\n", std::nullopt},
+        ExecLine{"UnclosedQuote", "[Desktop Entry]\nExec=\"/usr/bin/a\n", std::nullopt},
+        ExecLine{"EmptyProgram", "[Desktop Entry]\nExec=\"\" x\n", std::nullopt},
+        ExecLine{"Blank", "[Desktop Entry]\nExec=   \n", std::nullopt},
+        ExecLine{"NoNewlineAtEnd", "[Desktop Entry]\nExec=/usr/bin/a", "/usr/bin/a"},
+        ExecLine{"Binary", "\x89PNG\r\n\x1a\n\0\0", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LoginItemRegistration.h"
+#include "platform/memory/MemoryLoginItems.h"
+#include "platform/xdg/XdgLoginItems.h"
+#include "tests/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string appPath = "/home/jos\u00e9/Apps/redizado";            // composed é
+const std::string decomposedAppPath = "/home/jose\u0301/Apps/redizado"; // e + combining acute
+
+// Each test starts programs at login from its own configuration folder, as the session would find it.
+class LoginItemRegistrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        m_savedConfig = old ? std::optional<std::string>(old) : std::nullopt;
+        ::setenv("XDG_CONFIG_HOME", temp.path().c_str(), 1);
+    }
+    void TearDown() override {
+        m_savedConfig ? ::setenv("XDG_CONFIG_HOME", m_savedConfig->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    }
+    void writeEntry(const std::string& name, const std::string& exec) {
+        fs::create_directories(temp.path() + "/autostart");
+        std::ofstream(temp.path() + "/autostart/" + name) << "[Desktop Entry]\nType=Application\n" << exec << "\n";
+    }
+    std::vector<std::string> remaining() const {
+        std::vector<std::string> out;
+        for (const auto& entry : fs::directory_iterator(temp.path() + "/autostart"))
+            out.push_back(entry.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    TempFolder temp;
+
+private:
+    std::optional<std::string> m_savedConfig;
+};
+
+TEST_F(LoginItemRegistrationTest, AddThenDeleteLeavesTheOtherProgramsEntries) {
+    writeEntry("mail.desktop", "Exec=/usr/bin/mail-client --hidden");
+    XdgLoginItems items;
+
+    ASSERT_TRUE(addAppAsLoginItem(items, appPath));
+    EXPECT_EQ(remaining(), (std::vector<std::string>{"mail.desktop", "redizado.desktop"}));
+
+    EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
+    EXPECT_EQ(remaining(), std::vector<std::string>{"mail.desktop"});
+}
+
+TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) {
+    writeEntry("redizado.desktop", "Exec=\"" + appPath + "\"");
+    writeEntry("by-hand.desktop", "Exec=" + decomposedAppPath + " --quiet");
+    writeEntry("copy.desktop", "Exec=/home/jos\u00e9/Apps/old/redizado");
+    writeEntry("case.desktop", "Exec=/home/jos\u00e9/apps/redizado");
+    writeEntry("broken.desktop", "Exec=\"" + appPath);
+    writeEntry("no-exec.desktop", "Name=Redizado");
+
+    XdgLoginItems items;
+    EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
+
+    EXPECT_EQ(remaining(),
+              (std::vector<std::string>{"broken.desktop", "case.desktop", "copy.desktop", "no-exec.desktop"}));
+}
+
+TEST_F(LoginItemRegistrationTest, DeleteWhenNotThereChangesNothing) {
+    XdgLoginItems items;
+    EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
+    EXPECT_FALSE(fs::exists(temp.path() + "/autostart"));
+}
+
+TEST(LoginItemRegistration, AddAsksTheListEveryTimeWithoutLooking) {
+    MemoryLoginItems items;
+    addAppAsLoginItem(items, appPath);
+    addAppAsLoginItem(items, appPath);
+    EXPECT_EQ(items.insertCount(), 2);
+    EXPECT_EQ(items.entries().size(), 2u);
+}
+
+TEST(LoginItemRegistration, PathsThatAreNotUtf8MatchOnlyByteForByte) {
+    MemoryLoginItems items;
+    items.add(std::string("/opt/\xff/redizado"));
+    items.add(std::string("/opt/\xfe/redizado"));
+    EXPECT_TRUE(deleteAppFromLoginItem(items, "/opt/\xfe/redizado"));
+    ASSERT_EQ(items.entries().size(), 1u);
+    EXPECT_EQ(items.entries()[0].program, "/opt/\xff/redizado");
+}
+
+TEST(LoginItemRegistration, AFailedRemovalIsReported) {
+    MemoryLoginItems items;
+    items.add(appPath);
+    items.setFailing(true);
+    EXPECT_FALSE(deleteAppFromLoginItem(items, appPath));
+    EXPECT_FALSE(addAppAsLoginItem(items, appPath));
+}
+
+} // namespace
