@@ -74,11 +74,6 @@ TEST(CountBadge, UpToThreeDigitsKeepTheirShapeAtTheSmallestSize) {
     }
 }
 
-TEST(CountBadge, NoCountLeavesTheImageAlone) {
-    const QImage image = at(ringIcon(), 22).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(withCountBadge(image, ""), image);
-}
-
 TEST(TrayIconImages, EverySizeIsThereAndOnlyTemplatesAreRecoloured) {
     QImage red = blank(22);
     red.fill(Qt::red);

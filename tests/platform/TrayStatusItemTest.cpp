@@ -107,13 +107,6 @@ TEST(TrayStatusItem, ShowsAnywayWhenNoTrayCameInTime) {
     EXPECT_FALSE(item.isAvailable());
 }
 
-TEST(TrayStatusItem, WithoutGeometryTheThicknessIsTheCommonPanelSize) {
-    TrayStatusItem item(nullptr, trayThere());
-    if (item.geometry())
-        GTEST_SKIP() << "this platform's tray gives a geometry";
-    EXPECT_EQ(item.statusBarThickness(), 22);
-}
-
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:

@@ -179,11 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExecLine{"OtherGroupIgnored", "[Desktop Action new]\nExec=/usr/bin/b\n", std::nullopt},
         ExecLine{"ActionAfterMain", "[Desktop Entry]\nExec=/usr/bin/a\n[Desktop Action x]\nExec=/usr/bin/b\n",
                  "/usr/bin/a"},
-        ExecLine{"CommentedOut", "[Desktop Entry]\n# Exec=/usr/bin/a\n", std::nullopt},
         ExecLine{"UnclosedQuote", "[Desktop Entry]\nExec=\"/usr/bin/a\n", std::nullopt},
         ExecLine{"EmptyProgram", "[Desktop Entry]\nExec=\"\" x\n", std::nullopt},
-        ExecLine{"Blank", "[Desktop Entry]\nExec=   \n", std::nullopt},
-        ExecLine{"NoNewlineAtEnd", "[Desktop Entry]\nExec=/usr/bin/a", "/usr/bin/a"},
         ExecLine{"Binary", "\x89PNG\r\n\x1a\n\0\0", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -46,17 +46,6 @@ private:
     std::optional<std::string> m_savedConfig;
 };
 
-TEST_F(LoginItemRegistrationTest, AddThenDeleteLeavesTheOtherProgramsEntries) {
-    writeEntry("mail.desktop", "Exec=/usr/bin/mail-client --hidden");
-    XdgLoginItems items;
-
-    ASSERT_TRUE(addAppAsLoginItem(items, appPath));
-    EXPECT_EQ(remaining(), (std::vector<std::string>{"mail.desktop", "redizado.desktop"}));
-
-    EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
-    EXPECT_EQ(remaining(), std::vector<std::string>{"mail.desktop"});
-}
-
 TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) {
     writeEntry("redizado.desktop", "Exec=\"" + appPath + "\"");
     writeEntry("by-hand.desktop", "Exec=" + decomposedAppPath + " --quiet");
@@ -70,12 +59,6 @@ TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) 
 
     EXPECT_EQ(remaining(),
               (std::vector<std::string>{"broken.desktop", "case.desktop", "copy.desktop", "no-exec.desktop"}));
-}
-
-TEST_F(LoginItemRegistrationTest, DeleteWhenNotThereChangesNothing) {
-    XdgLoginItems items;
-    EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
-    EXPECT_FALSE(fs::exists(temp.path() + "/autostart"));
 }
 
 TEST(LoginItemRegistration, AddAsksTheListEveryTimeWithoutLooking) {
@@ -93,14 +76,6 @@ TEST(LoginItemRegistration, PathsThatAreNotUtf8MatchOnlyByteForByte) {
     EXPECT_TRUE(deleteAppFromLoginItem(items, "/opt/\xfe/redizado"));
     ASSERT_EQ(items.entries().size(), 1u);
     EXPECT_EQ(items.entries()[0].program, "/opt/\xff/redizado");
-}
-
-TEST(LoginItemRegistration, AFailedRemovalIsReported) {
-    MemoryLoginItems items;
-    items.add(appPath);
-    items.setFailing(true);
-    EXPECT_FALSE(deleteAppFromLoginItem(items, appPath));
-    EXPECT_FALSE(addAppAsLoginItem(items, appPath));
 }
 
 } // namespace
