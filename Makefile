@@ -3,9 +3,11 @@ APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgt
                 googletest libbenchmark-dev
 APT_PACKAGES += libxcb1-dev
 APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
+# The virtual desktop the program runs on in tests and in `make run`.
+APT_PACKAGES += openbox tint2 x11-utils imagemagick fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test bench fuzz run format clean
+.PHONY: deps configure build test bench fuzz run install format clean
 
 deps:
 	@missing=$$(for p in $(APT_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -39,7 +41,10 @@ fuzz: deps
 	./build/fuzz/tests/fuzz/preferences_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/corpus
 
 run: build
-	@echo "Redizado's tray program is not built yet; the stored state and its tests are (make test)."
+	scripts/run.sh build/default/redizado build/default/screenshots
+
+install: build
+	cmake --install build/default $(if $(PREFIX),--prefix $(PREFIX))
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

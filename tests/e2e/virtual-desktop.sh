@@ -15,9 +15,9 @@ start() {
     echo $! >"$state/openbox.pid"
     DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
     echo $! >"$state/tint2.pid"
-    # The tray is there once the panel owns the tray selection of screen 0.
+    # Ready once the window manager announces what it supports and the tray's panel is up.
     for _ in $(seq 50); do
-        DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 &&
+        DISPLAY=$display xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW &&
             DISPLAY=$display xdotool search --class tint2 >/dev/null 2>&1 && break
         sleep 0.1
     done

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLStatusItemController.h"
+
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoWindow.h"
+#include "LoginItemRegistration.h"
+#include "NotificationCenter.h"
+#include "StatusItem.h"
+#include "qt/TrayIconImages.h"
+#include "UserDefaults.h"
+#include "shortcut/JLHotKeyManager.h"
+#include "store/FirstRun.h"
+#include "store/PreferencesKeys.h"
+#include "widgets/ScreenCoordinates.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+// How soon after the panel lost the focus a click on the icon counts as the click that took it.
+constexpr qint64 focusLossClickMs = 300;
+
+QIcon iconNamed(const char *name)
+{
+    return loadTrayImage(QLatin1String(name));
+}
+} // namespace
+
+JLStatusItemController::JLStatusItemController(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+{
+}
+
+JLStatusItemController::~JLStatusItemController() = default;
+
+void JLStatusItemController::awakeFromNib()
+{
+    UserDefaults &defaults = m_services.defaults;
+    runFirstRunProcedure(defaults);
+    StatusItem &item = m_services.statusItem;
+    item.setTitle(countTitle());
+    item.setToolTip(QStringLiteral("Redizado"));
+    item.setAction([this] { showPopover(nullptr); });
+    m_iconGlobe = iconNamed("redizadoStatusItemIcon");
+    m_iconGlobeAlternate = iconNamed("redizadoStatusItemIconAlternate");
+    m_iconSquare = iconNamed("redizadoStatusItemIconRound");
+    m_iconSquareAlternate = iconNamed("redizadoStatusItemIconRoundAlternate");
+    changeIconToAlternate(false);
+    buildContextMenu();
+    if (m_redizadoViewController) {
+        m_redizadoViewController->setDelegate(this);
+        m_redizadoViewController->setStatusBarThickness([this] { return double(m_services.statusItem.statusBarThickness()); });
+        m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
+            if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())
+                return toBottomLeft(QRectF(*icon));
+            return std::nullopt;
+        });
+    }
+    if (m_window)
+        m_window->installEventFilter(this);
+    if (defaults.boolForKey(keys::shortcutKey))
+        registerHotKey();
+    m_services.center.addObserver(notifications::toDoCountChanged, nullptr,
+                                  [this](const NotificationCenter::Notification &) { refreshToDoCount(); });
+    m_services.workspace.setActiveDesktopChangedHandler([this] { activeSpaceDidChange(); });
+}
+
+void JLStatusItemController::buildContextMenu()
+{
+    m_contextMenu = std::make_unique<QMenu>();
+    m_contextMenu->addAction(tr("Show or Hide Redizado"), this, [this] { toggleRedizadoView(); });
+    m_contextMenu->addAction(tr("Settings\u2026"), this, [this] {
+        if (!m_window || !m_window->isVisible())
+            showRedizadoView();
+        if (m_redizadoViewController && !m_redizadoViewController->tableScrollView()->isHidden())
+            m_redizadoViewController->showSettings(nullptr);
+    });
+    m_contextMenu->addAction(tr("About Redizado"), this, [this] {
+        if (m_redizadoViewController)
+            m_redizadoViewController->aboutMessage(nullptr);
+    });
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(tr("Quit Redizado"), qApp, &QCoreApplication::quit);
+    m_services.statusItem.setContextMenu(m_contextMenu.get());
+}
+
+QString JLStatusItemController::countTitle() const
+{
+    const UserDefaults &defaults = m_services.defaults;
+    if (!defaults.boolForKey(keys::showToDoCount))
+        return QString();
+    return QString::number(defaults.integerForKey(keys::toDoCountKey));
+}
+
+void JLStatusItemController::refreshToDoCount()
+{
+    m_services.statusItem.setTitle(countTitle());
+}
+
+void JLStatusItemController::registerHotKey()
+{
+    m_services.hotKeyManager().registerHotKeyWithTarget(
+        this, [](void *target, const HotKeyEvent &) { static_cast<JLStatusItemController *>(target)->hotKeyTriggered(); });
+}
+
+void JLStatusItemController::showPopover(QObject *)
+{
+    // The panel already hid because this very click took its focus: leave it closed.
+    if (m_hiddenByFocusLoss.isValid() && m_hiddenByFocusLoss.elapsed() < focusLossClickMs) {
+        m_hiddenByFocusLoss.invalidate();
+        return;
+    }
+    toggleRedizadoView();
+}
+
+void JLStatusItemController::hotKeyTriggered()
+{
+    toggleRedizadoView();
+}
+
+void JLStatusItemController::toggleRedizadoView()
+{
+    // The tray icon has no window that could hold the focus; a panel on screen counts as shown even when the
+    // window manager has not given it the focus yet.
+    if (m_window && (m_window->isActiveWindow() || m_window->isVisible()))
+        hideRedizadoView();
+    else
+        showRedizadoView();
+}
+
+QPointF JLStatusItemController::anchorPoint() const
+{
+    if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty()) {
+        const QRectF frame = toBottomLeft(QRectF(*icon));
+        return {frame.x() + std::ceil(frame.width() * 0.5), frame.y()};
+    }
+    // Trays that do not tell where the icon is: the pointer is on it, it was just clicked.
+    return toBottomLeft(QRectF(QCursor::pos(), QSizeF(0, 0))).topLeft();
+}
+
+void JLStatusItemController::showRedizadoView()
+{
+    if (!m_window || !m_redizadoViewController)
+        return;
+    changeIconToAlternate(true);
+    m_previouslyFocusedApp = m_services.workspace.frontmostApplication();
+    m_redizadoViewController->showWithWindow(*m_window, anchorPoint());
+    if (m_window->isActiveWindow())
+        windowDidBecomeKey();
+}
+
+void JLStatusItemController::hideRedizadoView()
+{
+    changeIconToAlternate(false);
+    if (m_window && m_redizadoViewController) {
+        // Hiding takes the focus away too; that loss is ours, not a click elsewhere.
+        const bool wasHiding = std::exchange(m_hiding, true);
+        m_redizadoViewController->hideWithWindow(*m_window);
+        m_hiding = wasHiding;
+    }
+    if (m_previouslyFocusedApp) {
+        m_services.workspace.activate(m_previouslyFocusedApp);
+        m_previouslyFocusedApp = 0;
+    }
+}
+
+void JLStatusItemController::changeIconToAlternate(bool alternate)
+{
+    const bool square = m_services.defaults.boolForKey(keys::squareIcon);
+    const QIcon &icon = square ? (alternate ? m_iconSquareAlternate : m_iconSquare)
+                               : (alternate ? m_iconGlobeAlternate : m_iconGlobe);
+    // The hidden-state images are silhouettes the tray recolours; the shown-state ones keep their colours.
+    m_services.statusItem.setImage(icon, !alternate);
+}
+
+void JLStatusItemController::activeSpaceDidChange()
+{
+    m_previouslyFocusedApp = 0;
+}
+
+void JLStatusItemController::windowDidBecomeKey()
+{
+    if (m_redizadoViewController)
+        m_redizadoViewController->entryField()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void JLStatusItemController::windowDidResignKey()
+{
+    if (!m_window || !m_window->isVisible() || m_hiding)
+        return;
+    m_hiddenByFocusLoss.start();
+    hideRedizadoView();
+}
+
+bool JLStatusItemController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window) {
+        if (event->type() == QEvent::WindowActivate)
+            windowDidBecomeKey();
+        else if (event->type() == QEvent::WindowDeactivate)
+            windowDidResignKey();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void JLStatusItemController::popoverWillShow()
+{
+    if (m_window)
+        m_window->activateWindow();
+    m_services.center.postNotificationName(notifications::popoverWillBecomeVisible, this);
+}
+
+void JLStatusItemController::popoverDidShow()
+{
+    m_services.center.postNotificationName(notifications::popoverVisible, this);
+}
+
+void JLStatusItemController::hideAfterEntry()
+{
+    hideRedizadoView();
+}
+
+void JLStatusItemController::setLaunchAppAtLogin(bool launchAtLogin)
+{
+    if (launchAtLogin)
+        addAppAsLoginItem();
+    else
+        deleteAppFromLoginItem();
+    m_services.defaults.setBool(keys::launchAtLogin, launchAtLogin);
+    m_services.defaults.synchronize();
+}
+
+void JLStatusItemController::setIconAlternate(bool alternate)
+{
+    m_services.defaults.setBool(keys::squareIcon, alternate);
+    m_services.defaults.synchronize();
+    changeIconToAlternate(true);
+}
+
+void JLStatusItemController::setShowToDoCount(bool showCount)
+{
+    m_services.statusItem.setTitle(showCount ? QString::number(m_services.defaults.integerForKey(keys::toDoCountKey))
+                                             : QString());
+    m_services.defaults.setBool(keys::showToDoCount, showCount);
+    m_services.defaults.synchronize();
+}
+
+void JLStatusItemController::setShortcut(bool enabled)
+{
+    if (enabled)
+        registerHotKey();
+    else
+        m_services.hotKeyManager().unregisterHotKey();
+    m_services.defaults.setBool(keys::shortcutKey, enabled);
+    m_services.defaults.synchronize();
+}
+
+void JLStatusItemController::addAppAsLoginItem()
+{
+    ::addAppAsLoginItem(m_services.loginItems, m_services.appPath);
+}
+
+void JLStatusItemController::deleteAppFromLoginItem()
+{
+    ::deleteAppFromLoginItem(m_services.loginItems, m_services.appPath);
+}

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JLRedizadoViewControllerDelegate.h"
+#include "Workspace.h"
+
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QObject>
+#include <QPointF>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class JLHotKeyManager;
+class JLRedizadoViewController;
+class JLRedizadoWindow;
+class LoginItems;
+class NotificationCenter;
+class QMenu;
+class StatusItem;
+class UserDefaults;
+
+// The tray icon and everything it drives: the count, showing and hiding the panel, handing the focus back,
+// and the settings the panel's pane changes. Its start is the program's start.
+class JLStatusItemController final : public QObject, public JLRedizadoViewControllerDelegate {
+    Q_OBJECT
+public:
+    struct Services {
+        UserDefaults &defaults;
+        NotificationCenter &center;
+        StatusItem &statusItem;
+        Workspace &workspace;
+        LoginItems &loginItems;
+        // The hot key manager, reached at each use.
+        std::function<JLHotKeyManager &()> hotKeyManager;
+        // The program's own path, as the login items name it.
+        std::string appPath;
+    };
+
+    explicit JLStatusItemController(Services services, QObject *parent = nullptr);
+    ~JLStatusItemController() override;
+
+    JLRedizadoViewController *redizadoViewController() const { return m_redizadoViewController; }
+    void setRedizadoViewController(JLRedizadoViewController *controller) { m_redizadoViewController = controller; }
+    JLRedizadoWindow *window() const { return m_window; }
+    void setWindow(JLRedizadoWindow *window) { m_window = window; }
+
+    void awakeFromNib();
+
+    void showPopover(QObject *sender);
+    void hotKeyTriggered();
+    void toggleRedizadoView();
+    void showRedizadoView();
+    void hideRedizadoView();
+    void changeIconToAlternate(bool alternate);
+    void refreshToDoCount();
+    void activeSpaceDidChange();
+    void windowDidBecomeKey();
+    void windowDidResignKey();
+    void popoverWillShow();
+    void popoverDidShow();
+
+    void hideAfterEntry() override;
+    void setLaunchAppAtLogin(bool launchAtLogin) override;
+    void setIconAlternate(bool alternate) override;
+    void setShowToDoCount(bool showCount) override;
+    void setShortcut(bool enabled) override;
+
+    void addAppAsLoginItem();
+    void deleteAppFromLoginItem();
+
+    Workspace::Application previouslyFocusedApp() const { return m_previouslyFocusedApp; }
+    // Where the panel's arrow points: the icon's middle, on its bottom edge (bottom-left coordinates).
+    QPointF anchorPoint() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString countTitle() const;
+    void registerHotKey();
+    void buildContextMenu();
+
+    Services m_services;
+    QIcon m_iconSquare;
+    QIcon m_iconSquareAlternate;
+    QIcon m_iconGlobe;
+    QIcon m_iconGlobeAlternate;
+    Workspace::Application m_previouslyFocusedApp = 0;
+    JLRedizadoViewController *m_redizadoViewController = nullptr;
+    JLRedizadoWindow *m_window = nullptr;
+    std::unique_ptr<QMenu> m_contextMenu;
+    // A click on the icon takes the focus from the panel before it arrives; it must not reopen it.
+    QElapsedTimer m_hiddenByFocusLoss;
+    bool m_hiding = false;
+};

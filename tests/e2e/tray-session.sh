@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Drives the built program on a virtual desktop as a person would: the tray icon, a click, typing, the global
+# shortcut, focus going back, and a restart. Usage: tray-session.sh PROGRAM [SCREENSHOT_FOLDER]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shots=${2:-$(mktemp -d)}
+display=:88
+mkdir -p "$shots"
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/run DISPLAY=$display
+mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+store=$config/redizado/defaults.plist
+
+log() { echo "e2e: $*"; }
+fail() { log "FAIL: $*"; [ -f "$config/redizado.log" ] && sed 's/^/  program: /' "$config/redizado.log"; exit 1; }
+# Waits up to 10 s for a command to succeed.
+until_true() { for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+
+cleanup() {
+    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+    [ -n "${other:-}" ] && kill "$other" 2>/dev/null || true
+    "$here/virtual-desktop.sh" stop "$display" >/dev/null
+    rm -rf "$config"
+}
+trap cleanup EXIT
+"$here/virtual-desktop.sh" start "$display" >/dev/null
+
+start_program() {
+    "$program" >>"$config/redizado.log" 2>&1 &
+    pid=$!
+    until_true tray_icon || fail "no tray icon appeared"
+}
+tray_icon() { xdotool search --classname '^redizado$' 2>/dev/null | while read -r w; do
+    xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && echo "$w" && break; done | grep -q .; }
+icon_window() { xdotool search --classname '^redizado$' | while read -r w; do
+    xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && echo "$w" && break; done; }
+panel_window() { xdotool search --onlyvisible --name '^Redizado$' 2>/dev/null | head -1; }
+panel_shown() { [ -n "$(panel_window)" ]; }
+panel_hidden() { [ -z "$(panel_window)" ]; }
+active() { xdotool getactivewindow 2>/dev/null; }
+# Clicks at a person's pace: two clicks inside the double-click time are one double click.
+click_icon() { sleep 0.5; xdotool mousemove --window "$(icon_window)" 11 11 click 1; }
+
+# Another program the user was working in, to hand the focus back to.
+xmessage -geometry 400x200+100+400 "the user's other window" &
+other=$!
+until_true xdotool search --name '^xmessage$' || fail "no other window"
+other_window=$(xdotool search --name '^xmessage$' | head -1)
+xdotool windowactivate --sync "$other_window"
+
+start_program
+log "tray icon is there"
+"$here/virtual-desktop.sh" screenshot "$shots/tray.png" "$display"
+
+click_icon
+until_true panel_shown || fail "a click on the icon did not open the panel"
+until_true test "$(active)" = "$(panel_window)" || fail "the open panel has no focus"
+log "the panel opened with the focus"
+xdotool type --delay 20 "buy milk"
+xdotool key Return
+until_true grep -q '<string>buy milk</string>' "$store" || fail "the typed item is not in $store"
+log "the item is stored"
+"$here/virtual-desktop.sh" screenshot "$shots/panel.png" "$display"
+
+click_icon
+until_true panel_hidden || fail "a click on the icon did not close the panel"
+until_true test "$(active)" = "$other_window" || fail "the focus did not go back to the other window"
+log "a click on the icon closed it and the focus went back"
+
+click_icon
+until_true panel_shown || fail "the panel did not open again"
+xdotool mousemove --window "$other_window" 200 100 click 1
+until_true panel_hidden || fail "a click elsewhere did not hide the panel"
+log "a click elsewhere hid it"
+
+# The first start leaves the global shortcut off; switch it on as the user would, in the settings.
+kill "$pid"; wait "$pid" 2>/dev/null || true
+perl -0pi -e 's#<key>shortcutKey</key>\s*<false/>#<key>shortcutKey</key><true/>#' "$store"
+grep -q '<key>shortcutKey</key><true/>' "$store" || fail "could not switch the shortcut on in $store"
+start_program
+xdotool windowactivate --sync "$other_window"
+xdotool key ctrl+space
+until_true panel_shown || fail "the global shortcut did not open the panel"
+xdotool key ctrl+space
+until_true panel_hidden || fail "the global shortcut did not close the panel"
+log "the global shortcut toggles the panel"
+
+kill "$pid"; wait "$pid" 2>/dev/null || true
+start_program
+click_icon
+until_true panel_shown || fail "the panel did not open after a restart"
+grep -q '<string>buy milk</string>' "$store" || fail "the item did not survive the restart"
+"$here/virtual-desktop.sh" screenshot "$shots/after-restart.png" "$display"
+log "the item survived a restart"
+echo "1 passed, 0 failed"

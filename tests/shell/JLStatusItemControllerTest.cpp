@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoWindow.h"
+#include "JLStatusItemController.h"
+#include "MainInterface.h"
+#include "NotificationCenter.h"
+#include "memory/MemoryHotKeyService.h"
+#include "memory/MemoryLoginItems.h"
+#include "memory/MemoryStatusItem.h"
+#include "memory/MemoryUserDefaults.h"
+#include "memory/MemoryWorkspace.h"
+#include "shortcut/JLHotKeyManager.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+#include "widgets/memory/MemoryAllDesktops.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr const char *appPath = "/opt/Redizado Tools/bin/redizado";
+
+// The whole interface, wired as the program wires it, over in-memory services.
+class StatusItemControllerTest : public ::testing::Test {
+protected:
+    void start()
+    {
+        interface = std::make_unique<MainInterface>(
+            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
+                                             [this]() -> JLHotKeyManager & { return hotKeyManager; }, appPath},
+            desktops, &manager);
+    }
+    JLStatusItemController &controller() { return interface->statusItemController(); }
+    JLRedizadoWindow &window() { return interface->window(); }
+    JLRedizadoViewController &panel() { return interface->redizadoViewController(); }
+    void typeAndReturn(const QString &title)
+    {
+        panel().entryField()->setText(title);
+        QTest::keyClick(panel().entryField(), Qt::Key_Return);
+    }
+    bool showsAlternateIcon() const { return !statusItem.isTemplate(); }
+
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager{defaults, center};
+    MemoryStatusItem statusItem;
+    MemoryWorkspace workspace;
+    MemoryLoginItems loginItems;
+    MemoryHotKeyService hotKeys;
+    JLHotKeyManager hotKeyManager{hotKeys, defaults};
+    MemoryAllDesktops desktops;
+    std::unique_ptr<MainInterface> interface;
+};
+} // namespace
+
+TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThem)
+{
+    start();
+    EXPECT_TRUE(defaults.objectForKey(keys::loadKeyStatus));
+    EXPECT_EQ(panel().showToDoCountCheckBox()->isChecked(), defaults.boolForKey(keys::showToDoCount));
+    EXPECT_EQ(panel().shortcutCheckBox()->isChecked(), defaults.boolForKey(keys::shortcutKey));
+    EXPECT_EQ(panel().delegate(), &controller());
+    EXPECT_EQ(desktops.windows(), std::vector<QWidget *>{&window()});
+    EXPECT_FALSE(statusItem.image().isNull());
+    EXPECT_NE(statusItem.contextMenu(), nullptr);
+}
+
+TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows)
+{
+    defaults.setBool(keys::loadKeyStatus, true);
+    defaults.setBool(keys::showToDoCount, false);
+    defaults.setInteger(keys::toDoCountKey, 5);
+    start();
+    EXPECT_EQ(statusItem.title(), QString());
+    defaults.setInteger(keys::toDoCountKey, 6);
+    center.postNotificationName(notifications::toDoCountChanged, nullptr);
+    EXPECT_EQ(statusItem.title(), QString());
+    controller().setShowToDoCount(true);
+    EXPECT_EQ(statusItem.title(), QStringLiteral("6"));
+    EXPECT_TRUE(defaults.boolForKey(keys::showToDoCount));
+    typeAndReturn(QStringLiteral("one more"));
+    EXPECT_EQ(statusItem.title(), QString::number(defaults.integerForKey(keys::toDoCountKey)));
+    controller().setShowToDoCount(false);
+    EXPECT_EQ(statusItem.title(), QString());
+    EXPECT_FALSE(defaults.boolForKey(keys::showToDoCount));
+}
+
+TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndHidingHandsTheFocusBack)
+{
+    start();
+    workspace.setFrontmostApplication(42);
+    statusItem.click();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(showsAlternateIcon());
+    EXPECT_EQ(controller().previouslyFocusedApp(), 42u);
+    controller().toggleRedizadoView();
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(showsAlternateIcon());
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
+    // Nothing remembered any more: a second hide activates nothing.
+    controller().hideRedizadoView();
+    EXPECT_EQ(workspace.activated().size(), 1u);
+}
+
+TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppToHandBackTo)
+{
+    start();
+    workspace.setFrontmostApplication(7);
+    controller().showRedizadoView();
+    workspace.switchDesktop();
+    controller().hideRedizadoView();
+    EXPECT_TRUE(workspace.activated().empty());
+}
+
+TEST_F(StatusItemControllerTest, TheClickThatTookTheFocusDoesNotReopenThePanel)
+{
+    start();
+    controller().showRedizadoView();
+    controller().windowDidResignKey();
+    ASSERT_FALSE(window().isVisible());
+    statusItem.click();
+    EXPECT_FALSE(window().isVisible());
+    statusItem.click();
+    EXPECT_TRUE(window().isVisible());
+}
+
+TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanel)
+{
+    start();
+    controller().setShortcut(true);
+    ASSERT_EQ(hotKeys.registrations().size(), 1u);
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    EXPECT_TRUE(window().isVisible());
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(StatusItemControllerTest, HideAfterEntryClosesThePanelAndHandsBack)
+{
+    start();
+    defaults.setBool(keys::hideAfterEntry, true);
+    workspace.setFrontmostApplication(9);
+    controller().showRedizadoView();
+    typeAndReturn(QStringLiteral("call mum"));
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{9});
+    EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
+}
+
+TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreApplied)
+{
+    start();
+    controller().setIconAlternate(true);
+    EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
+    EXPECT_TRUE(showsAlternateIcon());
+    controller().setShortcut(true);
+    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
+    controller().setShortcut(false);
+    EXPECT_TRUE(hotKeys.registrations().empty());
+    EXPECT_FALSE(defaults.boolForKey(keys::shortcutKey));
+
+    loginItems.add(std::string("/usr/bin/other"));
+    controller().setLaunchAppAtLogin(true);
+    controller().setLaunchAppAtLogin(true);
+    EXPECT_EQ(loginItems.entries().size(), 3u);
+    EXPECT_TRUE(defaults.boolForKey(keys::launchAtLogin));
+    controller().setLaunchAppAtLogin(false);
+    ASSERT_EQ(loginItems.entries().size(), 1u);
+    EXPECT_EQ(loginItems.entries()[0].program, std::optional<std::string>("/usr/bin/other"));
+    EXPECT_FALSE(defaults.boolForKey(keys::launchAtLogin));
+}
+
+TEST_F(StatusItemControllerTest, ALoginItemThatCannotBeWrittenStillStoresTheChoice)
+{
+    start();
+    loginItems.setFailing(true);
+    controller().setLaunchAppAtLogin(true);
+    EXPECT_TRUE(defaults.boolForKey(keys::launchAtLogin));
+}
+
+TEST_F(StatusItemControllerTest, ThePanelHangsAtTheIconsMiddle)
+{
+    start();
+    statusItem.setGeometry(QRect(100, 0, 23, 22));
+    const QPointF anchor = controller().anchorPoint();
+    EXPECT_EQ(anchor.x(), 112.0);
+}
