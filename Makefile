@@ -31,6 +31,7 @@ test: build
 bench: deps
 	cmake --preset bench && cmake --build --preset bench
 	./build/bench/bench/redizado_bench
+	bench/tray-startup.sh build/bench/redizado build/bench/bench/baretray
 
 # Each fuzz target runs for FUZZ_SECONDS on a copy of its seed corpus.
 FUZZ_SECONDS ?= 60

@@ -30,7 +30,8 @@ TrayStatusItem::TrayStatusItem(QObject* parent, TrayWait wait)
     QCoreApplication::instance()->installEventFilter(this);
     refreshToolTip();
     m_attemptsLeft = m_wait.attempts;
-    showWhenTrayIsThere();
+    // Shown once the event loop runs, by when the owner has given the icon its image.
+    QTimer::singleShot(0, this, &TrayStatusItem::showWhenTrayIsThere);
 }
 
 TrayStatusItem::~TrayStatusItem() = default;
