@@ -2,7 +2,9 @@
 #include "HotKeyService.h"
 #include "MainInterface.h"
 #include "NotificationCenter.h"
+#include "SaveProblemNotice.h"
 #include "qt/QtWorkspace.h"
+#include "qt/TerminationSignals.h"
 #include "qt/TrayStatusItem.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "widgets/x11/XcbAllDesktops.h"
@@ -33,7 +35,9 @@ int main(int argc, char **argv)
     // The panel hides rather than closes; the program lives in the tray until Quit.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    UserDefaults::setStandardUserDefaults(std::make_unique<FileUserDefaults>(FileUserDefaults::defaultPath()));
+    auto fileDefaults = std::make_unique<FileUserDefaults>(FileUserDefaults::defaultPath());
+    FileUserDefaults &store = *fileDefaults;
+    UserDefaults::setStandardUserDefaults(std::move(fileDefaults));
     const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
     if (onX11)
         HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
@@ -48,6 +52,9 @@ int main(int argc, char **argv)
         allDesktops = std::make_unique<CurrentDesktopOnly>();
     }
     TrayStatusItem statusItem;
+    noticeSaveProblems(store, statusItem);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&store] { saveOnceMoreAtQuit(store); });
+    quitOnTerminationSignals();
     XdgLoginItems loginItems;
     MainInterface interface({UserDefaults::standardUserDefaults(), NotificationCenter::defaultCenter(), statusItem,
                              *workspace, loginItems, [] () -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },

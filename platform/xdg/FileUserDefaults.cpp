@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr mode_t kFileMode = 0600;
@@ -104,6 +105,20 @@ void FileUserDefaults::setObject(const std::string& key, plist_value::Value valu
     m_values.insert_or_assign(key, std::move(value));
 }
 
+bool FileUserDefaults::probeFolder() {
+    // A real file made and removed: permission bits say nothing for the superuser or a read-only mount.
+    makeFolders(m_filePath);
+    std::string probe = m_filePath.substr(0, m_filePath.rfind('/') + 1) + ".redizado-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        m_saveFailing = true;
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
 bool FileUserDefaults::synchronize() {
     if (m_mustNotWrite)
         return false;
@@ -112,9 +127,13 @@ bool FileUserDefaults::synchronize() {
     std::string why;
     const bool saved = m_writer.replace(m_filePath, plist_codec::toXml(m_values), kFileMode, &why);
     // One line when saving starts to fail and one when it works again, not one per change.
-    if (!saved && !m_saveFailing)
+    if (!saved && !m_saveFailing) {
         logLine("store", "could not save " + m_path + " (" + why + "); changes are kept in memory and saved again at "
                          "the next change");
+        if (m_saveProblemHandler)
+            m_saveProblemHandler("Your items could not be saved to " + m_path + " (" + why +
+                                 "). They are kept while Redizado runs, and saving is tried again at each change.");
+    }
     else if (saved && m_saveFailing)
         logLine("store", "saved " + m_path + " again");
     m_saveFailing = !saved;

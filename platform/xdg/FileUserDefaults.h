@@ -5,6 +5,7 @@
 #include "AtomicFileWriter.h"
 #include "PreferencesBackups.h"
 
+#include <functional>
 #include <string>
 
 // The store kept as one XML property list, written through whole and atomically at each synchronize.
@@ -25,6 +26,13 @@ public:
     const std::string& setAsidePath() const { return m_setAsidePath; }
     // The last synchronize failed; the values are in memory only.
     bool saveFailing() const { return m_saveFailing; }
+    // Told, in words for the user, each time saving starts to fail (not at every failed save).
+    void setSaveProblemHandler(std::function<void(const std::string& message)> handler) {
+        m_saveProblemHandler = std::move(handler);
+    }
+    // Whether the file's folder takes files. When it does not, saving counts as failing from now on, so the first
+    // failed save is not told again.
+    bool probeFolder();
 
 private:
     void load();
@@ -40,4 +48,5 @@ private:
     // Set when an unreadable file could not be moved away: writing would destroy it.
     bool m_mustNotWrite = false;
     bool m_saveFailing = false;
+    std::function<void(const std::string&)> m_saveProblemHandler;
 };
