@@ -2,6 +2,7 @@
 #include "FileUserDefaults.h"
 
 #include "../Log.h"
+#include "ConfigHome.h"
 #include "LocalTime.h"
 #include "PlistCodec.h"
 
@@ -46,15 +47,7 @@ FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls)
 }
 
 std::string FileUserDefaults::defaultPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && home[0] ? home : ".") + "/.config";
-    }
-    return base + "/redizado/defaults.plist";
+    return configHome() + "/redizado/defaults.plist";
 }
 
 void FileUserDefaults::load() {
