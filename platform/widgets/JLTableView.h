@@ -60,6 +60,7 @@ protected:
 
 private:
     void readHeights();
+    void updateHeights(std::int64_t row, int change);
     void layoutCells(bool animate);
     void recycle(QWidget *cell);
     int rowTop(std::int64_t row) const;
