@@ -128,6 +128,12 @@ void JLPopoverViewController::awakeFromNib()
     m_ui->redizadoTableView->reloadData();
 }
 
+void JLPopoverViewController::retrieveData()
+{
+    loadStoredList();
+    m_ui->redizadoTableView->reloadData();
+}
+
 void JLPopoverViewController::popoverWillShow()
 {
     if (m_ui->redizadoTableView->isHidden()) {

@@ -53,6 +53,8 @@ public:
     const Entries &toDoRedizadoArray() const { return m_toDoRedizadoArray; }
 
     void awakeFromNib();
+    // Reads the stored list afresh, for when another writer may have changed it.
+    void retrieveData();
     void popoverWillShow();
     void makeJotlingFieldFirstResponder();
 

@@ -147,7 +147,7 @@ void JLPopoverViewController::entryChanged(QWidget *sender)
     if (old && text == *old)
         return;
     auto renamed = std::make_shared<Dictionary>(*entry);
-    (*renamed)[keys::jotlingTitle] = Value(text.toStdString());
+    renamed->insert_or_assign(keys::jotlingTitle, Value(text.toStdString()));
     if (showsFullList()) {
         m_redizadoArray[static_cast<std::size_t>(row)] = std::move(renamed);
     } else {
