@@ -124,17 +124,20 @@ TEST_F(PopoverPresenterTest, TheShortcutTogglesThePopover)
     EXPECT_FALSE(popup()->isVisible());
 }
 
-TEST_F(PopoverPresenterTest, ItHangsUnderAnIconAtTheTopWithTheArrowOnTheIcon)
+TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrowOnTheIcon)
 {
     const QRectF screen = availableFrameOfScreenAt(QPointF(0, 0));
-    const QRect icon(600, 0, 22, 22);
+    // Near the right edge: the pop-up is placed at the width its controls need, not at a narrower first guess.
+    const QRect icon(int(screen.right()) - 24, 0, 22, 22);
     statusItem.setGeometry(icon);
     statusItem.click();
     const QRectF frame = windowFrame(*popup());
     const QRectF iconFrame = toBottomLeft(QRectF(icon));
+    EXPECT_TRUE(screen.contains(frame));
+    EXPECT_GE(frame.width(), popup()->minimumSizeHint().width());
     EXPECT_EQ(frame.top() + frame.height(), std::min(iconFrame.y(), screen.bottom()));
     EXPECT_EQ(presenter().backgroundView()->arrowEdge(), ArrowEdge::Top);
-    EXPECT_EQ(frame.x() + presenter().backgroundView()->arrowX(), 611.0);
+    EXPECT_EQ(frame.x() + presenter().backgroundView()->arrowX(), icon.x() + 11.0);
 }
 
 // The panel still opens from the tray's menu; neither list writes a stale copy over the other's items.
