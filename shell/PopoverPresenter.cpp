@@ -102,9 +102,8 @@ void PopoverPresenter::close()
 
 void PopoverPresenter::place()
 {
-    // Placed at the size it will show at: never narrower than its controls need.
+    // Placed at the size it will show at: the layout widens the window to what its controls need.
     m_window->layout()->activate();
-    m_window->resize(m_window->size().expandedTo(m_window->minimumSizeHint()));
     const QPointF anchor = m_statusItemController.anchorPoint();
     const QSizeF size = m_window->size();
     const QPointF hanging = panelOrigin(anchor, size, mainScreenFrame().height(), m_statusItem.statusBarThickness());

@@ -130,6 +130,8 @@ TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrow
     // Near the right edge: the pop-up is placed at the width its controls need, not at a narrower first guess.
     const QRect icon(int(screen.right()) - 24, 0, 22, 22);
     statusItem.setGeometry(icon);
+    // Controls wider than the pop-up's own first size, as a wide font gives them.
+    list().view()->setMinimumWidth(480);
     statusItem.click();
     const QRectF frame = windowFrame(*popup());
     const QRectF iconFrame = toBottomLeft(QRectF(icon));
