@@ -91,7 +91,7 @@ TEST_F(PopoverPresenterTest, TheDismissNotificationClosesItAndHandsTheFocusBack)
     EXPECT_TRUE(popup()->isVisible());
 }
 
-TEST_F(PopoverPresenterTest, TheClickOutsideThatClosedItDoesNotReopenIt)
+TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItAndThatClickDoesNotReopenIt)
 {
     workspace.setFrontmostApplication(7);
     statusItem.click();
@@ -105,10 +105,6 @@ TEST_F(PopoverPresenterTest, TheClickOutsideThatClosedItDoesNotReopenIt)
     EXPECT_TRUE(popup()->isVisible());
     statusItem.click();
     EXPECT_FALSE(popup()->isVisible());
-}
-
-TEST_F(PopoverPresenterTest, EscapeClosesIt)
-{
     statusItem.click();
     QTest::keyClick(list().jotlingField(), Qt::Key_Escape);
     EXPECT_FALSE(popup()->isVisible());
