@@ -59,6 +59,9 @@ int main(int argc, char **argv)
     MainInterface interface({UserDefaults::standardUserDefaults(), NotificationCenter::defaultCenter(), statusItem,
                              *workspace, loginItems, [] () -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
                              QCoreApplication::applicationFilePath().toStdString()},
-                            *allDesktops);
+                            *allDesktops, nullptr,
+                            QCoreApplication::arguments().contains(QStringLiteral("--popover"))
+                                ? MainInterface::Variant::Popover
+                                : MainInterface::Variant::Panel);
     return app.exec();
 }
