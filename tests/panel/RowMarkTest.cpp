@@ -55,15 +55,6 @@ TEST_F(RowMarkTest, RemovingMarkedRowsInQuickSuccessionMarksEachNext)
     EXPECT_EQ(shownTitles(), (std::vector<std::string>{"e", "d"}));
 }
 
-TEST_F(RowMarkTest, CheckingInToDoSlidesTheRowOutAndMarksTheNext)
-{
-    press(QStringLiteral("<Down> <Down> <Space>"));
-    EXPECT_EQ(markedCellTitle(), "c");
-    QTest::qWait(slideDoneMs);
-    EXPECT_EQ(markedCellTitle(), "c");
-    EXPECT_EQ(mark().markView()->parentWidget()->y(), 25);
-}
-
 TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows)
 {
     press(QStringLiteral("<Down> <Space>")); // "e" checked; "d" marked
