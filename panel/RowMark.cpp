@@ -111,7 +111,9 @@ void RowMark::place()
     QWidget *cell = m_shown && m_row >= 0 ? m_panel.redizadoTableView()->viewAtRow(m_row, false) : nullptr;
     if (!cell) {
         m_view->hide();
-        m_view->setParent(m_panel.redizadoTableView()->viewport());
+        // Kept out of the cells while unused, so no reused cell carries it into sight.
+        if (QWidget *viewport = m_panel.redizadoTableView()->viewport(); m_view->parentWidget() != viewport)
+            m_view->setParent(viewport);
         setRowMarked(m_markedCell, false);
         m_markedCell = nullptr;
         m_announced.reset();
@@ -130,6 +132,5 @@ void RowMark::place()
         m_markedCell = cell;
         m_announced = jotling;
         setRowMarked(cell, true);
-        emit markMoved(m_row);
     }
 }

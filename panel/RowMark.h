@@ -20,11 +20,6 @@ public:
     explicit RowMark(JLRedizadoViewController &panel, QObject *parent = nullptr);
     ~RowMark() override;
 
-signals:
-    // Another row is marked, or the mark came into sight.
-    void markMoved(std::int64_t row);
-
-public:
     std::int64_t markedRow() const { return m_row; }
     std::shared_ptr<JLJotling> markedJotling() const { return m_jotling.lock(); }
     // Marks the row, kept inside the list, and scrolls it into sight.
