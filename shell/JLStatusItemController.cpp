@@ -56,6 +56,9 @@ void JLStatusItemController::awakeFromNib()
     buildContextMenu();
     if (m_redizadoViewController) {
         m_redizadoViewController->setDelegate(this);
+        // Esc in the panel hides it the way losing the focus does, focus handed back included.
+        connect(m_redizadoViewController, &JLRedizadoViewController::hideRequested, this,
+                &JLStatusItemController::hideRedizadoView);
         m_redizadoViewController->setStatusBarThickness([this] { return double(m_services.statusItem.statusBarThickness()); });
         m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
             if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())

@@ -113,6 +113,19 @@ std::int64_t JLTableView::rowForView(const QWidget *view) const
     return -1;
 }
 
+void JLTableView::scrollRowToVisible(std::int64_t row)
+{
+    if (row < 0 || row >= numberOfRows())
+        return;
+    QScrollBar *bar = verticalScrollBar();
+    const int top = rowTop(row);
+    const int bottom = rowTop(row + 1);
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + viewport()->height())
+        bar->setValue(std::min(top, bottom - viewport()->height()));
+}
+
 QWidget *JLTableView::viewAtRow(std::int64_t row, bool makeIfNecessary)
 {
     if (const auto found = m_cells.find(row); found != m_cells.end())
@@ -213,6 +226,7 @@ void JLTableView::layoutCells(bool animate)
         if (animate && from != target.topLeft())
             moveAnimated(cell, from, target.topLeft());
     }
+    emit cellsLaidOut();
 }
 
 void JLTableView::recycle(QWidget *cell)
