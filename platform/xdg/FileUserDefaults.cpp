@@ -226,14 +226,14 @@ FileUserDefaults::Reload FileUserDefaults::reloadIfChangedElsewhere() {
                              "); left alone until it changes again");
         return Reload::unreadable;
     }
-    if (m_knownSignature && disk.hash == m_knownHash) {
-        m_knownSignature = disk.signature;
-        return Reload::unchanged;
-    }
     // Changes of ours that never reached the disk must not vanish under someone else's version.
     if (m_heldBack || m_saveFailing) {
         synchronize();
         return Reload::keptOurs;
+    }
+    if (m_knownSignature && disk.hash == m_knownHash) {
+        m_knownSignature = disk.signature;
+        return Reload::unchanged;
     }
     m_values = std::move(*disk.values);
     m_knownSignature = disk.signature;
