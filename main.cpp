@@ -3,10 +3,12 @@
 #include "HotKeyService.h"
 #include "ItemCommands.h"
 #include "NotificationCenter.h"
+#include "SaveProblemNotice.h"
 #include "TrayProgram.h"
 #include "portal/PortalHotKeyService.h"
 #include "qt/QtWorkspace.h"
 #include "qt/SingleInstance.h"
+#include "qt/TerminationSignals.h"
 #include "store/JLJotlingManager.h"
 #include "widgets/AllDesktops.h"
 #include "widgets/x11/XcbAllDesktops.h"
@@ -139,6 +141,8 @@ int main(int argc, char **argv)
     auto store = std::make_unique<FileUserDefaults>(FileUserDefaults::defaultPath());
     FileUserDefaults &defaults = *store;
     UserDefaults::setStandardUserDefaults(std::move(store));
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&defaults] { saveOnceMoreAtQuit(defaults); });
+    quitOnTerminationSignals();
     TrayProgram program(pickDesktop(), defaults, *instance);
     program.perform(command);
     const int status = app.exec();

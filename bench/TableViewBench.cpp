@@ -20,6 +20,8 @@ public:
     }
 };
 
+} // namespace
+
 QApplication &application()
 {
     // The benchmark main owns argv; widgets need an application, drawn off screen.
@@ -30,6 +32,8 @@ QApplication &application()
     static QApplication app(argc, argv);
     return app;
 }
+
+namespace {
 
 void BM_TableReloadAndShow10000Rows(benchmark::State &state)
 {

@@ -27,6 +27,8 @@ public:
     virtual void setContextMenu(QMenu* menu) = 0;
     // Where the icon sits on screen, in Qt's screen coordinates; nothing when the tray does not say.
     virtual std::optional<QRect> geometry() const = 0;
+    // A notification from the icon, shown once the icon is on screen.
+    virtual void showMessage(const QString& title, const QString& message) = 0;
     // Whether a tray is there to show the icon.
     virtual bool isAvailable() const = 0;
     // The icon's edge length in device-independent pixels.

@@ -5,6 +5,7 @@
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "NotificationCenter.h"
+#include "SaveProblemNotice.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/JLJotlingManager.h"
 #include "widgets/AllDesktops.h"
@@ -19,6 +20,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
     : m_desktop(std::move(desktop))
     , m_defaults(defaults)
 {
+    noticeSaveProblems(defaults, m_statusItem);
     m_interface = std::make_unique<MainInterface>(
         JLStatusItemController::Services{defaults, NotificationCenter::defaultCenter(), m_statusItem,
                                          *m_desktop.workspace, m_loginItems,

@@ -5,6 +5,8 @@
 
 #include <QIcon>
 
+#include <vector>
+
 // A tray icon that only remembers what it was given; a test clicks it with click().
 class MemoryStatusItem final : public StatusItem {
 public:
@@ -17,6 +19,10 @@ public:
     void setAction(std::function<void()> action) override { m_action = std::move(action); }
     void setContextMenu(QMenu* menu) override { m_menu = menu; }
     std::optional<QRect> geometry() const override { return m_geometry; }
+    void showMessage(const QString& title, const QString& message) override {
+        m_messages.push_back(title + QStringLiteral(": ") + message);
+    }
+    const std::vector<QString>& messages() const { return m_messages; }
     bool isAvailable() const override { return m_available; }
     int statusBarThickness() const override { return m_thickness; }
 
@@ -34,6 +40,7 @@ public:
     void setStatusBarThickness(int thickness) { m_thickness = thickness; }
 
 private:
+    std::vector<QString> m_messages;
     QIcon m_image;
     bool m_isTemplate = false;
     QString m_title;

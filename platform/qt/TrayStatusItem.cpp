@@ -30,7 +30,8 @@ TrayStatusItem::TrayStatusItem(QObject* parent, TrayWait wait)
     QCoreApplication::instance()->installEventFilter(this);
     refreshToolTip();
     m_attemptsLeft = m_wait.attempts;
-    showWhenTrayIsThere();
+    // Shown once the event loop runs, by when the owner has given the icon its image.
+    QTimer::singleShot(0, this, &TrayStatusItem::showWhenTrayIsThere);
 }
 
 TrayStatusItem::~TrayStatusItem() = default;
@@ -49,6 +50,17 @@ void TrayStatusItem::showWhenTrayIsThere() {
     if (!there)
         qCWarning(lcTray) << "still no system tray; the icon shows if one starts later";
     m_tray->show();
+    for (const auto& [title, message] : std::exchange(m_pendingMessages, {}))
+        m_tray->showMessage(title, message, QSystemTrayIcon::Warning);
+}
+
+void TrayStatusItem::showMessage(const QString& title, const QString& message) {
+    qCWarning(lcTray).noquote() << title << "-" << message;
+    if (!m_tray->isVisible()) {
+        m_pendingMessages.emplace_back(title, message);
+        return;
+    }
+    m_tray->showMessage(title, message, QSystemTrayIcon::Warning);
 }
 
 void TrayStatusItem::setImage(const QIcon& image, bool isTemplate) {

@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include <chrono>
+#include <utility>
+#include <vector>
 
 class QSystemTrayIcon;
 
@@ -33,6 +35,7 @@ public:
     void setAction(std::function<void()> action) override;
     void setContextMenu(QMenu* menu) override;
     std::optional<QRect> geometry() const override;
+    void showMessage(const QString& title, const QString& message) override;
     bool isAvailable() const override;
     int statusBarThickness() const override;
 
@@ -55,4 +58,6 @@ private:
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");
     std::function<void()> m_action;
+    // Messages asked for before the icon was on screen.
+    std::vector<std::pair<QString, QString>> m_pendingMessages;
 };

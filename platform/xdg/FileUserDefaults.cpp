@@ -2,6 +2,7 @@
 #include "FileUserDefaults.h"
 
 #include "../Log.h"
+#include "ConfigHome.h"
 #include "LocalTime.h"
 #include "PlistCodec.h"
 
@@ -46,15 +47,7 @@ FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls, Unreadable
 }
 
 std::string FileUserDefaults::defaultPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config && config[0] == '/') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && home[0] ? home : ".") + "/.config";
-    }
-    return base + "/redizado/defaults.plist";
+    return configHome() + "/redizado/defaults.plist";
 }
 
 struct FileUserDefaults::DiskState {
@@ -152,6 +145,7 @@ std::optional<plist_value::Value> FileUserDefaults::objectForKey(const std::stri
 
 void FileUserDefaults::setObject(const std::string& key, plist_value::Value value) {
     m_values.insert_or_assign(key, std::move(value));
+    m_unsaved = true;
 }
 
 bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
@@ -179,6 +173,20 @@ bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
     return true;
 }
 
+bool FileUserDefaults::probeFolder() {
+    // A real file made and removed: permission bits say nothing for the superuser or a read-only mount.
+    makeFolders(m_filePath);
+    std::string probe = m_filePath.substr(0, m_filePath.rfind('/') + 1) + ".redizado-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        m_saveFailing = true;
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
 bool FileUserDefaults::synchronize() {
     if (m_mustNotWrite)
         return false;
@@ -196,13 +204,18 @@ bool FileUserDefaults::synchronize() {
     const std::string xml = plist_codec::toXml(m_values);
     const bool saved = m_writer.replace(m_filePath, xml, kFileMode, &why);
     // One line when saving starts to fail and one when it works again, not one per change.
-    if (!saved && !m_saveFailing)
+    if (!saved && !m_saveFailing) {
         logLine("store", "could not save " + m_path + " (" + why + "); changes are kept in memory and saved again at "
                          "the next change");
+        if (m_saveProblemHandler)
+            m_saveProblemHandler("Your items could not be saved to " + m_path + " (" + why +
+                                 "). They are kept while Redizado runs, and saving is tried again at each change.");
+    }
     else if (saved && m_saveFailing)
         logLine("store", "saved " + m_path + " again");
     m_saveFailing = !saved;
     if (saved) {
+        m_unsaved = false;
         m_knownSignature = signatureAt(m_filePath);
         m_knownHash = hashOf(xml);
     }
@@ -227,7 +240,7 @@ FileUserDefaults::Reload FileUserDefaults::reloadIfChangedElsewhere() {
         return Reload::unreadable;
     }
     // Changes of ours that never reached the disk must not vanish under someone else's version.
-    if (m_heldBack || m_saveFailing) {
+    if (m_unsaved) {
         synchronize();
         return Reload::keptOurs;
     }

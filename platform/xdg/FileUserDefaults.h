@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
@@ -59,6 +60,13 @@ public:
         std::int64_t modifiedNs = 0;
         bool operator==(const Signature&) const = default;
     };
+    // Told, in words for the user, each time saving starts to fail (not at every failed save).
+    void setSaveProblemHandler(std::function<void(const std::string& message)> handler) {
+        m_saveProblemHandler = std::move(handler);
+    }
+    // Whether the file's folder takes files. When it does not, saving counts as failing from now on, so the first
+    // failed save is not told again.
+    bool probeFolder();
 
 private:
     struct DiskState;
@@ -86,4 +94,7 @@ private:
     bool m_saveFailing = false;
     // A save was held back because the file could not be read at that moment.
     bool m_heldBack = false;
+    // Values were set that are not on disk yet.
+    bool m_unsaved = false;
+    std::function<void(const std::string&)> m_saveProblemHandler;
 };

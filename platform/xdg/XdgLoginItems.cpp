@@ -2,6 +2,7 @@
 #include "XdgLoginItems.h"
 
 #include "../Log.h"
+#include "ConfigHome.h"
 #include "DesktopEntry.h"
 
 #include <algorithm>
@@ -90,11 +91,7 @@ XdgLoginItems::XdgLoginItems(std::string folder, FileCalls calls)
     : m_folder(std::move(folder)), m_writer(std::move(calls)) {}
 
 std::string XdgLoginItems::defaultFolder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/')
-        return std::string(config) + "/autostart";
-    const char* home = std::getenv("HOME");
-    return std::string(home && home[0] ? home : ".") + "/.config/autostart";
+    return configHome() + "/autostart";
 }
 
 std::vector<LoginItems::Entry> XdgLoginItems::entries() const {

@@ -331,3 +331,31 @@ TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
 }
 
 } // namespace
+
+namespace {
+std::string withTitles(const std::vector<std::string>& titles) {
+    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>allRedizado</key><array>";
+    for (const auto& title : titles)
+        xml += "<dict><key>JotlingTitle</key><string>" + title + "</string></dict>";
+    return xml + "</array></dict></plist>";
+}
+} // namespace
+
+TEST_F(FileUserDefaultsTest, AHundredMegabyteFileIsReadWhole) {
+    const std::vector<std::string> titles(100, std::string(1 << 20, 'x'));
+    writeFile(withTitles(titles));
+    FileUserDefaults defaults(path);
+    const auto list = defaults.objectForKey("allRedizado");
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->get<plist_value::Array>()->size(), 100u);
+    EXPECT_TRUE(asideFiles().empty());
+}
+
+TEST_F(FileUserDefaultsTest, InvalidUtf8AndControlCharactersInTitlesLoseNoItem) {
+    writeFile(withTitles({"bad \xff\xfe bytes", "tab\tand&#1;control", "fine"}));
+    FileUserDefaults defaults(path);
+    const auto list = defaults.objectForKey("allRedizado");
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(asideFiles().empty());
+    EXPECT_EQ(list->get<plist_value::Array>()->size(), 3u);
+}

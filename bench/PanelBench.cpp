@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoWindow.h"
+#include "NotificationCenter.h"
+#include "memory/MemoryUserDefaults.h"
+#include "store/JLJotlingManager.h"
+#include "widgets/memory/MemoryAllDesktops.h"
+#include "xdg/FileUserDefaults.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+QApplication &application();
+
+namespace {
+// A panel over 10,000 items, shown in its window as the program shows it.
+struct Panel {
+    explicit Panel(UserDefaults &defaults)
+        : manager(defaults, center)
+        , controller(defaults, &manager)
+    {
+        for (int i = 0; i < 10000; ++i)
+            manager.addJotlingWithTitle("Item number " + std::to_string(i) + " with a title of about forty");
+        controller.awakeFromNib();
+        window.awakeFromNib();
+        window.resize(320, 440);
+    }
+    NotificationCenter center;
+    JLJotlingManager manager;
+    JLRedizadoViewController controller;
+    MemoryAllDesktops desktops;
+    JLRedizadoWindow window{desktops};
+};
+
+void BM_PanelShow10000Items(benchmark::State &state)
+{
+    application();
+    MemoryUserDefaults defaults;
+    Panel panel(defaults);
+    panel.controller.redizadoTableView()->reloadData();
+    for (auto _ : state) {
+        panel.controller.showWithWindow(panel.window, QPointF(700, 0));
+        QApplication::processEvents();
+        state.PauseTiming();
+        panel.controller.hideWithWindow(panel.window);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PanelShow10000Items)->Unit(benchmark::kMillisecond);
+
+void BM_PanelReload10000Items(benchmark::State &state)
+{
+    application();
+    MemoryUserDefaults defaults;
+    Panel panel(defaults);
+    panel.controller.showWithWindow(panel.window, QPointF(700, 0));
+    for (auto _ : state) {
+        panel.controller.redizadoTableView()->reloadData();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PanelReload10000Items)->Unit(benchmark::kMillisecond);
+
+// From Return in the entry field to the item written through to the preferences file.
+void BM_ReturnToItemStored10000Items(benchmark::State &state)
+{
+    application();
+    QTemporaryDir folder;
+    FileUserDefaults defaults(folder.filePath(QStringLiteral("defaults.plist")).toStdString());
+    Panel panel(defaults);
+    panel.controller.showWithWindow(panel.window, QPointF(700, 0));
+    QLineEdit *entry = panel.controller.entryField();
+    for (auto _ : state) {
+        entry->setText(QStringLiteral("one more thing to do"));
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+}
+BENCHMARK(BM_ReturnToItemStored10000Items)->Unit(benchmark::kMillisecond);
+} // namespace

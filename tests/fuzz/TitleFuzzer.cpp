@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Any bytes as an item title: stored, measured for its row and shown in a row's cell.
+#include "JLRedizadoTableViewCell.h"
+#include "JLRedizadoViewController.h"
+#include "NotificationCenter.h"
+#include "RowHeight.h"
+#include "memory/MemoryUserDefaults.h"
+#include "store/JLJotlingManager.h"
+#include "widgets/JLTextField.h"
+
+#include <QApplication>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace {
+QApplication &application()
+{
+    static int argc = 1;
+    static char name[] = "title_fuzzer";
+    static char *argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+struct Panel {
+    Panel()
+    {
+        controller.awakeFromNib();
+        controller.view()->resize(320, 440);
+        controller.view()->show();
+    }
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager{defaults, center};
+    JLRedizadoViewController controller{defaults, &manager};
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    application();
+    static Panel panel;
+    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    const QString title = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const double height = rowHeightForTitle(title, 300.0);
+    if (height != 25.0 && height != 44.0 && height != 63.0)
+        __builtin_trap();
+    // Through the panel as typed: stored whole, shown as plain text in row 0.
+    panel.manager.addJotlingWithTitle(bytes);
+    panel.controller.redizadoTableView()->reloadData();
+    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(panel.controller.redizadoTableView()->viewAtRow(0, true));
+    if (!cell || cell->titleLabel()->stringValue() != title)
+        __builtin_trap();
+    if (panel.manager.redizado().at(0)->title() != bytes)
+        __builtin_trap();
+    // Keep the list short so every run measures the same work.
+    panel.manager.removeEntryAtIndex(0, false);
+    return 0;
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SaveProblemNotice.h"
+
+#include "../TempFolder.h"
+#include "memory/MemoryStatusItem.h"
+#include "xdg/FileUserDefaults.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+namespace {
+// A disk that is full while the flag says so.
+FileCalls fullDisk(std::shared_ptr<bool> full)
+{
+    FileCalls calls = FileCalls::real();
+    calls.write = [full](int fd, const void *data, size_t size) -> ssize_t {
+        if (*full) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, data, size);
+    };
+    return calls;
+}
+} // namespace
+
+TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndTheStoreKeepsTheItems)
+{
+    TempFolder folder;
+    auto full = std::make_shared<bool>(true);
+    FileUserDefaults defaults(folder.path() + "/defaults.plist", fullDisk(full));
+    MemoryStatusItem tray;
+    noticeSaveProblems(defaults, tray);
+    EXPECT_TRUE(tray.messages().empty());
+
+    for (int keystroke = 0; keystroke < 5; ++keystroke) {
+        defaults.setInteger("changes", keystroke);
+        defaults.synchronize();
+    }
+    ASSERT_EQ(tray.messages().size(), 1u);
+    EXPECT_NE(tray.messages()[0].indexOf(QStringLiteral("No space left on device")), -1);
+    EXPECT_EQ(defaults.integerForKey("changes"), 4);
+
+    *full = false;
+    defaults.synchronize();
+    *full = true;
+    defaults.synchronize();
+    EXPECT_EQ(tray.messages().size(), 2u);
+}
+
+TEST(SaveProblemNotice, QuittingTriesOnceMoreAndSavesWhatWasLeft)
+{
+    TempFolder folder;
+    const std::string path = folder.path() + "/defaults.plist";
+    auto full = std::make_shared<bool>(true);
+    FileUserDefaults defaults(path, fullDisk(full));
+    defaults.setInteger("items", 7);
+    EXPECT_FALSE(defaults.synchronize());
+    EXPECT_FALSE(saveOnceMoreAtQuit(defaults));
+    *full = false;
+    EXPECT_TRUE(saveOnceMoreAtQuit(defaults));
+    EXPECT_EQ(FileUserDefaults(path).integerForKey("items"), 7);
+}
+
+TEST(SaveProblemNotice, AFolderThatTakesNoFilesIsToldAtStartAndTheProgramWorksInMemory)
+{
+    // No one, the superuser included, can make files here.
+    FileUserDefaults defaults("/proc/self/fdinfo/redizado/defaults.plist");
+    MemoryStatusItem tray;
+    noticeSaveProblems(defaults, tray);
+    ASSERT_EQ(tray.messages().size(), 1u);
+    EXPECT_NE(tray.messages()[0].indexOf(QStringLiteral("read-only")), -1);
+    defaults.setInteger("items", 1);
+    EXPECT_FALSE(defaults.synchronize());
+    EXPECT_EQ(defaults.integerForKey("items"), 1);
+    EXPECT_EQ(tray.messages().size(), 1u);
+}
