@@ -104,8 +104,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                  QStringLiteral("[command]"));
     parser.addPositionalArgument(QStringLiteral("title"), QStringLiteral("With add: the item's title."),
                                  QStringLiteral("[title...]"));
-    // Before any application object exists Qt cannot know the program's name.
-    result.helpText = parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("redizado"));
+    // Qt names the program by its path, or not at all before an application object exists.
+    result.helpText = parser.helpText();
+    result.helpText.replace(0, result.helpText.indexOf(QLatin1String(" [options]")), QStringLiteral("Usage: redizado"));
 
     Command &command = result.command;
     if (!parser.parse(arguments)) {
