@@ -68,10 +68,16 @@ std::unique_ptr<PortalHotKeyService> PortalHotKeyService::create(const QDBusConn
 
 PortalHotKeyService::PortalHotKeyService(const QDBusConnection &bus)
     : m_bus(bus)
-    , m_shortcuts(std::make_unique<PortalGlobalShortcuts>(bus))
 {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<PortalShortcuts>();
+}
+
+void PortalHotKeyService::listenForReleases()
+{
+    if (m_shortcuts)
+        return;
+    m_shortcuts = std::make_unique<PortalGlobalShortcuts>(m_bus);
     // The portal tells press and release apart; the shortcut acts on the release, as it does on X11.
     connect(m_shortcuts.get(), &PortalGlobalShortcuts::Deactivated, this,
             [this](const QDBusObjectPath &session, const QString &id) {
@@ -167,6 +173,7 @@ void PortalHotKeyService::createSession()
                             return;
                         }
                         m_sessionPath = session;
+                        listenForReleases();
                         // Every shortcut may have gone while the portal was making the session.
                         if (m_registered.empty())
                             closeSession();

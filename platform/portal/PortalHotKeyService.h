@@ -43,6 +43,7 @@ private:
     void callWithRequest(const QString &method, QList<QVariant> arguments,
                          std::function<void(uint response, const QVariantMap &results)> done);
     void createSession();
+    void listenForReleases();
     void bindShortcuts();
     void closeSession();
 

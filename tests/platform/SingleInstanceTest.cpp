@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/SingleInstance.h"
 #include "tests/TempFolder.h"
+#include "tests/WaitUntil.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -120,7 +121,10 @@ TEST_F(SingleInstanceTest, AConnectionSpeakingSomethingElseIsClosedAndTheNextIsA
     ASSERT_TRUE(stranger.waitForConnected(1000));
     stranger.write(QByteArray(64, 'x'));
     stranger.flush();
-    QTRY_COMPARE_WITH_TIMEOUT(stranger.state(), QLocalSocket::UnconnectedState, 5000);
+    EXPECT_TRUE(waitUntil([&stranger] {
+        stranger.waitForReadyRead(1);
+        return stranger.state() == QLocalSocket::UnconnectedState;
+    }));
 
     EXPECT_TRUE(sendFromElsewhere({QStringLiteral("count")}));
     EXPECT_EQ(requests, 1);
