@@ -6,6 +6,8 @@
 #include "JLRedizadoWindow.h"
 #include "JLStatusItemController.h"
 
+#include <QTimer>
+
 #include <utility>
 
 InstanceCommands::InstanceCommands(JLStatusItemController &statusItemController,
@@ -33,9 +35,12 @@ CommandReply InstanceCommands::handle(const QStringList &request)
         return {};
     case Command::Verb::add: {
         CommandReply reply = m_items.add(command.title);
-        // The new item is row 0 in either category, as one typed into the panel is.
-        if (reply.exitStatus != 2)
-            m_viewController.redizadoTableView()->insertRows(0, JLTableView::Animation::SlideLeft);
+        // The new item is row 0 in either category, as one typed into the panel is. The table follows right after
+        // the answer: the item is stored already, and the command need not wait for the rows to be measured.
+        if (reply.exitStatus != 2) {
+            JLTableView *table = m_viewController.redizadoTableView();
+            QTimer::singleShot(0, table, [table] { table->insertRows(0, JLTableView::Animation::SlideLeft); });
+        }
         return reply;
     }
     default:

@@ -69,6 +69,8 @@ TEST_F(InstanceCommandsTest, AddShowsInTheOpenPanelAndTheIconsCount)
     const CommandReply reply = commands->handle(words({"add", "from the terminal"}));
 
     EXPECT_EQ(reply.exitStatus, 0);
+    EXPECT_EQ(manager.redizado().size(), 1u);
+    EXPECT_TRUE(inserted.wait(1000));
     EXPECT_EQ(inserted.count(), 1);
     EXPECT_EQ(table().numberOfRows(), 1);
     EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
@@ -83,7 +85,9 @@ TEST_F(InstanceCommandsTest, AddWhileTheAllCategoryShowsPutsTheRowFirstThere)
     manager.completeEntry(true, 0, true);
     interface->redizadoViewController().categorySwitcher()->setSelectedSegment(1);
     commands->handle(words({"start"}));
+    QSignalSpy inserted(&table(), &JLTableView::rowInserted);
     commands->handle(words({"add", "newer"}));
+    EXPECT_TRUE(inserted.wait(1000));
     EXPECT_EQ(table().numberOfRows(), 2);
     EXPECT_EQ(interface->redizadoViewController().jotlingAtIndex(0)->title(), std::optional<std::string>("newer"));
 }

@@ -62,6 +62,6 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->exitStatus, 0);
     EXPECT_EQ(manager.redizado().size(), 2u);
-    EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 2);
+    EXPECT_TRUE(waitUntil([&] { return panel.redizadoTableView()->numberOfRows() == 2; }));
     EXPECT_EQ(*FileUserDefaults(path).objectForKey(keys::toDoCountKey), Value(std::int64_t{2}));
 }
