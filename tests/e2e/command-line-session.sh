@@ -77,9 +77,15 @@ log "a second start shows the panel and adds no icon"
 
 kill -9 "$pid"; wait "$pid" 2>/dev/null || true
 [ -e "$XDG_RUNTIME_DIR/redizado.lock" ] || fail "the killed copy left no lock to recover from"
-start_program
+# With none running, toggle starts the program and shows its panel.
+"$program" toggle >>"$config/redizado.log" 2>&1 &
+pid=$!
+until_true tray_icon || fail "toggle after a crash did not start the program"
+until_true panel_shown || fail "toggle that started the program did not show its panel"
 [ "$("$program" count)" = 2 ] || fail "the copy started after a crash does not answer"
-log "the lock of a killed copy is taken over"
+"$program" toggle
+until_true panel_hidden || fail "toggle did not hide the panel"
+log "the lock of a killed copy is taken over; toggle starts the program when none runs"
 
 # A hand edit while the program runs, as a text editor saves it.
 perl -0pi -e 's#<string>from the terminal</string>#<string>edited by hand</string>#' "$store"
