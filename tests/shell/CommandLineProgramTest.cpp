@@ -129,16 +129,6 @@ TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing)
     EXPECT_FALSE(QFileInfo::exists(config()));
 }
 
-TEST_F(CommandLineProgramTest, HelpAndVersionPrintAndEndWell)
-{
-    const Outcome help = run({QStringLiteral("--help")});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.output.contains(QLatin1String("add TITLE")));
-    const Outcome version = run({QStringLiteral("--version")});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(version.output.startsWith(QStringLiteral("redizado ")));
-}
-
 TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy)
 {
     startTray();
@@ -151,15 +141,3 @@ TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy)
     EXPECT_EQ(tray.state(), QProcess::Running);
 }
 
-TEST_F(CommandLineProgramTest, ALockLeftByAKilledCopyIsTakenOver)
-{
-    startTray();
-    tray.kill();
-    tray.waitForFinished();
-    ASSERT_TRUE(QFileInfo::exists(runtime() + QStringLiteral("/redizado.lock")));
-
-    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("after the crash")}).status, 0);
-    EXPECT_EQ(run({QStringLiteral("count")}).output, QStringLiteral("1\n"));
-    startTray();
-    EXPECT_EQ(run({QStringLiteral("count")}).output, QStringLiteral("1\n"));
-}

@@ -102,14 +102,6 @@ TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutAndStartOnlyShows)
     EXPECT_FALSE(interface->window().isVisible());
 }
 
-TEST_F(InstanceCommandsTest, ListAndCountAnswerFromTheRunningLists)
-{
-    manager.addJotlingWithTitle("a");
-    manager.addJotlingWithTitle("b");
-    EXPECT_EQ(commands->handle(words({"list"})).output, QStringLiteral("b\na\n"));
-    EXPECT_EQ(commands->handle(words({"count"})).output, QStringLiteral("2\n"));
-}
-
 TEST_F(InstanceCommandsTest, WordsThatAreNoCommandChangeNothing)
 {
     const CommandReply reply = commands->handle(words({"add"}));

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandLine.h"
 #include "ItemCommands.h"
 #include "platform/NotificationCenter.h"
 #include "platform/memory/MemoryUserDefaults.h"
@@ -51,13 +50,6 @@ TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarks)
     EXPECT_EQ(commands->count().output, QStringLiteral("2\n"));
 }
 
-TEST_F(ItemCommandsTest, EmptyStoreListsNothingAndCountsZero)
-{
-    load({});
-    EXPECT_EQ(commands->list(true).output, QString());
-    EXPECT_EQ(commands->count().output, QStringLiteral("0\n"));
-}
-
 TEST_F(ItemCommandsTest, AddGoesThroughTheManagerAsTypingItDoes)
 {
     load({item("older", false)});
@@ -88,14 +80,6 @@ TEST_F(ItemCommandsTest, AddThatCouldNotBeSavedSaysSo)
     EXPECT_EQ(reply.exitStatus, 1);
     EXPECT_TRUE(reply.error.contains(QLatin1String("could not be saved")));
     EXPECT_EQ(manager->redizado().size(), 1u);
-}
-
-TEST_F(ItemCommandsTest, OnlyItemCommandsRunHere)
-{
-    load({});
-    Command toggle;
-    toggle.verb = Command::Verb::toggle;
-    EXPECT_EQ(commands->run(toggle).exitStatus, 2);
 }
 
 struct Escape {
