@@ -115,7 +115,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             result.error += QStringLiteral(" (a title that starts with '-' goes after --)");
         return result;
     }
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         command.verb = Verb::help;
         return result;
     }

@@ -37,6 +37,9 @@ PreferencesWatcher::~PreferencesWatcher() = default;
 
 void PreferencesWatcher::watchFile()
 {
-    if (!m_watcher.files().contains(m_path) && QFileInfo::exists(m_path))
+    // A watch stays on the file it was put on; after a rename over it, only a new watch sees writes in place.
+    if (m_watcher.files().contains(m_path))
+        m_watcher.removePath(m_path);
+    if (QFileInfo::exists(m_path))
         m_watcher.addPath(m_path);
 }

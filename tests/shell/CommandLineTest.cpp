@@ -63,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Words{"ListAllBefore", {"--all", "list"}, Verb::list, "", true},
                       Words{"Count", {"count"}, Verb::count},
                       Words{"Help", {"--help"}, Verb::help},
+                      Words{"HelpAll", {"--help-all"}, Verb::help},
                       Words{"HelpWinsOverACommand", {"add", "x", "-h"}, Verb::help},
                       Words{"Version", {"--version"}, Verb::version}),
     [](const auto &info) { return std::string(info.param.name); });
