@@ -16,10 +16,14 @@ TEST(PreferencesWatcherTest, SeesWritesInPlaceAlsoAfterTheFileWasReplacedByARena
     int changes = 0;
     PreferencesWatcher watcher(QString::fromStdString(path), [&changes] { ++changes; });
 
-    // As an editor saves: a new file renamed over the old one.
-    std::ofstream(path + ".new") << "second";
-    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
-    EXPECT_TRUE(waitUntil([&changes] { return changes > 0; }));
+    // As an editor saves: a new file renamed over the old one, which the editor still holds open for a while.
+    {
+        std::ifstream stillOpen(path);
+        std::ofstream(path + ".new") << "second";
+        ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+        EXPECT_TRUE(waitUntil([&changes] { return changes > 0; }));
+        waitUntil([] { return false; }, 200);
+    }
 
     // As a shell redirection or a copy writes: in place, into the file that came with the rename.
     changes = 0;
