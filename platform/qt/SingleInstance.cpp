@@ -18,6 +18,8 @@ constexpr quint32 requestMagic = 0x52647a31; // "Rdz1"
 constexpr auto streamVersion = QDataStream::Qt_6_4;
 // The longest title the panel takes is 16 Mi characters; a request past this is not one of ours.
 constexpr qint64 maxRequestBytes = 64LL * 1024 * 1024;
+// A command and its title; more words than this are not one of ours.
+constexpr quint32 maxRequestWords = 16;
 // A client that connects and then says nothing must not hold a connection for ever.
 constexpr int clientPatienceMs = 5000;
 constexpr unsigned long retryPauseMs = 25;
@@ -76,7 +78,10 @@ std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request
     {
         QDataStream out(&socket);
         out.setVersion(streamVersion);
-        out << requestMagic << request.words << request.activationToken;
+        out << requestMagic << quint32(request.words.size());
+        for (const QString &word : request.words)
+            out << word;
+        out << request.activationToken;
     }
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
@@ -152,15 +157,23 @@ void SingleInstance::answer(QLocalSocket *socket)
     in.setVersion(streamVersion);
     in.startTransaction();
     quint32 magic = 0;
-    Request request;
-    in >> magic >> request.words >> request.activationToken;
-    if (!in.commitTransaction())
-        return; // the rest is still on its way
-    if (magic != requestMagic) {
+    quint32 count = 0;
+    in >> magic >> count;
+    // Checked before anything is read into memory: a count read from a stranger's bytes could ask for gigabytes.
+    if (in.status() == QDataStream::Ok && (magic != requestMagic || count > maxRequestWords)) {
         qCWarning(lcInstance) << "a connection that did not speak our protocol was closed";
         socket->abort();
         return;
     }
+    Request request;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString word;
+        in >> word;
+        request.words << word;
+    }
+    in >> request.activationToken;
+    if (!in.commitTransaction())
+        return; // the rest is still on its way
     const Reply reply = m_handler ? m_handler(request) : Reply{1, {}, QStringLiteral("not ready\n")};
     socket->write(encodeReply(reply));
     socket->disconnectFromServer();

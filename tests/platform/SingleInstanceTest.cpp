@@ -116,15 +116,20 @@ TEST_F(SingleInstanceTest, AConnectionSpeakingSomethingElseIsClosedAndTheNextIsA
         ++requests;
         return SingleInstance::Reply{};
     }));
-    QLocalSocket stranger;
-    stranger.connectToServer(first.socketPath());
-    ASSERT_TRUE(stranger.waitForConnected(1000));
-    stranger.write(QByteArray(64, 'x'));
-    stranger.flush();
-    EXPECT_TRUE(waitUntil([&stranger] {
-        stranger.waitForReadyRead(1);
-        return stranger.state() == QLocalSocket::UnconnectedState;
-    }));
+    // Bytes of another protocol, and our greeting followed by a word count no request has.
+    QByteArray claimsTooMuch;
+    QDataStream(&claimsTooMuch, QIODevice::WriteOnly) << quint32(0x52647a31) << quint32(0xffffffff);
+    for (const QByteArray &bytes : {QByteArray(64, 'x'), claimsTooMuch}) {
+        QLocalSocket stranger;
+        stranger.connectToServer(first.socketPath());
+        ASSERT_TRUE(stranger.waitForConnected(1000));
+        stranger.write(bytes);
+        stranger.flush();
+        EXPECT_TRUE(waitUntil([&stranger] {
+            stranger.waitForReadyRead(1);
+            return stranger.state() == QLocalSocket::UnconnectedState;
+        }));
+    }
 
     EXPECT_TRUE(sendFromElsewhere({QStringLiteral("count")}));
     EXPECT_EQ(requests, 1);
