@@ -1,67 +1,152 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CommandLine.h"
 #include "HotKeyService.h"
-#include "MainInterface.h"
+#include "ItemCommands.h"
 #include "NotificationCenter.h"
 #include "SaveProblemNotice.h"
+#include "TrayProgram.h"
+#include "portal/PortalHotKeyService.h"
 #include "qt/QtWorkspace.h"
+#include "qt/SingleInstance.h"
 #include "qt/TerminationSignals.h"
-#include "qt/TrayStatusItem.h"
-#include "shortcut/JLHotKeyManager.h"
+#include "store/JLJotlingManager.h"
+#include "widgets/AllDesktops.h"
 #include "widgets/x11/XcbAllDesktops.h"
 #include "x11/X11Workspace.h"
 #include "x11/XcbHotKeyService.h"
 #include "xdg/FileUserDefaults.h"
-#include "xdg/XdgLoginItems.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
+#include <chrono>
+#include <cstdio>
 #include <memory>
 
 namespace {
+Q_LOGGING_CATEGORY(lcStart, "redizado.hotkey")
+
+// How long a later start waits for a copy that is still starting to answer.
+constexpr auto startingCopyPatience = std::chrono::seconds(10);
+
 // Where windows cannot ask for every desktop themselves, the compositor places the panel on the current one.
 class CurrentDesktopOnly final : public AllDesktops {
 public:
     void joinAllDesktops(QWidget &) override {}
 };
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+int finish(const CommandReply &reply)
+{
+    print(stdout, reply.output);
+    if (!reply.error.isEmpty())
+        print(stderr, QStringLiteral("redizado: ") + reply.error);
+    return reply.exitStatus;
+}
+
+// With no copy running, an item command opens the store itself; a store it cannot read is left as it is.
+int runHere(const Command &command)
+{
+    FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
+                              FileUserDefaults::Unreadable::leaveAlone);
+    if (!defaults.loadError().empty())
+        return finish({2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
+    NotificationCenter center;
+    JLJotlingManager manager(defaults, center);
+    ItemCommands items(manager, [&defaults] { return defaults.saveFailing(); });
+    return finish(items.run(command));
+}
+
+// Hands the command to the running copy, or does it here. Nothing when this process is to be the tray program
+// (the lock is then ours).
+std::optional<int> runBeforeTray(const Command &command, SingleInstance &instance)
+{
+    const SingleInstance::Request request{command.toRequest(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")};
+    const auto outcome = instance.sendOrLock(request, startingCopyPatience);
+    if (outcome.reply)
+        return finish({outcome.reply->exitStatus, outcome.reply->output, outcome.reply->error});
+    if (!outcome.locked)
+        return finish({1, {}, QStringLiteral("another copy holds %1 but does not answer\n").arg(instance.lockPath())});
+    const bool itemCommand = command.verb == Command::Verb::add || command.verb == Command::Verb::list
+                             || command.verb == Command::Verb::count;
+    if (!itemCommand)
+        return std::nullopt;
+    const int status = runHere(command);
+    instance.unlock();
+    return status;
+}
+
+TrayProgram::Desktop pickDesktop()
+{
+    TrayProgram::Desktop desktop;
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
+        desktop.workspace = std::make_unique<X11Workspace>();
+        desktop.allDesktops = std::make_unique<XcbAllDesktops>();
+        return desktop;
+    }
+    desktop.workspace = std::make_unique<QtWorkspace>();
+    desktop.allDesktops = std::make_unique<CurrentDesktopOnly>();
+    if (auto portal = PortalHotKeyService::create()) {
+        qCInfo(lcStart) << "not on X11: the global shortcut comes from the desktop portal";
+        HotKeyService::setDefaultService(std::move(portal));
+    } else {
+        qCInfo(lcStart) << "not on X11 and no desktop portal offers global shortcuts: bind \"redizado toggle\" in the "
+                           "desktop's keyboard settings";
+        desktop.shortcutByCommandOnly = true;
+    }
+    return desktop;
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("redizado"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(REDIZADO_VERSION));
+
+    QString badArgument;
+    const QStringList arguments = decodeArguments(argc, argv, &badArgument);
+    if (!badArgument.isEmpty())
+        return finish({2, {}, badArgument + QStringLiteral("; nothing was changed\n")});
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (!parsed.error.isEmpty())
+        return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
+    const Command &command = parsed.command;
+    if (command.verb == Command::Verb::help)
+        return finish({0, parsed.helpText, {}});
+    if (command.verb == Command::Verb::version)
+        return finish({0, QStringLiteral("redizado %1\n").arg(QStringLiteral(REDIZADO_VERSION)), {}});
+
+    // A later start needs no display: it only talks to the running copy or to the store.
+    std::unique_ptr<SingleInstance> instance;
+    {
+        QCoreApplication core(argc, argv);
+        instance = std::make_unique<SingleInstance>();
+        if (const auto status = runBeforeTray(command, *instance))
+            return *status;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("redizado"));
     QApplication::setApplicationDisplayName(QStringLiteral("Redizado"));
-    QApplication::setApplicationVersion(QStringLiteral(REDIZADO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("redizado"));
     // The panel hides rather than closes; the program lives in the tray until Quit.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    auto fileDefaults = std::make_unique<FileUserDefaults>(FileUserDefaults::defaultPath());
-    FileUserDefaults &store = *fileDefaults;
-    UserDefaults::setStandardUserDefaults(std::move(fileDefaults));
-    const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    if (onX11)
-        HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
-
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<AllDesktops> allDesktops;
-    if (onX11) {
-        workspace = std::make_unique<X11Workspace>();
-        allDesktops = std::make_unique<XcbAllDesktops>();
-    } else {
-        workspace = std::make_unique<QtWorkspace>();
-        allDesktops = std::make_unique<CurrentDesktopOnly>();
-    }
-    TrayStatusItem statusItem;
-    noticeSaveProblems(store, statusItem);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&store] { saveOnceMoreAtQuit(store); });
+    auto store = std::make_unique<FileUserDefaults>(FileUserDefaults::defaultPath());
+    FileUserDefaults &defaults = *store;
+    UserDefaults::setStandardUserDefaults(std::move(store));
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&defaults] { saveOnceMoreAtQuit(defaults); });
     quitOnTerminationSignals();
-    XdgLoginItems loginItems;
-    MainInterface interface({UserDefaults::standardUserDefaults(), NotificationCenter::defaultCenter(), statusItem,
-                             *workspace, loginItems, [] () -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
-                             QCoreApplication::applicationFilePath().toStdString()},
-                            *allDesktops, nullptr,
-                            QCoreApplication::arguments().contains(QStringLiteral("--popover"))
-                                ? MainInterface::Variant::Popover
-                                : MainInterface::Variant::Panel);
-    return app.exec();
+    TrayProgram program(pickDesktop(), defaults, *instance,
+                        command.popover ? MainInterface::Variant::Popover : MainInterface::Variant::Panel);
+    program.perform(command);
+    const int status = app.exec();
+    instance->unlock();
+    return status;
 }

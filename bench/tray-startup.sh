@@ -10,7 +10,9 @@ display=:91
 "$desktop" start "$display" >/dev/null
 config=$(mktemp -d)
 trap '"$desktop" stop "$display" >/dev/null; rm -rf "$config"' EXIT
-export DISPLAY=$display XDG_CONFIG_HOME=$config
+# A runtime folder of its own: a copy of the program already running for the user would take the start over.
+export DISPLAY=$display XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/run
+mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 
 # Milliseconds from the start until a tray-sized window of the class is mapped, then resident memory in KiB
 # once idle.

@@ -53,6 +53,17 @@ void JLJotlingManager::retrieveData() {
     }
 }
 
+void JLJotlingManager::reloadData() {
+    m_redizado.clear();
+    m_todoRedizado.clear();
+    retrieveData();
+    const auto count = static_cast<std::int64_t>(m_todoRedizado.size());
+    if (m_defaults.integerForKey(keys::toDoCountKey) != count)
+        updateToDoCount();
+    else
+        m_center.postNotificationName(notifications::toDoCountChanged, this);
+}
+
 // The tray shows the stored count; one left stale by a crash or a hand edit would be a wrong count.
 void JLJotlingManager::reconcileStoredCount() {
     const auto count = static_cast<std::int64_t>(m_todoRedizado.size());

@@ -31,6 +31,8 @@ public:
     void setTodoRedizado(List list) { m_todoRedizado = std::move(list); }
 
     void retrieveData();
+    // After someone else changed the store: both lists anew from it, and the count stored and announced.
+    void reloadData();
     void saveData();
     void updateTodoRedizado();
     void updateToDoCount();

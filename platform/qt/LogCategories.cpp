@@ -3,3 +3,5 @@
 
 Q_LOGGING_CATEGORY(lcTray, "redizado.tray")
 Q_LOGGING_CATEGORY(lcWorkspace, "redizado.workspace")
+Q_LOGGING_CATEGORY(lcInstance, "redizado.instance")
+Q_LOGGING_CATEGORY(lcStore, "redizado.store")

@@ -152,6 +152,13 @@ void JLTableView::resizeEvent(QResizeEvent *event)
     layoutCells(false);
 }
 
+void JLTableView::showEvent(QShowEvent *event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (!m_loaded)
+        reloadData();
+}
+
 void JLTableView::scrollContentsBy(int, int)
 {
     layoutCells(false);
@@ -159,6 +166,7 @@ void JLTableView::scrollContentsBy(int, int)
 
 void JLTableView::readHeights()
 {
+    m_loaded = true;
     const std::int64_t count = m_dataSource ? std::max<std::int64_t>(0, m_dataSource->numberOfRowsInTableView(*this)) : 0;
     m_heights.assign(static_cast<std::size_t>(count), 0.0);
     m_tops.assign(static_cast<std::size_t>(count) + 1, 0);

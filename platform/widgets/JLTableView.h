@@ -60,6 +60,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
@@ -76,4 +77,6 @@ private:
     std::map<std::int64_t, QWidget *> m_cells;
     std::vector<double> m_heights;
     std::vector<int> m_tops;
+    // Rows are read from the data source at the first show at the latest, as a table shows what it holds.
+    bool m_loaded = false;
 };

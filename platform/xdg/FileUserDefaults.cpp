@@ -7,12 +7,11 @@
 #include "PlistCodec.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,8 +40,9 @@ bool exists(const std::string& path) {
 }
 } // namespace
 
-FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls)
-    : m_path(std::move(path)), m_filePath(resolvedPath(m_path)), m_writer(std::move(calls)), m_backups(m_filePath) {
+FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls, Unreadable onUnreadable)
+    : m_path(std::move(path)), m_filePath(resolvedPath(m_path)), m_writer(std::move(calls)), m_backups(m_filePath),
+      m_onUnreadable(onUnreadable) {
     load();
 }
 
@@ -50,26 +50,75 @@ std::string FileUserDefaults::defaultPath() {
     return configHome() + "/redizado/defaults.plist";
 }
 
-void FileUserDefaults::load() {
-    std::ifstream in(m_filePath, std::ios::binary);
-    if (!in) {
-        if (exists(m_filePath))
-            setAside(std::string("it cannot be opened: ") + std::strerror(errno));
-        return;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        setAside("it cannot be read");
-        return;
-    }
+struct FileUserDefaults::DiskState {
+    std::optional<Signature> signature; // nothing: there is no file
+    std::optional<plist_value::Dictionary> values; // nothing: it cannot be read
+    std::size_t hash = 0;
     std::string why;
-    auto values = plist_codec::fromBytes(bytes.view(), &why);
-    if (!values) {
-        setAside(why);
+};
+
+namespace {
+FileUserDefaults::Signature signatureOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+std::optional<FileUserDefaults::Signature> signatureAt(const std::string& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return signatureOf(st);
+}
+
+std::size_t hashOf(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+} // namespace
+
+FileUserDefaults::DiskState FileUserDefaults::readDisk() const {
+    DiskState disk;
+    const int fd = ::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        disk.signature = signatureAt(m_filePath);
+        disk.why = std::string("it cannot be opened: ") + std::strerror(error);
+        return disk;
+    }
+    // The signature comes from the very file read, so a replacement in between cannot be taken for it.
+    struct stat st{};
+    if (::fstat(fd, &st) == 0)
+        disk.signature = signatureOf(st);
+    std::string bytes;
+    char buffer[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+        bytes.append(buffer, n > 0 ? std::size_t(n) : 0);
+    const int readError = n < 0 ? errno : 0;
+    ::close(fd);
+    if (!disk.signature)
+        disk.signature = Signature{};
+    if (readError) {
+        disk.why = std::string("it cannot be read: ") + std::strerror(readError);
+        return disk;
+    }
+    disk.hash = hashOf(bytes);
+    disk.values = plist_codec::fromBytes(bytes, &disk.why);
+    return disk;
+}
+
+void FileUserDefaults::load() {
+    DiskState disk = readDisk();
+    if (!disk.signature)
+        return;
+    if (!disk.values) {
+        if (m_onUnreadable == Unreadable::leaveAlone) {
+            m_loadError = "preferences file " + m_filePath + " is unreadable (" + disk.why + ")";
+            m_mustNotWrite = true;
+        } else {
+            setAside(disk.why);
+        }
         return;
     }
-    m_values = std::move(*values);
+    m_values = std::move(*disk.values);
+    m_knownSignature = disk.signature;
+    m_knownHash = disk.hash;
 }
 
 void FileUserDefaults::setAside(const std::string& why) {
@@ -96,6 +145,32 @@ std::optional<plist_value::Value> FileUserDefaults::objectForKey(const std::stri
 
 void FileUserDefaults::setObject(const std::string& key, plist_value::Value value) {
     m_values.insert_or_assign(key, std::move(value));
+    m_unsaved = true;
+}
+
+bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
+    if (!disk.values) {
+        if (!m_heldBack)
+            logLine("store", "preferences file " + m_filePath + " cannot be read right now (" + disk.why +
+                                 "; is another program writing it?); changes are kept in memory and saved once it "
+                                 "can be read");
+        m_heldBack = true;
+        return false;
+    }
+    if (m_knownSignature && disk.hash == m_knownHash)
+        return true;
+    std::string aside = m_filePath + ".replaced-" + timestamp();
+    for (int n = 2; exists(aside); ++n)
+        aside = m_filePath + ".replaced-" + timestamp() + "-" + std::to_string(n);
+    if (::link(m_filePath.c_str(), aside.c_str()) == 0) {
+        m_keptElsewherePath = aside;
+        logLine("store", "preferences file " + m_filePath + " was changed by another program at the same time as "
+                         "this one; that version is kept as " + aside);
+    } else {
+        logLine("store", "preferences file " + m_filePath + " was changed by another program and could not be kept "
+                         "as " + aside + ": " + std::strerror(errno) + "; " + m_backups.bakPath() + " keeps it");
+    }
+    return true;
 }
 
 bool FileUserDefaults::probeFolder() {
@@ -115,10 +190,19 @@ bool FileUserDefaults::probeFolder() {
 bool FileUserDefaults::synchronize() {
     if (m_mustNotWrite)
         return false;
+    if (signatureAt(m_filePath) != m_knownSignature) {
+        const DiskState disk = readDisk();
+        if (disk.signature && !keepTheirsAside(disk))
+            return false;
+    }
+    if (m_heldBack)
+        logLine("store", "preferences file " + m_filePath + " can be read again; saving the changes kept in memory");
+    m_heldBack = false;
     makeFolders(m_filePath);
     m_backups.keepBeforeReplacing();
     std::string why;
-    const bool saved = m_writer.replace(m_filePath, plist_codec::toXml(m_values), kFileMode, &why);
+    const std::string xml = plist_codec::toXml(m_values);
+    const bool saved = m_writer.replace(m_filePath, xml, kFileMode, &why);
     // One line when saving starts to fail and one when it works again, not one per change.
     if (!saved && !m_saveFailing) {
         logLine("store", "could not save " + m_path + " (" + why + "); changes are kept in memory and saved again at "
@@ -130,5 +214,45 @@ bool FileUserDefaults::synchronize() {
     else if (saved && m_saveFailing)
         logLine("store", "saved " + m_path + " again");
     m_saveFailing = !saved;
+    if (saved) {
+        m_unsaved = false;
+        m_knownSignature = signatureAt(m_filePath);
+        m_knownHash = hashOf(xml);
+    }
     return saved;
+}
+
+FileUserDefaults::Reload FileUserDefaults::reloadIfChangedElsewhere() {
+    const auto signature = signatureAt(m_filePath);
+    if (!signature) {
+        if (!m_knownSignature)
+            return Reload::unchanged;
+        logLine("store", "preferences file " + m_filePath + " was removed; it is written again at the next change");
+        m_knownSignature.reset();
+        return Reload::missing;
+    }
+    if (signature == m_knownSignature)
+        return Reload::unchanged;
+    DiskState disk = readDisk();
+    if (!disk.values) {
+        logLine("store", "preferences file " + m_filePath + " changed but cannot be read (" + disk.why +
+                             "); left alone until it changes again");
+        return Reload::unreadable;
+    }
+    // Changes of ours that never reached the disk must not vanish under someone else's version.
+    if (m_unsaved) {
+        synchronize();
+        return Reload::keptOurs;
+    }
+    if (m_knownSignature && disk.hash == m_knownHash) {
+        m_knownSignature = disk.signature;
+        return Reload::unchanged;
+    }
+    m_values = std::move(*disk.values);
+    m_knownSignature = disk.signature;
+    m_knownHash = disk.hash;
+    m_mustNotWrite = false;
+    m_loadError.clear();
+    logLine("store", "preferences file " + m_filePath + " was changed by another program; reloaded it");
+    return Reload::reloaded;
 }

@@ -93,3 +93,19 @@ TEST_F(JLTableViewTest, InsertAndRemoveKeepRowsRightAfterTheAnimations)
     EXPECT_EQ(table.rowForView(second), 0);
     EXPECT_EQ(second->y(), 0);
 }
+
+TEST(JLTableViewFirstShowTest, ShowsWhatItsSourceHoldsWithoutBeingAskedToReload)
+{
+    Rows rows;
+    rows.titles = {QStringLiteral("stored before the start"), QStringLiteral("and another")};
+    JLTableView table;
+    table.resize(300, 200);
+    table.setDataSource(&rows);
+    table.setDelegate(&rows);
+    table.registerTemplate(QStringLiteral("row"), [](QObject *) { return new QLabel; });
+    table.show();
+
+    EXPECT_EQ(table.numberOfRows(), 2);
+    ASSERT_NE(table.viewAtRow(1, false), nullptr);
+    EXPECT_EQ(qobject_cast<QLabel *>(table.viewAtRow(1, false))->text(), QStringLiteral("and another"));
+}

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../HotKeyService.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class PortalGlobalShortcuts;
+
+// Global shortcuts where no program may grab keys (Wayland): asked of the XDG desktop portal, which may ask the
+// user and binds them for the whole desktop. The portal answers later; a refusal is logged when it comes.
+class PortalHotKeyService final : public QObject, public HotKeyService {
+    Q_OBJECT
+public:
+    // Nothing when the bus has no portal offering global shortcuts.
+    static std::unique_ptr<PortalHotKeyService> create(const QDBusConnection &bus = QDBusConnection::sessionBus());
+    ~PortalHotKeyService() override;
+
+    Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
+    void unregisterHotKey(Handle handle) override;
+    void setReleasedHandler(ReleasedHandler handler) override;
+
+    // The portal's session with our shortcuts in it; empty until the portal has made it.
+    QString sessionPath() const { return m_sessionPath; }
+
+signals:
+    // The portal has answered a binding: true when our shortcuts are bound.
+    void bindingAnswered(bool bound);
+
+private:
+    explicit PortalHotKeyService(const QDBusConnection &bus);
+    struct Shortcut {
+        QString trigger;
+        std::uint32_t id = 0;
+    };
+    QString shortcutId(std::uint32_t id) const;
+    // Calls a portal method that answers through a request object, and hands the answer to done.
+    void callWithRequest(const QString &method, QList<QVariant> arguments,
+                         std::function<void(uint response, const QVariantMap &results)> done);
+    void createSession();
+    void listenForReleases();
+    void bindShortcuts();
+    void closeSession();
+
+    QDBusConnection m_bus;
+    std::unique_ptr<PortalGlobalShortcuts> m_shortcuts;
+    std::map<Handle, Shortcut> m_registered;
+    Handle m_nextHandle = 1;
+    QString m_sessionPath;
+    bool m_creatingSession = false;
+    int m_tokens = 0;
+    ReleasedHandler m_released;
+};

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SingleInstance.h"
+
+#include "LogCategories.h"
+
+#include <QDataStream>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr quint32 requestMagic = 0x52647a31; // "Rdz1"
+constexpr auto streamVersion = QDataStream::Qt_6_4;
+// The longest title the panel takes is 16 Mi characters; a request past this is not one of ours.
+constexpr qint64 maxRequestBytes = 64LL * 1024 * 1024;
+// A command and its title; more words than this are not one of ours.
+constexpr quint32 maxRequestWords = 16;
+// A client that connects and then says nothing must not hold a connection for ever.
+constexpr int clientPatienceMs = 5000;
+constexpr unsigned long retryPauseMs = 25;
+
+QByteArray encodeReply(const SingleInstance::Reply &reply)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(streamVersion);
+    out << qint32(reply.exitStatus) << reply.output << reply.error;
+    return bytes;
+}
+} // namespace
+
+SingleInstance::SingleInstance(QString folder, QObject *parent)
+    : QObject(parent)
+    , m_folder(std::move(folder))
+    , m_lock(lockPath())
+{
+    // The lock is held for the whole run; age alone must never make it look abandoned.
+    m_lock.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_server)
+        m_server->close();
+}
+
+QString SingleInstance::defaultFolder()
+{
+    // $XDG_RUNTIME_DIR, checked to be the user's own; Qt makes a private one when it is unset.
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+QString SingleInstance::lockPath() const
+{
+    return m_folder + QStringLiteral("/redizado.lock");
+}
+
+QString SingleInstance::socketPath() const
+{
+    return m_folder + QStringLiteral("/redizado.socket");
+}
+
+std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request &request,
+                                                                   std::chrono::milliseconds timeout) const
+{
+    if (m_lock.isLocked())
+        return std::nullopt;
+    QDeadlineTimer deadline(timeout);
+    QLocalSocket socket;
+    socket.connectToServer(socketPath());
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return std::nullopt;
+    {
+        QDataStream out(&socket);
+        out.setVersion(streamVersion);
+        out << requestMagic << quint32(request.words.size());
+        for (const QString &word : request.words)
+            out << word;
+        out << request.activationToken;
+    }
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            return std::nullopt;
+    }
+    QDataStream in(&socket);
+    in.setVersion(streamVersion);
+    for (;;) {
+        in.startTransaction();
+        qint32 status = 0;
+        Reply reply;
+        in >> status >> reply.output >> reply.error;
+        if (in.commitTransaction()) {
+            reply.exitStatus = status;
+            return reply;
+        }
+        if (socket.state() != QLocalSocket::ConnectedState || deadline.hasExpired()
+            || !socket.waitForReadyRead(int(deadline.remainingTime())))
+            return std::nullopt;
+    }
+}
+
+bool SingleInstance::tryLock()
+{
+    QDir().mkpath(m_folder);
+    if (m_lock.tryLock(0))
+        return true;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        qCWarning(lcInstance) << "cannot take the lock" << lockPath() << "(error" << m_lock.error() << ")";
+    return false;
+}
+
+void SingleInstance::unlock()
+{
+    if (m_server)
+        m_server->close();
+    m_server.reset();
+    m_lock.unlock();
+}
+
+bool SingleInstance::listen(Handler handler)
+{
+    m_handler = std::move(handler);
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Holding the lock, a socket file left behind can only be a dead copy's.
+    QLocalServer::removeServer(socketPath());
+    if (!m_server->listen(socketPath())) {
+        qCWarning(lcInstance) << "cannot listen on" << socketPath() << ":" << m_server->errorString()
+                              << "; later starts will not find this one";
+        return false;
+    }
+    connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
+            QTimer::singleShot(clientPatienceMs, socket, [socket] { socket->abort(); });
+            if (socket->bytesAvailable() > 0)
+                answer(socket);
+        }
+    });
+    return true;
+}
+
+void SingleInstance::answer(QLocalSocket *socket)
+{
+    if (socket->bytesAvailable() > maxRequestBytes) {
+        qCWarning(lcInstance) << "a request of more than" << maxRequestBytes << "bytes was refused";
+        socket->abort();
+        return;
+    }
+    QDataStream in(socket);
+    in.setVersion(streamVersion);
+    in.startTransaction();
+    quint32 magic = 0;
+    quint32 count = 0;
+    in >> magic >> count;
+    // Checked before anything is read into memory: a count read from a stranger's bytes could ask for gigabytes.
+    if (in.status() == QDataStream::Ok && (magic != requestMagic || count > maxRequestWords)) {
+        qCWarning(lcInstance) << "a connection that did not speak our protocol was closed";
+        socket->abort();
+        return;
+    }
+    Request request;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString word;
+        in >> word;
+        request.words << word;
+    }
+    in >> request.activationToken;
+    if (!in.commitTransaction())
+        return; // the rest is still on its way
+    const Reply reply = m_handler ? m_handler(request) : Reply{1, {}, QStringLiteral("not ready\n")};
+    socket->write(encodeReply(reply));
+    socket->disconnectFromServer();
+}
+
+SingleInstance::Outcome SingleInstance::sendOrLock(const Request &request, std::chrono::milliseconds timeout)
+{
+    QDeadlineTimer deadline(timeout);
+    do {
+        if (auto reply = sendToRunning(request, std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 1))))
+            return {std::move(reply), false};
+        if (tryLock())
+            return {std::nullopt, true};
+        QThread::msleep(retryPauseMs);
+    } while (!deadline.hasExpired());
+    return {};
+}

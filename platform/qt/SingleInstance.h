@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// One running copy per user. The first to take the lock file in the user's runtime folder listens on a local
+// socket beside it (user-only); later starts hand their words to it and print what it answers.
+class SingleInstance final : public QObject {
+    Q_OBJECT
+public:
+    struct Reply {
+        int exitStatus = 0;
+        QString output;
+        QString error;
+    };
+    struct Request {
+        QStringList words;
+        // The desktop's permission to raise a window, handed on from the later start (Wayland's activation
+        // token, X11's startup id); empty when it had none.
+        QString activationToken;
+    };
+    using Handler = std::function<Reply(const Request &request)>;
+
+    // folder: where the lock and the socket live; by default the user's runtime folder.
+    explicit SingleInstance(QString folder = defaultFolder(), QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    static QString defaultFolder();
+    QString lockPath() const;
+    QString socketPath() const;
+
+    // Hands the request to the running copy and waits for its reply; nothing when none answers.
+    std::optional<Reply> sendToRunning(const Request &request, std::chrono::milliseconds timeout) const;
+    // Takes the lock (a lock left by a copy that died is taken over); false while another process holds it.
+    bool tryLock();
+    void unlock();
+    bool isLocked() const { return m_lock.isLocked(); }
+    // With the lock held: answers requests through handler from now on. False, with a log line, on failure.
+    bool listen(Handler handler);
+
+    // Until one answers or the lock is ours: the copy that holds it may still be starting. The reply, or
+    // nothing when the lock was taken; false in .second when neither happened within the timeout.
+    struct Outcome {
+        std::optional<Reply> reply;
+        bool locked = false;
+    };
+    Outcome sendOrLock(const Request &request, std::chrono::milliseconds timeout);
+
+private:
+    void answer(QLocalSocket *socket);
+
+    QString m_folder;
+    QLockFile m_lock;
+    std::unique_ptr<QLocalServer> m_server;
+    Handler m_handler;
+};

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TrayProgram.h"
+
+#include "CommandLine.h"
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoWindow.h"
+#include "NotificationCenter.h"
+#include "SaveProblemNotice.h"
+#include "shortcut/JLHotKeyManager.h"
+#include "store/JLJotlingManager.h"
+#include "widgets/AllDesktops.h"
+#include "xdg/FileUserDefaults.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QTimer>
+
+TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
+                         MainInterface::Variant variant)
+    : m_desktop(std::move(desktop))
+    , m_defaults(defaults)
+{
+    noticeSaveProblems(defaults, m_statusItem);
+    m_interface = std::make_unique<MainInterface>(
+        JLStatusItemController::Services{defaults, NotificationCenter::defaultCenter(), m_statusItem,
+                                         *m_desktop.workspace, m_loginItems,
+                                         []() -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
+                                         QCoreApplication::applicationFilePath().toStdString()},
+        *m_desktop.allDesktops, nullptr, variant);
+    if (m_desktop.shortcutByCommandOnly)
+        addShortcutNote();
+
+    JLJotlingManager &manager = JLJotlingManager::sharedManager();
+    m_commands.emplace(m_interface->statusItemController(), m_interface->redizadoViewController(),
+                       m_interface->window(), ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
+    instance.listen([this](const SingleInstance::Request &request) {
+        // A later start that the desktop let raise a window hands that right on to us.
+        if (!request.activationToken.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", request.activationToken.toUtf8());
+        const CommandReply reply = m_commands->handle(request.words);
+        return SingleInstance::Reply{reply.exitStatus, reply.output, reply.error};
+    });
+
+    m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
+    m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
+                                                     [this] { m_reloader->fileChanged(); });
+}
+
+TrayProgram::~TrayProgram() = default;
+
+void TrayProgram::perform(const Command &command)
+{
+    if (command.verb == Command::Verb::toggle)
+        QTimer::singleShot(0, &m_interface->window(), [this] { m_interface->statusItemController().hotKeyTriggered(); });
+}
+
+void TrayProgram::showReloaded()
+{
+    m_interface->redizadoViewController().redizadoTableView()->reloadData();
+    // The icon's shape is a setting too; the count followed the manager's notification.
+    m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
+}
+
+// Where no program may grab keys for the whole desktop, the desktop binds them itself, to our command.
+void TrayProgram::addShortcutNote()
+{
+    JLRedizadoViewController &controller = m_interface->redizadoViewController();
+    QWidget *pane = controller.settingsPane();
+    QWidget *shortcutView = controller.shortcutView();
+    auto *note = new QLabel(QCoreApplication::translate("TrayProgram",
+                                                        "Shortcut: bind \u201credizado toggle\u201d in the desktop\u2019s "
+                                                        "keyboard settings."),
+                            pane);
+    note->setObjectName(QStringLiteral("shortcutNoteLabel"));
+    note->setWordWrap(true);
+    if (auto *layout = qobject_cast<QBoxLayout *>(shortcutView->parentWidget()->layout())) {
+        const int at = layout->indexOf(shortcutView);
+        layout->insertWidget(at < 0 ? layout->count() : at + 1, note);
+    } else if (pane->layout()) {
+        pane->layout()->addWidget(note);
+    }
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "InstanceCommands.h"
+#include "MainInterface.h"
+#include "qt/PreferencesWatcher.h"
+#include "qt/SingleInstance.h"
+#include "qt/TrayStatusItem.h"
+#include "StoreReloader.h"
+#include "xdg/XdgLoginItems.h"
+
+#include <memory>
+#include <optional>
+
+class AllDesktops;
+class FileUserDefaults;
+class Workspace;
+struct Command;
+
+// The tray program as it runs: the long-lived objects, the answers to later starts and the watch on the
+// preferences file that someone else may change.
+class TrayProgram final {
+public:
+    struct Desktop {
+        std::unique_ptr<Workspace> workspace;
+        std::unique_ptr<AllDesktops> allDesktops;
+        // No global shortcut can be had here: the settings pane says what to bind instead.
+        bool shortcutByCommandOnly = false;
+    };
+
+    // defaults is the standard store; instance holds the lock and answers later starts from now on.
+    TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
+                MainInterface::Variant variant = MainInterface::Variant::Panel);
+    ~TrayProgram();
+
+    // What the start itself asked for: toggle shows the panel once the program is up.
+    void perform(const Command &command);
+
+    MainInterface &interface() const { return *m_interface; }
+
+private:
+    void addShortcutNote();
+    void showReloaded();
+
+    Desktop m_desktop;
+    FileUserDefaults &m_defaults;
+    TrayStatusItem m_statusItem;
+    XdgLoginItems m_loginItems;
+    std::unique_ptr<MainInterface> m_interface;
+    std::optional<InstanceCommands> m_commands;
+    std::optional<StoreReloader> m_reloader;
+    std::unique_ptr<PreferencesWatcher> m_watcher;
+};

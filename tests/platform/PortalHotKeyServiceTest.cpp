@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "portal/PortalHotKeyService.h"
+#include "portal/PortalTrigger.h"
+#include "tests/WaitUntil.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QMutex>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+constexpr const char *desktopPath = "/org/freedesktop/portal/desktop";
+
+// Arguments of a message to a virtual object arrive still marshalled.
+QVariantMap mapOf(const QVariant &argument)
+{
+    if (argument.canConvert<QDBusArgument>())
+        return qdbus_cast<QVariantMap>(argument.value<QDBusArgument>());
+    return argument.toMap();
+}
+
+// A desktop portal that offers global shortcuts, on a bus of the test's own, answering from a thread of its own
+// as a separate process would.
+class FakePortal final : public QDBusVirtualObject {
+public:
+    struct Bound {
+        QString session;
+        QString id;
+        QVariantMap options;
+    };
+
+    uint bindAnswer = 0; // what the "user" answers when asked to bind
+
+    QString introspect(const QString &) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
+    {
+        const QString member = message.member();
+        QMutexLocker locker(&m_mutex);
+        m_calls << member;
+        if (member == QLatin1String("Get")) {
+            connection.send(message.createReply(QVariant::fromValue(QDBusVariant(uint(1)))));
+        } else if (member == QLatin1String("CreateSession")) {
+            const QVariantMap options = mapOf(message.arguments().value(0));
+            m_session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
+                            .arg(sender(message), options.value(QStringLiteral("session_handle_token")).toString());
+            respond(message, connection, 0, {{QStringLiteral("session_handle"), m_session}});
+        } else if (member == QLatin1String("BindShortcuts")) {
+            const auto shortcuts = message.arguments().value(1).value<QDBusArgument>();
+            shortcuts.beginArray();
+            while (!shortcuts.atEnd()) {
+                Bound bound{message.arguments().value(0).value<QDBusObjectPath>().path(), {}, {}};
+                shortcuts.beginStructure();
+                shortcuts >> bound.id >> bound.options;
+                shortcuts.endStructure();
+                m_bound.push_back(bound);
+            }
+            shortcuts.endArray();
+            respond(message, connection, bindAnswer, {});
+        } else if (member == QLatin1String("Close")) {
+            m_closed << message.path();
+            connection.send(message.createReply());
+        } else {
+            connection.send(message.createErrorReply(QDBusError::UnknownMethod, member));
+        }
+        return true;
+    }
+
+    QStringList calls() const { QMutexLocker locker(&m_mutex); return m_calls; }
+    std::vector<Bound> bound() const { QMutexLocker locker(&m_mutex); return m_bound; }
+    QString session() const { QMutexLocker locker(&m_mutex); return m_session; }
+    QStringList closed() const { QMutexLocker locker(&m_mutex); return m_closed; }
+
+private:
+    static QString sender(const QDBusMessage &message)
+    {
+        return message.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
+    }
+    void respond(const QDBusMessage &message, const QDBusConnection &connection, uint response,
+                 const QVariantMap &results)
+    {
+        const QVariantMap options = mapOf(message.arguments().last());
+        const QString request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                                    .arg(sender(message), options.value(QStringLiteral("handle_token")).toString());
+        connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+        QDBusMessage answer = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"),
+                                                         QStringLiteral("Response"));
+        answer << response << results;
+        connection.send(answer);
+    }
+
+    mutable QMutex m_mutex;
+    QStringList m_calls;
+    std::vector<Bound> m_bound;
+    QString m_session;
+    QStringList m_closed;
+};
+
+class PortalHotKeyServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            GTEST_SKIP() << "dbus-daemon is not installed";
+        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                      QStringLiteral("--print-address")});
+        ASSERT_TRUE(daemon.waitForReadyRead(5000));
+        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        ASSERT_FALSE(address.isEmpty());
+        ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
+        ASSERT_TRUE(ours->isConnected());
+    }
+    void TearDown() override
+    {
+        service.reset();
+        if (ours)
+            QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
+        if (portalThread.isRunning()) {
+            QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
+            portalThread.quit();
+            portalThread.wait();
+        }
+        if (daemon.state() != QProcess::NotRunning) {
+            daemon.kill();
+            daemon.waitForFinished();
+        }
+    }
+    void startPortal()
+    {
+        portalThread.start();
+        portal.moveToThread(&portalThread);
+        bool registered = false;
+        QMetaObject::invokeMethod(
+            &portal,
+            [this, &registered] {
+                QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("portal"));
+                registered = bus.registerVirtualObject(QString::fromLatin1(desktopPath), &portal,
+                                                       QDBusConnection::SubPath) &&
+                             bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
+            },
+            Qt::BlockingQueuedConnection);
+        ASSERT_TRUE(registered);
+    }
+    void startService()
+    {
+        service = PortalHotKeyService::create(*ours);
+        ASSERT_TRUE(service);
+        service->setReleasedHandler([this](std::uint32_t id) { released.push_back(id); });
+    }
+    void sendShortcutSignal(const char *member, const QString &session, const QString &id)
+    {
+        QDBusConnection bus(QStringLiteral("portal"));
+        QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(desktopPath),
+                                                         QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
+                                                         QString::fromLatin1(member));
+        signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1234) << QVariantMap();
+        bus.send(signal);
+    }
+
+    QProcess daemon;
+    QString address;
+    std::unique_ptr<QDBusConnection> ours;
+    QThread portalThread;
+    FakePortal portal;
+    std::unique_ptr<PortalHotKeyService> service;
+    std::vector<std::uint32_t> released;
+};
+} // namespace
+
+TEST_F(PortalHotKeyServiceTest, WithoutAPortalThereIsNoService)
+{
+    EXPECT_FALSE(PortalHotKeyService::create(*ours));
+}
+
+TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseActs)
+{
+    startPortal();
+    startService();
+    QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
+
+    const auto registration = service->registerHotKey(0x31, HotKeyService::control, 1);
+    ASSERT_EQ(registration.status, HotKeyService::ok);
+    ASSERT_TRUE(answered.wait(5000));
+    EXPECT_TRUE(answered.first().first().toBool());
+    ASSERT_EQ(portal.bound().size(), 1u);
+    const FakePortal::Bound bound = portal.bound().front();
+    EXPECT_EQ(bound.session, portal.session());
+    EXPECT_EQ(bound.id, QStringLiteral("toggle-panel-1"));
+    EXPECT_EQ(bound.options.value(QStringLiteral("preferred_trigger")).toString(), QStringLiteral("CTRL+space"));
+    EXPECT_FALSE(bound.options.value(QStringLiteral("description")).toString().isEmpty());
+    EXPECT_EQ(service->sessionPath(), portal.session());
+
+    // A press alone does nothing; the release acts; signals of other sessions are not ours.
+    sendShortcutSignal("Activated", portal.session(), bound.id);
+    sendShortcutSignal("Deactivated", QStringLiteral("/org/freedesktop/portal/desktop/session/x/other"), bound.id);
+    sendShortcutSignal("Deactivated", portal.session(), bound.id);
+    ASSERT_TRUE(waitUntil([this] { return released.size() == 1; }));
+    EXPECT_EQ(released.front(), 1u);
+    QTest::qWait(100);
+    EXPECT_EQ(released.size(), 1u);
+
+    const QString session = portal.session();
+    service->unregisterHotKey(registration.handle);
+    EXPECT_TRUE(waitUntil([this, session] { return portal.closed().contains(session); }));
+}
+
+TEST_F(PortalHotKeyServiceTest, ARefusalIsToldAndNothingActs)
+{
+    portal.bindAnswer = 1;
+    startPortal();
+    startService();
+    QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
+    service->registerHotKey(0x00, HotKeyService::command | HotKeyService::shift, 1);
+    ASSERT_TRUE(answered.wait(5000));
+    EXPECT_FALSE(answered.first().first().toBool());
+}
+
+TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnce)
+{
+    startPortal();
+    startService();
+    EXPECT_EQ(service->registerHotKey(0x3F, HotKeyService::control, 1).status, HotKeyService::unsupported);
+    QTest::qWait(100);
+    EXPECT_FALSE(portal.calls().contains(QStringLiteral("CreateSession")));
+}
+
+struct Trigger {
+    const char *name;
+    std::uint16_t key;
+    std::uint32_t modifiers;
+    const char *trigger; // nullptr: none
+};
+
+class PortalTriggerTest : public ::testing::TestWithParam<Trigger> {};
+
+TEST_P(PortalTriggerTest, NamesTheCombinationAsThePortalDoes)
+{
+    const auto trigger = portalTrigger(GetParam().key, GetParam().modifiers);
+    if (!GetParam().trigger) {
+        EXPECT_FALSE(trigger);
+        return;
+    }
+    ASSERT_TRUE(trigger);
+    EXPECT_EQ(trigger->toStdString(), GetParam().trigger);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PortalTriggerTest,
+    ::testing::Values(Trigger{"ControlSpace", 0x31, HotKeyService::control, "CTRL+space"},
+                      Trigger{"AllModifiersInOrder", 0x00,
+                              HotKeyService::command | HotKeyService::shift | HotKeyService::option |
+                                  HotKeyService::control,
+                              "CTRL+ALT+SHIFT+LOGO+a"},
+                      Trigger{"Digit", 0x1D, HotKeyService::option, "ALT+0"},
+                      Trigger{"Punctuation", 0x2A, HotKeyService::control, "CTRL+backslash"},
+                      Trigger{"FunctionKey", 0x5A, 0, "F20"},
+                      Trigger{"Arrow", 0x7E, HotKeyService::command, "LOGO+Up"},
+                      Trigger{"Return", 0x24, HotKeyService::control, "CTRL+Return"},
+                      Trigger{"FnHasNoName", 0x3F, HotKeyService::control, nullptr},
+                      Trigger{"UnknownCode", 0x7F, 0, nullptr}),
+    [](const auto &info) { return std::string(info.param.name); });

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/SingleInstance.h"
+#include "tests/TempFolder.h"
+#include "tests/WaitUntil.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QLocalSocket>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    QString folder() const { return QString::fromStdString(temp.path()); }
+    // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
+    std::optional<SingleInstance::Reply> sendFromElsewhere(const QStringList &words)
+    {
+        auto reply = std::async(std::launch::async, [this, words] {
+            SingleInstance later(folder());
+            return later.sendToRunning({words, QStringLiteral("token-1")}, 5s);
+        });
+        while (reply.wait_for(10ms) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        return reply.get();
+    }
+
+    TempFolder temp;
+};
+} // namespace
+
+TEST_F(SingleInstanceTest, TheFirstHoldsTheLockAndAnswersTheOthers)
+{
+    SingleInstance first(folder());
+    ASSERT_TRUE(first.tryLock());
+    SingleInstance::Request heard;
+    ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request &request) {
+        heard = request;
+        return SingleInstance::Reply{3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")};
+    }));
+
+    SingleInstance second(folder());
+    EXPECT_FALSE(second.tryLock());
+    const auto reply = sendFromElsewhere({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")});
+
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->exitStatus, 3);
+    EXPECT_EQ(reply->output, QStringLiteral("caf\u00e9\n"));
+    EXPECT_EQ(reply->error, QStringLiteral("careful\n"));
+    EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
+    EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
+}
+
+TEST_F(SingleInstanceTest, TheSocketIsTheUsersAlone)
+{
+    SingleInstance first(folder());
+    ASSERT_TRUE(first.tryLock());
+    ASSERT_TRUE(first.listen([](const SingleInstance::Request &) { return SingleInstance::Reply{}; }));
+    struct stat st{};
+    ASSERT_EQ(::stat(first.socketPath().toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISSOCK(st.st_mode));
+    EXPECT_EQ(st.st_mode & 077, 0u);
+}
+
+TEST_F(SingleInstanceTest, WithNoneRunningNothingAnswers)
+{
+    SingleInstance alone(folder());
+    EXPECT_FALSE(alone.sendToRunning({{QStringLiteral("count")}, {}}, 200ms));
+    const auto outcome = alone.sendOrLock({{QStringLiteral("count")}, {}}, 1s);
+    EXPECT_FALSE(outcome.reply);
+    EXPECT_TRUE(outcome.locked);
+}
+
+TEST_F(SingleInstanceTest, ALockAndSocketLeftByADeadCopyAreTakenOver)
+{
+    // What a copy killed with SIGKILL leaves: its lock naming a process that is gone, and its socket file.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLockFile held(folder() + QStringLiteral("/redizado.lock"));
+        held.tryLock(0);
+        QFile socket(folder() + QStringLiteral("/redizado.socket"));
+        socket.open(QIODevice::WriteOnly);
+        ::_exit(held.isLocked() ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/redizado.lock")));
+
+    SingleInstance next(folder());
+    ASSERT_TRUE(next.tryLock());
+    EXPECT_TRUE(next.listen([](const SingleInstance::Request &) { return SingleInstance::Reply{0, QStringLiteral("up\n"), {}}; }));
+    const auto reply = sendFromElsewhere({QStringLiteral("count")});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->output, QStringLiteral("up\n"));
+}
+
+TEST_F(SingleInstanceTest, AConnectionSpeakingSomethingElseIsClosedAndTheNextIsAnswered)
+{
+    SingleInstance first(folder());
+    ASSERT_TRUE(first.tryLock());
+    int requests = 0;
+    ASSERT_TRUE(first.listen([&requests](const SingleInstance::Request &) {
+        ++requests;
+        return SingleInstance::Reply{};
+    }));
+    // Bytes of another protocol, and our greeting followed by a word count no request has.
+    QByteArray claimsTooMuch;
+    QDataStream(&claimsTooMuch, QIODevice::WriteOnly) << quint32(0x52647a31) << quint32(0xffffffff);
+    for (const QByteArray &bytes : {QByteArray(64, 'x'), claimsTooMuch}) {
+        QLocalSocket stranger;
+        stranger.connectToServer(first.socketPath());
+        ASSERT_TRUE(stranger.waitForConnected(1000));
+        stranger.write(bytes);
+        stranger.flush();
+        EXPECT_TRUE(waitUntil([&stranger] {
+            stranger.waitForReadyRead(1);
+            return stranger.state() == QLocalSocket::UnconnectedState;
+        }));
+    }
+
+    EXPECT_TRUE(sendFromElsewhere({QStringLiteral("count")}));
+    EXPECT_EQ(requests, 1);
+}

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The built program from a terminal: its words, its output, its exit status and what it leaves on disk.
+#include "tests/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Outcome {
+    int status = -1;
+    QString output;
+    QString error;
+};
+
+class CommandLineProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(runtime());
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void TearDown() override
+    {
+        if (tray.state() != QProcess::NotRunning) {
+            tray.kill();
+            tray.waitForFinished();
+        }
+    }
+    QString config() const { return QString::fromStdString(temp.path()) + QStringLiteral("/config"); }
+    QString runtime() const { return QString::fromStdString(temp.path()) + QStringLiteral("/run"); }
+    QString store() const { return config() + QStringLiteral("/redizado/defaults.plist"); }
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return env;
+    }
+    Outcome run(const QStringList &arguments, const QString &program = QStringLiteral(REDIZADO_PROGRAM))
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(20000)) << arguments.join(QLatin1Char(' ')).toStdString();
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    QByteArray read(const QString &path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList filesIn(const QString &folder) const
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    // The tray program, on no display; it waits for a tray that never comes, and answers later starts.
+    void startTray()
+    {
+        tray.setProcessEnvironment(environment());
+        tray.start(QStringLiteral(REDIZADO_PROGRAM), {});
+        ASSERT_TRUE(tray.waitForStarted());
+        for (int i = 0; i < 200 && !QFileInfo::exists(runtime() + QStringLiteral("/redizado.socket")); ++i)
+            QThread::msleep(50);
+        ASSERT_TRUE(QFileInfo::exists(runtime() + QStringLiteral("/redizado.socket")));
+    }
+
+    TempFolder temp;
+    QProcess tray;
+};
+} // namespace
+
+TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeaveNoCopy)
+{
+    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("buy"), QStringLiteral("milk")}).status, 0);
+    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("caf\u00e9\nsecond line")}).status, 0);
+
+    const Outcome list = run({QStringLiteral("list")});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
+    EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("--all")}).output,
+              QStringLiteral("[ ] caf\u00e9\\nsecond line\n[ ] buy milk\n"));
+    EXPECT_EQ(run({QStringLiteral("count")}).output, QStringLiteral("2\n"));
+    EXPECT_TRUE(read(store()).contains("<string>buy milk</string>"));
+    EXPECT_EQ(filesIn(runtime()), QStringList());
+}
+
+TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs)
+{
+    QDir().mkpath(config() + QStringLiteral("/redizado"));
+    const QByteArray garbage = "<?xml version=\"1.0\"?><plist><dict><key>allRed";
+    QFile file(store());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+
+    for (const QStringList &words : {QStringList{QStringLiteral("add"), QStringLiteral("x")},
+                                     QStringList{QStringLiteral("list")}, QStringList{QStringLiteral("count")}}) {
+        const Outcome result = run(words);
+        EXPECT_EQ(result.status, 2) << words.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(result.error.contains(store())) << result.error.toStdString();
+        EXPECT_EQ(result.output, QString());
+    }
+    EXPECT_EQ(read(store()), garbage);
+    EXPECT_EQ(filesIn(config() + QStringLiteral("/redizado")), QStringList{QStringLiteral("defaults.plist")});
+}
+
+TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing)
+{
+    for (const QStringList &words : {QStringList{QStringLiteral("frobnicate")}, QStringList{QStringLiteral("add")},
+                                     QStringList{QStringLiteral("add"), QString()},
+                                     QStringList{QStringLiteral("count"), QStringLiteral("--all")}}) {
+        const Outcome result = run(words);
+        EXPECT_EQ(result.status, 2) << words.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(result.error.startsWith(QStringLiteral("redizado: "))) << result.error.toStdString();
+    }
+    // Bytes that are not UTF-8 cannot come through QProcess's words; the shell passes them on.
+    const Outcome bytes = run({QStringLiteral("-c"), QStringLiteral("exec \"$0\" add \"$(printf 'bad \\377')\""),
+                           QStringLiteral(REDIZADO_PROGRAM)},
+                          QStringLiteral("/bin/sh"));
+    EXPECT_EQ(bytes.status, 2);
+    EXPECT_TRUE(bytes.error.contains(QLatin1String("not valid UTF-8"))) << bytes.error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(config()));
+}
+
+TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy)
+{
+    startTray();
+    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("through the socket")}).status, 0);
+    EXPECT_TRUE(read(store()).contains("<string>through the socket</string>"));
+    EXPECT_EQ(run({QStringLiteral("list")}).output, QStringLiteral("through the socket\n"));
+
+    const Outcome second = run({});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(tray.state(), QProcess::Running);
+}
+

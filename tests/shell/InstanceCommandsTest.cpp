@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "InstanceCommands.h"
+#include "JLRedizadoTableViewCell.h"
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoWindow.h"
+#include "MainInterface.h"
+#include "NotificationCenter.h"
+#include "memory/MemoryHotKeyService.h"
+#include "memory/MemoryLoginItems.h"
+#include "memory/MemoryStatusItem.h"
+#include "memory/MemoryUserDefaults.h"
+#include "memory/MemoryWorkspace.h"
+#include "shortcut/JLHotKeyManager.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+#include "widgets/JLSegmentedControl.h"
+#include "widgets/JLTextField.h"
+#include "widgets/memory/MemoryAllDesktops.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+// The running program as later starts reach it, over in-memory services.
+class InstanceCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        defaults.setBool(keys::loadKeyStatus, true);
+        defaults.setBool(keys::showToDoCount, true);
+        interface = std::make_unique<MainInterface>(
+            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
+                                             [this]() -> JLHotKeyManager & { return hotKeyManager; }, "/bin/redizado"},
+            desktops, &manager);
+        commands = std::make_unique<InstanceCommands>(interface->statusItemController(),
+                                                      interface->redizadoViewController(), interface->window(),
+                                                      ItemCommands(manager, [] { return false; }));
+    }
+    JLTableView &table() { return *interface->redizadoViewController().redizadoTableView(); }
+    QStringList words(std::initializer_list<const char *> list)
+    {
+        QStringList out;
+        for (const char *word : list)
+            out << QString::fromUtf8(word);
+        return out;
+    }
+
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager{defaults, center};
+    MemoryStatusItem statusItem;
+    MemoryWorkspace workspace;
+    MemoryLoginItems loginItems;
+    MemoryHotKeyService hotKeys;
+    JLHotKeyManager hotKeyManager{hotKeys, defaults};
+    MemoryAllDesktops desktops;
+    std::unique_ptr<MainInterface> interface;
+    std::unique_ptr<InstanceCommands> commands;
+};
+} // namespace
+
+TEST_F(InstanceCommandsTest, AddShowsInTheOpenPanelAndTheIconsCount)
+{
+    commands->handle(words({"start"}));
+    ASSERT_TRUE(interface->window().isVisible());
+    QSignalSpy inserted(&table(), &JLTableView::rowInserted);
+
+    const CommandReply reply = commands->handle(words({"add", "from the terminal"}));
+
+    EXPECT_EQ(reply.exitStatus, 0);
+    EXPECT_EQ(manager.redizado().size(), 1u);
+    EXPECT_TRUE(inserted.wait(1000));
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(table().numberOfRows(), 1);
+    EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
+    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(table().viewAtRow(0, true));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->titleLabel()->stringValue(), QStringLiteral("from the terminal"));
+}
+
+TEST_F(InstanceCommandsTest, AddWhileTheAllCategoryShowsPutsTheRowFirstThere)
+{
+    manager.addJotlingWithTitle("older");
+    manager.completeEntry(true, 0, true);
+    interface->redizadoViewController().categorySwitcher()->setSelectedSegment(1);
+    commands->handle(words({"start"}));
+    QSignalSpy inserted(&table(), &JLTableView::rowInserted);
+    commands->handle(words({"add", "newer"}));
+    EXPECT_TRUE(inserted.wait(1000));
+    EXPECT_EQ(table().numberOfRows(), 2);
+    EXPECT_EQ(interface->redizadoViewController().jotlingAtIndex(0)->title(), std::optional<std::string>("newer"));
+}
+
+TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutAndStartOnlyShows)
+{
+    commands->handle(words({"toggle"}));
+    EXPECT_TRUE(interface->window().isVisible());
+    commands->handle(words({"start"}));
+    EXPECT_TRUE(interface->window().isVisible());
+    commands->handle(words({"toggle"}));
+    EXPECT_FALSE(interface->window().isVisible());
+}
+
+TEST_F(InstanceCommandsTest, WordsThatAreNoCommandChangeNothing)
+{
+    const CommandReply reply = commands->handle(words({"add"}));
+    EXPECT_EQ(reply.exitStatus, 2);
+    EXPECT_TRUE(manager.redizado().empty());
+    EXPECT_FALSE(interface->window().isVisible());
+}

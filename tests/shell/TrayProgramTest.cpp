@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tray program as main puts it together, on the offscreen platform: the process-wide store and item manager
+// make this one test per process.
+#include "JLRedizadoViewController.h"
+#include "TrayProgram.h"
+#include "widgets/memory/MemoryAllDesktops.h"
+#include "qt/QtWorkspace.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+#include "tests/TempFolder.h"
+#include "tests/WaitUntil.h"
+#include "widgets/JLTableView.h"
+#include "xdg/FileUserDefaults.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+using namespace plist_value;
+using namespace std::chrono_literals;
+
+TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingCanBeGrabbed)
+{
+    TempFolder temp;
+    const std::string path = temp.path() + "/config/redizado/defaults.plist";
+    auto store = std::make_unique<FileUserDefaults>(path);
+    FileUserDefaults &defaults = *store;
+    UserDefaults::setStandardUserDefaults(std::move(store));
+    SingleInstance instance(QString::fromStdString(temp.path()));
+    ASSERT_TRUE(instance.tryLock());
+
+    TrayProgram::Desktop desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(), true};
+    TrayProgram program(std::move(desktop), defaults, instance);
+    JLRedizadoViewController &panel = program.interface().redizadoViewController();
+    JLJotlingManager &manager = JLJotlingManager::sharedManager();
+
+    const auto *note = panel.settingsPane()->findChild<QLabel *>(QStringLiteral("shortcutNoteLabel"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().contains(QLatin1String("redizado toggle")));
+
+    // Someone else writes the file, as a second copy of the program or a restored backup would.
+    {
+        FileUserDefaults other(path);
+        other.setObject(keys::allRedizado,
+                        Array{Value(Dictionary{{keys::jotlingTitle, Value("written elsewhere")},
+                                               {keys::jotlingCreatedDate, Value(makeDate(1000))}})});
+        ASSERT_TRUE(other.synchronize());
+    }
+    EXPECT_TRUE(waitUntil([&] { return manager.todoRedizado().size() == 1; }));
+    EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
+
+    // A later start's add reaches the same lists and the panel's table.
+    auto reply = std::async(std::launch::async, [&temp] {
+        SingleInstance later(QString::fromStdString(temp.path()));
+        return later.sendToRunning({{QStringLiteral("add"), QStringLiteral("from a terminal")}, {}}, 5s);
+    });
+    EXPECT_TRUE(waitUntil([&] { return reply.wait_for(0s) == std::future_status::ready; }));
+    const auto answer = reply.get();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->exitStatus, 0);
+    EXPECT_EQ(manager.redizado().size(), 2u);
+    EXPECT_TRUE(waitUntil([&] { return panel.redizadoTableView()->numberOfRows() == 2; }));
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey(keys::toDoCountKey), Value(std::int64_t{2}));
+}
