@@ -143,7 +143,8 @@ int main(int argc, char **argv)
     UserDefaults::setStandardUserDefaults(std::move(store));
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&defaults] { saveOnceMoreAtQuit(defaults); });
     quitOnTerminationSignals();
-    TrayProgram program(pickDesktop(), defaults, *instance);
+    TrayProgram program(pickDesktop(), defaults, *instance,
+                        command.popover ? MainInterface::Variant::Popover : MainInterface::Variant::Panel);
     program.perform(command);
     const int status = app.exec();
     instance->unlock();

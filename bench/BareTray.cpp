@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QPixmap image(22, 22);
     image.fill(Qt::darkGray);
-    QSystemTrayIcon tray(QIcon(image));
+    QSystemTrayIcon tray{QIcon(image)};
     tray.show();
     return app.exec();
 }

@@ -23,8 +23,13 @@ struct Panel {
         : manager(defaults, center)
         , controller(defaults, &manager)
     {
+        // Stored once as a whole: adding one by one would save 10,000 growing lists.
+        JLJotlingManager::List items;
         for (int i = 0; i < 10000; ++i)
-            manager.addJotlingWithTitle("Item number " + std::to_string(i) + " with a title of about forty");
+            items.push_back(std::make_shared<JLJotling>("Item number " + std::to_string(i) + " with a title of about forty"));
+        manager.setRedizado(items);
+        manager.setTodoRedizado(std::move(items));
+        manager.saveData();
         controller.awakeFromNib();
         window.awakeFromNib();
         window.resize(320, 440);

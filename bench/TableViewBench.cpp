@@ -29,8 +29,9 @@ QApplication &application()
     static char name[] = "redizado_bench";
     static char *argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own globals may already be gone.
+    static auto *app = new QApplication(argc, argv);
+    return *app;
 }
 
 namespace {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutMessage.h"
 
+#include "PanelKeys.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,6 +21,7 @@ std::unique_ptr<QMessageBox> makeAboutMessage(QWidget *parent)
     box->setWindowTitle(QObject::tr("About Redizado"));
     box->setTextFormat(Qt::PlainText);
     box->setText(aboutMessageText());
+    box->setInformativeText(panelKeyList());
     box->addButton(QObject::tr("Close"), QMessageBox::RejectRole);
     box->addButton(QString::fromLatin1(makerSiteAddress), QMessageBox::AcceptRole)->setObjectName(siteButtonName);
     return box;

@@ -27,13 +27,17 @@ JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget *parent)
     layout->setSpacing(0);
     m_checkBox->setFixedWidth(sideControlWidth);
     m_checkBox->setAccessibleName(tr("Done"));
+    m_checkBox->setToolTip(tr("Check or uncheck (Space on the list)"));
+    // Tab goes from control to control, not through every row; the rows have their own keys.
+    m_checkBox->setFocusPolicy(Qt::NoFocus);
     setTag(*m_checkBox, 1);
     m_titleLabel->setFont(titleFont());
     m_titleLabel->setAccessibleName(tr("Title"));
     m_removeButton->setFixedWidth(sideControlWidth);
     m_removeButton->setAutoRaise(true);
     m_removeButton->setText(QStringLiteral("\u2715"));
-    m_removeButton->setToolTip(tr("Remove"));
+    m_removeButton->setToolTip(tr("Remove (Delete on the list)"));
+    m_removeButton->setFocusPolicy(Qt::NoFocus);
     m_removeButton->setAccessibleName(tr("Remove"));
     setTag(*m_removeButton, removeButtonTag);
     layout->addWidget(m_checkBox, 0, Qt::AlignTop);

@@ -3,7 +3,9 @@
 
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewControllerDelegate.h"
+#include "PanelKeys.h"
 #include "PanelPlacement.h"
+#include "PanelUndo.h"
 #include "RowHeight.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
@@ -50,10 +52,16 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults &defaults, JLJot
     m_ui->redizadoTableView->installEventFilter(this);
     m_ui->settingsPane->setHidden(true);
     connectActions();
+    m_undo = std::make_unique<PanelUndo>(*this, [this]() -> JLJotlingManager & { return this->manager(); });
+    m_keys = std::make_unique<PanelKeys>(*this, *m_undo);
+    connect(m_keys.get(), &PanelKeys::hideRequested, this, &JLRedizadoViewController::hideRequested);
 }
 
 JLRedizadoViewController::~JLRedizadoViewController()
 {
+    // The keys watch the view's widgets and the focus; they go before the widgets do.
+    m_keys.reset();
+    m_undo.reset();
     delete m_view.data();
 }
 
@@ -176,6 +184,7 @@ void JLRedizadoViewController::toggleEntryCompletionAtIndex(std::int64_t row)
     if (!item)
         return;
     const bool todo = inTodoCategory();
+    emit jotlingWillBeChecked(item, !item->completed());
     manager().completeEntry(!item->completed(), row, todo);
     if (todo)
         m_ui->redizadoTableView->removeRows(row, JLTableView::Animation::SlideRight);
@@ -183,8 +192,10 @@ void JLRedizadoViewController::toggleEntryCompletionAtIndex(std::int64_t row)
 
 void JLRedizadoViewController::removeEntryAtIndex(std::int64_t row)
 {
-    if (!jotlingAtIndex(row))
+    const auto item = jotlingAtIndex(row);
+    if (!item)
         return;
+    emit jotlingWillBeRemoved(item);
     manager().removeEntryAtIndex(row, inTodoCategory());
     m_ui->redizadoTableView->removeRows(row, JLTableView::Animation::SlideRight);
 }
@@ -198,8 +209,10 @@ void JLRedizadoViewController::entryChanged(QWidget *sender)
     const std::int64_t row = m_ui->redizadoTableView->rowForView(label);
     if (row >= 0)
         setTag(*label, row);
-    if (!jotlingAtIndex(tag(*label)))
+    const auto item = jotlingAtIndex(tag(*label));
+    if (!item)
         return;
+    emit jotlingWillBeRenamed(item, label->stringValue());
     manager().renameEntry(label->stringValue().toStdString(), tag(*label), inTodoCategory());
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/JLTableView.h"
 
 #include <QObject>
+#include <QString>
 #include <QPointer>
 #include <QPointF>
 #include <QUrl>
@@ -22,6 +23,8 @@ class JLRedizadoViewControllerDelegate;
 class JLRedizadoWindow;
 class JLSegmentedControl;
 class JLTextField;
+class PanelKeys;
+class PanelUndo;
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -46,6 +49,15 @@ public:
                                       QObject *parent = nullptr);
     ~JLRedizadoViewController() override;
 
+signals:
+    // Esc: the panel is to hide and hand the focus back, as when it loses the focus.
+    void hideRequested();
+    // Just before a user's change of an item goes to the item manager, with the item as it still is.
+    void jotlingWillBeRemoved(std::shared_ptr<JLJotling> jotling);
+    void jotlingWillBeChecked(std::shared_ptr<JLJotling> jotling, bool completed);
+    void jotlingWillBeRenamed(std::shared_ptr<JLJotling> jotling, const QString &title);
+
+public:
     JLRedizadoViewControllerDelegate *delegate() const { return m_delegate; }
     void setDelegate(JLRedizadoViewControllerDelegate *delegate) { m_delegate = delegate; }
     // The tray's thickness, which the panel hangs below.
@@ -107,6 +119,10 @@ public:
 
     static constexpr const char *frameAutosaveName = "RedizadoView";
 
+    // The keyboard side of the panel and the undo of this run's changes.
+    PanelKeys &panelKeys() const { return *m_keys; }
+    PanelUndo &panelUndo() const { return *m_undo; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -127,4 +143,6 @@ private:
     std::function<void(const QUrl &)> m_openUrl;
     std::unique_ptr<Ui::RedizadoPanel> m_ui;
     QPointer<QWidget> m_view;
+    std::unique_ptr<PanelUndo> m_undo;
+    std::unique_ptr<PanelKeys> m_keys;
 };

@@ -51,3 +51,17 @@ double rowHeightForTitle(const std::optional<QString> &title, double tableWidth)
     const double width = tableWidth - row_height::sideControlsWidth;
     return rowHeightForMeasuredHeight(title ? measuredTitleHeight(*title, width) : 0.0);
 }
+
+double popoverRowHeightForMeasuredHeight(double measured)
+{
+    if (measured > popover_row_height::twoLines)
+        return popover_row_height::threeLines;
+    if (measured > popover_row_height::oneLine)
+        return popover_row_height::twoLines;
+    return popover_row_height::oneLine;
+}
+
+double popoverRowHeightForTitle(const std::optional<QString> &title, double tableWidth)
+{
+    return popoverRowHeightForMeasuredHeight(title ? measuredTitleHeight(*title, tableWidth) : 0.0);
+}

@@ -25,3 +25,13 @@ double measuredTitleHeight(const QString &title, double width);
 double rowHeightForMeasuredHeight(double measured);
 
 double rowHeightForTitle(const std::optional<QString> &title, double tableWidth);
+
+// The popover's rows: measured across the table's whole width, in slightly taller steps.
+namespace popover_row_height {
+inline constexpr double oneLine = 26.0;
+inline constexpr double twoLines = 44.0;
+inline constexpr double threeLines = 64.0;
+} // namespace popover_row_height
+
+double popoverRowHeightForMeasuredHeight(double measured);
+double popoverRowHeightForTitle(const std::optional<QString> &title, double tableWidth);

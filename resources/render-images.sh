@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")"
 for drawing in images/*.svg; do
-    for size in 16 22 24 32 44 48 64 96; do
+    for size in 16 22 24 32 33 36 44 48 64 72 96; do
         rsvg-convert -w $size -h $size "$drawing" -o "${drawing%.svg}-$size.png"
     done
 done

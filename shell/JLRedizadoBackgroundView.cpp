@@ -2,6 +2,7 @@
 #include "JLRedizadoBackgroundView.h"
 
 #include "BackgroundGeometry.h"
+#include "PanelPalette.h"
 
 #include <QPainter>
 
@@ -26,7 +27,7 @@ void JLRedizadoBackgroundView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fillColor());
+    painter.setBrush(panelFillColor(palette()));
     const BackgroundGeometry geometry = m_arrowX < 0 && m_arrowEdge == ArrowEdge::Top
                                             ? backgroundGeometry(w, h)
                                             : backgroundGeometry(w, h, m_arrowEdge, m_arrowX < 0 ? w * 0.5 : m_arrowX);

@@ -6,13 +6,15 @@
 #include <QColor>
 #include <QWidget>
 
-// The panel's visible shape: a light rounded body with an arrow pointing up at the tray icon.
+// The panel's visible shape: a rounded body with an arrow pointing at the tray icon, in the palette's light
+// or dark.
 class JLRedizadoBackgroundView final : public QWidget {
     Q_OBJECT
 public:
     explicit JLRedizadoBackgroundView(QWidget *parent = nullptr);
     ~JLRedizadoBackgroundView() override;
 
+    // The body's fill on a light palette.
     static QColor fillColor();
 
     // The arrow points at the tray icon: its edge, and its apex's distance from the left.

@@ -56,6 +56,9 @@ void JLStatusItemController::awakeFromNib()
     buildContextMenu();
     if (m_redizadoViewController) {
         m_redizadoViewController->setDelegate(this);
+        // Esc in the panel hides it the way losing the focus does, focus handed back included.
+        connect(m_redizadoViewController, &JLRedizadoViewController::hideRequested, this,
+                &JLStatusItemController::hideRedizadoView);
         m_redizadoViewController->setStatusBarThickness([this] { return double(m_services.statusItem.statusBarThickness()); });
         m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
             if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())
@@ -127,6 +130,10 @@ void JLStatusItemController::hotKeyTriggered()
 
 void JLStatusItemController::toggleRedizadoView()
 {
+    if (m_listToggle) {
+        m_listToggle();
+        return;
+    }
     // The tray icon has no window that could hold the focus; a panel on screen counts as shown even when the
     // window manager has not given it the focus yet.
     if (m_window && (m_window->isActiveWindow() || m_window->isVisible()))
@@ -150,7 +157,7 @@ void JLStatusItemController::showRedizadoView()
     if (!m_window || !m_redizadoViewController)
         return;
     changeIconToAlternate(true);
-    m_previouslyFocusedApp = m_services.workspace.frontmostApplication();
+    rememberFocusedApp();
     m_redizadoViewController->showWithWindow(*m_window, anchorPoint());
     if (m_window->isActiveWindow())
         windowDidBecomeKey();
@@ -165,6 +172,16 @@ void JLStatusItemController::hideRedizadoView()
         m_redizadoViewController->hideWithWindow(*m_window);
         m_hiding = wasHiding;
     }
+    handFocusBack();
+}
+
+void JLStatusItemController::rememberFocusedApp()
+{
+    m_previouslyFocusedApp = m_services.workspace.frontmostApplication();
+}
+
+void JLStatusItemController::handFocusBack()
+{
     if (m_previouslyFocusedApp) {
         m_services.workspace.activate(m_previouslyFocusedApp);
         m_previouslyFocusedApp = 0;

@@ -61,6 +61,11 @@ public:
     void windowDidResignKey();
     void popoverWillShow();
     void popoverDidShow();
+    // Clicks, the shortcut and the menu's show-or-hide go here instead of to the panel (the popover variant).
+    void setListToggle(std::function<void()> toggle) { m_listToggle = std::move(toggle); }
+    // What showing and hiding do with the focus, for whatever shows the list.
+    void rememberFocusedApp();
+    void handFocusBack();
 
     void hideAfterEntry() override;
     void setLaunchAppAtLogin(bool launchAtLogin) override;
@@ -91,6 +96,7 @@ private:
     Workspace::Application m_previouslyFocusedApp = 0;
     JLRedizadoViewController *m_redizadoViewController = nullptr;
     JLRedizadoWindow *m_window = nullptr;
+    std::function<void()> m_listToggle;
     std::unique_ptr<QMenu> m_contextMenu;
     // A click on the icon takes the focus from the panel before it arrives; it must not reopen it.
     QElapsedTimer m_hiddenByFocusLoss;

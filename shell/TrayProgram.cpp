@@ -2,6 +2,7 @@
 #include "TrayProgram.h"
 
 #include "CommandLine.h"
+#include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "NotificationCenter.h"
@@ -16,7 +17,8 @@
 #include <QLayout>
 #include <QTimer>
 
-TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance)
+TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
+                         MainInterface::Variant variant)
     : m_desktop(std::move(desktop))
     , m_defaults(defaults)
 {
@@ -26,13 +28,12 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
                                          *m_desktop.workspace, m_loginItems,
                                          []() -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
                                          QCoreApplication::applicationFilePath().toStdString()},
-        *m_desktop.allDesktops);
+        *m_desktop.allDesktops, nullptr, variant);
     if (m_desktop.shortcutByCommandOnly)
         addShortcutNote();
 
     JLJotlingManager &manager = JLJotlingManager::sharedManager();
-    m_commands.emplace(m_interface->statusItemController(), m_interface->redizadoViewController(),
-                       m_interface->window(), ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
+    m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
     instance.listen([this](const SingleInstance::Request &request) {
         // A later start that the desktop let raise a window hands that right on to us.
         if (!request.activationToken.isEmpty())
@@ -57,6 +58,8 @@ void TrayProgram::perform(const Command &command)
 void TrayProgram::showReloaded()
 {
     m_interface->redizadoViewController().redizadoTableView()->reloadData();
+    if (JLPopoverViewController *popover = m_interface->popoverViewController())
+        popover->retrieveData();
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
 }

@@ -29,7 +29,8 @@ public:
     };
 
     // defaults is the standard store; instance holds the lock and answers later starts from now on.
-    TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance);
+    TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
+                MainInterface::Variant variant = MainInterface::Variant::Panel);
     ~TrayProgram();
 
     // What the start itself asked for: toggle shows the panel once the program is up.

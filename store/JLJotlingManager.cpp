@@ -163,3 +163,15 @@ void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index,
         (*same)->setTitle(title);
     saveData();
 }
+
+void JLJotlingManager::insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index) {
+    if (!jotling || std::find(m_redizado.begin(), m_redizado.end(), jotling) != m_redizado.end()) {
+        logLine("store", "the item to put back is missing or already listed; nothing changed");
+        return;
+    }
+    const auto at = std::clamp<std::int64_t>(index, 0, static_cast<std::int64_t>(m_redizado.size()));
+    m_redizado.insert(m_redizado.begin() + at, std::move(jotling));
+    updateTodoRedizado();
+    saveData();
+    updateToDoCount();
+}

@@ -41,6 +41,9 @@ public:
     void removeEntryAtIndex(std::int64_t index, bool fromTodoRedizado);
     void completeEntry(bool completed, std::int64_t index, bool fromTodoRedizado);
     void renameEntry(const std::string& title, std::int64_t index, bool fromTodoRedizado);
+    // Puts a record that was removed back at index of the full list (clamped to the list), as the same item:
+    // its own dictionary and creation date. A record already in the list is not added twice.
+    void insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index);
 
 private:
     // The record at a row of the chosen list, or nothing for a row outside it.

@@ -7,8 +7,9 @@
 
 #include <array>
 
-// Icon sizes trays ask for: the common panel sizes and their doubles for HiDPI screens.
-inline constexpr std::array<int, 8> kTrayIconSizes{16, 22, 24, 32, 44, 48, 64, 96};
+// Icon sizes trays ask for: the common panel sizes (16, 22, 24, 32, 48) at 1x, 1.5x and 2x, so that no
+// screen scale gets a scaled, blurred copy.
+inline constexpr std::array<int, 11> kTrayIconSizes{16, 22, 24, 32, 33, 36, 44, 48, 64, 72, 96};
 
 // The tray's icon at every size: the image, recoloured to the text colour when it is a template, with the
 // count drawn on it when there is one.

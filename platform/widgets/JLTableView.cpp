@@ -69,7 +69,7 @@ void JLTableView::insertRows(std::int64_t row, Animation animation)
     for (const auto &[r, cell] : m_cells)
         shifted[r >= row ? r + 1 : r] = cell;
     m_cells = std::move(shifted);
-    readHeights();
+    updateHeights(row, +1);
     layoutCells(animation != Animation::None);
     QWidget *cell = viewAtRow(row, false);
     if (cell && (animation == Animation::SlideLeft || animation == Animation::SlideRight)) {
@@ -100,7 +100,7 @@ void JLTableView::removeRows(std::int64_t row, Animation animation)
             recycle(removed);
         }
     }
-    readHeights();
+    updateHeights(row, -1);
     layoutCells(animation != Animation::None);
     emit rowRemoved(row, animation);
 }
@@ -111,6 +111,19 @@ std::int64_t JLTableView::rowForView(const QWidget *view) const
         if (cell == view || (view && cell->isAncestorOf(view)))
             return row;
     return -1;
+}
+
+void JLTableView::scrollRowToVisible(std::int64_t row)
+{
+    if (row < 0 || row >= numberOfRows())
+        return;
+    QScrollBar *bar = verticalScrollBar();
+    const int top = rowTop(row);
+    const int bottom = rowTop(row + 1);
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + viewport()->height())
+        bar->setValue(std::min(top, bottom - viewport()->height()));
 }
 
 QWidget *JLTableView::viewAtRow(std::int64_t row, bool makeIfNecessary)
@@ -166,6 +179,28 @@ void JLTableView::readHeights()
     verticalScrollBar()->setRange(0, std::max(0, m_tops.back() - viewport()->height()));
 }
 
+void JLTableView::updateHeights(std::int64_t row, int change)
+{
+    // Rows that stay keep their heights, so only the new row is measured; anything unexpected measures all again.
+    const std::int64_t count = m_dataSource ? m_dataSource->numberOfRowsInTableView(*this) : 0;
+    const auto at = static_cast<std::size_t>(row);
+    const bool fits = row >= 0 && count == numberOfRows() + change &&
+                      (change > 0 ? row <= numberOfRows() : row < numberOfRows());
+    if (!fits || !m_delegate) {
+        readHeights();
+        return;
+    }
+    if (change > 0)
+        m_heights.insert(m_heights.begin() + static_cast<std::ptrdiff_t>(at),
+                         std::max(0.0, m_delegate->heightOfRow(*this, row)));
+    else
+        m_heights.erase(m_heights.begin() + static_cast<std::ptrdiff_t>(at));
+    m_tops.resize(m_heights.size() + 1);
+    for (std::size_t i = at; i < m_heights.size(); ++i)
+        m_tops[i + 1] = m_tops[i] + static_cast<int>(std::lround(m_heights[i]));
+    verticalScrollBar()->setRange(0, std::max(0, m_tops.back() - viewport()->height()));
+}
+
 int JLTableView::rowTop(std::int64_t row) const
 {
     return m_tops.at(static_cast<std::size_t>(row));
@@ -199,6 +234,7 @@ void JLTableView::layoutCells(bool animate)
         if (animate && from != target.topLeft())
             moveAnimated(cell, from, target.topLeft());
     }
+    emit cellsLaidOut();
 }
 
 void JLTableView::recycle(QWidget *cell)

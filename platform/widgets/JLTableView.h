@@ -44,6 +44,8 @@ public:
     void insertRows(std::int64_t row, Animation animation);
     void removeRows(std::int64_t row, Animation animation);
     std::int64_t rowForView(const QWidget *view) const;
+    // Scrolls the least needed to bring the whole row into sight.
+    void scrollRowToVisible(std::int64_t row);
     QWidget *viewAtRow(std::int64_t row, bool makeIfNecessary);
     std::int64_t numberOfRows() const { return static_cast<std::int64_t>(m_heights.size()); }
     double rowHeight(std::int64_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
@@ -53,6 +55,8 @@ signals:
     // After the table took in an inserted or removed row, with the animation it was asked for.
     void rowInserted(std::int64_t row, JLTableView::Animation animation);
     void rowRemoved(std::int64_t row, JLTableView::Animation animation);
+    // After every placing of the cells in sight: reload, insertion, removal, scrolling and resizing.
+    void cellsLaidOut();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -61,6 +65,7 @@ protected:
 
 private:
     void readHeights();
+    void updateHeights(std::int64_t row, int change);
     void layoutCells(bool animate);
     void recycle(QWidget *cell);
     int rowTop(std::int64_t row) const;

@@ -63,6 +63,12 @@ void JLTextField::keyPressEvent(QKeyEvent *event)
         clearFocus();
         return;
     }
+    if (m_editable && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Esc gives the edit up: the title as it was comes back and nothing is sent.
+        showText(true);
+        clearFocus();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 
 // A label for one item title: plain text (never markup), wrapped within its width, editable on demand.
-// Return or leaving the field after a change ends editing and sends editingFinished.
+// Return or leaving the field after a change ends editing and sends editingFinished; Esc ends it unchanged.
 class JLTextField final : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -45,3 +45,28 @@ TEST(RowHeight, MeasuresLineBreaksInTheTitle)
     EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb"), 300.0), 44.0);
     EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), 300.0), 63.0);
 }
+
+class PopoverRowHeightBoundaries : public ::testing::TestWithParam<HeightCase> {};
+
+TEST_P(PopoverRowHeightBoundaries, FallToTheLowerHeight)
+{
+    EXPECT_EQ(popoverRowHeightForMeasuredHeight(GetParam().measured), GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(PopoverRowHeight, PopoverRowHeightBoundaries,
+                         ::testing::Values(HeightCase{"nothing", 0.0, 26.0}, HeightCase{"oneLine", 26.0, 26.0},
+                                           HeightCase{"justOverOne", 26.5, 44.0}, HeightCase{"twoLines", 44.0, 44.0},
+                                           HeightCase{"justOverTwo", 44.5, 64.0},
+                                           HeightCase{"muchMore", 500.0, 64.0}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PopoverRowHeight, MeasuresAcrossTheWholeTableWidth)
+{
+    // A title that just fills the panel's narrower title width still fits one popover line.
+    QString words;
+    while (rowHeightForTitle(words, 300.0) == 25.0)
+        words += QStringLiteral("w");
+    EXPECT_EQ(popoverRowHeightForTitle(words, 300.0), 26.0);
+    EXPECT_EQ(popoverRowHeightForTitle(std::nullopt, 300.0), 26.0);
+    EXPECT_EQ(popoverRowHeightForTitle(QStringLiteral("a\nb\nc\nd"), 300.0), 64.0);
+}

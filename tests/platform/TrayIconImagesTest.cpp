@@ -91,6 +91,23 @@ TEST(TrayIconImages, EverySizeIsThereAndOnlyTemplatesAreRecoloured) {
     EXPECT_FALSE(trayIconImages(QIcon(), true, Qt::blue, "4").isNull());
 }
 
+// Each panel size at 1x, 1.5x and 2x has a drawing of its own, the count drawn at that many pixels: a copy
+// scaled from a neighbouring size would blur the digits.
+TEST(TrayIconImages, TheCountIsDrawnAtEveryScreenScale) {
+    const QIcon icon = trayIconImages(ringIcon(), true, Qt::black, "7");
+    const QList<QSize> drawn = icon.availableSizes();
+    for (const int edge : {16, 22, 24, 32, 48})
+        for (const qreal scale : {1.0, 1.5, 2.0}) {
+            const int pixels = qRound(edge * scale);
+            ASSERT_TRUE(drawn.contains(QSize(pixels, pixels))) << edge << "@" << scale;
+            QImage shown = icon.pixmap(QSize(edge, edge), scale).toImage().convertToFormat(QImage::Format_ARGB32);
+            shown.setDevicePixelRatio(1);
+            EXPECT_EQ(shown, at(icon, pixels).convertToFormat(QImage::Format_ARGB32)) << edge << "@" << scale;
+            if (const QString dir = qEnvironmentVariable("REDIZADO_SHOTS_DIR"); !dir.isEmpty() && edge == 22)
+                shown.save(QStringLiteral("%1/tray-count-22-%2x.png").arg(dir, QString::number(scale)));
+        }
+}
+
 TEST(SymbolicTint, TakesTheColourAndKeepsEachPixelsCoverage) {
     QImage image(3, 1, QImage::Format_ARGB32);
     image.setPixelColor(0, 0, QColor(200, 10, 10, 255));

@@ -2,6 +2,7 @@
 #include "JLRedizadoBackgroundView.h"
 
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -39,4 +40,27 @@ TEST(JLRedizadoBackgroundView, FillsBodyAndArrowAndLeavesTheRestClear)
     EXPECT_TRUE(isClear(150, 395)); // bottom margin
     EXPECT_TRUE(isClear(20, 5));   // beside the arrow
     EXPECT_TRUE(isClear(8, 16));   // the rounded corner is cut
+}
+
+TEST(JLRedizadoBackgroundView, ADarkPaletteFillsTheBodyWithItsWindowColour)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x34));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
+    light.setColor(QPalette::WindowText, Qt::black);
+    for (const auto &[palette, expected] : {std::pair{dark, QColor(0x30, 0x30, 0x34, 242)},
+                                            std::pair{light, JLRedizadoBackgroundView::fillColor()}}) {
+        JLRedizadoBackgroundView view;
+        view.setPalette(palette);
+        view.resize(300, 400);
+        QImage image(300, 400, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QColor body = image.pixelColor(150, 200);
+        EXPECT_NEAR(body.alpha(), expected.alpha(), 1);
+        EXPECT_NEAR(body.red(), expected.red(), 1);
+        EXPECT_NEAR(body.blue(), expected.blue(), 1);
+    }
 }

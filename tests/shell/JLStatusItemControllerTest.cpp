@@ -150,6 +150,19 @@ TEST_F(StatusItemControllerTest, HideAfterEntryClosesThePanelAndHandsBack)
     EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
 }
 
+TEST_F(StatusItemControllerTest, EscInThePanelHidesItAndHandsTheFocusBack)
+{
+    start();
+    workspace.setFrontmostApplication(5);
+    controller().showRedizadoView();
+    QTest::keyClick(panel().entryField(), Qt::Key_Escape);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(showsAlternateIcon());
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{5});
+    statusItem.click();
+    EXPECT_TRUE(window().isVisible()) << "a hide by Esc is not a click that took the focus";
+}
+
 TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreApplied)
 {
     start();

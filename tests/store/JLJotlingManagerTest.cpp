@@ -190,3 +190,33 @@ TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
 }
 
 } // namespace
+
+TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackAsTheSameItemAndIsStoredAndCounted) {
+    const Date created = makeDate(2);
+    auto& m = load({item("A", false, makeDate(1)), item("B", false, created), item("C", true, makeDate(3))});
+    const auto removed = m.redizado()[1];
+    m.removeEntryAtIndex(0, true);
+    m.removeEntryAtIndex(0, true); // B, now first of the to-do list
+    posts = 0;
+    m.insertJotling(removed, 0);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"B", "C"}));
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"B"}));
+    EXPECT_EQ(m.redizado()[0], removed);
+    EXPECT_EQ(m.redizado()[0]->dateCreated(), created);
+    EXPECT_EQ(storedTitles(), (Strings{"B", "C"}));
+    EXPECT_EQ(storedCount(), 1);
+    EXPECT_EQ(posts, 1);
+    EXPECT_EQ(countSeenByObserver, 1);
+}
+
+TEST_F(JLJotlingManagerTest, PuttingBackClampsThePlaceAndNeverListsARecordTwice) {
+    auto& m = load({item("A", false, makeDate(1)), item("B", false, makeDate(2))});
+    const auto b = m.redizado()[1];
+    m.removeEntryAtIndex(1, false);
+    m.insertJotling(b, 99);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B"}));
+    m.insertJotling(b, 0);
+    m.insertJotling(nullptr, 0);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B"}));
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B"}));
+}

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PanelKeys.h"
+
+#include "JLRedizadoTableViewCell.h"
+#include "JLRedizadoViewController.h"
+#include "PanelUndo.h"
+#include "RowAccessible.h"
+#include "RowMark.h"
+#include "store/JLJotling.h"
+#include "widgets/JLSegmentedControl.h"
+#include "widgets/JLTextField.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+const QKeySequence undoKeys(Qt::CTRL | Qt::Key_Z);
+const QKeySequence redoKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+
+QString keyName(const QKeySequence &keys)
+{
+    return keys.toString(QKeySequence::NativeText);
+}
+
+bool is(const QKeyEvent &event, const QKeySequence &keys)
+{
+    return QKeySequence(event.keyCombination()) == keys;
+}
+} // namespace
+
+QString panelKeyList()
+{
+    return QObject::tr("Keys:\n"
+                       "Return adds the typed item, Down goes to the list, Esc closes the panel.\n"
+                       "Up, Down, Home, End, Page Up and Page Down move on the list.\n"
+                       "Space checks or unchecks, F2 or Return renames, Delete removes.\n"
+                       "%1, %2 and %3: To Do, All, the other one.\n"
+                       "%4: settings. %5 and %6: undo and redo.")
+        .arg(keyName(Qt::CTRL | Qt::Key_1), keyName(Qt::CTRL | Qt::Key_2), keyName(Qt::CTRL | Qt::Key_Tab),
+             keyName(Qt::CTRL | Qt::Key_Comma), keyName(undoKeys), keyName(redoKeys));
+}
+
+PanelKeys::PanelKeys(JLRedizadoViewController &panel, PanelUndo &undo, QObject *parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_undo(undo)
+    , m_mark(std::make_unique<RowMark>(panel))
+{
+    installRowAccessibility();
+    JLTableView *table = panel.redizadoTableView();
+    table->setFocusPolicy(Qt::StrongFocus);
+    panel.entryField()->installEventFilter(this);
+    table->installEventFilter(this);
+    panel.view()->installEventFilter(this);
+    addShortcuts();
+    addToolTips();
+    connect(qApp, &QApplication::focusChanged, this, &PanelKeys::focusChanged);
+    connect(&undo, &PanelUndo::jotlingChanged, this,
+            [this](const std::shared_ptr<JLJotling> &jotling) { m_mark->markJotling(jotling); });
+}
+
+PanelKeys::~PanelKeys() = default;
+
+void PanelKeys::addShortcuts()
+{
+    QWidget *view = m_panel.view();
+    const auto add = [this, view](const QKeySequence &keys, void (PanelKeys::*action)()) {
+        new QShortcut(keys, view, this, action, Qt::WidgetWithChildrenShortcut);
+    };
+    add(Qt::CTRL | Qt::Key_Comma, &PanelKeys::toggleSettings);
+    add(undoKeys, &PanelKeys::undo);
+    add(redoKeys, &PanelKeys::redo);
+    new QShortcut(Qt::CTRL | Qt::Key_1, view, this, [this] { chooseCategory(0); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(Qt::CTRL | Qt::Key_2, view, this, [this] { chooseCategory(1); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(Qt::CTRL | Qt::Key_Tab, view, this,
+                  [this] { chooseCategory(m_panel.categorySwitcher()->selectedSegment() == 0 ? 1 : 0); },
+                  Qt::WidgetWithChildrenShortcut);
+}
+
+void PanelKeys::addToolTips()
+{
+    const auto withKeys = [](QWidget *control, const QString &keys) {
+        const QString own = control->toolTip();
+        control->setToolTip(own.isEmpty() ? keys : own + QLatin1Char('\n') + keys);
+    };
+    withKeys(m_panel.entryField(), tr("Return adds the item, Down goes to the list, Esc closes the panel"));
+    withKeys(m_panel.categorySwitcher(), tr("%1 To Do, %2 All, %3 the other one")
+                                             .arg(keyName(Qt::CTRL | Qt::Key_1), keyName(Qt::CTRL | Qt::Key_2),
+                                                  keyName(Qt::CTRL | Qt::Key_Tab)));
+    withKeys(m_panel.editButton(), tr("On the list: F2 renames, Delete removes"));
+    withKeys(m_panel.settingsButton(), tr("Settings (%1)").arg(keyName(Qt::CTRL | Qt::Key_Comma)));
+    withKeys(m_panel.redizadoTableView(),
+             tr("Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; "
+                "%1 undoes, %2 redoes")
+                 .arg(keyName(undoKeys), keyName(redoKeys)));
+}
+
+bool PanelKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    QLineEdit *field = m_panel.entryField();
+    if (event->type() == QEvent::ShortcutOverride && watched == field) {
+        // The field keeps its own undo while it has typing to take back; after that the keys undo item changes.
+        auto &key = static_cast<QKeyEvent &>(*event);
+        if ((is(key, undoKeys) && !field->isUndoAvailable()) || (is(key, redoKeys) && !field->isRedoAvailable())) {
+            key.ignore();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto &key = static_cast<QKeyEvent &>(*event);
+    if (watched == field)
+        return entryFieldKey(key);
+    if (watched == m_panel.redizadoTableView())
+        return rowKey(key);
+    if (watched == m_panel.view() && key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
+        emit hideRequested();
+        return true;
+    }
+    return false;
+}
+
+bool PanelKeys::entryFieldKey(QKeyEvent &event)
+{
+    if (event.modifiers() != Qt::NoModifier)
+        return false;
+    if (event.key() == Qt::Key_Escape) {
+        emit hideRequested();
+        return true;
+    }
+    if (event.key() == Qt::Key_Down && m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView()) > 0) {
+        m_mark->markRow(0);
+        m_panel.redizadoTableView()->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+bool PanelKeys::rowKey(QKeyEvent &event)
+{
+    if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier)
+        return false;
+    const std::int64_t row = m_mark->markedRow();
+    const std::int64_t count = m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
+    switch (event.key()) {
+    case Qt::Key_Up:
+        if (row <= 0)
+            m_panel.entryField()->setFocus(Qt::BacktabFocusReason);
+        else
+            m_mark->markRow(row - 1);
+        return true;
+    case Qt::Key_Down:
+        m_mark->markRow(row + 1);
+        return true;
+    case Qt::Key_Home:
+        m_mark->markRow(0);
+        return true;
+    case Qt::Key_End:
+        m_mark->markRow(count - 1);
+        return true;
+    case Qt::Key_PageUp:
+        m_mark->markRow(row - rowsPerPage(row, -1));
+        return true;
+    case Qt::Key_PageDown:
+        m_mark->markRow(row + rowsPerPage(row, 1));
+        return true;
+    case Qt::Key_Space:
+        checkMarkedRow();
+        return true;
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        startRenaming();
+        return true;
+    case Qt::Key_Delete:
+        m_panel.removeEntryAtIndex(row);
+        return true;
+    case Qt::Key_Escape:
+        emit hideRequested();
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::int64_t PanelKeys::rowsPerPage(std::int64_t from, int direction) const
+{
+    const JLTableView *table = m_panel.redizadoTableView();
+    const double page = table->viewport()->height();
+    double used = 0.0;
+    std::int64_t rows = 0;
+    for (std::int64_t row = from + direction; row >= 0 && row < table->numberOfRows(); row += direction) {
+        used += table->rowHeight(row);
+        if (used > page)
+            break;
+        ++rows;
+    }
+    return std::max<std::int64_t>(rows, 1);
+}
+
+void PanelKeys::checkMarkedRow()
+{
+    const std::int64_t row = m_mark->markedRow();
+    const auto jotling = m_panel.jotlingAtIndex(row);
+    if (!jotling)
+        return;
+    m_panel.toggleEntryCompletionAtIndex(row);
+    // A click shows the new state in the box itself; from the keyboard the row has to be told. In the to-do
+    // category the row slid out instead.
+    if (m_panel.jotlingAtIndex(row) != jotling)
+        return;
+    if (auto *cell = qobject_cast<JLRedizadoTableViewCell *>(m_panel.redizadoTableView()->viewAtRow(row, false))) {
+        cell->checkBox()->setChecked(jotling->completed());
+        announceRowChecked(cell);
+    }
+}
+
+void PanelKeys::startRenaming()
+{
+    const std::int64_t row = m_mark->markedRow();
+    JLTableView *table = m_panel.redizadoTableView();
+    if (row < 0 || row >= table->numberOfRows())
+        return;
+    table->scrollRowToVisible(row);
+    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(table->viewAtRow(row, true));
+    if (!cell)
+        return;
+    JLTextField *label = cell->titleLabel();
+    m_renamingWasEditable = label->isEditable();
+    label->setEditable(true);
+    m_renaming = label;
+    label->setFocus(Qt::OtherFocusReason);
+    label->selectAll();
+}
+
+void PanelKeys::finishRenaming()
+{
+    // Ends a rename still open, which stores it, before the panel changes under it.
+    if (m_renaming)
+        m_renaming->clearFocus();
+}
+
+void PanelKeys::focusChanged(QWidget *old, QWidget *now)
+{
+    JLTableView *table = m_panel.redizadoTableView();
+    if (m_renaming && old == m_renaming) {
+        JLTextField *label = m_renaming;
+        m_renaming = nullptr;
+        if (!m_renamingWasEditable)
+            label->setEditable(false);
+        // Return or Esc leave the focus nowhere: back to the row. A click elsewhere keeps its own.
+        if (!now && label->window()->isActiveWindow() && table->isVisible()) {
+            table->setFocus(Qt::OtherFocusReason); // which comes back here
+            return;
+        }
+    }
+    if (now == table && m_mark->markedRow() < 0)
+        m_mark->markRow(0);
+    m_mark->setShown(now == table || (m_renaming && now == m_renaming));
+}
+
+void PanelKeys::chooseCategory(int segment)
+{
+    finishRenaming();
+    JLSegmentedControl *switcher = m_panel.categorySwitcher();
+    if (switcher->selectedSegment() == segment)
+        return;
+    switcher->setSelectedSegment(segment);
+    m_panel.switchCategories(switcher);
+}
+
+void PanelKeys::toggleSettings()
+{
+    finishRenaming();
+    m_panel.settingsButton()->click();
+}
+
+void PanelKeys::undo()
+{
+    finishRenaming();
+    m_undo.undo();
+}
+
+void PanelKeys::redo()
+{
+    finishRenaming();
+    m_undo.redo();
+}

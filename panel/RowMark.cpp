@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RowMark.h"
+
+#include "JLRedizadoViewController.h"
+#include "RowAccessible.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+// A soft band in the highlight colour with a crisp edge; it is painted under the row's text, so the
+// title keeps its contrast.
+class MarkView final : public QWidget {
+public:
+    MarkView()
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setObjectName(QStringLiteral("rowMark"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor band = palette().color(QPalette::Highlight);
+        const QColor edge = band;
+        band.setAlphaF(0.18f);
+        painter.setBrush(band);
+        painter.setPen(QPen(edge, 1.0));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4.0, 4.0);
+    }
+};
+} // namespace
+
+RowMark::RowMark(JLRedizadoViewController &panel, QObject *parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_view(new MarkView)
+{
+    // Every change of the rows ends in a new layout of the cells; the mark finds its item again there.
+    connect(panel.redizadoTableView(), &JLTableView::cellsLaidOut, this, [this] {
+        follow();
+        place();
+    });
+    m_view->setParent(panel.redizadoTableView()->viewport());
+    m_view->hide();
+}
+
+RowMark::~RowMark()
+{
+    delete m_view.data();
+}
+
+std::int64_t RowMark::rowCount() const
+{
+    return m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
+}
+
+void RowMark::markRow(std::int64_t row)
+{
+    const std::int64_t count = rowCount();
+    m_row = count > 0 ? std::clamp<std::int64_t>(row, 0, count - 1) : -1;
+    m_jotling = m_panel.jotlingAtIndex(m_row);
+    m_panel.redizadoTableView()->scrollRowToVisible(m_row);
+    place();
+}
+
+void RowMark::markJotling(const std::shared_ptr<JLJotling> &jotling)
+{
+    const std::int64_t count = rowCount();
+    for (std::int64_t row = 0; row < count; ++row) {
+        if (m_panel.jotlingAtIndex(row) == jotling) {
+            markRow(row);
+            return;
+        }
+    }
+}
+
+void RowMark::setShown(bool shown)
+{
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    place();
+}
+
+void RowMark::follow()
+{
+    const auto jotling = m_jotling.lock();
+    if (!jotling && m_row < 0)
+        return;
+    // Most layouts leave the item where it was; look there first.
+    if (jotling && m_panel.jotlingAtIndex(m_row) == jotling)
+        return;
+    const std::int64_t count = rowCount();
+    for (std::int64_t row = 0; jotling && row < count; ++row) {
+        if (m_panel.jotlingAtIndex(row) == jotling) {
+            m_row = row;
+            return;
+        }
+    }
+    m_row = count > 0 ? std::clamp<std::int64_t>(m_row, 0, count - 1) : -1;
+    m_jotling = m_panel.jotlingAtIndex(m_row);
+}
+
+void RowMark::place()
+{
+    QWidget *cell = m_shown && m_row >= 0 ? m_panel.redizadoTableView()->viewAtRow(m_row, false) : nullptr;
+    if (!cell) {
+        m_view->hide();
+        // Kept out of the cells while unused, so no reused cell carries it into sight.
+        if (QWidget *viewport = m_panel.redizadoTableView()->viewport(); m_view->parentWidget() != viewport)
+            m_view->setParent(viewport);
+        setRowMarked(m_markedCell, false);
+        m_markedCell = nullptr;
+        m_announced.reset();
+        return;
+    }
+    // A child of the cell, so it glides with the row while rows slide in or out around it.
+    if (m_view->parentWidget() != cell)
+        m_view->setParent(cell);
+    m_view->setGeometry(cell->rect());
+    m_view->lower();
+    m_view->show();
+    // Cells are reused, so a new item can come into the same cell.
+    const auto jotling = m_jotling.lock();
+    if (cell != m_markedCell || jotling != m_announced.lock()) {
+        setRowMarked(m_markedCell, false);
+        m_markedCell = cell;
+        m_announced = jotling;
+        setRowMarked(cell, true);
+    }
+}

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "NotificationCenter.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class JLRedizadoBackgroundView;
+class JLStatusItemController;
+class StatusItem;
+class QWidget;
+
+// Shows the popover's list in a pop-up window at the tray icon. It closes on a click outside it, on Escape, and
+// when the list asks to be dismissed; closing hands the focus back as hiding the panel does.
+class PopoverPresenter final : public QObject {
+    Q_OBJECT
+public:
+    // content is the list's view; the pop-up holds it from now on.
+    PopoverPresenter(JLStatusItemController &statusItemController, StatusItem &statusItem, NotificationCenter &center,
+                     QWidget *content, QObject *parent = nullptr);
+    ~PopoverPresenter() override;
+
+    QWidget *window() const { return m_window.get(); }
+    JLRedizadoBackgroundView *backgroundView() const { return m_background; }
+    bool isShown() const;
+
+    void toggle();
+    void show();
+    void close();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void place();
+    void didClose();
+
+    JLStatusItemController &m_statusItemController;
+    StatusItem &m_statusItem;
+    NotificationCenter &m_center;
+    NotificationCenter::ObserverId m_dismissObserver = 0;
+    std::unique_ptr<QWidget> m_window;
+    JLRedizadoBackgroundView *m_background = nullptr;
+    QPointer<QWidget> m_content;
+    // A click on the tray icon closes the pop-up as a click outside before it arrives; it must not reopen it.
+    QElapsedTimer m_closedFromOutside;
+    bool m_closingOurselves = false;
+};

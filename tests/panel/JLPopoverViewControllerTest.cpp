@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JLPopoverViewController.h"
+#include "JLRedizadoTableViewCell.h"
+#include "NotificationCenter.h"
+#include "memory/MemoryUserDefaults.h"
+#include "store/PreferencesKeys.h"
+#include "widgets/JLSegmentedControl.h"
+#include "widgets/JLTextField.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace plist_value;
+using Animation = JLTableView::Animation;
+using Strings = std::vector<std::string>;
+
+namespace {
+Value storedItem(const std::string &title, bool checked, Date date = now())
+{
+    return Value(Dictionary{{keys::jotlingTitle, title}, {keys::jotlingChecked, checked}, {keys::jotlingCreatedDate, date}});
+}
+
+std::string titleOf(const Dictionary &entry)
+{
+    const auto found = entry.find(keys::jotlingTitle);
+    const std::string *title = found == entry.end() ? nullptr : found->second.get<std::string>();
+    return title ? *title : "<none>";
+}
+
+// The popover's list over an in-memory store; the controller is made by start(), after a test seeded the store.
+class PopoverTest : public ::testing::Test {
+protected:
+    void start()
+    {
+        controller = std::make_unique<JLPopoverViewController>(defaults, center);
+        controller->awakeFromNib();
+        controller->view()->resize(300, 400);
+        controller->view()->show();
+    }
+    // A store the popover has seen before, holding these items (newest first).
+    void storeItems(Array items)
+    {
+        defaults.setBool(keys::loadKeyPopover, true);
+        defaults.setObject(keys::allRedizado, Value(std::move(items)));
+    }
+    void add(const QString &title)
+    {
+        controller->jotlingField()->setText(title);
+        QTest::keyClick(controller->jotlingField(), Qt::Key_Return);
+    }
+    void switchTo(int segment)
+    {
+        controller->categorySwitcher()->setSelectedSegment(segment);
+        controller->switchCategories(controller->categorySwitcher());
+    }
+    JLRedizadoTableViewCell *cellAt(std::int64_t row)
+    {
+        return qobject_cast<JLRedizadoTableViewCell *>(controller->redizadoTableView()->viewAtRow(row, false));
+    }
+    void rename(std::int64_t row, const QString &title)
+    {
+        JLTextField *label = cellAt(row)->titleLabel();
+        label->setFocus();
+        label->setPlainText(title);
+        QTest::keyClick(label, Qt::Key_Return);
+    }
+    static Strings titles(const JLPopoverViewController::Entries &list)
+    {
+        Strings result;
+        for (const auto &entry : list)
+            result.push_back(titleOf(*entry));
+        return result;
+    }
+    Array storedList() const
+    {
+        const auto stored = defaults.objectForKey(keys::allRedizado);
+        return stored && stored->get<Array>() ? *stored->get<Array>() : Array{};
+    }
+    Strings storedTitles() const
+    {
+        Strings result;
+        for (const Value &item : storedList())
+            result.push_back(titleOf(*item.get<Dictionary>()));
+        return result;
+    }
+    Strings shownTitles()
+    {
+        Strings result;
+        for (std::int64_t row = 0; row < controller->redizadoTableView()->numberOfRows(); ++row)
+            if (auto *cell = cellAt(row))
+                result.push_back(cell->titleLabel()->stringValue().toStdString());
+        return result;
+    }
+    int posts(const char *name) const
+    {
+        return static_cast<int>(std::count(posted.begin(), posted.end(), name));
+    }
+    void recordPosts(const char *name)
+    {
+        center.addObserver(name, nullptr, [this](const NotificationCenter::Notification &n) { posted.push_back(n.name); });
+    }
+
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    std::vector<std::string> posted;
+    std::unique_ptr<JLPopoverViewController> controller;
+};
+} // namespace
+
+TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem)
+{
+    start();
+    EXPECT_EQ(titles(controller->redizadoArray()), Strings{"Welcome"});
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), Strings{"Welcome"});
+    EXPECT_EQ(storedTitles(), Strings{"Welcome"});
+    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 0);
+    ASSERT_TRUE(defaults.objectForKey(keys::hideAfterEntry));
+    EXPECT_FALSE(defaults.boolForKey(keys::hideAfterEntry));
+    EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
+    EXPECT_FALSE(defaults.objectForKey(keys::toDoCountKey));
+    EXPECT_EQ(defaults.synchronizeCount(), 1);
+    EXPECT_EQ(shownTitles(), Strings{"Welcome"});
+    switchTo(1);
+    EXPECT_EQ(shownTitles(), Strings{"Welcome"});
+}
+
+TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored)
+{
+    defaults.setObject(keys::allRedizado, Value(Array{storedItem("milk", false), storedItem("bread", true)}));
+    defaults.setBool(keys::hideAfterEntry, true);
+    defaults.setInteger(keys::switcherKey, 1);
+    start();
+    EXPECT_EQ(storedTitles(), (Strings{"milk", "bread"}));
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), Strings{"milk"});
+    EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
+    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
+    EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
+    EXPECT_EQ(shownTitles(), (Strings{"milk", "bread"}));
+}
+
+TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped)
+{
+    Dictionary noFlag{{keys::jotlingTitle, Value("no flag")}, {keys::jotlingCreatedDate, Value(now())}};
+    storeItems({storedItem("a", false), Value("not an item"), Value(noFlag), storedItem("b", true)});
+    start();
+    EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"a", "no flag", "b"}));
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), Strings{"a"});
+    EXPECT_EQ(shownTitles(), Strings{"a"});
+}
+
+struct SwitcherCase {
+    const char *name;
+    std::int64_t stored;
+    int segment;
+};
+
+class StoredCategory : public PopoverTest, public ::testing::WithParamInterface<SwitcherCase> {};
+
+// Rows counted and rows shown come from the same list, whatever was stored.
+TEST_P(StoredCategory, SelectsTheSegmentTheRowsAreReadFrom)
+{
+    storeItems({storedItem("open", false), storedItem("done", true)});
+    defaults.setInteger(keys::switcherKey, GetParam().stored);
+    start();
+    EXPECT_EQ(controller->categorySwitcher()->selectedSegment(), GetParam().segment);
+    const Strings expected = GetParam().segment == 0 ? Strings{"open"} : Strings{"open", "done"};
+    EXPECT_EQ(shownTitles(), expected);
+    EXPECT_EQ(controller->redizadoTableView()->numberOfRows(), static_cast<std::int64_t>(expected.size()));
+    // Checking the last row changes the item shown there.
+    cellAt(static_cast<std::int64_t>(expected.size()) - 1)->checkBox()->click();
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), (GetParam().segment == 0 ? Strings{} : Strings{"open", "done"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Popover, StoredCategory,
+                         ::testing::Values(SwitcherCase{"toDo", 0, 0}, SwitcherCase{"all", 1, 1},
+                                           SwitcherCase{"outOfRange", 7, 1}, SwitcherCase{"negative", -1, 1}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(PopoverTest, CheckingInTheToDoCategoryTakesTheRowAwayAndKeepsTheItsPlace)
+{
+    storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", false)});
+    start();
+    recordPosts(notifications::toDoCountChanged);
+    // Observers find the new count stored, and the list not yet saved.
+    Strings storedAtPost;
+    center.addObserver(notifications::toDoCountChanged, nullptr, [&](const auto &) { storedAtPost = storedTitles(); });
+    QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
+    cellAt(1)->checkBox()->click();
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed.at(0).at(0).toLongLong(), 1);
+    EXPECT_EQ(removed.at(0).at(1).value<Animation>(), Animation::SlideRight);
+    EXPECT_EQ(shownTitles(), (Strings{"c", "a"}));
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 2);
+    EXPECT_EQ(posts(notifications::toDoCountChanged), 1);
+    EXPECT_EQ(storedAtPost, (Strings{"c", "b", "a"}));
+    EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"c", "b", "a"}));
+    const Array stored = storedList();
+    EXPECT_TRUE(stored.at(1).get<Dictionary>()->at(keys::jotlingChecked).boolValue());
+    switchTo(1);
+    EXPECT_TRUE(cellAt(1)->checkBox()->isChecked());
+}
+
+TEST_F(PopoverTest, UncheckingInTheAllCategoryPutsItemsBackInFullListOrder)
+{
+    storeItems({storedItem("c", true), storedItem("b", true), storedItem("a", true)});
+    defaults.setInteger(keys::switcherKey, 1);
+    start();
+    QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
+    cellAt(2)->checkBox()->click(); // "a" first
+    cellAt(0)->checkBox()->click(); // then "c"
+    EXPECT_EQ(removed.count(), 0);
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"c", "a"}));
+    EXPECT_EQ(shownTitles(), (Strings{"c", "b", "a"}));
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 2);
+    switchTo(0);
+    EXPECT_EQ(shownTitles(), (Strings{"c", "a"}));
+}
+
+TEST_F(PopoverTest, RemovingLeavesAGapAndWritesListAndCountOnce)
+{
+    for (int segment : {0, 1}) {
+        SCOPED_TRACE(segment);
+        storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", true)});
+        defaults.setInteger(keys::switcherKey, segment);
+        start();
+        controller->editButton()->click();
+        defaults.resetCounts();
+        QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
+        cellAt(1)->removeButton()->click();
+        EXPECT_EQ(storedTitles(), (Strings{"c", "a"}));
+        EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
+        EXPECT_EQ(defaults.setCount(keys::allRedizado), 1);
+        EXPECT_EQ(defaults.setCount(keys::toDoCountKey), 1);
+        ASSERT_EQ(removed.count(), 1);
+        EXPECT_EQ(removed.at(0).at(1).value<Animation>(), Animation::Gap);
+    }
+}
+
+TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem)
+{
+    storeItems({storedItem("d", false), storedItem("c", true), storedItem("b", false), storedItem("a", false)});
+    start();
+    controller->editButton()->click();
+    JLTextField *label = cellAt(2)->titleLabel(); // "a"
+    cellAt(0)->removeButton()->click();           // "d" goes; "a" is now row 1
+    label->setFocus();
+    label->setPlainText(QStringLiteral("a renamed"));
+    QTest::keyClick(label, Qt::Key_Return);
+    EXPECT_EQ(storedTitles(), (Strings{"c", "b", "a renamed"}));
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"b", "a renamed"}));
+    const Array stored = storedList();
+    EXPECT_TRUE(stored.at(0).get<Dictionary>()->at(keys::jotlingChecked).boolValue());
+}
+
+TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAndShownAgain)
+{
+    storeItems({storedItem("keep me", false)});
+    start();
+    controller->editButton()->click();
+    defaults.resetCounts();
+    rename(0, QString());
+    EXPECT_EQ(storedTitles(), Strings{"keep me"});
+    EXPECT_EQ(defaults.setCount(keys::allRedizado), 0);
+    EXPECT_EQ(cellAt(0)->titleLabel()->stringValue(), QStringLiteral("keep me"));
+}
+
+TEST_F(PopoverTest, AFlagChangeDropsUnknownKeysATitleChangeKeepsThem)
+{
+    const Date created = now();
+    Dictionary item = *storedItem("a", false, created).get<Dictionary>();
+    item.insert_or_assign("Colour", Value("blue"));
+    storeItems({Value(item)});
+    defaults.setInteger(keys::switcherKey, 1);
+    start();
+    controller->editButton()->click();
+    rename(0, QStringLiteral("b"));
+    const auto stored = [&] { return *storedList().at(0).get<Dictionary>(); };
+    EXPECT_EQ(stored().count("Colour"), 1u);
+    controller->editButton()->click();
+    cellAt(0)->checkBox()->click();
+    const Dictionary checked = stored();
+    EXPECT_EQ(checked.size(), 3u);
+    EXPECT_EQ(titleOf(checked), "b");
+    EXPECT_TRUE(checked.at(keys::jotlingChecked).boolValue());
+    EXPECT_EQ(*checked.at(keys::jotlingCreatedDate).get<Date>(), created);
+}
+
+// Items a hand edit left without a date are still told apart.
+TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther)
+{
+    const auto undated = [](const char *title) {
+        return Value(Dictionary{{keys::jotlingTitle, Value(title)}, {keys::jotlingChecked, Value(false)}});
+    };
+    storeItems({undated("x"), undated("y"), undated("z")});
+    start();
+    cellAt(1)->checkBox()->click();
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"x", "z"}));
+    controller->editButton()->click();
+    cellAt(1)->removeButton()->click();
+    EXPECT_EQ(storedTitles(), (Strings{"x", "y"}));
+}
+
+TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopAndStoresTheCount)
+{
+    start();
+    add(QString());
+    EXPECT_EQ(titles(controller->redizadoArray()), Strings{"Welcome"});
+    add(QStringLiteral("  "));
+    EXPECT_EQ(storedTitles(), (Strings{"  ", "Welcome"}));
+    EXPECT_EQ(shownTitles(), (Strings{"  ", "Welcome"}));
+    EXPECT_FALSE(cellAt(0)->checkBox()->isChecked());
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 2);
+    EXPECT_TRUE(controller->jotlingField()->text().isEmpty());
+    // Leaving the field adds what was typed, too.
+    controller->jotlingField()->setText(QStringLiteral("typed"));
+    controller->textShouldEndEditing(controller->jotlingField());
+    EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"typed", "  ", "Welcome"}));
+}
+
+TEST_F(PopoverTest, HideAfterEntryAsksOnceToBeDismissed)
+{
+    start();
+    defaults.setBool(keys::hideAfterEntry, true);
+    bool enabledDuringPost = true;
+    center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
+                       [&](const auto &) { enabledDuringPost = controller->jotlingField()->isEnabled(); });
+    recordPosts(notifications::popoverShouldBeDismissed);
+    add(QStringLiteral("bread"));
+    EXPECT_EQ(posts(notifications::popoverShouldBeDismissed), 1);
+    EXPECT_FALSE(enabledDuringPost);
+    EXPECT_TRUE(controller->jotlingField()->isEnabled());
+    EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"bread", "Welcome"}));
+}
+
+TEST_F(PopoverTest, ShowingAgainLeavesTheSettingsPaneAndEditModeAndFocusesTheField)
+{
+    start();
+    controller->view()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(controller->view()));
+    controller->editButton()->click();
+    controller->settingsButton()->click();
+    ASSERT_TRUE(controller->tableScrollView()->isHidden());
+    EXPECT_FALSE(controller->settingsPane()->isHidden());
+    center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
+    EXPECT_EQ(controller->editButton()->text(), QStringLiteral("Edit"));
+    EXPECT_FALSE(controller->editButton()->isChecked());
+    EXPECT_FALSE(controller->settingsButton()->isChecked());
+    EXPECT_FALSE(controller->tableScrollView()->isHidden());
+    EXPECT_TRUE(controller->settingsPane()->isHidden());
+    center.postNotificationName(notifications::popoverVisible, nullptr);
+    EXPECT_TRUE(controller->jotlingField()->hasFocus());
+}

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KeyboardPanelFixture.h"
+
+#include "PanelKeys.h"
+#include "PanelUndo.h"
+#include "RowMark.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <ostream>
+
+using Strings = std::vector<std::string>;
+
+namespace {
+struct KeyCase {
+    const char *name;
+    const char *given;  // typed and added in this order, so the last is on top
+    const char *keys;
+    const char *stored; // what the store holds afterwards
+    std::int64_t count;
+    int hides = 0;
+    int segment = 0;
+};
+
+void PrintTo(const KeyCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class KeyGrammar : public KeyboardPanelTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(KeyGrammar, KeysGiveTheStoredListAndCount)
+{
+    const KeyCase &c = GetParam();
+    QSignalSpy hides(&controller, &JLRedizadoViewController::hideRequested);
+    for (const QString &title : QString::fromLatin1(c.given).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        press(title + QStringLiteral(" <Return>"));
+    press(QString::fromLatin1(c.keys));
+    EXPECT_EQ(stored(), c.stored);
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), c.count);
+    EXPECT_EQ(hides.count(), c.hides);
+    EXPECT_EQ(controller.categorySwitcher()->selectedSegment(), c.segment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panel, KeyGrammar,
+    ::testing::Values(
+        KeyCase{"DownGoesToTheFirstRowAndSpaceChecksIt", "a b c", "<Down> <Space>", "c* b a", 2},
+        KeyCase{"ArrowsMoveTheMark", "a b c", "<Down> <Down> <Down> <Up> <Space>", "c b* a", 2},
+        KeyCase{"ACheckedRowLeavesToDoAndTheNextIsMarked", "a b c", "<Down> <Space> <Space>", "c* b* a", 1},
+        KeyCase{"HomeAndEnd", "a b c", "<Down> <End> <Space> <Home> <Space>", "c* b a*", 1},
+        KeyCase{"DeleteRemovesAndMarksTheNext", "a b c", "<Down> <Down> <Del> <Del>", "c", 1},
+        KeyCase{"DeletingTheLastRowMarksTheNewLast", "a b c", "<Down> <End> <Del> <Space>", "c b*", 1},
+        KeyCase{"F2RenamesAndReturnStores", "a b c", "<Down> <F2> x <Return>", "x b a", 3},
+        KeyCase{"EscCancelsARenameAndKeepsThePanel", "a b", "<Down> <F2> x <Esc>", "b a", 2},
+        KeyCase{"AfterARenameTheKeysGoOnOnTheRow", "a b c", "<Down> <F2> x <Return> <Down> <Space>", "x b* a", 2},
+        KeyCase{"UpOnTheFirstRowGoesBackToTheField", "a", "<Down> <Up> z <Return>", "z a", 2},
+        KeyCase{"EscInTheFieldHides", "a", "<Esc>", "a", 1, 1},
+        KeyCase{"EscOnTheRowsHides", "a", "<Down> <Esc>", "a", 1, 1},
+        KeyCase{"CtrlTwoShowsAllWithTheMarkOnItsItem", "a b", "<Down> <Space> <Ctrl+2> <Up> <Space>", "b a", 2, 0, 1},
+        KeyCase{"CtrlTabSwitchesEitherWay", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
+        KeyCase{"CtrlZPutsARemovedItemBack", "a b c", "<Down> <Del> <Ctrl+Z>", "c b a", 3},
+        KeyCase{"CtrlShiftZRemovesItAgain", "a b c", "<Down> <Del> <Ctrl+Z> <Ctrl+Shift+Z>", "b a", 2},
+        // The field's own typing is undone first; once it has none, the items' changes are.
+        KeyCase{"CtrlZInTheFieldUndoesTypingFirst", "a b", "<Down> <Del> <Up> q <Ctrl+Z> <Ctrl+Z> <Return>", "b a",
+                2}),
+    [](const auto &info) { return std::string(info.param.name); });
+} // namespace
+
+TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows)
+{
+    press(QStringLiteral("a <Return> b <Return>"));
+    std::vector<QWidget *> visited;
+    for (int i = 0; i < 8; ++i) {
+        visited.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_NE(std::find(visited.begin(), visited.end(), controller.redizadoTableView()), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), controller.editButton()), visited.end());
+    for (QWidget *widget : visited)
+        EXPECT_FALSE(qobject_cast<JLRedizadoTableViewCell *>(widget->parentWidget()))
+            << widget->metaObject()->className() << " in a row";
+    // Tab goes round: the field comes back.
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), controller.entryField()), 2);
+}
+
+TEST_F(KeyboardPanelTest, CtrlCommaOpensAndClosesTheSettingsLikeTheButton)
+{
+    press(QStringLiteral("<Ctrl+,>"));
+    EXPECT_TRUE(controller.tableScrollView()->isHidden());
+    EXPECT_TRUE(controller.settingsButton()->isChecked());
+    press(QStringLiteral("<Ctrl+,>"));
+    EXPECT_FALSE(controller.tableScrollView()->isHidden());
+    EXPECT_FALSE(controller.settingsButton()->isChecked());
+}
+
+TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight)
+{
+    for (int i = 59; i >= 0; --i)
+        add(QString::number(i));
+    press(QStringLiteral("<Down> <PgDown>"));
+    JLTableView *table = controller.redizadoTableView();
+    // One-line rows of 25 pixels: a page is as many whole rows as the table shows.
+    const auto perPage = static_cast<std::int64_t>(table->viewport()->height() / 25);
+    EXPECT_EQ(mark().markedRow(), perPage);
+    press(QStringLiteral("<End>"));
+    EXPECT_EQ(mark().markedRow(), 59);
+    QWidget *last = table->viewAtRow(59, false);
+    ASSERT_NE(last, nullptr) << "the marked row is out of sight";
+    EXPECT_LE(last->geometry().bottom(), table->viewport()->height());
+    EXPECT_EQ(mark().markView()->parentWidget(), last);
+    press(QStringLiteral("<PgUp>"));
+    EXPECT_EQ(mark().markedRow(), 59 - perPage);
+    EXPECT_NE(table->viewAtRow(59 - perPage, false), nullptr);
+}
+
+TEST_F(KeyboardPanelTest, RenamingInNormalModeLeavesTheTitleReadOnlyAfterwards)
+{
+    press(QStringLiteral("a <Return> <Down> <F2>"));
+    JLTextField *label = cellAt(0)->titleLabel();
+    EXPECT_TRUE(label->hasFocus());
+    press(QStringLiteral("b <Return>"));
+    EXPECT_FALSE(label->isEditable());
+    EXPECT_EQ(QApplication::focusWidget(), controller.redizadoTableView());
+    EXPECT_EQ(titles(false), Strings{"b"});
+}
+
+TEST_F(KeyboardPanelTest, SwitchingCategoriesStoresARenameStillBeingTyped)
+{
+    press(QStringLiteral("a <Return> <Down> <F2> b <Ctrl+2>"));
+    EXPECT_EQ(titles(false), Strings{"b"});
+    EXPECT_EQ(controller.categorySwitcher()->selectedSegment(), 1);
+}
+
+TEST_F(KeyboardPanelTest, TheToolTipsAndTheAboutMessageNameTheKeys)
+{
+    EXPECT_TRUE(controller.entryField()->toolTip().contains(QStringLiteral("Esc")));
+    EXPECT_TRUE(controller.categorySwitcher()->toolTip().contains(QStringLiteral("Ctrl+2")));
+    EXPECT_TRUE(controller.settingsButton()->toolTip().contains(QStringLiteral("Ctrl+,")));
+    EXPECT_TRUE(controller.redizadoTableView()->toolTip().contains(QStringLiteral("F2")));
+    // The rest of the panel's tool tips stay as they were.
+    EXPECT_TRUE(controller.editButton()->toolTip().startsWith(QStringLiteral("Rename and remove items")));
+    const QString keys = panelKeyList();
+    for (const char *key : {"Ctrl+1", "Ctrl+Tab", "Ctrl+Shift+Z", "F2", "Delete", "Esc"})
+        EXPECT_TRUE(keys.contains(QLatin1String(key))) << key;
+}

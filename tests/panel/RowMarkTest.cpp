@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KeyboardPanelFixture.h"
+
+#include <QPropertyAnimation>
+
+namespace {
+// Longer than a row's slide.
+constexpr int slideDoneMs = 400;
+
+class RowMarkTest : public KeyboardPanelTest {
+protected:
+    void SetUp() override
+    {
+        KeyboardPanelTest::SetUp();
+        for (const char *title : {"a", "b", "c", "d", "e"})
+            add(QString::fromLatin1(title)); // rows: e d c b a
+    }
+    // The title of the row the drawn mark sits in.
+    std::string markedCellTitle()
+    {
+        auto *cell = qobject_cast<JLRedizadoTableViewCell *>(mark().markView()->parentWidget());
+        return cell && mark().markView()->isVisible() ? cell->titleLabel()->stringValue().toStdString() : "<none>";
+    }
+    bool sliding(QWidget *cell) { return !cell->findChildren<QPropertyAnimation *>().isEmpty(); }
+};
+} // namespace
+
+TEST_F(RowMarkTest, TheMarkRidesWithItsRowWhileRowsAboveSlideOut)
+{
+    controller.redizadoTableView()->setFocus();
+    mark().markRow(2); // "c"
+    controller.removeEntryAtIndex(0);
+    EXPECT_EQ(mark().markedRow(), 1);
+    EXPECT_EQ(markedCellTitle(), "c");
+    QWidget *cell = mark().markView()->parentWidget();
+    EXPECT_TRUE(sliding(cell)) << "the row below a removed one glides up";
+    QTest::qWait(slideDoneMs);
+    EXPECT_EQ(cell->y(), 25);
+    EXPECT_EQ(mark().markView()->geometry(), cell->rect());
+    EXPECT_EQ(markedCellTitle(), "c");
+}
+
+TEST_F(RowMarkTest, RemovingMarkedRowsInQuickSuccessionMarksEachNext)
+{
+    press(QStringLiteral("<Down> <Down> <Down> <Del>")); // "c" goes while it slides out
+    EXPECT_EQ(markedCellTitle(), "b");
+    press(QStringLiteral("<Del>"));                      // and "b" before the first slide ended
+    EXPECT_EQ(mark().markedRow(), 2);
+    EXPECT_EQ(markedCellTitle(), "a");
+    press(QStringLiteral("<Del>"));                      // the last row: the new last is marked
+    EXPECT_EQ(markedCellTitle(), "d");
+    QTest::qWait(slideDoneMs);
+    EXPECT_EQ(markedCellTitle(), "d");
+    EXPECT_EQ(mark().markView()->parentWidget()->y(), 25);
+    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"e", "d"}));
+}
+
+TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows)
+{
+    press(QStringLiteral("<Down> <Space>")); // "e" checked; "d" marked
+    press(QStringLiteral("<Ctrl+2>"));
+    EXPECT_EQ(mark().markedRow(), 1);
+    EXPECT_EQ(markedCellTitle(), "d");
+    press(QStringLiteral("<Up> <Ctrl+1>"));  // "e" is marked and is not in the to-do list
+    EXPECT_EQ(mark().markedRow(), 0);
+    EXPECT_EQ(markedCellTitle(), "d");
+    mark().markRow(1);                        // "c"
+    add(QStringLiteral("f"));
+    EXPECT_EQ(mark().markedRow(), 2);
+    EXPECT_EQ(mark().markedJotling()->title(), std::optional<std::string>("c"));
+}
+
+TEST_F(RowMarkTest, TheMarkShowsOnlyWhileTheKeyboardIsOnTheRows)
+{
+    press(QStringLiteral("<Down>"));
+    EXPECT_TRUE(mark().markView()->isVisible());
+    press(QStringLiteral("<Up>"));
+    EXPECT_FALSE(mark().markView()->isVisible());
+    EXPECT_EQ(mark().markedRow(), 0);
+    press(QStringLiteral("<Down> <Down> <F2>"));
+    EXPECT_EQ(markedCellTitle(), "d") << "a row being renamed stays marked";
+}
+
+TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark)
+{
+    press(QStringLiteral("<Down> <Del> <Del> <Del> <Del> <Del> <Del>"));
+    EXPECT_EQ(mark().markedRow(), -1);
+    EXPECT_FALSE(mark().markView()->isVisible());
+    press(QStringLiteral("<Up> g <Return> <Down> <Space>"));
+    EXPECT_EQ(manager.redizado().at(0)->completed(), true);
+}

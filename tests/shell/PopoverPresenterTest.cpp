@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PopoverPresenter.h"
+
+#include "JLPopoverViewController.h"
+#include "JLRedizadoBackgroundView.h"
+#include "JLRedizadoViewController.h"
+#include "JLRedizadoWindow.h"
+#include "MainInterface.h"
+#include "NotificationCenter.h"
+#include "memory/MemoryHotKeyService.h"
+#include "memory/MemoryLoginItems.h"
+#include "memory/MemoryStatusItem.h"
+#include "memory/MemoryUserDefaults.h"
+#include "memory/MemoryWorkspace.h"
+#include "shortcut/JLHotKeyManager.h"
+#include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
+#include "widgets/ScreenCoordinates.h"
+#include "widgets/memory/MemoryAllDesktops.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+// The popover variant of the whole interface over in-memory services.
+class PopoverPresenterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        interface = std::make_unique<MainInterface>(
+            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
+                                             [this]() -> JLHotKeyManager & { return hotKeyManager; }, "/usr/bin/redizado"},
+            desktops, &manager, MainInterface::Variant::Popover);
+        for (const char *name : {notifications::popoverWillBecomeVisible, notifications::popoverVisible})
+            center.addObserver(name, nullptr, [this](const NotificationCenter::Notification &n) {
+                hooks.emplace_back(n.name, popup()->isVisible());
+            });
+    }
+    PopoverPresenter &presenter() { return *interface->popoverPresenter(); }
+    QWidget *popup() { return presenter().window(); }
+    JLPopoverViewController &list() { return *interface->popoverViewController(); }
+    void typeAndReturn(QLineEdit *field, const QString &title)
+    {
+        field->setText(title);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    bool showsShownStateIcon() const { return !statusItem.isTemplate(); }
+
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager{defaults, center};
+    MemoryStatusItem statusItem;
+    MemoryWorkspace workspace;
+    MemoryLoginItems loginItems;
+    MemoryHotKeyService hotKeys;
+    JLHotKeyManager hotKeyManager{hotKeys, defaults};
+    MemoryAllDesktops desktops;
+    std::unique_ptr<MainInterface> interface;
+    // Each popover notification, and whether the pop-up was on screen when it went out.
+    std::vector<std::pair<std::string, bool>> hooks;
+};
+} // namespace
+
+TEST_F(PopoverPresenterTest, TheTrayClickShowsThePopoverBetweenTheTwoHooks)
+{
+    workspace.setFrontmostApplication(42);
+    statusItem.click();
+    EXPECT_TRUE(popup()->isVisible());
+    EXPECT_FALSE(interface->window().isVisible());
+    using Hook = std::pair<std::string, bool>;
+    EXPECT_EQ(hooks, (std::vector<Hook>{{notifications::popoverWillBecomeVisible, false},
+                                        {notifications::popoverVisible, true}}));
+    EXPECT_TRUE(showsShownStateIcon());
+    EXPECT_EQ(interface->statusItemController().previouslyFocusedApp(), 42u);
+    EXPECT_TRUE(list().view()->isVisible());
+}
+
+TEST_F(PopoverPresenterTest, TheDismissNotificationClosesItAndHandsTheFocusBack)
+{
+    defaults.setBool(keys::hideAfterEntry, true);
+    workspace.setFrontmostApplication(42);
+    statusItem.click();
+    typeAndReturn(list().jotlingField(), QStringLiteral("bread"));
+    EXPECT_FALSE(popup()->isVisible());
+    EXPECT_FALSE(showsShownStateIcon());
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
+    // Closed by the list, not by a click elsewhere: the next click opens it again.
+    statusItem.click();
+    EXPECT_TRUE(popup()->isVisible());
+}
+
+TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItAndThatClickDoesNotReopenIt)
+{
+    workspace.setFrontmostApplication(7);
+    statusItem.click();
+    ASSERT_TRUE(popup()->isVisible());
+    QTest::mouseClick(popup(), Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_FALSE(popup()->isVisible());
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{7});
+    statusItem.click();
+    EXPECT_FALSE(popup()->isVisible());
+    statusItem.click();
+    EXPECT_TRUE(popup()->isVisible());
+    statusItem.click();
+    EXPECT_FALSE(popup()->isVisible());
+    statusItem.click();
+    QTest::keyClick(list().jotlingField(), Qt::Key_Escape);
+    EXPECT_FALSE(popup()->isVisible());
+}
+
+TEST_F(PopoverPresenterTest, TheShortcutTogglesThePopover)
+{
+    interface->statusItemController().setShortcut(true);
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    EXPECT_TRUE(popup()->isVisible());
+    EXPECT_FALSE(interface->window().isVisible());
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    EXPECT_FALSE(popup()->isVisible());
+}
+
+TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrowOnTheIcon)
+{
+    const QRectF screen = availableFrameOfScreenAt(QPointF(0, 0));
+    // Near the right edge: the pop-up is placed at the width its controls need, not at a narrower first guess.
+    const QRect icon(int(screen.right()) - 24, 0, 22, 22);
+    statusItem.setGeometry(icon);
+    // Controls wider than the pop-up's own first size, as a wide font gives them.
+    list().view()->setMinimumWidth(480);
+    statusItem.click();
+    const QRectF frame = windowFrame(*popup());
+    const QRectF iconFrame = toBottomLeft(QRectF(icon));
+    EXPECT_TRUE(screen.contains(frame));
+    EXPECT_GE(frame.width(), popup()->minimumSizeHint().width());
+    EXPECT_EQ(frame.top() + frame.height(), std::min(iconFrame.y(), screen.bottom()));
+    EXPECT_EQ(presenter().backgroundView()->arrowEdge(), ArrowEdge::Top);
+    EXPECT_EQ(frame.x() + presenter().backgroundView()->arrowX(), icon.x() + 11.0);
+}
+
+// The panel still opens from the tray's menu; neither list writes a stale copy over the other's items.
+TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems)
+{
+    statusItem.click();
+    typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
+    presenter().close();
+    interface->statusItemController().showRedizadoView();
+    typeAndReturn(interface->redizadoViewController().entryField(), QStringLiteral("from the panel"));
+    interface->statusItemController().hideRedizadoView();
+    statusItem.click();
+    typeAndReturn(list().jotlingField(), QStringLiteral("popover again"));
+    const auto stored = defaults.objectForKey(keys::allRedizado);
+    ASSERT_TRUE(stored && stored->get<plist_value::Array>());
+    std::vector<std::string> titles;
+    for (const auto &item : *stored->get<plist_value::Array>())
+        titles.push_back(*item.get<plist_value::Dictionary>()->at(keys::jotlingTitle).get<std::string>());
+    EXPECT_EQ(titles, (std::vector<std::string>{"popover again", "from the panel", "from the popover", "Welcome"}));
+}
