@@ -29,17 +29,15 @@ namespace {
 // The running program as later starts reach it, over in-memory services.
 class InstanceCommandsTest : public ::testing::Test {
 protected:
-    void SetUp() override { start(MainInterface::Variant::Panel); }
-    void start(MainInterface::Variant variant)
+    virtual MainInterface::Variant variant() const { return MainInterface::Variant::Panel; }
+    void SetUp() override
     {
-        commands.reset();
-        interface.reset();
         defaults.setBool(keys::loadKeyStatus, true);
         defaults.setBool(keys::showToDoCount, true);
         interface = std::make_unique<MainInterface>(
             JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
                                              [this]() -> JLHotKeyManager & { return hotKeyManager; }, "/bin/redizado"},
-            desktops, &manager, variant);
+            desktops, &manager, variant());
         commands = std::make_unique<InstanceCommands>(*interface, ItemCommands(manager, [] { return false; }));
     }
     JLTableView &table() { return *interface->redizadoViewController().redizadoTableView(); }
@@ -62,6 +60,10 @@ protected:
     MemoryAllDesktops desktops;
     std::unique_ptr<MainInterface> interface;
     std::unique_ptr<InstanceCommands> commands;
+};
+class PopoverInstanceCommandsTest : public InstanceCommandsTest {
+protected:
+    MainInterface::Variant variant() const override { return MainInterface::Variant::Popover; }
 };
 } // namespace
 
@@ -115,9 +117,8 @@ TEST_F(InstanceCommandsTest, WordsThatAreNoCommandChangeNothing)
     EXPECT_FALSE(interface->window().isVisible());
 }
 
-TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReachesItsOwnList)
+TEST_F(PopoverInstanceCommandsTest, StartShowsThePopoverAndAddReachesItsOwnList)
 {
-    start(MainInterface::Variant::Popover);
     commands->handle(words({"start"}));
     EXPECT_TRUE(interface->popoverPresenter()->isShown());
     EXPECT_FALSE(interface->window().isVisible());
