@@ -2,20 +2,19 @@
 #include "InstanceCommands.h"
 
 #include "CommandLine.h"
+#include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "JLStatusItemController.h"
+#include "MainInterface.h"
+#include "PopoverPresenter.h"
 
 #include <QTimer>
 
 #include <utility>
 
-InstanceCommands::InstanceCommands(JLStatusItemController &statusItemController,
-                                   JLRedizadoViewController &viewController, JLRedizadoWindow &window,
-                                   ItemCommands items)
-    : m_statusItemController(statusItemController)
-    , m_viewController(viewController)
-    , m_window(window)
+InstanceCommands::InstanceCommands(MainInterface &interface, ItemCommands items)
+    : m_interface(interface)
     , m_items(std::move(items))
 {
 }
@@ -31,16 +30,14 @@ CommandReply InstanceCommands::handle(const QStringList &request)
         show();
         return {};
     case Command::Verb::toggle:
-        m_statusItemController.hotKeyTriggered();
+        m_interface.statusItemController().hotKeyTriggered();
         return {};
     case Command::Verb::add: {
         CommandReply reply = m_items.add(command.title);
-        // The new item is row 0 in either category, as one typed into the panel is. The table follows right after
-        // the answer: the item is stored already, and the command need not wait for the rows to be measured.
-        if (reply.exitStatus != 2) {
-            JLTableView *table = m_viewController.redizadoTableView();
-            QTimer::singleShot(0, table, [table] { table->insertRows(0, JLTableView::Animation::SlideLeft); });
-        }
+        // The lists follow right after the answer: the item is stored already, and the command need not wait for
+        // the rows to be measured.
+        if (reply.exitStatus != 2)
+            QTimer::singleShot(0, &m_interface.window(), [this] { showAdded(); });
         return reply;
     }
     default:
@@ -50,10 +47,25 @@ CommandReply InstanceCommands::handle(const QStringList &request)
 
 void InstanceCommands::show()
 {
-    if (!m_window.isVisible()) {
-        m_statusItemController.showRedizadoView();
+    if (PopoverPresenter *popover = m_interface.popoverPresenter()) {
+        if (!popover->isShown())
+            popover->show();
         return;
     }
-    m_window.raise();
-    m_window.activateWindow();
+    JLRedizadoWindow &window = m_interface.window();
+    if (!window.isVisible()) {
+        m_interface.statusItemController().showRedizadoView();
+        return;
+    }
+    window.raise();
+    window.activateWindow();
+}
+
+void InstanceCommands::showAdded()
+{
+    // The new item is row 0 in either category, as one typed into the panel is.
+    m_interface.redizadoViewController().redizadoTableView()->insertRows(0, JLTableView::Animation::SlideLeft);
+    // The popover keeps a list of its own, read from the store.
+    if (JLPopoverViewController *popover = m_interface.popoverViewController())
+        popover->retrieveData();
 }

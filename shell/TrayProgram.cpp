@@ -2,6 +2,7 @@
 #include "TrayProgram.h"
 
 #include "CommandLine.h"
+#include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "NotificationCenter.h"
@@ -32,8 +33,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
         addShortcutNote();
 
     JLJotlingManager &manager = JLJotlingManager::sharedManager();
-    m_commands.emplace(m_interface->statusItemController(), m_interface->redizadoViewController(),
-                       m_interface->window(), ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
+    m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
     instance.listen([this](const SingleInstance::Request &request) {
         // A later start that the desktop let raise a window hands that right on to us.
         if (!request.activationToken.isEmpty())
@@ -58,6 +58,8 @@ void TrayProgram::perform(const Command &command)
 void TrayProgram::showReloaded()
 {
     m_interface->redizadoViewController().redizadoTableView()->reloadData();
+    if (JLPopoverViewController *popover = m_interface->popoverViewController())
+        popover->retrieveData();
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InstanceCommands.h"
+#include "JLPopoverViewController.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "MainInterface.h"
 #include "NotificationCenter.h"
+#include "PopoverPresenter.h"
 #include "memory/MemoryHotKeyService.h"
 #include "memory/MemoryLoginItems.h"
 #include "memory/MemoryStatusItem.h"
@@ -19,12 +21,15 @@
 
 #include <QSignalSpy>
 
+#include "tests/WaitUntil.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 // The running program as later starts reach it, over in-memory services.
 class InstanceCommandsTest : public ::testing::Test {
 protected:
+    virtual MainInterface::Variant variant() const { return MainInterface::Variant::Panel; }
     void SetUp() override
     {
         defaults.setBool(keys::loadKeyStatus, true);
@@ -32,10 +37,8 @@ protected:
         interface = std::make_unique<MainInterface>(
             JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
                                              [this]() -> JLHotKeyManager & { return hotKeyManager; }, "/bin/redizado"},
-            desktops, &manager);
-        commands = std::make_unique<InstanceCommands>(interface->statusItemController(),
-                                                      interface->redizadoViewController(), interface->window(),
-                                                      ItemCommands(manager, [] { return false; }));
+            desktops, &manager, variant());
+        commands = std::make_unique<InstanceCommands>(*interface, ItemCommands(manager, [] { return false; }));
     }
     JLTableView &table() { return *interface->redizadoViewController().redizadoTableView(); }
     QStringList words(std::initializer_list<const char *> list)
@@ -57,6 +60,10 @@ protected:
     MemoryAllDesktops desktops;
     std::unique_ptr<MainInterface> interface;
     std::unique_ptr<InstanceCommands> commands;
+};
+class PopoverInstanceCommandsTest : public InstanceCommandsTest {
+protected:
+    MainInterface::Variant variant() const override { return MainInterface::Variant::Popover; }
 };
 } // namespace
 
@@ -108,4 +115,15 @@ TEST_F(InstanceCommandsTest, WordsThatAreNoCommandChangeNothing)
     EXPECT_EQ(reply.exitStatus, 2);
     EXPECT_TRUE(manager.redizado().empty());
     EXPECT_FALSE(interface->window().isVisible());
+}
+
+TEST_F(PopoverInstanceCommandsTest, StartShowsThePopoverAndAddReachesItsOwnList)
+{
+    commands->handle(words({"start"}));
+    EXPECT_TRUE(interface->popoverPresenter()->isShown());
+    EXPECT_FALSE(interface->window().isVisible());
+
+    commands->handle(words({"add", "for the popover"}));
+    JLTableView &popoverTable = *interface->popoverViewController()->redizadoTableView();
+    EXPECT_TRUE(waitUntil([&popoverTable] { return popoverTable.numberOfRows() == 1; }));
 }
