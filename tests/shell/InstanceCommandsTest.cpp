@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "InMemoryServices.h"
 #include "InstanceCommands.h"
 #include "JLPopoverViewController.h"
 #include "JLRedizadoTableViewCell.h"
@@ -27,7 +28,7 @@
 
 namespace {
 // The running program as later starts reach it, over in-memory services.
-class InstanceCommandsTest : public ::testing::Test {
+class InstanceCommandsTest : public ::testing::Test, protected InMemoryServices {
 protected:
     virtual MainInterface::Variant variant() const { return MainInterface::Variant::Panel; }
     void SetUp() override
@@ -49,16 +50,6 @@ protected:
         return out;
     }
 
-    MemoryUserDefaults defaults;
-    NotificationCenter center;
-    JLJotlingManager manager{defaults, center};
-    MemoryStatusItem statusItem;
-    MemoryWorkspace workspace;
-    MemoryLoginItems loginItems;
-    MemoryHotKeyService hotKeys;
-    JLHotKeyManager hotKeyManager{hotKeys, defaults};
-    MemoryAllDesktops desktops;
-    std::unique_ptr<MainInterface> interface;
     std::unique_ptr<InstanceCommands> commands;
 };
 class PopoverInstanceCommandsTest : public InstanceCommandsTest {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "InMemoryServices.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "JLStatusItemController.h"
@@ -24,7 +25,7 @@ namespace {
 constexpr const char *appPath = "/opt/Redizado Tools/bin/redizado";
 
 // The whole interface, wired as the program wires it, over in-memory services.
-class StatusItemControllerTest : public ::testing::Test {
+class StatusItemControllerTest : public ::testing::Test, protected InMemoryServices {
 protected:
     void start()
     {
@@ -43,16 +44,6 @@ protected:
     }
     bool showsAlternateIcon() const { return !statusItem.isTemplate(); }
 
-    MemoryUserDefaults defaults;
-    NotificationCenter center;
-    JLJotlingManager manager{defaults, center};
-    MemoryStatusItem statusItem;
-    MemoryWorkspace workspace;
-    MemoryLoginItems loginItems;
-    MemoryHotKeyService hotKeys;
-    JLHotKeyManager hotKeyManager{hotKeys, defaults};
-    MemoryAllDesktops desktops;
-    std::unique_ptr<MainInterface> interface;
 };
 } // namespace
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "InMemoryServices.h"
 #include "PopoverPresenter.h"
 
 #include "JLPopoverViewController.h"
@@ -25,7 +26,7 @@
 
 namespace {
 // The popover variant of the whole interface over in-memory services.
-class PopoverPresenterTest : public ::testing::Test {
+class PopoverPresenterTest : public ::testing::Test, protected InMemoryServices {
 protected:
     void SetUp() override
     {
@@ -48,16 +49,6 @@ protected:
     }
     bool showsShownStateIcon() const { return !statusItem.isTemplate(); }
 
-    MemoryUserDefaults defaults;
-    NotificationCenter center;
-    JLJotlingManager manager{defaults, center};
-    MemoryStatusItem statusItem;
-    MemoryWorkspace workspace;
-    MemoryLoginItems loginItems;
-    MemoryHotKeyService hotKeys;
-    JLHotKeyManager hotKeyManager{hotKeys, defaults};
-    MemoryAllDesktops desktops;
-    std::unique_ptr<MainInterface> interface;
     // Each popover notification, and whether the pop-up was on screen when it went out.
     std::vector<std::pair<std::string, bool>> hooks;
 };
