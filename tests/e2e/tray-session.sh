@@ -6,16 +6,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 shots=${2:-$(mktemp -d)}
 display=:88
-mkdir -p "$shots"
-config=$(mktemp -d)
-export XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/run DISPLAY=$display
-mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
-store=$config/redizado/defaults.plist
-
-log() { echo "e2e: $*"; }
-fail() { log "FAIL: $*"; [ -f "$config/redizado.log" ] && sed 's/^/  program: /' "$config/redizado.log"; exit 1; }
-# Waits up to 10 s for a command to succeed.
-until_true() { for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+. "$here/session.sh"
 
 cleanup() {
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
