@@ -72,6 +72,11 @@ void JLJotlingManager::reconcileStoredCount() {
 }
 
 void JLJotlingManager::saveData() {
+    storeList();
+    m_defaults.synchronize();
+}
+
+void JLJotlingManager::storeList() {
     Array array;
     array.reserve(m_redizado.size());
     for (const auto& record : m_redizado) {
@@ -79,7 +84,6 @@ void JLJotlingManager::saveData() {
             array.emplace_back(*dictionary);
     }
     m_defaults.setObject(keys::allRedizado, Value(std::move(array)));
-    m_defaults.synchronize();
 }
 
 void JLJotlingManager::updateTodoRedizado() {
@@ -91,8 +95,20 @@ void JLJotlingManager::updateTodoRedizado() {
 }
 
 void JLJotlingManager::updateToDoCount() {
-    // Stored before the post: observers read the count back from the store.
+    storeCount();
+    m_defaults.synchronize();
+    m_center.postNotificationName(notifications::toDoCountChanged, this);
+}
+
+// Stored before the post: observers read the count back from the store.
+void JLJotlingManager::storeCount() {
     m_defaults.setInteger(keys::toDoCountKey, static_cast<std::int64_t>(m_todoRedizado.size()));
+}
+
+// The list and its count go to disk in one write: a change costs one file save, not two.
+void JLJotlingManager::saveDataAndCount() {
+    storeList();
+    storeCount();
     m_defaults.synchronize();
     m_center.postNotificationName(notifications::toDoCountChanged, this);
 }
@@ -103,8 +119,7 @@ void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
         m_todoRedizado.insert(m_todoRedizado.begin(), record);
         m_redizado.insert(m_redizado.begin(), std::move(record));
     }
-    saveData();
-    updateToDoCount();
+    saveDataAndCount();
 }
 
 std::shared_ptr<JLJotling> JLJotlingManager::recordAt(std::int64_t index, bool fromTodoRedizado) const {
@@ -131,8 +146,7 @@ void JLJotlingManager::removeEntryAtIndex(std::int64_t index, bool fromTodoRediz
         m_redizado.erase(m_redizado.begin() + index);
         updateTodoRedizado();
     }
-    saveData();
-    updateToDoCount();
+    saveDataAndCount();
 }
 
 void JLJotlingManager::completeEntry(bool completed, std::int64_t index, bool fromTodoRedizado) {
@@ -148,8 +162,7 @@ void JLJotlingManager::completeEntry(bool completed, std::int64_t index, bool fr
         record->setCompleted(completed);
         updateTodoRedizado();
     }
-    saveData();
-    updateToDoCount();
+    saveDataAndCount();
 }
 
 void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index, bool fromTodoRedizado) {
@@ -172,6 +185,5 @@ void JLJotlingManager::insertJotling(std::shared_ptr<JLJotling> jotling, std::in
     const auto at = std::clamp<std::int64_t>(index, 0, static_cast<std::int64_t>(m_redizado.size()));
     m_redizado.insert(m_redizado.begin() + at, std::move(jotling));
     updateTodoRedizado();
-    saveData();
-    updateToDoCount();
+    saveDataAndCount();
 }

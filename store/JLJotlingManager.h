@@ -49,6 +49,9 @@ private:
     // The record at a row of the chosen list, or nothing for a row outside it.
     std::shared_ptr<JLJotling> recordAt(std::int64_t index, bool fromTodoRedizado) const;
     void reconcileStoredCount();
+    void storeList();
+    void storeCount();
+    void saveDataAndCount();
 
     UserDefaults& m_defaults;
     NotificationCenter& m_center;

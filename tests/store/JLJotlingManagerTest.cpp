@@ -109,7 +109,7 @@ TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstSavesThenCountsThenPosts) {
     EXPECT_EQ(storedCount(), 2);
     EXPECT_EQ(posts, 1);
     EXPECT_EQ(countSeenByObserver, 2);
-    EXPECT_EQ(defaults.synchronizeCount(), 2);
+    EXPECT_EQ(defaults.synchronizeCount(), 1);
 }
 
 TEST_F(JLJotlingManagerTest, AddingEmptyTitleChangesNoListButStillWritesAndPosts) {
