@@ -75,6 +75,8 @@ TEST(CrashSafety, NoAcknowledgedItemIsLostWhenKilledAtRandomMoments) {
         ASSERT_EQ(lost, 0) << "after kill " << kill;
     }
     EXPECT_GT(acknowledged.size(), static_cast<std::size_t>(kKills));
+    RecordProperty("kills", kKills);
+    RecordProperty("itemsAcknowledged", static_cast<int>(acknowledged.size()));
 }
 
 } // namespace

@@ -100,7 +100,7 @@ TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWritte
     EXPECT_EQ(saved[0].get<Dictionary>()->at("priority"), Value(std::int64_t{3}));
 }
 
-TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstSavesThenCountsThenPosts) {
+TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWriteBeforePosting) {
     auto& m = load({item("A", false, makeDate(1)), item("B", true, makeDate(2))});
     m.addJotlingWithTitle("x");
     EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A", "B"}));
