@@ -38,7 +38,12 @@ JLStatusItemController::JLStatusItemController(Services services, QObject *paren
 {
 }
 
-JLStatusItemController::~JLStatusItemController() = default;
+JLStatusItemController::~JLStatusItemController()
+{
+    // The center outlives us; a left observer would call into a freed controller.
+    if (m_countObserver)
+        m_services.center.removeObserver(*m_countObserver);
+}
 
 void JLStatusItemController::awakeFromNib()
 {
@@ -70,8 +75,10 @@ void JLStatusItemController::awakeFromNib()
         m_window->installEventFilter(this);
     if (defaults.boolForKey(keys::shortcutKey))
         registerHotKey();
-    m_services.center.addObserver(notifications::toDoCountChanged, nullptr,
-                                  [this](const NotificationCenter::Notification &) { refreshToDoCount(); });
+    if (!m_countObserver)
+        m_countObserver = m_services.center.addObserver(
+            notifications::toDoCountChanged, nullptr,
+            [this](const NotificationCenter::Notification &) { refreshToDoCount(); });
     m_services.workspace.setActiveDesktopChangedHandler([this] { activeSpaceDidChange(); });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "JLRedizadoViewControllerDelegate.h"
+#include "NotificationCenter.h"
 #include "Workspace.h"
 
 #include <QElapsedTimer>
@@ -11,13 +12,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class JLHotKeyManager;
 class JLRedizadoViewController;
 class JLRedizadoWindow;
 class LoginItems;
-class NotificationCenter;
+
 class QMenu;
 class StatusItem;
 class UserDefaults;
@@ -98,6 +100,7 @@ private:
     JLRedizadoWindow *m_window = nullptr;
     std::function<void()> m_listToggle;
     std::unique_ptr<QMenu> m_contextMenu;
+    std::optional<NotificationCenter::ObserverId> m_countObserver;
     // A click on the icon takes the focus from the panel before it arrives; it must not reopen it.
     QElapsedTimer m_hiddenByFocusLoss;
     bool m_hiding = false;
