@@ -41,8 +41,8 @@ fuzz: deps
 	@command -v clang++-14 >/dev/null || $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev
 	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer title_fuzzer
 	rm -rf build/fuzz/corpus build/fuzz/titles && cp -r tests/fuzz/corpus tests/fuzz/titles build/fuzz/
-	./build/fuzz/tests/fuzz/preferences_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/corpus
-	./build/fuzz/tests/fuzz/title_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -max_len=2000000 build/fuzz/titles
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/preferences_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/corpus
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/title_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -max_len=2000000 build/fuzz/titles
 
 run: build
 	scripts/run.sh build/default/redizado build/default/screenshots
