@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Popover, StoredCategory,
                                            SwitcherCase{"outOfRange", 7, 1}, SwitcherCase{"negative", -1, 1}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(PopoverTest, CheckingInTheToDoCategoryTakesTheRowAwayAndKeepsTheItsPlace)
+TEST_F(PopoverTest, CheckingInToDoTakesTheRowAwayAndUncheckingInAllPutsItemsBackInFullListOrder)
 {
     storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", false)});
     start();
@@ -205,14 +205,11 @@ TEST_F(PopoverTest, CheckingInTheToDoCategoryTakesTheRowAwayAndKeepsTheItsPlace)
     EXPECT_TRUE(stored.at(1).get<Dictionary>()->at(keys::jotlingChecked).boolValue());
     switchTo(1);
     EXPECT_TRUE(cellAt(1)->checkBox()->isChecked());
-}
 
-TEST_F(PopoverTest, UncheckingInTheAllCategoryPutsItemsBackInFullListOrder)
-{
-    storeItems({storedItem("c", true), storedItem("b", true), storedItem("a", true)});
-    defaults.setInteger(keys::switcherKey, 1);
-    start();
-    QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
+    removed.clear();
+    cellAt(0)->checkBox()->click();
+    cellAt(2)->checkBox()->click();
+    EXPECT_TRUE(controller->toDoRedizadoArray().empty());
     cellAt(2)->checkBox()->click(); // "a" first
     cellAt(0)->checkBox()->click(); // then "c"
     EXPECT_EQ(removed.count(), 0);

@@ -102,7 +102,7 @@ TEST_F(HotKeyManagerTest, MissingModifierRegistersNothingQuietlyButKeepsTarget) 
     EXPECT_TRUE(other.action());
 }
 
-TEST_F(HotKeyManagerTest, UnknownKeyNameRegistersNothingAndSaysWhy) {
+TEST_F(HotKeyManagerTest, AnUnknownKeyNameRegistersNothingAModifierThatIsNotTextCountsAsNoneAndBothSayWhy) {
     store("Tab", "\u2303", "None");
     CaptureStderr();
     manager.registerHotKeyWithTarget(&owner, recordingAction());
@@ -110,12 +110,11 @@ TEST_F(HotKeyManagerTest, UnknownKeyNameRegistersNothingAndSaysWhy) {
     EXPECT_EQ(service.registerCount(), 0);
     EXPECT_NE(log.find("redizado.hotkey: "), std::string::npos);
     EXPECT_NE(log.find("\"Tab\""), std::string::npos);
-}
 
-TEST_F(HotKeyManagerTest, ModifierThatIsNotTextCountsAsNoModifier) {
+    store("\u23B5", "\u2303", "None");
     defaults.setInteger(keys::shortcutModifierCodeKeyOne, 4096);
     CaptureStderr();
-    manager.registerHotKeyWithTarget(&owner, recordingAction());
+    manager.updateHotKey();
     EXPECT_NE(GetCapturedStderr().find(keys::shortcutModifierCodeKeyOne), std::string::npos);
     ASSERT_EQ(service.registrations().size(), 1u);
     EXPECT_EQ(service.registrations()[0].modifierMask, 0u);
