@@ -41,10 +41,14 @@ protected:
 };
 } // namespace
 
-TEST_F(SingleInstanceTest, TheFirstHoldsTheLockAndAnswersTheOthers)
+TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers)
 {
+    // With none running nothing answers, and the first takes the lock.
     SingleInstance first(folder());
-    ASSERT_TRUE(first.tryLock());
+    EXPECT_FALSE(first.sendToRunning({{QStringLiteral("count")}, {}}, 200ms));
+    const auto outcome = first.sendOrLock({{QStringLiteral("count")}, {}}, 1s);
+    EXPECT_FALSE(outcome.reply);
+    ASSERT_TRUE(outcome.locked);
     SingleInstance::Request heard;
     ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request &request) {
         heard = request;
@@ -66,15 +70,6 @@ TEST_F(SingleInstanceTest, TheFirstHoldsTheLockAndAnswersTheOthers)
     EXPECT_EQ(reply->error, QStringLiteral("careful\n"));
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
-}
-
-TEST_F(SingleInstanceTest, WithNoneRunningNothingAnswers)
-{
-    SingleInstance alone(folder());
-    EXPECT_FALSE(alone.sendToRunning({{QStringLiteral("count")}, {}}, 200ms));
-    const auto outcome = alone.sendOrLock({{QStringLiteral("count")}, {}}, 1s);
-    EXPECT_FALSE(outcome.reply);
-    EXPECT_TRUE(outcome.locked);
 }
 
 TEST_F(SingleInstanceTest, ALockAndSocketLeftByADeadCopyAreTakenOver)

@@ -97,7 +97,7 @@ TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidi
     EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
 }
 
-TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppToHandBackTo)
+TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookTheFocusDoesNotReopenThePanel)
 {
     start();
     workspace.setFrontmostApplication(7);
@@ -105,11 +105,7 @@ TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppToHandBackTo)
     workspace.switchDesktop();
     controller().hideRedizadoView();
     EXPECT_TRUE(workspace.activated().empty());
-}
 
-TEST_F(StatusItemControllerTest, TheClickThatTookTheFocusDoesNotReopenThePanel)
-{
-    start();
     controller().showRedizadoView();
     controller().windowDidResignKey();
     ASSERT_FALSE(window().isVisible());
