@@ -124,11 +124,7 @@ TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem)
     EXPECT_EQ(titles(controller->redizadoArray()), Strings{"Welcome"});
     EXPECT_EQ(titles(controller->toDoRedizadoArray()), Strings{"Welcome"});
     EXPECT_EQ(storedTitles(), Strings{"Welcome"});
-    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 0);
-    ASSERT_TRUE(defaults.objectForKey(keys::hideAfterEntry));
-    EXPECT_FALSE(defaults.boolForKey(keys::hideAfterEntry));
     EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
-    EXPECT_FALSE(defaults.objectForKey(keys::toDoCountKey));
     EXPECT_EQ(defaults.synchronizeCount(), 1);
     EXPECT_EQ(shownTitles(), Strings{"Welcome"});
     switchTo(1);
@@ -187,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Popover, StoredCategory,
                                            SwitcherCase{"outOfRange", 7, 1}, SwitcherCase{"negative", -1, 1}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(PopoverTest, CheckingInTheToDoCategoryTakesTheRowAwayAndKeepsTheItsPlace)
+TEST_F(PopoverTest, CheckingInToDoTakesTheRowAwayAndUncheckingInAllPutsItemsBackInFullListOrder)
 {
     storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", false)});
     start();
@@ -209,14 +205,11 @@ TEST_F(PopoverTest, CheckingInTheToDoCategoryTakesTheRowAwayAndKeepsTheItsPlace)
     EXPECT_TRUE(stored.at(1).get<Dictionary>()->at(keys::jotlingChecked).boolValue());
     switchTo(1);
     EXPECT_TRUE(cellAt(1)->checkBox()->isChecked());
-}
 
-TEST_F(PopoverTest, UncheckingInTheAllCategoryPutsItemsBackInFullListOrder)
-{
-    storeItems({storedItem("c", true), storedItem("b", true), storedItem("a", true)});
-    defaults.setInteger(keys::switcherKey, 1);
-    start();
-    QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
+    removed.clear();
+    cellAt(0)->checkBox()->click();
+    cellAt(2)->checkBox()->click();
+    EXPECT_TRUE(controller->toDoRedizadoArray().empty());
     cellAt(2)->checkBox()->click(); // "a" first
     cellAt(0)->checkBox()->click(); // then "c"
     EXPECT_EQ(removed.count(), 0);
@@ -263,19 +256,7 @@ TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem)
     EXPECT_TRUE(stored.at(0).get<Dictionary>()->at(keys::jotlingChecked).boolValue());
 }
 
-TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAndShownAgain)
-{
-    storeItems({storedItem("keep me", false)});
-    start();
-    controller->editButton()->click();
-    defaults.resetCounts();
-    rename(0, QString());
-    EXPECT_EQ(storedTitles(), Strings{"keep me"});
-    EXPECT_EQ(defaults.setCount(keys::allRedizado), 0);
-    EXPECT_EQ(cellAt(0)->titleLabel()->stringValue(), QStringLiteral("keep me"));
-}
-
-TEST_F(PopoverTest, AFlagChangeDropsUnknownKeysATitleChangeKeepsThem)
+TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAFlagChangeDropsUnknownKeysATitleChangeKeepsThem)
 {
     const Date created = now();
     Dictionary item = *storedItem("a", false, created).get<Dictionary>();
@@ -284,6 +265,11 @@ TEST_F(PopoverTest, AFlagChangeDropsUnknownKeysATitleChangeKeepsThem)
     defaults.setInteger(keys::switcherKey, 1);
     start();
     controller->editButton()->click();
+    defaults.resetCounts();
+    rename(0, QString());
+    EXPECT_EQ(storedTitles(), Strings{"a"});
+    EXPECT_EQ(defaults.setCount(keys::allRedizado), 0);
+    EXPECT_EQ(cellAt(0)->titleLabel()->stringValue(), QStringLiteral("a"));
     rename(0, QStringLiteral("b"));
     const auto stored = [&] { return *storedList().at(0).get<Dictionary>(); };
     EXPECT_EQ(stored().count("Colour"), 1u);
@@ -311,7 +297,7 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther)
     EXPECT_EQ(storedTitles(), (Strings{"x", "y"}));
 }
 
-TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopAndStoresTheCount)
+TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopStoresTheCountAndMayAskToBeDismissed)
 {
     start();
     add(QString());
@@ -326,11 +312,7 @@ TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopAndStoresTheCount)
     controller->jotlingField()->setText(QStringLiteral("typed"));
     controller->textShouldEndEditing(controller->jotlingField());
     EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"typed", "  ", "Welcome"}));
-}
 
-TEST_F(PopoverTest, HideAfterEntryAsksOnceToBeDismissed)
-{
-    start();
     defaults.setBool(keys::hideAfterEntry, true);
     bool enabledDuringPost = true;
     center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
@@ -340,7 +322,7 @@ TEST_F(PopoverTest, HideAfterEntryAsksOnceToBeDismissed)
     EXPECT_EQ(posts(notifications::popoverShouldBeDismissed), 1);
     EXPECT_FALSE(enabledDuringPost);
     EXPECT_TRUE(controller->jotlingField()->isEnabled());
-    EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"bread", "Welcome"}));
+    EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"bread", "typed", "  ", "Welcome"}));
 }
 
 TEST_F(PopoverTest, ShowingAgainLeavesTheSettingsPaneAndEditModeAndFocusesTheField)

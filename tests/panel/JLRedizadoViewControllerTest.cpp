@@ -21,16 +21,6 @@ std::vector<Animation> animations(const QSignalSpy &spy)
 }
 } // namespace
 
-TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndKeepsThePanel)
-{
-    defaults.setBool(keys::hideAfterEntry, true);
-    QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
-    add(QString());
-    EXPECT_TRUE(manager.redizado().empty());
-    EXPECT_EQ(inserted.count(), 0);
-    EXPECT_TRUE(delegate.calls.empty());
-}
-
 TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked)
 {
     QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
@@ -47,9 +37,14 @@ TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked)
     EXPECT_TRUE(delegate.calls.empty());
 }
 
-TEST_F(PanelTest, HideAfterEntryAsksTheDelegateOncePerItem)
+TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerItem)
 {
     defaults.setBool(keys::hideAfterEntry, true);
+    QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
+    add(QString());
+    EXPECT_TRUE(manager.redizado().empty());
+    EXPECT_EQ(inserted.count(), 0);
+    EXPECT_TRUE(delegate.calls.empty());
     add(QStringLiteral("bread"));
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
     controller.setDelegate(nullptr);
@@ -57,7 +52,7 @@ TEST_F(PanelTest, HideAfterEntryAsksTheDelegateOncePerItem)
     EXPECT_EQ(titles(true), (Strings{"jam", "bread"}));
 }
 
-TEST_F(PanelTest, CheckingInTheToDoCategorySlidesTheRowOutRight)
+TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows)
 {
     add(QStringLiteral("a"));
     add(QStringLiteral("b"));
@@ -70,16 +65,9 @@ TEST_F(PanelTest, CheckingInTheToDoCategorySlidesTheRowOutRight)
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
     switchTo(1);
     EXPECT_TRUE(cellAt(1)->checkBox()->isChecked());
-}
 
-TEST_F(PanelTest, CheckingInTheAllCategoryKeepsTheRowsAndTheToDoListFollows)
-{
-    add(QStringLiteral("a"));
-    add(QStringLiteral("b"));
-    switchTo(1);
-    QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
+    removed.clear();
     cellAt(0)->checkBox()->click();
-    cellAt(1)->checkBox()->click();
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(removed.count(), 0);
     EXPECT_EQ(shownTitles(), (Strings{"b", "a"}));
@@ -125,17 +113,22 @@ TEST_F(PanelTest, RemovingSlidesRightInBothCategories)
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
 }
 
-TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItem)
+TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitleIsStoredEmpty)
 {
     for (const char *title : {"a", "b", "c", "d"})
         add(QString::fromLatin1(title));
     controller.editButton()->click();
     JLTextField *label = cellAt(2)->titleLabel(); // "b"
     cellAt(0)->removeButton()->click();           // "d" goes; "b" is now row 1
-    label->setFocus();
-    label->setPlainText(QStringLiteral("b renamed"));
-    QTest::keyClick(label, Qt::Key_Return);
+    const auto rename = [](JLTextField *field, const QString &title) {
+        field->setFocus();
+        field->setPlainText(title);
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+    rename(label, QStringLiteral("b renamed"));
     EXPECT_EQ(titles(false), (Strings{"c", "b renamed", "a"}));
+    rename(cellAt(0)->titleLabel(), QString());
+    EXPECT_EQ(titles(false), (Strings{"", "b renamed", "a"}));
 }
 
 TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited)
@@ -153,25 +146,10 @@ TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited)
     EXPECT_EQ(titles(false), Strings{"a edited"});
 }
 
-TEST_F(PanelTest, AnEmptiedTitleIsStoredEmpty)
-{
-    add(QStringLiteral("a"));
-    controller.editButton()->click();
-    JLTextField *label = cellAt(0)->titleLabel();
-    label->setFocus();
-    label->setPlainText(QString());
-    QTest::keyClick(label, Qt::Key_Return);
-    EXPECT_EQ(titles(false), Strings{""});
-}
-
-TEST_F(PanelTest, TitlesShowAsPlainText)
+TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort)
 {
     add(QStringLiteral("<b>bold</b> &amp; <img src=x>"));
     EXPECT_EQ(cellAt(0)->titleLabel()->toPlainText(), QStringLiteral("<b>bold</b> &amp; <img src=x>"));
-}
-
-TEST_F(PanelTest, AHugeTitleIsKeptWholeButShownShort)
-{
     const QString huge(1 << 20, QLatin1Char('x'));
     add(huge);
     EXPECT_EQ(manager.redizado().at(0)->title()->size(), std::size_t(1 << 20));
@@ -202,12 +180,13 @@ protected:
     JLRedizadoWindow window{desktops};
 };
 
-TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalMode)
+TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBar)
 {
     controller.editButton()->click();
     controller.settingsButton()->click();
     ASSERT_TRUE(controller.tableScrollView()->isHidden());
-    controller.showWithWindow(window);
+    controller.setStatusBarThickness([] { return 22.0; });
+    controller.showWithWindow(window, QPointF(500, 7));
     EXPECT_EQ(controller.editButton()->text(), QStringLiteral("Edit"));
     EXPECT_FALSE(controller.editButton()->isChecked());
     EXPECT_FALSE(controller.settingsButton()->isChecked());
@@ -215,14 +194,7 @@ TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalMode)
     EXPECT_TRUE(controller.settingsPane()->isHidden());
     EXPECT_EQ(controller.view()->parentWidget(), window.contentView());
     EXPECT_EQ(controller.view()->size(), window.contentView()->size());
-}
-
-TEST_F(PanelWindowTest, ThePanelHangsUnderThePointBelowTheBar)
-{
-    controller.setStatusBarThickness([] { return 22.0; });
-    const double screenHeight = mainScreenFrame().height();
-    controller.showWithWindow(window, QPointF(500, 7));
-    EXPECT_EQ(windowFrame(window), QRectF(350, screenHeight - 400 - 22, 300, 400));
+    EXPECT_EQ(windowFrame(window), QRectF(350, mainScreenFrame().height() - 400 - 22, 300, 400));
     window.resize(301, 400);
     controller.showWithWindow(window, QPointF(500, 7));
     EXPECT_EQ(windowFrame(window).x(), 349);

@@ -107,7 +107,7 @@ protected:
 };
 } // namespace
 
-TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyOnDenseScreens)
+TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyAndDenseScreensGetFinerTextNotAnEnlargedCopy)
 {
     for (const qreal scale : {1.5, 2.0}) {
         const QImage image = shot(scale);
@@ -118,15 +118,11 @@ TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyOnDenseScreens)
             EXPECT_EQ(luminance(ground) < 0.2, dark()) << "row " << row << " at " << scale;
         }
     }
-}
 
-TEST_P(PanelLooksTest, TwiceTheDensityDrawsFinerTextNotAnEnlargedCopy)
-{
-    const QImage one = shot(1.0);
-    const QImage two = shot(2.0);
     const QRect title1 = inShot(cellAt(0)->titleLabel(), 1.0);
-    const QImage enlarged = one.copy(title1).scaled(title1.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage fine = two.copy(inShot(cellAt(0)->titleLabel(), 2.0)).convertToFormat(enlarged.format());
+    const QImage enlarged =
+        shot(1.0).copy(title1).scaled(title1.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage fine = shot(2.0).copy(inShot(cellAt(0)->titleLabel(), 2.0)).convertToFormat(enlarged.format());
     ASSERT_EQ(fine.size(), enlarged.size());
     // Sharp edges: a fine rendering has more pixels at full text strength than a smoothed enlargement.
     const QColor text = QApplication::palette().color(QPalette::Text);

@@ -5,6 +5,7 @@
 
 struct HeightCase {
     const char *name;
+    double (*heightFor)(double measured);
     double measured;
     double row;
 };
@@ -13,15 +14,23 @@ class RowHeightBoundaries : public ::testing::TestWithParam<HeightCase> {};
 
 TEST_P(RowHeightBoundaries, FallToTheLowerHeight)
 {
-    EXPECT_EQ(rowHeightForMeasuredHeight(GetParam().measured), GetParam().row);
+    EXPECT_EQ(GetParam().heightFor(GetParam().measured), GetParam().row);
 }
 
-INSTANTIATE_TEST_SUITE_P(RowHeight, RowHeightBoundaries,
-                         ::testing::Values(HeightCase{"nothing", 0.0, 25.0}, HeightCase{"oneLine", 25.0, 25.0},
-                                           HeightCase{"justOverOne", 25.5, 44.0}, HeightCase{"twoLines", 44.0, 44.0},
-                                           HeightCase{"justOverTwo", 44.5, 63.0},
-                                           HeightCase{"muchMore", 500.0, 63.0}),
-                         [](const auto &info) { return std::string(info.param.name); });
+constexpr auto panel = rowHeightForMeasuredHeight;
+constexpr auto popover = popoverRowHeightForMeasuredHeight;
+
+INSTANTIATE_TEST_SUITE_P(
+    RowHeight, RowHeightBoundaries,
+    ::testing::Values(HeightCase{"nothing", panel, 0.0, 25.0}, HeightCase{"oneLine", panel, 25.0, 25.0},
+                      HeightCase{"justOverOne", panel, 25.5, 44.0}, HeightCase{"twoLines", panel, 44.0, 44.0},
+                      HeightCase{"justOverTwo", panel, 44.5, 63.0}, HeightCase{"muchMore", panel, 500.0, 63.0},
+                      HeightCase{"popoverNothing", popover, 0.0, 26.0},
+                      HeightCase{"popoverOneLine", popover, 26.0, 26.0},
+                      HeightCase{"popoverJustOverOne", popover, 26.5, 44.0},
+                      HeightCase{"popoverJustOverTwo", popover, 44.5, 64.0},
+                      HeightCase{"popoverMuchMore", popover, 500.0, 64.0}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo)
 {
@@ -38,27 +47,10 @@ TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo)
     EXPECT_EQ(rowHeightForTitle(QString(1 << 20, QLatin1Char('m')), tableWidth), 63.0);
     // The same title needs more lines in a narrower table.
     EXPECT_GT(rowHeightForTitle(words, 150.0), 44.0);
+    // Line breaks in the title count.
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb"), tableWidth), 44.0);
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), tableWidth), 63.0);
 }
-
-TEST(RowHeight, MeasuresLineBreaksInTheTitle)
-{
-    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb"), 300.0), 44.0);
-    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), 300.0), 63.0);
-}
-
-class PopoverRowHeightBoundaries : public ::testing::TestWithParam<HeightCase> {};
-
-TEST_P(PopoverRowHeightBoundaries, FallToTheLowerHeight)
-{
-    EXPECT_EQ(popoverRowHeightForMeasuredHeight(GetParam().measured), GetParam().row);
-}
-
-INSTANTIATE_TEST_SUITE_P(PopoverRowHeight, PopoverRowHeightBoundaries,
-                         ::testing::Values(HeightCase{"nothing", 0.0, 26.0}, HeightCase{"oneLine", 26.0, 26.0},
-                                           HeightCase{"justOverOne", 26.5, 44.0}, HeightCase{"twoLines", 44.0, 44.0},
-                                           HeightCase{"justOverTwo", 44.5, 64.0},
-                                           HeightCase{"muchMore", 500.0, 64.0}),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PopoverRowHeight, MeasuresAcrossTheWholeTableWidth)
 {

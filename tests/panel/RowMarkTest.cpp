@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardPanelFixture.h"
 
+#include <QAccessible>
 #include <QPropertyAnimation>
 
 namespace {
@@ -70,13 +71,21 @@ TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows)
     EXPECT_EQ(mark().markedJotling()->title(), std::optional<std::string>("c"));
 }
 
-TEST_F(RowMarkTest, TheMarkShowsOnlyWhileTheKeyboardIsOnTheRows)
+TEST_F(RowMarkTest, TheMarkShowsAndReadsAsFocusedOnlyWhileTheKeyboardIsOnTheRows)
 {
+    const auto focused = [this](std::int64_t row) {
+        return QAccessible::queryAccessibleInterface(cellAt(row))->state().focused;
+    };
     press(QStringLiteral("<Down>"));
     EXPECT_TRUE(mark().markView()->isVisible());
-    press(QStringLiteral("<Up>"));
+    EXPECT_TRUE(focused(0));
+    press(QStringLiteral("<Down>"));
+    EXPECT_TRUE(focused(1));
+    EXPECT_FALSE(focused(0));
+    press(QStringLiteral("<Up> <Up>"));
     EXPECT_FALSE(mark().markView()->isVisible());
     EXPECT_EQ(mark().markedRow(), 0);
+    EXPECT_FALSE(focused(0)) << "the keyboard has left the rows";
     press(QStringLiteral("<Down> <Down> <F2>"));
     EXPECT_EQ(markedCellTitle(), "d") << "a row being renamed stays marked";
 }

@@ -217,24 +217,19 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseAc
     EXPECT_TRUE(waitUntil([this, session] { return portal.closed().contains(session); }));
 }
 
-TEST_F(PortalHotKeyServiceTest, ARefusalIsToldAndNothingActs)
+TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold)
 {
     portal.bindAnswer = 1;
-    startPortal();
-    startService();
-    QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
-    service->registerHotKey(0x00, HotKeyService::command | HotKeyService::shift, 1);
-    ASSERT_TRUE(answered.wait(5000));
-    EXPECT_FALSE(answered.first().first().toBool());
-}
-
-TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnce)
-{
     startPortal();
     startService();
     EXPECT_EQ(service->registerHotKey(0x3F, HotKeyService::control, 1).status, HotKeyService::unsupported);
     QTest::qWait(100);
     EXPECT_FALSE(portal.calls().contains(QStringLiteral("CreateSession")));
+
+    QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
+    service->registerHotKey(0x00, HotKeyService::command | HotKeyService::shift, 1);
+    ASSERT_TRUE(answered.wait(5000));
+    EXPECT_FALSE(answered.first().first().toBool());
 }
 
 struct Trigger {
@@ -259,8 +254,7 @@ TEST_P(PortalTriggerTest, NamesTheCombinationAsThePortalDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, PortalTriggerTest,
-    ::testing::Values(Trigger{"ControlSpace", 0x31, HotKeyService::control, "CTRL+space"},
-                      Trigger{"AllModifiersInOrder", 0x00,
+    ::testing::Values(Trigger{"AllModifiersInOrder", 0x00,
                               HotKeyService::command | HotKeyService::shift | HotKeyService::option |
                                   HotKeyService::control,
                               "CTRL+ALT+SHIFT+LOGO+a"},

@@ -41,15 +41,24 @@ protected:
 };
 } // namespace
 
-TEST_F(SingleInstanceTest, TheFirstHoldsTheLockAndAnswersTheOthers)
+TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers)
 {
+    // With none running nothing answers, and the first takes the lock.
     SingleInstance first(folder());
-    ASSERT_TRUE(first.tryLock());
+    EXPECT_FALSE(first.sendToRunning({{QStringLiteral("count")}, {}}, 200ms));
+    const auto outcome = first.sendOrLock({{QStringLiteral("count")}, {}}, 1s);
+    EXPECT_FALSE(outcome.reply);
+    ASSERT_TRUE(outcome.locked);
     SingleInstance::Request heard;
     ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request &request) {
         heard = request;
         return SingleInstance::Reply{3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")};
     }));
+    // The socket is the user's alone.
+    struct stat st{};
+    ASSERT_EQ(::stat(first.socketPath().toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISSOCK(st.st_mode));
+    EXPECT_EQ(st.st_mode & 077, 0u);
 
     SingleInstance second(folder());
     EXPECT_FALSE(second.tryLock());
@@ -61,26 +70,6 @@ TEST_F(SingleInstanceTest, TheFirstHoldsTheLockAndAnswersTheOthers)
     EXPECT_EQ(reply->error, QStringLiteral("careful\n"));
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
-}
-
-TEST_F(SingleInstanceTest, TheSocketIsTheUsersAlone)
-{
-    SingleInstance first(folder());
-    ASSERT_TRUE(first.tryLock());
-    ASSERT_TRUE(first.listen([](const SingleInstance::Request &) { return SingleInstance::Reply{}; }));
-    struct stat st{};
-    ASSERT_EQ(::stat(first.socketPath().toLocal8Bit().constData(), &st), 0);
-    EXPECT_TRUE(S_ISSOCK(st.st_mode));
-    EXPECT_EQ(st.st_mode & 077, 0u);
-}
-
-TEST_F(SingleInstanceTest, WithNoneRunningNothingAnswers)
-{
-    SingleInstance alone(folder());
-    EXPECT_FALSE(alone.sendToRunning({{QStringLiteral("count")}, {}}, 200ms));
-    const auto outcome = alone.sendOrLock({{QStringLiteral("count")}, {}}, 1s);
-    EXPECT_FALSE(outcome.reply);
-    EXPECT_TRUE(outcome.locked);
 }
 
 TEST_F(SingleInstanceTest, ALockAndSocketLeftByADeadCopyAreTakenOver)

@@ -88,6 +88,7 @@ TEST(TrayIconImages, EverySizeIsThereAndOnlyTemplatesAreRecoloured) {
         EXPECT_EQ(QColor(at(kept, edge).pixel(edge / 2, edge / 2)), QColor(Qt::red)) << edge;
     }
     EXPECT_TRUE(trayIconImages(QIcon(), true, Qt::blue, "").isNull());
+    EXPECT_TRUE(loadTrayImage("noSuchImage").isNull());
     EXPECT_FALSE(trayIconImages(QIcon(), true, Qt::blue, "4").isNull());
 }
 
@@ -160,9 +161,5 @@ INSTANTIATE_TEST_SUITE_P(Resources, TrayImages,
                                            TrayImage{"redizadoStatusItemIconRound", true},
                                            TrayImage{"redizadoStatusItemIconRoundAlternate", false}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(TrayImages, AMissingNameGivesANullIcon) {
-    EXPECT_TRUE(loadTrayImage("noSuchImage").isNull());
-}
 
 } // namespace

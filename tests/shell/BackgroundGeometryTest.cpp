@@ -3,21 +3,17 @@
 
 #include <gtest/gtest.h>
 
-TEST(BackgroundGeometry, BodyAndArrowOfAnEvenWidth)
+TEST(BackgroundGeometry, BodyAndArrowForEvenAndOddWidths)
 {
-    const auto g = backgroundGeometry(300, 400);
-    EXPECT_EQ(g.body, QRectF(8, 10, 284, 374));
-    EXPECT_EQ(g.arrow[0], QPointF(150, 400));
-    EXPECT_EQ(g.arrow[1], QPointF(138, 384));
-    EXPECT_EQ(g.arrow[2], QPointF(162, 384));
-}
-
-TEST(BackgroundGeometry, OddWidthKeepsTheArrowOnTheLowerMiddle)
-{
-    const auto g = backgroundGeometry(301, 400);
-    EXPECT_EQ(g.body, QRectF(8, 10, 285, 374));
-    EXPECT_EQ(g.arrow[0], QPointF(150, 400));
-    EXPECT_EQ(g.arrow[2], QPointF(162, 384));
+    const auto even = backgroundGeometry(300, 400);
+    EXPECT_EQ(even.body, QRectF(8, 10, 284, 374));
+    EXPECT_EQ(even.arrow[0], QPointF(150, 400));
+    EXPECT_EQ(even.arrow[1], QPointF(138, 384));
+    EXPECT_EQ(even.arrow[2], QPointF(162, 384));
+    // An odd width keeps the arrow on the lower middle.
+    const auto odd = backgroundGeometry(301, 400);
+    EXPECT_EQ(odd.body, QRectF(8, 10, 285, 374));
+    EXPECT_EQ(odd.arrow, even.arrow);
 }
 
 TEST(BackgroundGeometry, TooShortOrNarrowGivesAnEmptyBodyNotAFlippedOne)
@@ -26,7 +22,6 @@ TEST(BackgroundGeometry, TooShortOrNarrowGivesAnEmptyBodyNotAFlippedOne)
     EXPECT_EQ(g.body.height(), 0);
     EXPECT_EQ(g.arrow[0], QPointF(150, 26));
     EXPECT_EQ(g.arrow[1].y(), 10);
-
     const auto tiny = backgroundGeometry(10, 20);
     EXPECT_GE(tiny.body.width(), 0);
     EXPECT_GE(tiny.body.height(), 0);
@@ -40,18 +35,13 @@ TEST(BackgroundGeometry, PathInWidgetCoordinatesPutsTheArrowOnTop)
     EXPECT_FALSE(path.contains(QPointF(20, 4)));
 }
 
-TEST(BackgroundGeometry, AnArrowBelowMirrorsTheShape)
+TEST(BackgroundGeometry, AnArrowBelowMirrorsTheShapeAndAMovedOneStaysOnTheBody)
 {
-    const auto top = backgroundGeometry(300, 400);
     const auto bottom = backgroundGeometry(300, 400, ArrowEdge::Bottom, 150);
     EXPECT_EQ(bottom.body, QRectF(8, 16, 284, 374));
     EXPECT_EQ(bottom.arrow[0], QPointF(150, 0));
     EXPECT_EQ(bottom.arrow[1], QPointF(138, 16));
-    EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 150).arrow, top.arrow);
-}
-
-TEST(BackgroundGeometry, AMovedArrowStaysOnTheBody)
-{
+    EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 150).arrow, backgroundGeometry(300, 400).arrow);
     EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 40).arrow[0], QPointF(40, 400));
     // Past the rounded corner the arrow would hang off the body.
     EXPECT_EQ(backgroundGeometry(300, 400, ArrowEdge::Top, 0).arrow[0].x(), 26);

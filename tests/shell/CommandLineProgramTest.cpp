@@ -51,6 +51,11 @@ protected:
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
+    // The program's words, split at spaces.
+    Outcome run(const char *words)
+    {
+        return run(QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    }
     QByteArray read(const QString &path) const
     {
         QFile file(path);
@@ -78,15 +83,15 @@ protected:
 
 TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeaveNoCopy)
 {
-    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("buy"), QStringLiteral("milk")}).status, 0);
+    EXPECT_EQ(run("add buy milk").status, 0);
     EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("caf\u00e9\nsecond line")}).status, 0);
 
-    const Outcome list = run({QStringLiteral("list")});
+    const Outcome list = run("list");
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
-    EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("--all")}).output,
+    EXPECT_EQ(run("list --all").output,
               QStringLiteral("[ ] caf\u00e9\\nsecond line\n[ ] buy milk\n"));
-    EXPECT_EQ(run({QStringLiteral("count")}).output, QStringLiteral("2\n"));
+    EXPECT_EQ(run("count").output, QStringLiteral("2\n"));
     EXPECT_TRUE(read(store()).contains("<string>buy milk</string>"));
     EXPECT_EQ(filesIn(runtime()), QStringList());
 }
@@ -100,10 +105,9 @@ TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs)
     file.write(garbage);
     file.close();
 
-    for (const QStringList &words : {QStringList{QStringLiteral("add"), QStringLiteral("x")},
-                                     QStringList{QStringLiteral("list")}, QStringList{QStringLiteral("count")}}) {
+    for (const char *words : {"add x", "list", "count"}) {
         const Outcome result = run(words);
-        EXPECT_EQ(result.status, 2) << words.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(result.status, 2) << words;
         EXPECT_TRUE(result.error.contains(store())) << result.error.toStdString();
         EXPECT_EQ(result.output, QString());
     }
@@ -132,11 +136,11 @@ TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing)
 TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy)
 {
     startTray();
-    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("through the socket")}).status, 0);
+    EXPECT_EQ(run("add through the socket").status, 0);
     EXPECT_TRUE(read(store()).contains("<string>through the socket</string>"));
-    EXPECT_EQ(run({QStringLiteral("list")}).output, QStringLiteral("through the socket\n"));
+    EXPECT_EQ(run("list").output, QStringLiteral("through the socket\n"));
 
-    const Outcome second = run({});
+    const Outcome second = run("");
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(tray.state(), QProcess::Running);
 }

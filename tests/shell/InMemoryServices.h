@@ -13,9 +13,21 @@
 #include "widgets/memory/MemoryAllDesktops.h"
 
 #include <memory>
+#include <string>
 
 // Every service the program's interface runs on, in memory, for fixtures that build the whole interface.
 struct InMemoryServices {
+    // The whole interface, wired as the program wires it.
+    void startInterface(MainInterface::Variant variant = MainInterface::Variant::Panel,
+                        std::string appPath = "/usr/bin/redizado")
+    {
+        interface = std::make_unique<MainInterface>(
+            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
+                                             [this]() -> JLHotKeyManager & { return hotKeyManager; },
+                                             std::move(appPath)},
+            desktops, &manager, variant);
+    }
+
     MemoryUserDefaults defaults;
     NotificationCenter center;
     JLJotlingManager manager{defaults, center};

@@ -2,18 +2,7 @@
 #include "InMemoryServices.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
-#include "JLStatusItemController.h"
-#include "MainInterface.h"
-#include "NotificationCenter.h"
-#include "memory/MemoryHotKeyService.h"
-#include "memory/MemoryLoginItems.h"
-#include "memory/MemoryStatusItem.h"
-#include "memory/MemoryUserDefaults.h"
-#include "memory/MemoryWorkspace.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
-#include "widgets/memory/MemoryAllDesktops.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -22,18 +11,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr const char *appPath = "/opt/Redizado Tools/bin/redizado";
-
-// The whole interface, wired as the program wires it, over in-memory services.
+// The whole panel interface over in-memory services; each test starts it once the store is as it wants.
 class StatusItemControllerTest : public ::testing::Test, protected InMemoryServices {
 protected:
-    void start()
-    {
-        interface = std::make_unique<MainInterface>(
-            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
-                                             [this]() -> JLHotKeyManager & { return hotKeyManager; }, appPath},
-            desktops, &manager);
-    }
+    void start() { startInterface(MainInterface::Variant::Panel, "/opt/Redizado Tools/bin/redizado"); }
     JLStatusItemController &controller() { return interface->statusItemController(); }
     JLRedizadoWindow &window() { return interface->window(); }
     JLRedizadoViewController &panel() { return interface->redizadoViewController(); }
@@ -43,7 +24,6 @@ protected:
         QTest::keyClick(panel().entryField(), Qt::Key_Return);
     }
     bool showsAlternateIcon() const { return !statusItem.isTemplate(); }
-
 };
 } // namespace
 
@@ -57,6 +37,9 @@ TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThe
     EXPECT_EQ(desktops.windows(), std::vector<QWidget *>{&window()});
     EXPECT_FALSE(statusItem.image().isNull());
     EXPECT_NE(statusItem.contextMenu(), nullptr);
+    // The panel hangs from the icon's middle.
+    statusItem.setGeometry(QRect(100, 0, 23, 22));
+    EXPECT_EQ(controller().anchorPoint().x(), 112.0);
 }
 
 TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows)
@@ -79,7 +62,7 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows)
     EXPECT_FALSE(defaults.boolForKey(keys::showToDoCount));
 }
 
-TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndHidingHandsTheFocusBack)
+TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidingHandsTheFocusBack)
 {
     start();
     workspace.setFrontmostApplication(42);
@@ -94,9 +77,27 @@ TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndHidingHandsTh
     // Nothing remembered any more: a second hide activates nothing.
     controller().hideRedizadoView();
     EXPECT_EQ(workspace.activated().size(), 1u);
+
+    workspace.setFrontmostApplication(5);
+    controller().showRedizadoView();
+    QTest::keyClick(panel().entryField(), Qt::Key_Escape);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_FALSE(showsAlternateIcon());
+    EXPECT_EQ(workspace.activated(), (std::vector<Workspace::Application>{42, 5}));
+    statusItem.click();
+    EXPECT_TRUE(window().isVisible()) << "a hide by Esc is not a click that took the focus";
+
+    controller().hideRedizadoView();
+    defaults.setBool(keys::hideAfterEntry, true);
+    workspace.setFrontmostApplication(9);
+    controller().showRedizadoView();
+    typeAndReturn(QStringLiteral("call mum"));
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(workspace.activated(), (std::vector<Workspace::Application>{42, 5, 5, 9}));
+    EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
 }
 
-TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppToHandBackTo)
+TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookTheFocusDoesNotReopenThePanel)
 {
     start();
     workspace.setFrontmostApplication(7);
@@ -104,11 +105,7 @@ TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppToHandBackTo)
     workspace.switchDesktop();
     controller().hideRedizadoView();
     EXPECT_TRUE(workspace.activated().empty());
-}
 
-TEST_F(StatusItemControllerTest, TheClickThatTookTheFocusDoesNotReopenThePanel)
-{
-    start();
     controller().showRedizadoView();
     controller().windowDidResignKey();
     ASSERT_FALSE(window().isVisible());
@@ -118,51 +115,19 @@ TEST_F(StatusItemControllerTest, TheClickThatTookTheFocusDoesNotReopenThePanel)
     EXPECT_TRUE(window().isVisible());
 }
 
-TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanel)
-{
-    start();
-    controller().setShortcut(true);
-    ASSERT_EQ(hotKeys.registrations().size(), 1u);
-    hotKeys.release(JLHotKeyManager::hotKeyId);
-    EXPECT_TRUE(window().isVisible());
-    hotKeys.release(JLHotKeyManager::hotKeyId);
-    EXPECT_FALSE(window().isVisible());
-}
-
-TEST_F(StatusItemControllerTest, HideAfterEntryClosesThePanelAndHandsBack)
-{
-    start();
-    defaults.setBool(keys::hideAfterEntry, true);
-    workspace.setFrontmostApplication(9);
-    controller().showRedizadoView();
-    typeAndReturn(QStringLiteral("call mum"));
-    EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{9});
-    EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
-}
-
-TEST_F(StatusItemControllerTest, EscInThePanelHidesItAndHandsTheFocusBack)
-{
-    start();
-    workspace.setFrontmostApplication(5);
-    controller().showRedizadoView();
-    QTest::keyClick(panel().entryField(), Qt::Key_Escape);
-    EXPECT_FALSE(window().isVisible());
-    EXPECT_FALSE(showsAlternateIcon());
-    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{5});
-    statusItem.click();
-    EXPECT_TRUE(window().isVisible()) << "a hide by Esc is not a click that took the focus";
-}
-
-TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreApplied)
+TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreAppliedAndTheShortcutToggles)
 {
     start();
     controller().setIconAlternate(true);
     EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
     EXPECT_TRUE(showsAlternateIcon());
     controller().setShortcut(true);
-    EXPECT_EQ(hotKeys.registrations().size(), 1u);
+    ASSERT_EQ(hotKeys.registrations().size(), 1u);
     EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    EXPECT_TRUE(window().isVisible());
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);
     EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_FALSE(defaults.boolForKey(keys::shortcutKey));
@@ -176,20 +141,9 @@ TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreApplied)
     ASSERT_EQ(loginItems.entries().size(), 1u);
     EXPECT_EQ(loginItems.entries()[0].program, std::optional<std::string>("/usr/bin/other"));
     EXPECT_FALSE(defaults.boolForKey(keys::launchAtLogin));
-}
 
-TEST_F(StatusItemControllerTest, ALoginItemThatCannotBeWrittenStillStoresTheChoice)
-{
-    start();
+    // A login item that cannot be written still stores the choice.
     loginItems.setFailing(true);
     controller().setLaunchAppAtLogin(true);
     EXPECT_TRUE(defaults.boolForKey(keys::launchAtLogin));
-}
-
-TEST_F(StatusItemControllerTest, ThePanelHangsAtTheIconsMiddle)
-{
-    start();
-    statusItem.setGeometry(QRect(100, 0, 23, 22));
-    const QPointF anchor = controller().anchorPoint();
-    EXPECT_EQ(anchor.x(), 112.0);
 }

@@ -61,21 +61,19 @@ TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) 
               (std::vector<std::string>{"broken.desktop", "case.desktop", "copy.desktop", "no-exec.desktop"}));
 }
 
-TEST(LoginItemRegistration, AddAsksTheListEveryTimeWithoutLooking) {
+TEST(LoginItemRegistration, AddAsksTheListEveryTimeAndPathsThatAreNotUtf8MatchOnlyByteForByte) {
     MemoryLoginItems items;
     addAppAsLoginItem(items, appPath);
     addAppAsLoginItem(items, appPath);
     EXPECT_EQ(items.insertCount(), 2);
     EXPECT_EQ(items.entries().size(), 2u);
-}
 
-TEST(LoginItemRegistration, PathsThatAreNotUtf8MatchOnlyByteForByte) {
-    MemoryLoginItems items;
-    items.add(std::string("/opt/\xff/redizado"));
-    items.add(std::string("/opt/\xfe/redizado"));
-    EXPECT_TRUE(deleteAppFromLoginItem(items, "/opt/\xfe/redizado"));
-    ASSERT_EQ(items.entries().size(), 1u);
-    EXPECT_EQ(items.entries()[0].program, "/opt/\xff/redizado");
+    MemoryLoginItems bytes;
+    bytes.add(std::string("/opt/\xff/redizado"));
+    bytes.add(std::string("/opt/\xfe/redizado"));
+    EXPECT_TRUE(deleteAppFromLoginItem(bytes, "/opt/\xfe/redizado"));
+    ASSERT_EQ(bytes.entries().size(), 1u);
+    EXPECT_EQ(bytes.entries()[0].program, "/opt/\xff/redizado");
 }
 
 } // namespace

@@ -6,18 +6,8 @@
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
-#include "MainInterface.h"
-#include "NotificationCenter.h"
-#include "memory/MemoryHotKeyService.h"
-#include "memory/MemoryLoginItems.h"
-#include "memory/MemoryStatusItem.h"
-#include "memory/MemoryUserDefaults.h"
-#include "memory/MemoryWorkspace.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 #include "widgets/ScreenCoordinates.h"
-#include "widgets/memory/MemoryAllDesktops.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -30,10 +20,7 @@ class PopoverPresenterTest : public ::testing::Test, protected InMemoryServices 
 protected:
     void SetUp() override
     {
-        interface = std::make_unique<MainInterface>(
-            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
-                                             [this]() -> JLHotKeyManager & { return hotKeyManager; }, "/usr/bin/redizado"},
-            desktops, &manager, MainInterface::Variant::Popover);
+        startInterface(MainInterface::Variant::Popover);
         for (const char *name : {notifications::popoverWillBecomeVisible, notifications::popoverVisible})
             center.addObserver(name, nullptr, [this](const NotificationCenter::Notification &n) {
                 hooks.emplace_back(n.name, popup()->isVisible());
@@ -54,8 +41,9 @@ protected:
 };
 } // namespace
 
-TEST_F(PopoverPresenterTest, TheTrayClickShowsThePopoverBetweenTheTwoHooks)
+TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndTheDismissNoticeHandsTheFocusBack)
 {
+    defaults.setBool(keys::hideAfterEntry, true);
     workspace.setFrontmostApplication(42);
     statusItem.click();
     EXPECT_TRUE(popup()->isVisible());
@@ -66,13 +54,7 @@ TEST_F(PopoverPresenterTest, TheTrayClickShowsThePopoverBetweenTheTwoHooks)
     EXPECT_TRUE(showsShownStateIcon());
     EXPECT_EQ(interface->statusItemController().previouslyFocusedApp(), 42u);
     EXPECT_TRUE(list().view()->isVisible());
-}
 
-TEST_F(PopoverPresenterTest, TheDismissNotificationClosesItAndHandsTheFocusBack)
-{
-    defaults.setBool(keys::hideAfterEntry, true);
-    workspace.setFrontmostApplication(42);
-    statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("bread"));
     EXPECT_FALSE(popup()->isVisible());
     EXPECT_FALSE(showsShownStateIcon());
@@ -82,7 +64,7 @@ TEST_F(PopoverPresenterTest, TheDismissNotificationClosesItAndHandsTheFocusBack)
     EXPECT_TRUE(popup()->isVisible());
 }
 
-TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItAndThatClickDoesNotReopenIt)
+TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItThatClickDoesNotReopenItAndTheShortcutToggles)
 {
     workspace.setFrontmostApplication(7);
     statusItem.click();
@@ -99,10 +81,7 @@ TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItAndThatClickDoesNotReo
     statusItem.click();
     QTest::keyClick(list().jotlingField(), Qt::Key_Escape);
     EXPECT_FALSE(popup()->isVisible());
-}
-
-TEST_F(PopoverPresenterTest, TheShortcutTogglesThePopover)
-{
+    // The shortcut toggles it as well.
     interface->statusItemController().setShortcut(true);
     hotKeys.release(JLHotKeyManager::hotKeyId);
     EXPECT_TRUE(popup()->isVisible());
