@@ -108,9 +108,7 @@ void JLJotlingManager::storeCount() {
 // The list and its count go to disk in one write: a change costs one file save, not two.
 void JLJotlingManager::saveDataAndCount() {
     storeList();
-    storeCount();
-    m_defaults.synchronize();
-    m_center.postNotificationName(notifications::toDoCountChanged, this);
+    updateToDoCount();
 }
 
 void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
