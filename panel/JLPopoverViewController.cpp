@@ -118,9 +118,7 @@ QWidget *JLPopoverViewController::settingsPane() const { return m_ui->settingsPa
 
 void JLPopoverViewController::awakeFromNib()
 {
-    // Any stored value but 0 is the all category, as the rows read it: the rows counted and the rows shown
-    // always come from the same list.
-    m_ui->categorySwitcher->setSelectedSegment(m_defaults.integerForKey(keys::switcherKey) != 0 ? 1 : 0);
+    restoreCategory();
     m_ui->redizadoTableView->setDelegate(this);
     connect(m_ui->hideAfterEntryCheckBox, &QCheckBox::clicked, this, &JLPopoverViewController::toggleHideAfterEntry,
             Qt::UniqueConnection);
@@ -131,16 +129,26 @@ void JLPopoverViewController::awakeFromNib()
 void JLPopoverViewController::retrieveData()
 {
     loadStoredList();
+    restoreCategory();
     m_ui->redizadoTableView->reloadData();
+}
+
+// The panel or a reloaded file may have chosen the other category meanwhile. Any stored value but 0 is the all
+// category.
+bool JLPopoverViewController::restoreCategory()
+{
+    const int stored = m_defaults.integerForKey(keys::switcherKey) != 0 ? 1 : 0;
+    if (m_ui->categorySwitcher->selectedSegment() == stored)
+        return false;
+    m_ui->categorySwitcher->setSelectedSegment(stored);
+    return true;
 }
 
 void JLPopoverViewController::popoverWillShow()
 {
-    if (m_ui->redizadoTableView->isHidden()) {
-        m_ui->settingsButton->setChecked(false);
-        m_ui->redizadoTableView->setHidden(false);
-        syncSettingsPane();
-    }
+    if (restoreCategory())
+        m_ui->redizadoTableView->reloadData();
+    showList();
     if (m_ui->editButton->text() == QLatin1String(doneTitle)) {
         m_ui->editButton->setText(QLatin1String(editTitle));
         m_ui->editButton->setChecked(false);
@@ -153,9 +161,11 @@ void JLPopoverViewController::makeJotlingFieldFirstResponder()
     m_ui->jotlingField->setFocus(Qt::PopupFocusReason);
 }
 
+// The one answer to "which category": the rows counted, the rows shown and the row a click acts on all follow
+// the segment on screen.
 bool JLPopoverViewController::showsFullList() const
 {
-    return m_defaults.integerForKey(keys::switcherKey) != 0;
+    return m_ui->categorySwitcher->selectedSegment() != 0;
 }
 
 bool JLPopoverViewController::inEditMode() const
@@ -173,15 +183,14 @@ JLPopoverViewController::Entry JLPopoverViewController::currentDictionaryAtIndex
 
 std::int64_t JLPopoverViewController::numberOfRowsInTableView(JLTableView &)
 {
-    const bool full = m_ui->categorySwitcher->selectedSegment() != 0;
-    return static_cast<std::int64_t>(full ? m_redizadoArray.size() : m_toDoRedizadoArray.size());
+    return static_cast<std::int64_t>(showsFullList() ? m_redizadoArray.size() : m_toDoRedizadoArray.size());
 }
 
 double JLPopoverViewController::heightOfRow(JLTableView &, std::int64_t row)
 {
     const Entry entry = currentDictionaryAtIndex(row);
     return popoverRowHeightForTitle(entry ? popover_entry::title(*entry) : std::nullopt,
-                                    m_ui->redizadoTableView->width());
+                                    m_ui->redizadoTableView->viewport()->width());
 }
 
 QWidget *JLPopoverViewController::viewForRow(JLTableView &, std::int64_t row)
@@ -204,7 +213,9 @@ QWidget *JLPopoverViewController::viewForRow(JLTableView &, std::int64_t row)
 
 void JLPopoverViewController::switchCategories(QObject *)
 {
-    m_defaults.setInteger(keys::switcherKey, m_ui->categorySwitcher->selectedSegment() != 0 ? 1 : 0);
+    // Choosing a category is asking for the list, also from the settings pane.
+    showList();
+    m_defaults.setInteger(keys::switcherKey, showsFullList() ? 1 : 0);
     m_defaults.synchronize();
     m_ui->redizadoTableView->reloadData();
 }
@@ -218,6 +229,15 @@ void JLPopoverViewController::enterEditMode(QObject *)
 void JLPopoverViewController::showSettings(QObject *)
 {
     m_ui->redizadoTableView->setHidden(!m_ui->redizadoTableView->isHidden());
+    syncSettingsPane();
+}
+
+void JLPopoverViewController::showList()
+{
+    if (!m_ui->redizadoTableView->isHidden())
+        return;
+    m_ui->settingsButton->setChecked(false);
+    m_ui->redizadoTableView->setHidden(false);
     syncSettingsPane();
 }
 

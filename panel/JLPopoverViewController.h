@@ -90,9 +90,13 @@ private:
     void loadStoredList();
     void seedFirstStart();
     bool showsFullList() const;
+    // Selects the stored category; true when that changed the segment.
+    bool restoreCategory();
     bool inEditMode() const;
     void connectActions();
     void syncSettingsPane();
+    // Leaves the settings pane for the list, if it shows.
+    void showList();
 
     UserDefaults &m_defaults;
     NotificationCenter &m_center;

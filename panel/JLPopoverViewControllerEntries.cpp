@@ -83,7 +83,7 @@ void JLPopoverViewController::rowButtonClicked(QWidget *sender)
 
 void JLPopoverViewController::toggleCheckOfEntryAtIndex(std::int64_t row)
 {
-    if (m_ui->categorySwitcher->selectedSegment() == 1) {
+    if (showsFullList()) {
         if (row < 0 || row >= static_cast<std::int64_t>(m_redizadoArray.size()))
             return;
         Entry &entry = m_redizadoArray[static_cast<std::size_t>(row)];

@@ -127,7 +127,7 @@ double JLRedizadoViewController::heightOfRow(JLTableView &, std::int64_t row)
     std::optional<QString> title;
     if (item && item->title())
         title = QString::fromStdString(*item->title());
-    return rowHeightForTitle(title, m_ui->redizadoTableView->width());
+    return rowHeightForTitle(title, m_ui->redizadoTableView->viewport()->width());
 }
 
 QWidget *JLRedizadoViewController::viewForRow(JLTableView &, std::int64_t row)
@@ -172,9 +172,7 @@ void JLRedizadoViewController::rowButtonClicked(QWidget *sender)
         return;
     }
     // A title being edited is stored before its row goes.
-    if (auto *cell = table->viewAtRow(row, false))
-        if (QWidget *focused = cell->window()->focusWidget())
-            focused->clearFocus();
+    endTitleEditing();
     removeEntryAtIndex(row);
 }
 
@@ -216,6 +214,17 @@ void JLRedizadoViewController::entryChanged(QWidget *sender)
     manager().renameEntry(label->stringValue().toStdString(), tag(*label), inTodoCategory());
 }
 
+void JLRedizadoViewController::endTitleEditing()
+{
+    QWidget *table = m_ui->redizadoTableView;
+    for (QWidget *w = m_view->window()->focusWidget(); w && w != table; w = w->parentWidget()) {
+        if (auto *label = qobject_cast<JLTextField *>(w)) {
+            label->clearFocus();
+            return;
+        }
+    }
+}
+
 void JLRedizadoViewController::enterEditMode(QObject *)
 {
     m_ui->editButton->setText(QLatin1String(inEditMode() ? editTitle : doneTitle));
@@ -224,6 +233,8 @@ void JLRedizadoViewController::enterEditMode(QObject *)
 
 void JLRedizadoViewController::switchCategories(QObject *)
 {
+    // Choosing a category is asking for the list, also from the settings pane.
+    showList();
     m_defaults.setInteger(keys::switcherKey, inTodoCategory() ? 0 : 1);
     m_defaults.synchronize();
     m_ui->redizadoTableView->reloadData();
@@ -258,11 +269,7 @@ void JLRedizadoViewController::pointArrow(JLRedizadoWindow &window, ArrowEdge ed
 
 void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window)
 {
-    if (m_ui->redizadoTableView->isHidden()) {
-        m_ui->settingsButton->setChecked(false);
-        m_ui->redizadoTableView->setHidden(false);
-        syncSettingsPane();
-    }
+    showList();
     if (m_ui->editButton->text() == QLatin1String(doneTitle)) {
         m_ui->editButton->setText(QLatin1String(editTitle));
         m_ui->editButton->setChecked(false);

@@ -98,11 +98,15 @@ public:
 
     void createNewJotling(QObject *sender);
     void switchCategories(QObject *sender);
+    // Stores a title edit in progress, however it began, while its row still shows the item it belongs to.
+    void endTitleEditing();
     void enterEditMode(QObject *sender);
     void rowButtonClicked(QWidget *sender) override;
     void entryChanged(QWidget *sender) override;
 
     void showSettings(QObject *sender);
+    // Leaves the settings pane for the list, if it shows.
+    void showList();
     void toggleLanuchAtLogin();
     void toggleShowToDoCount();
     void toggleIcon();

@@ -37,6 +37,15 @@ void JLRedizadoViewController::showSettings(QObject *)
     syncSettingsPane();
 }
 
+void JLRedizadoViewController::showList()
+{
+    if (!m_ui->redizadoTableView->isHidden())
+        return;
+    m_ui->settingsButton->setChecked(false);
+    m_ui->redizadoTableView->setHidden(false);
+    syncSettingsPane();
+}
+
 void JLRedizadoViewController::syncSettingsPane()
 {
     m_ui->settingsPane->setHidden(!m_ui->redizadoTableView->isHidden());

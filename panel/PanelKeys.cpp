@@ -240,9 +240,8 @@ void PanelKeys::startRenaming()
 
 void PanelKeys::finishRenaming()
 {
-    // Ends a rename still open, which stores it, before the panel changes under it.
-    if (m_renaming)
-        m_renaming->clearFocus();
+    // Ends a title edit still open, which stores it, before the panel changes under it.
+    m_panel.endTitleEditing();
 }
 
 void PanelKeys::focusChanged(QWidget *old, QWidget *now)
@@ -267,6 +266,7 @@ void PanelKeys::focusChanged(QWidget *old, QWidget *now)
 void PanelKeys::chooseCategory(int segment)
 {
     finishRenaming();
+    m_panel.showList();
     JLSegmentedControl *switcher = m_panel.categorySwitcher();
     if (switcher->selectedSegment() == segment)
         return;

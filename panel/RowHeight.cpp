@@ -46,9 +46,9 @@ double rowHeightForMeasuredHeight(double measured)
     return row_height::oneLine;
 }
 
-double rowHeightForTitle(const std::optional<QString> &title, double tableWidth)
+double rowHeightForTitle(const std::optional<QString> &title, double rowWidth)
 {
-    const double width = tableWidth - row_height::sideControlsWidth;
+    const double width = rowWidth - row_height::sideControlsWidth;
     return rowHeightForMeasuredHeight(title ? measuredTitleHeight(*title, width) : 0.0);
 }
 

@@ -24,7 +24,7 @@ double measuredTitleHeight(const QString &title, double width);
 // The boundary values fall to the lower height.
 double rowHeightForMeasuredHeight(double measured);
 
-double rowHeightForTitle(const std::optional<QString> &title, double tableWidth);
+double rowHeightForTitle(const std::optional<QString> &title, double rowWidth);
 
 // The popover's rows: measured across the table's whole width, in slightly taller steps.
 namespace popover_row_height {

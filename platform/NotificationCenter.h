@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,8 @@ private:
         ObserverId id;
         std::string name;
         const void* object;
-        Callback callback;
+        // Shared: an observer that removes itself while it is called keeps running to its end.
+        std::shared_ptr<const Callback> callback;
     };
     std::vector<Observer> m_observers;
     ObserverId m_nextId = 1;

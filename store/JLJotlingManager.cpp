@@ -11,8 +11,14 @@
 using namespace plist_value;
 
 namespace {
-// The first record of list whose creation date is the very same object as date's.
-JLJotlingManager::List::iterator findSameItem(JLJotlingManager::List& list, const Date& date) {
+// The same item in the other list: the record itself, since both lists hold the same records. Only a record
+// that is not there is looked for by its creation date object; a missing date tells no item apart.
+JLJotlingManager::List::iterator findSameItem(JLJotlingManager::List& list, const std::shared_ptr<JLJotling>& record) {
+    if (const auto same = std::find(list.begin(), list.end(), record); same != list.end())
+        return same;
+    const Date date = record->dateCreated();
+    if (!date)
+        return list.end();
     return std::find_if(list.begin(), list.end(),
                         [&](const std::shared_ptr<JLJotling>& r) { return r->dateCreated() == date; });
 }
@@ -135,7 +141,7 @@ void JLJotlingManager::removeEntryAtIndex(std::int64_t index, bool fromTodoRediz
         return;
     if (fromTodoRedizado) {
         m_todoRedizado.erase(m_todoRedizado.begin() + index);
-        const auto same = findSameItem(m_redizado, record->dateCreated());
+        const auto same = findSameItem(m_redizado, record);
         if (same != m_redizado.end()) {
             const auto match = *same;
             std::erase(m_redizado, match);
@@ -153,7 +159,7 @@ void JLJotlingManager::completeEntry(bool completed, std::int64_t index, bool fr
         return;
     if (fromTodoRedizado) {
         m_todoRedizado.erase(m_todoRedizado.begin() + index);
-        const auto same = findSameItem(m_redizado, record->dateCreated());
+        const auto same = findSameItem(m_redizado, record);
         if (same != m_redizado.end())
             (*same)->setCompleted(completed);
     } else {
@@ -169,7 +175,7 @@ void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index,
         return;
     record->setTitle(title);
     List& other = fromTodoRedizado ? m_redizado : m_todoRedizado;
-    const auto same = findSameItem(other, record->dateCreated());
+    const auto same = findSameItem(other, record);
     if (same != other.end())
         (*same)->setTitle(title);
     saveData();

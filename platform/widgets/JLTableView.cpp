@@ -149,6 +149,9 @@ QWidget *JLTableView::viewAtRow(std::int64_t row, bool makeIfNecessary)
 void JLTableView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    // A new width (the panel resized, the scroll bar come or gone) may wrap titles to other line counts.
+    if (m_loaded && viewport()->width() != m_measuredWidth)
+        readHeights();
     layoutCells(false);
 }
 
@@ -167,6 +170,7 @@ void JLTableView::scrollContentsBy(int, int)
 void JLTableView::readHeights()
 {
     m_loaded = true;
+    m_measuredWidth = viewport()->width();
     const std::int64_t count = m_dataSource ? std::max<std::int64_t>(0, m_dataSource->numberOfRowsInTableView(*this)) : 0;
     m_heights.assign(static_cast<std::size_t>(count), 0.0);
     m_tops.assign(static_cast<std::size_t>(count) + 1, 0);

@@ -79,4 +79,6 @@ private:
     std::vector<int> m_tops;
     // Rows are read from the data source at the first show at the latest, as a table shows what it holds.
     bool m_loaded = false;
+    // The viewport width the heights were read at: rows wrap their text to it.
+    int m_measuredWidth = -1;
 };

@@ -183,6 +183,27 @@ INSTANTIATE_TEST_SUITE_P(Popover, StoredCategory,
                                            SwitcherCase{"outOfRange", 7, 1}, SwitcherCase{"negative", -1, 1}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// The panel or a reloaded file may store the other category while the popover keeps its segment: what a row
+// shows and what its check box changes must still be the same item.
+TEST_F(PopoverTest, ACategoryStoredElsewhereIsFollowedWhenShownAndNeverSplitsRowsFromClicks)
+{
+    storeItems({storedItem("done", true), storedItem("open", false)});
+    start();
+    defaults.setInteger(keys::switcherKey, 1);
+    controller->redizadoTableView()->reloadData();
+    EXPECT_EQ(shownTitles(), Strings{"open"});
+    center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
+    EXPECT_EQ(controller->categorySwitcher()->selectedSegment(), 1);
+    EXPECT_EQ(shownTitles(), (Strings{"done", "open"}));
+    cellAt(0)->checkBox()->click();
+    EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"done", "open"}));
+    storeItems({storedItem("x", true), storedItem("y", false)});
+    defaults.setInteger(keys::switcherKey, 0);
+    controller->retrieveData();
+    EXPECT_EQ(controller->categorySwitcher()->selectedSegment(), 0);
+    EXPECT_EQ(shownTitles(), Strings{"y"});
+}
+
 TEST_F(PopoverTest, CheckingInToDoTakesTheRowAwayAndUncheckingInAllPutsItemsBackInFullListOrder)
 {
     storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", false)});

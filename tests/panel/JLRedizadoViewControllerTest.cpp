@@ -2,11 +2,15 @@
 #include "PanelFixture.h"
 
 #include "JLRedizadoWindow.h"
+#include "RowHeight.h"
 #include "widgets/ControlState.h"
 #include "widgets/ScreenCoordinates.h"
 #include "widgets/memory/MemoryAllDesktops.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 using Animation = JLTableView::Animation;
 using Strings = std::vector<std::string>;
@@ -156,6 +160,32 @@ TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort)
     EXPECT_EQ(controller.redizadoTableView()->rowHeight(0), 63.0);
     EXPECT_EQ(cellAt(0)->titleLabel()->stringValue(), huge);
     EXPECT_LT(cellAt(0)->titleLabel()->toPlainText().size(), 5000);
+}
+
+// Titles one character apart cross every wrap point; a row must be as tall as its label wraps the title, with the
+// scroll bar of a long list taking its width and after the panel is made narrower.
+TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel)
+{
+    const QString words = QStringLiteral("milk eggs bread butter cheese apples pears plums figs dates rice beans "
+                                         "peas corn oats tea coffee sugar salt pepper");
+    for (int length = 20; length < 100; ++length)
+        add(words.left(length));
+    JLTableView *table = controller.redizadoTableView();
+    const auto expectRowsFitTheirLabels = [&] {
+        // The scroll area shows its bar on a queued call after the range grew.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return table->verticalScrollBar()->isVisible(); }));
+        for (std::int64_t row = 0; row < table->numberOfRows(); ++row) {
+            table->scrollRowToVisible(row);
+            JLTextField *label = cellAt(row)->titleLabel();
+            const QTextBlock block = label->document()->firstBlock();
+            const double wrapped = label->document()->documentLayout()->blockBoundingRect(block).height();
+            EXPECT_EQ(table->rowHeight(row), rowHeightForMeasuredHeight(wrapped))
+                << "row " << row << " at width " << table->viewport()->width();
+        }
+    };
+    expectRowsFitTheirLabels();
+    controller.view()->resize(260, 440);
+    expectRowsFitTheirLabels();
 }
 
 TEST_F(PanelTest, SwitchingCategoriesStoresTheChoiceAtOnce)

@@ -3,6 +3,7 @@
 
 #include <QSignalSpy>
 
+#include <functional>
 #include <ostream>
 
 using Strings = std::vector<std::string>;
@@ -81,6 +82,26 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows)
     EXPECT_EQ(std::count(visited.begin(), visited.end(), controller.entryField()), 2);
 }
 
+// To do [c, a], all [c, b, a]: a title edit begun with the mouse on "a" must rename "a", not the row the other
+// category shows at the same place.
+TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem)
+{
+    press(QStringLiteral("a <Return> b <Return> c <Return> <Down> <Down> <Space>"));
+    controller.editButton()->click();
+    const auto renameWithMouseThenSwitch = [this](std::int64_t row, const QString &title, const QString &switchKeys) {
+        JLTextField *label = cellAt(row)->titleLabel();
+        QTest::mouseClick(label->viewport(), Qt::LeftButton);
+        ASSERT_TRUE(label->hasFocus());
+        press(QStringLiteral("<Ctrl+A> ") + title + QLatin1Char(' ') + switchKeys);
+    };
+    renameWithMouseThenSwitch(1, QStringLiteral("a1"), QStringLiteral("<Ctrl+2>"));
+    EXPECT_EQ(stored(), "c b* a1");
+    renameWithMouseThenSwitch(2, QStringLiteral("a2"), QStringLiteral("<Ctrl+1>"));
+    EXPECT_EQ(stored(), "c b* a2");
+    renameWithMouseThenSwitch(1, QStringLiteral("a3"), QStringLiteral("<Ctrl+Tab>"));
+    EXPECT_EQ(stored(), "c b* a3");
+}
+
 TEST_F(KeyboardPanelTest, TheSettingsButtonAndCtrlCommaSwapTheListAndThePane)
 {
     controller.settingsButton()->click();
@@ -95,6 +116,20 @@ TEST_F(KeyboardPanelTest, TheSettingsButtonAndCtrlCommaSwapTheListAndThePane)
     press(QStringLiteral("<Ctrl+,>"));
     EXPECT_FALSE(controller.tableScrollView()->isHidden());
     EXPECT_FALSE(controller.settingsButton()->isChecked());
+    // Either category, by click or by key, even the one already chosen, brings the list back.
+    const auto segments = controller.categorySwitcher()->findChildren<QPushButton *>();
+    ASSERT_EQ(segments.size(), 2);
+    for (const auto &choose : std::vector<std::function<void()>>{
+             [&] { QTest::mouseClick(segments[1], Qt::LeftButton); }, [&] { segments[1]->click(); },
+             [&] { press(QStringLiteral("<Ctrl+1>")); }, [&] { press(QStringLiteral("<Ctrl+1>")); }}) {
+        press(QStringLiteral("<Ctrl+,>"));
+        ASSERT_FALSE(controller.settingsPane()->isHidden());
+        choose();
+        EXPECT_FALSE(controller.tableScrollView()->isHidden());
+        EXPECT_TRUE(controller.settingsPane()->isHidden());
+        EXPECT_FALSE(controller.settingsButton()->isChecked());
+    }
+    EXPECT_EQ(controller.categorySwitcher()->selectedSegment(), 0);
 }
 
 TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight)

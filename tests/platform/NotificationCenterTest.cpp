@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 TEST(NotificationCenter, DeliversByNameAndSenderSynchronously) {
     NotificationCenter center;
     int any = 0, fromMine = 0;
@@ -30,4 +32,18 @@ TEST(NotificationCenter, ObserverMayRemoveItselfWhileBeingCalled) {
     center.postNotificationName("n", nullptr);
     center.postNotificationName("n", nullptr);
     EXPECT_EQ(calls, 1);
+}
+
+// A controller that goes away during a post (its observer removed by another observer) must not be called.
+TEST(NotificationCenter, ObserverRemovedByAnotherDuringAPostIsNotCalled) {
+    NotificationCenter center;
+    auto counter = std::make_unique<int>(0);
+    NotificationCenter::ObserverId second = 0;
+    center.addObserver("n", nullptr, [&](auto&) {
+        center.removeObserver(second);
+        counter.reset();
+    });
+    second = center.addObserver("n", nullptr, [&](auto&) { ++*counter; });
+    center.postNotificationName("n", nullptr);
+    EXPECT_EQ(counter, nullptr);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/JLJotlingManager.h"
 #include "platform/NotificationCenter.h"
 #include "platform/memory/MemoryUserDefaults.h"
-#include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,8 @@ protected:
     JLJotlingManager& load(Array items, std::int64_t storedCount = -1) {
         std::int64_t unchecked = 0;
         for (const auto& element : items) {
-            if (auto d = element.get<Dictionary>(); d && !(d->count(keys::jotlingChecked) && d->at(keys::jotlingChecked).boolValue()))
+            if (auto d = element.get<Dictionary>();
+                d && !(d->count(keys::jotlingChecked) && d->at(keys::jotlingChecked).boolValue()))
                 ++unchecked;
         }
         defaults.setObject(keys::allRedizado, Value(std::move(items)));
@@ -55,10 +56,11 @@ protected:
     int posts = 0;
     // The count an observer reads back at the moment of the post.
     std::int64_t countSeenByObserver = -1;
-    NotificationCenter::ObserverId observer = center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) {
-        ++posts;
-        countSeenByObserver = defaults.integerForKey(keys::toDoCountKey);
-    });
+    NotificationCenter::ObserverId observer =
+        center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) {
+            ++posts;
+            countSeenByObserver = defaults.integerForKey(keys::toDoCountKey);
+        });
     std::unique_ptr<JLJotlingManager> manager;
 };
 
@@ -170,12 +172,20 @@ TEST_F(JLJotlingManagerTest, EqualTimesInDistinctDateObjectsAreDifferentItems) {
     EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B2"}));
 }
 
-TEST_F(JLJotlingManagerTest, ItemsWithoutDatesMatchTheFirstDatelessItem) {
-    Dictionary noDateA{{keys::jotlingTitle, "A"}}, noDateB{{keys::jotlingTitle, "B"}};
-    auto& m = load({Value(noDateA), Value(noDateB)});
+// A hand-edited file or an older version may leave items without a creation date; each is still its own item.
+TEST_F(JLJotlingManagerTest, ItemsWithoutDatesAreChangedOneByOneThroughTheToDoList) {
+    const Dictionary a{{keys::jotlingTitle, "A"}}, b{{keys::jotlingTitle, "B"}}, c{{keys::jotlingTitle, "C"}};
+    auto& m = load({Value(a), Value(b), Value(c)});
     m.renameEntry("B2", 1, true);
-    // The to-do row is B, but the full list's match is the first dateless item.
-    EXPECT_EQ(titles(m.redizado()), (Strings{"B2", "B2"}));
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B2", "C"}));
+    m.completeEntry(true, 2, true);
+    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B2"}));
+    EXPECT_TRUE(m.redizado()[2]->completed());
+    EXPECT_FALSE(m.redizado()[0]->completed());
+    m.removeEntryAtIndex(1, true);
+    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "C"}));
+    EXPECT_EQ(storedTitles(), (Strings{"A", "C"}));
+    EXPECT_EQ(storedCount(), 1);
 }
 
 TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
