@@ -18,7 +18,7 @@ class PortalHotKeyService final : public QObject, public HotKeyService {
     Q_OBJECT
 public:
     // Nothing when the bus has no portal offering global shortcuts.
-    static std::unique_ptr<PortalHotKeyService> create(const QDBusConnection &bus = QDBusConnection::sessionBus());
+    static std::unique_ptr<PortalHotKeyService> create(const QDBusConnection& bus = QDBusConnection::sessionBus());
     ~PortalHotKeyService() override;
 
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
@@ -33,15 +33,15 @@ signals:
     void bindingAnswered(bool bound);
 
 private:
-    explicit PortalHotKeyService(const QDBusConnection &bus);
+    explicit PortalHotKeyService(const QDBusConnection& bus);
     struct Shortcut {
         QString trigger;
         std::uint32_t id = 0;
     };
     QString shortcutId(std::uint32_t id) const;
     // Calls a portal method that answers through a request object, and hands the answer to done.
-    void callWithRequest(const QString &method, QList<QVariant> arguments,
-                         std::function<void(uint response, const QVariantMap &results)> done);
+    void callWithRequest(const QString& method, QList<QVariant> arguments,
+                         std::function<void(uint response, const QVariantMap& results)> done);
     void createSession();
     void listenForReleases();
     void bindShortcuts();
