@@ -16,6 +16,8 @@ Q_LOGGING_CATEGORY(lcPortal, "redizado.hotkey")
 
 // How long to wait for the portal to say whether it is there at all; it may be started on demand.
 constexpr int probeTimeoutMs = 3000;
+// How long a registration waits for the portal to take its request for a session (not to answer it).
+constexpr int acceptTimeoutMs = 3000;
 
 struct PortalShortcut {
     QString id;
@@ -98,7 +100,10 @@ HotKeyService::Registration PortalHotKeyService::registerHotKey(std::uint16_t vi
     m_registered[handle] = Shortcut{*trigger, id};
     // A portal binds shortcuts once per session: a changed set needs a new session.
     closeSession();
-    createSession();
+    if (!createSession()) {
+        m_registered.erase(handle);
+        return {unavailable, 0};
+    }
     return {ok, handle};
 }
 
@@ -114,8 +119,8 @@ void PortalHotKeyService::setReleasedHandler(ReleasedHandler handler) {
     m_released = std::move(handler);
 }
 
-void PortalHotKeyService::callWithRequest(const QString& method, QList<QVariant> arguments,
-                                          std::function<void(uint, const QVariantMap&)> done) {
+bool PortalHotKeyService::callWithRequest(const QString& method, QList<QVariant> arguments,
+                                          std::function<void(uint, const QVariantMap&)> done, bool waitForAcceptance) {
     const QString token = QStringLiteral("redizado%1_%2").arg(++m_tokens).arg(QRandomGenerator::global()->generate());
     // Listening before the call: the answer can come before the call returns.
     const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(senderPart(m_bus), token);
@@ -130,41 +135,62 @@ void PortalHotKeyService::callWithRequest(const QString& method, QList<QVariant>
     QDBusMessage call =
         QDBusMessage::createMethodCall(portal::service, portal::desktopPath, portal::globalShortcutsInterface, method);
     call.setArguments(arguments);
+    // A refused call never answers through its request.
+    const auto refused = [request, method](const QDBusError& error) {
+        qCWarning(lcPortal) << "the desktop portal refused" << method << ":" << error.message();
+        request->deleteLater();
+    };
+    if (waitForAcceptance) {
+        const QDBusMessage reply = m_bus.call(call, QDBus::Block, acceptTimeoutMs);
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            return true;
+        refused(QDBusError(reply));
+        return false;
+    }
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, request, method] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, refused, done] {
         watcher->deleteLater();
         if (watcher->isError()) {
-            qCWarning(lcPortal) << "the desktop portal refused" << method << ":" << watcher->error().message();
-            request->deleteLater();
-            emit bindingAnswered(false);
+            refused(watcher->error());
+            done(2, {});
         }
     });
+    return true;
 }
 
-void PortalHotKeyService::createSession() {
+bool PortalHotKeyService::createSession() {
+    // The session on its way binds every shortcut registered by the time it comes.
     if (m_creatingSession)
-        return;
+        return true;
     m_creatingSession = true;
     const QString sessionToken = QStringLiteral("redizado%1").arg(QRandomGenerator::global()->generate());
-    callWithRequest(QStringLiteral("CreateSession"),
-                    {QVariantMap{{QStringLiteral("session_handle_token"), sessionToken}}},
-                    [this](uint response, const QVariantMap& results) {
-                        m_creatingSession = false;
-                        const QString session = results.value(QStringLiteral("session_handle")).toString();
-                        if (response != 0 || session.isEmpty()) {
-                            qCWarning(lcPortal) << "the desktop portal made no shortcut session (answer" << response
-                                                << "); bind \"redizado toggle\" in the desktop's keyboard settings";
-                            emit bindingAnswered(false);
-                            return;
-                        }
-                        m_sessionPath = session;
-                        listenForReleases();
-                        // Every shortcut may have gone while the portal was making the session.
-                        if (m_registered.empty())
-                            closeSession();
-                        else
-                            bindShortcuts();
-                    });
+    // Waiting only for the portal to take the request, so that a refusal refuses the registration.
+    const bool accepted = callWithRequest(
+        QStringLiteral("CreateSession"), {QVariantMap{{QStringLiteral("session_handle_token"), sessionToken}}},
+        [this](uint response, const QVariantMap& results) {
+            m_creatingSession = false;
+            const QString session = results.value(QStringLiteral("session_handle")).toString();
+            if (response != 0 || session.isEmpty()) {
+                qCWarning(lcPortal) << "the desktop portal made no shortcut session (answer" << response
+                                    << "); bind \"redizado toggle\" in the desktop's keyboard settings";
+                emit bindingAnswered(false);
+                return;
+            }
+            m_sessionPath = session;
+            listenForReleases();
+            // Every shortcut may have gone while the portal was making the session.
+            if (m_registered.empty())
+                closeSession();
+            else
+                bindShortcuts();
+        },
+        true);
+    if (!accepted) {
+        // No answer will come to clear the way: the next registration asks for a session anew.
+        m_creatingSession = false;
+        emit bindingAnswered(false);
+    }
+    return accepted;
 }
 
 void PortalHotKeyService::bindShortcuts() {

@@ -13,7 +13,9 @@
 class PortalGlobalShortcuts;
 
 // Global shortcuts where no program may grab keys (Wayland): asked of the XDG desktop portal, which may ask the
-// user and binds them for the whole desktop. The portal answers later; a refusal is logged when it comes.
+// user and binds them for the whole desktop. A registration waits only until the portal takes the request for a
+// session, so a portal that will not make one refuses the registration. Its answers come later, after the
+// registration has returned: a refusal then is logged and told through bindingAnswered.
 class PortalHotKeyService final : public QObject, public HotKeyService {
     Q_OBJECT
 public:
@@ -39,10 +41,13 @@ private:
         std::uint32_t id = 0;
     };
     QString shortcutId(std::uint32_t id) const;
-    // Calls a portal method that answers through a request object, and hands the answer to done.
-    void callWithRequest(const QString& method, QList<QVariant> arguments,
-                         std::function<void(uint response, const QVariantMap& results)> done);
-    void createSession();
+    // Calls a portal method that answers through a request object, and hands the answer to done. A call the portal
+    // refuses is answered as failed (2); with waitForAcceptance it returns false instead and done is never called.
+    bool callWithRequest(const QString& method, QList<QVariant> arguments,
+                         std::function<void(uint response, const QVariantMap& results)> done,
+                         bool waitForAcceptance = false);
+    // False when the portal refused to start making a session.
+    bool createSession();
     void listenForReleases();
     void bindShortcuts();
     void closeSession();

@@ -41,7 +41,8 @@ public:
         QVariantMap options;
     };
 
-    uint bindAnswer = 0; // what the "user" answers when asked to bind
+    uint bindAnswer = 0;      // what the "user" answers when asked to bind
+    int sessionsToRefuse = 0; // CreateSession calls failed outright before one succeeds
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -51,6 +52,9 @@ public:
         m_calls << member;
         if (member == QLatin1String("Get")) {
             connection.send(message.createReply(QVariant::fromValue(QDBusVariant(uint(1)))));
+        } else if (member == QLatin1String("CreateSession") && sessionsToRefuse > 0) {
+            --sessionsToRefuse;
+            connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no sessions today")));
         } else if (member == QLatin1String("CreateSession")) {
             const QVariantMap options = mapOf(message.arguments().value(0));
             m_session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
@@ -230,6 +234,20 @@ TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusa
     service->registerHotKey(0x00, HotKeyService::command | HotKeyService::shift, 1);
     ASSERT_TRUE(answered.wait(5000));
     EXPECT_FALSE(answered.first().first().toBool());
+}
+
+TEST_F(PortalHotKeyServiceTest, ASessionThePortalRefusesRefusesTheRegistrationAndTheNextOneTriesAgain) {
+    portal.sessionsToRefuse = 1;
+    startPortal();
+    startService();
+    EXPECT_NE(service->registerHotKey(0x31, HotKeyService::control, 1).status, HotKeyService::ok);
+
+    ASSERT_EQ(service->registerHotKey(0x31, HotKeyService::option, 2).status, HotKeyService::ok);
+    ASSERT_TRUE(waitUntil([this] { return !portal.bound().empty(); }));
+    EXPECT_EQ(portal.calls().count(QStringLiteral("CreateSession")), 2);
+    // The refused shortcut is not bound behind the caller's back.
+    ASSERT_EQ(portal.bound().size(), 1u);
+    EXPECT_EQ(portal.bound().front().id, QStringLiteral("toggle-panel-2"));
 }
 
 struct Trigger {
