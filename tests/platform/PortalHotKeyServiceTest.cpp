@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portal/PortalHotKeyService.h"
 #include "portal/PortalTrigger.h"
+#include "tests/TempFolder.h"
 #include "tests/WaitUntil.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
+#include <QDir>
+#include <QFile>
 #include <QMutex>
 #include <QProcess>
 #include <QSignalSpy>
@@ -126,13 +130,22 @@ protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             GTEST_SKIP() << "dbus-daemon is not installed";
+        // A bus of the test's own, starting no service the machine has installed.
+        const QString folder = QString::fromStdString(busFolder.path());
+        ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
         daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+                     {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
+                      QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
+                      QStringLiteral("--print-address")});
         ASSERT_TRUE(daemon.waitForReadyRead(5000));
         address = QString::fromUtf8(daemon.readLine()).trimmed();
         ASSERT_FALSE(address.isEmpty());
         ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
         ASSERT_TRUE(ours->isConnected());
+        // Nothing of the machine's may answer in place of the test's own portal.
+        EXPECT_EQ(ours->interface()->activatableServiceNames().value().join(u' ').toStdString(),
+                  "org.freedesktop.DBus");
     }
     void TearDown() override {
         service.reset();
@@ -177,6 +190,7 @@ protected:
         bus.send(signal);
     }
 
+    TempFolder busFolder;
     QProcess daemon;
     QString address;
     std::unique_ptr<QDBusConnection> ours;
