@@ -13,12 +13,14 @@
 class PortalGlobalShortcuts;
 
 // Global shortcuts where no program may grab keys (Wayland): asked of the XDG desktop portal, which may ask the
-// user and binds them for the whole desktop. The portal answers later; a refusal is logged when it comes.
+// user and binds them for the whole desktop. A registration waits only until the portal takes the request for a
+// session, so a portal that will not make one refuses the registration. Its answers come later, after the
+// registration has returned: a refusal then is logged and told through bindingAnswered.
 class PortalHotKeyService final : public QObject, public HotKeyService {
     Q_OBJECT
 public:
     // Nothing when the bus has no portal offering global shortcuts.
-    static std::unique_ptr<PortalHotKeyService> create(const QDBusConnection &bus = QDBusConnection::sessionBus());
+    static std::unique_ptr<PortalHotKeyService> create(const QDBusConnection& bus = QDBusConnection::sessionBus());
     ~PortalHotKeyService() override;
 
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
@@ -33,16 +35,19 @@ signals:
     void bindingAnswered(bool bound);
 
 private:
-    explicit PortalHotKeyService(const QDBusConnection &bus);
+    explicit PortalHotKeyService(const QDBusConnection& bus);
     struct Shortcut {
         QString trigger;
         std::uint32_t id = 0;
     };
     QString shortcutId(std::uint32_t id) const;
-    // Calls a portal method that answers through a request object, and hands the answer to done.
-    void callWithRequest(const QString &method, QList<QVariant> arguments,
-                         std::function<void(uint response, const QVariantMap &results)> done);
-    void createSession();
+    // Calls a portal method that answers through a request object, and hands the answer to done. A call the portal
+    // refuses is answered as failed (2); with waitForAcceptance it returns false instead and done is never called.
+    bool callWithRequest(const QString& method, QList<QVariant> arguments,
+                         std::function<void(uint response, const QVariantMap& results)> done,
+                         bool waitForAcceptance = false);
+    // False when the portal refused to start making a session.
+    bool createSession();
     void listenForReleases();
     void bindShortcuts();
     void closeSession();

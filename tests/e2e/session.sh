@@ -4,6 +4,9 @@ mkdir -p "$shots"
 config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/run DISPLAY=$display
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+# No session bus: neither the caller's nor one started on demand with the machine's services, which could take
+# the tray icon away from the panel under test.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/no-bus
 store=$config/redizado/defaults.plist
 
 log() { echo "e2e: $*"; }

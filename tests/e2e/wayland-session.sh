@@ -3,6 +3,7 @@
 # `redizado toggle` shows its panel. Skipped (exit 77) where weston is not installed.
 # Usage: wayland-session.sh PROGRAM [SCREENSHOT_FOLDER]
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 shots=${2:-$(mktemp -d)}
 command -v weston >/dev/null || { echo "e2e: weston is not installed; skipped"; exit 77; }
@@ -23,11 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A session bus of our own, as a desktop session has one; the program asks it for a portal.
+# A session bus of our own, as a desktop session has one; the program asks it for a portal. It starts none of the
+# machine's services, so a portal installed here cannot change what the program finds.
 if command -v dbus-daemon >/dev/null; then
-    dbus-daemon --session --print-address=1 --print-pid=1 --fork >"$config/bus"
-    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$config/bus")
-    bus=$(sed -n 2p "$config/bus")
+    mkdir -p "$config/bus/services"
+    cp "$here/../session-bus.conf" "$config/bus/bus.conf"
+    dbus-daemon --config-file="$config/bus/bus.conf" --address="unix:tmpdir=$config/bus" --print-address=1 \
+        --print-pid=1 --fork >"$config/bus/started"
+    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$config/bus/started")
+    bus=$(sed -n 2p "$config/bus/started")
 fi
 # --debug lets the screenshooter in; pixman needs no GPU.
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug --use-pixman \

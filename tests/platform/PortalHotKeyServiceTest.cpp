@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portal/PortalHotKeyService.h"
 #include "portal/PortalTrigger.h"
+#include "tests/TempFolder.h"
 #include "tests/WaitUntil.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
+#include <QDir>
+#include <QFile>
 #include <QMutex>
 #include <QProcess>
 #include <QSignalSpy>
@@ -22,11 +26,10 @@
 #include <vector>
 
 namespace {
-constexpr const char *desktopPath = "/org/freedesktop/portal/desktop";
+constexpr const char* desktopPath = "/org/freedesktop/portal/desktop";
 
 // Arguments of a message to a virtual object arrive still marshalled.
-QVariantMap mapOf(const QVariant &argument)
-{
+QVariantMap mapOf(const QVariant& argument) {
     if (argument.canConvert<QDBusArgument>())
         return qdbus_cast<QVariantMap>(argument.value<QDBusArgument>());
     return argument.toMap();
@@ -42,17 +45,20 @@ public:
         QVariantMap options;
     };
 
-    uint bindAnswer = 0; // what the "user" answers when asked to bind
+    uint bindAnswer = 0;      // what the "user" answers when asked to bind
+    int sessionsToRefuse = 0; // CreateSession calls failed outright before one succeeds
 
-    QString introspect(const QString &) const override { return {}; }
+    QString introspect(const QString&) const override { return {}; }
 
-    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
-    {
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
         const QString member = message.member();
         QMutexLocker locker(&m_mutex);
         m_calls << member;
         if (member == QLatin1String("Get")) {
             connection.send(message.createReply(QVariant::fromValue(QDBusVariant(uint(1)))));
+        } else if (member == QLatin1String("CreateSession") && sessionsToRefuse > 0) {
+            --sessionsToRefuse;
+            connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no sessions today")));
         } else if (member == QLatin1String("CreateSession")) {
             const QVariantMap options = mapOf(message.arguments().value(0));
             m_session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
@@ -79,19 +85,29 @@ public:
         return true;
     }
 
-    QStringList calls() const { QMutexLocker locker(&m_mutex); return m_calls; }
-    std::vector<Bound> bound() const { QMutexLocker locker(&m_mutex); return m_bound; }
-    QString session() const { QMutexLocker locker(&m_mutex); return m_session; }
-    QStringList closed() const { QMutexLocker locker(&m_mutex); return m_closed; }
+    QStringList calls() const {
+        QMutexLocker locker(&m_mutex);
+        return m_calls;
+    }
+    std::vector<Bound> bound() const {
+        QMutexLocker locker(&m_mutex);
+        return m_bound;
+    }
+    QString session() const {
+        QMutexLocker locker(&m_mutex);
+        return m_session;
+    }
+    QStringList closed() const {
+        QMutexLocker locker(&m_mutex);
+        return m_closed;
+    }
 
 private:
-    static QString sender(const QDBusMessage &message)
-    {
+    static QString sender(const QDBusMessage& message) {
         return message.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
     }
-    void respond(const QDBusMessage &message, const QDBusConnection &connection, uint response,
-                 const QVariantMap &results)
-    {
+    void respond(const QDBusMessage& message, const QDBusConnection& connection, uint response,
+                 const QVariantMap& results) {
         const QVariantMap options = mapOf(message.arguments().last());
         const QString request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                                     .arg(sender(message), options.value(QStringLiteral("handle_token")).toString());
@@ -111,20 +127,27 @@ private:
 
 class PortalHotKeyServiceTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             GTEST_SKIP() << "dbus-daemon is not installed";
-        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                      QStringLiteral("--print-address")});
+        // A bus of the test's own, starting no service the machine has installed.
+        const QString folder = QString::fromStdString(busFolder.path());
+        ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
+        daemon.start(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
+                      QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
+                      QStringLiteral("--print-address")});
         ASSERT_TRUE(daemon.waitForReadyRead(5000));
         address = QString::fromUtf8(daemon.readLine()).trimmed();
         ASSERT_FALSE(address.isEmpty());
         ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
         ASSERT_TRUE(ours->isConnected());
+        // Nothing of the machine's may answer in place of the test's own portal.
+        EXPECT_EQ(ours->interface()->activatableServiceNames().value().join(u' ').toStdString(),
+                  "org.freedesktop.DBus");
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         service.reset();
         if (ours)
             QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
@@ -138,8 +161,7 @@ protected:
             daemon.waitForFinished();
         }
     }
-    void startPortal()
-    {
+    void startPortal() {
         portalThread.start();
         portal.moveToThread(&portalThread);
         bool registered = false;
@@ -147,21 +169,19 @@ protected:
             &portal,
             [this, &registered] {
                 QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("portal"));
-                registered = bus.registerVirtualObject(QString::fromLatin1(desktopPath), &portal,
-                                                       QDBusConnection::SubPath) &&
-                             bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
+                registered =
+                    bus.registerVirtualObject(QString::fromLatin1(desktopPath), &portal, QDBusConnection::SubPath) &&
+                    bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
             },
             Qt::BlockingQueuedConnection);
         ASSERT_TRUE(registered);
     }
-    void startService()
-    {
+    void startService() {
         service = PortalHotKeyService::create(*ours);
         ASSERT_TRUE(service);
         service->setReleasedHandler([this](std::uint32_t id) { released.push_back(id); });
     }
-    void sendShortcutSignal(const char *member, const QString &session, const QString &id)
-    {
+    void sendShortcutSignal(const char* member, const QString& session, const QString& id) {
         QDBusConnection bus(QStringLiteral("portal"));
         QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(desktopPath),
                                                          QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
@@ -170,6 +190,7 @@ protected:
         bus.send(signal);
     }
 
+    TempFolder busFolder;
     QProcess daemon;
     QString address;
     std::unique_ptr<QDBusConnection> ours;
@@ -180,13 +201,11 @@ protected:
 };
 } // namespace
 
-TEST_F(PortalHotKeyServiceTest, WithoutAPortalThereIsNoService)
-{
+TEST_F(PortalHotKeyServiceTest, WithoutAPortalThereIsNoService) {
     EXPECT_FALSE(PortalHotKeyService::create(*ours));
 }
 
-TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseActs)
-{
+TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseActs) {
     startPortal();
     startService();
     QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
@@ -217,8 +236,7 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseAc
     EXPECT_TRUE(waitUntil([this, session] { return portal.closed().contains(session); }));
 }
 
-TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold)
-{
+TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold) {
     portal.bindAnswer = 1;
     startPortal();
     startService();
@@ -232,17 +250,30 @@ TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusa
     EXPECT_FALSE(answered.first().first().toBool());
 }
 
+TEST_F(PortalHotKeyServiceTest, ASessionThePortalRefusesRefusesTheRegistrationAndTheNextOneTriesAgain) {
+    portal.sessionsToRefuse = 1;
+    startPortal();
+    startService();
+    EXPECT_NE(service->registerHotKey(0x31, HotKeyService::control, 1).status, HotKeyService::ok);
+
+    ASSERT_EQ(service->registerHotKey(0x31, HotKeyService::option, 2).status, HotKeyService::ok);
+    ASSERT_TRUE(waitUntil([this] { return !portal.bound().empty(); }));
+    EXPECT_EQ(portal.calls().count(QStringLiteral("CreateSession")), 2);
+    // The refused shortcut is not bound behind the caller's back.
+    ASSERT_EQ(portal.bound().size(), 1u);
+    EXPECT_EQ(portal.bound().front().id, QStringLiteral("toggle-panel-2"));
+}
+
 struct Trigger {
-    const char *name;
+    const char* name;
     std::uint16_t key;
     std::uint32_t modifiers;
-    const char *trigger; // nullptr: none
+    const char* trigger; // nullptr: none
 };
 
 class PortalTriggerTest : public ::testing::TestWithParam<Trigger> {};
 
-TEST_P(PortalTriggerTest, NamesTheCombinationAsThePortalDoes)
-{
+TEST_P(PortalTriggerTest, NamesTheCombinationAsThePortalDoes) {
     const auto trigger = portalTrigger(GetParam().key, GetParam().modifiers);
     if (!GetParam().trigger) {
         EXPECT_FALSE(trigger);
@@ -252,17 +283,16 @@ TEST_P(PortalTriggerTest, NamesTheCombinationAsThePortalDoes)
     EXPECT_EQ(trigger->toStdString(), GetParam().trigger);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, PortalTriggerTest,
-    ::testing::Values(Trigger{"AllModifiersInOrder", 0x00,
-                              HotKeyService::command | HotKeyService::shift | HotKeyService::option |
-                                  HotKeyService::control,
-                              "CTRL+ALT+SHIFT+LOGO+a"},
-                      Trigger{"Digit", 0x1D, HotKeyService::option, "ALT+0"},
-                      Trigger{"Punctuation", 0x2A, HotKeyService::control, "CTRL+backslash"},
-                      Trigger{"FunctionKey", 0x5A, 0, "F20"},
-                      Trigger{"Arrow", 0x7E, HotKeyService::command, "LOGO+Up"},
-                      Trigger{"Return", 0x24, HotKeyService::control, "CTRL+Return"},
-                      Trigger{"FnHasNoName", 0x3F, HotKeyService::control, nullptr},
-                      Trigger{"UnknownCode", 0x7F, 0, nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, PortalTriggerTest,
+                         ::testing::Values(Trigger{"AllModifiersInOrder", 0x00,
+                                                   HotKeyService::command | HotKeyService::shift |
+                                                       HotKeyService::option | HotKeyService::control,
+                                                   "CTRL+ALT+SHIFT+LOGO+a"},
+                                           Trigger{"Digit", 0x1D, HotKeyService::option, "ALT+0"},
+                                           Trigger{"Punctuation", 0x2A, HotKeyService::control, "CTRL+backslash"},
+                                           Trigger{"FunctionKey", 0x5A, 0, "F20"},
+                                           Trigger{"Arrow", 0x7E, HotKeyService::command, "LOGO+Up"},
+                                           Trigger{"Return", 0x24, HotKeyService::control, "CTRL+Return"},
+                                           Trigger{"FnHasNoName", 0x3F, HotKeyService::control, nullptr},
+                                           Trigger{"UnknownCode", 0x7F, 0, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
