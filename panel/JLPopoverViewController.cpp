@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QPalette>
 #include <QToolButton>
 
 using namespace plist_value;
@@ -49,6 +50,9 @@ JLPopoverViewController::JLPopoverViewController(UserDefaults &defaults, Notific
     // The settings pane takes the table's place exactly while the table is hidden, however it got hidden.
     m_ui->redizadoTableView->installEventFilter(this);
     m_ui->settingsPane->setHidden(true);
+    // As solid as the list it stands in for: the body's slight translucency would let windows behind show.
+    m_ui->settingsPane->setBackgroundRole(QPalette::Base);
+    m_ui->settingsPane->setAutoFillBackground(true);
     connectActions();
 }
 

@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QPalette>
 #include <QToolButton>
 
 namespace {
@@ -51,6 +52,9 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults &defaults, JLJot
     // The settings pane takes the table's place exactly while the table is hidden, however it got hidden.
     m_ui->redizadoTableView->installEventFilter(this);
     m_ui->settingsPane->setHidden(true);
+    // As solid as the list it stands in for: the body's slight translucency would let windows behind show.
+    m_ui->settingsPane->setBackgroundRole(QPalette::Base);
+    m_ui->settingsPane->setAutoFillBackground(true);
     connectActions();
     m_undo = std::make_unique<PanelUndo>(*this, [this]() -> JLJotlingManager & { return this->manager(); });
     m_keys = std::make_unique<PanelKeys>(*this, *m_undo);

@@ -136,5 +136,21 @@ TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyAndDenseScreensGetFinerTextNotAn
     EXPECT_GT(solid(fine), solid(enlarged) * 2);
 }
 
+// Nothing behind the panel shows through the settings pane, any more than through the list.
+TEST_P(PanelLooksTest, TheSettingsPaneIsAsSolidAsTheList)
+{
+    for (QWidget *content : {static_cast<QWidget *>(controller.redizadoTableView()), controller.settingsPane()}) {
+        if (content == controller.settingsPane())
+            controller.settingsButton()->click();
+        const QImage image = shot(1.0);
+        const QRect area = inShot(content, 1.0);
+        int seeThrough = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                seeThrough += qAlpha(image.pixel(x, y)) < 255;
+        EXPECT_EQ(seeThrough, 0) << content->objectName().toStdString();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Palettes, PanelLooksTest, ::testing::Values(false, true),
                          [](const auto &info) { return info.param ? std::string("Dark") : std::string("Light"); });
