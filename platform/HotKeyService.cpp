@@ -8,6 +8,7 @@ public:
     Registration registerHotKey(std::uint16_t, std::uint32_t, std::uint32_t) override { return {unavailable, 0}; }
     void unregisterHotKey(Handle) override {}
     void setReleasedHandler(ReleasedHandler) override {}
+    Route route() const override { return Route::none; }
 };
 
 std::unique_ptr<HotKeyService>& defaultSlot() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 // One system-wide key combination per registration. The key is a physical key position (virtual key code) and
 // the modifiers are bits of HotKeyService::Modifier; the handler hears each release of a registered combination.
@@ -26,6 +27,14 @@ public:
         unavailable = 3, // no desktop session offers global shortcuts
     };
 
+    // How a combination reaches the program on this desktop; the settings pane tells the user which.
+    enum class Route {
+        grab,            // the X server hands the keys to us (an X11 session)
+        portal,          // the desktop portal binds the shortcut for the whole session (Wayland)
+        desktopSettings, // the desktop's own keyboard settings run "redizado toggle" (GNOME on Wayland)
+        none,            // nothing here binds keys: the user binds "redizado toggle" in the desktop by hand
+    };
+
     struct Registration {
         std::int32_t status = ok;
         Handle handle = 0; // meaningful only when status is ok
@@ -39,8 +48,25 @@ public:
     // Called once per release of a registered combination, with the id it was registered with.
     virtual void setReleasedHandler(ReleasedHandler handler) = 0;
 
+    virtual Route route() const = 0;
+    // The combination as the desktop names it ("Ctrl+Space") once the desktop has bound it; empty before, after a
+    // refusal, and where the desktop does not say.
+    virtual std::string boundTrigger() const { return {}; }
+    // Called when the desktop answers a registration after registerHotKey returned, or changes the binding later
+    // (the user chose another trigger in the desktop's settings): boundTrigger may read differently now.
+    void setBindingChangedHandler(std::function<void()> handler) { m_bindingChanged = std::move(handler); }
+
     // The process-wide service; set once at start by main, before anything registers. Until then every
     // registration is refused as unavailable.
     static HotKeyService& defaultService();
     static void setDefaultService(std::unique_ptr<HotKeyService> service);
+
+protected:
+    void bindingChanged() const {
+        if (m_bindingChanged)
+            m_bindingChanged();
+    }
+
+private:
+    std::function<void()> m_bindingChanged;
 };

@@ -20,6 +20,15 @@ public:
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
     void unregisterHotKey(Handle handle) override;
     void setReleasedHandler(ReleasedHandler handler) override { m_handler = std::move(handler); }
+    Route route() const override { return m_route; }
+    std::string boundTrigger() const override { return m_boundTrigger; }
+
+    // The desktop this service stands for, and what it answers about a binding.
+    void setRoute(Route route) { m_route = route; }
+    void answerBinding(std::string trigger) {
+        m_boundTrigger = std::move(trigger);
+        bindingChanged();
+    }
 
     // Later registrations of this combination get the taken status, as if another program held it.
     void refuse(std::uint16_t virtualKeyCode, std::uint32_t modifierMask);
@@ -35,6 +44,8 @@ private:
     std::vector<Entry> m_registrations;
     std::set<std::pair<std::uint16_t, std::uint32_t>> m_refused;
     ReleasedHandler m_handler;
+    Route m_route = Route::grab;
+    std::string m_boundTrigger;
     Handle m_lastHandle = 0;
     int m_registerCount = 0;
     int m_unregisterCount = 0;

@@ -26,6 +26,7 @@ public:
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
     void unregisterHotKey(Handle handle) override;
     void setReleasedHandler(ReleasedHandler handler) override;
+    Route route() const override { return Route::portal; }
 
     // The portal's session with our shortcuts in it; empty until the portal has made it.
     QString sessionPath() const { return m_sessionPath; }

@@ -19,6 +19,7 @@ public:
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
     void unregisterHotKey(Handle handle) override;
     void setReleasedHandler(ReleasedHandler handler) override;
+    Route route() const override { return Route::grab; }
 
 private:
     class Grabs;
