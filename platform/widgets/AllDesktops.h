@@ -3,9 +3,10 @@
 
 class QWidget;
 
-// Makes a top-level window show on every virtual desktop, whichever is current.
+// Makes a top-level panel window show on every virtual desktop, whichever is current, and keeps it out of task
+// lists and pagers; it holds for every later show of the window.
 class AllDesktops {
 public:
     virtual ~AllDesktops() = default;
-    virtual void joinAllDesktops(QWidget &window) = 0;
+    virtual void joinAllDesktops(QWidget& window) = 0;
 };

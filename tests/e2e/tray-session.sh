@@ -30,6 +30,20 @@ panel_window() { xdotool search --onlyvisible --name '^Redizado$' 2>/dev/null | 
 panel_shown() { [ -n "$(panel_window)" ]; }
 panel_hidden() { [ -z "$(panel_window)" ]; }
 active() { xdotool getactivewindow 2>/dev/null; }
+# What the panel asks of the window manager: no owner window (window managers reject Qt's hidden leader as one),
+# above other windows, on every desktop, out of the taskbar and pager. The window manager drops the state on each hide, so it is
+# checked on a later show too.
+panel_hints_hold() {
+    local hints
+    hints=$(xprop -id "$(panel_window)" WM_TRANSIENT_FOR _NET_WM_STATE _NET_WM_DESKTOP _NET_WM_WINDOW_TYPE)
+    grep -q '^WM_TRANSIENT_FOR:  not found' <<<"$hints" || fail "the panel names an owner window: $hints"
+    grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_SKIP_TASKBAR' <<<"$hints" &&
+        grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_SKIP_PAGER' <<<"$hints" || fail "the panel is in task lists: $hints"
+    grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_ABOVE' <<<"$hints" || fail "the panel is not kept above: $hints"
+    grep -q '^_NET_WM_DESKTOP(CARDINAL) = 4294967295$' <<<"$hints" || fail "the panel is not on every desktop: $hints"
+    grep -q '^_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_DIALOG' <<<"$hints" ||
+        fail "the panel passes for an application window: $hints"
+}
 # Clicks at a person's pace: two clicks inside the double-click time are one double click.
 click_icon() { sleep 0.5; xdotool mousemove --window "$(icon_window)" 11 11 click 1; }
 
@@ -47,7 +61,8 @@ log "tray icon is there"
 click_icon
 until_true panel_shown || fail "a click on the icon did not open the panel"
 until_true test "$(active)" = "$(panel_window)" || fail "the open panel has no focus"
-log "the panel opened with the focus"
+panel_hints_hold
+log "the panel opened with the focus, on every desktop and out of task lists"
 xdotool type --delay 20 "buy milk"
 xdotool key Return
 until_true grep -q '<string>buy milk</string>' "$store" || fail "the typed item is not in $store"
@@ -61,6 +76,7 @@ log "a click on the icon closed it and the focus went back"
 
 click_icon
 until_true panel_shown || fail "the panel did not open again"
+panel_hints_hold
 xdotool mousemove --window "$other_window" 200 100 click 1
 until_true panel_hidden || fail "a click elsewhere did not hide the panel"
 log "a click elsewhere hid it"
