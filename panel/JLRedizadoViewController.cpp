@@ -289,9 +289,7 @@ void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window)
         m_view->setGeometry(content->rect());
         m_view->show();
     }
-    window.show();
-    window.raise();
-    window.activateWindow();
+    window.makeKeyAndOrderFront();
 }
 
 void JLRedizadoViewController::hideWithWindow(JLRedizadoWindow &window)
