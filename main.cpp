@@ -99,7 +99,6 @@ TrayProgram::Desktop pickDesktop()
     } else {
         qCInfo(lcStart) << "not on X11 and no desktop portal offers global shortcuts: bind \"redizado toggle\" in the "
                            "desktop's keyboard settings";
-        desktop.shortcutByCommandOnly = true;
     }
     return desktop;
 }

@@ -7,14 +7,13 @@
 #include "JLRedizadoWindow.h"
 #include "NotificationCenter.h"
 #include "SaveProblemNotice.h"
+#include "ShortcutNote.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/JLJotlingManager.h"
 #include "widgets/AllDesktops.h"
 #include "xdg/FileUserDefaults.h"
 
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLayout>
 #include <QTimer>
 
 TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
@@ -29,8 +28,9 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
                                          []() -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
                                          QCoreApplication::applicationFilePath().toStdString()},
         *m_desktop.allDesktops, nullptr, variant);
-    if (m_desktop.shortcutByCommandOnly)
-        addShortcutNote();
+    m_shortcutNote = std::make_unique<ShortcutNote>(m_interface->redizadoViewController(),
+                                                    JLHotKeyManager::sharedManager(), runningCompositor(),
+                                                    QCoreApplication::applicationFilePath());
 
     JLJotlingManager &manager = JLJotlingManager::sharedManager();
     m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
@@ -62,24 +62,4 @@ void TrayProgram::showReloaded()
         popover->retrieveData();
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
-}
-
-// Where no program may grab keys for the whole desktop, the desktop binds them itself, to our command.
-void TrayProgram::addShortcutNote()
-{
-    JLRedizadoViewController &controller = m_interface->redizadoViewController();
-    QWidget *pane = controller.settingsPane();
-    QWidget *shortcutView = controller.shortcutView();
-    auto *note = new QLabel(QCoreApplication::translate("TrayProgram",
-                                                        "Shortcut: bind \u201credizado toggle\u201d in the desktop\u2019s "
-                                                        "keyboard settings."),
-                            pane);
-    note->setObjectName(QStringLiteral("shortcutNoteLabel"));
-    note->setWordWrap(true);
-    if (auto *layout = qobject_cast<QBoxLayout *>(shortcutView->parentWidget()->layout())) {
-        const int at = layout->indexOf(shortcutView);
-        layout->insertWidget(at < 0 ? layout->count() : at + 1, note);
-    } else if (pane->layout()) {
-        pane->layout()->addWidget(note);
-    }
 }

@@ -14,6 +14,7 @@
 
 class AllDesktops;
 class FileUserDefaults;
+class ShortcutNote;
 class Workspace;
 struct Command;
 
@@ -24,8 +25,6 @@ public:
     struct Desktop {
         std::unique_ptr<Workspace> workspace;
         std::unique_ptr<AllDesktops> allDesktops;
-        // No global shortcut can be had here: the settings pane says what to bind instead.
-        bool shortcutByCommandOnly = false;
     };
 
     // defaults is the standard store; instance holds the lock and answers later starts from now on.
@@ -39,7 +38,6 @@ public:
     MainInterface &interface() const { return *m_interface; }
 
 private:
-    void addShortcutNote();
     void showReloaded();
 
     Desktop m_desktop;
@@ -50,4 +48,5 @@ private:
     std::optional<InstanceCommands> m_commands;
     std::optional<StoreReloader> m_reloader;
     std::unique_ptr<PreferencesWatcher> m_watcher;
+    std::unique_ptr<ShortcutNote> m_shortcutNote;
 };

@@ -36,6 +36,16 @@ public:
     // Made on first use over the default hot-key service and the standard user defaults.
     static JLHotKeyManager& sharedManager();
 
+    struct Combination {
+        std::uint16_t virtualKeyCode = 0;
+        std::uint32_t modifierMask = 0;
+    };
+    // The combination the stored names give; nothing when they name no key.
+    std::optional<Combination> storedCombination() const;
+    // How the last registration went; nothing while none is held or tried.
+    std::optional<std::int32_t> registrationStatus() const { return m_status; }
+    HotKeyService& service() const { return m_service; }
+
     void registerHotKeyWithTarget(void* target, Action action);
     void unregisterHotKey();
     void updateHotKey();
@@ -56,11 +66,13 @@ public:
 
 private:
     explicit JLHotKeyManager(HotKeyService& service);
+    std::optional<Combination> storedCombination(bool report) const;
     UserDefaults& defaults() const;
 
     HotKeyService& m_service;
     UserDefaults* m_defaults = nullptr; // none: the standard store, looked up at each use
     std::optional<HotKeyService::Handle> m_hotKeyRef;
+    std::optional<std::int32_t> m_status;
     void* m_target = nullptr; // not owned
     Action m_action;
 };

@@ -6,6 +6,10 @@
 #include "store/PreferencesKeys.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+
+#include <array>
+#include <utility>
 
 namespace {
 // Selects the first item titled exactly as stored; with no such item, or nothing stored, the selection stays.
@@ -19,6 +23,32 @@ void selectStoredName(QComboBox* selector, const UserDefaults& defaults, const c
     const int index = selector->findText(QString::fromStdString(*name), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
         selector->setCurrentIndex(index);
+}
+
+// The pop-ups show the keyboard's symbols; their items say in words what each stands for on a Linux desktop.
+void nameSymbols(QComboBox* selector) {
+    static const std::array<std::pair<const char*, const char*>, 14> words{{
+        {"\u2303", QT_TRANSLATE_NOOP("JLShortcutSelector", "Ctrl")},
+        {"\u2325", QT_TRANSLATE_NOOP("JLShortcutSelector", "Alt")},
+        {"\u2318", QT_TRANSLATE_NOOP("JLShortcutSelector", "Super")},
+        {"\u21E7", QT_TRANSLATE_NOOP("JLShortcutSelector", "Shift")},
+        {"None", QT_TRANSLATE_NOOP("JLShortcutSelector", "No modifier")},
+        {"\u21A9", QT_TRANSLATE_NOOP("JLShortcutSelector", "Return")},
+        {"\u23B5", QT_TRANSLATE_NOOP("JLShortcutSelector", "Space")},
+        {"\u232B", QT_TRANSLATE_NOOP("JLShortcutSelector", "Backspace")},
+        {"\u21EA", QT_TRANSLATE_NOOP("JLShortcutSelector", "Caps Lock")},
+        {"\u2190", QT_TRANSLATE_NOOP("JLShortcutSelector", "Left")},
+        {"\u2192", QT_TRANSLATE_NOOP("JLShortcutSelector", "Right")},
+        {"\u2193", QT_TRANSLATE_NOOP("JLShortcutSelector", "Down")},
+        {"\u2191", QT_TRANSLATE_NOOP("JLShortcutSelector", "Up")},
+        {"esc", QT_TRANSLATE_NOOP("JLShortcutSelector", "Esc")},
+    }};
+    if (!selector)
+        return;
+    for (int index = 0; index < selector->count(); ++index)
+        for (const auto& [symbol, word] : words)
+            if (selector->itemText(index) == QString::fromUtf8(symbol))
+                selector->setItemData(index, QCoreApplication::translate("JLShortcutSelector", word), Qt::ToolTipRole);
 }
 
 // A pop-up with nothing selected leaves its setting alone rather than storing an empty name.
@@ -97,6 +127,8 @@ void JLShortcutSelector::connectActions() {
 void JLShortcutSelector::awakeFromNib() {
     if (m_keySelector)
         m_keySelector->addItems(keyNames());
+    for (QComboBox* selector : {m_modifierSelector1.data(), m_modifierSelector2.data(), m_keySelector.data()})
+        nameSymbols(selector);
     selectStoredName(m_modifierSelector1, defaults(), keys::shortcutModifierCodeKeyOne);
     selectStoredName(m_modifierSelector2, defaults(), keys::shortcutModifierCodeKeyTwo);
     selectStoredName(m_keySelector, defaults(), keys::shortcutKeyCodeKey);

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ShortcutAdvice.h"
+
+#include "portal/PortalTrigger.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <array>
+#include <utility>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("ShortcutAdvice", text);
+}
+
+// Keysym names as people read them on a key; letters and digits read as they are, in capitals.
+QString keyWord(const QString& keysym) {
+    static const std::array<std::pair<const char*, const char*>, 17> words{{
+        {"space", "Space"},
+        {"Return", "Return"},
+        {"Tab", "Tab"},
+        {"BackSpace", "Backspace"},
+        {"Escape", "Esc"},
+        {"Caps_Lock", "Caps Lock"},
+        {"minus", "-"},
+        {"equal", "="},
+        {"semicolon", ";"},
+        {"apostrophe", "'"},
+        {"backslash", "\\"},
+        {"period", "."},
+        {"comma", ","},
+        {"slash", "/"},
+        {"bracketright", "]"},
+        {"bracketleft", "["},
+        {"grave", "`"},
+    }};
+    for (const auto& [name, word] : words)
+        if (keysym == QLatin1String(name))
+            return QLatin1String(word);
+    return keysym.size() == 1 ? keysym.toUpper() : keysym;
+}
+
+// The portal's names split into modifiers and the key: "CTRL+SHIFT+t" gives {"CTRL", "SHIFT"} and "t".
+std::optional<std::pair<QStringList, QString>> triggerParts(ShortcutCombination combination) {
+    const auto trigger = portalTrigger(combination.virtualKeyCode, combination.modifierMask);
+    if (!trigger)
+        return std::nullopt;
+    QStringList parts = trigger->split(QLatin1Char('+'));
+    const QString key = parts.takeLast();
+    return std::pair{parts, key};
+}
+
+QString renamed(const QStringList& modifiers, std::initializer_list<std::pair<const char*, const char*>> names) {
+    QStringList out;
+    for (const QString& modifier : modifiers)
+        for (const auto& [from, to] : names)
+            if (modifier == QLatin1String(from))
+                out << QLatin1String(to);
+    return out.join(QLatin1Char('+'));
+}
+
+// A path with spaces or quotes still reaches the shell that runs the binding as one word.
+QString shellWord(const QString& word) {
+    static const QString plain = QStringLiteral("/._-+");
+    const bool safe =
+        std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetterOrNumber() || plain.contains(c); });
+    if (safe && !word.isEmpty())
+        return word;
+    QString quoted = word;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+} // namespace
+
+Compositor runningCompositor(const QProcessEnvironment& environment) {
+    const QStringList desktops = environment.value(QStringLiteral("XDG_CURRENT_DESKTOP")).split(QLatin1Char(':'));
+    if (environment.contains(QStringLiteral("SWAYSOCK")) ||
+        desktops.contains(QStringLiteral("sway"), Qt::CaseInsensitive))
+        return Compositor::sway;
+    if (environment.contains(QStringLiteral("HYPRLAND_INSTANCE_SIGNATURE")) ||
+        desktops.contains(QStringLiteral("Hyprland"), Qt::CaseInsensitive))
+        return Compositor::hyprland;
+    return Compositor::other;
+}
+
+QString readableCombination(ShortcutCombination combination) {
+    const auto parts = triggerParts(combination);
+    if (!parts)
+        return {};
+    const QString modifiers =
+        renamed(parts->first, {{"CTRL", "Ctrl"}, {"ALT", "Alt"}, {"SHIFT", "Shift"}, {"LOGO", "Super"}});
+    return modifiers.isEmpty() ? keyWord(parts->second) : modifiers + QLatin1Char('+') + keyWord(parts->second);
+}
+
+QString compositorBindingLine(Compositor compositor, ShortcutCombination combination, const QString& program) {
+    const auto parts = triggerParts(combination);
+    if (!parts || compositor == Compositor::other)
+        return {};
+    const QString command = shellWord(program) + QStringLiteral(" toggle");
+    if (compositor == Compositor::sway) {
+        // --to-code: the key stays where it is whatever layout is active, as the shortcut means it.
+        QString keys = renamed(parts->first, {{"CTRL", "Ctrl"}, {"ALT", "Mod1"}, {"SHIFT", "Shift"}, {"LOGO", "Mod4"}});
+        keys += (keys.isEmpty() ? QString() : QStringLiteral("+")) + parts->second;
+        return QStringLiteral("bindsym --to-code %1 exec %2").arg(keys, command);
+    }
+    QString modifiers =
+        renamed(parts->first, {{"CTRL", "CTRL"}, {"ALT", "ALT"}, {"SHIFT", "SHIFT"}, {"LOGO", "SUPER"}});
+    modifiers.replace(QLatin1Char('+'), QLatin1Char(' '));
+    return QStringLiteral("bind = %1, %2, exec, %3").arg(modifiers, parts->second, command);
+}
+
+QString compositorConfigPath(Compositor compositor) {
+    switch (compositor) {
+    case Compositor::sway:
+        return QStringLiteral("~/.config/sway/config");
+    case Compositor::hyprland:
+        return QStringLiteral("~/.config/hypr/hyprland.conf");
+    case Compositor::other:
+        break;
+    }
+    return {};
+}
+
+QString shortcutAdvice(const ShortcutSituation& s) {
+    using Route = HotKeyService::Route;
+    const QString combination = s.combination ? readableCombination(*s.combination) : QString();
+    const QString byHand =
+        tr("Bind \u201credizado toggle\u201d to a combination in the desktop\u2019s keyboard settings.");
+    if (s.route == Route::none) {
+        if (s.compositor == Compositor::other || !s.combination)
+            return tr("This desktop lets no program bind keys.") + QLatin1Char(' ') + byHand;
+        return tr("No program can bind keys here. Add this line to %1:").arg(compositorConfigPath(s.compositor));
+    }
+    if (!s.switchedOn) {
+        if (s.route == Route::desktopSettings)
+            return tr("Switched on, the shortcut is added to GNOME\u2019s keyboard shortcuts.");
+        return {};
+    }
+    if (!s.status || combination.isEmpty())
+        return tr("This combination cannot be a shortcut: choose another key.");
+    if (*s.status == HotKeyService::taken)
+        return tr("%1 is taken by another program: choose another combination.").arg(combination);
+    if (*s.status == HotKeyService::unsupported)
+        return tr("%1 cannot be a shortcut here: choose another key.").arg(combination);
+    switch (s.route) {
+    case Route::grab:
+        if (*s.status != HotKeyService::ok)
+            return tr("No keys can be bound on this display.") + QLatin1Char(' ') + byHand;
+        return tr("%1 shows or hides the panel from any program.").arg(combination);
+    case Route::portal:
+        if (*s.status == HotKeyService::ok && !s.boundTrigger.isEmpty())
+            return tr("The desktop bound the shortcut to %1. Change it in the desktop\u2019s keyboard settings.")
+                .arg(s.boundTrigger);
+        if (*s.status == HotKeyService::ok && !s.desktopAnswered)
+            return tr("Asking the desktop to bind %1\u2026").arg(combination);
+        return tr("The desktop did not bind the shortcut.") + QLatin1Char(' ') + byHand;
+    case Route::desktopSettings:
+        if (*s.status == HotKeyService::ok)
+            return tr("In GNOME\u2019s keyboard shortcuts, %1 runs \u201credizado toggle\u201d (Settings \u25b8 "
+                      "Keyboard "
+                      "\u25b8 Custom Shortcuts).")
+                .arg(s.boundTrigger.isEmpty() ? combination : s.boundTrigger);
+        return tr("GNOME\u2019s keyboard settings cannot be reached.") + QLatin1Char(' ') + byHand;
+    case Route::none:
+        break;
+    }
+    return {};
+}
