@@ -7,6 +7,8 @@ APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
 APT_PACKAGES += openbox tint2 x11-utils imagemagick fonts-dejavu-core
 # Wayland without X11 (a headless compositor), and a private session bus for the desktop portal's shortcuts.
 APT_PACKAGES += qt6-wayland weston dbus-daemon
+# GNOME's custom keyboard shortcuts through GIO's settings; its schemas, compiled by the tests themselves.
+APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build test bench fuzz run install format clean

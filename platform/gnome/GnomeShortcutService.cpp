@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GnomeShortcutService.h"
+
+#include "../Log.h"
+#include "../portal/PortalTrigger.h"
+#include "GnomeCustomKeybindings.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace {
+struct ModifierNames {
+    std::uint32_t bit;
+    const char* accelerator;
+    const char* words;
+};
+constexpr std::array<ModifierNames, 4> modifiers{{
+    {HotKeyService::command, "<Super>", "Super"},
+    {HotKeyService::control, "<Control>", "Ctrl"},
+    {HotKeyService::option, "<Alt>", "Alt"},
+    {HotKeyService::shift, "<Shift>", "Shift"},
+}};
+
+// Keys named after their character get the character, the way GNOME's settings show them.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> punctuation{{
+    {"minus", "-"},
+    {"equal", "="},
+    {"semicolon", ";"},
+    {"apostrophe", "'"},
+    {"backslash", "\\"},
+    {"period", "."},
+    {"comma", ","},
+    {"slash", "/"},
+    {"bracketright", "]"},
+    {"bracketleft", "["},
+    {"grave", "`"},
+}};
+
+// The key's keysym name on a US layout, which is also its name in a GTK accelerator.
+std::optional<std::string> keysymName(std::uint16_t virtualKeyCode) {
+    const auto name = portalTrigger(virtualKeyCode, 0);
+    if (!name)
+        return std::nullopt;
+    return name->toStdString();
+}
+
+std::string keyWords(std::string keysym) {
+    const auto character =
+        std::find_if(punctuation.begin(), punctuation.end(), [&](const auto& entry) { return entry.first == keysym; });
+    if (character != punctuation.end())
+        return std::string(character->second);
+    std::replace(keysym.begin(), keysym.end(), '_', ' ');
+    keysym.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(keysym.front())));
+    return keysym;
+}
+} // namespace
+
+bool GnomeShortcutService::available() {
+    return gnomeKeybindings::available();
+}
+
+std::unique_ptr<GnomeShortcutService> GnomeShortcutService::create() {
+    if (!available())
+        return nullptr;
+    return std::make_unique<GnomeShortcutService>(QCoreApplication::applicationFilePath().toStdString());
+}
+
+GnomeShortcutService::GnomeShortcutService(std::string programPath) : m_programPath(std::move(programPath)) {}
+
+GnomeShortcutService::~GnomeShortcutService() = default;
+
+const std::string& GnomeShortcutService::settingsPath() {
+    static const std::string path = "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/redizado/";
+    return path;
+}
+
+HotKeyService::Registration GnomeShortcutService::registerHotKey(std::uint16_t virtualKeyCode,
+                                                                 std::uint32_t modifierMask, std::uint32_t) {
+    const auto keysym = keysymName(virtualKeyCode);
+    if (!keysym)
+        return {unsupported, 0};
+    auto paths = gnomeKeybindings::paths();
+    if (!paths) {
+        logLine("hotkey", "GNOME's settings have no custom keyboard shortcuts here; no shortcut is registered");
+        return {unavailable, 0};
+    }
+
+    std::string accelerator;
+    std::string words;
+    for (const auto& modifier : modifiers) {
+        if (modifierMask & modifier.bit) {
+            accelerator += modifier.accelerator;
+            words += std::string(modifier.words) + '+';
+        }
+    }
+    accelerator += *keysym;
+    words += keyWords(*keysym);
+
+    // The shortcut's keys first: the settings daemon may act on the list as soon as our path is in it.
+    const gnomeKeybindings::CustomKeybinding shortcut{
+        "Redizado", gnomeKeybindings::commandLine(m_programPath, "toggle"), accelerator};
+    bool written = gnomeKeybindings::write(settingsPath(), shortcut);
+    if (written && std::find(paths->begin(), paths->end(), settingsPath()) == paths->end()) {
+        paths->push_back(settingsPath());
+        written = gnomeKeybindings::setPaths(*paths);
+    }
+    gnomeKeybindings::sync();
+    if (!written) {
+        logLine("hotkey", "GNOME's keyboard settings cannot be changed here (locked down?); no shortcut is registered");
+        return {unavailable, 0};
+    }
+    m_current = ++m_lastHandle;
+    setBoundTrigger(words);
+    return {ok, m_current};
+}
+
+void GnomeShortcutService::unregisterHotKey(Handle handle) {
+    if (handle == 0 || handle != m_current)
+        return;
+    m_current = 0;
+    if (auto paths = gnomeKeybindings::paths()) {
+        paths->erase(std::remove(paths->begin(), paths->end(), settingsPath()), paths->end());
+        gnomeKeybindings::setPaths(*paths);
+        gnomeKeybindings::reset(settingsPath());
+        gnomeKeybindings::sync();
+    }
+    setBoundTrigger({});
+}
+
+void GnomeShortcutService::setReleasedHandler(ReleasedHandler handler) {
+    m_releasedHandler = std::move(handler);
+}
+
+void GnomeShortcutService::setBoundTrigger(std::string trigger) {
+    if (trigger == m_boundTrigger)
+        return;
+    m_boundTrigger = std::move(trigger);
+    bindingChanged();
+}

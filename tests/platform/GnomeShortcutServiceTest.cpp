@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gnome/GnomeShortcutService.h"
+#include "gnome/GnomeCustomKeybindings.h"
+#include "tests/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+using gnomeKeybindings::CustomKeybinding;
+using testing::ElementsAre;
+
+namespace {
+const std::string otherPath = "/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/";
+constexpr std::uint16_t space = 0x31;
+constexpr std::uint16_t keyT = 0x11;
+
+// GNOME's real schemas, compiled into a folder of the test's own, over GLib's in-memory settings: set before GIO
+// first reads them, and nothing of the user's settings is read or changed.
+class GnomeSettingsEnvironment final : public testing::Environment {
+public:
+    void SetUp() override {
+        const fs::path schemas = fs::path(m_folder.path()) / "schemas";
+        const fs::path nothing = fs::path(m_folder.path()) / "nothing";
+        fs::create_directories(schemas);
+        fs::create_directories(nothing);
+        fs::copy_file(REDIZADO_MEDIA_KEYS_SCHEMA, schemas / fs::path(REDIZADO_MEDIA_KEYS_SCHEMA).filename());
+        const std::string compile = "glib-compile-schemas --strict '" + schemas.string() + "'";
+        ASSERT_EQ(std::system(compile.c_str()), 0) << compile;
+        ::setenv("GSETTINGS_BACKEND", "memory", 1);
+        ::setenv("GSETTINGS_SCHEMA_DIR", schemas.c_str(), 1);
+        ::setenv("XDG_DATA_DIRS", nothing.c_str(), 1);
+        ::setenv("XDG_DATA_HOME", nothing.c_str(), 1);
+    }
+
+private:
+    TempFolder m_folder;
+};
+[[maybe_unused]] const auto* const environment = testing::AddGlobalTestEnvironment(new GnomeSettingsEnvironment);
+
+class GnomeShortcutServiceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(GnomeShortcutService::available());
+        // The in-memory settings last as long as the process: each test starts from one other program's shortcut.
+        gnomeKeybindings::reset(GnomeShortcutService::settingsPath());
+        ASSERT_TRUE(gnomeKeybindings::write(otherPath, other));
+        ASSERT_TRUE(gnomeKeybindings::setPaths({otherPath}));
+        service.setBindingChangedHandler([this] { ++bindingChanges; });
+    }
+
+    static CustomKeybinding ours() { return gnomeKeybindings::read(GnomeShortcutService::settingsPath()).value(); }
+
+    const CustomKeybinding other{"Terminal", "gnome-terminal --window", "<Super>t"};
+    GnomeShortcutService service{"/usr/bin/redizado"};
+    int bindingChanges = 0;
+};
+
+void expectSame(const CustomKeybinding& actual, const CustomKeybinding& expected) {
+    EXPECT_EQ(actual.name, expected.name);
+    EXPECT_EQ(actual.command, expected.command);
+    EXPECT_EQ(actual.binding, expected.binding);
+}
+} // namespace
+
+TEST_F(GnomeShortcutServiceTest, AddsOneShortcutBesideTheOtherPrograms) {
+    EXPECT_EQ(service.route(), HotKeyService::Route::desktopSettings);
+    EXPECT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
+    const auto again = service.registerHotKey(keyT, HotKeyService::command | HotKeyService::shift, 1);
+    ASSERT_EQ(again.status, HotKeyService::ok);
+
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath, GnomeShortcutService::settingsPath()));
+    expectSame(gnomeKeybindings::read(otherPath).value(), other);
+    expectSame(ours(), {"Redizado", "/usr/bin/redizado toggle", "<Super><Shift>t"});
+    EXPECT_EQ(service.boundTrigger(), "Super+Shift+T");
+    EXPECT_EQ(bindingChanges, 2);
+}
+
+TEST_F(GnomeShortcutServiceTest, FindsOurShortcutLeftByAnEarlierRun) {
+    ASSERT_TRUE(gnomeKeybindings::setPaths({GnomeShortcutService::settingsPath(), otherPath}));
+    ASSERT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(GnomeShortcutService::settingsPath(), otherPath));
+}
+
+TEST_F(GnomeShortcutServiceTest, SwitchingOffRemovesOnlyOurs) {
+    const auto first = service.registerHotKey(space, HotKeyService::control, 1);
+    const auto second = service.registerHotKey(space, HotKeyService::option, 1);
+    // An older handle no longer owns the shortcut.
+    service.unregisterHotKey(first.handle);
+    service.unregisterHotKey(second.handle + 100);
+    EXPECT_EQ(gnomeKeybindings::paths().value().size(), 2U);
+
+    service.unregisterHotKey(second.handle);
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
+    expectSame(gnomeKeybindings::read(otherPath).value(), other);
+    expectSame(ours(), {});
+    EXPECT_EQ(service.boundTrigger(), "");
+    EXPECT_EQ(bindingChanges, 3);
+}
+
+TEST_F(GnomeShortcutServiceTest, KeyWithoutANameIsUnsupportedAndChangesNothing) {
+    constexpr std::uint16_t fn = 0x3F;
+    EXPECT_EQ(service.registerHotKey(fn, HotKeyService::control, 1).status, HotKeyService::unsupported);
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
+    EXPECT_EQ(service.boundTrigger(), "");
+    EXPECT_EQ(bindingChanges, 0);
+}
+
+struct Combination {
+    const char* name;
+    std::uint16_t key;
+    std::uint32_t modifiers;
+    const char* accelerator;
+    const char* words;
+};
+
+class GnomeShortcutCombinationTest : public GnomeShortcutServiceTest,
+                                     public testing::WithParamInterface<Combination> {};
+
+TEST_P(GnomeShortcutCombinationTest, BindsTheAcceleratorAndNamesIt) {
+    const Combination& row = GetParam();
+    ASSERT_EQ(service.registerHotKey(row.key, row.modifiers, 1).status, HotKeyService::ok);
+    EXPECT_EQ(ours().binding, row.accelerator);
+    EXPECT_EQ(service.boundTrigger(), row.words);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, GnomeShortcutCombinationTest,
+    testing::Values(Combination{"CtrlSpace", space, HotKeyService::control, "<Control>space", "Ctrl+Space"},
+                    Combination{"AllModifiers", keyT,
+                                HotKeyService::control | HotKeyService::option | HotKeyService::shift |
+                                    HotKeyService::command,
+                                "<Super><Control><Alt><Shift>t", "Super+Ctrl+Alt+Shift+T"},
+                    Combination{"FunctionKey", 0x7A, 0, "F1", "F1"},
+                    Combination{"Punctuation", 0x1B, HotKeyService::control, "<Control>minus", "Ctrl+-"},
+                    Combination{"CapsLock", 0x39, HotKeyService::option, "<Alt>Caps_Lock", "Alt+Caps Lock"}),
+    [](const testing::TestParamInfo<Combination>& info) { return std::string(info.param.name); });
+
+// GNOME splits the command the way a POSIX shell does, so a shell running it must start our program with "toggle",
+// wherever the program lies.
+class GnomeShortcutCommandTest : public GnomeShortcutServiceTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(GnomeShortcutCommandTest, RunsThisProgramWithToggle) {
+    TempFolder folder;
+    const fs::path program = fs::path(folder.path()) / GetParam() / "redizado";
+    const fs::path heard = fs::path(folder.path()) / "heard";
+    fs::create_directories(program.parent_path());
+    std::ofstream(program) << "#!/bin/sh\nprintf '%s|' \"$@\" > '" << heard.string() << "'\n";
+    fs::permissions(program, fs::perms::owner_all);
+
+    GnomeShortcutService atPath(program.string());
+    ASSERT_EQ(atPath.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
+    const std::string command = ours().command;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream file(heard);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "toggle|") << command;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, GnomeShortcutCommandTest, testing::Values("bin", "my programs", "it's", "say \"hi\""));
+
+// GLib aborts on a schema it does not know; a fresh process is the only one that has not read the schemas yet.
+TEST(GnomeShortcutServiceWithoutSchemaTest, IsUnavailableInsteadOfCrashing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TempFolder empty;
+    ::setenv("GSETTINGS_SCHEMA_DIR", empty.path().c_str(), 1);
+    EXPECT_EXIT(
+        {
+            GnomeShortcutService service("/usr/bin/redizado");
+            const auto status = service.registerHotKey(space, HotKeyService::control, 1).status;
+            std::cerr << "available=" << GnomeShortcutService::available() << " status=" << status
+                      << " created=" << (GnomeShortcutService::create() != nullptr) << '\n';
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "available=0 status=3 created=0");
+}
