@@ -5,6 +5,7 @@
 #include "NotificationCenter.h"
 #include "SaveProblemNotice.h"
 #include "TrayProgram.h"
+#include "gnome/GnomeShortcutService.h"
 #include "portal/PortalHotKeyService.h"
 #include "qt/QtWorkspace.h"
 #include "qt/SingleInstance.h"
@@ -82,6 +83,13 @@ std::optional<int> runBeforeTray(const Command &command, SingleInstance &instanc
     return status;
 }
 
+bool onGnome()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+        .split(QLatin1Char(':'))
+        .contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+}
+
 TrayProgram::Desktop pickDesktop()
 {
     TrayProgram::Desktop desktop;
@@ -96,6 +104,10 @@ TrayProgram::Desktop pickDesktop()
     if (auto portal = PortalHotKeyService::create()) {
         qCInfo(lcStart) << "not on X11: the global shortcut comes from the desktop portal";
         HotKeyService::setDefaultService(std::move(portal));
+    } else if (auto gnome = onGnome() ? GnomeShortcutService::create() : nullptr) {
+        qCInfo(lcStart) << "GNOME without a shortcuts portal: the shortcut is a custom shortcut in GNOME's keyboard "
+                           "settings";
+        HotKeyService::setDefaultService(std::move(gnome));
     } else {
         qCInfo(lcStart) << "not on X11 and no desktop portal offers global shortcuts: bind \"redizado toggle\" in the "
                            "desktop's keyboard settings";
