@@ -93,24 +93,34 @@ bool onGnome()
 TrayProgram::Desktop pickDesktop()
 {
     TrayProgram::Desktop desktop;
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
+    const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    // Qt may run on XWayland inside a Wayland session, where an X11 grab hears the keys only while an X11 window
+    // has the focus: there the shortcut must come from the desktop as on Wayland.
+    const bool waylandSession = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+    if (onX11) {
         desktop.workspace = std::make_unique<X11Workspace>();
         desktop.allDesktops = std::make_unique<XcbAllDesktops>();
-        return desktop;
+        if (!waylandSession) {
+            HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
+            return desktop;
+        }
+    } else {
+        desktop.workspace = std::make_unique<QtWorkspace>();
+        desktop.allDesktops = std::make_unique<CurrentDesktopOnly>();
     }
-    desktop.workspace = std::make_unique<QtWorkspace>();
-    desktop.allDesktops = std::make_unique<CurrentDesktopOnly>();
+    const char *where = onX11 ? "a Wayland session reached through XWayland" : "not on X11";
     if (auto portal = PortalHotKeyService::create()) {
-        qCInfo(lcStart) << "not on X11: the global shortcut comes from the desktop portal";
+        qCInfo(lcStart).nospace().noquote() << where << ": the global shortcut comes from the desktop portal";
         HotKeyService::setDefaultService(std::move(portal));
     } else if (auto gnome = onGnome() ? GnomeShortcutService::create() : nullptr) {
         qCInfo(lcStart) << "GNOME without a shortcuts portal: the shortcut is a custom shortcut in GNOME's keyboard "
                            "settings";
         HotKeyService::setDefaultService(std::move(gnome));
     } else {
-        qCInfo(lcStart) << "not on X11 and no desktop portal offers global shortcuts: bind \"redizado toggle\" in the "
-                           "desktop's keyboard settings";
+        qCInfo(lcStart).nospace().noquote() << where
+                                            << " and no desktop portal offers global shortcuts: bind \"redizado "
+                                               "toggle\" in the desktop's keyboard settings";
     }
     return desktop;
 }

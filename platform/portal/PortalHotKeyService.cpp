@@ -11,6 +11,9 @@
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 Q_LOGGING_CATEGORY(lcPortal, "redizado.hotkey")
 
@@ -19,16 +22,11 @@ constexpr int probeTimeoutMs = 3000;
 // How long a registration waits for the portal to take its request for a session (not to answer it).
 constexpr int acceptTimeoutMs = 3000;
 
-struct PortalShortcut {
-    QString id;
-    QVariantMap options;
-};
-using PortalShortcuts = QList<PortalShortcut>;
+// Names the binding on the desktop: the same at every start, so the desktop finds the binding it kept, and the
+// user's own choice of keys for it, again.
+const QString sessionToken = QStringLiteral("redizado");
 } // namespace
 
-Q_DECLARE_METATYPE(PortalShortcut)
-
-namespace {
 QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut) {
     argument.beginStructure();
     argument << shortcut.id << shortcut.options;
@@ -41,6 +39,17 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
     argument >> shortcut.id >> shortcut.options;
     argument.endStructure();
     return argument;
+}
+
+namespace {
+// The "shortcuts" of an answer arrive still marshalled.
+std::optional<PortalShortcuts> shortcutsIn(const QVariantMap& results) {
+    const auto found = results.constFind(QStringLiteral("shortcuts"));
+    if (found == results.constEnd())
+        return std::nullopt;
+    if (found->canConvert<QDBusArgument>())
+        return qdbus_cast<PortalShortcuts>(found->value<QDBusArgument>());
+    return found->value<PortalShortcuts>();
 }
 
 // The portal's request and session objects are named after our unique name on the bus, without ':' and '.'.
@@ -80,6 +89,11 @@ void PortalHotKeyService::listenForReleases() {
                 for (const auto& [handle, shortcut] : m_registered)
                     if (shortcutId(shortcut.id) == id)
                         m_released(shortcut.id);
+            });
+    connect(m_shortcuts.get(), &PortalGlobalShortcuts::ShortcutsChanged, this,
+            [this](const QDBusObjectPath& session, const PortalShortcuts& shortcuts) {
+                if (session.path() == m_sessionPath)
+                    adoptBinding(shortcuts);
             });
 }
 
@@ -163,17 +177,19 @@ bool PortalHotKeyService::createSession() {
     if (m_creatingSession)
         return true;
     m_creatingSession = true;
-    const QString sessionToken = QStringLiteral("redizado%1").arg(QRandomGenerator::global()->generate());
+    // Plasma binds only the shortcuts named here, and only here; other portals wait for BindShortcuts.
+    const QVariantMap options{{QStringLiteral("session_handle_token"), sessionToken},
+                              {QStringLiteral("shortcuts"), QVariant::fromValue(wantedShortcuts())}};
     // Waiting only for the portal to take the request, so that a refusal refuses the registration.
     const bool accepted = callWithRequest(
-        QStringLiteral("CreateSession"), {QVariantMap{{QStringLiteral("session_handle_token"), sessionToken}}},
+        QStringLiteral("CreateSession"), {options},
         [this](uint response, const QVariantMap& results) {
             m_creatingSession = false;
             const QString session = results.value(QStringLiteral("session_handle")).toString();
             if (response != 0 || session.isEmpty()) {
                 qCWarning(lcPortal) << "the desktop portal made no shortcut session (answer" << response
                                     << "); bind \"redizado toggle\" in the desktop's keyboard settings";
-                emit bindingAnswered(false);
+                refuseBinding();
                 return;
             }
             m_sessionPath = session;
@@ -181,8 +197,10 @@ bool PortalHotKeyService::createSession() {
             // Every shortcut may have gone while the portal was making the session.
             if (m_registered.empty())
                 closeSession();
+            else if (const auto shortcuts = shortcutsIn(results); shortcuts && holdsOurs(*shortcuts))
+                adoptBinding(*shortcuts);
             else
-                bindShortcuts();
+                listShortcuts();
         },
         true);
     if (!accepted) {
@@ -193,23 +211,84 @@ bool PortalHotKeyService::createSession() {
     return accepted;
 }
 
-void PortalHotKeyService::bindShortcuts() {
+PortalShortcuts PortalHotKeyService::wantedShortcuts() const {
     PortalShortcuts shortcuts;
     for (const auto& [handle, shortcut] : m_registered)
         shortcuts << PortalShortcut{shortcutId(shortcut.id),
                                     {{QStringLiteral("description"), tr("Show or hide the Redizado panel")},
                                      {QStringLiteral("preferred_trigger"), shortcut.trigger}}};
+    return shortcuts;
+}
+
+bool PortalHotKeyService::holdsOurs(const PortalShortcuts& shortcuts) const {
+    for (const auto& [handle, wanted] : m_registered)
+        if (std::none_of(shortcuts.begin(), shortcuts.end(),
+                         [&](const PortalShortcut& held) { return held.id == shortcutId(wanted.id); }))
+            return false;
+    return true;
+}
+
+void PortalHotKeyService::listShortcuts() {
+    // A session may come back holding the shortcuts it kept from an earlier start without saying so in its answer.
     callWithRequest(
-        QStringLiteral("BindShortcuts"),
-        {QVariant::fromValue(QDBusObjectPath(m_sessionPath)), QVariant::fromValue(shortcuts), QString(), QVariantMap()},
-        [this](uint response, const QVariantMap&) {
-            if (response != 0)
-                qCWarning(lcPortal) << "the desktop portal did not bind the shortcut (answer" << response
-                                    << "); bind \"redizado toggle\" in the desktop's keyboard settings";
+        QStringLiteral("ListShortcuts"), {QVariant::fromValue(QDBusObjectPath(m_sessionPath)), QVariantMap()},
+        [this](uint response, const QVariantMap& results) {
+            if (const auto shortcuts = shortcutsIn(results); response == 0 && shortcuts && holdsOurs(*shortcuts))
+                adoptBinding(*shortcuts);
             else
-                qCInfo(lcPortal) << "the desktop portal bound the shortcut";
-            emit bindingAnswered(response == 0);
+                bindShortcuts();
         });
+}
+
+void PortalHotKeyService::bindShortcuts() {
+    // Only for a session that came back without our shortcuts: on Plasma this call opens System Settings instead.
+    callWithRequest(QStringLiteral("BindShortcuts"),
+                    {QVariant::fromValue(QDBusObjectPath(m_sessionPath)), QVariant::fromValue(wantedShortcuts()),
+                     QString(), QVariantMap()},
+                    [this](uint response, const QVariantMap& results) {
+                        const auto shortcuts = shortcutsIn(results);
+                        if (response == 0 && shortcuts && holdsOurs(*shortcuts)) {
+                            adoptBinding(*shortcuts);
+                            return;
+                        }
+                        if (response == 0)
+                            qCWarning(lcPortal) << "the desktop portal answered without binding the shortcut; bind "
+                                                   "\"redizado toggle\" in the desktop's keyboard settings";
+                        else
+                            qCWarning(lcPortal) << "the desktop portal did not bind the shortcut (answer" << response
+                                                << "); bind \"redizado toggle\" in the desktop's keyboard settings";
+                        refuseBinding();
+                    });
+}
+
+void PortalHotKeyService::adoptBinding(const PortalShortcuts& shortcuts) {
+    QStringList triggers;
+    bool described = true;
+    for (const auto& [handle, wanted] : m_registered)
+        for (const auto& held : shortcuts)
+            if (held.id == shortcutId(wanted.id)) {
+                const QString trigger = held.options.value(QStringLiteral("trigger_description")).toString();
+                described = described && held.options.contains(QStringLiteral("trigger_description"));
+                if (!trigger.isEmpty())
+                    triggers << trigger;
+            }
+    m_trigger = triggers.join(QStringLiteral(", "));
+    // A desktop that describes no keys for a shortcut it holds has left it without any (another program had them).
+    const bool bound = !m_trigger.isEmpty() || !described;
+    if (!m_trigger.isEmpty())
+        qCInfo(lcPortal).noquote() << "the desktop bound the shortcut to" << m_trigger;
+    else if (bound)
+        qCInfo(lcPortal) << "the desktop bound the shortcut without saying to which keys";
+    else
+        qCWarning(lcPortal) << "the desktop has no keys for the shortcut; choose them in its keyboard settings";
+    emit bindingAnswered(bound);
+    bindingChanged();
+}
+
+void PortalHotKeyService::refuseBinding() {
+    m_trigger.clear();
+    emit bindingAnswered(false);
+    bindingChanged();
 }
 
 void PortalHotKeyService::closeSession() {
@@ -218,4 +297,5 @@ void PortalHotKeyService::closeSession() {
     m_bus.asyncCall(QDBusMessage::createMethodCall(portal::service, m_sessionPath, portal::sessionInterface,
                                                    QStringLiteral("Close")));
     m_sessionPath.clear();
+    m_trigger.clear();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "../HotKeyService.h"
+#include "PortalProxies.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -15,7 +16,8 @@ class PortalGlobalShortcuts;
 // Global shortcuts where no program may grab keys (Wayland): asked of the XDG desktop portal, which may ask the
 // user and binds them for the whole desktop. A registration waits only until the portal takes the request for a
 // session, so a portal that will not make one refuses the registration. Its answers come later, after the
-// registration has returned: a refusal then is logged and told through bindingAnswered.
+// registration has returned: the keys the desktop bound, or its refusal, are logged and told through bindingAnswered
+// and bindingChanged.
 class PortalHotKeyService final : public QObject, public HotKeyService {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ public:
     void unregisterHotKey(Handle handle) override;
     void setReleasedHandler(ReleasedHandler handler) override;
     Route route() const override { return Route::portal; }
+    std::string boundTrigger() const override { return m_trigger.toStdString(); }
 
     // The portal's session with our shortcuts in it; empty until the portal has made it.
     QString sessionPath() const { return m_sessionPath; }
@@ -50,7 +53,14 @@ private:
     // False when the portal refused to start making a session.
     bool createSession();
     void listenForReleases();
+    PortalShortcuts wantedShortcuts() const;
+    // True when every registered shortcut is among those the desktop holds for our session.
+    bool holdsOurs(const PortalShortcuts& shortcuts) const;
+    void listShortcuts();
     void bindShortcuts();
+    // Takes the keys the desktop reports for our shortcuts, logs them and tells the caller.
+    void adoptBinding(const PortalShortcuts& shortcuts);
+    void refuseBinding();
     void closeSession();
 
     QDBusConnection m_bus;
@@ -58,6 +68,7 @@ private:
     std::map<Handle, Shortcut> m_registered;
     Handle m_nextHandle = 1;
     QString m_sessionPath;
+    QString m_trigger;
     bool m_creatingSession = false;
     int m_tokens = 0;
     ReleasedHandler m_released;
