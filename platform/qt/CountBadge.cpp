@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CountBadge.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,66 +9,70 @@
 #include <cmath>
 
 namespace {
-// A red that reads on light and dark panels alike; the light outline parts it from the glyph beneath.
+// Red reads on light bars (3.4:1 on light grey) and the white rim on dark ones; white digits on it give 5:1.
 const QColor kBadgeFill(0xd3, 0x2f, 0x2f);
-const QColor kBadgeOutline(255, 255, 255, 230);
+const QColor kBadgeRim(Qt::white);
 const QColor kBadgeText(Qt::white);
 
-QFont badgeFont(int pixelSize) {
+// The text as an outline whose ink box is exactly the digits' box: its height, not the font's line box, is
+// what has to reach the minimum.
+QPainterPath textOutline(const QString& text) {
     QFont font = QGuiApplication::font();
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(100);
     font.setBold(true);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
+    font.setStretch(QFont::Condensed);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    return path;
 }
 } // namespace
 
-CountBadgeLayout countBadgeLayout(int edge, const QString& count) {
-    CountBadgeLayout layout;
-    layout.outlineWidth = std::max(1, edge / 24);
-    const qreal height = std::round(edge * 0.6);
-    const qreal padding = std::max(1.0, std::round(edge / 16.0)) + layout.outlineWidth;
-    const qreal room = edge - 2 * padding;
+QString countBadgeText(const QString& count) {
+    bool number = false;
+    const qlonglong value = count.toLongLong(&number);
+    return number && value > 99 ? QStringLiteral("99+") : count;
+}
 
-    // Largest font that fits, down to a floor below which digits stop being digits.
-    const int largest = static_cast<int>(std::round(height * 0.8));
-    const int smallest = std::min(largest, std::max(6, static_cast<int>(std::round(height * 0.6))));
-    qreal width = 0;
-    for (int size = largest; size >= smallest; --size) {
-        layout.font = badgeFont(size);
-        width = QFontMetricsF(layout.font).tightBoundingRect(count).width();
-        if (width <= room)
-            break;
-    }
-    layout.horizontalScale = width > room ? room / width : 1;
-    layout.textWidth = width * layout.horizontalScale;
-    const qreal badgeWidth = std::min<qreal>(edge, std::max(height, layout.textWidth + 2 * padding));
-    layout.badge = QRectF(edge - badgeWidth, edge - height, badgeWidth, height);
+CountBadgeLayout countBadgeLayout(int edge, const QString& text) {
+    CountBadgeLayout layout;
+    const qreal unit = std::max(1, edge / 16);
+    layout.rimWidth = unit;
+    const qreal digits = std::ceil(edge * 9.0 / 16.0);
+    const qreal inset = layout.rimWidth + unit;
+    const QRectF ink = textOutline(text).boundingRect();
+    const qreal naturalWidth = ink.isEmpty() ? 0 : ink.width() * digits / ink.height();
+    const qreal textWidth = std::min(naturalWidth, edge - 2 * inset);
+    const qreal height = digits + 2 * inset;
+    const qreal width = std::clamp(textWidth + 2 * inset, height, qreal(edge));
+    layout.badge = QRectF(edge - width, edge - height, width, height);
+    layout.text = QRectF(layout.badge.center().x() - textWidth / 2, layout.badge.top() + inset, textWidth, digits);
     return layout;
 }
 
 void drawCountBadge(QPainter& painter, int edge, const QString& count) {
     if (count.isEmpty())
         return;
-    const CountBadgeLayout layout = countBadgeLayout(edge, count);
+    const QString text = countBadgeText(count);
+    const CountBadgeLayout layout = countBadgeLayout(edge, text);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    // The outline is stroked on the path's edge; half of it would spill out of the icon otherwise.
-    const qreal half = layout.outlineWidth / 2;
-    const QRectF pill = layout.badge.adjusted(half, half, -half, -half);
-    const qreal radius = pill.height() / 2;
-    painter.setPen(QPen(kBadgeOutline, layout.outlineWidth));
+    painter.setPen(Qt::NoPen);
+    // A single digit sits in a round badge; longer text in a rounded box whose corners leave the digits whole.
+    const qreal rounding = layout.badge.width() <= layout.badge.height() ? 0.5 : 0.3;
+    const QRectF inner = layout.badge.adjusted(layout.rimWidth, layout.rimWidth, -layout.rimWidth, -layout.rimWidth);
+    painter.setBrush(kBadgeRim);
+    painter.drawRoundedRect(layout.badge, layout.badge.height() * rounding, layout.badge.height() * rounding);
     painter.setBrush(kBadgeFill);
-    painter.drawRoundedRect(pill, radius, radius);
+    painter.drawRoundedRect(inner, inner.height() * rounding, inner.height() * rounding);
 
-    // Digits have no descenders: centre their ink, not the font's line box.
-    const QRectF ink = QFontMetricsF(layout.font).tightBoundingRect(count);
-    painter.setFont(layout.font);
-    painter.setPen(kBadgeText);
-    painter.translate(layout.badge.center());
-    painter.scale(layout.horizontalScale, 1);
-    painter.drawText(QPointF(-ink.center().x(), std::round(-ink.center().y())), count);
+    const QPainterPath outline = textOutline(text);
+    const QRectF ink = outline.boundingRect();
+    QTransform fit;
+    fit.translate(layout.text.left(), layout.text.top());
+    fit.scale(layout.text.width() / ink.width(), layout.text.height() / ink.height());
+    fit.translate(-ink.left(), -ink.top());
+    painter.setBrush(kBadgeText);
+    painter.drawPath(fit.map(outline));
     painter.restore();
 }
 

@@ -3,10 +3,45 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 QImage tintedLikeSymbolic(const QImage& image, const QColor& colour) {
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&out);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(out.rect(), colour);
     return out;
+}
+
+QImage withRim(const QImage& image, const QColor& colour, qreal width) {
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = source.width(), h = source.height();
+    const int reach = static_cast<int>(std::ceil(width + 1));
+    // The shape's coverage grown by a disc of the rim's width, fading out over one more pixel: a rim of one
+    // pixel stays solid instead of turning grey, and its outside stays smooth.
+    QImage rim(w, h, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(rim.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            qreal coverage = 0;
+            for (int dy = -reach; dy <= reach; ++dy) {
+                if (y + dy < 0 || y + dy >= h)
+                    continue;
+                const auto* near = reinterpret_cast<const QRgb*>(source.constScanLine(y + dy));
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    if (x + dx < 0 || x + dx >= w)
+                        continue;
+                    const qreal weight = std::clamp(width + 1 - std::hypot(dx, dy), 0.0, 1.0);
+                    coverage = std::max(coverage, weight * qAlpha(near[x + dx]) / 255.0);
+                }
+            }
+            QColor c = colour;
+            c.setAlphaF(c.alphaF() * coverage);
+            row[x] = qPremultiply(c.rgba());
+        }
+    }
+    QPainter painter(&rim);
+    painter.drawImage(0, 0, source);
+    return rim;
 }

@@ -2,12 +2,7 @@
 #include "TrayStatusItem.h"
 
 #include "LogCategories.h"
-#include "TrayIconImages.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QGuiApplication>
-#include <QPalette>
 #include <QSystemTrayIcon>
 
 namespace {
@@ -26,8 +21,6 @@ TrayStatusItem::TrayStatusItem(QObject* parent, TrayWait wait)
             m_action();
     });
     connect(&m_retry, &QTimer::timeout, this, &TrayStatusItem::showWhenTrayIsThere);
-    // A theme change recolours template images.
-    QCoreApplication::instance()->installEventFilter(this);
     refreshToolTip();
     m_attemptsLeft = m_wait.attempts;
     // Shown once the event loop runs, by when the owner has given the icon its image.
@@ -106,15 +99,13 @@ int TrayStatusItem::statusBarThickness() const {
     return rect ? std::min(rect->width(), rect->height()) : kUnknownThickness;
 }
 
-bool TrayStatusItem::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange && m_isTemplate)
-        refreshIcon();
-    return QObject::eventFilter(watched, event);
+void TrayStatusItem::setBarTone(BarTone bar) {
+    m_barTone = bar;
+    refreshIcon();
 }
 
 void TrayStatusItem::refreshIcon() {
-    const QColor text = QGuiApplication::palette().color(QPalette::WindowText);
-    m_tray->setIcon(trayIconImages(m_image, m_isTemplate, text, m_title));
+    m_tray->setIcon(trayIconImages(m_image, m_isTemplate, m_title, m_barTone));
 }
 
 void TrayStatusItem::refreshToolTip() {

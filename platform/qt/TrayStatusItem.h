@@ -2,6 +2,7 @@
 #pragma once
 
 #include "StatusItem.h"
+#include "TrayIconImages.h"
 
 #include <QIcon>
 #include <QObject>
@@ -39,10 +40,10 @@ public:
     bool isAvailable() const override;
     int statusBarThickness() const override;
 
-    QSystemTrayIcon& trayIcon() const { return *m_tray; }
+    // For whoever learns the bar's colour from the desktop; until then the icon reads on any bar.
+    void setBarTone(BarTone bar);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QSystemTrayIcon& trayIcon() const { return *m_tray; }
 
 private:
     void showWhenTrayIsThere();
@@ -55,6 +56,7 @@ private:
     int m_attemptsLeft = 0;
     QIcon m_image;
     bool m_isTemplate = false;
+    BarTone m_barTone = BarTone::Unknown;
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");
     std::function<void()> m_action;

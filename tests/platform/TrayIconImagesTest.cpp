@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <map>
+#include <tuple>
+
 namespace {
 
 QImage blank(int edge) {
@@ -31,71 +36,202 @@ QImage at(const QIcon& icon, int edge) {
     return icon.pixmap(QSize(edge, edge), 1.0).toImage();
 }
 
-class CountBadgeAtEverySize : public ::testing::TestWithParam<int> {};
-
-TEST_P(CountBadgeAtEverySize, TheCountChangesTheIconAndEachCountLooksDifferent) {
-    const int edge = GetParam();
-    const QIcon none = trayIconImages(ringIcon(), true, Qt::black, "");
-    const QIcon three = trayIconImages(ringIcon(), true, Qt::black, "3");
-    const QIcon eight = trayIconImages(ringIcon(), true, Qt::black, "8");
-    ASSERT_EQ(at(three, edge).size(), QSize(edge, edge));
-    EXPECT_NE(at(none, edge), at(three, edge));
-    EXPECT_NE(at(three, edge), at(eight, edge));
+// Relative luminance and contrast ratio as the web accessibility guidelines define them.
+double luminance(const QColor& c) {
+    static const auto linear = [] {
+        std::array<double, 256> table{};
+        for (int i = 0; i < 256; ++i) {
+            const double v = i / 255.0;
+            table[i] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return table;
+    }();
+    return 0.2126 * linear[c.red()] + 0.7152 * linear[c.green()] + 0.0722 * linear[c.blue()];
 }
 
-TEST_P(CountBadgeAtEverySize, LongCountsStayInsideTheIcon) {
-    const int edge = GetParam();
-    for (const QString& count : {QStringLiteral("999"), QStringLiteral("-12345")}) {
-        const CountBadgeLayout layout = countBadgeLayout(edge, count);
-        EXPECT_TRUE(QRectF(0, 0, edge, edge).contains(layout.badge)) << count.toStdString();
-        EXPECT_LE(layout.textWidth, layout.badge.width() - 2 * layout.outlineWidth) << count.toStdString();
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
-        // Drawn on a larger canvas, nothing may land outside the icon's square.
-        QImage canvas = blank(3 * edge);
-        QPainter painter(&canvas);
-        painter.translate(edge, edge);
-        drawCountBadge(painter, edge, count);
-        painter.end();
-        for (int y = 0; y < canvas.height(); ++y)
-            for (int x = 0; x < canvas.width(); ++x)
-                if (!QRect(edge, edge, edge, edge).contains(x, y)) {
-                    ASSERT_EQ(qAlpha(canvas.pixel(x, y)), 0) << count.toStdString() << " at " << x << "," << y;
+QImage over(const QImage& icon, const QColor& bar) {
+    QImage out(icon.size(), QImage::Format_ARGB32);
+    out.fill(bar);
+    QPainter(&out).drawImage(0, 0, icon);
+    return out;
+}
+
+// Pixels of the icon, shown on the bar, that stand out from it by 3:1 or more, outside the excluded box.
+int standingOut(const QImage& shown, const QColor& bar, const QRect& excluded = {}) {
+    int n = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            n += !excluded.contains(x, y) && contrast(shown.pixelColor(x, y), bar) >= 3;
+    return n;
+}
+
+QRect changedBox(const QImage& a, const QImage& b) {
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Measured height of the count's digits: light pixels enclosed by the badge's red across and down.
+int digitHeight(const QImage& shown) {
+    const auto red = [&](int x, int y) {
+        const QColor c = shown.pixelColor(x, y);
+        return c.red() > 150 && c.green() < 100;
+    };
+    const auto redAlong = [&](int x, int y, int dx, int dy) {
+        for (x += dx, y += dy; x >= 0 && y >= 0 && x < shown.width() && y < shown.height(); x += dx, y += dy)
+            if (red(x, y))
+                return true;
+        return false;
+    };
+    int top = shown.height(), bottom = -1;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixelColor(x, y).green() > 128 && redAlong(x, y, 1, 0) && redAlong(x, y, -1, 0) &&
+                redAlong(x, y, 0, 1) && redAlong(x, y, 0, -1)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return bottom - top + 1;
+}
+
+const QColor kBars[] = {Qt::black, QColor(0x2e, 0x34, 0x36), QColor(0xd6, 0xd6, 0xd6), Qt::white};
+const char* const kImages[] = {"redizadoStatusItemIcon", "redizadoStatusItemIconAlternate",
+                               "redizadoStatusItemIconRound", "redizadoStatusItemIconRoundAlternate"};
+const char* const kCounts[] = {"", "7", "42", "128"};
+
+// The images handed to the tray, made once per image and count.
+QImage trayImage(const char* name, int edge, const QString& count) {
+    static std::map<std::pair<QString, QString>, QIcon> made;
+    const QString image = QString::fromLatin1(name);
+    auto [it, added] = made.try_emplace({image, count});
+    if (added)
+        it->second = trayIconImages(loadTrayImage(image), !image.endsWith(QLatin1String("Alternate")), count);
+    return at(it->second, edge);
+}
+
+struct Size {
+    int edge;
+    int digits; // the least digit height that reads at that size
+};
+// The common bar sizes and their doubles.
+const Size kSizes[] = {{16, 9}, {22, 12}, {24, 12}, {32, 18}, {44, 24}, {48, 24}, {64, 36}};
+
+class OnEveryBar : public ::testing::TestWithParam<std::tuple<const char*, Size, const char*>> {};
+
+// Over black, dark grey, light grey and white bars alike: the glyph, and the badge with digits tall enough.
+TEST_P(OnEveryBar, TheGlyphAndTheCountStandOutFromTheBar) {
+    const auto [name, size, count] = GetParam();
+    const QImage plain = trayImage(name, size.edge, "");
+    const QImage icon = trayImage(name, size.edge, count);
+    const QRect badge = changedBox(plain, icon);
+    ASSERT_EQ(badge.isEmpty(), QString::fromLatin1(count).isEmpty());
+    for (const QColor& bar : kBars) {
+        const QImage shown = over(icon, bar);
+        // Alone, a good share of the icon; beside a badge that covers most of it, a third of a stroke across it.
+        EXPECT_GE(standingOut(shown, bar, badge), badge.isEmpty() ? size.edge * size.edge / 6 : size.edge / 3)
+            << qPrintable(bar.name());
+        if (badge.isEmpty())
+            continue;
+        EXPECT_GE(standingOut(shown, bar) - standingOut(shown, bar, badge), badge.width() * badge.height() / 4)
+            << qPrintable(bar.name());
+        EXPECT_GE(digitHeight(shown), size.digits) << qPrintable(bar.name());
+    }
+}
+
+std::string caseName(const ::testing::TestParamInfo<OnEveryBar::ParamType>& info) {
+    const auto& [name, size, count] = info.param;
+    return (std::string("Square") + (name + 22)) + "_" + std::to_string(size.edge) + "px_" +
+           (*count ? std::string("count") + count : std::string("noCount"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tray, OnEveryBar,
+                         ::testing::Combine(::testing::ValuesIn(kImages), ::testing::ValuesIn(kSizes),
+                                            ::testing::ValuesIn(kCounts)),
+                         caseName);
+
+// One sheet per bar: a row per count and image, each size as it is, then 16 and 22 px magnified.
+void saveSheets(const QString& dir) {
+    for (const QColor& bar : kBars) {
+        QImage sheet(7 * 70 + 6 * 16 + 4 * 22 + 30, 16 * 70, QImage::Format_ARGB32);
+        sheet.fill(bar);
+        QPainter painter(&sheet);
+        int y = 3;
+        for (const char* count : kCounts)
+            for (const char* name : kImages) {
+                int x = 3;
+                for (const Size& size : kSizes) {
+                    painter.drawImage(x, y, trayImage(name, size.edge, count));
+                    x += 70;
                 }
+                for (const auto& [edge, zoom] : {std::pair{16, 6}, std::pair{22, 4}}) {
+                    painter.drawImage(QRect(x, y, edge * zoom, edge * zoom), trayImage(name, edge, count));
+                    x += edge * zoom + 10;
+                }
+                y += 70;
+            }
+        sheet.save(QStringLiteral("%1/tray-icons-%2.png").arg(dir, bar.name().mid(1)));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TraySizes, CountBadgeAtEverySize, ::testing::ValuesIn(kTrayIconSizes));
-
-TEST(CountBadge, UpToThreeDigitsKeepTheirShapeAtTheSmallestSize) {
-    for (const QString& count : {QStringLiteral("7"), QStringLiteral("42"), QStringLiteral("999")}) {
-        const CountBadgeLayout layout = countBadgeLayout(16, count);
-        EXPECT_GE(layout.font.pixelSize(), 6) << count.toStdString();
-        EXPECT_GT(layout.horizontalScale, 0.8) << count.toStdString();
-    }
+// Hidden from shown, and one icon shape from the other, still tell apart beside the badge. With
+// REDIZADO_SHOTS_DIR set, also writes the icons over each bar to tray-icons-<bar>.png.
+TEST(TrayIconImages, TheFourImagesStayApartOnEveryBar) {
+    if (const QString dir = qEnvironmentVariable("REDIZADO_SHOTS_DIR"); !dir.isEmpty())
+        saveSheets(dir);
+    for (const Size& size : kSizes)
+        for (const char* count : kCounts)
+            for (const QColor& bar : kBars) {
+                QImage shown[4];
+                for (int i = 0; i < 4; ++i)
+                    shown[i] = over(trayImage(kImages[i], size.edge, count), bar);
+                const QRect badge = changedBox(over(trayImage(kImages[0], size.edge, ""), bar), shown[0]);
+                for (int i = 0; i < 4; ++i)
+                    for (int j = i + 1; j < 4; ++j) {
+                        int apart = 0;
+                        for (int y = 0; y < size.edge; ++y)
+                            for (int x = 0; x < size.edge; ++x)
+                                apart += !badge.contains(x, y) &&
+                                         contrast(shown[i].pixelColor(x, y), shown[j].pixelColor(x, y)) >= 2;
+                        EXPECT_GE(apart, size.edge / 4) << kImages[i] << " " << kImages[j] << " " << size.edge << "px "
+                                                        << count << " " << qPrintable(bar.name());
+                    }
+            }
 }
 
+// Only the shown-state images keep their own colours; the hidden-state glyph is drawn light, or dark when
+// the bar is known to be light.
 TEST(TrayIconImages, EverySizeIsThereAndOnlyTemplatesAreRecoloured) {
     QImage red = blank(22);
     red.fill(Qt::red);
     const QIcon source(QPixmap::fromImage(red));
 
-    const QIcon tinted = trayIconImages(source, true, Qt::blue, "");
-    const QIcon kept = trayIconImages(source, false, Qt::blue, "");
+    const QIcon tinted = trayIconImages(source, true, "");
+    const QIcon onLight = trayIconImages(source, true, "", BarTone::Light);
+    const QIcon kept = trayIconImages(source, false, "");
 
     EXPECT_EQ(tinted.availableSizes().size(), static_cast<qsizetype>(kTrayIconSizes.size()));
     for (const int edge : kTrayIconSizes) {
-        EXPECT_EQ(QColor(at(tinted, edge).pixel(edge / 2, edge / 2)), QColor(Qt::blue)) << edge;
+        EXPECT_EQ(QColor(at(tinted, edge).pixel(edge / 2, edge / 2)), QColor(Qt::white)) << edge;
+        EXPECT_LT(luminance(at(onLight, edge).pixelColor(edge / 2, edge / 2)), 0.05) << edge;
         EXPECT_EQ(QColor(at(kept, edge).pixel(edge / 2, edge / 2)), QColor(Qt::red)) << edge;
     }
-    EXPECT_TRUE(trayIconImages(QIcon(), true, Qt::blue, "").isNull());
+    EXPECT_TRUE(trayIconImages(QIcon(), true, "").isNull());
     EXPECT_TRUE(loadTrayImage("noSuchImage").isNull());
-    EXPECT_FALSE(trayIconImages(QIcon(), true, Qt::blue, "4").isNull());
+    EXPECT_FALSE(trayIconImages(QIcon(), true, "4").isNull());
 }
 
 // Each panel size at 1x, 1.5x and 2x has a drawing of its own, the count drawn at that many pixels: a copy
 // scaled from a neighbouring size would blur the digits.
 TEST(TrayIconImages, TheCountIsDrawnAtEveryScreenScale) {
-    const QIcon icon = trayIconImages(ringIcon(), true, Qt::black, "7");
+    const QIcon icon = trayIconImages(ringIcon(), true, "7");
     const QList<QSize> drawn = icon.availableSizes();
     for (const int edge : {16, 22, 24, 32, 48})
         for (const qreal scale : {1.0, 1.5, 2.0}) {
@@ -104,9 +240,14 @@ TEST(TrayIconImages, TheCountIsDrawnAtEveryScreenScale) {
             QImage shown = icon.pixmap(QSize(edge, edge), scale).toImage().convertToFormat(QImage::Format_ARGB32);
             shown.setDevicePixelRatio(1);
             EXPECT_EQ(shown, at(icon, pixels).convertToFormat(QImage::Format_ARGB32)) << edge << "@" << scale;
-            if (const QString dir = qEnvironmentVariable("REDIZADO_SHOTS_DIR"); !dir.isEmpty() && edge == 22)
-                shown.save(QStringLiteral("%1/tray-count-22-%2x.png").arg(dir, QString::number(scale)));
         }
+}
+
+TEST(CountBadge, FromAHundredOnTheCountReadsNinetyNinePlus) {
+    EXPECT_EQ(countBadgeText("7"), "7");
+    EXPECT_EQ(countBadgeText("99"), "99");
+    EXPECT_EQ(countBadgeText("100"), "99+");
+    EXPECT_EQ(countBadgeText("123456"), "99+");
 }
 
 TEST(SymbolicTint, TakesTheColourAndKeepsEachPixelsCoverage) {
