@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShortcutAdvice.h"
 
-#include "portal/PortalTrigger.h"
+#include "KeysymNames.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <array>
+#include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -14,49 +15,12 @@ QString tr(const char* text) {
     return QCoreApplication::translate("ShortcutAdvice", text);
 }
 
-// Keysym names as people read them on a key; letters and digits read as they are, in capitals.
-QString keyWord(const QString& keysym) {
-    static const std::array<std::pair<const char*, const char*>, 17> words{{
-        {"space", "Space"},
-        {"Return", "Return"},
-        {"Tab", "Tab"},
-        {"BackSpace", "Backspace"},
-        {"Escape", "Esc"},
-        {"Caps_Lock", "Caps Lock"},
-        {"minus", "-"},
-        {"equal", "="},
-        {"semicolon", ";"},
-        {"apostrophe", "'"},
-        {"backslash", "\\"},
-        {"period", "."},
-        {"comma", ","},
-        {"slash", "/"},
-        {"bracketright", "]"},
-        {"bracketleft", "["},
-        {"grave", "`"},
-    }};
-    for (const auto& [name, word] : words)
-        if (keysym == QLatin1String(name))
-            return QLatin1String(word);
-    return keysym.size() == 1 ? keysym.toUpper() : keysym;
-}
-
-// The portal's names split into modifiers and the key: "CTRL+SHIFT+t" gives {"CTRL", "SHIFT"} and "t".
-std::optional<std::pair<QStringList, QString>> triggerParts(ShortcutCombination combination) {
-    const auto trigger = portalTrigger(combination.virtualKeyCode, combination.modifierMask);
-    if (!trigger)
-        return std::nullopt;
-    QStringList parts = trigger->split(QLatin1Char('+'));
-    const QString key = parts.takeLast();
-    return std::pair{parts, key};
-}
-
-QString renamed(const QStringList& modifiers, std::initializer_list<std::pair<const char*, const char*>> names) {
+// The modifiers' own names in a compositor's configuration, in the order given.
+QString modifierNames(std::uint32_t mask, std::initializer_list<std::pair<std::uint32_t, const char*>> names) {
     QStringList out;
-    for (const QString& modifier : modifiers)
-        for (const auto& [from, to] : names)
-            if (modifier == QLatin1String(from))
-                out << QLatin1String(to);
+    for (const auto& [bit, name] : names)
+        if (mask & bit)
+            out << QLatin1String(name);
     return out.join(QLatin1Char('+'));
 }
 
@@ -85,29 +49,31 @@ Compositor runningCompositor(const QProcessEnvironment& environment) {
 }
 
 QString readableCombination(ShortcutCombination combination) {
-    const auto parts = triggerParts(combination);
-    if (!parts)
-        return {};
-    const QString modifiers =
-        renamed(parts->first, {{"CTRL", "Ctrl"}, {"ALT", "Alt"}, {"SHIFT", "Shift"}, {"LOGO", "Super"}});
-    return modifiers.isEmpty() ? keyWord(parts->second) : modifiers + QLatin1Char('+') + keyWord(parts->second);
+    return QString::fromStdString(::readableCombination(combination.virtualKeyCode, combination.modifierMask));
 }
 
 QString compositorBindingLine(Compositor compositor, ShortcutCombination combination, const QString& program) {
-    const auto parts = triggerParts(combination);
-    if (!parts || compositor == Compositor::other)
+    const auto keysym = keysymName(combination.virtualKeyCode);
+    if (!keysym || compositor == Compositor::other)
         return {};
+    const QString key = QString::fromLatin1(keysym->data(), qsizetype(keysym->size()));
     const QString command = shellWord(program) + QStringLiteral(" toggle");
+    const std::uint32_t mask = combination.modifierMask;
     if (compositor == Compositor::sway) {
         // --to-code: the key stays where it is whatever layout is active, as the shortcut means it.
-        QString keys = renamed(parts->first, {{"CTRL", "Ctrl"}, {"ALT", "Mod1"}, {"SHIFT", "Shift"}, {"LOGO", "Mod4"}});
-        keys += (keys.isEmpty() ? QString() : QStringLiteral("+")) + parts->second;
+        QString keys = modifierNames(mask, {{HotKeyService::control, "Ctrl"},
+                                            {HotKeyService::option, "Mod1"},
+                                            {HotKeyService::shift, "Shift"},
+                                            {HotKeyService::command, "Mod4"}});
+        keys += (keys.isEmpty() ? QString() : QStringLiteral("+")) + key;
         return QStringLiteral("bindsym --to-code %1 exec %2").arg(keys, command);
     }
-    QString modifiers =
-        renamed(parts->first, {{"CTRL", "CTRL"}, {"ALT", "ALT"}, {"SHIFT", "SHIFT"}, {"LOGO", "SUPER"}});
+    QString modifiers = modifierNames(mask, {{HotKeyService::control, "CTRL"},
+                                             {HotKeyService::option, "ALT"},
+                                             {HotKeyService::shift, "SHIFT"},
+                                             {HotKeyService::command, "SUPER"}});
     modifiers.replace(QLatin1Char('+'), QLatin1Char(' '));
-    return QStringLiteral("bind = %1, %2, exec, %3").arg(modifiers, parts->second, command);
+    return QStringLiteral("bind = %1, %2, exec, %3").arg(modifiers, key, command);
 }
 
 QString compositorConfigPath(Compositor compositor) {

@@ -1,64 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GnomeShortcutService.h"
 
+#include "../KeysymNames.h"
 #include "../Log.h"
-#include "../portal/PortalTrigger.h"
 #include "GnomeCustomKeybindings.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
-#include <string_view>
 #include <utility>
 
 namespace {
 struct ModifierNames {
     std::uint32_t bit;
     const char* accelerator;
-    const char* words;
 };
 constexpr std::array<ModifierNames, 4> modifiers{{
-    {HotKeyService::command, "<Super>", "Super"},
-    {HotKeyService::control, "<Control>", "Ctrl"},
-    {HotKeyService::option, "<Alt>", "Alt"},
-    {HotKeyService::shift, "<Shift>", "Shift"},
+    {HotKeyService::command, "<Super>"},
+    {HotKeyService::control, "<Control>"},
+    {HotKeyService::option, "<Alt>"},
+    {HotKeyService::shift, "<Shift>"},
 }};
-
-// Keys named after their character get the character, the way GNOME's settings show them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 11> punctuation{{
-    {"minus", "-"},
-    {"equal", "="},
-    {"semicolon", ";"},
-    {"apostrophe", "'"},
-    {"backslash", "\\"},
-    {"period", "."},
-    {"comma", ","},
-    {"slash", "/"},
-    {"bracketright", "]"},
-    {"bracketleft", "["},
-    {"grave", "`"},
-}};
-
-// The key's keysym name on a US layout, which is also its name in a GTK accelerator.
-std::optional<std::string> keysymName(std::uint16_t virtualKeyCode) {
-    const auto name = portalTrigger(virtualKeyCode, 0);
-    if (!name)
-        return std::nullopt;
-    return name->toStdString();
-}
-
-std::string keyWords(std::string keysym) {
-    const auto character =
-        std::find_if(punctuation.begin(), punctuation.end(), [&](const auto& entry) { return entry.first == keysym; });
-    if (character != punctuation.end())
-        return std::string(character->second);
-    std::replace(keysym.begin(), keysym.end(), '_', ' ');
-    keysym.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(keysym.front())));
-    return keysym;
-}
 } // namespace
 
 bool GnomeShortcutService::available() {
@@ -91,16 +55,12 @@ HotKeyService::Registration GnomeShortcutService::registerHotKey(std::uint16_t v
         return {unavailable, 0};
     }
 
+    // A keysym name is also the key's name in a GTK accelerator.
     std::string accelerator;
-    std::string words;
-    for (const auto& modifier : modifiers) {
-        if (modifierMask & modifier.bit) {
+    for (const auto& modifier : modifiers)
+        if (modifierMask & modifier.bit)
             accelerator += modifier.accelerator;
-            words += std::string(modifier.words) + '+';
-        }
-    }
     accelerator += *keysym;
-    words += keyWords(*keysym);
 
     // The shortcut's keys first: the settings daemon may act on the list as soon as our path is in it.
     const gnomeKeybindings::CustomKeybinding shortcut{
@@ -116,7 +76,7 @@ HotKeyService::Registration GnomeShortcutService::registerHotKey(std::uint16_t v
         return {unavailable, 0};
     }
     m_current = ++m_lastHandle;
-    setBoundTrigger(words);
+    setBoundTrigger(readableCombination(virtualKeyCode, modifierMask));
     return {ok, m_current};
 }
 

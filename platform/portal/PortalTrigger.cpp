@@ -2,31 +2,12 @@
 #include "PortalTrigger.h"
 
 #include "../HotKeyService.h"
+#include "../KeysymNames.h"
 
 #include <array>
 #include <utility>
 
 namespace {
-// Virtual key codes name positions on a US layout; these are the keysyms found there.
-// clang-format off
-constexpr std::array<std::pair<std::uint16_t, const char *>, 77> keysyms{{
-    {0x00, "a"}, {0x0B, "b"}, {0x08, "c"}, {0x02, "d"}, {0x0E, "e"}, {0x03, "f"}, {0x05, "g"}, {0x04, "h"},
-    {0x22, "i"}, {0x26, "j"}, {0x28, "k"}, {0x25, "l"}, {0x2E, "m"}, {0x2D, "n"}, {0x1F, "o"}, {0x23, "p"},
-    {0x0C, "q"}, {0x0F, "r"}, {0x01, "s"}, {0x11, "t"}, {0x20, "u"}, {0x09, "v"}, {0x0D, "w"}, {0x07, "x"},
-    {0x10, "y"}, {0x06, "z"},
-    {0x1D, "0"}, {0x12, "1"}, {0x13, "2"}, {0x14, "3"}, {0x15, "4"}, {0x17, "5"}, {0x16, "6"}, {0x1A, "7"},
-    {0x1C, "8"}, {0x19, "9"},
-    {0x1B, "minus"}, {0x18, "equal"}, {0x29, "semicolon"}, {0x27, "apostrophe"}, {0x2A, "backslash"},
-    {0x2F, "period"}, {0x2B, "comma"}, {0x2C, "slash"}, {0x1E, "bracketright"}, {0x21, "bracketleft"},
-    {0x32, "grave"},
-    {0x24, "Return"}, {0x30, "Tab"}, {0x31, "space"}, {0x33, "BackSpace"}, {0x35, "Escape"}, {0x39, "Caps_Lock"},
-    {0x7A, "F1"}, {0x78, "F2"}, {0x63, "F3"}, {0x76, "F4"}, {0x60, "F5"}, {0x61, "F6"}, {0x62, "F7"},
-    {0x64, "F8"}, {0x65, "F9"}, {0x6D, "F10"}, {0x67, "F11"}, {0x6F, "F12"}, {0x69, "F13"}, {0x6B, "F14"},
-    {0x71, "F15"}, {0x6A, "F16"}, {0x40, "F17"}, {0x4F, "F18"}, {0x50, "F19"}, {0x5A, "F20"},
-    {0x7B, "Left"}, {0x7C, "Right"}, {0x7D, "Down"}, {0x7E, "Up"},
-}};
-// clang-format on
-
 constexpr std::array<std::pair<std::uint32_t, const char *>, 4> modifiers{{
     {HotKeyService::control, "CTRL"},
     {HotKeyService::option, "ALT"},
@@ -37,14 +18,12 @@ constexpr std::array<std::pair<std::uint32_t, const char *>, 4> modifiers{{
 
 std::optional<QString> portalTrigger(std::uint16_t virtualKeyCode, std::uint32_t modifierMask)
 {
-    for (const auto &[code, name] : keysyms) {
-        if (code != virtualKeyCode)
-            continue;
-        QString trigger;
-        for (const auto &[bit, modifier] : modifiers)
-            if (modifierMask & bit)
-                trigger += QLatin1String(modifier) + QLatin1Char('+');
-        return trigger + QLatin1String(name);
-    }
-    return std::nullopt;
+    const auto name = keysymName(virtualKeyCode);
+    if (!name)
+        return std::nullopt;
+    QString trigger;
+    for (const auto &[bit, modifier] : modifiers)
+        if (modifierMask & bit)
+            trigger += QLatin1String(modifier) + QLatin1Char('+');
+    return trigger + QString::fromLatin1(name->data(), qsizetype(name->size()));
 }

@@ -22,7 +22,7 @@ constexpr std::uint16_t space = 0x31, t = 0x11, fn = 0x3F;
 
 TEST(ShortcutAdvice, CombinationsReadAsDesktopsShowThemAndBecomeConfigurationLines) {
     EXPECT_EQ(readableCombination({space, HotKeyService::control}), QStringLiteral("Ctrl+Space"));
-    EXPECT_EQ(readableCombination({t, HotKeyService::command | HotKeyService::shift}), QStringLiteral("Shift+Super+T"));
+    EXPECT_EQ(readableCombination({t, HotKeyService::command | HotKeyService::shift}), QStringLiteral("Super+Shift+T"));
     EXPECT_EQ(readableCombination({0x1B, HotKeyService::option}), QStringLiteral("Alt+-"));
     EXPECT_EQ(readableCombination({fn, HotKeyService::control}), QString());
 

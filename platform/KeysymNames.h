@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The keysym name of the key at a virtual key code on a US layout ("space", "t", "F3", "minus"), as desktop
+// portals, GTK accelerators and compositor configurations name keys. Nothing for a key without one.
+std::optional<std::string_view> keysymName(std::uint16_t virtualKeyCode);
+
+// A combination in the words desktops show it in ("Ctrl+Space", "Super+Shift+T", "Alt+-"); empty for a key
+// without a keysym name.
+std::string readableCombination(std::uint16_t virtualKeyCode, std::uint32_t modifierMask);
