@@ -106,6 +106,10 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& ev
 }
 
 void registerSniTypes() {
+    // Signals name the lists by their aliases, and QtDBus looks their types up by those names.
+    qRegisterMetaType<DBusMenuItems>("DBusMenuItems");
+    qRegisterMetaType<DBusMenuItemKeysList>("DBusMenuItemKeysList");
+    qRegisterMetaType<SniPixmaps>("SniPixmaps");
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<SniPixmaps>();
     qDBusRegisterMetaType<SniToolTip>();
