@@ -244,3 +244,17 @@ TEST_F(SniStatusItemTest, TheIconFollowsAHostThatStartsLaterAndFallsBackWhenItGo
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }, 3000));
     EXPECT_EQ(watcher.registered.size(), 2);
 }
+
+TEST_F(SniStatusItemTest, WhereTheTrayOpensTheMenuOnALeftClickTheOpeningBringsUpThePanel) {
+    menu.addAction(QStringLiteral("Quit Redizado"));
+    startWatcher();
+    startItem();
+    int clicks = 0;
+    item->setAction([&] { ++clicks; });
+
+    callMenu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_EQ(clicks, 0);
+    item->statusNotifierItem().setMenuOpeningActivates(true);
+    callMenu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_EQ(clicks, 1);
+}
