@@ -5,7 +5,7 @@
 #include "MainInterface.h"
 #include "qt/PreferencesWatcher.h"
 #include "qt/SingleInstance.h"
-#include "qt/TrayStatusItem.h"
+#include "sni/LiveStatusItem.h"
 #include "StoreReloader.h"
 #include "xdg/XdgLoginItems.h"
 
@@ -42,7 +42,7 @@ private:
 
     Desktop m_desktop;
     FileUserDefaults &m_defaults;
-    TrayStatusItem m_statusItem;
+    LiveStatusItem m_statusItem;
     XdgLoginItems m_loginItems;
     std::unique_ptr<MainInterface> m_interface;
     std::optional<InstanceCommands> m_commands;

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SniStatusItem.h"
+
+#include "DBusMenuExporter.h"
+#include "qt/LogCategories.h"
+#include "qt/TrayIconImages.h"
+
+#include <QCoreApplication>
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPalette>
+#include <QScreen>
+
+namespace {
+constexpr int kUnknownThickness = 22;
+const QString kItemPath = QStringLiteral("/StatusNotifierItem");
+const QString kMenuPath = QStringLiteral("/MenuBar");
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+class StatusNotifierItemAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
+    Q_PROPERTY(QString Category READ category)
+    // The desktop file's id: hosts take the name and icon shown in their settings from it.
+    Q_PROPERTY(QString Id READ id)
+    Q_PROPERTY(QString Title READ title)
+    Q_PROPERTY(QString Status READ status)
+    Q_PROPERTY(int WindowId READ windowId)
+    Q_PROPERTY(QString IconName READ emptyName)
+    Q_PROPERTY(SniPixmaps IconPixmap READ iconPixmap)
+    Q_PROPERTY(QString OverlayIconName READ emptyName)
+    Q_PROPERTY(SniPixmaps OverlayIconPixmap READ noPixmaps)
+    Q_PROPERTY(QString AttentionIconName READ emptyName)
+    Q_PROPERTY(SniPixmaps AttentionIconPixmap READ noPixmaps)
+    Q_PROPERTY(QString AttentionMovieName READ emptyName)
+    Q_PROPERTY(QString IconThemePath READ emptyName)
+    Q_PROPERTY(SniToolTip ToolTip READ toolTip)
+    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
+    Q_PROPERTY(QDBusObjectPath Menu READ menu)
+    Q_PROPERTY(QString IconAccessibleDesc READ accessibleDesc)
+    Q_PROPERTY(QString AttentionAccessibleDesc READ accessibleDesc)
+public:
+    explicit StatusNotifierItemAdaptor(SniStatusItem* item) : QDBusAbstractAdaptor(item), m_item(item) {
+        connect(item, &SniStatusItem::iconChanged, this, &StatusNotifierItemAdaptor::NewIcon);
+        connect(item, &SniStatusItem::toolTipChanged, this, &StatusNotifierItemAdaptor::NewToolTip);
+    }
+    QString category() const { return QStringLiteral("ApplicationStatus"); }
+    QString id() const { return QStringLiteral("redizado"); }
+    QString title() const { return QStringLiteral("Redizado"); }
+    QString status() const { return QStringLiteral("Active"); }
+    int windowId() const { return 0; }
+    QString emptyName() const { return {}; }
+    SniPixmaps iconPixmap() const { return m_item->iconPixmaps(); }
+    SniPixmaps noPixmaps() const { return {}; }
+    SniToolTip toolTip() const { return m_item->toolTip(); }
+    bool itemIsMenu() const { return false; }
+    QDBusObjectPath menu() const { return QDBusObjectPath(m_item->menuPath()); }
+    QString accessibleDesc() const { return m_item->accessibleDescription(); }
+
+public slots:
+    void Activate(int x, int y) { m_item->activate(x, y); }
+    void SecondaryActivate(int, int) { m_item->activate(0, 0); }
+    void ContextMenu(int x, int y) { m_item->showContextMenu(x, y); }
+    void Scroll(int, const QString&) {}
+    void ProvideXdgActivationToken(const QString& token) { m_item->provideActivationToken(token); }
+
+signals:
+    void NewTitle();
+    void NewIcon();
+    void NewAttentionIcon();
+    void NewOverlayIcon();
+    void NewToolTip();
+    void NewStatus(const QString& status);
+
+private:
+    SniStatusItem* m_item;
+};
+} // namespace
+
+SniStatusItem::SniStatusItem(QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_bus(std::move(bus)),
+      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid())),
+      m_menu(std::make_unique<DBusMenuExporter>(m_bus, kMenuPath)) {
+    registerSniTypes();
+    new StatusNotifierItemAdaptor(this);
+    m_bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors);
+    m_bus.registerService(m_serviceName);
+    m_menu->setOpenedHandler([this] {
+        if (m_menuOpeningActivates)
+            activate(0, 0);
+    });
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+SniStatusItem::~SniStatusItem() {
+    m_bus.unregisterObject(kItemPath);
+    m_bus.unregisterService(m_serviceName);
+}
+
+void SniStatusItem::registerWithWatcher(std::function<void(bool)> done) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kWatcher, QStringLiteral("/StatusNotifierWatcher"), kWatcher,
+                                                       QStringLiteral("RegisterStatusNotifierItem"));
+    call << m_serviceName;
+    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, done = std::move(done)](auto* watcher) {
+        watcher->deleteLater();
+        const QDBusPendingReply<> reply = *watcher;
+        m_registered = !reply.isError();
+        if (reply.isError())
+            qCWarning(lcTray).noquote() << "the StatusNotifierItem watcher refused the icon:"
+                                        << reply.error().message();
+        done(m_registered);
+    });
+}
+
+void SniStatusItem::forgetWatcher() {
+    m_registered = false;
+}
+
+void SniStatusItem::setImage(const QIcon& image, bool isTemplate) {
+    m_image = image;
+    m_isTemplate = isTemplate;
+    refreshIcon();
+}
+
+void SniStatusItem::setTitle(const QString& title) {
+    if (title == m_title)
+        return;
+    m_title = title;
+    refreshIcon();
+    emit toolTipChanged();
+}
+
+void SniStatusItem::setToolTip(const QString& toolTip) {
+    m_toolTip = toolTip;
+    emit toolTipChanged();
+}
+
+void SniStatusItem::setAction(std::function<void()> action) {
+    m_action = std::move(action);
+}
+
+void SniStatusItem::setContextMenu(QMenu* menu) {
+    m_contextMenu = menu;
+    m_menu->setMenu(menu);
+}
+
+std::optional<QRect> SniStatusItem::geometry() const {
+    return m_clickedAt;
+}
+
+void SniStatusItem::showMessage(const QString& title, const QString& message) {
+    qCWarning(lcTray).noquote() << title << "-" << message;
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    notify << QStringLiteral("Redizado") << uint(0) << QStringLiteral("redizado") << title << message << QStringList()
+           << QVariantMap() << -1;
+    m_bus.asyncCall(notify);
+}
+
+int SniStatusItem::statusBarThickness() const {
+    return kUnknownThickness;
+}
+
+SniToolTip SniStatusItem::toolTip() const {
+    return {QString(), {}, accessibleDescription(), QString()};
+}
+
+QString SniStatusItem::accessibleDescription() const {
+    return m_title.isEmpty() ? m_toolTip : tr("%1: %2 to do").arg(m_toolTip, m_title);
+}
+
+QString SniStatusItem::menuPath() const {
+    // GNOME's tray extension shows no item without a menu path, so there is always one, empty without a menu.
+    return m_menu->path();
+}
+
+void SniStatusItem::activate(int x, int y) {
+    // Hosts give native pixels; 0,0 means they do not know, and then the panel goes to the pointer.
+    m_clickedAt.reset();
+    if (x != 0 || y != 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+        const QPoint centre(qRound(x / ratio), qRound(y / ratio));
+        constexpr int half = kUnknownThickness / 2;
+        m_clickedAt = QRect(centre - QPoint(half, half), centre + QPoint(half, half));
+    }
+    act();
+}
+
+void SniStatusItem::act() {
+    // Qt's Wayland plugin reads the token when the next window is activated.
+    if (!m_activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", std::exchange(m_activationToken, {}).toUtf8());
+    if (m_action)
+        m_action();
+}
+
+void SniStatusItem::showContextMenu(int x, int y) {
+    if (m_contextMenu)
+        m_contextMenu->popup(QPoint(x, y));
+}
+
+bool SniStatusItem::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange && m_isTemplate)
+        refreshIcon();
+    return QObject::eventFilter(watched, event);
+}
+
+void SniStatusItem::refreshIcon() {
+    const QColor text = QGuiApplication::palette().color(QPalette::WindowText);
+    m_pixmaps = sniPixmaps(trayIconImages(m_image, m_isTemplate, text, m_title));
+    emit iconChanged();
+}
+
+#include "SniStatusItem.moc"

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "SniTypes.h"
+#include "StatusItem.h"
+
+#include <QDBusConnection>
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class DBusMenuExporter;
+
+// The status item offered over D-Bus to a tray that hosts StatusNotifierItems. The host says where a click
+// happened and hands over a token that lets the panel take the focus on Wayland, which Qt's own item drops.
+class SniStatusItem final : public QObject, public StatusItem {
+    Q_OBJECT
+public:
+    explicit SniStatusItem(QDBusConnection bus, QObject* parent = nullptr);
+    ~SniStatusItem() override;
+
+    void setImage(const QIcon& image, bool isTemplate) override;
+    void setTitle(const QString& title) override;
+    void setToolTip(const QString& toolTip) override;
+    void setAction(std::function<void()> action) override;
+    void setContextMenu(QMenu* menu) override;
+    std::optional<QRect> geometry() const override;
+    void showMessage(const QString& title, const QString& message) override;
+    bool isAvailable() const override { return m_registered; }
+    int statusBarThickness() const override;
+
+    // Asks the running watcher to show the item; done(true) once it has.
+    void registerWithWatcher(std::function<void(bool)> done);
+    // The watcher is gone: the item is on no tray until registered again.
+    void forgetWatcher();
+    // GNOME's tray extension opens the item's menu on a single left click and activates only on a double click.
+    void setMenuOpeningActivates(bool activates) { m_menuOpeningActivates = activates; }
+    QString serviceName() const { return m_serviceName; }
+
+    // What the D-Bus face answers and does.
+    SniPixmaps iconPixmaps() const { return m_pixmaps; }
+    SniToolTip toolTip() const;
+    QString accessibleDescription() const;
+    QString menuPath() const;
+    void activate(int x, int y);
+    void showContextMenu(int x, int y);
+    void provideActivationToken(const QString& token) { m_activationToken = token; }
+
+signals:
+    void iconChanged();
+    void toolTipChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refreshIcon();
+    void act();
+
+    QDBusConnection m_bus;
+    QString m_serviceName;
+    std::unique_ptr<DBusMenuExporter> m_menu;
+    QPointer<QMenu> m_contextMenu;
+    bool m_registered = false;
+    bool m_menuOpeningActivates = false;
+    QIcon m_image;
+    bool m_isTemplate = false;
+    SniPixmaps m_pixmaps;
+    QString m_title;
+    QString m_toolTip = QStringLiteral("Redizado");
+    std::function<void()> m_action;
+    std::optional<QRect> m_clickedAt;
+    QString m_activationToken;
+};

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sni/SniStatusItem.h"
+#include "sni/LiveStatusItem.h"
+#include "sni/SniTypes.h"
+#include "tests/TempFolder.h"
+#include "tests/WaitUntil.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+
+// The tray's side of the protocol: the watcher that items register with.
+class FakeWatcher final : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() == QLatin1String("RegisterStatusNotifierItem"))
+            registered << message.arguments().value(0).toString();
+        connection.send(message.createReply());
+        return true;
+    }
+    QStringList registered;
+};
+
+class SniStatusItemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            GTEST_SKIP() << "dbus-daemon is not installed";
+        const QString folder = QString::fromStdString(busFolder.path());
+        ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
+        daemon.start(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
+                      QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
+                      QStringLiteral("--print-address")});
+        ASSERT_TRUE(daemon.waitForReadyRead(5000));
+        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
+        host = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("host")));
+        ASSERT_TRUE(ours->isConnected() && host->isConnected());
+        registerSniTypes();
+    }
+    void TearDown() override {
+        item.reset();
+        stopWatcher();
+        host.reset();
+        ours.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("host"));
+        if (daemon.state() != QProcess::NotRunning) {
+            daemon.kill();
+            daemon.waitForFinished();
+        }
+    }
+    void startWatcher() {
+        QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("watcher"));
+        ASSERT_TRUE(bus.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), &watcher));
+        ASSERT_TRUE(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    }
+    void stopWatcher() { QDBusConnection::disconnectFromBus(QStringLiteral("watcher")); }
+    void startItem() {
+        item = std::make_unique<LiveStatusItem>(*ours, [this] { return x11TrayRuns; });
+        item->setContextMenu(&menu);
+    }
+    QString service() const { return item->statusNotifierItem().serviceName(); }
+
+    // Calls as a tray would; the item answers on this thread, so the call keeps the event loop running.
+    QDBusMessage call(const QString& path, const QString& interface, const QString& member, const QVariantList& args) {
+        QDBusMessage message = QDBusMessage::createMethodCall(service(), path, interface, member);
+        message.setArguments(args);
+        return host->call(message, QDBus::BlockWithGui);
+    }
+    QVariant property(const QString& name) {
+        const QDBusMessage reply =
+            call(QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
+                 QStringLiteral("Get"), {kItemInterface, name});
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+    QDBusMessage callItem(const QString& member, const QVariantList& args) {
+        return call(QStringLiteral("/StatusNotifierItem"), kItemInterface, member, args);
+    }
+    QDBusMessage callMenu(const QString& member, const QVariantList& args) {
+        return call(item->statusNotifierItem().menuPath(), QStringLiteral("com.canonical.dbusmenu"), member, args);
+    }
+
+    TempFolder busFolder;
+    QProcess daemon;
+    QString address;
+    std::unique_ptr<QDBusConnection> ours;
+    std::unique_ptr<QDBusConnection> host;
+    FakeWatcher watcher;
+    bool x11TrayRuns = false;
+    QMenu menu;
+    std::unique_ptr<LiveStatusItem> item;
+};
+
+QIcon solidIcon(QColor colour) {
+    QPixmap pixmap(96, 96);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+} // namespace
+
+TEST_F(SniStatusItemTest, TheItemRegistersWithTheRunningWatcherAndIsTheOnlyItem) {
+    startWatcher();
+    startItem();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
+    EXPECT_EQ(watcher.registered, QStringList{service()});
+    EXPECT_TRUE(service().startsWith(QStringLiteral("org.kde.StatusNotifierItem-")));
+    EXPECT_TRUE(item->isAvailable());
+    const QStringList names = host->interface()->registeredServiceNames().value();
+    EXPECT_EQ(names.filter(QStringLiteral("org.kde.StatusNotifierItem")).size(), 1);
+}
+
+TEST_F(SniStatusItemTest, TheTrayReadsWhoWeAreTheCountAndTheIcon) {
+    startWatcher();
+    startItem();
+    item->setImage(solidIcon(QColor(0x11, 0x22, 0x33)), false);
+    item->setTitle(QStringLiteral("3"));
+
+    EXPECT_EQ(property(QStringLiteral("Id")).toString(), QStringLiteral("redizado"));
+    EXPECT_EQ(property(QStringLiteral("Title")).toString(), QStringLiteral("Redizado"));
+    EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Active"));
+    EXPECT_EQ(property(QStringLiteral("Category")).toString(), QStringLiteral("ApplicationStatus"));
+    EXPECT_FALSE(property(QStringLiteral("ItemIsMenu")).toBool());
+    EXPECT_EQ(property(QStringLiteral("Menu")).value<QDBusObjectPath>().path(), QStringLiteral("/MenuBar"));
+    const auto toolTip = qdbus_cast<SniToolTip>(property(QStringLiteral("ToolTip")));
+    EXPECT_EQ(toolTip.title, QStringLiteral("Redizado: 3 to do"));
+    EXPECT_EQ(property(QStringLiteral("IconAccessibleDesc")).toString(), QStringLiteral("Redizado: 3 to do"));
+
+    const auto pixmaps = qdbus_cast<SniPixmaps>(property(QStringLiteral("IconPixmap")));
+    QList<int> sizes;
+    for (const SniPixmap& pixmap : pixmaps) {
+        sizes << pixmap.width;
+        EXPECT_EQ(pixmap.width, pixmap.height);
+        EXPECT_EQ(pixmap.argb.size(), pixmap.width * pixmap.height * 4);
+    }
+    EXPECT_EQ(sizes, (QList<int>{16, 22, 24, 32, 44, 48, 64, 96}));
+    // A corner pixel, far from the count: alpha, red, green, blue, most significant first.
+    ASSERT_FALSE(pixmaps.isEmpty());
+    EXPECT_EQ(pixmaps.last().argb.left(4), QByteArray("\xFF\x11\x22\x33", 4));
+}
+
+TEST_F(SniStatusItemTest, AClickActsAndPlacesThePanelAtTheClickWithTheTokenTheTrayGave) {
+    startWatcher();
+    startItem();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
+    int clicks = 0;
+    QByteArray tokenAtClick;
+    item->setAction([&] {
+        ++clicks;
+        tokenAtClick = qgetenv("XDG_ACTIVATION_TOKEN");
+    });
+
+    callItem(QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-42")});
+    callItem(QStringLiteral("Activate"), {100, 20});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(tokenAtClick, QByteArray("token-42"));
+    ASSERT_TRUE(item->geometry().has_value());
+    EXPECT_EQ(item->geometry()->center(), QPoint(100, 20));
+    EXPECT_FALSE(item->geometry()->isEmpty());
+
+    // A host that does not know where the click was: no stale place, the panel goes to the pointer.
+    callItem(QStringLiteral("Activate"), {0, 0});
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(item->geometry().has_value());
+    callItem(QStringLiteral("SecondaryActivate"), {5, 5});
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
+    int settingsChosen = 0;
+    menu.addAction(QStringLiteral("Show or Hide Redizado"));
+    menu.addAction(QStringLiteral("Settings\u2026"), [&] { ++settingsChosen; });
+    menu.addAction(QStringLiteral("About Redizado"));
+    menu.addAction(QStringLiteral("&Quit Redizado"));
+    startWatcher();
+    startItem();
+
+    const QDBusMessage reply = callMenu(QStringLiteral("GetLayout"), {0, -1, QStringList()});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    const auto layout = qdbus_cast<DBusMenuLayout>(reply.arguments().value(1));
+    QStringList labels;
+    for (const DBusMenuLayout& entry : layout.children) {
+        labels << entry.properties.value(QStringLiteral("label")).toString();
+        EXPECT_TRUE(entry.properties.value(QStringLiteral("enabled")).toBool());
+    }
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("Show or Hide Redizado"), QStringLiteral("Settings\u2026"),
+                                   QStringLiteral("About Redizado"), QStringLiteral("_Quit Redizado")}));
+
+    ASSERT_EQ(layout.children.size(), 4u);
+    callMenu(QStringLiteral("Event"),
+             {layout.children[1].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_TRUE(waitUntil([&] { return settingsChosen == 1; }));
+
+    // A change to an entry reaches the tray's next read.
+    menu.actions().at(2)->setEnabled(false);
+    const QDBusMessage property =
+        callMenu(QStringLiteral("GetProperty"), {layout.children[2].id, QStringLiteral("enabled")});
+    EXPECT_FALSE(property.arguments().value(0).value<QDBusVariant>().variant().toBool());
+}
+
+TEST_F(SniStatusItemTest, TheIconFollowsAHostThatStartsLaterAndFallsBackWhenItGoes) {
+    x11TrayRuns = true;
+    startItem();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(item->tray(), LiveStatusItem::Tray::x11);
+
+    startWatcher();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }, 3000));
+    EXPECT_EQ(watcher.registered, QStringList{service()});
+    EXPECT_FALSE(item->host().isEmpty());
+    callItem(QStringLiteral("Activate"), {300, 10});
+    EXPECT_EQ(item->geometry()->center(), QPoint(300, 10));
+
+    stopWatcher();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::x11; }));
+    EXPECT_FALSE(item->statusNotifierItem().isAvailable());
+    // The X11 icon's own place, not the click the host reported.
+    EXPECT_NE(item->geometry().value_or(QRect()).center(), QPoint(300, 10));
+
+    startWatcher();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }, 3000));
+    EXPECT_EQ(watcher.registered.size(), 2);
+}
+
+TEST_F(SniStatusItemTest, WhereTheTrayOpensTheMenuOnALeftClickTheOpeningBringsUpThePanel) {
+    menu.addAction(QStringLiteral("Quit Redizado"));
+    startWatcher();
+    startItem();
+    int clicks = 0;
+    item->setAction([&] { ++clicks; });
+
+    callMenu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_EQ(clicks, 0);
+    item->statusNotifierItem().setMenuOpeningActivates(true);
+    callMenu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    EXPECT_EQ(clicks, 1);
+}
