@@ -14,7 +14,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPalette>
 #include <QScreen>
 
 namespace {
@@ -95,7 +94,6 @@ SniStatusItem::SniStatusItem(QDBusConnection bus, QObject* parent)
         if (m_menuOpeningActivates)
             activate(0, 0);
     });
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
 SniStatusItem::~SniStatusItem() {
@@ -208,15 +206,8 @@ void SniStatusItem::showContextMenu(int x, int y) {
         m_contextMenu->popup(QPoint(x, y));
 }
 
-bool SniStatusItem::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange && m_isTemplate)
-        refreshIcon();
-    return QObject::eventFilter(watched, event);
-}
-
 void SniStatusItem::refreshIcon() {
-    const QColor text = QGuiApplication::palette().color(QPalette::WindowText);
-    m_pixmaps = sniPixmaps(trayIconImages(m_image, m_isTemplate, text, m_title));
+    m_pixmaps = sniPixmaps(trayIconImages(m_image, m_isTemplate, m_title));
     emit iconChanged();
 }
 

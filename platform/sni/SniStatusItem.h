@@ -52,9 +52,6 @@ signals:
     void iconChanged();
     void toolTipChanged();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void refreshIcon();
     void act();

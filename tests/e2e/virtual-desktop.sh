@@ -11,6 +11,8 @@ start() {
     Xvfb "$display" -screen 0 1440x900x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+    # An answer could come from an earlier server on the same display that is still going away.
+    kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || { echo "virtual-desktop: Xvfb did not start on $display" >&2; exit 1; }
     DISPLAY=$display openbox >"$state/openbox.log" 2>&1 &
     echo $! >"$state/openbox.pid"
     DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
@@ -28,6 +30,10 @@ stop() {
     for name in tint2 openbox xvfb; do
         [ -f "$state/$name.pid" ] && kill "$(cat "$state/$name.pid")" 2>/dev/null || true
     done
+    # Gone before the display is used again: a new server cannot take it while the old one holds it.
+    if [ -f "$state/xvfb.pid" ]; then
+        for _ in $(seq 50); do kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || break; sleep 0.1; done
+    fi
     rm -rf "$state"
 }
 
