@@ -9,16 +9,24 @@ APT_PACKAGES += openbox tint2 x11-utils imagemagick fonts-dejavu-core
 APT_PACKAGES += qt6-wayland weston dbus-daemon
 # GNOME's custom keyboard shortcuts through GIO's settings; its schemas, compiled by the tests themselves.
 APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
+# Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
+DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test bench fuzz run install format clean
+.PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install format clean
 
-deps:
-	@missing=$$(for p in $(APT_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+# Installs whichever of the packages given are missing.
+install-missing = missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+
+deps:
+	@$(call install-missing,$(APT_PACKAGES))
+
+deps-desktops:
+	@$(call install-missing,$(DESKTOP_PACKAGES))
 
 configure: deps
 	cmake --preset default
@@ -31,6 +39,10 @@ test: build
 	ctest --preset default
 	cmake --preset asan && cmake --build --preset asan
 	ctest --preset asan
+
+# The program on real desktops run headless (KDE Plasma with its portal's global shortcuts); as root.
+test-desktops: build deps-desktops
+	tests/e2e/kde-session.sh build/default/redizado
 
 bench: deps
 	cmake --preset bench && cmake --build --preset bench
