@@ -19,6 +19,9 @@ Q_LOGGING_CATEGORY(lcPortal, "redizado.hotkey")
 
 // How long to wait for the portal to say whether it is there at all; it may be started on demand.
 constexpr int probeTimeoutMs = 3000;
+// A report of the same shortcut sooner than this after the last one, with no release between, is a held key's
+// repeat; a person tapping the shortcut twice is slower.
+constexpr qulonglong heldRepeatMs = 700;
 // How long a registration waits for the portal to take its request for a session (not to answer it).
 constexpr int acceptTimeoutMs = 3000;
 
@@ -81,14 +84,25 @@ void PortalHotKeyService::listenForReleases() {
     if (m_shortcuts)
         return;
     m_shortcuts = std::make_unique<PortalGlobalShortcuts>(m_bus);
-    // The portal tells press and release apart; the shortcut acts on the release, as it does on X11.
-    connect(m_shortcuts.get(), &PortalGlobalShortcuts::Deactivated, this,
-            [this](const QDBusObjectPath& session, const QString& id) {
+    // The shortcut acts when the desktop reports it activated: some desktops never report the release (Plasma's
+    // own "invoke"). A held key may be reported again and again; those repeats come while the key is down.
+    connect(m_shortcuts.get(), &PortalGlobalShortcuts::Activated, this,
+            [this](const QDBusObjectPath& session, const QString& id, qulonglong timestamp) {
                 if (session.path() != m_sessionPath || !m_released)
+                    return;
+                const auto held = m_heldSince.find(id);
+                const bool repeat = held != m_heldSince.end() && timestamp - held->second < heldRepeatMs;
+                m_heldSince[id] = timestamp;
+                if (repeat)
                     return;
                 for (const auto& [handle, shortcut] : m_registered)
                     if (shortcutId(shortcut.id) == id)
                         m_released(shortcut.id);
+            });
+    connect(m_shortcuts.get(), &PortalGlobalShortcuts::Deactivated, this,
+            [this](const QDBusObjectPath& session, const QString& id) {
+                if (session.path() == m_sessionPath)
+                    m_heldSince.erase(id);
             });
     connect(m_shortcuts.get(), &PortalGlobalShortcuts::ShortcutsChanged, this,
             [this](const QDBusObjectPath& session, const PortalShortcuts& shortcuts) {

@@ -72,4 +72,6 @@ private:
     bool m_creatingSession = false;
     int m_tokens = 0;
     ReleasedHandler m_released;
+    // The time of the last activation of each shortcut whose key is still down, as the portal reports it.
+    std::map<QString, qulonglong> m_heldSince;
 };

@@ -259,12 +259,12 @@ protected:
         service->setReleasedHandler([this](std::uint32_t id) { released.push_back(id); });
         service->setBindingChangedHandler([this] { ++bindingChanges; });
     }
-    void sendShortcutSignal(const char* member, const QString& session, const QString& id) {
+    void sendShortcutSignal(const char* member, const QString& session, const QString& id, qulonglong time = 1234) {
         QDBusConnection bus(QStringLiteral("portal"));
         QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(desktopPath),
                                                          QStringLiteral("org.freedesktop.portal.GlobalShortcuts"),
                                                          QString::fromLatin1(member));
-        signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1234) << QVariantMap();
+        signal << QVariant::fromValue(QDBusObjectPath(session)) << id << time << QVariantMap();
         bus.send(signal);
     }
 
@@ -305,14 +305,19 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseAc
     EXPECT_EQ(service->boundTrigger(), "Ctrl+Space");
     EXPECT_EQ(bindingChanges, 1);
 
-    // A press alone does nothing; the release acts; signals of other sessions are not ours.
-    sendShortcutSignal("Activated", portal.session(), bound.id);
-    sendShortcutSignal("Deactivated", QStringLiteral("/org/freedesktop/portal/desktop/session/x/other"), bound.id);
-    sendShortcutSignal("Deactivated", portal.session(), bound.id);
-    ASSERT_TRUE(waitUntil([this] { return released.size() == 1; }));
+    // Each activation acts once: a held key's repeats do not, nor signals of other sessions; with or without a
+    // release between, the next press acts again.
+    const QString other = QStringLiteral("/org/freedesktop/portal/desktop/session/x/other");
+    sendShortcutSignal("Activated", other, bound.id, 1000);
+    for (const qulonglong time : {1000, 1030, 1060, 1600})
+        sendShortcutSignal("Activated", portal.session(), bound.id, time);
+    sendShortcutSignal("Deactivated", portal.session(), bound.id, 1700);
+    sendShortcutSignal("Activated", portal.session(), bound.id, 1800);
+    sendShortcutSignal("Activated", portal.session(), bound.id, 5000);
+    ASSERT_TRUE(waitUntil([this] { return released.size() == 3; }));
     EXPECT_EQ(released.front(), 1u);
     QTest::qWait(100);
-    EXPECT_EQ(released.size(), 1u);
+    EXPECT_EQ(released.size(), 3u);
 
     const QString session = portal.session();
     service->unregisterHotKey(registration.handle);
