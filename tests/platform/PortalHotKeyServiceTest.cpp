@@ -284,7 +284,7 @@ TEST_F(PortalHotKeyServiceTest, WithoutAPortalThereIsNoService) {
     EXPECT_FALSE(PortalHotKeyService::create(*ours));
 }
 
-TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndItsReleaseActs) {
+TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivationActsOnce) {
     startPortal();
     startService();
     QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
