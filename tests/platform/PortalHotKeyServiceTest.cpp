@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portal/PortalHotKeyService.h"
 #include "portal/PortalTrigger.h"
-#include "tests/TempFolder.h"
+#include "tests/PrivateSessionBus.h"
 #include "tests/WaitUntil.h"
 
 #include <QDBusArgument>
@@ -205,18 +205,9 @@ private:
 class PortalHotKeyServiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        if (!PrivateSessionBus::available())
             GTEST_SKIP() << "dbus-daemon is not installed";
-        // A bus of the test's own, starting no service the machine has installed.
-        const QString folder = QString::fromStdString(busFolder.path());
-        ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
-        daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
-                      QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address")});
-        ASSERT_TRUE(daemon.waitForReadyRead(5000));
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        address = bus.start();
         ASSERT_FALSE(address.isEmpty());
         ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
         ASSERT_TRUE(ours->isConnected());
@@ -233,10 +224,7 @@ protected:
             portalThread.quit();
             portalThread.wait();
         }
-        if (daemon.state() != QProcess::NotRunning) {
-            daemon.kill();
-            daemon.waitForFinished();
-        }
+        bus.stop();
     }
     void startPortal() {
         portalThread.start();
@@ -268,8 +256,7 @@ protected:
         bus.send(signal);
     }
 
-    TempFolder busFolder;
-    QProcess daemon;
+    PrivateSessionBus bus;
     QString address;
     std::unique_ptr<QDBusConnection> ours;
     QThread portalThread;

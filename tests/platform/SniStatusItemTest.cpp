@@ -2,7 +2,7 @@
 #include "sni/SniStatusItem.h"
 #include "sni/LiveStatusItem.h"
 #include "sni/SniTypes.h"
-#include "tests/TempFolder.h"
+#include "tests/PrivateSessionBus.h"
 #include "tests/WaitUntil.h"
 
 #include <QAction>
@@ -45,17 +45,10 @@ public:
 class SniStatusItemTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        if (!PrivateSessionBus::available())
             GTEST_SKIP() << "dbus-daemon is not installed";
-        const QString folder = QString::fromStdString(busFolder.path());
-        ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
-        daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
-                      QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address")});
-        ASSERT_TRUE(daemon.waitForReadyRead(5000));
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        address = bus.start();
+        ASSERT_FALSE(address.isEmpty());
         ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
         host = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("host")));
         ASSERT_TRUE(ours->isConnected() && host->isConnected());
@@ -68,10 +61,7 @@ protected:
         ours.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
         QDBusConnection::disconnectFromBus(QStringLiteral("host"));
-        if (daemon.state() != QProcess::NotRunning) {
-            daemon.kill();
-            daemon.waitForFinished();
-        }
+        bus.stop();
     }
     void startWatcher() {
         QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("watcher"));
@@ -104,8 +94,7 @@ protected:
         return call(item->statusNotifierItem().menuPath(), QStringLiteral("com.canonical.dbusmenu"), member, args);
     }
 
-    TempFolder busFolder;
-    QProcess daemon;
+    PrivateSessionBus bus;
     QString address;
     std::unique_ptr<QDBusConnection> ours;
     std::unique_ptr<QDBusConnection> host;
