@@ -94,6 +94,7 @@ void DBusMenuExporter::setMenu(QMenu* menu) {
     if (m_menu)
         m_menu->removeEventFilter(this);
     m_menu = menu;
+    m_watched = menu;
     m_ids.clear();
     if (m_menu)
         m_menu->installEventFilter(this);
@@ -189,7 +190,8 @@ void DBusMenuExporter::layoutChanged() {
 }
 
 bool DBusMenuExporter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_menu) {
+    // Compared as a plain object: a menu being destroyed is no QMenu any more when its actions go.
+    if (watched == m_watched) {
         if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved) {
             if (event->type() == QEvent::ActionRemoved)
                 m_ids.remove(static_cast<QActionEvent*>(event)->action());

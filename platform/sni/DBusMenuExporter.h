@@ -50,6 +50,7 @@ private:
     QDBusConnection m_bus;
     QString m_path;
     QPointer<QMenu> m_menu;
+    QPointer<QObject> m_watched;
     uint m_revision = 1;
     int m_nextId = 1;
     QHash<QAction*, int> m_ids;
