@@ -11,6 +11,7 @@ APT_PACKAGES += qt6-wayland weston dbus-daemon
 APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
 # Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
 DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
+DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install format clean
@@ -40,9 +41,11 @@ test: build
 	cmake --preset asan && cmake --build --preset asan
 	ctest --preset asan
 
-# The program on real desktops run headless (KDE Plasma with its portal's global shortcuts); as root.
+# The program on real desktops run headless (KDE Plasma with its portal's global shortcuts, GNOME with its custom
+# keyboard shortcuts); as root.
 test-desktops: build deps-desktops
 	tests/e2e/kde-session.sh build/default/redizado
+	tests/e2e/gnome-shortcut-session.sh build/default/redizado
 
 bench: deps
 	cmake --preset bench && cmake --build --preset bench

@@ -11,6 +11,7 @@
 #include "qt/SingleInstance.h"
 #include "qt/TerminationSignals.h"
 #include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
 #include "widgets/AllDesktops.h"
 #include "widgets/x11/XcbAllDesktops.h"
 #include "x11/X11Workspace.h"
@@ -90,7 +91,7 @@ bool onGnome()
         .contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
 }
 
-TrayProgram::Desktop pickDesktop()
+TrayProgram::Desktop pickDesktop(bool shortcutOn)
 {
     TrayProgram::Desktop desktop;
     const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
@@ -116,6 +117,9 @@ TrayProgram::Desktop pickDesktop()
     } else if (auto gnome = onGnome() ? GnomeShortcutService::create() : nullptr) {
         qCInfo(lcStart) << "GNOME without a shortcuts portal: the shortcut is a custom shortcut in GNOME's keyboard "
                            "settings";
+        // Switched off while the program was not running: GNOME must stop running it on the old keys.
+        if (!shortcutOn)
+            gnome->removeLeftover();
         HotKeyService::setDefaultService(std::move(gnome));
     } else {
         qCInfo(lcStart).nospace().noquote() << where
@@ -164,7 +168,7 @@ int main(int argc, char **argv)
     UserDefaults::setStandardUserDefaults(std::move(store));
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&defaults] { saveOnceMoreAtQuit(defaults); });
     quitOnTerminationSignals();
-    TrayProgram program(pickDesktop(), defaults, *instance,
+    TrayProgram program(pickDesktop(defaults.boolForKey(keys::shortcutKey)), defaults, *instance,
                         command.popover ? MainInterface::Variant::Popover : MainInterface::Variant::Panel);
     program.perform(command);
     const int status = app.exec();

@@ -84,13 +84,26 @@ void GnomeShortcutService::unregisterHotKey(Handle handle) {
     if (handle == 0 || handle != m_current)
         return;
     m_current = 0;
-    if (auto paths = gnomeKeybindings::paths()) {
-        paths->erase(std::remove(paths->begin(), paths->end(), settingsPath()), paths->end());
-        gnomeKeybindings::setPaths(*paths);
-        gnomeKeybindings::reset(settingsPath());
-        gnomeKeybindings::sync();
-    }
+    removeFromSettings();
     setBoundTrigger({});
+}
+
+void GnomeShortcutService::removeLeftover() {
+    if (m_current == 0)
+        removeFromSettings();
+}
+
+void GnomeShortcutService::removeFromSettings() {
+    auto paths = gnomeKeybindings::paths();
+    if (!paths)
+        return;
+    const auto ours = std::find(paths->begin(), paths->end(), settingsPath());
+    if (ours == paths->end())
+        return;
+    paths->erase(ours);
+    gnomeKeybindings::setPaths(*paths);
+    gnomeKeybindings::reset(settingsPath());
+    gnomeKeybindings::sync();
 }
 
 void GnomeShortcutService::setReleasedHandler(ReleasedHandler handler) {

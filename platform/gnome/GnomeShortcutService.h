@@ -25,6 +25,9 @@ public:
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
     // Takes our shortcut out of GNOME's list; a handle replaced by a later registration is ignored.
     void unregisterHotKey(Handle handle) override;
+    // Takes out a shortcut that an earlier run left, for a start with the shortcut switched off: quitting leaves it
+    // in place so that the keys start the program.
+    void removeLeftover();
     void setReleasedHandler(ReleasedHandler handler) override;
     Route route() const override { return Route::desktopSettings; }
     // The combination in the words GNOME's settings use ("Super+Shift+T").
@@ -34,6 +37,7 @@ public:
     static const std::string& settingsPath();
 
 private:
+    static void removeFromSettings();
     void setBoundTrigger(std::string trigger);
 
     std::string m_programPath;

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # A headless GNOME Shell (Wayland, with XWayland and the AppIndicator tray extension) for manual and end-to-end
 # checks. Run as root; the shell runs as an unprivileged user with its own runtime folder, home, session bus and a
-# private stand-in for the system bus. Needs gnome-shell, gnome-shell-extension-appindicator and xwayland.
+# private stand-in for the system bus. Needs gnome-shell, gnome-shell-extension-appindicator and xwayland;
+# gnome-settings-daemon for media-keys.
 # Usage: gnome-session.sh start [NAME] | stop [NAME]
 #        gnome-session.sh run NAME COMMAND...   runs COMMAND as the session's user, in its environment (WAYLAND_DISPLAY,
 #                                               DISPLAY and XAUTHORITY of its XWayland, session bus)
 #        gnome-session.sh eval NAME SCRIPT      evaluates SCRIPT in the shell, prints the result as JSON
 #        gnome-session.sh screenshot NAME FILE
+#        gnome-session.sh media-keys NAME        starts GNOME's media-keys daemon, which runs custom shortcuts
 # The shell's own output goes to /tmp/redizado-gnome-NAME/gnome-shell.log.
 set -euo pipefail
 name=${2:-main}
@@ -17,7 +19,8 @@ indicators=ubuntu-appindicators@ubuntu.com
 # GNOME 43 lets org.gnome.Shell.Eval and .Screenshot in only in unsafe mode, which has no command-line switch.
 unsafe=redizado-unsafe-mode@tests.local
 
-as_user() { setpriv --reuid="$user" --regid="$group" --init-groups "$@"; }
+# ${replace} is exec for the run subcommand: its process becomes COMMAND, so the caller's $! can stop it.
+as_user() { ${replace:-} setpriv --reuid="$user" --regid="$group" --init-groups "$@"; }
 # In the session's environment; session.env is written by the session once its bus is up, and by start.
 run() {
     # shellcheck disable=SC2046 # one VAR=value a word
@@ -112,7 +115,19 @@ EOF
     echo "$state"
 }
 
+# The daemon grabs the custom shortcuts' keys through the shell once it owns its bus name.
+media_keys() {
+    run setsid /usr/libexec/gsd-media-keys >"$state/gsd-media-keys.log" 2>&1 &
+    echo $! >"$state/media-keys.pid"
+    until_true 120 run gdbus introspect --session --dest org.gnome.SettingsDaemon.MediaKeys \
+        --object-path /org/gnome/SettingsDaemon/MediaKeys || {
+        echo "gsd-media-keys did not come up; see $state/gsd-media-keys.log" >&2
+        exit 1
+    }
+}
+
 stop() {
+    [ -f "$state/media-keys.pid" ] && kill -- -"$(cat "$state/media-keys.pid")" 2>/dev/null || true
     [ -f "$state/session.pid" ] && kill -- -"$(cat "$state/session.pid")" 2>/dev/null || true
     [ -f "$state/system-bus.pid" ] && kill "$(cat "$state/system-bus.pid")" 2>/dev/null || true
     rm -rf "$state"
@@ -129,8 +144,9 @@ screenshot() {
 case "${1:-}" in
     start) start ;;
     stop) stop ;;
-    run) shift 2; run "$@" ;;
+    run) shift 2; replace=exec run "$@" ;;
     eval) shell_eval "$3" ;;
     screenshot) screenshot "$3" ;;
-    *) sed -n '5,9p' "$0" >&2; exit 2 ;;
+    media-keys) media_keys ;;
+    *) sed -n '6,11p' "$0" >&2; exit 2 ;;
 esac

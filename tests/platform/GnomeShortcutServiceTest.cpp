@@ -104,6 +104,24 @@ TEST_F(GnomeShortcutServiceTest, SwitchingOffRemovesOnlyOurs) {
     EXPECT_EQ(bindingChanges, 3);
 }
 
+TEST_F(GnomeShortcutServiceTest, StartingWithTheShortcutOffRemovesOnlyALeftOverOne) {
+    GnomeShortcutService earlierRun{"/usr/bin/redizado"};
+    ASSERT_EQ(earlierRun.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
+
+    service.removeLeftover();
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
+    expectSame(gnomeKeybindings::read(otherPath).value(), other);
+    expectSame(ours(), {});
+    service.removeLeftover();
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
+}
+
+TEST_F(GnomeShortcutServiceTest, ALeftOverCheckKeepsTheShortcutThisRunHolds) {
+    ASSERT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
+    service.removeLeftover();
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath, GnomeShortcutService::settingsPath()));
+}
+
 TEST_F(GnomeShortcutServiceTest, KeyWithoutANameIsUnsupportedAndChangesNothing) {
     constexpr std::uint16_t fn = 0x3F;
     EXPECT_EQ(service.registerHotKey(fn, HotKeyService::control, 1).status, HotKeyService::unsupported);

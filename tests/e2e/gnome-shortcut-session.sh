@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# The program on a real headless GNOME Shell 43 under Wayland, where no portal binds shortcuts: the shortcut switched
+# on in the preferences becomes a custom shortcut in GNOME's keyboard settings, GNOME's media-keys daemon runs it on
+# the keys and the panel shows and hides, and with the shortcut off it is gone while the user's own shortcuts stay.
+# Run as root: the desktop runs as an unprivileged user (gnome-session.sh). Skipped (exit 77) without the desktop.
+# Usage: gnome-shortcut-session.sh PROGRAM
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+[ -n "${1:-}" ] || { sed -n '6p' "$0" >&2; exit 2; }
+program=$(readlink -f "$1")
+for need in gnome-shell Xwayland /usr/libexec/gsd-media-keys gsettings gdbus dbus-run-session setpriv \
+    /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/metadata.json; do
+    command -v "$need" >/dev/null || [ -e "$need" ] || { echo "e2e: $need is not installed; skipped"; exit 77; }
+done
+[ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own"; exit 2; }
+
+desktop=shortcut-$$
+session() { "$here/gnome-session.sh" "$1" "$desktop" "${@:2}"; }
+state=/tmp/redizado-gnome-$desktop
+user=${REDIZADO_GNOME_USER:-nobody}
+work=$(mktemp -d /tmp/redizado-gnome-shortcut.XXXXXX)
+chmod 0755 "$work"
+list=org.gnome.settings-daemon.plugins.media-keys
+entry=$list.custom-keybinding
+ours=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/redizado/
+theirs=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/
+
+passed=0
+failed=0
+log() { echo "e2e: $*"; }
+check() { # NAME COMMAND...
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1)) && log "ok: $name"
+    else
+        failed=$((failed + 1)) && log "FAIL: $name"
+    fi
+}
+# Polls a condition every 0.2 s for at most 60 s.
+until_true() { for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done; return 1; }
+redizado=
+cleanup() {
+    [ -n "$redizado" ] && kill "$redizado" 2>/dev/null
+    session stop >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+finish() {
+    if [ "$failed" != 0 ]; then
+        for f in "$work/redizado.log" "$state/gsd-media-keys.log"; do [ -f "$f" ] && sed "s|^|  $(basename "$f"): |" "$f"; done
+        [ -f "$state/gnome-shell.log" ] && tail -n 30 "$state/gnome-shell.log" | sed 's/^/  gnome-shell.log: /'
+    fi
+    echo "$passed passed, $failed failed"
+    exit $((failed > 0))
+}
+
+# Preferences with the shortcut on or off; Control+Option+J either way.
+preferences() {
+    cat <<EOF
+<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0">
+<dict>
+  <key>loadKeyStatus</key><true/>
+  <key>launchKeyTwo</key><true/>
+  <key>shortcutKey</key><$1/>
+  <key>shortcutKeyCodeKey</key><string>J</string>
+  <key>shortcutModifierCodeKeyOne</key><string>⌃</string>
+  <key>shortcutModifierCodeKeyTwo</key><string>⌥</string>
+</dict>
+</plist>
+EOF
+}
+cp "$program" "$work/redizado"
+mkdir -p "$work/config/redizado"
+preferences true >"$work/config/redizado/defaults.plist"
+
+start_desktop() { session start >/dev/null; }
+check "GNOME Shell starts headless with its tray" start_desktop
+[ "$failed" = 0 ] || finish
+# GNOME keeps its settings in a database in the config folder that its settings writer was started with; the
+# program, with a config folder of its own, must read the session's database or it sees no shortcuts at all.
+ln -s "$state/home/.config/dconf" "$work/config/dconf"
+mkdir -p "$state/home/.config/dconf"
+chown -R "$user:" "$work" "$state/home/.config/dconf"
+
+gs() { session run gsettings "$@"; }
+# A shortcut of the user's own, which ours must leave alone.
+gs set "$entry:$theirs" name 'Terminal'
+gs set "$entry:$theirs" command 'true'
+gs set "$entry:$theirs" binding '<Super>t'
+gs set "$list" custom-keybindings "['$theirs']"
+check "GNOME's media-keys daemon runs in the session" session media-keys
+
+start() { # preferences read from $work/config
+    # Not through a shell function: $! is then the program itself, which a quit must reach.
+    "$here/gnome-session.sh" run "$desktop" env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=wayland \
+        LANG=C.UTF-8 "$work/redizado" >>"$work/redizado.log" 2>&1 &
+    redizado=$!
+}
+quit() { kill "$redizado" && wait "$redizado"; redizado=; }
+listed() { gs get "$list" custom-keybindings | grep -qF "'$1'"; }
+not_listed() { ! listed "$1"; }
+starts_logged() { [ "$(grep -c "custom shortcut in GNOME's keyboard settings" "$work/redizado.log")" -ge "$1" ]; }
+value() { gs get "$entry:$ours" "$1"; }
+
+start
+check "the program says the shortcut is one of GNOME's keyboard settings" until_true starts_logged 1
+check "GNOME's custom shortcuts list ours" until_true listed "$ours"
+log "  custom-keybindings: $(gs get "$list" custom-keybindings)"
+log "  ours: name $(value name), binding $(value binding), command $(value command)"
+check "ours is named Redizado" test "$(value name)" = "'Redizado'"
+check "ours is bound to Control+Alt+J" test "$(value binding)" = "'<Control><Alt>j'"
+check "ours runs the program with toggle" test "$(value command)" = "'$work/redizado toggle'"
+check "the user's own shortcut is still listed" listed "$theirs"
+
+# The keys through a virtual keyboard kept for the whole session: adding and removing one per press is not how a
+# person types.
+press() { # Clutter key names, pressed in order and released in reverse
+    local keys
+    keys=$(printf 'Clutter.KEY_%s,' "$@")
+    session eval "const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
+        if (!globalThis.redizadoKeyboard)
+            globalThis.redizadoKeyboard = Clutter.get_default_backend().get_default_seat()
+                .create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
+        const keys = [${keys%,}];
+        for (const key of keys)
+            globalThis.redizadoKeyboard.notify_keyval(GLib.get_monotonic_time(), key, Clutter.KeyState.PRESSED);
+        for (const key of keys.reverse())
+            globalThis.redizadoKeyboard.notify_keyval(GLib.get_monotonic_time(), key, Clutter.KeyState.RELEASED);
+        true" >/dev/null
+}
+panels() {
+    session eval "global.get_window_actors().filter(a => a.visible && a.meta_window
+        && a.meta_window.get_title() === 'Redizado').length"
+}
+panel_shown() { [ "$(panels)" -ge 1 ]; }
+panel_hidden() { [ "$(panels)" = 0 ]; }
+
+check "the panel is hidden at the start" panel_hidden
+press Control_L Alt_L j
+check "Control+Alt+J shows the panel" until_true panel_shown
+session screenshot "${REDIZADO_SCREENSHOT:-$work/panel.png}"
+[ -n "${REDIZADO_SCREENSHOT:-}" ] && log "  screenshot: $REDIZADO_SCREENSHOT"
+press Control_L Alt_L j
+check "Control+Alt+J again hides it" until_true panel_hidden
+
+# Switched off while the program is not running: it takes its shortcut out at the next start.
+quit
+check "quitting leaves ours listed, so the keys start the program" listed "$ours"
+preferences false >"$work/config/redizado/defaults.plist"
+start
+check "the program starts again with the shortcut off" until_true starts_logged 2
+check "our shortcut is no longer listed" until_true not_listed "$ours"
+log "  custom-keybindings: $(gs get "$list" custom-keybindings)"
+check "the user's own shortcut is still listed" listed "$theirs"
+check "the user's own shortcut keeps its keys" test "$(gs get "$entry:$theirs" binding)" = "'<Super>t'"
+quit
+finish
