@@ -10,9 +10,11 @@
 #include "ShortcutNote.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/JLJotlingManager.h"
+#include "store/PreferencesKeys.h"
 #include "widgets/AllDesktops.h"
 #include "xdg/FileUserDefaults.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -62,4 +64,8 @@ void TrayProgram::showReloaded()
         popover->retrieveData();
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
+    // So is the shortcut: switched by hand in the file, it is registered or let go as from the settings pane.
+    QCheckBox *shortcut = m_interface->redizadoViewController().shortcutCheckBox();
+    if (shortcut->isChecked() != m_defaults.boolForKey(keys::shortcutKey))
+        shortcut->click();
 }

@@ -12,6 +12,7 @@
 #include "widgets/JLTableView.h"
 #include "xdg/FileUserDefaults.h"
 
+#include <QCheckBox>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -46,9 +47,13 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
         other.setObject(keys::allRedizado,
                         Array{Value(Dictionary{{keys::jotlingTitle, Value("written elsewhere")},
                                                {keys::jotlingCreatedDate, Value(makeDate(1000))}})});
+        other.setBool(keys::shortcutKey, true);
         ASSERT_TRUE(other.synchronize());
     }
     EXPECT_TRUE(waitUntil([&] { return manager.todoRedizado().size() == 1; }));
+    // The shortcut switched on by hand is switched on as from the settings pane.
+    EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
+    EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
 
