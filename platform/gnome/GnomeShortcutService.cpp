@@ -6,6 +6,8 @@
 #include "GnomeCustomKeybindings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -32,6 +34,14 @@ bool GnomeShortcutService::available() {
 std::unique_ptr<GnomeShortcutService> GnomeShortcutService::create() {
     if (!available())
         return nullptr;
+    // GNOME's settings are read from the configuration folder's dconf database. Started with a folder of its own,
+    // the program would read an empty list of shortcuts there, and writing it back would drop the user's own.
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!config.isEmpty() && config != QDir::homePath() + QStringLiteral("/.config") &&
+        !QFileInfo::exists(config + QStringLiteral("/dconf/user"))) {
+        logLine("hotkey", "XDG_CONFIG_HOME holds no GNOME settings; the shortcut is left to GNOME's keyboard settings");
+        return nullptr;
+    }
     return std::make_unique<GnomeShortcutService>(QCoreApplication::applicationFilePath().toStdString());
 }
 

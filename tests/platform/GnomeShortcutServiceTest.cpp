@@ -122,6 +122,22 @@ TEST_F(GnomeShortcutServiceTest, ALeftOverCheckKeepsTheShortcutThisRunHolds) {
     EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath, GnomeShortcutService::settingsPath()));
 }
 
+// A configuration folder without GNOME's settings database would read an empty list and overwrite the user's.
+TEST_F(GnomeShortcutServiceTest, AConfigurationFolderWithoutGnomesSettingsIsNotUsed) {
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string restore = saved ? saved : "";
+    TempFolder config;
+    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    EXPECT_EQ(GnomeShortcutService::create(), nullptr);
+    std::filesystem::create_directories(config.path() + "/dconf");
+    std::ofstream(config.path() + "/dconf/user") << "";
+    EXPECT_NE(GnomeShortcutService::create(), nullptr);
+    if (saved)
+        ::setenv("XDG_CONFIG_HOME", restore.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
 TEST_F(GnomeShortcutServiceTest, KeyWithoutANameIsUnsupportedAndChangesNothing) {
     constexpr std::uint16_t fn = 0x3F;
     EXPECT_EQ(service.registerHotKey(fn, HotKeyService::control, 1).status, HotKeyService::unsupported);
