@@ -12,6 +12,8 @@ APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
 # Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
 DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
+# sway with waybar's tray, where the compositor places the panel.
+DESKTOP_PACKAGES += sway waybar grim wtype jq libglib2.0-bin
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install format clean
@@ -44,8 +46,11 @@ test: build
 # The program on real desktops run headless (KDE Plasma with its portal's global shortcuts, GNOME with its custom
 # keyboard shortcuts); as root.
 test-desktops: build deps-desktops
-	tests/e2e/kde-session.sh build/default/redizado
-	tests/e2e/gnome-shortcut-session.sh build/default/redizado
+	@status=0; \
+	tests/e2e/kde-session.sh build/default/redizado || status=1; \
+	tests/e2e/gnome-shortcut-session.sh build/default/redizado || status=1; \
+	tests/e2e/sway-session.sh build/default/redizado build/default/screenshots/sway || status=1; \
+	exit $$status
 
 bench: deps
 	cmake --preset bench && cmake --build --preset bench

@@ -246,6 +246,14 @@ void JLRedizadoViewController::switchCategories(QObject *)
 
 void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window, QPointF point)
 {
+    if (window.placement() == WindowPlacement::ByCompositor) {
+        // The compositor puts the window where it likes and the background has no arrow: even margins.
+        const QMargins m = m_ui->panelLayout->contentsMargins();
+        const int narrow = std::min(m.top(), m.bottom());
+        m_ui->panelLayout->setContentsMargins(m.left(), narrow, m.right(), narrow);
+        showWithWindow(window);
+        return;
+    }
     const QRectF screen = mainScreenFrame();
     const QRectF frame = windowFrame(window);
     QPointF origin = panelOrigin(point, frame.size(), screen.height(), m_statusBarThickness());

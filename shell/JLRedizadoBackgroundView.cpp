@@ -28,10 +28,20 @@ void JLRedizadoBackgroundView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(panelFillColor(palette()));
+    if (!m_hasArrow) {
+        painter.drawRoundedRect(rect(), BackgroundGeometry::cornerRadius, BackgroundGeometry::cornerRadius);
+        return;
+    }
     const BackgroundGeometry geometry = m_arrowX < 0 && m_arrowEdge == ArrowEdge::Top
                                             ? backgroundGeometry(w, h)
                                             : backgroundGeometry(w, h, m_arrowEdge, m_arrowX < 0 ? w * 0.5 : m_arrowX);
     painter.drawPath(backgroundPath(geometry, h));
+}
+
+void JLRedizadoBackgroundView::hideArrow()
+{
+    m_hasArrow = false;
+    update();
 }
 
 void JLRedizadoBackgroundView::pointArrowAt(ArrowEdge edge, double x)

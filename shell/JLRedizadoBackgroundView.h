@@ -21,6 +21,9 @@ public:
     void pointArrowAt(ArrowEdge edge, double x);
     ArrowEdge arrowEdge() const { return m_arrowEdge; }
     double arrowX() const { return m_arrowX; }
+    // Where the window cannot be put next to the icon: the body alone fills the view, for good.
+    void hideArrow();
+    bool hasArrow() const { return m_hasArrow; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,4 +31,5 @@ protected:
 private:
     ArrowEdge m_arrowEdge = ArrowEdge::Top;
     double m_arrowX = -1.0; // none: the middle
+    bool m_hasArrow = true;
 };

@@ -5,13 +5,21 @@
 #include "widgets/AllDesktops.h"
 
 #include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QVBoxLayout>
 
-JLRedizadoWindow::JLRedizadoWindow(AllDesktops& allDesktops, QWidget* parent)
+WindowPlacement platformWindowPlacement() {
+    // "wayland", or "wayland-egl" and the like; XWayland is "xcb", where the program places its windows.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? WindowPlacement::ByCompositor
+                                                                                : WindowPlacement::AtIcon;
+}
+
+JLRedizadoWindow::JLRedizadoWindow(AllDesktops& allDesktops, WindowPlacement placement, QWidget* parent)
     // Not Qt::Tool: for a tool window without a parent, Qt on X11 names its own hidden leader window in
     // WM_TRANSIENT_FOR, which window managers reject. Staying out of task lists is the platform's job instead.
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_allDesktops(allDesktops) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_allDesktops(allDesktops),
+      m_placement(placement) {
     setAttribute(Qt::WA_TranslucentBackground);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,6 +33,13 @@ void JLRedizadoWindow::awakeFromNib() {
         background->resize(m_contentView->size());
     setContentView(background);
     m_allDesktops.joinAllDesktops(*this);
+    if (m_placement == WindowPlacement::ByCompositor) {
+        // A tiling compositor (sway) floats a toplevel whose minimum and maximum sizes are equal, and draws no
+        // title bar on a floating window that asks for no decoration; it places it itself, so there is nothing
+        // for an arrow to point at.
+        setFixedSize(size());
+        background->hideArrow();
+    }
 }
 
 void JLRedizadoWindow::makeKeyAndOrderFront() {

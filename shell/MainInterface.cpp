@@ -49,7 +49,7 @@ private:
 MainInterface::MainInterface(JLStatusItemController::Services services, AllDesktops &allDesktops,
                              JLJotlingManager *manager, Variant variant)
     : m_appDelegate(std::make_unique<JLAppDelegate>())
-    , m_window(std::make_unique<JLRedizadoWindow>(allDesktops))
+    , m_window(std::make_unique<JLRedizadoWindow>(allDesktops, platformWindowPlacement()))
 {
     UserDefaults &defaults = services.defaults;
     NotificationCenter &center = services.center;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
+#include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoWindow.h"
 #include "RowHeight.h"
 #include "widgets/ControlState.h"
@@ -8,6 +9,7 @@
 #include "widgets/memory/MemoryAllDesktops.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QLayout>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -228,6 +230,25 @@ TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBa
     window.resize(301, 400);
     controller.showWithWindow(window, QPointF(500, 7));
     EXPECT_EQ(windowFrame(window).x(), 349);
+}
+
+// On Wayland the compositor places the window: even with the icon's frame known, nothing points at it.
+TEST_F(PanelTest, WhereTheCompositorPlacesThePanelItHasNoArrowAndEvenMargins)
+{
+    MemoryAllDesktops desktops;
+    JLRedizadoWindow window(desktops, WindowPlacement::ByCompositor);
+    window.resize(320, 440);
+    window.awakeFromNib();
+    controller.setIconFrame([] { return std::optional<QRectF>(QRectF(490, 880, 22, 22)); });
+    controller.showWithWindow(window, QPointF(500, 890));
+
+    auto *background = qobject_cast<JLRedizadoBackgroundView *>(window.contentView());
+    ASSERT_NE(background, nullptr);
+    EXPECT_FALSE(background->hasArrow());
+    const QMargins margins = controller.view()->layout()->contentsMargins();
+    EXPECT_EQ(margins.top(), margins.bottom());
+    EXPECT_EQ(window.size(), QSize(320, 440));
+    EXPECT_EQ(controller.view()->size(), window.contentView()->size());
 }
 
 TEST_F(PanelWindowTest, HidingKeepsTheFrameAndModes)

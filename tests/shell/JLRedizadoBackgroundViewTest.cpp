@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 namespace {
-QImage render(const QPalette &palette = QPalette())
+QImage render(const QPalette &palette = QPalette(), bool arrow = true)
 {
     JLRedizadoBackgroundView view;
     view.setPalette(palette);
+    if (!arrow)
+        view.hideArrow();
     view.resize(300, 400);
     QImage image(300, 400, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -32,6 +34,18 @@ TEST(JLRedizadoBackgroundView, FillsBodyAndArrowAndLeavesTheRestClear)
     // The margins, beside the arrow, and the cut rounded corner.
     for (const QPoint outside : {QPoint(3, 200), QPoint(296, 200), QPoint(150, 395), QPoint(20, 5), QPoint(8, 16)})
         EXPECT_EQ(image.pixelColor(outside).alpha(), 0) << outside.x() << "," << outside.y();
+}
+
+TEST(JLRedizadoBackgroundView, WithoutTheArrowTheBodyFillsTheViewButItsRoundedCorners)
+{
+    const QImage image = render(QPalette(), false);
+    const QColor fill = JLRedizadoBackgroundView::fillColor();
+    // Where the arrow and the margins were.
+    for (const QPoint inside : {QPoint(150, 200), QPoint(1, 200), QPoint(298, 200), QPoint(150, 1), QPoint(20, 5),
+                                QPoint(150, 398)})
+        EXPECT_EQ(image.pixelColor(inside).alpha(), fill.alpha()) << inside.x() << "," << inside.y();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(299, 0), QPoint(0, 399), QPoint(299, 399)})
+        EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
 }
 
 TEST(JLRedizadoBackgroundView, ADarkPaletteFillsTheBodyWithItsWindowColour)

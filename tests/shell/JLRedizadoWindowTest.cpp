@@ -38,3 +38,22 @@ TEST(JLRedizadoWindow, AwakeReplacesTheContentWithABackgroundOnEveryDesktop)
     EXPECT_NE(qobject_cast<QGraphicsDropShadowEffect *>(later->graphicsEffect()), nullptr);
     EXPECT_EQ(later->parentWidget(), &window);
 }
+
+// A tiling compositor floats only a window whose size cannot change; and it places it, so there is no arrow.
+TEST(JLRedizadoWindow, WhereTheCompositorPlacesItTheSizeIsFixedAndTheArrowGone)
+{
+    MemoryAllDesktops desktops;
+    JLRedizadoWindow placed(desktops, WindowPlacement::ByCompositor);
+    placed.resize(320, 440);
+    placed.awakeFromNib();
+    EXPECT_EQ(placed.minimumSize(), QSize(320, 440));
+    EXPECT_EQ(placed.maximumSize(), QSize(320, 440));
+    EXPECT_FALSE(qobject_cast<JLRedizadoBackgroundView *>(placed.contentView())->hasArrow());
+
+    // Where the program places it, under the icon, it keeps its arrow and its size can change.
+    JLRedizadoWindow atIcon(desktops);
+    atIcon.resize(320, 440);
+    atIcon.awakeFromNib();
+    EXPECT_NE(atIcon.minimumSize(), atIcon.maximumSize());
+    EXPECT_TRUE(qobject_cast<JLRedizadoBackgroundView *>(atIcon.contentView())->hasArrow());
+}
