@@ -25,20 +25,8 @@ entry=$list.custom-keybinding
 ours=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/redizado/
 theirs=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/
 
-passed=0
-failed=0
-log() { echo "e2e: $*"; }
-check() { # NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1)) && log "ok: $name"
-    else
-        failed=$((failed + 1)) && log "FAIL: $name"
-    fi
-}
-# Polls a condition every 0.2 s for at most 60 s.
-until_true() { for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return 0; sleep 0.2; done; return 1; }
+patience=60
+. "$here/checks.sh"
 redizado=
 cleanup() {
     [ -n "$redizado" ] && kill "$redizado" 2>/dev/null

@@ -20,7 +20,7 @@ if [ "${1:-}" != --inside ]; then
     trap 'rm -rf "$work"' EXIT
     chmod 0755 "$work"
     # The installed KWin carries a file capability that a container refuses to honour; a plain copy does not.
-    cp /usr/bin/kwin_wayland "$here/kde-session.sh" "$work/"
+    cp /usr/bin/kwin_wayland "$here/kde-session.sh" "$here/checks.sh" "$work/"
     cp "$program" "$work/redizado"
     mkdir -p -m 0700 "$work/run"
     mkdir -p "$work/home" "$work/config/redizado"
@@ -50,19 +50,7 @@ fi
 
 work=$2
 program=$work/redizado
-passed=0
-failed=0
-log() { echo "e2e: $*"; }
-check() { # NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1)) && log "ok: $name"
-    else
-        failed=$((failed + 1)) && log "FAIL: $name"
-    fi
-}
-until_true() { for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+. "$work/checks.sh"
 on_bus() { qdbus | grep -qx " *$1"; }
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; }

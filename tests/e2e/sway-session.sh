@@ -18,7 +18,7 @@ if [ "${1:-}" != --inside ]; then
     work=$(mktemp -d /tmp/redizado-sway.XXXXXX)
     trap 'rm -rf "$work"' EXIT
     chmod 0755 "$work"
-    cp "$here/sway-session.sh" "$work/"
+    cp "$here/sway-session.sh" "$here/checks.sh" "$work/"
     # A session bus that starts none of the machine's services: only what the test itself runs answers on it.
     mkdir -p "$work/bus/services"
     cp "$here/../session-bus.conf" "$work/bus/bus.conf"
@@ -39,19 +39,8 @@ fi
 
 work=$2
 program=$work/redizado
-passed=0
-failed=0
-log() { echo "e2e: $*"; }
-check() { # NAME COMMAND...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1)) && log "ok: $name"
-    else
-        failed=$((failed + 1)) && log "FAIL: $name"
-    fi
-}
-until_true() { for _ in $(seq 600); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+patience=60
+. "$work/checks.sh"
 pids=()
 cleanup() {
     exec 3>&- 2>/dev/null

@@ -1,0 +1,20 @@
+# Checks counted for the end-to-end scripts on real desktops: each says ok or FAIL, and the script ends with the
+# line "N passed, M failed". Source it; set patience (seconds, default 30) for until_true.
+passed=0
+failed=0
+log() { echo "e2e: $*"; }
+check() { # NAME COMMAND...
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1)) && log "ok: $name"
+    else
+        failed=$((failed + 1)) && log "FAIL: $name"
+    fi
+}
+# Polls a condition every 0.1 s until it holds or patience runs out.
+until_true() {
+    local tries=$((${patience:-30} * 10))
+    for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
