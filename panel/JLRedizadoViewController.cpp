@@ -44,6 +44,9 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults &defaults, JLJot
     , m_view(new QWidget)
 {
     m_ui->setupUi(m_view);
+    const QMargins margins = m_ui->panelLayout->contentsMargins();
+    m_arrowMargin = std::max(margins.top(), margins.bottom());
+    m_bodyMargin = std::min(margins.top(), margins.bottom());
     m_ui->entryField->setMaxLength(entryFieldMaxLength);
     m_ui->redizadoTableView->setDataSource(this);
     m_ui->redizadoTableView->setDelegate(this);
@@ -247,10 +250,8 @@ void JLRedizadoViewController::switchCategories(QObject *)
 void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window, QPointF point)
 {
     if (window.placement() == WindowPlacement::ByCompositor) {
-        // The compositor puts the window where it likes and the background has no arrow: even margins.
-        const QMargins m = m_ui->panelLayout->contentsMargins();
-        const int narrow = std::min(m.top(), m.bottom());
-        m_ui->panelLayout->setContentsMargins(m.left(), narrow, m.right(), narrow);
+        // The compositor puts the window where it likes and the background has no arrow.
+        fitMarginsToArrow(std::nullopt);
         showWithWindow(window);
         return;
     }
@@ -271,12 +272,16 @@ void JLRedizadoViewController::pointArrow(JLRedizadoWindow &window, ArrowEdge ed
 {
     if (auto *background = qobject_cast<JLRedizadoBackgroundView *>(window.contentView()))
         background->pointArrowAt(edge, x);
-    // The arrow's side keeps the wider margin, so the controls stay on the body.
+    fitMarginsToArrow(edge);
+}
+
+// The arrow's side keeps the wider margin the interface description gives, so the controls stay on the body;
+// without an arrow both sides take the narrower one.
+void JLRedizadoViewController::fitMarginsToArrow(std::optional<ArrowEdge> edge)
+{
     const QMargins m = m_ui->panelLayout->contentsMargins();
-    const int wide = std::max(m.top(), m.bottom());
-    const int narrow = std::min(m.top(), m.bottom());
-    m_ui->panelLayout->setContentsMargins(m.left(), edge == ArrowEdge::Top ? wide : narrow, m.right(),
-                                          edge == ArrowEdge::Top ? narrow : wide);
+    m_ui->panelLayout->setContentsMargins(m.left(), edge == ArrowEdge::Top ? m_arrowMargin : m_bodyMargin, m.right(),
+                                          edge == ArrowEdge::Bottom ? m_arrowMargin : m_bodyMargin);
 }
 
 void JLRedizadoViewController::showWithWindow(JLRedizadoWindow &window)

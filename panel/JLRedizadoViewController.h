@@ -137,6 +137,7 @@ private:
     void connectActions();
     void syncSettingsPane();
     void pointArrow(JLRedizadoWindow &window, ArrowEdge edge, double x);
+    void fitMarginsToArrow(std::optional<ArrowEdge> edge);
 
     UserDefaults &m_defaults;
     JLJotlingManager *m_manager;
@@ -149,4 +150,6 @@ private:
     QPointer<QWidget> m_view;
     std::unique_ptr<PanelUndo> m_undo;
     std::unique_ptr<PanelKeys> m_keys;
+    int m_arrowMargin = 0;
+    int m_bodyMargin = 0;
 };

@@ -220,7 +220,7 @@ bool PortalHotKeyService::createSession() {
     if (!accepted) {
         // No answer will come to clear the way: the next registration asks for a session anew.
         m_creatingSession = false;
-        emit bindingAnswered(false);
+        refuseBinding();
     }
     return accepted;
 }
