@@ -18,3 +18,21 @@ until_true() {
     for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
 }
+
+# Preferences with the shortcut on or off; Control+Option+J either way.
+shortcut_preferences() { # true|false
+    cat <<EOF
+<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0">
+<dict>
+  <key>loadKeyStatus</key><true/>
+  <key>launchKeyTwo</key><true/>
+  <key>shortcutKey</key><$1/>
+  <key>shortcutKeyCodeKey</key><string>J</string>
+  <key>shortcutModifierCodeKeyOne</key><string>⌃</string>
+  <key>shortcutModifierCodeKeyTwo</key><string>⌥</string>
+</dict>
+</plist>
+EOF
+}

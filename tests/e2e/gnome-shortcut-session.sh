@@ -43,26 +43,9 @@ finish() {
     exit $((failed > 0))
 }
 
-# Preferences with the shortcut on or off; Control+Option+J either way.
-preferences() {
-    cat <<EOF
-<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
-<plist version="1.0">
-<dict>
-  <key>loadKeyStatus</key><true/>
-  <key>launchKeyTwo</key><true/>
-  <key>shortcutKey</key><$1/>
-  <key>shortcutKeyCodeKey</key><string>J</string>
-  <key>shortcutModifierCodeKeyOne</key><string>⌃</string>
-  <key>shortcutModifierCodeKeyTwo</key><string>⌥</string>
-</dict>
-</plist>
-EOF
-}
 cp "$program" "$work/redizado"
 mkdir -p "$work/config/redizado"
-preferences true >"$work/config/redizado/defaults.plist"
+shortcut_preferences true >"$work/config/redizado/defaults.plist"
 
 start_desktop() { session start >/dev/null; }
 check "GNOME Shell starts headless with its tray" start_desktop
@@ -137,7 +120,7 @@ check "Control+Alt+J again hides it" until_true panel_hidden
 # Switched off while the program is not running: it takes its shortcut out at the next start.
 quit
 check "quitting leaves ours listed, so the keys start the program" listed "$ours"
-preferences false >"$work/config/redizado/defaults.plist"
+shortcut_preferences false >"$work/config/redizado/defaults.plist"
 start
 check "the program starts again with the shortcut off" until_true starts_logged 2
 check "our shortcut is no longer listed" until_true not_listed "$ours"

@@ -6,6 +6,7 @@
 # Usage: kde-session.sh PROGRAM
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/checks.sh"
 
 if [ "${1:-}" != --inside ]; then
     program=$(readlink -f "$1")
@@ -24,21 +25,7 @@ if [ "${1:-}" != --inside ]; then
     cp "$program" "$work/redizado"
     mkdir -p -m 0700 "$work/run"
     mkdir -p "$work/home" "$work/config/redizado"
-    # The shortcut switched on: Control+Option+J.
-    cat >"$work/config/redizado/defaults.plist" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
-<plist version="1.0">
-<dict>
-  <key>loadKeyStatus</key><true/>
-  <key>launchKeyTwo</key><true/>
-  <key>shortcutKey</key><true/>
-  <key>shortcutKeyCodeKey</key><string>J</string>
-  <key>shortcutModifierCodeKeyOne</key><string>⌃</string>
-  <key>shortcutModifierCodeKeyTwo</key><string>⌥</string>
-</dict>
-</plist>
-EOF
+    shortcut_preferences true >"$work/config/redizado/defaults.plist"
     chown -R "$user:" "$work"
     # WAYLAND_DISPLAY is set before the bus starts: the services it starts on demand find the compositor by it.
     setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups \
@@ -50,7 +37,6 @@ fi
 
 work=$2
 program=$work/redizado
-. "$work/checks.sh"
 on_bus() { qdbus | grep -qx " *$1"; }
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; }
