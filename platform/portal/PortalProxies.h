@@ -3,6 +3,7 @@
 
 #include <QDBusAbstractInterface>
 #include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QList>
 #include <QVariantMap>
 
@@ -55,4 +56,16 @@ signals:
     // The user bound our shortcuts to other keys in the desktop's settings. QList spelled out: QtDBus matches the
     // signal by this type's registered name, which the alias does not have.
     void ShortcutsChanged(const QDBusObjectPath& session, const QList<PortalShortcut>& shortcuts);
+};
+
+// The desktop's settings, read-only to us; Read answers a setting's value in a variant.
+class PortalSettings final : public QDBusAbstractInterface {
+    Q_OBJECT
+public:
+    explicit PortalSettings(const QDBusConnection& bus, QObject* parent = nullptr)
+        : QDBusAbstractInterface(portal::service, portal::desktopPath, "org.freedesktop.portal.Settings", bus, parent) {
+    }
+
+signals:
+    void SettingChanged(const QString& settingNamespace, const QString& key, const QDBusVariant& value);
 };

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+class PortalSettings;
+class QVariant;
+
+// The desktop's colour scheme as the XDG desktop portal tells it, followed while the program runs. It is read without
+// blocking start-up, so it is noPreference until the portal answers, and stays so where there is no portal or the
+// portal does not know the setting.
+class PortalColorScheme final : public QObject {
+    Q_OBJECT
+public:
+    enum class Scheme { noPreference, dark, light };
+    Q_ENUM(Scheme)
+
+    explicit PortalColorScheme(const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    ~PortalColorScheme() override;
+
+    Scheme scheme() const { return m_scheme; }
+
+signals:
+    void schemeChanged(PortalColorScheme::Scheme scheme);
+
+private:
+    void adopt(const QVariant& answer);
+    void setScheme(Scheme scheme);
+
+    PortalSettings* m_settings = nullptr;
+    Scheme m_scheme = Scheme::noPreference;
+    // A change told before the first read's answer is newer than that answer.
+    bool m_toldOfChange = false;
+};
