@@ -14,6 +14,7 @@
 #include "store/PreferencesKeys.h"
 #include "widgets/AllDesktops.h"
 #include "widgets/x11/XcbAllDesktops.h"
+#include "x11/X11SystemTrayHost.h"
 #include "x11/X11Workspace.h"
 #include "x11/XcbHotKeyService.h"
 #include "xdg/FileUserDefaults.h"
@@ -102,6 +103,7 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn)
     if (onX11) {
         desktop.workspace = std::make_unique<X11Workspace>();
         desktop.allDesktops = std::make_unique<XcbAllDesktops>();
+        desktop.systemTray = std::make_unique<X11SystemTrayHost>();
         if (!waylandSession) {
             HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
             return desktop;

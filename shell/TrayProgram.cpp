@@ -8,6 +8,7 @@
 #include "NotificationCenter.h"
 #include "SaveProblemNotice.h"
 #include "ShortcutNote.h"
+#include "portal/PortalColorScheme.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
@@ -18,10 +19,20 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+namespace {
+TrayProgram::Desktop withTray(TrayProgram::Desktop desktop)
+{
+    if (!desktop.systemTray)
+        desktop.systemTray = std::make_unique<NoSystemTray>();
+    return desktop;
+}
+} // namespace
+
 TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
                          MainInterface::Variant variant)
-    : m_desktop(std::move(desktop))
+    : m_desktop(withTray(std::move(desktop)))
     , m_defaults(defaults)
+    , m_statusItem(*m_desktop.systemTray)
 {
     noticeSaveProblems(defaults, m_statusItem);
     m_interface = std::make_unique<MainInterface>(
@@ -47,6 +58,24 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
     m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
+    followColorScheme();
+}
+
+void TrayProgram::followColorScheme()
+{
+    using Scheme = PortalColorScheme::Scheme;
+    m_colorScheme = std::make_unique<PortalColorScheme>();
+    QObject::connect(m_colorScheme.get(), &PortalColorScheme::schemeChanged, &m_statusItem, [this](Scheme scheme) {
+        // A light scheme says little of the bar: GNOME's stays dark, and waybar's is styled on its own. Plasma's
+        // panel is the one known to follow it.
+        const bool barFollowsScheme = qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("KDE"));
+        if (scheme == Scheme::dark)
+            m_statusItem.setBarTone(BarTone::Dark);
+        else if (scheme == Scheme::light && barFollowsScheme)
+            m_statusItem.setBarTone(BarTone::Light);
+        else
+            m_statusItem.setBarTone(BarTone::Unknown);
+    });
 }
 
 TrayProgram::~TrayProgram() = default;

@@ -5,6 +5,7 @@
 #include "MainInterface.h"
 #include "qt/PreferencesWatcher.h"
 #include "qt/SingleInstance.h"
+#include "qt/SystemTrayHost.h"
 #include "sni/LiveStatusItem.h"
 #include "StoreReloader.h"
 #include "xdg/XdgLoginItems.h"
@@ -13,6 +14,7 @@
 #include <optional>
 
 class AllDesktops;
+class PortalColorScheme;
 class FileUserDefaults;
 class ShortcutNote;
 class Workspace;
@@ -25,6 +27,8 @@ public:
     struct Desktop {
         std::unique_ptr<Workspace> workspace;
         std::unique_ptr<AllDesktops> allDesktops;
+        // The X11 system tray; none where there is no X11.
+        std::unique_ptr<SystemTrayHost> systemTray;
     };
 
     // defaults is the standard store; instance holds the lock and answers later starts from now on.
@@ -39,6 +43,7 @@ public:
 
 private:
     void showReloaded();
+    void followColorScheme();
 
     Desktop m_desktop;
     FileUserDefaults &m_defaults;
@@ -49,4 +54,5 @@ private:
     std::optional<StoreReloader> m_reloader;
     std::unique_ptr<PreferencesWatcher> m_watcher;
     std::unique_ptr<ShortcutNote> m_shortcutNote;
+    std::unique_ptr<PortalColorScheme> m_colorScheme;
 };

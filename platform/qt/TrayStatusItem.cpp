@@ -3,57 +3,55 @@
 
 #include "LogCategories.h"
 
-#include <QSystemTrayIcon>
+#include <QMessageBox>
 
 namespace {
 constexpr int kUnknownThickness = 22;
 }
 
-TrayStatusItem::TrayWait TrayStatusItem::defaultWait() {
-    return {&QSystemTrayIcon::isSystemTrayAvailable, std::chrono::seconds(1), 120};
-}
-
-TrayStatusItem::TrayStatusItem(QObject* parent, TrayWait wait)
-    : QObject(parent), m_tray(new QSystemTrayIcon(this)), m_wait(std::move(wait)) {
-    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // A double click also arrives as a click first; taking it too would toggle twice.
-        if ((reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::MiddleClick) && m_action)
-            m_action();
-    });
-    connect(&m_retry, &QTimer::timeout, this, &TrayStatusItem::showWhenTrayIsThere);
-    refreshToolTip();
-    m_attemptsLeft = m_wait.attempts;
-    // Shown once the event loop runs, by when the owner has given the icon its image.
-    QTimer::singleShot(0, this, &TrayStatusItem::showWhenTrayIsThere);
+TrayStatusItem::TrayStatusItem(SystemTrayHost& tray, QObject* parent) : QObject(parent), m_tray(tray) {
+    connect(&m_tray, &SystemTrayHost::changed, this, &TrayStatusItem::followTray);
+    connect(&m_tray, &SystemTrayHost::barToneChanged, this, &TrayStatusItem::refreshIcon);
+    if (!m_tray.isRunning())
+        qCInfo(lcTray) << "no X11 system tray yet; the icon shows when one starts";
+    followTray();
 }
 
 TrayStatusItem::~TrayStatusItem() = default;
 
-void TrayStatusItem::showWhenTrayIsThere() {
-    const bool there = m_wait.trayAvailable();
-    if (!there && m_attemptsLeft > 0) {
-        if (!m_retry.isActive()) {
-            qCInfo(lcTray) << "no system tray yet; waiting for one to start";
-            m_retry.start(m_wait.interval);
-        }
-        --m_attemptsLeft;
+void TrayStatusItem::followTray() {
+    // A window once docked belongs to the tray that took it, which may have left it on the screen when it went:
+    // every change of tray gets a fresh window.
+    m_icon.reset();
+    m_clickedAt.reset();
+    if (!m_wanted || !m_tray.isRunning())
         return;
-    }
-    m_retry.stop();
-    if (!there)
-        qCWarning(lcTray) << "still no system tray; the icon shows if one starts later";
-    m_tray->show();
-    for (const auto& [title, message] : std::exchange(m_pendingMessages, {}))
-        m_tray->showMessage(title, message, QSystemTrayIcon::Warning);
+    m_icon = std::make_unique<TrayIconWidget>();
+    m_icon->setContextMenu(m_contextMenu);
+    connect(m_icon.get(), &TrayIconWidget::clicked, this, [this](QPoint at) {
+        m_clickedAt = at;
+        if (m_action)
+            m_action();
+    });
+    refreshIcon();
+    refreshToolTip();
+    m_tray.dock(*m_icon);
+    qCInfo(lcTray) << "the icon is in the X11 system tray";
+}
+
+void TrayStatusItem::setWanted(bool wanted) {
+    if (wanted == m_wanted)
+        return;
+    m_wanted = wanted;
+    followTray();
 }
 
 void TrayStatusItem::showMessage(const QString& title, const QString& message) {
-    qCWarning(lcTray).noquote() << title << "-" << message;
-    if (!m_tray->isVisible()) {
-        m_pendingMessages.emplace_back(title, message);
-        return;
-    }
-    m_tray->showMessage(title, message, QSystemTrayIcon::Warning);
+    auto* box = new QMessageBox(QMessageBox::Warning, title, message);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void TrayStatusItem::setImage(const QIcon& image, bool isTemplate) {
@@ -80,22 +78,30 @@ void TrayStatusItem::setAction(std::function<void()> action) {
 }
 
 void TrayStatusItem::setContextMenu(QMenu* menu) {
-    m_tray->setContextMenu(menu);
+    m_contextMenu = menu;
+    if (m_icon)
+        m_icon->setContextMenu(menu);
 }
 
 std::optional<QRect> TrayStatusItem::geometry() const {
-    const QRect rect = m_tray->geometry();
-    if (!rect.isValid() || rect.isEmpty())
+    if (!m_icon)
         return std::nullopt;
-    return rect;
+    const auto visible = m_tray.visibleGeometry(*m_icon);
+    // A tray that draws its icons elsewhere than their windows (or shows none of them) still had the click.
+    if (m_clickedAt && (!visible || !visible->contains(*m_clickedAt))) {
+        QRect around(QPoint(), QSize(statusBarThickness(), statusBarThickness()));
+        around.moveCenter(*m_clickedAt);
+        return around;
+    }
+    return visible;
 }
 
 bool TrayStatusItem::isAvailable() const {
-    return m_wait.trayAvailable();
+    return m_tray.isRunning();
 }
 
 int TrayStatusItem::statusBarThickness() const {
-    const auto rect = geometry();
+    const auto rect = m_icon ? m_tray.visibleGeometry(*m_icon) : std::nullopt;
     return rect ? std::min(rect->width(), rect->height()) : kUnknownThickness;
 }
 
@@ -104,10 +110,17 @@ void TrayStatusItem::setBarTone(BarTone bar) {
     refreshIcon();
 }
 
+BarTone TrayStatusItem::barTone() const {
+    const BarTone said = m_tray.barTone();
+    return said != BarTone::Unknown ? said : m_barTone;
+}
+
 void TrayStatusItem::refreshIcon() {
-    m_tray->setIcon(trayIconImages(m_image, m_isTemplate, m_title, m_barTone));
+    if (m_icon)
+        m_icon->setIcon(trayIconImages(m_image, m_isTemplate, m_title, barTone()));
 }
 
 void TrayStatusItem::refreshToolTip() {
-    m_tray->setToolTip(m_title.isEmpty() ? m_toolTip : tr("%1 \u2014 %2 to do").arg(m_toolTip, m_title));
+    if (m_icon)
+        m_icon->setToolTip(m_title.isEmpty() ? m_toolTip : tr("%1 \u2014 %2 to do").arg(m_toolTip, m_title));
 }

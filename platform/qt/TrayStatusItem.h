@@ -2,32 +2,23 @@
 #pragma once
 
 #include "StatusItem.h"
+#include "SystemTrayHost.h"
 #include "TrayIconImages.h"
+#include "TrayIconWidget.h"
 
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
-#include <QTimer>
+#include <QPointer>
 
-#include <chrono>
-#include <utility>
-#include <vector>
+#include <memory>
 
-class QSystemTrayIcon;
-
-// The status item as an icon in the desktop's system tray. At login the tray may start after the program,
-// so the icon waits for one instead of giving up.
+// The status item as an icon window embedded in the X11 system tray. The icon follows the tray: docked when one
+// starts (at login the tray may start after the program), docked anew when another replaces it.
 class TrayStatusItem final : public QObject, public StatusItem {
     Q_OBJECT
 public:
-    struct TrayWait {
-        std::function<bool()> trayAvailable;
-        std::chrono::milliseconds interval;
-        int attempts;
-    };
-    // Asks once a second for two minutes.
-    static TrayWait defaultWait();
-
-    explicit TrayStatusItem(QObject* parent = nullptr, TrayWait wait = defaultWait());
+    explicit TrayStatusItem(SystemTrayHost& tray, QObject* parent = nullptr);
     ~TrayStatusItem() override;
 
     void setImage(const QIcon& image, bool isTemplate) override;
@@ -36,30 +27,35 @@ public:
     void setAction(std::function<void()> action) override;
     void setContextMenu(QMenu* menu) override;
     std::optional<QRect> geometry() const override;
+    // A warning in a window of its own: an X11 tray has no notifications of its own to show it in.
     void showMessage(const QString& title, const QString& message) override;
     bool isAvailable() const override;
     int statusBarThickness() const override;
 
-    // For whoever learns the bar's colour from the desktop; until then the icon reads on any bar.
+    // For whoever learns the bar's colour from the desktop; the tray's own word comes first.
     void setBarTone(BarTone bar);
+    // Off while the item shows on another kind of tray.
+    void setWanted(bool wanted);
 
-    QSystemTrayIcon& trayIcon() const { return *m_tray; }
+    // The icon's window while it is in a tray.
+    TrayIconWidget* iconWidget() const { return m_icon.get(); }
 
 private:
-    void showWhenTrayIsThere();
+    void followTray();
     void refreshIcon();
     void refreshToolTip();
+    BarTone barTone() const;
 
-    QSystemTrayIcon* m_tray;
-    TrayWait m_wait;
-    QTimer m_retry;
-    int m_attemptsLeft = 0;
+    SystemTrayHost& m_tray;
+    std::unique_ptr<TrayIconWidget> m_icon;
+    bool m_wanted = true;
     QIcon m_image;
     bool m_isTemplate = false;
     BarTone m_barTone = BarTone::Unknown;
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");
     std::function<void()> m_action;
-    // Messages asked for before the icon was on screen.
-    std::vector<std::pair<QString, QString>> m_pendingMessages;
+    QPointer<QMenu> m_contextMenu;
+    // Where the last click was, for a tray whose icon windows show nowhere they can be found.
+    std::optional<QPoint> m_clickedAt;
 };

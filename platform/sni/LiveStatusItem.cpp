@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LiveStatusItem.h"
 
+#include "DesktopNotification.h"
 #include "qt/LogCategories.h"
 
 #include <QDBusConnectionInterface>
 #include <QFile>
-#include <QSystemTrayIcon>
 #include <QTimer>
-
-#include <limits>
 
 namespace {
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
-
-// The X11 icon waits for a tray as long as the program runs, and shows only while no host takes the item.
-TrayStatusItem::TrayWait x11Wait(const bool& onStatusNotifier, const std::function<bool()>& x11Tray) {
-    return {[&onStatusNotifier, &x11Tray] { return !onStatusNotifier && x11Tray(); }, std::chrono::seconds(1),
-            std::numeric_limits<int>::max()};
-}
 } // namespace
 
-LiveStatusItem::LiveStatusItem(QObject* parent)
-    : LiveStatusItem(QDBusConnection::sessionBus(), &QSystemTrayIcon::isSystemTrayAvailable, parent) {}
-
-LiveStatusItem::LiveStatusItem(QDBusConnection bus, std::function<bool()> x11Tray, QObject* parent)
-    : QObject(parent), m_bus(std::move(bus)), m_x11Tray(std::move(x11Tray)), m_sni(m_bus),
-      m_x11(nullptr, x11Wait(m_onStatusNotifier, m_x11Tray)),
+LiveStatusItem::LiveStatusItem(SystemTrayHost& x11Tray, QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_bus(std::move(bus)), m_x11Tray(x11Tray), m_sni(m_bus), m_x11(x11Tray),
       m_watcher(kWatcher, m_bus,
                 QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration) {
     connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { watcherAppeared(3); });
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &LiveStatusItem::watcherVanished);
+    connect(&m_x11Tray, &SystemTrayHost::changed, this, [this] {
+        if (!m_onStatusNotifier)
+            emit trayChanged();
+    });
     if (m_bus.interface() && m_bus.interface()->isServiceRegistered(kWatcher))
         watcherAppeared(3);
 }
@@ -50,9 +42,8 @@ void LiveStatusItem::watcherAppeared(int attemptsLeft) {
         m_sni.setMenuOpeningActivates(m_host == QLatin1String("gnome-shell"));
         const bool switched = !m_onStatusNotifier;
         m_onStatusNotifier = true;
-        // Qt's own icon would be a second icon: on an X11 tray beside the host, or a second item when Qt chose
-        // the item protocol at start.
-        m_x11.trayIcon().hide();
+        // One icon only: an X11 tray may run beside the host.
+        m_x11.setWanted(false);
         if (switched) {
             qCInfo(lcTray).noquote() << "the tray is now the StatusNotifierItem host" << m_host;
             emit trayChanged();
@@ -66,9 +57,10 @@ void LiveStatusItem::watcherVanished() {
         return;
     m_onStatusNotifier = false;
     m_host.clear();
-    qCInfo(lcTray) << "no StatusNotifierItem host; showing the icon in the X11 tray";
-    if (m_x11Tray())
-        m_x11.trayIcon().show();
+    qCInfo(lcTray) << (m_x11Tray.isRunning() ? "no StatusNotifierItem host; the icon goes to the X11 tray"
+                                             : "no StatusNotifierItem host and no X11 tray; the icon shows when a tray "
+                                               "starts");
+    m_x11.setWanted(true);
     emit trayChanged();
 }
 
@@ -85,7 +77,7 @@ QString LiveStatusItem::processOwning(const QString& service) const {
 LiveStatusItem::Tray LiveStatusItem::tray() const {
     if (m_onStatusNotifier)
         return Tray::statusNotifier;
-    return m_x11Tray() ? Tray::x11 : Tray::none;
+    return m_x11Tray.isRunning() ? Tray::x11 : Tray::none;
 }
 
 void LiveStatusItem::setImage(const QIcon& image, bool isTemplate) {
@@ -118,14 +110,12 @@ std::optional<QRect> LiveStatusItem::geometry() const {
 }
 
 void LiveStatusItem::showMessage(const QString& title, const QString& message) {
-    if (m_onStatusNotifier)
-        m_sni.showMessage(title, message);
-    else
-        m_x11.showMessage(title, message);
+    // The desktop's notifications where it has them, whichever tray runs; a window of our own where not.
+    notifyDesktop(m_bus, title, message, this, [this, title, message] { m_x11.showMessage(title, message); });
 }
 
 bool LiveStatusItem::isAvailable() const {
-    return m_onStatusNotifier || m_x11Tray();
+    return m_onStatusNotifier || m_x11Tray.isRunning();
 }
 
 int LiveStatusItem::statusBarThickness() const {

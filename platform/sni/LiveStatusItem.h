@@ -10,16 +10,14 @@
 #include <QObject>
 
 // The status item on whichever tray the desktop runs now: a StatusNotifierItem host while one owns the watcher
-// name, the X11 tray otherwise, following hosts as they come and go. Qt picks its tray protocol once, at start,
-// so it is left only the X11 tray.
+// name, the X11 tray otherwise, following both as they come, go and replace each other.
 class LiveStatusItem final : public QObject, public StatusItem {
     Q_OBJECT
 public:
     enum class Tray { none, statusNotifier, x11 };
 
-    explicit LiveStatusItem(QObject* parent = nullptr);
-    // x11Tray says whether an X11 tray runs.
-    LiveStatusItem(QDBusConnection bus, std::function<bool()> x11Tray, QObject* parent = nullptr);
+    explicit LiveStatusItem(SystemTrayHost& x11Tray, QDBusConnection bus = QDBusConnection::sessionBus(),
+                            QObject* parent = nullptr);
     ~LiveStatusItem() override;
 
     void setImage(const QIcon& image, bool isTemplate) override;
@@ -36,6 +34,9 @@ public:
     // The process that hosts the StatusNotifierItem, when one does.
     QString host() const { return m_host; }
     SniStatusItem& statusNotifierItem() { return m_sni; }
+    TrayStatusItem& x11Item() { return m_x11; }
+    // What the desktop says of its bar's colour, for the X11 icon when its tray says nothing.
+    void setBarTone(BarTone bar) { m_x11.setBarTone(bar); }
 
 signals:
     void trayChanged();
@@ -46,7 +47,7 @@ private:
     QString processOwning(const QString& service) const;
 
     QDBusConnection m_bus;
-    std::function<bool()> m_x11Tray;
+    SystemTrayHost& m_x11Tray;
     bool m_onStatusNotifier = false;
     SniStatusItem m_sni;
     TrayStatusItem m_x11;

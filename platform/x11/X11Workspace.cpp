@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "X11Workspace.h"
 
+#include "XcbReplies.h"
+
 #include "qt/LogCategories.h"
 #include "qt/QtWorkspace.h"
 
@@ -16,20 +18,11 @@
 #include <memory>
 
 namespace {
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
+template <typename T> using Reply = XcbReply<T>;
 
 xcb_connection_t* connection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
-    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // A pager's request: window managers honour it even against their focus-stealing rules.
@@ -43,8 +36,8 @@ X11Workspace::X11Workspace() {
         return;
     }
     m_root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    m_atoms.activeWindow = internAtom(c, "_NET_ACTIVE_WINDOW");
-    m_atoms.currentDesktop = internAtom(c, "_NET_CURRENT_DESKTOP");
+    m_atoms.activeWindow = internXcbAtom(c, "_NET_ACTIVE_WINDOW");
+    m_atoms.currentDesktop = internXcbAtom(c, "_NET_CURRENT_DESKTOP");
 }
 
 X11Workspace::~X11Workspace() {

@@ -2,6 +2,7 @@
 #include "sni/SniStatusItem.h"
 #include "sni/LiveStatusItem.h"
 #include "sni/SniTypes.h"
+#include "tests/FakeSystemTrayHost.h"
 #include "tests/PrivateSessionBus.h"
 #include "tests/WaitUntil.h"
 
@@ -70,7 +71,7 @@ protected:
     }
     void stopWatcher() { QDBusConnection::disconnectFromBus(QStringLiteral("watcher")); }
     void startItem() {
-        item = std::make_unique<LiveStatusItem>(*ours, [this] { return x11TrayRuns; });
+        item = std::make_unique<LiveStatusItem>(x11Tray, *ours);
         item->setContextMenu(&menu);
     }
     QString service() const { return item->statusNotifierItem().serviceName(); }
@@ -99,7 +100,7 @@ protected:
     std::unique_ptr<QDBusConnection> ours;
     std::unique_ptr<QDBusConnection> host;
     FakeWatcher watcher;
-    bool x11TrayRuns = false;
+    FakeSystemTrayHost x11Tray;
     QMenu menu;
     std::unique_ptr<LiveStatusItem> item;
 };
@@ -211,14 +212,17 @@ TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
 }
 
 TEST_F(SniStatusItemTest, TheIconFollowsAHostThatStartsLaterAndFallsBackWhenItGoes) {
-    x11TrayRuns = true;
+    x11Tray.running = true;
     startItem();
     QCoreApplication::processEvents();
     EXPECT_EQ(item->tray(), LiveStatusItem::Tray::x11);
+    ASSERT_NE(item->x11Item().iconWidget(), nullptr);
 
     startWatcher();
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }, 3000));
     EXPECT_EQ(watcher.registered, QStringList{service()});
+    // One icon: none left in the X11 tray beside the host.
+    EXPECT_EQ(item->x11Item().iconWidget(), nullptr);
     EXPECT_FALSE(item->host().isEmpty());
     callItem(QStringLiteral("Activate"), {300, 10});
     EXPECT_EQ(item->geometry()->center(), QPoint(300, 10));
@@ -226,6 +230,8 @@ TEST_F(SniStatusItemTest, TheIconFollowsAHostThatStartsLaterAndFallsBackWhenItGo
     stopWatcher();
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::x11; }));
     EXPECT_FALSE(item->statusNotifierItem().isAvailable());
+    ASSERT_NE(item->x11Item().iconWidget(), nullptr);
+    EXPECT_EQ(x11Tray.docked.back(), item->x11Item().iconWidget());
     // The X11 icon's own place, not the click the host reported.
     EXPECT_NE(item->geometry().value_or(QRect()).center(), QPoint(300, 10));
 

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/TrayStatusItem.h"
 #include "qt/QtWorkspace.h"
+#include "tests/FakeSystemTrayHost.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
-#include <QSystemTrayIcon>
 #include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TrayStatusItem::TrayWait trayThere() {
-    return {[] { return true; }, std::chrono::milliseconds(1), 0};
-}
 
 QIcon squareIcon() {
     QImage image(22, 22, QImage::Format_ARGB32_Premultiplied);
@@ -25,41 +21,52 @@ QIcon squareIcon() {
     return QIcon(QPixmap::fromImage(image));
 }
 
+QImage drawn(const TrayStatusItem& item) {
+    return item.iconWidget()->icon().pixmap(QSize(22, 22), 1.0).toImage();
+}
+
 QColor middleOf(const TrayStatusItem& item) {
-    return item.trayIcon().icon().pixmap(QSize(22, 22), 1.0).toImage().pixelColor(8, 8);
+    return drawn(item).pixelColor(8, 8);
 }
 
-std::vector<QString> g_trayMessages;
-void collectTrayMessages(QtMsgType, const QMessageLogContext& context, const QString& message) {
-    if (context.category && QByteArrayView(context.category) == "redizado.tray")
-        g_trayMessages.push_back(message);
+void click(TrayStatusItem& item, Qt::MouseButton button, QPoint at = QPoint(5, 5)) {
+    QTest::mouseClick(item.iconWidget(), button, Qt::NoModifier, at);
 }
 
-TEST(TrayStatusItem, LeftAndMiddleClicksActButNotTheContextClick) {
-    TrayStatusItem item(nullptr, trayThere());
+TEST(TrayStatusItem, LeftAndMiddleClicksActButNotTheContextClickNorTheSecondOfADoubleClick) {
+    FakeSystemTrayHost tray;
+    tray.running = true;
+    TrayStatusItem item(tray);
     int clicks = 0;
     item.setAction([&] { ++clicks; });
-    QSystemTrayIcon& tray = item.trayIcon();
-    emit tray.activated(QSystemTrayIcon::Trigger);
-    emit tray.activated(QSystemTrayIcon::MiddleClick);
-    emit tray.activated(QSystemTrayIcon::Context);
-    emit tray.activated(QSystemTrayIcon::DoubleClick);
+    click(item, Qt::LeftButton);
+    click(item, Qt::MiddleButton);
+    click(item, Qt::RightButton);
     EXPECT_EQ(clicks, 2);
+
+    TrayStatusItem again(tray);
+    again.setAction([&] { ++clicks; });
+    // A double click arrives as a click, then the second press as a double click.
+    click(again, Qt::LeftButton);
+    QTest::mouseDClick(again.iconWidget(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 3);
 }
 
 // The program's palette says nothing of the bar's colour: a dark text colour must not make the glyph dark.
-TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsAKnownBarTone) {
+TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysToneBeforeTheDesktops) {
     const QPalette original = QGuiApplication::palette();
     QPalette dark = original;
     dark.setColor(QPalette::WindowText, Qt::black);
     QGuiApplication::setPalette(dark);
-    TrayStatusItem item(nullptr, trayThere());
+    FakeSystemTrayHost tray;
+    tray.running = true;
+    TrayStatusItem item(tray);
 
     item.setImage(squareIcon(), true);
     EXPECT_EQ(middleOf(item), QColor(Qt::white));
     item.setBarTone(BarTone::Light);
     EXPECT_LT(middleOf(item).lightness(), 40);
-    item.setBarTone(BarTone::Dark);
+    tray.setTone(BarTone::Dark);
     EXPECT_EQ(middleOf(item), QColor(Qt::white));
 
     item.setImage(squareIcon(), false);
@@ -68,34 +75,71 @@ TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsAKnownBarTone) {
 }
 
 TEST(TrayStatusItem, TheTitleIsDrawnIntoTheIconAndNamedInTheToolTip) {
-    TrayStatusItem item(nullptr, trayThere());
+    FakeSystemTrayHost tray;
+    tray.running = true;
+    TrayStatusItem item(tray);
     item.setImage(squareIcon(), true);
-    const QImage plain = item.trayIcon().icon().pixmap(QSize(22, 22), 1.0).toImage();
-    EXPECT_EQ(item.trayIcon().toolTip(), "Redizado");
+    const QImage plain = drawn(item);
+    EXPECT_EQ(item.iconWidget()->toolTip(), "Redizado");
     item.setTitle("12");
-    EXPECT_NE(item.trayIcon().icon().pixmap(QSize(22, 22), 1.0).toImage(), plain);
-    EXPECT_EQ(item.trayIcon().toolTip(), QString::fromUtf8("Redizado \u2014 12 to do"));
+    EXPECT_NE(drawn(item), plain);
+    EXPECT_EQ(item.iconWidget()->toolTip(), QString::fromUtf8("Redizado \u2014 12 to do"));
     item.setTitle("");
-    EXPECT_EQ(item.trayIcon().icon().pixmap(QSize(22, 22), 1.0).toImage(), plain);
-    EXPECT_EQ(item.trayIcon().toolTip(), "Redizado");
+    EXPECT_EQ(drawn(item), plain);
+    EXPECT_EQ(item.iconWidget()->toolTip(), "Redizado");
 }
 
-TEST(TrayStatusItem, WaitsForALateTrayAndSaysSoOnceAndShowsAnywayWhenNoneCameInTime) {
-    int asked = 0;
-    g_trayMessages.clear();
-    const auto previous = qInstallMessageHandler(collectTrayMessages);
-    TrayStatusItem item(nullptr, {[&] { return ++asked > 3; }, std::chrono::milliseconds(1), 100});
-    EXPECT_FALSE(item.trayIcon().isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return item.trayIcon().isVisible(); }, 5000));
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(asked, 4);
-    EXPECT_EQ(g_trayMessages.size(), 1u);
+// At login the tray may start after the program; a desktop may restart or replace it while the program runs.
+TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatItShowed) {
+    FakeSystemTrayHost tray;
+    TrayStatusItem item(tray);
+    item.setImage(squareIcon(), true);
+    item.setTitle("3");
+    EXPECT_EQ(item.iconWidget(), nullptr);
+    EXPECT_FALSE(item.isAvailable());
 
-    asked = 0;
-    TrayStatusItem without(nullptr, {[&] { return ++asked < 0; }, std::chrono::milliseconds(1), 3});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return without.trayIcon().isVisible(); }, 5000));
-    EXPECT_EQ(asked, 4);
-    EXPECT_FALSE(without.isAvailable());
+    tray.setRunning(true);
+    ASSERT_NE(item.iconWidget(), nullptr);
+    ASSERT_EQ(tray.docked.size(), 1u);
+    EXPECT_TRUE(item.iconWidget()->isVisible());
+    const QImage first = drawn(item);
+
+    tray.setRunning(false);
+    EXPECT_EQ(item.iconWidget(), nullptr);
+    EXPECT_TRUE(tray.docked[0].isNull());
+    tray.setRunning(true);
+    ASSERT_EQ(tray.docked.size(), 2u);
+    EXPECT_EQ(drawn(item), first);
+    EXPECT_EQ(item.iconWidget()->toolTip(), QString::fromUtf8("Redizado \u2014 3 to do"));
+
+    item.setWanted(false);
+    EXPECT_EQ(item.iconWidget(), nullptr);
+    item.setWanted(true);
+    EXPECT_EQ(tray.docked.size(), 3u);
+}
+
+// The panel hangs under what shows of the icon; where a tray shows the window nowhere near the click, the click
+// itself says where the icon is.
+TEST(TrayStatusItem, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) {
+    FakeSystemTrayHost tray;
+    tray.running = true;
+    TrayStatusItem item(tray);
+    item.setAction([] {});
+    EXPECT_EQ(item.geometry(), QRect(600, 0, 24, 24));
+    EXPECT_EQ(item.statusBarThickness(), 24);
+
+    item.iconWidget()->move(600, 0);
+    click(item, Qt::LeftButton, QPoint(5, 5));
+    EXPECT_EQ(item.geometry(), QRect(600, 0, 24, 24));
+
+    tray.shownAt = QRect(0, 0, 128, 128);
+    item.iconWidget()->move(1000, 2);
+    click(item, Qt::LeftButton, QPoint(10, 10));
+    ASSERT_TRUE(item.geometry());
+    EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
+
+    tray.shownAt.reset();
+    EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
 }
 
 class UrlCatcher : public QObject {
