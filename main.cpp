@@ -104,6 +104,7 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn)
         desktop.workspace = std::make_unique<X11Workspace>();
         desktop.allDesktops = std::make_unique<XcbAllDesktops>();
         desktop.systemTray = std::make_unique<X11SystemTrayHost>();
+        desktop.pointerReadable = !waylandSession;
         if (!waylandSession) {
             HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
             return desktop;

@@ -15,6 +15,8 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -155,8 +157,15 @@ QPointF JLStatusItemController::anchorPoint() const
         const QRectF frame = toBottomLeft(QRectF(*icon));
         return {frame.x() + std::ceil(frame.width() * 0.5), frame.y()};
     }
-    // Trays that do not tell where the icon is: the pointer is on it, it was just clicked.
-    return toBottomLeft(QRectF(QCursor::pos(), QSizeF(0, 0))).topLeft();
+    // Trays that do not tell where the icon is: on X11 the pointer is on it, it was just clicked. Elsewhere the
+    // pointer's last known place may be anywhere, so the panel goes to the corner where most trays sit.
+    if (m_services.pointerReadable)
+        return toBottomLeft(QRectF(QCursor::pos(), QSizeF(0, 0))).topLeft();
+    constexpr int margin = 8;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const int half = m_window ? (m_window->width() + 1) / 2 : 0;
+    return toBottomLeft(QRectF(QPointF(area.x() + area.width() - half - margin, area.y()), QSizeF(0, 0))).topLeft();
 }
 
 void JLStatusItemController::showRedizadoView()

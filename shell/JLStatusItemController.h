@@ -39,6 +39,8 @@ public:
         std::function<JLHotKeyManager &()> hotKeyManager;
         // The program's own path, as the login items name it.
         std::string appPath;
+        // Whether the pointer can be read where it is now (X11); elsewhere only a stale place is known.
+        bool pointerReadable;
     };
 
     explicit JLStatusItemController(Services services, QObject *parent = nullptr);

@@ -39,7 +39,8 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
         JLStatusItemController::Services{defaults, NotificationCenter::defaultCenter(), m_statusItem,
                                          *m_desktop.workspace, m_loginItems,
                                          []() -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
-                                         QCoreApplication::applicationFilePath().toStdString()},
+                                         QCoreApplication::applicationFilePath().toStdString(),
+                                         m_desktop.pointerReadable},
         *m_desktop.allDesktops, nullptr, variant);
     m_shortcutNote = std::make_unique<ShortcutNote>(m_interface->redizadoViewController(),
                                                     JLHotKeyManager::sharedManager(), runningCompositor(),

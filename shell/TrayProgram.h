@@ -29,6 +29,8 @@ public:
         std::unique_ptr<AllDesktops> allDesktops;
         // The X11 system tray; none where there is no X11.
         std::unique_ptr<SystemTrayHost> systemTray;
+        // On X11 proper; under XWayland the pointer is known only while it is over an X11 window.
+        bool pointerReadable = false;
     };
 
     // defaults is the standard store; instance holds the lock and answers later starts from now on.

@@ -24,7 +24,7 @@ struct InMemoryServices {
         interface = std::make_unique<MainInterface>(
             JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
                                              [this]() -> JLHotKeyManager & { return hotKeyManager; },
-                                             std::move(appPath)},
+                                             std::move(appPath), pointerReadable},
             desktops, &manager, variant);
     }
 
@@ -37,5 +37,6 @@ struct InMemoryServices {
     MemoryHotKeyService hotKeys;
     JLHotKeyManager hotKeyManager{hotKeys, defaults};
     MemoryAllDesktops desktops;
+    bool pointerReadable = true;
     std::unique_ptr<MainInterface> interface;
 };

@@ -5,6 +5,9 @@
 #include "store/PreferencesKeys.h"
 
 #include <QCheckBox>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLineEdit>
 #include <QTest>
 
@@ -38,6 +41,20 @@ TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThe
     EXPECT_FALSE(statusItem.image().isNull());
     EXPECT_NE(statusItem.contextMenu(), nullptr);
     // The panel hangs from the icon's middle.
+    statusItem.setGeometry(QRect(100, 0, 23, 22));
+    EXPECT_EQ(controller().anchorPoint().x(), 112.0);
+}
+
+// Under XWayland or on Wayland the pointer's place is the last one seen over our own windows, not the click's.
+TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHangsInTheTopRightCorner)
+{
+    pointerReadable = false;
+    start();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QCursor::setPos(area.topLeft() + QPoint(10, 10));
+    const double middle = controller().anchorPoint().x();
+    EXPECT_GT(middle, area.center().x());
+    EXPECT_LE(middle + window().width() / 2.0, area.right() + 1);
     statusItem.setGeometry(QRect(100, 0, 23, 22));
     EXPECT_EQ(controller().anchorPoint().x(), 112.0);
 }
