@@ -4,6 +4,7 @@
 #include "LogCategories.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 constexpr int kUnknownThickness = 22;
@@ -14,7 +15,11 @@ TrayStatusItem::TrayStatusItem(SystemTrayHost& tray, QObject* parent) : QObject(
     connect(&m_tray, &SystemTrayHost::barToneChanged, this, &TrayStatusItem::refreshIcon);
     if (!m_tray.isRunning())
         qCInfo(lcTray) << "no X11 system tray yet; the icon shows when one starts";
-    followTray();
+    // Docked once the event loop runs, by when the owner has given the icon its image.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_icon)
+            followTray();
+    });
 }
 
 TrayStatusItem::~TrayStatusItem() = default;

@@ -22,10 +22,11 @@ start_program() {
     pid=$!
     until_true tray_icon || fail "no tray icon appeared"
 }
-tray_icon() { xdotool search --classname '^redizado$' 2>/dev/null | while read -r w; do
-    xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && echo "$w" && break; done | grep -q .; }
-icon_window() { xdotool search --classname '^redizado$' | while read -r w; do
-    xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && echo "$w" && break; done; }
+# The icon's window, once the tray has taken it in and shows it.
+icon_window() { xdotool search --classname '^redizado$' 2>/dev/null | while read -r w; do
+    xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && xwininfo -id "$w" | grep -q 'IsViewable' && echo "$w" && break
+done; }
+tray_icon() { [ -n "$(icon_window)" ]; }
 panel_window() { xdotool search --onlyvisible --name '^Redizado$' 2>/dev/null | head -1; }
 panel_shown() { [ -n "$(panel_window)" ]; }
 panel_hidden() { [ -z "$(panel_window)" ]; }

@@ -3,6 +3,7 @@
 #include "qt/QtWorkspace.h"
 #include "tests/FakeSystemTrayHost.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPainter>
@@ -37,6 +38,7 @@ TEST(TrayStatusItem, LeftAndMiddleClicksActButNotTheContextClickNorTheSecondOfAD
     FakeSystemTrayHost tray;
     tray.running = true;
     TrayStatusItem item(tray);
+    QCoreApplication::processEvents();
     int clicks = 0;
     item.setAction([&] { ++clicks; });
     click(item, Qt::LeftButton);
@@ -45,6 +47,7 @@ TEST(TrayStatusItem, LeftAndMiddleClicksActButNotTheContextClickNorTheSecondOfAD
     EXPECT_EQ(clicks, 2);
 
     TrayStatusItem again(tray);
+    QCoreApplication::processEvents();
     again.setAction([&] { ++clicks; });
     // A double click arrives as a click, then the second press as a double click.
     click(again, Qt::LeftButton);
@@ -61,6 +64,7 @@ TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysToneBefore
     FakeSystemTrayHost tray;
     tray.running = true;
     TrayStatusItem item(tray);
+    QCoreApplication::processEvents();
 
     item.setImage(squareIcon(), true);
     EXPECT_EQ(middleOf(item), QColor(Qt::white));
@@ -78,6 +82,7 @@ TEST(TrayStatusItem, TheTitleIsDrawnIntoTheIconAndNamedInTheToolTip) {
     FakeSystemTrayHost tray;
     tray.running = true;
     TrayStatusItem item(tray);
+    QCoreApplication::processEvents();
     item.setImage(squareIcon(), true);
     const QImage plain = drawn(item);
     EXPECT_EQ(item.iconWidget()->toolTip(), "Redizado");
@@ -93,6 +98,7 @@ TEST(TrayStatusItem, TheTitleIsDrawnIntoTheIconAndNamedInTheToolTip) {
 TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatItShowed) {
     FakeSystemTrayHost tray;
     TrayStatusItem item(tray);
+    QCoreApplication::processEvents();
     item.setImage(squareIcon(), true);
     item.setTitle("3");
     EXPECT_EQ(item.iconWidget(), nullptr);
@@ -124,6 +130,7 @@ TEST(TrayStatusItem, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) {
     FakeSystemTrayHost tray;
     tray.running = true;
     TrayStatusItem item(tray);
+    QCoreApplication::processEvents();
     item.setAction([] {});
     EXPECT_EQ(item.geometry(), QRect(600, 0, 24, 24));
     EXPECT_EQ(item.statusBarThickness(), 24);
