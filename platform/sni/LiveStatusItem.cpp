@@ -22,8 +22,11 @@ LiveStatusItem::LiveStatusItem(SystemTrayHost& x11Tray, QDBusConnection bus, QOb
         if (!m_onStatusNotifier)
             emit trayChanged();
     });
-    if (m_bus.interface() && m_bus.interface()->isServiceRegistered(kWatcher))
+    if (m_bus.interface() && m_bus.interface()->isServiceRegistered(kWatcher)) {
+        // Not on both trays for a moment while the host answers.
+        m_x11.setWanted(false);
         watcherAppeared(3);
+    }
 }
 
 LiveStatusItem::~LiveStatusItem() = default;
@@ -35,6 +38,8 @@ void LiveStatusItem::watcherAppeared(int attemptsLeft) {
             if (attemptsLeft > 1 && m_bus.interface()->isServiceRegistered(kWatcher))
                 QTimer::singleShot(std::chrono::seconds(1), this,
                                    [this, attemptsLeft] { watcherAppeared(attemptsLeft - 1); });
+            else if (!m_onStatusNotifier)
+                m_x11.setWanted(true);
             return;
         }
         m_host = processOwning(kWatcher);

@@ -35,12 +35,18 @@ class FakeWatcher final : public QDBusVirtualObject {
 public:
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-        if (message.member() == QLatin1String("RegisterStatusNotifierItem"))
+        if (message.member() == QLatin1String("RegisterStatusNotifierItem")) {
+            if (refuses) {
+                connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no")));
+                return true;
+            }
             registered << message.arguments().value(0).toString();
+        }
         connection.send(message.createReply());
         return true;
     }
     QStringList registered;
+    bool refuses = false;
 };
 
 class SniStatusItemTest : public ::testing::Test {
@@ -113,10 +119,13 @@ QIcon solidIcon(QColor colour) {
 } // namespace
 
 TEST_F(SniStatusItemTest, TheItemRegistersWithTheRunningWatcherAndIsTheOnlyItem) {
+    x11Tray.running = true;
     startWatcher();
     startItem();
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
     EXPECT_EQ(watcher.registered, QStringList{service()});
+    // Never for a moment in the X11 tray too.
+    EXPECT_TRUE(x11Tray.docked.empty());
     EXPECT_TRUE(service().startsWith(QStringLiteral("org.kde.StatusNotifierItem-")));
     EXPECT_TRUE(item->isAvailable());
     const QStringList names = host->interface()->registeredServiceNames().value();
@@ -209,6 +218,15 @@ TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
     const QDBusMessage property =
         callMenu(QStringLiteral("GetProperty"), {layout.children[2].id, QStringLiteral("enabled")});
     EXPECT_FALSE(property.arguments().value(0).value<QDBusVariant>().variant().toBool());
+}
+
+TEST_F(SniStatusItemTest, AWatcherThatRefusesTheItemLeavesItInTheX11Tray) {
+    x11Tray.running = true;
+    watcher.refuses = true;
+    startWatcher();
+    startItem();
+    ASSERT_TRUE(waitUntil([this] { return !x11Tray.docked.empty(); }, 5000));
+    EXPECT_EQ(item->tray(), LiveStatusItem::Tray::x11);
 }
 
 TEST_F(SniStatusItemTest, TheIconFollowsAHostThatStartsLaterAndFallsBackWhenItGoes) {
