@@ -49,6 +49,7 @@ test-desktops: build deps-desktops
 	@status=0; \
 	tests/e2e/kde-session.sh build/default/redizado || status=1; \
 	tests/e2e/gnome-shortcut-session.sh build/default/redizado || status=1; \
+	tests/e2e/gnome-tray-session.sh build/default/redizado build/default/screenshots/gnome || status=1; \
 	tests/e2e/sway-session.sh build/default/redizado build/default/screenshots/sway || status=1; \
 	exit $$status
 

@@ -143,8 +143,9 @@ QVariant DBusMenuExporter::property(int id, const QString& name) const {
 
 bool DBusMenuExporter::event(int id, const QString& eventId) {
     if (id == 0) {
-        if (eventId == QLatin1String("opened") && m_opened)
-            m_opened();
+        const bool opened = eventId == QLatin1String("opened");
+        if ((opened || eventId == QLatin1String("closed")) && m_openState)
+            m_openState(opened);
         return true;
     }
     QAction* action = actionOf(id);

@@ -15,9 +15,14 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QStyleHints>
+
+#include <chrono>
 
 namespace {
 constexpr int kUnknownThickness = 22;
+// The shell takes a few frames to hide the item and close its menu; this is for a shell that does neither.
+constexpr auto kMenuCloseWait = std::chrono::seconds(2);
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kMenuPath = QStringLiteral("/MenuBar");
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
@@ -48,11 +53,12 @@ public:
     explicit StatusNotifierItemAdaptor(SniStatusItem* item) : QDBusAbstractAdaptor(item), m_item(item) {
         connect(item, &SniStatusItem::iconChanged, this, &StatusNotifierItemAdaptor::NewIcon);
         connect(item, &SniStatusItem::toolTipChanged, this, &StatusNotifierItemAdaptor::NewToolTip);
+        connect(item, &SniStatusItem::statusChanged, this, &StatusNotifierItemAdaptor::NewStatus);
     }
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QStringLiteral("redizado"); }
     QString title() const { return QStringLiteral("Redizado"); }
-    QString status() const { return QStringLiteral("Active"); }
+    QString status() const { return m_item->status(); }
     int windowId() const { return 0; }
     QString emptyName() const { return {}; }
     SniPixmaps iconPixmap() const { return m_item->iconPixmaps(); }
@@ -64,7 +70,7 @@ public:
 
 public slots:
     void Activate(int x, int y) { m_item->activate(x, y); }
-    void SecondaryActivate(int, int) { m_item->activate(0, 0); }
+    void SecondaryActivate(int x, int y) { m_item->secondaryActivate(x, y); }
     void ContextMenu(int x, int y) { m_item->showContextMenu(x, y); }
     void Scroll(int, const QString&) {}
     void ProvideXdgActivationToken(const QString& token) { m_item->provideActivationToken(token); }
@@ -90,10 +96,13 @@ SniStatusItem::SniStatusItem(QDBusConnection bus, QObject* parent)
     new StatusNotifierItemAdaptor(this);
     m_bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors);
     m_bus.registerService(m_serviceName);
-    m_menu->setOpenedHandler([this] {
-        if (m_menuOpeningActivates)
-            activate(0, 0);
+    m_menuCloseWait.setSingleShot(true);
+    m_menuCloseWait.setInterval(kMenuCloseWait);
+    connect(&m_menuCloseWait, &QTimer::timeout, this, [this] {
+        qCWarning(lcTray) << "the tray kept its menu open while the icon stepped aside; showing the panel anyway";
+        menuOpenChanged(false);
     });
+    m_menu->setOpenStateHandler([this](bool opened) { menuOpenChanged(opened); });
 }
 
 SniStatusItem::~SniStatusItem() {
@@ -119,6 +128,8 @@ void SniStatusItem::registerWithWatcher(std::function<void(bool)> done) {
 
 void SniStatusItem::forgetWatcher() {
     m_registered = false;
+    m_menuCloseWait.stop();
+    setPassive(false);
 }
 
 void SniStatusItem::setImage(const QIcon& image, bool isTemplate) {
@@ -180,7 +191,54 @@ QString SniStatusItem::menuPath() const {
     return m_menu->path();
 }
 
+QString SniStatusItem::status() const {
+    return m_passive ? QStringLiteral("Passive") : QStringLiteral("Active");
+}
+
+void SniStatusItem::menuOpenChanged(bool opened) {
+    if (opened) {
+        // The shell's open menu holds the keyboard, so a panel shown now could not take it. The shell hides a
+        // passive item and closes its menu on the way; the click is answered once the menu has closed.
+        if (m_menuOpeningActivates && !m_passive) {
+            setPassive(true);
+            m_menuCloseWait.start();
+        }
+        return;
+    }
+    if (!m_passive)
+        return;
+    m_menuCloseWait.stop();
+    setPassive(false);
+    m_clickedAt.reset();
+    m_actedOnMenu.start();
+    act();
+}
+
+void SniStatusItem::setPassive(bool passive) {
+    if (passive == m_passive)
+        return;
+    m_passive = passive;
+    emit statusChanged(status());
+}
+
 void SniStatusItem::activate(int x, int y) {
+    // The second click of a double click whose first click opened the menu: that click is answered already, and
+    // answering this one too would hide the panel it showed.
+    const int doubleClick = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    if (m_passive || (m_actedOnMenu.isValid() && m_actedOnMenu.elapsed() < doubleClick)) {
+        m_actedOnMenu.invalidate();
+        m_activationToken.clear();
+        qCDebug(lcTray) << "the tray's double click came after its menu had already shown the panel; ignored";
+        return;
+    }
+    actAt(x, y);
+}
+
+void SniStatusItem::secondaryActivate(int x, int y) {
+    actAt(x, y);
+}
+
+void SniStatusItem::actAt(int x, int y) {
     // Hosts give native pixels; 0,0 means they do not know, and then the panel goes to the pointer.
     m_clickedAt.reset();
     if (x != 0 || y != 0) {

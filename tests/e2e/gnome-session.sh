@@ -110,9 +110,20 @@ EOF
     local x
     x=$(shell_eval "imports.gi.GLib.getenv('DISPLAY') + ' ' + imports.gi.GLib.getenv('XAUTHORITY')" | tr -d '"')
     echo "DISPLAY=${x%% *} XAUTHORITY=${x#* } WAYLAND_DISPLAY=wayland-gnome-$name" >>"$state/session.env"
-    # The shell starts in the overview, which would cover the windows under test.
-    shell_eval "imports.ui.main.overview.hide()" >/dev/null
+    until_true 120 overview_hidden || {
+        echo "GNOME Shell kept its overview open; see $state/gnome-shell.log" >&2
+        exit 1
+    }
     echo "$state"
+}
+
+# The shell opens its overview once it has started up; the overview would cover the windows under test and hold
+# the keyboard. Hidden only after the start-up, or the shell opens it again.
+overview_hidden() {
+    [ "$(shell_eval "const Main = imports.ui.main, starting = Main.layoutManager._startingUp;
+        if (!starting && Main.overview.visible && !Main.overview.animationInProgress)
+            Main.overview.hide();
+        !starting && !Main.overview.visible && Main.modalCount === 0")" = true ]
 }
 
 # The daemon grabs the custom shortcuts' keys through the shell once it owns its bus name.

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -258,21 +259,99 @@ TEST_F(SniStatusItemTest, TheIconFollowsAHostThatStartsLaterAndFallsBackWhenItGo
     EXPECT_EQ(watcher.registered.size(), 2);
 }
 
-TEST_F(SniStatusItemTest, WhereTheTrayOpensTheMenuOnALeftClickTheOpeningBringsUpThePanel) {
-    menu.addAction(QStringLiteral("Quit Redizado"));
-    startWatcher();
-    startItem();
-    int clicks = 0;
-    item->setAction([&] { ++clicks; });
-
+// GNOME's tray opens the item's menu on a single left click and holds the keyboard while the menu is open; it hides a
+// passive item and closes its menu on the way.
+class MenuOpeningClickTest : public SniStatusItemTest {
+protected:
+    void SetUp() override {
+        SniStatusItemTest::SetUp();
+        if (IsSkipped())
+            return;
+        menu.addAction(QStringLiteral("Quit Redizado"));
+        startWatcher();
+        startItem();
+        ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
+        item->setAction([this] { ++clicks; });
+        // QtDBus hands D-Bus signals only to slots named by string; this one keeps every status in order.
+        ASSERT_TRUE(host->connect(service(), QStringLiteral("/StatusNotifierItem"), kItemInterface,
+                                  QStringLiteral("NewStatus"), &statuses, SLOT(appendPlainText(QString))));
+    }
     // Event answers nothing; a call that answers comes after it on the same connection, so it has been handled.
-    const auto menuOpened = [this] {
-        callMenu(QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    void menuEvent(const QString& event) {
+        callMenu(QStringLiteral("Event"), {0, event, QVariant::fromValue(QDBusVariant(0)), 0u});
         callMenu(QStringLiteral("GetLayout"), {0, 0, QStringList()});
-    };
-    menuOpened();
+    }
+    QString status() { return property(QStringLiteral("Status")).toString(); }
+    QStringList announced() const { return statuses.toPlainText().split(u'\n', Qt::SkipEmptyParts); }
+
+    int clicks = 0;
+    QPlainTextEdit statuses;
+};
+
+TEST_F(MenuOpeningClickTest, ElsewhereTheMenuOpeningIsNoClick) {
+    menuEvent(QStringLiteral("opened"));
+    menuEvent(QStringLiteral("closed"));
     EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(status(), QStringLiteral("Active"));
+}
+
+TEST_F(MenuOpeningClickTest, TheItemStepsAsideUntilTheMenuClosesAndThenShowsThePanelOnce) {
     item->statusNotifierItem().setMenuOpeningActivates(true);
-    menuOpened();
+    menuEvent(QStringLiteral("opened"));
+    EXPECT_EQ(status(), QStringLiteral("Passive"));
+    EXPECT_EQ(clicks, 0) << "a panel shown while the menu holds the keyboard gets no typing";
+    // A second click while the icon is away changes nothing.
+    menuEvent(QStringLiteral("opened"));
+
+    menuEvent(QStringLiteral("closed"));
+    EXPECT_EQ(status(), QStringLiteral("Active"));
     EXPECT_EQ(clicks, 1);
+    ASSERT_TRUE(waitUntil([this] { return announced().size() == 2; }));
+    EXPECT_EQ(announced(), (QStringList{QStringLiteral("Passive"), QStringLiteral("Active")}));
+    // Where the click was is unknown: the panel goes to the pointer.
+    EXPECT_FALSE(item->geometry().has_value());
+
+    // The menu of the icon that came back, closed by hand, is no click.
+    menuEvent(QStringLiteral("closed"));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MenuOpeningClickTest, ADoubleClickWhoseFirstClickOpenedTheMenuShowsThePanelOnce) {
+    item->statusNotifierItem().setMenuOpeningActivates(true);
+    menuEvent(QStringLiteral("opened"));
+    menuEvent(QStringLiteral("closed"));
+    callItem(QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-7")});
+    callItem(QStringLiteral("Activate"), {1340, 16});
+    EXPECT_EQ(clicks, 1);
+
+    // The middle click still shows and hides the panel, at the click, and without a stale token.
+    QByteArray tokenAtClick = "unset";
+    item->setAction([&] {
+        ++clicks;
+        tokenAtClick = qgetenv("XDG_ACTIVATION_TOKEN");
+    });
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    callItem(QStringLiteral("SecondaryActivate"), {1340, 16});
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(tokenAtClick.isEmpty());
+    EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(1340, 16));
+}
+
+TEST_F(MenuOpeningClickTest, ATrayThatKeepsItsMenuOpenGetsTheIconBackAndThePanelShows) {
+    item->statusNotifierItem().setMenuOpeningActivates(true);
+    menuEvent(QStringLiteral("opened"));
+    ASSERT_TRUE(waitUntil([this] { return clicks == 1; }, 20000));
+    EXPECT_EQ(status(), QStringLiteral("Active"));
+}
+
+TEST_F(MenuOpeningClickTest, AnIconThatLostItsTrayWhileAsideComesBackActive) {
+    item->statusNotifierItem().setMenuOpeningActivates(true);
+    menuEvent(QStringLiteral("opened"));
+    stopWatcher();
+    ASSERT_TRUE(waitUntil([this] { return !item->statusNotifierItem().isAvailable(); }));
+    EXPECT_EQ(status(), QStringLiteral("Active"));
+    startWatcher();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }, 3000));
+    menuEvent(QStringLiteral("closed"));
+    EXPECT_EQ(clicks, 0) << "the menu of the tray that went away is not this click";
 }

@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# The program's icon on a real headless GNOME Shell 43 under Wayland, in the top bar through the AppIndicator
+# extension, clicked with a pointer as a person would: one left click shows the panel with the keyboard in its entry
+# field and no shell menu left open, typing adds an item, a second left click hides the panel; the middle click
+# shows and hides it too, and a double click shows it once. Run as root: the desktop runs as an unprivileged user
+# (gnome-session.sh). Skipped (exit 77) without the desktop. Usage: gnome-tray-session.sh PROGRAM [SCREENSHOT_FOLDER]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+[ -n "${1:-}" ] || { sed -n '6p' "$0" >&2; exit 2; }
+program=$(readlink -f "$1")
+shots=${2:-}
+for need in gnome-shell Xwayland gsettings gdbus dbus-run-session setpriv \
+    /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/metadata.json; do
+    command -v "$need" >/dev/null || [ -e "$need" ] || { echo "e2e: $need is not installed; skipped"; exit 77; }
+done
+[ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own"; exit 2; }
+
+desktop=tray-$$
+session() { "$here/gnome-session.sh" "$1" "$desktop" "${@:2}"; }
+state=/tmp/redizado-gnome-$desktop
+user=${REDIZADO_GNOME_USER:-nobody}
+work=$(mktemp -d /tmp/redizado-gnome-tray.XXXXXX)
+chmod 0755 "$work"
+store=$work/config/redizado/defaults.plist
+
+patience=60
+. "$here/checks.sh"
+redizado=
+cleanup() {
+    [ -n "$redizado" ] && kill "$redizado" 2>/dev/null
+    session stop >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+finish() {
+    if [ "$failed" != 0 ]; then
+        [ -f "$work/redizado.log" ] && sed 's/^/  redizado.log: /' "$work/redizado.log"
+        [ -f "$state/gnome-shell.log" ] && tail -n 30 "$state/gnome-shell.log" | sed 's/^/  gnome-shell.log: /'
+    fi
+    echo "$passed passed, $failed failed"
+    exit $((failed > 0))
+}
+shot() { # NAME
+    [ -n "$shots" ] || return 0
+    mkdir -p "$shots" && session screenshot "$shots/$1.png" && log "  screenshot: $shots/$1.png"
+}
+
+cp "$program" "$work/redizado"
+mkdir -p "$work/config/redizado"
+shortcut_preferences false >"$store"
+chown -R "$user:" "$work"
+
+start_desktop() { session start >/dev/null; }
+check "GNOME Shell starts headless with its tray" start_desktop
+[ "$failed" = 0 ] || finish
+
+js() { session eval "$1"; }
+# A pointer and a keyboard for the whole session, made before the program runs: keys sent through a keyboard that
+# has only just appeared do not reach the window.
+js "const Clutter = imports.gi.Clutter;
+    const seat = Clutter.get_default_backend().get_default_seat();
+    globalThis.redizadoPointer = seat.create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);
+    globalThis.redizadoKeyboard = seat.create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
+    true" >/dev/null
+
+# Not through a shell function: $! is then the program itself, whose process id names its icon.
+"$here/gnome-session.sh" run "$desktop" env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=wayland LANG=C.UTF-8 \
+    QT_LOGGING_RULES=redizado.tray.debug=true "$work/redizado" >>"$work/redizado.log" 2>&1 &
+redizado=$!
+
+icon="imports.ui.main.panel.statusArea['appindicator-org.kde.StatusNotifierItem-$redizado-1']"
+is() { [ "$(js "$1")" = true ]; }
+icon_in_top_bar() {
+    is "const icon = $icon, Main = imports.ui.main;
+        !!icon && icon.visible && icon.is_mapped() && Main.panel.contains(icon) && icon.menu.numMenuItems > 0"
+}
+check "the icon is in the top bar" until_true icon_in_top_bar
+[ "$failed" = 0 ] || finish
+# Nothing else in this session puts an icon there.
+one_icon() {
+    is "Object.entries(imports.ui.main.panel.statusArea).filter(([role, icon]) => icon && role.startsWith('appindicator-'))
+        .length === 1"
+}
+check "the program has one icon in the top bar" until_true one_icon
+log "  icon at $(js "const icon = $icon; JSON.stringify([...icon.get_transformed_position(), ...icon.get_transformed_size()])")"
+
+click() { # BUTTON [BUTTON...]: on the middle of the icon, 150 ms apart as a person double-clicks
+    js "const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
+        const icon = $icon, pointer = globalThis.redizadoPointer;
+        const [x, y] = icon.get_transformed_position(), [width, height] = icon.get_transformed_size();
+        pointer.notify_absolute_motion(GLib.get_monotonic_time(), x + width / 2, y + height / 2);
+        const press = button => {
+            pointer.notify_button(GLib.get_monotonic_time(), button, Clutter.ButtonState.PRESSED);
+            pointer.notify_button(GLib.get_monotonic_time(), button, Clutter.ButtonState.RELEASED);
+        };
+        const buttons = [$(printf '%s,' "$@")];
+        press(buttons.shift());
+        if (buttons.length)
+            GLib.timeout_add(GLib.PRIORITY_DEFAULT, 150, () => { press(buttons.shift()); return buttons.length > 0; });
+        true" >/dev/null
+}
+type_line() { # TEXT without quotes, then Return
+    js "const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib, keyboard = globalThis.redizadoKeyboard;
+        const keys = [...'$1'].map(c => Clutter.unicode_to_keysym(c.codePointAt(0)));
+        for (const key of [...keys, Clutter.KEY_Return]) {
+            keyboard.notify_keyval(GLib.get_monotonic_time(), key, Clutter.KeyState.PRESSED);
+            keyboard.notify_keyval(GLib.get_monotonic_time(), key, Clutter.KeyState.RELEASED);
+        }
+        true" >/dev/null
+}
+panel="global.get_window_actors().filter(a => a.visible).map(a => a.meta_window)
+    .find(w => w && w.get_title() === 'Redizado' && w.get_pid() === $redizado)"
+panel_focused() { is "const panel = $panel; !!panel && global.display.focus_window === panel"; }
+panel_hidden() { is "!($panel)"; }
+# The shell's menu closed and its grab given back: the keyboard goes to windows again.
+no_menu_open() { is "const icon = $icon, Main = imports.ui.main; !icon.menu.isOpen && Main.modalCount === 0"; }
+icon_shown() { is "const icon = $icon; !!icon && icon.visible && icon.is_mapped()"; }
+panel_place() { js "const r = ($panel).get_frame_rect(); r.width + 'x' + r.height + ' at ' + r.x + ',' + r.y"; }
+on_screen() {
+    is "const r = ($panel).get_frame_rect(), screen = global.display.get_monitor_geometry(0);
+        r.x >= screen.x && r.y >= screen.y && r.x + r.width <= screen.x + screen.width
+            && r.y + r.height <= screen.y + screen.height"
+}
+activation_known() { is "$icon._indicator.supportsActivation === true"; }
+
+check "the panel is hidden at the start" panel_hidden
+click 1
+check "one left click shows the panel with the keyboard" until_true panel_focused
+check "no shell menu is left open" no_menu_open
+check "the icon is back in the top bar" until_true icon_shown
+log "  panel at $(panel_place)"
+check "the panel is on the screen" on_screen
+shot left-click
+type_line "buy milk"
+check "typing and Return add an item" until_true grep -q '<string>buy milk</string>' "$store"
+click 1
+check "a second left click hides the panel" until_true panel_hidden
+check "no shell menu is open after it" until_true no_menu_open
+check "the icon is still in the top bar" until_true icon_shown
+
+click 2
+check "a middle click shows the panel with the keyboard" until_true panel_focused
+click 2
+check "a second middle click hides it" until_true panel_hidden
+
+# The shell opens the menu at the first click of a double click until the icon has answered one, and calls
+# Activate at the second: the panel the first click showed stays.
+click 1 1
+check "the shell has seen the icon answer a double click" until_true activation_known
+check "the double click's second click is not a second toggle" \
+    until_true grep -q "double click came after its menu had already shown the panel" "$work/redizado.log"
+check "the panel a double click showed stays, with the keyboard" panel_focused
+check "no shell menu is open after the double click" no_menu_open
+click 1 1
+check "a double click now hides the panel at once" until_true panel_hidden
+finish
