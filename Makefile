@@ -5,6 +5,8 @@ APT_PACKAGES += libxcb1-dev
 APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
 # The virtual desktop the program runs on in tests and in `make run`.
 APT_PACKAGES += openbox tint2 x11-utils imagemagick fonts-dejavu-core
+# A tray that hosts StatusNotifierItems and XEmbed icons both, with the settings daemon it keeps its bar in.
+APT_PACKAGES += xfce4-panel xfconf
 # Wayland without X11 (a headless compositor), and a private session bus for the desktop portal's shortcuts.
 APT_PACKAGES += qt6-wayland weston dbus-daemon
 # GNOME's custom keyboard shortcuts through GIO's settings; its schemas, compiled by the tests themselves.

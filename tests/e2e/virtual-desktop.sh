@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts a virtual desktop (Xvfb, a window manager, a panel with a system tray) and prints its DISPLAY.
-# Usage: virtual-desktop.sh start [:N] | stop [:N] | screenshot FILE [:N]
+# Usage: virtual-desktop.sh start [:N] [no-tray] | stop [:N] | screenshot FILE [:N]
+# With no-tray the desktop starts without the panel, for sessions that start and stop trays of their own.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 display=${2:-:87}
@@ -15,12 +16,14 @@ start() {
     kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || { echo "virtual-desktop: Xvfb did not start on $display" >&2; exit 1; }
     DISPLAY=$display openbox >"$state/openbox.log" 2>&1 &
     echo $! >"$state/openbox.pid"
-    DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
-    echo $! >"$state/tint2.pid"
-    # Ready once the window manager announces what it supports and the tray's panel is up.
+    if [ "$tray" = yes ]; then
+        DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
+        echo $! >"$state/tint2.pid"
+    fi
+    # Ready once the window manager announces what it supports and the tray's panel, if any, is up.
     for _ in $(seq 50); do
         DISPLAY=$display xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW &&
-            DISPLAY=$display xdotool search --class tint2 >/dev/null 2>&1 && break
+            { [ "$tray" = no ] || DISPLAY=$display xdotool search --class tint2 >/dev/null 2>&1; } && break
         sleep 0.1
     done
     echo "$display"
@@ -38,8 +41,14 @@ stop() {
 }
 
 case "${1:-}" in
-    start) start ;;
+    start)
+        case "${3:-}" in
+            '') tray=yes ;;
+            no-tray) tray=no ;;
+            *) echo "virtual-desktop: unknown option ${3}" >&2; exit 2 ;;
+        esac
+        start ;;
     stop) stop ;;
     screenshot) display=${3:-:87}; DISPLAY=$display import -window root "$2" ;;
-    *) echo "usage: $0 start [:N] | stop [:N] | screenshot FILE [:N]" >&2; exit 2 ;;
+    *) echo "usage: $0 start [:N] [no-tray] | stop [:N] | screenshot FILE [:N]" >&2; exit 2 ;;
 esac
