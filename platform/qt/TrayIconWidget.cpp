@@ -19,6 +19,8 @@ TrayIconWidget::TrayIconWidget()
     setAttribute(Qt::WA_TranslucentBackground);
     // Trays resize their icons themselves; this is only what is asked until they do.
     resize(kFirstSize, kFirstSize);
+    // GTK trays size an icon from its minimum size; without one they take it for 1x1 and hide it.
+    setMinimumSize(kFirstSize, kFirstSize);
 }
 
 void TrayIconWidget::setIcon(const QIcon& icon) {
