@@ -16,6 +16,8 @@ DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
 # sway with waybar's tray, where the compositor places the panel.
 DESKTOP_PACKAGES += sway waybar grim wtype jq libglib2.0-bin
+# X11 trays the icon docks in over XEmbed.
+DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install format clean
@@ -53,6 +55,7 @@ test-desktops: build deps-desktops
 	tests/e2e/gnome-shortcut-session.sh build/default/redizado || status=1; \
 	tests/e2e/gnome-tray-session.sh build/default/redizado build/default/screenshots/gnome || status=1; \
 	tests/e2e/sway-session.sh build/default/redizado build/default/screenshots/sway || status=1; \
+	tests/e2e/x11-trays-session.sh build/default/redizado build/default/screenshots/x11-trays || [ $$? = 77 ] || status=1; \
 	exit $$status
 
 bench: deps
