@@ -13,6 +13,8 @@ APT_PACKAGES += qt6-wayland weston dbus-daemon
 APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
 # Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
 DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
+# Plasma's tray, clicked and photographed through KWin's own interfaces from Python.
+DESKTOP_PACKAGES += plasma-workspace-wayland python3-gi libwayland-client0
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
 # sway with waybar's tray, where the compositor places the panel.
 DESKTOP_PACKAGES += sway waybar grim wtype jq libglib2.0-bin
@@ -47,11 +49,12 @@ test: build
 	cmake --preset asan && cmake --build --preset asan
 	ctest --preset asan
 
-# The program on real desktops run headless (KDE Plasma with its portal's global shortcuts, GNOME with its custom
-# keyboard shortcuts); as root.
+# The program on real desktops run headless (KDE Plasma with its portal's global shortcuts and its tray, GNOME with
+# its custom keyboard shortcuts); as root.
 test-desktops: build deps-desktops
 	@status=0; \
 	tests/e2e/kde-session.sh build/default/redizado || status=1; \
+	tests/e2e/kde-tray-session.sh build/default/redizado build/default/screenshots/kde || status=1; \
 	tests/e2e/gnome-shortcut-session.sh build/default/redizado || status=1; \
 	tests/e2e/gnome-tray-session.sh build/default/redizado build/default/screenshots/gnome || status=1; \
 	tests/e2e/sway-session.sh build/default/redizado build/default/screenshots/sway || status=1; \
