@@ -28,6 +28,7 @@
 
 namespace {
 Q_LOGGING_CATEGORY(lcStart, "redizado.hotkey")
+Q_LOGGING_CATEGORY(lcWindow, "redizado.window")
 
 // How long a later start waits for a copy that is still starting to answer.
 constexpr auto startingCopyPatience = std::chrono::seconds(10);
@@ -90,6 +91,24 @@ bool onGnome()
     return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
         .split(QLatin1Char(':'))
         .contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+}
+
+// GNOME and Plasma place a Wayland window where they like, far from the tray, and Plasma lists it in its task
+// manager. Through XWayland the program hangs its panel under the icon (or in the top-right corner where the tray
+// gives no place), keeps it out of task lists, and both still give it the focus. sway and the like float a
+// Wayland window in the middle, which reads well, so they keep Wayland.
+void preferXWaylandWhereThePanelCanBePlaced()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'));
+    if (!desktops.contains(QLatin1String("GNOME"), Qt::CaseInsensitive)
+        && !desktops.contains(QLatin1String("KDE"), Qt::CaseInsensitive))
+        return;
+    qCInfo(lcWindow) << "a GNOME or Plasma Wayland session: the program runs through XWayland, where it can place its "
+                       "panel at the icon (QT_QPA_PLATFORM=wayland keeps it on Wayland)";
+    qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 TrayProgram::Desktop pickDesktop(bool shortcutOn)
@@ -160,6 +179,7 @@ int main(int argc, char **argv)
             return *status;
     }
 
+    preferXWaylandWhereThePanelCanBePlaced();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Redizado"));
     QApplication::setDesktopFileName(QStringLiteral("redizado"));

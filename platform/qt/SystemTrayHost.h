@@ -20,6 +20,8 @@ public:
     using QObject::QObject;
 
     virtual bool isRunning() const = 0;
+    // False where no X11 tray can ever run, as on Wayland.
+    virtual bool canRun() const { return true; }
     // Asks the running tray to embed the icon's window, and shows it once the tray has taken it in.
     virtual void dock(QWidget& icon) = 0;
     // The part of the icon's window the tray lets show, in Qt's screen coordinates; nothing when none shows.
@@ -37,6 +39,7 @@ class NoSystemTray final : public SystemTrayHost {
 public:
     using SystemTrayHost::SystemTrayHost;
     bool isRunning() const override { return false; }
+    bool canRun() const override { return false; }
     void dock(QWidget&) override {}
     std::optional<QRect> visibleGeometry(const QWidget&) const override { return std::nullopt; }
 };

@@ -8,12 +8,14 @@
 
 namespace {
 constexpr int kUnknownThickness = 22;
+// Twice the largest icon of common bars.
+constexpr int kLargestIcon = 96;
 }
 
 TrayStatusItem::TrayStatusItem(SystemTrayHost& tray, QObject* parent) : QObject(parent), m_tray(tray) {
     connect(&m_tray, &SystemTrayHost::changed, this, &TrayStatusItem::followTray);
     connect(&m_tray, &SystemTrayHost::barToneChanged, this, &TrayStatusItem::refreshIcon);
-    if (!m_tray.isRunning())
+    if (m_tray.canRun() && !m_tray.isRunning())
         qCInfo(lcTray) << "no X11 system tray yet; the icon shows when one starts";
     // Docked once the event loop runs, by when the owner has given the icon its image.
     QTimer::singleShot(0, this, [this] {
@@ -88,11 +90,17 @@ void TrayStatusItem::setContextMenu(QMenu* menu) {
         m_icon->setContextMenu(menu);
 }
 
-std::optional<QRect> TrayStatusItem::geometry() const {
-    if (!m_icon)
+std::optional<QRect> TrayStatusItem::shownIcon() const {
+    const auto visible = m_icon ? m_tray.visibleGeometry(*m_icon) : std::nullopt;
+    // Some trays draw their icons themselves from windows they keep elsewhere, larger than any bar.
+    if (visible && std::max(visible->width(), visible->height()) > kLargestIcon)
         return std::nullopt;
-    const auto visible = m_tray.visibleGeometry(*m_icon);
-    // A tray that draws its icons elsewhere than their windows (or shows none of them) still had the click.
+    return visible;
+}
+
+std::optional<QRect> TrayStatusItem::geometry() const {
+    const auto visible = shownIcon();
+    // A tray that shows the icon's window nowhere near the click (or not at all) still had the click.
     if (m_clickedAt && (!visible || !visible->contains(*m_clickedAt))) {
         QRect around(QPoint(), QSize(statusBarThickness(), statusBarThickness()));
         around.moveCenter(*m_clickedAt);
@@ -106,7 +114,7 @@ bool TrayStatusItem::isAvailable() const {
 }
 
 int TrayStatusItem::statusBarThickness() const {
-    const auto rect = m_icon ? m_tray.visibleGeometry(*m_icon) : std::nullopt;
+    const auto rect = shownIcon();
     return rect ? std::min(rect->width(), rect->height()) : kUnknownThickness;
 }
 

@@ -42,6 +42,8 @@ public:
 
 private:
     void followTray();
+    // What of the icon's window shows on a bar; nothing where what the tray reports cannot be an icon.
+    std::optional<QRect> shownIcon() const;
     void refreshIcon();
     void refreshToolTip();
     BarTone barTone() const;

@@ -62,9 +62,12 @@ void LiveStatusItem::watcherVanished() {
         return;
     m_onStatusNotifier = false;
     m_host.clear();
-    qCInfo(lcTray) << (m_x11Tray.isRunning() ? "no StatusNotifierItem host; the icon goes to the X11 tray"
-                                             : "no StatusNotifierItem host and no X11 tray; the icon shows when a tray "
-                                               "starts");
+    if (m_x11Tray.isRunning())
+        qCInfo(lcTray) << "no StatusNotifierItem host; the icon goes to the X11 tray";
+    else if (m_x11Tray.canRun())
+        qCInfo(lcTray) << "no StatusNotifierItem host and no X11 tray; the icon shows when a tray starts";
+    else
+        qCInfo(lcTray) << "no StatusNotifierItem host; the icon shows when one starts";
     m_x11.setWanted(true);
     emit trayChanged();
 }

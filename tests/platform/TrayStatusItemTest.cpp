@@ -139,7 +139,7 @@ TEST(TrayStatusItem, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) {
     click(item, Qt::LeftButton, QPoint(5, 5));
     EXPECT_EQ(item.geometry(), QRect(600, 0, 24, 24));
 
-    tray.shownAt = QRect(0, 0, 128, 128);
+    tray.shownAt = QRect(500, 0, 24, 24);
     item.iconWidget()->move(1000, 2);
     click(item, Qt::LeftButton, QPoint(10, 10));
     ASSERT_TRUE(item.geometry());
@@ -147,6 +147,12 @@ TEST(TrayStatusItem, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) {
 
     tray.shownAt.reset();
     EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
+
+    // A tray that moves a window of 128x128 under the pointer before passing the click on: the window holds the
+    // click, but it is no icon on any bar.
+    tray.shownAt = QRect(1000, 2, 128, 128);
+    EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
+    EXPECT_EQ(item.statusBarThickness(), 22);
 }
 
 class UrlCatcher : public QObject {
