@@ -10,7 +10,7 @@ namespace {
 constexpr int kUnknownThickness = 22;
 // Twice the largest icon of common bars.
 constexpr int kLargestIcon = 96;
-}
+} // namespace
 
 TrayStatusItem::TrayStatusItem(SystemTrayHost& tray, QObject* parent) : QObject(parent), m_tray(tray) {
     connect(&m_tray, &SystemTrayHost::changed, this, &TrayStatusItem::followTray);

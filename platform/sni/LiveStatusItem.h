@@ -36,7 +36,10 @@ public:
     SniStatusItem& statusNotifierItem() { return m_sni; }
     TrayStatusItem& x11Item() { return m_x11; }
     // What the desktop says of its bar's colour, for the X11 icon when its tray says nothing.
-    void setBarTone(BarTone bar) { m_x11.setBarTone(bar); }
+    void setBarTone(BarTone bar) {
+        m_sni.setBarTone(bar);
+        m_x11.setBarTone(bar);
+    }
 
 signals:
     void trayChanged();

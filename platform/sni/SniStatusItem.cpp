@@ -2,6 +2,7 @@
 #include "SniStatusItem.h"
 
 #include "DBusMenuExporter.h"
+#include "DesktopNotification.h"
 #include "qt/LogCategories.h"
 #include "qt/TrayIconImages.h"
 
@@ -132,6 +133,11 @@ void SniStatusItem::forgetWatcher() {
     setPassive(false);
 }
 
+void SniStatusItem::setBarTone(BarTone bar) {
+    m_barTone = bar;
+    refreshIcon();
+}
+
 void SniStatusItem::setImage(const QIcon& image, bool isTemplate) {
     m_image = image;
     m_isTemplate = isTemplate;
@@ -165,13 +171,7 @@ std::optional<QRect> SniStatusItem::geometry() const {
 }
 
 void SniStatusItem::showMessage(const QString& title, const QString& message) {
-    qCWarning(lcTray).noquote() << title << "-" << message;
-    QDBusMessage notify = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    notify << QStringLiteral("Redizado") << uint(0) << QStringLiteral("redizado") << title << message << QStringList()
-           << QVariantMap() << -1;
-    m_bus.asyncCall(notify);
+    notifyDesktop(m_bus, title, message, this);
 }
 
 int SniStatusItem::statusBarThickness() const {
@@ -265,7 +265,7 @@ void SniStatusItem::showContextMenu(int x, int y) {
 }
 
 void SniStatusItem::refreshIcon() {
-    m_pixmaps = sniPixmaps(trayIconImages(m_image, m_isTemplate, m_title));
+    m_pixmaps = sniPixmaps(trayIconImages(m_image, m_isTemplate, m_title, m_barTone));
     emit iconChanged();
 }
 

@@ -3,6 +3,7 @@
 
 #include "SniTypes.h"
 #include "StatusItem.h"
+#include "qt/TrayIconImages.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
@@ -30,6 +31,8 @@ public:
     void setContextMenu(QMenu* menu) override;
     std::optional<QRect> geometry() const override;
     void showMessage(const QString& title, const QString& message) override;
+    // What the desktop says of its bar's colour.
+    void setBarTone(BarTone bar);
     bool isAvailable() const override { return m_registered; }
     int statusBarThickness() const override;
 
@@ -78,6 +81,7 @@ private:
     QElapsedTimer m_actedOnMenu;
     QIcon m_image;
     bool m_isTemplate = false;
+    BarTone m_barTone = BarTone::Unknown;
     SniPixmaps m_pixmaps;
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");

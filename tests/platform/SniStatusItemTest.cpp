@@ -160,6 +160,14 @@ TEST_F(SniStatusItemTest, TheTrayReadsWhoWeAreTheCountAndTheIcon) {
     // A corner pixel, far from the count: alpha, red, green, blue, most significant first.
     ASSERT_FALSE(pixmaps.isEmpty());
     EXPECT_EQ(pixmaps.last().argb.left(4), QByteArray("\xFF\x11\x22\x33", 4));
+
+    // A silhouette drawn light for a bar of unknown colour turns dark for a light bar the desktop names.
+    item->setImage(solidIcon(Qt::black), true);
+    const auto lightGlyph = qdbus_cast<SniPixmaps>(property(QStringLiteral("IconPixmap"))).last().argb.mid(4, 4);
+    item->setBarTone(BarTone::Light);
+    const auto darkGlyph = qdbus_cast<SniPixmaps>(property(QStringLiteral("IconPixmap"))).last().argb.mid(4, 4);
+    EXPECT_GT(QColor(uchar(lightGlyph[1]), uchar(lightGlyph[2]), uchar(lightGlyph[3])).lightness(),
+              QColor(uchar(darkGlyph[1]), uchar(darkGlyph[2]), uchar(darkGlyph[3])).lightness());
 }
 
 TEST_F(SniStatusItemTest, AClickActsAndPlacesThePanelAtTheClickWithTheTokenTheTrayGave) {
