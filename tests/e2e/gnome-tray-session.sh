@@ -64,7 +64,7 @@ js "const Clutter = imports.gi.Clutter;
     true" >/dev/null
 
 # Not through a shell function: $! is then the program itself, whose process id names its icon.
-"$here/gnome-session.sh" run "$desktop" env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=wayland LANG=C.UTF-8 \
+"$here/gnome-session.sh" run "$desktop" env XDG_CONFIG_HOME="$work/config" LANG=C.UTF-8 \
     QT_LOGGING_RULES=redizado.tray.debug=true "$work/redizado" >>"$work/redizado.log" 2>&1 &
 redizado=$!
 
@@ -121,6 +121,17 @@ on_screen() {
         r.x >= screen.x && r.y >= screen.y && r.x + r.width <= screen.x + screen.width
             && r.y + r.height <= screen.y + screen.height"
 }
+# The top bar's bottom edge and the icon's middle, where the program places the panel through XWayland.
+under_bar() { is "const r = ($panel).get_frame_rect(); r.y === imports.ui.main.panel.height"; }
+in_top_right_corner() {
+    is "const r = ($panel).get_frame_rect(), screen = global.display.get_monitor_geometry(0);
+        screen.x + screen.width - (r.x + r.width) <= 24"
+}
+over_icon() {
+    is "const r = ($panel).get_frame_rect(), icon = $icon;
+        const middle = icon.get_transformed_position()[0] + icon.get_transformed_size()[0] / 2;
+        r.x <= middle && middle <= r.x + r.width"
+}
 activation_known() { is "$icon._indicator.supportsActivation === true"; }
 
 check "the panel is hidden at the start" panel_hidden
@@ -130,6 +141,10 @@ check "no shell menu is left open" no_menu_open
 check "the icon is back in the top bar" until_true icon_shown
 log "  panel at $(panel_place)"
 check "the panel is on the screen" on_screen
+# A left click reaches the program with no place: the corner where the icon is.
+check "the panel hangs under the top bar" under_bar
+corner_over_icon() { in_top_right_corner && over_icon; }
+check "the panel is in the top-right corner, over the icon" corner_over_icon
 shot left-click
 type_line "buy milk"
 check "typing and Return add an item" until_true grep -q '<string>buy milk</string>' "$store"
@@ -140,6 +155,10 @@ check "the icon is still in the top bar" until_true icon_shown
 
 click 2
 check "a middle click shows the panel with the keyboard" until_true panel_focused
+log "  panel at $(panel_place)"
+# The middle click comes with the click's place.
+under_bar_over_icon() { under_bar && over_icon; }
+check "the panel hangs under the top bar over the icon" under_bar_over_icon
 click 2
 check "a second middle click hides it" until_true panel_hidden
 
