@@ -127,6 +127,7 @@ std::optional<QRect> X11SystemTrayHost::visibleGeometry(const QWidget& icon) con
     // each window it sits in.
     xcb_window_t window = static_cast<xcb_window_t>(icon.internalWinId());
     std::optional<QRect> visible = windowOnScreen(c, window, m_root);
+    std::optional<QRect> bar;
     while (visible && !visible->isEmpty() && window != m_root) {
         const XcbReply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
         if (!tree || tree->parent == XCB_WINDOW_NONE)
@@ -134,10 +135,18 @@ std::optional<QRect> X11SystemTrayHost::visibleGeometry(const QWidget& icon) con
         window = tree->parent;
         if (window == m_root)
             break;
-        const auto parent = windowOnScreen(c, window, m_root);
-        if (!parent)
+        bar = windowOnScreen(c, window, m_root);
+        if (!bar)
             return std::nullopt;
-        visible = visible->intersected(*parent);
+        visible = visible->intersected(*bar);
+    }
+    // Across the bar the icon takes the bar's whole depth, so that the panel hangs under the bar, not under the
+    // icon, where the bar leaves no mark on the screen's work area.
+    if (visible && bar && !visible->isEmpty()) {
+        if (bar->width() >= bar->height())
+            visible = QRect(visible->x(), bar->y(), visible->width(), bar->height());
+        else
+            visible = QRect(bar->x(), visible->y(), bar->width(), visible->height());
     }
     if (!visible || visible->isEmpty())
         return std::nullopt;
