@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CountBadge.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,7 +16,10 @@ const QColor kBadgeText(Qt::white);
 // The text as an outline whose ink box is exactly the digits' box: its height, not the font's line box, is
 // what has to reach the minimum.
 QPainterPath textOutline(const QString& text) {
-    QFont font = QGuiApplication::font();
+    // One face whose digits fill their box from edge to edge, whatever the desktop's default font: the count has
+    // to reach its height at 16 px. Where it is missing, the closest sans face stands in.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(100);
     font.setBold(true);
     font.setStretch(QFont::Condensed);
