@@ -55,9 +55,7 @@ protected:
         controller.showWithWindow(window);
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        add(QStringLiteral("Buy milk"));
-        add(QStringLiteral("Call the plumber about the kitchen tap before Friday"));
-        add(QStringLiteral("Water the plants"));
+        add({"Buy milk", "Call the plumber about the kitchen tap before Friday", "Water the plants"});
         switchTo(1);
         cellAt(2)->checkBox()->click();
         controller.redizadoTableView()->setFocus();

@@ -3,6 +3,8 @@
 #include "platform/xdg/PreferencesBackups.h"
 #include "tests/TempFolder.h"
 
+#include "FileContents.h"
+
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
@@ -22,16 +24,7 @@ namespace {
 class FileUserDefaultsTest : public ::testing::Test {
 protected:
 
-    void writeFile(const std::string& contents) {
-        fs::create_directories(fs::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << contents;
-    }
-    std::string readFile(const std::string& p) const {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    void writeFile(const std::string& contents) { ::writeFile(path, contents); }
     std::vector<std::string> asideFiles() const {
         std::vector<std::string> out;
         for (const auto& e : fs::directory_iterator(fs::path(path).parent_path()))

@@ -3,6 +3,8 @@
 #include "platform/xdg/DesktopEntry.h"
 #include "tests/TempFolder.h"
 
+#include "FileContents.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -17,16 +19,8 @@ namespace {
 
 class XdgLoginItemsTest : public ::testing::Test {
 protected:
-    void writeEntry(const std::string& name, const std::string& contents) {
-        fs::create_directories(folder);
-        std::ofstream(folder + "/" + name, std::ios::binary) << contents;
-    }
-    std::string readEntry(const std::string& name) const {
-        std::ifstream in(folder + "/" + name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    void writeEntry(const std::string& name, const std::string& contents) { writeFile(folder + "/" + name, contents); }
+    std::string readEntry(const std::string& name) const { return readFile(folder + "/" + name); }
     static mode_t modeOf(const std::string& path) {
         struct stat st {};
         return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
