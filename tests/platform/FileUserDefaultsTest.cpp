@@ -5,6 +5,8 @@
 
 #include "FileContents.h"
 
+#include "ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
@@ -315,12 +317,11 @@ TEST_F(FileUserDefaultsTest, UnreadableTargetOfASymlinkIsKeptAsideNotOverwritten
 }
 
 TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
-    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    ScopedEnvironment environment("XDG_CONFIG_HOME", folder);
     EXPECT_EQ(FileUserDefaults::defaultPath(), folder + "/redizado/defaults.plist");
-    ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
-    ::setenv("HOME", "/home/someone", 1);
+    environment.set("XDG_CONFIG_HOME", "relative/ignored");
+    environment.set("HOME", "/home/someone");
     EXPECT_EQ(FileUserDefaults::defaultPath(), "/home/someone/.config/redizado/defaults.plist");
-    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace
