@@ -2,6 +2,8 @@
 #include "JLPopoverViewController.h"
 #include "JLRedizadoTableViewCell.h"
 #include "NotificationCenter.h"
+#include "PanelDriver.h"
+#include "StoredItems.h"
 #include "memory/MemoryUserDefaults.h"
 #include "store/PreferencesKeys.h"
 #include "widgets/JLSegmentedControl.h"
@@ -26,11 +28,6 @@ using Animation = JLTableView::Animation;
 using Strings = std::vector<std::string>;
 
 namespace {
-Value storedItem(const std::string &title, bool checked, Date date = now())
-{
-    return Value(Dictionary{{keys::jotlingTitle, title}, {keys::jotlingChecked, checked}, {keys::jotlingCreatedDate, date}});
-}
-
 std::string titleOf(const Dictionary &entry)
 {
     const auto found = entry.find(keys::jotlingTitle);
@@ -54,27 +51,10 @@ protected:
         defaults.setBool(keys::loadKeyPopover, true);
         defaults.setObject(keys::allRedizado, Value(std::move(items)));
     }
-    void add(const QString &title)
-    {
-        controller->jotlingField()->setText(title);
-        QTest::keyClick(controller->jotlingField(), Qt::Key_Return);
-    }
-    void switchTo(int segment)
-    {
-        controller->categorySwitcher()->setSelectedSegment(segment);
-        controller->switchCategories(controller->categorySwitcher());
-    }
-    JLRedizadoTableViewCell *cellAt(std::int64_t row)
-    {
-        return qobject_cast<JLRedizadoTableViewCell *>(controller->redizadoTableView()->viewAtRow(row, false));
-    }
-    void rename(std::int64_t row, const QString &title)
-    {
-        JLTextField *label = cellAt(row)->titleLabel();
-        label->setFocus();
-        label->setPlainText(title);
-        QTest::keyClick(label, Qt::Key_Return);
-    }
+    void add(const QString &title) { typeAndReturn(controller->jotlingField(), title); }
+    void switchTo(int segment) { switchCategory(*controller, segment); }
+    JLRedizadoTableViewCell *cellAt(std::int64_t row) { return ::cellAt(controller->redizadoTableView(), row); }
+    void rename(std::int64_t row, const QString &title) { ::rename(controller->redizadoTableView(), row, title); }
     static Strings titles(const JLPopoverViewController::Entries &list)
     {
         Strings result;
@@ -87,21 +67,8 @@ protected:
         const auto stored = defaults.objectForKey(keys::allRedizado);
         return stored && stored->get<Array>() ? *stored->get<Array>() : Array{};
     }
-    Strings storedTitles() const
-    {
-        Strings result;
-        for (const Value &item : storedList())
-            result.push_back(titleOf(*item.get<Dictionary>()));
-        return result;
-    }
-    Strings shownTitles()
-    {
-        Strings result;
-        for (std::int64_t row = 0; row < controller->redizadoTableView()->numberOfRows(); ++row)
-            if (auto *cell = cellAt(row))
-                result.push_back(cell->titleLabel()->stringValue().toStdString());
-        return result;
-    }
+    Strings storedTitles() const { return ::storedTitles(defaults); }
+    Strings shownTitles() { return ::shownTitles(controller->redizadoTableView()); }
     int posts(const char *name) const
     {
         return static_cast<int>(std::count(posted.begin(), posted.end(), name));
@@ -268,9 +235,7 @@ TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem)
     controller->editButton()->click();
     JLTextField *label = cellAt(2)->titleLabel(); // "a"
     cellAt(0)->removeButton()->click();           // "d" goes; "a" is now row 1
-    label->setFocus();
-    label->setPlainText(QStringLiteral("a renamed"));
-    QTest::keyClick(label, Qt::Key_Return);
+    ::rename(label, QStringLiteral("a renamed"));
     EXPECT_EQ(storedTitles(), (Strings{"c", "b", "a renamed"}));
     EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"b", "a renamed"}));
     const Array stored = storedList();

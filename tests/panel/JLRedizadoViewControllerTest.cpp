@@ -60,8 +60,7 @@ TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerIte
 
 TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows)
 {
-    add(QStringLiteral("a"));
-    add(QStringLiteral("b"));
+    add({"a", "b"});
     QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(animations(removed), std::vector{Animation::SlideRight});
@@ -106,9 +105,7 @@ TEST_F(PanelTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox)
 
 TEST_F(PanelTest, RemovingSlidesRightInBothCategories)
 {
-    add(QStringLiteral("a"));
-    add(QStringLiteral("b"));
-    add(QStringLiteral("c"));
+    add({"a", "b", "c"});
     controller.editButton()->click();
     QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
     cellAt(1)->removeButton()->click();
@@ -121,26 +118,19 @@ TEST_F(PanelTest, RemovingSlidesRightInBothCategories)
 
 TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitleIsStoredEmpty)
 {
-    for (const char *title : {"a", "b", "c", "d"})
-        add(QString::fromLatin1(title));
+    add({"a", "b", "c", "d"});
     controller.editButton()->click();
     JLTextField *label = cellAt(2)->titleLabel(); // "b"
     cellAt(0)->removeButton()->click();           // "d" goes; "b" is now row 1
-    const auto rename = [](JLTextField *field, const QString &title) {
-        field->setFocus();
-        field->setPlainText(title);
-        QTest::keyClick(field, Qt::Key_Return);
-    };
-    rename(label, QStringLiteral("b renamed"));
+    ::rename(label, QStringLiteral("b renamed"));
     EXPECT_EQ(titles(false), (Strings{"c", "b renamed", "a"}));
-    rename(cellAt(0)->titleLabel(), QString());
+    rename(0, QString());
     EXPECT_EQ(titles(false), (Strings{"", "b renamed", "a"}));
 }
 
 TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited)
 {
-    add(QStringLiteral("a"));
-    add(QStringLiteral("b"));
+    add({"a", "b"});
     controller.view()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(controller.view()));
     controller.editButton()->click();

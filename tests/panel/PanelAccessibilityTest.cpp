@@ -35,8 +35,7 @@ TEST_F(AccessibilityTest, EveryControlHasAName)
 
 TEST_F(AccessibilityTest, ARowIsACheckableListItemNamedByItsTitle)
 {
-    add(QStringLiteral("milk"));
-    add(QStringLiteral("   "));
+    add({"milk", "   "});
     switchTo(1);
     QAccessibleInterface *row = of(cellAt(1));
     ASSERT_NE(row, nullptr);

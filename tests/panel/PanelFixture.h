@@ -5,6 +5,8 @@
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoViewControllerDelegate.h"
 #include "NotificationCenter.h"
+#include "PanelDriver.h"
+#include "StoredItems.h"
 #include "memory/MemoryUserDefaults.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
@@ -44,35 +46,17 @@ protected:
         controller.view()->show();
     }
 
-    void add(const QString &title)
+    void add(const QString &title) { typeAndReturn(controller.entryField(), title); }
+    void add(std::initializer_list<const char *> titles)
     {
-        controller.entryField()->setText(title);
-        QTest::keyClick(controller.entryField(), Qt::Key_Return);
+        for (const char *title : titles)
+            add(QString::fromUtf8(title));
     }
-    void switchTo(int segment)
-    {
-        controller.categorySwitcher()->setSelectedSegment(segment);
-        controller.switchCategories(controller.categorySwitcher());
-    }
-    JLRedizadoTableViewCell *cellAt(std::int64_t row)
-    {
-        return qobject_cast<JLRedizadoTableViewCell *>(controller.redizadoTableView()->viewAtRow(row, false));
-    }
-    std::vector<std::string> titles(bool todo)
-    {
-        std::vector<std::string> result;
-        for (const auto &item : todo ? manager.todoRedizado() : manager.redizado())
-            result.push_back(item->title().value_or("<none>"));
-        return result;
-    }
-    std::vector<std::string> shownTitles()
-    {
-        std::vector<std::string> result;
-        for (std::int64_t row = 0; row < controller.redizadoTableView()->numberOfRows(); ++row)
-            if (auto *cell = cellAt(row))
-                result.push_back(cell->titleLabel()->stringValue().toStdString());
-        return result;
-    }
+    void switchTo(int segment) { switchCategory(controller, segment); }
+    JLRedizadoTableViewCell *cellAt(std::int64_t row) { return ::cellAt(controller.redizadoTableView(), row); }
+    void rename(std::int64_t row, const QString &title) { ::rename(controller.redizadoTableView(), row, title); }
+    std::vector<std::string> titles(bool todo) { return titlesOf(todo ? manager.todoRedizado() : manager.redizado()); }
+    std::vector<std::string> shownTitles() { return ::shownTitles(controller.redizadoTableView()); }
 
     MemoryUserDefaults defaults;
     NotificationCenter center;

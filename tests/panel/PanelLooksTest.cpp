@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
+#include "Contrast.h"
 #include "JLRedizadoWindow.h"
 #include "PanelKeys.h"
 #include "PanelPalette.h"
@@ -13,7 +14,6 @@
 #include <QPalette>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 QPalette darkPalette()
@@ -27,18 +27,6 @@ QPalette darkPalette()
     p.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
     p.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
     return p;
-}
-
-double luminance(QColor c)
-{
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The whole panel as it shows: window, drawn body and controls, a few rows, the second one marked.
@@ -55,9 +43,7 @@ protected:
         controller.showWithWindow(window);
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        add(QStringLiteral("Buy milk"));
-        add(QStringLiteral("Call the plumber about the kitchen tap before Friday"));
-        add(QStringLiteral("Water the plants"));
+        add({"Buy milk", "Call the plumber about the kitchen tap before Friday", "Water the plants"});
         switchTo(1);
         cellAt(2)->checkBox()->click();
         controller.redizadoTableView()->setFocus();

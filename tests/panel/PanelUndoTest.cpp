@@ -15,18 +15,11 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        for (const char *title : {"a", "b", "c", "d"})
-            add(QString::fromLatin1(title));
+        add({"a", "b", "c", "d"});
         switchTo(GetParam());
         posts = 0;
     }
     PanelUndo &undo() { return controller.panelUndo(); }
-    void rename(std::int64_t row, const QString &title)
-    {
-        JLTextField *label = cellAt(row)->titleLabel();
-        label->setPlainText(title);
-        QTest::keyClick(label, Qt::Key_Return);
-    }
     std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
     // What the table shows must be what the current list holds.
     void expectTableShowsTheList()
@@ -94,9 +87,7 @@ TEST_P(PanelUndoTest, ARenameIsTakenBackAndMadeAgainAndReturnWithoutAChangeLeave
     EXPECT_EQ(titles(false), (Strings{"d", "c", "b", "a"}));
     EXPECT_EQ(titles(true), (Strings{"d", "c", "b", "a"}));
     EXPECT_EQ(shownTitles()[1], "c");
-    const auto stored = defaults.objectForKey(keys::allRedizado);
-    EXPECT_EQ(*stored->get<plist_value::Array>()->at(1).get<plist_value::Dictionary>()->at(keys::jotlingTitle).get<std::string>(),
-              "c");
+    EXPECT_EQ(storedTitles(defaults)[1], "c");
     undo().redo();
     EXPECT_EQ(titles(true)[1], "c2");
     expectTableShowsTheList();
@@ -123,8 +114,7 @@ TEST_P(PanelUndoTest, StepsAreTakenBackInTurnAfterAnItemAboveWasRemoved)
 TEST_P(PanelUndoTest, ARemovedItemGoesBackBelowItemsAddedSince)
 {
     controller.removeEntryAtIndex(2); // "b"
-    add(QStringLiteral("e"));
-    add(QStringLiteral("f"));
+    add({"e", "f"});
     undo().undo();
     EXPECT_EQ(titles(false), (Strings{"f", "e", "d", "c", "b", "a"}));
     expectTableShowsTheList();

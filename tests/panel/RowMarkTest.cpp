@@ -13,8 +13,7 @@ protected:
     void SetUp() override
     {
         KeyboardPanelTest::SetUp();
-        for (const char *title : {"a", "b", "c", "d", "e"})
-            add(QString::fromLatin1(title)); // rows: e d c b a
+        add({"a", "b", "c", "d", "e"}); // rows: e d c b a
     }
     // The title of the row the drawn mark sits in.
     std::string markedCellTitle()

@@ -3,6 +3,8 @@
 #include "platform/xdg/FileUserDefaults.h"
 #include "tests/TempFolder.h"
 
+#include "FileContents.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,12 +33,6 @@ protected:
         fs::rename(path + ".editor", path);
     }
     void writeInPlace(const std::string& contents) { std::ofstream(path, std::ios::binary) << contents; }
-    std::string readFile(const std::string& p) const {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     std::string title() const { return *defaults.objectForKey("title")->get<std::string>(); }
 
     TempFolder temp;

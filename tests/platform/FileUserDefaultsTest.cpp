@@ -3,6 +3,10 @@
 #include "platform/xdg/PreferencesBackups.h"
 #include "tests/TempFolder.h"
 
+#include "FileContents.h"
+
+#include "ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
@@ -22,16 +26,7 @@ namespace {
 class FileUserDefaultsTest : public ::testing::Test {
 protected:
 
-    void writeFile(const std::string& contents) {
-        fs::create_directories(fs::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << contents;
-    }
-    std::string readFile(const std::string& p) const {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    void writeFile(const std::string& contents) { ::writeFile(path, contents); }
     std::vector<std::string> asideFiles() const {
         std::vector<std::string> out;
         for (const auto& e : fs::directory_iterator(fs::path(path).parent_path()))
@@ -322,12 +317,11 @@ TEST_F(FileUserDefaultsTest, UnreadableTargetOfASymlinkIsKeptAsideNotOverwritten
 }
 
 TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
-    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    ScopedEnvironment environment("XDG_CONFIG_HOME", folder);
     EXPECT_EQ(FileUserDefaults::defaultPath(), folder + "/redizado/defaults.plist");
-    ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
-    ::setenv("HOME", "/home/someone", 1);
+    environment.set("XDG_CONFIG_HOME", "relative/ignored");
+    environment.set("HOME", "/home/someone");
     EXPECT_EQ(FileUserDefaults::defaultPath(), "/home/someone/.config/redizado/defaults.plist");
-    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

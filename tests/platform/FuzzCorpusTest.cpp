@@ -2,6 +2,8 @@
 // Every file of the fuzz corpus, the crashes found so far among them, reads without harm in every build.
 #include "platform/xdg/PlistCodec.h"
 
+#include "FileContents.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,10 +13,7 @@
 TEST(FuzzCorpus, EveryFileReadsAndWritesBack) {
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(REDIZADO_FUZZ_CORPUS)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        if (const auto values = plist_codec::fromBytes(bytes.str())) {
+        if (const auto values = plist_codec::fromBytes(readFile(entry.path()))) {
             EXPECT_TRUE(plist_codec::fromBytes(plist_codec::toXml(*values))) << entry.path();
         }
         ++files;

@@ -4,6 +4,8 @@
 #include "tests/TempFolder.h"
 
 #include <gmock/gmock.h>
+#include "ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -124,18 +126,12 @@ TEST_F(GnomeShortcutServiceTest, ALeftOverCheckKeepsTheShortcutThisRunHolds) {
 
 // A configuration folder without GNOME's settings database would read an empty list and overwrite the user's.
 TEST_F(GnomeShortcutServiceTest, AConfigurationFolderWithoutGnomesSettingsIsNotUsed) {
-    const char* saved = std::getenv("XDG_CONFIG_HOME");
-    const std::string restore = saved ? saved : "";
     TempFolder config;
-    ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    ScopedEnvironment environment("XDG_CONFIG_HOME", config.path());
     EXPECT_EQ(GnomeShortcutService::create(), nullptr);
     std::filesystem::create_directories(config.path() + "/dconf");
     std::ofstream(config.path() + "/dconf/user") << "";
     EXPECT_NE(GnomeShortcutService::create(), nullptr);
-    if (saved)
-        ::setenv("XDG_CONFIG_HOME", restore.c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(GnomeShortcutServiceTest, KeyWithoutANameIsUnsupportedAndChangesNothing) {

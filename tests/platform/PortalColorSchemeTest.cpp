@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portal/PortalColorScheme.h"
-#include "tests/PrivateSessionBus.h"
-#include "tests/WaitUntil.h"
+#include "PrivateSessionBus.h"
+#include "WaitUntil.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -64,45 +64,19 @@ void collectTrayMessages(QtMsgType type, const QMessageLogContext& context, cons
         g_trayMessages << message;
 }
 
-class PortalColorSchemeTest : public ::testing::Test {
+class PortalColorSchemeTest : public PrivateBusTest {
 protected:
     void SetUp() override {
-        if (!PrivateSessionBus::available())
-            GTEST_SKIP() << "dbus-daemon is not installed";
-        address = bus.start();
-        ASSERT_FALSE(address.isEmpty());
-        ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
-        ASSERT_TRUE(ours->isConnected());
+        PrivateBusTest::SetUp();
         g_trayMessages.clear();
         previousHandler = qInstallMessageHandler(collectTrayMessages);
     }
     void TearDown() override {
         qInstallMessageHandler(previousHandler);
         scheme.reset();
-        if (ours)
-            QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
-        if (portalThread.isRunning()) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-            portalThread.quit();
-            portalThread.wait();
-        }
-        bus.stop();
+        PrivateBusTest::TearDown();
     }
-    void startPortal() {
-        portalThread.start();
-        portal.moveToThread(&portalThread);
-        bool registered = false;
-        QMetaObject::invokeMethod(
-            &portal,
-            [this, &registered] {
-                QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("portal"));
-                registered =
-                    bus.registerVirtualObject(QString::fromLatin1(desktopPath), &portal, QDBusConnection::SubPath) &&
-                    bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
-            },
-            Qt::BlockingQueuedConnection);
-        ASSERT_TRUE(registered);
-    }
+    void startPortal() { PrivateBusTest::startPortal(portal); }
     void startScheme() {
         scheme = std::make_unique<PortalColorScheme>(*ours);
         changes = std::make_unique<QSignalSpy>(scheme.get(), &PortalColorScheme::schemeChanged);
@@ -122,10 +96,6 @@ protected:
         return schemes;
     }
 
-    PrivateSessionBus bus;
-    QString address;
-    std::unique_ptr<QDBusConnection> ours;
-    QThread portalThread;
     FakeSettings portal;
     std::unique_ptr<PortalColorScheme> scheme;
     std::unique_ptr<QSignalSpy> changes;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portal/PortalHotKeyService.h"
 #include "portal/PortalTrigger.h"
-#include "tests/PrivateSessionBus.h"
-#include "tests/WaitUntil.h"
+#include "PrivateSessionBus.h"
+#include "WaitUntil.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -202,45 +202,21 @@ private:
     int m_windowsOpened = 0;
 };
 
-class PortalHotKeyServiceTest : public ::testing::Test {
+class PortalHotKeyServiceTest : public PrivateBusTest {
 protected:
     void SetUp() override {
-        if (!PrivateSessionBus::available())
-            GTEST_SKIP() << "dbus-daemon is not installed";
-        address = bus.start();
-        ASSERT_FALSE(address.isEmpty());
-        ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
-        ASSERT_TRUE(ours->isConnected());
+        PrivateBusTest::SetUp();
+        if (!ready())
+            return;
         // Nothing of the machine's may answer in place of the test's own portal.
         EXPECT_EQ(ours->interface()->activatableServiceNames().value().join(u' ').toStdString(),
                   "org.freedesktop.DBus");
     }
     void TearDown() override {
         service.reset();
-        if (ours)
-            QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
-        if (portalThread.isRunning()) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-            portalThread.quit();
-            portalThread.wait();
-        }
-        bus.stop();
+        PrivateBusTest::TearDown();
     }
-    void startPortal() {
-        portalThread.start();
-        portal.moveToThread(&portalThread);
-        bool registered = false;
-        QMetaObject::invokeMethod(
-            &portal,
-            [this, &registered] {
-                QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("portal"));
-                registered =
-                    bus.registerVirtualObject(QString::fromLatin1(desktopPath), &portal, QDBusConnection::SubPath) &&
-                    bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
-            },
-            Qt::BlockingQueuedConnection);
-        ASSERT_TRUE(registered);
-    }
+    void startPortal() { PrivateBusTest::startPortal(portal); }
     void startService() {
         service = PortalHotKeyService::create(*ours);
         ASSERT_TRUE(service);
@@ -256,10 +232,6 @@ protected:
         bus.send(signal);
     }
 
-    PrivateSessionBus bus;
-    QString address;
-    std::unique_ptr<QDBusConnection> ours;
-    QThread portalThread;
     FakePortal portal;
     std::unique_ptr<PortalHotKeyService> service;
     std::vector<std::uint32_t> released;

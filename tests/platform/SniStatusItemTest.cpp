@@ -2,9 +2,9 @@
 #include "sni/SniStatusItem.h"
 #include "sni/LiveStatusItem.h"
 #include "sni/SniTypes.h"
-#include "tests/FakeSystemTrayHost.h"
-#include "tests/PrivateSessionBus.h"
-#include "tests/WaitUntil.h"
+#include "FakeSystemTrayHost.h"
+#include "PrivateSessionBus.h"
+#include "WaitUntil.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -50,26 +50,22 @@ public:
     bool refuses = false;
 };
 
-class SniStatusItemTest : public ::testing::Test {
+class SniStatusItemTest : public PrivateBusTest {
 protected:
     void SetUp() override {
-        if (!PrivateSessionBus::available())
-            GTEST_SKIP() << "dbus-daemon is not installed";
-        address = bus.start();
-        ASSERT_FALSE(address.isEmpty());
-        ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
+        PrivateBusTest::SetUp();
+        if (!ready())
+            return;
         host = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("host")));
-        ASSERT_TRUE(ours->isConnected() && host->isConnected());
+        ASSERT_TRUE(host->isConnected());
         registerSniTypes();
     }
     void TearDown() override {
         item.reset();
         stopWatcher();
         host.reset();
-        ours.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
         QDBusConnection::disconnectFromBus(QStringLiteral("host"));
-        bus.stop();
+        PrivateBusTest::TearDown();
     }
     void startWatcher() {
         QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("watcher"));
@@ -102,9 +98,6 @@ protected:
         return call(item->statusNotifierItem().menuPath(), QStringLiteral("com.canonical.dbusmenu"), member, args);
     }
 
-    PrivateSessionBus bus;
-    QString address;
-    std::unique_ptr<QDBusConnection> ours;
     std::unique_ptr<QDBusConnection> host;
     FakeWatcher watcher;
     FakeSystemTrayHost x11Tray;

@@ -3,6 +3,10 @@
 #include "platform/xdg/DesktopEntry.h"
 #include "tests/TempFolder.h"
 
+#include "FileContents.h"
+
+#include "ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -17,16 +21,8 @@ namespace {
 
 class XdgLoginItemsTest : public ::testing::Test {
 protected:
-    void writeEntry(const std::string& name, const std::string& contents) {
-        fs::create_directories(folder);
-        std::ofstream(folder + "/" + name, std::ios::binary) << contents;
-    }
-    std::string readEntry(const std::string& name) const {
-        std::ifstream in(folder + "/" + name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    void writeEntry(const std::string& name, const std::string& contents) { writeFile(folder + "/" + name, contents); }
+    std::string readEntry(const std::string& name) const { return readFile(folder + "/" + name); }
     static mode_t modeOf(const std::string& path) {
         struct stat st {};
         return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
@@ -111,13 +107,13 @@ TEST_F(XdgLoginItemsTest, ABareProgramNameIsFoundAlongThePath) {
     fs::permissions(bin + "/tool", fs::perms::owner_all);
     std::ofstream(bin + "/data") << "not a program";
     fs::permissions(bin + "/data", fs::perms::owner_read);
-    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    ::setenv("PATH", ("relative:" + bin).c_str(), 1);
     writeEntry("1.desktop", "[Desktop Entry]\nExec=tool --flag\n");
     writeEntry("2.desktop", "[Desktop Entry]\nExec=missing\n");
     writeEntry("3.desktop", "[Desktop Entry]\nExec=./tool\n");
-    const auto entries = items.entries();
-    ::setenv("PATH", oldPath.c_str(), 1);
+    const auto entries = [&] {
+        ScopedEnvironment environment("PATH", "relative:" + bin);
+        return items.entries();
+    }();
 
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].program, bin + "/tool");
@@ -126,13 +122,10 @@ TEST_F(XdgLoginItemsTest, ABareProgramNameIsFoundAlongThePath) {
 }
 
 TEST(XdgLoginItemsFolder, FollowsTheConfigHomeAndIgnoresARelativeOne) {
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    const std::string saved = old ? old : "";
-    ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+    ScopedEnvironment environment("XDG_CONFIG_HOME", "/somewhere/config");
     EXPECT_EQ(XdgLoginItems::defaultFolder(), "/somewhere/config/autostart");
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    environment.set("XDG_CONFIG_HOME", "relative");
     EXPECT_EQ(XdgLoginItems::defaultFolder(), std::string(std::getenv("HOME")) + "/.config/autostart");
-    old ? ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
 }
 
 // Whatever the path holds, our entry must start exactly that program.

@@ -12,7 +12,7 @@
 
 #include <QSignalSpy>
 
-#include "tests/WaitUntil.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,8 @@
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 
+#include "StoredItems.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,12 +14,6 @@
 using namespace plist_value;
 
 namespace {
-Value item(const std::string &title, bool checked)
-{
-    return Value(Dictionary{{keys::jotlingTitle, Value(title)},
-                            {keys::jotlingCreatedDate, Value(makeDate(1000))},
-                            {keys::jotlingChecked, Value(checked)}});
-}
 
 class ItemCommandsTest : public ::testing::Test {
 protected:
@@ -41,7 +37,7 @@ protected:
 
 TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarks)
 {
-    load({item("newest", false), item("done", true), item("oldest", false)});
+    load({storedItem("newest", false), storedItem("done", true), storedItem("oldest", false)});
 
     const CommandReply todo = commands->list(false);
     EXPECT_EQ(todo.exitStatus, 0);
@@ -52,7 +48,7 @@ TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarks)
 
 TEST_F(ItemCommandsTest, AddGoesThroughTheManagerAsTypingItDoesAndSaysWhenItCouldNotBeSaved)
 {
-    load({item("older", false)});
+    load({storedItem("older", false)});
     defaults.resetCounts();
     EXPECT_EQ(commands->add(QString()).exitStatus, 2);
     EXPECT_EQ(defaults.synchronizeCount(), 0);

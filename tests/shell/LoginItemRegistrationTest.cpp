@@ -4,6 +4,9 @@
 #include "platform/xdg/XdgLoginItems.h"
 #include "tests/TempFolder.h"
 
+#include "FileContents.h"
+#include "ScopedEnvironment.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -20,17 +23,8 @@ const std::string decomposedAppPath = "/home/jose\u0301/Apps/redizado"; // e + c
 // Each test starts programs at login from its own configuration folder, as the session would find it.
 class LoginItemRegistrationTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        m_savedConfig = old ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("XDG_CONFIG_HOME", temp.path().c_str(), 1);
-    }
-    void TearDown() override {
-        m_savedConfig ? ::setenv("XDG_CONFIG_HOME", m_savedConfig->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
-    }
     void writeEntry(const std::string& name, const std::string& exec) {
-        fs::create_directories(temp.path() + "/autostart");
-        std::ofstream(temp.path() + "/autostart/" + name) << "[Desktop Entry]\nType=Application\n" << exec << "\n";
+        writeFile(temp.path() + "/autostart/" + name, "[Desktop Entry]\nType=Application\n" + exec + "\n");
     }
     std::vector<std::string> remaining() const {
         std::vector<std::string> out;
@@ -43,7 +37,7 @@ protected:
     TempFolder temp;
 
 private:
-    std::optional<std::string> m_savedConfig;
+    ScopedEnvironment configHome{"XDG_CONFIG_HOME", temp.path()};
 };
 
 TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) {

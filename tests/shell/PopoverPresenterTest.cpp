@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InMemoryServices.h"
+#include "PanelDriver.h"
 #include "PopoverPresenter.h"
+#include "StoredItems.h"
 
 #include "JLPopoverViewController.h"
 #include "JLRedizadoBackgroundView.h"
@@ -29,11 +31,6 @@ protected:
     PopoverPresenter &presenter() { return *interface->popoverPresenter(); }
     QWidget *popup() { return presenter().window(); }
     JLPopoverViewController &list() { return *interface->popoverViewController(); }
-    void typeAndReturn(QLineEdit *field, const QString &title)
-    {
-        field->setText(title);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
     bool showsShownStateIcon() const { return !statusItem.isTemplate(); }
 
     // Each popover notification, and whether the pop-up was on screen when it went out.
@@ -119,10 +116,6 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems)
     interface->statusItemController().hideRedizadoView();
     statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("popover again"));
-    const auto stored = defaults.objectForKey(keys::allRedizado);
-    ASSERT_TRUE(stored && stored->get<plist_value::Array>());
-    std::vector<std::string> titles;
-    for (const auto &item : *stored->get<plist_value::Array>())
-        titles.push_back(*item.get<plist_value::Dictionary>()->at(keys::jotlingTitle).get<std::string>());
-    EXPECT_EQ(titles, (std::vector<std::string>{"popover again", "from the panel", "from the popover", "Welcome"}));
+    EXPECT_EQ(storedTitles(defaults),
+              (std::vector<std::string>{"popover again", "from the panel", "from the popover", "Welcome"}));
 }

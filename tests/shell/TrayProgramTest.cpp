@@ -7,8 +7,9 @@
 #include "qt/QtWorkspace.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
+#include "StoredItems.h"
 #include "tests/TempFolder.h"
-#include "tests/WaitUntil.h"
+#include "WaitUntil.h"
 #include "widgets/JLTableView.h"
 #include "xdg/FileUserDefaults.h"
 
@@ -44,9 +45,7 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
     // Someone else writes the file, as a second copy of the program or a restored backup would.
     {
         FileUserDefaults other(path);
-        other.setObject(keys::allRedizado,
-                        Array{Value(Dictionary{{keys::jotlingTitle, Value("written elsewhere")},
-                                               {keys::jotlingCreatedDate, Value(makeDate(1000))}})});
+        other.setObject(keys::allRedizado, Array{storedItem("written elsewhere")});
         other.setBool(keys::shortcutKey, true);
         ASSERT_TRUE(other.synchronize());
     }

@@ -3,6 +3,7 @@
 #include "platform/xdg/FileUserDefaults.h"
 #include "store/PreferencesKeys.h"
 #include "tests/TempFolder.h"
+#include "StoredItems.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,8 @@ constexpr int kKills = 200;
 std::set<std::string> storedTitles(const std::string& path) {
     FileUserDefaults defaults(path);
     EXPECT_EQ(defaults.setAsidePath(), "") << "the file was unreadable after a kill";
-    std::set<std::string> titles;
-    const auto list = defaults.objectForKey(keys::allRedizado);
-    if (!list || !list->get<Array>())
-        return titles;
-    for (const auto& item : *list->get<Array>())
-        if (auto title = item.get<Dictionary>()->find(keys::jotlingTitle); title != item.get<Dictionary>()->end())
-            titles.insert(*title->second.get<std::string>());
-    return titles;
+    const auto titles = ::storedTitles(defaults);
+    return {titles.begin(), titles.end()};
 }
 
 // Starts the driver, reads `acks` acknowledged titles, waits a little and kills it. Returns the acknowledged titles.

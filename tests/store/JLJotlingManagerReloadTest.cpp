@@ -4,16 +4,13 @@
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 
+#include "StoredItems.h"
+
 #include <gtest/gtest.h>
 
 using namespace plist_value;
 
 namespace {
-Value item(const std::string& title, bool checked) {
-    return Value(Dictionary{{keys::jotlingTitle, Value(title)},
-                            {keys::jotlingCreatedDate, Value(makeDate(1000))},
-                            {keys::jotlingChecked, Value(checked)}});
-}
 
 class ReloadTest : public ::testing::Test {
 protected:
@@ -28,12 +25,12 @@ protected:
 };
 
 TEST_F(ReloadTest, ReplacesBothListsAndTellsTheNewCount) {
-    defaults.setObject(keys::allRedizado, Array{item("old", false)});
+    defaults.setObject(keys::allRedizado, Array{storedItem("old", false)});
     defaults.setInteger(keys::toDoCountKey, 1);
     JLJotlingManager manager(defaults, center);
 
     // What a hand edit leaves: other items, and a count nobody updated.
-    defaults.setObject(keys::allRedizado, Array{item("a", false), item("b", true), item("c", false)});
+    defaults.setObject(keys::allRedizado, Array{storedItem("a", false), storedItem("b", true), storedItem("c", false)});
     manager.reloadData();
 
     ASSERT_EQ(manager.redizado().size(), 3u);
@@ -44,10 +41,10 @@ TEST_F(ReloadTest, ReplacesBothListsAndTellsTheNewCount) {
 }
 
 TEST_F(ReloadTest, SameCountIsStillAnnouncedWithoutAWrite) {
-    defaults.setObject(keys::allRedizado, Array{item("old", false)});
+    defaults.setObject(keys::allRedizado, Array{storedItem("old", false)});
     defaults.setInteger(keys::toDoCountKey, 1);
     JLJotlingManager manager(defaults, center);
-    defaults.setObject(keys::allRedizado, Array{item("renamed", false)});
+    defaults.setObject(keys::allRedizado, Array{storedItem("renamed", false)});
     defaults.resetCounts();
 
     manager.reloadData();

@@ -3,18 +3,13 @@
 #include "platform/NotificationCenter.h"
 #include "platform/memory/MemoryUserDefaults.h"
 #include "store/PreferencesKeys.h"
+#include "StoredItems.h"
 
 #include <gtest/gtest.h>
 
 using namespace plist_value;
 
 namespace {
-
-Dictionary item(const std::string& title, bool checked, Date date = nullptr) {
-    return {{keys::jotlingTitle, Value(title)},
-            {keys::jotlingCreatedDate, Value(date ? date : makeDate(1000))},
-            {keys::jotlingChecked, Value(checked)}};
-}
 
 class JLJotlingManagerTest : public ::testing::Test {
 protected:
@@ -41,13 +36,7 @@ protected:
         return out;
     }
 
-    std::vector<std::string> storedTitles() const {
-        std::vector<std::string> out;
-        const auto stored = defaults.objectForKey(keys::allRedizado);
-        for (const auto& v : *stored->get<Array>())
-            out.push_back(*v.get<Dictionary>()->at(keys::jotlingTitle).get<std::string>());
-        return out;
-    }
+    std::vector<std::string> storedTitles() const { return ::storedTitles(defaults); }
 
     std::int64_t storedCount() const { return defaults.integerForKey(keys::toDoCountKey); }
 
@@ -67,7 +56,7 @@ protected:
 using Strings = std::vector<std::string>;
 
 TEST_F(JLJotlingManagerTest, LoadingSplitsTheListAndSharesRecords) {
-    auto& m = load({item("A", false, makeDate(1)), item("B", true, makeDate(2)), item("C", false, makeDate(3))});
+    auto& m = load({storedItem("A", false), storedItem("B", true), storedItem("C", false)});
     EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B", "C"}));
     EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "C"}));
     EXPECT_EQ(m.todoRedizado()[1], m.redizado()[2]);
@@ -91,7 +80,7 @@ TEST_F(JLJotlingManagerTest, StaleStoredCountIsCorrectedAtLoad) {
 }
 
 TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWrittenBack) {
-    Dictionary extra = item("A", false, makeDate(1));
+    Dictionary extra = *storedItem("A", false).get<Dictionary>();
     extra.insert_or_assign("priority", Value(std::int64_t{3}));
     auto& m = load({Value("junk"), Value(extra), Value(std::int64_t{4})});
     ASSERT_EQ(m.redizado().size(), 1u);
@@ -103,7 +92,7 @@ TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWritte
 }
 
 TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWriteBeforePosting) {
-    auto& m = load({item("A", false, makeDate(1)), item("B", true, makeDate(2))});
+    auto& m = load({storedItem("A", false), storedItem("B", true)});
     m.addJotlingWithTitle("x");
     EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A", "B"}));
     EXPECT_EQ(titles(m.todoRedizado()), (Strings{"x", "A"}));
@@ -115,7 +104,7 @@ TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWri
 }
 
 TEST_F(JLJotlingManagerTest, AddingEmptyTitleChangesNoListButStillWritesAndPosts) {
-    auto& m = load({item("A", false)});
+    auto& m = load({storedItem("A", false)});
     m.addJotlingWithTitle("");
     EXPECT_EQ(m.redizado().size(), 1u);
     EXPECT_EQ(defaults.setCount(keys::allRedizado), 1);
@@ -126,7 +115,7 @@ TEST_F(JLJotlingManagerTest, AddingEmptyTitleChangesNoListButStillWritesAndPosts
 }
 
 TEST_F(JLJotlingManagerTest, CheckingInTheToDoListKeepsTheItemInPlaceInTheFullList) {
-    auto& m = load({item("x", false, makeDate(1)), item("A", false, makeDate(2))});
+    auto& m = load({storedItem("x", false), storedItem("A", false)});
     m.completeEntry(true, 0, true);
     EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A"}));
     EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A"}));
@@ -136,14 +125,14 @@ TEST_F(JLJotlingManagerTest, CheckingInTheToDoListKeepsTheItemInPlaceInTheFullLi
 }
 
 TEST_F(JLJotlingManagerTest, UncheckingInTheFullListKeepsFullListOrder) {
-    auto& m = load({item("x", true, makeDate(1)), item("A", false, makeDate(2)), item("B", true, makeDate(3))});
+    auto& m = load({storedItem("x", true), storedItem("A", false), storedItem("B", true)});
     m.completeEntry(false, 2, false);
     EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B"}));
     EXPECT_EQ(storedCount(), 2);
 }
 
 TEST_F(JLJotlingManagerTest, RemovingFromEitherListLeavesBoth) {
-    auto& m = load({item("A", false, makeDate(1)), item("B", false, makeDate(2)), item("C", true, makeDate(3))});
+    auto& m = load({storedItem("A", false), storedItem("B", false), storedItem("C", true)});
     m.removeEntryAtIndex(0, false);
     EXPECT_EQ(titles(m.todoRedizado()), (Strings{"B"}));
     EXPECT_EQ(storedCount(), 1);
@@ -156,7 +145,7 @@ TEST_F(JLJotlingManagerTest, RemovingFromEitherListLeavesBoth) {
 }
 
 TEST_F(JLJotlingManagerTest, RenamingReachesBothListsAndTheStoreButPostsNothing) {
-    auto& m = load({item("A", true, makeDate(1)), item("B", false, makeDate(2))});
+    auto& m = load({storedItem("A", true), storedItem("B", false)});
     m.renameEntry("B2", 0, true);
     EXPECT_EQ(m.redizado()[1]->title(), "B2");
     m.renameEntry("", 1, false);
@@ -167,7 +156,7 @@ TEST_F(JLJotlingManagerTest, RenamingReachesBothListsAndTheStoreButPostsNothing)
 }
 
 TEST_F(JLJotlingManagerTest, EqualTimesInDistinctDateObjectsAreDifferentItems) {
-    auto& m = load({item("A", true, makeDate(5)), item("B", false, makeDate(5))});
+    auto& m = load({storedItem("A", true, makeDate(5)), storedItem("B", false, makeDate(5))});
     m.renameEntry("B2", 0, true);
     EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B2"}));
 }
@@ -189,7 +178,7 @@ TEST_F(JLJotlingManagerTest, ItemsWithoutDatesAreChangedOneByOneThroughTheToDoLi
 }
 
 TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
-    auto& m = load({item("A", false, makeDate(1))});
+    auto& m = load({storedItem("A", false)});
     m.removeEntryAtIndex(1, false);
     m.removeEntryAtIndex(-1, true);
     m.completeEntry(true, 5, true);
@@ -203,7 +192,7 @@ TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
 
 TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackAsTheSameItemAndIsStoredAndCounted) {
     const Date created = makeDate(2);
-    auto& m = load({item("A", false, makeDate(1)), item("B", false, created), item("C", true, makeDate(3))});
+    auto& m = load({storedItem("A", false), storedItem("B", false, created), storedItem("C", true)});
     const auto removed = m.redizado()[1];
     m.removeEntryAtIndex(0, true);
     m.removeEntryAtIndex(0, true); // B, now first of the to-do list
@@ -220,7 +209,7 @@ TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackAsTheSameItemAndIsStoredAndCo
 }
 
 TEST_F(JLJotlingManagerTest, PuttingBackClampsThePlaceAndNeverListsARecordTwice) {
-    auto& m = load({item("A", false, makeDate(1)), item("B", false, makeDate(2))});
+    auto& m = load({storedItem("A", false), storedItem("B", false)});
     const auto b = m.redizado()[1];
     m.removeEntryAtIndex(1, false);
     m.insertJotling(b, 99);

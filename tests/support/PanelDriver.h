@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JLRedizadoTableViewCell.h"
+#include "widgets/JLSegmentedControl.h"
+#include "widgets/JLTableView.h"
+#include "widgets/JLTextField.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+// The steps a person takes on the panel or the popover, for tests of either.
+
+inline void typeAndReturn(QLineEdit* field, const QString& title) {
+    field->setText(title);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// Picks a category on the switcher as a click on its segment does.
+template <typename Controller> void switchCategory(Controller& controller, int segment) {
+    controller.categorySwitcher()->setSelectedSegment(segment);
+    controller.switchCategories(controller.categorySwitcher());
+}
+
+inline JLRedizadoTableViewCell* cellAt(JLTableView* table, std::int64_t row) {
+    return qobject_cast<JLRedizadoTableViewCell*>(table->viewAtRow(row, false));
+}
+
+// Edits a title in place and presses Return; the label may be held across rows moving.
+inline void rename(JLTextField* label, const QString& title) {
+    label->setFocus();
+    label->setPlainText(title);
+    QTest::keyClick(label, Qt::Key_Return);
+}
+
+inline void rename(JLTableView* table, std::int64_t row, const QString& title) {
+    rename(cellAt(table, row)->titleLabel(), title);
+}
+
+// The titles the rows show, top first.
+inline std::vector<std::string> shownTitles(JLTableView* table) {
+    std::vector<std::string> result;
+    for (std::int64_t row = 0; row < table->numberOfRows(); ++row)
+        if (auto* cell = cellAt(table, row))
+            result.push_back(cell->titleLabel()->stringValue().toStdString());
+    return result;
+}

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "tests/TempFolder.h"
+
+#include <QDBusConnection>
+#include <QDBusVirtualObject>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A session bus of the test's own. Its configuration activates only services put in its own folder, never the
+// machine's (a desktop portal installed there would otherwise answer in place of the test's fake).
+class PrivateSessionBus {
+public:
+    static bool available() { return !QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty(); }
+
+    // The bus's address once it runs; empty when it did not start.
+    QString start() {
+        const QString folder = QString::fromStdString(m_folder.path());
+        if (!QDir(folder).mkdir(QStringLiteral("services")) ||
+            !QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")))
+            return {};
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
+                        QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
+                        QStringLiteral("--print-address")});
+        if (!m_daemon.waitForReadyRead(5000))
+            return {};
+        return QString::fromUtf8(m_daemon.readLine()).trimmed();
+    }
+
+    // Ends the bus; connections to it should be gone first.
+    void stop() {
+        if (m_daemon.state() == QProcess::NotRunning)
+            return;
+        m_daemon.kill();
+        m_daemon.waitForFinished();
+    }
+    ~PrivateSessionBus() { stop(); }
+
+private:
+    TempFolder m_folder;
+    QProcess m_daemon;
+};
+
+// A test on a private session bus, with the program's connection to it ("ours") and, when started, a fake desktop
+// portal serving from a thread of its own as a separate process would. A subclass drops what uses the connections
+// before calling TearDown here.
+class PrivateBusTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!PrivateSessionBus::available())
+            GTEST_SKIP() << "dbus-daemon is not installed";
+        address = bus.start();
+        ASSERT_FALSE(address.isEmpty());
+        ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
+        ASSERT_TRUE(ours->isConnected());
+    }
+    bool ready() const { return !IsSkipped() && !HasFatalFailure(); }
+    void TearDown() override
+    {
+        ours.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
+        if (portalThread.isRunning()) {
+            QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
+            portalThread.quit();
+            portalThread.wait();
+        }
+        bus.stop();
+    }
+    void startPortal(QDBusVirtualObject &portal)
+    {
+        portalThread.start();
+        portal.moveToThread(&portalThread);
+        bool registered = false;
+        QMetaObject::invokeMethod(
+            &portal,
+            [this, &portal, &registered] {
+                QDBusConnection connection = QDBusConnection::connectToBus(address, QStringLiteral("portal"));
+                const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
+                registered = connection.registerVirtualObject(path, &portal, QDBusConnection::SubPath) &&
+                             connection.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
+            },
+            Qt::BlockingQueuedConnection);
+        ASSERT_TRUE(registered);
+    }
+
+    PrivateSessionBus bus;
+    QString address;
+    std::unique_ptr<QDBusConnection> ours;
+    QThread portalThread;
+};
