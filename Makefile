@@ -21,7 +21,7 @@ DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnom
 # X11 trays the icon docks in over XEmbed.
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
 # The Debian package (`make deb`) and its checks in `make test`.
-APT_PACKAGES += debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
+APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install deb format clean
