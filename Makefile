@@ -20,9 +20,11 @@ DESKTOP_PACKAGES += plasma-workspace-wayland python3-gi libwayland-client0
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
 # X11 trays the icon docks in over XEmbed.
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
+# The Debian package (`make deb`) and its checks in `make test`.
+APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install format clean
+.PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install deb format clean
 
 # Installs whichever of the packages given are missing.
 install-missing = missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -44,10 +46,11 @@ build: configure
 	cmake --build --preset default
 
 # The unit and widget tests run twice: as shipped, and under ASan and UBSan, where any report fails them.
-test: build
+test: build deb
 	ctest --preset default
 	cmake --preset asan && cmake --build --preset asan
 	ctest --preset asan
+	tests/package/check-package.sh build/deb
 
 # The program on real desktops run headless (KDE Plasma with its portal's global shortcuts and its tray, GNOME with
 # its tray and its custom keyboard shortcuts, X11 trays that pull in large desktops); as root.
@@ -79,6 +82,14 @@ run: build
 
 install: build
 	cmake --install build/default $(if $(PREFIX),--prefix $(PREFIX))
+
+# The binary package, built by dpkg-buildpackage from a copy of the tree so that what it leaves beside its source
+# lands in build/deb rather than beside this folder; the package itself is copied here.
+deb: deps
+	rm -rf build/deb && mkdir -p build/deb/redizado
+	tar -cf - --exclude=./build --exclude=./.git --exclude='./redizado_*.deb' . | tar -xf - -C build/deb/redizado
+	cd build/deb/redizado && dpkg-buildpackage --build=binary --no-sign --jobs=$$(nproc)
+	cp build/deb/redizado_*.deb .
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

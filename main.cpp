@@ -182,7 +182,7 @@ int main(int argc, char **argv)
     preferXWaylandWhereThePanelCanBePlaced();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Redizado"));
-    QApplication::setDesktopFileName(QStringLiteral("redizado"));
+    QApplication::setDesktopFileName(QStringLiteral("org.redizado.Redizado"));
     // The panel hides rather than closes; the program lives in the tray until Quit.
     QApplication::setQuitOnLastWindowClosed(false);
 
