@@ -36,18 +36,16 @@ constexpr auto startingCopyPatience = std::chrono::seconds(10);
 // Where windows cannot ask for every desktop themselves, the compositor places the panel on the current one.
 class CurrentDesktopOnly final : public AllDesktops {
 public:
-    void joinAllDesktops(QWidget &) override {}
+    void joinAllDesktops(QWidget&) override {}
 };
 
-void print(std::FILE *stream, const QString &text)
-{
+void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
 
-int finish(const CommandReply &reply)
-{
+int finish(const CommandReply& reply) {
     print(stdout, reply.output);
     if (!reply.error.isEmpty())
         print(stderr, QStringLiteral("redizado: ") + reply.error);
@@ -55,12 +53,12 @@ int finish(const CommandReply &reply)
 }
 
 // With no copy running, an item command opens the store itself; a store it cannot read is left as it is.
-int runHere(const Command &command)
-{
+int runHere(const Command& command) {
     FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
                               FileUserDefaults::Unreadable::leaveAlone);
     if (!defaults.loadError().empty())
-        return finish({2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
+        return finish(
+            {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
     NotificationCenter center;
     JLJotlingManager manager(defaults, center);
     ItemCommands items(manager, [&defaults] { return defaults.saveFailing(); });
@@ -69,16 +67,15 @@ int runHere(const Command &command)
 
 // Hands the command to the running copy, or does it here. Nothing when this process is to be the tray program
 // (the lock is then ours).
-std::optional<int> runBeforeTray(const Command &command, SingleInstance &instance)
-{
+std::optional<int> runBeforeTray(const Command& command, SingleInstance& instance) {
     const SingleInstance::Request request{command.toRequest(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")};
     const auto outcome = instance.sendOrLock(request, startingCopyPatience);
     if (outcome.reply)
         return finish({outcome.reply->exitStatus, outcome.reply->output, outcome.reply->error});
     if (!outcome.locked)
         return finish({1, {}, QStringLiteral("another copy holds %1 but does not answer\n").arg(instance.lockPath())});
-    const bool itemCommand = command.verb == Command::Verb::add || command.verb == Command::Verb::list
-                             || command.verb == Command::Verb::count;
+    const bool itemCommand = command.verb == Command::Verb::add || command.verb == Command::Verb::list ||
+                             command.verb == Command::Verb::count;
     if (!itemCommand)
         return std::nullopt;
     const int status = runHere(command);
@@ -86,8 +83,7 @@ std::optional<int> runBeforeTray(const Command &command, SingleInstance &instanc
     return status;
 }
 
-bool onGnome()
-{
+bool onGnome() {
     return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
         .split(QLatin1Char(':'))
         .contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
@@ -97,28 +93,26 @@ bool onGnome()
 // manager. Through XWayland the program hangs its panel under the icon (or in the top-right corner where the tray
 // gives no place), keeps it out of task lists, and both still give it the focus. sway and the like float a
 // Wayland window in the middle, which reads well, so they keep Wayland.
-void preferXWaylandWhereThePanelCanBePlaced()
-{
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || qEnvironmentVariableIsEmpty("DISPLAY"))
+void preferXWaylandWhereThePanelCanBePlaced() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        qEnvironmentVariableIsEmpty("DISPLAY"))
         return;
     const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'));
-    if (!desktops.contains(QLatin1String("GNOME"), Qt::CaseInsensitive)
-        && !desktops.contains(QLatin1String("KDE"), Qt::CaseInsensitive))
+    if (!desktops.contains(QLatin1String("GNOME"), Qt::CaseInsensitive) &&
+        !desktops.contains(QLatin1String("KDE"), Qt::CaseInsensitive))
         return;
     qCInfo(lcWindow) << "a GNOME or Plasma Wayland session: the program runs through XWayland, where it can place its "
-                       "panel at the icon (QT_QPA_PLATFORM=wayland keeps it on Wayland)";
+                        "panel at the icon (QT_QPA_PLATFORM=wayland keeps it on Wayland)";
     qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-TrayProgram::Desktop pickDesktop(bool shortcutOn)
-{
+TrayProgram::Desktop pickDesktop(bool shortcutOn) {
     TrayProgram::Desktop desktop;
     const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
     // Qt may run on XWayland inside a Wayland session, where an X11 grab hears the keys only while an X11 window
     // has the focus: there the shortcut must come from the desktop as on Wayland.
-    const bool waylandSession = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                                || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+    const bool waylandSession = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                                qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
     if (onX11) {
         desktop.workspace = std::make_unique<X11Workspace>();
         desktop.allDesktops = std::make_unique<XcbAllDesktops>();
@@ -132,7 +126,7 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn)
         desktop.workspace = std::make_unique<QtWorkspace>();
         desktop.allDesktops = std::make_unique<CurrentDesktopOnly>();
     }
-    const char *where = onX11 ? "a Wayland session reached through XWayland" : "not on X11";
+    const char* where = onX11 ? "a Wayland session reached through XWayland" : "not on X11";
     if (auto portal = PortalHotKeyService::create()) {
         qCInfo(lcStart).nospace().noquote() << where << ": the global shortcut comes from the desktop portal";
         HotKeyService::setDefaultService(std::move(portal));
@@ -152,8 +146,7 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn)
 }
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("redizado"));
     QCoreApplication::setApplicationVersion(QStringLiteral(REDIZADO_VERSION));
 
@@ -164,7 +157,7 @@ int main(int argc, char **argv)
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.error.isEmpty())
         return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
-    const Command &command = parsed.command;
+    const Command& command = parsed.command;
     if (command.verb == Command::Verb::help)
         return finish({0, parsed.helpText, {}});
     if (command.verb == Command::Verb::version)
@@ -187,7 +180,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     auto store = std::make_unique<FileUserDefaults>(FileUserDefaults::defaultPath());
-    FileUserDefaults &defaults = *store;
+    FileUserDefaults& defaults = *store;
     UserDefaults::setStandardUserDefaults(std::move(store));
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&defaults] { saveOnceMoreAtQuit(defaults); });
     quitOnTerminationSignals();

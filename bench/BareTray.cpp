@@ -4,8 +4,7 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("baretray"));
     QApplication::setQuitOnLastWindowClosed(false);

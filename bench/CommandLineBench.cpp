@@ -51,9 +51,10 @@ public:
         FileUserDefaults store(config + "/redizado/defaults.plist");
         Array list;
         for (int i = 0; i < items; ++i)
-            list.emplace_back(Dictionary{{keys::jotlingTitle, Value("Item number " + std::to_string(i) + " to buy soon")},
-                                         {keys::jotlingCreatedDate, Value(makeDate(1.7e9 + i))},
-                                         {keys::jotlingChecked, Value(false)}});
+            list.emplace_back(
+                Dictionary{{keys::jotlingTitle, Value("Item number " + std::to_string(i) + " to buy soon")},
+                           {keys::jotlingCreatedDate, Value(makeDate(1.7e9 + i))},
+                           {keys::jotlingChecked, Value(false)}});
         store.setObject(keys::allRedizado, Value(std::move(list)));
         store.synchronize();
 

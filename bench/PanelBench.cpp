@@ -14,19 +14,17 @@
 
 #include <benchmark/benchmark.h>
 
-QApplication &application();
+QApplication& application();
 
 namespace {
 // A panel over 10,000 items, shown in its window as the program shows it.
 struct Panel {
-    explicit Panel(UserDefaults &defaults)
-        : manager(defaults, center)
-        , controller(defaults, &manager)
-    {
+    explicit Panel(UserDefaults& defaults) : manager(defaults, center), controller(defaults, &manager) {
         // Stored once as a whole: adding one by one would save 10,000 growing lists.
         JLJotlingManager::List items;
         for (int i = 0; i < 10000; ++i)
-            items.push_back(std::make_shared<JLJotling>("Item number " + std::to_string(i) + " with a title of about forty"));
+            items.push_back(
+                std::make_shared<JLJotling>("Item number " + std::to_string(i) + " with a title of about forty"));
         manager.setRedizado(items);
         manager.setTodoRedizado(std::move(items));
         manager.saveData();
@@ -41,8 +39,7 @@ struct Panel {
     JLRedizadoWindow window{desktops};
 };
 
-void BM_PanelShow10000Items(benchmark::State &state)
-{
+void BM_PanelShow10000Items(benchmark::State& state) {
     application();
     MemoryUserDefaults defaults;
     Panel panel(defaults);
@@ -58,8 +55,7 @@ void BM_PanelShow10000Items(benchmark::State &state)
 }
 BENCHMARK(BM_PanelShow10000Items)->Unit(benchmark::kMillisecond);
 
-void BM_PanelReload10000Items(benchmark::State &state)
-{
+void BM_PanelReload10000Items(benchmark::State& state) {
     application();
     MemoryUserDefaults defaults;
     Panel panel(defaults);
@@ -72,14 +68,13 @@ void BM_PanelReload10000Items(benchmark::State &state)
 BENCHMARK(BM_PanelReload10000Items)->Unit(benchmark::kMillisecond);
 
 // From Return in the entry field to the item written through to the preferences file.
-void BM_ReturnToItemStored10000Items(benchmark::State &state)
-{
+void BM_ReturnToItemStored10000Items(benchmark::State& state) {
     application();
     QTemporaryDir folder;
     FileUserDefaults defaults(folder.filePath(QStringLiteral("defaults.plist")).toStdString());
     Panel panel(defaults);
     panel.controller.showWithWindow(panel.window, QPointF(700, 0));
-    QLineEdit *entry = panel.controller.entryField();
+    QLineEdit* entry = panel.controller.entryField();
     for (auto _ : state) {
         entry->setText(QStringLiteral("one more thing to do"));
         QTest::keyClick(entry, Qt::Key_Return);

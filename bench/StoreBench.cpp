@@ -21,7 +21,6 @@ using namespace plist_value;
 
 constexpr int kItems = 10'000;
 
-
 Array items() {
     Array list;
     for (int i = 0; i < kItems; ++i)

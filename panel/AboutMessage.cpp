@@ -7,16 +7,14 @@
 #include <QPushButton>
 
 namespace {
-constexpr const char *siteButtonName = "siteButton";
+constexpr const char* siteButtonName = "siteButton";
 }
 
-QString aboutMessageText()
-{
+QString aboutMessageText() {
     return QStringLiteral("Redizado %1\n\n\u00A9 2026 The Redizado developers").arg(QStringLiteral(REDIZADO_VERSION));
 }
 
-std::unique_ptr<QMessageBox> makeAboutMessage(QWidget *parent)
-{
+std::unique_ptr<QMessageBox> makeAboutMessage(QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent);
     box->setWindowTitle(QObject::tr("About Redizado"));
     box->setTextFormat(Qt::PlainText);
@@ -27,11 +25,10 @@ std::unique_ptr<QMessageBox> makeAboutMessage(QWidget *parent)
     return box;
 }
 
-void runAboutMessage(QMessageBox &box, const std::function<void(QMessageBox &)> &runModal,
-                     const std::function<void(const QUrl &)> &openUrl)
-{
+void runAboutMessage(QMessageBox& box, const std::function<void(QMessageBox&)>& runModal,
+                     const std::function<void(const QUrl&)>& openUrl) {
     runModal(box);
-    const QAbstractButton *clicked = box.clickedButton();
+    const QAbstractButton* clicked = box.clickedButton();
     // Found by name: desktops may add accelerator marks to button titles.
     if (clicked && clicked->objectName() == QLatin1String(siteButtonName))
         openUrl(QUrl(QString::fromLatin1(makerSiteAddress)));

@@ -10,14 +10,14 @@
 class QMessageBox;
 class QWidget;
 
-inline constexpr const char *makerSiteAddress = "https://redizado.org";
+inline constexpr const char* makerSiteAddress = "https://redizado.org";
 
 // "Redizado <version>", an empty line, then the year and the makers.
 QString aboutMessageText();
 
 // The about box, with the panel's keys below the text: "Close" first, then a button titled with the site's address.
-std::unique_ptr<QMessageBox> makeAboutMessage(QWidget *parent);
+std::unique_ptr<QMessageBox> makeAboutMessage(QWidget* parent);
 
 // Runs the box until a button is pressed and opens the site when it was the second.
-void runAboutMessage(QMessageBox &box, const std::function<void(QMessageBox &)> &runModal,
-                     const std::function<void(const QUrl &)> &openUrl);
+void runAboutMessage(QMessageBox& box, const std::function<void(QMessageBox&)>& runModal,
+                     const std::function<void(const QUrl&)>& openUrl);

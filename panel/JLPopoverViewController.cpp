@@ -19,28 +19,24 @@
 using namespace plist_value;
 
 namespace {
-constexpr const char *editTitle = "Edit";
-constexpr const char *doneTitle = "Done";
-constexpr const char *welcomeTitle = "Welcome";
+constexpr const char* editTitle = "Edit";
+constexpr const char* doneTitle = "Done";
+constexpr const char* welcomeTitle = "Welcome";
 // A title as long as a whole file is still one item; the field must not cut it short.
 constexpr int entryFieldMaxLength = 16 * 1024 * 1024;
 } // namespace
 
-JLPopoverViewController::JLPopoverViewController(UserDefaults &defaults, NotificationCenter &center, QObject *parent)
-    : QObject(parent)
-    , m_defaults(defaults)
-    , m_center(center)
-    , m_ui(std::make_unique<Ui::PopoverPanel>())
-    , m_view(new QWidget)
-{
+JLPopoverViewController::JLPopoverViewController(UserDefaults& defaults, NotificationCenter& center, QObject* parent)
+    : QObject(parent), m_defaults(defaults), m_center(center), m_ui(std::make_unique<Ui::PopoverPanel>()),
+      m_view(new QWidget) {
     if (m_defaults.boolForKey(keys::loadKeyPopover))
         loadStoredList();
     else
         seedFirstStart();
     m_observers.push_back(m_center.addObserver(notifications::popoverVisible, nullptr,
-                                               [this](const auto &) { makeJotlingFieldFirstResponder(); }));
+                                               [this](const auto&) { makeJotlingFieldFirstResponder(); }));
     m_observers.push_back(m_center.addObserver(notifications::popoverWillBecomeVisible, nullptr,
-                                               [this](const auto &) { popoverWillShow(); }));
+                                               [this](const auto&) { popoverWillShow(); }));
 
     m_ui->setupUi(m_view);
     m_ui->jotlingField->setMaxLength(entryFieldMaxLength);
@@ -56,23 +52,22 @@ JLPopoverViewController::JLPopoverViewController(UserDefaults &defaults, Notific
     connectActions();
 }
 
-JLPopoverViewController::~JLPopoverViewController()
-{
+JLPopoverViewController::~JLPopoverViewController() {
     for (const auto id : m_observers)
         m_center.removeObserver(id);
     delete m_view.data();
 }
 
-void JLPopoverViewController::loadStoredList()
-{
+void JLPopoverViewController::loadStoredList() {
     m_redizadoArray.clear();
     if (const auto stored = m_defaults.objectForKey(keys::allRedizado)) {
-        if (const Array *array = stored->get<Array>()) {
+        if (const Array* array = stored->get<Array>()) {
             for (std::size_t index = 0; index < array->size(); ++index) {
-                if (const auto *dictionary = (*array)[index].get<Dictionary>())
+                if (const auto* dictionary = (*array)[index].get<Dictionary>())
                     m_redizadoArray.push_back(std::make_shared<const Dictionary>(*dictionary));
                 else
-                    logLine("store", "item " + std::to_string(index) + " of \"allRedizado\" is not a dictionary; skipped");
+                    logLine("store",
+                            "item " + std::to_string(index) + " of \"allRedizado\" is not a dictionary; skipped");
             }
         } else {
             logLine("store", "\"allRedizado\" is not a list; no items loaded");
@@ -83,8 +78,7 @@ void JLPopoverViewController::loadStoredList()
 
 // A list the panel already stored stays, and so does any setting the user already chose: the first start
 // writes only what is not there yet.
-void JLPopoverViewController::seedFirstStart()
-{
+void JLPopoverViewController::seedFirstStart() {
     if (m_defaults.objectForKey(keys::allRedizado)) {
         loadStoredList();
     } else {
@@ -101,9 +95,8 @@ void JLPopoverViewController::seedFirstStart()
     m_defaults.synchronize();
 }
 
-void JLPopoverViewController::connectActions()
-{
-    QLineEdit *field = m_ui->jotlingField;
+void JLPopoverViewController::connectActions() {
+    QLineEdit* field = m_ui->jotlingField;
     connect(field, &QLineEdit::returnPressed, this, [this, field] { createNewJotling(field); });
     connect(field, &QLineEdit::editingFinished, this, [this, field] { textShouldEndEditing(field); });
     connect(m_ui->categorySwitcher, &JLSegmentedControl::segmentClicked, this,
@@ -112,16 +105,29 @@ void JLPopoverViewController::connectActions()
     connect(m_ui->settingsButton, &QPushButton::clicked, this, [this] { showSettings(m_ui->settingsButton); });
 }
 
-JLTableView *JLPopoverViewController::redizadoTableView() const { return m_ui->redizadoTableView; }
-QLineEdit *JLPopoverViewController::jotlingField() const { return m_ui->jotlingField; }
-JLSegmentedControl *JLPopoverViewController::categorySwitcher() const { return m_ui->categorySwitcher; }
-QPushButton *JLPopoverViewController::editButton() const { return m_ui->editButton; }
-QPushButton *JLPopoverViewController::settingsButton() const { return m_ui->settingsButton; }
-QCheckBox *JLPopoverViewController::hideAfterEntryCheckBox() const { return m_ui->hideAfterEntryCheckBox; }
-QWidget *JLPopoverViewController::settingsPane() const { return m_ui->settingsPane; }
+JLTableView* JLPopoverViewController::redizadoTableView() const {
+    return m_ui->redizadoTableView;
+}
+QLineEdit* JLPopoverViewController::jotlingField() const {
+    return m_ui->jotlingField;
+}
+JLSegmentedControl* JLPopoverViewController::categorySwitcher() const {
+    return m_ui->categorySwitcher;
+}
+QPushButton* JLPopoverViewController::editButton() const {
+    return m_ui->editButton;
+}
+QPushButton* JLPopoverViewController::settingsButton() const {
+    return m_ui->settingsButton;
+}
+QCheckBox* JLPopoverViewController::hideAfterEntryCheckBox() const {
+    return m_ui->hideAfterEntryCheckBox;
+}
+QWidget* JLPopoverViewController::settingsPane() const {
+    return m_ui->settingsPane;
+}
 
-void JLPopoverViewController::awakeFromNib()
-{
+void JLPopoverViewController::awakeFromNib() {
     restoreCategory();
     m_ui->redizadoTableView->setDelegate(this);
     connect(m_ui->hideAfterEntryCheckBox, &QCheckBox::clicked, this, &JLPopoverViewController::toggleHideAfterEntry,
@@ -130,8 +136,7 @@ void JLPopoverViewController::awakeFromNib()
     m_ui->redizadoTableView->reloadData();
 }
 
-void JLPopoverViewController::retrieveData()
-{
+void JLPopoverViewController::retrieveData() {
     loadStoredList();
     restoreCategory();
     m_ui->redizadoTableView->reloadData();
@@ -139,8 +144,7 @@ void JLPopoverViewController::retrieveData()
 
 // The panel or a reloaded file may have chosen the other category meanwhile. Any stored value but 0 is the all
 // category.
-bool JLPopoverViewController::restoreCategory()
-{
+bool JLPopoverViewController::restoreCategory() {
     const int stored = m_defaults.integerForKey(keys::switcherKey) != 0 ? 1 : 0;
     if (m_ui->categorySwitcher->selectedSegment() == stored)
         return false;
@@ -148,8 +152,7 @@ bool JLPopoverViewController::restoreCategory()
     return true;
 }
 
-void JLPopoverViewController::popoverWillShow()
-{
+void JLPopoverViewController::popoverWillShow() {
     if (restoreCategory())
         m_ui->redizadoTableView->reloadData();
     showList();
@@ -160,47 +163,40 @@ void JLPopoverViewController::popoverWillShow()
     }
 }
 
-void JLPopoverViewController::makeJotlingFieldFirstResponder()
-{
+void JLPopoverViewController::makeJotlingFieldFirstResponder() {
     m_ui->jotlingField->setFocus(Qt::PopupFocusReason);
 }
 
 // The one answer to "which category": the rows counted, the rows shown and the row a click acts on all follow
 // the segment on screen.
-bool JLPopoverViewController::showsFullList() const
-{
+bool JLPopoverViewController::showsFullList() const {
     return m_ui->categorySwitcher->selectedSegment() != 0;
 }
 
-bool JLPopoverViewController::inEditMode() const
-{
+bool JLPopoverViewController::inEditMode() const {
     return m_ui->editButton->text() != QLatin1String(editTitle);
 }
 
-JLPopoverViewController::Entry JLPopoverViewController::currentDictionaryAtIndex(std::int64_t row) const
-{
-    const Entries &list = showsFullList() ? m_redizadoArray : m_toDoRedizadoArray;
+JLPopoverViewController::Entry JLPopoverViewController::currentDictionaryAtIndex(std::int64_t row) const {
+    const Entries& list = showsFullList() ? m_redizadoArray : m_toDoRedizadoArray;
     if (row < 0 || row >= static_cast<std::int64_t>(list.size()))
         return nullptr;
     return list[static_cast<std::size_t>(row)];
 }
 
-std::int64_t JLPopoverViewController::numberOfRowsInTableView(JLTableView &)
-{
+std::int64_t JLPopoverViewController::numberOfRowsInTableView(JLTableView&) {
     return static_cast<std::int64_t>(showsFullList() ? m_redizadoArray.size() : m_toDoRedizadoArray.size());
 }
 
-double JLPopoverViewController::heightOfRow(JLTableView &, std::int64_t row)
-{
+double JLPopoverViewController::heightOfRow(JLTableView&, std::int64_t row) {
     const Entry entry = currentDictionaryAtIndex(row);
     return popoverRowHeightForTitle(entry ? popover_entry::title(*entry) : std::nullopt,
                                     m_ui->redizadoTableView->viewport()->width());
 }
 
-QWidget *JLPopoverViewController::viewForRow(JLTableView &, std::int64_t row)
-{
-    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(
-        m_ui->redizadoTableView->makeViewWithIdentifier(QString::fromLatin1(JLRedizadoTableViewCell::identifier), this));
+QWidget* JLPopoverViewController::viewForRow(JLTableView&, std::int64_t row) {
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_ui->redizadoTableView->makeViewWithIdentifier(
+        QString::fromLatin1(JLRedizadoTableViewCell::identifier), this));
     if (!cell)
         return nullptr;
     const Entry entry = currentDictionaryAtIndex(row);
@@ -215,8 +211,7 @@ QWidget *JLPopoverViewController::viewForRow(JLTableView &, std::int64_t row)
     return cell;
 }
 
-void JLPopoverViewController::switchCategories(QObject *)
-{
+void JLPopoverViewController::switchCategories(QObject*) {
     // Choosing a category is asking for the list, also from the settings pane.
     showList();
     m_defaults.setInteger(keys::switcherKey, showsFullList() ? 1 : 0);
@@ -224,20 +219,17 @@ void JLPopoverViewController::switchCategories(QObject *)
     m_ui->redizadoTableView->reloadData();
 }
 
-void JLPopoverViewController::enterEditMode(QObject *)
-{
+void JLPopoverViewController::enterEditMode(QObject*) {
     m_ui->editButton->setText(QLatin1String(inEditMode() ? editTitle : doneTitle));
     m_ui->redizadoTableView->reloadData();
 }
 
-void JLPopoverViewController::showSettings(QObject *)
-{
+void JLPopoverViewController::showSettings(QObject*) {
     m_ui->redizadoTableView->setHidden(!m_ui->redizadoTableView->isHidden());
     syncSettingsPane();
 }
 
-void JLPopoverViewController::showList()
-{
+void JLPopoverViewController::showList() {
     if (!m_ui->redizadoTableView->isHidden())
         return;
     m_ui->settingsButton->setChecked(false);
@@ -245,19 +237,16 @@ void JLPopoverViewController::showList()
     syncSettingsPane();
 }
 
-void JLPopoverViewController::syncSettingsPane()
-{
+void JLPopoverViewController::syncSettingsPane() {
     m_ui->settingsPane->setHidden(!m_ui->redizadoTableView->isHidden());
 }
 
-void JLPopoverViewController::toggleHideAfterEntry()
-{
+void JLPopoverViewController::toggleHideAfterEntry() {
     m_defaults.setBool(keys::hideAfterEntry, m_ui->hideAfterEntryCheckBox->isChecked());
     m_defaults.synchronize();
 }
 
-bool JLPopoverViewController::eventFilter(QObject *watched, QEvent *event)
-{
+bool JLPopoverViewController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->redizadoTableView && (event->type() == QEvent::Hide || event->type() == QEvent::Show))
         syncSettingsPane();
     return QObject::eventFilter(watched, event);

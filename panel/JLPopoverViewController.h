@@ -35,22 +35,22 @@ public:
     using Entries = std::vector<Entry>;
 
     // Loads the stored list, or seeds it on the very first start, and follows the popover's notifications.
-    JLPopoverViewController(UserDefaults &defaults, NotificationCenter &center, QObject *parent = nullptr);
+    JLPopoverViewController(UserDefaults& defaults, NotificationCenter& center, QObject* parent = nullptr);
     ~JLPopoverViewController() override;
 
-    QWidget *view() const { return m_view; }
-    JLTableView *redizadoTableView() const;
-    QLineEdit *jotlingField() const;
-    JLSegmentedControl *categorySwitcher() const;
-    QPushButton *editButton() const;
-    QPushButton *settingsButton() const;
+    QWidget* view() const { return m_view; }
+    JLTableView* redizadoTableView() const;
+    QLineEdit* jotlingField() const;
+    JLSegmentedControl* categorySwitcher() const;
+    QPushButton* editButton() const;
+    QPushButton* settingsButton() const;
     // The table scrolls its own rows, so it is its own scroll view.
-    JLTableView *tableScrollView() const { return redizadoTableView(); }
-    QCheckBox *hideAfterEntryCheckBox() const;
-    QWidget *settingsPane() const;
+    JLTableView* tableScrollView() const { return redizadoTableView(); }
+    QCheckBox* hideAfterEntryCheckBox() const;
+    QWidget* settingsPane() const;
 
-    const Entries &redizadoArray() const { return m_redizadoArray; }
-    const Entries &toDoRedizadoArray() const { return m_toDoRedizadoArray; }
+    const Entries& redizadoArray() const { return m_redizadoArray; }
+    const Entries& toDoRedizadoArray() const { return m_toDoRedizadoArray; }
 
     void awakeFromNib();
     // Reads the stored list afresh, for when another writer may have changed it.
@@ -58,33 +58,33 @@ public:
     void popoverWillShow();
     void makeJotlingFieldFirstResponder();
 
-    void createNewJotling(QObject *sender);
+    void createNewJotling(QObject* sender);
     // The entry field's editing ends (Return, or the focus went elsewhere): its text becomes an item.
-    bool textShouldEndEditing(QObject *control);
+    bool textShouldEndEditing(QObject* control);
     void newJotling();
-    void rowButtonClicked(QWidget *sender) override;
-    void entryChanged(QWidget *sender) override;
+    void rowButtonClicked(QWidget* sender) override;
+    void entryChanged(QWidget* sender) override;
     void toggleCheckOfEntryAtIndex(std::int64_t row);
-    const Entries &checkEntryInAllRedizado(std::int64_t row, bool check);
+    const Entries& checkEntryInAllRedizado(std::int64_t row, bool check);
     void removeEntryAtIndex(std::int64_t row);
 
-    void switchCategories(QObject *sender);
-    void enterEditMode(QObject *sender);
-    void showSettings(QObject *sender);
+    void switchCategories(QObject* sender);
+    void enterEditMode(QObject* sender);
+    void showSettings(QObject* sender);
     void toggleHideAfterEntry();
 
-    const Entries &filterRedizado(const Entries &list);
+    const Entries& filterRedizado(const Entries& list);
     // The entry a row shows; nothing for a row outside the list.
     Entry currentDictionaryAtIndex(std::int64_t row) const;
     void trackToDoCount();
     void saveData();
 
-    std::int64_t numberOfRowsInTableView(JLTableView &tableView) override;
-    double heightOfRow(JLTableView &tableView, std::int64_t row) override;
-    QWidget *viewForRow(JLTableView &tableView, std::int64_t row) override;
+    std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
+    double heightOfRow(JLTableView& tableView, std::int64_t row) override;
+    QWidget* viewForRow(JLTableView& tableView, std::int64_t row) override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadStoredList();
@@ -98,8 +98,8 @@ private:
     // Leaves the settings pane for the list, if it shows.
     void showList();
 
-    UserDefaults &m_defaults;
-    NotificationCenter &m_center;
+    UserDefaults& m_defaults;
+    NotificationCenter& m_center;
     Entries m_redizadoArray;
     Entries m_toDoRedizadoArray;
     std::vector<NotificationCenter::ObserverId> m_observers;

@@ -19,14 +19,12 @@ using namespace plist_value;
 namespace {
 using Entries = JLPopoverViewController::Entries;
 
-Entries::iterator findSameItem(Entries &list, const JLPopoverViewController::Entry &entry)
-{
-    return std::find_if(list.begin(), list.end(), [&](const auto &e) { return popover_entry::sameItem(e, entry); });
+Entries::iterator findSameItem(Entries& list, const JLPopoverViewController::Entry& entry) {
+    return std::find_if(list.begin(), list.end(), [&](const auto& e) { return popover_entry::sameItem(e, entry); });
 }
 
 // A change of the flag keeps only the three item keys.
-JLPopoverViewController::Entry withFlag(const Dictionary &entry, bool checked)
-{
+JLPopoverViewController::Entry withFlag(const Dictionary& entry, bool checked) {
     const auto title = entry.find(keys::jotlingTitle);
     Date date = popover_entry::createdDate(entry);
     return popover_entry::make(title != entry.end() ? title->second : Value(std::string()), checked,
@@ -34,20 +32,17 @@ JLPopoverViewController::Entry withFlag(const Dictionary &entry, bool checked)
 }
 } // namespace
 
-void JLPopoverViewController::createNewJotling(QObject *)
-{
+void JLPopoverViewController::createNewJotling(QObject*) {
     newJotling();
 }
 
-bool JLPopoverViewController::textShouldEndEditing(QObject *)
-{
+bool JLPopoverViewController::textShouldEndEditing(QObject*) {
     newJotling();
     return true;
 }
 
-void JLPopoverViewController::newJotling()
-{
-    QLineEdit *field = m_ui->jotlingField;
+void JLPopoverViewController::newJotling() {
+    QLineEdit* field = m_ui->jotlingField;
     const QString text = field->text();
     if (text.isEmpty())
         return;
@@ -64,9 +59,8 @@ void JLPopoverViewController::newJotling()
     }
 }
 
-void JLPopoverViewController::rowButtonClicked(QWidget *sender)
-{
-    JLTableView *table = m_ui->redizadoTableView;
+void JLPopoverViewController::rowButtonClicked(QWidget* sender) {
+    JLTableView* table = m_ui->redizadoTableView;
     const std::int64_t row = table->rowForView(sender);
     if (row < 0)
         return;
@@ -75,25 +69,24 @@ void JLPopoverViewController::rowButtonClicked(QWidget *sender)
         return;
     }
     // A title being edited is stored before its row goes.
-    if (QWidget *cell = table->viewAtRow(row, false))
-        if (QWidget *focused = cell->window()->focusWidget())
+    if (QWidget* cell = table->viewAtRow(row, false))
+        if (QWidget* focused = cell->window()->focusWidget())
             focused->clearFocus();
     removeEntryAtIndex(row);
 }
 
-void JLPopoverViewController::toggleCheckOfEntryAtIndex(std::int64_t row)
-{
+void JLPopoverViewController::toggleCheckOfEntryAtIndex(std::int64_t row) {
     if (showsFullList()) {
         if (row < 0 || row >= static_cast<std::int64_t>(m_redizadoArray.size()))
             return;
-        Entry &entry = m_redizadoArray[static_cast<std::size_t>(row)];
+        Entry& entry = m_redizadoArray[static_cast<std::size_t>(row)];
         entry = withFlag(*entry, !popover_entry::isChecked(*entry));
         filterRedizado(m_redizadoArray);
         // The clicked check box already shows the new state.
     } else {
         if (row < 0 || row >= static_cast<std::int64_t>(m_toDoRedizadoArray.size()))
             return;
-        const Entry &entry = m_toDoRedizadoArray[static_cast<std::size_t>(row)];
+        const Entry& entry = m_toDoRedizadoArray[static_cast<std::size_t>(row)];
         checkEntryInAllRedizado(row, !popover_entry::isChecked(*entry));
         filterRedizado(m_redizadoArray);
         m_ui->redizadoTableView->removeRows(row, JLTableView::Animation::SlideRight);
@@ -101,19 +94,17 @@ void JLPopoverViewController::toggleCheckOfEntryAtIndex(std::int64_t row)
     trackToDoCount();
 }
 
-const Entries &JLPopoverViewController::checkEntryInAllRedizado(std::int64_t row, bool check)
-{
+const Entries& JLPopoverViewController::checkEntryInAllRedizado(std::int64_t row, bool check) {
     if (row < 0 || row >= static_cast<std::int64_t>(m_toDoRedizadoArray.size()))
         return m_redizadoArray;
     const Entry todo = m_toDoRedizadoArray[static_cast<std::size_t>(row)];
-    for (Entry &entry : m_redizadoArray)
+    for (Entry& entry : m_redizadoArray)
         if (popover_entry::sameItem(entry, todo))
             entry = withFlag(*entry, check);
     return m_redizadoArray;
 }
 
-void JLPopoverViewController::removeEntryAtIndex(std::int64_t row)
-{
+void JLPopoverViewController::removeEntryAtIndex(std::int64_t row) {
     const Entry entry = currentDictionaryAtIndex(row);
     const auto found = findSameItem(m_redizadoArray, entry);
     if (found == m_redizadoArray.end())
@@ -124,9 +115,8 @@ void JLPopoverViewController::removeEntryAtIndex(std::int64_t row)
     trackToDoCount();
 }
 
-void JLPopoverViewController::entryChanged(QWidget *sender)
-{
-    auto *label = qobject_cast<JLTextField *>(sender);
+void JLPopoverViewController::entryChanged(QWidget* sender) {
+    auto* label = qobject_cast<JLTextField*>(sender);
     if (!label)
         return;
     // Rows above may have gone since the cell was filled: ask the table where it is now.
@@ -160,17 +150,15 @@ void JLPopoverViewController::entryChanged(QWidget *sender)
     saveData();
 }
 
-const Entries &JLPopoverViewController::filterRedizado(const Entries &list)
-{
+const Entries& JLPopoverViewController::filterRedizado(const Entries& list) {
     Entries todo;
     std::copy_if(list.begin(), list.end(), std::back_inserter(todo),
-                 [](const Entry &entry) { return popover_entry::isToDo(*entry); });
+                 [](const Entry& entry) { return popover_entry::isToDo(*entry); });
     m_toDoRedizadoArray = std::move(todo);
     return m_toDoRedizadoArray;
 }
 
-void JLPopoverViewController::trackToDoCount()
-{
+void JLPopoverViewController::trackToDoCount() {
     // Stored before the post: observers read the count back from the store. The list follows the post.
     m_defaults.setInteger(keys::toDoCountKey, static_cast<std::int64_t>(m_toDoRedizadoArray.size()));
     m_defaults.synchronize();
@@ -178,11 +166,10 @@ void JLPopoverViewController::trackToDoCount()
     saveData();
 }
 
-void JLPopoverViewController::saveData()
-{
+void JLPopoverViewController::saveData() {
     Array array;
     array.reserve(m_redizadoArray.size());
-    for (const Entry &entry : m_redizadoArray)
+    for (const Entry& entry : m_redizadoArray)
         array.emplace_back(*entry);
     m_defaults.setObject(keys::allRedizado, Value(std::move(array)));
     m_defaults.synchronize();

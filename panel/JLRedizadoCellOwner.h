@@ -8,7 +8,7 @@ class JLRedizadoCellOwner {
 public:
     virtual ~JLRedizadoCellOwner() = default;
     // The row's check box or remove button was clicked.
-    virtual void rowButtonClicked(QWidget *sender) = 0;
+    virtual void rowButtonClicked(QWidget* sender) = 0;
     // Editing of the row's title ended.
-    virtual void entryChanged(QWidget *sender) = 0;
+    virtual void entryChanged(QWidget* sender) = 0;
 };

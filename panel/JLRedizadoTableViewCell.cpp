@@ -15,14 +15,11 @@ constexpr int sideControlWidth = 22;
 constexpr int removeButtonTag = 2;
 } // namespace
 
-JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget *parent)
-    : QWidget(parent)
-    , m_checkBox(new QCheckBox(this))
-    , m_titleLabel(new JLTextField(this))
-    , m_removeButton(new QToolButton(this))
-{
+JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget* parent)
+    : QWidget(parent), m_checkBox(new QCheckBox(this)), m_titleLabel(new JLTextField(this)),
+      m_removeButton(new QToolButton(this)) {
     // Check box and remove button take 24 pixels each side, the width the row heights assume.
-    auto *layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(0);
     m_checkBox->setFixedWidth(sideControlWidth);
@@ -47,14 +44,14 @@ JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget *parent)
 
 JLRedizadoTableViewCell::~JLRedizadoTableViewCell() = default;
 
-QWidget *JLRedizadoTableViewCell::makeWithOwner(QObject *owner)
-{
-    auto *cell = new JLRedizadoTableViewCell;
-    if (auto *target = dynamic_cast<JLRedizadoCellOwner *>(owner)) {
-        QCheckBox *checkBox = cell->checkBox();
-        QToolButton *removeButton = cell->removeButton();
-        JLTextField *titleLabel = cell->titleLabel();
-        QObject::connect(checkBox, &QCheckBox::clicked, owner, [target, checkBox] { target->rowButtonClicked(checkBox); });
+QWidget* JLRedizadoTableViewCell::makeWithOwner(QObject* owner) {
+    auto* cell = new JLRedizadoTableViewCell;
+    if (auto* target = dynamic_cast<JLRedizadoCellOwner*>(owner)) {
+        QCheckBox* checkBox = cell->checkBox();
+        QToolButton* removeButton = cell->removeButton();
+        JLTextField* titleLabel = cell->titleLabel();
+        QObject::connect(checkBox, &QCheckBox::clicked, owner,
+                         [target, checkBox] { target->rowButtonClicked(checkBox); });
         QObject::connect(removeButton, &QToolButton::clicked, owner,
                          [target, removeButton] { target->rowButtonClicked(removeButton); });
         QObject::connect(titleLabel, &JLTextField::editingFinished, owner,

@@ -12,20 +12,20 @@ class QToolButton;
 class JLRedizadoTableViewCell final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char *identifier = "redizadoCell";
+    static constexpr const char* identifier = "redizadoCell";
 
-    explicit JLRedizadoTableViewCell(QWidget *parent = nullptr);
+    explicit JLRedizadoTableViewCell(QWidget* parent = nullptr);
     ~JLRedizadoTableViewCell() override;
 
     // A new cell whose controls send their actions to owner (when it is a cell owner).
-    static QWidget *makeWithOwner(QObject *owner);
+    static QWidget* makeWithOwner(QObject* owner);
 
-    QCheckBox *checkBox() const { return m_checkBox; }
-    JLTextField *titleLabel() const { return m_titleLabel; }
-    QToolButton *removeButton() const { return m_removeButton; }
+    QCheckBox* checkBox() const { return m_checkBox; }
+    JLTextField* titleLabel() const { return m_titleLabel; }
+    QToolButton* removeButton() const { return m_removeButton; }
 
 private:
-    QCheckBox *m_checkBox;
-    JLTextField *m_titleLabel;
-    QToolButton *m_removeButton;
+    QCheckBox* m_checkBox;
+    JLTextField* m_titleLabel;
+    QToolButton* m_removeButton;
 };

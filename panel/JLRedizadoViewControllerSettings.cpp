@@ -4,23 +4,22 @@
 
 #include "AboutMessage.h"
 #include "JLRedizadoViewControllerDelegate.h"
-#include "store/PreferencesKeys.h"
 #include "UserDefaults.h"
+#include "store/PreferencesKeys.h"
 #include "ui_RedizadoPanel.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 
-void JLRedizadoViewController::awakeFromNib()
-{
-    const std::pair<QCheckBox *, void (JLRedizadoViewController::*)()> toggles[] = {
+void JLRedizadoViewController::awakeFromNib() {
+    const std::pair<QCheckBox*, void (JLRedizadoViewController::*)()> toggles[] = {
         {m_ui->launchAtLoginCheckBox, &JLRedizadoViewController::toggleLanuchAtLogin},
         {m_ui->showToDoCountCheckBox, &JLRedizadoViewController::toggleShowToDoCount},
         {m_ui->alternateIconCheckBox, &JLRedizadoViewController::toggleIcon},
         {m_ui->hideAfterEntryCheckBox, &JLRedizadoViewController::toggleHideAfterEntry},
         {m_ui->shortcutCheckBox, &JLRedizadoViewController::toggleShortcut},
     };
-    for (const auto &[checkBox, toggle] : toggles)
+    for (const auto& [checkBox, toggle] : toggles)
         connect(checkBox, &QCheckBox::clicked, this, toggle);
     m_ui->launchAtLoginCheckBox->setChecked(m_defaults.boolForKey(keys::launchAtLogin));
     m_ui->showToDoCountCheckBox->setChecked(m_defaults.boolForKey(keys::showToDoCount));
@@ -31,14 +30,12 @@ void JLRedizadoViewController::awakeFromNib()
     m_ui->shortcutView->setHidden(!shortcut);
 }
 
-void JLRedizadoViewController::showSettings(QObject *)
-{
+void JLRedizadoViewController::showSettings(QObject*) {
     m_ui->redizadoTableView->setHidden(!m_ui->redizadoTableView->isHidden());
     syncSettingsPane();
 }
 
-void JLRedizadoViewController::showList()
-{
+void JLRedizadoViewController::showList() {
     if (!m_ui->redizadoTableView->isHidden())
         return;
     m_ui->settingsButton->setChecked(false);
@@ -46,47 +43,40 @@ void JLRedizadoViewController::showList()
     syncSettingsPane();
 }
 
-void JLRedizadoViewController::syncSettingsPane()
-{
+void JLRedizadoViewController::syncSettingsPane() {
     m_ui->settingsPane->setHidden(!m_ui->redizadoTableView->isHidden());
 }
 
-void JLRedizadoViewController::toggleLanuchAtLogin()
-{
+void JLRedizadoViewController::toggleLanuchAtLogin() {
     if (m_delegate)
         m_delegate->setLaunchAppAtLogin(m_ui->launchAtLoginCheckBox->isChecked());
 }
 
-void JLRedizadoViewController::toggleShowToDoCount()
-{
+void JLRedizadoViewController::toggleShowToDoCount() {
     if (m_delegate)
         m_delegate->setShowToDoCount(m_ui->showToDoCountCheckBox->isChecked());
 }
 
-void JLRedizadoViewController::toggleIcon()
-{
+void JLRedizadoViewController::toggleIcon() {
     if (m_delegate)
         m_delegate->setIconAlternate(m_ui->alternateIconCheckBox->isChecked());
 }
 
-void JLRedizadoViewController::toggleHideAfterEntry()
-{
+void JLRedizadoViewController::toggleHideAfterEntry() {
     m_defaults.setBool(keys::hideAfterEntry, m_ui->hideAfterEntryCheckBox->isChecked());
     m_defaults.synchronize();
 }
 
-void JLRedizadoViewController::toggleShortcut()
-{
+void JLRedizadoViewController::toggleShortcut() {
     const bool on = m_ui->shortcutCheckBox->isChecked();
     if (m_delegate)
         m_delegate->setShortcut(on);
     m_ui->shortcutView->setHidden(!on);
 }
 
-void JLRedizadoViewController::aboutMessage(QObject *)
-{
+void JLRedizadoViewController::aboutMessage(QObject*) {
     const auto box = makeAboutMessage(m_view);
-    const auto runModal = m_runModal ? m_runModal : [](QMessageBox &b) { b.exec(); };
-    const auto openUrl = m_openUrl ? m_openUrl : [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    const auto runModal = m_runModal ? m_runModal : [](QMessageBox& b) { b.exec(); };
+    const auto openUrl = m_openUrl ? m_openUrl : [](const QUrl& url) { QDesktopServices::openUrl(url); };
     runAboutMessage(*box, runModal, openUrl);
 }

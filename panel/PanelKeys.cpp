@@ -21,19 +21,16 @@ namespace {
 const QKeySequence undoKeys(Qt::CTRL | Qt::Key_Z);
 const QKeySequence redoKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 
-QString keyName(const QKeySequence &keys)
-{
+QString keyName(const QKeySequence& keys) {
     return keys.toString(QKeySequence::NativeText);
 }
 
-bool is(const QKeyEvent &event, const QKeySequence &keys)
-{
+bool is(const QKeyEvent& event, const QKeySequence& keys) {
     return QKeySequence(event.keyCombination()) == keys;
 }
 } // namespace
 
-QString panelKeyList()
-{
+QString panelKeyList() {
     return QObject::tr("Keys:\n"
                        "Return adds the typed item, Down goes to the list, Esc closes the panel.\n"
                        "Up, Down, Home, End, Page Up and Page Down move on the list.\n"
@@ -44,14 +41,10 @@ QString panelKeyList()
              keyName(Qt::CTRL | Qt::Key_Comma), keyName(undoKeys), keyName(redoKeys));
 }
 
-PanelKeys::PanelKeys(JLRedizadoViewController &panel, PanelUndo &undo, QObject *parent)
-    : QObject(parent)
-    , m_panel(panel)
-    , m_undo(undo)
-    , m_mark(std::make_unique<RowMark>(panel))
-{
+PanelKeys::PanelKeys(JLRedizadoViewController& panel, PanelUndo& undo, QObject* parent)
+    : QObject(parent), m_panel(panel), m_undo(undo), m_mark(std::make_unique<RowMark>(panel)) {
     installRowAccessibility();
-    JLTableView *table = panel.redizadoTableView();
+    JLTableView* table = panel.redizadoTableView();
     table->setFocusPolicy(Qt::StrongFocus);
     panel.entryField()->installEventFilter(this);
     table->installEventFilter(this);
@@ -60,37 +53,38 @@ PanelKeys::PanelKeys(JLRedizadoViewController &panel, PanelUndo &undo, QObject *
     addToolTips();
     connect(qApp, &QApplication::focusChanged, this, &PanelKeys::focusChanged);
     connect(&undo, &PanelUndo::jotlingChanged, this,
-            [this](const std::shared_ptr<JLJotling> &jotling) { m_mark->markJotling(jotling); });
+            [this](const std::shared_ptr<JLJotling>& jotling) { m_mark->markJotling(jotling); });
 }
 
 PanelKeys::~PanelKeys() = default;
 
-void PanelKeys::addShortcuts()
-{
-    QWidget *view = m_panel.view();
-    const auto add = [this, view](const QKeySequence &keys, void (PanelKeys::*action)()) {
+void PanelKeys::addShortcuts() {
+    QWidget* view = m_panel.view();
+    const auto add = [this, view](const QKeySequence& keys, void (PanelKeys::*action)()) {
         new QShortcut(keys, view, this, action, Qt::WidgetWithChildrenShortcut);
     };
     add(Qt::CTRL | Qt::Key_Comma, &PanelKeys::toggleSettings);
     add(undoKeys, &PanelKeys::undo);
     add(redoKeys, &PanelKeys::redo);
-    new QShortcut(Qt::CTRL | Qt::Key_1, view, this, [this] { chooseCategory(0); }, Qt::WidgetWithChildrenShortcut);
-    new QShortcut(Qt::CTRL | Qt::Key_2, view, this, [this] { chooseCategory(1); }, Qt::WidgetWithChildrenShortcut);
-    new QShortcut(Qt::CTRL | Qt::Key_Tab, view, this,
-                  [this] { chooseCategory(m_panel.categorySwitcher()->selectedSegment() == 0 ? 1 : 0); },
-                  Qt::WidgetWithChildrenShortcut);
+    new QShortcut(
+        Qt::CTRL | Qt::Key_1, view, this, [this] { chooseCategory(0); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(
+        Qt::CTRL | Qt::Key_2, view, this, [this] { chooseCategory(1); }, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(
+        Qt::CTRL | Qt::Key_Tab, view, this,
+        [this] { chooseCategory(m_panel.categorySwitcher()->selectedSegment() == 0 ? 1 : 0); },
+        Qt::WidgetWithChildrenShortcut);
 }
 
-void PanelKeys::addToolTips()
-{
-    const auto withKeys = [](QWidget *control, const QString &keys) {
+void PanelKeys::addToolTips() {
+    const auto withKeys = [](QWidget* control, const QString& keys) {
         const QString own = control->toolTip();
         control->setToolTip(own.isEmpty() ? keys : own + QLatin1Char('\n') + keys);
     };
     withKeys(m_panel.entryField(), tr("Return adds the item, Down goes to the list, Esc closes the panel"));
-    withKeys(m_panel.categorySwitcher(), tr("%1 To Do, %2 All, %3 the other one")
-                                             .arg(keyName(Qt::CTRL | Qt::Key_1), keyName(Qt::CTRL | Qt::Key_2),
-                                                  keyName(Qt::CTRL | Qt::Key_Tab)));
+    withKeys(m_panel.categorySwitcher(),
+             tr("%1 To Do, %2 All, %3 the other one")
+                 .arg(keyName(Qt::CTRL | Qt::Key_1), keyName(Qt::CTRL | Qt::Key_2), keyName(Qt::CTRL | Qt::Key_Tab)));
     withKeys(m_panel.editButton(), tr("On the list: F2 renames, Delete removes"));
     withKeys(m_panel.settingsButton(), tr("Settings (%1)").arg(keyName(Qt::CTRL | Qt::Key_Comma)));
     withKeys(m_panel.redizadoTableView(),
@@ -99,12 +93,11 @@ void PanelKeys::addToolTips()
                  .arg(keyName(undoKeys), keyName(redoKeys)));
 }
 
-bool PanelKeys::eventFilter(QObject *watched, QEvent *event)
-{
-    QLineEdit *field = m_panel.entryField();
+bool PanelKeys::eventFilter(QObject* watched, QEvent* event) {
+    QLineEdit* field = m_panel.entryField();
     if (event->type() == QEvent::ShortcutOverride && watched == field) {
         // The field keeps its own undo while it has typing to take back; after that the keys undo item changes.
-        auto &key = static_cast<QKeyEvent &>(*event);
+        auto& key = static_cast<QKeyEvent&>(*event);
         if ((is(key, undoKeys) && !field->isUndoAvailable()) || (is(key, redoKeys) && !field->isRedoAvailable())) {
             key.ignore();
             return true;
@@ -113,7 +106,7 @@ bool PanelKeys::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() != QEvent::KeyPress)
         return false;
-    auto &key = static_cast<QKeyEvent &>(*event);
+    auto& key = static_cast<QKeyEvent&>(*event);
     if (watched == field)
         return entryFieldKey(key);
     if (watched == m_panel.redizadoTableView())
@@ -125,8 +118,7 @@ bool PanelKeys::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-bool PanelKeys::entryFieldKey(QKeyEvent &event)
-{
+bool PanelKeys::entryFieldKey(QKeyEvent& event) {
     if (event.modifiers() != Qt::NoModifier)
         return false;
     if (event.key() == Qt::Key_Escape) {
@@ -141,8 +133,7 @@ bool PanelKeys::entryFieldKey(QKeyEvent &event)
     return false;
 }
 
-bool PanelKeys::rowKey(QKeyEvent &event)
-{
+bool PanelKeys::rowKey(QKeyEvent& event) {
     if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier)
         return false;
     const std::int64_t row = m_mark->markedRow();
@@ -188,9 +179,8 @@ bool PanelKeys::rowKey(QKeyEvent &event)
     }
 }
 
-std::int64_t PanelKeys::rowsPerPage(std::int64_t from, int direction) const
-{
-    const JLTableView *table = m_panel.redizadoTableView();
+std::int64_t PanelKeys::rowsPerPage(std::int64_t from, int direction) const {
+    const JLTableView* table = m_panel.redizadoTableView();
     const double page = table->viewport()->height();
     double used = 0.0;
     std::int64_t rows = 0;
@@ -203,8 +193,7 @@ std::int64_t PanelKeys::rowsPerPage(std::int64_t from, int direction) const
     return std::max<std::int64_t>(rows, 1);
 }
 
-void PanelKeys::checkMarkedRow()
-{
+void PanelKeys::checkMarkedRow() {
     const std::int64_t row = m_mark->markedRow();
     const auto jotling = m_panel.jotlingAtIndex(row);
     if (!jotling)
@@ -214,23 +203,22 @@ void PanelKeys::checkMarkedRow()
     // category the row slid out instead.
     if (m_panel.jotlingAtIndex(row) != jotling)
         return;
-    if (auto *cell = qobject_cast<JLRedizadoTableViewCell *>(m_panel.redizadoTableView()->viewAtRow(row, false))) {
+    if (auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_panel.redizadoTableView()->viewAtRow(row, false))) {
         cell->checkBox()->setChecked(jotling->completed());
         announceRowChecked(cell);
     }
 }
 
-void PanelKeys::startRenaming()
-{
+void PanelKeys::startRenaming() {
     const std::int64_t row = m_mark->markedRow();
-    JLTableView *table = m_panel.redizadoTableView();
+    JLTableView* table = m_panel.redizadoTableView();
     if (row < 0 || row >= table->numberOfRows())
         return;
     table->scrollRowToVisible(row);
-    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(table->viewAtRow(row, true));
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(table->viewAtRow(row, true));
     if (!cell)
         return;
-    JLTextField *label = cell->titleLabel();
+    JLTextField* label = cell->titleLabel();
     m_renamingWasEditable = label->isEditable();
     label->setEditable(true);
     m_renaming = label;
@@ -238,17 +226,15 @@ void PanelKeys::startRenaming()
     label->selectAll();
 }
 
-void PanelKeys::finishRenaming()
-{
+void PanelKeys::finishRenaming() {
     // Ends a title edit still open, which stores it, before the panel changes under it.
     m_panel.endTitleEditing();
 }
 
-void PanelKeys::focusChanged(QWidget *old, QWidget *now)
-{
-    JLTableView *table = m_panel.redizadoTableView();
+void PanelKeys::focusChanged(QWidget* old, QWidget* now) {
+    JLTableView* table = m_panel.redizadoTableView();
     if (m_renaming && old == m_renaming) {
-        JLTextField *label = m_renaming;
+        JLTextField* label = m_renaming;
         m_renaming = nullptr;
         if (!m_renamingWasEditable)
             label->setEditable(false);
@@ -263,31 +249,27 @@ void PanelKeys::focusChanged(QWidget *old, QWidget *now)
     m_mark->setShown(now == table || (m_renaming && now == m_renaming));
 }
 
-void PanelKeys::chooseCategory(int segment)
-{
+void PanelKeys::chooseCategory(int segment) {
     finishRenaming();
     m_panel.showList();
-    JLSegmentedControl *switcher = m_panel.categorySwitcher();
+    JLSegmentedControl* switcher = m_panel.categorySwitcher();
     if (switcher->selectedSegment() == segment)
         return;
     switcher->setSelectedSegment(segment);
     m_panel.switchCategories(switcher);
 }
 
-void PanelKeys::toggleSettings()
-{
+void PanelKeys::toggleSettings() {
     finishRenaming();
     m_panel.settingsButton()->click();
 }
 
-void PanelKeys::undo()
-{
+void PanelKeys::undo() {
     finishRenaming();
     m_undo.undo();
 }
 
-void PanelKeys::redo()
-{
+void PanelKeys::redo() {
     finishRenaming();
     m_undo.redo();
 }

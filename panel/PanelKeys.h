@@ -23,7 +23,7 @@ class RowMark;
 class PanelKeys final : public QObject {
     Q_OBJECT
 public:
-    PanelKeys(JLRedizadoViewController &panel, PanelUndo &undo, QObject *parent = nullptr);
+    PanelKeys(JLRedizadoViewController& panel, PanelUndo& undo, QObject* parent = nullptr);
     ~PanelKeys() override;
 
 signals:
@@ -31,20 +31,20 @@ signals:
     void hideRequested();
 
 public:
-    RowMark &rowMark() const { return *m_mark; }
+    RowMark& rowMark() const { return *m_mark; }
     // The title being renamed from the keyboard, if one is.
-    JLTextField *renamingLabel() const { return m_renaming; }
+    JLTextField* renamingLabel() const { return m_renaming; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void addShortcuts();
     void addToolTips();
-    bool entryFieldKey(QKeyEvent &event);
-    bool rowKey(QKeyEvent &event);
-    bool letFieldUndo(QKeyEvent &event) const;
-    void focusChanged(QWidget *old, QWidget *now);
+    bool entryFieldKey(QKeyEvent& event);
+    bool rowKey(QKeyEvent& event);
+    bool letFieldUndo(QKeyEvent& event) const;
+    void focusChanged(QWidget* old, QWidget* now);
     std::int64_t rowsPerPage(std::int64_t from, int direction) const;
     void checkMarkedRow();
     void startRenaming();
@@ -54,8 +54,8 @@ private:
     void undo();
     void redo();
 
-    JLRedizadoViewController &m_panel;
-    PanelUndo &m_undo;
+    JLRedizadoViewController& m_panel;
+    PanelUndo& m_undo;
     std::unique_ptr<RowMark> m_mark;
     QPointer<JLTextField> m_renaming;
     bool m_renamingWasEditable = false;

@@ -4,16 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
-QPointF panelOrigin(QPointF anchor, QSizeF panelSize, double mainScreenHeight, double statusBarThickness)
-{
+QPointF panelOrigin(QPointF anchor, QSizeF panelSize, double mainScreenHeight, double statusBarThickness) {
     // An odd width rounds the half up, so the panel's middle sits half a pixel left of the anchor.
     return {anchor.x() - std::ceil(panelSize.width() * 0.5),
             mainScreenHeight - panelSize.height() - statusBarThickness};
 }
 
-PanelFrame panelFrameAtIcon(QPointF hangingOrigin, QSizeF panelSize, QPointF anchor,
-                            const std::optional<QRectF> &icon, const QRectF &screen)
-{
+PanelFrame panelFrameAtIcon(QPointF hangingOrigin, QSizeF panelSize, QPointF anchor, const std::optional<QRectF>& icon,
+                            const QRectF& screen) {
     const double w = panelSize.width();
     const double h = panelSize.height();
     PanelFrame frame{hangingOrigin, ArrowEdge::Top, anchor.x() - hangingOrigin.x()};

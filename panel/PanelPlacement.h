@@ -24,5 +24,5 @@ struct PanelFrame {
 // Starts from the hanging origin above and keeps the panel whole on the screen the tray is on: under the icon
 // when the tray is in the screen's upper half, above it otherwise, its arrow on the icon's middle either way.
 // All rectangles in bottom-left coordinates; the icon's is nothing when the tray does not say where it is.
-PanelFrame panelFrameAtIcon(QPointF hangingOrigin, QSizeF panelSize, QPointF anchor,
-                            const std::optional<QRectF> &icon, const QRectF &screen);
+PanelFrame panelFrameAtIcon(QPointF hangingOrigin, QSizeF panelSize, QPointF anchor, const std::optional<QRectF>& icon,
+                            const QRectF& screen);

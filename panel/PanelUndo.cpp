@@ -12,27 +12,25 @@ namespace {
 constexpr int undoLimit = 1000;
 } // namespace
 
-std::int64_t indexInFullList(const JLJotlingManager &manager, const std::shared_ptr<JLJotling> &jotling)
-{
-    const auto &all = manager.redizado();
+std::int64_t indexInFullList(const JLJotlingManager& manager, const std::shared_ptr<JLJotling>& jotling) {
+    const auto& all = manager.redizado();
     const auto found = std::find(all.begin(), all.end(), jotling);
     return found == all.end() ? -1 : static_cast<std::int64_t>(found - all.begin());
 }
 
-PanelUndo::PanelUndo(JLRedizadoViewController &panel, std::function<JLJotlingManager &()> manager, QObject *parent)
-    : QObject(parent)
-    , m_panel(panel)
-    , m_manager(std::move(manager))
-{
+PanelUndo::PanelUndo(JLRedizadoViewController& panel, std::function<JLJotlingManager&()> manager, QObject* parent)
+    : QObject(parent), m_panel(panel), m_manager(std::move(manager)) {
     m_stack.setUndoLimit(undoLimit);
     connect(&panel, &JLRedizadoViewController::jotlingWillBeRemoved, this,
-            [this](const std::shared_ptr<JLJotling> &jotling) { m_stack.push(makeRemovalCommand(*this, jotling).release()); });
+            [this](const std::shared_ptr<JLJotling>& jotling) {
+                m_stack.push(makeRemovalCommand(*this, jotling).release());
+            });
     connect(&panel, &JLRedizadoViewController::jotlingWillBeChecked, this,
-            [this](const std::shared_ptr<JLJotling> &jotling, bool completed) {
+            [this](const std::shared_ptr<JLJotling>& jotling, bool completed) {
                 m_stack.push(makeCheckCommand(*this, jotling, completed).release());
             });
     connect(&panel, &JLRedizadoViewController::jotlingWillBeRenamed, this,
-            [this](const std::shared_ptr<JLJotling> &jotling, const QString &title) {
+            [this](const std::shared_ptr<JLJotling>& jotling, const QString& title) {
                 std::string after = title.toStdString();
                 // Return without a change ends editing too; there is nothing to take back.
                 if (jotling->title() == after)
@@ -43,8 +41,7 @@ PanelUndo::PanelUndo(JLRedizadoViewController &panel, std::function<JLJotlingMan
 
 PanelUndo::~PanelUndo() = default;
 
-std::int64_t PanelUndo::rowOf(const std::shared_ptr<JLJotling> &jotling) const
-{
+std::int64_t PanelUndo::rowOf(const std::shared_ptr<JLJotling>& jotling) const {
     const std::int64_t rows = m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
     for (std::int64_t row = 0; row < rows; ++row)
         if (m_panel.jotlingAtIndex(row) == jotling)
@@ -52,13 +49,12 @@ std::int64_t PanelUndo::rowOf(const std::shared_ptr<JLJotling> &jotling) const
     return -1;
 }
 
-void PanelUndo::changeJotling(const std::shared_ptr<JLJotling> &jotling,
-                              const std::function<void(JLJotlingManager &)> &change)
-{
+void PanelUndo::changeJotling(const std::shared_ptr<JLJotling>& jotling,
+                              const std::function<void(JLJotlingManager&)>& change) {
     const std::int64_t before = rowOf(jotling);
     change(manager());
     const std::int64_t after = rowOf(jotling);
-    JLTableView *table = m_panel.redizadoTableView();
+    JLTableView* table = m_panel.redizadoTableView();
     // One item changed, so the rows differ by that item at most: it comes back, goes, or is shown anew.
     if (before < 0 && after >= 0)
         table->insertRows(after, JLTableView::Animation::SlideLeft);

@@ -17,8 +17,7 @@ class JLRedizadoViewController;
 class PanelUndo final : public QObject {
     Q_OBJECT
 public:
-    PanelUndo(JLRedizadoViewController &panel, std::function<JLJotlingManager &()> manager,
-              QObject *parent = nullptr);
+    PanelUndo(JLRedizadoViewController& panel, std::function<JLJotlingManager&()> manager, QObject* parent = nullptr);
     ~PanelUndo() override;
 
 signals:
@@ -30,20 +29,20 @@ public:
     void redo() { m_stack.redo(); }
     bool canUndo() const { return m_stack.canUndo(); }
     bool canRedo() const { return m_stack.canRedo(); }
-    const QUndoStack &stack() const { return m_stack; }
+    const QUndoStack& stack() const { return m_stack; }
 
     // One step of an undo or redo: change the item through the manager, then bring the table's rows in
     // the current category up to date with the right animation.
-    void changeJotling(const std::shared_ptr<JLJotling> &jotling, const std::function<void(JLJotlingManager &)> &change);
-    JLJotlingManager &manager() const { return m_manager(); }
+    void changeJotling(const std::shared_ptr<JLJotling>& jotling, const std::function<void(JLJotlingManager&)>& change);
+    JLJotlingManager& manager() const { return m_manager(); }
 
 private:
-    std::int64_t rowOf(const std::shared_ptr<JLJotling> &jotling) const;
+    std::int64_t rowOf(const std::shared_ptr<JLJotling>& jotling) const;
 
-    JLRedizadoViewController &m_panel;
-    std::function<JLJotlingManager &()> m_manager;
+    JLRedizadoViewController& m_panel;
+    std::function<JLJotlingManager&()> m_manager;
     QUndoStack m_stack;
 };
 
 // Where an item sits in the manager's full list, found by identity; -1 when it is not there.
-std::int64_t indexInFullList(const JLJotlingManager &manager, const std::shared_ptr<JLJotling> &jotling);
+std::int64_t indexInFullList(const JLJotlingManager& manager, const std::shared_ptr<JLJotling>& jotling);

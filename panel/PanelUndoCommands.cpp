@@ -12,15 +12,10 @@ Q_LOGGING_CATEGORY(lcUndo, "redizado.undo")
 // What every step shares: its item, and whether the change it stands for has been made yet.
 class ItemCommand : public QUndoCommand {
 public:
-    ItemCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling, const QString &text)
-        : QUndoCommand(text)
-        , m_undo(undo)
-        , m_jotling(std::move(jotling))
-    {
-    }
+    ItemCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling, const QString& text)
+        : QUndoCommand(text), m_undo(undo), m_jotling(std::move(jotling)) {}
 
-    void redo() final
-    {
+    void redo() final {
         if (std::exchange(m_pending, false))
             return;
         apply(false);
@@ -31,9 +26,8 @@ protected:
     virtual void apply(bool back) = 0;
 
     // Runs the change on the item where the full list has it now; an item that has gone is left alone.
-    void onListedItem(const std::function<void(JLJotlingManager &, std::int64_t)> &change)
-    {
-        m_undo.changeJotling(m_jotling, [this, &change](JLJotlingManager &manager) {
+    void onListedItem(const std::function<void(JLJotlingManager&, std::int64_t)>& change) {
+        m_undo.changeJotling(m_jotling, [this, &change](JLJotlingManager& manager) {
             const std::int64_t index = indexInFullList(manager, m_jotling);
             if (index < 0) {
                 qCInfo(lcUndo) << "the item of" << text() << "is no longer listed; nothing changed";
@@ -43,7 +37,7 @@ protected:
         });
     }
 
-    PanelUndo &m_undo;
+    PanelUndo& m_undo;
     std::shared_ptr<JLJotling> m_jotling;
 
 private:
@@ -52,23 +46,21 @@ private:
 
 class RemovalCommand final : public ItemCommand {
 public:
-    RemovalCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling)
-        : ItemCommand(undo, std::move(jotling), QObject::tr("Remove"))
-    {
+    RemovalCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling)
+        : ItemCommand(undo, std::move(jotling), QObject::tr("Remove")) {
         notePlace(undo.manager());
     }
 
 protected:
-    void apply(bool back) override
-    {
+    void apply(bool back) override {
         if (!back) {
-            onListedItem([this](JLJotlingManager &manager, std::int64_t index) {
+            onListedItem([this](JLJotlingManager& manager, std::int64_t index) {
                 notePlace(manager);
                 manager.removeEntryAtIndex(index, false);
             });
             return;
         }
-        m_undo.changeJotling(m_jotling, [this](JLJotlingManager &manager) {
+        m_undo.changeJotling(m_jotling, [this](JLJotlingManager& manager) {
             // Items added since went in above; the one that followed it marks its place best.
             const auto next = m_next.lock();
             const std::int64_t nextIndex = next ? indexInFullList(manager, next) : -1;
@@ -77,10 +69,9 @@ protected:
     }
 
 private:
-    void notePlace(const JLJotlingManager &manager)
-    {
+    void notePlace(const JLJotlingManager& manager) {
         m_index = indexInFullList(manager, m_jotling);
-        const auto &all = manager.redizado();
+        const auto& all = manager.redizado();
         const auto after = static_cast<std::size_t>(m_index + 1);
         m_next = m_index >= 0 && after < all.size() ? all[after] : nullptr;
     }
@@ -91,16 +82,13 @@ private:
 
 class CheckCommand final : public ItemCommand {
 public:
-    CheckCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling, bool completed)
-        : ItemCommand(undo, std::move(jotling), completed ? QObject::tr("Check") : QObject::tr("Uncheck"))
-        , m_completed(completed)
-    {
-    }
+    CheckCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling, bool completed)
+        : ItemCommand(undo, std::move(jotling), completed ? QObject::tr("Check") : QObject::tr("Uncheck")),
+          m_completed(completed) {}
 
 protected:
-    void apply(bool back) override
-    {
-        onListedItem([this, back](JLJotlingManager &manager, std::int64_t index) {
+    void apply(bool back) override {
+        onListedItem([this, back](JLJotlingManager& manager, std::int64_t index) {
             manager.completeEntry(back ? !m_completed : m_completed, index, false);
         });
     }
@@ -111,17 +99,13 @@ private:
 
 class RenameCommand final : public ItemCommand {
 public:
-    RenameCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling, std::string title)
-        : ItemCommand(undo, jotling, QObject::tr("Rename"))
-        , m_before(jotling->title().value_or(std::string()))
-        , m_after(std::move(title))
-    {
-    }
+    RenameCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling, std::string title)
+        : ItemCommand(undo, jotling, QObject::tr("Rename")), m_before(jotling->title().value_or(std::string())),
+          m_after(std::move(title)) {}
 
 protected:
-    void apply(bool back) override
-    {
-        onListedItem([this, back](JLJotlingManager &manager, std::int64_t index) {
+    void apply(bool back) override {
+        onListedItem([this, back](JLJotlingManager& manager, std::int64_t index) {
             manager.renameEntry(back ? m_before : m_after, index, false);
         });
     }
@@ -132,17 +116,15 @@ private:
 };
 } // namespace
 
-std::unique_ptr<QUndoCommand> makeRemovalCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling)
-{
+std::unique_ptr<QUndoCommand> makeRemovalCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling) {
     return std::make_unique<RemovalCommand>(undo, std::move(jotling));
 }
 
-std::unique_ptr<QUndoCommand> makeCheckCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling, bool completed)
-{
+std::unique_ptr<QUndoCommand> makeCheckCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling, bool completed) {
     return std::make_unique<CheckCommand>(undo, std::move(jotling), completed);
 }
 
-std::unique_ptr<QUndoCommand> makeRenameCommand(PanelUndo &undo, std::shared_ptr<JLJotling> jotling, std::string title)
-{
+std::unique_ptr<QUndoCommand> makeRenameCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling,
+                                                std::string title) {
     return std::make_unique<RenameCommand>(undo, std::move(jotling), std::move(title));
 }

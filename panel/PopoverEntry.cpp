@@ -8,15 +8,13 @@ using namespace plist_value;
 namespace popover_entry {
 
 namespace {
-const Value *find(const Dictionary &entry, const char *key)
-{
+const Value* find(const Dictionary& entry, const char* key) {
     const auto found = entry.find(key);
     return found == entry.end() ? nullptr : &found->second;
 }
 } // namespace
 
-Entry make(Value title, bool checked, Date created)
-{
+Entry make(Value title, bool checked, Date created) {
     return std::make_shared<const Dictionary>(Dictionary{
         {keys::jotlingTitle, std::move(title)},
         {keys::jotlingChecked, Value(checked)},
@@ -24,36 +22,31 @@ Entry make(Value title, bool checked, Date created)
     });
 }
 
-std::optional<QString> title(const Dictionary &entry)
-{
-    const Value *value = find(entry, keys::jotlingTitle);
-    const std::string *text = value ? value->get<std::string>() : nullptr;
+std::optional<QString> title(const Dictionary& entry) {
+    const Value* value = find(entry, keys::jotlingTitle);
+    const std::string* text = value ? value->get<std::string>() : nullptr;
     if (!text)
         return std::nullopt;
     return QString::fromStdString(*text);
 }
 
-bool isChecked(const Dictionary &entry)
-{
-    const Value *value = find(entry, keys::jotlingChecked);
+bool isChecked(const Dictionary& entry) {
+    const Value* value = find(entry, keys::jotlingChecked);
     return value && value->boolValue();
 }
 
-bool isToDo(const Dictionary &entry)
-{
-    const Value *value = find(entry, keys::jotlingChecked);
+bool isToDo(const Dictionary& entry) {
+    const Value* value = find(entry, keys::jotlingChecked);
     return value && !value->boolValue();
 }
 
-Date createdDate(const Dictionary &entry)
-{
-    const Value *value = find(entry, keys::jotlingCreatedDate);
-    const Date *date = value ? value->get<Date>() : nullptr;
+Date createdDate(const Dictionary& entry) {
+    const Value* value = find(entry, keys::jotlingCreatedDate);
+    const Date* date = value ? value->get<Date>() : nullptr;
     return date ? *date : nullptr;
 }
 
-bool sameItem(const Entry &a, const Entry &b)
-{
+bool sameItem(const Entry& a, const Entry& b) {
     if (!a || !b)
         return false;
     if (a == b)

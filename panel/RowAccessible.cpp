@@ -9,17 +9,13 @@
 #include <QVariant>
 
 namespace {
-constexpr const char *markedProperty = "redizadoMarked";
+constexpr const char* markedProperty = "redizadoMarked";
 
 class RowAccessible final : public QAccessibleWidget {
 public:
-    explicit RowAccessible(JLRedizadoTableViewCell *cell)
-        : QAccessibleWidget(cell, QAccessible::ListItem)
-    {
-    }
+    explicit RowAccessible(JLRedizadoTableViewCell* cell) : QAccessibleWidget(cell, QAccessible::ListItem) {}
 
-    QString text(QAccessible::Text t) const override
-    {
+    QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         // Reading out a whole file pasted as a title helps nobody; the row shows no more than this either.
@@ -27,8 +23,7 @@ public:
         return title.trimmed().isEmpty() ? QObject::tr("Untitled item") : title;
     }
 
-    QAccessible::State state() const override
-    {
+    QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
         state.checked = cell()->checkBox()->isChecked();
@@ -38,27 +33,24 @@ public:
     }
 
     QStringList actionNames() const override { return {toggleAction()}; }
-    void doAction(const QString &name) override
-    {
+    void doAction(const QString& name) override {
         if (name == toggleAction())
             cell()->checkBox()->click();
     }
 
 private:
-    JLRedizadoTableViewCell *cell() const { return static_cast<JLRedizadoTableViewCell *>(widget()); }
+    JLRedizadoTableViewCell* cell() const { return static_cast<JLRedizadoTableViewCell*>(widget()); }
 };
 
-QAccessibleInterface *rowFactory(const QString &key, QObject *object)
-{
+QAccessibleInterface* rowFactory(const QString& key, QObject* object) {
     if (key == QLatin1String("JLRedizadoTableViewCell"))
-        if (auto *cell = qobject_cast<JLRedizadoTableViewCell *>(object))
+        if (auto* cell = qobject_cast<JLRedizadoTableViewCell*>(object))
             return new RowAccessible(cell); // the accessibility cache owns it
     return nullptr;
 }
 } // namespace
 
-void installRowAccessibility()
-{
+void installRowAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(rowFactory);
         return true;
@@ -66,8 +58,7 @@ void installRowAccessibility()
     (void)installed;
 }
 
-void setRowMarked(QWidget *cell, bool marked)
-{
+void setRowMarked(QWidget* cell, bool marked) {
     if (!cell)
         return;
     cell->setProperty(markedProperty, marked);
@@ -77,13 +68,11 @@ void setRowMarked(QWidget *cell, bool marked)
     QAccessible::updateAccessibility(&focus);
 }
 
-bool isRowMarked(const QWidget *cell)
-{
+bool isRowMarked(const QWidget* cell) {
     return cell && cell->property(markedProperty).toBool();
 }
 
-void announceRowChecked(QWidget *cell)
-{
+void announceRowChecked(QWidget* cell) {
     if (!cell)
         return;
     QAccessible::State changed;

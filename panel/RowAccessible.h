@@ -8,8 +8,8 @@ class QWidget;
 void installRowAccessibility();
 
 // Marks the row's cell as the keyboard's current row (or no longer) and tells assistive technology.
-void setRowMarked(QWidget *cell, bool marked);
-bool isRowMarked(const QWidget *cell);
+void setRowMarked(QWidget* cell, bool marked);
+bool isRowMarked(const QWidget* cell);
 
 // Tells assistive technology that the row's checked state changed.
-void announceRowChecked(QWidget *cell);
+void announceRowChecked(QWidget* cell);

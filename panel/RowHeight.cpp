@@ -6,15 +6,13 @@
 #include <QApplication>
 #include <QTextLayout>
 
-QFont titleFont()
-{
+QFont titleFont() {
     QFont font = QApplication::font();
     font.setPixelSize(15);
     return font;
 }
 
-double measuredTitleHeight(const QString &title, double width)
-{
+double measuredTitleHeight(const QString& title, double width) {
     if (title.isEmpty())
         return 0.0;
     // The label lays out only this much until it is edited, and more would never fit in a row.
@@ -37,8 +35,7 @@ double measuredTitleHeight(const QString &title, double width)
     return qMin(height, row_height::threeLines);
 }
 
-double rowHeightForMeasuredHeight(double measured)
-{
+double rowHeightForMeasuredHeight(double measured) {
     if (measured > row_height::twoLines)
         return row_height::threeLines;
     if (measured > row_height::oneLine)
@@ -46,14 +43,12 @@ double rowHeightForMeasuredHeight(double measured)
     return row_height::oneLine;
 }
 
-double rowHeightForTitle(const std::optional<QString> &title, double rowWidth)
-{
+double rowHeightForTitle(const std::optional<QString>& title, double rowWidth) {
     const double width = rowWidth - row_height::sideControlsWidth;
     return rowHeightForMeasuredHeight(title ? measuredTitleHeight(*title, width) : 0.0);
 }
 
-double popoverRowHeightForMeasuredHeight(double measured)
-{
+double popoverRowHeightForMeasuredHeight(double measured) {
     if (measured > popover_row_height::twoLines)
         return popover_row_height::threeLines;
     if (measured > popover_row_height::oneLine)
@@ -61,7 +56,6 @@ double popoverRowHeightForMeasuredHeight(double measured)
     return popover_row_height::oneLine;
 }
 
-double popoverRowHeightForTitle(const std::optional<QString> &title, double tableWidth)
-{
+double popoverRowHeightForTitle(const std::optional<QString>& title, double tableWidth) {
     return popoverRowHeightForMeasuredHeight(title ? measuredTitleHeight(*title, tableWidth) : 0.0);
 }

@@ -19,12 +19,12 @@ inline constexpr double sideControlsWidth = 48.0;
 QFont titleFont();
 
 // The height the title's text takes wrapped within width, measured no taller than the tallest row.
-double measuredTitleHeight(const QString &title, double width);
+double measuredTitleHeight(const QString& title, double width);
 
 // The boundary values fall to the lower height.
 double rowHeightForMeasuredHeight(double measured);
 
-double rowHeightForTitle(const std::optional<QString> &title, double rowWidth);
+double rowHeightForTitle(const std::optional<QString>& title, double rowWidth);
 
 // The popover's rows: measured across the table's whole width, in slightly taller steps.
 namespace popover_row_height {
@@ -34,4 +34,4 @@ inline constexpr double threeLines = 64.0;
 } // namespace popover_row_height
 
 double popoverRowHeightForMeasuredHeight(double measured);
-double popoverRowHeightForTitle(const std::optional<QString> &title, double tableWidth);
+double popoverRowHeightForTitle(const std::optional<QString>& title, double tableWidth);

@@ -14,15 +14,13 @@ namespace {
 // title keeps its contrast.
 class MarkView final : public QWidget {
 public:
-    MarkView()
-    {
+    MarkView() {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setObjectName(QStringLiteral("rowMark"));
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         QColor band = palette().color(QPalette::Highlight);
@@ -35,11 +33,8 @@ protected:
 };
 } // namespace
 
-RowMark::RowMark(JLRedizadoViewController &panel, QObject *parent)
-    : QObject(parent)
-    , m_panel(panel)
-    , m_view(new MarkView)
-{
+RowMark::RowMark(JLRedizadoViewController& panel, QObject* parent)
+    : QObject(parent), m_panel(panel), m_view(new MarkView) {
     // Every change of the rows ends in a new layout of the cells; the mark finds its item again there.
     connect(panel.redizadoTableView(), &JLTableView::cellsLaidOut, this, [this] {
         follow();
@@ -49,18 +44,15 @@ RowMark::RowMark(JLRedizadoViewController &panel, QObject *parent)
     m_view->hide();
 }
 
-RowMark::~RowMark()
-{
+RowMark::~RowMark() {
     delete m_view.data();
 }
 
-std::int64_t RowMark::rowCount() const
-{
+std::int64_t RowMark::rowCount() const {
     return m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
 }
 
-void RowMark::markRow(std::int64_t row)
-{
+void RowMark::markRow(std::int64_t row) {
     const std::int64_t count = rowCount();
     m_row = count > 0 ? std::clamp<std::int64_t>(row, 0, count - 1) : -1;
     m_jotling = m_panel.jotlingAtIndex(m_row);
@@ -68,8 +60,7 @@ void RowMark::markRow(std::int64_t row)
     place();
 }
 
-void RowMark::markJotling(const std::shared_ptr<JLJotling> &jotling)
-{
+void RowMark::markJotling(const std::shared_ptr<JLJotling>& jotling) {
     const std::int64_t count = rowCount();
     for (std::int64_t row = 0; row < count; ++row) {
         if (m_panel.jotlingAtIndex(row) == jotling) {
@@ -79,16 +70,14 @@ void RowMark::markJotling(const std::shared_ptr<JLJotling> &jotling)
     }
 }
 
-void RowMark::setShown(bool shown)
-{
+void RowMark::setShown(bool shown) {
     if (shown == m_shown)
         return;
     m_shown = shown;
     place();
 }
 
-void RowMark::follow()
-{
+void RowMark::follow() {
     const auto jotling = m_jotling.lock();
     if (!jotling && m_row < 0)
         return;
@@ -106,13 +95,12 @@ void RowMark::follow()
     m_jotling = m_panel.jotlingAtIndex(m_row);
 }
 
-void RowMark::place()
-{
-    QWidget *cell = m_shown && m_row >= 0 ? m_panel.redizadoTableView()->viewAtRow(m_row, false) : nullptr;
+void RowMark::place() {
+    QWidget* cell = m_shown && m_row >= 0 ? m_panel.redizadoTableView()->viewAtRow(m_row, false) : nullptr;
     if (!cell) {
         m_view->hide();
         // Kept out of the cells while unused, so no reused cell carries it into sight.
-        if (QWidget *viewport = m_panel.redizadoTableView()->viewport(); m_view->parentWidget() != viewport)
+        if (QWidget* viewport = m_panel.redizadoTableView()->viewport(); m_view->parentWidget() != viewport)
             m_view->setParent(viewport);
         setRowMarked(m_markedCell, false);
         m_markedCell = nullptr;

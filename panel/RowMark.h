@@ -17,7 +17,7 @@ class QWidget;
 class RowMark final : public QObject {
     Q_OBJECT
 public:
-    explicit RowMark(JLRedizadoViewController &panel, QObject *parent = nullptr);
+    explicit RowMark(JLRedizadoViewController& panel, QObject* parent = nullptr);
     ~RowMark() override;
 
     std::int64_t markedRow() const { return m_row; }
@@ -25,19 +25,19 @@ public:
     // Marks the row, kept inside the list, and scrolls it into sight.
     void markRow(std::int64_t row);
     // Marks the item when the current category shows it.
-    void markJotling(const std::shared_ptr<JLJotling> &jotling);
+    void markJotling(const std::shared_ptr<JLJotling>& jotling);
     // The mark is drawn only while the keyboard is on the rows.
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
     // The drawn mark: it lies under the marked row's controls and moves with its row.
-    QWidget *markView() const { return m_view; }
+    QWidget* markView() const { return m_view; }
 
 private:
     void follow();
     void place();
     std::int64_t rowCount() const;
 
-    JLRedizadoViewController &m_panel;
+    JLRedizadoViewController& m_panel;
     std::weak_ptr<JLJotling> m_jotling;
     std::int64_t m_row = -1;
     bool m_shown = false;

@@ -7,7 +7,9 @@
 
 namespace plist_value {
 
-Date makeDate(double secondsSince1970) { return std::make_shared<const DateValue>(DateValue{secondsSince1970}); }
+Date makeDate(double secondsSince1970) {
+    return std::make_shared<const DateValue>(DateValue{secondsSince1970});
+}
 
 Date now() {
     const auto since = std::chrono::system_clock::now().time_since_epoch();

@@ -12,8 +12,7 @@ constexpr double arrowHalfBase = 12.0;
 constexpr double arrowHeight = 16.0;
 } // namespace
 
-BackgroundGeometry backgroundGeometry(double width, double height)
-{
+BackgroundGeometry backgroundGeometry(double width, double height) {
     // A view smaller than the insets gets an empty body rather than a negative (flipped) one.
     const double bodyWidth = std::max(0.0, width - 2 * insetSide);
     const double bodyHeight = std::max(0.0, height - insetBottom - insetTop);
@@ -23,27 +22,25 @@ BackgroundGeometry backgroundGeometry(double width, double height)
              QPointF(c + arrowHalfBase, height - arrowHeight)}};
 }
 
-BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX)
-{
+BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX) {
     BackgroundGeometry g = backgroundGeometry(width, height);
     const double margin = insetSide + BackgroundGeometry::cornerRadius + arrowHalfBase;
     const double x = width > 2 * margin ? std::clamp(arrowX, margin, width - margin) : std::floor(width * 0.5);
     const double dx = x - g.arrow[0].x();
-    for (QPointF &p : g.arrow)
+    for (QPointF& p : g.arrow)
         p.rx() += dx;
     if (edge == ArrowEdge::Bottom) {
         // Mirrored top to bottom: the body keeps the wider inset on the arrow's side.
         g.body.moveTop(height - g.body.y() - g.body.height());
-        for (QPointF &p : g.arrow)
+        for (QPointF& p : g.arrow)
             p.ry() = height - p.y();
     }
     return g;
 }
 
-QPainterPath backgroundPath(const BackgroundGeometry &geometry, double height)
-{
+QPainterPath backgroundPath(const BackgroundGeometry& geometry, double height) {
     const auto flip = [height](QPointF p) { return QPointF(p.x(), height - p.y()); };
-    const QRectF &b = geometry.body;
+    const QRectF& b = geometry.body;
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     if (!b.isEmpty())

@@ -23,4 +23,4 @@ enum class ArrowEdge { Top, Bottom };
 BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX);
 
 // The one place the y-up shape turns into Qt's top-left widget coordinates.
-QPainterPath backgroundPath(const BackgroundGeometry &geometry, double height);
+QPainterPath backgroundPath(const BackgroundGeometry& geometry, double height);

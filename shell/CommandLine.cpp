@@ -12,23 +12,21 @@
 namespace {
 using Verb = Command::Verb;
 
-constexpr std::array<std::pair<const char *, Verb>, 4> verbNames{{
+constexpr std::array<std::pair<const char*, Verb>, 4> verbNames{{
     {"toggle", Verb::toggle},
     {"add", Verb::add},
     {"list", Verb::list},
     {"count", Verb::count},
 }};
 
-const char *nameOf(Verb verb)
-{
-    for (const auto &[name, v] : verbNames)
+const char* nameOf(Verb verb) {
+    for (const auto& [name, v] : verbNames)
         if (v == verb)
             return name;
     return "start";
 }
 
-QString description()
-{
+QString description() {
     return QStringLiteral("A to-do list in the system tray.\n"
                           "\n"
                           "Commands:\n"
@@ -40,8 +38,7 @@ QString description()
 }
 } // namespace
 
-QStringList Command::toRequest() const
-{
+QStringList Command::toRequest() const {
     QStringList words{QString::fromLatin1(nameOf(verb))};
     if (verb == Verb::add)
         words << title;
@@ -50,20 +47,19 @@ QStringList Command::toRequest() const
     return words;
 }
 
-Command Command::fromRequest(const QStringList &request, QString *whyNot)
-{
+Command Command::fromRequest(const QStringList& request, QString* whyNot) {
     Command command;
     const QString verb = request.value(0);
     bool known = verb == QLatin1String("start");
-    for (const auto &[name, v] : verbNames) {
+    for (const auto& [name, v] : verbNames) {
         if (verb == QLatin1String(name)) {
             command.verb = v;
             known = true;
         }
     }
     const qsizetype expected = command.verb == Verb::add ? 2 : (command.verb == Verb::list ? request.size() : 1);
-    if (!known || request.size() != expected || request.size() > 2
-        || (command.verb == Verb::list && request.size() == 2 && request[1] != QLatin1String("--all"))) {
+    if (!known || request.size() != expected || request.size() > 2 ||
+        (command.verb == Verb::list && request.size() == 2 && request[1] != QLatin1String("--all"))) {
         if (whyNot)
             *whyNot = QStringLiteral("not a command: %1").arg(request.join(QLatin1Char(' ')).left(80));
         return Command{};
@@ -74,8 +70,7 @@ Command Command::fromRequest(const QStringList &request, QString *whyNot)
     return command;
 }
 
-QStringList decodeArguments(int argc, const char *const *argv, QString *whyNot)
-{
+QStringList decodeArguments(int argc, const char* const* argv, QString* whyNot) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -87,8 +82,7 @@ QStringList decodeArguments(int argc, const char *const *argv, QString *whyNot)
     return arguments;
 }
 
-ParsedCommandLine parseCommandLine(const QStringList &arguments)
-{
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     ParsedCommandLine result;
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
@@ -108,7 +102,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     result.helpText = parser.helpText();
     result.helpText.replace(0, result.helpText.indexOf(QLatin1String(" [options]")), QStringLiteral("Usage: redizado"));
 
-    Command &command = result.command;
+    Command& command = result.command;
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
         if (result.error.contains(QLatin1String("Unknown option")))
@@ -130,15 +124,15 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!words.isEmpty()) {
         const QString verb = words.takeFirst();
         bool known = false;
-        for (const auto &[name, v] : verbNames) {
+        for (const auto& [name, v] : verbNames) {
             if (verb == QLatin1String(name)) {
                 command.verb = v;
                 known = true;
             }
         }
         if (!known) {
-            result.error = QStringLiteral("unknown command \"%1\"; the commands are toggle, add, list and count")
-                               .arg(verb);
+            result.error =
+                QStringLiteral("unknown command \"%1\"; the commands are toggle, add, list and count").arg(verb);
             return result;
         }
     }
@@ -148,7 +142,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     if (command.verb == Verb::add) {
         // Blanks are a title, as they are when typed into the panel; nothing at all is not.
-        if (std::all_of(words.cbegin(), words.cend(), [](const QString &word) { return word.isEmpty(); })) {
+        if (std::all_of(words.cbegin(), words.cend(), [](const QString& word) { return word.isEmpty(); })) {
             result.error = QStringLiteral("add needs a title, as in: redizado add buy milk");
             return result;
         }

@@ -24,7 +24,7 @@ struct Command {
 
     // The words a running instance is sent, and read back from them.
     QStringList toRequest() const;
-    static Command fromRequest(const QStringList &request, QString *whyNot);
+    static Command fromRequest(const QStringList& request, QString* whyNot);
 };
 
 // A command, or why the words do not make one.
@@ -35,6 +35,6 @@ struct ParsedCommandLine {
 };
 
 // Decodes arguments as UTF-8; the first invalid one is named in whyNot.
-QStringList decodeArguments(int argc, const char *const *argv, QString *whyNot);
+QStringList decodeArguments(int argc, const char* const* argv, QString* whyNot);
 // arguments[0] is the program's name.
-ParsedCommandLine parseCommandLine(const QStringList &arguments);
+ParsedCommandLine parseCommandLine(const QStringList& arguments);

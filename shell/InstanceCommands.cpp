@@ -13,14 +13,10 @@
 
 #include <utility>
 
-InstanceCommands::InstanceCommands(MainInterface &interface, ItemCommands items)
-    : m_interface(interface)
-    , m_items(std::move(items))
-{
-}
+InstanceCommands::InstanceCommands(MainInterface& interface, ItemCommands items)
+    : m_interface(interface), m_items(std::move(items)) {}
 
-CommandReply InstanceCommands::handle(const QStringList &request)
-{
+CommandReply InstanceCommands::handle(const QStringList& request) {
     QString whyNot;
     const Command command = Command::fromRequest(request, &whyNot);
     if (!whyNot.isEmpty())
@@ -45,14 +41,13 @@ CommandReply InstanceCommands::handle(const QStringList &request)
     }
 }
 
-void InstanceCommands::show()
-{
-    if (PopoverPresenter *popover = m_interface.popoverPresenter()) {
+void InstanceCommands::show() {
+    if (PopoverPresenter* popover = m_interface.popoverPresenter()) {
         if (!popover->isShown())
             popover->show();
         return;
     }
-    JLRedizadoWindow &window = m_interface.window();
+    JLRedizadoWindow& window = m_interface.window();
     if (!window.isVisible()) {
         m_interface.statusItemController().showRedizadoView();
         return;
@@ -61,11 +56,10 @@ void InstanceCommands::show()
     window.activateWindow();
 }
 
-void InstanceCommands::showAdded()
-{
+void InstanceCommands::showAdded() {
     // The new item is row 0 in either category, as one typed into the panel is.
     m_interface.redizadoViewController().redizadoTableView()->insertRows(0, JLTableView::Animation::SlideLeft);
     // The popover keeps a list of its own, read from the store.
-    if (JLPopoverViewController *popover = m_interface.popoverViewController())
+    if (JLPopoverViewController* popover = m_interface.popoverViewController())
         popover->retrieveData();
 }

@@ -11,15 +11,15 @@ class MainInterface;
 // the panel and the icon following every change as they do for one made in the panel.
 class InstanceCommands final {
 public:
-    InstanceCommands(MainInterface &interface, ItemCommands items);
+    InstanceCommands(MainInterface& interface, ItemCommands items);
 
-    CommandReply handle(const QStringList &request);
+    CommandReply handle(const QStringList& request);
 
 private:
     void show();
 
     void showAdded();
 
-    MainInterface &m_interface;
+    MainInterface& m_interface;
     ItemCommands m_items;
 };

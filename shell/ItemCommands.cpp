@@ -6,14 +6,10 @@
 
 #include <utility>
 
-ItemCommands::ItemCommands(JLJotlingManager &manager, std::function<bool()> saveFailed)
-    : m_manager(manager)
-    , m_saveFailed(std::move(saveFailed))
-{
-}
+ItemCommands::ItemCommands(JLJotlingManager& manager, std::function<bool()> saveFailed)
+    : m_manager(manager), m_saveFailed(std::move(saveFailed)) {}
 
-CommandReply ItemCommands::add(const QString &title)
-{
+CommandReply ItemCommands::add(const QString& title) {
     if (title.isEmpty())
         return {2, {}, QStringLiteral("add needs a title\n")};
     m_manager.addJotlingWithTitle(title.toStdString());
@@ -22,26 +18,23 @@ CommandReply ItemCommands::add(const QString &title)
     return {};
 }
 
-CommandReply ItemCommands::list(bool all) const
-{
+CommandReply ItemCommands::list(bool all) const {
     CommandReply reply;
-    for (const auto &record : all ? m_manager.redizado() : m_manager.todoRedizado()) {
+    for (const auto& record : all ? m_manager.redizado() : m_manager.todoRedizado()) {
         if (all)
             reply.output += record->completed() ? QLatin1String("[x] ") : QLatin1String("[ ] ");
-        if (const auto &title = record->title())
+        if (const auto& title = record->title())
             reply.output += escapedForTerminal(QString::fromStdString(*title));
         reply.output += QLatin1Char('\n');
     }
     return reply;
 }
 
-CommandReply ItemCommands::count() const
-{
+CommandReply ItemCommands::count() const {
     return {0, QString::number(m_manager.todoRedizado().size()) + QLatin1Char('\n'), {}};
 }
 
-CommandReply ItemCommands::run(const Command &command)
-{
+CommandReply ItemCommands::run(const Command& command) {
     switch (command.verb) {
     case Command::Verb::add:
         return add(command.title);
@@ -54,8 +47,7 @@ CommandReply ItemCommands::run(const Command &command)
     }
 }
 
-QString escapedForTerminal(const QString &title)
-{
+QString escapedForTerminal(const QString& title) {
     QString text;
     text.reserve(title.size());
     for (const QChar c : title) {

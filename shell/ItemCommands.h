@@ -19,19 +19,19 @@ struct CommandReply {
 class ItemCommands final {
 public:
     // saveFailed tells whether the store's last write-through failed.
-    ItemCommands(JLJotlingManager &manager, std::function<bool()> saveFailed);
+    ItemCommands(JLJotlingManager& manager, std::function<bool()> saveFailed);
 
-    CommandReply add(const QString &title);
+    CommandReply add(const QString& title);
     CommandReply list(bool all) const;
     CommandReply count() const;
     // add, list or count; anything else is refused with status 2.
-    CommandReply run(const Command &command);
+    CommandReply run(const Command& command);
 
 private:
-    JLJotlingManager &m_manager;
+    JLJotlingManager& m_manager;
     std::function<bool()> m_saveFailed;
 };
 
 // A title made safe for one line of a terminal: control characters (and the backslash that escapes them) written
 // as \n, \t, \\ or \xNN / \uNNNN.
-QString escapedForTerminal(const QString &title);
+QString escapedForTerminal(const QString& title);

@@ -6,21 +6,17 @@
 
 #include <QPainter>
 
-JLRedizadoBackgroundView::JLRedizadoBackgroundView(QWidget *parent)
-    : QWidget(parent)
-{
+JLRedizadoBackgroundView::JLRedizadoBackgroundView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
 JLRedizadoBackgroundView::~JLRedizadoBackgroundView() = default;
 
-QColor JLRedizadoBackgroundView::fillColor()
-{
+QColor JLRedizadoBackgroundView::fillColor() {
     return QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.95f);
 }
 
-void JLRedizadoBackgroundView::paintEvent(QPaintEvent *)
-{
+void JLRedizadoBackgroundView::paintEvent(QPaintEvent*) {
     // The whole shape comes from the size on every paint, whatever part is exposed.
     const double w = width();
     const double h = height();
@@ -38,14 +34,12 @@ void JLRedizadoBackgroundView::paintEvent(QPaintEvent *)
     painter.drawPath(backgroundPath(geometry, h));
 }
 
-void JLRedizadoBackgroundView::hideArrow()
-{
+void JLRedizadoBackgroundView::hideArrow() {
     m_hasArrow = false;
     update();
 }
 
-void JLRedizadoBackgroundView::pointArrowAt(ArrowEdge edge, double x)
-{
+void JLRedizadoBackgroundView::pointArrowAt(ArrowEdge edge, double x) {
     m_arrowEdge = edge;
     m_arrowX = x;
     update();

@@ -11,7 +11,7 @@
 class JLRedizadoBackgroundView final : public QWidget {
     Q_OBJECT
 public:
-    explicit JLRedizadoBackgroundView(QWidget *parent = nullptr);
+    explicit JLRedizadoBackgroundView(QWidget* parent = nullptr);
     ~JLRedizadoBackgroundView() override;
 
     // The body's fill on a light palette.
@@ -26,7 +26,7 @@ public:
     bool hasArrow() const { return m_hasArrow; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ArrowEdge m_arrowEdge = ArrowEdge::Top;

@@ -6,8 +6,8 @@
 #include "LoginItemRegistration.h"
 #include "NotificationCenter.h"
 #include "StatusItem.h"
-#include "qt/TrayIconImages.h"
 #include "UserDefaults.h"
+#include "qt/TrayIconImages.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/FirstRun.h"
 #include "store/PreferencesKeys.h"
@@ -15,11 +15,11 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 
 #include <cmath>
 #include <utility>
@@ -28,30 +28,24 @@ namespace {
 // How soon after the panel lost the focus a click on the icon counts as the click that took it.
 constexpr qint64 focusLossClickMs = 300;
 
-QIcon iconNamed(const char *name)
-{
+QIcon iconNamed(const char* name) {
     return loadTrayImage(QLatin1String(name));
 }
 } // namespace
 
-JLStatusItemController::JLStatusItemController(Services services, QObject *parent)
-    : QObject(parent)
-    , m_services(std::move(services))
-{
-}
+JLStatusItemController::JLStatusItemController(Services services, QObject* parent)
+    : QObject(parent), m_services(std::move(services)) {}
 
-JLStatusItemController::~JLStatusItemController()
-{
+JLStatusItemController::~JLStatusItemController() {
     // The center outlives us; a left observer would call into a freed controller.
     if (m_countObserver)
         m_services.center.removeObserver(*m_countObserver);
 }
 
-void JLStatusItemController::awakeFromNib()
-{
-    UserDefaults &defaults = m_services.defaults;
+void JLStatusItemController::awakeFromNib() {
+    UserDefaults& defaults = m_services.defaults;
     runFirstRunProcedure(defaults);
-    StatusItem &item = m_services.statusItem;
+    StatusItem& item = m_services.statusItem;
     item.setTitle(countTitle());
     item.setToolTip(QStringLiteral("Redizado"));
     item.setAction([this] { showPopover(nullptr); });
@@ -66,7 +60,8 @@ void JLStatusItemController::awakeFromNib()
         // Esc in the panel hides it the way losing the focus does, focus handed back included.
         connect(m_redizadoViewController, &JLRedizadoViewController::hideRequested, this,
                 &JLStatusItemController::hideRedizadoView);
-        m_redizadoViewController->setStatusBarThickness([this] { return double(m_services.statusItem.statusBarThickness()); });
+        m_redizadoViewController->setStatusBarThickness(
+            [this] { return double(m_services.statusItem.statusBarThickness()); });
         m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
             if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())
                 return toBottomLeft(QRectF(*icon));
@@ -78,14 +73,13 @@ void JLStatusItemController::awakeFromNib()
     if (defaults.boolForKey(keys::shortcutKey))
         registerHotKey();
     if (!m_countObserver)
-        m_countObserver = m_services.center.addObserver(
-            notifications::toDoCountChanged, nullptr,
-            [this](const NotificationCenter::Notification &) { refreshToDoCount(); });
+        m_countObserver =
+            m_services.center.addObserver(notifications::toDoCountChanged, nullptr,
+                                          [this](const NotificationCenter::Notification&) { refreshToDoCount(); });
     m_services.workspace.setActiveDesktopChangedHandler([this] { activeSpaceDidChange(); });
 }
 
-void JLStatusItemController::buildContextMenu()
-{
+void JLStatusItemController::buildContextMenu() {
     m_contextMenu = std::make_unique<QMenu>();
     m_contextMenu->addAction(tr("Show or Hide Redizado"), this, [this] { toggleRedizadoView(); });
     m_contextMenu->addAction(tr("Settings\u2026"), this, [this] {
@@ -103,27 +97,24 @@ void JLStatusItemController::buildContextMenu()
     m_services.statusItem.setContextMenu(m_contextMenu.get());
 }
 
-QString JLStatusItemController::countTitle() const
-{
-    const UserDefaults &defaults = m_services.defaults;
+QString JLStatusItemController::countTitle() const {
+    const UserDefaults& defaults = m_services.defaults;
     if (!defaults.boolForKey(keys::showToDoCount))
         return QString();
     return QString::number(defaults.integerForKey(keys::toDoCountKey));
 }
 
-void JLStatusItemController::refreshToDoCount()
-{
+void JLStatusItemController::refreshToDoCount() {
     m_services.statusItem.setTitle(countTitle());
 }
 
-void JLStatusItemController::registerHotKey()
-{
-    m_services.hotKeyManager().registerHotKeyWithTarget(
-        this, [](void *target, const HotKeyEvent &) { static_cast<JLStatusItemController *>(target)->hotKeyTriggered(); });
+void JLStatusItemController::registerHotKey() {
+    m_services.hotKeyManager().registerHotKeyWithTarget(this, [](void* target, const HotKeyEvent&) {
+        static_cast<JLStatusItemController*>(target)->hotKeyTriggered();
+    });
 }
 
-void JLStatusItemController::showPopover(QObject *)
-{
+void JLStatusItemController::showPopover(QObject*) {
     // The panel already hid because this very click took its focus: leave it closed.
     if (m_hiddenByFocusLoss.isValid() && m_hiddenByFocusLoss.elapsed() < focusLossClickMs) {
         m_hiddenByFocusLoss.invalidate();
@@ -132,13 +123,11 @@ void JLStatusItemController::showPopover(QObject *)
     toggleRedizadoView();
 }
 
-void JLStatusItemController::hotKeyTriggered()
-{
+void JLStatusItemController::hotKeyTriggered() {
     toggleRedizadoView();
 }
 
-void JLStatusItemController::toggleRedizadoView()
-{
+void JLStatusItemController::toggleRedizadoView() {
     if (m_listToggle) {
         m_listToggle();
         return;
@@ -151,8 +140,7 @@ void JLStatusItemController::toggleRedizadoView()
         showRedizadoView();
 }
 
-QPointF JLStatusItemController::anchorPoint() const
-{
+QPointF JLStatusItemController::anchorPoint() const {
     if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty()) {
         const QRectF frame = toBottomLeft(QRectF(*icon));
         return {frame.x() + std::ceil(frame.width() * 0.5), frame.y()};
@@ -162,14 +150,13 @@ QPointF JLStatusItemController::anchorPoint() const
     if (m_services.pointerReadable)
         return toBottomLeft(QRectF(QCursor::pos(), QSizeF(0, 0))).topLeft();
     constexpr int margin = 8;
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
     const int half = m_window ? (m_window->width() + 1) / 2 : 0;
     return toBottomLeft(QRectF(QPointF(area.x() + area.width() - half - margin, area.y()), QSizeF(0, 0))).topLeft();
 }
 
-void JLStatusItemController::showRedizadoView()
-{
+void JLStatusItemController::showRedizadoView() {
     if (!m_window || !m_redizadoViewController)
         return;
     changeIconToAlternate(true);
@@ -179,8 +166,7 @@ void JLStatusItemController::showRedizadoView()
         windowDidBecomeKey();
 }
 
-void JLStatusItemController::hideRedizadoView()
-{
+void JLStatusItemController::hideRedizadoView() {
     changeIconToAlternate(false);
     if (m_window && m_redizadoViewController) {
         // Hiding takes the focus away too; that loss is ours, not a click elsewhere.
@@ -191,49 +177,42 @@ void JLStatusItemController::hideRedizadoView()
     handFocusBack();
 }
 
-void JLStatusItemController::rememberFocusedApp()
-{
+void JLStatusItemController::rememberFocusedApp() {
     m_previouslyFocusedApp = m_services.workspace.frontmostApplication();
 }
 
-void JLStatusItemController::handFocusBack()
-{
+void JLStatusItemController::handFocusBack() {
     if (m_previouslyFocusedApp) {
         m_services.workspace.activate(m_previouslyFocusedApp);
         m_previouslyFocusedApp = 0;
     }
 }
 
-void JLStatusItemController::changeIconToAlternate(bool alternate)
-{
+void JLStatusItemController::changeIconToAlternate(bool alternate) {
     const bool square = m_services.defaults.boolForKey(keys::squareIcon);
-    const QIcon &icon = square ? (alternate ? m_iconSquareAlternate : m_iconSquare)
-                               : (alternate ? m_iconGlobeAlternate : m_iconGlobe);
+    const QIcon& icon =
+        square ? (alternate ? m_iconSquareAlternate : m_iconSquare) : (alternate ? m_iconGlobeAlternate : m_iconGlobe);
     // The hidden-state images are silhouettes the tray recolours; the shown-state ones keep their colours.
     m_services.statusItem.setImage(icon, !alternate);
 }
 
-void JLStatusItemController::activeSpaceDidChange()
-{
+void JLStatusItemController::activeSpaceDidChange() {
     m_previouslyFocusedApp = 0;
 }
 
-void JLStatusItemController::windowDidBecomeKey()
-{
+void JLStatusItemController::windowDidBecomeKey() {
     if (m_redizadoViewController)
         m_redizadoViewController->entryField()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void JLStatusItemController::windowDidResignKey()
-{
+void JLStatusItemController::windowDidResignKey() {
     if (!m_window || !m_window->isVisible() || m_hiding)
         return;
     m_hiddenByFocusLoss.start();
     hideRedizadoView();
 }
 
-bool JLStatusItemController::eventFilter(QObject *watched, QEvent *event)
-{
+bool JLStatusItemController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window) {
         if (event->type() == QEvent::WindowActivate)
             windowDidBecomeKey();
@@ -243,25 +222,21 @@ bool JLStatusItemController::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void JLStatusItemController::popoverWillShow()
-{
+void JLStatusItemController::popoverWillShow() {
     if (m_window)
         m_window->activateWindow();
     m_services.center.postNotificationName(notifications::popoverWillBecomeVisible, this);
 }
 
-void JLStatusItemController::popoverDidShow()
-{
+void JLStatusItemController::popoverDidShow() {
     m_services.center.postNotificationName(notifications::popoverVisible, this);
 }
 
-void JLStatusItemController::hideAfterEntry()
-{
+void JLStatusItemController::hideAfterEntry() {
     hideRedizadoView();
 }
 
-void JLStatusItemController::setLaunchAppAtLogin(bool launchAtLogin)
-{
+void JLStatusItemController::setLaunchAppAtLogin(bool launchAtLogin) {
     if (launchAtLogin)
         addAppAsLoginItem();
     else
@@ -270,23 +245,20 @@ void JLStatusItemController::setLaunchAppAtLogin(bool launchAtLogin)
     m_services.defaults.synchronize();
 }
 
-void JLStatusItemController::setIconAlternate(bool alternate)
-{
+void JLStatusItemController::setIconAlternate(bool alternate) {
     m_services.defaults.setBool(keys::squareIcon, alternate);
     m_services.defaults.synchronize();
     changeIconToAlternate(true);
 }
 
-void JLStatusItemController::setShowToDoCount(bool showCount)
-{
+void JLStatusItemController::setShowToDoCount(bool showCount) {
     m_services.statusItem.setTitle(showCount ? QString::number(m_services.defaults.integerForKey(keys::toDoCountKey))
                                              : QString());
     m_services.defaults.setBool(keys::showToDoCount, showCount);
     m_services.defaults.synchronize();
 }
 
-void JLStatusItemController::setShortcut(bool enabled)
-{
+void JLStatusItemController::setShortcut(bool enabled) {
     if (enabled)
         registerHotKey();
     else
@@ -295,12 +267,10 @@ void JLStatusItemController::setShortcut(bool enabled)
     m_services.defaults.synchronize();
 }
 
-void JLStatusItemController::addAppAsLoginItem()
-{
+void JLStatusItemController::addAppAsLoginItem() {
     ::addAppAsLoginItem(m_services.loginItems, m_services.appPath);
 }
 
-void JLStatusItemController::deleteAppFromLoginItem()
-{
+void JLStatusItemController::deleteAppFromLoginItem() {
     ::deleteAppFromLoginItem(m_services.loginItems, m_services.appPath);
 }

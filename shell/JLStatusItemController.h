@@ -30,30 +30,30 @@ class JLStatusItemController final : public QObject, public JLRedizadoViewContro
     Q_OBJECT
 public:
     struct Services {
-        UserDefaults &defaults;
-        NotificationCenter &center;
-        StatusItem &statusItem;
-        Workspace &workspace;
-        LoginItems &loginItems;
+        UserDefaults& defaults;
+        NotificationCenter& center;
+        StatusItem& statusItem;
+        Workspace& workspace;
+        LoginItems& loginItems;
         // The hot key manager, reached at each use.
-        std::function<JLHotKeyManager &()> hotKeyManager;
+        std::function<JLHotKeyManager&()> hotKeyManager;
         // The program's own path, as the login items name it.
         std::string appPath;
         // Whether the pointer can be read where it is now (X11); elsewhere only a stale place is known.
         bool pointerReadable;
     };
 
-    explicit JLStatusItemController(Services services, QObject *parent = nullptr);
+    explicit JLStatusItemController(Services services, QObject* parent = nullptr);
     ~JLStatusItemController() override;
 
-    JLRedizadoViewController *redizadoViewController() const { return m_redizadoViewController; }
-    void setRedizadoViewController(JLRedizadoViewController *controller) { m_redizadoViewController = controller; }
-    JLRedizadoWindow *window() const { return m_window; }
-    void setWindow(JLRedizadoWindow *window) { m_window = window; }
+    JLRedizadoViewController* redizadoViewController() const { return m_redizadoViewController; }
+    void setRedizadoViewController(JLRedizadoViewController* controller) { m_redizadoViewController = controller; }
+    JLRedizadoWindow* window() const { return m_window; }
+    void setWindow(JLRedizadoWindow* window) { m_window = window; }
 
     void awakeFromNib();
 
-    void showPopover(QObject *sender);
+    void showPopover(QObject* sender);
     void hotKeyTriggered();
     void toggleRedizadoView();
     void showRedizadoView();
@@ -85,7 +85,7 @@ public:
     QPointF anchorPoint() const;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString countTitle() const;
@@ -98,8 +98,8 @@ private:
     QIcon m_iconGlobe;
     QIcon m_iconGlobeAlternate;
     Workspace::Application m_previouslyFocusedApp = 0;
-    JLRedizadoViewController *m_redizadoViewController = nullptr;
-    JLRedizadoWindow *m_window = nullptr;
+    JLRedizadoViewController* m_redizadoViewController = nullptr;
+    JLRedizadoWindow* m_window = nullptr;
     std::function<void()> m_listToggle;
     std::unique_ptr<QMenu> m_contextMenu;
     std::optional<NotificationCenter::ObserverId> m_countObserver;

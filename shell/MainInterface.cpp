@@ -19,16 +19,13 @@ namespace {
 // over the other's changes.
 class PanelListRefresh final : public QObject {
 public:
-    PanelListRefresh(JLRedizadoViewController &panel, JLJotlingManager *manager, JLPopoverViewController &popover)
-        : m_panel(panel), m_manager(manager), m_popover(popover)
-    {
-    }
+    PanelListRefresh(JLRedizadoViewController& panel, JLJotlingManager* manager, JLPopoverViewController& popover)
+        : m_panel(panel), m_manager(manager), m_popover(popover) {}
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
-            JLJotlingManager &manager = m_manager ? *m_manager : JLJotlingManager::sharedManager();
+            JLJotlingManager& manager = m_manager ? *m_manager : JLJotlingManager::sharedManager();
             manager.setRedizado({});
             manager.setTodoRedizado({});
             manager.retrieveData();
@@ -40,23 +37,23 @@ protected:
     }
 
 private:
-    JLRedizadoViewController &m_panel;
-    JLJotlingManager *m_manager;
-    JLPopoverViewController &m_popover;
+    JLRedizadoViewController& m_panel;
+    JLJotlingManager* m_manager;
+    JLPopoverViewController& m_popover;
 };
 } // namespace
 
-MainInterface::MainInterface(JLStatusItemController::Services services, AllDesktops &allDesktops,
-                             JLJotlingManager *manager, Variant variant)
-    : m_appDelegate(std::make_unique<JLAppDelegate>())
-    , m_window(std::make_unique<JLRedizadoWindow>(allDesktops, platformWindowPlacement()))
-{
-    UserDefaults &defaults = services.defaults;
-    NotificationCenter &center = services.center;
-    StatusItem &statusItem = services.statusItem;
+MainInterface::MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops,
+                             JLJotlingManager* manager, Variant variant)
+    : m_appDelegate(std::make_unique<JLAppDelegate>()),
+      m_window(std::make_unique<JLRedizadoWindow>(allDesktops, platformWindowPlacement())) {
+    UserDefaults& defaults = services.defaults;
+    NotificationCenter& center = services.center;
+    StatusItem& statusItem = services.statusItem;
     auto hotKeyManager = services.hotKeyManager;
     m_redizadoViewController = std::make_unique<JLRedizadoViewController>(defaults, manager);
-    m_shortcutSelector = std::make_unique<JLShortcutSelector>(defaults, [hotKeyManager] { hotKeyManager().updateHotKey(); });
+    m_shortcutSelector =
+        std::make_unique<JLShortcutSelector>(defaults, [hotKeyManager] { hotKeyManager().updateHotKey(); });
     if (variant == Variant::Popover)
         m_popoverViewController = std::make_unique<JLPopoverViewController>(defaults, center);
     m_statusItemController = std::make_unique<JLStatusItemController>(std::move(services));
@@ -79,16 +76,15 @@ MainInterface::MainInterface(JLStatusItemController::Services services, AllDeskt
         m_popoverPresenter = std::make_unique<PopoverPresenter>(*m_statusItemController, statusItem, center,
                                                                 m_popoverViewController->view());
         m_statusItemController->setListToggle([presenter = m_popoverPresenter.get()] { presenter->toggle(); });
-        m_panelListRefresh = std::make_unique<PanelListRefresh>(*m_redizadoViewController, manager,
-                                                                *m_popoverViewController);
+        m_panelListRefresh =
+            std::make_unique<PanelListRefresh>(*m_redizadoViewController, manager, *m_popoverViewController);
         m_window->installEventFilter(m_panelListRefresh.get());
     }
     m_appDelegate->applicationDidFinishLaunching();
 }
 
 // The panel's view lives inside the window; the controller goes first so it lets go of it before the window.
-MainInterface::~MainInterface()
-{
+MainInterface::~MainInterface() {
     m_panelListRefresh.reset();
     m_popoverPresenter.reset();
     m_popoverViewController.reset();

@@ -24,17 +24,17 @@ public:
     // Creates the objects, connects outlets and actions, then wakes each: the status item controller first, so
     // the first-run settings are stored before the panel reads them.
     // Without a manager the panel uses the shared one.
-    MainInterface(JLStatusItemController::Services services, AllDesktops &allDesktops,
-                  JLJotlingManager *manager = nullptr, Variant variant = Variant::Panel);
+    MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops,
+                  JLJotlingManager* manager = nullptr, Variant variant = Variant::Panel);
     ~MainInterface();
 
-    JLStatusItemController &statusItemController() const { return *m_statusItemController; }
-    JLRedizadoViewController &redizadoViewController() const { return *m_redizadoViewController; }
-    JLRedizadoWindow &window() const { return *m_window; }
-    JLShortcutSelector &shortcutSelector() const { return *m_shortcutSelector; }
+    JLStatusItemController& statusItemController() const { return *m_statusItemController; }
+    JLRedizadoViewController& redizadoViewController() const { return *m_redizadoViewController; }
+    JLRedizadoWindow& window() const { return *m_window; }
+    JLShortcutSelector& shortcutSelector() const { return *m_shortcutSelector; }
     // Nothing in the panel variant.
-    JLPopoverViewController *popoverViewController() const { return m_popoverViewController.get(); }
-    PopoverPresenter *popoverPresenter() const { return m_popoverPresenter.get(); }
+    JLPopoverViewController* popoverViewController() const { return m_popoverViewController.get(); }
+    PopoverPresenter* popoverPresenter() const { return m_popoverPresenter.get(); }
 
 private:
     std::unique_ptr<JLAppDelegate> m_appDelegate;

@@ -5,13 +5,11 @@
 
 #include <QPalette>
 
-bool isDarkPalette(const QPalette &palette)
-{
+bool isDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::Window).lightnessF() < palette.color(QPalette::WindowText).lightnessF();
 }
 
-QColor panelFillColor(const QPalette &palette)
-{
+QColor panelFillColor(const QPalette& palette) {
     const QColor light = JLRedizadoBackgroundView::fillColor();
     if (!isDarkPalette(palette))
         return light;

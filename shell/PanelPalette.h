@@ -6,8 +6,8 @@
 class QPalette;
 
 // A dark palette draws light text on a dark window.
-bool isDarkPalette(const QPalette &palette);
+bool isDarkPalette(const QPalette& palette);
 
 // The panel's body: the design's light fill on a light palette; on a dark one the palette's own window
 // colour, as see-through as the light fill.
-QColor panelFillColor(const QPalette &palette);
+QColor panelFillColor(const QPalette& palette);

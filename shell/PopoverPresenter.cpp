@@ -23,47 +23,40 @@ constexpr int sideMargin = 16;
 constexpr int arrowSideMargin = 24;
 } // namespace
 
-PopoverPresenter::PopoverPresenter(JLStatusItemController &statusItemController, StatusItem &statusItem,
-                                   NotificationCenter &center, QWidget *content, QObject *parent)
-    : QObject(parent)
-    , m_statusItemController(statusItemController)
-    , m_statusItem(statusItem)
-    , m_center(center)
-    , m_window(std::make_unique<QWidget>(nullptr, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint))
-    , m_content(content)
-{
+PopoverPresenter::PopoverPresenter(JLStatusItemController& statusItemController, StatusItem& statusItem,
+                                   NotificationCenter& center, QWidget* content, QObject* parent)
+    : QObject(parent), m_statusItemController(statusItemController), m_statusItem(statusItem), m_center(center),
+      m_window(std::make_unique<QWidget>(nullptr, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint)),
+      m_content(content) {
     m_window->setAttribute(Qt::WA_TranslucentBackground);
     m_window->setWindowTitle(QStringLiteral("Redizado"));
-    auto *windowLayout = new QVBoxLayout(m_window.get());
+    auto* windowLayout = new QVBoxLayout(m_window.get());
     windowLayout->setContentsMargins(0, 0, 0, 0);
     m_background = new JLRedizadoBackgroundView(m_window.get());
     windowLayout->addWidget(m_background);
-    auto *bodyLayout = new QVBoxLayout(m_background);
+    auto* bodyLayout = new QVBoxLayout(m_background);
     bodyLayout->setContentsMargins(sideMargin, arrowSideMargin, sideMargin, sideMargin);
     if (content)
         bodyLayout->addWidget(content);
     m_window->resize(popoverWidth, popoverHeight);
     m_window->installEventFilter(this);
     m_dismissObserver = m_center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
-                                             [this](const NotificationCenter::Notification &) { close(); });
+                                             [this](const NotificationCenter::Notification&) { close(); });
 }
 
 // The list's view goes back to no parent first: its controller owns it and may outlive the pop-up.
-PopoverPresenter::~PopoverPresenter()
-{
+PopoverPresenter::~PopoverPresenter() {
     m_center.removeObserver(m_dismissObserver);
     m_window->removeEventFilter(this);
     if (m_content)
         m_content->setParent(nullptr);
 }
 
-bool PopoverPresenter::isShown() const
-{
+bool PopoverPresenter::isShown() const {
     return m_window->isVisible();
 }
 
-void PopoverPresenter::toggle()
-{
+void PopoverPresenter::toggle() {
     if (isShown()) {
         close();
         return;
@@ -75,8 +68,7 @@ void PopoverPresenter::toggle()
     show();
 }
 
-void PopoverPresenter::show()
-{
+void PopoverPresenter::show() {
     if (isShown())
         return;
     m_closedFromOutside.invalidate();
@@ -91,8 +83,7 @@ void PopoverPresenter::show()
     m_statusItemController.popoverDidShow();
 }
 
-void PopoverPresenter::close()
-{
+void PopoverPresenter::close() {
     if (!isShown())
         return;
     const bool was = std::exchange(m_closingOurselves, true);
@@ -100,8 +91,7 @@ void PopoverPresenter::close()
     m_closingOurselves = was;
 }
 
-void PopoverPresenter::place()
-{
+void PopoverPresenter::place() {
     // Placed at the size it will show at: the layout widens the window to what its controls need.
     m_window->layout()->activate();
     const QPointF anchor = m_statusItemController.anchorPoint();
@@ -118,20 +108,18 @@ void PopoverPresenter::place()
     setWindowFrame(*m_window, QRectF(placed.origin, size));
 }
 
-void PopoverPresenter::didClose()
-{
+void PopoverPresenter::didClose() {
     if (!m_closingOurselves)
         m_closedFromOutside.start();
     m_statusItemController.changeIconToAlternate(false);
     m_statusItemController.handFocusBack();
 }
 
-bool PopoverPresenter::eventFilter(QObject *watched, QEvent *event)
-{
+bool PopoverPresenter::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window.get()) {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             didClose();
-        } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             close();
             return true;
         }

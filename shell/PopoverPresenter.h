@@ -20,12 +20,12 @@ class PopoverPresenter final : public QObject {
     Q_OBJECT
 public:
     // content is the list's view; the pop-up holds it from now on.
-    PopoverPresenter(JLStatusItemController &statusItemController, StatusItem &statusItem, NotificationCenter &center,
-                     QWidget *content, QObject *parent = nullptr);
+    PopoverPresenter(JLStatusItemController& statusItemController, StatusItem& statusItem, NotificationCenter& center,
+                     QWidget* content, QObject* parent = nullptr);
     ~PopoverPresenter() override;
 
-    QWidget *window() const { return m_window.get(); }
-    JLRedizadoBackgroundView *backgroundView() const { return m_background; }
+    QWidget* window() const { return m_window.get(); }
+    JLRedizadoBackgroundView* backgroundView() const { return m_background; }
     bool isShown() const;
 
     void toggle();
@@ -33,18 +33,18 @@ public:
     void close();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void place();
     void didClose();
 
-    JLStatusItemController &m_statusItemController;
-    StatusItem &m_statusItem;
-    NotificationCenter &m_center;
+    JLStatusItemController& m_statusItemController;
+    StatusItem& m_statusItem;
+    NotificationCenter& m_center;
     NotificationCenter::ObserverId m_dismissObserver = 0;
     std::unique_ptr<QWidget> m_window;
-    JLRedizadoBackgroundView *m_background = nullptr;
+    JLRedizadoBackgroundView* m_background = nullptr;
     QPointer<QWidget> m_content;
     // A click on the tray icon closes the pop-up as a click outside before it arrives; it must not reopen it.
     QElapsedTimer m_closedFromOutside;

@@ -9,15 +9,13 @@
 #include <QString>
 
 namespace {
-QString title()
-{
+QString title() {
     return QObject::tr("Redizado cannot save");
 }
 } // namespace
 
-void noticeSaveProblems(FileUserDefaults &defaults, StatusItem &statusItem)
-{
-    defaults.setSaveProblemHandler([&statusItem](const std::string &message) {
+void noticeSaveProblems(FileUserDefaults& defaults, StatusItem& statusItem) {
+    defaults.setSaveProblemHandler([&statusItem](const std::string& message) {
         statusItem.showMessage(title(), QString::fromStdString(message));
     });
     if (!defaults.probeFolder()) {
@@ -28,8 +26,7 @@ void noticeSaveProblems(FileUserDefaults &defaults, StatusItem &statusItem)
     }
 }
 
-bool saveOnceMoreAtQuit(FileUserDefaults &defaults)
-{
+bool saveOnceMoreAtQuit(FileUserDefaults& defaults) {
     if (!defaults.saveFailing())
         return true;
     const bool saved = defaults.synchronize();

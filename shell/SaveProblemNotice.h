@@ -6,8 +6,8 @@ class StatusItem;
 
 // Tells the user, once and from the tray, when the preferences cannot be saved: at start when their folder is
 // read-only, and whenever saving starts to fail.
-void noticeSaveProblems(FileUserDefaults &defaults, StatusItem &statusItem);
+void noticeSaveProblems(FileUserDefaults& defaults, StatusItem& statusItem);
 
 // At quit with changes that could not be saved: one more try, and a log line saying how it went.
 // True when nothing is left unsaved.
-bool saveOnceMoreAtQuit(FileUserDefaults &defaults);
+bool saveOnceMoreAtQuit(FileUserDefaults& defaults);

@@ -5,15 +5,10 @@
 
 #include <utility>
 
-StoreReloader::StoreReloader(FileUserDefaults &defaults, JLJotlingManager &manager, std::function<void()> showReloaded)
-    : m_defaults(defaults)
-    , m_manager(manager)
-    , m_showReloaded(std::move(showReloaded))
-{
-}
+StoreReloader::StoreReloader(FileUserDefaults& defaults, JLJotlingManager& manager, std::function<void()> showReloaded)
+    : m_defaults(defaults), m_manager(manager), m_showReloaded(std::move(showReloaded)) {}
 
-FileUserDefaults::Reload StoreReloader::fileChanged()
-{
+FileUserDefaults::Reload StoreReloader::fileChanged() {
     const auto result = m_defaults.reloadIfChangedElsewhere();
     if (result != FileUserDefaults::Reload::reloaded)
         return result;

@@ -11,13 +11,13 @@ class JLJotlingManager;
 // lists and the count, and then whatever shows them.
 class StoreReloader final {
 public:
-    StoreReloader(FileUserDefaults &defaults, JLJotlingManager &manager, std::function<void()> showReloaded);
+    StoreReloader(FileUserDefaults& defaults, JLJotlingManager& manager, std::function<void()> showReloaded);
 
     // Called when the file may have changed.
     FileUserDefaults::Reload fileChanged();
 
 private:
-    FileUserDefaults &m_defaults;
-    JLJotlingManager &m_manager;
+    FileUserDefaults& m_defaults;
+    JLJotlingManager& m_manager;
     std::function<void()> m_showReloaded;
 };

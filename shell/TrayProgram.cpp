@@ -20,35 +20,30 @@
 #include <QTimer>
 
 namespace {
-TrayProgram::Desktop withTray(TrayProgram::Desktop desktop)
-{
+TrayProgram::Desktop withTray(TrayProgram::Desktop desktop) {
     if (!desktop.systemTray)
         desktop.systemTray = std::make_unique<NoSystemTray>();
     return desktop;
 }
 } // namespace
 
-TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
+TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInstance& instance,
                          MainInterface::Variant variant)
-    : m_desktop(withTray(std::move(desktop)))
-    , m_defaults(defaults)
-    , m_statusItem(*m_desktop.systemTray)
-{
+    : m_desktop(withTray(std::move(desktop))), m_defaults(defaults), m_statusItem(*m_desktop.systemTray) {
     noticeSaveProblems(defaults, m_statusItem);
     m_interface = std::make_unique<MainInterface>(
-        JLStatusItemController::Services{defaults, NotificationCenter::defaultCenter(), m_statusItem,
-                                         *m_desktop.workspace, m_loginItems,
-                                         []() -> JLHotKeyManager & { return JLHotKeyManager::sharedManager(); },
-                                         QCoreApplication::applicationFilePath().toStdString(),
-                                         m_desktop.pointerReadable},
+        JLStatusItemController::Services{
+            defaults, NotificationCenter::defaultCenter(), m_statusItem, *m_desktop.workspace, m_loginItems,
+            []() -> JLHotKeyManager& { return JLHotKeyManager::sharedManager(); },
+            QCoreApplication::applicationFilePath().toStdString(), m_desktop.pointerReadable},
         *m_desktop.allDesktops, nullptr, variant);
-    m_shortcutNote = std::make_unique<ShortcutNote>(m_interface->redizadoViewController(),
-                                                    JLHotKeyManager::sharedManager(), runningCompositor(),
-                                                    QCoreApplication::applicationFilePath());
+    m_shortcutNote =
+        std::make_unique<ShortcutNote>(m_interface->redizadoViewController(), JLHotKeyManager::sharedManager(),
+                                       runningCompositor(), QCoreApplication::applicationFilePath());
 
-    JLJotlingManager &manager = JLJotlingManager::sharedManager();
+    JLJotlingManager& manager = JLJotlingManager::sharedManager();
     m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
-    instance.listen([this](const SingleInstance::Request &request) {
+    instance.listen([this](const SingleInstance::Request& request) {
         // A later start that the desktop let raise a window hands that right on to us.
         if (!request.activationToken.isEmpty())
             qputenv("XDG_ACTIVATION_TOKEN", request.activationToken.toUtf8());
@@ -62,8 +57,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInst
     followColorScheme();
 }
 
-void TrayProgram::followColorScheme()
-{
+void TrayProgram::followColorScheme() {
     using Scheme = PortalColorScheme::Scheme;
     m_colorScheme = std::make_unique<PortalColorScheme>();
     QObject::connect(m_colorScheme.get(), &PortalColorScheme::schemeChanged, &m_statusItem, [this](Scheme scheme) {
@@ -81,21 +75,20 @@ void TrayProgram::followColorScheme()
 
 TrayProgram::~TrayProgram() = default;
 
-void TrayProgram::perform(const Command &command)
-{
+void TrayProgram::perform(const Command& command) {
     if (command.verb == Command::Verb::toggle)
-        QTimer::singleShot(0, &m_interface->window(), [this] { m_interface->statusItemController().hotKeyTriggered(); });
+        QTimer::singleShot(0, &m_interface->window(),
+                           [this] { m_interface->statusItemController().hotKeyTriggered(); });
 }
 
-void TrayProgram::showReloaded()
-{
+void TrayProgram::showReloaded() {
     m_interface->redizadoViewController().redizadoTableView()->reloadData();
-    if (JLPopoverViewController *popover = m_interface->popoverViewController())
+    if (JLPopoverViewController* popover = m_interface->popoverViewController())
         popover->retrieveData();
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
     // So is the shortcut: switched by hand in the file, it is registered or let go as from the settings pane.
-    QCheckBox *shortcut = m_interface->redizadoViewController().shortcutCheckBox();
+    QCheckBox* shortcut = m_interface->redizadoViewController().shortcutCheckBox();
     if (shortcut->isChecked() != m_defaults.boolForKey(keys::shortcutKey))
         shortcut->click();
 }

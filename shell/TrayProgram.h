@@ -3,11 +3,11 @@
 
 #include "InstanceCommands.h"
 #include "MainInterface.h"
+#include "StoreReloader.h"
 #include "qt/PreferencesWatcher.h"
 #include "qt/SingleInstance.h"
 #include "qt/SystemTrayHost.h"
 #include "sni/LiveStatusItem.h"
-#include "StoreReloader.h"
 #include "xdg/XdgLoginItems.h"
 
 #include <memory>
@@ -34,21 +34,21 @@ public:
     };
 
     // defaults is the standard store; instance holds the lock and answers later starts from now on.
-    TrayProgram(Desktop desktop, FileUserDefaults &defaults, SingleInstance &instance,
+    TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInstance& instance,
                 MainInterface::Variant variant = MainInterface::Variant::Panel);
     ~TrayProgram();
 
     // What the start itself asked for: toggle shows the panel once the program is up.
-    void perform(const Command &command);
+    void perform(const Command& command);
 
-    MainInterface &interface() const { return *m_interface; }
+    MainInterface& interface() const { return *m_interface; }
 
 private:
     void showReloaded();
     void followColorScheme();
 
     Desktop m_desktop;
-    FileUserDefaults &m_defaults;
+    FileUserDefaults& m_defaults;
     LiveStatusItem m_statusItem;
     XdgLoginItems m_loginItems;
     std::unique_ptr<MainInterface> m_interface;

@@ -17,7 +17,6 @@ public:
     // Keeps its own shallow copy: later edits never reach the caller's dictionary.
     explicit JLJotling(const plist_value::Dictionary& dictionary);
 
-
     std::optional<std::string> title() const;
     void setTitle(const std::string& title);
     // The stored date object itself: items are matched by its identity.

@@ -8,7 +8,7 @@
 #include <utility>
 
 namespace {
-constexpr std::array<std::pair<std::uint32_t, const char *>, 4> modifiers{{
+constexpr std::array<std::pair<std::uint32_t, const char*>, 4> modifiers{{
     {HotKeyService::control, "CTRL"},
     {HotKeyService::option, "ALT"},
     {HotKeyService::shift, "SHIFT"},
@@ -16,13 +16,12 @@ constexpr std::array<std::pair<std::uint32_t, const char *>, 4> modifiers{{
 }};
 } // namespace
 
-std::optional<QString> portalTrigger(std::uint16_t virtualKeyCode, std::uint32_t modifierMask)
-{
+std::optional<QString> portalTrigger(std::uint16_t virtualKeyCode, std::uint32_t modifierMask) {
     const auto name = keysymName(virtualKeyCode);
     if (!name)
         return std::nullopt;
     QString trigger;
-    for (const auto &[bit, modifier] : modifiers)
+    for (const auto& [bit, modifier] : modifiers)
         if (modifierMask & bit)
             trigger += QLatin1String(modifier) + QLatin1Char('+');
     return trigger + QString::fromLatin1(name->data(), qsizetype(name->size()));

@@ -12,11 +12,8 @@ namespace {
 constexpr int settleMs = 50;
 }
 
-PreferencesWatcher::PreferencesWatcher(const QString &path, std::function<void()> changed, QObject *parent)
-    : QObject(parent)
-    , m_path(path)
-    , m_changed(std::move(changed))
-{
+PreferencesWatcher::PreferencesWatcher(const QString& path, std::function<void()> changed, QObject* parent)
+    : QObject(parent), m_path(path), m_changed(std::move(changed)) {
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleMs);
     connect(&m_settle, &QTimer::timeout, this, [this] {
@@ -35,8 +32,7 @@ PreferencesWatcher::PreferencesWatcher(const QString &path, std::function<void()
 
 PreferencesWatcher::~PreferencesWatcher() = default;
 
-void PreferencesWatcher::watchFile()
-{
+void PreferencesWatcher::watchFile() {
     // A watch stays on the file it was put on; after a rename over it, only a new watch sees writes in place.
     if (m_watcher.files().contains(m_path))
         m_watcher.removePath(m_path);

@@ -13,7 +13,7 @@
 class PreferencesWatcher final : public QObject {
     Q_OBJECT
 public:
-    PreferencesWatcher(const QString &path, std::function<void()> changed, QObject *parent = nullptr);
+    PreferencesWatcher(const QString& path, std::function<void()> changed, QObject* parent = nullptr);
     ~PreferencesWatcher() override;
 
 private:

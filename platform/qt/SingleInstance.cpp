@@ -24,8 +24,7 @@ constexpr quint32 maxRequestWords = 16;
 constexpr int clientPatienceMs = 5000;
 constexpr unsigned long retryPauseMs = 25;
 
-QByteArray encodeReply(const SingleInstance::Reply &reply)
-{
+QByteArray encodeReply(const SingleInstance::Reply& reply) {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
@@ -34,40 +33,32 @@ QByteArray encodeReply(const SingleInstance::Reply &reply)
 }
 } // namespace
 
-SingleInstance::SingleInstance(QString folder, QObject *parent)
-    : QObject(parent)
-    , m_folder(std::move(folder))
-    , m_lock(lockPath())
-{
+SingleInstance::SingleInstance(QString folder, QObject* parent)
+    : QObject(parent), m_folder(std::move(folder)), m_lock(lockPath()) {
     // The lock is held for the whole run; age alone must never make it look abandoned.
     m_lock.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance()
-{
+SingleInstance::~SingleInstance() {
     if (m_server)
         m_server->close();
 }
 
-QString SingleInstance::defaultFolder()
-{
+QString SingleInstance::defaultFolder() {
     // $XDG_RUNTIME_DIR, checked to be the user's own; Qt makes a private one when it is unset.
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-QString SingleInstance::lockPath() const
-{
+QString SingleInstance::lockPath() const {
     return m_folder + QStringLiteral("/redizado.lock");
 }
 
-QString SingleInstance::socketPath() const
-{
+QString SingleInstance::socketPath() const {
     return m_folder + QStringLiteral("/redizado.socket");
 }
 
-std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request &request,
-                                                                   std::chrono::milliseconds timeout) const
-{
+std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request& request,
+                                                                   std::chrono::milliseconds timeout) const {
     if (m_lock.isLocked())
         return std::nullopt;
     QDeadlineTimer deadline(timeout);
@@ -79,7 +70,7 @@ std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request
         QDataStream out(&socket);
         out.setVersion(streamVersion);
         out << requestMagic << quint32(request.words.size());
-        for (const QString &word : request.words)
+        for (const QString& word : request.words)
             out << word;
         out << request.activationToken;
     }
@@ -98,14 +89,13 @@ std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request
             reply.exitStatus = status;
             return reply;
         }
-        if (socket.state() != QLocalSocket::ConnectedState || deadline.hasExpired()
-            || !socket.waitForReadyRead(int(deadline.remainingTime())))
+        if (socket.state() != QLocalSocket::ConnectedState || deadline.hasExpired() ||
+            !socket.waitForReadyRead(int(deadline.remainingTime())))
             return std::nullopt;
     }
 }
 
-bool SingleInstance::tryLock()
-{
+bool SingleInstance::tryLock() {
     QDir().mkpath(m_folder);
     if (m_lock.tryLock(0))
         return true;
@@ -114,16 +104,14 @@ bool SingleInstance::tryLock()
     return false;
 }
 
-void SingleInstance::unlock()
-{
+void SingleInstance::unlock() {
     if (m_server)
         m_server->close();
     m_server.reset();
     m_lock.unlock();
 }
 
-bool SingleInstance::listen(Handler handler)
-{
+bool SingleInstance::listen(Handler handler) {
     m_handler = std::move(handler);
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -135,7 +123,7 @@ bool SingleInstance::listen(Handler handler)
         return false;
     }
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
             QTimer::singleShot(clientPatienceMs, socket, [socket] { socket->abort(); });
@@ -146,8 +134,7 @@ bool SingleInstance::listen(Handler handler)
     return true;
 }
 
-void SingleInstance::answer(QLocalSocket *socket)
-{
+void SingleInstance::answer(QLocalSocket* socket) {
     if (socket->bytesAvailable() > maxRequestBytes) {
         qCWarning(lcInstance) << "a request of more than" << maxRequestBytes << "bytes was refused";
         socket->abort();
@@ -179,11 +166,11 @@ void SingleInstance::answer(QLocalSocket *socket)
     socket->disconnectFromServer();
 }
 
-SingleInstance::Outcome SingleInstance::sendOrLock(const Request &request, std::chrono::milliseconds timeout)
-{
+SingleInstance::Outcome SingleInstance::sendOrLock(const Request& request, std::chrono::milliseconds timeout) {
     QDeadlineTimer deadline(timeout);
     do {
-        if (auto reply = sendToRunning(request, std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 1))))
+        if (auto reply =
+                sendToRunning(request, std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 1))))
             return {std::move(reply), false};
         if (tryLock())
             return {std::nullopt, true};

@@ -29,10 +29,10 @@ public:
         // token, X11's startup id); empty when it had none.
         QString activationToken;
     };
-    using Handler = std::function<Reply(const Request &request)>;
+    using Handler = std::function<Reply(const Request& request)>;
 
     // folder: where the lock and the socket live; by default the user's runtime folder.
-    explicit SingleInstance(QString folder = defaultFolder(), QObject *parent = nullptr);
+    explicit SingleInstance(QString folder = defaultFolder(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
     static QString defaultFolder();
@@ -40,7 +40,7 @@ public:
     QString socketPath() const;
 
     // Hands the request to the running copy and waits for its reply; nothing when none answers.
-    std::optional<Reply> sendToRunning(const Request &request, std::chrono::milliseconds timeout) const;
+    std::optional<Reply> sendToRunning(const Request& request, std::chrono::milliseconds timeout) const;
     // Takes the lock (a lock left by a copy that died is taken over); false while another process holds it.
     bool tryLock();
     void unlock();
@@ -54,10 +54,10 @@ public:
         std::optional<Reply> reply;
         bool locked = false;
     };
-    Outcome sendOrLock(const Request &request, std::chrono::milliseconds timeout);
+    Outcome sendOrLock(const Request& request, std::chrono::milliseconds timeout);
 
 private:
-    void answer(QLocalSocket *socket);
+    void answer(QLocalSocket* socket);
 
     QString m_folder;
     QLockFile m_lock;

@@ -6,28 +6,24 @@
 #include <QWidget>
 
 namespace {
-constexpr const char *tagProperty = "redizadoTag";
+constexpr const char* tagProperty = "redizadoTag";
 }
 
-std::int64_t tag(const QWidget &control)
-{
+std::int64_t tag(const QWidget& control) {
     return control.property(tagProperty).toLongLong();
 }
 
-void setTag(QWidget &control, std::int64_t tag)
-{
+void setTag(QWidget& control, std::int64_t tag) {
     control.setProperty(tagProperty, QVariant::fromValue<qlonglong>(tag));
 }
 
-double alphaValue(const QWidget &control)
-{
-    const auto *effect = qobject_cast<const QGraphicsOpacityEffect *>(control.graphicsEffect());
+double alphaValue(const QWidget& control) {
+    const auto* effect = qobject_cast<const QGraphicsOpacityEffect*>(control.graphicsEffect());
     return effect ? effect->opacity() : 1.0;
 }
 
-void setAlphaValue(QWidget &control, double alpha)
-{
-    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(control.graphicsEffect());
+void setAlphaValue(QWidget& control, double alpha) {
+    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(control.graphicsEffect());
     // An opaque control paints without an effect: cheaper, and crisp text.
     if (alpha >= 1.0) {
         if (effect)

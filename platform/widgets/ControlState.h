@@ -6,9 +6,9 @@
 class QWidget;
 
 // The per-control state the controllers read back from their controls: a number tag and an opacity.
-std::int64_t tag(const QWidget &control);
-void setTag(QWidget &control, std::int64_t tag);
+std::int64_t tag(const QWidget& control);
+void setTag(QWidget& control, std::int64_t tag);
 
 // 0.0 is fully transparent, 1.0 opaque; a transparent control still takes clicks unless it is disabled.
-double alphaValue(const QWidget &control);
-void setAlphaValue(QWidget &control, double alpha);
+double alphaValue(const QWidget& control);
+void setAlphaValue(QWidget& control, double alpha);

@@ -6,15 +6,12 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-JLSegmentedControl::JLSegmentedControl(QWidget *parent)
-    : QWidget(parent)
-    , m_group(new QButtonGroup(this))
-{
-    auto *layout = new QHBoxLayout(this);
+JLSegmentedControl::JLSegmentedControl(QWidget* parent) : QWidget(parent), m_group(new QButtonGroup(this)) {
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (int segment = 0; segment < 2; ++segment) {
-        auto *button = new QPushButton(this);
+        auto* button = new QPushButton(this);
         button->setCheckable(true);
         button->setAutoDefault(false);
         m_group->addButton(button, segment);
@@ -26,26 +23,22 @@ JLSegmentedControl::JLSegmentedControl(QWidget *parent)
 
 JLSegmentedControl::~JLSegmentedControl() = default;
 
-int JLSegmentedControl::selectedSegment() const
-{
+int JLSegmentedControl::selectedSegment() const {
     return m_group->checkedId();
 }
 
-void JLSegmentedControl::setSelectedSegment(int segment)
-{
-    if (QAbstractButton *button = m_group->button(segment))
+void JLSegmentedControl::setSelectedSegment(int segment) {
+    if (QAbstractButton* button = m_group->button(segment))
         button->setChecked(true);
 }
 
-QString JLSegmentedControl::label(int segment) const
-{
-    const QAbstractButton *button = m_group->button(segment);
+QString JLSegmentedControl::label(int segment) const {
+    const QAbstractButton* button = m_group->button(segment);
     return button ? button->text() : QString();
 }
 
-void JLSegmentedControl::setLabel(int segment, const QString &text)
-{
-    if (QAbstractButton *button = m_group->button(segment)) {
+void JLSegmentedControl::setLabel(int segment, const QString& text) {
+    if (QAbstractButton* button = m_group->button(segment)) {
         button->setText(text);
         button->setAccessibleName(text);
     }

@@ -12,22 +12,22 @@ class JLSegmentedControl final : public QWidget {
     Q_PROPERTY(QString secondLabel READ secondLabel WRITE setSecondLabel)
     Q_PROPERTY(int selectedSegment READ selectedSegment WRITE setSelectedSegment)
 public:
-    explicit JLSegmentedControl(QWidget *parent = nullptr);
+    explicit JLSegmentedControl(QWidget* parent = nullptr);
     ~JLSegmentedControl() override;
 
     int selectedSegment() const;
     void setSelectedSegment(int segment);
     QString firstLabel() const { return label(0); }
-    void setFirstLabel(const QString &text) { setLabel(0, text); }
+    void setFirstLabel(const QString& text) { setLabel(0, text); }
     QString secondLabel() const { return label(1); }
-    void setSecondLabel(const QString &text) { setLabel(1, text); }
+    void setSecondLabel(const QString& text) { setLabel(1, text); }
     QString label(int segment) const;
-    void setLabel(int segment, const QString &text);
+    void setLabel(int segment, const QString& text);
 
 signals:
     // Only a user's click sends it, like any control's action.
     void segmentClicked();
 
 private:
-    QButtonGroup *m_group;
+    QButtonGroup* m_group;
 };

@@ -14,14 +14,14 @@ class JLTableView;
 class JLTableViewDataSource {
 public:
     virtual ~JLTableViewDataSource() = default;
-    virtual std::int64_t numberOfRowsInTableView(JLTableView &tableView) = 0;
+    virtual std::int64_t numberOfRowsInTableView(JLTableView& tableView) = 0;
 };
 
 class JLTableViewDelegate {
 public:
     virtual ~JLTableViewDelegate() = default;
-    virtual double heightOfRow(JLTableView &tableView, std::int64_t row) = 0;
-    virtual QWidget *viewForRow(JLTableView &tableView, std::int64_t row) = 0;
+    virtual double heightOfRow(JLTableView& tableView, std::int64_t row) = 0;
+    virtual QWidget* viewForRow(JLTableView& tableView, std::int64_t row) = 0;
 };
 
 // Rows of widgets from a data source; only the rows in sight have a cell, and cells are reused.
@@ -30,23 +30,23 @@ class JLTableView final : public QAbstractScrollArea {
 public:
     enum class Animation { None, SlideLeft, SlideRight, Gap };
     Q_ENUM(Animation)
-    using CellTemplate = std::function<QWidget *(QObject *owner)>;
+    using CellTemplate = std::function<QWidget*(QObject* owner)>;
 
-    explicit JLTableView(QWidget *parent = nullptr);
+    explicit JLTableView(QWidget* parent = nullptr);
     ~JLTableView() override;
 
-    void setDataSource(JLTableViewDataSource *dataSource) { m_dataSource = dataSource; }
-    void setDelegate(JLTableViewDelegate *delegate) { m_delegate = delegate; }
-    void registerTemplate(const QString &identifier, CellTemplate cellTemplate);
+    void setDataSource(JLTableViewDataSource* dataSource) { m_dataSource = dataSource; }
+    void setDelegate(JLTableViewDelegate* delegate) { m_delegate = delegate; }
+    void registerTemplate(const QString& identifier, CellTemplate cellTemplate);
 
-    QWidget *makeViewWithIdentifier(const QString &identifier, QObject *owner);
+    QWidget* makeViewWithIdentifier(const QString& identifier, QObject* owner);
     void reloadData();
     void insertRows(std::int64_t row, Animation animation);
     void removeRows(std::int64_t row, Animation animation);
-    std::int64_t rowForView(const QWidget *view) const;
+    std::int64_t rowForView(const QWidget* view) const;
     // Scrolls the least needed to bring the whole row into sight.
     void scrollRowToVisible(std::int64_t row);
-    QWidget *viewAtRow(std::int64_t row, bool makeIfNecessary);
+    QWidget* viewAtRow(std::int64_t row, bool makeIfNecessary);
     std::int64_t numberOfRows() const { return static_cast<std::int64_t>(m_heights.size()); }
     double rowHeight(std::int64_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
     std::size_t cellCount() const { return m_cells.size(); }
@@ -59,22 +59,22 @@ signals:
     void cellsLaidOut();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void readHeights();
     void updateHeights(std::int64_t row, int change);
     void layoutCells(bool animate);
-    void recycle(QWidget *cell);
+    void recycle(QWidget* cell);
     int rowTop(std::int64_t row) const;
 
-    JLTableViewDataSource *m_dataSource = nullptr;
-    JLTableViewDelegate *m_delegate = nullptr;
+    JLTableViewDataSource* m_dataSource = nullptr;
+    JLTableViewDelegate* m_delegate = nullptr;
     std::map<QString, CellTemplate> m_templates;
-    std::map<QString, std::vector<QWidget *>> m_spareCells;
-    std::map<std::int64_t, QWidget *> m_cells;
+    std::map<QString, std::vector<QWidget*>> m_spareCells;
+    std::map<std::int64_t, QWidget*> m_cells;
     std::vector<double> m_heights;
     std::vector<int> m_tops;
     // Rows are read from the data source at the first show at the latest, as a table shows what it holds.

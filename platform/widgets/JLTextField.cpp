@@ -4,9 +4,7 @@
 #include <QKeyEvent>
 #include <QTextDocument>
 
-JLTextField::JLTextField(QWidget *parent)
-    : QPlainTextEdit(parent)
-{
+JLTextField::JLTextField(QWidget* parent) : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -21,14 +19,12 @@ JLTextField::JLTextField(QWidget *parent)
 
 JLTextField::~JLTextField() = default;
 
-void JLTextField::setStringValue(const QString &text)
-{
+void JLTextField::setStringValue(const QString& text) {
     m_text = text;
     showText(hasFocus() && m_editable);
 }
 
-void JLTextField::setEditable(bool editable)
-{
+void JLTextField::setEditable(bool editable) {
     m_editable = editable;
     setReadOnly(!editable);
     setTextInteractionFlags(editable ? Qt::TextEditorInteraction : Qt::NoTextInteraction);
@@ -37,15 +33,13 @@ void JLTextField::setEditable(bool editable)
         clearFocus();
 }
 
-void JLTextField::showText(bool whole)
-{
+void JLTextField::showText(bool whole) {
     m_showsWhole = whole || m_text.size() <= shownPrefixLength;
     setPlainText(m_showsWhole ? m_text : m_text.left(shownPrefixLength) + QChar(0x2026));
     moveCursor(QTextCursor::Start);
 }
 
-void JLTextField::endEditing()
-{
+void JLTextField::endEditing() {
     const QString edited = toPlainText();
     if (m_showsWhole && edited != m_text) {
         m_text = edited;
@@ -53,8 +47,7 @@ void JLTextField::endEditing()
     }
 }
 
-void JLTextField::keyPressEvent(QKeyEvent *event)
-{
+void JLTextField::keyPressEvent(QKeyEvent* event) {
     if (m_editable && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         // Return ends editing even without a change, as the field's action.
         const QString edited = toPlainText();
@@ -72,15 +65,13 @@ void JLTextField::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void JLTextField::focusInEvent(QFocusEvent *event)
-{
+void JLTextField::focusInEvent(QFocusEvent* event) {
     if (m_editable && !m_showsWhole)
         showText(true);
     QPlainTextEdit::focusInEvent(event);
 }
 
-void JLTextField::focusOutEvent(QFocusEvent *event)
-{
+void JLTextField::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     if (m_editable)
         endEditing();
@@ -88,8 +79,7 @@ void JLTextField::focusOutEvent(QFocusEvent *event)
         showText(false);
 }
 
-void JLTextField::wheelEvent(QWheelEvent *event)
-{
+void JLTextField::wheelEvent(QWheelEvent* event) {
     // The list scrolls, not the three lines of a row.
     event->ignore();
 }

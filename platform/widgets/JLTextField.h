@@ -8,7 +8,7 @@
 class JLTextField final : public QPlainTextEdit {
     Q_OBJECT
 public:
-    explicit JLTextField(QWidget *parent = nullptr);
+    explicit JLTextField(QWidget* parent = nullptr);
     ~JLTextField() override;
 
     // Past this many characters only the start is laid out until the field is edited: a row shows
@@ -16,7 +16,7 @@ public:
     static constexpr int shownPrefixLength = 4096;
 
     QString stringValue() const { return m_text; }
-    void setStringValue(const QString &text);
+    void setStringValue(const QString& text);
     bool isEditable() const { return m_editable; }
     void setEditable(bool editable);
 
@@ -24,10 +24,10 @@ signals:
     void editingFinished();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void showText(bool whole);

@@ -9,28 +9,23 @@
 #include <cmath>
 
 namespace {
-std::string keyFor(const QString &name)
-{
+std::string keyFor(const QString& name) {
     return "Window Frame " + name.toStdString();
 }
 } // namespace
 
-void saveFrameUsingName(UserDefaults &defaults, const QWidget &window, const QString &name)
-{
+void saveFrameUsingName(UserDefaults& defaults, const QWidget& window, const QString& name) {
     const QRectF f = windowFrame(window);
-    defaults.setObject(keyFor(name), plist_value::Value(QStringLiteral("%1 %2 %3 %4")
-                                                            .arg(f.x())
-                                                            .arg(f.y())
-                                                            .arg(f.width())
-                                                            .arg(f.height())
-                                                            .toStdString()));
+    defaults.setObject(
+        keyFor(name),
+        plist_value::Value(
+            QStringLiteral("%1 %2 %3 %4").arg(f.x()).arg(f.y()).arg(f.width()).arg(f.height()).toStdString()));
     defaults.synchronize();
 }
 
-std::optional<QRectF> savedFrameWithName(const UserDefaults &defaults, const QString &name)
-{
+std::optional<QRectF> savedFrameWithName(const UserDefaults& defaults, const QString& name) {
     const auto stored = defaults.objectForKey(keyFor(name));
-    const std::string *text = stored ? stored->get<std::string>() : nullptr;
+    const std::string* text = stored ? stored->get<std::string>() : nullptr;
     if (!text)
         return std::nullopt;
     const QStringList parts = QString::fromStdString(*text).split(QLatin1Char(' '), Qt::SkipEmptyParts);

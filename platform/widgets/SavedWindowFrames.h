@@ -10,5 +10,5 @@ class QWidget;
 class UserDefaults;
 
 // A window's frame kept in the preferences under a name, as "x y width height" in bottom-left coordinates.
-void saveFrameUsingName(UserDefaults &defaults, const QWidget &window, const QString &name);
-std::optional<QRectF> savedFrameWithName(const UserDefaults &defaults, const QString &name);
+void saveFrameUsingName(UserDefaults& defaults, const QWidget& window, const QString& name);
+std::optional<QRectF> savedFrameWithName(const UserDefaults& defaults, const QString& name);

@@ -10,12 +10,12 @@ class QWidget;
 
 // The main screen's frame, (0, 0, width, height); all zero when there is no screen.
 QRectF mainScreenFrame();
-QRectF toBottomLeft(const QRectF &topLeftRect);
-QRectF toTopLeft(const QRectF &bottomLeftRect);
+QRectF toBottomLeft(const QRectF& topLeftRect);
+QRectF toTopLeft(const QRectF& bottomLeftRect);
 
 // A window's frame (its outer geometry) in bottom-left coordinates.
-QRectF windowFrame(const QWidget &window);
-void setWindowFrame(QWidget &window, const QRectF &frame);
+QRectF windowFrame(const QWidget& window);
+void setWindowFrame(QWidget& window, const QRectF& frame);
 
 // The part of the screen showing point that windows may use (without docks and bars), in bottom-left coordinates;
 // the main screen's when no screen shows it.

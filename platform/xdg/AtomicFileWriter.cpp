@@ -26,8 +26,7 @@ bool fail(std::string* whyNot, const std::string& what, int error) {
 
 FileCalls FileCalls::real() {
     return {[](int fd, const void* data, size_t size) { return ::write(fd, data, size); },
-            [](int fd) { return ::fsync(fd); },
-            [](const char* from, const char* to) { return ::rename(from, to); }};
+            [](int fd) { return ::fsync(fd); }, [](const char* from, const char* to) { return ::rename(from, to); }};
 }
 
 bool AtomicFileWriter::replace(const std::string& path, std::string_view contents, mode_t mode,

@@ -21,8 +21,7 @@ public:
     explicit AtomicFileWriter(FileCalls calls = FileCalls::real()) : m_calls(std::move(calls)) {}
 
     // false, with the failed step and its error in whyNot, when the old file was left as it was.
-    bool replace(const std::string& path, std::string_view contents, mode_t mode,
-                 std::string* whyNot = nullptr) const;
+    bool replace(const std::string& path, std::string_view contents, mode_t mode, std::string* whyNot = nullptr) const;
 
 private:
     FileCalls m_calls;

@@ -7,10 +7,10 @@
 #include "PlistCodec.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,7 +24,9 @@ void makeFolders(const std::string& path) {
         ::mkdir(path.substr(0, slash).c_str(), kFolderMode);
 }
 
-std::string timestamp() { return localTimeText("%Y%m%d-%H%M%S"); }
+std::string timestamp() {
+    return localTimeText("%Y%m%d-%H%M%S");
+}
 
 std::string resolvedPath(const std::string& path) {
     std::error_code error;
@@ -35,7 +37,7 @@ std::string resolvedPath(const std::string& path) {
 }
 
 bool exists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
 }
 } // namespace
@@ -51,7 +53,7 @@ std::string FileUserDefaults::defaultPath() {
 }
 
 struct FileUserDefaults::DiskState {
-    std::optional<Signature> signature; // nothing: there is no file
+    std::optional<Signature> signature;            // nothing: there is no file
     std::optional<plist_value::Dictionary> values; // nothing: it cannot be read
     std::size_t hash = 0;
     std::string why;
@@ -63,13 +65,15 @@ FileUserDefaults::Signature signatureOf(const struct stat& st) {
 }
 
 std::optional<FileUserDefaults::Signature> signatureAt(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return std::nullopt;
     return signatureOf(st);
 }
 
-std::size_t hashOf(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+std::size_t hashOf(std::string_view bytes) {
+    return std::hash<std::string_view>{}(bytes);
+}
 } // namespace
 
 FileUserDefaults::DiskState FileUserDefaults::readDisk() const {
@@ -82,7 +86,7 @@ FileUserDefaults::DiskState FileUserDefaults::readDisk() const {
         return disk;
     }
     // The signature comes from the very file read, so a replacement in between cannot be taken for it.
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) == 0)
         disk.signature = signatureOf(st);
     std::string bytes;
@@ -164,11 +168,15 @@ bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
         aside = m_filePath + ".replaced-" + timestamp() + "-" + std::to_string(n);
     if (::link(m_filePath.c_str(), aside.c_str()) == 0) {
         m_keptElsewherePath = aside;
-        logLine("store", "preferences file " + m_filePath + " was changed by another program at the same time as "
-                         "this one; that version is kept as " + aside);
+        logLine("store", "preferences file " + m_filePath +
+                             " was changed by another program at the same time as "
+                             "this one; that version is kept as " +
+                             aside);
     } else {
-        logLine("store", "preferences file " + m_filePath + " was changed by another program and could not be kept "
-                         "as " + aside + ": " + std::strerror(errno) + "; " + m_backups.bakPath() + " keeps it");
+        logLine("store", "preferences file " + m_filePath +
+                             " was changed by another program and could not be kept "
+                             "as " +
+                             aside + ": " + std::strerror(errno) + "; " + m_backups.bakPath() + " keeps it");
     }
     return true;
 }
@@ -205,13 +213,13 @@ bool FileUserDefaults::synchronize() {
     const bool saved = m_writer.replace(m_filePath, xml, kFileMode, &why);
     // One line when saving starts to fail and one when it works again, not one per change.
     if (!saved && !m_saveFailing) {
-        logLine("store", "could not save " + m_path + " (" + why + "); changes are kept in memory and saved again at "
-                         "the next change");
+        logLine("store", "could not save " + m_path + " (" + why +
+                             "); changes are kept in memory and saved again at "
+                             "the next change");
         if (m_saveProblemHandler)
             m_saveProblemHandler("Your items could not be saved to " + m_path + " (" + why +
                                  "). They are kept while Redizado runs, and saving is tried again at each change.");
-    }
-    else if (saved && m_saveFailing)
+    } else if (saved && m_saveFailing)
         logLine("store", "saved " + m_path + " again");
     m_saveFailing = !saved;
     if (saved) {

@@ -6,8 +6,8 @@
 #include "PreferencesBackups.h"
 
 #include <cstdint>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -41,11 +41,11 @@ public:
     const std::string& loadError() const { return m_loadError; }
 
     enum class Reload {
-        unchanged,   // the file holds what was last read or written
-        reloaded,    // someone else's version is now the store's values
-        unreadable,  // it cannot be read now (half written?): left alone, asked again at the next change
-        missing,     // it is gone: the next save writes it again
-        keptOurs,    // changes of ours were not on disk yet: theirs was kept aside and ours saved
+        unchanged,  // the file holds what was last read or written
+        reloaded,   // someone else's version is now the store's values
+        unreadable, // it cannot be read now (half written?): left alone, asked again at the next change
+        missing,    // it is gone: the next save writes it again
+        keptOurs,   // changes of ours were not on disk yet: theirs was kept aside and ours saved
     };
     // After the file changed on disk: reads it again, never writing over a file that cannot be read.
     Reload reloadIfChangedElsewhere();

@@ -21,7 +21,9 @@ constexpr std::size_t kDailyCopiesKept = 7;
 
 PreferencesBackups::PreferencesBackups(std::string path) : m_path(std::move(path)) {}
 
-std::string PreferencesBackups::folder() const { return fs::path(m_path).parent_path().string() + "/backups"; }
+std::string PreferencesBackups::folder() const {
+    return fs::path(m_path).parent_path().string() + "/backups";
+}
 
 void PreferencesBackups::keepBeforeReplacing() const {
     if (::access(m_path.c_str(), F_OK) != 0)

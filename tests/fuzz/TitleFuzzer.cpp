@@ -15,19 +15,17 @@
 #include <string>
 
 namespace {
-QApplication &application()
-{
+QApplication& application() {
     static int argc = 1;
     static char name[] = "title_fuzzer";
-    static char *argv[] = {name, nullptr};
+    static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto *app = new QApplication(argc, argv);
+    static auto* app = new QApplication(argc, argv);
     return *app;
 }
 
 struct Panel {
-    Panel()
-    {
+    Panel() {
         controller.awakeFromNib();
         controller.view()->resize(320, 440);
         controller.view()->show();
@@ -39,11 +37,10 @@ struct Panel {
 };
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     application();
     static Panel panel;
-    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
     const QString title = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     const double height = rowHeightForTitle(title, 300.0);
     if (height != 25.0 && height != 44.0 && height != 63.0)
@@ -54,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Through the panel as typed: stored whole, shown as plain text in row 0.
     panel.manager.addJotlingWithTitle(bytes);
     panel.controller.redizadoTableView()->reloadData();
-    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(panel.controller.redizadoTableView()->viewAtRow(0, true));
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(panel.controller.redizadoTableView()->viewAtRow(0, true));
     if (!cell || cell->titleLabel()->stringValue() != title)
         __builtin_trap();
     if (panel.manager.redizado().at(0)->title() != bytes)

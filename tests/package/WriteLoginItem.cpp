@@ -5,8 +5,7 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3) {
         std::fputs("usage: write-login-item FOLDER PROGRAM_PATH\n", stderr);
         return 2;

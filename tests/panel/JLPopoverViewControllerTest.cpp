@@ -28,54 +28,46 @@ using Animation = JLTableView::Animation;
 using Strings = std::vector<std::string>;
 
 namespace {
-std::string titleOf(const Dictionary &entry)
-{
+std::string titleOf(const Dictionary& entry) {
     const auto found = entry.find(keys::jotlingTitle);
-    const std::string *title = found == entry.end() ? nullptr : found->second.get<std::string>();
+    const std::string* title = found == entry.end() ? nullptr : found->second.get<std::string>();
     return title ? *title : "<none>";
 }
 
 // The popover's list over an in-memory store; the controller is made by start(), after a test seeded the store.
 class PopoverTest : public ::testing::Test {
 protected:
-    void start()
-    {
+    void start() {
         controller = std::make_unique<JLPopoverViewController>(defaults, center);
         controller->awakeFromNib();
         controller->view()->resize(300, 400);
         controller->view()->show();
     }
     // A store the popover has seen before, holding these items (newest first).
-    void storeItems(Array items)
-    {
+    void storeItems(Array items) {
         defaults.setBool(keys::loadKeyPopover, true);
         defaults.setObject(keys::allRedizado, Value(std::move(items)));
     }
-    void add(const QString &title) { typeAndReturn(controller->jotlingField(), title); }
+    void add(const QString& title) { typeAndReturn(controller->jotlingField(), title); }
     void switchTo(int segment) { switchCategory(*controller, segment); }
-    JLRedizadoTableViewCell *cellAt(std::int64_t row) { return ::cellAt(controller->redizadoTableView(), row); }
-    void rename(std::int64_t row, const QString &title) { ::rename(controller->redizadoTableView(), row, title); }
-    static Strings titles(const JLPopoverViewController::Entries &list)
-    {
+    JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(controller->redizadoTableView(), row); }
+    void rename(std::int64_t row, const QString& title) { ::rename(controller->redizadoTableView(), row, title); }
+    static Strings titles(const JLPopoverViewController::Entries& list) {
         Strings result;
-        for (const auto &entry : list)
+        for (const auto& entry : list)
             result.push_back(titleOf(*entry));
         return result;
     }
-    Array storedList() const
-    {
+    Array storedList() const {
         const auto stored = defaults.objectForKey(keys::allRedizado);
         return stored && stored->get<Array>() ? *stored->get<Array>() : Array{};
     }
     Strings storedTitles() const { return ::storedTitles(defaults); }
     Strings shownTitles() { return ::shownTitles(controller->redizadoTableView()); }
-    int posts(const char *name) const
-    {
-        return static_cast<int>(std::count(posted.begin(), posted.end(), name));
-    }
-    void recordPosts(const char *name)
-    {
-        center.addObserver(name, nullptr, [this](const NotificationCenter::Notification &n) { posted.push_back(n.name); });
+    int posts(const char* name) const { return static_cast<int>(std::count(posted.begin(), posted.end(), name)); }
+    void recordPosts(const char* name) {
+        center.addObserver(name, nullptr,
+                           [this](const NotificationCenter::Notification& n) { posted.push_back(n.name); });
     }
 
     MemoryUserDefaults defaults;
@@ -85,8 +77,7 @@ protected:
 };
 } // namespace
 
-TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem)
-{
+TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem) {
     start();
     EXPECT_EQ(titles(controller->redizadoArray()), Strings{"Welcome"});
     EXPECT_EQ(titles(controller->toDoRedizadoArray()), Strings{"Welcome"});
@@ -98,8 +89,7 @@ TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem)
     EXPECT_EQ(shownTitles(), Strings{"Welcome"});
 }
 
-TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored)
-{
+TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
     defaults.setObject(keys::allRedizado, Value(Array{storedItem("milk", false), storedItem("bread", true)}));
     defaults.setBool(keys::hideAfterEntry, true);
     defaults.setInteger(keys::switcherKey, 1);
@@ -112,8 +102,7 @@ TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored)
     EXPECT_EQ(shownTitles(), (Strings{"milk", "bread"}));
 }
 
-TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped)
-{
+TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped) {
     Dictionary noFlag{{keys::jotlingTitle, Value("no flag")}, {keys::jotlingCreatedDate, Value(now())}};
     storeItems({storedItem("a", false), Value("not an item"), Value(noFlag), storedItem("b", true)});
     start();
@@ -123,7 +112,7 @@ TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped)
 }
 
 struct SwitcherCase {
-    const char *name;
+    const char* name;
     std::int64_t stored;
     int segment;
 };
@@ -131,8 +120,7 @@ struct SwitcherCase {
 class StoredCategory : public PopoverTest, public ::testing::WithParamInterface<SwitcherCase> {};
 
 // Rows counted and rows shown come from the same list, whatever was stored.
-TEST_P(StoredCategory, SelectsTheSegmentTheRowsAreReadFrom)
-{
+TEST_P(StoredCategory, SelectsTheSegmentTheRowsAreReadFrom) {
     storeItems({storedItem("open", false), storedItem("done", true)});
     defaults.setInteger(keys::switcherKey, GetParam().stored);
     start();
@@ -148,12 +136,11 @@ TEST_P(StoredCategory, SelectsTheSegmentTheRowsAreReadFrom)
 INSTANTIATE_TEST_SUITE_P(Popover, StoredCategory,
                          ::testing::Values(SwitcherCase{"toDo", 0, 0}, SwitcherCase{"all", 1, 1},
                                            SwitcherCase{"outOfRange", 7, 1}, SwitcherCase{"negative", -1, 1}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The panel or a reloaded file may store the other category while the popover keeps its segment: what a row
 // shows and what its check box changes must still be the same item.
-TEST_F(PopoverTest, ACategoryStoredElsewhereIsFollowedWhenShownAndNeverSplitsRowsFromClicks)
-{
+TEST_F(PopoverTest, ACategoryStoredElsewhereIsFollowedWhenShownAndNeverSplitsRowsFromClicks) {
     storeItems({storedItem("done", true), storedItem("open", false)});
     start();
     defaults.setInteger(keys::switcherKey, 1);
@@ -171,14 +158,13 @@ TEST_F(PopoverTest, ACategoryStoredElsewhereIsFollowedWhenShownAndNeverSplitsRow
     EXPECT_EQ(shownTitles(), Strings{"y"});
 }
 
-TEST_F(PopoverTest, CheckingInToDoTakesTheRowAwayAndUncheckingInAllPutsItemsBackInFullListOrder)
-{
+TEST_F(PopoverTest, CheckingInToDoTakesTheRowAwayAndUncheckingInAllPutsItemsBackInFullListOrder) {
     storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", false)});
     start();
     recordPosts(notifications::toDoCountChanged);
     // Observers find the new count stored, and the list not yet saved.
     Strings storedAtPost;
-    center.addObserver(notifications::toDoCountChanged, nullptr, [&](const auto &) { storedAtPost = storedTitles(); });
+    center.addObserver(notifications::toDoCountChanged, nullptr, [&](const auto&) { storedAtPost = storedTitles(); });
     QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
     cellAt(1)->checkBox()->click();
     ASSERT_EQ(removed.count(), 1);
@@ -208,8 +194,7 @@ TEST_F(PopoverTest, CheckingInToDoTakesTheRowAwayAndUncheckingInAllPutsItemsBack
     EXPECT_EQ(shownTitles(), (Strings{"c", "a"}));
 }
 
-TEST_F(PopoverTest, RemovingLeavesAGapAndWritesListAndCountOnce)
-{
+TEST_F(PopoverTest, RemovingLeavesAGapAndWritesListAndCountOnce) {
     for (int segment : {0, 1}) {
         SCOPED_TRACE(segment);
         storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", true)});
@@ -228,12 +213,11 @@ TEST_F(PopoverTest, RemovingLeavesAGapAndWritesListAndCountOnce)
     }
 }
 
-TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem)
-{
+TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem) {
     storeItems({storedItem("d", false), storedItem("c", true), storedItem("b", false), storedItem("a", false)});
     start();
     controller->editButton()->click();
-    JLTextField *label = cellAt(2)->titleLabel(); // "a"
+    JLTextField* label = cellAt(2)->titleLabel(); // "a"
     cellAt(0)->removeButton()->click();           // "d" goes; "a" is now row 1
     ::rename(label, QStringLiteral("a renamed"));
     EXPECT_EQ(storedTitles(), (Strings{"c", "b", "a renamed"}));
@@ -242,8 +226,7 @@ TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem)
     EXPECT_TRUE(stored.at(0).get<Dictionary>()->at(keys::jotlingChecked).boolValue());
 }
 
-TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAFlagChangeDropsUnknownKeysATitleChangeKeepsThem)
-{
+TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAFlagChangeDropsUnknownKeysATitleChangeKeepsThem) {
     const Date created = now();
     Dictionary item = *storedItem("a", false, created).get<Dictionary>();
     item.insert_or_assign("Colour", Value("blue"));
@@ -269,9 +252,8 @@ TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAFlagChangeDropsUnknownKeysATitleChan
 }
 
 // Items a hand edit left without a date are still told apart.
-TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther)
-{
-    const auto undated = [](const char *title) {
+TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
+    const auto undated = [](const char* title) {
         return Value(Dictionary{{keys::jotlingTitle, Value(title)}, {keys::jotlingChecked, Value(false)}});
     };
     storeItems({undated("x"), undated("y"), undated("z")});
@@ -283,8 +265,7 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther)
     EXPECT_EQ(storedTitles(), (Strings{"x", "y"}));
 }
 
-TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopStoresTheCountAndMayAskToBeDismissed)
-{
+TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopStoresTheCountAndMayAskToBeDismissed) {
     start();
     add(QString());
     EXPECT_EQ(titles(controller->redizadoArray()), Strings{"Welcome"});
@@ -302,7 +283,7 @@ TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopStoresTheCountAndMayAskToBeDis
     defaults.setBool(keys::hideAfterEntry, true);
     bool enabledDuringPost = true;
     center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
-                       [&](const auto &) { enabledDuringPost = controller->jotlingField()->isEnabled(); });
+                       [&](const auto&) { enabledDuringPost = controller->jotlingField()->isEnabled(); });
     recordPosts(notifications::popoverShouldBeDismissed);
     add(QStringLiteral("bread"));
     EXPECT_EQ(posts(notifications::popoverShouldBeDismissed), 1);
@@ -311,8 +292,7 @@ TEST_F(PopoverTest, AddingPutsAnUncheckedItemOnTopStoresTheCountAndMayAskToBeDis
     EXPECT_EQ(titles(controller->redizadoArray()), (Strings{"bread", "typed", "  ", "Welcome"}));
 }
 
-TEST_F(PopoverTest, ShowingAgainLeavesTheSettingsPaneAndEditModeAndFocusesTheField)
-{
+TEST_F(PopoverTest, ShowingAgainLeavesTheSettingsPaneAndEditModeAndFocusesTheField) {
     start();
     controller->view()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(controller->view()));

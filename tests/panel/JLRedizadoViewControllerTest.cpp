@@ -18,17 +18,15 @@ using Animation = JLTableView::Animation;
 using Strings = std::vector<std::string>;
 
 namespace {
-std::vector<Animation> animations(const QSignalSpy &spy)
-{
+std::vector<Animation> animations(const QSignalSpy& spy) {
     std::vector<Animation> result;
-    for (const auto &arguments : spy)
+    for (const auto& arguments : spy)
         result.push_back(arguments.at(1).value<Animation>());
     return result;
 }
 } // namespace
 
-TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked)
-{
+TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked) {
     QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
     add(QStringLiteral("milk"));
     switchTo(1);
@@ -43,8 +41,7 @@ TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked)
     EXPECT_TRUE(delegate.calls.empty());
 }
 
-TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerItem)
-{
+TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerItem) {
     defaults.setBool(keys::hideAfterEntry, true);
     QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
     add(QString());
@@ -58,8 +55,7 @@ TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerIte
     EXPECT_EQ(titles(true), (Strings{"jam", "bread"}));
 }
 
-TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows)
-{
+TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows) {
     add({"a", "b"});
     QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
     cellAt(1)->checkBox()->click();
@@ -80,10 +76,9 @@ TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows)
     EXPECT_EQ(shownTitles(), Strings{"a"});
 }
 
-TEST_F(PanelTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox)
-{
+TEST_F(PanelTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
     add(QStringLiteral("a"));
-    JLRedizadoTableViewCell *cell = cellAt(0);
+    JLRedizadoTableViewCell* cell = cellAt(0);
     EXPECT_FALSE(cell->titleLabel()->isEditable());
     EXPECT_FALSE(cell->removeButton()->isEnabled());
     EXPECT_EQ(alphaValue(*cell->removeButton()), 0.0);
@@ -103,8 +98,7 @@ TEST_F(PanelTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox)
     EXPECT_FALSE(cellAt(0)->removeButton()->isEnabled());
 }
 
-TEST_F(PanelTest, RemovingSlidesRightInBothCategories)
-{
+TEST_F(PanelTest, RemovingSlidesRightInBothCategories) {
     add({"a", "b", "c"});
     controller.editButton()->click();
     QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
@@ -116,11 +110,10 @@ TEST_F(PanelTest, RemovingSlidesRightInBothCategories)
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
 }
 
-TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitleIsStoredEmpty)
-{
+TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitleIsStoredEmpty) {
     add({"a", "b", "c", "d"});
     controller.editButton()->click();
-    JLTextField *label = cellAt(2)->titleLabel(); // "b"
+    JLTextField* label = cellAt(2)->titleLabel(); // "b"
     cellAt(0)->removeButton()->click();           // "d" goes; "b" is now row 1
     ::rename(label, QStringLiteral("b renamed"));
     EXPECT_EQ(titles(false), (Strings{"c", "b renamed", "a"}));
@@ -128,13 +121,12 @@ TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitle
     EXPECT_EQ(titles(false), (Strings{"", "b renamed", "a"}));
 }
 
-TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited)
-{
+TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited) {
     add({"a", "b"});
     controller.view()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(controller.view()));
     controller.editButton()->click();
-    JLTextField *label = cellAt(1)->titleLabel(); // "a"
+    JLTextField* label = cellAt(1)->titleLabel(); // "a"
     label->setFocus();
     ASSERT_TRUE(label->hasFocus());
     label->setPlainText(QStringLiteral("a edited"));
@@ -142,8 +134,7 @@ TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited)
     EXPECT_EQ(titles(false), Strings{"a edited"});
 }
 
-TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort)
-{
+TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
     add(QStringLiteral("<b>bold</b> &amp; <img src=x>"));
     EXPECT_EQ(cellAt(0)->titleLabel()->toPlainText(), QStringLiteral("<b>bold</b> &amp; <img src=x>"));
     const QString huge(1 << 20, QLatin1Char('x'));
@@ -156,19 +147,18 @@ TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort)
 
 // Titles one character apart cross every wrap point; a row must be as tall as its label wraps the title, with the
 // scroll bar of a long list taking its width and after the panel is made narrower.
-TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel)
-{
+TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel) {
     const QString words = QStringLiteral("milk eggs bread butter cheese apples pears plums figs dates rice beans "
                                          "peas corn oats tea coffee sugar salt pepper");
     for (int length = 20; length < 100; ++length)
         add(words.left(length));
-    JLTableView *table = controller.redizadoTableView();
+    JLTableView* table = controller.redizadoTableView();
     const auto expectRowsFitTheirLabels = [&] {
         // The scroll area shows its bar on a queued call after the range grew.
         ASSERT_TRUE(QTest::qWaitFor([&] { return table->verticalScrollBar()->isVisible(); }));
         for (std::int64_t row = 0; row < table->numberOfRows(); ++row) {
             table->scrollRowToVisible(row);
-            JLTextField *label = cellAt(row)->titleLabel();
+            JLTextField* label = cellAt(row)->titleLabel();
             const QTextBlock block = label->document()->firstBlock();
             const double wrapped = label->document()->documentLayout()->blockBoundingRect(block).height();
             EXPECT_EQ(table->rowHeight(row), rowHeightForMeasuredHeight(wrapped))
@@ -180,8 +170,7 @@ TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel)
     expectRowsFitTheirLabels();
 }
 
-TEST_F(PanelTest, SwitchingCategoriesStoresTheChoiceAtOnce)
-{
+TEST_F(PanelTest, SwitchingCategoriesStoresTheChoiceAtOnce) {
     switchTo(1);
     EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
     const int synchronized = defaults.synchronizeCount();
@@ -192,8 +181,7 @@ TEST_F(PanelTest, SwitchingCategoriesStoresTheChoiceAtOnce)
 
 class PanelWindowTest : public PanelTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         PanelTest::SetUp();
         window.awakeFromNib();
         window.resize(300, 400);
@@ -202,8 +190,7 @@ protected:
     JLRedizadoWindow window{desktops};
 };
 
-TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBar)
-{
+TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBar) {
     controller.editButton()->click();
     controller.settingsButton()->click();
     ASSERT_TRUE(controller.tableScrollView()->isHidden());
@@ -223,8 +210,7 @@ TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBa
 }
 
 // On Wayland the compositor places the window: even with the icon's frame known, nothing points at it.
-TEST_F(PanelTest, WhereTheCompositorPlacesThePanelItHasNoArrowAndEvenMargins)
-{
+TEST_F(PanelTest, WhereTheCompositorPlacesThePanelItHasNoArrowAndEvenMargins) {
     MemoryAllDesktops desktops;
     JLRedizadoWindow window(desktops, WindowPlacement::ByCompositor);
     window.resize(320, 440);
@@ -232,7 +218,7 @@ TEST_F(PanelTest, WhereTheCompositorPlacesThePanelItHasNoArrowAndEvenMargins)
     controller.setIconFrame([] { return std::optional<QRectF>(QRectF(490, 880, 22, 22)); });
     controller.showWithWindow(window, QPointF(500, 890));
 
-    auto *background = qobject_cast<JLRedizadoBackgroundView *>(window.contentView());
+    auto* background = qobject_cast<JLRedizadoBackgroundView*>(window.contentView());
     ASSERT_NE(background, nullptr);
     EXPECT_FALSE(background->hasArrow());
     const QMargins margins = controller.view()->layout()->contentsMargins();
@@ -241,8 +227,7 @@ TEST_F(PanelTest, WhereTheCompositorPlacesThePanelItHasNoArrowAndEvenMargins)
     EXPECT_EQ(controller.view()->size(), window.contentView()->size());
 }
 
-TEST_F(PanelWindowTest, HidingKeepsTheFrameAndModes)
-{
+TEST_F(PanelWindowTest, HidingKeepsTheFrameAndModes) {
     controller.showWithWindow(window, QPointF(500, 0));
     controller.editButton()->click();
     controller.hideWithWindow(window);

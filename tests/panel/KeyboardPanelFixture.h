@@ -12,8 +12,7 @@
 // A panel that has the keyboard, as when it shows on the desktop.
 class KeyboardPanelTest : public PanelTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         PanelTest::SetUp();
         controller.view()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(controller.view()));
@@ -22,10 +21,9 @@ protected:
 
     // Types the steps into whatever has the focus at each step: "<Down>" and "<Ctrl+Z>" are keys, any other
     // word is typed as text.
-    void press(const QString &steps)
-    {
-        for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QWidget *focused = QApplication::focusWidget();
+    void press(const QString& steps) {
+        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QWidget* focused = QApplication::focusWidget();
             ASSERT_NE(focused, nullptr) << "nothing has the focus before " << step.toStdString();
             if (step.startsWith(QLatin1Char('<')) && step.endsWith(QLatin1Char('>'))) {
                 const QKeySequence keys = QKeySequence::fromString(step.mid(1, step.size() - 2));
@@ -38,13 +36,12 @@ protected:
     }
 
     // The stored list, newest first, a checked item marked with '*'.
-    std::string stored() const
-    {
+    std::string stored() const {
         std::string result;
-        for (const auto &item : manager.redizado())
+        for (const auto& item : manager.redizado())
             result += (result.empty() ? "" : " ") + item->title().value_or("<none>") + (item->completed() ? "*" : "");
         return result;
     }
 
-    RowMark &mark() { return controller.panelKeys().rowMark(); }
+    RowMark& mark() { return controller.panelKeys().rowMark(); }
 };

@@ -38,23 +38,21 @@ struct RecordingDelegate final : JLRedizadoViewControllerDelegate {
 // A panel over an in-memory store, shown so that its rows have cells.
 class PanelTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         controller.awakeFromNib();
         controller.setDelegate(&delegate);
         controller.view()->resize(320, 440);
         controller.view()->show();
     }
 
-    void add(const QString &title) { typeAndReturn(controller.entryField(), title); }
-    void add(std::initializer_list<const char *> titles)
-    {
-        for (const char *title : titles)
+    void add(const QString& title) { typeAndReturn(controller.entryField(), title); }
+    void add(std::initializer_list<const char*> titles) {
+        for (const char* title : titles)
             add(QString::fromUtf8(title));
     }
     void switchTo(int segment) { switchCategory(controller, segment); }
-    JLRedizadoTableViewCell *cellAt(std::int64_t row) { return ::cellAt(controller.redizadoTableView(), row); }
-    void rename(std::int64_t row, const QString &title) { ::rename(controller.redizadoTableView(), row, title); }
+    JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(controller.redizadoTableView(), row); }
+    void rename(std::int64_t row, const QString& title) { ::rename(controller.redizadoTableView(), row, title); }
     std::vector<std::string> titles(bool todo) { return titlesOf(todo ? manager.todoRedizado() : manager.redizado()); }
     std::vector<std::string> shownTitles() { return ::shownTitles(controller.redizadoTableView()); }
 

@@ -10,27 +10,25 @@ using Strings = std::vector<std::string>;
 
 namespace {
 struct KeyCase {
-    const char *name;
-    const char *given;  // typed and added in this order, so the last is on top
-    const char *keys;
-    const char *stored; // what the store holds afterwards
+    const char* name;
+    const char* given; // typed and added in this order, so the last is on top
+    const char* keys;
+    const char* stored; // what the store holds afterwards
     std::int64_t count;
     int hides = 0;
     int segment = 0;
 };
 
-void PrintTo(const KeyCase &c, std::ostream *out)
-{
+void PrintTo(const KeyCase& c, std::ostream* out) {
     *out << c.name;
 }
 
 class KeyGrammar : public KeyboardPanelTest, public ::testing::WithParamInterface<KeyCase> {};
 
-TEST_P(KeyGrammar, KeysGiveTheStoredListAndCount)
-{
-    const KeyCase &c = GetParam();
+TEST_P(KeyGrammar, KeysGiveTheStoredListAndCount) {
+    const KeyCase& c = GetParam();
     QSignalSpy hides(&controller, &JLRedizadoViewController::hideRequested);
-    for (const QString &title : QString::fromLatin1(c.given).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString& title : QString::fromLatin1(c.given).split(QLatin1Char(' '), Qt::SkipEmptyParts))
         press(title + QStringLiteral(" <Return>"));
     press(QString::fromLatin1(c.keys));
     EXPECT_EQ(stored(), c.stored);
@@ -60,23 +58,21 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"CtrlZPutsARemovedItemBack", "a b c", "<Down> <Del> <Ctrl+Z>", "c b a", 3},
         KeyCase{"CtrlShiftZRemovesItAgain", "a b c", "<Down> <Del> <Ctrl+Z> <Ctrl+Shift+Z>", "b a", 2},
         // The field's own typing is undone first; once it has none, the items' changes are.
-        KeyCase{"CtrlZInTheFieldUndoesTypingFirst", "a b", "<Down> <Del> <Up> q <Ctrl+Z> <Ctrl+Z> <Return>", "b a",
-                2}),
-    [](const auto &info) { return std::string(info.param.name); });
+        KeyCase{"CtrlZInTheFieldUndoesTypingFirst", "a b", "<Down> <Del> <Up> q <Ctrl+Z> <Ctrl+Z> <Return>", "b a", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 } // namespace
 
-TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows)
-{
+TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
     press(QStringLiteral("a <Return> b <Return>"));
-    std::vector<QWidget *> visited;
+    std::vector<QWidget*> visited;
     for (int i = 0; i < 8; ++i) {
         visited.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_NE(std::find(visited.begin(), visited.end(), controller.redizadoTableView()), visited.end());
     EXPECT_NE(std::find(visited.begin(), visited.end(), controller.editButton()), visited.end());
-    for (QWidget *widget : visited)
-        EXPECT_FALSE(qobject_cast<JLRedizadoTableViewCell *>(widget->parentWidget()))
+    for (QWidget* widget : visited)
+        EXPECT_FALSE(qobject_cast<JLRedizadoTableViewCell*>(widget->parentWidget()))
             << widget->metaObject()->className() << " in a row";
     // Tab goes round: the field comes back.
     EXPECT_EQ(std::count(visited.begin(), visited.end(), controller.entryField()), 2);
@@ -84,12 +80,11 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows)
 
 // To do [c, a], all [c, b, a]: a title edit begun with the mouse on "a" must rename "a", not the row the other
 // category shows at the same place.
-TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem)
-{
+TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem) {
     press(QStringLiteral("a <Return> b <Return> c <Return> <Down> <Down> <Space>"));
     controller.editButton()->click();
-    const auto renameWithMouseThenSwitch = [this](std::int64_t row, const QString &title, const QString &switchKeys) {
-        JLTextField *label = cellAt(row)->titleLabel();
+    const auto renameWithMouseThenSwitch = [this](std::int64_t row, const QString& title, const QString& switchKeys) {
+        JLTextField* label = cellAt(row)->titleLabel();
         QTest::mouseClick(label->viewport(), Qt::LeftButton);
         ASSERT_TRUE(label->hasFocus());
         press(QStringLiteral("<Ctrl+A> ") + title + QLatin1Char(' ') + switchKeys);
@@ -102,8 +97,7 @@ TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem
     EXPECT_EQ(stored(), "c b* a3");
 }
 
-TEST_F(KeyboardPanelTest, TheSettingsButtonAndCtrlCommaSwapTheListAndThePane)
-{
+TEST_F(KeyboardPanelTest, TheSettingsButtonAndCtrlCommaSwapTheListAndThePane) {
     controller.settingsButton()->click();
     EXPECT_TRUE(controller.tableScrollView()->isHidden());
     EXPECT_FALSE(controller.settingsPane()->isHidden());
@@ -117,9 +111,9 @@ TEST_F(KeyboardPanelTest, TheSettingsButtonAndCtrlCommaSwapTheListAndThePane)
     EXPECT_FALSE(controller.tableScrollView()->isHidden());
     EXPECT_FALSE(controller.settingsButton()->isChecked());
     // Either category, by click or by key, even the one already chosen, brings the list back.
-    const auto segments = controller.categorySwitcher()->findChildren<QPushButton *>();
+    const auto segments = controller.categorySwitcher()->findChildren<QPushButton*>();
     ASSERT_EQ(segments.size(), 2);
-    for (const auto &choose : std::vector<std::function<void()>>{
+    for (const auto& choose : std::vector<std::function<void()>>{
              [&] { QTest::mouseClick(segments[1], Qt::LeftButton); }, [&] { segments[1]->click(); },
              [&] { press(QStringLiteral("<Ctrl+1>")); }, [&] { press(QStringLiteral("<Ctrl+1>")); }}) {
         press(QStringLiteral("<Ctrl+,>"));
@@ -132,18 +126,17 @@ TEST_F(KeyboardPanelTest, TheSettingsButtonAndCtrlCommaSwapTheListAndThePane)
     EXPECT_EQ(controller.categorySwitcher()->selectedSegment(), 0);
 }
 
-TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight)
-{
+TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight) {
     for (int i = 59; i >= 0; --i)
         add(QString::number(i));
     press(QStringLiteral("<Down> <PgDown>"));
-    JLTableView *table = controller.redizadoTableView();
+    JLTableView* table = controller.redizadoTableView();
     // One-line rows of 25 pixels: a page is as many whole rows as the table shows.
     const auto perPage = static_cast<std::int64_t>(table->viewport()->height() / 25);
     EXPECT_EQ(mark().markedRow(), perPage);
     press(QStringLiteral("<End>"));
     EXPECT_EQ(mark().markedRow(), 59);
-    QWidget *last = table->viewAtRow(59, false);
+    QWidget* last = table->viewAtRow(59, false);
     ASSERT_NE(last, nullptr) << "the marked row is out of sight";
     EXPECT_LE(last->geometry().bottom(), table->viewport()->height());
     EXPECT_EQ(mark().markView()->parentWidget(), last);
@@ -152,10 +145,9 @@ TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight)
     EXPECT_NE(table->viewAtRow(59 - perPage, false), nullptr);
 }
 
-TEST_F(KeyboardPanelTest, RenamingInNormalModeLeavesTheTitleReadOnlyAfterwards)
-{
+TEST_F(KeyboardPanelTest, RenamingInNormalModeLeavesTheTitleReadOnlyAfterwards) {
     press(QStringLiteral("a <Return> <Down> <F2>"));
-    JLTextField *label = cellAt(0)->titleLabel();
+    JLTextField* label = cellAt(0)->titleLabel();
     EXPECT_TRUE(label->hasFocus());
     press(QStringLiteral("b <Return>"));
     EXPECT_FALSE(label->isEditable());

@@ -16,8 +16,7 @@
 #include <algorithm>
 
 namespace {
-QPalette darkPalette()
-{
+QPalette darkPalette() {
     const QColor window(0x2b, 0x2b, 0x2e), base(0x1f, 0x1f, 0x22), text(0xe8, 0xe8, 0xe8), button(0x3a, 0x3a, 0x3e);
     QPalette p(button, window);
     p.setColor(QPalette::Base, base);
@@ -32,8 +31,7 @@ QPalette darkPalette()
 // The whole panel as it shows: window, drawn body and controls, a few rows, the second one marked.
 class PanelLooksTest : public PanelTest, public ::testing::WithParamInterface<bool> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         saved = QApplication::palette();
         if (dark())
             QApplication::setPalette(darkPalette());
@@ -52,37 +50,35 @@ protected:
     void TearDown() override { QApplication::setPalette(saved); }
     bool dark() const { return GetParam(); }
 
-    QImage shot(qreal scale)
-    {
+    QImage shot(qreal scale) {
         QImage image((QSizeF(window.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(scale);
         image.fill(Qt::transparent);
         window.render(&image);
         if (const QString dir = qEnvironmentVariable("REDIZADO_SHOTS_DIR"); !dir.isEmpty()) {
             QDir().mkpath(dir);
-            image.save(QStringLiteral("%1/panel-%2-%3x.png").arg(dir, dark() ? QStringLiteral("dark") : QStringLiteral("light"),
-                                                                  QString::number(scale)));
+            image.save(
+                QStringLiteral("%1/panel-%2-%3x.png")
+                    .arg(dir, dark() ? QStringLiteral("dark") : QStringLiteral("light"), QString::number(scale)));
         }
         return image;
     }
     // Where a widget of the panel lies in a shot, in the shot's pixels.
-    QRect inShot(QWidget *widget, qreal scale)
-    {
+    QRect inShot(QWidget* widget, qreal scale) {
         const QRect r(widget->mapTo(&window, QPoint(0, 0)), widget->size());
         return QRect((QPointF(r.topLeft()) * scale).toPoint(), (QSizeF(r.size()) * scale).toSize());
     }
     // The colour most pixels of the area have, and the one that stands out most from it.
-    std::pair<QColor, double> groundAndBestContrast(const QImage &image, QRect area)
-    {
+    std::pair<QColor, double> groundAndBestContrast(const QImage& image, QRect area) {
         std::map<QRgb, int> counts;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 ++counts[image.pixel(x, y)];
-        const QColor ground(std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) {
+        const QColor ground(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
                                 return a.second < b.second;
                             })->first);
         double best = 1.0;
-        for (const auto &[pixel, n] : counts)
+        for (const auto& [pixel, n] : counts)
             best = std::max(best, contrast(QColor(pixel), ground));
         return {ground, best};
     }
@@ -93,8 +89,7 @@ protected:
 };
 } // namespace
 
-TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyAndDenseScreensGetFinerTextNotAnEnlargedCopy)
-{
+TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyAndDenseScreensGetFinerTextNotAnEnlargedCopy) {
     for (const qreal scale : {1.5, 2.0}) {
         const QImage image = shot(scale);
         ASSERT_EQ(image.size(), (QSizeF(window.size()) * scale).toSize());
@@ -112,7 +107,7 @@ TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyAndDenseScreensGetFinerTextNotAn
     ASSERT_EQ(fine.size(), enlarged.size());
     // Sharp edges: a fine rendering has more pixels at full text strength than a smoothed enlargement.
     const QColor text = QApplication::palette().color(QPalette::Text);
-    const auto solid = [&text](const QImage &image) {
+    const auto solid = [&text](const QImage& image) {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -123,9 +118,8 @@ TEST_P(PanelLooksTest, TitlesStandOutFromTheBodyAndDenseScreensGetFinerTextNotAn
 }
 
 // Nothing behind the panel shows through the settings pane, any more than through the list.
-TEST_P(PanelLooksTest, TheSettingsPaneIsAsSolidAsTheList)
-{
-    for (QWidget *content : {static_cast<QWidget *>(controller.redizadoTableView()), controller.settingsPane()}) {
+TEST_P(PanelLooksTest, TheSettingsPaneIsAsSolidAsTheList) {
+    for (QWidget* content : {static_cast<QWidget*>(controller.redizadoTableView()), controller.settingsPane()}) {
         if (content == controller.settingsPane())
             controller.settingsButton()->click();
         const QImage image = shot(1.0);
@@ -139,4 +133,4 @@ TEST_P(PanelLooksTest, TheSettingsPaneIsAsSolidAsTheList)
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, PanelLooksTest, ::testing::Values(false, true),
-                         [](const auto &info) { return info.param ? std::string("Dark") : std::string("Light"); });
+                         [](const auto& info) { return info.param ? std::string("Dark") : std::string("Light"); });

@@ -5,14 +5,12 @@
 
 namespace {
 // Bottom-left coordinates: a 1440x900 screen, y = 0 at its bottom; a 300x400 panel under a 22-pixel bar.
-PanelFrame placed(QPointF anchor, std::optional<QRectF> icon, QRectF screen = QRectF(0, 0, 1440, 900))
-{
+PanelFrame placed(QPointF anchor, std::optional<QRectF> icon, QRectF screen = QRectF(0, 0, 1440, 900)) {
     return panelFrameAtIcon(panelOrigin(anchor, {300, 400}, 900, 22), {300, 400}, anchor, icon, screen);
 }
 } // namespace
 
-TEST(PanelPlacement, HangsCentredUnderTheAnchorBelowTheBar)
-{
+TEST(PanelPlacement, HangsCentredUnderTheAnchorBelowTheBar) {
     EXPECT_EQ(panelOrigin({1000, 0}, {300, 400}, 900, 22), QPointF(850, 478));
     // The anchor's height plays no part: the panel always meets the bar.
     EXPECT_EQ(panelOrigin({1000, 123}, {300, 400}, 900, 22), QPointF(850, 478));
@@ -22,8 +20,7 @@ TEST(PanelPlacement, HangsCentredUnderTheAnchorBelowTheBar)
     EXPECT_EQ(placed({700, 890}, std::nullopt).origin, QPointF(550, 478));
 }
 
-TEST(PanelPlacement, TheArrowPointsUpUnderAnIconAtTheTopAndDownAboveOneAtTheBottom)
-{
+TEST(PanelPlacement, TheArrowPointsUpUnderAnIconAtTheTopAndDownAboveOneAtTheBottom) {
     const auto top = placed({1000, 878}, QRectF(989, 878, 22, 22));
     EXPECT_EQ(top.origin, QPointF(850, 478));
     EXPECT_EQ(top.arrowEdge, ArrowEdge::Top);
@@ -34,8 +31,7 @@ TEST(PanelPlacement, TheArrowPointsUpUnderAnIconAtTheTopAndDownAboveOneAtTheBott
     EXPECT_EQ(bottom.origin, QPointF(850, 30));
 }
 
-TEST(PanelPlacement, NearTheScreensEdgeThePanelStaysWholeAndTheArrowFollowsTheIcon)
-{
+TEST(PanelPlacement, NearTheScreensEdgeThePanelStaysWholeAndTheArrowFollowsTheIcon) {
     const auto right = placed({1430, 878}, QRectF(1419, 878, 22, 22));
     EXPECT_EQ(right.origin.x(), 1140);
     EXPECT_EQ(right.arrowX, 290);

@@ -12,30 +12,28 @@ namespace {
 // Undo in either category: the parameter is the switcher's segment.
 class PanelUndoTest : public PanelTest, public ::testing::WithParamInterface<int> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         PanelTest::SetUp();
         add({"a", "b", "c", "d"});
         switchTo(GetParam());
         posts = 0;
     }
-    PanelUndo &undo() { return controller.panelUndo(); }
+    PanelUndo& undo() { return controller.panelUndo(); }
     std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
     // What the table shows must be what the current list holds.
-    void expectTableShowsTheList()
-    {
+    void expectTableShowsTheList() {
         EXPECT_EQ(shownTitles(), titles(GetParam() == 0));
-        EXPECT_EQ(controller.redizadoTableView()->numberOfRows(), static_cast<std::int64_t>(titles(GetParam() == 0).size()));
+        EXPECT_EQ(controller.redizadoTableView()->numberOfRows(),
+                  static_cast<std::int64_t>(titles(GetParam() == 0).size()));
     }
 
     int posts = 0;
     NotificationCenter::ObserverId observer =
-        center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto &) { ++posts; });
+        center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) { ++posts; });
 };
 } // namespace
 
-TEST_P(PanelUndoTest, ARemovalComesBackAsTheSameItemInItsPlace)
-{
+TEST_P(PanelUndoTest, ARemovalComesBackAsTheSameItemInItsPlace) {
     const auto c = manager.redizado()[1];
     const auto created = c->dateCreated();
     controller.removeEntryAtIndex(1);
@@ -57,8 +55,7 @@ TEST_P(PanelUndoTest, ARemovalComesBackAsTheSameItemInItsPlace)
     expectTableShowsTheList();
 }
 
-TEST_P(PanelUndoTest, ACheckIsTakenBackAndMadeAgain)
-{
+TEST_P(PanelUndoTest, ACheckIsTakenBackAndMadeAgain) {
     controller.toggleEntryCompletionAtIndex(2); // "b"
     ASSERT_TRUE(manager.redizado()[2]->completed());
     undo().undo();
@@ -76,8 +73,7 @@ TEST_P(PanelUndoTest, ACheckIsTakenBackAndMadeAgain)
     expectTableShowsTheList();
 }
 
-TEST_P(PanelUndoTest, ARenameIsTakenBackAndMadeAgainAndReturnWithoutAChangeLeavesNothingToUndo)
-{
+TEST_P(PanelUndoTest, ARenameIsTakenBackAndMadeAgainAndReturnWithoutAChangeLeavesNothingToUndo) {
     controller.editButton()->click();
     rename(0, QStringLiteral("d"));
     EXPECT_FALSE(undo().canUndo());
@@ -93,8 +89,7 @@ TEST_P(PanelUndoTest, ARenameIsTakenBackAndMadeAgainAndReturnWithoutAChangeLeave
     expectTableShowsTheList();
 }
 
-TEST_P(PanelUndoTest, StepsAreTakenBackInTurnAfterAnItemAboveWasRemoved)
-{
+TEST_P(PanelUndoTest, StepsAreTakenBackInTurnAfterAnItemAboveWasRemoved) {
     controller.toggleEntryCompletionAtIndex(2); // "b" checked
     controller.removeEntryAtIndex(0);           // "d", above it
     controller.editButton()->click();
@@ -111,8 +106,7 @@ TEST_P(PanelUndoTest, StepsAreTakenBackInTurnAfterAnItemAboveWasRemoved)
     expectTableShowsTheList();
 }
 
-TEST_P(PanelUndoTest, ARemovedItemGoesBackBelowItemsAddedSince)
-{
+TEST_P(PanelUndoTest, ARemovedItemGoesBackBelowItemsAddedSince) {
     controller.removeEntryAtIndex(2); // "b"
     add({"e", "f"});
     undo().undo();
@@ -121,4 +115,4 @@ TEST_P(PanelUndoTest, ARemovedItemGoesBackBelowItemsAddedSince)
 }
 
 INSTANTIATE_TEST_SUITE_P(Categories, PanelUndoTest, ::testing::Values(0, 1),
-                         [](const auto &info) { return info.param == 0 ? std::string("ToDo") : std::string("All"); });
+                         [](const auto& info) { return info.param == 0 ? std::string("ToDo") : std::string("All"); });

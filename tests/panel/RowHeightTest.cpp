@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 struct HeightCase {
-    const char *name;
+    const char* name;
     double (*heightFor)(double measured);
     double measured;
     double row;
@@ -12,8 +12,7 @@ struct HeightCase {
 
 class RowHeightBoundaries : public ::testing::TestWithParam<HeightCase> {};
 
-TEST_P(RowHeightBoundaries, FallToTheLowerHeight)
-{
+TEST_P(RowHeightBoundaries, FallToTheLowerHeight) {
     EXPECT_EQ(GetParam().heightFor(GetParam().measured), GetParam().row);
 }
 
@@ -30,10 +29,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HeightCase{"popoverJustOverOne", popover, 26.5, 44.0},
                       HeightCase{"popoverJustOverTwo", popover, 44.5, 64.0},
                       HeightCase{"popoverMuchMore", popover, 500.0, 64.0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo)
-{
+TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo) {
     const double tableWidth = 300.0;
     EXPECT_EQ(rowHeightForTitle(std::nullopt, tableWidth), 25.0);
     EXPECT_EQ(rowHeightForTitle(QString(), tableWidth), 25.0);
@@ -52,8 +50,7 @@ TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo)
     EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), tableWidth), 63.0);
 }
 
-TEST(PopoverRowHeight, MeasuresAcrossTheWholeTableWidth)
-{
+TEST(PopoverRowHeight, MeasuresAcrossTheWholeTableWidth) {
     // A title that just fills the panel's narrower title width still fits one popover line.
     QString words;
     while (rowHeightForTitle(words, 300.0) == 25.0)

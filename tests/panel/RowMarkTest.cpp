@@ -10,29 +10,26 @@ constexpr int slideDoneMs = 400;
 
 class RowMarkTest : public KeyboardPanelTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         KeyboardPanelTest::SetUp();
         add({"a", "b", "c", "d", "e"}); // rows: e d c b a
     }
     // The title of the row the drawn mark sits in.
-    std::string markedCellTitle()
-    {
-        auto *cell = qobject_cast<JLRedizadoTableViewCell *>(mark().markView()->parentWidget());
+    std::string markedCellTitle() {
+        auto* cell = qobject_cast<JLRedizadoTableViewCell*>(mark().markView()->parentWidget());
         return cell && mark().markView()->isVisible() ? cell->titleLabel()->stringValue().toStdString() : "<none>";
     }
-    bool sliding(QWidget *cell) { return !cell->findChildren<QPropertyAnimation *>().isEmpty(); }
+    bool sliding(QWidget* cell) { return !cell->findChildren<QPropertyAnimation*>().isEmpty(); }
 };
 } // namespace
 
-TEST_F(RowMarkTest, TheMarkRidesWithItsRowWhileRowsAboveSlideOut)
-{
+TEST_F(RowMarkTest, TheMarkRidesWithItsRowWhileRowsAboveSlideOut) {
     controller.redizadoTableView()->setFocus();
     mark().markRow(2); // "c"
     controller.removeEntryAtIndex(0);
     EXPECT_EQ(mark().markedRow(), 1);
     EXPECT_EQ(markedCellTitle(), "c");
-    QWidget *cell = mark().markView()->parentWidget();
+    QWidget* cell = mark().markView()->parentWidget();
     EXPECT_TRUE(sliding(cell)) << "the row below a removed one glides up";
     QTest::qWait(slideDoneMs);
     EXPECT_EQ(cell->y(), 25);
@@ -40,14 +37,13 @@ TEST_F(RowMarkTest, TheMarkRidesWithItsRowWhileRowsAboveSlideOut)
     EXPECT_EQ(markedCellTitle(), "c");
 }
 
-TEST_F(RowMarkTest, RemovingMarkedRowsInQuickSuccessionMarksEachNext)
-{
+TEST_F(RowMarkTest, RemovingMarkedRowsInQuickSuccessionMarksEachNext) {
     press(QStringLiteral("<Down> <Down> <Down> <Del>")); // "c" goes while it slides out
     EXPECT_EQ(markedCellTitle(), "b");
-    press(QStringLiteral("<Del>"));                      // and "b" before the first slide ended
+    press(QStringLiteral("<Del>")); // and "b" before the first slide ended
     EXPECT_EQ(mark().markedRow(), 2);
     EXPECT_EQ(markedCellTitle(), "a");
-    press(QStringLiteral("<Del>"));                      // the last row: the new last is marked
+    press(QStringLiteral("<Del>")); // the last row: the new last is marked
     EXPECT_EQ(markedCellTitle(), "d");
     QTest::qWait(slideDoneMs);
     EXPECT_EQ(markedCellTitle(), "d");
@@ -55,23 +51,21 @@ TEST_F(RowMarkTest, RemovingMarkedRowsInQuickSuccessionMarksEachNext)
     EXPECT_EQ(shownTitles(), (std::vector<std::string>{"e", "d"}));
 }
 
-TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows)
-{
+TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows) {
     press(QStringLiteral("<Down> <Space>")); // "e" checked; "d" marked
     press(QStringLiteral("<Ctrl+2>"));
     EXPECT_EQ(mark().markedRow(), 1);
     EXPECT_EQ(markedCellTitle(), "d");
-    press(QStringLiteral("<Up> <Ctrl+1>"));  // "e" is marked and is not in the to-do list
+    press(QStringLiteral("<Up> <Ctrl+1>")); // "e" is marked and is not in the to-do list
     EXPECT_EQ(mark().markedRow(), 0);
     EXPECT_EQ(markedCellTitle(), "d");
-    mark().markRow(1);                        // "c"
+    mark().markRow(1); // "c"
     add(QStringLiteral("f"));
     EXPECT_EQ(mark().markedRow(), 2);
     EXPECT_EQ(mark().markedJotling()->title(), std::optional<std::string>("c"));
 }
 
-TEST_F(RowMarkTest, TheMarkShowsAndReadsAsFocusedOnlyWhileTheKeyboardIsOnTheRows)
-{
+TEST_F(RowMarkTest, TheMarkShowsAndReadsAsFocusedOnlyWhileTheKeyboardIsOnTheRows) {
     const auto focused = [this](std::int64_t row) {
         return QAccessible::queryAccessibleInterface(cellAt(row))->state().focused;
     };
@@ -89,8 +83,7 @@ TEST_F(RowMarkTest, TheMarkShowsAndReadsAsFocusedOnlyWhileTheKeyboardIsOnTheRows
     EXPECT_EQ(markedCellTitle(), "d") << "a row being renamed stays marked";
 }
 
-TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark)
-{
+TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
     press(QStringLiteral("<Down> <Del> <Del> <Del> <Del> <Del> <Del>"));
     EXPECT_EQ(mark().markedRow(), -1);
     EXPECT_FALSE(mark().markView()->isVisible());

@@ -10,16 +10,14 @@ using Strings = std::vector<std::string>;
 class SettingsPaneTest : public PanelTest {
 protected:
     // Settings stored before the panel starts, as the first run leaves them.
-    void SetUp() override
-    {
+    void SetUp() override {
         defaults.setBool(keys::showToDoCount, true);
         defaults.setBool(keys::hideAfterEntry, true);
         PanelTest::SetUp();
     }
 };
 
-TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettingsAndClicksHandTheNewStateToTheDelegate)
-{
+TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettingsAndClicksHandTheNewStateToTheDelegate) {
     EXPECT_FALSE(controller.launchAtLoginCheckBox()->isChecked());
     EXPECT_TRUE(controller.showToDoCountCheckBox()->isChecked());
     EXPECT_FALSE(controller.alternateIconCheckBox()->isChecked());
@@ -32,8 +30,8 @@ TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettingsAndClicksHandTheNewState
     controller.alternateIconCheckBox()->click();
     controller.shortcutCheckBox()->click();
     controller.shortcutCheckBox()->click();
-    EXPECT_EQ(delegate.calls, (Strings{"launchAtLogin YES", "showToDoCount NO", "iconAlternate YES", "shortcut YES",
-                                       "shortcut NO"}));
+    EXPECT_EQ(delegate.calls,
+              (Strings{"launchAtLogin YES", "showToDoCount NO", "iconAlternate YES", "shortcut YES", "shortcut NO"}));
     // The delegate stores these; the pane does not.
     EXPECT_FALSE(defaults.objectForKey(keys::launchAtLogin));
 
@@ -45,8 +43,7 @@ TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettingsAndClicksHandTheNewState
     EXPECT_TRUE(controller.shortcutView()->isHidden());
 }
 
-TEST_F(SettingsPaneTest, HideAfterEntryIsStoredAtOnceAndReadByTheNextEntry)
-{
+TEST_F(SettingsPaneTest, HideAfterEntryIsStoredAtOnceAndReadByTheNextEntry) {
     controller.hideAfterEntryCheckBox()->click();
     EXPECT_FALSE(defaults.boolForKey(keys::hideAfterEntry));
     add(QStringLiteral("stays open"));
@@ -59,17 +56,16 @@ TEST_F(SettingsPaneTest, HideAfterEntryIsStoredAtOnceAndReadByTheNextEntry)
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
 }
 
-TEST_F(SettingsPaneTest, TheAboutMessageNamesTheVersionAndOpensTheSiteOnlyFromItsSecondButton)
-{
+TEST_F(SettingsPaneTest, TheAboutMessageNamesTheVersionAndOpensTheSiteOnlyFromItsSecondButton) {
     EXPECT_TRUE(aboutMessageText().startsWith(QStringLiteral("Redizado " REDIZADO_VERSION "\n")));
     std::vector<QUrl> opened;
-    controller.setOpenUrl([&opened](const QUrl &url) { opened.push_back(url); });
+    controller.setOpenUrl([&opened](const QUrl& url) { opened.push_back(url); });
     int pressed = 0;
-    controller.setRunModal([&pressed](QMessageBox &box) {
+    controller.setRunModal([&pressed](QMessageBox& box) {
         ASSERT_EQ(box.buttons().size(), 2);
         // The buttons as added: "Close", then the site.
-        QList<QAbstractButton *> buttons = box.buttons();
-        std::sort(buttons.begin(), buttons.end(), [&box](auto *a, auto *b) {
+        QList<QAbstractButton*> buttons = box.buttons();
+        std::sort(buttons.begin(), buttons.end(), [&box](auto* a, auto* b) {
             return box.buttonRole(a) == QMessageBox::RejectRole && box.buttonRole(b) != QMessageBox::RejectRole;
         });
         EXPECT_EQ(buttons[0]->text(), QStringLiteral("Close"));

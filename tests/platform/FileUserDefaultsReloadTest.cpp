@@ -17,8 +17,8 @@ using Reload = FileUserDefaults::Reload;
 
 namespace {
 std::string plistWith(const std::string& key, const std::string& text) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict><key>" + key +
-           "</key><string>" + text + "</string></dict></plist>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict><key>" + key + "</key><string>" +
+           text + "</string></dict></plist>\n";
 }
 
 class ReloadTest : public ::testing::Test {

@@ -25,7 +25,6 @@ namespace {
 
 class FileUserDefaultsTest : public ::testing::Test {
 protected:
-
     void writeFile(const std::string& contents) { ::writeFile(path, contents); }
     std::vector<std::string> asideFiles() const {
         std::vector<std::string> out;
@@ -84,7 +83,7 @@ TEST_F(FileUserDefaultsTest, FileIsPrivateToTheUser) {
     FileUserDefaults defaults(path);
     defaults.setBool("flag", true);
     ASSERT_TRUE(defaults.synchronize());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     // No temporary file is left behind.
@@ -164,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadFile{"Garbage", "this is not a property list at all"},
                       BadFile{"Truncated", kValidXml.substr(0, kValidXml.size() / 2)},
                       BadFile{"ArrayAtTop", "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>"},
-                      BadFile{"StringAtTop", "<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>"},
+                      BadFile{"StringAtTop",
+                              "<?xml version=\"1.0\"?><plist version=\"1.0\"><string>x</string></plist>"},
                       BadFile{"Empty", ""},
                       BadFile{"NestedTooDeeply", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key>" +
                                                      [] {

@@ -3,8 +3,8 @@
 #include "gnome/GnomeCustomKeybindings.h"
 #include "tests/TempFolder.h"
 
-#include <gmock/gmock.h>
 #include "ScopedEnvironment.h"
+#include <gmock/gmock.h>
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/PreferencesWatcher.h"
-#include "tests/TempFolder.h"
 #include "WaitUntil.h"
+#include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 
-TEST(PreferencesWatcherTest, SeesWritesInPlaceAlsoAfterTheFileWasReplacedByARename)
-{
+TEST(PreferencesWatcherTest, SeesWritesInPlaceAlsoAfterTheFileWasReplacedByARename) {
     TempFolder temp;
     const std::string path = temp.path() + "/defaults.plist";
     std::ofstream(path) << "first";

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/SingleInstance.h"
-#include "tests/TempFolder.h"
 #include "WaitUntil.h"
+#include "tests/TempFolder.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,8 +16,8 @@
 #include <future>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -26,8 +26,7 @@ class SingleInstanceTest : public ::testing::Test {
 protected:
     QString folder() const { return QString::fromStdString(temp.path()); }
     // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
-    std::optional<SingleInstance::Reply> sendFromElsewhere(const QStringList &words)
-    {
+    std::optional<SingleInstance::Reply> sendFromElsewhere(const QStringList& words) {
         auto reply = std::async(std::launch::async, [this, words] {
             SingleInstance later(folder());
             return later.sendToRunning({words, QStringLiteral("token-1")}, 5s);
@@ -41,8 +40,7 @@ protected:
 };
 } // namespace
 
-TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers)
-{
+TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     // With none running nothing answers, and the first takes the lock.
     SingleInstance first(folder());
     EXPECT_FALSE(first.sendToRunning({{QStringLiteral("count")}, {}}, 200ms));
@@ -50,12 +48,12 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers)
     EXPECT_FALSE(outcome.reply);
     ASSERT_TRUE(outcome.locked);
     SingleInstance::Request heard;
-    ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request &request) {
+    ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request& request) {
         heard = request;
         return SingleInstance::Reply{3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")};
     }));
     // The socket is the user's alone.
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::stat(first.socketPath().toLocal8Bit().constData(), &st), 0);
     EXPECT_TRUE(S_ISSOCK(st.st_mode));
     EXPECT_EQ(st.st_mode & 077, 0u);
@@ -72,8 +70,7 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers)
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
 }
 
-TEST_F(SingleInstanceTest, ALockAndSocketLeftByADeadCopyAreTakenOver)
-{
+TEST_F(SingleInstanceTest, ALockAndSocketLeftByADeadCopyAreTakenOver) {
     // What a copy killed with SIGKILL leaves: its lock naming a process that is gone, and its socket file.
     const pid_t child = ::fork();
     if (child == 0) {
@@ -90,25 +87,26 @@ TEST_F(SingleInstanceTest, ALockAndSocketLeftByADeadCopyAreTakenOver)
 
     SingleInstance next(folder());
     ASSERT_TRUE(next.tryLock());
-    EXPECT_TRUE(next.listen([](const SingleInstance::Request &) { return SingleInstance::Reply{0, QStringLiteral("up\n"), {}}; }));
+    EXPECT_TRUE(next.listen([](const SingleInstance::Request&) {
+        return SingleInstance::Reply{0, QStringLiteral("up\n"), {}};
+    }));
     const auto reply = sendFromElsewhere({QStringLiteral("count")});
     ASSERT_TRUE(reply);
     EXPECT_EQ(reply->output, QStringLiteral("up\n"));
 }
 
-TEST_F(SingleInstanceTest, AConnectionSpeakingSomethingElseIsClosedAndTheNextIsAnswered)
-{
+TEST_F(SingleInstanceTest, AConnectionSpeakingSomethingElseIsClosedAndTheNextIsAnswered) {
     SingleInstance first(folder());
     ASSERT_TRUE(first.tryLock());
     int requests = 0;
-    ASSERT_TRUE(first.listen([&requests](const SingleInstance::Request &) {
+    ASSERT_TRUE(first.listen([&requests](const SingleInstance::Request&) {
         ++requests;
         return SingleInstance::Reply{};
     }));
     // Bytes of another protocol, and our greeting followed by a word count no request has.
     QByteArray claimsTooMuch;
     QDataStream(&claimsTooMuch, QIODevice::WriteOnly) << quint32(0x52647a31) << quint32(0xffffffff);
-    for (const QByteArray &bytes : {QByteArray(64, 'x'), claimsTooMuch}) {
+    for (const QByteArray& bytes : {QByteArray(64, 'x'), claimsTooMuch}) {
         QLocalSocket stranger;
         stranger.connectToServer(first.socketPath());
         ASSERT_TRUE(stranger.waitForConnected(1000));

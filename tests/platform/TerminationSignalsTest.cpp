@@ -9,8 +9,7 @@
 #include <csignal>
 
 // A logout's SIGTERM ends the event loop normally, so the work done at quit (a last save) still runs.
-TEST(TerminationSignals, SigtermEndsTheEventLoopTheNormalWay)
-{
+TEST(TerminationSignals, SigtermEndsTheEventLoopTheNormalWay) {
     quitOnTerminationSignals();
     bool aboutToQuit = false;
     bool timedOut = false;

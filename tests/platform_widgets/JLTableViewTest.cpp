@@ -13,11 +13,10 @@ public:
     std::vector<QString> titles;
     int cellsMade = 0;
 
-    std::int64_t numberOfRowsInTableView(JLTableView &) override { return static_cast<std::int64_t>(titles.size()); }
-    double heightOfRow(JLTableView &, std::int64_t row) override { return row % 2 ? 40 : 20; }
-    QWidget *viewForRow(JLTableView &table, std::int64_t row) override
-    {
-        auto *label = qobject_cast<QLabel *>(table.makeViewWithIdentifier(QStringLiteral("row"), &table));
+    std::int64_t numberOfRowsInTableView(JLTableView&) override { return static_cast<std::int64_t>(titles.size()); }
+    double heightOfRow(JLTableView&, std::int64_t row) override { return row % 2 ? 40 : 20; }
+    QWidget* viewForRow(JLTableView& table, std::int64_t row) override {
+        auto* label = qobject_cast<QLabel*>(table.makeViewWithIdentifier(QStringLiteral("row"), &table));
         label->setText(titles.at(static_cast<std::size_t>(row)));
         return label;
     }
@@ -25,14 +24,13 @@ public:
 
 class JLTableViewTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         table.resize(300, 200);
         table.setDataSource(&rows);
         table.setDelegate(&rows);
-        table.registerTemplate(QStringLiteral("row"), [this](QObject *) {
+        table.registerTemplate(QStringLiteral("row"), [this](QObject*) {
             ++rows.cellsMade;
-            auto *label = new QLabel;
+            auto* label = new QLabel;
             label->setTextFormat(Qt::PlainText);
             return label;
         });
@@ -41,15 +39,14 @@ protected:
         // Shown without being asked to reload: it reads what its source holds.
         table.show();
     }
-    QString textAt(std::int64_t row) { return qobject_cast<QLabel *>(table.viewAtRow(row, false))->text(); }
+    QString textAt(std::int64_t row) { return qobject_cast<QLabel*>(table.viewAtRow(row, false))->text(); }
 
     Rows rows;
     JLTableView table;
 };
 } // namespace
 
-TEST_F(JLTableViewTest, OnlyRowsInSightHaveCellsAndCellsAreReused)
-{
+TEST_F(JLTableViewTest, OnlyRowsInSightHaveCellsAndCellsAreReused) {
     EXPECT_EQ(table.numberOfRows(), 10000);
     EXPECT_EQ(table.rowHeight(0), 20);
     EXPECT_EQ(table.rowHeight(1), 40);
@@ -61,24 +58,23 @@ TEST_F(JLTableViewTest, OnlyRowsInSightHaveCellsAndCellsAreReused)
     table.verticalScrollBar()->setValue(3000);
     EXPECT_LE(table.cellCount(), 8u);
     EXPECT_LE(rows.cellsMade, madeBefore + 1);
-    QWidget *cell = table.viewAtRow(100, false);
+    QWidget* cell = table.viewAtRow(100, false);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(table.rowForView(cell), 100);
     EXPECT_EQ(textAt(100), QStringLiteral("100"));
 }
 
-TEST_F(JLTableViewTest, InsertAndRemoveKeepRowsRightAfterTheAnimations)
-{
+TEST_F(JLTableViewTest, InsertAndRemoveKeepRowsRightAfterTheAnimations) {
     rows.titles.insert(rows.titles.begin(), QStringLiteral("new"));
     table.insertRows(0, JLTableView::Animation::SlideLeft);
-    QWidget *inserted = table.viewAtRow(0, false);
+    QWidget* inserted = table.viewAtRow(0, false);
     ASSERT_NE(inserted, nullptr);
     EXPECT_EQ(textAt(0), QStringLiteral("new"));
     EXPECT_EQ(textAt(1), QStringLiteral("0"));
     QTest::qWait(300);
     EXPECT_EQ(inserted->pos(), QPoint(0, 0));
 
-    QWidget *second = table.viewAtRow(2, false);
+    QWidget* second = table.viewAtRow(2, false);
     rows.titles.erase(rows.titles.begin() + 1);
     table.removeRows(1, JLTableView::Animation::SlideRight);
     QTest::qWait(300);

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(BackgroundGeometry, BodyAndArrowForEvenAndOddWidths)
-{
+TEST(BackgroundGeometry, BodyAndArrowForEvenAndOddWidths) {
     const auto even = backgroundGeometry(300, 400);
     EXPECT_EQ(even.body, QRectF(8, 10, 284, 374));
     EXPECT_EQ(even.arrow[0], QPointF(150, 400));
@@ -16,8 +15,7 @@ TEST(BackgroundGeometry, BodyAndArrowForEvenAndOddWidths)
     EXPECT_EQ(odd.arrow, even.arrow);
 }
 
-TEST(BackgroundGeometry, TooShortOrNarrowGivesAnEmptyBodyNotAFlippedOne)
-{
+TEST(BackgroundGeometry, TooShortOrNarrowGivesAnEmptyBodyNotAFlippedOne) {
     const auto g = backgroundGeometry(300, 26);
     EXPECT_EQ(g.body.height(), 0);
     EXPECT_EQ(g.arrow[0], QPointF(150, 26));
@@ -27,16 +25,14 @@ TEST(BackgroundGeometry, TooShortOrNarrowGivesAnEmptyBodyNotAFlippedOne)
     EXPECT_GE(tiny.body.height(), 0);
 }
 
-TEST(BackgroundGeometry, PathInWidgetCoordinatesPutsTheArrowOnTop)
-{
+TEST(BackgroundGeometry, PathInWidgetCoordinatesPutsTheArrowOnTop) {
     const auto path = backgroundPath(backgroundGeometry(300, 400), 400);
     EXPECT_EQ(path.boundingRect(), QRectF(8, 0, 284, 400 - 10));
     EXPECT_TRUE(path.contains(QPointF(150, 4)));
     EXPECT_FALSE(path.contains(QPointF(20, 4)));
 }
 
-TEST(BackgroundGeometry, AnArrowBelowMirrorsTheShapeAndAMovedOneStaysOnTheBody)
-{
+TEST(BackgroundGeometry, AnArrowBelowMirrorsTheShapeAndAMovedOneStaysOnTheBody) {
     const auto bottom = backgroundGeometry(300, 400, ArrowEdge::Bottom, 150);
     EXPECT_EQ(bottom.body, QRectF(8, 16, 284, 374));
     EXPECT_EQ(bottom.arrow[0], QPointF(150, 0));

@@ -19,13 +19,11 @@ struct Outcome {
 
 class CommandLineProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         QDir().mkpath(runtime());
         QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (tray.state() != QProcess::NotRunning) {
             tray.kill();
             tray.waitForFinished();
@@ -34,16 +32,14 @@ protected:
     QString config() const { return QString::fromStdString(temp.path()) + QStringLiteral("/config"); }
     QString runtime() const { return QString::fromStdString(temp.path()) + QStringLiteral("/run"); }
     QString store() const { return config() + QStringLiteral("/redizado/defaults.plist"); }
-    QProcessEnvironment environment() const
-    {
+    QProcessEnvironment environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         return env;
     }
-    Outcome run(const QStringList &arguments, const QString &program = QStringLiteral(REDIZADO_PROGRAM))
-    {
+    Outcome run(const QStringList& arguments, const QString& program = QStringLiteral(REDIZADO_PROGRAM)) {
         QProcess process;
         process.setProcessEnvironment(environment());
         process.start(program, arguments);
@@ -52,22 +48,16 @@ protected:
                 QString::fromUtf8(process.readAllStandardError())};
     }
     // The program's words, split at spaces.
-    Outcome run(const char *words)
-    {
-        return run(QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    }
-    QByteArray read(const QString &path) const
-    {
+    Outcome run(const char* words) { return run(QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
+    QByteArray read(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QStringList filesIn(const QString &folder) const
-    {
+    QStringList filesIn(const QString& folder) const {
         return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     }
     // The tray program, on no display; it waits for a tray that never comes, and answers later starts.
-    void startTray()
-    {
+    void startTray() {
         tray.setProcessEnvironment(environment());
         tray.start(QStringLiteral(REDIZADO_PROGRAM), {});
         ASSERT_TRUE(tray.waitForStarted());
@@ -81,23 +71,20 @@ protected:
 };
 } // namespace
 
-TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeaveNoCopy)
-{
+TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeaveNoCopy) {
     EXPECT_EQ(run("add buy milk").status, 0);
     EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("caf\u00e9\nsecond line")}).status, 0);
 
     const Outcome list = run("list");
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
-    EXPECT_EQ(run("list --all").output,
-              QStringLiteral("[ ] caf\u00e9\\nsecond line\n[ ] buy milk\n"));
+    EXPECT_EQ(run("list --all").output, QStringLiteral("[ ] caf\u00e9\\nsecond line\n[ ] buy milk\n"));
     EXPECT_EQ(run("count").output, QStringLiteral("2\n"));
     EXPECT_TRUE(read(store()).contains("<string>buy milk</string>"));
     EXPECT_EQ(filesIn(runtime()), QStringList());
 }
 
-TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs)
-{
+TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
     QDir().mkpath(config() + QStringLiteral("/redizado"));
     const QByteArray garbage = "<?xml version=\"1.0\"?><plist><dict><key>allRed";
     QFile file(store());
@@ -105,7 +92,7 @@ TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs)
     file.write(garbage);
     file.close();
 
-    for (const char *words : {"add x", "list", "count"}) {
+    for (const char* words : {"add x", "list", "count"}) {
         const Outcome result = run(words);
         EXPECT_EQ(result.status, 2) << words;
         EXPECT_TRUE(result.error.contains(store())) << result.error.toStdString();
@@ -115,9 +102,8 @@ TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs)
     EXPECT_EQ(filesIn(config() + QStringLiteral("/redizado")), QStringList{QStringLiteral("defaults.plist")});
 }
 
-TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing)
-{
-    for (const QStringList &words : {QStringList{QStringLiteral("frobnicate")}, QStringList{QStringLiteral("add")},
+TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing) {
+    for (const QStringList& words : {QStringList{QStringLiteral("frobnicate")}, QStringList{QStringLiteral("add")},
                                      QStringList{QStringLiteral("add"), QString()},
                                      QStringList{QStringLiteral("count"), QStringLiteral("--all")}}) {
         const Outcome result = run(words);
@@ -126,15 +112,14 @@ TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing)
     }
     // Bytes that are not UTF-8 cannot come through QProcess's words; the shell passes them on.
     const Outcome bytes = run({QStringLiteral("-c"), QStringLiteral("exec \"$0\" add \"$(printf 'bad \\377')\""),
-                           QStringLiteral(REDIZADO_PROGRAM)},
-                          QStringLiteral("/bin/sh"));
+                               QStringLiteral(REDIZADO_PROGRAM)},
+                              QStringLiteral("/bin/sh"));
     EXPECT_EQ(bytes.status, 2);
     EXPECT_TRUE(bytes.error.contains(QLatin1String("not valid UTF-8"))) << bytes.error.toStdString();
     EXPECT_FALSE(QFileInfo::exists(config()));
 }
 
-TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy)
-{
+TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy) {
     startTray();
     EXPECT_EQ(run("add through the socket").status, 0);
     EXPECT_TRUE(read(store()).contains("<string>through the socket</string>"));
@@ -144,4 +129,3 @@ TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy)
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(tray.state(), QProcess::Running);
 }
-

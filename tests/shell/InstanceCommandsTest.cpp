@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InMemoryServices.h"
 #include "InstanceCommands.h"
+#include "InMemoryServices.h"
 #include "JLPopoverViewController.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
@@ -20,22 +20,20 @@ namespace {
 // The running program as later starts reach it, over in-memory services.
 class InstanceCommandsTest : public ::testing::Test, protected InMemoryServices {
 protected:
-    void start(MainInterface::Variant variant = MainInterface::Variant::Panel)
-    {
+    void start(MainInterface::Variant variant = MainInterface::Variant::Panel) {
         defaults.setBool(keys::loadKeyStatus, true);
         defaults.setBool(keys::showToDoCount, true);
         startInterface(variant, "/bin/redizado");
         commands = std::make_unique<InstanceCommands>(*interface, ItemCommands(manager, [] { return false; }));
     }
-    CommandReply handle(const QStringList &words) { return commands->handle(words); }
-    JLTableView &table() { return *interface->redizadoViewController().redizadoTableView(); }
+    CommandReply handle(const QStringList& words) { return commands->handle(words); }
+    JLTableView& table() { return *interface->redizadoViewController().redizadoTableView(); }
 
     std::unique_ptr<InstanceCommands> commands;
 };
 } // namespace
 
-TEST_F(InstanceCommandsTest, AddShowsInTheOpenPanelAndTheIconsCount)
-{
+TEST_F(InstanceCommandsTest, AddShowsInTheOpenPanelAndTheIconsCount) {
     start();
     handle({QStringLiteral("start")});
     ASSERT_TRUE(interface->window().isVisible());
@@ -47,13 +45,12 @@ TEST_F(InstanceCommandsTest, AddShowsInTheOpenPanelAndTheIconsCount)
     EXPECT_EQ(inserted.count(), 1);
     EXPECT_EQ(table().numberOfRows(), 1);
     EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
-    auto *cell = qobject_cast<JLRedizadoTableViewCell *>(table().viewAtRow(0, true));
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(table().viewAtRow(0, true));
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->titleLabel()->stringValue(), QStringLiteral("from the terminal"));
 }
 
-TEST_F(InstanceCommandsTest, AddWhileTheAllCategoryShowsPutsTheRowFirstThere)
-{
+TEST_F(InstanceCommandsTest, AddWhileTheAllCategoryShowsPutsTheRowFirstThere) {
     start();
     manager.addJotlingWithTitle("older");
     manager.completeEntry(true, 0, true);
@@ -66,8 +63,7 @@ TEST_F(InstanceCommandsTest, AddWhileTheAllCategoryShowsPutsTheRowFirstThere)
     EXPECT_EQ(interface->redizadoViewController().jotlingAtIndex(0)->title(), std::optional<std::string>("newer"));
 }
 
-TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutStartOnlyShowsAndOtherWordsChangeNothing)
-{
+TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutStartOnlyShowsAndOtherWordsChangeNothing) {
     start();
     EXPECT_EQ(handle({QStringLiteral("add")}).exitStatus, 2);
     EXPECT_TRUE(manager.redizado().empty());
@@ -81,14 +77,13 @@ TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutStartOnlyShowsAndOtherWordsC
     EXPECT_FALSE(interface->window().isVisible());
 }
 
-TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReachesItsOwnList)
-{
+TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReachesItsOwnList) {
     start(MainInterface::Variant::Popover);
     handle({QStringLiteral("start")});
     EXPECT_TRUE(interface->popoverPresenter()->isShown());
     EXPECT_FALSE(interface->window().isVisible());
 
     handle({QStringLiteral("add"), QStringLiteral("for the popover")});
-    JLTableView &popoverTable = *interface->popoverViewController()->redizadoTableView();
+    JLTableView& popoverTable = *interface->popoverViewController()->redizadoTableView();
     EXPECT_TRUE(waitUntil([&popoverTable] { return popoverTable.numberOfRows() == 1; }));
 }

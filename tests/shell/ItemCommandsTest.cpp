@@ -17,8 +17,7 @@ namespace {
 
 class ItemCommandsTest : public ::testing::Test {
 protected:
-    void load(Array items)
-    {
+    void load(Array items) {
         defaults.setObject(keys::allRedizado, Value(std::move(items)));
         manager = std::make_unique<JLJotlingManager>(defaults, center);
         commands = std::make_unique<ItemCommands>(*manager, [this] { return saveFails; });
@@ -29,14 +28,13 @@ protected:
     NotificationCenter center;
     int posts = 0;
     NotificationCenter::ObserverId observer =
-        center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto &) { ++posts; });
+        center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) { ++posts; });
     bool saveFails = false;
     std::unique_ptr<JLJotlingManager> manager;
     std::unique_ptr<ItemCommands> commands;
 };
 
-TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarks)
-{
+TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarks) {
     load({storedItem("newest", false), storedItem("done", true), storedItem("oldest", false)});
 
     const CommandReply todo = commands->list(false);
@@ -46,8 +44,7 @@ TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarks)
     EXPECT_EQ(commands->count().output, QStringLiteral("2\n"));
 }
 
-TEST_F(ItemCommandsTest, AddGoesThroughTheManagerAsTypingItDoesAndSaysWhenItCouldNotBeSaved)
-{
+TEST_F(ItemCommandsTest, AddGoesThroughTheManagerAsTypingItDoesAndSaysWhenItCouldNotBeSaved) {
     load({storedItem("older", false)});
     defaults.resetCounts();
     EXPECT_EQ(commands->add(QString()).exitStatus, 2);
@@ -69,15 +66,14 @@ TEST_F(ItemCommandsTest, AddGoesThroughTheManagerAsTypingItDoesAndSaysWhenItCoul
 }
 
 struct Escape {
-    const char *name;
+    const char* name;
     QString title;
     QString printed;
 };
 
 class EscapeTest : public ::testing::TestWithParam<Escape> {};
 
-TEST_P(EscapeTest, EveryTitleIsOneLineThatCannotSteerTheTerminal)
-{
+TEST_P(EscapeTest, EveryTitleIsOneLineThatCannotSteerTheTerminal) {
     const QString printed = escapedForTerminal(GetParam().title);
     EXPECT_EQ(printed, GetParam().printed);
     for (const QChar c : printed)
@@ -96,5 +92,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Escape{"Delete", QStringLiteral("a\x7f"), QStringLiteral("a\\x7f")},
                       Escape{"C1Escape", QStringLiteral("a\u009b2J"), QStringLiteral("a\\u009b2J")},
                       Escape{"Nul", QString(QChar(0)) + QLatin1Char('z'), QStringLiteral("\\x00z")}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 } // namespace

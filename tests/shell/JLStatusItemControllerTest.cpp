@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InMemoryServices.h"
-#include "PanelDriver.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "PanelDriver.h"
 #include "store/PreferencesKeys.h"
 
 #include <QCheckBox>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,21 +19,20 @@ namespace {
 class StatusItemControllerTest : public ::testing::Test, protected InMemoryServices {
 protected:
     void start() { startInterface(MainInterface::Variant::Panel, "/opt/Redizado Tools/bin/redizado"); }
-    JLStatusItemController &controller() { return interface->statusItemController(); }
-    JLRedizadoWindow &window() { return interface->window(); }
-    JLRedizadoViewController &panel() { return interface->redizadoViewController(); }
+    JLStatusItemController& controller() { return interface->statusItemController(); }
+    JLRedizadoWindow& window() { return interface->window(); }
+    JLRedizadoViewController& panel() { return interface->redizadoViewController(); }
     bool showsAlternateIcon() const { return !statusItem.isTemplate(); }
 };
 } // namespace
 
-TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThem)
-{
+TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThem) {
     start();
     EXPECT_TRUE(defaults.objectForKey(keys::loadKeyStatus));
     EXPECT_EQ(panel().showToDoCountCheckBox()->isChecked(), defaults.boolForKey(keys::showToDoCount));
     EXPECT_EQ(panel().shortcutCheckBox()->isChecked(), defaults.boolForKey(keys::shortcutKey));
     EXPECT_EQ(panel().delegate(), &controller());
-    EXPECT_EQ(desktops.windows(), std::vector<QWidget *>{&window()});
+    EXPECT_EQ(desktops.windows(), std::vector<QWidget*>{&window()});
     EXPECT_FALSE(statusItem.image().isNull());
     EXPECT_NE(statusItem.contextMenu(), nullptr);
     // The panel hangs from the icon's middle.
@@ -42,8 +41,7 @@ TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThe
 }
 
 // Under XWayland or on Wayland the pointer's place is the last one seen over our own windows, not the click's.
-TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHangsInTheTopRightCorner)
-{
+TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHangsInTheTopRightCorner) {
     pointerReadable = false;
     start();
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -55,8 +53,7 @@ TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHang
     EXPECT_EQ(controller().anchorPoint().x(), 112.0);
 }
 
-TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows)
-{
+TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
     defaults.setBool(keys::loadKeyStatus, true);
     defaults.setBool(keys::showToDoCount, false);
     defaults.setInteger(keys::toDoCountKey, 5);
@@ -75,8 +72,7 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows)
     EXPECT_FALSE(defaults.boolForKey(keys::showToDoCount));
 }
 
-TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidingHandsTheFocusBack)
-{
+TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidingHandsTheFocusBack) {
     start();
     workspace.setFrontmostApplication(42);
     statusItem.click();
@@ -110,8 +106,7 @@ TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidi
     EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
 }
 
-TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookTheFocusDoesNotReopenThePanel)
-{
+TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookTheFocusDoesNotReopenThePanel) {
     start();
     workspace.setFrontmostApplication(7);
     controller().showRedizadoView();
@@ -128,8 +123,7 @@ TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookT
     EXPECT_TRUE(window().isVisible());
 }
 
-TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreAppliedAndTheShortcutToggles)
-{
+TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreAppliedAndTheShortcutToggles) {
     start();
     controller().setIconAlternate(true);
     EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PopoverPresenter.h"
 #include "InMemoryServices.h"
 #include "PanelDriver.h"
-#include "PopoverPresenter.h"
 #include "StoredItems.h"
 
 #include "JLPopoverViewController.h"
@@ -20,17 +20,16 @@ namespace {
 // The popover variant of the whole interface over in-memory services.
 class PopoverPresenterTest : public ::testing::Test, protected InMemoryServices {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         startInterface(MainInterface::Variant::Popover);
-        for (const char *name : {notifications::popoverWillBecomeVisible, notifications::popoverVisible})
-            center.addObserver(name, nullptr, [this](const NotificationCenter::Notification &n) {
+        for (const char* name : {notifications::popoverWillBecomeVisible, notifications::popoverVisible})
+            center.addObserver(name, nullptr, [this](const NotificationCenter::Notification& n) {
                 hooks.emplace_back(n.name, popup()->isVisible());
             });
     }
-    PopoverPresenter &presenter() { return *interface->popoverPresenter(); }
-    QWidget *popup() { return presenter().window(); }
-    JLPopoverViewController &list() { return *interface->popoverViewController(); }
+    PopoverPresenter& presenter() { return *interface->popoverPresenter(); }
+    QWidget* popup() { return presenter().window(); }
+    JLPopoverViewController& list() { return *interface->popoverViewController(); }
     bool showsShownStateIcon() const { return !statusItem.isTemplate(); }
 
     // Each popover notification, and whether the pop-up was on screen when it went out.
@@ -38,8 +37,7 @@ protected:
 };
 } // namespace
 
-TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndTheDismissNoticeHandsTheFocusBack)
-{
+TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndTheDismissNoticeHandsTheFocusBack) {
     defaults.setBool(keys::hideAfterEntry, true);
     workspace.setFrontmostApplication(42);
     statusItem.click();
@@ -61,8 +59,7 @@ TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndTheDismissN
     EXPECT_TRUE(popup()->isVisible());
 }
 
-TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItThatClickDoesNotReopenItAndTheShortcutToggles)
-{
+TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItThatClickDoesNotReopenItAndTheShortcutToggles) {
     workspace.setFrontmostApplication(7);
     statusItem.click();
     ASSERT_TRUE(popup()->isVisible());
@@ -87,8 +84,7 @@ TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItThatClickDoesNotReopen
     EXPECT_FALSE(popup()->isVisible());
 }
 
-TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrowOnTheIcon)
-{
+TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrowOnTheIcon) {
     const QRectF screen = availableFrameOfScreenAt(QPointF(0, 0));
     // Near the right edge: the pop-up is placed at the width its controls need, not at a narrower first guess.
     const QRect icon(int(screen.right()) - 24, 0, 22, 22);
@@ -106,8 +102,7 @@ TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrow
 }
 
 // The panel still opens from the tray's menu; neither list writes a stale copy over the other's items.
-TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems)
-{
+TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
     presenter().close();

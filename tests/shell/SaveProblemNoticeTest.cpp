@@ -14,10 +14,9 @@
 
 namespace {
 // A disk that is full while the flag says so.
-FileCalls fullDisk(std::shared_ptr<bool> full)
-{
+FileCalls fullDisk(std::shared_ptr<bool> full) {
     FileCalls calls = FileCalls::real();
-    calls.write = [full](int fd, const void *data, size_t size) -> ssize_t {
+    calls.write = [full](int fd, const void* data, size_t size) -> ssize_t {
         if (*full) {
             errno = ENOSPC;
             return -1;
@@ -28,8 +27,7 @@ FileCalls fullDisk(std::shared_ptr<bool> full)
 }
 } // namespace
 
-TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndTheStoreKeepsTheItems)
-{
+TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndTheStoreKeepsTheItems) {
     TempFolder folder;
     auto full = std::make_shared<bool>(true);
     FileUserDefaults defaults(folder.path() + "/defaults.plist", fullDisk(full));
@@ -52,8 +50,7 @@ TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndTheStoreKeepsTheItems)
     EXPECT_EQ(tray.messages().size(), 2u);
 }
 
-TEST(SaveProblemNotice, QuittingTriesOnceMoreAndSavesWhatWasLeft)
-{
+TEST(SaveProblemNotice, QuittingTriesOnceMoreAndSavesWhatWasLeft) {
     TempFolder folder;
     const std::string path = folder.path() + "/defaults.plist";
     auto full = std::make_shared<bool>(true);
@@ -66,8 +63,7 @@ TEST(SaveProblemNotice, QuittingTriesOnceMoreAndSavesWhatWasLeft)
     EXPECT_EQ(FileUserDefaults(path).integerForKey("items"), 7);
 }
 
-TEST(SaveProblemNotice, AFolderThatTakesNoFilesIsToldAtStartAndTheProgramWorksInMemory)
-{
+TEST(SaveProblemNotice, AFolderThatTakesNoFilesIsToldAtStartAndTheProgramWorksInMemory) {
     // No one, the superuser included, can make files here.
     FileUserDefaults defaults("/proc/self/fdinfo/redizado/defaults.plist");
     MemoryStatusItem tray;

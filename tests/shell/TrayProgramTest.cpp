@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray program as main puts it together, on the offscreen platform: the process-wide store and item manager
 // make this one test per process.
-#include "JLRedizadoViewController.h"
 #include "TrayProgram.h"
-#include "widgets/memory/MemoryAllDesktops.h"
+#include "JLRedizadoViewController.h"
+#include "StoredItems.h"
+#include "WaitUntil.h"
 #include "qt/QtWorkspace.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
-#include "StoredItems.h"
 #include "tests/TempFolder.h"
-#include "WaitUntil.h"
 #include "widgets/JLTableView.h"
+#include "widgets/memory/MemoryAllDesktops.h"
 #include "xdg/FileUserDefaults.h"
 
 #include <QCheckBox>
@@ -23,22 +23,22 @@
 using namespace plist_value;
 using namespace std::chrono_literals;
 
-TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingCanBeGrabbed)
-{
+TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingCanBeGrabbed) {
     TempFolder temp;
     const std::string path = temp.path() + "/config/redizado/defaults.plist";
     auto store = std::make_unique<FileUserDefaults>(path);
-    FileUserDefaults &defaults = *store;
+    FileUserDefaults& defaults = *store;
     UserDefaults::setStandardUserDefaults(std::move(store));
     SingleInstance instance(QString::fromStdString(temp.path()));
     ASSERT_TRUE(instance.tryLock());
 
-    TrayProgram::Desktop desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(), nullptr, false};
+    TrayProgram::Desktop desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(), nullptr,
+                                 false};
     TrayProgram program(std::move(desktop), defaults, instance);
-    JLRedizadoViewController &panel = program.interface().redizadoViewController();
-    JLJotlingManager &manager = JLJotlingManager::sharedManager();
+    JLRedizadoViewController& panel = program.interface().redizadoViewController();
+    JLJotlingManager& manager = JLJotlingManager::sharedManager();
 
-    const auto *note = panel.settingsPane()->findChild<QLabel *>(QStringLiteral("shortcutNoteLabel"));
+    const auto* note = panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->text().contains(QLatin1String("redizado toggle")));
 

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 
-
 namespace {
 
 struct HandEdit {
@@ -29,8 +28,8 @@ protected:
 };
 
 TEST_P(HandEditedPreferencesTest, LoadsWhatCanBeReadAndCountsIt) {
-    std::ofstream(path) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" << GetParam().body
-                        << "</dict></plist>\n";
+    std::ofstream(path) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                        << GetParam().body << "</dict></plist>\n";
     FileUserDefaults defaults(path);
     EXPECT_EQ(defaults.setAsidePath(), "");
     runFirstRunProcedure(defaults);
@@ -55,20 +54,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HandEdit{"ListIsADictionary", "<key>allRedizado</key><dict><key>a</key><string>b</string></dict>", 0, 0},
         HandEdit{"ListIsAString", "<key>allRedizado</key><string>milk</string>", 0, 0},
-        HandEdit{"ItemsMissingKeys", "<key>allRedizado</key><array><dict/><dict><key>JotlingTitle</key>"
-                                     "<string>only a title</string></dict></array>",
+        HandEdit{"ItemsMissingKeys",
+                 "<key>allRedizado</key><array><dict/><dict><key>JotlingTitle</key>"
+                 "<string>only a title</string></dict></array>",
                  2, 2},
-        HandEdit{"WrongTypedValues", "<key>allRedizado</key><array><dict><key>JotlingTitle</key><integer>7</integer>"
-                                     "<key>JotlingCreatedDate</key><string>yesterday</string>"
-                                     "<key>JotlingChecked</key><string>YES</string></dict>" +
-                                         kItem + "</array>",
+        HandEdit{"WrongTypedValues",
+                 "<key>allRedizado</key><array><dict><key>JotlingTitle</key><integer>7</integer>"
+                 "<key>JotlingCreatedDate</key><string>yesterday</string>"
+                 "<key>JotlingChecked</key><string>YES</string></dict>" +
+                     kItem + "</array>",
                  2, 1},
-        HandEdit{"NegativeCount", "<key>toDoCountKey</key><integer>-5</integer><key>allRedizado</key><array>" + kItem +
-                                      "</array>",
-                 1, 1},
-        HandEdit{"HugeCountAndStringSettings", "<key>toDoCountKey</key><real>1e300</real><key>ShowToDoCount</key>"
-                                                "<string>maybe</string><key>allRedizado</key><array>" +
-                                                    kItem + kItem + "</array>",
+        HandEdit{"NegativeCount",
+                 "<key>toDoCountKey</key><integer>-5</integer><key>allRedizado</key><array>" + kItem + "</array>", 1,
+                 1},
+        HandEdit{"HugeCountAndStringSettings",
+                 "<key>toDoCountKey</key><real>1e300</real><key>ShowToDoCount</key>"
+                 "<string>maybe</string><key>allRedizado</key><array>" +
+                     kItem + kItem + "</array>",
                  2, 2},
         HandEdit{"MarkupAndControlCharactersInTitles",
                  "<key>allRedizado</key><array><dict><key>JotlingTitle</key><string>&lt;b&gt;bold&lt;/b&gt; "

@@ -18,10 +18,11 @@ protected:
     NotificationCenter center;
     int posts = 0;
     std::int64_t countSeen = -1;
-    NotificationCenter::ObserverId observer = center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) {
-        ++posts;
-        countSeen = defaults.integerForKey(keys::toDoCountKey);
-    });
+    NotificationCenter::ObserverId observer =
+        center.addObserver(notifications::toDoCountChanged, nullptr, [this](auto&) {
+            ++posts;
+            countSeen = defaults.integerForKey(keys::toDoCountKey);
+        });
 };
 
 TEST_F(ReloadTest, ReplacesBothListsAndTellsTheNewCount) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/JLJotlingManager.h"
+#include "StoredItems.h"
 #include "platform/NotificationCenter.h"
 #include "platform/memory/MemoryUserDefaults.h"
 #include "store/PreferencesKeys.h"
-#include "StoredItems.h"
 
 #include <gtest/gtest.h>
 

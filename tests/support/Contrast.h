@@ -8,8 +8,7 @@
 #include <cmath>
 
 // Relative luminance and contrast ratio as the web accessibility guidelines define them.
-inline double luminance(const QColor &c)
-{
+inline double luminance(const QColor& c) {
     static const auto linear = [] {
         std::array<double, 256> table{};
         for (int i = 0; i < 256; ++i) {
@@ -21,8 +20,7 @@ inline double luminance(const QColor &c)
     return 0.2126 * linear[c.red()] + 0.7152 * linear[c.green()] + 0.0722 * linear[c.blue()];
 }
 
-inline double contrast(const QColor &a, const QColor &b)
-{
+inline double contrast(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }

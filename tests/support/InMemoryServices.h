@@ -19,12 +19,11 @@
 struct InMemoryServices {
     // The whole interface, wired as the program wires it.
     void startInterface(MainInterface::Variant variant = MainInterface::Variant::Panel,
-                        std::string appPath = "/usr/bin/redizado")
-    {
+                        std::string appPath = "/usr/bin/redizado") {
         interface = std::make_unique<MainInterface>(
             JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
-                                             [this]() -> JLHotKeyManager & { return hotKeyManager; },
-                                             std::move(appPath), pointerReadable},
+                                             [this]() -> JLHotKeyManager& { return hotKeyManager; }, std::move(appPath),
+                                             pointerReadable},
             desktops, &manager, variant);
     }
 

@@ -56,8 +56,7 @@ private:
 // before calling TearDown here.
 class PrivateBusTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!PrivateSessionBus::available())
             GTEST_SKIP() << "dbus-daemon is not installed";
         address = bus.start();
@@ -66,8 +65,7 @@ protected:
         ASSERT_TRUE(ours->isConnected());
     }
     bool ready() const { return !IsSkipped() && !HasFatalFailure(); }
-    void TearDown() override
-    {
+    void TearDown() override {
         ours.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
         if (portalThread.isRunning()) {
@@ -77,8 +75,7 @@ protected:
         }
         bus.stop();
     }
-    void startPortal(QDBusVirtualObject &portal)
-    {
+    void startPortal(QDBusVirtualObject& portal) {
         portalThread.start();
         portal.moveToThread(&portalThread);
         bool registered = false;

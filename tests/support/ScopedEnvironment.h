@@ -10,30 +10,26 @@
 class ScopedEnvironment {
 public:
     ScopedEnvironment() = default;
-    ScopedEnvironment(const std::string &name, const std::string &value) { set(name, value); }
-    ~ScopedEnvironment()
-    {
-        for (const auto &[name, value] : m_saved)
+    ScopedEnvironment(const std::string& name, const std::string& value) { set(name, value); }
+    ~ScopedEnvironment() {
+        for (const auto& [name, value] : m_saved)
             value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
     }
-    ScopedEnvironment(const ScopedEnvironment &) = delete;
-    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
-    void set(const std::string &name, const std::string &value)
-    {
+    void set(const std::string& name, const std::string& value) {
         save(name);
         ::setenv(name.c_str(), value.c_str(), 1);
     }
-    void unset(const std::string &name)
-    {
+    void unset(const std::string& name) {
         save(name);
         ::unsetenv(name.c_str());
     }
 
 private:
-    void save(const std::string &name)
-    {
-        const char *old = std::getenv(name.c_str());
+    void save(const std::string& name) {
+        const char* old = std::getenv(name.c_str());
         m_saved.try_emplace(name, old ? std::optional<std::string>(old) : std::nullopt);
     }
     std::map<std::string, std::optional<std::string>> m_saved;

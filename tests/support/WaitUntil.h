@@ -7,9 +7,7 @@
 
 // Runs the event loop until the condition holds; false when it still does not after timeoutMs. (Qt's QTRY macros
 // report to Qt's test runner, not to GoogleTest.)
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 5000)
-{
+template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 5000) {
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
         if (deadline.hasExpired())
