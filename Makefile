@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make test` installs what it needs first.
 APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgtest-dev libgmock-dev \
-                googletest libbenchmark-dev
+                googletest libbenchmark-dev clang-format
 APT_PACKAGES += libxcb1-dev
 APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
 # The virtual desktop the program runs on in tests and in `make run`.
@@ -46,7 +46,7 @@ build: configure
 	cmake --build --preset default
 
 # The unit and widget tests run twice: as shipped, and under ASan and UBSan, where any report fails them.
-test: build deb
+test: build deb format-check
 	ctest --preset default
 	cmake --preset asan && cmake --build --preset asan
 	ctest --preset asan
@@ -93,6 +93,10 @@ deb: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any source file that differs from the checked-in style; `make format` mends it.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build
