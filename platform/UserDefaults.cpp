@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UserDefaults.h"
 
-#include "memory/MemoryUserDefaults.h"
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 std::unique_ptr<UserDefaults>& standardSlot() {
@@ -22,8 +23,12 @@ std::int64_t UserDefaults::integerForKey(const std::string& key) const {
 
 UserDefaults& UserDefaults::standardUserDefaults() {
     auto& slot = standardSlot();
-    if (!slot)
-        slot = std::make_unique<MemoryUserDefaults>();
+    // A store kept only in memory would lose every item at quit without a word: a program that forgot to
+    // install its store must stop at once.
+    if (!slot) {
+        std::fputs("redizado: no preferences store was installed before it was used\n", stderr);
+        std::abort();
+    }
     return *slot;
 }
 

@@ -353,3 +353,9 @@ TEST_F(FileUserDefaultsTest, InvalidUtf8AndControlCharactersInTitlesLoseNoItem) 
     EXPECT_TRUE(asideFiles().empty());
     EXPECT_EQ(list->get<plist_value::Array>()->size(), 3u);
 }
+
+// Items kept only in memory would vanish at quit: a program that never installed its store stops at first use.
+TEST(StandardUserDefaultsDeathTest, AProgramThatInstalledNoStoreStopsInsteadOfKeepingItemsInMemory) {
+    UserDefaults::setStandardUserDefaults(nullptr);
+    EXPECT_DEATH(UserDefaults::standardUserDefaults(), "no preferences store was installed");
+}

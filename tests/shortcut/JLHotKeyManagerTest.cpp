@@ -179,6 +179,7 @@ TEST(SharedHotKeyManager, IsMadeOnceOverTheDefaultServiceAndStandardStore) {
     auto service = std::make_unique<MemoryHotKeyService>();
     MemoryHotKeyService& registered = *service;
     HotKeyService::setDefaultService(std::move(service));
+    UserDefaults::setStandardUserDefaults(std::make_unique<MemoryUserDefaults>());
     runFirstRunProcedure(UserDefaults::standardUserDefaults());
 
     JLHotKeyManager& shared = JLHotKeyManager::sharedManager();
