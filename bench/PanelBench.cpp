@@ -2,9 +2,9 @@
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "NotificationCenter.h"
+#include "memory/MemoryAllDesktops.h"
 #include "memory/MemoryUserDefaults.h"
 #include "store/JLJotlingManager.h"
-#include "widgets/memory/MemoryAllDesktops.h"
 #include "xdg/FileUserDefaults.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a preferences file: read, loaded into the item manager, changed and written again.
+#include "memory/MemoryUserDefaults.h"
 #include "platform/NotificationCenter.h"
-#include "platform/memory/MemoryUserDefaults.h"
 #include "platform/xdg/PlistCodec.h"
 #include "store/FirstRun.h"
 #include "store/JLJotlingManager.h"

@@ -4,9 +4,9 @@
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoWindow.h"
 #include "RowHeight.h"
+#include "memory/MemoryAllDesktops.h"
 #include "widgets/ControlState.h"
 #include "widgets/ScreenCoordinates.h"
-#include "widgets/memory/MemoryAllDesktops.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLayout>

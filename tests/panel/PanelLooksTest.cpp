@@ -6,7 +6,7 @@
 #include "PanelKeys.h"
 #include "PanelPalette.h"
 #include "RowMark.h"
-#include "widgets/memory/MemoryAllDesktops.h"
+#include "memory/MemoryAllDesktops.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ItemCommands.h"
+#include "memory/MemoryUserDefaults.h"
 #include "platform/NotificationCenter.h"
-#include "platform/memory/MemoryUserDefaults.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 

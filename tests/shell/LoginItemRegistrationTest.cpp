@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoginItemRegistration.h"
-#include "platform/memory/MemoryLoginItems.h"
+#include "memory/MemoryLoginItems.h"
 #include "platform/xdg/XdgLoginItems.h"
 #include "tests/TempFolder.h"
 

@@ -5,12 +5,12 @@
 #include "JLRedizadoViewController.h"
 #include "StoredItems.h"
 #include "WaitUntil.h"
+#include "memory/MemoryAllDesktops.h"
 #include "qt/QtWorkspace.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 #include "tests/TempFolder.h"
 #include "widgets/JLTableView.h"
-#include "widgets/memory/MemoryAllDesktops.h"
 #include "xdg/FileUserDefaults.h"
 
 #include <QCheckBox>

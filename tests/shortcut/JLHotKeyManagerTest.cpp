@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shortcut/JLHotKeyManager.h"
-#include "platform/memory/MemoryHotKeyService.h"
-#include "platform/memory/MemoryUserDefaults.h"
+#include "memory/MemoryHotKeyService.h"
+#include "memory/MemoryUserDefaults.h"
 #include "store/FirstRun.h"
 #include "store/PreferencesKeys.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shortcut/JLShortcutSelector.h"
-#include "platform/memory/MemoryUserDefaults.h"
+#include "memory/MemoryUserDefaults.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/FirstRun.h"
 #include "store/PreferencesKeys.h"

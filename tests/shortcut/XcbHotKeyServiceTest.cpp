@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11/XcbHotKeyService.h"
 #include "VirtualDisplay.h"
-#include "platform/memory/MemoryUserDefaults.h"
+#include "memory/MemoryUserDefaults.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/PreferencesKeys.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/FirstRun.h"
-#include "platform/memory/MemoryUserDefaults.h"
+#include "memory/MemoryUserDefaults.h"
 #include "store/PreferencesKeys.h"
 
 #include <gtest/gtest.h>

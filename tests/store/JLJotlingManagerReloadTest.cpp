@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "memory/MemoryUserDefaults.h"
 #include "platform/NotificationCenter.h"
-#include "platform/memory/MemoryUserDefaults.h"
 #include "store/JLJotlingManager.h"
 #include "store/PreferencesKeys.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/JLJotlingManager.h"
 #include "StoredItems.h"
+#include "memory/MemoryUserDefaults.h"
 #include "platform/NotificationCenter.h"
-#include "platform/memory/MemoryUserDefaults.h"
 #include "store/PreferencesKeys.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 
 #include "MainInterface.h"
 #include "NotificationCenter.h"
+#include "memory/MemoryAllDesktops.h"
 #include "memory/MemoryHotKeyService.h"
 #include "memory/MemoryLoginItems.h"
 #include "memory/MemoryStatusItem.h"
@@ -10,7 +11,6 @@
 #include "memory/MemoryWorkspace.h"
 #include "shortcut/JLHotKeyManager.h"
 #include "store/JLJotlingManager.h"
-#include "widgets/memory/MemoryAllDesktops.h"
 
 #include <memory>
 #include <string>

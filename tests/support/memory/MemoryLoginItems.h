@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "../LoginItems.h"
+#include "LoginItems.h"
 
 // A login-items list in memory; tests seed it with entries of other programs and look at what is left.
 class MemoryLoginItems final : public LoginItems {

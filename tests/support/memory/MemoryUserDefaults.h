@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "../UserDefaults.h"
+#include "UserDefaults.h"
 
 // A store that lives in memory only; counts its writes so tests can see what was saved when.
 class MemoryUserDefaults final : public UserDefaults {
