@@ -15,9 +15,12 @@ export DISPLAY=$display
 "$program" &
 pid=$!
 icon=""
+# The icon's window, once the tray has taken it in and shows it.
 for _ in $(seq 100); do
     icon=$(xdotool search --classname '^redizado$' 2>/dev/null | while read -r w; do
-        xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && echo "$w" && break; done) || true
+        xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && xwininfo -id "$w" | grep -q IsViewable && echo "$w" &&
+            break
+    done) || true
     [ -n "$icon" ] && break
     sleep 0.1
 done
