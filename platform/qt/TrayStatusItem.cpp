@@ -8,6 +8,10 @@
 
 namespace {
 constexpr int kUnknownThickness = 22;
+
+int thicknessOf(const std::optional<QRect>& icon) {
+    return icon ? std::min(icon->width(), icon->height()) : kUnknownThickness;
+}
 // Twice the largest icon of common bars.
 constexpr int kLargestIcon = 96;
 } // namespace
@@ -102,7 +106,9 @@ std::optional<QRect> TrayStatusItem::geometry() const {
     const auto visible = shownIcon();
     // A tray that shows the icon's window nowhere near the click (or not at all) still had the click.
     if (m_clickedAt && (!visible || !visible->contains(*m_clickedAt))) {
-        QRect around(QPoint(), QSize(statusBarThickness(), statusBarThickness()));
+        // Measured once: each measure asks the X server about every window the icon sits in.
+        const int side = thicknessOf(visible);
+        QRect around(QPoint(), QSize(side, side));
         around.moveCenter(*m_clickedAt);
         return around;
     }
@@ -114,8 +120,7 @@ bool TrayStatusItem::isAvailable() const {
 }
 
 int TrayStatusItem::statusBarThickness() const {
-    const auto rect = shownIcon();
-    return rect ? std::min(rect->width(), rect->height()) : kUnknownThickness;
+    return thicknessOf(shownIcon());
 }
 
 void TrayStatusItem::setBarTone(BarTone bar) {
