@@ -12,6 +12,13 @@ check() { # NAME COMMAND...
         failed=$((failed + 1)) && log "FAIL: $name"
     fi
 }
+# Ends the script as skipped (77, as ctest counts it) unless each program or file named is installed.
+require_installed() {
+    local need
+    for need in "$@"; do
+        command -v "$need" >/dev/null || [ -e "$need" ] || { log "$need is not installed; skipped"; exit 77; }
+    done
+}
 # Polls a condition every 0.1 s until it holds or patience runs out.
 until_true() {
     local tries=$((${patience:-30} * 10))

@@ -8,10 +8,9 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ -n "${1:-}" ] || { sed -n '6p' "$0" >&2; exit 2; }
 program=$(readlink -f "$1")
-for need in gnome-shell Xwayland /usr/libexec/gsd-media-keys gsettings gdbus dbus-run-session setpriv \
-    /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/metadata.json; do
-    command -v "$need" >/dev/null || [ -e "$need" ] || { echo "e2e: $need is not installed; skipped"; exit 77; }
-done
+. "$here/checks.sh"
+require_installed gnome-shell Xwayland /usr/libexec/gsd-media-keys gsettings gdbus dbus-run-session setpriv \
+    /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/metadata.json
 [ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own"; exit 2; }
 
 desktop=shortcut-$$
@@ -26,7 +25,6 @@ ours=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/redizado/
 theirs=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/
 
 patience=60
-. "$here/checks.sh"
 redizado=
 cleanup() {
     [ -n "$redizado" ] && kill "$redizado" 2>/dev/null

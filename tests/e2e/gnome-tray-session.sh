@@ -9,10 +9,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ -n "${1:-}" ] || { sed -n '6p' "$0" >&2; exit 2; }
 program=$(readlink -f "$1")
 shots=${2:-}
-for need in gnome-shell Xwayland gsettings gdbus dbus-run-session setpriv \
-    /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/metadata.json; do
-    command -v "$need" >/dev/null || [ -e "$need" ] || { echo "e2e: $need is not installed; skipped"; exit 77; }
-done
+. "$here/checks.sh"
+require_installed gnome-shell Xwayland gsettings gdbus dbus-run-session setpriv \
+    /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com/metadata.json
 [ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own"; exit 2; }
 
 desktop=tray-$$
@@ -24,7 +23,6 @@ chmod 0755 "$work"
 store=$work/config/redizado/defaults.plist
 
 patience=60
-. "$here/checks.sh"
 redizado=
 cleanup() {
     [ -n "$redizado" ] && kill "$redizado" 2>/dev/null

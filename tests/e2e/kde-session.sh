@@ -10,10 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "${1:-}" != --inside ]; then
     program=$(readlink -f "$1")
-    for need in /usr/bin/kwin_wayland /usr/libexec/xdg-desktop-portal \
-        /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde /usr/bin/qdbus dbus-run-session setpriv; do
-        command -v "$need" >/dev/null || { echo "e2e: $need is not installed; skipped"; exit 77; }
-    done
+    require_installed /usr/bin/kwin_wayland /usr/libexec/xdg-desktop-portal \
+        /usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde /usr/bin/qdbus dbus-run-session setpriv
     [ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own"; exit 2; }
     user=redizado-e2e
     id -u "$user" >/dev/null 2>&1 || useradd --system --create-home --shell /usr/sbin/nologin "$user" || exit 2

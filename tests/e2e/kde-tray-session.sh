@@ -13,10 +13,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ "${1:-}" != --inside ]; then
     program=$(readlink -f "$1")
     shots=${2:-}
-    for need in /usr/bin/kwin_wayland /usr/bin/plasmashell /usr/bin/plasma-apply-colorscheme /usr/bin/qdbus \
-        /usr/bin/Xwayland convert dbus-run-session setpriv; do
-        command -v "$need" >/dev/null || { echo "e2e: $need is not installed; skipped"; exit 77; }
-    done
+    . "$here/checks.sh"
+    require_installed /usr/bin/kwin_wayland /usr/bin/plasmashell /usr/bin/plasma-apply-colorscheme /usr/bin/qdbus \
+        /usr/bin/Xwayland convert dbus-run-session setpriv
     /usr/bin/python3 -c 'import ctypes.util, gi; assert ctypes.util.find_library("wayland-client")' 2>/dev/null ||
         { echo "e2e: python3-gi or libwayland-client is not installed; skipped"; exit 77; }
     [ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own"; exit 2; }

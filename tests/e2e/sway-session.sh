@@ -9,9 +9,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ "${1:-}" != --inside ]; then
     program=$(readlink -f "$1")
     shots=${2:-}
-    for need in sway swaymsg waybar grim wtype jq gdbus dbus-run-session setpriv; do
-        command -v "$need" >/dev/null || { echo "e2e: $need is not installed; skipped"; exit 77; }
-    done
+    . "$here/checks.sh"
+    require_installed sway swaymsg waybar grim wtype jq gdbus dbus-run-session setpriv
     [ "$(id -u)" = 0 ] || { echo "e2e: run as root, to start the desktop as a user of its own; skipped"; exit 77; }
     user=redizado-e2e
     id -u "$user" >/dev/null 2>&1 || useradd --system --create-home --shell /usr/sbin/nologin "$user" || exit 2

@@ -9,12 +9,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 shots=${2:-$(mktemp -d)}
 display=:84
-for need in Xvfb openbox tint2 xfce4-panel xdotool xwininfo xprop import convert dbus-daemon gdbus; do
-    command -v "$need" >/dev/null || { echo "e2e: $need is not installed; skipped"; exit 77; }
-done
+. "$here/checks.sh"
+require_installed Xvfb openbox tint2 xfce4-panel xdotool xwininfo xprop import convert dbus-daemon gdbus
 xfconfd=$(ls /usr/lib/*/xfce4/xfconf/xfconfd 2>/dev/null | head -1)
 [ -n "$xfconfd" ] || { echo "e2e: xfconfd is not installed; skipped"; exit 77; }
 . "$here/session.sh"
+# Again: its checks and waits, not the plainer ones the session's script brings.
 . "$here/checks.sh"
 export QT_LOGGING_RULES="redizado.*=true" HOME=$config XDG_CACHE_HOME=$config/cache XDG_DATA_HOME=$config/data
 # session.sh points the bus address at nothing: with none at all, D-Bus clients would launch a bus of their own.

@@ -9,9 +9,7 @@ program=$(readlink -f "$1")
 shots=${2:-$(mktemp -d)}
 . "$here/checks.sh"
 
-for need in Xvfb openbox xdotool xwininfo xdpyinfo xprop import convert dbus-daemon gdbus; do
-    command -v "$need" >/dev/null || { log "$need is not installed; skipped"; exit 77; }
-done
+require_installed Xvfb openbox xdotool xwininfo xdpyinfo xprop import convert dbus-daemon gdbus
 trays=()
 for tray in lxqt-panel lxpanel trayer; do
     if command -v "$tray" >/dev/null; then trays+=("$tray"); else log "$tray is not installed; left out"; fi
