@@ -11,7 +11,7 @@ start() {
     mkdir -p "$state"
     Xvfb "$display" -screen 0 1440x900x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
-    for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 300); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
     # An answer could come from an earlier server on the same display that is still going away.
     kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || { echo "virtual-desktop: Xvfb did not start on $display" >&2; exit 1; }
     DISPLAY=$display openbox >"$state/openbox.log" 2>&1 &
@@ -20,13 +20,19 @@ start() {
         DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
         echo $! >"$state/tint2.pid"
     fi
-    # Ready once the window manager announces what it supports and the tray's panel, if any, is up.
-    for _ in $(seq 50); do
-        DISPLAY=$display xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW &&
-            { [ "$tray" = no ] || DISPLAY=$display xdotool search --class tint2 >/dev/null 2>&1; } && break
+    # Ready once the window manager announces what it supports and the tray's panel, if any, is up. A loaded
+    # machine can take seconds for either; a desktop that never gets there is an error, not a later surprise.
+    for _ in $(seq 300); do
+        ready && { echo "$display"; return; }
         sleep 0.1
     done
-    echo "$display"
+    echo "virtual-desktop: the window manager or the tray did not come up on $display" >&2
+    exit 1
+}
+
+ready() {
+    DISPLAY=$display xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW &&
+        { [ "$tray" = no ] || DISPLAY=$display xdotool search --class tint2 >/dev/null 2>&1; }
 }
 
 stop() {
