@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `redizado add` with a copy running: from the command's start until it exits, by when the item is stored; beside
 // starting `true`, the floor of any command.
-#include "platform/xdg/FileUserDefaults.h"
-#include "store/PreferencesKeys.h"
-#include "tests/TempFolder.h"
+#include "FileUserDefaults.h"
+#include "PreferencesKeys.h"
+#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 

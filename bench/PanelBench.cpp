@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileUserDefaults.h"
+#include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "MemoryAllDesktops.h"
+#include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
-#include "memory/MemoryAllDesktops.h"
-#include "memory/MemoryUserDefaults.h"
-#include "store/JLJotlingManager.h"
-#include "xdg/FileUserDefaults.h"
 
 #include <QApplication>
 #include <QLineEdit>

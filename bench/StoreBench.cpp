@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving 10,000 items through the store beside its floor: the same XML written and fsynced by hand.
-#include "platform/NotificationCenter.h"
-#include "platform/xdg/FileUserDefaults.h"
-#include "platform/xdg/PlistCodec.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
-#include "tests/TempFolder.h"
+#include "FileUserDefaults.h"
+#include "JLJotlingManager.h"
+#include "NotificationCenter.h"
+#include "PlistCodec.h"
+#include "PreferencesKeys.h"
+#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLPopoverViewController.h"
 
+#include "ControlState.h"
 #include "JLRedizadoTableViewCell.h"
+#include "JLTextField.h"
 #include "Log.h"
 #include "PopoverEntry.h"
+#include "PreferencesKeys.h"
 #include "RowHeight.h"
 #include "UserDefaults.h"
-#include "store/PreferencesKeys.h"
 #include "ui_PopoverPanel.h"
-#include "widgets/ControlState.h"
-#include "widgets/JLTextField.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "JLRedizadoCellOwner.h"
+#include "JLTableView.h"
 #include "NotificationCenter.h"
 #include "PropertyList.h"
-#include "widgets/JLTableView.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,13 +2,13 @@
 // The popover controller's changes to its lists: adding, checking, removing and renaming items.
 #include "JLPopoverViewController.h"
 
+#include "ControlState.h"
 #include "JLRedizadoTableViewCell.h"
+#include "JLTextField.h"
 #include "PopoverEntry.h"
+#include "PreferencesKeys.h"
 #include "UserDefaults.h"
-#include "store/PreferencesKeys.h"
 #include "ui_PopoverPanel.h"
-#include "widgets/ControlState.h"
-#include "widgets/JLTextField.h"
 
 #include <QCheckBox>
 

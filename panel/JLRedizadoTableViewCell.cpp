@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLRedizadoTableViewCell.h"
 
+#include "ControlState.h"
 #include "JLRedizadoCellOwner.h"
+#include "JLTextField.h"
 #include "RowHeight.h"
-#include "widgets/ControlState.h"
-#include "widgets/JLTextField.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

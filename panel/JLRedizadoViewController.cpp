@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLRedizadoViewController.h"
 
+#include "ControlState.h"
+#include "JLJotlingManager.h"
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewControllerDelegate.h"
 #include "JLRedizadoWindow.h"
+#include "JLTextField.h"
 #include "PanelKeys.h"
 #include "PanelPlacement.h"
 #include "PanelUndo.h"
+#include "PreferencesKeys.h"
 #include "RowHeight.h"
+#include "SavedWindowFrames.h"
+#include "ScreenCoordinates.h"
 #include "UserDefaults.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
 #include "ui_RedizadoPanel.h"
-#include "widgets/ControlState.h"
-#include "widgets/JLTextField.h"
-#include "widgets/SavedWindowFrames.h"
-#include "widgets/ScreenCoordinates.h"
 
 #include <QCheckBox>
 #include <QEvent>

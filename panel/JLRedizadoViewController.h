@@ -3,7 +3,7 @@
 
 #include "BackgroundGeometry.h"
 #include "JLRedizadoCellOwner.h"
-#include "widgets/JLTableView.h"
+#include "JLTableView.h"
 
 #include <QObject>
 #include <QPointF>

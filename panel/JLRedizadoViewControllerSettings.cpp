@@ -4,8 +4,8 @@
 
 #include "AboutMessage.h"
 #include "JLRedizadoViewControllerDelegate.h"
+#include "PreferencesKeys.h"
 #include "UserDefaults.h"
-#include "store/PreferencesKeys.h"
 #include "ui_RedizadoPanel.h"
 
 #include <QDesktopServices>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelKeys.h"
 
+#include "JLJotling.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
+#include "JLSegmentedControl.h"
+#include "JLTextField.h"
 #include "PanelUndo.h"
 #include "RowAccessible.h"
 #include "RowMark.h"
-#include "store/JLJotling.h"
-#include "widgets/JLSegmentedControl.h"
-#include "widgets/JLTextField.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "widgets/JLTextField.h"
+#include "JLTextField.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelUndo.h"
 
+#include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
 #include "PanelUndoCommands.h"
-#include "store/JLJotlingManager.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelUndoCommands.h"
 
+#include "JLJotlingManager.h"
 #include "PanelUndo.h"
-#include "store/JLJotlingManager.h"
 
 #include <QLoggingCategory>
 

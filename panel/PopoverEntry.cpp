@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PopoverEntry.h"
 
-#include "store/PreferencesKeys.h"
+#include "PreferencesKeys.h"
 
 using namespace plist_value;
 

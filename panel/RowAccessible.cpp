@@ -2,7 +2,7 @@
 #include "RowAccessible.h"
 
 #include "JLRedizadoTableViewCell.h"
-#include "widgets/JLTextField.h"
+#include "JLTextField.h"
 
 #include <QAccessibleWidget>
 #include <QCheckBox>

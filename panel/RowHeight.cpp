@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowHeight.h"
 
-#include "widgets/JLTextField.h"
+#include "JLTextField.h"
 
 #include <QApplication>
 #include <QTextLayout>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLStatusItemController.h"
 
+#include "FirstRun.h"
+#include "JLHotKeyManager.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "LoginItemRegistration.h"
 #include "NotificationCenter.h"
+#include "PreferencesKeys.h"
+#include "ScreenCoordinates.h"
 #include "StatusItem.h"
+#include "TrayIconImages.h"
 #include "UserDefaults.h"
-#include "qt/TrayIconImages.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/FirstRun.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/ScreenCoordinates.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -2,14 +2,14 @@
 #include "MainInterface.h"
 
 #include "JLAppDelegate.h"
+#include "JLHotKeyManager.h"
+#include "JLJotlingManager.h"
 #include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "JLShortcutSelector.h"
 #include "PopoverPresenter.h"
 #include "StatusItem.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "shortcut/JLShortcutSelector.h"
-#include "store/JLJotlingManager.h"
 
 #include <QEvent>
 

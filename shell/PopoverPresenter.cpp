@@ -4,9 +4,9 @@
 #include "JLRedizadoBackgroundView.h"
 #include "JLStatusItemController.h"
 #include "PanelPlacement.h"
+#include "PreferencesKeys.h"
+#include "ScreenCoordinates.h"
 #include "StatusItem.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/ScreenCoordinates.h"
 
 #include <QKeyEvent>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SaveProblemNotice.h"
 
+#include "FileUserDefaults.h"
 #include "Log.h"
 #include "StatusItem.h"
-#include "xdg/FileUserDefaults.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShortcutNote.h"
 
+#include "JLHotKeyManager.h"
 #include "JLRedizadoViewController.h"
-#include "shortcut/JLHotKeyManager.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoreReloader.h"
 
-#include "store/JLJotlingManager.h"
+#include "JLJotlingManager.h"
 
 #include <utility>
 

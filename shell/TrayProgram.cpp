@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayProgram.h"
 
+#include "AllDesktops.h"
 #include "CommandLine.h"
+#include "FileUserDefaults.h"
+#include "JLHotKeyManager.h"
+#include "JLJotlingManager.h"
 #include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "NotificationCenter.h"
+#include "PortalColorScheme.h"
+#include "PreferencesKeys.h"
 #include "SaveProblemNotice.h"
 #include "ShortcutNote.h"
-#include "portal/PortalColorScheme.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/AllDesktops.h"
-#include "xdg/FileUserDefaults.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

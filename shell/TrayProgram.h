@@ -2,13 +2,13 @@
 #pragma once
 
 #include "InstanceCommands.h"
+#include "LiveStatusItem.h"
 #include "MainInterface.h"
+#include "PreferencesWatcher.h"
+#include "SingleInstance.h"
 #include "StoreReloader.h"
-#include "qt/PreferencesWatcher.h"
-#include "qt/SingleInstance.h"
-#include "qt/SystemTrayHost.h"
-#include "sni/LiveStatusItem.h"
-#include "xdg/XdgLoginItems.h"
+#include "SystemTrayHost.h"
+#include "XdgLoginItems.h"
 
 #include <memory>
 #include <optional>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLHotKeyManager.h"
 
-#include "platform/Log.h"
-#include "platform/UserDefaults.h"
-#include "store/PreferencesKeys.h"
+#include "Log.h"
+#include "PreferencesKeys.h"
+#include "UserDefaults.h"
 
 #include <string>
 

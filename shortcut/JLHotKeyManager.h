@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "HotKeyService.h"
 #include "KeyNameTable.h"
-#include "platform/HotKeyService.h"
 
 #include <cstdint>
 #include <functional>

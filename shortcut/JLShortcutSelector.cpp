@@ -2,8 +2,8 @@
 #include "JLShortcutSelector.h"
 
 #include "JLHotKeyManager.h"
-#include "platform/UserDefaults.h"
-#include "store/PreferencesKeys.h"
+#include "PreferencesKeys.h"
+#include "UserDefaults.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

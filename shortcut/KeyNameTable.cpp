@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyNameTable.h"
 
-#include "platform/HotKeyService.h"
+#include "HotKeyService.h"
 
 #include <array>
 #include <utility>

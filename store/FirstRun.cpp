@@ -2,7 +2,7 @@
 #include "FirstRun.h"
 
 #include "PreferencesKeys.h"
-#include "platform/UserDefaults.h"
+#include "UserDefaults.h"
 
 void runFirstRunProcedure(UserDefaults& defaults) {
     if (!defaults.boolForKey(keys::loadKeyStatus)) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLJotlingManager.h"
 
+#include "Log.h"
+#include "NotificationCenter.h"
 #include "PreferencesKeys.h"
-#include "platform/Log.h"
-#include "platform/NotificationCenter.h"
-#include "platform/UserDefaults.h"
+#include "UserDefaults.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a preferences file: read, loaded into the item manager, changed and written again.
-#include "memory/MemoryUserDefaults.h"
-#include "platform/NotificationCenter.h"
-#include "platform/xdg/PlistCodec.h"
-#include "store/FirstRun.h"
-#include "store/JLJotlingManager.h"
+#include "FirstRun.h"
+#include "JLJotlingManager.h"
+#include "MemoryUserDefaults.h"
+#include "NotificationCenter.h"
+#include "PlistCodec.h"
 
 #include <cstddef>
 #include <cstdint>

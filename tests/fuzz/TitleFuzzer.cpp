@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an item title: stored, measured for its row and shown in a row's cell.
+#include "JLJotlingManager.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
+#include "JLTextField.h"
+#include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
 #include "RowHeight.h"
-#include "memory/MemoryUserDefaults.h"
-#include "store/JLJotlingManager.h"
-#include "widgets/JLTextField.h"
 
 #include <QApplication>
 

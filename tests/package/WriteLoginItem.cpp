@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the autostart entry the program writes when "Launch at login" is switched on, so that the desktop's own
 // validator can read it. Usage: write-login-item FOLDER PROGRAM_PATH
-#include "platform/xdg/XdgLoginItems.h"
+#include "XdgLoginItems.h"
 
 #include <cstdio>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLPopoverViewController.h"
 #include "JLRedizadoTableViewCell.h"
+#include "JLSegmentedControl.h"
+#include "JLTextField.h"
+#include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
 #include "PanelDriver.h"
+#include "PreferencesKeys.h"
 #include "StoredItems.h"
-#include "memory/MemoryUserDefaults.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/JLSegmentedControl.h"
-#include "widgets/JLTextField.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

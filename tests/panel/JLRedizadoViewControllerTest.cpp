@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
+#include "ControlState.h"
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoWindow.h"
+#include "MemoryAllDesktops.h"
 #include "RowHeight.h"
-#include "memory/MemoryAllDesktops.h"
-#include "widgets/ControlState.h"
-#include "widgets/ScreenCoordinates.h"
+#include "ScreenCoordinates.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLayout>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "JLJotlingManager.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoViewControllerDelegate.h"
+#include "JLSegmentedControl.h"
+#include "JLTextField.h"
+#include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
 #include "PanelDriver.h"
+#include "PreferencesKeys.h"
 #include "StoredItems.h"
-#include "memory/MemoryUserDefaults.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/JLSegmentedControl.h"
-#include "widgets/JLTextField.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,10 +3,10 @@
 
 #include "Contrast.h"
 #include "JLRedizadoWindow.h"
+#include "MemoryAllDesktops.h"
 #include "PanelKeys.h"
 #include "PanelPalette.h"
 #include "RowMark.h"
-#include "memory/MemoryAllDesktops.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences file changed by someone else while it is open.
-#include "platform/xdg/FileUserDefaults.h"
-#include "tests/TempFolder.h"
+#include "FileUserDefaults.h"
+#include "TempFolder.h"
 
 #include "FileContents.h"
 

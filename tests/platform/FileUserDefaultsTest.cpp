@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/xdg/FileUserDefaults.h"
-#include "platform/xdg/PreferencesBackups.h"
-#include "tests/TempFolder.h"
+#include "FileUserDefaults.h"
+#include "PreferencesBackups.h"
+#include "TempFolder.h"
 
 #include "FileContents.h"
 

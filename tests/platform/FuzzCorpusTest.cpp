@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every file of the fuzz corpus, the crashes found so far among them, reads without harm in every build.
-#include "platform/xdg/PlistCodec.h"
+#include "PlistCodec.h"
 
 #include "FileContents.h"
 

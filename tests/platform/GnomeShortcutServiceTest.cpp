@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gnome/GnomeShortcutService.h"
-#include "gnome/GnomeCustomKeybindings.h"
-#include "tests/TempFolder.h"
+#include "GnomeShortcutService.h"
+#include "GnomeCustomKeybindings.h"
+#include "TempFolder.h"
 
 #include "ScopedEnvironment.h"
 #include <gmock/gmock.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/NotificationCenter.h"
+#include "NotificationCenter.h"
 
 #include <gtest/gtest.h>
 

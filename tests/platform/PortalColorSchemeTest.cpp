@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "portal/PortalColorScheme.h"
+#include "PortalColorScheme.h"
 #include "PrivateSessionBus.h"
 #include "WaitUntil.h"
 

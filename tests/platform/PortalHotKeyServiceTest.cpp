@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "portal/PortalHotKeyService.h"
+#include "PortalHotKeyService.h"
+#include "PortalTrigger.h"
 #include "PrivateSessionBus.h"
 #include "WaitUntil.h"
-#include "portal/PortalTrigger.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/PreferencesWatcher.h"
+#include "PreferencesWatcher.h"
+#include "TempFolder.h"
 #include "WaitUntil.h"
-#include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 

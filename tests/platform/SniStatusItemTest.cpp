@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sni/SniStatusItem.h"
+#include "SniStatusItem.h"
 #include "FakeSystemTrayHost.h"
+#include "LiveStatusItem.h"
 #include "PrivateSessionBus.h"
+#include "SniTypes.h"
 #include "WaitUntil.h"
-#include "sni/LiveStatusItem.h"
-#include "sni/SniTypes.h"
 
 #include <QAction>
 #include <QCoreApplication>

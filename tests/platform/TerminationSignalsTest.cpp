@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/TerminationSignals.h"
+#include "TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QTimer>

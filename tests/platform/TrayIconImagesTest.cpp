@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/TrayIconImages.h"
+#include "TrayIconImages.h"
 #include "Contrast.h"
-#include "qt/CountBadge.h"
-#include "qt/SymbolicTint.h"
+#include "CountBadge.h"
+#include "SymbolicTint.h"
 
 #include <QPainter>
 #include <QPixmap>

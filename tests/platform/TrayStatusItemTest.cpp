@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/TrayStatusItem.h"
+#include "TrayStatusItem.h"
 #include "FakeSystemTrayHost.h"
-#include "qt/QtWorkspace.h"
+#include "QtWorkspace.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "x11/X11Workspace.h"
+#include "X11Workspace.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/xdg/XdgLoginItems.h"
-#include "platform/xdg/DesktopEntry.h"
-#include "tests/TempFolder.h"
+#include "XdgLoginItems.h"
+#include "DesktopEntry.h"
+#include "TempFolder.h"
 
 #include "FileContents.h"
 

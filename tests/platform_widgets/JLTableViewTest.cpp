@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/JLTableView.h"
+#include "JLTableView.h"
 
 #include <QLabel>
 #include <QScrollBar>

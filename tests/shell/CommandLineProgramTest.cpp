@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program from a terminal: its words, its output, its exit status and what it leaves on disk.
-#include "tests/TempFolder.h"
+#include "TempFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,10 +5,10 @@
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "JLSegmentedControl.h"
+#include "JLTextField.h"
 #include "PopoverPresenter.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/JLSegmentedControl.h"
-#include "widgets/JLTextField.h"
+#include "PreferencesKeys.h"
 
 #include <QSignalSpy>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ItemCommands.h"
-#include "memory/MemoryUserDefaults.h"
-#include "platform/NotificationCenter.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
+#include "JLJotlingManager.h"
+#include "MemoryUserDefaults.h"
+#include "NotificationCenter.h"
+#include "PreferencesKeys.h"
 
 #include "StoredItems.h"
 

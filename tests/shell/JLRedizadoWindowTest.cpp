@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLRedizadoWindow.h"
 #include "JLRedizadoBackgroundView.h"
-#include "memory/MemoryAllDesktops.h"
+#include "MemoryAllDesktops.h"
 
 #include <QCoreApplication>
 #include <QEvent>

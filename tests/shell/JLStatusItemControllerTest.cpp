@@ -3,7 +3,7 @@
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "PanelDriver.h"
-#include "store/PreferencesKeys.h"
+#include "PreferencesKeys.h"
 
 #include <QCheckBox>
 #include <QCursor>

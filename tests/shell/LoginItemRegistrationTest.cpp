@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoginItemRegistration.h"
-#include "memory/MemoryLoginItems.h"
-#include "platform/xdg/XdgLoginItems.h"
-#include "tests/TempFolder.h"
+#include "MemoryLoginItems.h"
+#include "TempFolder.h"
+#include "XdgLoginItems.h"
 
 #include "FileContents.h"
 #include "ScopedEnvironment.h"

@@ -8,8 +8,8 @@
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
-#include "store/PreferencesKeys.h"
-#include "widgets/ScreenCoordinates.h"
+#include "PreferencesKeys.h"
+#include "ScreenCoordinates.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SaveProblemNotice.h"
 
-#include "../TempFolder.h"
-#include "memory/MemoryStatusItem.h"
-#include "xdg/FileUserDefaults.h"
+#include "FileUserDefaults.h"
+#include "MemoryStatusItem.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 

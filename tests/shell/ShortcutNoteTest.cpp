@@ -2,7 +2,7 @@
 #include "ShortcutNote.h"
 #include "InMemoryServices.h"
 #include "JLRedizadoViewController.h"
-#include "store/PreferencesKeys.h"
+#include "PreferencesKeys.h"
 
 #include <QCheckBox>
 #include <QClipboard>

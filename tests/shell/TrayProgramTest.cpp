@@ -2,16 +2,16 @@
 // The tray program as main puts it together, on the offscreen platform: the process-wide store and item manager
 // make this one test per process.
 #include "TrayProgram.h"
+#include "FileUserDefaults.h"
+#include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
+#include "JLTableView.h"
+#include "MemoryAllDesktops.h"
+#include "PreferencesKeys.h"
+#include "QtWorkspace.h"
 #include "StoredItems.h"
+#include "TempFolder.h"
 #include "WaitUntil.h"
-#include "memory/MemoryAllDesktops.h"
-#include "qt/QtWorkspace.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
-#include "tests/TempFolder.h"
-#include "widgets/JLTableView.h"
-#include "xdg/FileUserDefaults.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Another program on the same display: holds Ctrl+Space until it is ended, and prints its registration status.
-#include "platform/x11/XcbHotKeyService.h"
+#include "XcbHotKeyService.h"
 
 #include <QGuiApplication>
 

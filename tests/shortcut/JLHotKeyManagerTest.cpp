@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shortcut/JLHotKeyManager.h"
-#include "memory/MemoryHotKeyService.h"
-#include "memory/MemoryUserDefaults.h"
-#include "store/FirstRun.h"
-#include "store/PreferencesKeys.h"
+#include "JLHotKeyManager.h"
+#include "FirstRun.h"
+#include "MemoryHotKeyService.h"
+#include "MemoryUserDefaults.h"
+#include "PreferencesKeys.h"
 
 #include <gtest/gtest.h>
 

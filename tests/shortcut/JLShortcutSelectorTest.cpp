@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shortcut/JLShortcutSelector.h"
-#include "memory/MemoryUserDefaults.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/FirstRun.h"
-#include "store/PreferencesKeys.h"
+#include "JLShortcutSelector.h"
+#include "FirstRun.h"
+#include "JLHotKeyManager.h"
+#include "MemoryUserDefaults.h"
+#include "PreferencesKeys.h"
 
 #include <QComboBox>
 #include <QTest>

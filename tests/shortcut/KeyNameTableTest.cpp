@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shortcut/KeyNameTable.h"
+#include "KeyNameTable.h"
 
 #include <gtest/gtest.h>
 

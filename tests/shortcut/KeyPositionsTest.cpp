@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/x11/KeyPositions.h"
-#include "shortcut/KeyNameTable.h"
+#include "KeyPositions.h"
+#include "KeyNameTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/x11/XcbHotKeyService.h"
+#include "XcbHotKeyService.h"
+#include "JLHotKeyManager.h"
+#include "MemoryUserDefaults.h"
+#include "PreferencesKeys.h"
 #include "VirtualDisplay.h"
-#include "memory/MemoryUserDefaults.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/PreferencesKeys.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Adds items to the preferences file at argv[1] as fast as it can, printing each title once its add returned.
-#include "platform/NotificationCenter.h"
-#include "platform/xdg/FileUserDefaults.h"
-#include "store/JLJotlingManager.h"
+#include "FileUserDefaults.h"
+#include "JLJotlingManager.h"
+#include "NotificationCenter.h"
 
 #include <cstdio>
 #include <string>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Killing the program at any moment loses no item whose add had returned, and leaves a readable file.
+#include "FileUserDefaults.h"
+#include "PreferencesKeys.h"
 #include "StoredItems.h"
-#include "platform/xdg/FileUserDefaults.h"
-#include "store/PreferencesKeys.h"
-#include "tests/TempFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 

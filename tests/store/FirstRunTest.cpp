@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/FirstRun.h"
-#include "memory/MemoryUserDefaults.h"
-#include "store/PreferencesKeys.h"
+#include "FirstRun.h"
+#include "MemoryUserDefaults.h"
+#include "PreferencesKeys.h"
 
 #include <gtest/gtest.h>
 

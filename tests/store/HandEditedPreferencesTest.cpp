@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Preferences files edited by hand: whatever can be read is loaded, nothing crashes.
-#include "platform/NotificationCenter.h"
-#include "platform/xdg/FileUserDefaults.h"
-#include "store/FirstRun.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
-#include "tests/TempFolder.h"
+#include "FileUserDefaults.h"
+#include "FirstRun.h"
+#include "JLJotlingManager.h"
+#include "NotificationCenter.h"
+#include "PreferencesKeys.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "memory/MemoryUserDefaults.h"
-#include "platform/NotificationCenter.h"
-#include "store/JLJotlingManager.h"
-#include "store/PreferencesKeys.h"
+#include "JLJotlingManager.h"
+#include "MemoryUserDefaults.h"
+#include "NotificationCenter.h"
+#include "PreferencesKeys.h"
 
 #include "StoredItems.h"
 

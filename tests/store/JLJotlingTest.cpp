@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/JLJotling.h"
-#include "store/PreferencesKeys.h"
+#include "JLJotling.h"
+#include "PreferencesKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "qt/SystemTrayHost.h"
+#include "SystemTrayHost.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "JLHotKeyManager.h"
+#include "JLJotlingManager.h"
 #include "MainInterface.h"
+#include "MemoryAllDesktops.h"
+#include "MemoryHotKeyService.h"
+#include "MemoryLoginItems.h"
+#include "MemoryStatusItem.h"
+#include "MemoryUserDefaults.h"
+#include "MemoryWorkspace.h"
 #include "NotificationCenter.h"
-#include "memory/MemoryAllDesktops.h"
-#include "memory/MemoryHotKeyService.h"
-#include "memory/MemoryLoginItems.h"
-#include "memory/MemoryStatusItem.h"
-#include "memory/MemoryUserDefaults.h"
-#include "memory/MemoryWorkspace.h"
-#include "shortcut/JLHotKeyManager.h"
-#include "store/JLJotlingManager.h"
 
 #include <memory>
 #include <string>

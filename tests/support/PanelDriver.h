@@ -2,9 +2,9 @@
 #pragma once
 
 #include "JLRedizadoTableViewCell.h"
-#include "widgets/JLSegmentedControl.h"
-#include "widgets/JLTableView.h"
-#include "widgets/JLTextField.h"
+#include "JLSegmentedControl.h"
+#include "JLTableView.h"
+#include "JLTextField.h"
 
 #include <QLineEdit>
 #include <QTest>

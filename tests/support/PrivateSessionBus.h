@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tests/TempFolder.h"
+#include "TempFolder.h"
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>

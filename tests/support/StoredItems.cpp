@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoredItems.h"
 
-#include "platform/UserDefaults.h"
-#include "store/PreferencesKeys.h"
+#include "PreferencesKeys.h"
+#include "UserDefaults.h"
 
 using namespace plist_value;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/PropertyList.h"
+#include "PropertyList.h"
 
 #include <string>
 #include <vector>

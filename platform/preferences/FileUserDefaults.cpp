@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileUserDefaults.h"
+
+#include "ConfigHome.h"
+#include "LocalTime.h"
+#include "Log.h"
+#include "PlistCodec.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr mode_t kFileMode = 0600;
+constexpr mode_t kFolderMode = 0700;
+
+void makeFolders(const std::string& path) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+        ::mkdir(path.substr(0, slash).c_str(), kFolderMode);
+}
+
+std::string timestamp() {
+    return localTimeText("%Y%m%d-%H%M%S");
+}
+
+std::string resolvedPath(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const auto target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+bool exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+} // namespace
+
+FileUserDefaults::FileUserDefaults(std::string path, FileCalls calls, Unreadable onUnreadable)
+    : m_path(std::move(path)), m_filePath(resolvedPath(m_path)), m_writer(std::move(calls)), m_backups(m_filePath),
+      m_onUnreadable(onUnreadable) {
+    load();
+}
+
+std::string FileUserDefaults::defaultPath() {
+    return configHome() + "/redizado/defaults.plist";
+}
+
+struct FileUserDefaults::DiskState {
+    std::optional<Signature> signature;            // nothing: there is no file
+    std::optional<plist_value::Dictionary> values; // nothing: it cannot be read
+    std::size_t hash = 0;
+    std::string why;
+};
+
+namespace {
+FileUserDefaults::Signature signatureOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+std::optional<FileUserDefaults::Signature> signatureAt(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return signatureOf(st);
+}
+
+std::size_t hashOf(std::string_view bytes) {
+    return std::hash<std::string_view>{}(bytes);
+}
+} // namespace
+
+FileUserDefaults::DiskState FileUserDefaults::readDisk() const {
+    DiskState disk;
+    const int fd = ::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        disk.signature = signatureAt(m_filePath);
+        disk.why = std::string("it cannot be opened: ") + std::strerror(error);
+        return disk;
+    }
+    // The signature comes from the very file read, so a replacement in between cannot be taken for it.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0)
+        disk.signature = signatureOf(st);
+    std::string bytes;
+    char buffer[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+        bytes.append(buffer, n > 0 ? std::size_t(n) : 0);
+    const int readError = n < 0 ? errno : 0;
+    ::close(fd);
+    if (!disk.signature)
+        disk.signature = Signature{};
+    if (readError) {
+        disk.why = std::string("it cannot be read: ") + std::strerror(readError);
+        return disk;
+    }
+    disk.hash = hashOf(bytes);
+    disk.values = plist_codec::fromBytes(bytes, &disk.why);
+    return disk;
+}
+
+void FileUserDefaults::load() {
+    DiskState disk = readDisk();
+    if (!disk.signature)
+        return;
+    if (!disk.values) {
+        if (m_onUnreadable == Unreadable::leaveAlone) {
+            m_loadError = "preferences file " + m_filePath + " is unreadable (" + disk.why + ")";
+            m_mustNotWrite = true;
+        } else {
+            setAside(disk.why);
+        }
+        return;
+    }
+    m_values = std::move(*disk.values);
+    m_knownSignature = disk.signature;
+    m_knownHash = disk.hash;
+}
+
+void FileUserDefaults::setAside(const std::string& why) {
+    std::string aside = m_filePath + ".unreadable-" + timestamp();
+    for (int n = 2; exists(aside); ++n)
+        aside = m_filePath + ".unreadable-" + timestamp() + "-" + std::to_string(n);
+    if (std::rename(m_filePath.c_str(), aside.c_str()) == 0) {
+        m_setAsidePath = aside;
+        logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + "); kept it as " + aside +
+                             " and started with empty preferences");
+    } else {
+        m_mustNotWrite = true;
+        logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + ") and could not be moved to " +
+                             aside + ": " + std::strerror(errno) + "; changes will not be saved");
+    }
+}
+
+std::optional<plist_value::Value> FileUserDefaults::objectForKey(const std::string& key) const {
+    const auto it = m_values.find(key);
+    if (it == m_values.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void FileUserDefaults::setObject(const std::string& key, plist_value::Value value) {
+    m_values.insert_or_assign(key, std::move(value));
+    m_unsaved = true;
+}
+
+bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
+    if (!disk.values) {
+        if (!m_heldBack)
+            logLine("store", "preferences file " + m_filePath + " cannot be read right now (" + disk.why +
+                                 "; is another program writing it?); changes are kept in memory and saved once it "
+                                 "can be read");
+        m_heldBack = true;
+        return false;
+    }
+    if (m_knownSignature && disk.hash == m_knownHash)
+        return true;
+    std::string aside = m_filePath + ".replaced-" + timestamp();
+    for (int n = 2; exists(aside); ++n)
+        aside = m_filePath + ".replaced-" + timestamp() + "-" + std::to_string(n);
+    if (::link(m_filePath.c_str(), aside.c_str()) == 0) {
+        m_keptElsewherePath = aside;
+        logLine("store", "preferences file " + m_filePath +
+                             " was changed by another program at the same time as "
+                             "this one; that version is kept as " +
+                             aside);
+    } else {
+        logLine("store", "preferences file " + m_filePath +
+                             " was changed by another program and could not be kept "
+                             "as " +
+                             aside + ": " + std::strerror(errno) + "; " + m_backups.bakPath() + " keeps it");
+    }
+    return true;
+}
+
+bool FileUserDefaults::probeFolder() {
+    // A real file made and removed: permission bits say nothing for the superuser or a read-only mount.
+    makeFolders(m_filePath);
+    std::string probe = m_filePath.substr(0, m_filePath.rfind('/') + 1) + ".redizado-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        m_saveFailing = true;
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+bool FileUserDefaults::synchronize() {
+    if (m_mustNotWrite)
+        return false;
+    if (signatureAt(m_filePath) != m_knownSignature) {
+        const DiskState disk = readDisk();
+        if (disk.signature && !keepTheirsAside(disk))
+            return false;
+    }
+    if (m_heldBack)
+        logLine("store", "preferences file " + m_filePath + " can be read again; saving the changes kept in memory");
+    m_heldBack = false;
+    makeFolders(m_filePath);
+    m_backups.keepBeforeReplacing();
+    std::string why;
+    const std::string xml = plist_codec::toXml(m_values);
+    const bool saved = m_writer.replace(m_filePath, xml, kFileMode, &why);
+    // One line when saving starts to fail and one when it works again, not one per change.
+    if (!saved && !m_saveFailing) {
+        logLine("store", "could not save " + m_path + " (" + why +
+                             "); changes are kept in memory and saved again at "
+                             "the next change");
+        if (m_saveProblemHandler)
+            m_saveProblemHandler("Your items could not be saved to " + m_path + " (" + why +
+                                 "). They are kept while Redizado runs, and saving is tried again at each change.");
+    } else if (saved && m_saveFailing)
+        logLine("store", "saved " + m_path + " again");
+    m_saveFailing = !saved;
+    if (saved) {
+        m_unsaved = false;
+        m_knownSignature = signatureAt(m_filePath);
+        m_knownHash = hashOf(xml);
+    }
+    return saved;
+}
+
+FileUserDefaults::Reload FileUserDefaults::reloadIfChangedElsewhere() {
+    const auto signature = signatureAt(m_filePath);
+    if (!signature) {
+        if (!m_knownSignature)
+            return Reload::unchanged;
+        logLine("store", "preferences file " + m_filePath + " was removed; it is written again at the next change");
+        m_knownSignature.reset();
+        return Reload::missing;
+    }
+    if (signature == m_knownSignature)
+        return Reload::unchanged;
+    DiskState disk = readDisk();
+    if (!disk.values) {
+        logLine("store", "preferences file " + m_filePath + " changed but cannot be read (" + disk.why +
+                             "); left alone until it changes again");
+        return Reload::unreadable;
+    }
+    // Changes of ours that never reached the disk must not vanish under someone else's version.
+    if (m_unsaved) {
+        synchronize();
+        return Reload::keptOurs;
+    }
+    if (m_knownSignature && disk.hash == m_knownHash) {
+        m_knownSignature = disk.signature;
+        return Reload::unchanged;
+    }
+    m_values = std::move(*disk.values);
+    m_knownSignature = disk.signature;
+    m_knownHash = disk.hash;
+    m_mustNotWrite = false;
+    m_loadError.clear();
+    logLine("store", "preferences file " + m_filePath + " was changed by another program; reloaded it");
+    return Reload::reloaded;
+}

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AtomicFileWriter.h"
+#include "PreferencesBackups.h"
+#include "UserDefaults.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+// The store kept as one XML property list, written through whole and atomically at each synchronize.
+// Someone else may change the file while it is open (a hand edit, a restored backup): that is noticed, by what
+// the file holds against what was last read or written, at each save and whenever reloadIfChangedElsewhere asks.
+class FileUserDefaults final : public UserDefaults {
+public:
+    enum class Unreadable {
+        setAside,  // an unreadable file is renamed aside and the store starts empty (the tray program)
+        leaveAlone // it stays where it is, untouched, and nothing is ever written (a one-off command)
+    };
+
+    // Loads the file at path. An unreadable or wrongly shaped file is never overwritten.
+    explicit FileUserDefaults(std::string path, FileCalls calls = FileCalls::real(),
+                              Unreadable onUnreadable = Unreadable::setAside);
+
+    // $XDG_CONFIG_HOME/redizado/defaults.plist, ~/.config when the variable is unset or relative.
+    static std::string defaultPath();
+
+    std::optional<plist_value::Value> objectForKey(const std::string& key) const override;
+    void setObject(const std::string& key, plist_value::Value value) override;
+    bool synchronize() override;
+
+    const std::string& path() const { return m_path; }
+    // Where an unreadable file was put aside at load, or empty.
+    const std::string& setAsidePath() const { return m_setAsidePath; }
+    // The last synchronize failed or was held back; the values are in memory only.
+    bool saveFailing() const { return m_saveFailing || m_heldBack; }
+    // Why the file could not be read at load (with Unreadable::leaveAlone), or empty.
+    const std::string& loadError() const { return m_loadError; }
+
+    enum class Reload {
+        unchanged,  // the file holds what was last read or written
+        reloaded,   // someone else's version is now the store's values
+        unreadable, // it cannot be read now (half written?): left alone, asked again at the next change
+        missing,    // it is gone: the next save writes it again
+        keptOurs,   // changes of ours were not on disk yet: theirs was kept aside and ours saved
+    };
+    // After the file changed on disk: reads it again, never writing over a file that cannot be read.
+    Reload reloadIfChangedElsewhere();
+    // Where a version that someone else wrote was kept when ours replaced it, or empty.
+    const std::string& keptElsewherePath() const { return m_keptElsewherePath; }
+
+    // What identifies the file's contents cheaply: a save replaces the file, so its inode changes too.
+    struct Signature {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        std::int64_t modifiedNs = 0;
+        bool operator==(const Signature&) const = default;
+    };
+    // Told, in words for the user, each time saving starts to fail (not at every failed save).
+    void setSaveProblemHandler(std::function<void(const std::string& message)> handler) {
+        m_saveProblemHandler = std::move(handler);
+    }
+    // Whether the file's folder takes files. When it does not, saving counts as failing from now on, so the first
+    // failed save is not told again.
+    bool probeFolder();
+
+private:
+    struct DiskState;
+    DiskState readDisk() const;
+    void load();
+    void setAside(const std::string& why);
+    // The file was changed by someone else since we last read or wrote it; false when it cannot be read now.
+    bool keepTheirsAside(const DiskState& disk);
+
+    std::string m_path;
+    // Where saves go: a symlinked file (kept in a dotfiles folder, say) is written at its target, link kept.
+    std::string m_filePath;
+    std::string m_setAsidePath;
+    AtomicFileWriter m_writer;
+    PreferencesBackups m_backups;
+    plist_value::Dictionary m_values;
+    std::string m_loadError;
+    std::string m_keptElsewherePath;
+    Unreadable m_onUnreadable;
+    // What the file held when we last read or wrote it; nothing while no file of ours is known.
+    std::optional<Signature> m_knownSignature;
+    std::size_t m_knownHash = 0;
+    // Set when an unreadable file could not be moved away (or must be left alone): writing would destroy it.
+    bool m_mustNotWrite = false;
+    bool m_saveFailing = false;
+    // A save was held back because the file could not be read at that moment.
+    bool m_heldBack = false;
+    // Values were set that are not on disk yet.
+    bool m_unsaved = false;
+    std::function<void(const std::string&)> m_saveProblemHandler;
+};
