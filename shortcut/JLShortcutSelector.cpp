@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLShortcutSelector.h"
 
-#include "JLHotKeyManager.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
 
@@ -59,11 +58,8 @@ void storeSelectedName(const QComboBox* selector, UserDefaults& defaults, const 
 }
 } // namespace
 
-JLShortcutSelector::JLShortcutSelector(QObject* parent)
-    : QObject(parent), m_updateHotKey([] { JLHotKeyManager::sharedManager().updateHotKey(); }) {}
-
 JLShortcutSelector::JLShortcutSelector(UserDefaults& defaults, std::function<void()> updateHotKey, QObject* parent)
-    : QObject(parent), m_defaults(&defaults), m_updateHotKey(std::move(updateHotKey)) {}
+    : QObject(parent), m_defaults(defaults), m_updateHotKey(std::move(updateHotKey)) {}
 
 JLShortcutSelector::~JLShortcutSelector() = default;
 
@@ -89,10 +85,6 @@ QComboBox* JLShortcutSelector::keySelector() const {
 
 void JLShortcutSelector::setKeySelector(QComboBox* selector) {
     m_keySelector = selector;
-}
-
-UserDefaults& JLShortcutSelector::defaults() const {
-    return m_defaults ? *m_defaults : UserDefaults::standardUserDefaults();
 }
 
 QStringList JLShortcutSelector::keyNames() {

@@ -17,8 +17,6 @@ class JLShortcutSelector final : public QObject {
     Q_OBJECT
 
 public:
-    // Over the standard user defaults and the shared hot key manager.
-    explicit JLShortcutSelector(QObject* parent = nullptr);
     JLShortcutSelector(UserDefaults& defaults, std::function<void()> updateHotKey, QObject* parent = nullptr);
     ~JLShortcutSelector() override;
 
@@ -41,9 +39,9 @@ public:
     static QStringList keyNames();
 
 private:
-    UserDefaults& defaults() const;
+    UserDefaults& defaults() const { return m_defaults; }
 
-    UserDefaults* m_defaults = nullptr; // none: the standard store, looked up at each use
+    UserDefaults& m_defaults;
     std::function<void()> m_updateHotKey;
     QPointer<QComboBox> m_modifierSelector1;
     QPointer<QComboBox> m_modifierSelector2;
