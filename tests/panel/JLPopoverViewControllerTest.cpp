@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLPopoverViewController.h"
 #include "JLRedizadoTableViewCell.h"
+#include "ListCore.h"
 #include "NotificationCenter.h"
 #include "PanelDriver.h"
 #include "StoredItems.h"
@@ -124,7 +125,7 @@ TEST_P(StoredCategory, SelectsTheSegmentTheRowsAreReadFrom) {
     storeItems({storedItem("open", false), storedItem("done", true)});
     defaults.setInteger(keys::switcherKey, GetParam().stored);
     start();
-    EXPECT_EQ(controller->categorySwitcher()->selectedSegment(), GetParam().segment);
+    EXPECT_EQ(controller->list().widgets().categorySwitcher->selectedSegment(), GetParam().segment);
     const Strings expected = GetParam().segment == 0 ? Strings{"open"} : Strings{"open", "done"};
     EXPECT_EQ(shownTitles(), expected);
     EXPECT_EQ(controller->redizadoTableView()->numberOfRows(), static_cast<std::int64_t>(expected.size()));
@@ -147,14 +148,14 @@ TEST_F(PopoverTest, ACategoryStoredElsewhereIsFollowedWhenShownAndNeverSplitsRow
     controller->redizadoTableView()->reloadData();
     EXPECT_EQ(shownTitles(), Strings{"open"});
     center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
-    EXPECT_EQ(controller->categorySwitcher()->selectedSegment(), 1);
+    EXPECT_EQ(controller->list().widgets().categorySwitcher->selectedSegment(), 1);
     EXPECT_EQ(shownTitles(), (Strings{"done", "open"}));
     cellAt(0)->checkBox()->click();
     EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"done", "open"}));
     storeItems({storedItem("x", true), storedItem("y", false)});
     defaults.setInteger(keys::switcherKey, 0);
     controller->retrieveData();
-    EXPECT_EQ(controller->categorySwitcher()->selectedSegment(), 0);
+    EXPECT_EQ(controller->list().widgets().categorySwitcher->selectedSegment(), 0);
     EXPECT_EQ(shownTitles(), Strings{"y"});
 }
 
@@ -200,7 +201,7 @@ TEST_F(PopoverTest, RemovingLeavesAGapAndWritesListAndCountOnce) {
         storeItems({storedItem("c", false), storedItem("b", false), storedItem("a", true)});
         defaults.setInteger(keys::switcherKey, segment);
         start();
-        controller->editButton()->click();
+        controller->list().widgets().editButton->click();
         defaults.resetCounts();
         QSignalSpy removed(controller->redizadoTableView(), &JLTableView::rowRemoved);
         cellAt(1)->removeButton()->click();
@@ -216,7 +217,7 @@ TEST_F(PopoverTest, RemovingLeavesAGapAndWritesListAndCountOnce) {
 TEST_F(PopoverTest, RenamingInTheToDoCategoryChangesOnlyThatItem) {
     storeItems({storedItem("d", false), storedItem("c", true), storedItem("b", false), storedItem("a", false)});
     start();
-    controller->editButton()->click();
+    controller->list().widgets().editButton->click();
     JLTextField* label = cellAt(2)->titleLabel(); // "a"
     cellAt(0)->removeButton()->click();           // "d" goes; "a" is now row 1
     ::rename(label, QStringLiteral("a renamed"));
@@ -233,7 +234,7 @@ TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAFlagChangeDropsUnknownKeysATitleChan
     storeItems({Value(item)});
     defaults.setInteger(keys::switcherKey, 1);
     start();
-    controller->editButton()->click();
+    controller->list().widgets().editButton->click();
     defaults.resetCounts();
     rename(0, QString());
     EXPECT_EQ(storedTitles(), Strings{"a"});
@@ -242,7 +243,7 @@ TEST_F(PopoverTest, AnEmptiedTitleIsIgnoredAFlagChangeDropsUnknownKeysATitleChan
     rename(0, QStringLiteral("b"));
     const auto stored = [&] { return *storedList().at(0).get<Dictionary>(); };
     EXPECT_EQ(stored().count("Colour"), 1u);
-    controller->editButton()->click();
+    controller->list().widgets().editButton->click();
     cellAt(0)->checkBox()->click();
     const Dictionary checked = stored();
     EXPECT_EQ(checked.size(), 3u);
@@ -260,7 +261,7 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     start();
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(titles(controller->toDoRedizadoArray()), (Strings{"x", "z"}));
-    controller->editButton()->click();
+    controller->list().widgets().editButton->click();
     cellAt(1)->removeButton()->click();
     EXPECT_EQ(storedTitles(), (Strings{"x", "y"}));
 }
@@ -296,16 +297,16 @@ TEST_F(PopoverTest, ShowingAgainLeavesTheSettingsPaneAndEditModeAndFocusesTheFie
     start();
     controller->view()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(controller->view()));
-    controller->editButton()->click();
-    controller->settingsButton()->click();
-    ASSERT_TRUE(controller->tableScrollView()->isHidden());
-    EXPECT_FALSE(controller->settingsPane()->isHidden());
+    controller->list().widgets().editButton->click();
+    controller->list().widgets().settingsButton->click();
+    ASSERT_TRUE(controller->list().widgets().table->isHidden());
+    EXPECT_FALSE(controller->list().widgets().settingsPane->isHidden());
     center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
-    EXPECT_EQ(controller->editButton()->text(), QStringLiteral("Edit"));
-    EXPECT_FALSE(controller->editButton()->isChecked());
-    EXPECT_FALSE(controller->settingsButton()->isChecked());
-    EXPECT_FALSE(controller->tableScrollView()->isHidden());
-    EXPECT_TRUE(controller->settingsPane()->isHidden());
+    EXPECT_EQ(controller->list().widgets().editButton->text(), QStringLiteral("Edit"));
+    EXPECT_FALSE(controller->list().widgets().editButton->isChecked());
+    EXPECT_FALSE(controller->list().widgets().settingsButton->isChecked());
+    EXPECT_FALSE(controller->list().widgets().table->isHidden());
+    EXPECT_TRUE(controller->list().widgets().settingsPane->isHidden());
     center.postNotificationName(notifications::popoverVisible, nullptr);
     EXPECT_TRUE(controller->jotlingField()->hasFocus());
 }

@@ -21,8 +21,8 @@ inline void typeAndReturn(QLineEdit* field, const QString& title) {
 
 // Picks a category on the switcher as a click on its segment does.
 template <typename Controller> void switchCategory(Controller& controller, int segment) {
-    controller.categorySwitcher()->setSelectedSegment(segment);
-    controller.switchCategories(controller.categorySwitcher());
+    controller.list().widgets().categorySwitcher->setSelectedSegment(segment);
+    controller.list().switchCategories();
 }
 
 inline JLRedizadoTableViewCell* cellAt(JLTableView* table, std::int64_t row) {
