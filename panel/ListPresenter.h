@@ -9,7 +9,7 @@ public:
     virtual ~ListPresenter() = default;
 
     virtual bool isShown() const = 0;
-    // Shows the list, or brings it forward when it shows already.
+    // Shows the list; one on screen already stays, brought forward where it can be.
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual void toggle() = 0;
