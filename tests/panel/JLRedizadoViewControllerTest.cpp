@@ -5,133 +5,22 @@
 #include "JLRedizadoWindow.h"
 #include "RowHeight.h"
 #include "memory/MemoryAllDesktops.h"
-#include "widgets/ControlState.h"
 #include "widgets/ScreenCoordinates.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLayout>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTextBlock>
 
-using Animation = JLTableView::Animation;
 using Strings = std::vector<std::string>;
 
-namespace {
-std::vector<Animation> animations(const QSignalSpy& spy) {
-    std::vector<Animation> result;
-    for (const auto& arguments : spy)
-        result.push_back(arguments.at(1).value<Animation>());
-    return result;
-}
-} // namespace
-
-TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked) {
-    QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
-    add(QStringLiteral("milk"));
-    switchTo(1);
-    add(QStringLiteral("   "));
-    EXPECT_EQ(titles(false), (Strings{"   ", "milk"}));
-    EXPECT_EQ(shownTitles(), (Strings{"   ", "milk"}));
-    EXPECT_FALSE(cellAt(0)->checkBox()->isChecked());
-    EXPECT_EQ(animations(inserted), (std::vector{Animation::SlideLeft, Animation::SlideLeft}));
-    EXPECT_EQ(inserted.at(1).at(0).toLongLong(), 0);
-    EXPECT_TRUE(controller.entryField()->text().isEmpty());
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 2);
-    EXPECT_TRUE(delegate.calls.empty());
-}
-
-TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerItem) {
+TEST_F(PanelTest, HideAfterEntryAsksTheDelegateToHideAndWithoutOneThePanelStays) {
     defaults.setBool(keys::hideAfterEntry, true);
-    QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
-    add(QString());
-    EXPECT_TRUE(manager.redizado().empty());
-    EXPECT_EQ(inserted.count(), 0);
-    EXPECT_TRUE(delegate.calls.empty());
     add(QStringLiteral("bread"));
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
     controller.setDelegate(nullptr);
     add(QStringLiteral("jam"));
     EXPECT_EQ(titles(true), (Strings{"jam", "bread"}));
-}
-
-TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows) {
-    add({"a", "b"});
-    QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
-    cellAt(1)->checkBox()->click();
-    EXPECT_EQ(animations(removed), std::vector{Animation::SlideRight});
-    EXPECT_EQ(removed.at(0).at(0).toLongLong(), 1);
-    EXPECT_EQ(titles(true), Strings{"b"});
-    EXPECT_TRUE(manager.redizado().at(1)->completed());
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
-    switchTo(1);
-    EXPECT_TRUE(cellAt(1)->checkBox()->isChecked());
-
-    removed.clear();
-    cellAt(0)->checkBox()->click();
-    cellAt(1)->checkBox()->click();
-    EXPECT_EQ(removed.count(), 0);
-    EXPECT_EQ(shownTitles(), (Strings{"b", "a"}));
-    switchTo(0);
-    EXPECT_EQ(shownTitles(), Strings{"a"});
-}
-
-TEST_F(PanelTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
-    add(QStringLiteral("a"));
-    JLRedizadoTableViewCell* cell = cellAt(0);
-    EXPECT_FALSE(cell->titleLabel()->isEditable());
-    EXPECT_FALSE(cell->removeButton()->isEnabled());
-    EXPECT_EQ(alphaValue(*cell->removeButton()), 0.0);
-    EXPECT_EQ(alphaValue(*cell->checkBox()), 1.0);
-
-    controller.editButton()->click();
-    EXPECT_EQ(controller.editButton()->text(), QStringLiteral("Done"));
-    cell = cellAt(0);
-    EXPECT_TRUE(cell->titleLabel()->isEditable());
-    EXPECT_TRUE(cell->removeButton()->isEnabled());
-    EXPECT_EQ(alphaValue(*cell->removeButton()), 1.0);
-    EXPECT_EQ(alphaValue(*cell->checkBox()), 0.0);
-    EXPECT_TRUE(cell->checkBox()->isEnabled());
-
-    controller.editButton()->click();
-    EXPECT_EQ(controller.editButton()->text(), QStringLiteral("Edit"));
-    EXPECT_FALSE(cellAt(0)->removeButton()->isEnabled());
-}
-
-TEST_F(PanelTest, RemovingSlidesRightInBothCategories) {
-    add({"a", "b", "c"});
-    controller.editButton()->click();
-    QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
-    cellAt(1)->removeButton()->click();
-    switchTo(1);
-    cellAt(1)->removeButton()->click();
-    EXPECT_EQ(animations(removed), (std::vector{Animation::SlideRight, Animation::SlideRight}));
-    EXPECT_EQ(titles(false), Strings{"c"});
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
-}
-
-TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitleIsStoredEmpty) {
-    add({"a", "b", "c", "d"});
-    controller.editButton()->click();
-    JLTextField* label = cellAt(2)->titleLabel(); // "b"
-    cellAt(0)->removeButton()->click();           // "d" goes; "b" is now row 1
-    ::rename(label, QStringLiteral("b renamed"));
-    EXPECT_EQ(titles(false), (Strings{"c", "b renamed", "a"}));
-    rename(0, QString());
-    EXPECT_EQ(titles(false), (Strings{"", "b renamed", "a"}));
-}
-
-TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited) {
-    add({"a", "b"});
-    controller.view()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(controller.view()));
-    controller.editButton()->click();
-    JLTextField* label = cellAt(1)->titleLabel(); // "a"
-    label->setFocus();
-    ASSERT_TRUE(label->hasFocus());
-    label->setPlainText(QStringLiteral("a edited"));
-    cellAt(0)->removeButton()->click();
-    EXPECT_EQ(titles(false), Strings{"a edited"});
 }
 
 TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
@@ -168,15 +57,6 @@ TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel) {
     expectRowsFitTheirLabels();
     controller.view()->resize(260, 440);
     expectRowsFitTheirLabels();
-}
-
-TEST_F(PanelTest, SwitchingCategoriesStoresTheChoiceAtOnce) {
-    switchTo(1);
-    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
-    const int synchronized = defaults.synchronizeCount();
-    switchTo(0);
-    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 0);
-    EXPECT_EQ(defaults.synchronizeCount(), synchronized + 1);
 }
 
 class PanelWindowTest : public PanelTest {

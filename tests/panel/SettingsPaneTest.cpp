@@ -43,19 +43,6 @@ TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettingsAndClicksHandTheNewState
     EXPECT_TRUE(controller.shortcutView()->isHidden());
 }
 
-TEST_F(SettingsPaneTest, HideAfterEntryIsStoredAtOnceAndReadByTheNextEntry) {
-    controller.hideAfterEntryCheckBox()->click();
-    EXPECT_FALSE(defaults.boolForKey(keys::hideAfterEntry));
-    add(QStringLiteral("stays open"));
-    EXPECT_TRUE(delegate.calls.empty());
-    const int synchronized = defaults.synchronizeCount();
-    controller.hideAfterEntryCheckBox()->click();
-    EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
-    EXPECT_GT(defaults.synchronizeCount(), synchronized);
-    add(QStringLiteral("closes"));
-    EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
-}
-
 TEST_F(SettingsPaneTest, TheAboutMessageNamesTheVersionAndOpensTheSiteOnlyFromItsSecondButton) {
     EXPECT_TRUE(aboutMessageText().startsWith(QStringLiteral("Redizado " REDIZADO_VERSION "\n")));
     std::vector<QUrl> opened;
