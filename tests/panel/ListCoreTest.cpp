@@ -71,17 +71,7 @@ protected:
     }
     JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(widgets().table, row); }
     Strings shownTitles() { return ::shownTitles(widgets().table); }
-    // The stored list, newest first, a checked item marked with '*'.
-    std::string stored() const {
-        std::string result;
-        const auto list = defaults.objectForKey(keys::allRedizado);
-        for (const Value& item : *list->get<Array>()) {
-            const Dictionary& entry = *item.get<Dictionary>();
-            result += (result.empty() ? "" : " ") + *entry.at(keys::jotlingTitle).get<std::string>() +
-                      (entry.at(keys::jotlingChecked).boolValue() ? "*" : "");
-        }
-        return result;
-    }
+    std::string stored() const { return storedWithMarks(defaults); }
     std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
 
     MemoryUserDefaults defaults;
@@ -137,24 +127,21 @@ TEST_P(ListTest, CheckingInToDoSlidesTheRowOutAndInAllKeepsItWhereItIs) {
 
 TEST_P(ListTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
     start({storedItem("a")});
-    JLRedizadoTableViewCell* cell = cellAt(0);
-    EXPECT_FALSE(cell->titleLabel()->isEditable());
-    EXPECT_FALSE(cell->removeButton()->isEnabled());
-    EXPECT_EQ(alphaValue(*cell->removeButton()), 0.0);
-    EXPECT_EQ(alphaValue(*cell->checkBox()), 1.0);
-
+    const auto expectLook = [this](bool editing) {
+        JLRedizadoTableViewCell* cell = cellAt(0);
+        EXPECT_EQ(widgets().editButton->text(), editing ? QStringLiteral("Done") : QStringLiteral("Edit"));
+        EXPECT_EQ(cell->titleLabel()->isEditable(), editing);
+        EXPECT_EQ(cell->removeButton()->isEnabled(), editing);
+        EXPECT_EQ(alphaValue(*cell->removeButton()), editing ? 1.0 : 0.0);
+        // Never disabled, only see-through.
+        EXPECT_TRUE(cell->checkBox()->isEnabled());
+        EXPECT_EQ(alphaValue(*cell->checkBox()), editing ? 0.0 : 1.0);
+    };
+    expectLook(false);
     widgets().editButton->click();
-    EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Done"));
-    cell = cellAt(0);
-    EXPECT_TRUE(cell->titleLabel()->isEditable());
-    EXPECT_TRUE(cell->removeButton()->isEnabled());
-    EXPECT_EQ(alphaValue(*cell->removeButton()), 1.0);
-    EXPECT_EQ(alphaValue(*cell->checkBox()), 0.0);
-    EXPECT_TRUE(cell->checkBox()->isEnabled());
-
+    expectLook(true);
     widgets().editButton->click();
-    EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Edit"));
-    EXPECT_FALSE(cellAt(0)->removeButton()->isEnabled());
+    expectLook(false);
 }
 
 TEST_P(ListTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "JLRedizadoTableViewCell.h"
+#include "UserDefaults.h"
+#include "store/PreferencesKeys.h"
 #include "widgets/JLSegmentedControl.h"
 #include "widgets/JLTableView.h"
 #include "widgets/JLTextField.h"
@@ -46,5 +48,18 @@ inline std::vector<std::string> shownTitles(JLTableView* table) {
     for (std::int64_t row = 0; row < table->numberOfRows(); ++row)
         if (auto* cell = cellAt(table, row))
             result.push_back(cell->titleLabel()->stringValue().toStdString());
+    return result;
+}
+
+// The stored list, newest first, a checked item marked with '*'.
+inline std::string storedWithMarks(const UserDefaults& defaults) {
+    using namespace plist_value;
+    std::string result;
+    const auto list = defaults.objectForKey(keys::allRedizado);
+    for (const Value& item : list && list->get<Array>() ? *list->get<Array>() : Array{}) {
+        const Dictionary& entry = *item.get<Dictionary>();
+        result += (result.empty() ? "" : " ") + *entry.at(keys::jotlingTitle).get<std::string>() +
+                  (entry.at(keys::jotlingChecked).boolValue() ? "*" : "");
+    }
     return result;
 }
