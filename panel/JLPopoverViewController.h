@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "JLRedizadoCellOwner.h"
-#include "JLTableView.h"
+#include "ListCore.h"
+#include "ListItems.h"
 #include "NotificationCenter.h"
 #include "PropertyList.h"
 
@@ -13,10 +13,6 @@
 #include <memory>
 #include <vector>
 
-class JLSegmentedControl;
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
 class UserDefaults;
 namespace Ui {
 class PopoverPanel;
@@ -24,10 +20,7 @@ class PopoverPanel;
 
 // The list as the popover shows it. It keeps its own two lists of item dictionaries over the stored item list,
 // writes every change through at once and keeps the stored to-do count itself.
-class JLPopoverViewController final : public QObject,
-                                      public JLTableViewDataSource,
-                                      public JLTableViewDelegate,
-                                      public JLRedizadoCellOwner {
+class JLPopoverViewController final : public QObject, private ListItems {
     Q_OBJECT
 public:
     // Entries are never changed in place: a change puts a new dictionary where the old one was.
@@ -38,16 +31,10 @@ public:
     JLPopoverViewController(UserDefaults& defaults, NotificationCenter& center, QObject* parent = nullptr);
     ~JLPopoverViewController() override;
 
+    ListCore& list() const { return *m_list; }
     QWidget* view() const { return m_view; }
-    JLTableView* redizadoTableView() const;
-    QLineEdit* jotlingField() const;
-    JLSegmentedControl* categorySwitcher() const;
-    QPushButton* editButton() const;
-    QPushButton* settingsButton() const;
-    // The table scrolls its own rows, so it is its own scroll view.
-    JLTableView* tableScrollView() const { return redizadoTableView(); }
-    QCheckBox* hideAfterEntryCheckBox() const;
-    QWidget* settingsPane() const;
+    JLTableView* redizadoTableView() const { return m_list->widgets().table; }
+    QLineEdit* jotlingField() const { return m_list->widgets().entryField; }
 
     const Entries& redizadoArray() const { return m_redizadoArray; }
     const Entries& toDoRedizadoArray() const { return m_toDoRedizadoArray; }
@@ -57,46 +44,27 @@ public:
     void retrieveData();
     void popoverWillShow();
     void makeJotlingFieldFirstResponder();
-
-    void createNewJotling(QObject* sender);
     // The entry field's editing ends (Return, or the focus went elsewhere): its text becomes an item.
     bool textShouldEndEditing(QObject* control);
-    void newJotling();
-    void rowButtonClicked(QWidget* sender) override;
-    void entryChanged(QWidget* sender) override;
-    void toggleCheckOfEntryAtIndex(std::int64_t row);
-    const Entries& checkEntryInAllRedizado(std::int64_t row, bool check);
-    void removeEntryAtIndex(std::int64_t row);
-
-    void switchCategories(QObject* sender);
-    void enterEditMode(QObject* sender);
-    void showSettings(QObject* sender);
-    void toggleHideAfterEntry();
-
-    const Entries& filterRedizado(const Entries& list);
-    // The entry a row shows; nothing for a row outside the list.
-    Entry currentDictionaryAtIndex(std::int64_t row) const;
-    void trackToDoCount();
-    void saveData();
-
-    std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
-    double heightOfRow(JLTableView& tableView, std::int64_t row) override;
-    QWidget* viewForRow(JLTableView& tableView, std::int64_t row) override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadStoredList();
     void seedFirstStart();
-    bool showsFullList() const;
     // Selects the stored category; true when that changed the segment.
     bool restoreCategory();
-    bool inEditMode() const;
-    void connectActions();
-    void syncSettingsPane();
-    // Leaves the settings pane for the list, if it shows.
-    void showList();
+    void filterRedizado();
+    // The list and its count in one write, the count stored before the post: observers read it back.
+    void trackToDoCount();
+    void saveData();
+
+    const Entries& shownList(bool todo) const { return todo ? m_toDoRedizadoArray : m_redizadoArray; }
+    std::int64_t count(bool todo) const override;
+    std::optional<QString> titleAt(std::int64_t row, bool todo) const override;
+    bool isCheckedAt(std::int64_t row, bool todo) const override;
+    void add(const QString& title) override;
+    void toggle(std::int64_t row, bool todo) override;
+    bool remove(std::int64_t row, bool todo) override;
+    bool rename(std::int64_t row, bool todo, const QString& title) override;
 
     UserDefaults& m_defaults;
     NotificationCenter& m_center;
@@ -105,4 +73,5 @@ private:
     std::vector<NotificationCenter::ObserverId> m_observers;
     std::unique_ptr<Ui::PopoverPanel> m_ui;
     QPointer<QWidget> m_view;
+    std::unique_ptr<ListCore> m_list;
 };

@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The popover controller's changes to its lists: adding, checking, removing and renaming items.
+// The popover's items: its two lists of item dictionaries, changed and written through at once.
 #include "JLPopoverViewController.h"
 
-#include "ControlState.h"
-#include "JLRedizadoTableViewCell.h"
-#include "JLTextField.h"
 #include "PopoverEntry.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
-#include "ui_PopoverPanel.h"
-
-#include <QCheckBox>
 
 #include <algorithm>
 
@@ -32,138 +26,78 @@ JLPopoverViewController::Entry withFlag(const Dictionary& entry, bool checked) {
 }
 } // namespace
 
-void JLPopoverViewController::createNewJotling(QObject*) {
-    newJotling();
+std::int64_t JLPopoverViewController::count(bool todo) const {
+    return static_cast<std::int64_t>(shownList(todo).size());
 }
 
-bool JLPopoverViewController::textShouldEndEditing(QObject*) {
-    newJotling();
+std::optional<QString> JLPopoverViewController::titleAt(std::int64_t row, bool todo) const {
+    return popover_entry::title(*shownList(todo).at(static_cast<std::size_t>(row)));
+}
+
+bool JLPopoverViewController::isCheckedAt(std::int64_t row, bool todo) const {
+    return popover_entry::isChecked(*shownList(todo).at(static_cast<std::size_t>(row)));
+}
+
+void JLPopoverViewController::add(const QString& title) {
+    m_redizadoArray.insert(m_redizadoArray.begin(), popover_entry::make(title.toStdString(), false, now()));
+    filterRedizado();
+    trackToDoCount();
+}
+
+void JLPopoverViewController::toggle(std::int64_t row, bool todo) {
+    const Entry shown = shownList(todo).at(static_cast<std::size_t>(row));
+    const bool checked = !popover_entry::isChecked(*shown);
+    // From the to-do list every entry of the same item changes; from the full list the one in that row.
+    if (todo) {
+        for (Entry& entry : m_redizadoArray)
+            if (popover_entry::sameItem(entry, shown))
+                entry = withFlag(*entry, checked);
+    } else {
+        m_redizadoArray[static_cast<std::size_t>(row)] = withFlag(*shown, checked);
+    }
+    filterRedizado();
+    trackToDoCount();
+}
+
+bool JLPopoverViewController::remove(std::int64_t row, bool todo) {
+    const auto found = findSameItem(m_redizadoArray, shownList(todo).at(static_cast<std::size_t>(row)));
+    if (found == m_redizadoArray.end())
+        return false;
+    m_redizadoArray.erase(found);
+    filterRedizado();
+    trackToDoCount();
     return true;
 }
 
-void JLPopoverViewController::newJotling() {
-    QLineEdit* field = m_ui->jotlingField;
-    const QString text = field->text();
-    if (text.isEmpty())
-        return;
-    // Emptied first, so the second signal of the same Return finds nothing to add.
-    field->setText(QString());
-    m_redizadoArray.insert(m_redizadoArray.begin(), popover_entry::make(text.toStdString(), false, now()));
-    filterRedizado(m_redizadoArray);
-    trackToDoCount();
-    m_ui->redizadoTableView->reloadData();
-    if (m_defaults.boolForKey(keys::hideAfterEntry)) {
-        field->setEnabled(false);
-        m_center.postNotificationName(notifications::popoverShouldBeDismissed, this);
-        field->setEnabled(true);
-    }
-}
-
-void JLPopoverViewController::rowButtonClicked(QWidget* sender) {
-    JLTableView* table = m_ui->redizadoTableView;
-    const std::int64_t row = table->rowForView(sender);
-    if (row < 0)
-        return;
-    if (tag(*sender) == 1) {
-        toggleCheckOfEntryAtIndex(row);
-        return;
-    }
-    // A title being edited is stored before its row goes.
-    if (QWidget* cell = table->viewAtRow(row, false))
-        if (QWidget* focused = cell->window()->focusWidget())
-            focused->clearFocus();
-    removeEntryAtIndex(row);
-}
-
-void JLPopoverViewController::toggleCheckOfEntryAtIndex(std::int64_t row) {
-    if (showsFullList()) {
-        if (row < 0 || row >= static_cast<std::int64_t>(m_redizadoArray.size()))
-            return;
-        Entry& entry = m_redizadoArray[static_cast<std::size_t>(row)];
-        entry = withFlag(*entry, !popover_entry::isChecked(*entry));
-        filterRedizado(m_redizadoArray);
-        // The clicked check box already shows the new state.
-    } else {
-        if (row < 0 || row >= static_cast<std::int64_t>(m_toDoRedizadoArray.size()))
-            return;
-        const Entry& entry = m_toDoRedizadoArray[static_cast<std::size_t>(row)];
-        checkEntryInAllRedizado(row, !popover_entry::isChecked(*entry));
-        filterRedizado(m_redizadoArray);
-        m_ui->redizadoTableView->removeRows(row, JLTableView::Animation::SlideRight);
-    }
-    trackToDoCount();
-}
-
-const Entries& JLPopoverViewController::checkEntryInAllRedizado(std::int64_t row, bool check) {
-    if (row < 0 || row >= static_cast<std::int64_t>(m_toDoRedizadoArray.size()))
-        return m_redizadoArray;
-    const Entry todo = m_toDoRedizadoArray[static_cast<std::size_t>(row)];
-    for (Entry& entry : m_redizadoArray)
-        if (popover_entry::sameItem(entry, todo))
-            entry = withFlag(*entry, check);
-    return m_redizadoArray;
-}
-
-void JLPopoverViewController::removeEntryAtIndex(std::int64_t row) {
-    const Entry entry = currentDictionaryAtIndex(row);
-    const auto found = findSameItem(m_redizadoArray, entry);
-    if (found == m_redizadoArray.end())
-        return;
-    m_redizadoArray.erase(found);
-    filterRedizado(m_redizadoArray);
-    m_ui->redizadoTableView->removeRows(row, JLTableView::Animation::Gap);
-    trackToDoCount();
-}
-
-void JLPopoverViewController::entryChanged(QWidget* sender) {
-    auto* label = qobject_cast<JLTextField*>(sender);
-    if (!label)
-        return;
-    // Rows above may have gone since the cell was filled: ask the table where it is now.
-    const std::int64_t shownAt = m_ui->redizadoTableView->rowForView(label);
-    if (shownAt >= 0)
-        setTag(*label, shownAt);
-    const std::int64_t row = tag(*label);
-    const Entry entry = currentDictionaryAtIndex(row);
-    if (!entry)
-        return;
-    const QString text = label->stringValue();
-    const std::optional<QString> old = popover_entry::title(*entry);
-    if (text.isEmpty()) {
-        // Ignored: the row shows the title the item keeps.
-        label->setStringValue(old.value_or(QString()));
-        return;
-    }
-    if (old && text == *old)
-        return;
+// An emptied title is refused; a title change copies the entry, so it keeps any other key.
+bool JLPopoverViewController::rename(std::int64_t row, bool todo, const QString& title) {
+    if (title.isEmpty())
+        return false;
+    const Entry entry = shownList(todo).at(static_cast<std::size_t>(row));
+    if (popover_entry::title(*entry) == title)
+        return true;
     auto renamed = std::make_shared<Dictionary>(*entry);
-    renamed->insert_or_assign(keys::jotlingTitle, Value(text.toStdString()));
-    if (showsFullList()) {
-        m_redizadoArray[static_cast<std::size_t>(row)] = std::move(renamed);
-    } else {
-        const auto found = findSameItem(m_redizadoArray, entry);
-        if (found == m_redizadoArray.end())
-            return;
-        *found = std::move(renamed);
-    }
-    filterRedizado(m_redizadoArray);
+    renamed->insert_or_assign(keys::jotlingTitle, Value(title.toStdString()));
+    const auto found = todo ? findSameItem(m_redizadoArray, entry) : m_redizadoArray.begin() + row;
+    if (found == m_redizadoArray.end())
+        return true;
+    *found = std::move(renamed);
+    filterRedizado();
     saveData();
+    return true;
 }
 
-const Entries& JLPopoverViewController::filterRedizado(const Entries& list) {
+void JLPopoverViewController::filterRedizado() {
     Entries todo;
-    std::copy_if(list.begin(), list.end(), std::back_inserter(todo),
+    std::copy_if(m_redizadoArray.begin(), m_redizadoArray.end(), std::back_inserter(todo),
                  [](const Entry& entry) { return popover_entry::isToDo(*entry); });
     m_toDoRedizadoArray = std::move(todo);
-    return m_toDoRedizadoArray;
 }
 
 void JLPopoverViewController::trackToDoCount() {
-    // Stored before the post: observers read the count back from the store. The list follows the post.
     m_defaults.setInteger(keys::toDoCountKey, static_cast<std::int64_t>(m_toDoRedizadoArray.size()));
-    m_defaults.synchronize();
-    m_center.postNotificationName(notifications::toDoCountChanged, this);
     saveData();
+    m_center.postNotificationName(notifications::toDoCountChanged, this);
 }
 
 void JLPopoverViewController::saveData() {

@@ -2,16 +2,15 @@
 #pragma once
 
 #include "BackgroundGeometry.h"
-#include "JLRedizadoCellOwner.h"
-#include "JLTableView.h"
+#include "ListCore.h"
+#include "ListItems.h"
 
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <QString>
 #include <QUrl>
-
-#include <QRectF>
 
 #include <functional>
 #include <memory>
@@ -21,27 +20,17 @@ class JLJotling;
 class JLJotlingManager;
 class JLRedizadoViewControllerDelegate;
 class JLRedizadoWindow;
-class JLSegmentedControl;
-class JLTextField;
 class PanelKeys;
 class PanelUndo;
-class QAbstractButton;
-class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class QMessageBox;
-class QPushButton;
-class UserDefaults;
 namespace Ui {
 class RedizadoPanel;
 }
 
-// The panel's list: which of the item lists shows, the rows, and turning clicks and typing into item changes.
-// It holds no item data; every change goes to the item manager, which stores it at once.
-class JLRedizadoViewController final : public QObject,
-                                       public JLTableViewDataSource,
-                                       public JLTableViewDelegate,
-                                       public JLRedizadoCellOwner {
+// The panel's list over the item manager, which stores every change at once; the panel's own settings, keys,
+// undo, placement and about message.
+class JLRedizadoViewController final : public QObject, private ListItems {
     Q_OBJECT
 public:
     // Without a manager every use goes to the shared one.
@@ -66,22 +55,23 @@ public:
     // is kept whole on the icon's screen, above the icon when the tray is at the bottom.
     void setIconFrame(std::function<std::optional<QRectF>()> iconFrame) { m_iconFrame = std::move(iconFrame); }
 
+    ListCore& list() const { return *m_list; }
     QWidget* view() const { return m_view; }
-    JLTableView* redizadoTableView() const;
-    QLineEdit* entryField() const;
-    JLSegmentedControl* categorySwitcher() const;
-    QPushButton* editButton() const;
-    QPushButton* settingsButton() const;
+    JLTableView* redizadoTableView() const { return m_list->widgets().table; }
+    QLineEdit* entryField() const { return m_list->widgets().entryField; }
+    JLSegmentedControl* categorySwitcher() const { return m_list->widgets().categorySwitcher; }
+    QPushButton* editButton() const { return m_list->widgets().editButton; }
+    QPushButton* settingsButton() const { return m_list->widgets().settingsButton; }
     // The table scrolls its own rows, so it is its own scroll view.
     JLTableView* tableScrollView() const { return redizadoTableView(); }
-    QCheckBox* hideAfterEntryCheckBox() const;
+    QWidget* settingsPane() const { return m_list->widgets().settingsPane; }
+    QCheckBox* hideAfterEntryCheckBox() const { return m_list->widgets().hideAfterEntryCheckBox; }
     QCheckBox* launchAtLoginCheckBox() const;
     QCheckBox* showToDoCountCheckBox() const;
     QCheckBox* alternateIconCheckBox() const;
     QCheckBox* shortcutCheckBox() const;
     QWidget* shortcutView() const;
     QPushButton* aboutButton() const;
-    QWidget* settingsPane() const;
     // The shortcut view's pop-ups, for the shortcut selector.
     QComboBox* modifierSelector1() const;
     QComboBox* modifierSelector2() const;
@@ -92,34 +82,20 @@ public:
     void showWithWindow(JLRedizadoWindow& window);
     void hideWithWindow(JLRedizadoWindow& window);
 
+    // The item a row of the current category shows; nothing outside the list.
     std::shared_ptr<JLJotling> jotlingAtIndex(std::int64_t row);
-    void toggleEntryCompletionAtIndex(std::int64_t row);
-    void removeEntryAtIndex(std::int64_t row);
+    void toggleEntryCompletionAtIndex(std::int64_t row) { m_list->toggleEntryCompletionAtIndex(row); }
+    void removeEntryAtIndex(std::int64_t row) { m_list->removeEntryAtIndex(row); }
 
-    void createNewJotling(QObject* sender);
-    void switchCategories(QObject* sender);
-    // Stores a title edit in progress, however it began, while its row still shows the item it belongs to.
-    void endTitleEditing();
-    void enterEditMode(QObject* sender);
-    void rowButtonClicked(QWidget* sender) override;
-    void entryChanged(QWidget* sender) override;
-
-    void showSettings(QObject* sender);
-    // Leaves the settings pane for the list, if it shows.
-    void showList();
+    void showSettings(QObject*) { m_list->showSettings(); }
     void toggleLanuchAtLogin();
     void toggleShowToDoCount();
     void toggleIcon();
-    void toggleHideAfterEntry();
     void toggleShortcut();
     void aboutMessage(QObject* sender);
     // How the about message runs and how the site opens; tests answer for the user.
     void setRunModal(std::function<void(QMessageBox&)> runModal) { m_runModal = std::move(runModal); }
     void setOpenUrl(std::function<void(const QUrl&)> openUrl) { m_openUrl = std::move(openUrl); }
-
-    std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
-    double heightOfRow(JLTableView& tableView, std::int64_t row) override;
-    QWidget* viewForRow(JLTableView& tableView, std::int64_t row) override;
 
     static constexpr const char* frameAutosaveName = "RedizadoView";
 
@@ -132,12 +108,18 @@ protected:
 
 private:
     JLJotlingManager& manager() const;
-    bool inTodoCategory() const;
-    bool inEditMode() const;
-    void connectActions();
-    void syncSettingsPane();
     void pointArrow(JLRedizadoWindow& window, ArrowEdge edge, double x);
     void fitMarginsToArrow(std::optional<ArrowEdge> edge);
+
+    // The items are the manager's.
+    std::int64_t count(bool todo) const override;
+    std::optional<QString> titleAt(std::int64_t row, bool todo) const override;
+    bool isCheckedAt(std::int64_t row, bool todo) const override;
+    void add(const QString& title) override;
+    void toggle(std::int64_t row, bool todo) override;
+    bool remove(std::int64_t row, bool todo) override;
+    bool rename(std::int64_t row, bool todo, const QString& title) override;
+    std::shared_ptr<JLJotling> recordAt(std::int64_t row, bool todo) const;
 
     UserDefaults& m_defaults;
     JLJotlingManager* m_manager;
@@ -148,6 +130,7 @@ private:
     std::function<void(const QUrl&)> m_openUrl;
     std::unique_ptr<Ui::RedizadoPanel> m_ui;
     QPointer<QWidget> m_view;
+    std::unique_ptr<ListCore> m_list;
     std::unique_ptr<PanelUndo> m_undo;
     std::unique_ptr<PanelKeys> m_keys;
     int m_arrowMargin = 0;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings pane and the about message of the panel's controller.
+// The panel's own settings and its about message.
 #include "JLRedizadoViewController.h"
 
 #include "AboutMessage.h"
@@ -11,40 +11,51 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
+QCheckBox* JLRedizadoViewController::launchAtLoginCheckBox() const {
+    return m_ui->launchAtLoginCheckBox;
+}
+QCheckBox* JLRedizadoViewController::showToDoCountCheckBox() const {
+    return m_ui->showToDoCountCheckBox;
+}
+QCheckBox* JLRedizadoViewController::alternateIconCheckBox() const {
+    return m_ui->alternateIconCheckBox;
+}
+QCheckBox* JLRedizadoViewController::shortcutCheckBox() const {
+    return m_ui->shortcutCheckBox;
+}
+QWidget* JLRedizadoViewController::shortcutView() const {
+    return m_ui->shortcutView;
+}
+QPushButton* JLRedizadoViewController::aboutButton() const {
+    return m_ui->aboutButton;
+}
+QComboBox* JLRedizadoViewController::modifierSelector1() const {
+    return m_ui->modifierSelector1ComboBox;
+}
+QComboBox* JLRedizadoViewController::modifierSelector2() const {
+    return m_ui->modifierSelector2ComboBox;
+}
+QComboBox* JLRedizadoViewController::keySelector() const {
+    return m_ui->keySelectorComboBox;
+}
+
+// The four settings the delegate applies and stores; hide after entry is the list's own.
 void JLRedizadoViewController::awakeFromNib() {
     const std::pair<QCheckBox*, void (JLRedizadoViewController::*)()> toggles[] = {
         {m_ui->launchAtLoginCheckBox, &JLRedizadoViewController::toggleLanuchAtLogin},
         {m_ui->showToDoCountCheckBox, &JLRedizadoViewController::toggleShowToDoCount},
         {m_ui->alternateIconCheckBox, &JLRedizadoViewController::toggleIcon},
-        {m_ui->hideAfterEntryCheckBox, &JLRedizadoViewController::toggleHideAfterEntry},
         {m_ui->shortcutCheckBox, &JLRedizadoViewController::toggleShortcut},
     };
     for (const auto& [checkBox, toggle] : toggles)
-        connect(checkBox, &QCheckBox::clicked, this, toggle);
+        connect(checkBox, &QCheckBox::clicked, this, toggle, Qt::UniqueConnection);
     m_ui->launchAtLoginCheckBox->setChecked(m_defaults.boolForKey(keys::launchAtLogin));
     m_ui->showToDoCountCheckBox->setChecked(m_defaults.boolForKey(keys::showToDoCount));
     m_ui->alternateIconCheckBox->setChecked(m_defaults.boolForKey(keys::squareIcon));
-    m_ui->hideAfterEntryCheckBox->setChecked(m_defaults.boolForKey(keys::hideAfterEntry));
+    m_list->awakeFromNib();
     const bool shortcut = m_defaults.boolForKey(keys::shortcutKey);
     m_ui->shortcutCheckBox->setChecked(shortcut);
     m_ui->shortcutView->setHidden(!shortcut);
-}
-
-void JLRedizadoViewController::showSettings(QObject*) {
-    m_ui->redizadoTableView->setHidden(!m_ui->redizadoTableView->isHidden());
-    syncSettingsPane();
-}
-
-void JLRedizadoViewController::showList() {
-    if (!m_ui->redizadoTableView->isHidden())
-        return;
-    m_ui->settingsButton->setChecked(false);
-    m_ui->redizadoTableView->setHidden(false);
-    syncSettingsPane();
-}
-
-void JLRedizadoViewController::syncSettingsPane() {
-    m_ui->settingsPane->setHidden(!m_ui->redizadoTableView->isHidden());
 }
 
 void JLRedizadoViewController::toggleLanuchAtLogin() {
@@ -60,11 +71,6 @@ void JLRedizadoViewController::toggleShowToDoCount() {
 void JLRedizadoViewController::toggleIcon() {
     if (m_delegate)
         m_delegate->setIconAlternate(m_ui->alternateIconCheckBox->isChecked());
-}
-
-void JLRedizadoViewController::toggleHideAfterEntry() {
-    m_defaults.setBool(keys::hideAfterEntry, m_ui->hideAfterEntryCheckBox->isChecked());
-    m_defaults.synchronize();
 }
 
 void JLRedizadoViewController::toggleShortcut() {

@@ -125,7 +125,7 @@ bool PanelKeys::entryFieldKey(QKeyEvent& event) {
         emit hideRequested();
         return true;
     }
-    if (event.key() == Qt::Key_Down && m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView()) > 0) {
+    if (event.key() == Qt::Key_Down && m_panel.list().rowCount() > 0) {
         m_mark->markRow(0);
         m_panel.redizadoTableView()->setFocus(Qt::TabFocusReason);
         return true;
@@ -137,7 +137,7 @@ bool PanelKeys::rowKey(QKeyEvent& event) {
     if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier)
         return false;
     const std::int64_t row = m_mark->markedRow();
-    const std::int64_t count = m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
+    const std::int64_t count = m_panel.list().rowCount();
     switch (event.key()) {
     case Qt::Key_Up:
         if (row <= 0)
@@ -228,7 +228,7 @@ void PanelKeys::startRenaming() {
 
 void PanelKeys::finishRenaming() {
     // Ends a title edit still open, which stores it, before the panel changes under it.
-    m_panel.endTitleEditing();
+    m_panel.list().endTitleEditing();
 }
 
 void PanelKeys::focusChanged(QWidget* old, QWidget* now) {
@@ -251,12 +251,12 @@ void PanelKeys::focusChanged(QWidget* old, QWidget* now) {
 
 void PanelKeys::chooseCategory(int segment) {
     finishRenaming();
-    m_panel.showList();
+    m_panel.list().showList();
     JLSegmentedControl* switcher = m_panel.categorySwitcher();
     if (switcher->selectedSegment() == segment)
         return;
     switcher->setSelectedSegment(segment);
-    m_panel.switchCategories(switcher);
+    m_panel.list().switchCategories();
 }
 
 void PanelKeys::toggleSettings() {

@@ -42,7 +42,7 @@ PanelUndo::PanelUndo(JLRedizadoViewController& panel, std::function<JLJotlingMan
 PanelUndo::~PanelUndo() = default;
 
 std::int64_t PanelUndo::rowOf(const std::shared_ptr<JLJotling>& jotling) const {
-    const std::int64_t rows = m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
+    const std::int64_t rows = m_panel.list().rowCount();
     for (std::int64_t row = 0; row < rows; ++row)
         if (m_panel.jotlingAtIndex(row) == jotling)
             return row;

@@ -49,7 +49,7 @@ RowMark::~RowMark() {
 }
 
 std::int64_t RowMark::rowCount() const {
-    return m_panel.numberOfRowsInTableView(*m_panel.redizadoTableView());
+    return m_panel.list().rowCount();
 }
 
 void RowMark::markRow(std::int64_t row) {

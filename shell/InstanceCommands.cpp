@@ -2,12 +2,9 @@
 #include "InstanceCommands.h"
 
 #include "CommandLine.h"
-#include "JLPopoverViewController.h"
-#include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
-#include "JLStatusItemController.h"
+#include "ListPresenter.h"
 #include "MainInterface.h"
-#include "PopoverPresenter.h"
 
 #include <QTimer>
 
@@ -23,43 +20,22 @@ CommandReply InstanceCommands::handle(const QStringList& request) {
         return {2, {}, whyNot + QLatin1Char('\n')};
     switch (command.verb) {
     case Command::Verb::start:
-        show();
+        m_interface.listPresenter().show();
         return {};
     case Command::Verb::toggle:
-        m_interface.statusItemController().hotKeyTriggered();
+        m_interface.listPresenter().toggle();
         return {};
     case Command::Verb::add: {
         CommandReply reply = m_items.add(command.title);
         // The lists follow right after the answer: the item is stored already, and the command need not wait for
         // the rows to be measured.
         if (reply.exitStatus != 2)
-            QTimer::singleShot(0, &m_interface.window(), [this] { showAdded(); });
+            QTimer::singleShot(0, &m_interface.window(), [this] {
+                m_interface.listPresenter().reload(ListPresenter::StoreChange::ItemAddedOnTop);
+            });
         return reply;
     }
     default:
         return m_items.run(command);
     }
-}
-
-void InstanceCommands::show() {
-    if (PopoverPresenter* popover = m_interface.popoverPresenter()) {
-        if (!popover->isShown())
-            popover->show();
-        return;
-    }
-    JLRedizadoWindow& window = m_interface.window();
-    if (!window.isVisible()) {
-        m_interface.statusItemController().showRedizadoView();
-        return;
-    }
-    window.raise();
-    window.activateWindow();
-}
-
-void InstanceCommands::showAdded() {
-    // The new item is row 0 in either category, as one typed into the panel is.
-    m_interface.redizadoViewController().redizadoTableView()->insertRows(0, JLTableView::Animation::SlideLeft);
-    // The popover keeps a list of its own, read from the store.
-    if (JLPopoverViewController* popover = m_interface.popoverViewController())
-        popover->retrieveData();
 }

@@ -7,8 +7,8 @@
 
 class MainInterface;
 
-// The running tray program's answers to later starts: show or toggle the panel, and the item commands, with
-// the panel and the icon following every change as they do for one made in the panel.
+// The running tray program's answers to later starts: show or toggle the list, and the item commands, with
+// the list and the icon following every change as they do for one made in the list.
 class InstanceCommands final {
 public:
     InstanceCommands(MainInterface& interface, ItemCommands items);
@@ -16,10 +16,6 @@ public:
     CommandReply handle(const QStringList& request);
 
 private:
-    void show();
-
-    void showAdded();
-
     MainInterface& m_interface;
     ItemCommands m_items;
 };

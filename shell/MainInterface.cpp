@@ -8,12 +8,49 @@
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "JLShortcutSelector.h"
+#include "ListPresenter.h"
 #include "PopoverPresenter.h"
 #include "StatusItem.h"
 
 #include <QEvent>
 
 namespace {
+// The panel as the list the program shows; the status item controller shows and hides it.
+class PanelPresenter final : public ListPresenter {
+public:
+    PanelPresenter(JLStatusItemController& statusItemController, JLRedizadoWindow& window,
+                   JLRedizadoViewController& panel)
+        : m_statusItemController(statusItemController), m_window(window), m_panel(panel) {}
+
+    bool isShown() const override { return m_window.isVisible(); }
+    void show() override {
+        if (!m_window.isVisible()) {
+            m_statusItemController.showRedizadoView();
+            return;
+        }
+        m_window.raise();
+        m_window.activateWindow();
+    }
+    void hide() override {
+        if (m_window.isVisible())
+            m_statusItemController.hideRedizadoView();
+    }
+    void toggle() override { m_statusItemController.toggleRedizadoView(); }
+    void reload(StoreChange change) override {
+        JLTableView* table = m_panel.redizadoTableView();
+        // The new item is row 0 in either category, as one typed into the panel is.
+        if (change == StoreChange::ItemAddedOnTop)
+            table->insertRows(0, JLTableView::Animation::SlideLeft);
+        else
+            table->reloadData();
+    }
+
+private:
+    JLStatusItemController& m_statusItemController;
+    JLRedizadoWindow& m_window;
+    JLRedizadoViewController& m_panel;
+};
+
 // In the popover variant the panel still opens from the tray's menu, and each side keeps its own copy of the
 // stored list: each reads the store afresh when the other may have written it, so neither saves a stale copy
 // over the other's changes.
@@ -54,8 +91,10 @@ MainInterface::MainInterface(JLStatusItemController::Services services, AllDeskt
     m_redizadoViewController = std::make_unique<JLRedizadoViewController>(defaults, manager);
     m_shortcutSelector =
         std::make_unique<JLShortcutSelector>(defaults, [hotKeyManager] { hotKeyManager().updateHotKey(); });
+    // Made before the first-run values are stored, so that on a first start the popover seeds its list.
+    std::unique_ptr<JLPopoverViewController> popoverList;
     if (variant == Variant::Popover)
-        m_popoverViewController = std::make_unique<JLPopoverViewController>(defaults, center);
+        popoverList = std::make_unique<JLPopoverViewController>(defaults, center);
     m_statusItemController = std::make_unique<JLStatusItemController>(std::move(services));
 
     m_statusItemController->setRedizadoViewController(m_redizadoViewController.get());
@@ -71,14 +110,17 @@ MainInterface::MainInterface(JLStatusItemController::Services services, AllDeskt
     m_window->awakeFromNib();
     m_redizadoViewController->awakeFromNib();
     m_shortcutSelector->awakeFromNib();
-    if (m_popoverViewController) {
-        m_popoverViewController->awakeFromNib();
-        m_popoverPresenter = std::make_unique<PopoverPresenter>(*m_statusItemController, statusItem, center,
-                                                                m_popoverViewController->view());
-        m_statusItemController->setListToggle([presenter = m_popoverPresenter.get()] { presenter->toggle(); });
-        m_panelListRefresh =
-            std::make_unique<PanelListRefresh>(*m_redizadoViewController, manager, *m_popoverViewController);
+    if (popoverList) {
+        popoverList->awakeFromNib();
+        auto popover =
+            std::make_unique<PopoverPresenter>(*m_statusItemController, statusItem, center, std::move(popoverList));
+        m_statusItemController->setListToggle([presenter = popover.get()] { presenter->toggle(); });
+        m_panelListRefresh = std::make_unique<PanelListRefresh>(*m_redizadoViewController, manager, popover->list());
         m_window->installEventFilter(m_panelListRefresh.get());
+        m_listPresenter = std::move(popover);
+    } else {
+        m_listPresenter =
+            std::make_unique<PanelPresenter>(*m_statusItemController, *m_window, *m_redizadoViewController);
     }
     m_appDelegate->applicationDidFinishLaunching();
 }
@@ -86,8 +128,7 @@ MainInterface::MainInterface(JLStatusItemController::Services services, AllDeskt
 // The panel's view lives inside the window; the controller goes first so it lets go of it before the window.
 MainInterface::~MainInterface() {
     m_panelListRefresh.reset();
-    m_popoverPresenter.reset();
-    m_popoverViewController.reset();
+    m_listPresenter.reset();
     m_statusItemController.reset();
     m_shortcutSelector.reset();
     m_redizadoViewController.reset();

@@ -8,17 +8,17 @@
 class AllDesktops;
 class JLAppDelegate;
 class JLJotlingManager;
-class JLPopoverViewController;
 class JLRedizadoViewController;
 class JLRedizadoWindow;
 class JLShortcutSelector;
-class PopoverPresenter;
+class ListPresenter;
 class QObject;
 
 // The program's long-lived objects, made and wired the way the panel's description lays them out.
 class MainInterface final {
 public:
-    // Which shows the list on a click: the panel, or the popover with its own list controller.
+    // Which shows the list on a click: the panel, or the popover with its own list controller. The panel is made
+    // in both: it holds the settings.
     enum class Variant { Panel, Popover };
 
     // Creates the objects, connects outlets and actions, then wakes each: the status item controller first, so
@@ -32,9 +32,8 @@ public:
     JLRedizadoViewController& redizadoViewController() const { return *m_redizadoViewController; }
     JLRedizadoWindow& window() const { return *m_window; }
     JLShortcutSelector& shortcutSelector() const { return *m_shortcutSelector; }
-    // Nothing in the panel variant.
-    JLPopoverViewController* popoverViewController() const { return m_popoverViewController.get(); }
-    PopoverPresenter* popoverPresenter() const { return m_popoverPresenter.get(); }
+    // The list a click on the icon shows, of the variant chosen.
+    ListPresenter& listPresenter() const { return *m_listPresenter; }
 
 private:
     std::unique_ptr<JLAppDelegate> m_appDelegate;
@@ -42,7 +41,6 @@ private:
     std::unique_ptr<JLRedizadoViewController> m_redizadoViewController;
     std::unique_ptr<JLShortcutSelector> m_shortcutSelector;
     std::unique_ptr<JLStatusItemController> m_statusItemController;
-    std::unique_ptr<JLPopoverViewController> m_popoverViewController;
-    std::unique_ptr<PopoverPresenter> m_popoverPresenter;
+    std::unique_ptr<ListPresenter> m_listPresenter;
     std::unique_ptr<QObject> m_panelListRefresh;
 };

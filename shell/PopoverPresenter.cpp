@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PopoverPresenter.h"
 
+#include "JLPopoverViewController.h"
 #include "JLRedizadoBackgroundView.h"
 #include "JLStatusItemController.h"
 #include "PanelPlacement.h"
@@ -24,10 +25,11 @@ constexpr int arrowSideMargin = 24;
 } // namespace
 
 PopoverPresenter::PopoverPresenter(JLStatusItemController& statusItemController, StatusItem& statusItem,
-                                   NotificationCenter& center, QWidget* content, QObject* parent)
+                                   NotificationCenter& center, std::unique_ptr<JLPopoverViewController> list,
+                                   QObject* parent)
     : QObject(parent), m_statusItemController(statusItemController), m_statusItem(statusItem), m_center(center),
       m_window(std::make_unique<QWidget>(nullptr, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint)),
-      m_content(content) {
+      m_list(std::move(list)) {
     m_window->setAttribute(Qt::WA_TranslucentBackground);
     m_window->setWindowTitle(QStringLiteral("Redizado"));
     auto* windowLayout = new QVBoxLayout(m_window.get());
@@ -36,20 +38,18 @@ PopoverPresenter::PopoverPresenter(JLStatusItemController& statusItemController,
     windowLayout->addWidget(m_background);
     auto* bodyLayout = new QVBoxLayout(m_background);
     bodyLayout->setContentsMargins(sideMargin, arrowSideMargin, sideMargin, sideMargin);
-    if (content)
-        bodyLayout->addWidget(content);
+    bodyLayout->addWidget(m_list->view());
     m_window->resize(popoverWidth, popoverHeight);
     m_window->installEventFilter(this);
     m_dismissObserver = m_center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
-                                             [this](const NotificationCenter::Notification&) { close(); });
+                                             [this](const NotificationCenter::Notification&) { hide(); });
 }
 
-// The list's view goes back to no parent first: its controller owns it and may outlive the pop-up.
+// The list goes first: its controller deletes its view, which the pop-up holds.
 PopoverPresenter::~PopoverPresenter() {
     m_center.removeObserver(m_dismissObserver);
     m_window->removeEventFilter(this);
-    if (m_content)
-        m_content->setParent(nullptr);
+    m_list.reset();
 }
 
 bool PopoverPresenter::isShown() const {
@@ -58,7 +58,7 @@ bool PopoverPresenter::isShown() const {
 
 void PopoverPresenter::toggle() {
     if (isShown()) {
-        close();
+        hide();
         return;
     }
     if (m_closedFromOutside.isValid() && m_closedFromOutside.elapsed() < outsideClickMs) {
@@ -83,12 +83,16 @@ void PopoverPresenter::show() {
     m_statusItemController.popoverDidShow();
 }
 
-void PopoverPresenter::close() {
+void PopoverPresenter::hide() {
     if (!isShown())
         return;
     const bool was = std::exchange(m_closingOurselves, true);
     m_window->hide();
     m_closingOurselves = was;
+}
+
+void PopoverPresenter::reload(StoreChange) {
+    m_list->retrieveData();
 }
 
 void PopoverPresenter::place() {
@@ -120,7 +124,7 @@ bool PopoverPresenter::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             didClose();
         } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            close();
+            hide();
             return true;
         }
     }

@@ -6,9 +6,9 @@
 #include "FileUserDefaults.h"
 #include "JLHotKeyManager.h"
 #include "JLJotlingManager.h"
-#include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "ListPresenter.h"
 #include "NotificationCenter.h"
 #include "PortalColorScheme.h"
 #include "PreferencesKeys.h"
@@ -77,16 +77,13 @@ TrayProgram::~TrayProgram() = default;
 
 void TrayProgram::perform(const Command& command) {
     if (command.verb == Command::Verb::toggle)
-        QTimer::singleShot(0, &m_interface->window(),
-                           [this] { m_interface->statusItemController().hotKeyTriggered(); });
+        QTimer::singleShot(0, &m_interface->window(), [this] { m_interface->listPresenter().toggle(); });
 }
 
 void TrayProgram::showReloaded() {
-    m_interface->redizadoViewController().redizadoTableView()->reloadData();
-    if (JLPopoverViewController* popover = m_interface->popoverViewController())
-        popover->retrieveData();
+    m_interface->listPresenter().reload(ListPresenter::StoreChange::Anything);
     // The icon's shape is a setting too; the count followed the manager's notification.
-    m_interface->statusItemController().changeIconToAlternate(m_interface->window().isVisible());
+    m_interface->statusItemController().changeIconToAlternate(m_interface->listPresenter().isShown());
     // So is the shortcut: switched by hand in the file, it is registered or let go as from the settings pane.
     QCheckBox* shortcut = m_interface->redizadoViewController().shortcutCheckBox();
     if (shortcut->isChecked() != m_defaults.boolForKey(keys::shortcutKey))

@@ -38,7 +38,7 @@ public:
                 MainInterface::Variant variant = MainInterface::Variant::Panel);
     ~TrayProgram();
 
-    // What the start itself asked for: toggle shows the panel once the program is up.
+    // What the start itself asked for: toggle shows the list once the program is up.
     void perform(const Command& command);
 
     MainInterface& interface() const { return *m_interface; }

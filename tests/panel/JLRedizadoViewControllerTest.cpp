@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "ControlState.h"
+#include "AboutMessage.h"
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoWindow.h"
 #include "MemoryAllDesktops.h"
@@ -10,128 +10,19 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTextBlock>
 
-using Animation = JLTableView::Animation;
 using Strings = std::vector<std::string>;
 
-namespace {
-std::vector<Animation> animations(const QSignalSpy& spy) {
-    std::vector<Animation> result;
-    for (const auto& arguments : spy)
-        result.push_back(arguments.at(1).value<Animation>());
-    return result;
-}
-} // namespace
-
-TEST_F(PanelTest, ANewItemSlidesInAtTheTopOfEitherCategoryUnchecked) {
-    QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
-    add(QStringLiteral("milk"));
-    switchTo(1);
-    add(QStringLiteral("   "));
-    EXPECT_EQ(titles(false), (Strings{"   ", "milk"}));
-    EXPECT_EQ(shownTitles(), (Strings{"   ", "milk"}));
-    EXPECT_FALSE(cellAt(0)->checkBox()->isChecked());
-    EXPECT_EQ(animations(inserted), (std::vector{Animation::SlideLeft, Animation::SlideLeft}));
-    EXPECT_EQ(inserted.at(1).at(0).toLongLong(), 0);
-    EXPECT_TRUE(controller.entryField()->text().isEmpty());
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 2);
-    EXPECT_TRUE(delegate.calls.empty());
-}
-
-TEST_F(PanelTest, ReturnOnAnEmptyFieldAddsNothingAndHideAfterEntryAsksOncePerItem) {
+TEST_F(PanelTest, HideAfterEntryAsksTheDelegateToHideAndWithoutOneThePanelStays) {
     defaults.setBool(keys::hideAfterEntry, true);
-    QSignalSpy inserted(controller.redizadoTableView(), &JLTableView::rowInserted);
-    add(QString());
-    EXPECT_TRUE(manager.redizado().empty());
-    EXPECT_EQ(inserted.count(), 0);
-    EXPECT_TRUE(delegate.calls.empty());
     add(QStringLiteral("bread"));
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
     controller.setDelegate(nullptr);
     add(QStringLiteral("jam"));
     EXPECT_EQ(titles(true), (Strings{"jam", "bread"}));
-}
-
-TEST_F(PanelTest, CheckingSlidesTheRowOutOfToDoButKeepsItInAllAndToDoFollows) {
-    add({"a", "b"});
-    QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
-    cellAt(1)->checkBox()->click();
-    EXPECT_EQ(animations(removed), std::vector{Animation::SlideRight});
-    EXPECT_EQ(removed.at(0).at(0).toLongLong(), 1);
-    EXPECT_EQ(titles(true), Strings{"b"});
-    EXPECT_TRUE(manager.redizado().at(1)->completed());
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
-    switchTo(1);
-    EXPECT_TRUE(cellAt(1)->checkBox()->isChecked());
-
-    removed.clear();
-    cellAt(0)->checkBox()->click();
-    cellAt(1)->checkBox()->click();
-    EXPECT_EQ(removed.count(), 0);
-    EXPECT_EQ(shownTitles(), (Strings{"b", "a"}));
-    switchTo(0);
-    EXPECT_EQ(shownTitles(), Strings{"a"});
-}
-
-TEST_F(PanelTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
-    add(QStringLiteral("a"));
-    JLRedizadoTableViewCell* cell = cellAt(0);
-    EXPECT_FALSE(cell->titleLabel()->isEditable());
-    EXPECT_FALSE(cell->removeButton()->isEnabled());
-    EXPECT_EQ(alphaValue(*cell->removeButton()), 0.0);
-    EXPECT_EQ(alphaValue(*cell->checkBox()), 1.0);
-
-    controller.editButton()->click();
-    EXPECT_EQ(controller.editButton()->text(), QStringLiteral("Done"));
-    cell = cellAt(0);
-    EXPECT_TRUE(cell->titleLabel()->isEditable());
-    EXPECT_TRUE(cell->removeButton()->isEnabled());
-    EXPECT_EQ(alphaValue(*cell->removeButton()), 1.0);
-    EXPECT_EQ(alphaValue(*cell->checkBox()), 0.0);
-    EXPECT_TRUE(cell->checkBox()->isEnabled());
-
-    controller.editButton()->click();
-    EXPECT_EQ(controller.editButton()->text(), QStringLiteral("Edit"));
-    EXPECT_FALSE(cellAt(0)->removeButton()->isEnabled());
-}
-
-TEST_F(PanelTest, RemovingSlidesRightInBothCategories) {
-    add({"a", "b", "c"});
-    controller.editButton()->click();
-    QSignalSpy removed(controller.redizadoTableView(), &JLTableView::rowRemoved);
-    cellAt(1)->removeButton()->click();
-    switchTo(1);
-    cellAt(1)->removeButton()->click();
-    EXPECT_EQ(animations(removed), (std::vector{Animation::SlideRight, Animation::SlideRight}));
-    EXPECT_EQ(titles(false), Strings{"c"});
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
-}
-
-TEST_F(PanelTest, RenamingAfterARemovalAboveChangesTheRightItemAndAnEmptiedTitleIsStoredEmpty) {
-    add({"a", "b", "c", "d"});
-    controller.editButton()->click();
-    JLTextField* label = cellAt(2)->titleLabel(); // "b"
-    cellAt(0)->removeButton()->click();           // "d" goes; "b" is now row 1
-    ::rename(label, QStringLiteral("b renamed"));
-    EXPECT_EQ(titles(false), (Strings{"c", "b renamed", "a"}));
-    rename(0, QString());
-    EXPECT_EQ(titles(false), (Strings{"", "b renamed", "a"}));
-}
-
-TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited) {
-    add({"a", "b"});
-    controller.view()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(controller.view()));
-    controller.editButton()->click();
-    JLTextField* label = cellAt(1)->titleLabel(); // "a"
-    label->setFocus();
-    ASSERT_TRUE(label->hasFocus());
-    label->setPlainText(QStringLiteral("a edited"));
-    cellAt(0)->removeButton()->click();
-    EXPECT_EQ(titles(false), Strings{"a edited"});
 }
 
 TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
@@ -168,15 +59,6 @@ TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel) {
     expectRowsFitTheirLabels();
     controller.view()->resize(260, 440);
     expectRowsFitTheirLabels();
-}
-
-TEST_F(PanelTest, SwitchingCategoriesStoresTheChoiceAtOnce) {
-    switchTo(1);
-    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
-    const int synchronized = defaults.synchronizeCount();
-    switchTo(0);
-    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 0);
-    EXPECT_EQ(defaults.synchronizeCount(), synchronized + 1);
 }
 
 class PanelWindowTest : public PanelTest {
@@ -236,4 +118,63 @@ TEST_F(PanelWindowTest, HidingKeepsTheFrameAndModes) {
     const auto frame = defaults.objectForKey("Window Frame RedizadoView");
     ASSERT_TRUE(frame);
     EXPECT_NE(frame->get<std::string>(), nullptr);
+}
+
+class SettingsPaneTest : public PanelTest {
+protected:
+    // Settings stored before the panel starts, as the first run leaves them.
+    void SetUp() override {
+        defaults.setBool(keys::showToDoCount, true);
+        defaults.setBool(keys::hideAfterEntry, true);
+        PanelTest::SetUp();
+    }
+};
+
+TEST_F(SettingsPaneTest, CheckBoxesShowTheStoredSettingsAndClicksHandTheNewStateToTheDelegate) {
+    EXPECT_FALSE(controller.launchAtLoginCheckBox()->isChecked());
+    EXPECT_TRUE(controller.showToDoCountCheckBox()->isChecked());
+    EXPECT_FALSE(controller.alternateIconCheckBox()->isChecked());
+    EXPECT_TRUE(controller.hideAfterEntryCheckBox()->isChecked());
+    EXPECT_FALSE(controller.shortcutCheckBox()->isChecked());
+    EXPECT_TRUE(controller.shortcutView()->isHidden());
+
+    controller.launchAtLoginCheckBox()->click();
+    controller.showToDoCountCheckBox()->click();
+    controller.alternateIconCheckBox()->click();
+    controller.shortcutCheckBox()->click();
+    controller.shortcutCheckBox()->click();
+    EXPECT_EQ(delegate.calls,
+              (Strings{"launchAtLogin YES", "showToDoCount NO", "iconAlternate YES", "shortcut YES", "shortcut NO"}));
+    // The delegate stores these; the pane does not.
+    EXPECT_FALSE(defaults.objectForKey(keys::launchAtLogin));
+
+    // The shortcut's pop-ups show with the check box, with or without a delegate.
+    controller.setDelegate(nullptr);
+    controller.shortcutCheckBox()->click();
+    EXPECT_FALSE(controller.shortcutView()->isHidden());
+    controller.shortcutCheckBox()->click();
+    EXPECT_TRUE(controller.shortcutView()->isHidden());
+}
+
+TEST_F(SettingsPaneTest, TheAboutMessageNamesTheVersionAndOpensTheSiteOnlyFromItsSecondButton) {
+    EXPECT_TRUE(aboutMessageText().startsWith(QStringLiteral("Redizado " REDIZADO_VERSION "\n")));
+    std::vector<QUrl> opened;
+    controller.setOpenUrl([&opened](const QUrl& url) { opened.push_back(url); });
+    int pressed = 0;
+    controller.setRunModal([&pressed](QMessageBox& box) {
+        ASSERT_EQ(box.buttons().size(), 2);
+        // The buttons as added: "Close", then the site.
+        QList<QAbstractButton*> buttons = box.buttons();
+        std::sort(buttons.begin(), buttons.end(), [&box](auto* a, auto* b) {
+            return box.buttonRole(a) == QMessageBox::RejectRole && box.buttonRole(b) != QMessageBox::RejectRole;
+        });
+        EXPECT_EQ(buttons[0]->text(), QStringLiteral("Close"));
+        EXPECT_EQ(buttons[1]->text(), QString::fromLatin1(makerSiteAddress));
+        buttons[pressed]->click();
+    });
+    controller.aboutButton()->click();
+    EXPECT_TRUE(opened.empty());
+    pressed = 1;
+    controller.aboutButton()->click();
+    EXPECT_EQ(opened, std::vector{QUrl(QString::fromLatin1(makerSiteAddress))});
 }

@@ -35,13 +35,7 @@ protected:
         }
     }
 
-    // The stored list, newest first, a checked item marked with '*'.
-    std::string stored() const {
-        std::string result;
-        for (const auto& item : manager.redizado())
-            result += (result.empty() ? "" : " ") + item->title().value_or("<none>") + (item->completed() ? "*" : "");
-        return result;
-    }
+    std::string stored() const { return storedWithMarks(defaults); }
 
     RowMark& mark() { return controller.panelKeys().rowMark(); }
 };

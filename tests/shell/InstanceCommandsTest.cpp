@@ -80,10 +80,10 @@ TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutStartOnlyShowsAndOtherWordsC
 TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReachesItsOwnList) {
     start(MainInterface::Variant::Popover);
     handle({QStringLiteral("start")});
-    EXPECT_TRUE(interface->popoverPresenter()->isShown());
+    EXPECT_TRUE(interface->listPresenter().isShown());
     EXPECT_FALSE(interface->window().isVisible());
 
     handle({QStringLiteral("add"), QStringLiteral("for the popover")});
-    JLTableView& popoverTable = *interface->popoverViewController()->redizadoTableView();
+    JLTableView& popoverTable = *dynamic_cast<PopoverPresenter&>(interface->listPresenter()).list().redizadoTableView();
     EXPECT_TRUE(waitUntil([&popoverTable] { return popoverTable.numberOfRows() == 1; }));
 }

@@ -27,9 +27,9 @@ protected:
                 hooks.emplace_back(n.name, popup()->isVisible());
             });
     }
-    PopoverPresenter& presenter() { return *interface->popoverPresenter(); }
+    PopoverPresenter& presenter() { return dynamic_cast<PopoverPresenter&>(interface->listPresenter()); }
     QWidget* popup() { return presenter().window(); }
-    JLPopoverViewController& list() { return *interface->popoverViewController(); }
+    JLPopoverViewController& list() { return presenter().list(); }
     bool showsShownStateIcon() const { return !statusItem.isTemplate(); }
 
     // Each popover notification, and whether the pop-up was on screen when it went out.
@@ -105,7 +105,7 @@ TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrow
 TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
-    presenter().close();
+    presenter().hide();
     interface->statusItemController().showRedizadoView();
     typeAndReturn(interface->redizadoViewController().entryField(), QStringLiteral("from the panel"));
     interface->statusItemController().hideRedizadoView();

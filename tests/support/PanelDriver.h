@@ -5,6 +5,8 @@
 #include "JLSegmentedControl.h"
 #include "JLTableView.h"
 #include "JLTextField.h"
+#include "PreferencesKeys.h"
+#include "UserDefaults.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -21,8 +23,8 @@ inline void typeAndReturn(QLineEdit* field, const QString& title) {
 
 // Picks a category on the switcher as a click on its segment does.
 template <typename Controller> void switchCategory(Controller& controller, int segment) {
-    controller.categorySwitcher()->setSelectedSegment(segment);
-    controller.switchCategories(controller.categorySwitcher());
+    controller.list().widgets().categorySwitcher->setSelectedSegment(segment);
+    controller.list().switchCategories();
 }
 
 inline JLRedizadoTableViewCell* cellAt(JLTableView* table, std::int64_t row) {
@@ -46,5 +48,18 @@ inline std::vector<std::string> shownTitles(JLTableView* table) {
     for (std::int64_t row = 0; row < table->numberOfRows(); ++row)
         if (auto* cell = cellAt(table, row))
             result.push_back(cell->titleLabel()->stringValue().toStdString());
+    return result;
+}
+
+// The stored list, newest first, a checked item marked with '*'.
+inline std::string storedWithMarks(const UserDefaults& defaults) {
+    using namespace plist_value;
+    std::string result;
+    const auto list = defaults.objectForKey(keys::allRedizado);
+    for (const Value& item : list && list->get<Array>() ? *list->get<Array>() : Array{}) {
+        const Dictionary& entry = *item.get<Dictionary>();
+        result += (result.empty() ? "" : " ") + *entry.at(keys::jotlingTitle).get<std::string>() +
+                  (entry.at(keys::jotlingChecked).boolValue() ? "*" : "");
+    }
     return result;
 }

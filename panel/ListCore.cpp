@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ListCore.h"
+
+#include "ControlState.h"
+#include "JLRedizadoTableViewCell.h"
+#include "JLSegmentedControl.h"
+#include "JLTextField.h"
+#include "ListItems.h"
+#include "PreferencesKeys.h"
+#include "UserDefaults.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+// A title as long as a whole file is still one item; the field must not cut it short.
+constexpr int entryFieldMaxLength = 16 * 1024 * 1024;
+constexpr std::int64_t checkBoxTag = 1;
+} // namespace
+
+ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& widgets, RowStyle style,
+                   QObject* parent)
+    : QObject(parent), m_items(items), m_defaults(defaults), m_widgets(widgets), m_style(style) {
+    JLTableView* table = m_widgets.table;
+    m_widgets.entryField->setMaxLength(entryFieldMaxLength);
+    table->setDataSource(this);
+    table->setDelegate(this);
+    table->registerTemplate(QString::fromLatin1(JLRedizadoTableViewCell::identifier),
+                            &JLRedizadoTableViewCell::makeWithOwner);
+    // The settings pane takes the table's place exactly while the table is hidden, however it got hidden.
+    table->installEventFilter(this);
+    m_widgets.settingsPane->setHidden(true);
+    // As solid as the list it stands in for: the body's slight translucency would let windows behind show.
+    m_widgets.settingsPane->setBackgroundRole(QPalette::Base);
+    m_widgets.settingsPane->setAutoFillBackground(true);
+
+    connect(m_widgets.entryField, &QLineEdit::returnPressed, this, &ListCore::createNewJotling);
+    connect(m_widgets.categorySwitcher, &JLSegmentedControl::segmentClicked, this, &ListCore::switchCategories);
+    connect(m_widgets.editButton, &QPushButton::clicked, this, &ListCore::enterEditMode);
+    connect(m_widgets.settingsButton, &QPushButton::clicked, this, &ListCore::showSettings);
+    connect(m_widgets.hideAfterEntryCheckBox, &QCheckBox::clicked, this, &ListCore::toggleHideAfterEntry);
+}
+
+ListCore::~ListCore() = default;
+
+bool ListCore::inTodoCategory() const {
+    return m_widgets.categorySwitcher->selectedSegment() == 0;
+}
+
+std::int64_t ListCore::rowCount() const {
+    return m_items.count(inTodoCategory());
+}
+
+bool ListCore::holdsRow(std::int64_t row) const {
+    return row >= 0 && row < rowCount();
+}
+
+std::int64_t ListCore::numberOfRowsInTableView(JLTableView&) {
+    return rowCount();
+}
+
+double ListCore::heightOfRow(JLTableView&, std::int64_t row) {
+    const auto title = holdsRow(row) ? m_items.titleAt(row, inTodoCategory()) : std::nullopt;
+    return m_style.rowHeight(title, m_widgets.table->viewport()->width());
+}
+
+QWidget* ListCore::viewForRow(JLTableView&, std::int64_t row) {
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(
+        m_widgets.table->makeViewWithIdentifier(QString::fromLatin1(JLRedizadoTableViewCell::identifier), this));
+    if (!cell)
+        return nullptr;
+    const bool todo = inTodoCategory();
+    const bool held = holdsRow(row);
+    cell->titleLabel()->setStringValue(held ? m_items.titleAt(row, todo).value_or(QString()) : QString());
+    cell->checkBox()->setChecked(held && m_items.isCheckedAt(row, todo));
+    const bool editing = inEditMode();
+    cell->titleLabel()->setEditable(editing);
+    setAlphaValue(*cell->removeButton(), editing ? 1.0 : 0.0);
+    cell->removeButton()->setEnabled(editing);
+    // Never disabled: in edit mode the check box is only see-through.
+    setAlphaValue(*cell->checkBox(), editing ? 0.0 : 1.0);
+    return cell;
+}
+
+void ListCore::createNewJotling() {
+    QLineEdit* field = m_widgets.entryField;
+    const QString text = field->text();
+    if (text.isEmpty())
+        return;
+    // Emptied first, so a second signal of the same Return finds nothing to add.
+    field->setText(QString());
+    m_items.add(text);
+    if (m_style.added == JLTableView::Animation::None)
+        m_widgets.table->reloadData();
+    else
+        m_widgets.table->insertRows(0, m_style.added);
+    if (m_defaults.boolForKey(keys::hideAfterEntry))
+        emit hideAfterEntryRequested();
+}
+
+void ListCore::rowButtonClicked(QWidget* sender) {
+    const std::int64_t row = m_widgets.table->rowForView(sender);
+    if (row < 0)
+        return;
+    if (tag(*sender) == checkBoxTag) {
+        toggleEntryCompletionAtIndex(row);
+        return;
+    }
+    // A title being edited is stored before its row goes.
+    endTitleEditing();
+    removeEntryAtIndex(row);
+}
+
+void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
+    if (!holdsRow(row))
+        return;
+    const bool todo = inTodoCategory();
+    m_items.toggle(row, todo);
+    // A checked item leaves the to-do list; in the full list the clicked check box already shows the change.
+    if (todo)
+        m_widgets.table->removeRows(row, JLTableView::Animation::SlideRight);
+}
+
+void ListCore::removeEntryAtIndex(std::int64_t row) {
+    if (holdsRow(row) && m_items.remove(row, inTodoCategory()))
+        m_widgets.table->removeRows(row, m_style.removed);
+}
+
+void ListCore::entryChanged(QWidget* sender) {
+    auto* label = qobject_cast<JLTextField*>(sender);
+    // Rows above may have come or gone since the cell was filled: the table knows where it is now. A row that
+    // has gone has no item left to rename.
+    const std::int64_t row = label ? m_widgets.table->rowForView(label) : -1;
+    if (!holdsRow(row))
+        return;
+    const bool todo = inTodoCategory();
+    if (!m_items.rename(row, todo, label->stringValue()))
+        label->setStringValue(m_items.titleAt(row, todo).value_or(QString()));
+}
+
+void ListCore::endTitleEditing() {
+    QWidget* table = m_widgets.table;
+    for (QWidget* w = table->window()->focusWidget(); w && w != table; w = w->parentWidget()) {
+        if (auto* label = qobject_cast<JLTextField*>(w)) {
+            label->clearFocus();
+            return;
+        }
+    }
+}

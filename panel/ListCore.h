@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "JLRedizadoCellOwner.h"
+#include "JLTableView.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class JLSegmentedControl;
+class ListItems;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class UserDefaults;
+
+// The controls a list works with, from its controller's interface description.
+struct ListWidgets {
+    JLTableView* table = nullptr;
+    QLineEdit* entryField = nullptr;
+    JLSegmentedControl* categorySwitcher = nullptr;
+    QPushButton* editButton = nullptr;
+    QPushButton* settingsButton = nullptr;
+    QWidget* settingsPane = nullptr;
+    QCheckBox* hideAfterEntryCheckBox = nullptr;
+};
+
+// Where the panel's and the popover's rows differ: how tall a title makes a row, how rows come and go.
+struct RowStyle {
+    double (*rowHeight)(const std::optional<QString>& title, double tableWidth) = nullptr;
+    // A new row slides in with this; with None the whole table is read again instead.
+    JLTableView::Animation added = JLTableView::Animation::SlideLeft;
+    JLTableView::Animation removed = JLTableView::Animation::SlideRight;
+};
+
+// The list both controllers show: rows and cells over their items, the category, edit mode, the settings pane
+// and the row buttons. The view states live in the controls and are read from them each time.
+class ListCore final : public QObject,
+                       public JLTableViewDataSource,
+                       public JLTableViewDelegate,
+                       public JLRedizadoCellOwner {
+    Q_OBJECT
+public:
+    ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& widgets, RowStyle style,
+             QObject* parent = nullptr);
+    ~ListCore() override;
+
+signals:
+    // An item was added while "hide after entry" is on.
+    void hideAfterEntryRequested();
+
+public:
+    const ListWidgets& widgets() const { return m_widgets; }
+    // Segment 0 shows the to-do list, any other the full list.
+    bool inTodoCategory() const;
+    bool inEditMode() const;
+    std::int64_t rowCount() const;
+
+    // Fills the hide-after-entry check box from the stored setting.
+    void awakeFromNib();
+
+    void createNewJotling();
+    void toggleEntryCompletionAtIndex(std::int64_t row);
+    void removeEntryAtIndex(std::int64_t row);
+    void rowButtonClicked(QWidget* sender) override;
+    void entryChanged(QWidget* sender) override;
+    // Stores a title edit in progress, however it began, while its row still shows the item it belongs to.
+    void endTitleEditing();
+
+    void switchCategories();
+    void enterEditMode();
+    void showSettings();
+    // Leaves the settings pane for the list, if it shows.
+    void showList();
+    // Every showing opens on the list in normal mode.
+    void leaveSettingsAndEditMode();
+    void toggleHideAfterEntry();
+
+    std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
+    double heightOfRow(JLTableView& tableView, std::int64_t row) override;
+    QWidget* viewForRow(JLTableView& tableView, std::int64_t row) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool holdsRow(std::int64_t row) const;
+    void syncSettingsPane();
+
+    ListItems& m_items;
+    UserDefaults& m_defaults;
+    ListWidgets m_widgets;
+    RowStyle m_style;
+};

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// What a list asks of the items it shows. A row is an index into the to-do list (todo) or the full list; the list
+// only ever asks about rows it holds.
+class ListItems {
+public:
+    virtual ~ListItems() = default;
+
+    virtual std::int64_t count(bool todo) const = 0;
+    // Nothing for an item without a title.
+    virtual std::optional<QString> titleAt(std::int64_t row, bool todo) const = 0;
+    virtual bool isCheckedAt(std::int64_t row, bool todo) const = 0;
+
+    // Each change is stored at once. A new item goes on top of both lists, unchecked.
+    virtual void add(const QString& title) = 0;
+    virtual void toggle(std::int64_t row, bool todo) = 0;
+    // False when the item could not be found and nothing changed.
+    virtual bool remove(std::int64_t row, bool todo) = 0;
+    // False when the title is refused; the item keeps its own.
+    virtual bool rename(std::int64_t row, bool todo, const QString& title) = 0;
+};

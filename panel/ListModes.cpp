@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The list's view states: category, edit mode and the settings pane.
+#include "ListCore.h"
+
+#include "JLSegmentedControl.h"
+#include "PreferencesKeys.h"
+#include "UserDefaults.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QPushButton>
+
+namespace {
+constexpr const char* editTitle = "Edit";
+constexpr const char* doneTitle = "Done";
+} // namespace
+
+bool ListCore::inEditMode() const {
+    return m_widgets.editButton->text() != QLatin1String(editTitle);
+}
+
+void ListCore::awakeFromNib() {
+    m_widgets.hideAfterEntryCheckBox->setChecked(m_defaults.boolForKey(keys::hideAfterEntry));
+}
+
+void ListCore::switchCategories() {
+    // Choosing a category is asking for the list, also from the settings pane.
+    showList();
+    m_defaults.setInteger(keys::switcherKey, inTodoCategory() ? 0 : 1);
+    m_defaults.synchronize();
+    m_widgets.table->reloadData();
+}
+
+void ListCore::enterEditMode() {
+    m_widgets.editButton->setText(QLatin1String(inEditMode() ? editTitle : doneTitle));
+    m_widgets.table->reloadData();
+}
+
+void ListCore::showSettings() {
+    m_widgets.table->setHidden(!m_widgets.table->isHidden());
+    syncSettingsPane();
+}
+
+void ListCore::showList() {
+    if (!m_widgets.table->isHidden())
+        return;
+    m_widgets.settingsButton->setChecked(false);
+    m_widgets.table->setHidden(false);
+    syncSettingsPane();
+}
+
+void ListCore::leaveSettingsAndEditMode() {
+    showList();
+    if (m_widgets.editButton->text() == QLatin1String(doneTitle)) {
+        m_widgets.editButton->setText(QLatin1String(editTitle));
+        m_widgets.editButton->setChecked(false);
+        m_widgets.table->reloadData();
+    }
+}
+
+void ListCore::syncSettingsPane() {
+    m_widgets.settingsPane->setHidden(!m_widgets.table->isHidden());
+}
+
+void ListCore::toggleHideAfterEntry() {
+    m_defaults.setBool(keys::hideAfterEntry, m_widgets.hideAfterEntryCheckBox->isChecked());
+    m_defaults.synchronize();
+}
+
+bool ListCore::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_widgets.table && (event->type() == QEvent::Hide || event->type() == QEvent::Show))
+        syncSettingsPane();
+    return QObject::eventFilter(watched, event);
+}
