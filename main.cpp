@@ -119,7 +119,7 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn) {
         desktop.systemTray = std::make_unique<X11SystemTrayHost>();
         desktop.pointerReadable = !waylandSession;
         if (!waylandSession) {
-            HotKeyService::setDefaultService(std::make_unique<XcbHotKeyService>());
+            desktop.hotKeys = std::make_unique<XcbHotKeyService>();
             return desktop;
         }
     } else {
@@ -129,14 +129,14 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn) {
     const char* where = onX11 ? "a Wayland session reached through XWayland" : "not on X11";
     if (auto portal = PortalHotKeyService::create()) {
         qCInfo(lcStart).nospace().noquote() << where << ": the global shortcut comes from the desktop portal";
-        HotKeyService::setDefaultService(std::move(portal));
+        desktop.hotKeys = std::move(portal);
     } else if (auto gnome = onGnome() ? GnomeShortcutService::create() : nullptr) {
         qCInfo(lcStart) << "GNOME without a shortcuts portal: the shortcut is a custom shortcut in GNOME's keyboard "
                            "settings";
         // Switched off while the program was not running: GNOME must stop running it on the old keys.
         if (!shortcutOn)
             gnome->removeLeftover();
-        HotKeyService::setDefaultService(std::move(gnome));
+        desktop.hotKeys = std::move(gnome);
     } else {
         qCInfo(lcStart).nospace().noquote() << where
                                             << " and no desktop portal offers global shortcuts: bind \"redizado "

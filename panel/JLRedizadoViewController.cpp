@@ -16,7 +16,7 @@
 
 #include <QEvent>
 
-JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager* manager, QObject* parent)
+JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_manager(manager), m_statusBarThickness([] { return 22.0; }),
       m_ui(std::make_unique<Ui::RedizadoPanel>()), m_view(new QWidget) {
     m_ui->setupUi(m_view);
@@ -46,7 +46,7 @@ JLRedizadoViewController::~JLRedizadoViewController() {
 }
 
 JLJotlingManager& JLRedizadoViewController::manager() const {
-    return m_manager ? *m_manager : JLJotlingManager::sharedManager();
+    return m_manager;
 }
 
 std::shared_ptr<JLJotling> JLRedizadoViewController::recordAt(std::int64_t row, bool todo) const {

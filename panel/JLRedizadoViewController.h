@@ -33,9 +33,7 @@ class RedizadoPanel;
 class JLRedizadoViewController final : public QObject, private ListItems {
     Q_OBJECT
 public:
-    // Without a manager every use goes to the shared one.
-    explicit JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager* manager = nullptr,
-                                      QObject* parent = nullptr);
+    explicit JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, QObject* parent = nullptr);
     ~JLRedizadoViewController() override;
 
 signals:
@@ -122,7 +120,7 @@ private:
     std::shared_ptr<JLJotling> recordAt(std::int64_t row, bool todo) const;
 
     UserDefaults& m_defaults;
-    JLJotlingManager* m_manager;
+    JLJotlingManager& m_manager;
     JLRedizadoViewControllerDelegate* m_delegate = nullptr;
     std::function<double()> m_statusBarThickness;
     std::function<std::optional<QRectF>()> m_iconFrame;

@@ -109,7 +109,7 @@ void JLStatusItemController::refreshToDoCount() {
 }
 
 void JLStatusItemController::registerHotKey() {
-    m_services.hotKeyManager().registerHotKeyWithTarget(this, [](void* target, const HotKeyEvent&) {
+    m_services.hotKeyManager.registerHotKeyWithTarget(this, [](void* target, const HotKeyEvent&) {
         static_cast<JLStatusItemController*>(target)->hotKeyTriggered();
     });
 }
@@ -262,7 +262,7 @@ void JLStatusItemController::setShortcut(bool enabled) {
     if (enabled)
         registerHotKey();
     else
-        m_services.hotKeyManager().unregisterHotKey();
+        m_services.hotKeyManager.unregisterHotKey();
     m_services.defaults.setBool(keys::shortcutKey, enabled);
     m_services.defaults.synchronize();
 }

@@ -35,8 +35,7 @@ public:
         StatusItem& statusItem;
         Workspace& workspace;
         LoginItems& loginItems;
-        // The hot key manager, reached at each use.
-        std::function<JLHotKeyManager&()> hotKeyManager;
+        JLHotKeyManager& hotKeyManager;
         // The program's own path, as the login items name it.
         std::string appPath;
         // Whether the pointer can be read where it is now (X11); elsewhere only a stale place is known.

@@ -56,16 +56,15 @@ private:
 // over the other's changes.
 class PanelListRefresh final : public QObject {
 public:
-    PanelListRefresh(JLRedizadoViewController& panel, JLJotlingManager* manager, JLPopoverViewController& popover)
+    PanelListRefresh(JLRedizadoViewController& panel, JLJotlingManager& manager, JLPopoverViewController& popover)
         : m_panel(panel), m_manager(manager), m_popover(popover) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
-            JLJotlingManager& manager = m_manager ? *m_manager : JLJotlingManager::sharedManager();
-            manager.setRedizado({});
-            manager.setTodoRedizado({});
-            manager.retrieveData();
+            m_manager.setRedizado({});
+            m_manager.setTodoRedizado({});
+            m_manager.retrieveData();
             m_panel.redizadoTableView()->reloadData();
         } else if (event->type() == QEvent::Hide) {
             m_popover.retrieveData();
@@ -75,22 +74,22 @@ protected:
 
 private:
     JLRedizadoViewController& m_panel;
-    JLJotlingManager* m_manager;
+    JLJotlingManager& m_manager;
     JLPopoverViewController& m_popover;
 };
 } // namespace
 
 MainInterface::MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops,
-                             JLJotlingManager* manager, Variant variant)
+                             JLJotlingManager& manager, Variant variant)
     : m_appDelegate(std::make_unique<JLAppDelegate>()),
       m_window(std::make_unique<JLRedizadoWindow>(allDesktops, platformWindowPlacement())) {
     UserDefaults& defaults = services.defaults;
     NotificationCenter& center = services.center;
     StatusItem& statusItem = services.statusItem;
-    auto hotKeyManager = services.hotKeyManager;
+    JLHotKeyManager& hotKeyManager = services.hotKeyManager;
     m_redizadoViewController = std::make_unique<JLRedizadoViewController>(defaults, manager);
     m_shortcutSelector =
-        std::make_unique<JLShortcutSelector>(defaults, [hotKeyManager] { hotKeyManager().updateHotKey(); });
+        std::make_unique<JLShortcutSelector>(defaults, [&hotKeyManager] { hotKeyManager.updateHotKey(); });
     // Made before the first-run values are stored, so that on a first start the popover seeds its list.
     std::unique_ptr<JLPopoverViewController> popoverList;
     if (variant == Variant::Popover)

@@ -23,9 +23,8 @@ public:
 
     // Creates the objects, connects outlets and actions, then wakes each: the status item controller first, so
     // the first-run settings are stored before the panel reads them.
-    // Without a manager the panel uses the shared one.
-    MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops,
-                  JLJotlingManager* manager = nullptr, Variant variant = Variant::Panel);
+    MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops, JLJotlingManager& manager,
+                  Variant variant = Variant::Panel);
     ~MainInterface();
 
     JLStatusItemController& statusItemController() const { return *m_statusItemController; }

@@ -4,6 +4,7 @@
 #include "AllDesktops.h"
 #include "CommandLine.h"
 #include "FileUserDefaults.h"
+#include "FirstRun.h"
 #include "JLHotKeyManager.h"
 #include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
@@ -20,28 +21,39 @@
 #include <QTimer>
 
 namespace {
-TrayProgram::Desktop withTray(TrayProgram::Desktop desktop) {
+// A desktop without a tray or a shortcut service still runs, and says so where the user looks.
+TrayProgram::Desktop completed(TrayProgram::Desktop desktop) {
     if (!desktop.systemTray)
         desktop.systemTray = std::make_unique<NoSystemTray>();
+    if (!desktop.hotKeys)
+        desktop.hotKeys = std::make_unique<NoHotKeyService>();
     return desktop;
+}
+
+// The first-run values, a stored count among them, go in before the manager loads and squares that count with
+// its items; the status item controller's own first run then finds them done.
+UserDefaults& afterFirstRun(UserDefaults& defaults) {
+    runFirstRunProcedure(defaults);
+    return defaults;
 }
 } // namespace
 
 TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInstance& instance,
                          MainInterface::Variant variant)
-    : m_desktop(withTray(std::move(desktop))), m_defaults(defaults), m_statusItem(*m_desktop.systemTray) {
+    : m_desktop(completed(std::move(desktop))), m_defaults(defaults), m_manager(afterFirstRun(defaults), m_center),
+      m_hotKeyManager(*m_desktop.hotKeys, defaults), m_statusItem(*m_desktop.systemTray) {
+    JLJotlingManager::setSharedManager(&m_manager);
+    JLHotKeyManager::setSharedManager(&m_hotKeyManager);
     noticeSaveProblems(defaults, m_statusItem);
     m_interface = std::make_unique<MainInterface>(
-        JLStatusItemController::Services{
-            defaults, NotificationCenter::defaultCenter(), m_statusItem, *m_desktop.workspace, m_loginItems,
-            []() -> JLHotKeyManager& { return JLHotKeyManager::sharedManager(); },
-            QCoreApplication::applicationFilePath().toStdString(), m_desktop.pointerReadable},
-        *m_desktop.allDesktops, nullptr, variant);
-    m_shortcutNote =
-        std::make_unique<ShortcutNote>(m_interface->redizadoViewController(), JLHotKeyManager::sharedManager(),
-                                       runningCompositor(), QCoreApplication::applicationFilePath());
+        JLStatusItemController::Services{defaults, m_center, m_statusItem, *m_desktop.workspace, m_loginItems,
+                                         m_hotKeyManager, QCoreApplication::applicationFilePath().toStdString(),
+                                         m_desktop.pointerReadable},
+        *m_desktop.allDesktops, m_manager, variant);
+    m_shortcutNote = std::make_unique<ShortcutNote>(m_interface->redizadoViewController(), m_hotKeyManager,
+                                                    runningCompositor(), QCoreApplication::applicationFilePath());
 
-    JLJotlingManager& manager = JLJotlingManager::sharedManager();
+    JLJotlingManager& manager = m_manager;
     m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
     instance.listen([this](const SingleInstance::Request& request) {
         // A later start that the desktop let raise a window hands that right on to us.
@@ -73,7 +85,10 @@ void TrayProgram::followColorScheme() {
     });
 }
 
-TrayProgram::~TrayProgram() = default;
+TrayProgram::~TrayProgram() {
+    JLJotlingManager::setSharedManager(nullptr);
+    JLHotKeyManager::setSharedManager(nullptr);
+}
 
 void TrayProgram::perform(const Command& command) {
     if (command.verb == Command::Verb::toggle)

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "InstanceCommands.h"
+#include "JLHotKeyManager.h"
+#include "JLJotlingManager.h"
 #include "LiveStatusItem.h"
 #include "MainInterface.h"
+#include "NotificationCenter.h"
 #include "PreferencesWatcher.h"
 #include "SingleInstance.h"
 #include "StoreReloader.h"
@@ -31,9 +34,12 @@ public:
         std::unique_ptr<SystemTrayHost> systemTray;
         // On X11 proper; under XWayland the pointer is known only while it is over an X11 window.
         bool pointerReadable = false;
+        // The global shortcut's service; none where no desktop service offers one.
+        std::unique_ptr<HotKeyService> hotKeys;
     };
 
-    // defaults is the standard store; instance holds the lock and answers later starts from now on.
+    // Makes the item and hot key managers over defaults and the desktop, installs them as the shared ones, and
+    // passes them down; instance holds the lock and answers later starts from now on.
     TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInstance& instance,
                 MainInterface::Variant variant = MainInterface::Variant::Panel);
     ~TrayProgram();
@@ -49,6 +55,9 @@ private:
 
     Desktop m_desktop;
     FileUserDefaults& m_defaults;
+    NotificationCenter m_center;
+    JLJotlingManager m_manager;
+    JLHotKeyManager m_hotKeyManager;
     LiveStatusItem m_statusItem;
     XdgLoginItems m_loginItems;
     std::unique_ptr<MainInterface> m_interface;

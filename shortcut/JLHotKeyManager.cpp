@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLHotKeyManager.h"
 
+#include "Installed.h"
+
 #include "Log.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
@@ -25,11 +27,8 @@ StoredName storedName(const UserDefaults& defaults, const char* key, bool report
 }
 } // namespace
 
-JLHotKeyManager::JLHotKeyManager(HotKeyService& service, UserDefaults& defaults) : JLHotKeyManager(service) {
-    m_defaults = &defaults;
-}
-
-JLHotKeyManager::JLHotKeyManager(HotKeyService& service) : m_service(service) {
+JLHotKeyManager::JLHotKeyManager(HotKeyService& service, UserDefaults& defaults)
+    : m_service(service), m_defaults(defaults) {
     m_service.setReleasedHandler([this](std::uint32_t id) { hotKeyReleased(id); });
 }
 
@@ -38,12 +37,11 @@ JLHotKeyManager::~JLHotKeyManager() {
 }
 
 JLHotKeyManager& JLHotKeyManager::sharedManager() {
-    static JLHotKeyManager manager(HotKeyService::defaultService());
-    return manager;
+    return Installed<JLHotKeyManager>::get("the hot key manager");
 }
 
-UserDefaults& JLHotKeyManager::defaults() const {
-    return m_defaults ? *m_defaults : UserDefaults::standardUserDefaults();
+void JLHotKeyManager::setSharedManager(JLHotKeyManager* manager) {
+    Installed<JLHotKeyManager>::set(manager);
 }
 
 std::optional<JLHotKeyManager::Combination> JLHotKeyManager::storedCombination() const {

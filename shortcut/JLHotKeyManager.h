@@ -33,8 +33,9 @@ public:
     JLHotKeyManager(const JLHotKeyManager&) = delete;
     JLHotKeyManager& operator=(const JLHotKeyManager&) = delete;
 
-    // Made on first use over the default hot-key service and the standard user defaults.
+    // The manager the program installed; stops the program when none was.
     static JLHotKeyManager& sharedManager();
+    static void setSharedManager(JLHotKeyManager* manager);
 
     struct Combination {
         std::uint16_t virtualKeyCode = 0;
@@ -65,12 +66,11 @@ public:
     std::int32_t hotKeyReleased(std::uint32_t id);
 
 private:
-    explicit JLHotKeyManager(HotKeyService& service);
     std::optional<Combination> storedCombination(bool report) const;
-    UserDefaults& defaults() const;
+    UserDefaults& defaults() const { return m_defaults; }
 
     HotKeyService& m_service;
-    UserDefaults* m_defaults = nullptr; // none: the standard store, looked up at each use
+    UserDefaults& m_defaults;
     std::optional<HotKeyService::Handle> m_hotKeyRef;
     std::optional<std::int32_t> m_status;
     void* m_target = nullptr; // not owned

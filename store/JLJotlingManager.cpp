@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLJotlingManager.h"
 
+#include "Installed.h"
+
 #include "Log.h"
 #include "NotificationCenter.h"
 #include "PreferencesKeys.h"
@@ -31,8 +33,11 @@ JLJotlingManager::JLJotlingManager(UserDefaults& defaults, NotificationCenter& c
 }
 
 JLJotlingManager& JLJotlingManager::sharedManager() {
-    static JLJotlingManager manager(UserDefaults::standardUserDefaults(), NotificationCenter::defaultCenter());
-    return manager;
+    return Installed<JLJotlingManager>::get("the item manager");
+}
+
+void JLJotlingManager::setSharedManager(JLJotlingManager* manager) {
+    Installed<JLJotlingManager>::set(manager);
 }
 
 void JLJotlingManager::retrieveData() {

@@ -20,8 +20,9 @@ public:
     // Loads at once from defaults; posts on center.
     JLJotlingManager(UserDefaults& defaults, NotificationCenter& center);
 
-    // The process-wide instance over the standard store and the default center, made and loaded on first use.
+    // The manager the program installed; stops the program when none was.
     static JLJotlingManager& sharedManager();
+    static void setSharedManager(JLJotlingManager* manager);
 
     List& redizado() { return m_redizado; }
     const List& redizado() const { return m_redizado; }

@@ -32,8 +32,3 @@ void NotificationCenter::postNotificationName(const std::string& name, const voi
         (*callback)(notification);
     }
 }
-
-NotificationCenter& NotificationCenter::defaultCenter() {
-    static NotificationCenter center;
-    return center;
-}

@@ -22,8 +22,6 @@ public:
     void removeObserver(ObserverId id);
     void postNotificationName(const std::string& name, const void* object);
 
-    static NotificationCenter& defaultCenter();
-
 private:
     struct Observer {
         ObserverId id;

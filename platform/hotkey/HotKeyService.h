@@ -56,11 +56,6 @@ public:
     // (the user chose another trigger in the desktop's settings): boundTrigger may read differently now.
     void setBindingChangedHandler(std::function<void()> handler) { m_bindingChanged = std::move(handler); }
 
-    // The process-wide service; set once at start by main, before anything registers. Until then every
-    // registration is refused as unavailable.
-    static HotKeyService& defaultService();
-    static void setDefaultService(std::unique_ptr<HotKeyService> service);
-
 protected:
     void bindingChanged() const {
         if (m_bindingChanged)
@@ -69,4 +64,14 @@ protected:
 
 private:
     std::function<void()> m_bindingChanged;
+};
+
+// Where no desktop service offers global shortcuts: every registration is refused as unavailable, which the
+// settings pane explains, rather than pretending to hold the keys.
+class NoHotKeyService final : public HotKeyService {
+public:
+    Registration registerHotKey(std::uint16_t, std::uint32_t, std::uint32_t) override { return {unavailable, 0}; }
+    void unregisterHotKey(Handle) override {}
+    void setReleasedHandler(ReleasedHandler) override {}
+    Route route() const override { return Route::none; }
 };

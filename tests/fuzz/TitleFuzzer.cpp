@@ -33,7 +33,7 @@ struct Panel {
     MemoryUserDefaults defaults;
     NotificationCenter center;
     JLJotlingManager manager{defaults, center};
-    JLRedizadoViewController controller{defaults, &manager};
+    JLRedizadoViewController controller{defaults, manager};
 };
 } // namespace
 

@@ -55,7 +55,7 @@ protected:
             popover->awakeFromNib();
         } else {
             manager = std::make_unique<JLJotlingManager>(defaults, center);
-            panel = std::make_unique<JLRedizadoViewController>(defaults, manager.get());
+            panel = std::make_unique<JLRedizadoViewController>(defaults, *manager);
             panel->awakeFromNib();
         }
         view()->resize(320, 440);

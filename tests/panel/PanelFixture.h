@@ -60,5 +60,5 @@ protected:
     NotificationCenter center;
     JLJotlingManager manager{defaults, center};
     RecordingDelegate delegate;
-    JLRedizadoViewController controller{defaults, &manager};
+    JLRedizadoViewController controller{defaults, manager};
 };

@@ -32,8 +32,8 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
     SingleInstance instance(QString::fromStdString(temp.path()));
     ASSERT_TRUE(instance.tryLock());
 
-    TrayProgram::Desktop desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(), nullptr,
-                                 false};
+    TrayProgram::Desktop desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(), nullptr, false,
+                                 nullptr};
     TrayProgram program(std::move(desktop), defaults, instance);
     JLRedizadoViewController& panel = program.interface().redizadoViewController();
     JLJotlingManager& manager = JLJotlingManager::sharedManager();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLHotKeyManager.h"
 #include "FirstRun.h"
+#include "JLJotlingManager.h"
 #include "MemoryHotKeyService.h"
 #include "MemoryUserDefaults.h"
 #include "PreferencesKeys.h"
@@ -175,17 +176,9 @@ TEST_F(HotKeyManagerTest, ForgetsItsHandlerWhenGone) {
     EXPECT_FALSE(ownService.hasHandler());
 }
 
-TEST(SharedHotKeyManager, IsMadeOnceOverTheDefaultServiceAndStandardStore) {
-    auto service = std::make_unique<MemoryHotKeyService>();
-    MemoryHotKeyService& registered = *service;
-    HotKeyService::setDefaultService(std::move(service));
-    UserDefaults::setStandardUserDefaults(std::make_unique<MemoryUserDefaults>());
-    runFirstRunProcedure(UserDefaults::standardUserDefaults());
-
-    JLHotKeyManager& shared = JLHotKeyManager::sharedManager();
-    EXPECT_EQ(&shared, &JLHotKeyManager::sharedManager());
-    shared.updateHotKey();
-    ASSERT_EQ(registered.registrations().size(), 1u);
-    EXPECT_EQ(registered.registrations()[0].virtualKeyCode, 49);
+// The program installs its managers where it is put together; one used before that is a fault, never a stand-in.
+TEST(SharedManagersDeathTest, StopTheProgramWhenUsedBeforeOneWasInstalled) {
+    EXPECT_DEATH(JLHotKeyManager::sharedManager(), "the hot key manager was used before the program installed one");
+    EXPECT_DEATH(JLJotlingManager::sharedManager(), "the item manager was used before the program installed one");
 }
 } // namespace

@@ -21,10 +21,9 @@ struct InMemoryServices {
     void startInterface(MainInterface::Variant variant = MainInterface::Variant::Panel,
                         std::string appPath = "/usr/bin/redizado") {
         interface = std::make_unique<MainInterface>(
-            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems,
-                                             [this]() -> JLHotKeyManager& { return hotKeyManager; }, std::move(appPath),
-                                             pointerReadable},
-            desktops, &manager, variant);
+            JLStatusItemController::Services{defaults, center, statusItem, workspace, loginItems, hotKeyManager,
+                                             std::move(appPath), pointerReadable},
+            desktops, manager, variant);
     }
 
     MemoryUserDefaults defaults;
