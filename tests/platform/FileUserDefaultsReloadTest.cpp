@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace plist_value;
@@ -118,9 +117,7 @@ TEST(LeaveAloneTest, AnUnreadableFileIsNeitherMovedNorWritten) {
     defaults.setBool("flag", true);
     EXPECT_FALSE(defaults.synchronize());
 
-    std::ifstream in(path);
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(contents, "not a property list");
+    EXPECT_EQ(readFile(path), "not a property list");
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
 }
 } // namespace

@@ -3,25 +3,30 @@
 #include "PreferencesBackups.h"
 #include "TempFolder.h"
 
+#include "FailingFileCalls.h"
 #include "FileContents.h"
-
 #include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace plist_value;
 
 namespace {
+
+std::string withTitles(const std::vector<std::string>& titles) {
+    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>allRedizado</key><array>";
+    for (const auto& title : titles)
+        xml += "<dict><key>JotlingTitle</key><string>" + title + "</string></dict>";
+    return xml + "</array></dict></plist>";
+}
+const std::string kValidXml = withTitles({"A"});
 
 class FileUserDefaultsTest : public ::testing::Test {
 protected:
@@ -42,6 +47,15 @@ protected:
             n += name != "defaults.plist" && name != "defaults.plist.bak" && name != "backups";
         }
         return n;
+    }
+
+    // The preferences as a link into a folder of dotfiles; the link's target.
+    std::string linkToDotfiles(const std::string& contents) {
+        const std::string target = folder + "/dotfiles/defaults.plist";
+        ::writeFile(target, contents);
+        fs::create_directories(fs::path(path).parent_path());
+        fs::create_symlink(target, path);
+        return target;
     }
 
     TempFolder temp;
@@ -154,10 +168,6 @@ TEST_P(UnreadableFileTest, IsKeptAsideAndNeverOverwritten) {
     EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
 }
 
-const std::string kValidXml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-                              "<key>allRedizado</key><array><dict><key>JotlingTitle</key><string>A</string>"
-                              "</dict></array></dict></plist>\n";
-
 INSTANTIATE_TEST_SUITE_P(
     BadFiles, UnreadableFileTest,
     ::testing::Values(BadFile{"Garbage", "this is not a property list at all"},
@@ -196,43 +206,7 @@ TEST_F(FileUserDefaultsTest, BinaryPropertyListIsReadAndThenKeptAsXml) {
     EXPECT_TRUE(readFile(path).starts_with("<?xml"));
 }
 
-TEST_F(FileUserDefaultsTest, HandWrittenFileIsRead) {
-    writeFile(kValidXml);
-    FileUserDefaults defaults(path);
-    const auto list = defaults.objectForKey("allRedizado");
-    ASSERT_TRUE(list && list->get<Array>());
-    EXPECT_EQ(list->get<Array>()->size(), 1u);
-    EXPECT_TRUE(asideFiles().empty());
-}
-
-struct FailingStep {
-    const char* name;
-    int error;
-    FileCalls calls;
-};
-
-FileCalls failing(const std::string& step, int error) {
-    FileCalls calls = FileCalls::real();
-    if (step == "write")
-        calls.write = [error](int, const void*, size_t) -> ssize_t {
-            errno = error;
-            return -1;
-        };
-    if (step == "fsync")
-        calls.fsync = [error](int) {
-            errno = error;
-            return -1;
-        };
-    if (step == "rename")
-        calls.rename = [error](const char*, const char*) {
-            errno = error;
-            return -1;
-        };
-    return calls;
-}
-
-class FailedSaveTest : public FileUserDefaultsTest,
-                       public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+class FailedSaveTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<std::pair<FileStep, int>> {};
 
 TEST_P(FailedSaveTest, LeavesTheOldFileIntactAndKeepsTheValueInMemory) {
     {
@@ -242,7 +216,7 @@ TEST_P(FailedSaveTest, LeavesTheOldFileIntactAndKeepsTheValueInMemory) {
     }
     const std::string before = readFile(path);
 
-    FileUserDefaults defaults(path, failing(GetParam().first, GetParam().second));
+    FileUserDefaults defaults(path, failingAt(GetParam().first, GetParam().second));
     defaults.setObject("title", "new");
     EXPECT_FALSE(defaults.synchronize());
 
@@ -252,28 +226,19 @@ TEST_P(FailedSaveTest, LeavesTheOldFileIntactAndKeepsTheValueInMemory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest,
-                         ::testing::Values(std::pair{"write", ENOSPC}, std::pair{"fsync", EIO},
-                                           std::pair{"rename", EACCES}),
-                         [](const auto& info) { return std::string(info.param.first); });
+                         ::testing::Values(std::pair{FileStep::write, ENOSPC}, std::pair{FileStep::fsync, EIO},
+                                           std::pair{FileStep::rename, EACCES}));
 
 TEST_F(FileUserDefaultsTest, FailingSavesAreReportedOnceAndRetriedAtTheNextChange) {
-    auto failuresLeft = std::make_shared<int>(3);
-    FileCalls calls = FileCalls::real();
-    calls.fsync = [failuresLeft](int fd) {
-        if (*failuresLeft > 0) {
-            --*failuresLeft;
-            errno = ENOSPC;
-            return -1;
-        }
-        return ::fsync(fd);
-    };
-    FileUserDefaults defaults(path, calls);
+    auto full = std::make_shared<bool>(true);
+    FileUserDefaults defaults(path, failingAt(FileStep::fsync, ENOSPC, full));
     ::testing::internal::CaptureStderr();
     for (int change = 0; change < 3; ++change) {
         defaults.setInteger("changes", change);
         EXPECT_FALSE(defaults.synchronize());
         EXPECT_TRUE(defaults.saveFailing());
     }
+    *full = false;
     defaults.setInteger("changes", 3);
     EXPECT_TRUE(defaults.synchronize());
     const std::string log = ::testing::internal::GetCapturedStderr();
@@ -284,11 +249,7 @@ TEST_F(FileUserDefaultsTest, FailingSavesAreReportedOnceAndRetriedAtTheNextChang
 }
 
 TEST_F(FileUserDefaultsTest, SymlinkedFileIsSavedAtItsTargetAndStaysALink) {
-    const std::string target = folder + "/dotfiles/defaults.plist";
-    fs::create_directories(folder + "/dotfiles");
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(target) << kValidXml;
-    fs::create_symlink(target, path);
+    const std::string target = linkToDotfiles(kValidXml);
 
     FileUserDefaults defaults(path);
     defaults.setObject("title", "through the link");
@@ -300,11 +261,7 @@ TEST_F(FileUserDefaultsTest, SymlinkedFileIsSavedAtItsTargetAndStaysALink) {
 }
 
 TEST_F(FileUserDefaultsTest, UnreadableTargetOfASymlinkIsKeptAsideNotOverwritten) {
-    const std::string target = folder + "/dotfiles/defaults.plist";
-    fs::create_directories(folder + "/dotfiles");
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(target) << "garbage";
-    fs::create_symlink(target, path);
+    linkToDotfiles("garbage");
 
     FileUserDefaults defaults(path);
     defaults.setBool("flag", true);
@@ -323,17 +280,6 @@ TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
     environment.set("HOME", "/home/someone");
     EXPECT_EQ(FileUserDefaults::defaultPath(), "/home/someone/.config/redizado/defaults.plist");
 }
-
-} // namespace
-
-namespace {
-std::string withTitles(const std::vector<std::string>& titles) {
-    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>allRedizado</key><array>";
-    for (const auto& title : titles)
-        xml += "<dict><key>JotlingTitle</key><string>" + title + "</string></dict>";
-    return xml + "</array></dict></plist>";
-}
-} // namespace
 
 TEST_F(FileUserDefaultsTest, AHundredMegabyteFileIsReadWhole) {
     const std::vector<std::string> titles(100, std::string(1 << 20, 'x'));
@@ -359,3 +305,4 @@ TEST(StandardUserDefaultsDeathTest, AProgramThatInstalledNoStoreStopsInsteadOfKe
     UserDefaults::setStandardUserDefaults(nullptr);
     EXPECT_DEATH(UserDefaults::standardUserDefaults(), "no preferences store was installed");
 }
+} // namespace

@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -264,6 +263,8 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivati
     EXPECT_EQ(service->boundTrigger(), "Ctrl+Space");
     EXPECT_EQ(bindingChanges, 1);
 
+    ASSERT_EQ(service->registerHotKey(0x31, HotKeyService::option, 2).status, HotKeyService::ok);
+    ASSERT_TRUE(answered.wait(5000));
     // Each activation acts once: a held key's repeats do not, nor signals of other sessions; with or without a
     // release between, the next press acts again.
     const QString other = QStringLiteral("/org/freedesktop/portal/desktop/session/x/other");
@@ -273,10 +274,10 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivati
     sendShortcutSignal("Deactivated", portal.session(), bound.id, 1700);
     sendShortcutSignal("Activated", portal.session(), bound.id, 1800);
     sendShortcutSignal("Activated", portal.session(), bound.id, 5000);
-    ASSERT_TRUE(waitUntil([this] { return released.size() == 3; }));
-    EXPECT_EQ(released.front(), 1u);
-    QTest::qWait(100);
-    EXPECT_EQ(released.size(), 3u);
+    // A second shortcut's activation, sent last, arrives after everything above has been handled.
+    sendShortcutSignal("Activated", portal.session(), QStringLiteral("toggle-panel-2"), 6000);
+    ASSERT_TRUE(waitUntil([this] { return !released.empty() && released.back() == 2; }));
+    EXPECT_EQ(released, (std::vector<std::uint32_t>{1, 1, 1, 2}));
 
     const QString session = portal.session();
     service->unregisterHotKey(registration.handle);
@@ -288,14 +289,14 @@ TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusa
     startPortal();
     startService();
     EXPECT_EQ(service->registerHotKey(0x3F, HotKeyService::control, 1).status, HotKeyService::unsupported);
-    QTest::qWait(100);
-    EXPECT_FALSE(portal.calls().contains(QStringLiteral("CreateSession")));
 
     QSignalSpy answered(service.get(), &PortalHotKeyService::bindingAnswered);
     service->registerHotKey(0x00, HotKeyService::command | HotKeyService::shift, 1);
     ASSERT_TRUE(answered.wait(5000));
     EXPECT_FALSE(answered.first().first().toBool());
     EXPECT_EQ(service->boundTrigger(), "");
+    // Only the key it can name was asked for.
+    EXPECT_EQ(portal.bound().size(), 1u);
 }
 
 TEST_F(PortalHotKeyServiceTest, ADesktopThatBindsAtSessionStartOpensNothingAndKeepsTheBindingAcrossStarts) {

@@ -34,25 +34,34 @@ void click(TrayStatusItem& item, Qt::MouseButton button, QPoint at = QPoint(5, 5
     QTest::mouseClick(item.iconWidget(), button, Qt::NoModifier, at);
 }
 
-TEST(TrayStatusItem, LeftAndMiddleClicksActButNotTheContextClickNorTheSecondOfADoubleClick) {
+// An icon in a running tray.
+class TrayStatusItemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tray.running = true;
+        item = std::make_unique<TrayStatusItem>(tray);
+        QCoreApplication::processEvents();
+    }
     FakeSystemTrayHost tray;
-    tray.running = true;
-    TrayStatusItem item(tray);
-    QCoreApplication::processEvents();
-    int clicks = 0;
-    item.setAction([&] { ++clicks; });
-    click(item, Qt::LeftButton);
-    click(item, Qt::MiddleButton);
-    click(item, Qt::RightButton);
-    EXPECT_EQ(clicks, 2);
+    std::unique_ptr<TrayStatusItem> item;
+};
 
-    TrayStatusItem again(tray);
-    QCoreApplication::processEvents();
-    again.setAction([&] { ++clicks; });
-    // A double click arrives as a click, then the second press as a double click.
-    click(again, Qt::LeftButton);
-    QTest::mouseDClick(again.iconWidget(), Qt::LeftButton);
-    EXPECT_EQ(clicks, 3);
+TEST_F(TrayStatusItemTest, LeftAndMiddleClicksActButNotTheContextClick) {
+    int clicks = 0;
+    item->setAction([&] { ++clicks; });
+    click(*item, Qt::LeftButton);
+    click(*item, Qt::MiddleButton);
+    click(*item, Qt::RightButton);
+    EXPECT_EQ(clicks, 2);
+}
+
+// A double click arrives as a click, then the second press as a double click.
+TEST_F(TrayStatusItemTest, TheSecondPressOfADoubleClickDoesNotActAgain) {
+    int clicks = 0;
+    item->setAction([&] { ++clicks; });
+    click(*item, Qt::LeftButton);
+    QTest::mouseDClick(item->iconWidget(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
 }
 
 // The program's palette says nothing of the bar's colour: a dark text colour must not make the glyph dark.
@@ -78,20 +87,16 @@ TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysToneBefore
     QGuiApplication::setPalette(original);
 }
 
-TEST(TrayStatusItem, TheTitleIsDrawnIntoTheIconAndNamedInTheToolTip) {
-    FakeSystemTrayHost tray;
-    tray.running = true;
-    TrayStatusItem item(tray);
-    QCoreApplication::processEvents();
-    item.setImage(squareIcon(), true);
-    const QImage plain = drawn(item);
-    EXPECT_EQ(item.iconWidget()->toolTip(), "Redizado");
-    item.setTitle("12");
-    EXPECT_NE(drawn(item), plain);
-    EXPECT_EQ(item.iconWidget()->toolTip(), QString::fromUtf8("Redizado \u2014 12 to do"));
-    item.setTitle("");
-    EXPECT_EQ(drawn(item), plain);
-    EXPECT_EQ(item.iconWidget()->toolTip(), "Redizado");
+TEST_F(TrayStatusItemTest, TheTitleIsDrawnIntoTheIconAndNamedInTheToolTip) {
+    item->setImage(squareIcon(), true);
+    const QImage plain = drawn(*item);
+    EXPECT_EQ(item->iconWidget()->toolTip(), "Redizado");
+    item->setTitle("12");
+    EXPECT_NE(drawn(*item), plain);
+    EXPECT_EQ(item->iconWidget()->toolTip(), QString::fromUtf8("Redizado \u2014 12 to do"));
+    item->setTitle("");
+    EXPECT_EQ(drawn(*item), plain);
+    EXPECT_EQ(item->iconWidget()->toolTip(), "Redizado");
 }
 
 // At login the tray may start after the program; a desktop may restart or replace it while the program runs.
@@ -126,33 +131,29 @@ TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatIt
 
 // The panel hangs under what shows of the icon; where a tray shows the window nowhere near the click, the click
 // itself says where the icon is.
-TEST(TrayStatusItem, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) {
-    FakeSystemTrayHost tray;
-    tray.running = true;
-    TrayStatusItem item(tray);
-    QCoreApplication::processEvents();
-    item.setAction([] {});
-    EXPECT_EQ(item.geometry(), QRect(600, 0, 24, 24));
-    EXPECT_EQ(item.statusBarThickness(), 24);
+TEST_F(TrayStatusItemTest, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) {
+    item->setAction([] {});
+    EXPECT_EQ(item->geometry(), QRect(600, 0, 24, 24));
+    EXPECT_EQ(item->statusBarThickness(), 24);
 
-    item.iconWidget()->move(600, 0);
-    click(item, Qt::LeftButton, QPoint(5, 5));
-    EXPECT_EQ(item.geometry(), QRect(600, 0, 24, 24));
+    item->iconWidget()->move(600, 0);
+    click(*item, Qt::LeftButton, QPoint(5, 5));
+    EXPECT_EQ(item->geometry(), QRect(600, 0, 24, 24));
 
     tray.shownAt = QRect(500, 0, 24, 24);
-    item.iconWidget()->move(1000, 2);
-    click(item, Qt::LeftButton, QPoint(10, 10));
-    ASSERT_TRUE(item.geometry());
-    EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
+    item->iconWidget()->move(1000, 2);
+    click(*item, Qt::LeftButton, QPoint(10, 10));
+    ASSERT_TRUE(item->geometry());
+    EXPECT_EQ(item->geometry()->center(), QPoint(1010, 12));
 
     tray.shownAt.reset();
-    EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
+    EXPECT_EQ(item->geometry()->center(), QPoint(1010, 12));
 
     // A tray that moves a window of 128x128 under the pointer before passing the click on: the window holds the
     // click, but it is no icon on any bar.
     tray.shownAt = QRect(1000, 2, 128, 128);
-    EXPECT_EQ(item.geometry()->center(), QPoint(1010, 12));
-    EXPECT_EQ(item.statusBarThickness(), 22);
+    EXPECT_EQ(item->geometry()->center(), QPoint(1010, 12));
+    EXPECT_EQ(item->statusBarThickness(), 22);
 }
 
 class UrlCatcher : public QObject {

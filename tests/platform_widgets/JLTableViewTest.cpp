@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLTableView.h"
+#include "WaitUntil.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -71,21 +72,18 @@ TEST_F(JLTableViewTest, InsertAndRemoveKeepRowsRightAfterTheAnimations) {
     ASSERT_NE(inserted, nullptr);
     EXPECT_EQ(textAt(0), QStringLiteral("new"));
     EXPECT_EQ(textAt(1), QStringLiteral("0"));
-    QTest::qWait(300);
-    EXPECT_EQ(inserted->pos(), QPoint(0, 0));
+    EXPECT_TRUE(waitUntil([&] { return inserted->pos() == QPoint(0, 0); }));
 
     QWidget* second = table.viewAtRow(2, false);
     rows.titles.erase(rows.titles.begin() + 1);
     table.removeRows(1, JLTableView::Animation::SlideRight);
-    QTest::qWait(300);
     EXPECT_EQ(table.numberOfRows(), 10000);
     EXPECT_EQ(table.rowForView(second), 1);
-    EXPECT_EQ(second->y(), 20);
+    EXPECT_TRUE(waitUntil([&] { return second->y() == 20; }));
     EXPECT_EQ(textAt(1), QStringLiteral("1"));
 
     rows.titles.erase(rows.titles.begin());
     table.removeRows(0, JLTableView::Animation::Gap);
-    QTest::qWait(300);
     EXPECT_EQ(table.rowForView(second), 0);
-    EXPECT_EQ(second->y(), 0);
+    EXPECT_TRUE(waitUntil([&] { return second->y() == 0; }));
 }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program from a terminal: its words, its output, its exit status and what it leaves on disk.
+#include "FileContents.h"
 #include "TempFolder.h"
+#include "WaitUntil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -49,10 +50,7 @@ protected:
     }
     // The program's words, split at spaces.
     Outcome run(const char* words) { return run(QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    QByteArray read(const QString& path) const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& path) const { return QByteArray::fromStdString(readFile(path.toStdString())); }
     QStringList filesIn(const QString& folder) const {
         return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     }
@@ -61,9 +59,8 @@ protected:
         tray.setProcessEnvironment(environment());
         tray.start(QStringLiteral(REDIZADO_PROGRAM), {});
         ASSERT_TRUE(tray.waitForStarted());
-        for (int i = 0; i < 200 && !QFileInfo::exists(runtime() + QStringLiteral("/redizado.socket")); ++i)
-            QThread::msleep(50);
-        ASSERT_TRUE(QFileInfo::exists(runtime() + QStringLiteral("/redizado.socket")));
+        ASSERT_TRUE(
+            waitUntil([this] { return QFileInfo::exists(runtime() + QStringLiteral("/redizado.socket")); }, 10000));
     }
 
     TempFolder temp;
@@ -85,12 +82,8 @@ TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeave
 }
 
 TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
-    QDir().mkpath(config() + QStringLiteral("/redizado"));
     const QByteArray garbage = "<?xml version=\"1.0\"?><plist><dict><key>allRed";
-    QFile file(store());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(garbage);
-    file.close();
+    writeFile(store().toStdString(), garbage.toStdString());
 
     for (const char* words : {"add x", "list", "count"}) {
         const Outcome result = run(words);

@@ -31,11 +31,10 @@ TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThe
     EXPECT_TRUE(defaults.objectForKey(keys::loadKeyStatus));
     EXPECT_EQ(panel().showToDoCountCheckBox()->isChecked(), defaults.boolForKey(keys::showToDoCount));
     EXPECT_EQ(panel().shortcutCheckBox()->isChecked(), defaults.boolForKey(keys::shortcutKey));
-    EXPECT_EQ(panel().delegate(), &controller());
-    EXPECT_EQ(desktops.windows(), std::vector<QWidget*>{&window()});
-    EXPECT_FALSE(statusItem.image().isNull());
-    EXPECT_NE(statusItem.contextMenu(), nullptr);
-    // The panel hangs from the icon's middle.
+}
+
+TEST_F(StatusItemControllerTest, ThePanelHangsFromTheIconsMiddle) {
+    start();
     statusItem.setGeometry(QRect(100, 0, 23, 22));
     EXPECT_EQ(controller().anchorPoint().x(), 112.0);
 }
@@ -49,8 +48,6 @@ TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHang
     const double middle = controller().anchorPoint().x();
     EXPECT_GT(middle, area.center().x());
     EXPECT_LE(middle + window().width() / 2.0, area.right() + 1);
-    statusItem.setGeometry(QRect(100, 0, 23, 22));
-    EXPECT_EQ(controller().anchorPoint().x(), 112.0);
 }
 
 TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
@@ -72,13 +69,12 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
     EXPECT_FALSE(defaults.boolForKey(keys::showToDoCount));
 }
 
-TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidingHandsTheFocusBack) {
+TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOnce) {
     start();
     workspace.setFrontmostApplication(42);
     statusItem.click();
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(showsAlternateIcon());
-    EXPECT_EQ(controller().previouslyFocusedApp(), 42u);
     controller().toggleRedizadoView();
     EXPECT_FALSE(window().isVisible());
     EXPECT_FALSE(showsAlternateIcon());
@@ -86,23 +82,28 @@ TEST_F(StatusItemControllerTest, ShowingRemembersTheFrontmostAppAndEachWayOfHidi
     // Nothing remembered any more: a second hide activates nothing.
     controller().hideRedizadoView();
     EXPECT_EQ(workspace.activated().size(), 1u);
+}
 
+TEST_F(StatusItemControllerTest, EscHidesHandingTheFocusBackAndIsNoClickThatTookIt) {
+    start();
     workspace.setFrontmostApplication(5);
     controller().showRedizadoView();
     QTest::keyClick(panel().entryField(), Qt::Key_Escape);
     EXPECT_FALSE(window().isVisible());
     EXPECT_FALSE(showsAlternateIcon());
-    EXPECT_EQ(workspace.activated(), (std::vector<Workspace::Application>{42, 5}));
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{5});
     statusItem.click();
-    EXPECT_TRUE(window().isVisible()) << "a hide by Esc is not a click that took the focus";
+    EXPECT_TRUE(window().isVisible());
+}
 
-    controller().hideRedizadoView();
+TEST_F(StatusItemControllerTest, HidingAfterAnEntryHandsTheFocusBack) {
+    start();
     defaults.setBool(keys::hideAfterEntry, true);
     workspace.setFrontmostApplication(9);
     controller().showRedizadoView();
     typeAndReturn(panel().entryField(), QStringLiteral("call mum"));
     EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(workspace.activated(), (std::vector<Workspace::Application>{42, 5, 5, 9}));
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{9});
     EXPECT_EQ(manager.redizado().at(0)->title(), std::optional<std::string>("call mum"));
 }
 
@@ -123,11 +124,15 @@ TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookT
     EXPECT_TRUE(window().isVisible());
 }
 
-TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreAppliedAndTheShortcutToggles) {
+TEST_F(StatusItemControllerTest, TheIconChoiceIsStoredOnceApplied) {
     start();
     controller().setIconAlternate(true);
     EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
     EXPECT_TRUE(showsAlternateIcon());
+}
+
+TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOn) {
+    start();
     controller().setShortcut(true);
     ASSERT_EQ(hotKeys.registrations().size(), 1u);
     EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
@@ -138,7 +143,10 @@ TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreAppliedAndTheShort
     controller().setShortcut(false);
     EXPECT_TRUE(hotKeys.registrations().empty());
     EXPECT_FALSE(defaults.boolForKey(keys::shortcutKey));
+}
 
+TEST_F(StatusItemControllerTest, StartingAtLoginAddsAndRemovesOnlyOurEntries) {
+    start();
     loginItems.add(std::string("/usr/bin/other"));
     controller().setLaunchAppAtLogin(true);
     controller().setLaunchAppAtLogin(true);
@@ -148,8 +156,10 @@ TEST_F(StatusItemControllerTest, SettingsAreStoredAfterTheyAreAppliedAndTheShort
     ASSERT_EQ(loginItems.entries().size(), 1u);
     EXPECT_EQ(loginItems.entries()[0].program, std::optional<std::string>("/usr/bin/other"));
     EXPECT_FALSE(defaults.boolForKey(keys::launchAtLogin));
+}
 
-    // A login item that cannot be written still stores the choice.
+TEST_F(StatusItemControllerTest, ALoginItemThatCannotBeWrittenStillStoresTheChoice) {
+    start();
     loginItems.setFailing(true);
     controller().setLaunchAppAtLogin(true);
     EXPECT_TRUE(defaults.boolForKey(keys::launchAtLogin));

@@ -1,36 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SaveProblemNotice.h"
 
+#include "FailingFileCalls.h"
 #include "FileUserDefaults.h"
 #include "MemoryStatusItem.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <memory>
-
-namespace {
-// A disk that is full while the flag says so.
-FileCalls fullDisk(std::shared_ptr<bool> full) {
-    FileCalls calls = FileCalls::real();
-    calls.write = [full](int fd, const void* data, size_t size) -> ssize_t {
-        if (*full) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return ::write(fd, data, size);
-    };
-    return calls;
-}
-} // namespace
 
 TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndTheStoreKeepsTheItems) {
     TempFolder folder;
     auto full = std::make_shared<bool>(true);
-    FileUserDefaults defaults(folder.path() + "/defaults.plist", fullDisk(full));
+    FileUserDefaults defaults(folder.path() + "/defaults.plist", failingAt(FileStep::write, ENOSPC, full));
     MemoryStatusItem tray;
     noticeSaveProblems(defaults, tray);
     EXPECT_TRUE(tray.messages().empty());
@@ -54,7 +37,7 @@ TEST(SaveProblemNotice, QuittingTriesOnceMoreAndSavesWhatWasLeft) {
     TempFolder folder;
     const std::string path = folder.path() + "/defaults.plist";
     auto full = std::make_shared<bool>(true);
-    FileUserDefaults defaults(path, fullDisk(full));
+    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC, full));
     defaults.setInteger("items", 7);
     EXPECT_FALSE(defaults.synchronize());
     EXPECT_FALSE(saveOnceMoreAtQuit(defaults));

@@ -20,12 +20,14 @@ using Route = HotKeyService::Route;
 namespace {
 constexpr std::uint16_t space = 0x31, t = 0x11, fn = 0x3F;
 
-TEST(ShortcutAdvice, CombinationsReadAsDesktopsShowThemAndBecomeConfigurationLines) {
+TEST(ShortcutAdvice, CombinationsReadAsDesktopsShowThem) {
     EXPECT_EQ(readableCombination({space, HotKeyService::control}), QStringLiteral("Ctrl+Space"));
     EXPECT_EQ(readableCombination({t, HotKeyService::command | HotKeyService::shift}), QStringLiteral("Super+Shift+T"));
     EXPECT_EQ(readableCombination({0x1B, HotKeyService::option}), QStringLiteral("Alt+-"));
     EXPECT_EQ(readableCombination({fn, HotKeyService::control}), QString());
+}
 
+TEST(ShortcutAdvice, CombinationsBecomeTheCompositorsConfigurationLines) {
     const ShortcutCombination ctrlShiftT{t, HotKeyService::control | HotKeyService::shift};
     EXPECT_EQ(compositorBindingLine(Compositor::sway, ctrlShiftT, QStringLiteral("/usr/bin/redizado")),
               QStringLiteral("bindsym --to-code Ctrl+Shift+t exec /usr/bin/redizado toggle"));
@@ -37,7 +39,9 @@ TEST(ShortcutAdvice, CombinationsReadAsDesktopsShowThemAndBecomeConfigurationLin
         QStringLiteral("bindsym --to-code Mod4+space exec '/opt/my apps/it'\\''s' toggle"));
     EXPECT_EQ(compositorBindingLine(Compositor::other, ctrlShiftT, QStringLiteral("/usr/bin/redizado")), QString());
     EXPECT_EQ(compositorBindingLine(Compositor::sway, {fn, 0}, QStringLiteral("/usr/bin/redizado")), QString());
+}
 
+TEST(ShortcutAdvice, TheCompositorIsToldByItsEnvironment) {
     QProcessEnvironment environment;
     EXPECT_EQ(runningCompositor(environment), Compositor::other);
     environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("Hyprland"));

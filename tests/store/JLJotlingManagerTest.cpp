@@ -14,26 +14,12 @@ namespace {
 class JLJotlingManagerTest : public ::testing::Test {
 protected:
     // Stores the items, builds the manager, and starts counting from there.
-    JLJotlingManager& load(Array items, std::int64_t storedCount = -1) {
-        std::int64_t unchecked = 0;
-        for (const auto& element : items) {
-            if (auto d = element.get<Dictionary>();
-                d && !(d->count(keys::jotlingChecked) && d->at(keys::jotlingChecked).boolValue()))
-                ++unchecked;
-        }
+    JLJotlingManager& load(Array items) {
         defaults.setObject(keys::allRedizado, Value(std::move(items)));
-        defaults.setInteger(keys::toDoCountKey, storedCount < 0 ? unchecked : storedCount);
         manager = std::make_unique<JLJotlingManager>(defaults, center);
         defaults.resetCounts();
         posts = 0;
         return *manager;
-    }
-
-    std::vector<std::string> titles(const JLJotlingManager::List& list) const {
-        std::vector<std::string> out;
-        for (const auto& r : list)
-            out.push_back(r->title().value_or("<none>"));
-        return out;
     }
 
     std::vector<std::string> storedTitles() const { return ::storedTitles(defaults); }
@@ -57,10 +43,9 @@ using Strings = std::vector<std::string>;
 
 TEST_F(JLJotlingManagerTest, LoadingSplitsTheListAndSharesRecords) {
     auto& m = load({storedItem("A", false), storedItem("B", true), storedItem("C", false)});
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B", "C"}));
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "C"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A", "B", "C"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A", "C"}));
     EXPECT_EQ(m.todoRedizado()[1], m.redizado()[2]);
-    EXPECT_EQ(defaults.synchronizeCount(), 0);
 }
 
 TEST_F(JLJotlingManagerTest, EmptyStoreLoadsNothingAndWritesNothing) {
@@ -94,8 +79,8 @@ TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWritte
 TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWriteBeforePosting) {
     auto& m = load({storedItem("A", false), storedItem("B", true)});
     m.addJotlingWithTitle("x");
-    EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A", "B"}));
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"x", "A"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"x", "A", "B"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"x", "A"}));
     EXPECT_EQ(storedTitles(), (Strings{"x", "A", "B"}));
     EXPECT_EQ(storedCount(), 2);
     EXPECT_EQ(posts, 1);
@@ -111,14 +96,14 @@ TEST_F(JLJotlingManagerTest, AddingEmptyTitleChangesNoListButStillWritesAndPosts
     EXPECT_EQ(defaults.setCount(keys::toDoCountKey), 1);
     EXPECT_EQ(posts, 1);
     m.addJotlingWithTitle(" ");
-    EXPECT_EQ(titles(m.redizado()), (Strings{" ", "A"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{" ", "A"}));
 }
 
 TEST_F(JLJotlingManagerTest, CheckingInTheToDoListKeepsTheItemInPlaceInTheFullList) {
     auto& m = load({storedItem("x", false), storedItem("A", false)});
     m.completeEntry(true, 0, true);
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A"}));
-    EXPECT_EQ(titles(m.redizado()), (Strings{"x", "A"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"x", "A"}));
     EXPECT_TRUE(m.redizado()[0]->completed());
     EXPECT_EQ(storedCount(), 1);
     EXPECT_EQ(posts, 1);
@@ -127,17 +112,17 @@ TEST_F(JLJotlingManagerTest, CheckingInTheToDoListKeepsTheItemInPlaceInTheFullLi
 TEST_F(JLJotlingManagerTest, UncheckingInTheFullListKeepsFullListOrder) {
     auto& m = load({storedItem("x", true), storedItem("A", false), storedItem("B", true)});
     m.completeEntry(false, 2, false);
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A", "B"}));
     EXPECT_EQ(storedCount(), 2);
 }
 
 TEST_F(JLJotlingManagerTest, RemovingFromEitherListLeavesBoth) {
     auto& m = load({storedItem("A", false), storedItem("B", false), storedItem("C", true)});
     m.removeEntryAtIndex(0, false);
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"B"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"B"}));
     EXPECT_EQ(storedCount(), 1);
     m.removeEntryAtIndex(0, true);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"C"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"C"}));
     EXPECT_TRUE(m.todoRedizado().empty());
     EXPECT_EQ(storedTitles(), (Strings{"C"}));
     EXPECT_EQ(storedCount(), 0);
@@ -158,7 +143,7 @@ TEST_F(JLJotlingManagerTest, RenamingReachesBothListsAndTheStoreButPostsNothing)
 TEST_F(JLJotlingManagerTest, EqualTimesInDistinctDateObjectsAreDifferentItems) {
     auto& m = load({storedItem("A", true, makeDate(5)), storedItem("B", false, makeDate(5))});
     m.renameEntry("B2", 0, true);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B2"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A", "B2"}));
 }
 
 // A hand-edited file or an older version may leave items without a creation date; each is still its own item.
@@ -166,13 +151,13 @@ TEST_F(JLJotlingManagerTest, ItemsWithoutDatesAreChangedOneByOneThroughTheToDoLi
     const Dictionary a{{keys::jotlingTitle, "A"}}, b{{keys::jotlingTitle, "B"}}, c{{keys::jotlingTitle, "C"}};
     auto& m = load({Value(a), Value(b), Value(c)});
     m.renameEntry("B2", 1, true);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B2", "C"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A", "B2", "C"}));
     m.completeEntry(true, 2, true);
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B2"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A", "B2"}));
     EXPECT_TRUE(m.redizado()[2]->completed());
     EXPECT_FALSE(m.redizado()[0]->completed());
     m.removeEntryAtIndex(1, true);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "C"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A", "C"}));
     EXPECT_EQ(storedTitles(), (Strings{"A", "C"}));
     EXPECT_EQ(storedCount(), 1);
 }
@@ -183,9 +168,30 @@ TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
     m.removeEntryAtIndex(-1, true);
     m.completeEntry(true, 5, true);
     m.renameEntry("z", 1, false);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A"}));
     EXPECT_EQ(defaults.synchronizeCount(), 0);
     EXPECT_EQ(posts, 0);
+}
+
+// A hand edit leaves other items, and a count nobody updated.
+TEST_F(JLJotlingManagerTest, ReloadReplacesBothListsAndTellsTheNewCount) {
+    auto& m = load({storedItem("old", false)});
+    defaults.setObject(keys::allRedizado, Array{storedItem("a", false), storedItem("b", true), storedItem("c", false)});
+    m.reloadData();
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"a", "c"}));
+    EXPECT_EQ(m.todoRedizado()[1], m.redizado()[2]);
+    EXPECT_EQ(countSeenByObserver, 2);
+    EXPECT_EQ(posts, 1);
+}
+
+TEST_F(JLJotlingManagerTest, ReloadWithTheSameCountStillAnnouncesItWithoutAWrite) {
+    auto& m = load({storedItem("old", false)});
+    defaults.setObject(keys::allRedizado, Array{storedItem("renamed", false)});
+    defaults.resetCounts();
+    m.reloadData();
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"renamed"}));
+    EXPECT_EQ(posts, 1);
+    EXPECT_EQ(defaults.synchronizeCount(), 0);
 }
 
 } // namespace
@@ -198,8 +204,8 @@ TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackAsTheSameItemAndIsStoredAndCo
     m.removeEntryAtIndex(0, true); // B, now first of the to-do list
     posts = 0;
     m.insertJotling(removed, 0);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"B", "C"}));
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"B"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"B", "C"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"B"}));
     EXPECT_EQ(m.redizado()[0], removed);
     EXPECT_EQ(m.redizado()[0]->dateCreated(), created);
     EXPECT_EQ(storedTitles(), (Strings{"B", "C"}));
@@ -213,9 +219,9 @@ TEST_F(JLJotlingManagerTest, PuttingBackClampsThePlaceAndNeverListsARecordTwice)
     const auto b = m.redizado()[1];
     m.removeEntryAtIndex(1, false);
     m.insertJotling(b, 99);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A", "B"}));
     m.insertJotling(b, 0);
     m.insertJotling(nullptr, 0);
-    EXPECT_EQ(titles(m.redizado()), (Strings{"A", "B"}));
-    EXPECT_EQ(titles(m.todoRedizado()), (Strings{"A", "B"}));
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"A", "B"}));
+    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A", "B"}));
 }
