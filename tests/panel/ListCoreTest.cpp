@@ -1,26 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the panel and the popover do alike, checked once on the list they share, for each of them.
+#include "PanelFixture.h"
+
 #include "ControlState.h"
-#include "JLJotlingManager.h"
-#include "JLPopoverViewController.h"
-#include "JLRedizadoTableViewCell.h"
-#include "JLRedizadoViewController.h"
-#include "MemoryUserDefaults.h"
-#include "NotificationCenter.h"
-#include "PanelDriver.h"
-#include "PreferencesKeys.h"
-#include "StoredItems.h"
-
-#include <QCheckBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
 
 using namespace plist_value;
 using Animation = JLTableView::Animation;
-using Strings = std::vector<std::string>;
 
 namespace {
 struct Variant {
@@ -42,49 +27,18 @@ std::vector<Animation> animations(const QSignalSpy& spy) {
     return result;
 }
 
-// Either controller over an in-memory store that holds the given items.
-class ListTest : public ::testing::TestWithParam<Variant> {
+class ListTest : public ListFixture, public ::testing::TestWithParam<Variant> {
 protected:
     void start(Array items = {}) {
-        defaults.setBool(keys::loadKeyPopover, true);
-        defaults.setObject(keys::allRedizado, Value(std::move(items)));
-        panel.reset();
-        popover.reset();
-        if (GetParam().popover) {
-            popover = std::make_unique<JLPopoverViewController>(defaults, center);
-            popover->awakeFromNib();
-        } else {
-            manager = std::make_unique<JLJotlingManager>(defaults, center);
-            panel = std::make_unique<JLRedizadoViewController>(defaults, *manager);
-            panel->awakeFromNib();
-        }
-        view()->resize(320, 440);
-        view()->show();
+        storeItems(std::move(items));
+        GetParam().popover ? startPopover() : startPanel();
     }
-    QWidget* view() { return panel ? panel->view() : popover->view(); }
-    ListCore& list() { return panel ? panel->list() : popover->list(); }
-    const ListWidgets& widgets() { return list().widgets(); }
-    void add(const QString& title) { typeAndReturn(widgets().entryField, title); }
-    void switchTo(int segment) {
-        widgets().categorySwitcher->setSelectedSegment(segment);
-        list().switchCategories();
-    }
-    JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(widgets().table, row); }
-    Strings shownTitles() { return ::shownTitles(widgets().table); }
-    std::string stored() const { return storedWithMarks(defaults); }
-    std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
-
-    MemoryUserDefaults defaults;
-    NotificationCenter center;
-    std::unique_ptr<JLJotlingManager> manager;
-    std::unique_ptr<JLRedizadoViewController> panel;
-    std::unique_ptr<JLPopoverViewController> popover;
 };
 } // namespace
 
 TEST_P(ListTest, ANewItemGoesOnTopUncheckedInEitherCategoryAndAnEmptyFieldAddsNothing) {
     start();
-    QSignalSpy inserted(widgets().table, &JLTableView::rowInserted);
+    QSignalSpy inserted(table(), &JLTableView::rowInserted);
     add(QString());
     EXPECT_EQ(stored(), "");
     add(QStringLiteral("milk"));
@@ -105,7 +59,7 @@ TEST_P(ListTest, CheckingInToDoSlidesTheRowOutAndInAllKeepsItWhereItIs) {
     center.addObserver(notifications::toDoCountChanged, nullptr,
                        [&](const auto&) { storedAtPost = stored() + " " + std::to_string(count()); });
     const int saves = defaults.synchronizeCount();
-    QSignalSpy removed(widgets().table, &JLTableView::rowRemoved);
+    QSignalSpy removed(table(), &JLTableView::rowRemoved);
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(storedAtPost, "c b* a 2");
     EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
@@ -127,7 +81,8 @@ TEST_P(ListTest, CheckingInToDoSlidesTheRowOutAndInAllKeepsItWhereItIs) {
 
 TEST_P(ListTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
     start({storedItem("a")});
-    const auto expectLook = [this](bool editing) {
+    for (const bool editing : {true, false}) {
+        widgets().editButton->click();
         JLRedizadoTableViewCell* cell = cellAt(0);
         EXPECT_EQ(widgets().editButton->text(), editing ? QStringLiteral("Done") : QStringLiteral("Edit"));
         EXPECT_EQ(cell->titleLabel()->isEditable(), editing);
@@ -136,12 +91,7 @@ TEST_P(ListTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
         // Never disabled, only see-through.
         EXPECT_TRUE(cell->checkBox()->isEnabled());
         EXPECT_EQ(alphaValue(*cell->checkBox()), editing ? 0.0 : 1.0);
-    };
-    expectLook(false);
-    widgets().editButton->click();
-    expectLook(true);
-    widgets().editButton->click();
-    expectLook(false);
+    }
 }
 
 TEST_P(ListTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce) {
@@ -151,7 +101,7 @@ TEST_P(ListTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce
         switchTo(segment);
         widgets().editButton->click();
         defaults.resetCounts();
-        QSignalSpy removed(widgets().table, &JLTableView::rowRemoved);
+        QSignalSpy removed(table(), &JLTableView::rowRemoved);
         cellAt(1)->removeButton()->click();
         EXPECT_EQ(stored(), "c a*");
         EXPECT_EQ(count(), 1);
@@ -174,15 +124,14 @@ TEST_P(ListTest, RenamingAfterARemovalAboveChangesThatItemOnly) {
 TEST_P(ListTest, AnEmptiedTitleIsStoredOrRefusedAsTheListChooses) {
     start({storedItem("a")});
     widgets().editButton->click();
-    ::rename(widgets().table, 0, QString());
+    rename(0, QString());
     EXPECT_EQ(stored(), GetParam().storesEmptiedTitle ? "" : "a");
     EXPECT_EQ(shownTitles(), GetParam().storesEmptiedTitle ? Strings{""} : Strings{"a"});
 }
 
 TEST_P(ListTest, RemovingARowStoresATitleStillBeingEdited) {
     start({storedItem("b"), storedItem("a")});
-    view()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view()));
+    activate();
     widgets().editButton->click();
     JLTextField* label = cellAt(1)->titleLabel();
     label->setFocus();
@@ -194,8 +143,7 @@ TEST_P(ListTest, RemovingARowStoresATitleStillBeingEdited) {
 // The remove button takes no focus: text typed into the entry field stays there and adds nothing.
 TEST_P(ListTest, RemovingARowLeavesTheEntryFieldsTypingAlone) {
     start({storedItem("b"), storedItem("a")});
-    view()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view()));
+    activate();
     widgets().editButton->click();
     widgets().entryField->setFocus();
     widgets().entryField->setText(QStringLiteral("typed"));
@@ -216,20 +164,21 @@ TEST_P(ListTest, SwitchingCategoriesStoresTheChoiceAtOnce) {
 
 TEST_P(ListTest, TheSettingsButtonSwapsListAndPaneAndChoosingACategoryBringsTheListBack) {
     start();
+    const auto expectPane = [this](bool pane) {
+        EXPECT_EQ(table()->isHidden(), pane);
+        EXPECT_EQ(widgets().settingsPane->isHidden(), !pane);
+        EXPECT_EQ(widgets().settingsButton->isChecked(), pane);
+    };
     widgets().settingsButton->click();
-    EXPECT_TRUE(widgets().table->isHidden());
-    EXPECT_FALSE(widgets().settingsPane->isHidden());
+    expectPane(true);
     widgets().settingsButton->click();
-    EXPECT_FALSE(widgets().table->isHidden());
-    EXPECT_TRUE(widgets().settingsPane->isHidden());
+    expectPane(false);
     widgets().settingsButton->click();
     // Even the category already chosen.
     const auto segments = widgets().categorySwitcher->findChildren<QPushButton*>();
     ASSERT_EQ(segments.size(), 2);
     QTest::mouseClick(segments[0], Qt::LeftButton);
-    EXPECT_FALSE(widgets().table->isHidden());
-    EXPECT_TRUE(widgets().settingsPane->isHidden());
-    EXPECT_FALSE(widgets().settingsButton->isChecked());
+    expectPane(false);
 }
 
 TEST_P(ListTest, HideAfterEntryIsStoredAtOnceAndAsksEachNextItemToHideTheList) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KeyboardPanelFixture.h"
+#include "PanelFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -17,7 +17,7 @@ TEST_F(AccessibilityTest, EveryControlHasAName) {
     add(QString());
     add(QStringLiteral(" "));
     int controls = 0;
-    for (QWidget* widget : controller.view()->findChildren<QWidget*>()) {
+    for (QWidget* widget : view()->findChildren<QWidget*>()) {
         const bool takesTab = widget->focusPolicy() & Qt::TabFocus;
         const bool acts = qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QLineEdit*>(widget->parentWidget());
         const bool isRow = qobject_cast<JLRedizadoTableViewCell*>(widget);
@@ -47,7 +47,7 @@ TEST_F(AccessibilityTest, ARowIsACheckableListItemNamedByItsTitle) {
     QAccessibleActionInterface* actions = row->actionInterface();
     ASSERT_NE(actions, nullptr);
     actions->doAction(QAccessibleActionInterface::toggleAction());
-    EXPECT_TRUE(manager.redizado().at(1)->completed());
+    EXPECT_TRUE(manager->redizado().at(1)->completed());
     EXPECT_TRUE(row->state().checked);
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
     // A check from the keys reads as checked too.

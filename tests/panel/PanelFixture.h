@@ -2,63 +2,120 @@
 #pragma once
 
 #include "JLJotlingManager.h"
-#include "JLRedizadoTableViewCell.h"
+#include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoViewControllerDelegate.h"
-#include "JLSegmentedControl.h"
-#include "JLTextField.h"
 #include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
 #include "PanelDriver.h"
-#include "PreferencesKeys.h"
+#include "PanelKeys.h"
+#include "RowMark.h"
 #include "StoredItems.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QKeySequence>
 #include <QPushButton>
-#include <QTest>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <memory>
+
+using Strings = std::vector<std::string>;
 
 // Records what the panel asked of its delegate.
 struct RecordingDelegate final : JLRedizadoViewControllerDelegate {
     std::vector<std::string> calls;
+    void say(const char* what, bool on) { calls.push_back(std::string(what) + (on ? " YES" : " NO")); }
     void hideAfterEntry() override { calls.push_back("hideAfterEntry"); }
-    void setLaunchAppAtLogin(bool on) override { calls.push_back(std::string("launchAtLogin ") + (on ? "YES" : "NO")); }
-    void setIconAlternate(bool on) override { calls.push_back(std::string("iconAlternate ") + (on ? "YES" : "NO")); }
-    void setShowToDoCount(bool on) override { calls.push_back(std::string("showToDoCount ") + (on ? "YES" : "NO")); }
-    void setShortcut(bool on) override { calls.push_back(std::string("shortcut ") + (on ? "YES" : "NO")); }
+    void setLaunchAppAtLogin(bool on) override { say("launchAtLogin", on); }
+    void setIconAlternate(bool on) override { say("iconAlternate", on); }
+    void setShowToDoCount(bool on) override { say("showToDoCount", on); }
+    void setShortcut(bool on) override { say("shortcut", on); }
 };
 
-// A panel over an in-memory store, shown so that its rows have cells.
-class PanelTest : public ::testing::Test {
+// The panel's or the popover's list over an in-memory store, shown so that its rows have cells.
+class ListFixture {
 protected:
-    void SetUp() override {
-        controller.awakeFromNib();
-        controller.setDelegate(&delegate);
-        controller.view()->resize(320, 440);
-        controller.view()->show();
+    // A store either list has seen before, holding these items, newest first.
+    void storeItems(plist_value::Array items) {
+        defaults.setBool(keys::loadKeyPopover, true);
+        defaults.setObject(keys::allRedizado, plist_value::Value(std::move(items)));
     }
-
-    void add(const QString& title) { typeAndReturn(controller.entryField(), title); }
+    void startPanel() {
+        panel.reset();
+        manager = std::make_unique<JLJotlingManager>(defaults, center);
+        panel = std::make_unique<JLRedizadoViewController>(defaults, *manager);
+        panel->awakeFromNib();
+        panel->setDelegate(&delegate);
+        view()->resize(320, 440);
+        view()->show();
+    }
+    void startPopover() {
+        popover.reset();
+        popover = std::make_unique<JLPopoverViewController>(defaults, center);
+        popover->awakeFromNib();
+        view()->resize(320, 440);
+        view()->show();
+    }
+    void activate() {
+        view()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view()));
+    }
+    QWidget* view() { return panel ? panel->view() : popover->view(); }
+    ListCore& list() { return panel ? panel->list() : popover->list(); }
+    const ListWidgets& widgets() { return list().widgets(); }
+    JLTableView* table() { return widgets().table; }
+    void add(const QString& title) { typeAndReturn(widgets().entryField, title); }
     void add(std::initializer_list<const char*> titles) {
         for (const char* title : titles)
             add(QString::fromUtf8(title));
     }
-    void switchTo(int segment) { switchCategory(controller, segment); }
-    JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(controller.redizadoTableView(), row); }
-    void rename(std::int64_t row, const QString& title) { ::rename(controller.redizadoTableView(), row, title); }
-    std::vector<std::string> titles(bool todo) { return titlesOf(todo ? manager.todoRedizado() : manager.redizado()); }
-    std::vector<std::string> shownTitles() { return ::shownTitles(controller.redizadoTableView()); }
+    void switchTo(int segment) { switchCategory(list(), segment); }
+    JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(table(), row); }
+    void rename(std::int64_t row, const QString& title) { ::rename(cellAt(row)->titleLabel(), title); }
+    Strings shownTitles() { return ::shownTitles(table()); }
+    std::string stored() const { return storedWithMarks(defaults); }
+    std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
+    Strings titles(bool todo) const { return titlesOf(todo ? manager->todoRedizado() : manager->redizado()); }
 
     MemoryUserDefaults defaults;
     NotificationCenter center;
-    JLJotlingManager manager{defaults, center};
+    std::unique_ptr<JLJotlingManager> manager;
     RecordingDelegate delegate;
-    JLRedizadoViewController controller{defaults, manager};
+    std::unique_ptr<JLRedizadoViewController> panel;
+    std::unique_ptr<JLPopoverViewController> popover;
+};
+
+class PanelTest : public ListFixture, public ::testing::Test {
+protected:
+    void SetUp() override { startPanel(); }
+};
+
+// A panel that has the keyboard, as when it shows on the desktop.
+class KeyboardPanelTest : public PanelTest {
+protected:
+    void SetUp() override {
+        PanelTest::SetUp();
+        activate();
+        widgets().entryField->setFocus();
+    }
+    // Types the steps into whatever has the focus at each step: "<Down>" and "<Ctrl+Z>" are keys, any other
+    // word is typed as text.
+    void press(const QString& steps) {
+        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr) << "nothing has the focus before " << step.toStdString();
+            if (step.startsWith(QLatin1Char('<')) && step.endsWith(QLatin1Char('>'))) {
+                const QKeySequence keys = QKeySequence::fromString(step.mid(1, step.size() - 2));
+                ASSERT_EQ(keys.count(), 1) << step.toStdString();
+                QTest::keyClick(focused, keys[0].key(), keys[0].keyboardModifiers());
+            } else {
+                QTest::keyClicks(focused, step);
+            }
+        }
+    }
+    RowMark& mark() { return panel->panelKeys().rowMark(); }
 };

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KeyboardPanelFixture.h"
-
-#include <QSignalSpy>
+#include "PanelFixture.h"
 
 #include <ostream>
-
-using Strings = std::vector<std::string>;
 
 namespace {
 struct KeyCase {
@@ -16,6 +12,7 @@ struct KeyCase {
     std::int64_t count;
     int hides = 0;
     int segment = 0;
+    bool pane = false; // the settings pane shows instead of the list
 };
 
 void PrintTo(const KeyCase& c, std::ostream* out) {
@@ -26,14 +23,15 @@ class KeyGrammar : public KeyboardPanelTest, public ::testing::WithParamInterfac
 
 TEST_P(KeyGrammar, KeysGiveTheStoredListAndCount) {
     const KeyCase& c = GetParam();
-    QSignalSpy hides(&controller, &JLRedizadoViewController::hideRequested);
+    QSignalSpy hides(panel.get(), &JLRedizadoViewController::hideRequested);
     for (const QString& title : QString::fromLatin1(c.given).split(QLatin1Char(' '), Qt::SkipEmptyParts))
         press(title + QStringLiteral(" <Return>"));
     press(QString::fromLatin1(c.keys));
     EXPECT_EQ(stored(), c.stored);
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), c.count);
+    EXPECT_EQ(count(), c.count);
     EXPECT_EQ(hides.count(), c.hides);
-    EXPECT_EQ(controller.categorySwitcher()->selectedSegment(), c.segment);
+    EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), c.segment);
+    EXPECT_EQ(table()->isHidden(), c.pane);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"EscOnTheRowsHides", "a", "<Down> <Esc>", "a", 1, 1},
         KeyCase{"CtrlTwoShowsAllWithTheMarkOnItsItem", "a b", "<Down> <Space> <Ctrl+2> <Up> <Space>", "b a", 2, 0, 1},
         KeyCase{"CtrlTabSwitchesEitherWay", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
+        KeyCase{"CtrlCommaShowsThePane", "a", "<Ctrl+,>", "a", 1, 0, 0, true},
+        KeyCase{"CtrlCommaAgainShowsTheList", "a", "<Ctrl+,> <Ctrl+,>", "a", 1},
+        KeyCase{"EvenTheCategoryShownLeavesThePane", "a", "<Ctrl+,> <Ctrl+1>", "a", 1},
         KeyCase{"CtrlZPutsARemovedItemBack", "a b c", "<Down> <Del> <Ctrl+Z>", "c b a", 3},
         KeyCase{"CtrlShiftZRemovesItAgain", "a b c", "<Down> <Del> <Ctrl+Z> <Ctrl+Shift+Z>", "b a", 2},
         // The field's own typing is undone first; once it has none, the items' changes are.
@@ -68,20 +69,20 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
         visited.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_NE(std::find(visited.begin(), visited.end(), controller.redizadoTableView()), visited.end());
-    EXPECT_NE(std::find(visited.begin(), visited.end(), controller.editButton()), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), table()), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), widgets().editButton), visited.end());
     for (QWidget* widget : visited)
         EXPECT_FALSE(qobject_cast<JLRedizadoTableViewCell*>(widget->parentWidget()))
             << widget->metaObject()->className() << " in a row";
     // Tab goes round: the field comes back.
-    EXPECT_EQ(std::count(visited.begin(), visited.end(), controller.entryField()), 2);
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), widgets().entryField), 2);
 }
 
 // To do [c, a], all [c, b, a]: a title edit begun with the mouse on "a" must rename "a", not the row the other
 // category shows at the same place.
 TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem) {
     press(QStringLiteral("a <Return> b <Return> c <Return> <Down> <Down> <Space>"));
-    controller.editButton()->click();
+    widgets().editButton->click();
     const auto renameWithMouseThenSwitch = [this](std::int64_t row, const QString& title, const QString& switchKeys) {
         JLTextField* label = cellAt(row)->titleLabel();
         QTest::mouseClick(label->viewport(), Qt::LeftButton);
@@ -96,37 +97,22 @@ TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem
     EXPECT_EQ(stored(), "c b* a3");
 }
 
-TEST_F(KeyboardPanelTest, CtrlCommaSwapsTheListAndThePaneAndACategoryKeyBringsTheListBack) {
-    press(QStringLiteral("<Ctrl+,>"));
-    EXPECT_TRUE(controller.tableScrollView()->isHidden());
-    EXPECT_TRUE(controller.settingsButton()->isChecked());
-    press(QStringLiteral("<Ctrl+,>"));
-    EXPECT_FALSE(controller.tableScrollView()->isHidden());
-    EXPECT_FALSE(controller.settingsButton()->isChecked());
-    // Even the category already chosen.
-    press(QStringLiteral("<Ctrl+,> <Ctrl+1>"));
-    EXPECT_FALSE(controller.tableScrollView()->isHidden());
-    EXPECT_TRUE(controller.settingsPane()->isHidden());
-    EXPECT_FALSE(controller.settingsButton()->isChecked());
-}
-
 TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight) {
     for (int i = 59; i >= 0; --i)
         add(QString::number(i));
     press(QStringLiteral("<Down> <PgDown>"));
-    JLTableView* table = controller.redizadoTableView();
     // One-line rows of 25 pixels: a page is as many whole rows as the table shows.
-    const auto perPage = static_cast<std::int64_t>(table->viewport()->height() / 25);
+    const auto perPage = static_cast<std::int64_t>(table()->viewport()->height() / 25);
     EXPECT_EQ(mark().markedRow(), perPage);
     press(QStringLiteral("<End>"));
     EXPECT_EQ(mark().markedRow(), 59);
-    QWidget* last = table->viewAtRow(59, false);
+    QWidget* last = table()->viewAtRow(59, false);
     ASSERT_NE(last, nullptr) << "the marked row is out of sight";
-    EXPECT_LE(last->geometry().bottom(), table->viewport()->height());
+    EXPECT_LE(last->geometry().bottom(), table()->viewport()->height());
     EXPECT_EQ(mark().markView()->parentWidget(), last);
     press(QStringLiteral("<PgUp>"));
     EXPECT_EQ(mark().markedRow(), 59 - perPage);
-    EXPECT_NE(table->viewAtRow(59 - perPage, false), nullptr);
+    EXPECT_NE(table()->viewAtRow(59 - perPage, false), nullptr);
 }
 
 TEST_F(KeyboardPanelTest, RenamingInNormalModeLeavesTheTitleReadOnlyAfterwards) {
@@ -135,6 +121,6 @@ TEST_F(KeyboardPanelTest, RenamingInNormalModeLeavesTheTitleReadOnlyAfterwards) 
     EXPECT_TRUE(label->hasFocus());
     press(QStringLiteral("b <Return>"));
     EXPECT_FALSE(label->isEditable());
-    EXPECT_EQ(QApplication::focusWidget(), controller.redizadoTableView());
+    EXPECT_EQ(QApplication::focusWidget(), table());
     EXPECT_EQ(titles(false), Strings{"b"});
 }

@@ -29,23 +29,13 @@ INSTANTIATE_TEST_SUITE_P(RowHeight, RowHeightBoundaries,
                                            HeightCase{"popoverJustOverTwo", popover, 44.5, 64.0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RowHeight, GrowsWithTheLinesATitleWrapsTo) {
-    const double tableWidth = 300.0;
-    EXPECT_EQ(rowHeightForTitle(std::nullopt, tableWidth), 25.0);
-    EXPECT_EQ(rowHeightForTitle(QString(), tableWidth), 25.0);
-    EXPECT_EQ(rowHeightForTitle(QStringLiteral("milk"), tableWidth), 25.0);
-    QString words;
-    while (rowHeightForTitle(words, tableWidth) == 25.0)
-        words += QStringLiteral("word ");
-    EXPECT_EQ(rowHeightForTitle(words, tableWidth), 44.0);
-    // A title without spaces wraps anywhere, as the label shows it.
-    EXPECT_EQ(rowHeightForTitle(QString(400, QLatin1Char('m')), tableWidth), 63.0);
-    EXPECT_EQ(rowHeightForTitle(QString(1 << 20, QLatin1Char('m')), tableWidth), 63.0);
-    // The same title needs more lines in a narrower table.
-    EXPECT_GT(rowHeightForTitle(words, 150.0), 44.0);
-    // Line breaks in the title count.
-    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb"), tableWidth), 44.0);
-    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), tableWidth), 63.0);
+// How the label wraps real titles is checked on the panel's rows; these are the titles it is not shown there.
+TEST(RowHeight, CountsLineBreaksAndWrapsAWordlessTitleAnywhere) {
+    EXPECT_EQ(rowHeightForTitle(std::nullopt, 300.0), 25.0);
+    EXPECT_EQ(rowHeightForTitle(QString(), 300.0), 25.0);
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb"), 300.0), 44.0);
+    EXPECT_EQ(rowHeightForTitle(QStringLiteral("a\nb\nc\nd"), 300.0), 63.0);
+    EXPECT_EQ(rowHeightForTitle(QString(400, QLatin1Char('m')), 300.0), 63.0);
 }
 
 TEST(PopoverRowHeight, MeasuresAcrossTheWholeTableWidth) {

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KeyboardPanelFixture.h"
+#include "PanelFixture.h"
+
+#include "WaitUntil.h"
 
 #include <QAccessible>
 #include <QPropertyAnimation>
 
 namespace {
-// Longer than a row's slide.
-constexpr int slideDoneMs = 400;
-
 class RowMarkTest : public KeyboardPanelTest {
 protected:
     void SetUp() override {
@@ -24,15 +23,14 @@ protected:
 } // namespace
 
 TEST_F(RowMarkTest, TheMarkRidesWithItsRowWhileRowsAboveSlideOut) {
-    controller.redizadoTableView()->setFocus();
+    table()->setFocus();
     mark().markRow(2); // "c"
-    controller.removeEntryAtIndex(0);
+    panel->removeEntryAtIndex(0);
     EXPECT_EQ(mark().markedRow(), 1);
     EXPECT_EQ(markedCellTitle(), "c");
     QWidget* cell = mark().markView()->parentWidget();
     EXPECT_TRUE(sliding(cell)) << "the row below a removed one glides up";
-    QTest::qWait(slideDoneMs);
-    EXPECT_EQ(cell->y(), 25);
+    ASSERT_TRUE(waitUntil([cell] { return cell->y() == 25; }));
     EXPECT_EQ(mark().markView()->geometry(), cell->rect());
     EXPECT_EQ(markedCellTitle(), "c");
 }
@@ -45,10 +43,9 @@ TEST_F(RowMarkTest, RemovingMarkedRowsInQuickSuccessionMarksEachNext) {
     EXPECT_EQ(markedCellTitle(), "a");
     press(QStringLiteral("<Del>")); // the last row: the new last is marked
     EXPECT_EQ(markedCellTitle(), "d");
-    QTest::qWait(slideDoneMs);
+    ASSERT_TRUE(waitUntil([this] { return mark().markView()->parentWidget()->y() == 25; }));
     EXPECT_EQ(markedCellTitle(), "d");
-    EXPECT_EQ(mark().markView()->parentWidget()->y(), 25);
-    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"e", "d"}));
+    EXPECT_EQ(shownTitles(), (Strings{"e", "d"}));
 }
 
 TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows) {
@@ -88,5 +85,5 @@ TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
     EXPECT_EQ(mark().markedRow(), -1);
     EXPECT_FALSE(mark().markView()->isVisible());
     press(QStringLiteral("<Up> g <Return> <Down> <Space>"));
-    EXPECT_EQ(manager.redizado().at(0)->completed(), true);
+    EXPECT_EQ(manager->redizado().at(0)->completed(), true);
 }

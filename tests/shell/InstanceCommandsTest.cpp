@@ -33,35 +33,27 @@ protected:
 };
 } // namespace
 
-TEST_F(InstanceCommandsTest, AddShowsInTheOpenPanelAndTheIconsCount) {
-    start();
-    handle({QStringLiteral("start")});
-    ASSERT_TRUE(interface->window().isVisible());
-    QSignalSpy inserted(&table(), &JLTableView::rowInserted);
+class AddToOpenPanel : public InstanceCommandsTest, public ::testing::WithParamInterface<int> {};
 
-    EXPECT_EQ(handle({QStringLiteral("add"), QStringLiteral("from the terminal")}).exitStatus, 0);
-    EXPECT_EQ(manager.redizado().size(), 1u);
-    EXPECT_TRUE(inserted.wait(1000));
-    EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(table().numberOfRows(), 1);
-    EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
-    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(table().viewAtRow(0, true));
-    ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->titleLabel()->stringValue(), QStringLiteral("from the terminal"));
-}
-
-TEST_F(InstanceCommandsTest, AddWhileTheAllCategoryShowsPutsTheRowFirstThere) {
+// In either category the new row comes in on top of the open panel's table.
+TEST_P(AddToOpenPanel, PutsTheRowFirstAndCountsIt) {
     start();
     manager.addJotlingWithTitle("older");
     manager.completeEntry(true, 0, true);
-    interface->redizadoViewController().categorySwitcher()->setSelectedSegment(1);
+    interface->redizadoViewController().categorySwitcher()->setSelectedSegment(GetParam());
     handle({QStringLiteral("start")});
+    ASSERT_TRUE(interface->window().isVisible());
     QSignalSpy inserted(&table(), &JLTableView::rowInserted);
-    handle({QStringLiteral("add"), QStringLiteral("newer")});
+    EXPECT_EQ(handle({QStringLiteral("add"), QStringLiteral("newer")}).exitStatus, 0);
     EXPECT_TRUE(inserted.wait(1000));
-    EXPECT_EQ(table().numberOfRows(), 2);
-    EXPECT_EQ(interface->redizadoViewController().jotlingAtIndex(0)->title(), std::optional<std::string>("newer"));
+    EXPECT_EQ(table().numberOfRows(), GetParam() + 1);
+    EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(table().viewAtRow(0, true));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->titleLabel()->stringValue(), QStringLiteral("newer"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Categories, AddToOpenPanel, ::testing::Values(0, 1));
 
 TEST_F(InstanceCommandsTest, ToggleActsAsTheShortcutStartOnlyShowsAndOtherWordsChangeNothing) {
     start();

@@ -52,7 +52,6 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
     EXPECT_TRUE(waitUntil([&] { return manager.todoRedizado().size() == 1; }));
     // The shortcut switched on by hand is switched on as from the settings pane.
     EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
-    EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
 
@@ -65,7 +64,6 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
     const auto answer = reply.get();
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->exitStatus, 0);
-    EXPECT_EQ(manager.redizado().size(), 2u);
     EXPECT_TRUE(waitUntil([&] { return panel.redizadoTableView()->numberOfRows() == 2; }));
     EXPECT_EQ(*FileUserDefaults(path).objectForKey(keys::toDoCountKey), Value(std::int64_t{2}));
 }

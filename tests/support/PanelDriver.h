@@ -5,6 +5,7 @@
 #include "JLSegmentedControl.h"
 #include "JLTableView.h"
 #include "JLTextField.h"
+#include "ListCore.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
 
@@ -22,9 +23,9 @@ inline void typeAndReturn(QLineEdit* field, const QString& title) {
 }
 
 // Picks a category on the switcher as a click on its segment does.
-template <typename Controller> void switchCategory(Controller& controller, int segment) {
-    controller.list().widgets().categorySwitcher->setSelectedSegment(segment);
-    controller.list().switchCategories();
+inline void switchCategory(ListCore& list, int segment) {
+    list.widgets().categorySwitcher->setSelectedSegment(segment);
+    list.switchCategories();
 }
 
 inline JLRedizadoTableViewCell* cellAt(JLTableView* table, std::int64_t row) {
@@ -36,10 +37,6 @@ inline void rename(JLTextField* label, const QString& title) {
     label->setFocus();
     label->setPlainText(title);
     QTest::keyClick(label, Qt::Key_Return);
-}
-
-inline void rename(JLTableView* table, std::int64_t row, const QString& title) {
-    rename(cellAt(table, row)->titleLabel(), title);
 }
 
 // The titles the rows show, top first.
