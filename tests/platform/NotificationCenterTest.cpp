@@ -5,22 +5,6 @@
 
 #include <memory>
 
-TEST(NotificationCenter, DeliversByNameAndSenderSynchronously) {
-    NotificationCenter center;
-    int any = 0, fromMine = 0;
-    int mine = 0, other = 0;
-    center.addObserver("changed", nullptr, [&](auto&) { ++any; });
-    center.addObserver("changed", &mine, [&](auto& n) {
-        EXPECT_EQ(n.object, &mine);
-        ++fromMine;
-    });
-    center.postNotificationName("changed", &other);
-    center.postNotificationName("changed", &mine);
-    center.postNotificationName("other", &mine);
-    EXPECT_EQ(any, 2);
-    EXPECT_EQ(fromMine, 1);
-}
-
 TEST(NotificationCenter, ObserverMayRemoveItselfWhileBeingCalled) {
     NotificationCenter center;
     int calls = 0;

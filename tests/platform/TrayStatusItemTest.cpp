@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayStatusItem.h"
 #include "FakeSystemTrayHost.h"
-#include "QtWorkspace.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QTest>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -46,22 +43,15 @@ protected:
     std::unique_ptr<TrayStatusItem> item;
 };
 
-TEST_F(TrayStatusItemTest, LeftAndMiddleClicksActButNotTheContextClick) {
+// A double click arrives as a click, then the second press as a double click: that press does not act again.
+TEST_F(TrayStatusItemTest, LeftAndMiddleClicksActButNotTheContextClickNorADoubleClicksSecondPress) {
     int clicks = 0;
     item->setAction([&] { ++clicks; });
-    click(*item, Qt::LeftButton);
     click(*item, Qt::MiddleButton);
     click(*item, Qt::RightButton);
-    EXPECT_EQ(clicks, 2);
-}
-
-// A double click arrives as a click, then the second press as a double click.
-TEST_F(TrayStatusItemTest, TheSecondPressOfADoubleClickDoesNotActAgain) {
-    int clicks = 0;
-    item->setAction([&] { ++clicks; });
     click(*item, Qt::LeftButton);
     QTest::mouseDClick(item->iconWidget(), Qt::LeftButton);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks, 2);
 }
 
 // The program's palette says nothing of the bar's colour: a dark text colour must not make the glyph dark.
@@ -87,18 +77,6 @@ TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysToneBefore
     QGuiApplication::setPalette(original);
 }
 
-TEST_F(TrayStatusItemTest, TheTitleIsDrawnIntoTheIconAndNamedInTheToolTip) {
-    item->setImage(squareIcon(), true);
-    const QImage plain = drawn(*item);
-    EXPECT_EQ(item->iconWidget()->toolTip(), "Redizado");
-    item->setTitle("12");
-    EXPECT_NE(drawn(*item), plain);
-    EXPECT_EQ(item->iconWidget()->toolTip(), QString::fromUtf8("Redizado \u2014 12 to do"));
-    item->setTitle("");
-    EXPECT_EQ(drawn(*item), plain);
-    EXPECT_EQ(item->iconWidget()->toolTip(), "Redizado");
-}
-
 // At login the tray may start after the program; a desktop may restart or replace it while the program runs.
 TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatItShowed) {
     FakeSystemTrayHost tray;
@@ -106,17 +84,17 @@ TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatIt
     QCoreApplication::processEvents();
     item.setImage(squareIcon(), true);
     item.setTitle("3");
-    EXPECT_EQ(item.iconWidget(), nullptr);
     EXPECT_FALSE(item.isAvailable());
 
     tray.setRunning(true);
-    ASSERT_NE(item.iconWidget(), nullptr);
     ASSERT_EQ(tray.docked.size(), 1u);
     EXPECT_TRUE(item.iconWidget()->isVisible());
     const QImage first = drawn(item);
+    item.setTitle("");
+    EXPECT_NE(drawn(item), first) << "the count is drawn into the icon";
+    item.setTitle("3");
 
     tray.setRunning(false);
-    EXPECT_EQ(item.iconWidget(), nullptr);
     EXPECT_TRUE(tray.docked[0].isNull());
     tray.setRunning(true);
     ASSERT_EQ(tray.docked.size(), 2u);
@@ -136,18 +114,10 @@ TEST_F(TrayStatusItemTest, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) 
     EXPECT_EQ(item->geometry(), QRect(600, 0, 24, 24));
     EXPECT_EQ(item->statusBarThickness(), 24);
 
-    item->iconWidget()->move(600, 0);
-    click(*item, Qt::LeftButton, QPoint(5, 5));
-    EXPECT_EQ(item->geometry(), QRect(600, 0, 24, 24));
-
     tray.shownAt = QRect(500, 0, 24, 24);
     item->iconWidget()->move(1000, 2);
     click(*item, Qt::LeftButton, QPoint(10, 10));
-    ASSERT_TRUE(item->geometry());
-    EXPECT_EQ(item->geometry()->center(), QPoint(1010, 12));
-
-    tray.shownAt.reset();
-    EXPECT_EQ(item->geometry()->center(), QPoint(1010, 12));
+    EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(1010, 12));
 
     // A tray that moves a window of 128x128 under the pointer before passing the click on: the window holds the
     // click, but it is no icon on any bar.
@@ -156,29 +126,4 @@ TEST_F(TrayStatusItemTest, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) 
     EXPECT_EQ(item->statusBarThickness(), 22);
 }
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
-TEST(QtWorkspace, UrlsGoToTheDesktopsHandlerAndNonUrlsAreRefused) {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("redizado-test", &catcher, "open");
-    QtWorkspace workspace;
-
-    EXPECT_TRUE(workspace.openUrl("redizado-test://about/page"));
-    EXPECT_FALSE(workspace.openUrl("no scheme here"));
-    EXPECT_FALSE(workspace.openUrl(""));
-    QDesktopServices::unsetUrlHandler("redizado-test");
-
-    ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_EQ(catcher.urls[0], QUrl("redizado-test://about/page"));
-    EXPECT_EQ(workspace.frontmostApplication(), 0u);
-}
-
 } // namespace
-
-#include "TrayStatusItemTest.moc"

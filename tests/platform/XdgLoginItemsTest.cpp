@@ -41,7 +41,6 @@ TEST_F(XdgLoginItemsTest, InsertCreatesAPrivateFolderAndAnEntryTheSessionStarts)
     ASSERT_TRUE(items.insertLast("/opt/redizado/bin/redizado"));
 
     EXPECT_EQ(modeOf(temp.path() + "/config"), 0700u);
-    EXPECT_EQ(modeOf(folder), 0700u);
     EXPECT_EQ(modeOf(folder + "/redizado.desktop"), 0644u);
     // What a session needs to start it: an application entry of the main group.
     EXPECT_TRUE(readEntry("redizado.desktop").starts_with("[Desktop Entry]\nType=Application\n"));
@@ -93,8 +92,6 @@ TEST_F(XdgLoginItemsTest, ABareProgramNameIsFoundAlongThePath) {
     fs::create_directories(bin);
     std::ofstream(bin + "/tool") << "#!/bin/sh\n";
     fs::permissions(bin + "/tool", fs::perms::owner_all);
-    std::ofstream(bin + "/data") << "not a program";
-    fs::permissions(bin + "/data", fs::perms::owner_read);
     writeEntry("1.desktop", "[Desktop Entry]\nExec=tool --flag\n");
     writeEntry("2.desktop", "[Desktop Entry]\nExec=missing\n");
     writeEntry("3.desktop", "[Desktop Entry]\nExec=./tool\n");
@@ -127,10 +124,8 @@ TEST_P(ExecRoundTrip, TheEntryStartsTheSameProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ExecRoundTrip,
-                         ::testing::Values("/usr/bin/redizado", "/home/me/My Apps/redizado", "/opt/\"quoted\"/app",
-                                           "/opt/back\\slash/app", "/opt/$HOME/`date`/app", "/opt/100%/%f app",
-                                           "/opt/it's/app", "/home/jos\u00e9/\u00fcber/\u4e2d\u6587", "/opt/trailing ",
-                                           "/opt/\\\\s/'\"'/\\n"));
+                         ::testing::Values("/home/me/My Apps/redizado", "/opt/$HOME/`date`/app", "/opt/100%/%f app",
+                                           "/opt/trailing ", "/opt/\\\\s/'\"'/\\n"));
 
 struct ExecLine {
     const char* name;
@@ -146,20 +141,11 @@ TEST_P(ExecParsing, TheFirstArgumentIsTheProgram) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ExecParsing,
-    ::testing::Values(
-        ExecLine{"FieldCode", "[Desktop Entry]\nExec=/usr/bin/app %U\n", "/usr/bin/app"},
-        ExecLine{"QuotedWithArguments", "[Desktop Entry]\nExec=\"/opt/My App/run\" --x\n", "/opt/My App/run"},
-        ExecLine{"SpacesAroundEquals", "[Desktop Entry]\r\nName=x\r\nExec = /usr/bin/app\r\n", "/usr/bin/app"},
-        ExecLine{"EscapedSpaceStillSeparates", "[Desktop Entry]\nExec=/opt/a\\sb\n", "/opt/a"},
-        ExecLine{"SingleQuotes", "[Desktop Entry]\nExec='/opt/a b/c' -x\n", "/opt/a b/c"},
-        ExecLine{"BackslashOutsideQuotes", "[Desktop Entry]\nExec=/opt/a\\\\ b\n", "/opt/a b"},
-        ExecLine{"LastOneWins", "[Desktop Entry]\nExec=/usr/bin/a\nExec=/usr/bin/b\n", "/usr/bin/b"},
-        ExecLine{"OtherGroupIgnored", "[Desktop Action new]\nExec=/usr/bin/b\n", std::nullopt},
-        ExecLine{"ActionAfterMain", "[Desktop Entry]\nExec=/usr/bin/a\n[Desktop Action x]\nExec=/usr/bin/b\n",
-                 "/usr/bin/a"},
-        ExecLine{"UnclosedQuote", "[Desktop Entry]\nExec=\"/usr/bin/a\n", std::nullopt},
-        ExecLine{"EmptyProgram", "[Desktop Entry]\nExec=\"\" x\n", std::nullopt},
-        ExecLine{"Binary", "\x89PNG\r\n\x1a\n\0\0", std::nullopt}),
+    ::testing::Values(ExecLine{"FieldCode", "[Desktop Entry]\nExec=/usr/bin/app %U\n", "/usr/bin/app"},
+                      ExecLine{"SingleQuotes", "[Desktop Entry]\nExec='/opt/a b/c' -x\n", "/opt/a b/c"},
+                      ExecLine{"ActionAfterMain",
+                               "[Desktop Entry]\nExec=/usr/bin/a\n[Desktop Action x]\nExec=/usr/bin/b\n", "/usr/bin/a"},
+                      ExecLine{"UnclosedQuote", "[Desktop Entry]\nExec=\"/usr/bin/a\n", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
