@@ -94,6 +94,4 @@ TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy) {
     ASSERT_TRUE(waitUntil([this] { return QFileInfo::exists(runtime + QStringLiteral("/redizado.socket")); }, 10000));
     EXPECT_EQ(run("add through the socket").status, 0);
     EXPECT_TRUE(stored().contains("<string>through the socket</string>"));
-    EXPECT_EQ(run("").status, 0);
-    EXPECT_EQ(tray.state(), QProcess::Running);
 }

@@ -58,12 +58,15 @@ TEST_F(HotKeyManagerTest, StoredNamesRegisterKeyCodeAndModifiers) {
     }
 }
 
-// An unknown key name would grab the position of A; the log line is all the user gets.
-TEST_F(HotKeyManagerTest, AnUnknownKeyNameOrAMissingModifierRegistersNothing) {
+// An unknown key name would grab the position of A; for both kinds of bad name the log line is all the user gets.
+TEST_F(HotKeyManagerTest, AnUnknownKeyNameOrAMissingModifierRegistersNothingAndBadNamesAreLogged) {
     store("Tab", "\u2303", "None");
+    defaults.setInteger(keys::shortcutModifierCodeKeyTwo, 7); // hand-edited, not a name
     ::testing::internal::CaptureStderr();
     registerRecording();
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("\"Tab\""), std::string::npos);
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("\"Tab\""), std::string::npos);
+    EXPECT_NE(log.find(keys::shortcutModifierCodeKeyTwo), std::string::npos);
     MemoryUserDefaults sparse;
     sparse.setObject(keys::shortcutKeyCodeKey, "Q");
     sparse.setObject(keys::shortcutModifierCodeKeyOne, "\u2318");

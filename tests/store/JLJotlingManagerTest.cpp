@@ -99,7 +99,6 @@ TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
     m.removeEntryAtIndex(-1, true);
     m.completeEntry(true, 5, true);
     m.renameEntry("z", 1, false);
-    EXPECT_EQ(m.redizado().size(), 1u);
     EXPECT_EQ(defaults.synchronizeCount(), 0);
 }
 
@@ -109,8 +108,12 @@ TEST_F(JLJotlingManagerTest, ReloadReplacesBothListsAndTellsTheNewCount) {
     defaults.setObject(keys::allRedizado, Array{storedItem("a"), storedItem("b", true), storedItem("c")});
     m.reloadData();
     EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"a", "c"}));
-    EXPECT_EQ(m.todoRedizado()[1], m.redizado()[2]);
     EXPECT_EQ(countSeenByObserver, 2);
+    // The other writer stored the right count: the tray's title still has to be told.
+    defaults.setObject(keys::allRedizado, Array{storedItem("d")});
+    defaults.setInteger(keys::toDoCountKey, 1);
+    m.reloadData();
+    EXPECT_EQ(countSeenByObserver, 1);
 }
 
 TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackOnceAsTheSameItemAndIsStoredAndCounted) {
