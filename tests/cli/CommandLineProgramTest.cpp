@@ -21,28 +21,18 @@ struct Outcome {
 class CommandLineProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QDir().mkpath(runtime());
-        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_CONFIG_HOME", config.toUtf8());
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     void TearDown() override {
-        if (tray.state() != QProcess::NotRunning) {
-            tray.kill();
-            tray.waitForFinished();
-        }
-    }
-    QString config() const { return QString::fromStdString(temp.path()) + QStringLiteral("/config"); }
-    QString runtime() const { return QString::fromStdString(temp.path()) + QStringLiteral("/run"); }
-    QString store() const { return config() + QStringLiteral("/redizado/defaults.plist"); }
-    QProcessEnvironment environment() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        return env;
+        tray.kill();
+        tray.waitForFinished();
     }
     Outcome run(const QStringList& arguments, const QString& program = QStringLiteral(REDIZADO_PROGRAM)) {
         QProcess process;
-        process.setProcessEnvironment(environment());
         process.start(program, arguments);
         EXPECT_TRUE(process.waitForFinished(20000)) << arguments.join(QLatin1Char(' ')).toStdString();
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -50,20 +40,12 @@ protected:
     }
     // The program's words, split at spaces.
     Outcome run(const char* words) { return run(QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts)); }
-    QByteArray read(const QString& path) const { return QByteArray::fromStdString(readFile(path.toStdString())); }
-    QStringList filesIn(const QString& folder) const {
-        return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    }
-    // The tray program, on no display; it waits for a tray that never comes, and answers later starts.
-    void startTray() {
-        tray.setProcessEnvironment(environment());
-        tray.start(QStringLiteral(REDIZADO_PROGRAM), {});
-        ASSERT_TRUE(tray.waitForStarted());
-        ASSERT_TRUE(
-            waitUntil([this] { return QFileInfo::exists(runtime() + QStringLiteral("/redizado.socket")); }, 10000));
-    }
+    QByteArray stored() const { return QByteArray::fromStdString(readFile(store.toStdString())); }
 
     TempFolder temp;
+    QString config = QString::fromStdString(temp.path()) + QStringLiteral("/config");
+    QString runtime = QString::fromStdString(temp.path()) + QStringLiteral("/run");
+    QString store = config + QStringLiteral("/redizado/defaults.plist");
     QProcess tray;
 };
 } // namespace
@@ -71,54 +53,45 @@ protected:
 TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeaveNoCopy) {
     EXPECT_EQ(run("add buy milk").status, 0);
     EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("caf\u00e9\nsecond line")}).status, 0);
-
     const Outcome list = run("list");
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
-    EXPECT_EQ(run("list --all").output, QStringLiteral("[ ] caf\u00e9\\nsecond line\n[ ] buy milk\n"));
     EXPECT_EQ(run("count").output, QStringLiteral("2\n"));
-    EXPECT_TRUE(read(store()).contains("<string>buy milk</string>"));
-    EXPECT_EQ(filesIn(runtime()), QStringList());
+    EXPECT_TRUE(stored().contains("<string>buy milk</string>"));
+    EXPECT_TRUE(QDir(runtime).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
     const QByteArray garbage = "<?xml version=\"1.0\"?><plist><dict><key>allRed";
-    writeFile(store().toStdString(), garbage.toStdString());
-
+    writeFile(store.toStdString(), garbage.toStdString());
     for (const char* words : {"add x", "list", "count"}) {
         const Outcome result = run(words);
         EXPECT_EQ(result.status, 2) << words;
-        EXPECT_TRUE(result.error.contains(store())) << result.error.toStdString();
-        EXPECT_EQ(result.output, QString());
+        EXPECT_TRUE(result.error.contains(store)) << result.error.toStdString();
     }
-    EXPECT_EQ(read(store()), garbage);
-    EXPECT_EQ(filesIn(config() + QStringLiteral("/redizado")), QStringList{QStringLiteral("defaults.plist")});
+    EXPECT_EQ(stored(), garbage);
+    EXPECT_EQ(
+        QDir(config + QStringLiteral("/redizado")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("defaults.plist")});
 }
 
 TEST_F(CommandLineProgramTest, BadWordsEndWithStatusTwoAndWriteNothing) {
-    for (const QStringList& words : {QStringList{QStringLiteral("frobnicate")}, QStringList{QStringLiteral("add")},
-                                     QStringList{QStringLiteral("add"), QString()},
-                                     QStringList{QStringLiteral("count"), QStringLiteral("--all")}}) {
-        const Outcome result = run(words);
-        EXPECT_EQ(result.status, 2) << words.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(result.error.startsWith(QStringLiteral("redizado: "))) << result.error.toStdString();
-    }
+    const Outcome unknown = run("frobnicate");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.error.startsWith(QStringLiteral("redizado: "))) << unknown.error.toStdString();
     // Bytes that are not UTF-8 cannot come through QProcess's words; the shell passes them on.
     const Outcome bytes = run({QStringLiteral("-c"), QStringLiteral("exec \"$0\" add \"$(printf 'bad \\377')\""),
                                QStringLiteral(REDIZADO_PROGRAM)},
                               QStringLiteral("/bin/sh"));
     EXPECT_EQ(bytes.status, 2);
     EXPECT_TRUE(bytes.error.contains(QLatin1String("not valid UTF-8"))) << bytes.error.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(config()));
+    EXPECT_FALSE(QFileInfo::exists(config));
 }
 
+// The tray program, on no display, waits for a tray that never comes, and answers later starts.
 TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy) {
-    startTray();
+    tray.start(QStringLiteral(REDIZADO_PROGRAM), {});
+    ASSERT_TRUE(waitUntil([this] { return QFileInfo::exists(runtime + QStringLiteral("/redizado.socket")); }, 10000));
     EXPECT_EQ(run("add through the socket").status, 0);
-    EXPECT_TRUE(read(store()).contains("<string>through the socket</string>"));
-    EXPECT_EQ(run("list").output, QStringLiteral("through the socket\n"));
-
-    const Outcome second = run("");
-    EXPECT_EQ(second.status, 0);
-    EXPECT_EQ(tray.state(), QProcess::Running);
+    EXPECT_TRUE(stored().contains("<string>through the socket</string>"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoredItems.h"
 
+#include "JLJotling.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
 
@@ -15,13 +16,8 @@ Value storedItem(const std::string& title, bool checked, Date created) {
 std::vector<std::string> storedTitles(const UserDefaults& defaults) {
     std::vector<std::string> titles;
     const auto list = defaults.objectForKey(keys::allRedizado);
-    if (!list || !list->get<Array>())
-        return titles;
-    for (const Value& item : *list->get<Array>()) {
-        const Dictionary* entry = item.get<Dictionary>();
-        const auto found = entry ? entry->find(keys::jotlingTitle) : Dictionary::const_iterator{};
-        const std::string* title = entry && found != entry->end() ? found->second.get<std::string>() : nullptr;
-        titles.push_back(title ? *title : "<none>");
-    }
+    for (const Value& item : list && list->get<Array>() ? *list->get<Array>() : Array{})
+        titles.push_back(item.get<Dictionary>() ? JLJotling(*item.get<Dictionary>()).title().value_or("<none>")
+                                                : "<none>");
     return titles;
 }
