@@ -13,8 +13,6 @@ TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem) {
     EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
     EXPECT_EQ(defaults.synchronizeCount(), 1);
     EXPECT_EQ(shownTitles(), Strings{"Welcome"});
-    switchTo(1);
-    EXPECT_EQ(shownTitles(), Strings{"Welcome"});
 }
 
 TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
@@ -24,7 +22,6 @@ TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
     startPopover();
     EXPECT_EQ(stored(), "milk bread*");
     EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
-    EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
     EXPECT_EQ(shownTitles(), (Strings{"milk", "bread"}));
 }
 
@@ -37,69 +34,44 @@ TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped) {
     EXPECT_EQ(shownTitles(), (Strings{"a", "no flag", "b"}));
 }
 
-namespace {
-// When the popover reads the stored category: as it starts, or later, when it shows or reads the file again,
-// after the panel or a reloaded file chose another one.
-enum class Read { AtStart, WhenShown, FromFile };
-struct CategoryCase {
-    const char* name;
-    Read read;
-    std::int64_t stored;
-    int segment;
-};
-
-class StoredCategory : public PopoverTest, public ::testing::WithParamInterface<CategoryCase> {};
-} // namespace
-
-// Rows counted, rows shown and rows clicked come from the same list, whatever was stored.
-TEST_P(StoredCategory, SelectsTheSegmentTheRowsAreReadFrom) {
-    const CategoryCase& c = GetParam();
-    const Array items{storedItem("open", false), storedItem("done", true)};
-    storeItems(c.read == Read::FromFile ? Array{storedItem("stale")} : items);
-    defaults.setInteger(keys::switcherKey, c.read == Read::AtStart ? c.stored : 1 - c.segment);
+// Rows counted, shown and clicked come from the category stored, as read at start, when shown and from the file.
+TEST_F(PopoverTest, ShowsTheStoredCategoryReadAtStartWhenShownAndFromTheFile) {
+    storeItems({storedItem("open"), storedItem("done", true)});
+    defaults.setInteger(keys::switcherKey, -1); // out of range: the full list
     startPopover();
-    storeItems(items);
-    defaults.setInteger(keys::switcherKey, c.stored);
-    if (c.read == Read::WhenShown)
-        center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
-    else if (c.read == Read::FromFile)
-        popover->retrieveData();
-    EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), c.segment);
-    const Strings expected = c.segment == 0 ? Strings{"open"} : Strings{"open", "done"};
-    EXPECT_EQ(shownTitles(), expected);
-    EXPECT_EQ(table()->numberOfRows(), static_cast<std::int64_t>(expected.size()));
-    cellAt(static_cast<std::int64_t>(expected.size()) - 1)->checkBox()->click();
-    EXPECT_EQ(stored(), c.segment == 0 ? "open* done*" : "open done");
+    EXPECT_EQ(shownTitles(), (Strings{"open", "done"}));
+    defaults.setInteger(keys::switcherKey, 0);
+    center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
+    EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), 0);
+    EXPECT_EQ(table()->numberOfRows(), 1);
+    storeItems({storedItem("new"), storedItem("open"), storedItem("done", true)});
+    defaults.setInteger(keys::switcherKey, 7);
+    popover->retrieveData();
+    EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), 1);
+    EXPECT_EQ(shownTitles(), (Strings{"new", "open", "done"}));
+    cellAt(2)->checkBox()->click();
+    EXPECT_EQ(stored(), "new open done");
 }
 
-INSTANTIATE_TEST_SUITE_P(Popover, StoredCategory,
-                         ::testing::Values(CategoryCase{"toDo", Read::AtStart, 0, 0},
-                                           CategoryCase{"all", Read::AtStart, 1, 1},
-                                           CategoryCase{"outOfRange", Read::AtStart, 7, 1},
-                                           CategoryCase{"negative", Read::AtStart, -1, 1},
-                                           CategoryCase{"allWhenShown", Read::WhenShown, 1, 1},
-                                           CategoryCase{"toDoWhenShown", Read::WhenShown, 0, 0},
-                                           CategoryCase{"toDoFromFile", Read::FromFile, 0, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PopoverTest, AFlagChangeDropsKeysItDoesNotKnowATitleChangeKeepsThem) {
-    const Date created = now();
-    Dictionary item = *storedItem("a", false, created).get<Dictionary>();
+// A rename keeps keys the popover does not know, and an emptied title is refused; a check keeps the item's date,
+// which tells items apart.
+TEST_F(PopoverTest, ChangesKeepTheItemsOtherKeysAndItsDate) {
+    Dictionary item = *storedItem("a").get<Dictionary>();
     item.insert_or_assign("Colour", Value("blue"));
     storeItems({Value(item)});
-    defaults.setInteger(keys::switcherKey, 1);
     startPopover();
+    list().enterEditMode();
+    rename(0, QStringLiteral("b"));
     const auto first = [this] {
         return *defaults.objectForKey(keys::allRedizado)->get<Array>()->at(0).get<Dictionary>();
     };
-    list().enterEditMode();
-    rename(0, QStringLiteral("b"));
     EXPECT_EQ(first().count("Colour"), 1u);
+    rename(0, QString());
+    EXPECT_EQ(shownTitles(), Strings{"b"});
     list().enterEditMode();
     cellAt(0)->checkBox()->click();
-    EXPECT_EQ(first().size(), 3u);
     EXPECT_EQ(stored(), "b*");
-    EXPECT_EQ(*first().at(keys::jotlingCreatedDate).get<Date>(), created);
+    EXPECT_EQ(first().at(keys::jotlingCreatedDate), item.at(keys::jotlingCreatedDate));
 }
 
 // Items a hand edit left without a date are still told apart.
@@ -123,6 +95,21 @@ TEST_F(PopoverTest, LeavingTheEntryFieldAddsItsText) {
     EXPECT_EQ(stored(), "typed Welcome");
 }
 
+// The remove button takes no focus: a click on it leaves the typing in the entry field alone.
+// Fails: the click takes the focus from the field, whose ending edit adds "typed"; the row stays.
+TEST_F(PopoverTest, DISABLED_RemovingARowWithTheMouseLeavesTheEntryFieldsTypingAlone) {
+    storeItems({storedItem("b"), storedItem("a")});
+    startPopover();
+    activate();
+    list().enterEditMode();
+    widgets().entryField->setFocus();
+    widgets().entryField->setText(QStringLiteral("typed"));
+    QWidget* button = cellAt(1)->removeButton();
+    QTest::mouseClick(view()->windowHandle(), Qt::LeftButton, {}, button->mapTo(view(), button->rect().center()));
+    EXPECT_EQ(stored(), "b");
+    EXPECT_EQ(widgets().entryField->text(), QStringLiteral("typed"));
+}
+
 // The field is off while the dismissal runs, so the focus it loses adds nothing twice.
 TEST_F(PopoverTest, HideAfterEntryAsksToBeDismissedWithTheFieldOff) {
     defaults.setBool(keys::hideAfterEntry, true);
@@ -135,16 +122,12 @@ TEST_F(PopoverTest, HideAfterEntryAsksToBeDismissedWithTheFieldOff) {
     EXPECT_TRUE(popover->jotlingField()->isEnabled());
 }
 
-TEST_F(PopoverTest, ShowingAgainLeavesTheSettingsPaneAndEditModeAndFocusesTheField) {
+TEST_F(PopoverTest, ShowingAgainLeavesEditModeAndFocusesTheField) {
     startPopover();
     activate();
     widgets().editButton->click();
-    widgets().settingsButton->click();
     center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
     EXPECT_FALSE(list().inEditMode());
-    EXPECT_FALSE(widgets().editButton->isChecked());
-    EXPECT_FALSE(widgets().settingsButton->isChecked());
-    EXPECT_FALSE(table()->isHidden());
     center.postNotificationName(notifications::popoverVisible, nullptr);
     EXPECT_TRUE(popover->jotlingField()->hasFocus());
 }

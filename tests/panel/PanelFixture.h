@@ -28,12 +28,11 @@ using Strings = std::vector<std::string>;
 // Records what the panel asked of its delegate.
 struct RecordingDelegate final : JLRedizadoViewControllerDelegate {
     std::vector<std::string> calls;
-    void say(const char* what, bool on) { calls.push_back(std::string(what) + (on ? " YES" : " NO")); }
     void hideAfterEntry() override { calls.push_back("hideAfterEntry"); }
-    void setLaunchAppAtLogin(bool on) override { say("launchAtLogin", on); }
-    void setIconAlternate(bool on) override { say("iconAlternate", on); }
-    void setShowToDoCount(bool on) override { say("showToDoCount", on); }
-    void setShortcut(bool on) override { say("shortcut", on); }
+    void setLaunchAppAtLogin(bool on) override { calls.push_back(on ? "launchAtLogin YES" : "launchAtLogin NO"); }
+    void setIconAlternate(bool on) override { calls.push_back(on ? "iconAlternate YES" : "iconAlternate NO"); }
+    void setShowToDoCount(bool on) override { calls.push_back(on ? "showToDoCount YES" : "showToDoCount NO"); }
+    void setShortcut(bool on) override { calls.push_back(on ? "shortcut YES" : "shortcut NO"); }
 };
 
 // The panel's or the popover's list over an in-memory store, shown so that its rows have cells.

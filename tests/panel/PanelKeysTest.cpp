@@ -38,11 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
     Panel, KeyGrammar,
     ::testing::Values(
         KeyCase{"DownGoesToTheFirstRowAndSpaceChecksIt", "a b c", "<Down> <Space>", "c* b a", 2},
-        KeyCase{"ArrowsMoveTheMark", "a b c", "<Down> <Down> <Down> <Up> <Space>", "c b* a", 2},
         KeyCase{"ACheckedRowLeavesToDoAndTheNextIsMarked", "a b c", "<Down> <Space> <Space>", "c* b* a", 1},
         KeyCase{"HomeAndEnd", "a b c", "<Down> <End> <Space> <Home> <Space>", "c* b a*", 1},
         KeyCase{"DeleteRemovesAndMarksTheNext", "a b c", "<Down> <Down> <Del> <Del>", "c", 1},
-        KeyCase{"DeletingTheLastRowMarksTheNewLast", "a b c", "<Down> <End> <Del> <Space>", "c b*", 1},
         KeyCase{"F2RenamesAndReturnStores", "a b c", "<Down> <F2> x <Return>", "x b a", 3},
         KeyCase{"EscCancelsARenameAndKeepsThePanel", "a b", "<Down> <F2> x <Esc>", "b a", 2},
         KeyCase{"AfterARenameTheKeysGoOnOnTheRow", "a b c", "<Down> <F2> x <Return> <Down> <Space>", "x b* a", 2},
@@ -53,8 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"CtrlTwoShowsAllWithTheMarkOnItsItem", "a b", "<Down> <Space> <Ctrl+2> <Up> <Space>", "b a", 2, 0, 1},
         KeyCase{"CtrlTabSwitchesEitherWay", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
         KeyCase{"CtrlCommaShowsThePane", "a", "<Ctrl+,>", "a", 1, 0, 0, true},
-        KeyCase{"CtrlCommaAgainShowsTheList", "a", "<Ctrl+,> <Ctrl+,>", "a", 1},
-        KeyCase{"EvenTheCategoryShownLeavesThePane", "a", "<Ctrl+,> <Ctrl+1>", "a", 1},
         KeyCase{"CtrlZPutsARemovedItemBack", "a b c", "<Down> <Del> <Ctrl+Z>", "c b a", 3},
         KeyCase{"CtrlShiftZRemovesItAgain", "a b c", "<Down> <Del> <Ctrl+Z> <Ctrl+Shift+Z>", "b a", 2},
         // The field's own typing is undone first; once it has none, the items' changes are.
@@ -67,15 +63,14 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
     std::vector<QWidget*> visited;
     for (int i = 0; i < 8; ++i) {
         visited.push_back(QApplication::focusWidget());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(visited.back(), Qt::Key_Tab);
+        EXPECT_FALSE(qobject_cast<JLRedizadoTableViewCell*>(visited.back()->parentWidget())) << "a row's control";
     }
-    EXPECT_NE(std::find(visited.begin(), visited.end(), table()), visited.end());
-    EXPECT_NE(std::find(visited.begin(), visited.end(), widgets().editButton), visited.end());
-    for (QWidget* widget : visited)
-        EXPECT_FALSE(qobject_cast<JLRedizadoTableViewCell*>(widget->parentWidget()))
-            << widget->metaObject()->className() << " in a row";
+    const auto visits = [&visited](QWidget* widget) { return std::count(visited.begin(), visited.end(), widget); };
+    EXPECT_GT(visits(table()), 0);
+    EXPECT_GT(visits(widgets().editButton), 0);
     // Tab goes round: the field comes back.
-    EXPECT_EQ(std::count(visited.begin(), visited.end(), widgets().entryField), 2);
+    EXPECT_EQ(visits(widgets().entryField), 2);
 }
 
 // To do [c, a], all [c, b, a]: a title edit begun with the mouse on "a" must rename "a", not the row the other
@@ -93,34 +88,4 @@ TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem
     EXPECT_EQ(stored(), "c b* a1");
     renameWithMouseThenSwitch(2, QStringLiteral("a2"), QStringLiteral("<Ctrl+1>"));
     EXPECT_EQ(stored(), "c b* a2");
-    renameWithMouseThenSwitch(1, QStringLiteral("a3"), QStringLiteral("<Ctrl+Tab>"));
-    EXPECT_EQ(stored(), "c b* a3");
-}
-
-TEST_F(KeyboardPanelTest, PageKeysMoveByWhatFitsAndKeepTheMarkInSight) {
-    for (int i = 59; i >= 0; --i)
-        add(QString::number(i));
-    press(QStringLiteral("<Down> <PgDown>"));
-    // One-line rows of 25 pixels: a page is as many whole rows as the table shows.
-    const auto perPage = static_cast<std::int64_t>(table()->viewport()->height() / 25);
-    EXPECT_EQ(mark().markedRow(), perPage);
-    press(QStringLiteral("<End>"));
-    EXPECT_EQ(mark().markedRow(), 59);
-    QWidget* last = table()->viewAtRow(59, false);
-    ASSERT_NE(last, nullptr) << "the marked row is out of sight";
-    EXPECT_LE(last->geometry().bottom(), table()->viewport()->height());
-    EXPECT_EQ(mark().markView()->parentWidget(), last);
-    press(QStringLiteral("<PgUp>"));
-    EXPECT_EQ(mark().markedRow(), 59 - perPage);
-    EXPECT_NE(table()->viewAtRow(59 - perPage, false), nullptr);
-}
-
-TEST_F(KeyboardPanelTest, RenamingInNormalModeLeavesTheTitleReadOnlyAfterwards) {
-    press(QStringLiteral("a <Return> <Down> <F2>"));
-    JLTextField* label = cellAt(0)->titleLabel();
-    EXPECT_TRUE(label->hasFocus());
-    press(QStringLiteral("b <Return>"));
-    EXPECT_FALSE(label->isEditable());
-    EXPECT_EQ(QApplication::focusWidget(), table());
-    EXPECT_EQ(titles(false), Strings{"b"});
 }
