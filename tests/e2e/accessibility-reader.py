@@ -265,7 +265,10 @@ def render(event):
         what = f"{role(child)} '{name(child)}'" if child is not None else "a child"
         return f"children: {role(src)} '{name(src)}' {'gained' if ':add' in kind else 'lost'} {what}"
     if kind.startswith("object:property-change:accessible-name"):
-        return f"announce: {name(src)}" if speaks(src) else f"name: {role(src)} now '{name(src)}'"
+        if speaks(src):
+            return f"announce: {name(src)}"
+        heard = pyatspi.STATE_FOCUSED in states(src)
+        return f"{'name' if heard else 'quiet'}: {role(src)} now '{name(src)}'"
     if kind.startswith("object:announcement"):
         return f"announce: {event.any_data}"
     if kind.startswith("object:text-changed:insert") and speaks(src):
@@ -363,6 +366,8 @@ STEPS = [
     Step("Ctrl+Z (undo the check)", lambda: press("ctrl+z")),
     Step("Delete (remove the row)", lambda: press("Delete")),
     Step("Ctrl+Z (undo the removal)", lambda: press("ctrl+z")),
+    Step("Ctrl+Shift+Z (redo the removal)", lambda: press("ctrl+shift+z")),
+    Step("Ctrl+Z (undo it again)", lambda: press("ctrl+z")),
     Step("Ctrl+2 (show all items)", lambda: press("ctrl+2")),
     Step("Space (check the row; all items shown)", lambda: press("space")),
     Step("Space (uncheck it again)", lambda: press("space")),
@@ -492,6 +497,9 @@ check("Delete: the row no longer shows and the focus goes to the next, 'Pay rent
 check("Ctrl+Z after Delete: 'Buy milk' shows again, with the focus")(
     lambda r: "Buy milk" in shown_titles(r.step("Ctrl+Z (undo the removal").after)
     and last_focus(r.step("Ctrl+Z (undo the removal")).startswith("focus: list item 'Buy milk'"))
+check("Ctrl+Shift+Z removes 'Buy milk' again, Ctrl+Z brings it back")(
+    lambda r: "Buy milk" not in shown_titles(r.step("Ctrl+Shift+Z").after)
+    and "Buy milk" in shown_titles(r.step("Ctrl+Z (undo it again").after))
 check("Ctrl+2 checks 'All' in the category control; Ctrl+1 checks 'To Do' again")(
     lambda r: r.step("Ctrl+2").after.first(lambda n: n.name == "All" and n.has(pyatspi.STATE_CHECKED))
     and r.step("Ctrl+1").after.first(lambda n: n.name == "To Do" and n.has(pyatspi.STATE_CHECKED)))
@@ -540,6 +548,8 @@ pending("Ctrl+Z after Delete: the list gains the row back (children-changed)")(
     lambda r: said(r.step("Ctrl+Z (undo the removal"), "children: ", "gained", "Buy milk"))
 pending("Ctrl+Z after Delete announces what came back ('Buy milk')")(
     lambda r: said(r.step("Ctrl+Z (undo the removal"), "announce: ", "Buy milk"))
+pending("Ctrl+Shift+Z announces what was redone ('Buy milk' removed)")(
+    lambda r: said(r.step("Ctrl+Shift+Z"), "announce: ", "Buy milk"))
 pending("Ctrl+2 is said: 'All' is announced or takes the focus")(
     lambda r: said(r.step("Ctrl+2"), "announce: ", "All") or said(r.step("Ctrl+2"), "focus: ", "All"))
 pending("Ctrl+1 is said: 'To Do' is announced or takes the focus")(
