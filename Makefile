@@ -20,6 +20,8 @@ DESKTOP_PACKAGES += plasma-workspace-wayland python3-gi libwayland-client0
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
 # X11 trays the icon docks in over XEmbed.
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
+# The accessibility bus and a screen reader's Python client, to read the panel as a blind user hears it.
+APT_PACKAGES += at-spi2-core python3-pyatspi
 # The Debian package (`make deb`) and its checks in `make test`.
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
