@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QLocalSocket>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -55,9 +54,8 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     const auto reply = sendFromElsewhere({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")});
 
     ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->exitStatus, 3);
-    EXPECT_EQ(reply->output, QStringLiteral("caf\u00e9\n"));
-    EXPECT_EQ(reply->error, QStringLiteral("careful\n"));
+    EXPECT_EQ(std::tie(reply->exitStatus, reply->output, reply->error),
+              std::tuple(3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")));
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
 }
@@ -67,10 +65,8 @@ TEST_F(SingleInstanceTest, AConnectionSpeakingSomethingElseIsClosedAndTheNextIsA
     SingleInstance first(folder());
     ASSERT_TRUE(first.tryLock());
     int requests = 0;
-    ASSERT_TRUE(first.listen([&requests](const SingleInstance::Request&) {
-        ++requests;
-        return SingleInstance::Reply{};
-    }));
+    ASSERT_TRUE(
+        first.listen([&requests](const SingleInstance::Request&) { return ++requests, SingleInstance::Reply{}; }));
     // Bytes of another protocol, and our greeting followed by a word count no request has.
     QByteArray claimsTooMuch;
     QDataStream(&claimsTooMuch, QIODevice::WriteOnly) << quint32(0x52647a31) << quint32(0xffffffff);
