@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoginItemRegistration.h"
-#include "MemoryLoginItems.h"
 #include "TempFolder.h"
 #include "XdgLoginItems.h"
 
@@ -48,15 +47,6 @@ TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) 
     EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
 
     EXPECT_EQ(remaining(), (std::vector<std::string>{"broken.desktop", "case.desktop"}));
-}
-
-TEST(LoginItemRegistration, PathsThatAreNotUtf8MatchOnlyByteForByte) {
-    MemoryLoginItems bytes;
-    bytes.add(std::string("/opt/\xff/redizado"));
-    bytes.add(std::string("/opt/\xfe/redizado"));
-    EXPECT_TRUE(deleteAppFromLoginItem(bytes, "/opt/\xfe/redizado"));
-    ASSERT_EQ(bytes.entries().size(), 1u);
-    EXPECT_EQ(bytes.entries()[0].program, "/opt/\xff/redizado");
 }
 
 } // namespace
