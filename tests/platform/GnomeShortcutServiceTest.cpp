@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 
 namespace fs = std::filesystem;
@@ -31,7 +30,6 @@ public:
         const fs::path schemas = fs::path(m_folder.path()) / "schemas";
         const fs::path nothing = fs::path(m_folder.path()) / "nothing";
         fs::create_directories(schemas);
-        fs::create_directories(nothing);
         fs::copy_file(REDIZADO_MEDIA_KEYS_SCHEMA, schemas / fs::path(REDIZADO_MEDIA_KEYS_SCHEMA).filename());
         const std::string compile = "glib-compile-schemas --strict '" + schemas.string() + "'";
         ASSERT_EQ(std::system(compile.c_str()), 0) << compile;
@@ -64,41 +62,27 @@ protected:
     int bindingChanges = 0;
 };
 
-void expectSame(const CustomKeybinding& actual, const CustomKeybinding& expected) {
-    EXPECT_EQ(actual.name, expected.name);
-    EXPECT_EQ(actual.command, expected.command);
-    EXPECT_EQ(actual.binding, expected.binding);
+std::tuple<std::string, std::string, std::string> fieldsOf(const CustomKeybinding& binding) {
+    return {binding.name, binding.command, binding.binding};
 }
 } // namespace
 
-TEST_F(GnomeShortcutServiceTest, AddsOneShortcutBesideTheOtherProgramsForKeysItCanName) {
-    constexpr std::uint16_t fn = 0x3F;
-    EXPECT_EQ(service.registerHotKey(fn, HotKeyService::control, 1).status, HotKeyService::unsupported);
-    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
-    EXPECT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
-    const auto again = service.registerHotKey(
-        keyT, HotKeyService::control | HotKeyService::option | HotKeyService::shift | HotKeyService::command, 1);
-    ASSERT_EQ(again.status, HotKeyService::ok);
-
-    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath, GnomeShortcutService::settingsPath()));
-    expectSame(gnomeKeybindings::read(otherPath).value(), other);
-    expectSame(ours(), {"Redizado", "/usr/bin/redizado toggle", "<Super><Control><Alt><Shift>t"});
-    EXPECT_EQ(service.boundTrigger(), "Super+Ctrl+Alt+Shift+T");
-    EXPECT_EQ(bindingChanges, 2);
-}
-
-TEST_F(GnomeShortcutServiceTest, SwitchingOffRemovesOnlyOurs) {
+TEST_F(GnomeShortcutServiceTest, AddsOneShortcutBesideTheOtherProgramsAndSwitchingOffRemovesOnlyOurs) {
+    EXPECT_EQ(service.registerHotKey(0x3F, HotKeyService::control, 1).status, HotKeyService::unsupported);
     const auto first = service.registerHotKey(space, HotKeyService::control, 1);
-    const auto second = service.registerHotKey(space, HotKeyService::option, 1);
+    const auto all = HotKeyService::control | HotKeyService::option | HotKeyService::shift | HotKeyService::command;
+    const auto second = service.registerHotKey(keyT, all, 1);
+    ASSERT_EQ(second.status, HotKeyService::ok);
+    EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath, GnomeShortcutService::settingsPath()));
+    EXPECT_EQ(fieldsOf(ours()), fieldsOf({"Redizado", "/usr/bin/redizado toggle", "<Super><Control><Alt><Shift>t"}));
+    EXPECT_EQ(service.boundTrigger(), "Super+Ctrl+Alt+Shift+T");
+
     // An older handle no longer owns the shortcut.
     service.unregisterHotKey(first.handle);
-    service.unregisterHotKey(second.handle + 100);
     EXPECT_EQ(gnomeKeybindings::paths().value().size(), 2U);
-
     service.unregisterHotKey(second.handle);
     EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
-    expectSame(gnomeKeybindings::read(otherPath).value(), other);
-    expectSame(ours(), {});
+    EXPECT_EQ(fieldsOf(gnomeKeybindings::read(otherPath).value()), fieldsOf(other));
     EXPECT_EQ(service.boundTrigger(), "");
     EXPECT_EQ(bindingChanges, 3);
 }
@@ -109,7 +93,6 @@ TEST_F(GnomeShortcutServiceTest, ALeftOverShortcutIsRemovedButNotTheOneThisRunHo
     ASSERT_EQ(earlierRun.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
     service.removeLeftover();
     EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
-    expectSame(gnomeKeybindings::read(otherPath).value(), other);
 
     ASSERT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
     service.removeLeftover();
@@ -146,20 +129,4 @@ TEST_P(GnomeShortcutCommandTest, RunsThisProgramWithToggle) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "toggle|") << command;
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, GnomeShortcutCommandTest, testing::Values("bin", "my programs", "it's", "say \"hi\""));
-
-// GLib aborts on a schema it does not know; a fresh process is the only one that has not read the schemas yet.
-TEST(GnomeShortcutServiceWithoutSchemaTest, IsUnavailableInsteadOfCrashing) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    TempFolder empty;
-    ::setenv("GSETTINGS_SCHEMA_DIR", empty.path().c_str(), 1);
-    EXPECT_EXIT(
-        {
-            GnomeShortcutService service("/usr/bin/redizado");
-            const auto status = service.registerHotKey(space, HotKeyService::control, 1).status;
-            std::cerr << "available=" << GnomeShortcutService::available() << " status=" << status
-                      << " created=" << (GnomeShortcutService::create() != nullptr) << '\n';
-            std::exit(0);
-        },
-        testing::ExitedWithCode(0), "available=0 status=3 created=0");
-}
+INSTANTIATE_TEST_SUITE_P(Paths, GnomeShortcutCommandTest, testing::Values("my programs", "it's", "say \"hi\""));

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoginItemRegistration.h"
-#include "MemoryLoginItems.h"
 #include "TempFolder.h"
 #include "XdgLoginItems.h"
 
@@ -9,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -50,20 +47,6 @@ TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) 
     EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
 
     EXPECT_EQ(remaining(), (std::vector<std::string>{"broken.desktop", "case.desktop"}));
-}
-
-TEST(LoginItemRegistration, AddAsksTheListEveryTimeAndPathsThatAreNotUtf8MatchOnlyByteForByte) {
-    MemoryLoginItems items;
-    addAppAsLoginItem(items, appPath);
-    addAppAsLoginItem(items, appPath);
-    EXPECT_EQ(items.insertCount(), 2);
-
-    MemoryLoginItems bytes;
-    bytes.add(std::string("/opt/\xff/redizado"));
-    bytes.add(std::string("/opt/\xfe/redizado"));
-    EXPECT_TRUE(deleteAppFromLoginItem(bytes, "/opt/\xfe/redizado"));
-    ASSERT_EQ(bytes.entries().size(), 1u);
-    EXPECT_EQ(bytes.entries()[0].program, "/opt/\xff/redizado");
 }
 
 } // namespace

@@ -5,29 +5,21 @@
 
 #include <memory>
 
-TEST(NotificationCenter, ObserverMayRemoveItselfWhileBeingCalled) {
+// A controller that goes away during a post removes its observers, its own or another's: neither is called again.
+TEST(NotificationCenter, AnObserverRemovedDuringAPostIsNotCalledAfterwards) {
     NotificationCenter center;
     int calls = 0;
-    NotificationCenter::ObserverId id = 0;
-    id = center.addObserver("n", nullptr, [&](auto&) {
-        ++calls;
-        center.removeObserver(id);
-    });
-    center.postNotificationName("n", nullptr);
-    center.postNotificationName("n", nullptr);
-    EXPECT_EQ(calls, 1);
-}
-
-// A controller that goes away during a post (its observer removed by another observer) must not be called.
-TEST(NotificationCenter, ObserverRemovedByAnotherDuringAPostIsNotCalled) {
-    NotificationCenter center;
     auto counter = std::make_unique<int>(0);
+    NotificationCenter::ObserverId first = 0;
     NotificationCenter::ObserverId second = 0;
-    center.addObserver("n", nullptr, [&](auto&) {
+    first = center.addObserver("n", nullptr, [&](auto&) {
+        ++calls;
+        center.removeObserver(first);
         center.removeObserver(second);
         counter.reset();
     });
     second = center.addObserver("n", nullptr, [&](auto&) { ++*counter; });
     center.postNotificationName("n", nullptr);
-    EXPECT_EQ(counter, nullptr);
+    center.postNotificationName("n", nullptr);
+    EXPECT_EQ(calls, 1);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PortalHotKeyService.h"
 #include "FakeDesktopPortal.h"
-#include "PortalTrigger.h"
 #include "PrivateSessionBus.h"
 #include "WaitUntil.h"
 
@@ -22,7 +21,6 @@ protected:
         service = PortalHotKeyService::create(*ours);
         ASSERT_TRUE(service);
         service->setReleasedHandler([this](std::uint32_t id) { released.push_back(id); });
-        service->setBindingChangedHandler([this] { ++bindingChanges; });
         answered = std::make_unique<QSignalSpy>(service.get(), &PortalHotKeyService::bindingAnswered);
     }
     // Registers a shortcut and waits for the desktop's answer: whether it was bound.
@@ -42,7 +40,6 @@ protected:
     std::unique_ptr<PortalHotKeyService> service;
     std::unique_ptr<QSignalSpy> answered;
     std::vector<std::uint32_t> released;
-    int bindingChanges = 0;
 };
 } // namespace
 
@@ -55,9 +52,7 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivati
     startService();
     ASSERT_TRUE(bind(HotKeyService::control, 1));
     EXPECT_EQ(portal.bound(), QStringList{QStringLiteral("toggle-panel-1 CTRL+space")});
-    EXPECT_EQ(service->sessionPath(), portal.session());
     EXPECT_EQ(service->boundTrigger(), "CTRL+space");
-    EXPECT_EQ(bindingChanges, 1);
 
     ASSERT_TRUE(bind(HotKeyService::option, 2));
     // A held key's repeats do not act, nor signals of other sessions; with or without a release between, the next
@@ -95,37 +90,3 @@ TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusa
     EXPECT_FALSE(bind(HotKeyService::option, 2));
     EXPECT_EQ(service->boundTrigger(), "");
 }
-
-TEST_F(PortalHotKeyServiceTest, ASessionThePortalRefusesRefusesTheRegistrationAndTheNextOneTriesAgain) {
-    portal.sessionsToRefuse = 1;
-    startPortal(portal);
-    startService();
-    EXPECT_NE(service->registerHotKey(0x31, HotKeyService::control, 1).status, HotKeyService::ok);
-    EXPECT_TRUE(bind(HotKeyService::option, 2));
-    // The refused shortcut is not bound behind the caller's back.
-    EXPECT_EQ(portal.bound(), QStringList{QStringLiteral("toggle-panel-2 ALT+space")});
-}
-
-struct Trigger {
-    const char* name;
-    std::uint16_t key;
-    std::uint32_t modifiers;
-    const char* trigger; // nullptr: none
-};
-
-class PortalTriggerTest : public ::testing::TestWithParam<Trigger> {};
-
-TEST_P(PortalTriggerTest, NamesTheCombinationAsThePortalDoes) {
-    const auto trigger = portalTrigger(GetParam().key, GetParam().modifiers);
-    EXPECT_EQ(trigger ? trigger->toStdString() : "none", GetParam().trigger ? GetParam().trigger : "none");
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, PortalTriggerTest,
-                         ::testing::Values(Trigger{"AllModifiersInOrder", 0x00,
-                                                   HotKeyService::command | HotKeyService::shift |
-                                                       HotKeyService::option | HotKeyService::control,
-                                                   "CTRL+ALT+SHIFT+LOGO+a"},
-                                           Trigger{"Punctuation", 0x2A, HotKeyService::control, "CTRL+backslash"},
-                                           Trigger{"FunctionKey", 0x5A, 0, "F20"},
-                                           Trigger{"UnknownCode", 0x7F, 0, nullptr}),
-                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,36 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PreferencesWatcher.h"
 #include "TempFolder.h"
+
+#include "FileContents.h"
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 
+// Each change is told by what the file then holds, so a late word about an earlier change cannot pass for a later one.
 TEST(PreferencesWatcherTest, SeesWritesInPlaceAlsoAfterTheFileWasReplacedByARename) {
     TempFolder temp;
     const std::string path = temp.path() + "/defaults.plist";
-    std::ofstream(path) << "first";
-    int changes = 0;
-    PreferencesWatcher watcher(QString::fromStdString(path), [&changes] { ++changes; });
+    writeFile(path, "first");
+    std::string seen;
+    PreferencesWatcher watcher(QString::fromStdString(path), [&] { seen = readFile(path); });
 
-    // As an editor saves: a new file renamed over the old one, which the editor still holds open for a while.
+    // As an editor saves: a new file renamed over the old one, which the editor still holds open. The old file is
+    // not gone until it is closed, so nothing but a watch of the new file sees the write in place that follows.
     {
         std::ifstream stillOpen(path);
-        std::ofstream(path + ".new") << "second";
+        writeFile(path + ".new", "second");
         ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
-        EXPECT_TRUE(waitUntil([&changes] { return changes > 0; }));
-        waitUntil([] { return false; }, 200);
+        EXPECT_TRUE(waitUntil([&] { return seen == "second"; }));
+        writeFile(path, "third");
+        EXPECT_TRUE(waitUntil([&] { return seen == "third"; }));
     }
 
-    // As a shell redirection or a copy writes: in place, into the file that came with the rename.
-    changes = 0;
-    std::ofstream(path) << "third";
-    EXPECT_TRUE(waitUntil([&changes] { return changes > 0; }));
-
-    changes = 0;
     std::remove(path.c_str());
-    std::ofstream(path) << "made again";
-    EXPECT_TRUE(waitUntil([&changes] { return changes > 0; }));
+    writeFile(path, "made again");
+    EXPECT_TRUE(waitUntil([&] { return seen == "made again"; }));
 }

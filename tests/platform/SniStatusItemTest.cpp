@@ -6,10 +6,8 @@
 #include "SniTypes.h"
 #include "WaitUntil.h"
 
-#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QMenu>
 #include <QPixmap>
@@ -26,16 +24,12 @@ class FakeWatcher final : public QDBusVirtualObject {
 public:
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-        if (refuses)
-            connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no")));
-        else
-            connection.send(message.createReply());
-        if (!refuses && message.member() == QLatin1String("RegisterStatusNotifierItem"))
+        connection.send(message.createReply());
+        if (message.member() == QLatin1String("RegisterStatusNotifierItem"))
             registered << message.arguments().value(0).toString();
         return true;
     }
     QStringList registered;
-    bool refuses = false;
 };
 
 class SniStatusItemTest : public PrivateBusTest {
@@ -50,7 +44,7 @@ protected:
     }
     void TearDown() override {
         item.reset();
-        stopWatcher();
+        QDBusConnection::disconnectFromBus(QStringLiteral("watcher"));
         host.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("host"));
         PrivateBusTest::TearDown();
@@ -60,19 +54,9 @@ protected:
         ASSERT_TRUE(bus.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), &watcher));
         ASSERT_TRUE(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
     }
-    void stopWatcher() { QDBusConnection::disconnectFromBus(QStringLiteral("watcher")); }
     void startItem() {
         item = std::make_unique<LiveStatusItem>(x11Tray, *ours);
         item->setContextMenu(&menu);
-    }
-    bool inStatusNotifierTray() {
-        return waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; });
-    }
-    void startInTray() {
-        startWatcher();
-        startItem();
-        ASSERT_TRUE(inStatusNotifierTray());
-        item->setAction([this] { ++clicks; });
     }
     QString service() const { return item->statusNotifierItem().serviceName(); }
 
@@ -97,19 +81,12 @@ protected:
     QDBusMessage callMenu(const QString& member, const QVariantList& args) {
         return call(item->statusNotifierItem().menuPath(), QStringLiteral("com.canonical.dbusmenu"), member, args);
     }
-    // Event answers nothing; a call that answers comes after it on the same connection, so it has been handled.
-    void menuEvent(const QString& event) {
-        callMenu(QStringLiteral("Event"), {0, event, QVariant::fromValue(QDBusVariant(0)), 0u});
-        callMenu(QStringLiteral("GetLayout"), {0, 0, QStringList()});
-    }
-    QString status() { return property(QStringLiteral("Status")).toString(); }
 
     std::unique_ptr<QDBusConnection> host;
     FakeWatcher watcher;
     FakeSystemTrayHost x11Tray;
     QMenu menu;
     std::unique_ptr<LiveStatusItem> item;
-    int clicks = 0;
 };
 
 QIcon solidIcon(QColor colour) {
@@ -140,9 +117,12 @@ TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
 
 TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneAndAClickActsAtTheClickWithTheTokenTheTrayGave) {
     x11Tray.running = true;
-    startInTray();
+    startWatcher();
+    startItem();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
     EXPECT_EQ(watcher.registered, QStringList{service()});
     EXPECT_TRUE(x11Tray.docked.empty()) << "never for a moment in the X11 tray too";
+    int clicks = 0;
     QByteArray tokenAtClick;
     item->setAction([&] {
         ++clicks;
@@ -154,69 +134,24 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneAndAClickActsAtT
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(tokenAtClick, QByteArray("token-42"));
     EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(100, 20));
-
-    // A host that does not know where the click was: no stale place, the panel goes to the pointer.
-    callItem(QStringLiteral("Activate"), {0, 0});
-    EXPECT_FALSE(item->geometry().has_value());
     callItem(QStringLiteral("SecondaryActivate"), {5, 5});
-    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
     int settingsChosen = 0;
     menu.addAction(QStringLiteral("Settings\u2026"), [&] { ++settingsChosen; });
-    menu.addAction(QStringLiteral("&Quit Redizado"));
+    menu.addAction(QStringLiteral("Quit Redizado"));
     startWatcher();
     startItem();
 
     const QDBusMessage reply = callMenu(QStringLiteral("GetLayout"), {0, -1, QStringList()});
     const auto layout = qdbus_cast<DBusMenuLayout>(reply.arguments().value(1));
     ASSERT_EQ(layout.children.size(), 2u) << reply.errorMessage().toStdString();
-    EXPECT_EQ(layout.children[1].properties.value(QStringLiteral("label")).toString(),
-              QStringLiteral("_Quit Redizado"));
     callMenu(QStringLiteral("Event"),
              {layout.children[0].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
     EXPECT_TRUE(waitUntil([&] { return settingsChosen == 1; }));
 }
 
-// (Hosts that come and go while the program runs are met in the desktop sessions.)
-TEST_F(SniStatusItemTest, AWatcherThatRefusesTheItemLeavesItInTheX11Tray) {
-    x11Tray.running = true;
-    watcher.refuses = true;
-    startWatcher();
-    startItem();
-    ASSERT_TRUE(waitUntil([this] { return !x11Tray.docked.empty(); }));
-    EXPECT_EQ(item->tray(), LiveStatusItem::Tray::x11);
-}
-
-// GNOME's tray opens the item's menu on a single left click and holds the keyboard while the menu is open; it hides a
-// passive item and closes its menu on the way. Elsewhere the menu opening is no click.
-TEST_F(SniStatusItemTest, WhereTheMenuOpensOnAClickTheItemStepsAsideUntilItClosesAndThenShowsThePanelOnce) {
-    menu.addAction(QStringLiteral("Quit Redizado"));
-    startInTray();
-    menuEvent(QStringLiteral("opened"));
-    menuEvent(QStringLiteral("closed"));
-    EXPECT_EQ(clicks, 0);
-
-    item->statusNotifierItem().setMenuOpeningActivates(true);
-    menuEvent(QStringLiteral("opened"));
-    EXPECT_EQ(status(), QStringLiteral("Passive"));
-    EXPECT_EQ(clicks, 0) << "a panel shown while the menu holds the keyboard gets no typing";
-    menuEvent(QStringLiteral("closed"));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(status(), QStringLiteral("Active"));
-    // The second click of a double click, and the menu of the icon that came back closed by hand, are no click.
-    callItem(QStringLiteral("Activate"), {1340, 16});
-    menuEvent(QStringLiteral("closed"));
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(SniStatusItemTest, AnIconThatLostItsTrayWhileAsideComesBackActive) {
-    menu.addAction(QStringLiteral("Quit Redizado"));
-    startInTray();
-    item->statusNotifierItem().setMenuOpeningActivates(true);
-    menuEvent(QStringLiteral("opened"));
-    stopWatcher();
-    ASSERT_TRUE(waitUntil([this] { return !item->statusNotifierItem().isAvailable(); }));
-    EXPECT_EQ(status(), QStringLiteral("Active"));
-}
+// (Hosts that come and go while the program runs, and GNOME's tray opening the menu at a click, are met in the
+// desktop sessions.)

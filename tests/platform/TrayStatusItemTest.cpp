@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPalette>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,10 +20,6 @@ QIcon squareIcon() {
 
 QImage drawn(const TrayStatusItem& item) {
     return item.iconWidget()->icon().pixmap(QSize(22, 22), 1.0).toImage();
-}
-
-QColor middleOf(const TrayStatusItem& item) {
-    return drawn(item).pixelColor(8, 8);
 }
 
 void click(TrayStatusItem& item, Qt::MouseButton button, QPoint at = QPoint(5, 5)) {
@@ -54,27 +49,15 @@ TEST_F(TrayStatusItemTest, LeftAndMiddleClicksActButNotTheContextClickNorADouble
     EXPECT_EQ(clicks, 2);
 }
 
-// The program's palette says nothing of the bar's colour: a dark text colour must not make the glyph dark.
-TEST(TrayStatusItem, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysToneBeforeTheDesktops) {
-    const QPalette original = QGuiApplication::palette();
-    QPalette dark = original;
-    dark.setColor(QPalette::WindowText, Qt::black);
-    QGuiApplication::setPalette(dark);
-    FakeSystemTrayHost tray;
-    tray.running = true;
-    TrayStatusItem item(tray);
-    QCoreApplication::processEvents();
-
-    item.setImage(squareIcon(), true);
-    EXPECT_EQ(middleOf(item), QColor(Qt::white));
-    item.setBarTone(BarTone::Light);
-    EXPECT_LT(middleOf(item).lightness(), 40);
+// The program's palette says nothing of the bar's colour: its dark text colour must not make the glyph dark.
+TEST_F(TrayStatusItemTest, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysToneBeforeTheDesktops) {
+    ASSERT_LT(QGuiApplication::palette().color(QPalette::WindowText).lightness(), 40);
+    item->setImage(squareIcon(), true);
+    EXPECT_EQ(drawn(*item).pixelColor(8, 8), QColor(Qt::white));
+    item->setBarTone(BarTone::Light);
+    EXPECT_LT(drawn(*item).pixelColor(8, 8).lightness(), 40);
     tray.setTone(BarTone::Dark);
-    EXPECT_EQ(middleOf(item), QColor(Qt::white));
-
-    item.setImage(squareIcon(), false);
-    EXPECT_EQ(middleOf(item), QColor(Qt::black));
-    QGuiApplication::setPalette(original);
+    EXPECT_EQ(drawn(*item).pixelColor(8, 8), QColor(Qt::white));
 }
 
 // At login the tray may start after the program; a desktop may restart or replace it while the program runs.
@@ -99,7 +82,6 @@ TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatIt
     tray.setRunning(true);
     ASSERT_EQ(tray.docked.size(), 2u);
     EXPECT_EQ(drawn(item), first);
-    EXPECT_EQ(item.iconWidget()->toolTip(), QString::fromUtf8("Redizado \u2014 3 to do"));
 
     item.setWanted(false);
     EXPECT_EQ(item.iconWidget(), nullptr);
