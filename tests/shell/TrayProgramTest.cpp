@@ -18,12 +18,9 @@
 
 #include <gtest/gtest.h>
 
-#include <future>
-
 using namespace plist_value;
-using namespace std::chrono_literals;
 
-TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingCanBeGrabbed) {
+TEST(TrayProgramTest, FollowsTheFileAndSaysWhatToBindWhereNothingCanBeGrabbed) {
     TempFolder temp;
     const std::string path = temp.path() + "/config/redizado/defaults.plist";
     auto store = std::make_unique<FileUserDefaults>(path);
@@ -54,16 +51,4 @@ TEST(TrayProgramTest, FollowsTheFileAndLaterStartsAndSaysWhatToBindWhereNothingC
     EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
-
-    // A later start's add reaches the same lists and the panel's table.
-    auto reply = std::async(std::launch::async, [&temp] {
-        SingleInstance later(QString::fromStdString(temp.path()));
-        return later.sendToRunning({{QStringLiteral("add"), QStringLiteral("from a terminal")}, {}}, 5s);
-    });
-    EXPECT_TRUE(waitUntil([&] { return reply.wait_for(0s) == std::future_status::ready; }));
-    const auto answer = reply.get();
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->exitStatus, 0);
-    EXPECT_TRUE(waitUntil([&] { return panel.redizadoTableView()->numberOfRows() == 2; }));
-    EXPECT_EQ(*FileUserDefaults(path).objectForKey(keys::toDoCountKey), Value(std::int64_t{2}));
 }

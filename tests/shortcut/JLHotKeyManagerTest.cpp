@@ -37,10 +37,6 @@ protected:
 };
 
 TEST_F(HotKeyManagerTest, StoredNamesRegisterKeyCodeAndModifiers) {
-    registerRecording(); // the first-run values
-    ASSERT_EQ(service.registrations().size(), 1u);
-    EXPECT_EQ(service.registrations()[0].virtualKeyCode, 49);
-    EXPECT_EQ(service.registrations()[0].modifierMask, control);
     const struct {
         const char *key, *one, *two;
         std::uint16_t code;

@@ -1,53 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "XcbHotKeyService.h"
+#include "WaitUntil.h"
+#include "Xvfb.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
-#include <csignal>
 #include <map>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 constexpr std::uint16_t space = 49;
 constexpr std::uint16_t f12 = 111;
 constexpr std::uint32_t barrierId = 99;
 
-// A virtual X server of the test's own, on any free display: its DISPLAY value once it accepts clients.
-std::string startXvfb(pid_t& pid) {
-    int ready[2];
-    if (::pipe(ready) != 0)
-        return {};
-    pid = ::fork();
-    if (pid == 0) {
-        ::close(ready[0]);
-        const std::string fd = std::to_string(ready[1]);
-        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(ready[1]);
-    std::string number;
-    char c = 0;
-    while (pid > 0 && c != '\n' && ::read(ready[0], &c, 1) == 1)
-        number += c;
-    ::close(ready[0]);
-    return number.size() > 1 && c == '\n' ? ":" + number.substr(0, number.size() - 1) : std::string();
-}
-
 // Real grabs on a virtual display, pressed by xdotool the way a user presses keys.
 class XcbHotKeyServiceTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        const std::string display = startXvfb(xvfb);
-        if (display.empty())
+        xvfb = std::make_unique<Xvfb>();
+        if (xvfb->display().empty())
             return;
-        qputenv("DISPLAY", QByteArray::fromStdString(display));
+        qputenv("DISPLAY", QByteArray::fromStdString(xvfb->display()));
         qputenv("QT_QPA_PLATFORM", "xcb");
         static char name[] = "shortcut_x11_tests";
         static char* argv[] = {name, nullptr};
@@ -57,10 +37,7 @@ protected:
 
     static void TearDownTestSuite() {
         app.reset();
-        if (xvfb > 0) {
-            ::kill(xvfb, SIGTERM);
-            ::waitpid(xvfb, nullptr, 0);
-        }
+        xvfb.reset();
     }
 
     void SetUp() override {
@@ -104,7 +81,7 @@ protected:
         return line.startsWith("status ") ? line.mid(7).trimmed().toInt() : -1;
     }
 
-    static inline pid_t xvfb = 0;
+    static inline std::unique_ptr<Xvfb> xvfb;
     static inline std::unique_ptr<QGuiApplication> app;
     std::map<std::uint32_t, int> releases;
 };
@@ -122,6 +99,36 @@ TEST_F(XcbHotKeyServiceTest, OnlyTheCombinationFiresOnceAlsoWithCapsLockAndNumLo
     xdotool({"key", "Num_Lock", "Caps_Lock"});
     EXPECT_TRUE(fired);
 }
+
+// Counts the presses of the space bar that reach the program, a held key's repeats included.
+struct SpacePresses final : QAbstractNativeEventFilter {
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
+        const auto* event = static_cast<const xcb_key_press_event_t*>(message);
+        count += (event->response_type & ~0x80) == XCB_KEY_PRESS && event->detail == 65;
+        return false;
+    }
+    int count = 0;
+};
+
+class HeldKey : public XcbHotKeyServiceTest, public ::testing::WithParamInterface<bool> {};
+
+// A held key repeats, as presses alone or, without detectable autorepeat, as release and press pairs: the
+// combination still fires once, when it is let go.
+TEST_P(HeldKey, FiresOnceOnRelease) {
+    XcbHotKeyService service(GetParam());
+    listen(service);
+    SpacePresses presses;
+    app->installNativeEventFilter(&presses);
+    xdotool({"keydown", "ctrl+space"});
+    EXPECT_TRUE(waitUntil([&] { return presses.count >= 3; }));
+    xdotool({"keyup", "ctrl+space"});
+    everythingHandled();
+    app->removeNativeEventFilter(&presses);
+    EXPECT_EQ(releases[1], 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(AutoRepeat, HeldKey, ::testing::Values(true, false),
+                         [](const auto& info) { return std::string(info.param ? "Detectable" : "TimeStampPairs"); });
 
 // Unregistering lets go of every lock variant, so another program can take the combination; ours is then
 // refused, and whatever was grabbed before the refusal is let go again, so it can be registered later.

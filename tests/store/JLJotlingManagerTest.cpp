@@ -36,12 +36,6 @@ protected:
     std::unique_ptr<JLJotlingManager> manager;
 };
 
-TEST_F(JLJotlingManagerTest, StaleStoredCountIsCorrectedAtLoad) {
-    defaults.setInteger(keys::toDoCountKey, 1); // the first-run value, with no items
-    JLJotlingManager m(defaults, center);
-    EXPECT_EQ(countSeenByObserver, 0);
-}
-
 TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWrittenBack) {
     Dictionary extra = *storedItem("A").get<Dictionary>();
     extra.insert_or_assign("priority", Value(std::int64_t{3}));

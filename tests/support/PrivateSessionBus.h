@@ -16,51 +16,24 @@
 
 #include <memory>
 
-// A session bus of the test's own. Its configuration activates only services put in its own folder, never the
-// machine's (a desktop portal installed there would otherwise answer in place of the test's fake).
-class PrivateSessionBus {
-public:
-    static bool available() { return !QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty(); }
-
-    // The bus's address once it runs; empty when it did not start.
-    QString start() {
+// A test on a session bus of its own, with the program's connection to it ("ours") and, when started, a fake desktop
+// portal serving from a thread of its own as a separate process would. The bus activates only services put in its
+// own folder, never the machine's (a desktop portal installed there would otherwise answer in place of the test's
+// fake). A subclass drops what uses the connections before calling TearDown here.
+class PrivateBusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            GTEST_SKIP() << "dbus-daemon is not installed";
         const QString folder = QString::fromStdString(m_folder.path());
-        if (!QDir(folder).mkdir(QStringLiteral("services")) ||
-            !QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")))
-            return {};
+        ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
         m_daemon.start(QStringLiteral("dbus-daemon"),
                        {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
                         QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
                         QStringLiteral("--print-address")});
-        if (!m_daemon.waitForReadyRead(5000))
-            return {};
-        return QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-
-    // Ends the bus; connections to it should be gone first.
-    void stop() {
-        if (m_daemon.state() == QProcess::NotRunning)
-            return;
-        m_daemon.kill();
-        m_daemon.waitForFinished();
-    }
-    ~PrivateSessionBus() { stop(); }
-
-private:
-    TempFolder m_folder;
-    QProcess m_daemon;
-};
-
-// A test on a private session bus, with the program's connection to it ("ours") and, when started, a fake desktop
-// portal serving from a thread of its own as a separate process would. A subclass drops what uses the connections
-// before calling TearDown here.
-class PrivateBusTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!PrivateSessionBus::available())
-            GTEST_SKIP() << "dbus-daemon is not installed";
-        address = bus.start();
-        ASSERT_FALSE(address.isEmpty());
+        ASSERT_TRUE(m_daemon.waitForReadyRead(5000));
+        address = QString::fromUtf8(m_daemon.readLine()).trimmed();
         ours = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, QStringLiteral("ours")));
         ASSERT_TRUE(ours->isConnected());
     }
@@ -73,7 +46,8 @@ protected:
             portalThread.quit();
             portalThread.wait();
         }
-        bus.stop();
+        m_daemon.kill();
+        m_daemon.waitForFinished();
     }
     void startPortal(QDBusVirtualObject& portal) {
         portalThread.start();
@@ -91,7 +65,8 @@ protected:
         ASSERT_TRUE(registered);
     }
 
-    PrivateSessionBus bus;
+    TempFolder m_folder;
+    QProcess m_daemon;
     QString address;
     std::unique_ptr<QDBusConnection> ours;
     QThread portalThread;

@@ -9,7 +9,6 @@
 // Sets variables for one test and puts back what was there, so that later tests see the machine's environment.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment() = default;
     ScopedEnvironment(const std::string& name, const std::string& value) { set(name, value); }
     ~ScopedEnvironment() {
         for (const auto& [name, value] : m_saved)
@@ -21,10 +20,6 @@ public:
     void set(const std::string& name, const std::string& value) {
         save(name);
         ::setenv(name.c_str(), value.c_str(), 1);
-    }
-    void unset(const std::string& name) {
-        save(name);
-        ::unsetenv(name.c_str());
     }
 
 private:

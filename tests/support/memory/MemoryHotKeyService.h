@@ -3,6 +3,7 @@
 
 #include "HotKeyService.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -17,8 +18,17 @@ public:
         Handle handle = 0;
     };
 
-    Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override;
-    void unregisterHotKey(Handle handle) override;
+    Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override {
+        ++m_registerCount;
+        if (m_refused.count({virtualKeyCode, modifierMask}))
+            return {taken, 0};
+        m_registrations.push_back({virtualKeyCode, modifierMask, id, ++m_lastHandle});
+        return {ok, m_lastHandle};
+    }
+    void unregisterHotKey(Handle handle) override {
+        ++m_unregisterCount;
+        std::erase_if(m_registrations, [handle](const Entry& entry) { return entry.handle == handle; });
+    }
     void setReleasedHandler(ReleasedHandler handler) override { m_handler = std::move(handler); }
     Route route() const override { return m_route; }
     std::string boundTrigger() const override { return m_boundTrigger; }
@@ -31,9 +41,14 @@ public:
     }
 
     // Later registrations of this combination get the taken status, as if another program held it.
-    void refuse(std::uint16_t virtualKeyCode, std::uint32_t modifierMask);
+    void refuse(std::uint16_t virtualKeyCode, std::uint32_t modifierMask) {
+        m_refused.insert({virtualKeyCode, modifierMask});
+    }
     // Plays the release of a combination, registered or not.
-    void release(std::uint32_t id);
+    void release(std::uint32_t id) {
+        if (m_handler)
+            m_handler(id);
+    }
 
     const std::vector<Entry>& registrations() const { return m_registrations; }
     bool hasHandler() const { return static_cast<bool>(m_handler); }

@@ -3,15 +3,29 @@
 
 #include "LoginItems.h"
 
+#include <algorithm>
+
 // A login-items list in memory; tests seed it with entries of other programs and look at what is left.
 class MemoryLoginItems final : public LoginItems {
 public:
     std::vector<Entry> entries() const override { return m_entries; }
-    bool insertLast(const std::string& appPath) override;
-    bool remove(const Entry& entry) override;
+    bool insertLast(const std::string& appPath) override {
+        ++m_insertCount;
+        if (!m_failing)
+            add(appPath);
+        return !m_failing;
+    }
+    bool remove(const Entry& entry) override {
+        if (!m_failing)
+            std::erase_if(m_entries, [&](const Entry& e) { return e.id == entry.id; });
+        return !m_failing;
+    }
 
     // Adds an entry as another program (or the user) would; nothing stands for an entry that does not resolve.
-    Entry add(std::optional<std::string> program);
+    Entry add(std::optional<std::string> program) {
+        m_entries.push_back({"entry-" + std::to_string(m_nextId++), std::move(program)});
+        return m_entries.back();
+    }
     void setFailing(bool failing) { m_failing = failing; }
     int insertCount() const { return m_insertCount; }
 

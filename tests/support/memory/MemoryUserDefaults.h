@@ -3,20 +3,26 @@
 
 #include "UserDefaults.h"
 
-// A store that lives in memory only; counts its writes so tests can see what was saved when.
+// A store that lives in memory only; counts its saves so tests can see what was saved when.
 class MemoryUserDefaults final : public UserDefaults {
 public:
-    std::optional<plist_value::Value> objectForKey(const std::string& key) const override;
-    void setObject(const std::string& key, plist_value::Value value) override;
-    bool synchronize() override;
+    std::optional<plist_value::Value> objectForKey(const std::string& key) const override {
+        const auto it = m_values.find(key);
+        return it == m_values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void setObject(const std::string& key, plist_value::Value value) override {
+        m_values.insert_or_assign(key, std::move(value));
+    }
+    bool synchronize() override {
+        ++m_synchronizeCount;
+        return true;
+    }
 
     const plist_value::Dictionary& values() const { return m_values; }
-    int setCount(const std::string& key) const;
     int synchronizeCount() const { return m_synchronizeCount; }
-    void resetCounts();
+    void resetCounts() { m_synchronizeCount = 0; }
 
 private:
     plist_value::Dictionary m_values;
-    std::map<std::string, int> m_setCounts;
     int m_synchronizeCount = 0;
 };

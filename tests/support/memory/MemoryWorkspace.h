@@ -14,10 +14,7 @@ public:
         if (application != 0)
             m_frontmost = application;
     }
-    bool openUrl(const std::string& url) override {
-        m_openedUrls.push_back(url);
-        return true;
-    }
+    bool openUrl(const std::string&) override { return true; }
     void setActiveDesktopChangedHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
 
     void setFrontmostApplication(Application application) { m_frontmost = application; }
@@ -26,11 +23,9 @@ public:
             m_handler();
     }
     const std::vector<Application>& activated() const { return m_activated; }
-    const std::vector<std::string>& openedUrls() const { return m_openedUrls; }
 
 private:
     Application m_frontmost = 0;
     std::vector<Application> m_activated;
-    std::vector<std::string> m_openedUrls;
     std::function<void()> m_handler;
 };
