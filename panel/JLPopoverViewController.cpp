@@ -31,9 +31,9 @@ JLPopoverViewController::JLPopoverViewController(UserDefaults& defaults, Notific
         m_ui->redizadoTableView, m_ui->jotlingField, m_ui->categorySwitcher,      m_ui->editButton,
         m_ui->settingsButton,    m_ui->settingsPane, m_ui->hideAfterEntryCheckBox};
     // A new item reads the whole table again; a removed row leaves a gap that closes.
-    m_list = std::make_unique<ListCore>(
-        static_cast<ListItems&>(*this), defaults, widgets,
-        RowStyle{&popoverRowHeightForTitle, JLTableView::Animation::None, JLTableView::Animation::Gap});
+    m_list = std::make_unique<ListCore>(static_cast<ListItems&>(*this), defaults, widgets,
+                                        RowStyle{&popoverRowHeightForTitle, JLTableView::Animation::None,
+                                                 JLTableView::Animation::Gap, popover_row_height::oneLine});
     connect(m_ui->jotlingField, &QLineEdit::editingFinished, this,
             [this] { textShouldEndEditing(m_ui->jotlingField); });
     connect(m_list.get(), &ListCore::hideAfterEntryRequested, this, [this] {

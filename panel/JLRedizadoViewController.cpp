@@ -26,8 +26,9 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJot
     const ListWidgets widgets{
         m_ui->redizadoTableView, m_ui->entryField,   m_ui->categorySwitcher,      m_ui->editButton,
         m_ui->settingsButton,    m_ui->settingsPane, m_ui->hideAfterEntryCheckBox};
-    m_list =
-        std::make_unique<ListCore>(static_cast<ListItems&>(*this), defaults, widgets, RowStyle{&rowHeightForTitle});
+    m_list = std::make_unique<ListCore>(static_cast<ListItems&>(*this), defaults, widgets,
+                                        RowStyle{&rowHeightForTitle, JLTableView::Animation::SlideLeft,
+                                                 JLTableView::Animation::SlideRight, row_height::oneLine});
     connect(m_list.get(), &ListCore::hideAfterEntryRequested, this, [this] {
         if (m_delegate)
             m_delegate->hideAfterEntry();

@@ -34,6 +34,8 @@ struct RowStyle {
     // A new row slides in with this; with None the whole table is read again instead.
     JLTableView::Animation added = JLTableView::Animation::SlideLeft;
     JLTableView::Animation removed = JLTableView::Animation::SlideRight;
+    // Rows not yet near sight are taken to be this tall until measured.
+    double estimatedRowHeight = 0.0;
 };
 
 // The list both controllers show: rows and cells over their items, the category, edit mode, the settings pane
@@ -81,6 +83,7 @@ public:
 
     std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
     double heightOfRow(JLTableView& tableView, std::int64_t row) override;
+    double estimatedRowHeight(JLTableView&) override { return m_style.estimatedRowHeight; }
     QWidget* viewForRow(JLTableView& tableView, std::int64_t row) override;
 
 protected:

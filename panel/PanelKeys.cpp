@@ -180,11 +180,12 @@ bool PanelKeys::rowKey(QKeyEvent& event) {
 }
 
 std::int64_t PanelKeys::rowsPerPage(std::int64_t from, int direction) const {
-    const JLTableView* table = m_panel.redizadoTableView();
+    JLTableView* table = m_panel.redizadoTableView();
     const double page = table->viewport()->height();
     double used = 0.0;
     std::int64_t rows = 0;
     for (std::int64_t row = from + direction; row >= 0 && row < table->numberOfRows(); row += direction) {
+        table->measureRows(row, row);
         used += table->rowHeight(row);
         if (used > page)
             break;

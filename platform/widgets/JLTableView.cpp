@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr int animationMs = 150;
@@ -108,12 +109,34 @@ void JLTableView::scrollRowToVisible(std::int64_t row) {
     if (row < 0 || row >= numberOfRows())
         return;
     QScrollBar* bar = verticalScrollBar();
+    if (m_unmeasured > 0) {
+        // The row and those that can share the sight above it are measured first, so it stays where it is put.
+        measureRows(row, row);
+        std::int64_t first = row;
+        for (int above = 0; first > 0 && above < viewport()->height();) {
+            --first;
+            measureRows(first, first);
+            above += rowTop(first + 1) - rowTop(first);
+        }
+    }
     const int top = rowTop(row);
     const int bottom = rowTop(row + 1);
     if (top < bar->value())
         bar->setValue(top);
     else if (bottom > bar->value() + viewport()->height())
         bar->setValue(std::min(top, bottom - viewport()->height()));
+}
+
+void JLTableView::measureRows(std::int64_t first, std::int64_t last) {
+    if (m_unmeasured == 0 || numberOfRows() == 0)
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    const std::int64_t anchor = rowAtOffset(bar->value());
+    const int onScreen = rowTop(anchor) - bar->value();
+    measure(first, last, anchor);
+    // The rows in sight moved only if the scroll bar could not follow them.
+    if (rowTop(anchor) - bar->value() != onScreen)
+        layoutCells(false);
 }
 
 QWidget* JLTableView::viewAtRow(std::int64_t row, bool makeIfNecessary) {
@@ -150,23 +173,49 @@ void JLTableView::showEvent(QShowEvent* event) {
 }
 
 void JLTableView::scrollContentsBy(int, int) {
-    layoutCells(false);
+    if (!m_scrolling)
+        layoutCells(false);
 }
 
 void JLTableView::readHeights() {
+    // The first row in sight and how far into it the view starts, to find the same place among new heights.
+    std::int64_t anchor = -1;
+    int anchorOffset = 0;
+    if (numberOfRows() > 0) {
+        anchor = rowAtOffset(verticalScrollBar()->value());
+        anchorOffset = verticalScrollBar()->value() - rowTop(anchor);
+    }
     m_loaded = true;
     m_measuredWidth = viewport()->width();
     const std::int64_t count =
         m_dataSource ? std::max<std::int64_t>(0, m_dataSource->numberOfRowsInTableView(*this)) : 0;
-    m_heights.assign(static_cast<std::size_t>(count), 0.0);
-    m_tops.assign(static_cast<std::size_t>(count) + 1, 0);
-    for (std::int64_t row = 0; row < count; ++row) {
-        const auto i = static_cast<std::size_t>(row);
-        m_heights[i] = m_delegate ? std::max(0.0, m_delegate->heightOfRow(*this, row)) : 0.0;
-        m_tops[i + 1] = m_tops[i] + static_cast<int>(std::lround(m_heights[i]));
+    const double estimate = m_delegate ? m_delegate->estimatedRowHeight(*this) : 0.0;
+    const auto size = static_cast<std::size_t>(count);
+    if (estimate > 0.0) {
+        // Only the rows that come into sight are measured, as they come.
+        m_heights.assign(size, estimate);
+        m_measured.assign(size, false);
+        m_unmeasured = count;
+        // The row the view starts in is measured at once, so the view starts as far into it as before.
+        if (anchor >= 0 && anchor < count && m_delegate) {
+            const auto i = static_cast<std::size_t>(anchor);
+            m_heights[i] = std::max(0.0, m_delegate->heightOfRow(*this, anchor));
+            m_measured[i] = true;
+            --m_unmeasured;
+        }
+    } else {
+        m_heights.assign(size, 0.0);
+        for (std::int64_t row = 0; row < count; ++row)
+            m_heights[static_cast<std::size_t>(row)] =
+                m_delegate ? std::max(0.0, m_delegate->heightOfRow(*this, row)) : 0.0;
+        m_measured.assign(size, true);
+        m_unmeasured = 0;
     }
+    m_tops.assign(size + 1, 0);
     verticalScrollBar()->setPageStep(viewport()->height());
-    verticalScrollBar()->setRange(0, std::max(0, m_tops.back() - viewport()->height()));
+    setTopsFrom(0);
+    if (estimate > 0.0 && anchor >= 0 && anchor < count)
+        setScrollValue(rowTop(anchor) + anchorOffset);
 }
 
 void JLTableView::updateHeights(std::int64_t row, int change) {
@@ -179,15 +228,99 @@ void JLTableView::updateHeights(std::int64_t row, int change) {
         readHeights();
         return;
     }
-    if (change > 0)
-        m_heights.insert(m_heights.begin() + static_cast<std::ptrdiff_t>(at),
-                         std::max(0.0, m_delegate->heightOfRow(*this, row)));
-    else
-        m_heights.erase(m_heights.begin() + static_cast<std::ptrdiff_t>(at));
+    const auto offset = static_cast<std::ptrdiff_t>(at);
+    if (change > 0) {
+        m_heights.insert(m_heights.begin() + offset, std::max(0.0, m_delegate->heightOfRow(*this, row)));
+        m_measured.insert(m_measured.begin() + offset, true);
+    } else {
+        if (!m_measured[at])
+            --m_unmeasured;
+        m_heights.erase(m_heights.begin() + offset);
+        m_measured.erase(m_measured.begin() + offset);
+    }
     m_tops.resize(m_heights.size() + 1);
-    for (std::size_t i = at; i < m_heights.size(); ++i)
+    setTopsFrom(row);
+}
+
+void JLTableView::measureRowsInSight() {
+    // Each pass measures the rows that came into sight, one after the other, as each one's height decides
+    // whether the next is in sight too.
+    QScrollBar* bar = verticalScrollBar();
+    while (m_unmeasured > 0 && numberOfRows() > 0) {
+        const int top = bar->value();
+        const int bottom = top + viewport()->height();
+        const std::int64_t first = rowAtOffset(top);
+        // Rows already in sight stay put while rows coming in above them are measured.
+        std::int64_t anchor = first;
+        for (std::int64_t row = first; row < numberOfRows() && rowTop(row) < bottom; ++row) {
+            if (m_measured[static_cast<std::size_t>(row)]) {
+                anchor = row;
+                break;
+            }
+        }
+        const int anchorOffset = rowTop(anchor) - top;
+        std::int64_t changed = -1;
+        std::int64_t row = first;
+        for (; row < numberOfRows() && rowTop(row) < bottom; ++row) {
+            const auto i = static_cast<std::size_t>(row);
+            if (!m_measured[i] && m_delegate) {
+                m_heights[i] = std::max(0.0, m_delegate->heightOfRow(*this, row));
+                m_measured[i] = true;
+                --m_unmeasured;
+                if (changed < 0)
+                    changed = row;
+            }
+            if (changed >= 0)
+                m_tops[i + 1] = m_tops[i] + static_cast<int>(std::lround(m_heights[i]));
+        }
+        if (changed < 0)
+            return;
+        setTopsFrom(row);
+        setScrollValue(rowTop(anchor) - anchorOffset);
+    }
+}
+
+void JLTableView::measure(std::int64_t first, std::int64_t last, std::int64_t anchor) {
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min(last, numberOfRows() - 1);
+    if (!m_delegate)
+        return;
+    const int anchorOffset = anchor >= 0 ? rowTop(anchor) - verticalScrollBar()->value() : 0;
+    std::int64_t changed = -1;
+    for (std::int64_t row = first; row <= last; ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        if (m_measured[i])
+            continue;
+        m_heights[i] = std::max(0.0, m_delegate->heightOfRow(*this, row));
+        m_measured[i] = true;
+        --m_unmeasured;
+        if (changed < 0)
+            changed = row;
+    }
+    if (changed < 0)
+        return;
+    setTopsFrom(changed);
+    if (anchor >= 0)
+        setScrollValue(rowTop(anchor) - anchorOffset);
+}
+
+void JLTableView::setTopsFrom(std::int64_t row) {
+    for (auto i = static_cast<std::size_t>(row); i < m_heights.size(); ++i)
         m_tops[i + 1] = m_tops[i] + static_cast<int>(std::lround(m_heights[i]));
+    const bool scrolling = std::exchange(m_scrolling, true);
     verticalScrollBar()->setRange(0, std::max(0, m_tops.back() - viewport()->height()));
+    m_scrolling = scrolling;
+}
+
+std::int64_t JLTableView::rowAtOffset(int y) const {
+    const auto after = std::upper_bound(m_tops.begin(), m_tops.end() - 1, y) - m_tops.begin();
+    return std::clamp<std::int64_t>(after - 1, 0, numberOfRows() - 1);
+}
+
+void JLTableView::setScrollValue(int value) {
+    const bool scrolling = std::exchange(m_scrolling, true);
+    verticalScrollBar()->setValue(value);
+    m_scrolling = scrolling;
 }
 
 int JLTableView::rowTop(std::int64_t row) const {
@@ -195,6 +328,7 @@ int JLTableView::rowTop(std::int64_t row) const {
 }
 
 void JLTableView::layoutCells(bool animate) {
+    measureRowsInSight();
     const int top = verticalScrollBar()->value();
     const int bottom = top + viewport()->height();
     const auto first = std::upper_bound(m_tops.begin(), m_tops.end(), top) - m_tops.begin() - 1;

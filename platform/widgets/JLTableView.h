@@ -21,6 +21,8 @@ class JLTableViewDelegate {
 public:
     virtual ~JLTableViewDelegate() = default;
     virtual double heightOfRow(JLTableView& tableView, std::int64_t row) = 0;
+    // A likely row height, taken for rows until they come near sight; 0 measures every row on each reload.
+    virtual double estimatedRowHeight(JLTableView&) { return 0.0; }
     virtual QWidget* viewForRow(JLTableView& tableView, std::int64_t row) = 0;
 };
 
@@ -48,7 +50,10 @@ public:
     void scrollRowToVisible(std::int64_t row);
     QWidget* viewAtRow(std::int64_t row, bool makeIfNecessary);
     std::int64_t numberOfRows() const { return static_cast<std::int64_t>(m_heights.size()); }
+    // A row not measured yet has the estimated height.
     double rowHeight(std::int64_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
+    // Asks the delegate for the rows' heights not asked yet, keeping the first row in sight where it is.
+    void measureRows(std::int64_t first, std::int64_t last);
     std::size_t cellCount() const { return m_cells.size(); }
 
 signals:
@@ -65,6 +70,12 @@ protected:
 
 private:
     void readHeights();
+    void measureRowsInSight();
+    // Measures the rows from first to last, keeping anchor (if a row) at the same place on screen.
+    void measure(std::int64_t first, std::int64_t last, std::int64_t anchor);
+    void setTopsFrom(std::int64_t row);
+    std::int64_t rowAtOffset(int y) const;
+    void setScrollValue(int value);
     void updateHeights(std::int64_t row, int change);
     void layoutCells(bool animate);
     void recycle(QWidget* cell);
@@ -77,6 +88,11 @@ private:
     std::map<std::int64_t, QWidget*> m_cells;
     std::vector<double> m_heights;
     std::vector<int> m_tops;
+    // Which heights came from the delegate rather than its estimate.
+    std::vector<bool> m_measured;
+    std::int64_t m_unmeasured = 0;
+    // Set while the table moves its own scroll bar; the caller lays the cells out.
+    bool m_scrolling = false;
     // Rows are read from the data source at the first show at the latest, as a table shows what it holds.
     bool m_loaded = false;
     // The viewport width the heights were read at: rows wrap their text to it.
