@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "XcbHotKeyService.h"
 #include "WaitUntil.h"
-#include "Xvfb.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -13,35 +12,17 @@
 #include <xcb/xcb.h>
 
 #include <map>
-#include <memory>
 
 namespace {
 constexpr std::uint16_t space = 49;
 constexpr std::uint16_t f12 = 111;
 constexpr std::uint32_t barrierId = 99;
 
-// Real grabs on a virtual display, pressed by xdotool the way a user presses keys.
+// Real grabs on the virtual display of X11TestMain, pressed by xdotool the way a user presses keys.
 class XcbHotKeyServiceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        xvfb = std::make_unique<Xvfb>();
-        if (xvfb->display().empty())
-            return;
-        qputenv("DISPLAY", QByteArray::fromStdString(xvfb->display()));
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        static char name[] = "shortcut_x11_tests";
-        static char* argv[] = {name, nullptr};
-        static int argc = 1;
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-
-    static void TearDownTestSuite() {
-        app.reset();
-        xvfb.reset();
-    }
-
     void SetUp() override {
-        if (!app)
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "Xvfb is not installed or did not start";
         if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             GTEST_SKIP() << "xdotool is not installed";
@@ -81,8 +62,6 @@ protected:
         return line.startsWith("status ") ? line.mid(7).trimmed().toInt() : -1;
     }
 
-    static inline std::unique_ptr<Xvfb> xvfb;
-    static inline std::unique_ptr<QGuiApplication> app;
     std::map<std::uint32_t, int> releases;
 };
 
@@ -118,12 +97,12 @@ TEST_P(HeldKey, FiresOnceOnRelease) {
     XcbHotKeyService service(GetParam());
     listen(service);
     SpacePresses presses;
-    app->installNativeEventFilter(&presses);
+    qGuiApp->installNativeEventFilter(&presses);
     xdotool({"keydown", "ctrl+space"});
     EXPECT_TRUE(waitUntil([&] { return presses.count >= 3; }));
     xdotool({"keyup", "ctrl+space"});
     everythingHandled();
-    app->removeNativeEventFilter(&presses);
+    qGuiApp->removeNativeEventFilter(&presses);
     EXPECT_EQ(releases[1], 1);
 }
 
