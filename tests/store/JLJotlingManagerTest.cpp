@@ -69,4 +69,13 @@ TEST_F(JLJotlingManagerTest, ReloadReplacesBothListsAndTellsTheNewCount) {
     EXPECT_EQ(countSeenByObserver, 1);
 }
 
+// (Undo through the panel is met in the panel's tests; it never puts back one record twice.)
+TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackOnceAndAFarIndexPutsItLast) {
+    auto& m = load({storedItem("A"), storedItem("B")});
+    const auto removed = m.redizado()[0];
+    m.removeEntryAtIndex(0, false);
+    m.insertJotling(removed, 99);
+    m.insertJotling(removed, 0);
+    EXPECT_EQ(storedTitles(), (Strings{"B", "A"}));
+}
 } // namespace
