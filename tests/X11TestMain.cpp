@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the tests on a private X server (display :94) that lives as long as the test process; without Xvfb
-// the tests run on the offscreen platform and skip what needs X.
+// Runs the tests on a private X server that lives as long as the test process; without Xvfb the tests run on the
+// offscreen platform and skip what needs X.
 #include "support/Xvfb.h"
 
 #include <QGuiApplication>
@@ -15,14 +15,14 @@ int main(int argc, char** argv) {
     std::unique_ptr<Xvfb> xvfb;
     if (!GTEST_FLAG_GET(list_tests)) {
         // No reset: root window properties the tests set must outlive the short-lived xprop clients.
-        xvfb = std::make_unique<Xvfb>(std::vector<const char*>{":94", "-screen", "0", "1024x768x24", "-noreset"});
+        xvfb = std::make_unique<Xvfb>(std::vector<const char*>{"-screen", "0", "1024x768x24", "-noreset"});
         if (xvfb->display().empty())
-            std::fprintf(stderr, "Xvfb :94 did not start; the X11 tests are skipped\n");
+            std::fprintf(stderr, "Xvfb did not start; the X11 tests are skipped\n");
     }
     const bool onX = xvfb && !xvfb->display().empty();
     ::setenv("QT_QPA_PLATFORM", onX ? "xcb" : "offscreen", 1);
     if (onX)
-        ::setenv("DISPLAY", ":94", 1);
+        ::setenv("DISPLAY", xvfb->display().c_str(), 1);
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
@@ -49,8 +50,7 @@ protected:
     }
 
     TempFolder temp;
-    std::string folder = temp.path();
-    std::string path = folder + "/redizado/defaults.plist";
+    std::string path = temp.path() + "/redizado/defaults.plist";
 };
 
 // Keys this program does not know, of every type, come back as they were.
@@ -139,12 +139,13 @@ TEST_P(FailedSaveTest, IsReportedAndLeavesTheOldFileIntactAndTheValueInMemory) {
 INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest,
                          ::testing::Values(std::pair{FileStep::write, ENOSPC}, std::pair{FileStep::rename, EACCES}));
 
-TEST_F(FileUserDefaultsTest, DefaultPathFollowsXdgConfigHome) {
-    ScopedEnvironment environment("XDG_CONFIG_HOME", folder);
-    EXPECT_EQ(FileUserDefaults::defaultPath(), folder + "/redizado/defaults.plist");
-    environment.set("XDG_CONFIG_HOME", "relative/ignored");
-    environment.set("HOME", "/home/someone");
+// A relative XDG_CONFIG_HOME is to be ignored.
+TEST(FileUserDefaultsPath, FollowsXdgConfigHomeOrElseHome) {
+    ScopedEnvironment home("HOME", "/home/someone");
+    std::optional<ScopedEnvironment> config(std::in_place, "XDG_CONFIG_HOME", "relative/ignored");
     EXPECT_EQ(FileUserDefaults::defaultPath(), "/home/someone/.config/redizado/defaults.plist");
+    config.emplace("XDG_CONFIG_HOME", "/elsewhere");
+    EXPECT_EQ(FileUserDefaults::defaultPath(), "/elsewhere/redizado/defaults.plist");
 }
 
 TEST_F(FileUserDefaultsTest, AHundredMegabyteFileAndTitlesWithInvalidUtf8OrControlCharactersLoseNoItem) {
@@ -158,18 +159,6 @@ TEST_F(FileUserDefaultsTest, AHundredMegabyteFileAndTitlesWithInvalidUtf8OrContr
 TEST(StandardUserDefaultsDeathTest, AProgramThatInstalledNoStoreStopsInsteadOfKeepingItemsInMemory) {
     UserDefaults::setStandardUserDefaults(nullptr);
     EXPECT_DEATH(UserDefaults::standardUserDefaults(), "no preferences store was installed");
-}
-
-// A one-off command must neither move nor rewrite a file it cannot read.
-TEST_F(FileUserDefaultsTest, LeftAloneAnUnreadableFileIsNeitherMovedNorWritten) {
-    writeFile(path, "not a property list");
-    FileUserDefaults defaults(path, FileCalls::real(), FileUserDefaults::Unreadable::leaveAlone);
-    EXPECT_NE(defaults.loadError().find(path), std::string::npos);
-    defaults.setBool("flag", true);
-    EXPECT_FALSE(defaults.synchronize());
-
-    EXPECT_EQ(readFile(path), "not a property list");
-    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()), 1);
 }
 
 // The preferences file changed by someone else while it is open.

@@ -4,49 +4,28 @@
 #include "XdgLoginItems.h"
 
 #include "FileContents.h"
-#include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-namespace fs = std::filesystem;
-
-namespace {
-
-const std::string appPath = "/home/jos\u00e9/Apps/redizado";            // composed é
-const std::string decomposedAppPath = "/home/jose\u0301/Apps/redizado"; // e + combining acute
-
-// Each test starts programs at login from its own configuration folder, as the session would find it.
-class LoginItemRegistrationTest : public ::testing::Test {
-protected:
-    void writeEntry(const std::string& name, const std::string& exec) {
-        writeFile(temp.path() + "/autostart/" + name, "[Desktop Entry]\nType=Application\n" + exec + "\n");
-    }
-    std::vector<std::string> remaining() const {
-        std::vector<std::string> out;
-        for (const auto& entry : fs::directory_iterator(temp.path() + "/autostart"))
-            out.push_back(entry.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
+TEST(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) {
+    const std::string appPath = "/home/jos\u00e9/Apps/redizado"; // composed é
     TempFolder temp;
-
-private:
-    ScopedEnvironment configHome{"XDG_CONFIG_HOME", temp.path()};
-};
-
-TEST_F(LoginItemRegistrationTest, DeleteRemovesEveryEntryOfOursAndKeepsTheRest) {
+    const auto writeEntry = [&](const std::string& name, const std::string& exec) {
+        writeFile(temp.path() + "/" + name, "[Desktop Entry]\nType=Application\n" + exec + "\n");
+    };
     writeEntry("redizado.desktop", "Exec=\"" + appPath + "\"");
-    writeEntry("by-hand.desktop", "Exec=" + decomposedAppPath + " --quiet");
+    writeEntry("by-hand.desktop", "Exec=/home/jose\u0301/Apps/redizado --quiet"); // e + combining acute
     writeEntry("case.desktop", "Exec=/home/jos\u00e9/apps/redizado");
     writeEntry("broken.desktop", "Exec=\"" + appPath);
 
-    XdgLoginItems items;
+    XdgLoginItems items(temp.path());
     EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
 
-    EXPECT_EQ(remaining(), (std::vector<std::string>{"broken.desktop", "case.desktop"}));
+    std::vector<std::string> remaining;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.path()))
+        remaining.push_back(entry.path().filename().string());
+    std::sort(remaining.begin(), remaining.end());
+    EXPECT_EQ(remaining, (std::vector<std::string>{"broken.desktop", "case.desktop"}));
 }
-
-} // namespace

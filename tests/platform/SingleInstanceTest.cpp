@@ -11,28 +11,11 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-class SingleInstanceTest : public ::testing::Test {
-protected:
-    QString folder() const { return QString::fromStdString(temp.path()); }
-    // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
-    std::optional<SingleInstance::Reply> sendFromElsewhere(const QStringList& words) {
-        auto reply = std::async(std::launch::async, [this, words] {
-            SingleInstance later(folder());
-            return later.sendToRunning({words, QStringLiteral("token-1")}, 5s);
-        });
-        while (reply.wait_for(10ms) != std::future_status::ready)
-            QCoreApplication::processEvents();
-        return reply.get();
-    }
-
+TEST(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     TempFolder temp;
-};
-} // namespace
-
-TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
+    const QString folder = QString::fromStdString(temp.path());
     // With none running nothing answers, and the first takes the lock.
-    SingleInstance first(folder());
+    SingleInstance first(folder);
     const auto outcome = first.sendOrLock({{QStringLiteral("count")}, {}}, 1s);
     EXPECT_FALSE(outcome.reply);
     ASSERT_TRUE(outcome.locked);
@@ -46,9 +29,16 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     ASSERT_EQ(::stat(first.socketPath().toLocal8Bit().constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 077, 0u);
 
-    SingleInstance second(folder());
+    SingleInstance second(folder);
     EXPECT_FALSE(second.tryLock());
-    const auto reply = sendFromElsewhere({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")});
+    // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
+    auto later = std::async(std::launch::async, [folder] {
+        return SingleInstance(folder).sendToRunning(
+            {{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}, QStringLiteral("token-1")}, 5s);
+    });
+    while (later.wait_for(10ms) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    const auto reply = later.get();
 
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output, reply->error),

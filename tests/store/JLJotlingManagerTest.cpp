@@ -36,16 +36,6 @@ protected:
     std::unique_ptr<JLJotlingManager> manager;
 };
 
-TEST_F(JLJotlingManagerTest, NonDictionaryElementsAreSkippedAndUnknownKeysWrittenBack) {
-    Dictionary extra = *storedItem("A").get<Dictionary>();
-    extra.insert_or_assign("priority", Value(std::int64_t{3}));
-    auto& m = load({Value("junk"), Value(extra), Value(std::int64_t{4})});
-    m.renameEntry("A2", 0, false);
-    const Array saved = *defaults.objectForKey(keys::allRedizado)->get<Array>();
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0].get<Dictionary>()->at("priority"), Value(std::int64_t{3}));
-}
-
 TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWriteBeforePosting) {
     auto& m = load({storedItem("A"), storedItem("B", true)});
     m.addJotlingWithTitle("x");
@@ -54,37 +44,6 @@ TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWri
     EXPECT_EQ(storedTitles(), (Strings{"x", "A", "B"}));
     EXPECT_EQ(countSeenByObserver, 2);
     EXPECT_EQ(defaults.synchronizeCount(), posts);
-}
-
-TEST_F(JLJotlingManagerTest, CheckingInEitherListKeepsTheItemInPlaceInTheFullList) {
-    auto& m = load({storedItem("x"), storedItem("A"), storedItem("B", true)});
-    m.completeEntry(true, 0, true);
-    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A"}));
-    m.completeEntry(false, 2, false);
-    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"A", "B"}));
-    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"x", "A", "B"}));
-}
-
-TEST_F(JLJotlingManagerTest, RemovingFromEitherListLeavesBoth) {
-    auto& m = load({storedItem("A"), storedItem("B"), storedItem("C", true)});
-    m.removeEntryAtIndex(0, false);
-    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"B"}));
-    m.removeEntryAtIndex(0, true);
-    EXPECT_EQ(storedTitles(), (Strings{"C"}));
-    EXPECT_EQ(countSeenByObserver, 0);
-}
-
-// Equal creation times in distinct date objects are different items; so are items without a date, as a hand edit
-// or an older version may leave them.
-TEST_F(JLJotlingManagerTest, ChangesThroughTheToDoListReachOnlyTheSameItemAndPostNothingForARename) {
-    const Dictionary c{{keys::jotlingTitle, "C"}}, d{{keys::jotlingTitle, "D"}};
-    auto& m = load({storedItem("A", true, makeDate(5)), storedItem("B", false, makeDate(5)), Value(c), Value(d)});
-    m.renameEntry("B2", 0, true);
-    EXPECT_EQ(posts, 0);
-    m.completeEntry(true, 2, true);
-    EXPECT_FALSE(m.redizado()[2]->completed());
-    m.removeEntryAtIndex(1, true);
-    EXPECT_EQ(storedTitles(), (Strings{"A", "B2", "D"}));
 }
 
 TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
@@ -110,14 +69,13 @@ TEST_F(JLJotlingManagerTest, ReloadReplacesBothListsAndTellsTheNewCount) {
     EXPECT_EQ(countSeenByObserver, 1);
 }
 
-TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackOnceAsTheSameItemAndIsStoredAndCounted) {
-    auto& m = load({storedItem("A"), storedItem("B"), storedItem("C", true)});
-    const auto removed = m.redizado()[1];
-    m.removeEntryAtIndex(1, true);
+// (Undo through the panel is met in the panel's tests; it never puts back one record twice.)
+TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackOnceAndAFarIndexPutsItLast) {
+    auto& m = load({storedItem("A"), storedItem("B")});
+    const auto removed = m.redizado()[0];
+    m.removeEntryAtIndex(0, false);
     m.insertJotling(removed, 99);
     m.insertJotling(removed, 0);
-    EXPECT_EQ(m.redizado()[2], removed);
-    EXPECT_EQ(storedTitles(), (Strings{"A", "C", "B"}));
-    EXPECT_EQ(countSeenByObserver, 2);
+    EXPECT_EQ(storedTitles(), (Strings{"B", "A"}));
 }
 } // namespace

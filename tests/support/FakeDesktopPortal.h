@@ -18,10 +18,8 @@
 class FakeDesktopPortal final : public QDBusVirtualObject {
 public:
     QVariant colorScheme = uint(0); // inside the variant Read answers
-    bool refusesSettings = false;
-    uint bindAnswer = 0;           // what the "user" answers when asked to bind
-    bool bindAnswersEmpty = false; // BindShortcuts answers "done" having bound nothing
-    int sessionsToRefuse = 0;      // CreateSession calls failed outright before one succeeds
+    uint bindAnswer = 0;            // what the "user" answers when asked to bind
+    bool bindAnswersEmpty = false;  // BindShortcuts answers "done" having bound nothing
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
@@ -29,20 +27,14 @@ public:
         const QVariantList arguments = message.arguments();
         QMutexLocker locker(&m_mutex);
         if (message.interface() == QLatin1String("org.freedesktop.portal.Settings")) {
-            if (refusesSettings)
-                connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("not for you")));
-            else if (member == QLatin1String("Read") &&
-                     arguments.value(0) == QLatin1String("org.freedesktop.appearance") &&
-                     arguments.value(1) == QLatin1String("color-scheme"))
+            if (member == QLatin1String("Read") && arguments.value(0) == QLatin1String("org.freedesktop.appearance") &&
+                arguments.value(1) == QLatin1String("color-scheme"))
                 connection.send(message.createReply(QVariant::fromValue(QDBusVariant(colorScheme))));
             else
                 connection.send(message.createErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"),
                                                          QStringLiteral("no such setting")));
         } else if (member == QLatin1String("Get")) {
             connection.send(message.createReply(QVariant::fromValue(QDBusVariant(uint(1)))));
-        } else if (member == QLatin1String("CreateSession") && sessionsToRefuse > 0) {
-            --sessionsToRefuse;
-            connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no sessions today")));
         } else if (member == QLatin1String("CreateSession")) {
             const auto options = unmarshalled<QVariantMap>(arguments.value(0));
             m_session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
@@ -82,10 +74,7 @@ public:
     // Read from the test's thread while the portal answers.
     QStringList bound() const { return locked(m_bound); } // "id preferred-trigger" of each shortcut asked for
     QStringList closed() const { return locked(m_closed); }
-    QString session() const {
-        QMutexLocker locker(&m_mutex);
-        return m_session;
-    }
+    QString session() const { return locked({m_session}).value(0); }
 
 private:
     // Arguments of a message to a virtual object arrive still marshalled.

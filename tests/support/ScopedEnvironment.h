@@ -2,30 +2,22 @@
 #pragma once
 
 #include <cstdlib>
-#include <map>
 #include <optional>
 #include <string>
 
-// Sets variables for one test and puts back what was there, so that later tests see the machine's environment.
+// Sets a variable for one test and puts back what was there, so that later tests see the machine's environment.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(const std::string& name, const std::string& value) { set(name, value); }
-    ~ScopedEnvironment() {
-        for (const auto& [name, value] : m_saved)
-            value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+    ScopedEnvironment(const char* name, const std::string& value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        ::setenv(name, value.c_str(), 1);
     }
+    ~ScopedEnvironment() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
-    void set(const std::string& name, const std::string& value) {
-        save(name);
-        ::setenv(name.c_str(), value.c_str(), 1);
-    }
-
 private:
-    void save(const std::string& name) {
-        const char* old = std::getenv(name.c_str());
-        m_saved.try_emplace(name, old ? std::optional<std::string>(old) : std::nullopt);
-    }
-    std::map<std::string, std::optional<std::string>> m_saved;
+    const char* m_name;
+    std::optional<std::string> m_old;
 };

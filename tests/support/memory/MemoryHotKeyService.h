@@ -19,14 +19,12 @@ public:
     };
 
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override {
-        ++m_registerCount;
         if (m_refused.count({virtualKeyCode, modifierMask}))
             return {taken, 0};
         m_registrations.push_back({virtualKeyCode, modifierMask, id, ++m_lastHandle});
         return {ok, m_lastHandle};
     }
     void unregisterHotKey(Handle handle) override {
-        ++m_unregisterCount;
         std::erase_if(m_registrations, [handle](const Entry& entry) { return entry.handle == handle; });
     }
     void setReleasedHandler(ReleasedHandler handler) override { m_handler = std::move(handler); }
@@ -52,8 +50,6 @@ public:
 
     const std::vector<Entry>& registrations() const { return m_registrations; }
     bool hasHandler() const { return static_cast<bool>(m_handler); }
-    int registerCount() const { return m_registerCount; }
-    int unregisterCount() const { return m_unregisterCount; }
 
 private:
     std::vector<Entry> m_registrations;
@@ -62,6 +58,4 @@ private:
     Route m_route = Route::grab;
     std::string m_boundTrigger;
     Handle m_lastHandle = 0;
-    int m_registerCount = 0;
-    int m_unregisterCount = 0;
 };

@@ -10,7 +10,6 @@ class MemoryLoginItems final : public LoginItems {
 public:
     std::vector<Entry> entries() const override { return m_entries; }
     bool insertLast(const std::string& appPath) override {
-        ++m_insertCount;
         if (!m_failing)
             add(appPath);
         return !m_failing;
@@ -27,11 +26,9 @@ public:
         return m_entries.back();
     }
     void setFailing(bool failing) { m_failing = failing; }
-    int insertCount() const { return m_insertCount; }
 
 private:
     std::vector<Entry> m_entries;
     int m_nextId = 1;
-    int m_insertCount = 0;
     bool m_failing = false;
 };
