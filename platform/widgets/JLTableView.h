@@ -50,6 +50,8 @@ public:
     std::int64_t numberOfRows() const { return static_cast<std::int64_t>(m_heights.size()); }
     double rowHeight(std::int64_t row) const { return m_heights.at(static_cast<std::size_t>(row)); }
     std::size_t cellCount() const { return m_cells.size(); }
+    // The cells of the rows in sight, top to bottom; not those sliding out or waiting for reuse.
+    std::vector<QWidget*> cellsInSight() const;
 
 signals:
     // After the table took in an inserted or removed row, with the animation it was asked for.
