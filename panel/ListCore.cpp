@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListCore.h"
 
+#include "Announcer.h"
 #include "ControlState.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLSegmentedControl.h"
 #include "JLTextField.h"
 #include "ListItems.h"
 #include "PreferencesKeys.h"
+#include "RowAccessible.h"
 #include "UserDefaults.h"
 
 #include <QCheckBox>
@@ -36,6 +38,10 @@ ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& 
     // As solid as the list it stands in for: the body's slight translucency would let windows behind show.
     m_widgets.settingsPane->setBackgroundRole(QPalette::Base);
     m_widgets.settingsPane->setAutoFillBackground(true);
+    installRowAccessibility();
+    trackRowsForAccessibility(*table, this);
+    // Beside the table, so that it is heard while the settings pane stands in for the table.
+    m_announcer = new Announcer(table->parentWidget());
 
     connect(m_widgets.entryField, &QLineEdit::returnPressed, this, &ListCore::createNewJotling);
     connect(m_widgets.categorySwitcher, &JLSegmentedControl::segmentClicked, this, &ListCore::switchCategories);
@@ -82,6 +88,7 @@ QWidget* ListCore::viewForRow(JLTableView&, std::int64_t row) {
     cell->removeButton()->setEnabled(editing);
     // Never disabled: in edit mode the check box is only see-through.
     setAlphaValue(*cell->checkBox(), editing ? 0.0 : 1.0);
+    rowFilled(cell);
     return cell;
 }
 
@@ -93,6 +100,7 @@ void ListCore::createNewJotling() {
     // Emptied first, so a second signal of the same Return finds nothing to add.
     field->setText(QString());
     m_items.add(text);
+    announce(tr("Added: %1").arg(spokenTitle(text)));
     if (m_style.added == JLTableView::Animation::None)
         m_widgets.table->reloadData();
     else
@@ -118,15 +126,33 @@ void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
     if (!holdsRow(row))
         return;
     const bool todo = inTodoCategory();
+    const QString title = spokenTitle(m_items.titleAt(row, todo));
     m_items.toggle(row, todo);
     // A checked item leaves the to-do list; in the full list the clicked check box already shows the change.
-    if (todo)
-        m_widgets.table->removeRows(row, JLTableView::Animation::SlideRight);
+    if (!todo)
+        return;
+    // Said by the row while it is still there, and again once it has gone.
+    if (auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_widgets.table->viewAtRow(row, false))) {
+        cell->checkBox()->setChecked(true);
+        announceRowChecked(cell);
+    }
+    m_widgets.table->removeRows(row, JLTableView::Animation::SlideRight);
+    announce(tr("Checked: %1").arg(title));
 }
 
 void ListCore::removeEntryAtIndex(std::int64_t row) {
-    if (holdsRow(row) && m_items.remove(row, inTodoCategory()))
-        m_widgets.table->removeRows(row, m_style.removed);
+    if (!holdsRow(row))
+        return;
+    const QString title = spokenTitle(m_items.titleAt(row, inTodoCategory()));
+    if (!m_items.remove(row, inTodoCategory()))
+        return;
+    m_widgets.table->removeRows(row, m_style.removed);
+    const QString removed = tr("Removed: %1").arg(title);
+    announce(m_removalHint.isEmpty() ? removed : removed + QLatin1String(". ") + m_removalHint);
+}
+
+void ListCore::announce(const QString& message) {
+    m_announcer->announce(message);
 }
 
 void ListCore::entryChanged(QWidget* sender) {
@@ -139,6 +165,7 @@ void ListCore::entryChanged(QWidget* sender) {
     const bool todo = inTodoCategory();
     if (!m_items.rename(row, todo, label->stringValue()))
         label->setStringValue(m_items.titleAt(row, todo).value_or(QString()));
+    rowRetitled(label->parentWidget());
 }
 
 void ListCore::endTitleEditing() {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+class Announcer;
 class JLSegmentedControl;
 class ListItems;
 class QCheckBox;
@@ -81,6 +82,12 @@ public:
     void leaveSettingsAndEditMode();
     void toggleHideAfterEntry();
 
+    // Tells a screen reader of a change made away from the focus.
+    void announce(const QString& message);
+    const Announcer& announcer() const { return *m_announcer; }
+    // Said after a removal, where it can be taken back.
+    void setRemovalHint(const QString& hint) { m_removalHint = hint; }
+
     std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
     double heightOfRow(JLTableView& tableView, std::int64_t row) override;
     double estimatedRowHeight(JLTableView&) override { return m_style.estimatedRowHeight; }
@@ -97,4 +104,6 @@ private:
     UserDefaults& m_defaults;
     ListWidgets m_widgets;
     RowStyle m_style;
+    Announcer* m_announcer = nullptr;
+    QString m_removalHint;
 };

@@ -5,6 +5,8 @@
 #include "JLRedizadoViewController.h"
 #include "PanelUndoCommands.h"
 
+#include <QKeySequence>
+
 #include <algorithm>
 
 namespace {
@@ -21,6 +23,8 @@ std::int64_t indexInFullList(const JLJotlingManager& manager, const std::shared_
 PanelUndo::PanelUndo(JLRedizadoViewController& panel, std::function<JLJotlingManager&()> manager, QObject* parent)
     : QObject(parent), m_panel(panel), m_manager(std::move(manager)) {
     m_stack.setUndoLimit(undoLimit);
+    panel.list().setRemovalHint(
+        tr("%1 brings it back").arg(QKeySequence(Qt::CTRL | Qt::Key_Z).toString(QKeySequence::NativeText)));
     connect(&panel, &JLRedizadoViewController::jotlingWillBeRemoved, this,
             [this](const std::shared_ptr<JLJotling>& jotling) {
                 m_stack.push(makeRemovalCommand(*this, jotling).release());
@@ -40,6 +44,10 @@ PanelUndo::PanelUndo(JLRedizadoViewController& panel, std::function<JLJotlingMan
 }
 
 PanelUndo::~PanelUndo() = default;
+
+void PanelUndo::announce(const QString& message) {
+    m_panel.list().announce(message);
+}
 
 std::int64_t PanelUndo::rowOf(const std::shared_ptr<JLJotling>& jotling) const {
     const std::int64_t rows = m_panel.list().rowCount();

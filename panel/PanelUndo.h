@@ -35,6 +35,8 @@ public:
     // the current category up to date with the right animation.
     void changeJotling(const std::shared_ptr<JLJotling>& jotling, const std::function<void(JLJotlingManager&)>& change);
     JLJotlingManager& manager() const { return m_manager(); }
+    // Tells a screen reader what an undo or redo did.
+    void announce(const QString& message);
 
 private:
     std::int64_t rowOf(const std::shared_ptr<JLJotling>& jotling) const;

@@ -3,6 +3,7 @@
 
 #include "JLJotlingManager.h"
 #include "PanelUndo.h"
+#include "RowAccessible.h"
 
 #include <QLoggingCategory>
 
@@ -18,23 +19,38 @@ public:
     void redo() final {
         if (std::exchange(m_pending, false))
             return;
-        apply(false);
+        if (apply(false))
+            m_undo.announce(QObject::tr("Redone: %1").arg(spoken(false)));
     }
-    void undo() final { apply(true); }
+    void undo() final {
+        if (apply(true))
+            m_undo.announce(QObject::tr("Undone: %1").arg(spoken(true)));
+    }
 
 protected:
-    virtual void apply(bool back) = 0;
+    // False when the item had gone and nothing changed.
+    virtual bool apply(bool back) = 0;
+    // What the item is like after the change, taken back or made again.
+    virtual QString spoken(bool back) const = 0;
+
+    QString title() const {
+        const auto title = m_jotling->title();
+        return spokenTitle(title ? std::optional<QString>(QString::fromStdString(*title)) : std::nullopt);
+    }
 
     // Runs the change on the item where the full list has it now; an item that has gone is left alone.
-    void onListedItem(const std::function<void(JLJotlingManager&, std::int64_t)>& change) {
-        m_undo.changeJotling(m_jotling, [this, &change](JLJotlingManager& manager) {
+    bool onListedItem(const std::function<void(JLJotlingManager&, std::int64_t)>& change) {
+        bool listed = false;
+        m_undo.changeJotling(m_jotling, [this, &change, &listed](JLJotlingManager& manager) {
             const std::int64_t index = indexInFullList(manager, m_jotling);
             if (index < 0) {
                 qCInfo(lcUndo) << "the item of" << text() << "is no longer listed; nothing changed";
                 return;
             }
+            listed = true;
             change(manager, index);
         });
+        return listed;
     }
 
     PanelUndo& m_undo;
@@ -52,13 +68,12 @@ public:
     }
 
 protected:
-    void apply(bool back) override {
+    bool apply(bool back) override {
         if (!back) {
-            onListedItem([this](JLJotlingManager& manager, std::int64_t index) {
+            return onListedItem([this](JLJotlingManager& manager, std::int64_t index) {
                 notePlace(manager);
                 manager.removeEntryAtIndex(index, false);
             });
-            return;
         }
         m_undo.changeJotling(m_jotling, [this](JLJotlingManager& manager) {
             // Items added since went in above; the one that followed it marks its place best.
@@ -66,6 +81,10 @@ protected:
             const std::int64_t nextIndex = next ? indexInFullList(manager, next) : -1;
             manager.insertJotling(m_jotling, nextIndex >= 0 ? nextIndex : m_index);
         });
+        return true;
+    }
+    QString spoken(bool back) const override {
+        return back ? QObject::tr("%1 is back").arg(title()) : QObject::tr("%1 removed").arg(title());
     }
 
 private:
@@ -87,10 +106,14 @@ public:
           m_completed(completed) {}
 
 protected:
-    void apply(bool back) override {
-        onListedItem([this, back](JLJotlingManager& manager, std::int64_t index) {
+    bool apply(bool back) override {
+        return onListedItem([this, back](JLJotlingManager& manager, std::int64_t index) {
             manager.completeEntry(back ? !m_completed : m_completed, index, false);
         });
+    }
+    QString spoken(bool) const override {
+        return m_jotling->completed() ? QObject::tr("%1 checked").arg(title())
+                                      : QObject::tr("%1 unchecked").arg(title());
     }
 
 private:
@@ -104,11 +127,12 @@ public:
           m_after(std::move(title)) {}
 
 protected:
-    void apply(bool back) override {
-        onListedItem([this, back](JLJotlingManager& manager, std::int64_t index) {
+    bool apply(bool back) override {
+        return onListedItem([this, back](JLJotlingManager& manager, std::int64_t index) {
             manager.renameEntry(back ? m_before : m_after, index, false);
         });
     }
+    QString spoken(bool) const override { return QObject::tr("renamed %1").arg(title()); }
 
 private:
     std::string m_before;

@@ -2,33 +2,44 @@
 #include "RowAccessible.h"
 
 #include "JLRedizadoTableViewCell.h"
+#include "JLTableView.h"
 #include "JLTextField.h"
+#include "TableAccessible.h"
 
-#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCheckBox>
+#include <QPointer>
 #include <QVariant>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr const char* markedProperty = "redizadoMarked";
+// What assistive technology was last told of a cell, and how often it was given another row.
+constexpr const char* toldNameProperty = "redizadoToldName";
+constexpr const char* toldCheckedProperty = "redizadoToldChecked";
+constexpr const char* fillingProperty = "redizadoFilling";
 
-class RowAccessible final : public QAccessibleWidget {
+class RowAccessible final : public JLTableCellAccessible {
 public:
-    explicit RowAccessible(JLRedizadoTableViewCell* cell) : QAccessibleWidget(cell, QAccessible::ListItem) {}
+    explicit RowAccessible(JLRedizadoTableViewCell* cell) : JLTableCellAccessible(cell, QAccessible::ListItem) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name)
-            return QAccessibleWidget::text(t);
-        // Reading out a whole file pasted as a title helps nobody; the row shows no more than this either.
-        const QString title = cell()->titleLabel()->stringValue().left(JLTextField::shownPrefixLength);
-        return title.trimmed().isEmpty() ? QObject::tr("Untitled item") : title;
+            return JLTableCellAccessible::text(t);
+        return spokenTitle(cell()->titleLabel()->stringValue());
     }
 
     QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = JLTableCellAccessible::state();
         state.checkable = true;
         state.checked = cell()->checkBox()->isChecked();
         state.focusable = true;
-        state.focused = isRowMarked(cell());
+        // While its title is being renamed the editor has the focus, not the row.
+        const QWidget* focus = QApplication::focusWidget();
+        state.focused = isRowMarked(cell()) && !(focus && cell()->isAncestorOf(focus));
         return state;
     }
 
@@ -48,35 +59,123 @@ QAccessibleInterface* rowFactory(const QString& key, QObject* object) {
             return new RowAccessible(cell); // the accessibility cache owns it
     return nullptr;
 }
+
+// Compares the rows in sight after each layout with those told before: a row is a cell with the fill it had.
+class RowTracker final : public QObject {
+public:
+    RowTracker(JLTableView& table, QObject* owner) : QObject(owner), m_table(&table) {
+        connect(&table, &JLTableView::cellsLaidOut, this, &RowTracker::update);
+    }
+
+private:
+    using Row = std::pair<QPointer<QWidget>, int>;
+
+    static Row rowOf(QWidget* cell) { return {cell, cell->property(fillingProperty).toInt()}; }
+
+    void update() {
+        std::vector<Row> now;
+        for (QWidget* cell : m_table->cellsInSight())
+            now.push_back(rowOf(cell));
+        for (const Row& row : m_told)
+            if (row.first && std::find(now.begin(), now.end(), row) == now.end())
+                tell(row.first, QAccessible::ObjectDestroyed);
+        for (const Row& row : now)
+            if (std::find(m_told.begin(), m_told.end(), row) == m_told.end())
+                tell(row.first, QAccessible::ObjectCreated);
+        m_told = std::move(now);
+    }
+
+    static void tell(QWidget* cell, QAccessible::Event type) {
+        QAccessibleEvent event(cell, type);
+        QAccessible::updateAccessibility(&event);
+    }
+
+    QPointer<JLTableView> m_table;
+    std::vector<Row> m_told;
+};
+
+void tellChecked(QWidget* cell) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(cell, changed);
+    QAccessible::updateAccessibility(&event);
+}
 } // namespace
 
 void installRowAccessibility() {
     static const bool installed = [] {
+        installTableAccessibility();
         QAccessible::installFactory(rowFactory);
         return true;
     }();
     (void)installed;
 }
 
+QString spokenTitle(const std::optional<QString>& title) {
+    // Reading out a whole file pasted as a title helps nobody; the row shows no more than this either.
+    const QString start = title.value_or(QString()).left(JLTextField::shownPrefixLength);
+    return start.trimmed().isEmpty() ? QObject::tr("Untitled item") : start;
+}
+
 void setRowMarked(QWidget* cell, bool marked) {
-    if (!cell)
-        return;
-    cell->setProperty(markedProperty, marked);
-    if (!marked)
-        return;
-    QAccessibleEvent focus(cell, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    if (cell)
+        cell->setProperty(markedProperty, marked);
 }
 
 bool isRowMarked(const QWidget* cell) {
     return cell && cell->property(markedProperty).toBool();
 }
 
-void announceRowChecked(QWidget* cell) {
+void tellRowFocused(QWidget* cell) {
+    if (!isRowMarked(cell))
+        return;
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void announceRowChecked(QWidget* widget) {
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(widget);
     if (!cell)
         return;
-    QAccessible::State changed;
-    changed.checked = true;
-    QAccessibleStateChangeEvent event(cell, changed);
+    cell->setProperty(toldCheckedProperty, cell->checkBox()->isChecked());
+    tellChecked(cell);
+}
+
+void trackRowsForAccessibility(JLTableView& table, QObject* owner) {
+    new RowTracker(table, owner);
+}
+
+void rowFilled(QWidget* widget) {
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(widget);
+    if (!cell)
+        return;
+    const QString name = spokenTitle(cell->titleLabel()->stringValue());
+    const bool checked = cell->checkBox()->isChecked();
+    const QVariant toldName = cell->property(toldNameProperty);
+    const bool renamed = toldName.toString() != name;
+    const bool rechecked = cell->property(toldCheckedProperty).toBool() != checked;
+    cell->setProperty(toldNameProperty, name);
+    cell->setProperty(toldCheckedProperty, checked);
+    if (!toldName.isValid())
+        return; // never read yet: nothing to correct
+    if (renamed) {
+        // Another item in the same cell is another row to a screen reader.
+        cell->setProperty(fillingProperty, cell->property(fillingProperty).toInt() + 1);
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (rechecked)
+        tellChecked(cell);
+}
+
+void rowRetitled(QWidget* widget) {
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(widget);
+    if (!cell)
+        return;
+    const QString name = spokenTitle(cell->titleLabel()->stringValue());
+    if (cell->property(toldNameProperty).toString() == name)
+        return;
+    cell->setProperty(toldNameProperty, name);
+    QAccessibleEvent event(cell, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -1,15 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
+class JLTableView;
+class QObject;
 class QWidget;
 
-// What a screen reader hears of a row: a list item named by its title, checkable, checked or not, focused
-// while the keyboard's mark is on it; its one action checks or unchecks it.
+// What a screen reader hears of a row: a list item of the table named by its title, checkable, checked or not,
+// focused while the keyboard's mark is on it (and not in its title editor); its one action checks or unchecks it.
 void installRowAccessibility();
 
-// Marks the row's cell as the keyboard's current row (or no longer) and tells assistive technology.
+// Marks the row's cell as the keyboard's current row, or no longer. Marking says nothing by itself:
+// tellRowFocused does, once the keyboard is there.
 void setRowMarked(QWidget* cell, bool marked);
 bool isRowMarked(const QWidget* cell);
+void tellRowFocused(QWidget* cell);
 
 // Tells assistive technology that the row's checked state changed.
 void announceRowChecked(QWidget* cell);
+
+// A title as it is read out: its start only, and a word for an empty one.
+QString spokenTitle(const std::optional<QString>& title);
+
+// Keeps assistive technology's picture of the table's rows true: a cell given another item is renamed, and the
+// list gains and loses rows as they come into sight and go. Lives as long as the table, owned by owner.
+void trackRowsForAccessibility(JLTableView& table, QObject* owner);
+// After a cell was filled with a row, before the table lays its cells out.
+void rowFilled(QWidget* cell);
+// After the row's item was renamed in its cell: the same row, another name.
+void rowRetitled(QWidget* cell);

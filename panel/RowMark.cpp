@@ -4,6 +4,7 @@
 #include "JLRedizadoViewController.h"
 #include "RowAccessible.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -42,6 +43,7 @@ RowMark::RowMark(JLRedizadoViewController& panel, QObject* parent)
     });
     m_view->setParent(panel.redizadoTableView()->viewport());
     m_view->hide();
+    panel.redizadoTableView()->installEventFilter(this);
 }
 
 RowMark::~RowMark() {
@@ -75,6 +77,22 @@ void RowMark::setShown(bool shown) {
         return;
     m_shown = shown;
     place();
+}
+
+bool RowMark::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == m_panel.redizadoTableView() && !m_focusArriving) {
+        // The table tells of its own focus once it has it, after this; the row it is on is to have the last word.
+        m_focusArriving = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_focusArriving = false;
+                if (m_shown)
+                    tellRowFocused(m_markedCell);
+            },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RowMark::follow() {
@@ -120,5 +138,7 @@ void RowMark::place() {
         m_markedCell = cell;
         m_announced = jotling;
         setRowMarked(cell, true);
+        if (!m_focusArriving)
+            tellRowFocused(cell);
     }
 }

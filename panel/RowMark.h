@@ -32,6 +32,9 @@ public:
     // The drawn mark: it lies under the marked row's controls and moves with its row.
     QWidget* markView() const { return m_view; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void follow();
     void place();
@@ -44,4 +47,6 @@ private:
     QPointer<QWidget> m_view;
     QPointer<QWidget> m_markedCell;
     std::weak_ptr<JLJotling> m_announced;
+    // Between the table's taking the focus and its telling so.
+    bool m_focusArriving = false;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLTableView.h"
 
+#include "TableAccessible.h"
+
 #include <QPropertyAnimation>
 #include <QScrollBar>
 
@@ -24,6 +26,8 @@ void moveAnimated(QWidget* cell, QPoint from, QPoint to, std::function<void()> d
 } // namespace
 
 JLTableView::JLTableView(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before anything asks how the table reads, which the first accessible name set on it does.
+    installTableAccessibility();
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
@@ -103,6 +107,14 @@ std::int64_t JLTableView::rowForView(const QWidget* view) const {
         if (cell == view || (view && cell->isAncestorOf(view)))
             return row;
     return -1;
+}
+
+std::vector<QWidget*> JLTableView::cellsInSight() const {
+    std::vector<QWidget*> cells;
+    cells.reserve(m_cells.size());
+    for (const auto& [row, cell] : m_cells)
+        cells.push_back(cell);
+    return cells;
 }
 
 void JLTableView::scrollRowToVisible(std::int64_t row) {

@@ -55,6 +55,8 @@ public:
     // Asks the delegate for the rows' heights not asked yet, keeping the first row in sight where it is.
     void measureRows(std::int64_t first, std::int64_t last);
     std::size_t cellCount() const { return m_cells.size(); }
+    // The cells of the rows in sight, top to bottom; not those sliding out or waiting for reuse.
+    std::vector<QWidget*> cellsInSight() const;
 
 signals:
     // After the table took in an inserted or removed row, with the animation it was asked for.

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Announcer.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+class AnnouncerAccessible final : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<Announcer*>(widget())->message() : QString();
+    }
+};
+
+QAccessibleInterface* announcerFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("Announcer"))
+        if (auto* announcer = qobject_cast<Announcer*>(object))
+            return new AnnouncerAccessible(announcer); // the accessibility cache owns it
+    return nullptr;
+}
+} // namespace
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(announcerFactory);
+        return true;
+    }();
+    (void)installed;
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+}
+
+Announcer::~Announcer() = default;
+
+void Announcer::announce(const QString& message) {
+    m_message = message;
+    // Hidden and shown again, so that the same message twice is read twice.
+    hide();
+    show();
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+}

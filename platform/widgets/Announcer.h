@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// Tells a screen reader about a change that moves no focus: a notification the size of a pixel, drawn as nothing,
+// which shows anew with every message, as notifications do when they are to be read out.
+class Announcer final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget* parent);
+    ~Announcer() override;
+
+    void announce(const QString& message);
+    QString message() const { return m_message; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+
+private:
+    QString m_message;
+};

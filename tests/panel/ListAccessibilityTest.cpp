@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Announcer.h"
+#include "PanelFixture.h"
+#include "PanelUndo.h"
+
+#include <QAccessible>
+#include <QScrollBar>
+
+namespace {
+QAccessibleInterface* accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+QString said(ListCore& list) {
+    return list.announcer().message();
+}
+} // namespace
+
+// Far down a long list: the items are the rows in sight, in their order, and each says where it is among all.
+TEST_F(PanelTest, TheListsItemsAreTheRowsInSightEachKnowingItsPlaceAmongAll) {
+    for (int i = 0; i < 40; ++i)
+        add(QString::number(i));
+    table()->verticalScrollBar()->setValue(table()->verticalScrollBar()->maximum());
+    panel->removeEntryAtIndex(table()->numberOfRows() - 1); // its cell slides out: no row any more
+    QAccessibleInterface* list = accessible(table());
+    ASSERT_EQ(list->role(), QAccessible::List);
+    ASSERT_NE(list->tableInterface(), nullptr);
+    EXPECT_EQ(list->tableInterface()->rowCount(), 39);
+    const std::vector<QWidget*> cells = table()->cellsInSight();
+    ASSERT_EQ(list->childCount(), static_cast<int>(cells.size()));
+    ASSERT_GT(cells.size(), 1u);
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* row = list->child(i);
+        const std::int64_t shown = table()->rowForView(cells[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(row->tableCellInterface()->rowIndex(), shown);
+        EXPECT_EQ(row->text(QAccessible::Name), QString::number(39 - shown));
+        EXPECT_EQ(list->indexOfChild(row), i);
+        EXPECT_EQ(row->parent(), list);
+    }
+    EXPECT_GT(list->child(0)->tableCellInterface()->rowIndex(), 0) << "the first rows are out of sight";
+}
+
+// Each change, and each undo and redo of it, is said with the item's title.
+TEST_F(KeyboardPanelTest, EveryChangeAndItsUndoAndRedoIsSaid) {
+    add({"rent", "milk"});
+    const struct {
+        const char* keys;
+        const char* said;
+    } steps[] = {
+        {"", "Added: milk"},
+        {"<Down> <Space>", "Checked: milk"},
+        {"<Ctrl+Z>", "Undone: milk unchecked"},
+        {"<Ctrl+Shift+Z>", "Redone: milk checked"},
+        {"<Ctrl+Z> <Del>", "Removed: milk. Ctrl+Z brings it back"},
+        {"<Ctrl+Z>", "Undone: milk is back"},
+        {"<Ctrl+Shift+Z>", "Redone: milk removed"},
+        {"<F2> <Ctrl+A> bread <Return>", "Redone: milk removed"}, // a rename in place is heard in the row itself
+        {"<Ctrl+Z>", "Undone: renamed rent"},
+        {"<Ctrl+Shift+Z>", "Redone: renamed bread"},
+    };
+    for (const auto& step : steps) {
+        press(QString::fromLatin1(step.keys));
+        EXPECT_EQ(said(list()).toStdString(), step.said) << step.keys;
+    }
+}
+
+TEST_F(KeyboardPanelTest, AnUndoThatFindsItsItemGoneSaysNothing) {
+    add({"milk"});
+    press(QStringLiteral("<Down> <Space>"));
+    manager->removeEntryAtIndex(0, false); // another writer takes the item away
+    press(QStringLiteral("<Ctrl+Z>"));
+    EXPECT_EQ(said(list()), QStringLiteral("Checked: milk"));
+}
