@@ -25,6 +25,8 @@ public:
     QToolButton* removeButton() const { return m_removeButton; }
 
 private:
+    void nameRemoveButton();
+
     QCheckBox* m_checkBox;
     JLTextField* m_titleLabel;
     QToolButton* m_removeButton;

@@ -32,14 +32,47 @@ void JLSegmentedControl::setSelectedSegment(int segment) {
         button->setChecked(true);
 }
 
+namespace {
+// Beyond this the segment would push the panel's other buttons out of its width.
+constexpr std::int64_t largestShownCount = 999;
+} // namespace
+
+QAbstractButton* JLSegmentedControl::segmentButton(int segment) const {
+    return m_group->button(segment);
+}
+
 QString JLSegmentedControl::label(int segment) const {
-    const QAbstractButton* button = m_group->button(segment);
-    return button ? button->text() : QString();
+    return segment == 0 || segment == 1 ? m_labels[std::size_t(segment)] : QString();
 }
 
 void JLSegmentedControl::setLabel(int segment, const QString& text) {
-    if (QAbstractButton* button = m_group->button(segment)) {
-        button->setText(text);
-        button->setAccessibleName(text);
+    if (segment != 0 && segment != 1)
+        return;
+    m_labels[std::size_t(segment)] = text;
+    showLabel(segment);
+}
+
+std::optional<std::int64_t> JLSegmentedControl::count(int segment) const {
+    return segment == 0 || segment == 1 ? m_counts[std::size_t(segment)] : std::nullopt;
+}
+
+void JLSegmentedControl::setCount(int segment, std::optional<std::int64_t> count) {
+    if ((segment != 0 && segment != 1) || m_counts[std::size_t(segment)] == count)
+        return;
+    m_counts[std::size_t(segment)] = count;
+    showLabel(segment);
+}
+
+void JLSegmentedControl::showLabel(int segment) {
+    QAbstractButton* button = m_group->button(segment);
+    const QString& label = m_labels[std::size_t(segment)];
+    const std::optional<std::int64_t> count = m_counts[std::size_t(segment)];
+    if (!count) {
+        button->setText(label);
+        button->setAccessibleName(label);
+        return;
     }
+    const QString shown = *count > largestShownCount ? tr("%1+").arg(largestShownCount) : QString::number(*count);
+    button->setText(tr("%1 (%2)").arg(label, shown));
+    button->setAccessibleName(*count == 1 ? tr("%1, 1 item").arg(label) : tr("%1, %2 items").arg(label).arg(*count));
 }
