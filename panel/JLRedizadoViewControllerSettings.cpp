@@ -11,6 +11,7 @@
 #include "JLJotlingManager.h"
 #include "JLSegmentedControl.h"
 #include "JLTableView.h"
+#include "PanelPalette.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -63,6 +64,7 @@ void JLRedizadoViewController::awakeFromNib() {
     m_ui->showToDoCountCheckBox->setChecked(m_defaults.boolForKey(keys::showToDoCount));
     m_ui->alternateIconCheckBox->setChecked(m_defaults.boolForKey(keys::squareIcon));
     m_list->awakeFromNib();
+    keepPanelPaletteReadable(m_view);
     const bool shortcut = m_defaults.boolForKey(keys::shortcutKey);
     m_ui->shortcutCheckBox->setChecked(shortcut);
     m_ui->shortcutView->setHidden(!shortcut);

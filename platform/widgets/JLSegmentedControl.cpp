@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -19,6 +20,28 @@ JLSegmentedControl::JLSegmentedControl(QWidget* parent) : QWidget(parent), m_gro
     }
     m_group->button(0)->setChecked(true);
     connect(m_group, &QButtonGroup::idClicked, this, &JLSegmentedControl::segmentClicked);
+    connect(m_group, &QButtonGroup::idToggled, this, [this] { colourChosenSegment(); });
+    colourChosenSegment();
+}
+
+void JLSegmentedControl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourChosenSegment();
+}
+
+// A pressed-in look alone barely tells the segments apart: the chosen one is drawn in the text's colour, its
+// label in the button's, however light or dark the palette.
+void JLSegmentedControl::colourChosenSegment() {
+    for (QAbstractButton* button : m_group->buttons()) {
+        QPalette own;
+        if (button->isChecked()) {
+            own = palette();
+            own.setColor(QPalette::Button, palette().color(QPalette::ButtonText));
+            own.setColor(QPalette::ButtonText, palette().color(QPalette::Button));
+        }
+        button->setPalette(own);
+    }
 }
 
 JLSegmentedControl::~JLSegmentedControl() = default;

@@ -38,8 +38,12 @@ signals:
     // Only a user's click sends it, like any control's action.
     void segmentClicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showLabel(int segment);
+    void colourChosenSegment();
 
     QButtonGroup* m_group;
     std::array<QString, 2> m_labels;
