@@ -20,8 +20,11 @@ std::unique_ptr<QMessageBox> makeAboutMessage(QWidget* parent) {
     box->setTextFormat(Qt::PlainText);
     box->setText(aboutMessageText());
     box->setInformativeText(panelKeyList());
-    box->addButton(QObject::tr("Close"), QMessageBox::RejectRole);
+    QPushButton* close = box->addButton(QObject::tr("Close"), QMessageBox::RejectRole);
     box->addButton(QString::fromLatin1(makerSiteAddress), QMessageBox::AcceptRole)->setObjectName(siteButtonName);
+    // Return and Esc both just close it; the site opens only when its own button is chosen.
+    box->setDefaultButton(close);
+    box->setEscapeButton(close);
     return box;
 }
 

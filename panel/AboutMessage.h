@@ -16,6 +16,7 @@ inline constexpr const char* makerSiteAddress = "https://redizado.org";
 QString aboutMessageText();
 
 // The about box, with the panel's keys below the text: "Close" first, then a button titled with the site's address.
+// Close is the default and the Esc button.
 std::unique_ptr<QMessageBox> makeAboutMessage(QWidget* parent);
 
 // Runs the box until a button is pressed and opens the site when it was the second.

@@ -4,9 +4,11 @@
 #include "ControlState.h"
 #include "JLRedizadoCellOwner.h"
 #include "JLTextField.h"
+#include "PanelPalette.h"
 #include "RowHeight.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QToolButton>
 
@@ -25,7 +27,7 @@ JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget* parent)
     m_checkBox->setFixedWidth(sideControlWidth);
     m_checkBox->setAccessibleName(tr("Done"));
     m_checkBox->setToolTip(tr("Check or uncheck (Space on the list)"));
-    // Tab goes from control to control, not through every row; the rows have their own keys.
+    // Tab goes from control to control, not through every row; the rows have their own keys, Space among them.
     m_checkBox->setFocusPolicy(Qt::NoFocus);
     setTag(*m_checkBox, 1);
     m_titleLabel->setFont(titleFont());
@@ -34,15 +36,46 @@ JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget* parent)
     m_removeButton->setAutoRaise(true);
     m_removeButton->setText(QStringLiteral("\u2715"));
     m_removeButton->setToolTip(tr("Remove (Delete on the list)"));
-    m_removeButton->setFocusPolicy(Qt::NoFocus);
-    m_removeButton->setAccessibleName(tr("Remove"));
+    // Reached by Tab in edit mode, when it is enabled; a click on it leaves the focus where the typing is.
+    m_removeButton->setFocusPolicy(Qt::TabFocus);
+    nameRemoveButton();
+    connect(m_titleLabel, &JLTextField::textChanged, this, &JLRedizadoTableViewCell::nameRemoveButton);
     setTag(*m_removeButton, removeButtonTag);
     layout->addWidget(m_checkBox, 0, Qt::AlignTop);
     layout->addWidget(m_titleLabel, 1);
     layout->addWidget(m_removeButton, 0, Qt::AlignTop);
+    outlineCheckBox();
+}
+
+void JLRedizadoTableViewCell::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        outlineCheckBox();
+}
+
+// The box's outline stands out from the row, on a light palette as on a dark one.
+void JLRedizadoTableViewCell::outlineCheckBox() {
+    const QColor window = checkBoxWindowColor(palette());
+    if (m_checkBox->palette().color(QPalette::Window) == window)
+        return;
+    QPalette own = m_checkBox->palette();
+    own.setColor(QPalette::Window, window);
+    m_checkBox->setPalette(own);
 }
 
 JLRedizadoTableViewCell::~JLRedizadoTableViewCell() = default;
+
+// Every row has one: each says which item it removes.
+void JLRedizadoTableViewCell::nameRemoveButton() {
+    constexpr int longestSpokenTitle = 60;
+    const QString title = m_titleLabel->toPlainText().simplified();
+    if (title.isEmpty()) {
+        m_removeButton->setAccessibleName(tr("Remove untitled item"));
+        return;
+    }
+    const QString spoken = title.size() > longestSpokenTitle ? title.left(longestSpokenTitle) + QChar(0x2026) : title;
+    m_removeButton->setAccessibleName(tr("Remove \u201C%1\u201D").arg(spoken));
+}
 
 QWidget* JLRedizadoTableViewCell::makeWithOwner(QObject* owner) {
     auto* cell = new JLRedizadoTableViewCell;

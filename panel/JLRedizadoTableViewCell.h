@@ -24,7 +24,13 @@ public:
     JLTextField* titleLabel() const { return m_titleLabel; }
     QToolButton* removeButton() const { return m_removeButton; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void nameRemoveButton();
+    void outlineCheckBox();
+
     QCheckBox* m_checkBox;
     JLTextField* m_titleLabel;
     QToolButton* m_removeButton;

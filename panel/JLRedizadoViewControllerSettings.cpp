@@ -8,8 +8,19 @@
 #include "UserDefaults.h"
 #include "ui_RedizadoPanel.h"
 
+#include "JLJotlingManager.h"
+#include "JLSegmentedControl.h"
+#include "JLTableView.h"
+#include "PanelPalette.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
+
+namespace {
+constexpr const char* countShownProperty = "redizadoCountShown";
+}
 
 QCheckBox* JLRedizadoViewController::launchAtLoginCheckBox() const {
     return m_ui->launchAtLoginCheckBox;
@@ -53,9 +64,23 @@ void JLRedizadoViewController::awakeFromNib() {
     m_ui->showToDoCountCheckBox->setChecked(m_defaults.boolForKey(keys::showToDoCount));
     m_ui->alternateIconCheckBox->setChecked(m_defaults.boolForKey(keys::squareIcon));
     m_list->awakeFromNib();
+    keepPanelPaletteReadable(m_view);
     const bool shortcut = m_defaults.boolForKey(keys::shortcutKey);
     m_ui->shortcutCheckBox->setChecked(shortcut);
     m_ui->shortcutView->setHidden(!shortcut);
+
+    // The to-do count on its segment, where a person looks for it. Every change of the items reaches the table,
+    // except checking one in the full list, which only its check box shows: that one is read once it is done.
+    const auto showCount = [this] {
+        categorySwitcher()->setCount(0, static_cast<std::int64_t>(manager().todoRedizado().size()));
+    };
+    showCount();
+    if (!m_view->property(countShownProperty).toBool()) {
+        m_view->setProperty(countShownProperty, true);
+        connect(redizadoTableView(), &JLTableView::cellsLaidOut, this, showCount);
+        connect(this, &JLRedizadoViewController::jotlingWillBeChecked, this,
+                [this, showCount] { QMetaObject::invokeMethod(this, showCount, Qt::QueuedConnection); });
+    }
 }
 
 void JLRedizadoViewController::toggleLanuchAtLogin() {
@@ -84,5 +109,11 @@ void JLRedizadoViewController::aboutMessage(QObject*) {
     const auto box = makeAboutMessage(m_view);
     const auto runModal = m_runModal ? m_runModal : [](QMessageBox& b) { b.exec(); };
     const auto openUrl = m_openUrl ? m_openUrl : [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    // Closing it goes back to where the keyboard was on the panel, if the panel still shows.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     runAboutMessage(*box, runModal, openUrl);
+    if (focused && focused->isVisible()) {
+        focused->activateWindow();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }

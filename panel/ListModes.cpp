@@ -13,6 +13,12 @@
 namespace {
 constexpr const char* editTitle = "Edit";
 constexpr const char* doneTitle = "Done";
+
+// "Done" is also every row's check box; a screen reader hears what the button does.
+void showEditTitle(QPushButton& button, bool editing) {
+    button.setText(QLatin1String(editing ? doneTitle : editTitle));
+    button.setAccessibleName(editing ? QObject::tr("Finish editing") : QString());
+}
 } // namespace
 
 bool ListCore::inEditMode() const {
@@ -20,6 +26,9 @@ bool ListCore::inEditMode() const {
 }
 
 void ListCore::awakeFromNib() {
+    // Tab and the keys reach the rows; a click on a row leaves the focus in the entry field, whose typing it
+    // would otherwise end.
+    m_widgets.table->setFocusPolicy(Qt::TabFocus);
     m_widgets.hideAfterEntryCheckBox->setChecked(m_defaults.boolForKey(keys::hideAfterEntry));
 }
 
@@ -32,7 +41,7 @@ void ListCore::switchCategories() {
 }
 
 void ListCore::enterEditMode() {
-    m_widgets.editButton->setText(QLatin1String(inEditMode() ? editTitle : doneTitle));
+    showEditTitle(*m_widgets.editButton, !inEditMode());
     m_widgets.table->reloadData();
 }
 
@@ -52,7 +61,7 @@ void ListCore::showList() {
 void ListCore::leaveSettingsAndEditMode() {
     showList();
     if (m_widgets.editButton->text() == QLatin1String(doneTitle)) {
-        m_widgets.editButton->setText(QLatin1String(editTitle));
+        showEditTitle(*m_widgets.editButton, false);
         m_widgets.editButton->setChecked(false);
         m_widgets.table->reloadData();
     }

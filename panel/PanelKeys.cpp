@@ -45,10 +45,12 @@ PanelKeys::PanelKeys(JLRedizadoViewController& panel, PanelUndo& undo, QObject* 
     : QObject(parent), m_panel(panel), m_undo(undo), m_mark(std::make_unique<RowMark>(panel)) {
     installRowAccessibility();
     JLTableView* table = panel.redizadoTableView();
-    table->setFocusPolicy(Qt::StrongFocus);
+    table->setFocusPolicy(Qt::TabFocus);
     panel.entryField()->installEventFilter(this);
     table->installEventFilter(this);
     panel.view()->installEventFilter(this);
+    for (int segment = 0; segment < 2; ++segment)
+        panel.categorySwitcher()->segmentButton(segment)->installEventFilter(this);
     addShortcuts();
     addToolTips();
     connect(qApp, &QApplication::focusChanged, this, &PanelKeys::focusChanged);
@@ -111,6 +113,8 @@ bool PanelKeys::eventFilter(QObject* watched, QEvent* event) {
         return entryFieldKey(key);
     if (watched == m_panel.redizadoTableView())
         return rowKey(key);
+    if (watched->parent() == m_panel.categorySwitcher())
+        return segmentKey(key);
     if (watched == m_panel.view() && key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
         emit hideRequested();
         return true;
@@ -131,6 +135,14 @@ bool PanelKeys::entryFieldKey(QKeyEvent& event) {
         return true;
     }
     return false;
+}
+
+// Down goes on to the rows, as from the entry field; the other arrows move between the segments.
+bool PanelKeys::segmentKey(QKeyEvent& event) {
+    if (event.modifiers() != Qt::NoModifier || event.key() != Qt::Key_Down || m_panel.list().rowCount() == 0)
+        return false;
+    m_panel.redizadoTableView()->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 bool PanelKeys::rowKey(QKeyEvent& event) {
@@ -254,15 +266,31 @@ void PanelKeys::chooseCategory(int segment) {
     finishRenaming();
     m_panel.list().showList();
     JLSegmentedControl* switcher = m_panel.categorySwitcher();
-    if (switcher->selectedSegment() == segment)
-        return;
-    switcher->setSelectedSegment(segment);
-    m_panel.list().switchCategories();
+    if (switcher->selectedSegment() != segment) {
+        switcher->setSelectedSegment(segment);
+        m_panel.list().switchCategories();
+    }
+    // On the chosen segment a screen reader says which category now shows, and how many items it has.
+    switcher->segmentButton(segment)->setFocus(Qt::ShortcutFocusReason);
 }
 
 void PanelKeys::toggleSettings() {
     finishRenaming();
     m_panel.settingsButton()->click();
+    QWidget* pane = m_panel.settingsPane();
+    if (pane->isHidden()) {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || !focused->isVisible())
+            m_panel.entryField()->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    // The pane opens on its first setting, where the keyboard can go on.
+    for (QWidget* w = pane->nextInFocusChain(); w != pane; w = w->nextInFocusChain()) {
+        if (pane->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(pane)) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
 }
 
 void PanelKeys::undo() {

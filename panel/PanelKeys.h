@@ -43,6 +43,7 @@ private:
     void addToolTips();
     bool entryFieldKey(QKeyEvent& event);
     bool rowKey(QKeyEvent& event);
+    bool segmentKey(QKeyEvent& event);
     bool letFieldUndo(QKeyEvent& event) const;
     void focusChanged(QWidget* old, QWidget* now);
     std::int64_t rowsPerPage(std::int64_t from, int direction) const;

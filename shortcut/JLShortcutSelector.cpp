@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLShortcutSelector.h"
 
+#include "PopUpAccessible.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
 
@@ -24,10 +25,11 @@ void selectStoredName(QComboBox* selector, const UserDefaults& defaults, const c
         selector->setCurrentIndex(index);
 }
 
-// The pop-ups show the keyboard's symbols; their items say in words what each stands for on a Linux desktop.
+// The pop-ups show the keyboard's symbols; their items say in words what each stands for on a Linux desktop,
+// to the eye as a tool tip and to a screen reader as the item's name.
 void nameSymbols(QComboBox* selector) {
-    static const std::array<std::pair<const char*, const char*>, 14> words{{
-        {"\u2303", QT_TRANSLATE_NOOP("JLShortcutSelector", "Ctrl")},
+    static const std::array<std::pair<const char*, const char*>, 15> words{{
+        {"\u2303", QT_TRANSLATE_NOOP("JLShortcutSelector", "Control")},
         {"\u2325", QT_TRANSLATE_NOOP("JLShortcutSelector", "Alt")},
         {"\u2318", QT_TRANSLATE_NOOP("JLShortcutSelector", "Super")},
         {"\u21E7", QT_TRANSLATE_NOOP("JLShortcutSelector", "Shift")},
@@ -40,14 +42,18 @@ void nameSymbols(QComboBox* selector) {
         {"\u2192", QT_TRANSLATE_NOOP("JLShortcutSelector", "Right")},
         {"\u2193", QT_TRANSLATE_NOOP("JLShortcutSelector", "Down")},
         {"\u2191", QT_TRANSLATE_NOOP("JLShortcutSelector", "Up")},
-        {"esc", QT_TRANSLATE_NOOP("JLShortcutSelector", "Esc")},
+        {"esc", QT_TRANSLATE_NOOP("JLShortcutSelector", "Escape")},
+        {"tab", QT_TRANSLATE_NOOP("JLShortcutSelector", "Tab")},
     }};
     if (!selector)
         return;
     for (int index = 0; index < selector->count(); ++index)
         for (const auto& [symbol, word] : words)
-            if (selector->itemText(index) == QString::fromUtf8(symbol))
-                selector->setItemData(index, QCoreApplication::translate("JLShortcutSelector", word), Qt::ToolTipRole);
+            if (selector->itemText(index) == QString::fromUtf8(symbol)) {
+                const QString name = QCoreApplication::translate("JLShortcutSelector", word);
+                selector->setItemData(index, name, Qt::ToolTipRole);
+                selector->setItemData(index, name, Qt::AccessibleTextRole);
+            }
 }
 
 // A pop-up with nothing selected leaves its setting alone rather than storing an empty name.
@@ -69,6 +75,7 @@ QComboBox* JLShortcutSelector::modifierSelector1() const {
 
 void JLShortcutSelector::setModifierSelector1(QComboBox* selector) {
     m_modifierSelector1 = selector;
+    namePopUpByPurpose(selector, tr("Modifier"));
 }
 
 QComboBox* JLShortcutSelector::modifierSelector2() const {
@@ -77,6 +84,7 @@ QComboBox* JLShortcutSelector::modifierSelector2() const {
 
 void JLShortcutSelector::setModifierSelector2(QComboBox* selector) {
     m_modifierSelector2 = selector;
+    namePopUpByPurpose(selector, tr("Second modifier"));
 }
 
 QComboBox* JLShortcutSelector::keySelector() const {
@@ -85,6 +93,7 @@ QComboBox* JLShortcutSelector::keySelector() const {
 
 void JLShortcutSelector::setKeySelector(QComboBox* selector) {
     m_keySelector = selector;
+    namePopUpByPurpose(selector, tr("Key"));
 }
 
 QStringList JLShortcutSelector::keyNames() {

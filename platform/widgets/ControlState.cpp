@@ -2,6 +2,7 @@
 #include "ControlState.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QSizePolicy>
 #include <QVariant>
 #include <QWidget>
 
@@ -23,6 +24,12 @@ double alphaValue(const QWidget& control) {
 }
 
 void setAlphaValue(QWidget& control, double alpha) {
+    if (!control.sizePolicy().retainSizeWhenHidden()) {
+        QSizePolicy policy = control.sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        control.setSizePolicy(policy);
+    }
+    control.setHidden(alpha <= 0.0);
     auto* effect = qobject_cast<QGraphicsOpacityEffect*>(control.graphicsEffect());
     // An opaque control paints without an effect: cheaper, and crisp text.
     if (alpha >= 1.0) {

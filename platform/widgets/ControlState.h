@@ -9,6 +9,7 @@ class QWidget;
 std::int64_t tag(const QWidget& control);
 void setTag(QWidget& control, std::int64_t tag);
 
-// 0.0 is fully transparent, 1.0 opaque; a transparent control still takes clicks unless it is disabled.
+// 0.0 is fully transparent, 1.0 opaque. A fully transparent control is hidden, keeping its place in the layout:
+// neither a click nor a screen reader finds it.
 double alphaValue(const QWidget& control);
 void setAlphaValue(QWidget& control, double alpha);

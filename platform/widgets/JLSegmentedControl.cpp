@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -19,6 +20,28 @@ JLSegmentedControl::JLSegmentedControl(QWidget* parent) : QWidget(parent), m_gro
     }
     m_group->button(0)->setChecked(true);
     connect(m_group, &QButtonGroup::idClicked, this, &JLSegmentedControl::segmentClicked);
+    connect(m_group, &QButtonGroup::idToggled, this, [this] { colourChosenSegment(); });
+    colourChosenSegment();
+}
+
+void JLSegmentedControl::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourChosenSegment();
+}
+
+// A pressed-in look alone barely tells the segments apart: the chosen one is drawn in the text's colour, its
+// label in the button's, however light or dark the palette.
+void JLSegmentedControl::colourChosenSegment() {
+    for (QAbstractButton* button : m_group->buttons()) {
+        QPalette own;
+        if (button->isChecked()) {
+            own = palette();
+            own.setColor(QPalette::Button, palette().color(QPalette::ButtonText));
+            own.setColor(QPalette::ButtonText, palette().color(QPalette::Button));
+        }
+        button->setPalette(own);
+    }
 }
 
 JLSegmentedControl::~JLSegmentedControl() = default;
@@ -32,14 +55,47 @@ void JLSegmentedControl::setSelectedSegment(int segment) {
         button->setChecked(true);
 }
 
+namespace {
+// Beyond this the segment would push the panel's other buttons out of its width.
+constexpr std::int64_t largestShownCount = 999;
+} // namespace
+
+QAbstractButton* JLSegmentedControl::segmentButton(int segment) const {
+    return m_group->button(segment);
+}
+
 QString JLSegmentedControl::label(int segment) const {
-    const QAbstractButton* button = m_group->button(segment);
-    return button ? button->text() : QString();
+    return segment == 0 || segment == 1 ? m_labels[std::size_t(segment)] : QString();
 }
 
 void JLSegmentedControl::setLabel(int segment, const QString& text) {
-    if (QAbstractButton* button = m_group->button(segment)) {
-        button->setText(text);
-        button->setAccessibleName(text);
+    if (segment != 0 && segment != 1)
+        return;
+    m_labels[std::size_t(segment)] = text;
+    showLabel(segment);
+}
+
+std::optional<std::int64_t> JLSegmentedControl::count(int segment) const {
+    return segment == 0 || segment == 1 ? m_counts[std::size_t(segment)] : std::nullopt;
+}
+
+void JLSegmentedControl::setCount(int segment, std::optional<std::int64_t> count) {
+    if ((segment != 0 && segment != 1) || m_counts[std::size_t(segment)] == count)
+        return;
+    m_counts[std::size_t(segment)] = count;
+    showLabel(segment);
+}
+
+void JLSegmentedControl::showLabel(int segment) {
+    QAbstractButton* button = m_group->button(segment);
+    const QString& label = m_labels[std::size_t(segment)];
+    const std::optional<std::int64_t> count = m_counts[std::size_t(segment)];
+    if (!count) {
+        button->setText(label);
+        button->setAccessibleName(label);
+        return;
     }
+    const QString shown = *count > largestShownCount ? tr("%1+").arg(largestShownCount) : QString::number(*count);
+    button->setText(tr("%1 (%2)").arg(label, shown));
+    button->setAccessibleName(*count == 1 ? tr("%1, 1 item").arg(label) : tr("%1, %2 items").arg(label).arg(*count));
 }

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QAbstractButton;
 class QButtonGroup;
 
 // Two side-by-side exclusive segments; the selected one is the control's state.
@@ -23,11 +29,23 @@ public:
     void setSecondLabel(const QString& text) { setLabel(1, text); }
     QString label(int segment) const;
     void setLabel(int segment, const QString& text);
+    // A number after a segment's label, "To Do (3)", in its accessible name too; none shows the label alone.
+    void setCount(int segment, std::optional<std::int64_t> count);
+    std::optional<std::int64_t> count(int segment) const;
+    QAbstractButton* segmentButton(int segment) const;
 
 signals:
     // Only a user's click sends it, like any control's action.
     void segmentClicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showLabel(int segment);
+    void colourChosenSegment();
+
     QButtonGroup* m_group;
+    std::array<QString, 2> m_labels;
+    std::array<std::optional<std::int64_t>, 2> m_counts;
 };
