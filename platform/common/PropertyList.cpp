@@ -61,13 +61,22 @@ std::int64_t Value::integerValue() const {
 bool operator==(const Value& a, const Value& b) {
     if (a.storage().index() != b.storage().index())
         return false;
-    if (auto da = a.get<Date>()) {
-        auto db = b.get<Date>();
-        if (!*da || !*db)
-            return *da == *db;
-        return (*da)->secondsSince1970 == (*db)->secondsSince1970;
-    }
-    return a.storage() == b.storage();
+    return std::visit(
+        [&b](const auto& mine) {
+            using T = std::decay_t<decltype(mine)>;
+            const T& theirs = std::get<T>(b.storage());
+            if constexpr (std::is_same_v<T, Date>) {
+                if (!mine || !theirs)
+                    return mine == theirs;
+                return mine->secondsSince1970 == theirs->secondsSince1970;
+            } else if constexpr (std::is_same_v<T, Shared<Data>> || std::is_same_v<T, Shared<Array>> ||
+                                 std::is_same_v<T, Shared<Dictionary>>) {
+                return mine.sameAs(theirs) || mine.get() == theirs.get();
+            } else {
+                return mine == theirs;
+            }
+        },
+        a.storage());
 }
 
 } // namespace plist_value

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -25,10 +27,30 @@ using Array = std::vector<Value>;
 using Dictionary = std::map<std::string, Value>;
 using Data = std::vector<std::uint8_t>;
 
+// A container shared by every copy until one of them is changed: copying the item list, or handing an item's
+// dictionary from the store to its record, costs a reference, not the contents.
+template <typename T> class Shared {
+public:
+    explicit Shared(T contents) : m_contents(std::make_shared<T>(std::move(contents))) {}
+
+    const T& get() const { return *m_contents; }
+    // Copies the contents first when someone else still shares them.
+    T& edit() {
+        if (m_contents.use_count() != 1)
+            m_contents = std::make_shared<T>(std::as_const(*m_contents));
+        return *m_contents;
+    }
+    bool sameAs(const Shared& other) const { return m_contents == other.m_contents; }
+
+private:
+    std::shared_ptr<T> m_contents;
+};
+
 // One property-list value: what the preferences file can hold.
 class Value {
 public:
-    using Storage = std::variant<bool, std::int64_t, double, std::string, Date, Data, Array, Dictionary>;
+    using Storage =
+        std::variant<bool, std::int64_t, double, std::string, Date, Shared<Data>, Shared<Array>, Shared<Dictionary>>;
 
     Value(bool b) : m_storage(b) {}
     Value(std::int64_t i) : m_storage(i) {}
@@ -37,12 +59,30 @@ public:
     Value(std::string s) : m_storage(std::move(s)) {}
     Value(const char* s) : m_storage(std::string(s)) {}
     Value(Date d) : m_storage(std::move(d)) {}
-    Value(Data d) : m_storage(std::move(d)) {}
-    Value(Array a) : m_storage(std::move(a)) {}
-    Value(Dictionary d) : m_storage(std::move(d)) {}
+    Value(Data d) : m_storage(Shared<Data>(std::move(d))) {}
+    Value(Array a) : m_storage(Shared<Array>(std::move(a))) {}
+    Value(Dictionary d) : m_storage(Shared<Dictionary>(std::move(d))) {}
+    Value(Shared<Dictionary> d) : m_storage(std::move(d)) {}
 
-    template <typename T> const T* get() const { return std::get_if<T>(&m_storage); }
-    template <typename T> T* get() { return std::get_if<T>(&m_storage); }
+    template <typename T> const T* get() const {
+        if constexpr (isShared<T>) {
+            const auto* shared = std::get_if<Shared<T>>(&m_storage);
+            return shared ? &shared->get() : nullptr;
+        } else {
+            return std::get_if<T>(&m_storage);
+        }
+    }
+    // A container is copied here first when other values share it, so the change stays in this one.
+    template <typename T> T* get() {
+        if constexpr (isShared<T>) {
+            auto* shared = std::get_if<Shared<T>>(&m_storage);
+            return shared ? &shared->edit() : nullptr;
+        } else {
+            return std::get_if<T>(&m_storage);
+        }
+    }
+    // The dictionary itself, to share rather than copy; nothing when this is no dictionary.
+    const Shared<Dictionary>* sharedDictionary() const { return std::get_if<Shared<Dictionary>>(&m_storage); }
 
     // Lenient readings, the way a settings store reads a hand-edited value.
     bool boolValue() const;
@@ -51,6 +91,10 @@ public:
     const Storage& storage() const { return m_storage; }
 
 private:
+    template <typename T>
+    static constexpr bool isShared =
+        std::is_same_v<T, Data> || std::is_same_v<T, Array> || std::is_same_v<T, Dictionary>;
+
     Storage m_storage;
 };
 
