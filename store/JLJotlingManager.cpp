@@ -49,6 +49,7 @@ void JLJotlingManager::retrieveData() {
         logLine("store", "\"allRedizado\" is not a list; no items loaded");
         return;
     }
+    m_redizado.reserve(array->size());
     std::size_t index = 0;
     for (const Value& element : *array) {
         const Shared<Dictionary>* dictionary = element.sharedDictionary();

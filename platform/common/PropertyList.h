@@ -2,10 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -23,9 +24,26 @@ Date makeDate(double secondsSince1970);
 Date now();
 
 class Value;
+class Dictionary;
 using Array = std::vector<Value>;
-using Dictionary = std::map<std::string, Value>;
 using Data = std::vector<std::uint8_t>;
+
+// A dictionary key. Its text is kept once for the whole program: ten thousand items share their three keys.
+class Key {
+public:
+    Key(std::string_view text);
+    Key(const std::string& text) : Key(std::string_view(text)) {}
+    Key(const char* text) : Key(std::string_view(text)) {}
+
+    const std::string& str() const { return *m_text; }
+    operator const std::string&() const { return *m_text; }
+    const char* c_str() const { return m_text->c_str(); }
+
+    friend bool operator==(const Key& a, const Key& b) { return a.m_text == b.m_text; }
+
+private:
+    const std::string* m_text;
+};
 
 // A container shared by every copy until one of them is changed: copying the item list, or handing an item's
 // dictionary from the store to its record, costs a reference, not the contents.
@@ -61,7 +79,7 @@ public:
     Value(Date d) : m_storage(std::move(d)) {}
     Value(Data d) : m_storage(Shared<Data>(std::move(d))) {}
     Value(Array a) : m_storage(Shared<Array>(std::move(a))) {}
-    Value(Dictionary d) : m_storage(Shared<Dictionary>(std::move(d))) {}
+    Value(Dictionary d);
     Value(Shared<Dictionary> d) : m_storage(std::move(d)) {}
 
     template <typename T> const T* get() const {
@@ -100,5 +118,45 @@ private:
 
 // Structural equality; dates compare by time here (identity is the record's business).
 bool operator==(const Value& a, const Value& b);
+
+// Keys and values kept side by side in key order: an item's dictionary is one small block, not a node per key.
+// The reading side of a std::map: find, at, count, iteration in key order.
+class Dictionary {
+public:
+    using value_type = std::pair<Key, Value>;
+    using Entries = std::vector<value_type>;
+    using iterator = Entries::iterator;
+    using const_iterator = Entries::const_iterator;
+
+    Dictionary() = default;
+    // The first of two equal keys counts, as in a map.
+    Dictionary(std::initializer_list<value_type> entries);
+    // Entries in any order; the last of two equal keys counts, as if each were set in turn.
+    static Dictionary fromEntries(Entries entries);
+
+    iterator begin() { return m_entries.begin(); }
+    iterator end() { return m_entries.end(); }
+    const_iterator begin() const { return m_entries.begin(); }
+    const_iterator end() const { return m_entries.end(); }
+    std::size_t size() const { return m_entries.size(); }
+    bool empty() const { return m_entries.empty(); }
+
+    iterator find(std::string_view key);
+    const_iterator find(std::string_view key) const;
+    std::size_t count(std::string_view key) const { return find(key) == end() ? 0 : 1; }
+    bool contains(std::string_view key) const { return find(key) != end(); }
+    // Throws std::out_of_range for a missing key.
+    Value& at(std::string_view key);
+    const Value& at(std::string_view key) const;
+    std::pair<iterator, bool> insert_or_assign(Key key, Value value);
+    std::size_t erase(std::string_view key);
+
+    friend bool operator==(const Dictionary& a, const Dictionary& b) { return a.m_entries == b.m_entries; }
+
+private:
+    Entries m_entries;
+};
+
+inline Value::Value(Dictionary d) : m_storage(Shared<Dictionary>(std::move(d))) {}
 
 } // namespace plist_value

@@ -3,6 +3,8 @@
 
 #include "UserDefaults.h"
 
+#include <map>
+
 // A store that lives in memory only; counts its writes so tests can see what was saved when.
 class MemoryUserDefaults final : public UserDefaults {
 public:
