@@ -12,13 +12,16 @@ JLJotling::JLJotling(const std::string& title, Date date, bool completed)
                            {keys::jotlingCreatedDate, Value(std::move(date))},
                            {keys::jotlingChecked, Value(completed)}}) {}
 
-JLJotling::JLJotling(const Dictionary& dictionary) : m_dictionary(dictionary) {}
+JLJotling::JLJotling(const Dictionary& dictionary) : m_dictionary(Shared<Dictionary>(dictionary)) {}
+
+JLJotling::JLJotling(Shared<Dictionary> dictionary) : m_dictionary(std::move(dictionary)) {}
 
 std::optional<std::string> JLJotling::title() const {
     if (!m_dictionary)
         return std::nullopt;
-    const auto it = m_dictionary->find(keys::jotlingTitle);
-    if (it == m_dictionary->end())
+    const Dictionary& stored = m_dictionary->get();
+    const auto it = stored.find(keys::jotlingTitle);
+    if (it == stored.end())
         return std::nullopt;
     if (auto text = it->second.get<std::string>())
         return *text;
@@ -27,14 +30,15 @@ std::optional<std::string> JLJotling::title() const {
 
 void JLJotling::setTitle(const std::string& title) {
     if (m_dictionary)
-        m_dictionary->insert_or_assign(keys::jotlingTitle, Value(title));
+        m_dictionary->edit().insert_or_assign(keys::jotlingTitle, Value(title));
 }
 
 Date JLJotling::dateCreated() const {
     if (!m_dictionary)
         return nullptr;
-    const auto it = m_dictionary->find(keys::jotlingCreatedDate);
-    if (it == m_dictionary->end())
+    const Dictionary& stored = m_dictionary->get();
+    const auto it = stored.find(keys::jotlingCreatedDate);
+    if (it == stored.end())
         return nullptr;
     if (auto date = it->second.get<Date>())
         return *date;
@@ -44,11 +48,12 @@ Date JLJotling::dateCreated() const {
 bool JLJotling::completed() const {
     if (!m_dictionary)
         return false;
-    const auto it = m_dictionary->find(keys::jotlingChecked);
-    return it != m_dictionary->end() && it->second.boolValue();
+    const Dictionary& stored = m_dictionary->get();
+    const auto it = stored.find(keys::jotlingChecked);
+    return it != stored.end() && it->second.boolValue();
 }
 
 void JLJotling::setCompleted(bool completed) {
     if (m_dictionary)
-        m_dictionary->insert_or_assign(keys::jotlingChecked, Value(completed));
+        m_dictionary->edit().insert_or_assign(keys::jotlingChecked, Value(completed));
 }

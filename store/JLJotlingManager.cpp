@@ -49,9 +49,10 @@ void JLJotlingManager::retrieveData() {
         logLine("store", "\"allRedizado\" is not a list; no items loaded");
         return;
     }
+    m_redizado.reserve(array->size());
     std::size_t index = 0;
     for (const Value& element : *array) {
-        const Dictionary* dictionary = element.get<Dictionary>();
+        const Shared<Dictionary>* dictionary = element.sharedDictionary();
         if (!dictionary) {
             logLine("store", "item " + std::to_string(index) + " of \"allRedizado\" is not a dictionary; skipped");
         } else {
@@ -90,8 +91,9 @@ void JLJotlingManager::saveData() {
 void JLJotlingManager::storeList() {
     Array array;
     array.reserve(m_redizado.size());
+    // The records' own dictionaries, shared: a save copies no item.
     for (const auto& record : m_redizado) {
-        if (const Dictionary* dictionary = record->dictionary())
+        if (const auto& dictionary = record->sharedDictionary())
             array.emplace_back(*dictionary);
     }
     m_defaults.setObject(keys::allRedizado, Value(std::move(array)));

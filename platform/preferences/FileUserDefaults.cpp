@@ -209,8 +209,8 @@ bool FileUserDefaults::synchronize() {
     makeFolders(m_filePath);
     m_backups.keepBeforeReplacing();
     std::string why;
-    const std::string xml = plist_codec::toXml(m_values);
-    const bool saved = m_writer.replace(m_filePath, xml, kFileMode, &why);
+    const plist_codec::Xml xml = plist_codec::toXml(m_values);
+    const bool saved = m_writer.replace(m_filePath, xml.text(), kFileMode, &why);
     // One line when saving starts to fail and one when it works again, not one per change.
     if (!saved && !m_saveFailing) {
         logLine("store", "could not save " + m_path + " (" + why +
@@ -225,7 +225,7 @@ bool FileUserDefaults::synchronize() {
     if (saved) {
         m_unsaved = false;
         m_knownSignature = signatureAt(m_filePath);
-        m_knownHash = hashOf(xml);
+        m_knownHash = hashOf(xml.text());
     }
     return saved;
 }

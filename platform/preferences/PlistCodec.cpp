@@ -67,7 +67,8 @@ plist_t toNode(const Value& value) {
 std::optional<Value> fromNode(plist_t node, int depth);
 
 std::optional<Dictionary> dictFromNode(plist_t node, int depth) {
-    Dictionary dict;
+    Dictionary::Entries entries;
+    entries.reserve(plist_dict_get_size(node));
     plist_dict_iter it = nullptr;
     plist_dict_new_iter(node, &it);
     for (;;) {
@@ -80,11 +81,11 @@ std::optional<Dictionary> dictFromNode(plist_t node, int depth) {
         }
         auto value = fromNode(child, depth + 1);
         if (value && key)
-            dict.insert_or_assign(key, std::move(*value));
+            entries.emplace_back(key, std::move(*value));
         free(key);
     }
     free(it);
-    return dict;
+    return Dictionary::fromEntries(std::move(entries));
 }
 
 std::optional<Value> fromNode(plist_t node, int depth) {
@@ -173,14 +174,16 @@ bool nestedTooDeeply(std::string_view xml) {
 
 } // namespace
 
-std::string toXml(const Dictionary& root) {
+void Xml::Free::operator()(char* bytes) const {
+    plist_to_xml_free(bytes);
+}
+
+Xml toXml(const Dictionary& root) {
     Node node(toNode(root));
     char* xml = nullptr;
     uint32_t length = 0;
     plist_to_xml(node.get(), &xml, &length);
-    std::string text(xml ? xml : "", xml ? length : 0);
-    plist_to_xml_free(xml);
-    return text;
+    return Xml(xml, length);
 }
 
 std::optional<Dictionary> fromBytes(std::string_view bytes, std::string* whyNot) {

@@ -3,6 +3,7 @@
 
 #include "PropertyList.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +11,24 @@
 // Property lists to and from their file form (XML on write; XML or binary on read).
 namespace plist_codec {
 
-std::string toXml(const plist_value::Dictionary& root);
+// XML text in the buffer libplist wrote it to: a save writes and hashes it without copying a megabyte first.
+class Xml {
+public:
+    Xml(char* bytes, std::size_t length) : m_bytes(bytes), m_length(bytes ? length : 0) {}
+
+    std::string_view text() const { return {m_bytes ? m_bytes.get() : "", m_length}; }
+    operator std::string_view() const { return text(); }
+    operator std::string() const { return std::string(text()); }
+
+private:
+    struct Free {
+        void operator()(char* bytes) const;
+    };
+    std::unique_ptr<char, Free> m_bytes;
+    std::size_t m_length;
+};
+
+Xml toXml(const plist_value::Dictionary& root);
 // nothing when the bytes are not a property list whose root is a dictionary.
 std::optional<plist_value::Dictionary> fromBytes(std::string_view bytes, std::string* whyNot = nullptr);
 
