@@ -13,6 +13,7 @@
 #include "TrayIconImages.h"
 #include "UserDefaults.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
@@ -207,6 +208,10 @@ void JLStatusItemController::windowDidBecomeKey() {
 
 void JLStatusItemController::windowDidResignKey() {
     if (!m_window || !m_window->isVisible() || m_hiding)
+        return;
+    // A message the panel opened (the about box) takes the focus on top of it; the panel waits for it to close.
+    if (const QWidget* modal = QApplication::activeModalWidget();
+        modal && modal != m_window && modal->parentWidget() && modal->parentWidget()->window() == m_window)
         return;
     m_hiddenByFocusLoss.start();
     hideRedizadoView();
