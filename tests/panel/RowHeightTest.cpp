@@ -6,9 +6,7 @@
 TEST(RowHeight, AMeasuredHeightJustOverALineTakesTheNextHeight) {
     EXPECT_EQ(rowHeightForMeasuredHeight(25.0), 25.0);
     EXPECT_EQ(rowHeightForMeasuredHeight(25.5), 44.0);
-    EXPECT_EQ(rowHeightForMeasuredHeight(44.5), 63.0);
     EXPECT_EQ(popoverRowHeightForMeasuredHeight(26.5), 44.0);
-    EXPECT_EQ(popoverRowHeightForMeasuredHeight(44.5), 64.0);
 }
 
 // How the label wraps real titles is checked on the panel's rows; these are the titles it is not shown there. The
