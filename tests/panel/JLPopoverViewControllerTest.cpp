@@ -80,9 +80,11 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     startPopover();
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(shownTitles(), (Strings{"x", "z"}));
+    EXPECT_EQ(count(), 2);
     list().enterEditMode();
     cellAt(1)->removeButton()->click();
     EXPECT_EQ(stored(), "x y*");
+    EXPECT_EQ(count(), 1);
 }
 
 TEST_F(PopoverTest, LeavingTheEntryFieldAddsItsText) {
