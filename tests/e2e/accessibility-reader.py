@@ -594,6 +594,8 @@ check("the count is in the panel: the To Do segment's name carries it ('To Do, 3
     lambda r: r.start.first(lambda n: to_do_segment(n) and n.name != "To Do" and "3" in n.name))
 check(f"Ctrl+, moves the focus to the first setting, '{SETTINGS[0]}'")(
     lambda r: said(r.step("Ctrl+, (open"), f"focus: check box '{SETTINGS[0]}'"))
+check("Ctrl+, again closes the settings on the entry: the focus goes back to 'New item'")(
+    lambda r: last_focus(r.step("Ctrl+, (close")).startswith("focus: text 'New item'"))
 check("the shortcut pop-ups are named by purpose: 'Modifier', 'Second modifier', 'Key'")(
     lambda r: [n.name for n in r.start.find(lambda n: n.role == "combo box")] == ["Modifier", "Second modifier", "Key"])
 check("the shortcut pop-ups' items are spoken by name ('Control', 'Space'), not by symbol")(
