@@ -270,8 +270,9 @@ void PanelKeys::chooseCategory(int segment) {
         switcher->setSelectedSegment(segment);
         m_panel.list().switchCategories();
     }
-    // On the chosen segment a screen reader says which category now shows, and how many items it has.
-    switcher->segmentButton(segment)->setFocus(Qt::ShortcutFocusReason);
+    // The focus stays where the keys were pressed, on the rows most often, so the switch is said instead.
+    const std::int64_t count = m_panel.list().rowCount();
+    m_panel.list().announce(segment == 0 ? tr("To-do items, %1").arg(count) : tr("All items, %1").arg(count));
 }
 
 void PanelKeys::toggleSettings() {

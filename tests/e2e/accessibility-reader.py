@@ -159,6 +159,16 @@ def named(role_names, title):
     return lambda n: n.role in roles and n.name == title
 
 
+def remove_button(n):
+    """A row's Remove button, named after the item it removes."""
+    return n.role == "push button" and n.name.startswith("Remove")
+
+
+def to_do_segment(n):
+    """The category control's To Do segment, named with its count ("To Do, 3 items")."""
+    return n.name == "To Do" or n.name.startswith("To Do,")
+
+
 def the_list(tree):
     """The rows' container: the object named "Items"."""
     return tree.first(lambda n: n.name == "Items" and n.role != "list item") if tree else None
@@ -381,19 +391,31 @@ STEPS = [
 
 
 def read_edit_mode(listener, out):
-    """Edit mode, reached with a click: what matters is what is read there."""
+    """Edit mode, reached with a click: what matters is what is read there, and where Tab goes."""
     found = {}
     edit = live_first(lambda a: role(a) in BUTTONS and name(a) == "Edit")
     if not edit:
         return found
     in_edit_mode = lambda: any(n.showing and n.has(pyatspi.STATE_ENABLED)
-                               for n in (snapshot() or Node.empty()).find(named("push button", "Remove")))
+                               for n in (snapshot() or Node.empty()).find(remove_button))
     click(edit)
     listener.settle(len(listener.events), in_edit_mode)
     tree = snapshot()
     found["edit button"] = name(edit)
     found["tree"] = tree
     out(f"\n== Edit (clicked)\n  the Edit button now reads '{name(edit)}'")
+    # Tab round the panel until it lands on a Remove button; a round of the panel's controls is fewer keys.
+    found["tab"] = []
+    for _ in range(12):
+        since = len(listener.events)
+        press("Tab")
+        listener.settle(since)
+        found["tab"] += [line for line in listener.said_since(since) if line.startswith("focus: ")]
+        if any(line.startswith("focus: push button 'Remove") for line in found["tab"]):
+            break
+    out("== Tab (in edit mode, until a Remove button)")
+    for line in found["tab"]:
+        out(f"  {line}")
     click(edit)
     listener.settle(len(listener.events), lambda: not in_edit_mode())
     return found
@@ -452,6 +474,11 @@ def last_focus(step):
     return next((line for line in reversed(step.said) if line.startswith("focus: ")), "")
 
 
+def stays_on_row(step):
+    """No focus event in the step, or one that lands on a row again."""
+    return last_focus(step) in ("",) or last_focus(step).startswith("focus: list item")
+
+
 CHECKS = []
 PENDING = []
 
@@ -471,7 +498,7 @@ check("the entry is an editable text named 'New item', with the focus as the pan
                             and n.has(pyatspi.STATE_FOCUSED)))
 check("the category control is named 'Show', with 'To Do' checked and 'All' not")(
     lambda r: (c := r.start.first(lambda n: n.name == "Show"))
-    and c.first(lambda n: n.name == "To Do" and n.has(pyatspi.STATE_CHECKED))
+    and c.first(lambda n: to_do_segment(n) and n.has(pyatspi.STATE_CHECKED))
     and c.first(lambda n: n.name == "All" and not n.has(pyatspi.STATE_CHECKED)))
 check("the Edit and Settings buttons are buttons named so")(
     lambda r: all(r.start.first(named(BUTTONS, t)) for t in ("Edit", "Settings")))
@@ -502,7 +529,7 @@ check("Ctrl+Shift+Z removes 'Buy milk' again, Ctrl+Z brings it back")(
     and "Buy milk" in shown_titles(r.step("Ctrl+Z (undo it again").after))
 check("Ctrl+2 checks 'All' in the category control; Ctrl+1 checks 'To Do' again")(
     lambda r: r.step("Ctrl+2").after.first(lambda n: n.name == "All" and n.has(pyatspi.STATE_CHECKED))
-    and r.step("Ctrl+1").after.first(lambda n: n.name == "To Do" and n.has(pyatspi.STATE_CHECKED)))
+    and r.step("Ctrl+1").after.first(lambda n: to_do_segment(n) and n.has(pyatspi.STATE_CHECKED)))
 check("Space with all items shown: the focused row says checked, then unchecked")(
     lambda r: said(r.step("Space (check the row; all"), "state: 'Buy milk' checked")
     and said(r.step("Space (uncheck"), "state: 'Buy milk' unchecked"))
@@ -558,36 +585,44 @@ check("after F2 and Return the last focus event goes to the row, and no editor c
     and not r.step("Down, F2").after.first(lambda n: n.role == "text" and n.name != "New item"
                                            and n.has(pyatspi.STATE_FOCUSED)))
 
-# What a person misses today.
-pending("unchecked rows are marked checkable, so 'not checked' is said")(
-    lambda r: said(r.step("Down (from"), "'Water the plants'", "not checked"))
-pending("Ctrl+2 is said: 'All' is announced or takes the focus")(
-    lambda r: said(r.step("Ctrl+2"), "announce: ", "All") or said(r.step("Ctrl+2"), "focus: ", "All"))
-pending("Ctrl+1 is said: 'To Do' is announced or takes the focus")(
-    lambda r: said(r.step("Ctrl+1"), "announce: ", "To Do") or said(r.step("Ctrl+1"), "focus: ", "To Do"))
-pending("the count is in the panel: the category control reads 'To Do (3)'")(
-    lambda r: r.start.first(lambda n: n.name.startswith("To Do") and "(3)" in n.name))
-pending(f"Ctrl+, moves the focus to the first setting, '{SETTINGS[0]}'")(
+# The categories, the settings, edit mode and the about message.
+check("Ctrl+2 is said: 'All items' and the count are announced, the focus staying on the row")(
+    lambda r: said(r.step("Ctrl+2"), "announce: All items, 3") and stays_on_row(r.step("Ctrl+2")))
+check("Ctrl+1 is said: 'To-do items' and the count are announced, the focus staying on the row")(
+    lambda r: said(r.step("Ctrl+1"), "announce: To-do items, 3") and stays_on_row(r.step("Ctrl+1")))
+check("the count is in the panel: the To Do segment's name carries it ('To Do, 3 items')")(
+    lambda r: r.start.first(lambda n: to_do_segment(n) and n.name != "To Do" and "3" in n.name))
+check(f"Ctrl+, moves the focus to the first setting, '{SETTINGS[0]}'")(
     lambda r: said(r.step("Ctrl+, (open"), f"focus: check box '{SETTINGS[0]}'"))
-pending("the shortcut pop-ups are named by purpose: 'Modifier', 'Second modifier', 'Key'")(
+check("Ctrl+, again closes the settings on the entry: the focus goes back to 'New item'")(
+    lambda r: last_focus(r.step("Ctrl+, (close")).startswith("focus: text 'New item'"))
+check("the shortcut pop-ups are named by purpose: 'Modifier', 'Second modifier', 'Key'")(
     lambda r: [n.name for n in r.start.find(lambda n: n.role == "combo box")] == ["Modifier", "Second modifier", "Key"])
-pending("the shortcut pop-ups' items are spoken by name ('Control', 'Space'), not by symbol")(
+check("the shortcut pop-ups' items are spoken by name ('Control', 'Space'), not by symbol")(
     lambda r: (items := [n.name for c in r.start.find(lambda n: n.role == "combo box")
                          for n in c.walk() if n.role in ("list item", "menu item")])
     and "Control" in items and "Space" in items and not any(n in ("⌃", "⌥", "⇧", "⎵") for n in items))
-pending("the shortcut pop-ups' labels are related to them (labelled-by)")(
+check("the shortcut pop-ups' labels are related to them (labelled-by)")(
     lambda r: (combos := r.start.find(lambda n: n.role == "combo box"))
     and all(any(k == pyatspi.RELATION_LABELLED_BY for k, _ in c.relations) for c in combos))
-pending("hidden controls do not say they are showing: no Remove button shows outside edit mode")(
-    lambda r: not any(n.showing for n in r.start.find(named("push button", "Remove"))))
-pending("edit mode: the Edit button is not renamed 'Done', the name of every row's check box")(
-    lambda r: r.edit.get("edit button") not in (None, "Done"))
-pending("edit mode: the Remove buttons can take the focus")(
-    lambda r: (removes := [n for n in r.edit["tree"].find(named("push button", "Remove")) if n.showing])
-    and all(n.has(pyatspi.STATE_FOCUSABLE) for n in removes))
-pending("Escape on the about message returns to the panel, which stays open")(
+check("hidden controls do not say they are showing: no Remove button shows outside edit mode")(
+    lambda r: r.start.find(remove_button) and not any(n.showing for n in r.start.find(remove_button)))
+check("edit mode: the Edit button is not renamed 'Done', the name of every row's check box")(
+    lambda r: r.edit.get("edit button") not in (None, "Edit", "Done"))
+check("edit mode: each Remove button shows and says which item it removes ('Remove “Buy milk”')")(
+    lambda r: (removes := [n.name for n in r.edit["tree"].find(remove_button) if n.showing])
+    and "Remove “Buy milk”" in removes)
+check("edit mode: Tab reaches a Remove button")(
+    lambda r: any(line.startswith("focus: push button 'Remove") for line in r.edit["tab"]))
+check("Escape on the about message returns to the panel, which stays open")(
     lambda r: r.about.get("panel after escape") is True)
-pending("the about message's default button is Close")(lambda r: r.about.get("default button") == "Close")
+check("the about message's default button is Close")(lambda r: r.about.get("default button") == "Close")
+
+# What a person misses today.
+# The row's accessible state is checkable, but Qt 6.4's bus bridge does not pass that state on, so an unchecked
+# row says nothing of its box.
+pending("unchecked rows are marked checkable, so 'not checked' is said")(
+    lambda r: said(r.step("Down (from"), "'Water the plants'", "not checked"))
 
 
 # --- Running -----------------------------------------------------------------------------------------------------
