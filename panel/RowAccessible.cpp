@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowAccessible.h"
 
+#include "AccessibleFactory.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLTableView.h"
 #include "JLTextField.h"
@@ -53,13 +54,6 @@ private:
     JLRedizadoTableViewCell* cell() const { return static_cast<JLRedizadoTableViewCell*>(widget()); }
 };
 
-QAccessibleInterface* rowFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("JLRedizadoTableViewCell"))
-        if (auto* cell = qobject_cast<JLRedizadoTableViewCell*>(object))
-            return new RowAccessible(cell); // the accessibility cache owns it
-    return nullptr;
-}
-
 // Compares the rows in sight after each layout with those told before: a row is a cell with the fill it had.
 class RowTracker final : public QObject {
 public:
@@ -103,12 +97,8 @@ void tellChecked(QWidget* cell) {
 } // namespace
 
 void installRowAccessibility() {
-    static const bool installed = [] {
-        installTableAccessibility();
-        QAccessible::installFactory(rowFactory);
-        return true;
-    }();
-    (void)installed;
+    installTableAccessibility();
+    installAccessibleFactory<JLRedizadoTableViewCell, RowAccessible>();
 }
 
 QString spokenTitle(const std::optional<QString>& title) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Announcer.h"
 
+#include "AccessibleFactory.h"
+
 #include <QAccessibleWidget>
 
 namespace {
@@ -12,21 +14,10 @@ public:
         return t == QAccessible::Name ? static_cast<Announcer*>(widget())->message() : QString();
     }
 };
-
-QAccessibleInterface* announcerFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("Announcer"))
-        if (auto* announcer = qobject_cast<Announcer*>(object))
-            return new AnnouncerAccessible(announcer); // the accessibility cache owns it
-    return nullptr;
-}
 } // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(announcerFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory<Announcer, AnnouncerAccessible>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);

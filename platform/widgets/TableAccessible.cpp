@@ -1,25 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TableAccessible.h"
 
+#include "AccessibleFactory.h"
 #include "JLTableView.h"
 
 #include <algorithm>
 
-namespace {
-QAccessibleInterface* tableFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("JLTableView"))
-        if (auto* table = qobject_cast<JLTableView*>(object))
-            return new JLTableViewAccessible(table); // the accessibility cache owns it
-    return nullptr;
-}
-} // namespace
-
 void installTableAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(tableFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory<JLTableView, JLTableViewAccessible>();
 }
 
 JLTableViewAccessible::JLTableViewAccessible(JLTableView* table) : QAccessibleWidget(table, QAccessible::List) {}
