@@ -3,8 +3,7 @@
 # starts it (through XWayland, its own choice) and forced onto Wayland: its icon is registered and drawn in the
 # panel, a click on it brings up the panel with the focus, with no title bar, a second click hides it; through
 # XWayland the panel is outside the task manager and sits against the bar, centred on the icon as far as the
-# screen allows. The icon stands out from both Breeze and
-# Breeze Dark panels.
+# screen allows. The icon stands out from both Breeze and Breeze Dark panels, its glyph turning light with the scheme.
 # Run as root: the desktop runs as an unprivileged user of its own. Skipped (exit 77) without the desktop's packages.
 # Usage: kde-tray-session.sh PROGRAM [SCREENSHOT_FOLDER]
 set -uo pipefail
@@ -288,5 +287,14 @@ plasma-apply-colorscheme BreezeDark >/dev/null 2>&1
 dark_bar() { shot kde-tray-dark && [ "$(convert "$work/shots/kde-tray-dark.png" -crop "$bar" -colorspace gray \
     -format '%[fx:mean<0.3]' info:)" = 1 ]; }
 check "Plasma's panel turns dark" until_true dark_bar
+# The glyph shows above and left of the count's badge: a fifth of that corner is light strokes once the program has
+# followed the scheme (a tenth while the glyph is still drawn dark: the badge's rim).
+light_glyph() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$icon"
+    shot kde-tray-dark && [ "$(convert "$work/shots/kde-tray-dark.png" -crop "$((w / 2))x$((h / 2))+${x}+${y}" \
+        -fx 'r > 0.8 && g > 0.8 && b > 0.8' -format '%[fx:mean >= 0.2]' info:)" = 1 ]
+}
+check "the glyph turns light on Breeze Dark's panel" until_true light_glyph
 check "the icon stands out from Breeze Dark's panel" stands_out kde-tray-dark
 finish
