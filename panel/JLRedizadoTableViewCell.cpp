@@ -65,16 +65,32 @@ void JLRedizadoTableViewCell::outlineCheckBox() {
 
 JLRedizadoTableViewCell::~JLRedizadoTableViewCell() = default;
 
+namespace {
+// The title as a name says it: quoted, cut short; nothing for an empty one.
+QString quotedTitle(const QString& text) {
+    constexpr int longestSpokenTitle = 60;
+    const QString title = text.simplified();
+    if (title.isEmpty())
+        return {};
+    const QString spoken = title.size() > longestSpokenTitle ? title.left(longestSpokenTitle) + QChar(0x2026) : title;
+    return QStringLiteral("\u201C%1\u201D").arg(spoken);
+}
+} // namespace
+
 // Every row has one: each says which item it removes.
 void JLRedizadoTableViewCell::nameRemoveButton() {
-    constexpr int longestSpokenTitle = 60;
-    const QString title = m_titleLabel->toPlainText().simplified();
-    if (title.isEmpty()) {
-        m_removeButton->setAccessibleName(tr("Remove untitled item"));
-        return;
-    }
-    const QString spoken = title.size() > longestSpokenTitle ? title.left(longestSpokenTitle) + QChar(0x2026) : title;
-    m_removeButton->setAccessibleName(tr("Remove \u201C%1\u201D").arg(spoken));
+    const QString title = quotedTitle(m_titleLabel->toPlainText());
+    const QString name = title.isEmpty() ? tr("Remove untitled item") : tr("Remove %1").arg(title);
+    // Each naming is told to assistive technology, also the same name again.
+    if (m_removeButton->accessibleName() != name)
+        m_removeButton->setAccessibleName(name);
+}
+
+void JLRedizadoTableViewCell::nameTitleField() {
+    const QString title = quotedTitle(m_titleLabel->stringValue());
+    const QString name = title.isEmpty() ? tr("Title of untitled item") : tr("Title of %1").arg(title);
+    if (m_titleLabel->accessibleName() != name)
+        m_titleLabel->setAccessibleName(name);
 }
 
 QWidget* JLRedizadoTableViewCell::makeWithOwner(QObject* owner) {

@@ -23,6 +23,9 @@ public:
     QCheckBox* checkBox() const { return m_checkBox; }
     JLTextField* titleLabel() const { return m_titleLabel; }
     QToolButton* removeButton() const { return m_removeButton; }
+    // Names the title field by the item it shows ("Title of “Milk”"), once the field holds the item's title: named
+    // as it is typed in, it would be read out anew at every key.
+    void nameTitleField();
 
 protected:
     void changeEvent(QEvent* event) override;

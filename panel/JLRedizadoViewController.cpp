@@ -39,6 +39,12 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJot
     connect(m_keys.get(), &PanelKeys::hideRequested, this, &JLRedizadoViewController::hideRequested);
 }
 
+JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager,
+                                                   NotificationCenter& center, QObject* parent)
+    : JLRedizadoViewController(defaults, manager, parent) {
+    m_center = &center;
+}
+
 JLRedizadoViewController::~JLRedizadoViewController() {
     // The keys watch the view's widgets and the focus; they go before the widgets do.
     m_keys.reset();

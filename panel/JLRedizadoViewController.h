@@ -20,6 +20,7 @@ class JLJotling;
 class JLJotlingManager;
 class JLRedizadoViewControllerDelegate;
 class JLRedizadoWindow;
+class NotificationCenter;
 class PanelKeys;
 class PanelUndo;
 class QComboBox;
@@ -34,6 +35,9 @@ class JLRedizadoViewController final : public QObject, private ListItems {
     Q_OBJECT
 public:
     explicit JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, QObject* parent = nullptr);
+    // With the center the manager posts on: the To Do segment's count follows each count the manager posts.
+    JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, NotificationCenter& center,
+                             QObject* parent = nullptr);
     ~JLRedizadoViewController() override;
 
 signals:
@@ -121,6 +125,7 @@ private:
 
     UserDefaults& m_defaults;
     JLJotlingManager& m_manager;
+    NotificationCenter* m_center = nullptr;
     JLRedizadoViewControllerDelegate* m_delegate = nullptr;
     std::function<double()> m_statusBarThickness;
     std::function<std::optional<QRectF>()> m_iconFrame;

@@ -69,17 +69,13 @@ void JLRedizadoViewController::awakeFromNib() {
     m_ui->shortcutCheckBox->setChecked(shortcut);
     m_ui->shortcutView->setHidden(!shortcut);
 
-    // The to-do count on its segment, where a person looks for it. Every change of the items reaches the table,
-    // except checking one in the full list, which only its check box shows: that one is read once it is done.
-    const auto showCount = [this] {
-        categorySwitcher()->setCount(0, static_cast<std::int64_t>(manager().todoRedizado().size()));
-    };
-    showCount();
-    if (!m_view->property(countShownProperty).toBool()) {
+    m_list->followToDoCount(m_center);
+    // Without the store's posts, checking an item in the full list, which only its check box shows, is read once
+    // it is done.
+    if (!m_center && !m_view->property(countShownProperty).toBool()) {
         m_view->setProperty(countShownProperty, true);
-        connect(redizadoTableView(), &JLTableView::cellsLaidOut, this, showCount);
         connect(this, &JLRedizadoViewController::jotlingWillBeChecked, this,
-                [this, showCount] { QMetaObject::invokeMethod(this, showCount, Qt::QueuedConnection); });
+                [this] { QMetaObject::invokeMethod(m_list.get(), &ListCore::showToDoCount, Qt::QueuedConnection); });
     }
 }
 

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 // A title as long as a whole file is still one item; the field must not cut it short.
 constexpr int entryFieldMaxLength = 16 * 1024 * 1024;
@@ -40,6 +42,7 @@ ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& 
     m_widgets.settingsPane->setAutoFillBackground(true);
     installRowAccessibility();
     trackRowsForAccessibility(*table, this);
+    connect(table, &JLTableView::cellsLaidOut, this, &ListCore::orderTabStops);
     // Beside the table, so that it is heard while the settings pane stands in for the table.
     m_announcer = new Announcer(table->parentWidget());
 
@@ -50,7 +53,26 @@ ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& 
     connect(m_widgets.hideAfterEntryCheckBox, &QCheckBox::clicked, this, &ListCore::toggleHideAfterEntry);
 }
 
-ListCore::~ListCore() = default;
+ListCore::~ListCore() {
+    if (m_center)
+        m_center->removeObserver(m_countObserver);
+}
+
+void ListCore::showToDoCount() {
+    m_widgets.categorySwitcher->setCount(0, m_items.count(true));
+}
+
+void ListCore::followToDoCount(NotificationCenter* center) {
+    showToDoCount();
+    if (std::exchange(m_countFollowed, true))
+        return;
+    connect(m_widgets.table, &JLTableView::cellsLaidOut, this, &ListCore::showToDoCount);
+    if (!center)
+        return;
+    m_center = center;
+    m_countObserver =
+        center->addObserver(notifications::toDoCountChanged, nullptr, [this](const auto&) { showToDoCount(); });
+}
 
 bool ListCore::inTodoCategory() const {
     return m_widgets.categorySwitcher->selectedSegment() == 0;
@@ -74,13 +96,19 @@ double ListCore::heightOfRow(JLTableView&, std::int64_t row) {
 }
 
 QWidget* ListCore::viewForRow(JLTableView&, std::int64_t row) {
-    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(
-        m_widgets.table->makeViewWithIdentifier(QString::fromLatin1(JLRedizadoTableViewCell::identifier), this));
-    if (!cell)
-        return nullptr;
     const bool todo = inTodoCategory();
     const bool held = holdsRow(row);
-    cell->titleLabel()->setStringValue(held ? m_items.titleAt(row, todo).value_or(QString()) : QString());
+    const QString title = held ? m_items.titleAt(row, todo).value_or(QString()) : QString();
+    // After a reload an item still in sight keeps its cell, and so stays the same row to a screen reader.
+    const auto showsTitle = [&title](const QWidget* shown) {
+        const auto* cell = qobject_cast<const JLRedizadoTableViewCell*>(shown);
+        return cell && cell->titleLabel()->stringValue() == title;
+    };
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_widgets.table->makeViewWithIdentifier(
+        QString::fromLatin1(JLRedizadoTableViewCell::identifier), this, showsTitle));
+    if (!cell)
+        return nullptr;
+    cell->titleLabel()->setStringValue(title);
     cell->checkBox()->setChecked(held && m_items.isCheckedAt(row, todo));
     const bool editing = inEditMode();
     cell->titleLabel()->setEditable(editing);
@@ -166,6 +194,22 @@ void ListCore::entryChanged(QWidget* sender) {
     if (!m_items.rename(row, todo, label->stringValue()))
         label->setStringValue(m_items.titleAt(row, todo).value_or(QString()));
     rowRetitled(label->parentWidget());
+}
+
+// Cells are made and reused in any order, and Tab would follow that order: in edit mode it goes row by row, the
+// title and then Remove, top to bottom, and on to what follows the table.
+void ListCore::orderTabStops() {
+    if (!inEditMode())
+        return;
+    QWidget* previous = m_widgets.table;
+    for (QWidget* widget : m_widgets.table->cellsInSight()) {
+        auto* cell = qobject_cast<JLRedizadoTableViewCell*>(widget);
+        if (!cell)
+            continue;
+        QWidget::setTabOrder(previous, cell->titleLabel());
+        QWidget::setTabOrder(cell->titleLabel(), cell->removeButton());
+        previous = cell->removeButton();
+    }
 }
 
 void ListCore::endTitleEditing() {

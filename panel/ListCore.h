@@ -3,6 +3,7 @@
 
 #include "JLRedizadoCellOwner.h"
 #include "JLTableView.h"
+#include "NotificationCenter.h"
 
 #include <QObject>
 #include <QString>
@@ -82,6 +83,11 @@ public:
     void leaveSettingsAndEditMode();
     void toggleHideAfterEntry();
 
+    // The to-do count on the To Do segment, where a person looks for it: shown now, after every change that reaches
+    // the table and, with a center, at each count the store posts, which also comes when no row changes.
+    void followToDoCount(NotificationCenter* center);
+    void showToDoCount();
+
     // Tells a screen reader of a change made away from the focus.
     void announce(const QString& message);
     const Announcer& announcer() const { return *m_announcer; }
@@ -98,6 +104,7 @@ protected:
 
 private:
     bool holdsRow(std::int64_t row) const;
+    void orderTabStops();
     void syncSettingsPane();
 
     ListItems& m_items;
@@ -106,4 +113,7 @@ private:
     RowStyle m_style;
     Announcer* m_announcer = nullptr;
     QString m_removalHint;
+    bool m_countFollowed = false;
+    NotificationCenter* m_center = nullptr;
+    NotificationCenter::ObserverId m_countObserver = 0;
 };

@@ -25,7 +25,9 @@ constexpr const char* fillingProperty = "redizadoFilling";
 
 class RowAccessible final : public JLTableCellAccessible {
 public:
-    explicit RowAccessible(JLRedizadoTableViewCell* cell) : JLTableCellAccessible(cell, QAccessible::ListItem) {}
+    // A check box, not a list item: the bus bridge drops the checkable state, so a list item that is not checked
+    // says nothing of its box, where a check box is read "not checked".
+    explicit RowAccessible(JLRedizadoTableViewCell* cell) : JLTableCellAccessible(cell, QAccessible::CheckBox) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name)
@@ -139,6 +141,7 @@ void rowFilled(QWidget* widget) {
     auto* cell = qobject_cast<JLRedizadoTableViewCell*>(widget);
     if (!cell)
         return;
+    cell->nameTitleField();
     const QString name = spokenTitle(cell->titleLabel()->stringValue());
     const bool checked = cell->checkBox()->isChecked();
     const QVariant toldName = cell->property(toldNameProperty);
@@ -162,6 +165,7 @@ void rowRetitled(QWidget* widget) {
     auto* cell = qobject_cast<JLRedizadoTableViewCell*>(widget);
     if (!cell)
         return;
+    cell->nameTitleField();
     const QString name = spokenTitle(cell->titleLabel()->stringValue());
     if (cell->property(toldNameProperty).toString() == name)
         return;

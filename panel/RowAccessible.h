@@ -9,7 +9,7 @@ class JLTableView;
 class QObject;
 class QWidget;
 
-// What a screen reader hears of a row: a list item of the table named by its title, checkable, checked or not,
+// What a screen reader hears of a row: a check box in the table named by its title, checked or not, with its place,
 // focused while the keyboard's mark is on it (and not in its title editor); its one action checks or unchecks it.
 void installRowAccessibility();
 

@@ -38,13 +38,29 @@ void JLTableView::registerTemplate(const QString& identifier, CellTemplate cellT
     m_templates[identifier] = std::move(cellTemplate);
 }
 
-QWidget* JLTableView::makeViewWithIdentifier(const QString& identifier, QObject* owner) {
+QWidget* JLTableView::makeViewWithIdentifier(const QString& identifier, QObject* owner,
+                                             const std::function<bool(const QWidget*)>& fits) {
+    // A fitting cell of the rows shown before, else a spare one, else any shown before, else a new one.
+    const auto takeShown = [this, &identifier](const std::function<bool(const QWidget*)>& match) -> QWidget* {
+        const auto found = std::find_if(m_reloaded.begin(), m_reloaded.end(), [&](const QWidget* cell) {
+            return cell->property(identifierProperty).toString() == identifier && (!match || match(cell));
+        });
+        if (found == m_reloaded.end())
+            return nullptr;
+        QWidget* cell = *found;
+        m_reloaded.erase(found);
+        return cell;
+    };
+    if (QWidget* cell = takeShown(fits))
+        return cell;
     auto& spare = m_spareCells[identifier];
     if (!spare.empty()) {
         QWidget* cell = spare.back();
         spare.pop_back();
         return cell;
     }
+    if (QWidget* cell = takeShown({}))
+        return cell;
     const auto found = m_templates.find(identifier);
     if (found == m_templates.end())
         return nullptr;
@@ -55,8 +71,9 @@ QWidget* JLTableView::makeViewWithIdentifier(const QString& identifier, QObject*
 }
 
 void JLTableView::reloadData() {
+    // Put away only once the rows are placed: a reload that changes nothing hides and shows nothing.
     for (const auto& [row, cell] : m_cells)
-        recycle(cell);
+        m_reloaded.push_back(cell);
     m_cells.clear();
     readHeights();
     layoutCells(false);
@@ -365,6 +382,8 @@ void JLTableView::layoutCells(bool animate) {
         if (animate && from != target.topLeft())
             moveAnimated(cell, from, target.topLeft());
     }
+    for (QWidget* cell : std::exchange(m_reloaded, {}))
+        recycle(cell);
     emit cellsLaidOut();
 }
 

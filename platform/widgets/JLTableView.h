@@ -41,7 +41,11 @@ public:
     void setDelegate(JLTableViewDelegate* delegate) { m_delegate = delegate; }
     void registerTemplate(const QString& identifier, CellTemplate cellTemplate);
 
-    QWidget* makeViewWithIdentifier(const QString& identifier, QObject* owner);
+    // A cell to fill. While a reload places the rows anew, a cell of the rows shown before that fits (fits says
+    // whether it showed the same) comes first, so that a row still shown keeps its cell and is the same row to
+    // assistive technology; without fits, the rows take back the cells shown before in their order.
+    QWidget* makeViewWithIdentifier(const QString& identifier, QObject* owner,
+                                    const std::function<bool(const QWidget*)>& fits = {});
     void reloadData();
     void insertRows(std::int64_t row, Animation animation);
     void removeRows(std::int64_t row, Animation animation);
@@ -88,6 +92,8 @@ private:
     std::map<QString, CellTemplate> m_templates;
     std::map<QString, std::vector<QWidget*>> m_spareCells;
     std::map<std::int64_t, QWidget*> m_cells;
+    // During a reload, the cells of the rows shown before, top to bottom, still showing until placed or put away.
+    std::vector<QWidget*> m_reloaded;
     std::vector<double> m_heights;
     std::vector<int> m_tops;
     // Which heights came from the delegate rather than its estimate.

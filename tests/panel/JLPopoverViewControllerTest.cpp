@@ -87,6 +87,15 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     EXPECT_EQ(count(), 1);
 }
 
+TEST_F(PopoverTest, TheToDoSegmentShowsTheCountAsItChanges) {
+    storeItems({storedItem("open"), storedItem("done", true)});
+    startPopover();
+    QAbstractButton* toDo = widgets().categorySwitcher->segmentButton(0);
+    EXPECT_EQ(toDo->text().toStdString(), "To Do (1)");
+    add("new");
+    EXPECT_EQ(toDo->text().toStdString(), "To Do (2)");
+}
+
 TEST_F(PopoverTest, LeavingTheEntryFieldAddsItsText) {
     startPopover();
     popover->jotlingField()->setText(QStringLiteral("typed"));

@@ -25,6 +25,13 @@ TEST_F(PanelAccessTest, TheToDoSegmentShowsTheCountAsItChanges) {
         << segment(0)->text().toStdString();
 }
 
+// Another writer's change reaches no row of the to-do list shown, only the count the store posts.
+TEST_F(PanelAccessTest, TheToDoSegmentFollowsTheCountTheStorePostsWithoutATableUpdate) {
+    add({"a", "b", "c"});
+    manager->completeEntry(true, 0, true);
+    EXPECT_EQ(segment(0)->text().toStdString(), "To Do (2)");
+}
+
 // Whether the message opened its site is nothing the bus shows.
 TEST_F(PanelAccessTest, ReturnClosesTheAboutMessageWithoutOpeningTheSiteAndGivesTheFocusBack) {
     widgets().settingsButton->click();

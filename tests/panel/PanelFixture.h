@@ -46,7 +46,7 @@ protected:
     void startPanel() {
         panel.reset();
         manager = std::make_unique<JLJotlingManager>(defaults, center);
-        panel = std::make_unique<JLRedizadoViewController>(defaults, *manager);
+        panel = std::make_unique<JLRedizadoViewController>(defaults, *manager, center);
         panel->awakeFromNib();
         panel->setDelegate(&delegate);
         show();
