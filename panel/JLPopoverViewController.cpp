@@ -89,7 +89,7 @@ void JLPopoverViewController::seedFirstStart() {
 void JLPopoverViewController::awakeFromNib() {
     restoreCategory();
     m_list->awakeFromNib();
-    m_list->followToDoCount(&m_center);
+    m_list->followToDoCount(m_center);
     m_ui->redizadoTableView->reloadData();
 }
 

@@ -16,9 +16,10 @@
 
 #include <QEvent>
 
-JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, QObject* parent)
-    : QObject(parent), m_defaults(defaults), m_manager(manager), m_statusBarThickness([] { return 22.0; }),
-      m_ui(std::make_unique<Ui::RedizadoPanel>()), m_view(new QWidget) {
+JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager,
+                                                   NotificationCenter& center, QObject* parent)
+    : QObject(parent), m_defaults(defaults), m_manager(manager), m_center(center),
+      m_statusBarThickness([] { return 22.0; }), m_ui(std::make_unique<Ui::RedizadoPanel>()), m_view(new QWidget) {
     m_ui->setupUi(m_view);
     const QMargins margins = m_ui->panelLayout->contentsMargins();
     m_arrowMargin = std::max(margins.top(), margins.bottom());
@@ -37,12 +38,6 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJot
     m_undo = std::make_unique<PanelUndo>(*this, [this]() -> JLJotlingManager& { return this->manager(); });
     m_keys = std::make_unique<PanelKeys>(*this, *m_undo);
     connect(m_keys.get(), &PanelKeys::hideRequested, this, &JLRedizadoViewController::hideRequested);
-}
-
-JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager,
-                                                   NotificationCenter& center, QObject* parent)
-    : JLRedizadoViewController(defaults, manager, parent) {
-    m_center = &center;
 }
 
 JLRedizadoViewController::~JLRedizadoViewController() {

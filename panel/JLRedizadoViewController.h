@@ -34,8 +34,7 @@ class RedizadoPanel;
 class JLRedizadoViewController final : public QObject, private ListItems {
     Q_OBJECT
 public:
-    explicit JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, QObject* parent = nullptr);
-    // With the center the manager posts on: the To Do segment's count follows each count the manager posts.
+    // The center is the one the manager posts on: the To Do segment's count follows each count it posts.
     JLRedizadoViewController(UserDefaults& defaults, JLJotlingManager& manager, NotificationCenter& center,
                              QObject* parent = nullptr);
     ~JLRedizadoViewController() override;
@@ -125,7 +124,7 @@ private:
 
     UserDefaults& m_defaults;
     JLJotlingManager& m_manager;
-    NotificationCenter* m_center = nullptr;
+    NotificationCenter& m_center;
     JLRedizadoViewControllerDelegate* m_delegate = nullptr;
     std::function<double()> m_statusBarThickness;
     std::function<std::optional<QRectF>()> m_iconFrame;

@@ -18,9 +18,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-namespace {
-constexpr const char* countShownProperty = "redizadoCountShown";
-}
+namespace {}
 
 QCheckBox* JLRedizadoViewController::launchAtLoginCheckBox() const {
     return m_ui->launchAtLoginCheckBox;
@@ -70,13 +68,6 @@ void JLRedizadoViewController::awakeFromNib() {
     m_ui->shortcutView->setHidden(!shortcut);
 
     m_list->followToDoCount(m_center);
-    // Without the store's posts, checking an item in the full list, which only its check box shows, is read once
-    // it is done.
-    if (!m_center && !m_view->property(countShownProperty).toBool()) {
-        m_view->setProperty(countShownProperty, true);
-        connect(this, &JLRedizadoViewController::jotlingWillBeChecked, this,
-                [this] { QMetaObject::invokeMethod(m_list.get(), &ListCore::showToDoCount, Qt::QueuedConnection); });
-    }
 }
 
 void JLRedizadoViewController::toggleLanuchAtLogin() {

@@ -62,16 +62,14 @@ void ListCore::showToDoCount() {
     m_widgets.categorySwitcher->setCount(0, m_items.count(true));
 }
 
-void ListCore::followToDoCount(NotificationCenter* center) {
+void ListCore::followToDoCount(NotificationCenter& center) {
     showToDoCount();
     if (std::exchange(m_countFollowed, true))
         return;
     connect(m_widgets.table, &JLTableView::cellsLaidOut, this, &ListCore::showToDoCount);
-    if (!center)
-        return;
-    m_center = center;
+    m_center = &center;
     m_countObserver =
-        center->addObserver(notifications::toDoCountChanged, nullptr, [this](const auto&) { showToDoCount(); });
+        center.addObserver(notifications::toDoCountChanged, nullptr, [this](const auto&) { showToDoCount(); });
 }
 
 bool ListCore::inTodoCategory() const {

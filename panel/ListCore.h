@@ -85,7 +85,7 @@ public:
 
     // The to-do count on the To Do segment, where a person looks for it: shown now, after every change that reaches
     // the table and, with a center, at each count the store posts, which also comes when no row changes.
-    void followToDoCount(NotificationCenter* center);
+    void followToDoCount(NotificationCenter& center);
     void showToDoCount();
 
     // Tells a screen reader of a change made away from the focus.

@@ -87,7 +87,7 @@ MainInterface::MainInterface(JLStatusItemController::Services services, AllDeskt
     NotificationCenter& center = services.center;
     StatusItem& statusItem = services.statusItem;
     JLHotKeyManager& hotKeyManager = services.hotKeyManager;
-    m_redizadoViewController = std::make_unique<JLRedizadoViewController>(defaults, manager);
+    m_redizadoViewController = std::make_unique<JLRedizadoViewController>(defaults, manager, center);
     m_shortcutSelector =
         std::make_unique<JLShortcutSelector>(defaults, [&hotKeyManager] { hotKeyManager.updateHotKey(); });
     // Made before the first-run values are stored, so that on a first start the popover seeds its list.

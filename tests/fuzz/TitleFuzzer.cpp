@@ -30,7 +30,7 @@ struct Panel {
     MemoryUserDefaults defaults;
     NotificationCenter center;
     JLJotlingManager manager{defaults, center};
-    JLRedizadoViewController controller{defaults, manager};
+    JLRedizadoViewController controller{defaults, manager, center};
 };
 } // namespace
 
