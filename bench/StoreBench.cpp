@@ -130,14 +130,6 @@ void StoreToXmlThroughLibplist10k(benchmark::State& state) {
 }
 BENCHMARK(StoreToXmlThroughLibplist10k)->Unit(benchmark::kMillisecond);
 
-// What remembering the written text costs after each save.
-void StoreHashXml10k(benchmark::State& state) {
-    const plist_codec::Xml xml = plist_codec::toXml(Dictionary{{keys::allRedizado, Value(items())}});
-    for (auto _ : state)
-        benchmark::DoNotOptimize(std::hash<std::string_view>{}(xml.text()));
-}
-BENCHMARK(StoreHashXml10k)->Unit(benchmark::kMillisecond);
-
 void StoreLoad10k(benchmark::State& state) {
     TempFolder folder;
     const std::string path = writeStore(folder);

@@ -46,37 +46,35 @@ public:
 
     bool dictionary(const Dictionary& dict, unsigned depth) {
         if (dict.empty())
-            return empty(depth, "dict");
-        open(depth, "dict");
+            return line(depth, "<dict/>\n");
+        line(depth, "<dict>\n");
         for (const auto& [key, entry] : dict) {
             const std::string& text = key.str();
             if (text.find('\0') != std::string::npos)
                 return false;
-            indent(depth + 1);
-            m_out += "<key>";
+            line(depth + 1, "<key>");
             escaped(text);
             m_out += "</key>\n";
             if (!value(entry, depth + 1))
                 return false;
         }
-        close(depth, "dict");
-        return true;
+        return line(depth, "</dict>\n");
     }
 
 private:
     bool value(const Value& value, unsigned depth) {
         if (const auto* b = value.get<bool>()) {
-            indent(depth);
-            m_out += *b ? "<true/>\n" : "<false/>\n";
+            line(depth, *b ? "<true/>\n" : "<false/>\n");
         } else if (const auto* i = value.get<std::int64_t>()) {
             char digits[24];
             const auto end = std::to_chars(digits, digits + sizeof digits, *i).ptr;
-            simple(depth, "integer", {digits, static_cast<std::size_t>(end - digits)});
+            line(depth, "<integer>");
+            m_out.append(digits, end);
+            m_out += "</integer>\n";
         } else if (const auto* d = value.get<double>()) {
             real(*d, depth);
         } else if (const auto* s = value.get<std::string>()) {
-            indent(depth);
-            m_out += "<string>";
+            line(depth, "<string>");
             escaped(*s);
             m_out += "</string>\n";
         } else if (const auto* date = value.get<Date>()) {
@@ -85,13 +83,13 @@ private:
             this->data(*data, depth);
         } else if (const auto* array = value.get<Array>()) {
             if (array->empty())
-                return empty(depth, "array");
-            open(depth, "array");
+                return line(depth, "<array/>\n");
+            line(depth, "<array>\n");
             for (const Value& element : *array) {
                 if (!this->value(element, depth + 1))
                     return false;
             }
-            close(depth, "array");
+            line(depth, "</array>\n");
         } else {
             return dictionary(*value.get<Dictionary>(), depth);
         }
@@ -112,7 +110,9 @@ private:
             const auto end = std::to_chars(digits, digits + sizeof digits, d, std::chars_format::general, 17).ptr;
             text = {digits, static_cast<std::size_t>(end - digits)};
         }
-        simple(depth, "real", text);
+        line(depth, "<real>");
+        m_out += text;
+        m_out += "</real>\n";
     }
 
     // Whole seconds as libplist keeps them: cut towards zero from the seconds and microseconds since 2001.
@@ -142,8 +142,7 @@ private:
         two(11, ofDay / 3600);
         two(14, ofDay / 60 % 60);
         two(17, ofDay % 60);
-        indent(depth);
-        m_out += "<date>";
+        line(depth, "<date>");
         m_out.append(text, 19);
         m_out += "Z</date>\n";
         return true;
@@ -152,8 +151,7 @@ private:
     // Base64 in lines that stay within 76 columns with the indent counted 8 wide, the indent stopping at 8 tabs.
     void data(const Data& bytes, unsigned depth) {
         static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        indent(depth);
-        m_out += "<data>\n";
+        line(depth, "<data>\n");
         const unsigned lineIndent = std::min(depth, 8u);
         const std::size_t perLine = (76 - lineIndent * 8) / 4 * 3;
         for (std::size_t at = 0; at < bytes.size(); at += perLine) {
@@ -170,8 +168,7 @@ private:
             }
             m_out += '\n';
         }
-        indent(depth);
-        m_out += "</data>\n";
+        line(depth, "</data>\n");
     }
 
     // Only the three characters libplist escapes; a NUL in a string was always written as U+FFFD.
@@ -202,34 +199,10 @@ private:
         m_out.append(text.substr(start));
     }
 
-    void simple(unsigned depth, std::string_view tag, std::string_view text) {
+    bool line(unsigned depth, std::string_view text) {
         indent(depth);
-        m_out += '<';
-        m_out += tag;
-        m_out += '>';
         m_out += text;
-        m_out += "</";
-        m_out += tag;
-        m_out += ">\n";
-    }
-    bool empty(unsigned depth, std::string_view tag) {
-        indent(depth);
-        m_out += '<';
-        m_out += tag;
-        m_out += "/>\n";
         return true;
-    }
-    void open(unsigned depth, std::string_view tag) {
-        indent(depth);
-        m_out += '<';
-        m_out += tag;
-        m_out += ">\n";
-    }
-    void close(unsigned depth, std::string_view tag) {
-        indent(depth);
-        m_out += "</";
-        m_out += tag;
-        m_out += ">\n";
     }
     void indent(unsigned depth) {
         static constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
