@@ -4,6 +4,7 @@
 #include "FileUserDefaults.h"
 #include "JLJotlingManager.h"
 #include "NotificationCenter.h"
+#include "PlistCodec.h"
 #include "PreferencesKeys.h"
 #include "TempFolder.h"
 
@@ -113,6 +114,21 @@ void FloorXmlWriteFsync10k(benchmark::State& state) {
     }
 }
 BENCHMARK(FloorXmlWriteFsync10k)->Unit(benchmark::kMillisecond);
+
+// The file text of 10,000 items, straight from our values and by way of a libplist tree.
+void StoreToXml10k(benchmark::State& state) {
+    const Dictionary root{{keys::allRedizado, Value(items())}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plist_codec::toXml(root).text().size());
+}
+BENCHMARK(StoreToXml10k)->Unit(benchmark::kMillisecond);
+
+void StoreToXmlThroughLibplist10k(benchmark::State& state) {
+    const Dictionary root{{keys::allRedizado, Value(items())}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plist_codec::toXmlThroughLibplist(root).text().size());
+}
+BENCHMARK(StoreToXmlThroughLibplist10k)->Unit(benchmark::kMillisecond);
 
 void StoreLoad10k(benchmark::State& state) {
     TempFolder folder;

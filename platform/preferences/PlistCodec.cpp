@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlistCodec.h"
 
+#include "XmlPlistWriter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -179,6 +181,12 @@ void Xml::Free::operator()(char* bytes) const {
 }
 
 Xml toXml(const Dictionary& root) {
+    if (auto text = writeXml(root))
+        return Xml(std::move(*text));
+    return toXmlThroughLibplist(root);
+}
+
+Xml toXmlThroughLibplist(const Dictionary& root) {
     Node node(toNode(root));
     char* xml = nullptr;
     uint32_t length = 0;

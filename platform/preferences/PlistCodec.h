@@ -11,12 +11,14 @@
 // Property lists to and from their file form (XML on write; XML or binary on read).
 namespace plist_codec {
 
-// XML text in the buffer libplist wrote it to: a save writes and hashes it without copying a megabyte first.
+// XML text in the buffer it was written to: a save writes and hashes it without copying a megabyte first.
 class Xml {
 public:
+    // A buffer libplist wrote.
     Xml(char* bytes, std::size_t length) : m_bytes(bytes), m_length(bytes ? length : 0) {}
+    explicit Xml(std::string text) : m_text(std::move(text)), m_length(m_text.size()) {}
 
-    std::string_view text() const { return {m_bytes ? m_bytes.get() : "", m_length}; }
+    std::string_view text() const { return m_bytes ? std::string_view(m_bytes.get(), m_length) : m_text; }
     operator std::string_view() const { return text(); }
     operator std::string() const { return std::string(text()); }
 
@@ -25,10 +27,13 @@ private:
         void operator()(char* bytes) const;
     };
     std::unique_ptr<char, Free> m_bytes;
+    std::string m_text;
     std::size_t m_length;
 };
 
 Xml toXml(const plist_value::Dictionary& root);
+// The same text by way of a libplist tree and its writer: where toXml falls back to, and the reference it must match.
+Xml toXmlThroughLibplist(const plist_value::Dictionary& root);
 // nothing when the bytes are not a property list whose root is a dictionary.
 std::optional<plist_value::Dictionary> fromBytes(std::string_view bytes, std::string* whyNot = nullptr);
 

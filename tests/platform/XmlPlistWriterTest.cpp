@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file text written straight from our values is byte for byte what libplist writes from its own tree.
+#include "XmlPlistWriter.h"
+#include "PlistCodec.h"
+
+#include "FileContents.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <random>
+#include <string_view>
+
+using namespace plist_value;
+using namespace std::literals;
+
+namespace {
+
+void expectSameAsLibplist(const Dictionary& root) {
+    const auto ours = plist_codec::writeXml(root);
+    ASSERT_TRUE(ours);
+    EXPECT_EQ(*ours, plist_codec::toXmlThroughLibplist(root).text());
+}
+
+// One value under a key, in an array, and below the depth where data lines stop indenting further.
+Dictionary placedEverywhere(const Value& value) {
+    Value deep = value;
+    for (int level = 0; level < 10; ++level)
+        deep = level % 2 ? Value(Array{deep}) : Value(Dictionary{{"k", deep}});
+    return Dictionary{{"at top", value}, {"in array", Value(Array{value, value})}, {"deep", deep}};
+}
+
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+TEST(XmlPlistWriterTest, TrickyValuesAreWrittenAsLibplistWritesThem) {
+    std::vector<Value> tricky{Value(Date()), Value(Array{}), Value(Dictionary{}),
+                              Value(Dictionary{{"<&> \"'", Value(1)}, {"", Value(2)}})};
+    for (std::string_view text : {"<a href=\"x\">&amp; 'q' ]]></a>"sv, ""sv, "\t\r\n\x01\x1f\x7f"sv,
+                                  "\xff\xfe\xc3 \xe2\x82"sv, "a\0<b\0"sv, "Zoë — 買い物 🛒"sv})
+        tricky.emplace_back(std::string(text));
+    for (std::int64_t integer :
+         {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(), std::int64_t{-42}})
+        tricky.emplace_back(integer);
+    for (double real : {0.0, -0.0, 0.1, 3.0, -4.9e-324, kNan, kInf, -kInf})
+        tricky.emplace_back(real);
+    for (double seconds : {978307199.5, -0.25, 951782400.0, 1e12, -1e12})
+        tricky.emplace_back(makeDate(seconds));
+    for (std::size_t length : {0, 1, 500})
+        tricky.emplace_back(Data(length, 0xfb));
+    for (std::size_t i = 0; i < std::size(tricky); ++i) {
+        SCOPED_TRACE(i);
+        expectSameAsLibplist(placedEverywhere(tricky[i]));
+    }
+    expectSameAsLibplist(Dictionary{});
+}
+
+// Trees of every kind of value, nested up to twelve deep, from a fixed seed.
+class RandomTree {
+public:
+    explicit RandomTree(unsigned seed) : m_random(seed) {}
+
+    Dictionary dictionary(int depth) {
+        Dictionary::Entries entries;
+        for (int n = pick(0, depth > 10 ? 0 : 4); n > 0; --n)
+            entries.emplace_back(text(), value(depth + 1));
+        return Dictionary::fromEntries(std::move(entries));
+    }
+
+private:
+    Value value(int depth) {
+        switch (pick(0, depth > 10 ? 5 : 7)) {
+        case 0:
+            return Value(pick(0, 1) == 1);
+        case 1:
+            return Value(pick(0, 1) ? std::int64_t(pick(-1000, 1000)) : std::int64_t(m_random()));
+        case 2:
+            return Value(pick(0, 1) ? std::bit_cast<double>(m_random()) : pick(-5000, 5000) / 8.0);
+        case 3:
+            return Value(text());
+        case 4: // whole and fractional seconds on both sides of 1970 and 2001, and beyond what the file can hold
+            return Value(makeDate(pick(0, 1) ? pick(-1'000'000, 1'000'000) * 1e4 + pick(0, 7) / 8.0
+                                             : std::uniform_real_distribution<double>(-1e11, 1e11)(m_random)));
+        case 5: {
+            Data data(pick(0, 3) ? pick(0, 130) : 0);
+            for (auto& byte : data)
+                byte = static_cast<std::uint8_t>(m_random());
+            return Value(std::move(data));
+        }
+        case 6: {
+            Array array;
+            for (int n = pick(0, 4); n > 0; --n)
+                array.push_back(value(depth + 1));
+            return Value(std::move(array));
+        }
+        default:
+            return Value(dictionary(depth));
+        }
+    }
+
+    std::string text() {
+        static constexpr std::string_view pieces[] = {"a"sv,     "Z"sv,    " "sv,  "<"sv,  ">"sv,    "&"sv,
+                                                      "&amp;"sv, "\""sv,   "\n"sv, "\r"sv, "\t"sv,   "\x01"sv,
+                                                      "\x7f"sv,  "\xff"sv, "é"sv,  "買"sv, "🛒"sv, "]]>"sv};
+        std::string s;
+        for (int n = pick(0, 8); n > 0; --n)
+            s += pieces[pick(0, static_cast<int>(std::size(pieces)) - 1)];
+        return s;
+    }
+
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+    std::mt19937_64 m_random;
+};
+
+TEST(XmlPlistWriterTest, RandomTreesAreWrittenAsLibplistWritesThem) {
+    RandomTree trees(20240611);
+    for (int i = 0; i < 3000; ++i) {
+        const Dictionary root = trees.dictionary(0);
+        const auto ours = plist_codec::writeXml(root);
+        ASSERT_TRUE(ours) << "tree " << i;
+        ASSERT_EQ(*ours, plist_codec::toXmlThroughLibplist(root).text()) << "tree " << i;
+    }
+}
+
+TEST(XmlPlistWriterTest, EveryCorpusFileIsWrittenAsLibplistWritesIt) {
+    for (const auto& entry : std::filesystem::directory_iterator(REDIZADO_FUZZ_CORPUS)) {
+        if (const auto values = plist_codec::fromBytes(readFile(entry.path()))) {
+            SCOPED_TRACE(entry.path());
+            expectSameAsLibplist(*values);
+        }
+    }
+}
+
+// libplist cuts a key at a NUL, so two keys can become one; only its own writer says what that file holds.
+TEST(XmlPlistWriterTest, AKeyWithANulIsLeftToLibplist) {
+    const Dictionary root{{std::string("a\0b", 3), Value(1)}, {std::string("a\0c", 3), Value(2)}};
+    EXPECT_FALSE(plist_codec::writeXml(root));
+    EXPECT_EQ(plist_codec::toXml(root).text(), plist_codec::toXmlThroughLibplist(root).text());
+}
+
+TEST(XmlPlistWriterTest, ADateThatIsNoTimeIsLeftToLibplist) {
+    for (const double odd : {kNan, kInf, -kInf})
+        EXPECT_FALSE(plist_codec::writeXml(Dictionary{{"when", Value(makeDate(odd))}})) << odd;
+}
+
+} // namespace
