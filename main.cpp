@@ -146,7 +146,9 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn) {
 }
 } // namespace
 
-int main(int argc, char** argv) {
+// The whole program, loaded by the command people type (cli/CommandMain.cpp) when it is more than a command for
+// the running copy.
+extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("redizado"));
     QCoreApplication::setApplicationVersion(QStringLiteral(REDIZADO_VERSION));
 

@@ -20,6 +20,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 // A desktop without a tray or a shortcut service still runs, and says so where the user looks.
 TrayProgram::Desktop completed(TrayProgram::Desktop desktop) {
@@ -46,7 +48,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     JLHotKeyManager::setSharedManager(&m_hotKeyManager);
     noticeSaveProblems(defaults, m_statusItem);
     m_interface = std::make_unique<MainInterface>(
-        JLStatusItemController::Services{defaults, m_center, m_statusItem, *m_desktop.workspace, m_loginItems,
+        JLStatusItemController::Services{defaults, m_center, m_heldStatusItem, *m_desktop.workspace, m_loginItems,
                                          m_hotKeyManager, QCoreApplication::applicationFilePath().toStdString(),
                                          m_desktop.pointerReadable},
         *m_desktop.allDesktops, m_manager, variant);
@@ -59,14 +61,47 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
         // A later start that the desktop let raise a window hands that right on to us.
         if (!request.activationToken.isEmpty())
             qputenv("XDG_ACTIVATION_TOKEN", request.activationToken.toUtf8());
+        // The item is saved before the answer; the icon's new count follows it.
+        m_heldStatusItem.hold();
         const CommandReply reply = m_commands->handle(request.words);
-        return SingleInstance::Reply{reply.exitStatus, reply.output, reply.error};
+        return SingleInstance::Reply{reply.exitStatus, reply.output, reply.error,
+                                     [this] { m_heldStatusItem.release(); }};
     });
 
     m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
+}
+
+HeldStatusItem::HeldStatusItem(StatusItem& item) : m_item(item) {
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleTime);
+    QObject::connect(&m_settle, &QTimer::timeout, [this] { showHeldTitle(); });
+}
+
+void HeldStatusItem::setTitle(const QString& title) {
+    if (m_holds > 0) {
+        m_heldTitle = title;
+        return;
+    }
+    // Newer than any title still waiting.
+    m_settle.stop();
+    m_heldTitle.reset();
+    m_item.setTitle(title);
+}
+
+void HeldStatusItem::release() {
+    if (m_holds > 0)
+        --m_holds;
+    // Not restarted by later commands: a steady stream of them still sees the count follow.
+    if (m_holds == 0 && m_heldTitle && !m_settle.isActive())
+        m_settle.start();
+}
+
+void HeldStatusItem::showHeldTitle() {
+    if (m_heldTitle)
+        m_item.setTitle(*std::exchange(m_heldTitle, std::nullopt));
 }
 
 void TrayProgram::followColorScheme() {

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
+#include "InstanceClient.h"
 #include "LogCategories.h"
 
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace {
-constexpr quint32 requestMagic = 0x52647a31; // "Rdz1"
-constexpr auto streamVersion = QDataStream::Qt_6_4;
+using instance_protocol::requestMagic;
+using instance_protocol::streamVersion;
 // The longest title the panel takes is 16 Mi characters; a request past this is not one of ours.
 constexpr qint64 maxRequestBytes = 64LL * 1024 * 1024;
 // A command and its title; more words than this are not one of ours.
@@ -23,14 +23,6 @@ constexpr quint32 maxRequestWords = 16;
 // A client that connects and then says nothing must not hold a connection for ever.
 constexpr int clientPatienceMs = 5000;
 constexpr unsigned long retryPauseMs = 25;
-
-QByteArray encodeReply(const SingleInstance::Reply& reply) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(streamVersion);
-    out << qint32(reply.exitStatus) << reply.output << reply.error;
-    return bytes;
-}
 } // namespace
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
@@ -45,54 +37,25 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::defaultFolder() {
-    // $XDG_RUNTIME_DIR, checked to be the user's own; Qt makes a private one when it is unset.
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return instance_client::defaultFolder();
 }
 
 QString SingleInstance::lockPath() const {
-    return m_folder + QStringLiteral("/redizado.lock");
+    return instance_client::lockPath(m_folder);
 }
 
 QString SingleInstance::socketPath() const {
-    return m_folder + QStringLiteral("/redizado.socket");
+    return instance_client::socketPath(m_folder);
 }
 
 std::optional<SingleInstance::Reply> SingleInstance::sendToRunning(const Request& request,
                                                                    std::chrono::milliseconds timeout) const {
     if (m_lock.isLocked())
         return std::nullopt;
-    QDeadlineTimer deadline(timeout);
-    QLocalSocket socket;
-    socket.connectToServer(socketPath());
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
+    auto outcome = instance_client::ask(socketPath(), request.words, request.activationToken, timeout);
+    if (!outcome.answer)
         return std::nullopt;
-    {
-        QDataStream out(&socket);
-        out.setVersion(streamVersion);
-        out << requestMagic << quint32(request.words.size());
-        for (const QString& word : request.words)
-            out << word;
-        out << request.activationToken;
-    }
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-            return std::nullopt;
-    }
-    QDataStream in(&socket);
-    in.setVersion(streamVersion);
-    for (;;) {
-        in.startTransaction();
-        qint32 status = 0;
-        Reply reply;
-        in >> status >> reply.output >> reply.error;
-        if (in.commitTransaction()) {
-            reply.exitStatus = status;
-            return reply;
-        }
-        if (socket.state() != QLocalSocket::ConnectedState || deadline.hasExpired() ||
-            !socket.waitForReadyRead(int(deadline.remainingTime())))
-            return std::nullopt;
-    }
+    return Reply{outcome.answer->exitStatus, std::move(outcome.answer->output), std::move(outcome.answer->error), {}};
 }
 
 bool SingleInstance::tryLock() {
@@ -161,9 +124,13 @@ void SingleInstance::answer(QLocalSocket* socket) {
     in >> request.activationToken;
     if (!in.commitTransaction())
         return; // the rest is still on its way
-    const Reply reply = m_handler ? m_handler(request) : Reply{1, {}, QStringLiteral("not ready\n")};
-    socket->write(encodeReply(reply));
+    const Reply reply = m_handler ? m_handler(request) : Reply{1, {}, QStringLiteral("not ready\n"), {}};
+    socket->write(instance_protocol::encodeAnswer({reply.exitStatus, reply.output, reply.error}));
+    // Out to the later start now, not on the next turn of the event loop, behind whatever comes afterwards.
+    socket->flush();
     socket->disconnectFromServer();
+    if (reply.afterwards)
+        reply.afterwards();
 }
 
 SingleInstance::Outcome SingleInstance::sendOrLock(const Request& request, std::chrono::milliseconds timeout) {

@@ -22,6 +22,9 @@ public:
         int exitStatus = 0;
         QString output;
         QString error;
+        // The running copy's work that only shows the change (the icon, the list): run once the reply is on its
+        // way, so the later start need not wait for it. Never sent.
+        std::function<void()> afterwards;
     };
     struct Request {
         QStringList words;

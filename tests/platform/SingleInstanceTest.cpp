@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
+#include "InstanceClient.h"
 #include "TempFolder.h"
 
 #include <QCoreApplication>
+#include <QLocalServer>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +24,7 @@ TEST(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     SingleInstance::Request heard;
     ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request& request) {
         heard = request;
-        return SingleInstance::Reply{3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")};
+        return SingleInstance::Reply{3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n"), {}};
     }));
     // The socket is the user's alone.
     struct stat st {};
@@ -48,3 +50,43 @@ TEST(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
 }
 
 // (A lock and socket left by a copy killed outright are met in the command line's desktop session.)
+
+// What only shows the change runs after the answer is out: the later start has it while that work still runs.
+TEST(SingleInstanceTest, WorkAfterTheAnswerRunsOnceTheLaterStartHasIt) {
+    TempFolder temp;
+    const QString folder = QString::fromStdString(temp.path());
+    SingleInstance first(folder);
+    ASSERT_TRUE(first.tryLock());
+    std::future<std::optional<SingleInstance::Reply>> later;
+    bool answeredFirst = false;
+    ASSERT_TRUE(first.listen([&](const SingleInstance::Request&) {
+        return SingleInstance::Reply{0, QStringLiteral("stored\n"), {}, [&] {
+                                         answeredFirst = later.wait_for(5s) == std::future_status::ready;
+                                     }};
+    }));
+    later = std::async(std::launch::async, [folder] {
+        return SingleInstance(folder).sendToRunning({{QStringLiteral("add")}, {}}, 5s);
+    });
+    while (later.wait_for(10ms) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(answeredFirst);
+    ASSERT_TRUE(later.get());
+}
+
+// Only a request that no copy took may be sent again; one taken and never answered might have been done.
+TEST(SingleInstanceTest, TheClientTellsNoCopyFromASilentOne) {
+    TempFolder temp;
+    const QString folder = QString::fromStdString(temp.path());
+    const QString socket = instance_client::socketPath(folder);
+    EXPECT_TRUE(instance_client::ask(socket, {QStringLiteral("count")}, {}, 1s).noCopy);
+
+    QLocalServer silent;
+    ASSERT_TRUE(silent.listen(socket));
+    auto later = std::async(std::launch::async,
+                            [socket] { return instance_client::ask(socket, {QStringLiteral("count")}, {}, 300ms); });
+    while (later.wait_for(10ms) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    const auto outcome = later.get();
+    EXPECT_FALSE(outcome.answer);
+    EXPECT_FALSE(outcome.noCopy);
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command people type. A command for the running copy goes straight to its socket from this small program,
+// which links Qt's core alone; anything else (becoming the tray program, the store with no copy running, help)
+// is the whole program's, loaded into this same process so that it still runs as this file.
+#include "CommandLine.h"
+#include "InstanceClient.h"
+
+#include <QByteArray>
+
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <dlfcn.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+// As long as the whole program waits for a copy that is still starting.
+constexpr auto startingCopyPatience = std::chrono::seconds(10);
+constexpr const char* moduleName = "redizado-program.so";
+
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+std::string ownFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return {};
+    const std::string self(path, size_t(n));
+    return self.substr(0, self.rfind('/'));
+}
+
+// Beside this program in the build tree, in the library folder once installed; both found from where this
+// program is, so an unpacked package runs too.
+int runWholeProgram(int argc, char** argv) {
+    const std::string folder = ownFolder();
+    void* module = nullptr;
+    std::string tried;
+    for (const std::string& candidate :
+         {folder + '/' + moduleName, folder + '/' + REDIZADO_MODULE_FROM_BINDIR + '/' + moduleName}) {
+        module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module)
+            break;
+        tried += std::string("\n  ") + ::dlerror();
+    }
+    using Main = int (*)(int, char**);
+    const auto programMain = module ? reinterpret_cast<Main>(::dlsym(module, "redizadoProgramMain")) : nullptr;
+    if (!programMain) {
+        std::fprintf(stderr, "redizado: the program's own library cannot be loaded:%s\n", tried.c_str());
+        return 1;
+    }
+    return programMain(argc, argv);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QString badArgument;
+    const QStringList arguments = decodeArguments(argc, argv, &badArgument);
+    const ParsedCommandLine parsed = badArgument.isEmpty() ? parseCommandLine(arguments) : ParsedCommandLine{};
+    const Command::Verb verb = parsed.command.verb;
+    if (badArgument.isEmpty() && parsed.error.isEmpty() && verb != Command::Verb::help &&
+        verb != Command::Verb::version) {
+        const QString folder = instance_client::defaultFolder();
+        const auto outcome = instance_client::ask(instance_client::socketPath(folder), parsed.command.toRequest(),
+                                                  qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), startingCopyPatience);
+        if (outcome.answer) {
+            print(stdout, outcome.answer->output);
+            if (!outcome.answer->error.isEmpty())
+                print(stderr, QStringLiteral("redizado: ") + outcome.answer->error);
+            return outcome.answer->exitStatus;
+        }
+        // Taken but never answered: sending it again could add an item twice.
+        if (!outcome.noCopy) {
+            print(stderr, QStringLiteral("redizado: another copy holds %1 but does not answer\n")
+                              .arg(instance_client::lockPath(folder)));
+            return 1;
+        }
+    }
+    return runWholeProgram(argc, argv);
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The icon's count while later starts are answered: held back, then shown once, and never left stale.
+#include "MemoryStatusItem.h"
+#include "TrayProgram.h"
+#include "WaitUntil.h"
+
+#include <gtest/gtest.h>
+
+TEST(HeldStatusItemTest, AnUnheldTitleShowsAtOnce) {
+    MemoryStatusItem item;
+    HeldStatusItem held(item);
+    held.setTitle(QStringLiteral("3"));
+    EXPECT_EQ(item.title(), QStringLiteral("3"));
+}
+
+TEST(HeldStatusItemTest, TitlesSetWhileHeldShowTheLastOneAfterTheLastRelease) {
+    MemoryStatusItem item;
+    HeldStatusItem held(item);
+    held.setTitle(QStringLiteral("1"));
+    held.hold();
+    held.hold();
+    held.setTitle(QStringLiteral("2"));
+    held.setTitle(QStringLiteral("3"));
+    held.release();
+    held.release();
+    EXPECT_EQ(item.title(), QStringLiteral("1"));
+    EXPECT_TRUE(waitUntil([&] { return item.title() == QStringLiteral("3"); }));
+}
+
+TEST(HeldStatusItemTest, AHeldTitleShowsEvenWhileAnotherCommandHoldsIt) {
+    MemoryStatusItem item;
+    HeldStatusItem held(item);
+    held.hold();
+    held.setTitle(QStringLiteral("2"));
+    held.release();
+    held.hold(); // the next command, still being answered
+    EXPECT_TRUE(waitUntil([&] { return item.title() == QStringLiteral("2"); }));
+}
