@@ -47,7 +47,7 @@ private:
 
 // A panel over 10,000 items, shown in its window as the program shows it.
 struct Panel {
-    explicit Panel(UserDefaults& defaults) : manager(defaults, center), controller(defaults, manager) {
+    explicit Panel(UserDefaults& defaults) : manager(defaults, center), controller(defaults, manager, center) {
         // Stored once as a whole: adding one by one would save 10,000 growing lists.
         JLJotlingManager::List items;
         for (int i = 0; i < 10000; ++i)

@@ -41,7 +41,8 @@ finish() {
     exit $((failed > 0))
 }
 
-cp "$program" "$work/redizado"
+# The command loads the program from beside itself.
+cp "$program" "$work/redizado" && cp "$(dirname "$program")/redizado-program.so" "$work/"
 mkdir -p "$work/config/redizado"
 shortcut_preferences true >"$work/config/redizado/defaults.plist"
 

@@ -43,7 +43,8 @@ shot() { # NAME
     mkdir -p "$shots" && session screenshot "$shots/$1.png" && log "  screenshot: $shots/$1.png"
 }
 
-cp "$program" "$work/redizado"
+# The command loads the program from beside itself.
+cp "$program" "$work/redizado" && cp "$(dirname "$program")/redizado-program.so" "$work/"
 mkdir -p "$work/config/redizado"
 shortcut_preferences false >"$store"
 chown -R "$user:" "$work"

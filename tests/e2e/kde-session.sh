@@ -20,7 +20,8 @@ if [ "${1:-}" != --inside ]; then
     chmod 0755 "$work"
     # The installed KWin carries a file capability that a container refuses to honour; a plain copy does not.
     cp /usr/bin/kwin_wayland "$here/kde-session.sh" "$here/checks.sh" "$work/"
-    cp "$program" "$work/redizado"
+    # The command loads the program from beside itself.
+    cp "$program" "$work/redizado" && cp "$(dirname "$program")/redizado-program.so" "$work/"
     mkdir -p -m 0700 "$work/run"
     mkdir -p "$work/home" "$work/config/redizado"
     shortcut_preferences true >"$work/config/redizado/defaults.plist"

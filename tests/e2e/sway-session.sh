@@ -21,7 +21,8 @@ if [ "${1:-}" != --inside ]; then
     # A session bus that starts none of the machine's services: only what the test itself runs answers on it.
     mkdir -p "$work/bus/services"
     cp "$here/../session-bus.conf" "$work/bus/bus.conf"
-    cp "$program" "$work/redizado"
+    # The command loads the program from beside itself.
+    cp "$program" "$work/redizado" && cp "$(dirname "$program")/redizado-program.so" "$work/"
     mkdir -p -m 0700 "$work/run"
     mkdir -p "$work/home" "$work/config" "$work/shots"
     chown -R "$user:" "$work"
