@@ -50,10 +50,8 @@ plist_t toNode(const Value& value) {
         return plist_new_string(text.c_str());
     }
     if (auto date = value.get<Date>()) {
-        const double since = (*date ? (*date)->secondsSince1970 : 0) - kReferenceDateSince1970;
-        const double whole = std::floor(since);
-        const auto sec = static_cast<int32_t>(std::clamp(whole, -2147483648.0, 2147483647.0));
-        return plist_new_date(sec, static_cast<int32_t>((since - whole) * 1e6));
+        const FileDate kept = fileDate(*date ? (*date)->secondsSince1970 : 0);
+        return plist_new_date(kept.seconds, kept.microseconds);
     }
     if (auto data = value.get<Data>())
         return plist_new_data(reinterpret_cast<const char*>(data->data()), data->size());

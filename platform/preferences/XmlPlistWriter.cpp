@@ -117,13 +117,9 @@ private:
 
     // Whole seconds as libplist keeps them: cut towards zero from the seconds and microseconds since 2001.
     bool date(double secondsSince1970, unsigned depth) {
-        if (!std::isfinite(secondsSince1970))
-            return false;
-        const double since = secondsSince1970 - kReferenceDateSince1970;
-        const double whole = std::floor(since);
-        std::int64_t seconds = static_cast<std::int32_t>(std::clamp(whole, -2147483648.0, 2147483647.0));
-        const bool fraction = static_cast<std::int32_t>((since - whole) * 1e6) != 0;
-        if (seconds < 0 && fraction)
+        const FileDate kept = fileDate(secondsSince1970);
+        std::int64_t seconds = kept.seconds;
+        if (seconds < 0 && kept.microseconds != 0)
             ++seconds;
         seconds += static_cast<std::int64_t>(kReferenceDateSince1970);
         const std::int64_t days = (seconds >= 0 ? seconds : seconds - kSecondsPerDay + 1) / kSecondsPerDay;
@@ -216,6 +212,14 @@ private:
 };
 
 } // namespace
+
+FileDate fileDate(double secondsSince1970) {
+    const double raw = secondsSince1970 - kReferenceDateSince1970;
+    // Clamped before the casts, which would be undefined out of range.
+    const double since = std::isnan(raw) ? 0.0 : std::clamp(raw, -2147483648.0, 2147483647.0);
+    const double whole = std::floor(since);
+    return {static_cast<std::int32_t>(whole), static_cast<std::int32_t>((since - whole) * 1e6)};
+}
 
 std::optional<std::string> writeXml(const Dictionary& root) {
     // Room for the last text and a little more: growing a megabyte buffer step by step costs more than writing it.

@@ -3,14 +3,23 @@
 
 #include "PropertyList.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace plist_codec {
 
 // The XML file text straight from our values, byte for byte what libplist's writer makes of the same tree, without
-// building its tree first. Nothing when the tree holds something only libplist renders faithfully: a key with a NUL
-// (libplist cuts it short, and two keys can then collide) or a date that is not a finite time.
+// building its tree first. Nothing when the tree holds a key with a NUL, which only libplist renders faithfully (it
+// cuts the key short, and two keys can then collide).
 std::optional<std::string> writeXml(const plist_value::Dictionary& root);
+
+// A date as the file keeps it: seconds since 2001 within 32 bits, and microseconds. A time out of that range is
+// held at its end, and one that is not a number is 2001 itself.
+struct FileDate {
+    std::int32_t seconds;
+    std::int32_t microseconds;
+};
+FileDate fileDate(double secondsSince1970);
 
 } // namespace plist_codec

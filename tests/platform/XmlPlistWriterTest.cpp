@@ -142,9 +142,14 @@ TEST(XmlPlistWriterTest, AKeyWithANulIsLeftToLibplist) {
     EXPECT_EQ(plist_codec::toXml(root).text(), plist_codec::toXmlThroughLibplist(root).text());
 }
 
-TEST(XmlPlistWriterTest, ADateThatIsNoTimeIsLeftToLibplist) {
-    for (const double odd : {kNan, kInf, -kInf})
-        EXPECT_FALSE(plist_codec::writeXml(Dictionary{{"when", Value(makeDate(odd))}})) << odd;
+TEST(XmlPlistWriterTest, ADateThatIsNoTimeIsWrittenAtTheEndOfTheFilesRangeOr2001) {
+    for (const double odd : {kNan, kInf, -kInf, 1e300}) {
+        const Dictionary root{{"when", Value(makeDate(odd))}};
+        ASSERT_TRUE(plist_codec::writeXml(root)) << odd;
+        EXPECT_EQ(*plist_codec::writeXml(root), plist_codec::toXmlThroughLibplist(root).text()) << odd;
+    }
+    EXPECT_NE(plist_codec::writeXml(Dictionary{{"when", Value(makeDate(kNan))}})->find("2001-01-01T00:00:00Z"),
+              std::string::npos);
 }
 
 } // namespace
