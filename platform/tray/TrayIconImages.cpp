@@ -5,6 +5,7 @@
 #include "SymbolicTint.h"
 
 #include <QFile>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
@@ -49,17 +50,69 @@ QImage dressedForBar(const QImage& glyph, bool isTemplate, BarTone bar, int edge
     }
     return withRim(tintedLikeSymbolic(glyph, kLight), kDark, rimWidth(edge));
 }
+
+// Draws each size only when it is first asked for: a tray shows one, and the rim is costly at the larger ones.
+class TrayIconEngine final : public QIconEngine {
+public:
+    TrayIconEngine(QIcon image, bool isTemplate, QString count, BarTone bar)
+        : m_image(std::move(image)), m_isTemplate(isTemplate), m_count(std::move(count)), m_bar(bar) {}
+
+    QIconEngine* clone() const override { return new TrayIconEngine(*this); }
+    QString key() const override { return QStringLiteral("TrayIconEngine"); }
+    bool isNull() override { return false; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int edge : kTrayIconSizes)
+            sizes.append(QSize(edge, edge));
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int edge = edgeFor(size);
+        return QSize(edge, edge).scaled(size.boundedTo(QSize(edge, edge)), Qt::KeepAspectRatio);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const QPixmap drawn = drawnAt(edgeFor(size));
+        // As a pixmap icon does: the next size up, scaled down, never up.
+        if (drawn.width() > size.width() || drawn.height() > size.height())
+            return drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return drawn;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    // The smallest size that covers the request, or the largest there is.
+    static int edgeFor(const QSize& size) {
+        const qint64 area = qint64(size.width()) * size.height();
+        for (const int edge : kTrayIconSizes)
+            if (qint64(edge) * edge >= area)
+                return edge;
+        return kTrayIconSizes.back();
+    }
+    QPixmap drawnAt(int edge) {
+        auto& drawn = m_drawn[std::size_t(std::find(kTrayIconSizes.begin(), kTrayIconSizes.end(), edge) -
+                                          kTrayIconSizes.begin())];
+        if (drawn.isNull())
+            drawn = QPixmap::fromImage(
+                withCountBadge(dressedForBar(imageAt(m_image, edge), m_isTemplate, m_bar, edge), m_count));
+        return drawn;
+    }
+
+    QIcon m_image;
+    bool m_isTemplate;
+    QString m_count;
+    BarTone m_bar;
+    std::array<QPixmap, kTrayIconSizes.size()> m_drawn;
+};
 } // namespace
 
 QIcon trayIconImages(const QIcon& image, bool isTemplate, const QString& count, BarTone bar) {
     if (image.isNull() && count.isEmpty())
         return {};
-    QIcon icon;
-    for (const int edge : kTrayIconSizes) {
-        const QImage drawn = dressedForBar(imageAt(image, edge), isTemplate, bar, edge);
-        icon.addPixmap(QPixmap::fromImage(withCountBadge(drawn, count)));
-    }
-    return icon;
+    return QIcon(new TrayIconEngine(image, isTemplate, count, bar));
 }
 
 QIcon loadTrayImage(const QString& name) {
