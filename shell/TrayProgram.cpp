@@ -45,13 +45,15 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     JLJotlingManager::setSharedManager(&m_manager);
     JLHotKeyManager::setSharedManager(&m_hotKeyManager);
     noticeSaveProblems(defaults, m_statusItem);
+    // The settings pane is made when first shown; until then what it would show is kept here.
+    m_shortcutOn = defaults.boolForKey(keys::shortcutKey);
+    m_desktop.hotKeys->setBindingChangedHandler([this] { m_desktopAnswered = true; });
     m_interface = std::make_unique<MainInterface>(
         JLStatusItemController::Services{defaults, m_center, m_statusItem, *m_desktop.workspace, m_loginItems,
                                          m_hotKeyManager, QCoreApplication::applicationFilePath().toStdString(),
                                          m_desktop.pointerReadable},
         *m_desktop.allDesktops, m_manager, variant);
-    m_shortcutNote = std::make_unique<ShortcutNote>(m_interface->redizadoViewController(), m_hotKeyManager,
-                                                    runningCompositor(), QCoreApplication::applicationFilePath());
+    m_interface->setPanelMadeHandler([this](JLRedizadoViewController& panel) { panelMade(panel); });
 
     JLJotlingManager& manager = m_manager;
     m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
@@ -67,6 +69,11 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
+}
+
+void TrayProgram::panelMade(JLRedizadoViewController& panel) {
+    m_shortcutNote = std::make_unique<ShortcutNote>(panel, m_hotKeyManager, runningCompositor(),
+                                                    QCoreApplication::applicationFilePath(), m_desktopAnswered);
 }
 
 void TrayProgram::followColorScheme() {
@@ -100,7 +107,13 @@ void TrayProgram::showReloaded() {
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->listPresenter().isShown());
     // So is the shortcut: switched by hand in the file, it is registered or let go as from the settings pane.
-    QCheckBox* shortcut = m_interface->redizadoViewController().shortcutCheckBox();
-    if (shortcut->isChecked() != m_defaults.boolForKey(keys::shortcutKey))
-        shortcut->click();
+    const bool stored = m_defaults.boolForKey(keys::shortcutKey);
+    if (JLRedizadoViewController* panel = m_interface->madeRedizadoViewController()) {
+        QCheckBox* shortcut = panel->shortcutCheckBox();
+        if (shortcut->isChecked() != stored)
+            shortcut->click();
+    } else if (m_shortcutOn != stored) {
+        m_interface->statusItemController().setShortcut(stored);
+    }
+    m_shortcutOn = stored;
 }
