@@ -20,6 +20,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <malloc.h>
+
 namespace {
 // A desktop without a tray or a shortcut service still runs, and says so where the user looks.
 TrayProgram::Desktop completed(TrayProgram::Desktop desktop) {
@@ -69,6 +71,9 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
+    // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
+    // start is done, rather than staying counted against the program for as long as it runs.
+    QTimer::singleShot(0, &m_statusItem, [] { malloc_trim(0); });
 }
 
 void TrayProgram::panelMade(JLRedizadoViewController& panel) {
