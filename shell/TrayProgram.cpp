@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <malloc.h>
 
 namespace {
@@ -72,8 +73,9 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
     // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
-    // start is done, rather than staying counted against the program for as long as it runs.
-    QTimer::singleShot(0, &m_statusItem, [] { malloc_trim(0); });
+    // icon is up (handing it back takes a few milliseconds at 10,000 items), rather than staying counted against
+    // the program for as long as it runs.
+    QTimer::singleShot(std::chrono::seconds(1), &m_statusItem, [] { malloc_trim(0); });
 }
 
 void TrayProgram::panelMade(JLRedizadoViewController& panel) {
