@@ -1,47 +1,83 @@
 #!/usr/bin/env bash
-# Start to tray icon and idle memory of the program beside a bare Qt tray program, on a virtual desktop.
+# Start to the icon mapped in the tray, and proportional memory once settled, of the program (with an empty store
+# and with 10,000 stored items) beside a bare Qt tray program, on a virtual desktop with a private session bus.
+# The three are started in turn, round after round, so that the machine's load weighs on each alike; each figure
+# is the median of the rounds.
 # Usage: tray-startup.sh PROGRAM BARE_TRAY_PROGRAM [RUNS]
+# The tools (tray-start-watch, make-store) are taken from the bare program's folder. TRAY_BENCH_DISPLAY picks the
+# display; by default the first free one from :92.
 set -euo pipefail
-program=$1
-bare=$2
-runs=${3:-5}
-desktop=$(cd "$(dirname "$0")/../tests/e2e" && pwd)/virtual-desktop.sh
-display=:91
-"$desktop" start "$display" >/dev/null
-config=$(mktemp -d)
-trap '"$desktop" stop "$display" >/dev/null; rm -rf "$config"' EXIT
-# A runtime folder of its own: a copy of the program already running for the user would take the start over.
-export DISPLAY=$display XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/run
-mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+program=$(realpath "$1")
+bare=$(realpath "$2")
+runs=${3:-9}
+tools=$(dirname "$bare")
+here=$(cd "$(dirname "$0")" && pwd)
+desktop=$here/../tests/e2e/virtual-desktop.sh
+items=10000
+# Long enough for what a start leaves to the event loop to have run.
+settle_ms=2000
 
-# Milliseconds from the start until a tray-sized window of the class is mapped, then resident memory in KiB
-# once idle.
-measure() {
-    local class=$1; shift
-    local start end pid
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --classname "^$class\$" 2>/dev/null | while read -r w; do
-        xwininfo -id "$w" | grep -q 'Width: 2[0-9]$' && echo "$w"; done | grep -q .; do
-        sleep 0.01
+display=${TRAY_BENCH_DISPLAY:-}
+if [ -z "$display" ]; then
+    for n in $(seq 92 120); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || [ -d "/tmp/redizado-desktop-$n" ] ||
+            { display=:$n; break; }
     done
-    end=$(date +%s%N)
-    sleep 2
-    echo "$(( (end - start) / 1000000 )) $(awk '/VmRSS/ {print $2}' /proc/$pid/status)"
-    kill "$pid"; wait "$pid" 2>/dev/null || true
+fi
+work=$(mktemp -d)
+bus_pid=
+cleanup() {
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
+    "$desktop" stop "$display" >/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+"$desktop" start "$display" >/dev/null
+export DISPLAY=$display
+
+# A bus that starts nothing of the machine's: no desktop portal, no StatusNotifierItem host, as on a plain X11 desktop.
+mkdir -p "$work/bus/services"
+cp "$here/../tests/session-bus.conf" "$work/bus/bus.conf"
+dbus-daemon --config-file="$work/bus/bus.conf" --fork --print-address=3 --print-pid=4 \
+    3>"$work/bus/address" 4>"$work/bus/pid"
+bus_pid=$(cat "$work/bus/pid")
+export DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus/address")
+
+# The stores as the program leaves them after a first start: no items, and 10,000.
+mkdir -p "$work/stores"
+"$tools/make-store" "$work/stores/empty.plist" 0 2>/dev/null
+"$tools/make-store" "$work/stores/full.plist" "$items" 2>/dev/null
+
+# One start: a home of its own (a running copy would take the start over), the store copied in fresh.
+# Prints "MILLISECONDS PSS_KIB".
+start() {
+    local name=$1 store=$2
+    local home=$work/home
+    rm -rf "$home"
+    mkdir -p "$home/config/redizado" "$home/run"
+    chmod 0700 "$home/run"
+    [ -n "$store" ] && cp "$work/stores/$store.plist" "$home/config/redizado/defaults.plist"
+    local binary=$program
+    [ "$name" = baretray ] && binary=$bare
+    XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/run \
+        "$tools/tray-start-watch" tint2 "$name" "$settle_ms" "$binary" 2>"$work/errors" ||
+        { echo "tray-startup: $name${store:+ with the $store store}:" >&2; cat "$work/errors" >&2; exit 1; }
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-
-for name in redizado baretray; do
-    : >"$config/$name.txt"
-    for _ in $(seq "$runs"); do
-        if [ "$name" = redizado ]; then measure redizado "$program" >>"$config/$name.txt"
-        else measure baretray "$bare" >>"$config/$name.txt"; fi
-    done
+: >"$work/bare" ; : >"$work/empty" ; : >"$work/full"
+for _ in $(seq "$runs"); do
+    start baretray "" >>"$work/bare"
+    start redizado empty >>"$work/empty"
+    start redizado full >>"$work/full"
 done
-read -r ms_r kb_r < <(paste <(cut -d' ' -f1 "$config/redizado.txt" | median) <(cut -d' ' -f2 "$config/redizado.txt" | median))
-read -r ms_b kb_b < <(paste <(cut -d' ' -f1 "$config/baretray.txt" | median) <(cut -d' ' -f2 "$config/baretray.txt" | median))
-awk -v a="$ms_r" -v b="$ms_b" 'BEGIN { printf "start to tray icon: redizado %d ms, bare tray %d ms, ratio %.2f (budget 1.30)\n", a, b, a / b }'
-awk -v a="$kb_r" -v b="$kb_b" 'BEGIN { printf "idle memory:        redizado %d KiB, bare tray %d KiB, ratio %.2f (budget 1.30)\n", a, b, a / b }'
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+column() { cut -d' ' -f"$1" "$work/$2" | median; }
+ms_bare=$(column 1 bare) ms_empty=$(column 1 empty) ms_full=$(column 1 full)
+kib_bare=$(column 2 bare) kib_empty=$(column 2 empty) kib_full=$(column 2 full)
+
+echo "tray start on $display, median of $runs rounds; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+awk -v r="$ms_empty" -v b="$ms_bare" 'BEGIN { printf "start to icon in tray, empty store:  redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.10)\n", r, b, r / b }'
+awk -v r="$ms_full" -v b="$ms_bare" -v n="$items" 'BEGIN { printf "start to icon in tray, %d items: redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.50)\n", n, r, b, r / b }'
+awk -v r="$kib_empty" -v b="$kib_bare" 'BEGIN { printf "PSS after start, empty store:       redizado %6.1f MiB, bare tray %6.1f MiB, ratio %.2f (budget 1.15)\n", r / 1024, b / 1024, r / b }'
+awk -v f="$kib_full" -v e="$kib_empty" -v n="$items" 'BEGIN { printf "PSS %d items add:                redizado %+6.1f MiB (budget +4.0 MiB)\n", n, (f - e) / 1024 }'

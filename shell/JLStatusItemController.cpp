@@ -56,19 +56,8 @@ void JLStatusItemController::awakeFromNib() {
     m_iconSquareAlternate = iconNamed("redizadoStatusItemIconRoundAlternate");
     changeIconToAlternate(false);
     buildContextMenu();
-    if (m_redizadoViewController) {
-        m_redizadoViewController->setDelegate(this);
-        // Esc in the panel hides it the way losing the focus does, focus handed back included.
-        connect(m_redizadoViewController, &JLRedizadoViewController::hideRequested, this,
-                &JLStatusItemController::hideRedizadoView);
-        m_redizadoViewController->setStatusBarThickness(
-            [this] { return double(m_services.statusItem.statusBarThickness()); });
-        m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
-            if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())
-                return toBottomLeft(QRectF(*icon));
-            return std::nullopt;
-        });
-    }
+    if (m_redizadoViewController)
+        connectRedizadoViewController();
     if (m_window)
         m_window->installEventFilter(this);
     if (defaults.boolForKey(keys::shortcutKey))
@@ -80,18 +69,38 @@ void JLStatusItemController::awakeFromNib() {
     m_services.workspace.setActiveDesktopChangedHandler([this] { activeSpaceDidChange(); });
 }
 
+void JLStatusItemController::connectRedizadoViewController() {
+    m_redizadoViewController->setDelegate(this);
+    // Esc in the panel hides it the way losing the focus does, focus handed back included.
+    connect(m_redizadoViewController, &JLRedizadoViewController::hideRequested, this,
+            &JLStatusItemController::hideRedizadoView, Qt::UniqueConnection);
+    m_redizadoViewController->setStatusBarThickness(
+        [this] { return double(m_services.statusItem.statusBarThickness()); });
+    m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
+        if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())
+            return toBottomLeft(QRectF(*icon));
+        return std::nullopt;
+    });
+}
+
+JLRedizadoViewController* JLStatusItemController::panel() {
+    if (!m_redizadoViewController && m_makeRedizadoViewController)
+        m_makeRedizadoViewController();
+    return m_redizadoViewController;
+}
+
 void JLStatusItemController::buildContextMenu() {
     m_contextMenu = std::make_unique<QMenu>();
     m_contextMenu->addAction(tr("Show or Hide Redizado"), this, [this] { toggleRedizadoView(); });
     m_contextMenu->addAction(tr("Settings\u2026"), this, [this] {
         if (!m_window || !m_window->isVisible())
             showRedizadoView();
-        if (m_redizadoViewController && !m_redizadoViewController->tableScrollView()->isHidden())
-            m_redizadoViewController->showSettings(nullptr);
+        if (JLRedizadoViewController* shown = panel(); shown && !shown->tableScrollView()->isHidden())
+            shown->showSettings(nullptr);
     });
     m_contextMenu->addAction(tr("About Redizado"), this, [this] {
-        if (m_redizadoViewController)
-            m_redizadoViewController->aboutMessage(nullptr);
+        if (JLRedizadoViewController* about = panel())
+            about->aboutMessage(nullptr);
     });
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(tr("Quit Redizado"), qApp, &QCoreApplication::quit);
@@ -158,7 +167,7 @@ QPointF JLStatusItemController::anchorPoint() const {
 }
 
 void JLStatusItemController::showRedizadoView() {
-    if (!m_window || !m_redizadoViewController)
+    if (!m_window || !panel())
         return;
     changeIconToAlternate(true);
     rememberFocusedApp();

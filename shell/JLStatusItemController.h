@@ -47,6 +47,10 @@ public:
 
     JLRedizadoViewController* redizadoViewController() const { return m_redizadoViewController; }
     void setRedizadoViewController(JLRedizadoViewController* controller) { m_redizadoViewController = controller; }
+    // Makes the panel and sets it here, when it is first needed: none is made before.
+    void setRedizadoViewControllerMaker(std::function<void()> make) { m_makeRedizadoViewController = std::move(make); }
+    // Takes the panel's requests and tells it where the icon is; awakeFromNib does it for a panel set before.
+    void connectRedizadoViewController();
     JLRedizadoWindow* window() const { return m_window; }
     void setWindow(JLRedizadoWindow* window) { m_window = window; }
 
@@ -87,6 +91,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The panel, made if it is not yet.
+    JLRedizadoViewController* panel();
     QString countTitle() const;
     void registerHotKey();
     void buildContextMenu();
@@ -98,6 +104,7 @@ private:
     QIcon m_iconGlobeAlternate;
     Workspace::Application m_previouslyFocusedApp = 0;
     JLRedizadoViewController* m_redizadoViewController = nullptr;
+    std::function<void()> m_makeRedizadoViewController;
     JLRedizadoWindow* m_window = nullptr;
     std::function<void()> m_listToggle;
     std::unique_ptr<QMenu> m_contextMenu;

@@ -19,8 +19,8 @@ namespace {
 class PanelPresenter final : public ListPresenter {
 public:
     PanelPresenter(JLStatusItemController& statusItemController, JLRedizadoWindow& window,
-                   JLRedizadoViewController& panel)
-        : m_statusItemController(statusItemController), m_window(window), m_panel(panel) {}
+                   const MainInterface& interface)
+        : m_statusItemController(statusItemController), m_window(window), m_interface(interface) {}
 
     bool isShown() const override { return m_window.isVisible(); }
     void show() override {
@@ -37,7 +37,11 @@ public:
     }
     void toggle() override { m_statusItemController.toggleRedizadoView(); }
     void reload(StoreChange change) override {
-        JLTableView* table = m_panel.redizadoTableView();
+        // A panel not made yet reads the items when it is.
+        JLRedizadoViewController* panel = m_interface.madeRedizadoViewController();
+        if (!panel)
+            return;
+        JLTableView* table = panel->redizadoTableView();
         // The new item is row 0 in either category, as one typed into the panel is.
         if (change == StoreChange::ItemAddedOnTop)
             table->insertRows(0, JLTableView::Animation::SlideLeft);
@@ -48,7 +52,7 @@ public:
 private:
     JLStatusItemController& m_statusItemController;
     JLRedizadoWindow& m_window;
-    JLRedizadoViewController& m_panel;
+    const MainInterface& m_interface;
 };
 
 // In the popover variant the panel still opens from the tray's menu, and each side keeps its own copy of the
@@ -81,47 +85,76 @@ private:
 
 MainInterface::MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops,
                              JLJotlingManager& manager, Variant variant)
-    : m_appDelegate(std::make_unique<JLAppDelegate>()),
+    : m_defaults(services.defaults), m_center(services.center), m_manager(manager),
+      m_hotKeyManager(services.hotKeyManager), m_appDelegate(std::make_unique<JLAppDelegate>()),
       m_window(std::make_unique<JLRedizadoWindow>(allDesktops, platformWindowPlacement())) {
-    UserDefaults& defaults = services.defaults;
-    NotificationCenter& center = services.center;
+    NotificationCenter& center = m_center;
     StatusItem& statusItem = services.statusItem;
-    JLHotKeyManager& hotKeyManager = services.hotKeyManager;
-    m_redizadoViewController = std::make_unique<JLRedizadoViewController>(defaults, manager, center);
-    m_shortcutSelector =
-        std::make_unique<JLShortcutSelector>(defaults, [&hotKeyManager] { hotKeyManager.updateHotKey(); });
     // Made before the first-run values are stored, so that on a first start the popover seeds its list.
     std::unique_ptr<JLPopoverViewController> popoverList;
     if (variant == Variant::Popover)
-        popoverList = std::make_unique<JLPopoverViewController>(defaults, center);
+        popoverList = std::make_unique<JLPopoverViewController>(m_defaults, center);
     m_statusItemController = std::make_unique<JLStatusItemController>(std::move(services));
 
-    m_statusItemController->setRedizadoViewController(m_redizadoViewController.get());
+    m_statusItemController->setRedizadoViewControllerMaker([this] { makePanel(); });
     m_statusItemController->setWindow(m_window.get());
-    m_shortcutSelector->setModifierSelector1(m_redizadoViewController->modifierSelector1());
-    m_shortcutSelector->setModifierSelector2(m_redizadoViewController->modifierSelector2());
-    m_shortcutSelector->setKeySelector(m_redizadoViewController->keySelector());
-    m_shortcutSelector->connectActions();
     m_window->setWindowTitle(QStringLiteral("Redizado"));
     m_window->resize(320, 440);
 
     m_statusItemController->awakeFromNib();
     m_window->awakeFromNib();
-    m_redizadoViewController->awakeFromNib();
-    m_shortcutSelector->awakeFromNib();
     if (popoverList) {
         popoverList->awakeFromNib();
+        m_popoverList = popoverList.get();
         auto popover =
             std::make_unique<PopoverPresenter>(*m_statusItemController, statusItem, center, std::move(popoverList));
         m_statusItemController->setListToggle([presenter = popover.get()] { presenter->toggle(); });
-        m_panelListRefresh = std::make_unique<PanelListRefresh>(*m_redizadoViewController, manager, popover->list());
-        m_window->installEventFilter(m_panelListRefresh.get());
         m_listPresenter = std::move(popover);
     } else {
-        m_listPresenter =
-            std::make_unique<PanelPresenter>(*m_statusItemController, *m_window, *m_redizadoViewController);
+        m_listPresenter = std::make_unique<PanelPresenter>(*m_statusItemController, *m_window, *this);
     }
     m_appDelegate->applicationDidFinishLaunching();
+}
+
+// The panel with its settings pane and the shortcut's pop-ups, wired and woken as they were at the start; the
+// status item controller's first run has stored the settings they read.
+void MainInterface::makePanel() const {
+    if (m_redizadoViewController)
+        return;
+    m_redizadoViewController = std::make_unique<JLRedizadoViewController>(m_defaults, m_manager, m_center);
+    JLHotKeyManager& hotKeyManager = m_hotKeyManager;
+    m_shortcutSelector =
+        std::make_unique<JLShortcutSelector>(m_defaults, [&hotKeyManager] { hotKeyManager.updateHotKey(); });
+    m_statusItemController->setRedizadoViewController(m_redizadoViewController.get());
+    m_statusItemController->connectRedizadoViewController();
+    m_shortcutSelector->setModifierSelector1(m_redizadoViewController->modifierSelector1());
+    m_shortcutSelector->setModifierSelector2(m_redizadoViewController->modifierSelector2());
+    m_shortcutSelector->setKeySelector(m_redizadoViewController->keySelector());
+    m_shortcutSelector->connectActions();
+    m_redizadoViewController->awakeFromNib();
+    m_shortcutSelector->awakeFromNib();
+    if (m_popoverList) {
+        m_panelListRefresh = std::make_unique<PanelListRefresh>(*m_redizadoViewController, m_manager, *m_popoverList);
+        m_window->installEventFilter(m_panelListRefresh.get());
+    }
+    if (m_panelMade)
+        m_panelMade(*m_redizadoViewController);
+}
+
+JLRedizadoViewController& MainInterface::redizadoViewController() const {
+    makePanel();
+    return *m_redizadoViewController;
+}
+
+JLShortcutSelector& MainInterface::shortcutSelector() const {
+    makePanel();
+    return *m_shortcutSelector;
+}
+
+void MainInterface::setPanelMadeHandler(std::function<void(JLRedizadoViewController&)> handler) {
+    m_panelMade = std::move(handler);
+    if (m_panelMade && m_redizadoViewController)
+        m_panelMade(*m_redizadoViewController);
 }
 
 // The panel's view lives inside the window; the controller goes first so it lets go of it before the window.

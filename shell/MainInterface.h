@@ -3,16 +3,20 @@
 
 #include "JLStatusItemController.h"
 
+#include <functional>
 #include <memory>
 
 class AllDesktops;
 class JLAppDelegate;
+class JLHotKeyManager;
+class JLPopoverViewController;
 class JLJotlingManager;
 class JLRedizadoViewController;
 class JLRedizadoWindow;
 class JLShortcutSelector;
 class ListPresenter;
 class QObject;
+class UserDefaults;
 
 // The program's long-lived objects, made and wired the way the panel's description lays them out.
 class MainInterface final {
@@ -22,24 +26,39 @@ public:
     enum class Variant { Panel, Popover };
 
     // Creates the objects, connects outlets and actions, then wakes each: the status item controller first, so
-    // the first-run settings are stored before the panel reads them.
+    // the first-run settings are stored before the panel reads them. The panel and its settings pane are made
+    // when first needed (shown, or asked for here): the icon does not wait for them.
     MainInterface(JLStatusItemController::Services services, AllDesktops& allDesktops, JLJotlingManager& manager,
                   Variant variant = Variant::Panel);
     ~MainInterface();
 
     JLStatusItemController& statusItemController() const { return *m_statusItemController; }
-    JLRedizadoViewController& redizadoViewController() const { return *m_redizadoViewController; }
+    // Makes the panel if it is not made yet.
+    JLRedizadoViewController& redizadoViewController() const;
+    // The panel if it is made; nothing before.
+    JLRedizadoViewController* madeRedizadoViewController() const { return m_redizadoViewController.get(); }
     JLRedizadoWindow& window() const { return *m_window; }
-    JLShortcutSelector& shortcutSelector() const { return *m_shortcutSelector; }
+    JLShortcutSelector& shortcutSelector() const;
     // The list a click on the icon shows, of the variant chosen.
     ListPresenter& listPresenter() const { return *m_listPresenter; }
+    // Called once the panel is made, for what hangs on it; at once when it is made already.
+    void setPanelMadeHandler(std::function<void(JLRedizadoViewController&)> handler);
 
 private:
+    void makePanel() const;
+
+    UserDefaults& m_defaults;
+    NotificationCenter& m_center;
+    JLJotlingManager& m_manager;
+    JLHotKeyManager& m_hotKeyManager;
     std::unique_ptr<JLAppDelegate> m_appDelegate;
     std::unique_ptr<JLRedizadoWindow> m_window;
-    std::unique_ptr<JLRedizadoViewController> m_redizadoViewController;
-    std::unique_ptr<JLShortcutSelector> m_shortcutSelector;
+    mutable std::unique_ptr<JLRedizadoViewController> m_redizadoViewController;
+    mutable std::unique_ptr<JLShortcutSelector> m_shortcutSelector;
     std::unique_ptr<JLStatusItemController> m_statusItemController;
     std::unique_ptr<ListPresenter> m_listPresenter;
-    std::unique_ptr<QObject> m_panelListRefresh;
+    // The popover's list, while the popover variant runs.
+    JLPopoverViewController* m_popoverList = nullptr;
+    mutable std::unique_ptr<QObject> m_panelListRefresh;
+    std::function<void(JLRedizadoViewController&)> m_panelMade;
 };

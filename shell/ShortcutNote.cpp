@@ -15,8 +15,9 @@
 #include <QTimer>
 
 ShortcutNote::ShortcutNote(JLRedizadoViewController& panel, JLHotKeyManager& manager, Compositor compositor,
-                           QString program, QObject* parent)
-    : QObject(parent), m_panel(panel), m_manager(manager), m_compositor(compositor), m_program(std::move(program)) {
+                           QString program, bool desktopAnswered, QObject* parent)
+    : QObject(parent), m_panel(panel), m_manager(manager), m_compositor(compositor), m_program(std::move(program)),
+      m_desktopAnswered(desktopAnswered) {
     QWidget* pane = panel.settingsPane();
     m_label = new QLabel(pane);
     m_label->setObjectName(QStringLiteral("shortcutNoteLabel"));

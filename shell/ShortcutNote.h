@@ -19,9 +19,10 @@ class QWidget;
 class ShortcutNote final : public QObject {
     Q_OBJECT
 public:
-    // program: the absolute path a binding runs.
+    // program: the absolute path a binding runs; desktopAnswered: the desktop answered the last registration
+    // before the note was made.
     ShortcutNote(JLRedizadoViewController& panel, JLHotKeyManager& manager, Compositor compositor, QString program,
-                 QObject* parent = nullptr);
+                 bool desktopAnswered = false, QObject* parent = nullptr);
     ~ShortcutNote() override;
 
     QLabel* label() const { return m_label; }

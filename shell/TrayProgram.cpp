@@ -20,6 +20,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
+#include <malloc.h>
 #include <utility>
 
 namespace {
@@ -47,13 +49,15 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     JLJotlingManager::setSharedManager(&m_manager);
     JLHotKeyManager::setSharedManager(&m_hotKeyManager);
     noticeSaveProblems(defaults, m_statusItem);
+    // The settings pane is made when first shown; until then what it would show is kept here.
+    m_shortcutOn = defaults.boolForKey(keys::shortcutKey);
+    m_desktop.hotKeys->setBindingChangedHandler([this] { m_desktopAnswered = true; });
     m_interface = std::make_unique<MainInterface>(
         JLStatusItemController::Services{defaults, m_center, m_heldStatusItem, *m_desktop.workspace, m_loginItems,
                                          m_hotKeyManager, QCoreApplication::applicationFilePath().toStdString(),
                                          m_desktop.pointerReadable},
         *m_desktop.allDesktops, m_manager, variant);
-    m_shortcutNote = std::make_unique<ShortcutNote>(m_interface->redizadoViewController(), m_hotKeyManager,
-                                                    runningCompositor(), QCoreApplication::applicationFilePath());
+    m_interface->setPanelMadeHandler([this](JLRedizadoViewController& panel) { panelMade(panel); });
 
     JLJotlingManager& manager = m_manager;
     m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
@@ -72,6 +76,15 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
+    // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
+    // icon is up (handing it back takes a few milliseconds at 10,000 items), rather than staying counted against
+    // the program for as long as it runs.
+    QTimer::singleShot(std::chrono::seconds(1), &m_statusItem, [] { malloc_trim(0); });
+}
+
+void TrayProgram::panelMade(JLRedizadoViewController& panel) {
+    m_shortcutNote = std::make_unique<ShortcutNote>(panel, m_hotKeyManager, runningCompositor(),
+                                                    QCoreApplication::applicationFilePath(), m_desktopAnswered);
 }
 
 HeldStatusItem::HeldStatusItem(StatusItem& item) : m_item(item) {
@@ -135,7 +148,13 @@ void TrayProgram::showReloaded() {
     // The icon's shape is a setting too; the count followed the manager's notification.
     m_interface->statusItemController().changeIconToAlternate(m_interface->listPresenter().isShown());
     // So is the shortcut: switched by hand in the file, it is registered or let go as from the settings pane.
-    QCheckBox* shortcut = m_interface->redizadoViewController().shortcutCheckBox();
-    if (shortcut->isChecked() != m_defaults.boolForKey(keys::shortcutKey))
-        shortcut->click();
+    const bool stored = m_defaults.boolForKey(keys::shortcutKey);
+    if (JLRedizadoViewController* panel = m_interface->madeRedizadoViewController()) {
+        QCheckBox* shortcut = panel->shortcutCheckBox();
+        if (shortcut->isChecked() != stored)
+            shortcut->click();
+    } else if (m_shortcutOn != stored) {
+        m_interface->statusItemController().setShortcut(stored);
+    }
+    m_shortcutOn = stored;
 }

@@ -20,6 +20,7 @@
 #include <optional>
 
 class AllDesktops;
+class JLRedizadoViewController;
 class PortalColorScheme;
 class FileUserDefaults;
 class ShortcutNote;
@@ -85,6 +86,7 @@ public:
 
 private:
     void showReloaded();
+    void panelMade(JLRedizadoViewController& panel);
     void followColorScheme();
 
     Desktop m_desktop;
@@ -101,4 +103,8 @@ private:
     std::unique_ptr<PreferencesWatcher> m_watcher;
     std::unique_ptr<ShortcutNote> m_shortcutNote;
     std::unique_ptr<PortalColorScheme> m_colorScheme;
+    // Until the panel is made: whether the shortcut is switched on, as its check box would show, and whether the
+    // desktop has answered its registration, for the note made with the panel.
+    bool m_shortcutOn = false;
+    bool m_desktopAnswered = false;
 };

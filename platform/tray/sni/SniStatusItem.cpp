@@ -265,8 +265,15 @@ void SniStatusItem::showContextMenu(int x, int y) {
 }
 
 void SniStatusItem::refreshIcon() {
-    m_pixmaps = sniPixmaps(trayIconImages(m_image, m_isTemplate, m_title, m_barTone));
+    m_icon = trayIconImages(m_image, m_isTemplate, m_title, m_barTone);
+    m_pixmaps.reset();
     emit iconChanged();
+}
+
+SniPixmaps SniStatusItem::iconPixmaps() const {
+    if (!m_pixmaps)
+        m_pixmaps = sniPixmaps(m_icon);
+    return *m_pixmaps;
 }
 
 #include "SniStatusItem.moc"

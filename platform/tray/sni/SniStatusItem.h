@@ -46,7 +46,7 @@ public:
     QString serviceName() const { return m_serviceName; }
 
     // What the D-Bus face answers and does.
-    SniPixmaps iconPixmaps() const { return m_pixmaps; }
+    SniPixmaps iconPixmaps() const;
     SniToolTip toolTip() const;
     QString accessibleDescription() const;
     QString menuPath() const;
@@ -82,7 +82,9 @@ private:
     QIcon m_image;
     bool m_isTemplate = false;
     BarTone m_barTone = BarTone::Unknown;
-    SniPixmaps m_pixmaps;
+    QIcon m_icon;
+    // Drawn when a host first reads them: none may ever ask.
+    mutable std::optional<SniPixmaps> m_pixmaps;
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");
     std::function<void()> m_action;

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tray's images are decoded and drawn size by size as they are asked for; what is asked gets what a plain
+// icon of the same files would give.
+#include "TrayIconImages.h"
+
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString image = QStringLiteral("redizadoStatusItemIconRound");
+
+QIcon allAtOnce() {
+    QIcon icon;
+    for (const int edge : kTrayIconSizes)
+        icon.addFile(QStringLiteral(":/%1-%2").arg(image).arg(edge), QSize(edge, edge));
+    return icon;
+}
+
+TEST(TrayIconOnDemand, EachSizeIsTheImageDrawnAtThatSize) {
+    const QIcon loaded = loadTrayImage(image);
+    const QIcon reference = allAtOnce();
+    EXPECT_EQ(loaded.availableSizes(), reference.availableSizes());
+    for (const int edge : {16, 22, 48, 96})
+        EXPECT_EQ(loaded.pixmap(QSize(edge, edge), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+                  reference.pixmap(QSize(edge, edge), 1.0).toImage().convertToFormat(QImage::Format_ARGB32))
+            << edge;
+}
+
+TEST(TrayIconOnDemand, BetweenSizesTheNextOneUpIsScaledDownAndNothingIsScaledUp) {
+    const struct {
+        QSize asked;
+        QSize given;
+    } cases[] = {{{20, 20}, {20, 20}}, {{23, 23}, {23, 23}}, {{200, 200}, {96, 96}}, {{30, 22}, {22, 22}}};
+    for (const QIcon& icon : {loadTrayImage(image), trayIconImages(loadTrayImage(image), true, QStringLiteral("7"))})
+        for (const auto& [asked, given] : cases) {
+            EXPECT_EQ(icon.pixmap(asked, 1.0).size(), given) << asked.width() << "x" << asked.height();
+            EXPECT_EQ(icon.actualSize(asked), given) << asked.width() << "x" << asked.height();
+        }
+}
+
+TEST(TrayIconOnDemand, TheCountIsDrawnOnTheSizeAskedFor) {
+    const QIcon plain = trayIconImages(loadTrayImage(image), true, QString());
+    const QIcon counted = trayIconImages(loadTrayImage(image), true, QStringLiteral("7"));
+    for (const int edge : {16, 33, 96})
+        EXPECT_NE(plain.pixmap(QSize(edge, edge), 1.0).toImage(), counted.pixmap(QSize(edge, edge), 1.0).toImage())
+            << edge;
+}
+} // namespace

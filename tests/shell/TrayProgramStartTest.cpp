@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tray program's start leaves the panel to its first show: what the start owes the user happens without it.
+// The process-wide store and item manager make this one test per process.
+#include "FileUserDefaults.h"
+#include "JLJotlingManager.h"
+#include "JLRedizadoViewController.h"
+#include "MemoryAllDesktops.h"
+#include "MemoryHotKeyService.h"
+#include "PreferencesKeys.h"
+#include "QtWorkspace.h"
+#include "StoredItems.h"
+#include "TempFolder.h"
+#include "TrayProgram.h"
+#include "WaitUntil.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+using namespace plist_value;
+
+TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsRegisteredAndThePanelMadeLaterShowsIt) {
+    TempFolder temp;
+    const std::string path = temp.path() + "/config/redizado/defaults.plist";
+    auto store = std::make_unique<FileUserDefaults>(path);
+    FileUserDefaults& defaults = *store;
+    UserDefaults::setStandardUserDefaults(std::move(store));
+    SingleInstance instance(QString::fromStdString(temp.path()));
+    ASSERT_TRUE(instance.tryLock());
+    auto hotKeys = std::make_unique<MemoryHotKeyService>();
+    hotKeys->setRoute(HotKeyService::Route::grab);
+    MemoryHotKeyService& service = *hotKeys;
+
+    TrayProgram program(TrayProgram::Desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(),
+                                             nullptr, false, std::move(hotKeys)},
+                        defaults, instance);
+    ASSERT_EQ(program.interface().madeRedizadoViewController(), nullptr);
+    EXPECT_TRUE(service.registrations().empty());
+
+    {
+        FileUserDefaults other(path);
+        other.setObject(keys::allRedizado, Array{storedItem("written elsewhere")});
+        other.setBool(keys::shortcutKey, true);
+        ASSERT_TRUE(other.synchronize());
+    }
+    EXPECT_TRUE(waitUntil([&] { return service.registrations().size() == 1; }));
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
+    EXPECT_EQ(program.interface().madeRedizadoViewController(), nullptr);
+
+    // Made now, the panel shows what the file says, and the shortcut's note hangs in its settings pane.
+    JLRedizadoViewController& panel = program.interface().redizadoViewController();
+    EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
+    EXPECT_NE(panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel")), nullptr);
+
+    // Switched off again by hand, it is let go through the pane as before.
+    {
+        FileUserDefaults other(path);
+        other.setBool(keys::shortcutKey, false);
+        ASSERT_TRUE(other.synchronize());
+    }
+    EXPECT_TRUE(waitUntil([&] { return service.registrations().empty(); }));
+    EXPECT_FALSE(panel.shortcutCheckBox()->isChecked());
+}
