@@ -23,6 +23,14 @@ QByteArray changesSince(const QByteArray& token) {
 <d:prop><d:getetag/><c:calendar-data/></d:prop></d:sync-collection>)";
 }
 
+// Servers differ in what they percent-encode in an href ("@" or "%40"): one spelling, so a task keeps one href.
+QString canonicalPath(const QUrl& url) {
+    QStringList segments = url.path(QUrl::FullyEncoded).split(QLatin1Char('/'));
+    for (QString& segment : segments)
+        segment = QString::fromLatin1(QUrl::toPercentEncoding(QUrl::fromPercentEncoding(segment.toLatin1())));
+    return segments.join(QLatin1Char('/'));
+}
+
 CalDavResult malformed(const QUrl& url) {
     return {CalDavOutcome::Malformed, url.toDisplayString() + QStringLiteral(": not a WebDAV answer")};
 }
@@ -50,8 +58,7 @@ void CalDavClient::setTimeout(std::chrono::milliseconds timeout) {
 }
 
 QString CalDavClient::hrefFor(const QString& uid) const {
-    return m_calendar.path(QUrl::FullyEncoded) + QString::fromLatin1(QUrl::toPercentEncoding(uid)) +
-           QStringLiteral(".ics");
+    return canonicalPath(m_calendar) + QString::fromLatin1(QUrl::toPercentEncoding(uid)) + QStringLiteral(".ics");
 }
 
 QUrl CalDavClient::urlOf(const QString& href) const {
@@ -101,8 +108,8 @@ void CalDavClient::fetchChanges(const QByteArray& syncToken,
                               }
                               CalDavChanges found{{}, {}, changes->syncToken.toUtf8(), syncToken.isEmpty()};
                               for (const DavResource& member : changes->resources) {
-                                  const QString href = urlOf(member.href).path(QUrl::FullyEncoded);
-                                  if (href == calendar.path(QUrl::FullyEncoded))
+                                  const QString href = canonicalPath(urlOf(member.href));
+                                  if (href == canonicalPath(calendar))
                                       continue;
                                   if (member.status == 404) {
                                       found.removed.append(href);
@@ -138,7 +145,7 @@ void CalDavClient::listAll(const QByteArray& token,
             const DavProperty* data = member.property(calDavName("calendar-data"));
             if (etag && data)
                 all.changed.append(
-                    {urlOf(member.href).path(QUrl::FullyEncoded), etag->text.trimmed().toUtf8(), data->text.toUtf8()});
+                    {canonicalPath(urlOf(member.href)), etag->text.trimmed().toUtf8(), data->text.toUtf8()});
         }
         done({}, all);
     });

@@ -31,21 +31,25 @@ public:
     // Starts it for user and password and waits until it takes connections; false when it would not.
     bool start(const QString& user, const QString& password) {
         const QString folder = QString::fromStdString(m_folder.path());
+        writeFile(folder + QStringLiteral("/users"), user + QLatin1Char(':') + password + QLatin1Char('\n'));
         // Another process may take the port between our look and the server's bind: then try another.
         for (int attempt = 0; attempt < 3; ++attempt) {
             m_port = freePort();
-            writeFile(folder + QStringLiteral("/users"), user + QLatin1Char(':') + password + QLatin1Char('\n'));
-            writeFile(folder + QStringLiteral("/config"), QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n"
-                                                                         "[auth]\ntype = htpasswd\n"
-                                                                         "htpasswd_filename = %2/users\n"
-                                                                         "htpasswd_encryption = plain\n"
-                                                                         "[storage]\nfilesystem_folder = %2/storage\n"
-                                                                         "[rights]\ntype = owner_only\n"
-                                                                         "[logging]\nlevel = warning\n")
+            writeFile(folder + QStringLiteral("/config"), QStringLiteral(R"([server]
+hosts = 127.0.0.1:%1
+[auth]
+type = htpasswd
+htpasswd_filename = %2/users
+htpasswd_encryption = plain
+[storage]
+filesystem_folder = %2/storage
+[rights]
+type = owner_only
+)")
                                                               .arg(m_port)
                                                               .arg(folder));
             m_process.setStandardOutputFile(QProcess::nullDevice());
-            m_process.setStandardErrorFile(folder + QStringLiteral("/log"));
+            m_process.setStandardErrorFile(QProcess::nullDevice());
             m_process.start(QStringLiteral("radicale"),
                             {QStringLiteral("--config"), folder + QStringLiteral("/config")});
             if (m_process.waitForStarted() && waitUntilAnswering())
@@ -57,11 +61,6 @@ public:
 
     QUrl url(const QString& path = QStringLiteral("/")) const {
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
-    }
-    quint16 port() const { return m_port; }
-    QString log() const {
-        QFile file(QString::fromStdString(m_folder.path()) + QStringLiteral("/log"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
     // Freezes the server: connections are still taken by the system, but nothing answers.
