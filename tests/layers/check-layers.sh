@@ -13,15 +13,18 @@ cmake -S "$source_folder" -B "$work" -G Ninja --graphviz="$work/targets.dot" >"$
 rank() {
     case $1 in
         redizado_common) echo 0 ;;
-        redizado_x11 | redizado_portal | redizado_preferences*) echo 1 ;;
+        # The helpers several services share, and what the small command loads: its parser and the client.
+        redizado_x11 | redizado_portal | redizado_preferences* | redizado_command_line | redizado_instance_client) echo 1 ;;
         redizado_login_items* | redizado_hotkey* | redizado_workspace* | redizado_process* | redizado_tray* | \
-            redizado_widgets*) echo 2 ;;
+            redizado_widgets* | redizado_secrets*) echo 2 ;;
         redizado_store) echo 3 ;;
-        redizado_shortcut*) echo 4 ;;
-        redizado_window) echo 5 ;;
+        redizado_shortcut* | redizado_vtodo | redizado_caldav) echo 4 ;;
+        redizado_window | redizado_sync) echo 5 ;;
         redizado_panel | redizado_cli) echo 6 ;;
         redizado_shell) echo 7 ;;
-        redizado) echo 8 ;;
+        redizado_program) echo 8 ;;
+        # The command people type, which loads the program when it is more than a command for the running copy.
+        redizado) echo 9 ;;
         *) echo - ;;
     esac
 }
