@@ -72,6 +72,7 @@ test-desktops: build deps-desktops
 bench: deps
 	cmake --preset bench && cmake --build --preset bench
 	./build/bench/bench/redizado_bench
+	bench/report.py build/bench/bench/redizado_bench
 	bench/tray-startup.sh build/bench/redizado build/bench/bench/baretray
 
 # Each fuzz target runs for FUZZ_SECONDS on a copy of its seed corpus.
