@@ -39,23 +39,25 @@ const double kInf = std::numeric_limits<double>::infinity();
 TEST(XmlPlistWriterTest, TrickyValuesAreWrittenAsLibplistWritesThem) {
     std::vector<Value> tricky{Value(Date()), Value(Array{}), Value(Dictionary{}),
                               Value(Dictionary{{"<&> \"'", Value(1)}, {"", Value(2)}})};
-    for (std::string_view text : {"<a href=\"x\">&amp; 'q' ]]></a>"sv, ""sv, "\t\r\n\x01\x1f\x7f"sv,
-                                  "\xff\xfe\xc3 \xe2\x82"sv, "a\0<b\0"sv, "Zoë — 買い物 🛒"sv})
+    for (std::string_view text :
+         {"<a href=\"x\">&amp; 'q' ]]></a>"sv, "\t\r\n\x01\x1f\x7f"sv, "\xff\xfe\xc3 \xe2\x82"sv, "a\0<b\0"sv})
         tricky.emplace_back(std::string(text));
-    for (std::int64_t integer :
-         {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(), std::int64_t{-42}})
+    for (std::int64_t integer : {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()})
         tricky.emplace_back(integer);
-    for (double real : {0.0, -0.0, 0.1, 3.0, -4.9e-324, kNan, kInf, -kInf})
+    for (double real : {-0.0, 0.1, 3.0, -4.9e-324, kNan, -kInf})
         tricky.emplace_back(real);
-    for (double seconds : {978307199.5, -0.25, 951782400.0, 1e12, -1e12})
+    // A date that is no time, or out of the file's range, is held at the range's end or at 2001.
+    for (double seconds : {978307199.5, -0.25, 1e12, -1e12, kNan, kInf, -kInf, 1e300})
         tricky.emplace_back(makeDate(seconds));
-    for (std::size_t length : {0, 1, 500})
+    for (std::size_t length : {0, 500})
         tricky.emplace_back(Data(length, 0xfb));
     for (std::size_t i = 0; i < std::size(tricky); ++i) {
         SCOPED_TRACE(i);
         expectSameAsLibplist(placedEverywhere(tricky[i]));
     }
     expectSameAsLibplist(Dictionary{});
+    EXPECT_NE(plist_codec::writeXml(Dictionary{{"when", Value(makeDate(kNan))}})->find("2001-01-01T00:00:00Z"),
+              std::string::npos);
 }
 
 // Trees of every kind of value, nested up to twelve deep, from a fixed seed.
@@ -126,13 +128,18 @@ TEST(XmlPlistWriterTest, RandomTreesAreWrittenAsLibplistWritesThem) {
     }
 }
 
+// The fuzz corpus, the crashes found so far among it, reads without harm in every build and writes back readable.
 TEST(XmlPlistWriterTest, EveryCorpusFileIsWrittenAsLibplistWritesIt) {
+    int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(REDIZADO_FUZZ_CORPUS)) {
+        ++files;
         if (const auto values = plist_codec::fromBytes(readFile(entry.path()))) {
             SCOPED_TRACE(entry.path());
             expectSameAsLibplist(*values);
+            EXPECT_TRUE(plist_codec::fromBytes(plist_codec::toXml(*values)));
         }
     }
+    EXPECT_GE(files, 3);
 }
 
 // libplist cuts a key at a NUL, so two keys can become one; only its own writer says what that file holds.
@@ -140,16 +147,6 @@ TEST(XmlPlistWriterTest, AKeyWithANulIsLeftToLibplist) {
     const Dictionary root{{std::string("a\0b", 3), Value(1)}, {std::string("a\0c", 3), Value(2)}};
     EXPECT_FALSE(plist_codec::writeXml(root));
     EXPECT_EQ(plist_codec::toXml(root).text(), plist_codec::toXmlThroughLibplist(root).text());
-}
-
-TEST(XmlPlistWriterTest, ADateThatIsNoTimeIsWrittenAtTheEndOfTheFilesRangeOr2001) {
-    for (const double odd : {kNan, kInf, -kInf, 1e300}) {
-        const Dictionary root{{"when", Value(makeDate(odd))}};
-        ASSERT_TRUE(plist_codec::writeXml(root)) << odd;
-        EXPECT_EQ(*plist_codec::writeXml(root), plist_codec::toXmlThroughLibplist(root).text()) << odd;
-    }
-    EXPECT_NE(plist_codec::writeXml(Dictionary{{"when", Value(makeDate(kNan))}})->find("2001-01-01T00:00:00Z"),
-              std::string::npos);
 }
 
 } // namespace
