@@ -29,12 +29,6 @@ TEST(ShortcutAdvice, CombinationsBecomeTheCompositorsConfigurationLines) {
     EXPECT_EQ(compositorBindingLine(Compositor::sway, {fn, 0}, QStringLiteral("/usr/bin/redizado")), QString());
 }
 
-TEST(ShortcutAdvice, TheCompositorIsToldByItsEnvironment) {
-    QProcessEnvironment sway;
-    sway.insert(QStringLiteral("SWAYSOCK"), QStringLiteral("/run/user/1000/sway-ipc.sock"));
-    EXPECT_EQ(runningCompositor(sway), Compositor::sway);
-}
-
 constexpr std::optional<ShortcutCombination> ctrlSpace = ShortcutCombination{space, HotKeyService::control};
 
 TEST(ShortcutAdvice, SaysHowTheShortcutReachesTheProgram) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tray program's start leaves the panel to its first show: what the start owes the user happens without it.
-// The process-wide store and item manager make this one test per process.
+// The tray program as main puts it together, on the offscreen platform. Its start leaves the panel to its first show:
+// what the start owes the user happens without it. The process-wide store and item manager make this one test per
+// process.
 #include "FileUserDefaults.h"
 #include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
+#include "JLTableView.h"
 #include "MemoryAllDesktops.h"
 #include "MemoryHotKeyService.h"
 #include "PreferencesKeys.h"
@@ -38,6 +40,7 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     ASSERT_EQ(program.interface().madeRedizadoViewController(), nullptr);
     EXPECT_TRUE(service.registrations().empty());
 
+    // Someone else writes the file, as a second copy of the program or a restored backup would.
     {
         FileUserDefaults other(path);
         other.setObject(keys::allRedizado, Array{storedItem("written elsewhere")});
@@ -51,6 +54,8 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     // Made now, the panel shows what the file says, and the shortcut's note hangs in its settings pane.
     JLRedizadoViewController& panel = program.interface().redizadoViewController();
     EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
+    program.interface().statusItemController().showRedizadoView();
+    EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     EXPECT_NE(panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel")), nullptr);
 
     // Switched off again by hand, it is let go through the pane as before.
