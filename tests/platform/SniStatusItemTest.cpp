@@ -49,12 +49,11 @@ protected:
         QDBusConnection::disconnectFromBus(QStringLiteral("host"));
         PrivateBusTest::TearDown();
     }
-    void startWatcher() {
+    // The watcher first, then the item.
+    void start() {
         QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("watcher"));
         ASSERT_TRUE(bus.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), &watcher));
         ASSERT_TRUE(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
-    }
-    void startItem() {
         item = std::make_unique<LiveStatusItem>(x11Tray, *ours);
         item->setContextMenu(&menu);
     }
@@ -97,8 +96,7 @@ QIcon solidIcon(QColor colour) {
 } // namespace
 
 TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
-    startWatcher();
-    startItem();
+    start();
     item->setImage(solidIcon(QColor(0x11, 0x22, 0x33)), false);
     item->setTitle(QStringLiteral("3"));
 
@@ -117,8 +115,7 @@ TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
 
 TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneAndAClickActsAtTheClickWithTheTokenTheTrayGave) {
     x11Tray.running = true;
-    startWatcher();
-    startItem();
+    start();
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
     EXPECT_EQ(watcher.registered, QStringList{service()});
     EXPECT_TRUE(x11Tray.docked.empty()) << "never for a moment in the X11 tray too";
@@ -142,8 +139,7 @@ TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
     int settingsChosen = 0;
     menu.addAction(QStringLiteral("Settings\u2026"), [&] { ++settingsChosen; });
     menu.addAction(QStringLiteral("Quit Redizado"));
-    startWatcher();
-    startItem();
+    start();
 
     const QDBusMessage reply = callMenu(QStringLiteral("GetLayout"), {0, -1, QStringList()});
     const auto layout = qdbus_cast<DBusMenuLayout>(reply.arguments().value(1));
