@@ -13,6 +13,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -120,10 +121,13 @@ void XcbHotKeyService::Grabs::released(const xcb_key_release_event_t& event) {
         fire(id);
         return;
     }
-    // A repeat's press arrives in the same batch as its release: decide once Qt has handled the batch.
+    // A repeat's press is sent with its release, but a busy machine can read it a batch later: the release counts
+    // once nothing has followed it for a moment, which only delays the shortcut on servers without detectable
+    // autorepeat.
+    constexpr auto repeatGrace = std::chrono::milliseconds(50);
     const std::uint64_t serial = ++m_lastSerial;
     m_pending.push_back({event.detail, event.time, id, serial});
-    QTimer::singleShot(0, &m_context, [this, serial] {
+    QTimer::singleShot(repeatGrace, &m_context, [this, serial] {
         const auto pending = std::find_if(m_pending.begin(), m_pending.end(),
                                           [serial](const PendingRelease& release) { return release.serial == serial; });
         if (pending == m_pending.end())
