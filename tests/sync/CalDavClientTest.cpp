@@ -3,8 +3,6 @@
 #include "CalDavAnswers.h"
 #include "RadicaleServer.h"
 
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,8 +11,6 @@ namespace {
 
 const QString user = QStringLiteral("alice");
 const QString password = QStringLiteral("secret");
-// Debian's, where python3-caldav is installed, whatever else is first on the path.
-const QString python = QStringLiteral("/usr/bin/python3");
 
 class CalDavClientTest : public ::testing::Test {
 protected:
@@ -24,8 +20,8 @@ protected:
         ASSERT_TRUE(server.start(user, password)) << "radicale would not start";
     }
 
-    std::unique_ptr<CalDavClient> clientAt(const QString& path, const QString& secret = password) {
-        return std::make_unique<CalDavClient>(CalDavAccount{server.url(path), user, secret});
+    std::unique_ptr<CalDavClient> clientAt(const QString& path) {
+        return std::make_unique<CalDavClient>(CalDavAccount{server.url(path), user, password});
     }
     // A client on the task calendar found from the server's root.
     std::unique_ptr<CalDavClient> clientOnCalendar() {
@@ -40,23 +36,6 @@ protected:
                                 component + "\"/></c:supported-calendar-component-set></d:prop></d:set></c:mkcalendar>";
         ASSERT_EQ(server.send("MKCALENDAR", path, user, password, body), 201);
     }
-    // Another CalDAV client (Python's) renames the task, as a phone would.
-    static bool otherClientInstalled() {
-        return QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import caldav")}) == 0;
-    }
-    void renameElsewhere(const QUrl& calendar, const char* uid, const char* summary) {
-        const QString script = QStringLiteral(R"(
-import sys, caldav
-url, user, password, calendar, uid, summary = sys.argv[1:]
-todo = caldav.DAVClient(url, username=user, password=password).calendar(url=calendar).object_by_uid(uid)
-todo.icalendar_instance.walk("VTODO")[0]["SUMMARY"] = summary
-todo.save()
-)");
-        ASSERT_EQ(
-            QProcess::execute(python, {QStringLiteral("-c"), script, server.url().toString(), user, password,
-                                       calendar.toString(), QString::fromLatin1(uid), QString::fromLatin1(summary)}),
-            0);
-    }
 
     RadicaleServer server;
 };
@@ -68,72 +47,35 @@ TEST_F(CalDavClientTest, FromTheServerRootMakesATaskCalendarOnceAndFindsItAfterw
     EXPECT_EQ(discover(*clientAt(QStringLiteral("/"))).calendar, first.calendar);
 }
 
-TEST_F(CalDavClientTest, FromACalendarAddressAnswersThatCalendar) {
-    makeCalendar(QStringLiteral("/alice/chores/"), "Chores", "VTODO");
-    const Discovered found = discover(*clientAt(QStringLiteral("/alice/chores/")));
-    ASSERT_TRUE(found.result.ok()) << found.result;
-    EXPECT_EQ(found.calendar, server.url(QStringLiteral("/alice/chores/")));
-}
-
-TEST_F(CalDavClientTest, PrefersTheCalendarNamedRedizadoAmongTaskCalendars) {
+// An address that is itself a task calendar is kept; an events calendar gives way to the task calendar by it, and
+// among several the one named Redizado is taken.
+TEST_F(CalDavClientTest, FromACalendarAddressFindsTheTaskCalendarPreferringRedizado) {
     makeCalendar(QStringLiteral("/alice/a-work/"), "Work", "VTODO");
+    EXPECT_EQ(discover(*clientAt(QStringLiteral("/alice/a-work/"))).calendar,
+              server.url(QStringLiteral("/alice/a-work/")));
     makeCalendar(QStringLiteral("/alice/b-ours/"), "Redizado", "VTODO");
-    EXPECT_EQ(discover(*clientAt(QStringLiteral("/"))).calendar, server.url(QStringLiteral("/alice/b-ours/")));
-}
-
-TEST_F(CalDavClientTest, AnEventsCalendarGivesWayToANewTaskCalendar) {
     makeCalendar(QStringLiteral("/alice/events/"), "Events", "VEVENT");
     const Discovered found = discover(*clientAt(QStringLiteral("/alice/events/")));
     ASSERT_TRUE(found.result.ok()) << found.result;
-    EXPECT_NE(found.calendar, server.url(QStringLiteral("/alice/events/")));
-    EXPECT_TRUE(found.calendar.path().startsWith(QStringLiteral("/alice/")));
+    EXPECT_EQ(found.calendar, server.url(QStringLiteral("/alice/b-ours/")));
 }
 
-TEST_F(CalDavClientTest, AWrongPasswordIsToldAsSuch) {
-    EXPECT_EQ(discover(*clientAt(QStringLiteral("/"), QStringLiteral("guess"))).result.outcome,
-              CalDavOutcome::WrongCredentials);
-}
-
-TEST_F(CalDavClientTest, ANewTaskIsWrittenOnlyWhereNoneIs) {
+// A new task goes only where none is; a write or removal over a version the client does not know fails its
+// precondition, as when another client changed the task.
+TEST_F(CalDavClientTest, WritesAndRemovesOnlyTheVersionItKnows) {
     auto client = clientOnCalendar();
-    const QString href = client->hrefFor(QStringLiteral("new@example.org"));
-    const Written first = put(*client, href, task("new@example.org", "Milk"), std::nullopt);
+    const QString href = client->hrefFor(QStringLiteral("t1"));
+    const Written first = put(*client, href, task("t1", "Milk"), std::nullopt);
     ASSERT_TRUE(first.result.ok()) << first.result;
-    EXPECT_FALSE(first.etag.isEmpty());
-    const Fetched listed = fetchChanges(*client, {});
-    ASSERT_EQ(listed.changes.changed.size(), 1);
-    EXPECT_EQ(listed.changes.changed.first().href, href) << "one task, one href, however the server spells it";
-    EXPECT_EQ(put(*client, href, task("new@example.org", "Bread"), std::nullopt).result.outcome,
-              CalDavOutcome::PreconditionFailed);
-}
-
-TEST_F(CalDavClientTest, AWriteOverAnotherClientsChangeFailsItsPrecondition) {
-    if (!otherClientInstalled())
-        GTEST_SKIP() << "python3-caldav is not installed";
-    auto client = clientOnCalendar();
-    const QString href = client->hrefFor(QStringLiteral("t1"));
-    const QByteArray etag = put(*client, href, task("t1", "Milk"), std::nullopt).etag;
-    const Written ours = put(*client, href, task("t1", "Oat milk"), etag);
-    ASSERT_TRUE(ours.result.ok()) << ours.result;
-    EXPECT_NE(ours.etag, etag);
-
-    renameElsewhere(client->calendar(), "t1", "Soy milk");
-    EXPECT_EQ(put(*client, href, task("t1", "Rice milk"), ours.etag).result.outcome, CalDavOutcome::PreconditionFailed);
-    const Fetched now = fetchChanges(*client, {});
-    ASSERT_EQ(now.changes.changed.size(), 1);
-    EXPECT_TRUE(now.changes.changed.first().icalendar.contains("Soy milk"));
-}
-
-TEST_F(CalDavClientTest, RemovesOnlyTheVersionItKnows) {
-    auto client = clientOnCalendar();
-    const QString href = client->hrefFor(QStringLiteral("t1"));
-    const QByteArray stale = put(*client, href, task("t1", "Milk"), std::nullopt).etag;
-    const QByteArray current = put(*client, href, task("t1", "Bread"), stale).etag;
-
-    EXPECT_EQ(remove(*client, href, stale).result.outcome, CalDavOutcome::PreconditionFailed);
-    EXPECT_TRUE(remove(*client, href, current).result.ok());
+    EXPECT_EQ(put(*client, href, task("t1", "Bread"), std::nullopt).result.outcome, CalDavOutcome::PreconditionFailed);
+    const Written second = put(*client, href, task("t1", "Oat milk"), first.etag);
+    ASSERT_TRUE(second.result.ok()) << second.result;
+    EXPECT_NE(second.etag, first.etag);
+    EXPECT_EQ(put(*client, href, task("t1", "Soy milk"), first.etag).result.outcome, CalDavOutcome::PreconditionFailed);
+    EXPECT_EQ(remove(*client, href, first.etag).result.outcome, CalDavOutcome::PreconditionFailed);
+    EXPECT_TRUE(remove(*client, href, second.etag).result.ok());
     EXPECT_TRUE(fetchChanges(*client, {}).changes.changed.isEmpty());
-    EXPECT_TRUE(remove(*client, href, current).result.ok()) << "a task already gone counts as removed";
+    EXPECT_TRUE(remove(*client, href, second.etag).result.ok()) << "a task already gone counts as removed";
 }
 
 TEST_F(CalDavClientTest, ChangesSinceATokenAreOnlyWhatChangedAfterIt) {
@@ -162,7 +104,6 @@ TEST_F(CalDavClientTest, ChangesSinceATokenAreOnlyWhatChangedAfterIt) {
     EXPECT_EQ(since.changes.removed, QStringList({b}));
     EXPECT_EQ(since.changes.changed.first().etag, etagA2);
     EXPECT_TRUE(since.changes.changed.first().icalendar.contains("Oat milk"));
-    EXPECT_NE(since.changes.newToken, all.changes.newToken);
 }
 
 TEST_F(CalDavClientTest, ATokenTheServerForgotGivesAFullListing) {
@@ -173,16 +114,6 @@ TEST_F(CalDavClientTest, ATokenTheServerForgotGivesAFullListing) {
     EXPECT_TRUE(listing.changes.wasFullListing);
     EXPECT_EQ(listing.changes.changed.size(), 1);
     EXPECT_FALSE(listing.changes.newToken.isEmpty());
-}
-
-TEST_F(CalDavClientTest, AServerStoppedMidRequestIsTriedAgainLater) {
-    auto client = clientOnCalendar();
-    server.pause();
-    std::optional<CalDavResult> answer;
-    client->fetchChanges({}, [&](const CalDavResult& result, const CalDavChanges&) { answer = result; });
-    server.stop();
-    ASSERT_TRUE(waitUntil([&] { return answer.has_value(); }, 20000));
-    EXPECT_EQ(answer->outcome, CalDavOutcome::RetryLater) << *answer;
 }
 
 TEST_F(CalDavClientTest, AServerThatHangsTimesOutToTryAgainLater) {
