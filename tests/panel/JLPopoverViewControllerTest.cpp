@@ -7,20 +7,13 @@ namespace {
 class PopoverTest : public ListFixture, public ::testing::Test {};
 } // namespace
 
-TEST_F(PopoverTest, TheFirstStartOnAnEmptyStoreSeedsOneWelcomeItem) {
-    startPopover();
-    EXPECT_EQ(stored(), "Welcome");
-    EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
-    EXPECT_EQ(defaults.synchronizeCount(), 1);
-    EXPECT_EQ(shownTitles(), Strings{"Welcome"});
-}
-
 TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
     defaults.setObject(keys::allRedizado, Value(Array{storedItem("milk", false), storedItem("bread", true)}));
     defaults.setBool(keys::hideAfterEntry, true);
     defaults.setInteger(keys::switcherKey, 1);
     startPopover();
     EXPECT_EQ(stored(), "milk bread*");
+    EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
     EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
     EXPECT_EQ(shownTitles(), (Strings{"milk", "bread"}));
 }
@@ -87,34 +80,12 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     EXPECT_EQ(count(), 1);
 }
 
-TEST_F(PopoverTest, TheToDoSegmentShowsTheCountAsItChanges) {
-    storeItems({storedItem("open"), storedItem("done", true)});
-    startPopover();
-    QAbstractButton* toDo = widgets().categorySwitcher->segmentButton(0);
-    EXPECT_EQ(toDo->text().toStdString(), "To Do (1)");
-    add("new");
-    EXPECT_EQ(toDo->text().toStdString(), "To Do (2)");
-}
-
+// The first start on an empty store seeds a welcome item.
 TEST_F(PopoverTest, LeavingTheEntryFieldAddsItsText) {
     startPopover();
     popover->jotlingField()->setText(QStringLiteral("typed"));
     popover->textShouldEndEditing(popover->jotlingField());
     EXPECT_EQ(stored(), "typed Welcome");
-}
-
-// The remove button takes no focus from a click: it leaves the typing in the entry field alone.
-TEST_F(PopoverTest, RemovingARowWithTheMouseLeavesTheEntryFieldsTypingAlone) {
-    storeItems({storedItem("b"), storedItem("a")});
-    startPopover();
-    activate();
-    list().enterEditMode();
-    widgets().entryField->setFocus();
-    widgets().entryField->setText(QStringLiteral("typed"));
-    QWidget* button = cellAt(1)->removeButton();
-    QTest::mouseClick(view()->windowHandle(), Qt::LeftButton, {}, button->mapTo(view(), button->rect().center()));
-    EXPECT_EQ(stored(), "b");
-    EXPECT_EQ(widgets().entryField->text(), QStringLiteral("typed"));
 }
 
 // The field is off while the dismissal runs, so the focus it loses adds nothing twice.

@@ -2,8 +2,6 @@
 // What the panel and the popover do alike, checked once, on the panel, through the list they share.
 #include "PanelFixture.h"
 
-#include "ControlState.h"
-
 using namespace plist_value;
 
 namespace {
@@ -39,14 +37,6 @@ TEST_F(ListTest, CheckingSavesListAndCountOnceBeforeTellingObservers) {
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(storedAtPost, "c b* a 2");
     EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
-}
-
-TEST_F(ListTest, EditModeShowsTheRemoveButtonAndHidesTheCheckBox) {
-    start({storedItem("a")});
-    widgets().editButton->click();
-    EXPECT_EQ(alphaValue(*cellAt(0)->removeButton()), 1.0);
-    EXPECT_EQ(alphaValue(*cellAt(0)->checkBox()), 0.0);
-    EXPECT_TRUE(cellAt(0)->checkBox()->isEnabled()); // never disabled, only see-through
 }
 
 TEST_F(ListTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce) {

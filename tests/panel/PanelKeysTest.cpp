@@ -68,14 +68,9 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
 TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem) {
     press(QStringLiteral("a <Return> b <Return> c <Return> <Down> <Down> <Space>"));
     widgets().editButton->click();
-    const auto renameWithMouseThenSwitch = [this](std::int64_t row, const QString& title, const QString& switchKeys) {
-        JLTextField* label = cellAt(row)->titleLabel();
-        QTest::mouseClick(label->viewport(), Qt::LeftButton);
-        ASSERT_TRUE(label->hasFocus());
-        press(QStringLiteral("<Ctrl+A> ") + title + QLatin1Char(' ') + switchKeys);
-    };
-    renameWithMouseThenSwitch(1, QStringLiteral("a1"), QStringLiteral("<Ctrl+2>"));
+    JLTextField* label = cellAt(1)->titleLabel();
+    QTest::mouseClick(label->viewport(), Qt::LeftButton);
+    ASSERT_TRUE(label->hasFocus());
+    press(QStringLiteral("<Ctrl+A> a1 <Ctrl+2>"));
     EXPECT_EQ(stored(), "c b* a1");
-    renameWithMouseThenSwitch(2, QStringLiteral("a2"), QStringLiteral("<Ctrl+1>"));
-    EXPECT_EQ(stored(), "c b* a2");
 }

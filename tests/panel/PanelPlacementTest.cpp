@@ -10,11 +10,6 @@ PanelFrame placed(QPointF anchor, std::optional<QRectF> icon, QRectF screen = QR
 }
 } // namespace
 
-// Without an icon the pointer anchors it.
-TEST(PanelPlacement, HangsCentredUnderTheAnchorBelowTheBar) {
-    EXPECT_EQ(placed({700, 890}, std::nullopt).origin, QPointF(550, 478));
-}
-
 TEST(PanelPlacement, TheArrowPointsUpUnderAnIconAtTheTopAndDownAboveOneAtTheBottom) {
     const auto top = placed({1000, 878}, QRectF(989, 878, 22, 22));
     EXPECT_EQ(top.origin, QPointF(850, 478));
