@@ -28,19 +28,17 @@ public:
     const QByteArrayList& requests() const { return m_requests; }
 
 private:
+    // Answers once the whole request is in; till then what came stays in the socket.
     void read(QTcpSocket* socket) {
-        QByteArray& pending = m_pending[socket];
-        pending += socket->readAll();
+        const QByteArray pending = socket->peek(socket->bytesAvailable());
         const qsizetype headEnd = pending.indexOf("\r\n\r\n");
-        if (headEnd < 0)
-            return;
-        const QByteArray head = pending.left(headEnd);
+        const QByteArray head = pending.left(std::max<qsizetype>(headEnd, 0));
         const qsizetype lengthAt = head.toLower().indexOf("content-length:");
         const qsizetype length = lengthAt < 0 ? 0 : head.mid(lengthAt + 15).split('\r').first().trimmed().toLongLong();
-        if (pending.size() < headEnd + 4 + length)
+        if (headEnd < 0 || pending.size() < headEnd + 4 + length)
             return;
         m_requests.append(head);
-        m_pending.remove(socket);
+        socket->readAll();
         socket->write(m_answer);
         socket->disconnectFromHost();
     }
@@ -48,5 +46,4 @@ private:
     QTcpServer m_server;
     QByteArray m_answer;
     QByteArrayList m_requests;
-    QHash<QTcpSocket*, QByteArray> m_pending;
 };
