@@ -13,6 +13,8 @@ APT_PACKAGES += qt6-wayland weston dbus-daemon
 APT_PACKAGES += sway waybar grim wtype jq
 # GNOME's custom keyboard shortcuts through GIO's settings; its schemas, compiled by the tests themselves.
 APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
+# Tasks on a calendar server as iCalendar text.
+APT_PACKAGES += libical-dev
 # Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
 DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
 # Plasma's tray, clicked and photographed through KWin's own interfaces from Python.
