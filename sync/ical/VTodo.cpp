@@ -139,14 +139,12 @@ std::string plainText(const std::string& title) {
     std::string text;
     for (std::size_t i = 0; i < title.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(title[i]);
-        if (c == '\r') {
-            if (i + 1 >= title.size() || title[i + 1] != '\n')
-                text += '\n';
-        } else if (c >= 0x20 && c != 0x7f) {
+        if (title.compare(i, 2, "\r\n") == 0)
+            continue;
+        if (c == '\r' || c == '\n')
+            text += '\n';
+        else if (c == '\t' || (c >= 0x20 && c != 0x7f))
             text += static_cast<char>(c);
-        } else if (c == '\t' || c == '\n') {
-            text += static_cast<char>(c);
-        }
     }
     return text;
 }
