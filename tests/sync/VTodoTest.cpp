@@ -108,16 +108,16 @@ INSTANTIATE_TEST_SUITE_P(Titles, NewTask,
                                            std::pair("a\r\nb\rc\x01\td", "a\nb\nc\td")));
 
 TEST(WritingATask, ChangesOnlyTheOwnedPropertiesOfThePreviousText) {
-    const std::string server =
-        calendar("X-OTHER;X-PARAM=\"a,b\":value\nDESCRIPTION:Long\\, with\\nlines\nDUE;TZID=My/Zone:20240302T090000\n"
-                 "PRIORITY:1\nRRULE:FREQ=WEEKLY;BYDAY=MO,TU\nDTSTAMP:20010101T000000Z\nLAST-MODIFIED:"
-                 "20010101T000000Z\nBEGIN:VALARM\nACTION:DISPLAY\n"
-                 "TRIGGER:-PT15M\nDESCRIPTION:Soon\nEND:VALARM");
+    const std::string server = calendar(
+        "X-OTHER;X-PARAM=\"a,b\";ORDER=2:value\nDESCRIPTION:Long\\, with\\nlines\nDUE;TZID=My/Zone:20240302T090000\n"
+        "PRIORITY:1\nRRULE:FREQ=WEEKLY;BYDAY=MO,TU\nDTSTAMP:20010101T000000Z\nLAST-MODIFIED:"
+        "20010101T000000Z\nBEGIN:VALARM\nACTION:DISPLAY\n"
+        "TRIGGER:-PT15M\nDESCRIPTION:Soon\nEND:VALARM");
     const std::string previous = vtodo::write({"u-1", "Old", false, march1Noon, {}}, server);
     EXPECT_EQ(linesOf(previous, {"DTSTAMP", "LAST-MODIFIED"}).size(), 2u);
     EXPECT_EQ(previous.find("20010101"), std::string::npos) << previous;
     EXPECT_EQ(linesOf(previous, {"X-OTHER", "DESCRIPTION"}),
-              (Lines{"X-OTHER;X-PARAM=\"a,b\":value", "DESCRIPTION:Long\\, with\\nlines", "DESCRIPTION:Soon"}));
+              (Lines{"X-OTHER;X-PARAM=\"a,b\";ORDER=2:value", "DESCRIPTION:Long\\, with\\nlines", "DESCRIPTION:Soon"}));
 
     const std::string text = vtodo::write({"u-1", "New title", true, march1Noon + 99, march1Noon}, previous);
     const Lines owned{"UID", "SUMMARY", "STATUS", "COMPLETED", "CREATED", "DTSTAMP", "LAST-MODIFIED"};
