@@ -103,11 +103,11 @@ std::optional<double> secondsOf(icalcomponent* todo, icalproperty_kind kind, ica
     return static_cast<double>(icaltime_as_timet_with_zone(time, time.zone));
 }
 
-// Held within the years iCalendar can write (1 to 9999); nothing for a date that is not a number.
+// Held within the years libical writes (1 to 3000: it empties a later date); nothing for a date that is not a number.
 std::optional<icaltimetype> utcTime(std::optional<double> secondsSince1970) {
     if (!secondsSince1970 || std::isnan(*secondsSince1970))
         return std::nullopt;
-    const double seconds = std::clamp(std::floor(*secondsSince1970), -62135596800.0, 253402300799.0);
+    const double seconds = std::clamp(std::floor(*secondsSince1970), -62135596800.0, 32535215999.0);
     return icaltime_from_timet_with_zone(static_cast<time_t>(seconds), 0, icaltimezone_get_utc_timezone());
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -106,6 +107,13 @@ INSTANTIATE_TEST_SUITE_P(Titles, NewTask,
                                            std::pair("two\nlines\n", "two\nlines\n"),
                                            std::pair("\"Bob\": now", "\"Bob\": now"), std::pair(longTitle, longTitle),
                                            std::pair("a\r\nb\rc\x01\td", "a\nb\nc\td")));
+
+TEST(WritingATask, LeavesOutADateThatIsNoNumberAndHoldsOthersWithinTheYearsLibicalWrites) {
+    const auto task = vtodo::read(vtodo::write({"u", "x", true, std::nan(""), 1e300}));
+    ASSERT_TRUE(task);
+    EXPECT_EQ(std::tie(task->createdSince1970, task->completedSince1970),
+              std::tuple(std::optional<double>(), std::optional<double>(32535215999))); // 3000-12-31 23:59:59
+}
 
 TEST(WritingATask, ChangesOnlyTheOwnedPropertiesOfThePreviousText) {
     const std::string server = calendar(
