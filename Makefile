@@ -15,6 +15,8 @@ APT_PACKAGES += sway waybar grim wtype jq
 APT_PACKAGES += libglib2.0-dev libglib2.0-bin gnome-settings-daemon-common
 # The sync password in the desktop's keyring; a real keyring, on a private bus, for its tests.
 APT_PACKAGES += libsecret-1-dev gnome-keyring
+# Tasks on a calendar server as iCalendar text.
+APT_PACKAGES += libical-dev
 # Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
 DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
 # Plasma's tray, clicked and photographed through KWin's own interfaces from Python.
