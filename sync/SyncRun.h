@@ -31,7 +31,8 @@ QString nameOf(SyncOutcome outcome);
 
 // One sync of the manager's items with the account's task calendar: changes fetched, merged, the merged list saved
 // through the manager, the writes sent; when the server changed a task in between, fetched and merged again (a few
-// times at most). The state is saved after each round. Finishes once, from the event loop.
+// times at most). The state is saved after each round. Finishes once, from the event loop: delete the run later
+// (deleteLater), not in the slot.
 class SyncRun final : public QObject {
     Q_OBJECT
 
@@ -40,6 +41,7 @@ public:
             QObject* parent = nullptr);
     ~SyncRun() override;
 
+    // Once per run.
     void start();
     CalDavClient& client() { return *m_client; }
 

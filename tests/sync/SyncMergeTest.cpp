@@ -181,14 +181,6 @@ TEST(SyncMerge, AWriteStillUnsentIsPlannedAgainNextTime) {
     EXPECT_EQ(again.pushes[0].ifMatch, "e1");
 }
 
-TEST(SyncMerge, RenamedDifferentlyTheTaskKeepsTheServersVersion) {
-    const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
-    const SyncMerge merged = merge({item(oat)}, tasks, {{{href, "e2", textOf(soy)}}, {}, false});
-    EXPECT_EQ(merged.tasks.at(uid).title, "Soy milk");
-    ASSERT_EQ(merged.pushes.size(), 1u);
-    EXPECT_NE(merged.pushes[0].uid, uid);
-}
-
 TEST(SyncMerge, ItemsThatDidNotChangeStayTheSameRecords) {
     const Record unchanged = item(milk);
     const SyncMerge merged =
