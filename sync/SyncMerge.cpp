@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SyncMerge.h"
+
+#include "ItemTask.h"
+
+#include <algorithm>
+#include <set>
+
+using namespace plist_value;
+using Record = std::shared_ptr<JLJotling>;
+
+SyncSummary& SyncSummary::operator+=(const SyncSummary& other) {
+    addedHere += other.addedHere;
+    changedHere += other.changedHere;
+    removedHere += other.removedHere;
+    addedThere += other.addedThere;
+    changedThere += other.changedThere;
+    removedThere += other.removedThere;
+    return *this;
+}
+
+namespace {
+
+struct ServerVersion {
+    const ServerTask* sent;
+    vtodo::Task task;
+
+    TaskState state() const { return {sent->href, sent->etag, task.title, task.completed, sent->icalendar}; }
+};
+
+bool sameAs(const vtodo::Task& task, const TaskState& state) {
+    return task.title == state.title && task.completed == state.completed;
+}
+
+Record recordOf(Dictionary dictionary) {
+    return std::make_shared<JLJotling>(Shared<Dictionary>(std::move(dictionary)));
+}
+
+// A changed copy: the record the manager holds stays as it is until the merged list takes its place.
+Record withTask(const Record& record, const vtodo::Task& task) {
+    Dictionary dictionary = *record->dictionary();
+    vtodo::applyToItem(task, dictionary);
+    return recordOf(std::move(dictionary));
+}
+
+class Merger {
+public:
+    Merger(const std::map<std::string, TaskState>& tasks, SyncMerge& out,
+           const std::function<std::string(const std::string&)>& hrefFor)
+        : m_tasks(tasks), m_out(out), m_hrefFor(hrefFor) {}
+
+    void readServer(const ServerChanges& server);
+    void mergeItem(const Record& record);
+    void mergeTheRest();
+    void placeNewItems();
+
+private:
+    void mergeBothChanged(const Record& record, const vtodo::Task& local, const TaskState* base,
+                          const ServerVersion& server);
+    void pushNew(const vtodo::Task& task, const std::string& href, const std::string& previous = {}) {
+        m_out.pushes.push_back(
+            {task.uid, href, vtodo::write(task, previous), std::nullopt, task.title, task.completed});
+    }
+    void pushOver(const vtodo::Task& task, const TaskState& server) {
+        m_out.pushes.push_back(
+            {task.uid, server.href, vtodo::write(task, server.serverText), server.etag, task.title, task.completed});
+    }
+    void keep(const Record& record) { m_out.items.push_back(record); }
+    void replace(const Record& record) {
+        m_out.items.push_back(record);
+        m_out.itemsChanged = true;
+    }
+    void addFromServer(const ServerVersion& server) {
+        Dictionary dictionary;
+        vtodo::applyToItem(server.task, dictionary);
+        m_added.push_back(recordOf(std::move(dictionary)));
+        m_out.tasks[server.task.uid] = server.state();
+        ++m_out.summary.addedHere;
+    }
+
+    const std::map<std::string, TaskState>& m_tasks;
+    SyncMerge& m_out;
+    const std::function<std::string(const std::string&)>& m_hrefFor;
+    std::map<std::string, ServerVersion> m_server;
+    std::set<std::string> m_removedThere;
+    std::set<std::string> m_unreadable;
+    std::set<std::string> m_seen;
+    JLJotlingManager::List m_added;
+};
+
+void Merger::readServer(const ServerChanges& server) {
+    std::map<std::string, std::string> uidOfHref;
+    for (const auto& [uid, task] : m_tasks)
+        uidOfHref[task.href] = uid;
+    std::set<std::string> listed;
+    for (const ServerTask& sent : server.changed) {
+        listed.insert(sent.href);
+        auto task = vtodo::read(sent.icalendar);
+        if (!task) {
+            ++m_out.malformed;
+            if (const auto known = uidOfHref.find(sent.href); known != uidOfHref.end())
+                m_unreadable.insert(known->second);
+            continue;
+        }
+        // Our own write coming back, or a listing of what we know already.
+        const auto known = m_tasks.find(task->uid);
+        if (known != m_tasks.end() && !sent.etag.empty() && known->second.etag == sent.etag)
+            continue;
+        const std::string uid = task->uid;
+        m_server.insert_or_assign(uid, ServerVersion{&sent, std::move(*task)});
+    }
+    for (const std::string& href : server.removed)
+        if (const auto known = uidOfHref.find(href); known != uidOfHref.end())
+            m_removedThere.insert(known->second);
+    if (server.wasFullListing)
+        for (const auto& [uid, task] : m_tasks)
+            if (!listed.contains(task.href))
+                m_removedThere.insert(uid);
+}
+
+void Merger::mergeItem(const Record& record) {
+    if (!record->dictionary()) {
+        keep(record);
+        return;
+    }
+    vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
+    // A second item with the same UID (a copied file, a hand edit) is a task of its own.
+    if (local.uid.empty() || m_seen.contains(local.uid)) {
+        local.uid = vtodo::newUid();
+        replace(withTask(record, local));
+        pushNew(local, m_hrefFor(local.uid));
+        m_seen.insert(local.uid);
+        return;
+    }
+    m_seen.insert(local.uid);
+    const auto stateFound = m_tasks.find(local.uid);
+    const TaskState* base = stateFound == m_tasks.end() ? nullptr : &stateFound->second;
+    if (m_unreadable.contains(local.uid)) {
+        keep(record);
+        if (base)
+            m_out.tasks[local.uid] = *base;
+        return;
+    }
+    if (const auto server = m_server.find(local.uid); server != m_server.end()) {
+        mergeBothChanged(record, local, base, server->second);
+    } else if (!base) {
+        keep(record);
+        pushNew(local, m_hrefFor(local.uid));
+    } else if (m_removedThere.contains(local.uid)) {
+        if (sameAs(local, *base)) {
+            m_out.itemsChanged = true;
+            ++m_out.summary.removedHere;
+        } else {
+            // Changed here since: the task comes back, with what other clients had set on it.
+            keep(record);
+            pushNew(local, base->href, base->serverText);
+        }
+    } else {
+        keep(record);
+        m_out.tasks[local.uid] = *base;
+        if (!sameAs(local, *base))
+            pushOver(local, *base);
+    }
+}
+
+void Merger::mergeBothChanged(const Record& record, const vtodo::Task& local, const TaskState* base,
+                              const ServerVersion& server) {
+    const vtodo::Task& theirs = server.task;
+    const bool renamedHere = !base || local.title != base->title;
+    const bool renamedThere = !base || theirs.title != base->title;
+    if (renamedHere && renamedThere && local.title != theirs.title) {
+        vtodo::Task ours = local;
+        ours.uid = vtodo::newUid();
+        replace(withTask(record, ours));
+        pushNew(ours, m_hrefFor(ours.uid));
+        m_seen.insert(ours.uid);
+        addFromServer(server);
+        return;
+    }
+    vtodo::Task merged = local;
+    if (base && local.title == base->title)
+        merged.title = theirs.title;
+    merged.completed = base ? (local.completed == base->completed ? theirs.completed : local.completed)
+                            : local.completed && theirs.completed;
+    if (merged.title != local.title || merged.completed != local.completed) {
+        replace(withTask(record, merged));
+        ++m_out.summary.changedHere;
+    } else {
+        keep(record);
+    }
+    const TaskState now = server.state();
+    m_out.tasks[local.uid] = now;
+    if (!sameAs(merged, now))
+        pushOver(merged, now);
+}
+
+void Merger::mergeTheRest() {
+    for (const auto& [uid, server] : m_server)
+        if (!m_seen.contains(uid))
+            addFromServer(server);
+    for (const auto& [uid, base] : m_tasks) {
+        if (m_seen.contains(uid) || m_server.contains(uid))
+            continue;
+        if (m_unreadable.contains(uid)) {
+            m_out.tasks[uid] = base;
+        } else if (!m_removedThere.contains(uid)) {
+            m_out.removals.push_back({uid, base.href, base.etag});
+            m_out.tasks[uid] = base;
+        }
+    }
+}
+
+// Newest first: a task from the server goes before the first item created before it.
+void Merger::placeNewItems() {
+    auto createdOf = [](const Record& record) {
+        const Date date = record->dateCreated();
+        return date ? date->secondsSince1970 : 0.0;
+    };
+    for (const Record& added : m_added) {
+        const double created = createdOf(added);
+        const auto at = std::find_if(m_out.items.begin(), m_out.items.end(), [&](const Record& record) {
+            return record->dateCreated() && createdOf(record) < created;
+        });
+        m_out.items.insert(at, added);
+        m_out.itemsChanged = true;
+    }
+}
+
+} // namespace
+
+SyncMerge mergeChanges(const JLJotlingManager::List& items, const std::map<std::string, TaskState>& tasks,
+                       const ServerChanges& server, const std::function<std::string(const std::string& uid)>& hrefFor) {
+    SyncMerge out;
+    Merger merger(tasks, out, hrefFor);
+    merger.readServer(server);
+    for (const Record& record : items)
+        merger.mergeItem(record);
+    merger.mergeTheRest();
+    merger.placeNewItems();
+    return out;
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CalDavClient.h"
+#include "SyncMerge.h"
+#include "SyncState.h"
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+
+class JLJotlingManager;
+
+enum class SyncOutcome {
+    Ok,
+    WrongCredentials, // tell the user; trying again will not help
+    RetryLater,       // the server could not be reached or kept changing under us
+    Malformed,        // an answer or a task that could not be read; the items concerned were left as they were
+    Refused,          // the server or its address was turned down for good (plain HTTP, certificate, 4xx)
+};
+
+struct SyncReport {
+    SyncOutcome outcome = SyncOutcome::Ok;
+    SyncSummary summary;
+    QString detail;
+};
+
+// The word the state file keeps for an outcome.
+QString nameOf(SyncOutcome outcome);
+
+// One sync of the manager's items with the account's task calendar: changes fetched, merged, the merged list saved
+// through the manager, the writes sent; when the server changed a task in between, fetched and merged again (a few
+// times at most). The state is saved after each round. Finishes once, from the event loop: delete the run later
+// (deleteLater), not in the slot.
+class SyncRun final : public QObject {
+    Q_OBJECT
+
+public:
+    SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::string statePath = SyncState::defaultPath(),
+            QObject* parent = nullptr);
+    ~SyncRun() override;
+
+    // Once per run.
+    void start();
+    CalDavClient& client() { return *m_client; }
+
+signals:
+    void finished(const SyncReport& report);
+
+private:
+    void fetch(const QByteArray& token);
+    void merge(const CalDavChanges& changes);
+    void pushed(const TaskPush& push, const CalDavResult& result, const QByteArray& etag);
+    void removed(const TaskRemoval& removal, const CalDavResult& result);
+    void writeAnswered(const CalDavResult& result);
+    void roundDone();
+    void finish(SyncOutcome outcome, const QString& detail = {});
+    void saveState();
+
+    JLJotlingManager& m_manager;
+    std::string m_statePath;
+    QString m_accountName;
+    CalDavClient* m_client;
+    SyncState m_state;
+    SyncSummary m_summary;
+    int m_round = 0;
+    int m_writesLeft = 0;
+    int m_malformed = 0;
+    bool m_serverChangedMeanwhile = false;
+    std::optional<CalDavResult> m_writeFailure;
+    bool m_finished = false;
+};

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SyncMerge.h"
+#include "ItemTask.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <variant>
+
+using namespace plist_value;
+using Record = std::shared_ptr<JLJotling>;
+
+namespace {
+
+const std::string uid = "u1";
+const std::string href = "/cal/u1.ics";
+
+// A title and a check mark: what an item and a task share.
+struct Side {
+    std::string title;
+    bool checked = false;
+    friend bool operator==(const Side&, const Side&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Side& side) {
+        return out << '"' << side.title << '"' << (side.checked ? " checked" : "");
+    }
+};
+
+Record item(const Side& side, const std::string& itsUid = uid, double created = 1000) {
+    Dictionary dictionary;
+    vtodo::applyToItem({itsUid, side.title, side.checked, created, {}}, dictionary);
+    if (itsUid.empty())
+        dictionary.erase(vtodo::jotlingSyncUID);
+    return std::make_shared<JLJotling>(dictionary);
+}
+std::string textOf(const Side& side, const std::string& previous = {}, const std::string& itsUid = uid) {
+    return vtodo::write({itsUid, side.title, side.checked, 1000, {}}, previous);
+}
+TaskState stateOf(const Side& side, const std::string& previous = {}) {
+    return {href, "e1", side.title, side.checked, textOf(side, previous)};
+}
+Side sideOf(const Record& record) {
+    return {record->title().value_or(""), record->completed()};
+}
+Side sideOf(const std::string& icalendar) {
+    const auto task = vtodo::read(icalendar);
+    return task ? Side{task->title, task->completed} : Side{"<unreadable>"};
+}
+std::vector<Side> sidesOf(const JLJotlingManager::List& items) {
+    std::vector<Side> sides;
+    for (const Record& record : items)
+        sides.push_back(sideOf(record));
+    return sides;
+}
+std::string hrefFor(const std::string& itsUid) {
+    return "/cal/" + itsUid + ".ics";
+}
+SyncMerge merge(const JLJotlingManager::List& items, const std::map<std::string, TaskState>& tasks,
+                const ServerChanges& server = {}) {
+    return mergeChanges(items, tasks, server, hrefFor);
+}
+
+enum class There { Unchanged, Removed, Unreadable };
+enum class Write { None, New, OverTheirs, OverOurs, Remove };
+
+struct MergeRow {
+    const char* name;
+    std::optional<Side> base; // as both sides last agreed; nothing: never synced
+    std::optional<Side> here; // nothing: not here (deleted, or never had it)
+    std::variant<There, Side> there;
+    std::vector<Side> expectHere;
+    Write expectWrite;
+    Side expectWritten;
+};
+
+class SyncMergeRules : public ::testing::TestWithParam<MergeRow> {};
+
+TEST_P(SyncMergeRules, KeepWhatEitherSideChanged) {
+    const MergeRow& row = GetParam();
+    std::map<std::string, TaskState> tasks;
+    if (row.base)
+        tasks[uid] = stateOf(*row.base);
+    const JLJotlingManager::List items = row.here ? JLJotlingManager::List{item(*row.here)} : JLJotlingManager::List{};
+    ServerChanges server;
+    if (const Side* changed = std::get_if<Side>(&row.there))
+        server.changed.push_back({href, "e2", textOf(*changed, row.base ? tasks[uid].serverText : "")});
+    else if (std::get<There>(row.there) == There::Removed)
+        server.removed.push_back(href);
+    else if (std::get<There>(row.there) == There::Unreadable)
+        server.changed.push_back({href, "e2", "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:no uid\r\nEND:VTODO\r\n"});
+
+    const SyncMerge merged = merge(items, tasks, server);
+
+    EXPECT_EQ(sidesOf(merged.items), row.expectHere);
+    const std::size_t writes = row.expectWrite == Write::None ? 0 : 1;
+    ASSERT_EQ(merged.pushes.size() + merged.removals.size(), writes);
+    if (row.expectWrite == Write::Remove) {
+        ASSERT_EQ(merged.removals.size(), 1u);
+        EXPECT_EQ(merged.removals[0].href, href);
+        EXPECT_EQ(merged.removals[0].etag, "e1");
+    } else if (writes) {
+        ASSERT_EQ(merged.pushes.size(), 1u);
+        const TaskPush& push = merged.pushes[0];
+        EXPECT_EQ(sideOf(push.icalendar), row.expectWritten);
+        EXPECT_EQ(push.ifMatch, row.expectWrite == Write::New          ? std::nullopt
+                                : row.expectWrite == Write::OverTheirs ? std::optional<std::string>("e2")
+                                                                       : std::optional<std::string>("e1"));
+    }
+}
+
+const Side milk{"Milk"}, oat{"Oat milk"}, soy{"Soy milk"};
+const Side milkDone{"Milk", true}, soyDone{"Soy milk", true};
+
+INSTANTIATE_TEST_SUITE_P(
+    , SyncMergeRules,
+    ::testing::Values(MergeRow{"NothingChanged", milk, milk, There::Unchanged, {milk}, Write::None, {}},
+                      MergeRow{"RenamedHere", milk, oat, There::Unchanged, {oat}, Write::OverOurs, oat},
+                      MergeRow{"RenamedThere", milk, milk, soy, {soy}, Write::None, {}},
+                      MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, Write::OverTheirs, soyDone},
+                      MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, Write::None, {}},
+                      MergeRow{"RenamedAlikeOnBothSides", milk, soy, soy, {soy}, Write::None, {}},
+                      // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
+                      MergeRow{"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, Write::New, oat},
+                      MergeRow{"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, Write::None, {}},
+                      MergeRow{"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, Write::New, oat},
+                      MergeRow{"DeletedOnBothSides", milk, std::nullopt, There::Removed, {}, Write::None, {}},
+                      MergeRow{"DeletedHere", milk, std::nullopt, There::Unchanged, {}, Write::Remove, {}},
+                      MergeRow{"DeletedThere", milk, milk, There::Removed, {}, Write::None, {}},
+                      MergeRow{"NewThere", std::nullopt, std::nullopt, soy, {soy}, Write::None, {}},
+                      MergeRow{"NewHere", std::nullopt, milk, There::Unchanged, {milk}, Write::New, milk},
+                      MergeRow{"UnreadableThere", milk, oat, There::Unreadable, {oat}, Write::None, {}},
+                      MergeRow{"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milk}, Write::None, {}},
+                      MergeRow{
+                          "StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milk}, Write::OverTheirs, milk}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SyncMerge, AnItemWithoutUidGetsOneAndGoesToTheServerAsNew) {
+    const SyncMerge merged = merge({item(milk, "")}, {});
+    ASSERT_EQ(merged.items.size(), 1u);
+    ASSERT_EQ(merged.pushes.size(), 1u);
+    const std::string given = vtodo::taskOfItem(*merged.items[0]->dictionary()).uid;
+    EXPECT_FALSE(given.empty());
+    EXPECT_EQ(merged.pushes[0].uid, given);
+    EXPECT_EQ(merged.pushes[0].href, hrefFor(given));
+    EXPECT_EQ(vtodo::read(merged.pushes[0].icalendar)->uid, given);
+    EXPECT_TRUE(merged.itemsChanged);
+}
+
+TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
+    const SyncMerge merged = merge({item(milk), item(oat)}, {{uid, stateOf(milk)}});
+    ASSERT_EQ(merged.pushes.size(), 1u);
+    EXPECT_NE(merged.pushes[0].uid, uid);
+    EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
+}
+
+TEST(SyncMerge, WhatOtherClientsSetSurvivesOurChange) {
+    const std::string withDescription = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VTODO\r\nUID:u1"
+                                        "\r\nSUMMARY:Milk\r\nDESCRIPTION:the oat kind\r\nPRIORITY:1\r\nEND:VTODO\r\n"
+                                        "END:VCALENDAR\r\n";
+    // Over the text we kept, and over the text the server just sent.
+    for (const bool changedThere : {false, true}) {
+        std::map<std::string, TaskState> tasks{{uid, {href, "e1", "Milk", false, changedThere ? "" : withDescription}}};
+        ServerChanges server;
+        if (changedThere)
+            server.changed.push_back({href, "e2", withDescription});
+        const SyncMerge merged = merge({item(oat)}, tasks, server);
+        ASSERT_EQ(merged.pushes.size(), 1u) << changedThere;
+        EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
+        EXPECT_NE(merged.pushes[0].icalendar.find("DESCRIPTION:the oat kind"), std::string::npos) << changedThere;
+        EXPECT_NE(merged.pushes[0].icalendar.find("PRIORITY:1"), std::string::npos) << changedThere;
+    }
+}
+
+TEST(SyncMerge, AWriteStillUnsentIsPlannedAgainNextTime) {
+    const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
+    const SyncMerge first = merge({item(oat)}, tasks);
+    ASSERT_EQ(first.pushes.size(), 1u);
+    // The write failed: the next sync starts from the state this one kept.
+    const SyncMerge again = merge(first.items, first.tasks);
+    ASSERT_EQ(again.pushes.size(), 1u);
+    EXPECT_EQ(sideOf(again.pushes[0].icalendar), oat);
+    EXPECT_EQ(again.pushes[0].ifMatch, "e1");
+}
+
+TEST(SyncMerge, ItemsThatDidNotChangeStayTheSameRecords) {
+    const Record unchanged = item(milk);
+    const SyncMerge merged =
+        merge({unchanged}, {{uid, stateOf(milk)}}, {{{"/cal/u2.ics", "e9", textOf(soy, {}, "u2")}}, {}, false});
+    ASSERT_EQ(merged.items.size(), 2u);
+    EXPECT_NE(std::find(merged.items.begin(), merged.items.end(), unchanged), merged.items.end());
+}
+
+TEST(SyncMerge, ATaskNewFromTheServerTakesItsPlaceByCreationDate) {
+    const JLJotlingManager::List items{item({"Newer"}, "a", 3000), item({"Older"}, "b", 1000)};
+    std::map<std::string, TaskState> tasks{{"a", {hrefFor("a"), "e", "Newer", false, ""}},
+                                           {"b", {hrefFor("b"), "e", "Older", false, ""}}};
+    const std::string between = vtodo::write({"c", "Between", false, 2000, {}});
+    const SyncMerge merged = merge(items, tasks, {{{hrefFor("c"), "e", between}}, {}, false});
+    EXPECT_EQ(sidesOf(merged.items), (std::vector<Side>{{"Newer"}, {"Between"}, {"Older"}}));
+}
+
+TEST(SyncMerge, AFullListingTellsRemovedTasksFromUnchangedOnes) {
+    const JLJotlingManager::List items{item(milk, "a"), item(soy, "b")};
+    const std::map<std::string, TaskState> tasks{{"a", {hrefFor("a"), "ea", "Milk", false, textOf(milk, {}, "a")}},
+                                                 {"b", {hrefFor("b"), "eb", "Soy milk", false, textOf(soy, {}, "b")}}};
+    const SyncMerge merged = merge(items, tasks, {{{hrefFor("a"), "ea", textOf(milk, {}, "a")}}, {}, true});
+    EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{milk});
+    EXPECT_TRUE(merged.pushes.empty());
+    EXPECT_EQ(merged.summary.removedHere, 1);
+}
+
+TEST(SyncMerge, AnUnreadableTaskKeepsItsStateForLater) {
+    const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
+    const SyncMerge merged = merge({}, tasks, {{{href, "e2", "not a calendar"}}, {}, true});
+    EXPECT_TRUE(merged.removals.empty());
+    EXPECT_EQ(merged.tasks, tasks);
+    EXPECT_EQ(merged.malformed, 1);
+}
+
+} // namespace
