@@ -124,6 +124,12 @@ void JLJotlingManager::saveDataAndCount() {
     updateToDoCount();
 }
 
+void JLJotlingManager::replaceRedizado(List redizado) {
+    m_redizado = std::move(redizado);
+    updateTodoRedizado();
+    saveDataAndCount();
+}
+
 void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
     if (!title.empty()) {
         auto record = std::make_shared<JLJotling>(title);

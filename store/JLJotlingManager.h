@@ -42,6 +42,9 @@ public:
     void removeEntryAtIndex(std::int64_t index, bool fromTodoRedizado);
     void completeEntry(bool completed, std::int64_t index, bool fromTodoRedizado);
     void renameEntry(const std::string& title, std::int64_t index, bool fromTodoRedizado);
+    // A whole new full list, as a sync merged it: the to-do list follows, and the list and its count are saved in
+    // one write and announced.
+    void replaceRedizado(List redizado);
     // Puts a record that was removed back at index of the full list (clamped to the list), as the same item:
     // its own dictionary and creation date. A record already in the list is not added twice.
     void insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index);

@@ -96,12 +96,8 @@ void SyncRun::merge(const CalDavChanges& changes) {
         mergeChanges(m_manager.redizado(), m_state.tasks, serverChangesOf(changes), [this](const std::string& uid) {
             return m_client->hrefFor(QString::fromStdString(uid)).toStdString();
         });
-    if (merged.itemsChanged) {
-        m_manager.setRedizado(std::move(merged.items));
-        m_manager.updateTodoRedizado();
-        m_manager.saveData();
-        m_manager.updateToDoCount();
-    }
+    if (merged.itemsChanged)
+        m_manager.replaceRedizado(std::move(merged.items));
     m_summary += merged.summary;
     m_malformed = merged.malformed;
     m_state.tasks = std::move(merged.tasks);
