@@ -20,6 +20,11 @@ struct BadAnswer {
     qsizetype requests = 1;
 };
 
+// Named in test listings by its name, not by its bytes (pointers that change from run to run).
+void PrintTo(const BadAnswer& bad, std::ostream* out) {
+    *out << bad.name;
+}
+
 class CalDavBadAnswerTest : public ::testing::TestWithParam<BadAnswer> {};
 
 // Nothing is asked again within one call (a wrong password above all), save that Qt resends once by itself over a
