@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The icon's count while later starts are answered: held back, then shown once, and never left stale.
+#include "HeldStatusItem.h"
 #include "MemoryStatusItem.h"
-#include "TrayProgram.h"
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
