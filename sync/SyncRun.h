@@ -3,6 +3,7 @@
 
 #include "CalDavClient.h"
 #include "SyncMerge.h"
+#include "SyncReport.h"
 #include "SyncState.h"
 
 #include <QObject>
@@ -11,23 +12,6 @@
 #include <string>
 
 class JLJotlingManager;
-
-enum class SyncOutcome {
-    Ok,
-    WrongCredentials, // tell the user; trying again will not help
-    RetryLater,       // the server could not be reached or kept changing under us
-    Malformed,        // an answer or a task that could not be read; the items concerned were left as they were
-    Refused,          // the server or its address was turned down for good (plain HTTP, certificate, 4xx)
-};
-
-struct SyncReport {
-    SyncOutcome outcome = SyncOutcome::Ok;
-    SyncSummary summary;
-    QString detail;
-};
-
-// The word the state file keeps for an outcome.
-QString nameOf(SyncOutcome outcome);
 
 // One sync of the manager's items with the account's task calendar: changes fetched, merged, the merged list saved
 // through the manager, the writes sent; when the server changed a task in between, fetched and merged again (a few
