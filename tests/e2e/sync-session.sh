@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Sync as a user sets it up from a terminal: two copies of the program (two configuration folders) share one
+# calendar server of the test's own, with the password in a keyring on a private session bus; a running copy
+# syncs when asked and shows what came in; with sync off the running program opens no network socket.
+# Usage: sync-session.sh PROGRAM [SCREENSHOT_FOLDER]. Skipped (exit 77) where radicale or gnome-keyring is missing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shots=${2:-$(mktemp -d)}
+display=:91
+for tool in radicale gnome-keyring-daemon dbus-daemon; do
+    command -v "$tool" >/dev/null || { echo "e2e: $tool is not installed; skipped"; exit 77; }
+done
+. "$here/session.sh"
+home_a=$config/a home_b=$config/b
+mkdir -p "$home_a" "$home_b" "$config/server"
+
+cleanup() {
+    for p in ${pid:-} ${radicale:-} ${keyring:-} ${bus:-}; do kill "$p" 2>/dev/null || true; done
+    "$here/virtual-desktop.sh" stop "$display" >/dev/null
+    rm -rf "$config"
+}
+trap cleanup EXIT
+
+# A session bus of our own with an unlocked keyring on it.
+dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --print-pid >"$config/bus.pid" &
+bus=$!
+until_true test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+echo -n "keyring password" | HOME=$config XDG_DATA_HOME=$config gnome-keyring-daemon --foreground --unlock \
+    --components=secrets >"$config/keyring.log" 2>&1 &
+keyring=$!
+has_keyring() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+    string:org.freedesktop.secrets | grep -q true; }
+until_true has_keyring || fail "the keyring did not come up"
+
+# The calendar server, on a free port, with one user.
+port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+echo "alice:secret" >"$config/server/users"
+cat >"$config/server/config" <<EOF
+[server]
+hosts = 127.0.0.1:$port
+[auth]
+type = htpasswd
+htpasswd_filename = $config/server/users
+htpasswd_encryption = plain
+[storage]
+filesystem_folder = $config/server/storage
+[rights]
+type = owner_only
+EOF
+radicale --config "$config/server/config" >"$config/server/log" 2>&1 &
+radicale=$!
+answering() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
+until_true answering || fail "radicale did not start"
+server=http://127.0.0.1:$port/
+
+as_a() { XDG_CONFIG_HOME=$home_a "$program" "$@"; }
+as_b() { XDG_CONFIG_HOME=$home_b "$program" "$@"; }
+
+# A wrong password is refused and keeps nothing.
+if echo wrong | as_a sync --account "$server" alice >"$config/out" 2>&1; then
+    fail "a wrong password was taken: $(cat "$config/out")"
+fi
+as_a sync --status | grep -qi off || fail "after a wrong password sync is not off: $(as_a sync --status)"
+log "a wrong password is refused and sync stays off"
+
+# A sets up sync with an item already on its list; B joins with its own item; they converge.
+as_a add "written on A before sync" >/dev/null
+echo secret | as_a sync --account "$server" alice >"$config/out" 2>&1 || fail "A's account: $(cat "$config/out")"
+grep -q 'secret' "$home_a/redizado/defaults.plist" "$home_a/redizado/sync.plist" 2>/dev/null &&
+    fail "the password was written to a file"
+as_b add "written on B" >/dev/null
+echo secret | as_b sync --account "$server" alice >"$config/out" 2>&1 || fail "B's account: $(cat "$config/out")"
+as_b list | grep -qx "written on A before sync" || fail "B did not get A's item: $(as_b list)"
+as_a sync >"$config/out" 2>&1 || fail "A's sync: $(cat "$config/out")"
+as_a list | grep -qx "written on B" || fail "A did not get B's item: $(as_a list)"
+[ "$(as_a list --all | sort)" = "$(as_b list --all | sort)" ] || fail "A and B differ"
+log "two copies converge through the server"
+
+# B runs as the tray program; an item synced in from A shows in its list, through the running copy.
+export XDG_CONFIG_HOME=$home_b
+"$here/virtual-desktop.sh" start "$display" >/dev/null
+"$program" >>"$config/redizado.log" 2>&1 &
+pid=$!
+until_true "$program" count || fail "B's tray program does not answer"
+as_a add "from A while B runs" >/dev/null
+as_a sync >/dev/null 2>&1 || fail "A's second sync failed"
+"$program" sync >"$config/out" 2>&1 || fail "the running copy's sync: $(cat "$config/out")"
+"$program" list | grep -qx "from A while B runs" || fail "the running copy did not take A's item: $("$program" list)"
+"$program" toggle
+sleep 0.5 # the panel settles
+"$here/virtual-desktop.sh" screenshot "$shots/synced-panel.png" "$display"
+log "the running copy syncs when asked and lists what came in"
+
+# Sync off: the account and its password are forgotten; a program started now opens no network socket.
+"$program" sync --off >/dev/null || fail "sync --off failed"
+"$program" sync --status | grep -qi off || fail "sync is not off: $("$program" sync --status)"
+kill "$pid"; wait "$pid" 2>/dev/null || true
+pid=
+if command -v strace >/dev/null && strace -f -o /dev/null true 2>/dev/null; then
+    strace -f -e trace=socket -o "$config/sockets" "$program" >>"$config/redizado.log" 2>&1 &
+    pid=$!
+    until_true "$program" count || fail "the program under strace does not answer"
+    "$program" toggle
+    sleep 2 # what a start and a shown panel would open
+    grep -E 'AF_INET6?' "$config/sockets" && fail "with sync off the program opened a network socket"
+    log "with sync off no network socket is opened"
+else
+    log "strace cannot trace here: the socket check is skipped"
+fi
