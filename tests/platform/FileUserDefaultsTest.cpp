@@ -155,12 +155,6 @@ TEST_F(FileUserDefaultsTest, AHundredMegabyteFileAndTitlesWithInvalidUtf8OrContr
     EXPECT_EQ(titlesRead(), 3u);
 }
 
-// Items kept only in memory would vanish at quit: a program that never installed its store stops at first use.
-TEST(StandardUserDefaultsDeathTest, AProgramThatInstalledNoStoreStopsInsteadOfKeepingItemsInMemory) {
-    UserDefaults::setStandardUserDefaults(nullptr);
-    EXPECT_DEATH(UserDefaults::standardUserDefaults(), "no preferences store was installed");
-}
-
 // The preferences file changed by someone else while it is open.
 class ReloadTest : public FileUserDefaultsTest {
 protected:

@@ -7,11 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <filesystem>
 #include <limits>
-#include <random>
 #include <string_view>
 
 using namespace plist_value;
@@ -58,74 +56,6 @@ TEST(XmlPlistWriterTest, TrickyValuesAreWrittenAsLibplistWritesThem) {
     expectSameAsLibplist(Dictionary{});
     EXPECT_NE(plist_codec::writeXml(Dictionary{{"when", Value(makeDate(kNan))}})->find("2001-01-01T00:00:00Z"),
               std::string::npos);
-}
-
-// Trees of every kind of value, nested up to twelve deep, from a fixed seed.
-class RandomTree {
-public:
-    explicit RandomTree(unsigned seed) : m_random(seed) {}
-
-    Dictionary dictionary(int depth) {
-        Dictionary::Entries entries;
-        for (int n = pick(0, depth > 10 ? 0 : 4); n > 0; --n)
-            entries.emplace_back(text(), value(depth + 1));
-        return Dictionary::fromEntries(std::move(entries));
-    }
-
-private:
-    Value value(int depth) {
-        switch (pick(0, depth > 10 ? 5 : 7)) {
-        case 0:
-            return Value(pick(0, 1) == 1);
-        case 1:
-            return Value(pick(0, 1) ? std::int64_t(pick(-1000, 1000)) : std::int64_t(m_random()));
-        case 2:
-            return Value(pick(0, 1) ? std::bit_cast<double>(m_random()) : pick(-5000, 5000) / 8.0);
-        case 3:
-            return Value(text());
-        case 4: // whole and fractional seconds on both sides of 1970 and 2001, and beyond what the file can hold
-            return Value(makeDate(pick(0, 1) ? pick(-1'000'000, 1'000'000) * 1e4 + pick(0, 7) / 8.0
-                                             : std::uniform_real_distribution<double>(-1e11, 1e11)(m_random)));
-        case 5: {
-            Data data(pick(0, 3) ? pick(0, 130) : 0);
-            for (auto& byte : data)
-                byte = static_cast<std::uint8_t>(m_random());
-            return Value(std::move(data));
-        }
-        case 6: {
-            Array array;
-            for (int n = pick(0, 4); n > 0; --n)
-                array.push_back(value(depth + 1));
-            return Value(std::move(array));
-        }
-        default:
-            return Value(dictionary(depth));
-        }
-    }
-
-    std::string text() {
-        static constexpr std::string_view pieces[] = {"a"sv,     "Z"sv,    " "sv,  "<"sv,  ">"sv,    "&"sv,
-                                                      "&amp;"sv, "\""sv,   "\n"sv, "\r"sv, "\t"sv,   "\x01"sv,
-                                                      "\x7f"sv,  "\xff"sv, "é"sv,  "買"sv, "🛒"sv, "]]>"sv};
-        std::string s;
-        for (int n = pick(0, 8); n > 0; --n)
-            s += pieces[pick(0, static_cast<int>(std::size(pieces)) - 1)];
-        return s;
-    }
-
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-
-    std::mt19937_64 m_random;
-};
-
-TEST(XmlPlistWriterTest, RandomTreesAreWrittenAsLibplistWritesThem) {
-    RandomTree trees(20240611);
-    for (int i = 0; i < 3000; ++i) {
-        const Dictionary root = trees.dictionary(0);
-        const auto ours = plist_codec::writeXml(root);
-        ASSERT_TRUE(ours) << "tree " << i;
-        ASSERT_EQ(*ours, plist_codec::toXmlThroughLibplist(root).text()) << "tree " << i;
-    }
 }
 
 // The fuzz corpus, the crashes found so far among it, reads without harm in every build and writes back readable.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLHotKeyManager.h"
 #include "FirstRun.h"
-#include "JLJotlingManager.h"
 #include "MemoryHotKeyService.h"
 #include "MemoryUserDefaults.h"
 #include "PreferencesKeys.h"
@@ -93,9 +92,4 @@ TEST_F(HotKeyManagerTest, WithoutTargetOrActionTheEventIsDroppedAndAGoneManagerH
     EXPECT_FALSE(ownService.hasHandler());
 }
 
-// The program installs its managers where it is put together; one used before that is a fault, never a stand-in.
-TEST(SharedManagersDeathTest, StopTheProgramWhenUsedBeforeOneWasInstalled) {
-    EXPECT_DEATH(JLHotKeyManager::sharedManager(), "the hot key manager was used before the program installed one");
-    EXPECT_DEATH(JLJotlingManager::sharedManager(), "the item manager was used before the program installed one");
-}
 } // namespace

@@ -36,16 +36,6 @@ protected:
     std::unique_ptr<JLJotlingManager> manager;
 };
 
-TEST_F(JLJotlingManagerTest, AddingPutsTheItemFirstAndStoresListAndCountInOneWriteBeforePosting) {
-    auto& m = load({storedItem("A"), storedItem("B", true)});
-    m.addJotlingWithTitle("x");
-    m.addJotlingWithTitle("");
-    EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"x", "A"}));
-    EXPECT_EQ(storedTitles(), (Strings{"x", "A", "B"}));
-    EXPECT_EQ(countSeenByObserver, 2);
-    EXPECT_EQ(defaults.synchronizeCount(), posts);
-}
-
 TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
     auto& m = load({storedItem("A")});
     m.removeEntryAtIndex(1, false);

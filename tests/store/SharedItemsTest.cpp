@@ -53,11 +53,4 @@ TEST_F(SharedItemsTest, ChangesOfAnotherManagerOnTheSameStoreStayApart) {
     EXPECT_TRUE(other.redizado()[0]->completed());
 }
 
-TEST_F(SharedItemsTest, TheRecordsDictionaryIsTheOneSaved) {
-    manager->redizado()[2]->dictionary()->insert_or_assign("note", Value("kept"));
-    manager->saveData();
-    const Value saved = *defaults.objectForKey(keys::allRedizado);
-    EXPECT_EQ(saved.get<Array>()->at(2).get<Dictionary>()->at("note"), Value("kept"));
-}
-
 } // namespace
