@@ -52,13 +52,6 @@ TEST_F(XdgLoginItemsTest, AnEntryOfAnotherCopyIsKeptBesideOurs) {
     EXPECT_EQ(entries[1].program, "/home/me/old/redizado");
 }
 
-// (Removing only our entries is met in the login item registration's tests.)
-TEST_F(XdgLoginItemsTest, AnEntryNamedOutsideTheFolderIsNotRemoved) {
-    writeEntry("a.desktop", "[Desktop Entry]\nExec=/usr/bin/a\n");
-    EXPECT_FALSE(items.remove({"../config", std::nullopt}));
-    EXPECT_TRUE(fs::exists(temp.path() + "/config"));
-}
-
 TEST_F(XdgLoginItemsTest, PathsThatCannotGoIntoAnEntryAndAFailedWriteAddNothingAndLeaveNoTemporaryFile) {
     for (const std::string& path : {std::string("relative/redizado"), std::string("/bin/a\nb"),
                                     std::string("/bin/\xff"), std::string("/bin/a\0b", 8)})
