@@ -75,6 +75,7 @@ TEST_F(SyncSettingsTest, WhileOnTheFieldsShowTheAccountReadOnlyAndTheButtonTurns
     EXPECT_FALSE(shows(ui().passwordField));
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn Off"));
     EXPECT_TRUE(ui().syncNowButton->isEnabled());
+    EXPECT_FALSE(shows(ui().noKeyringLabel));
 }
 
 TEST_F(SyncSettingsTest, ReturnInThePasswordFieldTurnsOn) {
@@ -145,11 +146,6 @@ TEST_F(SyncSettingsTest, WithoutAKeyringTheFieldsAreDisabledAndTheSectionSaysSyn
     fill(QStringLiteral("https://dav.example.org/cal/"));
     QTest::keyClick(ui().passwordField, Qt::Key_Return);
     EXPECT_FALSE(panel->syncSettings()->isBusy());
-}
-
-TEST_F(SyncSettingsTest, WithAKeyringTheNoKeyringLineIsHidden) {
-    attach();
-    EXPECT_FALSE(shows(ui().noKeyringLabel));
 }
 
 TEST_F(SyncSettingsTest, TurningOffForgetsTheAccountAndOpensTheFieldsAgain) {
