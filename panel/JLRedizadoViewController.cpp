@@ -11,6 +11,7 @@
 #include "RowHeight.h"
 #include "SavedWindowFrames.h"
 #include "ScreenCoordinates.h"
+#include "SyncSettings.h"
 #include "UserDefaults.h"
 #include "ui_RedizadoPanel.h"
 
@@ -38,10 +39,15 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJot
     m_undo = std::make_unique<PanelUndo>(*this, [this]() -> JLJotlingManager& { return this->manager(); });
     m_keys = std::make_unique<PanelKeys>(*this, *m_undo);
     connect(m_keys.get(), &PanelKeys::hideRequested, this, &JLRedizadoViewController::hideRequested);
+    m_ui->syncSection->setHidden(true);
+    // The settings scroll when the panel is too short for them all; the scroll area fills the pane's colour
+    // itself, which its contents would otherwise paint over with the window's.
+    m_ui->settingsContents->setAutoFillBackground(false);
 }
 
 JLRedizadoViewController::~JLRedizadoViewController() {
     // The keys watch the view's widgets and the focus; they go before the widgets do.
+    m_sync.reset();
     m_keys.reset();
     m_undo.reset();
     delete m_view.data();

@@ -25,6 +25,8 @@ class PanelKeys;
 class PanelUndo;
 class QComboBox;
 class QMessageBox;
+class SyncControl;
+class SyncSettings;
 namespace Ui {
 class RedizadoPanel;
 }
@@ -97,6 +99,9 @@ public:
     // How the about message runs and how the site opens; tests answer for the user.
     void setRunModal(std::function<void(QMessageBox&)> runModal) { m_runModal = std::move(runModal); }
     void setOpenUrl(std::function<void(const QUrl&)> openUrl) { m_openUrl = std::move(openUrl); }
+    // The sync section of the settings pane works over this one; with nothing, the section is hidden.
+    void setSyncControl(SyncControl* control);
+    SyncSettings* syncSettings() const { return m_sync.get(); }
 
     static constexpr const char* frameAutosaveName = "RedizadoView";
 
@@ -135,6 +140,8 @@ private:
     std::unique_ptr<ListCore> m_list;
     std::unique_ptr<PanelUndo> m_undo;
     std::unique_ptr<PanelKeys> m_keys;
+    std::unique_ptr<SyncSettings> m_sync;
+    QMetaObject::Connection m_syncControlGone;
     int m_arrowMargin = 0;
     int m_bodyMargin = 0;
 };

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The panel's own settings and its about message.
+// The panel's own settings, its sync section and its about message.
 #include "JLRedizadoViewController.h"
 
 #include "AboutMessage.h"
 #include "JLRedizadoViewControllerDelegate.h"
 #include "PreferencesKeys.h"
+#include "SyncControl.h"
+#include "SyncSettings.h"
 #include "UserDefaults.h"
 #include "ui_RedizadoPanel.h"
 
@@ -17,8 +19,6 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
-
-namespace {}
 
 QCheckBox* JLRedizadoViewController::launchAtLoginCheckBox() const {
     return m_ui->launchAtLoginCheckBox;
@@ -90,6 +90,22 @@ void JLRedizadoViewController::toggleShortcut() {
     if (m_delegate)
         m_delegate->setShortcut(on);
     m_ui->shortcutView->setHidden(!on);
+}
+
+void JLRedizadoViewController::setSyncControl(SyncControl* control) {
+    disconnect(m_syncControlGone);
+    m_sync.reset();
+    m_ui->syncSection->setHidden(true);
+    if (!control)
+        return;
+    const SyncWidgets widgets{m_ui->syncSection,      m_ui->noKeyringLabel,       m_ui->syncAddressLineEdit,
+                              m_ui->syncUserLineEdit, m_ui->syncPasswordLineEdit, m_ui->syncTurnOnButton,
+                              m_ui->syncNowButton,    m_ui->syncStatusLabel};
+    // Read at each use: tests set how boxes run after the section is made.
+    const auto runModal = [this](QMessageBox& box) { m_runModal ? m_runModal(box) : void(box.exec()); };
+    m_sync = std::make_unique<SyncSettings>(widgets, *control, runModal);
+    // The section must not outlive the sync it works over.
+    m_syncControlGone = connect(control, &QObject::destroyed, this, [this] { setSyncControl(nullptr); });
 }
 
 void JLRedizadoViewController::aboutMessage(QObject*) {
