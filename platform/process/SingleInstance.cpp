@@ -20,7 +20,7 @@ using instance_protocol::requestMagic;
 using instance_protocol::streamVersion;
 // The longest title the panel takes is 16 Mi characters; a request past this is not one of ours.
 constexpr qint64 maxRequestBytes = 64LL * 1024 * 1024;
-// A command and its title; more words than this are not one of ours.
+// A command and its few words (a title, an account); more than this are not one of ours.
 constexpr quint32 maxRequestWords = 16;
 // A client that connects and then says nothing must not hold a connection for ever.
 constexpr int clientPatienceMs = 5000;
