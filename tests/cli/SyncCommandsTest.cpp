@@ -17,20 +17,13 @@ using namespace std::chrono_literals;
 namespace {
 using Sync = Command::Sync;
 
-Command syncCommand(Sync what) {
-    Command command;
-    command.verb = Command::Verb::sync;
-    command.sync = what;
+// The command as typed, the password as read from standard input.
+Command typed(const QString& words) {
+    Command command = parseCommandLine(QStringList{"redizado"} + words.split(QLatin1Char(' '))).command;
+    command.password = command.sync == Sync::account ? QStringLiteral("s3cret") : QString();
     return command;
 }
-
-Command accountCommand() {
-    Command command = syncCommand(Sync::account);
-    command.address = QStringLiteral("https://dav.example.org/cal/");
-    command.user = QStringLiteral("alice");
-    command.password = QStringLiteral("s3cret");
-    return command;
-}
+const QString account = QStringLiteral("sync --account https://dav.example.org/cal/ alice");
 
 class SyncCommandsTest : public ::testing::Test {
 protected:
@@ -63,7 +56,7 @@ class SyncReplyTest : public SyncCommandsTest, public ::testing::WithParamInterf
 TEST_P(SyncReplyTest, SaysWhatChangedOrWhyNotWithItsOwnStatus) {
     turnOn();
     sync.nextReport = GetParam().report;
-    const CommandReply reply = run(syncCommand(Sync::now));
+    const CommandReply reply = run(typed("sync"));
     EXPECT_EQ(reply.exitStatus, GetParam().status);
     EXPECT_EQ(reply.output, QString::fromUtf8(GetParam().output));
     EXPECT_TRUE(reply.error.contains(QString::fromUtf8(GetParam().error))) << reply.error.toStdString();
@@ -100,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SyncCommandsTest, ASyncWhileOffSaysHowToTurnItOnWithoutAsking) {
-    const CommandReply reply = run(syncCommand(Sync::now));
+    const CommandReply reply = run(typed("sync"));
     EXPECT_EQ(reply.exitStatus, sync_status::refused);
     EXPECT_TRUE(reply.error.contains(QLatin1String("sync --account URL USER"))) << reply.error.toStdString();
     EXPECT_EQ(sync.syncs, 0);
@@ -108,18 +101,17 @@ TEST_F(SyncCommandsTest, ASyncWhileOffSaysHowToTurnItOnWithoutAsking) {
 
 TEST_F(SyncCommandsTest, StatusPrintsTheSyncsOwnLine) {
     sync.statusLine = QStringLiteral("Synced at 10:42");
-    EXPECT_EQ(run(syncCommand(Sync::status)).output, QStringLiteral("Synced at 10:42\n"));
+    EXPECT_EQ(run(typed("sync --status")).output, QStringLiteral("Synced at 10:42\n"));
 }
 
 TEST_F(SyncCommandsTest, AnAccountIsHandedOnWithItsPasswordAndOffForgetsIt) {
-    Command command = accountCommand();
-    command.allowPlainHttp = true;
+    const Command command = typed(account + QStringLiteral(" --allow-plain-http"));
     EXPECT_EQ(run(command).exitStatus, 0);
     ASSERT_TRUE(sync.kept);
     EXPECT_EQ(*sync.kept, (SyncControl::Account{QUrl(command.address), command.user, true}));
     EXPECT_EQ(sync.lastPassword, command.password);
 
-    EXPECT_EQ(run(syncCommand(Sync::off)).exitStatus, 0);
+    EXPECT_EQ(run(typed("sync --off")).exitStatus, 0);
     EXPECT_FALSE(sync.kept);
     EXPECT_TRUE(sync.lastPassword.isEmpty());
 }
@@ -127,7 +119,7 @@ TEST_F(SyncCommandsTest, AnAccountIsHandedOnWithItsPasswordAndOffForgetsIt) {
 TEST_F(SyncCommandsTest, AnAccountTurnedDownFailsWithTheSyncsReason) {
     sync.turnOnSucceeds = false;
     sync.turnOnMessage = QStringLiteral("No calendar at https://dav.example.org/cal/");
-    const CommandReply reply = run(accountCommand());
+    const CommandReply reply = run(typed(account));
     EXPECT_EQ(reply.exitStatus, sync_status::failed);
     EXPECT_EQ(reply.error, QStringLiteral("No calendar at https://dav.example.org/cal/\n"));
     EXPECT_FALSE(sync.kept);
@@ -135,7 +127,7 @@ TEST_F(SyncCommandsTest, AnAccountTurnedDownFailsWithTheSyncsReason) {
 
 TEST_F(SyncCommandsTest, WithoutAKeyringAnAccountIsRefusedAndNothingIsKept) {
     sync.keyring = false;
-    const CommandReply reply = run(accountCommand());
+    const CommandReply reply = run(typed(account));
     EXPECT_EQ(reply.exitStatus, sync_status::refused);
     EXPECT_TRUE(reply.error.contains(QLatin1String("keyring"))) << reply.error.toStdString();
     EXPECT_FALSE(sync.kept);
@@ -161,10 +153,10 @@ TEST_F(SyncCommandsTest, TheRunningCopyAnswersASyncOnceItIsDone) {
         return later.get().answer.value_or(instance_protocol::Answer{-1, {}, {}});
     };
 
-    EXPECT_EQ(ask(accountCommand()).exitStatus, 0);
+    EXPECT_EQ(ask(typed(account)).exitStatus, 0);
     EXPECT_EQ(sync.lastPassword, QStringLiteral("s3cret"));
     sync.nextReport = {SyncOutcome::Ok, {0, 0, 0, 1, 0, 0}, {}};
-    const auto answer = ask(syncCommand(Sync::now));
+    const auto answer = ask(typed("sync"));
     EXPECT_EQ(answer.output, QStringLiteral("1 added on the server\n"));
     EXPECT_EQ(sync.syncs, 1);
 }
