@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <QUrl>
 
 #include <algorithm>
 #include <array>
@@ -12,12 +13,16 @@
 namespace {
 using Verb = Command::Verb;
 
-constexpr std::array<std::pair<const char*, Verb>, 4> verbNames{{
+constexpr std::array<std::pair<const char*, Verb>, 5> verbNames{{
     {"toggle", Verb::toggle},
     {"add", Verb::add},
     {"list", Verb::list},
     {"count", Verb::count},
+    {"sync", Verb::sync},
 }};
+
+const QString passwordOnCommandLine =
+    QStringLiteral("the password is read from standard input, never from the command line");
 
 const char* nameOf(Verb verb) {
     for (const auto& [name, v] : verbNames)
@@ -34,7 +39,52 @@ QString description() {
                           "  toggle          show or hide the panel, as the global shortcut does\n"
                           "  add TITLE...    add an item; the words are joined by spaces\n"
                           "  list [--all]    print the items to do (or all, with [x] or [ ]), newest first\n"
-                          "  count           print the number of items to do");
+                          "  count           print the number of items to do\n"
+                          "  sync            sync with the calendar server now and print what changed\n"
+                          "  sync --status   print how the last sync went\n"
+                          "  sync --account URL USER [--allow-plain-http]\n"
+                          "                  sync with the calendar at URL as USER from now on; the\n"
+                          "                  password is read from standard input\n"
+                          "  sync --off      forget the account and its password; the items stay\n"
+                          "\n"
+                          "Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,\n"
+                          "4 try again later, 5 refused or sync off.");
+}
+
+// A server's or a calendar's address, checked before anything is sent: whether plain HTTP may go there is the
+// sync's to say.
+QString addressProblem(const QString& address) {
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
+        return QStringLiteral("\"%1\" is not a web address, as in https://example.org/dav/").arg(address);
+    if (!url.password().isEmpty())
+        return passwordOnCommandLine;
+    return {};
+}
+
+// The words after "sync" in a request.
+bool readSyncRequest(QStringList words, Command& command) {
+    using Sync = Command::Sync;
+    if (words.isEmpty())
+        return true;
+    const QString option = words.takeFirst();
+    if (option == QLatin1String("--status") || option == QLatin1String("--off")) {
+        command.sync = option == QLatin1String("--off") ? Sync::off : Sync::status;
+        return words.isEmpty();
+    }
+    if (option != QLatin1String("--account"))
+        return false;
+    command.sync = Sync::account;
+    command.allowPlainHttp = words.value(0) == QLatin1String("--allow-plain-http");
+    if (command.allowPlainHttp)
+        words.removeFirst();
+    if (words.size() != 3)
+        return false;
+    command.address = words[0];
+    command.user = words[1];
+    command.password = words[2];
+    return addressProblem(command.address).isEmpty() && !command.user.isEmpty() && !command.password.isEmpty();
 }
 } // namespace
 
@@ -44,7 +94,15 @@ QStringList Command::toRequest() const {
         words << title;
     if (verb == Verb::list && all)
         words << QStringLiteral("--all");
-    return words;
+    if (verb != Verb::sync || sync == Sync::now)
+        return words;
+    if (sync != Sync::account)
+        return words << (sync == Sync::off ? QStringLiteral("--off") : QStringLiteral("--status"));
+    words << QStringLiteral("--account");
+    if (allowPlainHttp)
+        words << QStringLiteral("--allow-plain-http");
+    // Over the user's own socket, to the copy that keeps it in the keyring.
+    return words << address << user << password;
 }
 
 Command Command::fromRequest(const QStringList& request, QString* whyNot) {
@@ -57,16 +115,26 @@ Command Command::fromRequest(const QStringList& request, QString* whyNot) {
             known = true;
         }
     }
-    const qsizetype expected = command.verb == Verb::add ? 2 : (command.verb == Verb::list ? request.size() : 1);
-    if (!known || request.size() != expected || request.size() > 2 ||
-        (command.verb == Verb::list && request.size() == 2 && request[1] != QLatin1String("--all"))) {
+    const QStringList rest = request.mid(1);
+    bool good = known;
+    if (good && command.verb == Verb::add)
+        good = rest.size() == 1;
+    else if (good && command.verb == Verb::list)
+        good = rest.isEmpty() || rest == QStringList{QStringLiteral("--all")};
+    else if (good && command.verb == Verb::sync)
+        good = readSyncRequest(rest, command);
+    else
+        good = good && rest.isEmpty();
+    if (!good) {
+        // An account's request holds a password: it is not repeated back.
+        const QStringList shown = command.verb == Verb::sync ? request.mid(0, 2) : request;
         if (whyNot)
-            *whyNot = QStringLiteral("not a command: %1").arg(request.join(QLatin1Char(' ')).left(80));
+            *whyNot = QStringLiteral("not a command: %1").arg(shown.join(QLatin1Char(' ')).left(80));
         return Command{};
     }
     if (command.verb == Verb::add)
-        command.title = request[1];
-    command.all = command.verb == Verb::list && request.size() == 2;
+        command.title = rest[0];
+    command.all = command.verb == Verb::list && !rest.isEmpty();
     return command;
 }
 
@@ -92,17 +160,34 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
                                        QStringLiteral("With list: every item, checked ones too."));
     const QCommandLineOption popoverOption(QStringLiteral("popover"),
                                            QStringLiteral("Show the list in a popover rather than the panel."));
-    parser.addOption(allOption);
-    parser.addOption(popoverOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("toggle, add, list or count."),
+    const QCommandLineOption statusOption(QStringLiteral("status"),
+                                          QStringLiteral("With sync: how the last sync went."));
+    const QCommandLineOption offOption(QStringLiteral("off"),
+                                       QStringLiteral("With sync: forget the account and its password."));
+    const QCommandLineOption accountOption(QStringLiteral("account"),
+                                           QStringLiteral("With sync: sync as USER with the calendar server at URL."));
+    const QCommandLineOption plainHttpOption(
+        QStringLiteral("allow-plain-http"),
+        QStringLiteral("With sync --account: an unencrypted http:// address to another machine."));
+    parser.addOptions({allOption, popoverOption, statusOption, offOption, accountOption, plainHttpOption});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("toggle, add, list, count or sync."),
                                  QStringLiteral("[command]"));
-    parser.addPositionalArgument(QStringLiteral("title"), QStringLiteral("With add: the item's title."),
+    parser.addPositionalArgument(QStringLiteral("title"),
+                                 QStringLiteral("With add: the item's title; with sync --account: URL USER."),
                                  QStringLiteral("[title...]"));
     // Qt names the program by its path, or not at all before an application object exists.
     result.helpText = parser.helpText();
     result.helpText.replace(0, result.helpText.indexOf(QLatin1String(" [options]")), QStringLiteral("Usage: redizado"));
 
     Command& command = result.command;
+    for (const QString& word : arguments.mid(1)) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word == QLatin1String("--password") || word.startsWith(QLatin1String("--password="))) {
+            result.error = passwordOnCommandLine;
+            return result;
+        }
+    }
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
         if (result.error.contains(QLatin1String("Unknown option")))
@@ -132,7 +217,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         }
         if (!known) {
             result.error =
-                QStringLiteral("unknown command \"%1\"; the commands are toggle, add, list and count").arg(verb);
+                QStringLiteral("unknown command \"%1\"; the commands are toggle, add, list, count and sync").arg(verb);
             return result;
         }
     }
@@ -140,7 +225,41 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         result.error = QStringLiteral("--all goes with list only");
         return result;
     }
-    if (command.verb == Verb::add) {
+    for (const QCommandLineOption* option : {&statusOption, &offOption, &accountOption, &plainHttpOption}) {
+        if (parser.isSet(*option) && command.verb != Verb::sync) {
+            result.error = QStringLiteral("--%1 goes with sync only").arg(option->names().constFirst());
+            return result;
+        }
+    }
+    if (command.verb == Verb::sync) {
+        if (int(parser.isSet(statusOption)) + int(parser.isSet(offOption)) + int(parser.isSet(accountOption)) > 1) {
+            result.error = QStringLiteral("sync takes one of --status, --off and --account");
+            return result;
+        }
+        if (parser.isSet(plainHttpOption) && !parser.isSet(accountOption)) {
+            result.error = QStringLiteral("--allow-plain-http goes with sync --account only");
+            return result;
+        }
+        command.sync = parser.isSet(statusOption) ? Command::Sync::status
+                       : parser.isSet(offOption)  ? Command::Sync::off
+                                                  : Command::Sync::now;
+    }
+    if (parser.isSet(accountOption)) {
+        command.sync = Command::Sync::account;
+        command.allowPlainHttp = parser.isSet(plainHttpOption);
+        // A third word can only be the password, where every process of the machine could read it.
+        if (words.size() > 2)
+            result.error = passwordOnCommandLine;
+        else if (words.size() < 2 || words[1].isEmpty())
+            result.error = QStringLiteral("sync --account needs the server's address and a user name, as in: "
+                                          "redizado sync --account https://example.org/dav/ alice");
+        else
+            result.error = addressProblem(words[0]);
+        if (result.error.isEmpty()) {
+            command.address = words[0];
+            command.user = words[1];
+        }
+    } else if (command.verb == Verb::add) {
         // Blanks are a title, as they are when typed into the panel; nothing at all is not.
         if (std::all_of(words.cbegin(), words.cend(), [](const QString& word) { return word.isEmpty(); })) {
             result.error = QStringLiteral("add needs a title, as in: redizado add buy milk");

@@ -14,13 +14,26 @@ struct Command {
         add,
         list,
         count,
+        sync,
         help,
         version,
+    };
+    enum class Sync {
+        now,     // one sync, printing what changed
+        status,  // the last result
+        off,     // forget the account and its password
+        account, // sync with this account from now on
     };
     Verb verb = Verb::start;
     QString title;    // add: the words given, joined by single spaces
     bool all = false; // list: every item, checked or not
     bool popover = false;
+    Sync sync = Sync::now;
+    // sync --account: the account; the password comes from standard input, never from the words typed.
+    QString address;
+    QString user;
+    bool allowPlainHttp = false;
+    QString password;
 
     // The words a running instance is sent, and read back from them.
     QStringList toRequest() const;

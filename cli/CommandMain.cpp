@@ -4,8 +4,11 @@
 // is the whole program's, loaded into this same process so that it still runs as this file.
 #include "CommandLine.h"
 #include "InstanceClient.h"
+#include "PasswordInput.h"
+#include "SyncCommands.h"
 
 #include <QByteArray>
+#include <QUrl>
 
 #include <chrono>
 #include <climits>
@@ -17,6 +20,8 @@
 namespace {
 // As long as the whole program waits for a copy that is still starting.
 constexpr auto startingCopyPatience = std::chrono::seconds(10);
+// A first sync of a big calendar over a slow line takes minutes.
+constexpr auto syncPatience = std::chrono::minutes(15);
 constexpr const char* moduleName = "redizado-program.so";
 
 void print(std::FILE* stream, const QString& text) {
@@ -55,6 +60,43 @@ int runWholeProgram(int argc, char** argv) {
     }
     return programMain(argc, argv);
 }
+
+// What the running copy said, printed as the command's own.
+int finish(const instance_protocol::Answer& answer) {
+    print(stdout, answer.output);
+    if (!answer.error.isEmpty())
+        print(stderr, QStringLiteral("redizado: ") + answer.error);
+    return answer.exitStatus;
+}
+
+// The sync runs in the tray program: the command goes to it and waits for the server's answer there.
+int runSync(Command command) {
+    if (command.sync == Command::Sync::account) {
+        const QUrl address(command.address);
+        const PasswordInput input =
+            readPassword(STDIN_FILENO, STDERR_FILENO,
+                         QStringLiteral("Password for %1 at %2: ").arg(command.user, address.host(QUrl::FullyDecoded)));
+        if (!input.error.isEmpty()) {
+            print(stderr, QStringLiteral("redizado: %1\n").arg(input.error));
+            return 2;
+        }
+        command.password = input.password;
+    }
+    const QString folder = instance_client::defaultFolder();
+    const auto outcome = instance_client::ask(instance_client::socketPath(folder), command.toRequest(),
+                                              qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), syncPatience);
+    if (outcome.answer)
+        return finish(*outcome.answer);
+    if (outcome.noCopy) {
+        print(stderr, QStringLiteral("redizado: sync runs in the tray program, and none is running; start it with "
+                                     "redizado, then try again\n"));
+        return sync_status::refused;
+    }
+    print(stderr, QStringLiteral("redizado: the running copy did not finish within %1 minutes; it may still be "
+                                 "syncing (see redizado sync --status)\n")
+                      .arg(std::chrono::minutes(syncPatience).count()));
+    return sync_status::tryLater;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,17 +104,15 @@ int main(int argc, char** argv) {
     const QStringList arguments = decodeArguments(argc, argv, &badArgument);
     const ParsedCommandLine parsed = badArgument.isEmpty() ? parseCommandLine(arguments) : ParsedCommandLine{};
     const Command::Verb verb = parsed.command.verb;
-    if (badArgument.isEmpty() && parsed.error.isEmpty() && verb != Command::Verb::help &&
-        verb != Command::Verb::version) {
+    const bool good = badArgument.isEmpty() && parsed.error.isEmpty();
+    if (good && verb == Command::Verb::sync)
+        return runSync(parsed.command);
+    if (good && verb != Command::Verb::help && verb != Command::Verb::version) {
         const QString folder = instance_client::defaultFolder();
         const auto outcome = instance_client::ask(instance_client::socketPath(folder), parsed.command.toRequest(),
                                                   qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), startingCopyPatience);
-        if (outcome.answer) {
-            print(stdout, outcome.answer->output);
-            if (!outcome.answer->error.isEmpty())
-                print(stderr, QStringLiteral("redizado: ") + outcome.answer->error);
-            return outcome.answer->exitStatus;
-        }
+        if (outcome.answer)
+            return finish(*outcome.answer);
         // Taken but never answered: sending it again could add an item twice.
         if (!outcome.noCopy) {
             print(stderr, QStringLiteral("redizado: another copy holds %1 but does not answer\n")

@@ -8,21 +8,32 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 using instance_protocol::requestMagic;
 using instance_protocol::streamVersion;
 // The longest title the panel takes is 16 Mi characters; a request past this is not one of ours.
 constexpr qint64 maxRequestBytes = 64LL * 1024 * 1024;
-// A command and its title; more words than this are not one of ours.
+// A command and its few words (a title, an account); more than this are not one of ours.
 constexpr quint32 maxRequestWords = 16;
 // A client that connects and then says nothing must not hold a connection for ever.
 constexpr int clientPatienceMs = 5000;
 constexpr unsigned long retryPauseMs = 25;
+
+void sendReply(QLocalSocket* socket, const SingleInstance::Reply& reply) {
+    socket->write(instance_protocol::encodeAnswer({reply.exitStatus, reply.output, reply.error}));
+    // Out to the later start now, not on the next turn of the event loop, behind whatever comes afterwards.
+    socket->flush();
+    socket->disconnectFromServer();
+    if (reply.afterwards)
+        reply.afterwards();
+}
 } // namespace
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
@@ -75,6 +86,11 @@ void SingleInstance::unlock() {
 }
 
 bool SingleInstance::listen(Handler handler) {
+    return listen(
+        [handler = std::move(handler)](const Request& request, const Respond& respond) { respond(handler(request)); });
+}
+
+bool SingleInstance::listen(LaterHandler handler) {
     m_handler = std::move(handler);
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -88,16 +104,19 @@ bool SingleInstance::listen(Handler handler) {
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
-            QTimer::singleShot(clientPatienceMs, socket, [socket] { socket->abort(); });
+            auto* patience = new QTimer(socket);
+            patience->setSingleShot(true);
+            connect(patience, &QTimer::timeout, socket, &QLocalSocket::abort);
+            patience->start(clientPatienceMs);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket, patience] { answer(socket, patience); });
             if (socket->bytesAvailable() > 0)
-                answer(socket);
+                answer(socket, patience);
         }
     });
     return true;
 }
 
-void SingleInstance::answer(QLocalSocket* socket) {
+void SingleInstance::answer(QLocalSocket* socket, QTimer* patience) {
     if (socket->bytesAvailable() > maxRequestBytes) {
         qCWarning(lcInstance) << "a request of more than" << maxRequestBytes << "bytes was refused";
         socket->abort();
@@ -124,13 +143,24 @@ void SingleInstance::answer(QLocalSocket* socket) {
     in >> request.activationToken;
     if (!in.commitTransaction())
         return; // the rest is still on its way
-    const Reply reply = m_handler ? m_handler(request) : Reply{1, {}, QStringLiteral("not ready\n"), {}};
-    socket->write(instance_protocol::encodeAnswer({reply.exitStatus, reply.output, reply.error}));
-    // Out to the later start now, not on the next turn of the event loop, behind whatever comes afterwards.
-    socket->flush();
-    socket->disconnectFromServer();
-    if (reply.afterwards)
-        reply.afterwards();
+    // The request is whole: from here the later start waits for us, for as long as the answer takes.
+    patience->stop();
+    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    if (!m_handler) {
+        sendReply(socket, Reply{1, {}, QStringLiteral("not ready\n"), {}});
+        return;
+    }
+    // Shared by every copy of the function: the handler may hand it on.
+    auto sent = std::make_shared<bool>(false);
+    m_handler(request, [socket = QPointer<QLocalSocket>(socket), sent](const Reply& reply) {
+        if (std::exchange(*sent, true))
+            return;
+        // Gone with the server or with the later start that stopped waiting.
+        if (socket && socket->state() == QLocalSocket::ConnectedState)
+            sendReply(socket, reply);
+        else if (reply.afterwards)
+            reply.afterwards();
+    });
 }
 
 SingleInstance::Outcome SingleInstance::sendOrLock(const Request& request, std::chrono::milliseconds timeout) {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTimer;
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -33,6 +35,11 @@ public:
         QString activationToken;
     };
     using Handler = std::function<Reply(const Request& request)>;
+    // Sends the reply to the later start that asked. Only the first call counts; once that start has gone (it gave
+    // up waiting), the reply is dropped.
+    using Respond = std::function<void(const Reply& reply)>;
+    // Answers through respond, at once or later (a sync waits for the server).
+    using LaterHandler = std::function<void(const Request& request, Respond respond)>;
 
     // folder: where the lock and the socket live; by default the user's runtime folder.
     explicit SingleInstance(QString folder = defaultFolder(), QObject* parent = nullptr);
@@ -50,6 +57,7 @@ public:
     bool isLocked() const { return m_lock.isLocked(); }
     // With the lock held: answers requests through handler from now on. False, with a log line, on failure.
     bool listen(Handler handler);
+    bool listen(LaterHandler handler);
 
     // Until one answers or the lock is ours: the copy that holds it may still be starting. The reply, or
     // nothing when the lock was taken; false in .second when neither happened within the timeout.
@@ -60,10 +68,10 @@ public:
     Outcome sendOrLock(const Request& request, std::chrono::milliseconds timeout);
 
 private:
-    void answer(QLocalSocket* socket);
+    void answer(QLocalSocket* socket, QTimer* patience);
 
     QString m_folder;
     QLockFile m_lock;
     std::unique_ptr<QLocalServer> m_server;
-    Handler m_handler;
+    LaterHandler m_handler;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program from a terminal: its words, its output, its exit status and what it leaves on disk.
 #include "FileContents.h"
+#include "SingleInstance.h"
 #include "TempFolder.h"
 #include "WaitUntil.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +92,38 @@ TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy) {
     ASSERT_TRUE(waitUntil([this] { return QFileInfo::exists(runtime + QStringLiteral("/redizado.socket")); }, 10000));
     EXPECT_EQ(run("add through the socket").status, 0);
     EXPECT_TRUE(stored().contains("<string>through the socket</string>"));
+}
+
+// The sync lives in the tray program; a sync command must not become one.
+TEST_F(CommandLineProgramTest, WithNoCopyRunningSyncSaysSoAndStartsNothing) {
+    const Outcome sync = run("sync");
+    EXPECT_EQ(sync.status, 5);
+    EXPECT_TRUE(sync.error.contains(QLatin1String("none is running"))) << sync.error.toStdString();
+    EXPECT_TRUE(QDir(runtime).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    EXPECT_FALSE(QFileInfo::exists(config));
+}
+
+// The password typed on standard input goes to the running copy with the account, and the copy's later answer is
+// the command's.
+TEST_F(CommandLineProgramTest, AnAccountsPasswordIsReadFromStandardInputAndHandedToTheRunningCopy) {
+    SingleInstance running(runtime);
+    ASSERT_TRUE(running.tryLock());
+    QStringList heard;
+    ASSERT_TRUE(running.listen([&heard](const SingleInstance::Request& request, SingleInstance::Respond respond) {
+        heard = request.words;
+        QTimer::singleShot(0, [respond] { respond({0, QStringLiteral("Syncing\n"), {}, {}}); });
+    }));
+    QProcess account;
+    account.start(QStringLiteral(REDIZADO_PROGRAM),
+                  {QStringLiteral("sync"), QStringLiteral("--account"), QStringLiteral("https://dav.example.org/"),
+                   QStringLiteral("alice")});
+    account.write("pass w\xc3\xb6rd\nnot this\n");
+    account.closeWriteChannel();
+    ASSERT_TRUE(waitUntil([&account] { return account.state() == QProcess::NotRunning; }, 20000));
+
+    EXPECT_EQ(heard, (QStringList{QStringLiteral("sync"), QStringLiteral("--account"),
+                                  QStringLiteral("https://dav.example.org/"), QStringLiteral("alice"),
+                                  QStringLiteral("pass w\u00f6rd")}));
+    EXPECT_EQ(account.exitCode(), 0);
+    EXPECT_EQ(account.readAllStandardOutput(), QByteArray("Syncing\n"));
 }

@@ -2,6 +2,7 @@
 #include "SingleInstance.h"
 #include "InstanceClient.h"
 #include "TempFolder.h"
+#include "WaitUntil.h"
 
 #include <QCoreApplication>
 #include <QLocalServer>
@@ -89,4 +90,53 @@ TEST(SingleInstanceTest, TheClientTellsNoCopyFromASilentOne) {
     const auto outcome = later.get();
     EXPECT_FALSE(outcome.answer);
     EXPECT_FALSE(outcome.noCopy);
+}
+
+// A reply may come long after the request: the later start waits for it, takes the first, and the work after the
+// answer runs once.
+TEST(SingleInstanceTest, AReplyGivenLaterReachesTheLaterStartOnce) {
+    TempFolder temp;
+    const QString folder = QString::fromStdString(temp.path());
+    SingleInstance first(folder);
+    ASSERT_TRUE(first.tryLock());
+    SingleInstance::Respond respond;
+    ASSERT_TRUE(first.listen(
+        [&respond](const SingleInstance::Request&, SingleInstance::Respond later) { respond = std::move(later); }));
+    auto later = std::async(std::launch::async, [folder] {
+        return SingleInstance(folder).sendToRunning({{QStringLiteral("sync")}, {}}, 20s);
+    });
+    ASSERT_TRUE(waitUntil([&respond] { return bool(respond); }));
+    EXPECT_NE(later.wait_for(0s), std::future_status::ready);
+
+    int afterwards = 0;
+    const SingleInstance::Respond copy = respond;
+    respond({0, QStringLiteral("1 added here\n"), {}, [&afterwards] { ++afterwards; }});
+    copy({4, {}, QStringLiteral("too late\n"), [&afterwards] { ++afterwards; }});
+    ASSERT_TRUE(waitUntil([&later] { return later.wait_for(0s) == std::future_status::ready; }));
+    const auto reply = later.get();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(std::tie(reply->exitStatus, reply->output), std::tuple(0, QStringLiteral("1 added here\n")));
+    EXPECT_EQ(afterwards, 1);
+}
+
+// The copy stopped listening before the sync was done: the reply has nowhere to go, but what follows it still runs.
+TEST(SingleInstanceTest, AReplyForAConnectionThatWentIsDroppedAndItsWorkStillRuns) {
+    TempFolder temp;
+    const QString folder = QString::fromStdString(temp.path());
+    SingleInstance first(folder);
+    ASSERT_TRUE(first.tryLock());
+    SingleInstance::Respond respond;
+    ASSERT_TRUE(first.listen(
+        [&respond](const SingleInstance::Request&, SingleInstance::Respond later) { respond = std::move(later); }));
+    auto later = std::async(std::launch::async, [socket = first.socketPath()] {
+        return instance_client::ask(socket, {QStringLiteral("sync")}, {}, 20s);
+    });
+    ASSERT_TRUE(waitUntil([&respond] { return bool(respond); }));
+    first.unlock();
+    ASSERT_TRUE(waitUntil([&later] { return later.wait_for(0s) == std::future_status::ready; }));
+    EXPECT_FALSE(later.get().answer);
+
+    bool ran = false;
+    respond({0, QStringLiteral("done\n"), {}, [&ran] { ran = true; }});
+    EXPECT_TRUE(ran);
 }

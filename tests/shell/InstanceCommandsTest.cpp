@@ -4,8 +4,10 @@
 #include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "MemorySyncControl.h"
 #include "PanelDriver.h"
 #include "PopoverPresenter.h"
+#include "SyncCommands.h"
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +16,20 @@ namespace {
 // The running program as later starts reach it, over in-memory services.
 class InstanceCommandsTest : public ::testing::Test, protected InMemoryServices {
 protected:
-    void start(MainInterface::Variant variant) {
+    void start(MainInterface::Variant variant, SyncControl* sync = nullptr) {
         defaults.setBool(keys::loadKeyStatus, true);
         manager.addJotlingWithTitle("older");
         startInterface(variant);
-        commands = std::make_unique<InstanceCommands>(*interface, ItemCommands(manager, [] { return false; }));
+        commands = std::make_unique<InstanceCommands>(*interface, ItemCommands(manager, [] { return false; }), sync);
     }
     CommandReply handle(const QStringList& words) { return commands->handle(words); }
+    // Through the answer given later; nothing while none came.
+    std::optional<CommandReply> handleLater(const QStringList& words) {
+        std::optional<CommandReply> reply;
+        commands->handle(words, [&reply](const CommandReply& answer) { reply = answer; });
+        waitUntil([&reply] { return reply.has_value(); });
+        return reply;
+    }
 
     std::unique_ptr<InstanceCommands> commands;
 };
@@ -50,5 +59,26 @@ TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReache
     handle({QStringLiteral("add"), QStringLiteral("for the popover")});
     JLTableView* table = dynamic_cast<PopoverPresenter&>(interface->listPresenter()).list().redizadoTableView();
     EXPECT_TRUE(waitUntil([table] { return table->numberOfRows() == 2; }));
+}
+TEST_F(InstanceCommandsTest, ASyncIsAnsweredOnceTheSyncHasBeen) {
+    MemorySyncControl sync;
+    sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), QStringLiteral("al"), false};
+    sync.nextReport.summary.addedHere = 1;
+    start(MainInterface::Variant::Panel, &sync);
+    const auto reply = handleLater({QStringLiteral("sync")});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->output, QStringLiteral("1 added here\n"));
+    EXPECT_EQ(sync.syncs, 1);
+    // A caller that cannot wait is told so, and nothing is started.
+    EXPECT_EQ(handle({QStringLiteral("sync")}).exitStatus, sync_status::refused);
+    EXPECT_EQ(sync.syncs, 1);
+}
+
+TEST_F(InstanceCommandsTest, WithoutASyncItsCommandsSayItIsNotAvailable) {
+    start(MainInterface::Variant::Panel);
+    const auto reply = handleLater({QStringLiteral("sync"), QStringLiteral("--status")});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->exitStatus, sync_status::refused);
+    EXPECT_TRUE(reply->error.contains(QLatin1String("not available"))) << reply->error.toStdString();
 }
 } // namespace
