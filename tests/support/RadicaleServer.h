@@ -10,6 +10,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -18,10 +20,14 @@
 #include <csignal>
 
 // A CalDAV server of the test's own on 127.0.0.1: one user with a plain htpasswd entry, storage in a temporary
-// folder, a free port. Stopped (killed) with the object.
+// folder, a free port; over HTTPS with a throwaway certificate on request. Stopped (killed) with the object.
 class RadicaleServer {
 public:
+    enum class Scheme { Http, Https };
+
     static bool installed() { return !QStandardPaths::findExecutable(QStringLiteral("radicale")).isEmpty(); }
+    // The certificate for HTTPS is made with openssl: Qt cannot make one.
+    static bool canServeHttps() { return !QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty(); }
 
     RadicaleServer() = default;
     RadicaleServer(const RadicaleServer&) = delete;
@@ -29,38 +35,32 @@ public:
     ~RadicaleServer() { stop(); }
 
     // Starts it for user and password and waits until it takes connections; false when it would not.
-    bool start(const QString& user, const QString& password) {
+    bool start(const QString& user, const QString& password, Scheme scheme = Scheme::Http) {
         const QString folder = QString::fromStdString(m_folder.path());
         writeFile(folder + QStringLiteral("/users"), user + QLatin1Char(':') + password + QLatin1Char('\n'));
+        m_scheme = scheme;
+        if (scheme == Scheme::Https && !makeCertificate())
+            return false;
         // Another process may take the port between our look and the server's bind: then try another.
         for (int attempt = 0; attempt < 3; ++attempt) {
             m_port = freePort();
-            writeFile(folder + QStringLiteral("/config"), QStringLiteral(R"([server]
-hosts = 127.0.0.1:%1
-[auth]
-type = htpasswd
-htpasswd_filename = %2/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = %2/storage
-[rights]
-type = owner_only
-)")
-                                                              .arg(m_port)
-                                                              .arg(folder));
-            m_process.setStandardOutputFile(QProcess::nullDevice());
-            m_process.setStandardErrorFile(QProcess::nullDevice());
-            m_process.start(QStringLiteral("radicale"),
-                            {QStringLiteral("--config"), folder + QStringLiteral("/config")});
-            if (m_process.waitForStarted() && waitUntilAnswering())
+            if (launch())
                 return true;
-            stop();
         }
         return false;
     }
+    // Starts it again after stop(), on the same port, over the same storage.
+    bool restart() { return launch(); }
+
+    // Its collections, as collection-root/<user>/<collection>/ each with a .Radicale.props, and an .ics file per
+    // item: may be written to before start, to set up more than requests would in good time.
+    std::string storagePath() const { return m_folder.path() + "/storage"; }
+    // What a client must trust to reach it over HTTPS.
+    QList<QSslCertificate> certificates() const { return m_certificates; }
 
     QUrl url(const QString& path = QStringLiteral("/")) const {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+        const QString scheme = m_scheme == Scheme::Https ? QStringLiteral("https") : QStringLiteral("http");
+        return QUrl(QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_port).arg(path));
     }
 
     // Freezes the server: connections are still taken by the system, but nothing answers.
@@ -72,19 +72,63 @@ type = owner_only
         m_process.waitForFinished();
     }
 
-    // A request straight to the server, for setting the scene; answers the HTTP status.
+    // A request straight to the server, for setting the scene; answers the HTTP status, 0 when none came in time.
     int send(const QByteArray& method, const QString& path, const QString& user, const QString& password,
-             const QByteArray& body = {}) {
+             const QByteArray& body = {}, int timeoutMs = 10000) {
         QNetworkRequest request(url(path));
         request.setRawHeader("Authorization", "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64());
+        QSslConfiguration trusting = request.sslConfiguration();
+        trusting.addCaCertificates(m_certificates);
+        request.setSslConfiguration(trusting);
         QNetworkReply* reply = m_network.sendCustomRequest(request, method, body);
-        waitUntil([reply] { return reply->isFinished(); }, 10000);
+        waitUntil([reply] { return reply->isFinished(); }, timeoutMs);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         reply->deleteLater();
         return status;
     }
 
 private:
+    bool launch() {
+        const QString folder = QString::fromStdString(m_folder.path());
+        const QString tls = QStringLiteral("ssl = True\ncertificate = %1/cert.pem\nkey = %1/key.pem\n").arg(folder);
+        writeFile(folder + QStringLiteral("/config"), QStringLiteral(R"([server]
+hosts = 127.0.0.1:%1
+%3[auth]
+type = htpasswd
+htpasswd_filename = %2/users
+htpasswd_encryption = plain
+[storage]
+filesystem_folder = %2/storage
+[rights]
+type = owner_only
+)")
+                                                          .arg(m_port)
+                                                          .arg(folder, m_scheme == Scheme::Https ? tls : QString()));
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.start(QStringLiteral("radicale"), {QStringLiteral("--config"), folder + QStringLiteral("/config")});
+        if (m_process.waitForStarted() && waitUntilAnswering())
+            return true;
+        stop();
+        return false;
+    }
+    // A certificate for 127.0.0.1 that expires tomorrow.
+    bool makeCertificate() {
+        const QString folder = QString::fromStdString(m_folder.path());
+        QProcess openssl;
+        openssl.setStandardOutputFile(QProcess::nullDevice());
+        openssl.setStandardErrorFile(QProcess::nullDevice());
+        const QString arguments = QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes "
+                                                 "-days 1 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1");
+        openssl.start(QStringLiteral("openssl"),
+                      arguments.split(QLatin1Char(' ')) +
+                          QStringList{QStringLiteral("-keyout"), folder + QStringLiteral("/key.pem"),
+                                      QStringLiteral("-out"), folder + QStringLiteral("/cert.pem")});
+        if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0)
+            return false;
+        m_certificates = QSslCertificate::fromPath(folder + QStringLiteral("/cert.pem"));
+        return !m_certificates.isEmpty();
+    }
     static quint16 freePort() {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
@@ -111,4 +155,6 @@ private:
     QProcess m_process;
     QNetworkAccessManager m_network;
     quint16 m_port = 0;
+    Scheme m_scheme = Scheme::Http;
+    QList<QSslCertificate> m_certificates;
 };
