@@ -5,6 +5,8 @@
 #include "Log.h"
 #include "PropertyList.h"
 
+#include <utility>
+
 namespace {
 // Each round after the first follows a write the server refused because the task changed there meanwhile.
 constexpr int kMaxRounds = 3;
@@ -67,11 +69,15 @@ void SyncRun::start() {
         logLine("sync", why + "; every task is met anew");
     // Tokens, ETags and hrefs belong to one calendar: another account starts from nothing.
     if (m_state.account != m_accountName.toStdString() || m_state.calendar.empty()) {
-        m_state = SyncState{};
+        // Kept until the new calendar is found: a mistyped address, once put right, must not meet every task anew
+        // (which would bring back what was deleted elsewhere meanwhile).
+        SyncState kept = std::exchange(m_state, SyncState{});
         m_state.account = m_accountName.toStdString();
-        m_client->discover([this](const CalDavResult& result, const QUrl& calendar) {
-            if (!result.ok())
+        m_client->discover([this, kept = std::move(kept)](const CalDavResult& result, const QUrl& calendar) mutable {
+            if (!result.ok()) {
+                m_state = std::move(kept);
                 return finish(outcomeOf(result.outcome), result.detail);
+            }
             m_state.calendar = calendar.toString().toStdString();
             fetch({});
         });

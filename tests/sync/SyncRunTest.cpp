@@ -52,8 +52,8 @@ protected:
         ASSERT_TRUE(server.start(user, password)) << "radicale would not start";
     }
 
-    SyncReport sync(const QString& secret = password) {
-        SyncRun run(CalDavAccount{server.url(), user, secret}, manager, statePath);
+    SyncReport sync(const QString& secret = password, const std::optional<QUrl>& address = {}) {
+        SyncRun run(CalDavAccount{address.value_or(server.url()), user, secret}, manager, statePath);
         std::optional<SyncReport> report;
         QObject::connect(&run, &SyncRun::finished, [&](const SyncReport& finished) { report = finished; });
         run.start();
@@ -186,6 +186,18 @@ TEST_F(SyncRunTest, AWrongPasswordLeavesTheItemsAsTheyAre) {
     EXPECT_EQ(sync(QStringLiteral("guess")).outcome, SyncOutcome::WrongCredentials);
     EXPECT_EQ(titlesOf(manager.redizado()), std::vector<std::string>{"Milk"});
     EXPECT_EQ(SyncState::load(statePath).lastResult, "WrongCredentials");
+}
+
+TEST_F(SyncRunTest, AnAddressWhereNoCalendarIsFoundKeepsWhatTheLastSyncKnew) {
+    manager.addJotlingWithTitle("Milk");
+    ASSERT_EQ(sync().outcome, SyncOutcome::Ok);
+    const SyncState before = SyncState::load(statePath);
+    QUrl closedPort = server.url();
+    closedPort.setPort(1);
+    EXPECT_EQ(sync(password, closedPort).outcome, SyncOutcome::RetryLater);
+    const SyncState after = SyncState::load(statePath);
+    EXPECT_EQ(after.calendar, before.calendar);
+    EXPECT_EQ(after.tasks, before.tasks);
 }
 
 } // namespace
