@@ -40,8 +40,8 @@ std::string ownFolder() {
 }
 
 // Beside this program in the build tree, in the library folder once installed; both found from where this
-// program is, so an unpacked package runs too.
-int runWholeProgram(int argc, char** argv) {
+// program is, so an unpacked package runs too. Nothing, with the reason printed, when it cannot be loaded.
+void* wholeProgramEntry(const char* name) {
     const std::string folder = ownFolder();
     void* module = nullptr;
     std::string tried;
@@ -52,13 +52,23 @@ int runWholeProgram(int argc, char** argv) {
             break;
         tried += std::string("\n  ") + ::dlerror();
     }
-    using Main = int (*)(int, char**);
-    const auto programMain = module ? reinterpret_cast<Main>(::dlsym(module, "redizadoProgramMain")) : nullptr;
-    if (!programMain) {
+    void* entry = module ? ::dlsym(module, name) : nullptr;
+    if (!entry)
         std::fprintf(stderr, "redizado: the program's own library cannot be loaded:%s\n", tried.c_str());
-        return 1;
-    }
-    return programMain(argc, argv);
+    return entry;
+}
+
+int runWholeProgram(int argc, char** argv) {
+    using Main = int (*)(int, char**);
+    const auto programMain = reinterpret_cast<Main>(wholeProgramEntry("redizadoProgramMain"));
+    return programMain ? programMain(argc, argv) : 1;
+}
+
+// With no copy running the sync runs in this process; the request carries the password already read.
+int syncInWholeProgram(int argc, char** argv, const QStringList& request) {
+    using SyncHere = int (*)(int, char**, const QStringList*);
+    const auto syncHere = reinterpret_cast<SyncHere>(wholeProgramEntry("redizadoSyncHere"));
+    return syncHere ? syncHere(argc, argv, &request) : 1;
 }
 
 // What the running copy said, printed as the command's own.
@@ -70,7 +80,7 @@ int finish(const instance_protocol::Answer& answer) {
 }
 
 // The sync runs in the tray program: the command goes to it and waits for the server's answer there.
-int runSync(Command command) {
+int runSync(int argc, char** argv, Command command) {
     if (command.sync == Command::Sync::account) {
         const QUrl address(command.address);
         const PasswordInput input =
@@ -87,11 +97,8 @@ int runSync(Command command) {
                                               qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), syncPatience);
     if (outcome.answer)
         return finish(*outcome.answer);
-    if (outcome.noCopy) {
-        print(stderr, QStringLiteral("redizado: sync runs in the tray program, and none is running; start it with "
-                                     "redizado, then try again\n"));
-        return sync_status::refused;
-    }
+    if (outcome.noCopy)
+        return syncInWholeProgram(argc, argv, command.toRequest());
     print(stderr, QStringLiteral("redizado: the running copy did not finish within %1 minutes; it may still be "
                                  "syncing (see redizado sync --status)\n")
                       .arg(std::chrono::minutes(syncPatience).count()));
@@ -106,7 +113,7 @@ int main(int argc, char** argv) {
     const Command::Verb verb = parsed.command.verb;
     const bool good = badArgument.isEmpty() && parsed.error.isEmpty();
     if (good && verb == Command::Verb::sync)
-        return runSync(parsed.command);
+        return runSync(argc, argv, parsed.command);
     if (good && verb != Command::Verb::help && verb != Command::Verb::version) {
         const QString folder = instance_client::defaultFolder();
         const auto outcome = instance_client::ask(instance_client::socketPath(folder), parsed.command.toRequest(),
