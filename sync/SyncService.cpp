@@ -165,43 +165,59 @@ void SyncService::turnOn(const Account& account, const QString& password, Done d
         return later([done, problem] { done(false, problem); });
     if (!keyringAnswers())
         return later([done] { done(false, noKeyring); });
-    const auto kept = [this, account, done] {
-        // Another account's password has no more use here.
-        if (const std::optional<Account> before = this->account();
-            before && (before->address != account.address || before->user != account.user))
-            m_secrets.forget(keyOf(*before), [](bool, const std::string&) {});
-        abortRun(QStringLiteral("The sync account changed"));
-        ++m_generation;
-        storeAccount(account);
-        m_schedule.accountChanged();
-        m_lastReport.reset();
-        m_source = Source::Server;
-        m_wrongPasswordLogged = false;
-        done(true, QStringLiteral("Sync is on with %1").arg(whoAt(account)));
-        emit statusChanged();
-        if (m_scheduled)
-            followReachability();
-        syncNow([](const SyncReport&) {});
-    };
+    // The account on now, entered again: a mistyped password must not take the working one away.
+    const std::optional<Account> current = this->account();
+    if (!current || keyOf(*current).server != keyOf(account).server || current->user != account.user)
+        return tryAccount(account, password, std::nullopt, std::move(done));
+    m_secrets.lookup(keyOf(account),
+                     guarded([this, account, password, done](std::optional<std::string> before, const std::string&) {
+                         tryAccount(account, password, std::move(before), done);
+                     }));
+}
+
+void SyncService::tryAccount(const Account& account, const QString& password, std::optional<std::string> before,
+                             Done done) {
+    const SecretStore::Account key = keyOf(account);
     m_secrets.store(
-        keyOf(account), password.toStdString(),
-        guarded([this, account, password, done, kept](bool ok, const std::string& why) {
+        key, password.toStdString(), guarded([=, this](bool ok, const std::string& why) {
             if (!ok)
                 return done(
                     false,
                     QStringLiteral("The keyring would not keep the password: %1").arg(QString::fromStdString(why)));
-            m_probe = std::make_unique<CalDavClient>(
-                CalDavAccount{account.address, account.user, password, account.allowPlainHttp});
-            m_probe->discover([this, account, done, kept](const CalDavResult& result, const QUrl&) {
+            auto* probe =
+                new CalDavClient(CalDavAccount{account.address, account.user, password, account.allowPlainHttp}, this);
+            probe->discover([=, this](const CalDavResult& result, const QUrl&) {
                 // Answered from inside the client: it goes once the answer is out.
-                m_probe.release()->deleteLater();
+                probe->deleteLater();
                 if (result.ok())
-                    return kept();
+                    return keepAccount(account, done);
                 const QString message = turnOnFailure(result, account);
-                m_secrets.forget(keyOf(account),
-                                 guarded([done, message](bool, const std::string&) { done(false, message); }));
+                const auto answer = guarded([done, message](bool, const std::string&) { done(false, message); });
+                if (before)
+                    m_secrets.store(key, *before, answer);
+                else
+                    m_secrets.forget(key, answer);
             });
         }));
+}
+
+void SyncService::keepAccount(const Account& account, const Done& done) {
+    // Another account's password has no more use here.
+    if (const std::optional<Account> before = this->account();
+        before && (before->address != account.address || before->user != account.user))
+        m_secrets.forget(keyOf(*before), [](bool, const std::string&) {});
+    abortRun(QStringLiteral("The sync account changed"));
+    ++m_generation;
+    storeAccount(account);
+    m_schedule.accountChanged();
+    m_lastReport.reset();
+    m_source = Source::Server;
+    m_wrongPasswordLogged = false;
+    done(true, QStringLiteral("Sync is on with %1").arg(whoAt(account)));
+    emit statusChanged();
+    if (m_scheduled)
+        followReachability();
+    syncNow([](const SyncReport&) {});
 }
 
 void SyncService::turnOff(Done done) {
@@ -299,8 +315,9 @@ void SyncService::conclude(const SyncReport& report, Source source) {
         m_wrongPasswordLogged = false;
     } else if (report.outcome == SyncOutcome::WrongCredentials && !std::exchange(m_wrongPasswordLogged, true)) {
         if (const auto current = account())
-            qCWarning(lcSync).noquote() << "wrong user name or password for" << whoAt(*current)
-                                        << "; no more automatic syncs until the account is entered again";
+            qCWarning(lcSync).noquote() << QStringLiteral("wrong user name or password for %1; no more automatic "
+                                                          "syncs until the account is entered again")
+                                               .arg(whoAt(*current));
     }
     const auto next = m_schedule.nextSync();
     m_retryAt = next && m_schedule.retrying()

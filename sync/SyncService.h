@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-class CalDavClient;
 class JLJotlingManager;
 class SyncRun;
 class UserDefaults;
@@ -54,6 +53,8 @@ private:
     enum class Source { Server, NoKeyring, NoPassword, UnreadableKeyring };
 
     bool keyringAnswers();
+    void tryAccount(const Account& account, const QString& password, std::optional<std::string> before, Done done);
+    void keepAccount(const Account& account, const Done& done);
     void followReachability();
     void startRun();
     void runWith(const Account& account, const QString& password);
@@ -75,7 +76,6 @@ private:
     // Between the keyring's lookup and the run's end.
     bool m_running = false;
     SyncRun* m_run = nullptr;
-    std::unique_ptr<CalDavClient> m_probe;
     std::vector<Synced> m_answering;
     std::vector<Synced> m_queued;
     Source m_source = Source::Server;

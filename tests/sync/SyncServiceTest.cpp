@@ -112,6 +112,13 @@ TEST_F(SyncServiceTest, TurnOnKeepsTheAccountAndThePasswordApart) {
     }
 }
 
+TEST_F(SyncServiceTest, AMistypedPasswordForTheAccountOnKeepsTheWorkingOne) {
+    ASSERT_TRUE(here.turnOn(server.url(), password).ok);
+    EXPECT_FALSE(here.turnOn(server.url(), QStringLiteral("guess")).ok);
+    EXPECT_EQ(here.service.account()->address, server.url());
+    EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
+}
+
 TEST_F(SyncServiceTest, AnItemAddedHereReachesTheServerAfterTheBatch) {
     here.service.startSchedule();
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
