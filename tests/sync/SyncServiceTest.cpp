@@ -99,19 +99,6 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordKeepsNothingAndSaysSo) {
     EXPECT_EQ(here.service.status(), QStringLiteral("Sync is off"));
 }
 
-TEST_F(SyncServiceTest, TurnOnKeepsTheAccountAndThePasswordApart) {
-    ASSERT_TRUE(here.turnOn(server.url(), password).ok);
-    const auto account = here.service.account();
-    ASSERT_TRUE(account.has_value());
-    EXPECT_EQ(account->address, server.url());
-    EXPECT_EQ(account->user, user);
-    EXPECT_EQ(here.secrets.passwords().size(), 1u);
-    for (const auto& [key, value] : here.defaults.values()) {
-        const std::string* text = value.get<std::string>();
-        EXPECT_TRUE(!text || text->find(password.toStdString()) == std::string::npos) << key.str();
-    }
-}
-
 TEST_F(SyncServiceTest, AMistypedPasswordForTheAccountOnKeepsTheWorkingOne) {
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
     EXPECT_FALSE(here.turnOn(server.url(), QStringLiteral("guess")).ok);
