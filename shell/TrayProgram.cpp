@@ -76,6 +76,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
+    startSync();
     // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
     // icon is up (handing it back takes a few milliseconds at 10,000 items), rather than staying counted against
     // the program for as long as it runs.
@@ -103,7 +104,24 @@ void TrayProgram::followColorScheme() {
     });
 }
 
+void TrayProgram::startSync() {
+    m_sync = std::make_unique<SyncService>(m_defaults, m_manager, m_secrets);
+    // Only what the user changes here: the sync's own saves must not ask for another sync.
+    m_manager.setChangedHereHandler([this] { m_sync->itemsChangedHere(); });
+    m_center.addObserver(notifications::popoverWillBecomeVisible, nullptr,
+                         [this](const NotificationCenter::Notification&) { m_sync->panelShown(); });
+    QObject::connect(m_sync.get(), &SyncControl::itemsChanged, m_sync.get(),
+                     [this] { m_interface->listPresenter().reload(ListPresenter::StoreChange::Anything); });
+    // The tool tip says what the user must put right, and only that.
+    QObject::connect(m_sync.get(), &SyncControl::statusChanged, m_sync.get(), [this] {
+        m_heldStatusItem.setToolTip(m_sync->needsAttention() ? QStringLiteral("Redizado: %1").arg(m_sync->status())
+                                                             : QStringLiteral("Redizado"));
+    });
+    m_sync->startSchedule();
+}
+
 TrayProgram::~TrayProgram() {
+    m_manager.setChangedHereHandler(nullptr);
     JLJotlingManager::setSharedManager(nullptr);
     JLHotKeyManager::setSharedManager(nullptr);
 }

@@ -9,8 +9,10 @@
 #include "MainInterface.h"
 #include "NotificationCenter.h"
 #include "PreferencesWatcher.h"
+#include "SecretServiceStore.h"
 #include "SingleInstance.h"
 #include "StoreReloader.h"
+#include "SyncService.h"
 #include "SystemTrayHost.h"
 #include "XdgLoginItems.h"
 
@@ -53,11 +55,14 @@ public:
     void perform(const Command& command);
 
     MainInterface& interface() const { return *m_interface; }
+    // For the settings pane and the command line.
+    SyncControl& sync() const { return *m_sync; }
 
 private:
     void showReloaded();
     void panelMade(JLRedizadoViewController& panel);
     void followColorScheme();
+    void startSync();
 
     Desktop m_desktop;
     FileUserDefaults& m_defaults;
@@ -77,4 +82,7 @@ private:
     // desktop has answered its registration, for the note made with the panel.
     bool m_shortcutOn = false;
     bool m_desktopAnswered = false;
+    // Last: gone before the manager and the interface it calls.
+    SecretServiceStore m_secrets;
+    std::unique_ptr<SyncService> m_sync;
 };

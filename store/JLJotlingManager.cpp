@@ -124,6 +124,11 @@ void JLJotlingManager::saveDataAndCount() {
     updateToDoCount();
 }
 
+void JLJotlingManager::changedHere() const {
+    if (m_changedHere)
+        m_changedHere();
+}
+
 void JLJotlingManager::replaceRedizado(List redizado) {
     m_redizado = std::move(redizado);
     updateTodoRedizado();
@@ -137,6 +142,8 @@ void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
         m_redizado.insert(m_redizado.begin(), std::move(record));
     }
     saveDataAndCount();
+    if (!title.empty())
+        changedHere();
 }
 
 std::shared_ptr<JLJotling> JLJotlingManager::recordAt(std::int64_t index, bool fromTodoRedizado) const {
@@ -164,6 +171,7 @@ void JLJotlingManager::removeEntryAtIndex(std::int64_t index, bool fromTodoRediz
         updateTodoRedizado();
     }
     saveDataAndCount();
+    changedHere();
 }
 
 void JLJotlingManager::completeEntry(bool completed, std::int64_t index, bool fromTodoRedizado) {
@@ -180,6 +188,7 @@ void JLJotlingManager::completeEntry(bool completed, std::int64_t index, bool fr
         updateTodoRedizado();
     }
     saveDataAndCount();
+    changedHere();
 }
 
 void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index, bool fromTodoRedizado) {
@@ -192,6 +201,7 @@ void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index,
     if (same != other.end())
         (*same)->setTitle(title);
     saveData();
+    changedHere();
 }
 
 void JLJotlingManager::insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index) {
@@ -203,4 +213,5 @@ void JLJotlingManager::insertJotling(std::shared_ptr<JLJotling> jotling, std::in
     m_redizado.insert(m_redizado.begin() + at, std::move(jotling));
     updateTodoRedizado();
     saveDataAndCount();
+    changedHere();
 }

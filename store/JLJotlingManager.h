@@ -4,6 +4,7 @@
 #include "JLJotling.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +50,10 @@ public:
     // its own dictionary and creation date. A record already in the list is not added twice.
     void insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index);
 
+    // Called once the change of an item made here (added, removed, checked, renamed, put back) is saved, for the
+    // sync to send it on; a sync's own replaceRedizado and a reload are not changes made here.
+    void setChangedHereHandler(std::function<void()> handler) { m_changedHere = std::move(handler); }
+
 private:
     // The record at a row of the chosen list, or nothing for a row outside it.
     std::shared_ptr<JLJotling> recordAt(std::int64_t index, bool fromTodoRedizado) const;
@@ -56,9 +61,11 @@ private:
     void storeList();
     void storeCount();
     void saveDataAndCount();
+    void changedHere() const;
 
     UserDefaults& m_defaults;
     NotificationCenter& m_center;
     List m_redizado;
     List m_todoRedizado;
+    std::function<void()> m_changedHere;
 };

@@ -21,6 +21,11 @@ inline constexpr const char* loadKeyPopover = "loadKeyPopover";
 inline constexpr const char* jotlingTitle = "JotlingTitle";
 inline constexpr const char* jotlingCreatedDate = "JotlingCreatedDate";
 inline constexpr const char* jotlingChecked = "JotlingChecked";
+
+// The sync account; the password is in the desktop's keyring, never here. An empty address: sync is off.
+inline constexpr const char* syncServerAddress = "SyncServerAddress";
+inline constexpr const char* syncUserName = "SyncUserName";
+inline constexpr const char* syncAllowsPlainHTTP = "SyncAllowsPlainHTTP";
 } // namespace keys
 
 namespace notifications {

@@ -1,0 +1,398 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SyncService.h"
+
+#include "CalDavClient.h"
+#include "LogCategories.h"
+#include "PreferencesKeys.h"
+#include "SyncRun.h"
+#include "UserDefaults.h"
+
+#include <QFile>
+#include <QHostAddress>
+#include <QNetworkInformation>
+
+namespace {
+using Clock = SyncSchedule::Clock;
+
+bool isLoopback(const QString& host) {
+    return host.compare(QLatin1StringView("localhost"), Qt::CaseInsensitive) == 0 || QHostAddress(host).isLoopback();
+}
+
+// The same rule the transport applies, said before anything is kept.
+QString addressProblem(const SyncControl::Account& account) {
+    const QUrl& address = account.address;
+    const QString scheme = address.scheme();
+    if (!address.isValid() || address.host().isEmpty() ||
+        (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http")))
+        return QStringLiteral("%1 is not a web address").arg(address.toDisplayString());
+    if (scheme == QLatin1StringView("http") && !isLoopback(address.host()) && !account.allowPlainHttp)
+        return QStringLiteral("Plain HTTP would send the password to %1 in clear: use an https:// address")
+            .arg(address.host());
+    return {};
+}
+
+QString whoAt(const SyncControl::Account& account) {
+    return QStringLiteral("%1 at %2").arg(account.user, account.address.host());
+}
+
+SecretStore::Account keyOf(const SyncControl::Account& account) {
+    return {account.address.toString().toStdString(), account.user.toStdString()};
+}
+
+std::string stringFor(const UserDefaults& defaults, const char* key) {
+    const auto value = defaults.objectForKey(key);
+    const std::string* text = value ? value->get<std::string>() : nullptr;
+    return text ? *text : std::string();
+}
+
+QString timeText(const QDateTime& when) {
+    const QString time = when.toString(QStringLiteral("HH:mm"));
+    if (when.date() == QDate::currentDate())
+        return time;
+    return QStringLiteral("%1 %2").arg(when.date().toString(Qt::ISODate), time);
+}
+
+bool changedHere(const SyncSummary& summary) {
+    return summary.addedHere + summary.changedHere + summary.removedHere > 0;
+}
+
+QString turnOnFailure(const CalDavResult& result, const SyncControl::Account& account) {
+    switch (result.outcome) {
+    case CalDavOutcome::WrongCredentials:
+        return QStringLiteral("Wrong user name or password for %1").arg(whoAt(account));
+    case CalDavOutcome::RetryLater:
+        return QStringLiteral("Cannot reach %1: %2").arg(account.address.host(), result.detail);
+    case CalDavOutcome::Malformed:
+        return QStringLiteral("%1 does not answer as a calendar server: %2").arg(account.address.host(), result.detail);
+    default:
+        return QStringLiteral("%1 refused: %2").arg(account.address.host(), result.detail);
+    }
+}
+
+const QString noKeyring = QStringLiteral("No keyring on this desktop: sync is off");
+} // namespace
+
+template <typename Callback> auto SyncService::guarded(Callback callback) {
+    return [alive = std::weak_ptr<int>(m_alive), callback = std::move(callback)](auto&&... arguments) {
+        if (!alive.expired())
+            callback(std::forward<decltype(arguments)>(arguments)...);
+    };
+}
+
+SyncService::SyncService(UserDefaults& defaults, JLJotlingManager& manager, SecretStore& secrets, std::string statePath,
+                         QObject* parent)
+    : SyncControl(parent), m_defaults(defaults), m_manager(manager), m_secrets(secrets),
+      m_statePath(std::move(statePath)) {
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (!m_running)
+            startRun();
+    });
+    // The command line asks how the tray program's last sync went.
+    const SyncState state = SyncState::load(m_statePath);
+    if (state.lastResult == nameOf(SyncOutcome::Ok).toStdString() && state.lastSyncSince1970)
+        m_lastSynced = QDateTime::fromMSecsSinceEpoch(qint64(*state.lastSyncSince1970 * 1000));
+}
+
+SyncService::~SyncService() = default;
+
+void SyncService::startSchedule() {
+    m_scheduled = true;
+    if (!account())
+        return;
+    followReachability();
+    m_schedule.syncSoon(Clock::now());
+    reschedule();
+}
+
+void SyncService::panelShown() {
+    m_schedule.panelShown(Clock::now());
+    reschedule();
+}
+
+void SyncService::itemsChangedHere() {
+    m_schedule.changedHere(Clock::now());
+    reschedule();
+}
+
+void SyncService::followReachability() {
+    if (m_followingReachability ||
+        !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
+        return;
+    m_followingReachability = true;
+    const auto follow = [this](QNetworkInformation::Reachability reachability) {
+        // Unknown counts as on line: then a failing sync's back-off is all that waits.
+        m_schedule.setOnline(reachability != QNetworkInformation::Reachability::Disconnected, Clock::now());
+        emit statusChanged();
+        reschedule();
+    };
+    QNetworkInformation* information = QNetworkInformation::instance();
+    connect(information, &QNetworkInformation::reachabilityChanged, this, follow);
+    follow(information->reachability());
+}
+
+bool SyncService::keyringAvailable() const {
+    // Asking costs a round trip on the session bus: asked again only when the sync is about to use it.
+    if (!m_keyringAvailable)
+        m_keyringAvailable = m_secrets.available();
+    return *m_keyringAvailable;
+}
+
+bool SyncService::keyringAnswers() {
+    m_keyringAvailable = m_secrets.available();
+    return *m_keyringAvailable;
+}
+
+std::optional<SyncControl::Account> SyncService::account() const {
+    const std::string address = stringFor(m_defaults, keys::syncServerAddress);
+    if (address.empty())
+        return std::nullopt;
+    return Account{QUrl(QString::fromStdString(address)),
+                   QString::fromStdString(stringFor(m_defaults, keys::syncUserName)),
+                   m_defaults.boolForKey(keys::syncAllowsPlainHTTP)};
+}
+
+void SyncService::storeAccount(const std::optional<Account>& account) {
+    // The store removes no key: an empty address is sync off.
+    m_defaults.setObject(keys::syncServerAddress, account ? account->address.toString().toStdString() : "");
+    m_defaults.setObject(keys::syncUserName, account ? account->user.toStdString() : "");
+    m_defaults.setBool(keys::syncAllowsPlainHTTP, account && account->allowPlainHttp);
+    m_defaults.synchronize();
+}
+
+void SyncService::turnOn(const Account& account, const QString& password, Done done) {
+    if (const QString problem = addressProblem(account); !problem.isEmpty())
+        return later([done, problem] { done(false, problem); });
+    if (!keyringAnswers())
+        return later([done] { done(false, noKeyring); });
+    // The account on now, entered again: a mistyped password must not take the working one away.
+    const std::optional<Account> current = this->account();
+    if (!current || keyOf(*current).server != keyOf(account).server || current->user != account.user)
+        return tryAccount(account, password, std::nullopt, std::move(done));
+    m_secrets.lookup(keyOf(account),
+                     guarded([this, account, password, done](std::optional<std::string> before, const std::string&) {
+                         tryAccount(account, password, std::move(before), done);
+                     }));
+}
+
+void SyncService::tryAccount(const Account& account, const QString& password, std::optional<std::string> before,
+                             Done done) {
+    const SecretStore::Account key = keyOf(account);
+    m_secrets.store(
+        key, password.toStdString(), guarded([=, this](bool ok, const std::string& why) {
+            if (!ok)
+                return done(
+                    false,
+                    QStringLiteral("The keyring would not keep the password: %1").arg(QString::fromStdString(why)));
+            auto* probe =
+                new CalDavClient(CalDavAccount{account.address, account.user, password, account.allowPlainHttp}, this);
+            probe->discover([=, this](const CalDavResult& result, const QUrl&) {
+                // Answered from inside the client: it goes once the answer is out.
+                probe->deleteLater();
+                if (result.ok())
+                    return keepAccount(account, done);
+                const QString message = turnOnFailure(result, account);
+                const auto answer = guarded([done, message](bool, const std::string&) { done(false, message); });
+                if (before)
+                    m_secrets.store(key, *before, answer);
+                else
+                    m_secrets.forget(key, answer);
+            });
+        }));
+}
+
+void SyncService::keepAccount(const Account& account, const Done& done) {
+    // Another account's password has no more use here.
+    if (const std::optional<Account> before = this->account();
+        before && (before->address != account.address || before->user != account.user))
+        m_secrets.forget(keyOf(*before), [](bool, const std::string&) {});
+    abortRun(QStringLiteral("The sync account changed"));
+    ++m_generation;
+    storeAccount(account);
+    m_schedule.accountChanged();
+    m_lastReport.reset();
+    m_source = Source::Server;
+    m_wrongPasswordLogged = false;
+    done(true, QStringLiteral("Sync is on with %1").arg(whoAt(account)));
+    emit statusChanged();
+    if (m_scheduled)
+        followReachability();
+    syncNow([](const SyncReport&) {});
+}
+
+void SyncService::turnOff(Done done) {
+    const std::optional<Account> current = account();
+    ++m_generation;
+    abortRun(QStringLiteral("Sync was turned off"));
+    // Off first: a keyring that does not answer must not leave sync half on.
+    storeAccount(std::nullopt);
+    QFile::remove(QString::fromStdString(m_statePath));
+    m_timer.stop();
+    m_schedule.accountChanged();
+    m_lastReport.reset();
+    m_lastSynced = {};
+    m_source = Source::Server;
+    emit statusChanged();
+    if (!current)
+        return later([done] { done(true, QStringLiteral("Sync is off")); });
+    if (!keyringAnswers())
+        return later(
+            [done] { done(false, QStringLiteral("Sync is off; no keyring answered to forget the password")); });
+    m_secrets.forget(keyOf(*current), guarded([done](bool ok, const std::string& why) {
+                         done(ok, ok ? QStringLiteral("Sync is off")
+                                     : QStringLiteral("Sync is off, but the keyring would not forget the password: %1")
+                                           .arg(QString::fromStdString(why)));
+                     }));
+}
+
+void SyncService::syncNow(Synced done) {
+    if (!account())
+        return later([done] { done(SyncReport{SyncOutcome::Refused, {}, QStringLiteral("Sync is off")}); });
+    // During a run: one more after it, which answers every caller that asked meanwhile.
+    m_queued.push_back(std::move(done));
+    later([this] {
+        if (!m_running && !m_queued.empty())
+            startRun();
+    });
+}
+
+void SyncService::startRun() {
+    m_timer.stop();
+    m_running = true;
+    m_answering = std::move(m_queued);
+    m_queued.clear();
+    m_schedule.syncStarted(Clock::now());
+    const std::optional<Account> current = account();
+    if (!current)
+        return conclude({SyncOutcome::Refused, {}, QStringLiteral("Sync is off")}, Source::Server);
+    if (!keyringAnswers())
+        return conclude({SyncOutcome::Refused, {}, noKeyring}, Source::NoKeyring);
+    emit statusChanged();
+    m_secrets.lookup(
+        keyOf(*current), guarded([this, current, generation = m_generation](std::optional<std::string> password,
+                                                                            const std::string& why) {
+            if (generation != m_generation)
+                return;
+            if (!password && why.empty())
+                return conclude({SyncOutcome::WrongCredentials, {}, QStringLiteral("no password kept")},
+                                Source::NoPassword);
+            if (!password)
+                return conclude({SyncOutcome::RetryLater, {}, QString::fromStdString(why)}, Source::UnreadableKeyring);
+            runWith(*current, QString::fromStdString(*password));
+        }));
+}
+
+void SyncService::runWith(const Account& account, const QString& password) {
+    // The password lives in the run's client, and goes with it.
+    auto* run = new SyncRun(CalDavAccount{account.address, account.user, password, account.allowPlainHttp}, m_manager,
+                            m_statePath, this);
+    m_run = run;
+    connect(run, &SyncRun::finished, this, [this, run](const SyncReport& report) {
+        run->deleteLater();
+        if (run == m_run)
+            conclude(report, Source::Server);
+    });
+    run->start();
+}
+
+void SyncService::abortRun(const QString& why) {
+    delete std::exchange(m_run, nullptr);
+    if (!std::exchange(m_running, false))
+        return;
+    const SyncReport report{SyncOutcome::Refused, {}, why};
+    for (const Synced& answer : std::exchange(m_answering, {}))
+        later([answer, report] { answer(report); });
+}
+
+void SyncService::conclude(const SyncReport& report, Source source) {
+    m_running = false;
+    m_run = nullptr;
+    m_lastReport = report;
+    m_source = source;
+    m_schedule.syncFinished(report.outcome, Clock::now());
+    if (report.outcome == SyncOutcome::Ok) {
+        m_lastSynced = QDateTime::currentDateTime();
+        m_wrongPasswordLogged = false;
+    } else if (report.outcome == SyncOutcome::WrongCredentials && !std::exchange(m_wrongPasswordLogged, true)) {
+        if (const auto current = account())
+            qCWarning(lcSync).noquote() << QStringLiteral("wrong user name or password for %1; no more automatic "
+                                                          "syncs until the account is entered again")
+                                               .arg(whoAt(*current));
+    }
+    const auto next = m_schedule.nextSync();
+    m_retryAt = next && m_schedule.retrying()
+                    ? QDateTime::currentDateTime().addMSecs(
+                          std::chrono::duration_cast<std::chrono::milliseconds>(*next - Clock::now()).count())
+                    : QDateTime();
+    if (changedHere(report.summary))
+        emit itemsChanged();
+    emit statusChanged();
+    for (const Synced& answer : std::exchange(m_answering, {}))
+        answer(report);
+    if (!m_running && !m_queued.empty())
+        startRun();
+    else
+        reschedule();
+}
+
+void SyncService::reschedule() {
+    const auto next = m_schedule.nextSync();
+    if (!m_scheduled || m_running || !next || !account()) {
+        m_timer.stop();
+        return;
+    }
+    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*next - Clock::now());
+    m_timer.start(std::max(wait, std::chrono::milliseconds(0)));
+}
+
+void SyncService::later(std::function<void()> call) {
+    QTimer::singleShot(0, this, std::move(call));
+}
+
+QString SyncService::status() const {
+    const std::optional<Account> current = account();
+    if (!current)
+        return keyringAvailable() ? QStringLiteral("Sync is off") : noKeyring;
+    if (m_running)
+        return QStringLiteral("Syncing…");
+    const QString host = current->address.host();
+    const QString retry =
+        m_retryAt.isValid() ? QStringLiteral("; trying again at %1").arg(timeText(m_retryAt)) : QString();
+    switch (m_source) {
+    case Source::NoKeyring:
+        return noKeyring;
+    case Source::NoPassword:
+        return QStringLiteral("No password kept for %1: enter the account again").arg(whoAt(*current));
+    case Source::UnreadableKeyring:
+        return QStringLiteral("The keyring did not give the password for %1%2").arg(whoAt(*current), retry);
+    case Source::Server:
+        break;
+    }
+    if (!m_schedule.online())
+        return QStringLiteral("Off line: syncing with %1 when back on line").arg(host);
+    if (!m_lastReport)
+        return m_lastSynced.isValid() ? QStringLiteral("Synced at %1").arg(timeText(m_lastSynced))
+                                      : QStringLiteral("Sync is on with %1").arg(whoAt(*current));
+    switch (m_lastReport->outcome) {
+    case SyncOutcome::Ok:
+        return QStringLiteral("Synced at %1").arg(timeText(m_lastSynced));
+    case SyncOutcome::WrongCredentials:
+        return QStringLiteral("Wrong user name or password for %1").arg(whoAt(*current));
+    case SyncOutcome::RetryLater:
+        return QStringLiteral("Cannot reach %1%2").arg(host, retry);
+    case SyncOutcome::Malformed:
+        return QStringLiteral("Some tasks on %1 could not be read%2").arg(host, retry);
+    case SyncOutcome::Refused:
+        break;
+    }
+    return QStringLiteral("%1 refused the sync: %2").arg(host, m_lastReport->detail);
+}
+
+bool SyncService::needsAttention() const {
+    if (!account() || m_running)
+        return false;
+    if (m_source == Source::NoKeyring || m_source == Source::NoPassword)
+        return true;
+    return m_lastReport &&
+           (m_lastReport->outcome == SyncOutcome::WrongCredentials || m_lastReport->outcome == SyncOutcome::Refused);
+}
