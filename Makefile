@@ -26,8 +26,9 @@ DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnom
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
 # The accessibility bus and a screen reader's Python client, to read the panel as a blind user hears it.
 APT_PACKAGES += at-spi2-core python3-pyatspi
-# A CalDAV server (and its Python client library) the sync tests run on 127.0.0.1.
-APT_PACKAGES += radicale python3-caldav openssl
+# A CalDAV server (and its Python client library) the sync tests run on 127.0.0.1, and a tracer to show that
+# with sync off the program opens no network socket.
+APT_PACKAGES += radicale python3-caldav openssl strace
 # The Debian package (`make deb`) and its checks in `make test`.
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -11,7 +11,10 @@
 #include "PreferencesKeys.h"
 #include "QtWorkspace.h"
 #include "SaveProblemNotice.h"
+#include "SecretServiceStore.h"
 #include "SingleInstance.h"
+#include "SyncCommands.h"
+#include "SyncService.h"
 #include "TerminationSignals.h"
 #include "TrayProgram.h"
 #include "X11SystemTrayHost.h"
@@ -145,6 +148,41 @@ TrayProgram::Desktop pickDesktop(bool shortcutOn) {
     return desktop;
 }
 } // namespace
+
+// With no copy running, a sync command runs here, over the store and the keyring, holding the lock so that a tray
+// program started meanwhile does not write the store at the same time. The request carries the password that the
+// command read from its standard input.
+extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc, char** argv,
+                                                                       const QStringList* request) {
+    QCoreApplication::setApplicationName(QStringLiteral("redizado"));
+    QCoreApplication app(argc, argv);
+    QString whyNot;
+    const Command command = Command::fromRequest(*request, &whyNot);
+    if (!whyNot.isEmpty())
+        return finish({2, {}, whyNot + QLatin1Char('\n')});
+    SingleInstance instance;
+    if (!instance.tryLock())
+        return finish({sync_status::tryLater, {}, QStringLiteral("a copy of the program is starting; try again\n")});
+    FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
+                              FileUserDefaults::Unreadable::leaveAlone);
+    if (!defaults.loadError().empty())
+        return finish(
+            {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
+    NotificationCenter center;
+    JLJotlingManager manager(defaults, center);
+    SecretServiceStore secrets;
+    SyncService sync(defaults, manager, secrets);
+    SyncCommands commands(sync);
+    std::optional<CommandReply> reply;
+    commands.run(command, [&](const CommandReply& answer) {
+        reply = answer;
+        app.quit();
+    });
+    if (!reply)
+        app.exec();
+    instance.unlock();
+    return finish(reply.value_or(CommandReply{sync_status::failed, {}, QStringLiteral("the sync did not finish\n")}));
+}
 
 // The whole program, loaded by the command people type (cli/CommandMain.cpp) when it is more than a command for
 // the running copy.

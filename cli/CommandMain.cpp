@@ -79,7 +79,7 @@ int finish(const instance_protocol::Answer& answer) {
     return answer.exitStatus;
 }
 
-// The sync runs in the tray program: the command goes to it and waits for the server's answer there.
+// A sync runs in the tray program when one runs, and waits for the server's answer there; else here.
 int runSync(int argc, char** argv, Command command) {
     if (command.sync == Command::Sync::account) {
         const QUrl address(command.address);

@@ -94,14 +94,21 @@ void SyncCommands::run(const Command& command, Answer answer) {
                        QStringLiteral("no keyring (Secret Service) answers on this desktop to keep the password; "
                                       "sync stays off\n")});
     const SyncControl::Account account{QUrl(command.address, QUrl::StrictMode), command.user, command.allowPlainHttp};
-    m_sync.turnOn(account, command.password, [answer = std::move(answer), account](bool ok, const QString& message) {
-        if (!ok)
-            return answer({sync_status::failed, {}, line(message, QStringLiteral("the account was not taken"))});
-        answer({0,
-                message.isEmpty()
-                    ? QStringLiteral("Syncing with %1 as %2\n")
-                          .arg(escapedForTerminal(account.address.toDisplayString()), escapedForTerminal(account.user))
-                    : line(message),
-                {}});
-    });
+    // Taken, then synced at once, so that the command ends with the lists agreed, as a later "sync" would.
+    SyncControl& sync = m_sync;
+    sync.turnOn(
+        account, command.password,
+        [&sync, answer = std::move(answer), account](bool ok, const QString& message) mutable {
+            if (!ok)
+                return answer({sync_status::failed, {}, line(message, QStringLiteral("the account was not taken"))});
+            const QString taken = message.isEmpty() ? QStringLiteral("Syncing with %1 as %2\n")
+                                                          .arg(escapedForTerminal(account.address.toDisplayString()),
+                                                               escapedForTerminal(account.user))
+                                                    : line(message);
+            sync.syncNow([answer = std::move(answer), taken](const SyncReport& report) {
+                CommandReply reply = replyTo(report);
+                reply.output.prepend(taken);
+                answer(reply);
+            });
+        });
 }

@@ -60,23 +60,30 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     m_interface->setPanelMadeHandler([this](JLRedizadoViewController& panel) { panelMade(panel); });
 
     JLJotlingManager& manager = m_manager;
-    m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }));
-    instance.listen([this](const SingleInstance::Request& request) {
+    startSync();
+    m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }),
+                       m_sync.get());
+    instance.listen([this](const SingleInstance::Request& request, SingleInstance::Respond respond) {
         // A later start that the desktop let raise a window hands that right on to us.
         if (!request.activationToken.isEmpty())
             qputenv("XDG_ACTIVATION_TOKEN", request.activationToken.toUtf8());
-        // The item is saved before the answer; the icon's new count follows it.
-        m_heldStatusItem.hold();
-        const CommandReply reply = m_commands->handle(request.words);
-        return SingleInstance::Reply{reply.exitStatus, reply.output, reply.error,
-                                     [this] { m_heldStatusItem.release(); }};
+        // An item is saved before the answer; the icon's new count follows it. A sync may take minutes: the
+        // icon follows it as it goes.
+        const bool quick = request.words.value(0) != QLatin1String("sync");
+        if (quick)
+            m_heldStatusItem.hold();
+        m_commands->handle(request.words, [this, quick, respond](const CommandReply& reply) {
+            respond(SingleInstance::Reply{reply.exitStatus, reply.output, reply.error, [this, quick] {
+                                              if (quick)
+                                                  m_heldStatusItem.release();
+                                          }});
+        });
     });
 
     m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
-    startSync();
     // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
     // icon is up (handing it back takes a few milliseconds at 10,000 items), rather than staying counted against
     // the program for as long as it runs.
@@ -84,6 +91,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
 }
 
 void TrayProgram::panelMade(JLRedizadoViewController& panel) {
+    panel.setSyncControl(m_sync.get());
     m_shortcutNote = std::make_unique<ShortcutNote>(panel, m_hotKeyManager, runningCompositor(),
                                                     QCoreApplication::applicationFilePath(), m_desktopAnswered);
 }

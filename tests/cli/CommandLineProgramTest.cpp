@@ -94,11 +94,11 @@ TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy) {
     EXPECT_TRUE(stored().contains("<string>through the socket</string>"));
 }
 
-// The sync lives in the tray program; a sync command must not become one.
-TEST_F(CommandLineProgramTest, WithNoCopyRunningSyncSaysSoAndStartsNothing) {
+// With no copy running a sync command runs in this process and ends there: it never becomes the tray program.
+TEST_F(CommandLineProgramTest, WithNoCopyRunningAndSyncOffSyncSaysHowToTurnItOnAndStartsNothing) {
     const Outcome sync = run("sync");
     EXPECT_EQ(sync.status, 5);
-    EXPECT_TRUE(sync.error.contains(QLatin1String("none is running"))) << sync.error.toStdString();
+    EXPECT_TRUE(sync.error.contains(QLatin1String("sync --account"))) << sync.error.toStdString();
     EXPECT_TRUE(QDir(runtime).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     EXPECT_FALSE(QFileInfo::exists(config));
 }

@@ -153,11 +153,15 @@ TEST_F(SyncCommandsTest, TheRunningCopyAnswersASyncOnceItIsDone) {
         return later.get().answer.value_or(instance_protocol::Answer{-1, {}, {}});
     };
 
-    EXPECT_EQ(ask(typed(account)).exitStatus, 0);
+    // An account taken is synced at once, and answered with what that sync did.
+    sync.nextReport = {SyncOutcome::Ok, {2, 0, 0, 0, 0, 0}, {}};
+    const auto taken = ask(typed(account));
+    EXPECT_EQ(taken.exitStatus, 0);
+    EXPECT_TRUE(taken.output.endsWith(QStringLiteral("2 added here\n"))) << taken.output.toStdString();
     EXPECT_EQ(sync.lastPassword, QStringLiteral("s3cret"));
     sync.nextReport = {SyncOutcome::Ok, {0, 0, 0, 1, 0, 0}, {}};
     const auto answer = ask(typed("sync"));
     EXPECT_EQ(answer.output, QStringLiteral("1 added on the server\n"));
-    EXPECT_EQ(sync.syncs, 1);
+    EXPECT_EQ(sync.syncs, 2);
 }
 } // namespace

@@ -22,8 +22,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A session bus of our own with an unlocked keyring on it.
-dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --print-pid >"$config/bus.pid" &
+# A session bus of our own that starts none of the machine's services, with an unlocked keyring on it.
+mkdir -p "$config/bus/services"
+cp "$here/../session-bus.conf" "$config/bus/bus.conf"
+dbus-daemon --config-file="$config/bus/bus.conf" --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork \
+    2>"$config/bus/log" &
 bus=$!
 until_true test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
@@ -104,6 +107,7 @@ if command -v strace >/dev/null && strace -f -o /dev/null true 2>/dev/null; then
     until_true "$program" count || fail "the program under strace does not answer"
     "$program" toggle
     sleep 2 # what a start and a shown panel would open
+    grep -q AF_UNIX "$config/sockets" || fail "strace saw no socket at all: the check would prove nothing"
     grep -E 'AF_INET6?' "$config/sockets" && fail "with sync off the program opened a network socket"
     log "with sync off no network socket is opened"
 else
