@@ -6,15 +6,14 @@
 #include "HotKeyService.h"
 #include "ItemCommands.h"
 #include "JLJotlingManager.h"
+#include "LoadedSync.h"
 #include "NotificationCenter.h"
 #include "PortalHotKeyService.h"
 #include "PreferencesKeys.h"
 #include "QtWorkspace.h"
 #include "SaveProblemNotice.h"
-#include "SecretServiceStore.h"
 #include "SingleInstance.h"
 #include "SyncCommands.h"
-#include "SyncService.h"
 #include "TerminationSignals.h"
 #include "TrayProgram.h"
 #include "X11SystemTrayHost.h"
@@ -170,8 +169,7 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
             {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
     NotificationCenter center;
     JLJotlingManager manager(defaults, center);
-    SecretServiceStore secrets;
-    SyncService sync(defaults, manager, secrets);
+    LoadedSync sync(defaults, manager);
     SyncCommands commands(sync);
     std::optional<CommandReply> reply;
     commands.run(command, [&](const CommandReply& answer) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncSettings.h"
 
+#include "LoopbackHost.h"
 #include "SyncControl.h"
 
 #include <QFormLayout>
-#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,10 +13,6 @@
 
 namespace {
 // The same rule the calendar client applies: these never leave the machine.
-bool isLoopback(const QString& host) {
-    return host.compare(QLatin1StringView("localhost"), Qt::CaseInsensitive) == 0 || QHostAddress(host).isLoopback();
-}
-
 void setRowVisible(QWidget* field, bool visible) {
     if (auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout()))
         form->setRowVisible(field, visible);
@@ -69,7 +65,7 @@ void SyncSettings::turnOn() {
     if (m_busy || !m_control.keyringAvailable() || address.host().isEmpty() || user.isEmpty() || password.isEmpty())
         return;
     SyncControl::Account account{address, user, false};
-    if (address.scheme() == QLatin1StringView("http") && !isLoopback(address.host())) {
+    if (address.scheme() == QLatin1StringView("http") && !isLoopbackHost(address.host())) {
         if (!mayUsePlainHttpTo(address))
             return;
         account.allowPlainHttp = true;

@@ -113,7 +113,7 @@ void TrayProgram::followColorScheme() {
 }
 
 void TrayProgram::startSync() {
-    m_sync = std::make_unique<SyncService>(m_defaults, m_manager, m_secrets);
+    m_sync = std::make_unique<LoadedSync>(m_defaults, m_manager);
     // Only what the user changes here: the sync's own saves must not ask for another sync.
     m_manager.setChangedHereHandler([this] { m_sync->itemsChangedHere(); });
     m_center.addObserver(notifications::popoverWillBecomeVisible, nullptr,

@@ -6,13 +6,12 @@
 #include "JLHotKeyManager.h"
 #include "JLJotlingManager.h"
 #include "LiveStatusItem.h"
+#include "LoadedSync.h"
 #include "MainInterface.h"
 #include "NotificationCenter.h"
 #include "PreferencesWatcher.h"
-#include "SecretServiceStore.h"
 #include "SingleInstance.h"
 #include "StoreReloader.h"
-#include "SyncService.h"
 #include "SystemTrayHost.h"
 #include "XdgLoginItems.h"
 
@@ -83,6 +82,5 @@ private:
     bool m_shortcutOn = false;
     bool m_desktopAnswered = false;
     // Last: gone before the manager and the interface it calls.
-    SecretServiceStore m_secrets;
-    std::unique_ptr<SyncService> m_sync;
+    std::unique_ptr<LoadedSync> m_sync;
 };

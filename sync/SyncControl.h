@@ -45,6 +45,12 @@ public:
     // One sync as soon as possible (after the one under way, if any). With sync off, answers Refused at once.
     virtual void syncNow(Synced done) = 0;
 
+    // The tray program's hooks: a sync at start and then on a timetable; at most one a minute for a shown panel;
+    // one a few seconds after a change made here.
+    virtual void startSchedule() = 0;
+    virtual void panelShown() = 0;
+    virtual void itemsChangedHere() = 0;
+
     // One line for the pane and the tool tip: "Sync is off", "Synced at 10:42", "Wrong password for …", …
     virtual QString status() const = 0;
     // The last sync's outcome is one the user must act on (a wrong password, a refused address).

@@ -9,16 +9,6 @@
 using namespace plist_value;
 using Record = std::shared_ptr<JLJotling>;
 
-SyncSummary& SyncSummary::operator+=(const SyncSummary& other) {
-    addedHere += other.addedHere;
-    changedHere += other.changedHere;
-    removedHere += other.removedHere;
-    addedThere += other.addedThere;
-    changedThere += other.changedThere;
-    removedThere += other.removedThere;
-    return *this;
-}
-
 namespace {
 
 struct ServerVersion {

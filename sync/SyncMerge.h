@@ -2,6 +2,7 @@
 #pragma once
 
 #include "JLJotlingManager.h"
+#include "SyncReport.h"
 #include "SyncState.h"
 
 #include <functional>
@@ -39,19 +40,6 @@ struct TaskRemoval {
     std::string uid;
     std::string href;
     std::string etag;
-};
-
-// How many items one sync added, changed and removed here and on the server.
-struct SyncSummary {
-    int addedHere = 0;
-    int changedHere = 0;
-    int removedHere = 0;
-    int addedThere = 0;
-    int changedThere = 0;
-    int removedThere = 0;
-
-    SyncSummary& operator+=(const SyncSummary& other);
-    friend bool operator==(const SyncSummary&, const SyncSummary&) = default;
 };
 
 struct SyncMerge {

@@ -1,9 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SyncMerge.h"
-
 #include <QString>
+
+// How many items one sync added, changed and removed here and on the server.
+struct SyncSummary {
+    int addedHere = 0;
+    int changedHere = 0;
+    int removedHere = 0;
+    int addedThere = 0;
+    int changedThere = 0;
+    int removedThere = 0;
+
+    SyncSummary& operator+=(const SyncSummary& other);
+    friend bool operator==(const SyncSummary&, const SyncSummary&) = default;
+};
 
 enum class SyncOutcome {
     Ok,

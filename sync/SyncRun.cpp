@@ -39,22 +39,6 @@ ServerChanges serverChangesOf(const CalDavChanges& changes) {
 }
 } // namespace
 
-QString nameOf(SyncOutcome outcome) {
-    switch (outcome) {
-    case SyncOutcome::Ok:
-        return QStringLiteral("Ok");
-    case SyncOutcome::WrongCredentials:
-        return QStringLiteral("WrongCredentials");
-    case SyncOutcome::RetryLater:
-        return QStringLiteral("RetryLater");
-    case SyncOutcome::Malformed:
-        return QStringLiteral("Malformed");
-    case SyncOutcome::Refused:
-        break;
-    }
-    return QStringLiteral("Refused");
-}
-
 SyncRun::SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::string statePath, QObject* parent)
     : QObject(parent), m_manager(manager), m_statePath(std::move(statePath)),
       m_accountName(account.user + QLatin1Char(' ') + account.address.toString()),

@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncService.h"
+#include "StoredSyncAccount.h"
 
 #include "CalDavClient.h"
 #include "LogCategories.h"
+#include "LoopbackHost.h"
 #include "PreferencesKeys.h"
 #include "SyncRun.h"
 #include "UserDefaults.h"
 
 #include <QFile>
-#include <QHostAddress>
 #include <QNetworkInformation>
 
 namespace {
 using Clock = SyncSchedule::Clock;
-
-bool isLoopback(const QString& host) {
-    return host.compare(QLatin1StringView("localhost"), Qt::CaseInsensitive) == 0 || QHostAddress(host).isLoopback();
-}
 
 // The same rule the transport applies, said before anything is kept.
 QString addressProblem(const SyncControl::Account& account) {
@@ -25,7 +22,7 @@ QString addressProblem(const SyncControl::Account& account) {
     if (!address.isValid() || address.host().isEmpty() ||
         (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http")))
         return QStringLiteral("%1 is not a web address").arg(address.toDisplayString());
-    if (scheme == QLatin1StringView("http") && !isLoopback(address.host()) && !account.allowPlainHttp)
+    if (scheme == QLatin1StringView("http") && !isLoopbackHost(address.host()) && !account.allowPlainHttp)
         return QStringLiteral("Plain HTTP would send the password to %1 in clear: use an https:// address")
             .arg(address.host());
     return {};
@@ -37,12 +34,6 @@ QString whoAt(const SyncControl::Account& account) {
 
 SecretStore::Account keyOf(const SyncControl::Account& account) {
     return {account.address.toString().toStdString(), account.user.toStdString()};
-}
-
-std::string stringFor(const UserDefaults& defaults, const char* key) {
-    const auto value = defaults.objectForKey(key);
-    const std::string* text = value ? value->get<std::string>() : nullptr;
-    return text ? *text : std::string();
 }
 
 QString timeText(const QDateTime& when) {
@@ -144,20 +135,11 @@ bool SyncService::keyringAnswers() {
 }
 
 std::optional<SyncControl::Account> SyncService::account() const {
-    const std::string address = stringFor(m_defaults, keys::syncServerAddress);
-    if (address.empty())
-        return std::nullopt;
-    return Account{QUrl(QString::fromStdString(address)),
-                   QString::fromStdString(stringFor(m_defaults, keys::syncUserName)),
-                   m_defaults.boolForKey(keys::syncAllowsPlainHTTP)};
+    return storedSyncAccount(m_defaults);
 }
 
 void SyncService::storeAccount(const std::optional<Account>& account) {
-    // The store removes no key: an empty address is sync off.
-    m_defaults.setObject(keys::syncServerAddress, account ? account->address.toString().toStdString() : "");
-    m_defaults.setObject(keys::syncUserName, account ? account->user.toStdString() : "");
-    m_defaults.setBool(keys::syncAllowsPlainHTTP, account && account->allowPlainHttp);
-    m_defaults.synchronize();
+    storeSyncAccount(m_defaults, account);
 }
 
 void SyncService::turnOn(const Account& account, const QString& password, Done done) {

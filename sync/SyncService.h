@@ -29,12 +29,11 @@ public:
                 std::string statePath = SyncState::defaultPath(), QObject* parent = nullptr);
     ~SyncService() override;
 
-    // The tray program: a sync now when on, then on its own timetable. Without it syncs run only when asked.
-    void startSchedule();
-    // At most one sync a minute from this.
-    void panelShown();
-    // A local change: a sync a few seconds later, batched.
-    void itemsChangedHere();
+    // Without startSchedule syncs run only when asked.
+    void startSchedule() override;
+    void panelShown() override;
+    // Batched: a sync a few seconds after the last of several changes.
+    void itemsChangedHere() override;
     // Whether an automatic sync is on the timetable.
     bool syncPlanned() const { return m_timer.isActive(); }
     // Before startSchedule; tests shorten the waits with it.

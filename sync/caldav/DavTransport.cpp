@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DavTransport.h"
+#include "LoopbackHost.h"
 
-#include <QHostAddress>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 namespace {
-
-bool isLoopback(const QString& host) {
-    return host.compare(QLatin1StringView("localhost"), Qt::CaseInsensitive) == 0 || QHostAddress(host).isLoopback();
-}
 
 bool sameServer(const QUrl& a, const QUrl& b) {
     return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
@@ -50,7 +46,7 @@ DavTransport::~DavTransport() = default;
 bool DavTransport::mayReach(const QUrl& url, QString& why) const {
     if (!url.isValid() || (url.scheme() != QLatin1StringView("https") && url.scheme() != QLatin1StringView("http")))
         why = QStringLiteral("not a web address");
-    else if (url.scheme() == QLatin1StringView("http") && !isLoopback(url.host()) && !m_account.allowPlainHttp)
+    else if (url.scheme() == QLatin1StringView("http") && !isLoopbackHost(url.host()) && !m_account.allowPlainHttp)
         why = QStringLiteral("plain HTTP would send the password in clear; HTTPS is needed");
     else if (!sameServer(url, m_account.address))
         why = QStringLiteral("not the account's server %1").arg(m_account.address.toDisplayString());

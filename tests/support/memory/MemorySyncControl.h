@@ -48,6 +48,9 @@ public:
             done(kept ? nextReport : SyncReport{SyncOutcome::Refused, {}, QStringLiteral("Sync is off")});
         });
     }
+    void startSchedule() override {}
+    void panelShown() override {}
+    void itemsChangedHere() override {}
     QString status() const override { return statusLine; }
     bool needsAttention() const override { return attention; }
 
