@@ -29,10 +29,6 @@ protected:
         qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    void TearDown() override {
-        tray.kill();
-        tray.waitForFinished();
-    }
     // The event loop runs meanwhile, for a running copy in this process to answer.
     Outcome run(const QStringList& arguments, const QByteArray& input = {},
                 const QString& program = QStringLiteral(REDIZADO_PROGRAM)) {
@@ -55,7 +51,6 @@ protected:
     QString config = QString::fromStdString(temp.path()) + QStringLiteral("/config");
     QString runtime = QString::fromStdString(temp.path()) + QStringLiteral("/run");
     QString store = config + QStringLiteral("/redizado/defaults.plist");
-    QProcess tray;
 };
 } // namespace
 
@@ -77,9 +72,6 @@ TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
         EXPECT_TRUE(result.error.contains(store)) << result.error.toStdString();
     }
     EXPECT_EQ(stored(), garbage);
-    EXPECT_EQ(
-        QDir(config + QStringLiteral("/redizado")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-        QStringList{QStringLiteral("defaults.plist")});
 }
 
 // (Other bad words are met in the command line's own tests.) Bytes that are not UTF-8 cannot come through
@@ -91,14 +83,6 @@ TEST_F(CommandLineProgramTest, WordsThatAreNotUtf8EndWithStatusTwoAndWriteNothin
     EXPECT_EQ(bytes.status, 2);
     EXPECT_TRUE(bytes.error.contains(QLatin1String("not valid UTF-8"))) << bytes.error.toStdString();
     EXPECT_FALSE(QFileInfo::exists(config));
-}
-
-// The tray program, on no display, waits for a tray that never comes, and answers later starts.
-TEST_F(CommandLineProgramTest, LaterStartsGoToTheRunningCopy) {
-    tray.start(QStringLiteral(REDIZADO_PROGRAM), {});
-    ASSERT_TRUE(waitUntil([this] { return QFileInfo::exists(runtime + QStringLiteral("/redizado.socket")); }, 10000));
-    EXPECT_EQ(run("add through the socket").status, 0);
-    EXPECT_TRUE(stored().contains("<string>through the socket</string>"));
 }
 
 // The password typed on standard input goes to the running copy with the account, and the copy's later answer is
