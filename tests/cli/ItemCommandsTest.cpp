@@ -52,10 +52,7 @@ TEST(EscapeTest, EveryTitleIsOneLineThatCannotSteerTheTerminal) {
         {QStringLiteral("a\u009b2J"), QStringLiteral("a\\u009b2J")},
         {QString(QChar(0)) + QLatin1Char('z'), QStringLiteral("\\x00z")}};
     for (const auto& [title, expected] : rows) {
-        const QString printed = escapedForTerminal(title);
-        EXPECT_EQ(printed, expected);
-        for (const QChar c : printed)
-            EXPECT_NE(c.category(), QChar::Other_Control) << printed.toStdString();
+        EXPECT_EQ(escapedForTerminal(title), expected);
     }
 }
 } // namespace
