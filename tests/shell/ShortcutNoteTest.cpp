@@ -29,17 +29,6 @@ TEST(ShortcutAdvice, CombinationsBecomeTheCompositorsConfigurationLines) {
     EXPECT_EQ(compositorBindingLine(Compositor::sway, {fn, 0}, QStringLiteral("/usr/bin/redizado")), QString());
 }
 
-constexpr std::optional<ShortcutCombination> ctrlSpace = ShortcutCombination{space, HotKeyService::control};
-
-TEST(ShortcutAdvice, SaysHowTheShortcutReachesTheProgram) {
-    const auto says = [](const ShortcutSituation& situation, const char* part) {
-        return shortcutAdvice(situation).contains(QString::fromUtf8(part));
-    };
-    EXPECT_TRUE(says({Route::grab, true, HotKeyService::ok, false, {}, ctrlSpace}, "Ctrl+Space shows"));
-    EXPECT_TRUE(says({Route::desktopSettings, true, HotKeyService::ok, false, {}, ctrlSpace},
-                     "Ctrl+Space runs \u201credizado toggle\u201d"));
-}
-
 // The note in the settings pane of the whole interface, over a desktop whose answers the test gives.
 class ShortcutNoteTest : public ::testing::Test {
 protected:
