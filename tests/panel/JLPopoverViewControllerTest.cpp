@@ -99,13 +99,3 @@ TEST_F(PopoverTest, HideAfterEntryAsksToBeDismissedWithTheFieldOff) {
     EXPECT_EQ(enabledDuringPosts, std::vector{false});
     EXPECT_TRUE(popover->jotlingField()->isEnabled());
 }
-
-TEST_F(PopoverTest, ShowingAgainLeavesEditModeAndFocusesTheField) {
-    startPopover();
-    activate();
-    widgets().editButton->click();
-    center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
-    EXPECT_FALSE(list().inEditMode());
-    center.postNotificationName(notifications::popoverVisible, nullptr);
-    EXPECT_TRUE(popover->jotlingField()->hasFocus());
-}

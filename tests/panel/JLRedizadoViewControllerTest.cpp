@@ -1,23 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoWindow.h"
 #include "MemoryAllDesktops.h"
 #include "RowHeight.h"
 #include "ScreenCoordinates.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 
-// The setting is stored at once; only an item actually added hides the panel.
+// Only an item actually added hides the panel.
 TEST_F(PanelTest, HideAfterEntryAsksTheDelegateToHideAfterEachAddedItem) {
-    const int saves = defaults.synchronizeCount();
     widgets().hideAfterEntryCheckBox->click();
     EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
-    EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
     add({"", "bread"});
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
     widgets().hideAfterEntryCheckBox->click();
@@ -55,14 +51,8 @@ TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel) {
     }
 }
 
-namespace {
-class PanelWindowTest : public PanelTest {
-protected:
+TEST_F(PanelTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBarOnEveryDesktop) {
     MemoryAllDesktops desktops;
-};
-} // namespace
-
-TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBarOnEveryDesktop) {
     JLRedizadoWindow window(desktops);
     window.awakeFromNib();
     window.resize(300, 400);
@@ -75,23 +65,6 @@ TEST_F(PanelWindowTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBa
     EXPECT_EQ(panel->view()->size(), window.contentView()->size());
     EXPECT_EQ(windowFrame(window), QRectF(350, mainScreenFrame().height() - 400 - 22, 300, 400));
     EXPECT_EQ(desktops.windows(), std::vector<QWidget*>{&window});
-}
-
-// On Wayland the compositor places the window: even with the icon's frame known, nothing points at it. A tiling
-// compositor floats only a window whose size cannot change.
-TEST_F(PanelWindowTest, WhereTheCompositorPlacesThePanelItHasNoArrowEvenMarginsAndAFixedSize) {
-    JLRedizadoWindow window(desktops, WindowPlacement::ByCompositor);
-    window.resize(320, 440);
-    window.awakeFromNib();
-    panel->setIconFrame([] { return std::optional<QRectF>(QRectF(490, 880, 22, 22)); });
-    panel->showWithWindow(window, QPointF(500, 890));
-    auto* background = qobject_cast<JLRedizadoBackgroundView*>(window.contentView());
-    ASSERT_NE(background, nullptr);
-    EXPECT_FALSE(background->hasArrow());
-    const QMargins margins = panel->view()->layout()->contentsMargins();
-    EXPECT_EQ(margins.top(), margins.bottom());
-    EXPECT_EQ(window.minimumSize(), QSize(320, 440));
-    EXPECT_EQ(window.maximumSize(), QSize(320, 440));
 }
 
 // The shortcut's pop-ups show with its check box.

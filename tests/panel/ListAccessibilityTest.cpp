@@ -49,11 +49,3 @@ TEST_F(KeyboardPanelTest, TheRedoOfACheckAndTheUndoAndRedoOfARenameAreSaid) {
         EXPECT_EQ(said(list()).toStdString(), step.said) << step.keys;
     }
 }
-
-TEST_F(KeyboardPanelTest, AnUndoThatFindsItsItemGoneSaysNothing) {
-    add({"milk"});
-    press(QStringLiteral("<Down> <Space>"));
-    manager->removeEntryAtIndex(0, false); // another writer takes the item away
-    press(QStringLiteral("<Ctrl+Z>"));
-    EXPECT_EQ(said(list()), QStringLiteral("Checked: milk"));
-}

@@ -81,12 +81,3 @@ TEST_F(ListTest, SwitchingCategoriesStoresTheChoiceAtOnce) {
     EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
     EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
 }
-
-TEST_F(ListTest, TheSettingsButtonShowsThePaneAndChoosingEvenTheShownCategoryBringsTheListBack) {
-    const auto paneShows = [this] { return table()->isHidden() && !widgets().settingsPane->isHidden(); };
-    widgets().settingsButton->click();
-    EXPECT_TRUE(paneShows());
-    QTest::mouseClick(widgets().categorySwitcher->segmentButton(0), Qt::LeftButton);
-    EXPECT_FALSE(paneShows());
-    EXPECT_FALSE(widgets().settingsButton->isChecked());
-}

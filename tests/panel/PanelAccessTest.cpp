@@ -1,47 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The panel as a screen reader and a keyboard-only user meet it, where the reading on the bus does not reach.
+// The panel as a keyboard-only user meets it, where the reading on the bus does not reach.
 #include "PanelFixture.h"
 
-#include "WaitUntil.h"
-
-#include <QAccessible>
-#include <QMessageBox>
-
-namespace {
-QAccessibleInterface* accessible(QObject* object) {
-    return QAccessible::queryAccessibleInterface(object);
-}
-
-class PanelAccessTest : public KeyboardPanelTest {
-protected:
-    QAbstractButton* segment(int which) { return widgets().categorySwitcher->segmentButton(which); }
-};
-
 // Another writer's change reaches no row of the to-do list shown, only the count the store posts.
-TEST_F(PanelAccessTest, TheToDoSegmentFollowsTheCountTheStorePostsWithoutATableUpdate) {
+TEST_F(KeyboardPanelTest, TheToDoSegmentFollowsTheCountTheStorePostsWithoutATableUpdate) {
     add({"a", "b", "c"});
     manager->completeEntry(true, 0, true);
-    EXPECT_EQ(segment(0)->text().toStdString(), "To Do (2)");
-}
-
-// Whether the message opened its site is nothing the bus shows.
-TEST_F(PanelAccessTest, ReturnClosesTheAboutMessageWithoutOpeningTheSiteAndGivesTheFocusBack) {
-    widgets().settingsButton->click();
-    panel->aboutButton()->setFocus();
-    int sitesOpened = 0;
-    panel->setRunModal([](QMessageBox& box) {
-        box.show();
-        QTest::keyClick(&box, Qt::Key_Return);
-    });
-    panel->setOpenUrl([&sitesOpened](const QUrl&) { ++sitesOpened; });
-    panel->aboutMessage(nullptr);
-    EXPECT_EQ(sitesOpened, 0);
-    EXPECT_TRUE(view()->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), panel->aboutButton());
+    EXPECT_EQ(widgets().categorySwitcher->segmentButton(0)->text().toStdString(), "To Do (2)");
 }
 
 // A row's check box and remove button take no focus from a click: the typing in the entry field stays.
-TEST_F(PanelAccessTest, ClickingARowsButtonsLeavesTheTypingInTheEntryField) {
+TEST_F(KeyboardPanelTest, ClickingARowsButtonsLeavesTheTypingInTheEntryField) {
     storeItems({storedItem("b"), storedItem("a")}); // rows in place, not sliding in
     startPanel();
     activate();
@@ -58,18 +27,3 @@ TEST_F(PanelAccessTest, ClickingARowsButtonsLeavesTheTypingInTheEntryField) {
     EXPECT_EQ(QApplication::focusWidget(), widgets().entryField);
     EXPECT_EQ(widgets().entryField->text(), QStringLiteral("typed"));
 }
-
-// What the panel does not show, a screen reader does not find either.
-TEST_F(PanelAccessTest, HiddenControlsAreInvisibleToAssistiveTechnology) {
-    add({"a"});
-    const auto invisible = [](QWidget* widget) { return accessible(widget)->state().invisible; };
-    EXPECT_TRUE(invisible(cellAt(0)->removeButton()));
-    EXPECT_TRUE(invisible(panel->settingsPane()));
-    widgets().editButton->click();
-    EXPECT_TRUE(invisible(cellAt(0)->checkBox()));
-    EXPECT_FALSE(invisible(cellAt(0)->removeButton()));
-    widgets().editButton->click();
-    widgets().settingsButton->click();
-    EXPECT_TRUE(invisible(panel->shortcutView()));
-}
-} // namespace

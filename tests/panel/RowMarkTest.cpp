@@ -53,13 +53,6 @@ TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows) {
     EXPECT_EQ(mark().markedJotling()->title(), std::optional<std::string>("c"));
 }
 
-TEST_F(RowMarkTest, TheMarkShowsOnlyWhileTheKeyboardIsOnTheRowsOrRenamingOne) {
-    press(QStringLiteral("<Down> <Up>"));
-    EXPECT_FALSE(mark().markView()->isVisible());
-    press(QStringLiteral("<Down> <Down> <F2>"));
-    EXPECT_EQ(markedCellTitle(), "d");
-}
-
 TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
     press(QStringLiteral("<Down> <Del> <Del> <Del> <Del> <Del> <Del>"));
     EXPECT_FALSE(mark().markView()->isVisible());

@@ -26,13 +26,6 @@ protected:
 };
 } // namespace
 
-TEST_F(StatusItemControllerTest, StartStoresFirstRunValuesBeforeThePanelReadsThem) {
-    start();
-    EXPECT_TRUE(defaults.objectForKey(keys::loadKeyStatus));
-    EXPECT_EQ(panel().showToDoCountCheckBox()->isChecked(), defaults.boolForKey(keys::showToDoCount));
-    EXPECT_EQ(panel().shortcutCheckBox()->isChecked(), defaults.boolForKey(keys::shortcutKey));
-}
-
 // Under XWayland or on Wayland the pointer's place is the last one seen over our own windows, not the click's.
 TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHangsInTheTopRightCorner) {
     pointerReadable = false;

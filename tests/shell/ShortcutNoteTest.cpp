@@ -16,28 +16,16 @@
 using Route = HotKeyService::Route;
 
 namespace {
-constexpr std::uint16_t space = 0x31, t = 0x11, fn = 0x3F;
+constexpr std::uint16_t space = 0x31, t = 0x11;
 
 TEST(ShortcutAdvice, CombinationsBecomeTheCompositorsConfigurationLines) {
-    const ShortcutCombination ctrlShiftT{t, HotKeyService::control | HotKeyService::shift};
-    EXPECT_EQ(compositorBindingLine(Compositor::hyprland, ctrlShiftT, QStringLiteral("/usr/bin/redizado")),
+    EXPECT_EQ(compositorBindingLine(Compositor::hyprland, {t, HotKeyService::control | HotKeyService::shift},
+                                    QStringLiteral("/usr/bin/redizado")),
               QStringLiteral("bind = CTRL SHIFT, t, exec, /usr/bin/redizado toggle"));
     // The binding runs through a shell: an odd path is still one word there.
     EXPECT_EQ(
         compositorBindingLine(Compositor::sway, {space, HotKeyService::command}, QStringLiteral("/opt/my apps/it's")),
         QStringLiteral("bindsym --to-code Mod4+space exec '/opt/my apps/it'\\''s' toggle"));
-    EXPECT_EQ(compositorBindingLine(Compositor::sway, {fn, 0}, QStringLiteral("/usr/bin/redizado")), QString());
-}
-
-constexpr std::optional<ShortcutCombination> ctrlSpace = ShortcutCombination{space, HotKeyService::control};
-
-TEST(ShortcutAdvice, SaysHowTheShortcutReachesTheProgram) {
-    const auto says = [](const ShortcutSituation& situation, const char* part) {
-        return shortcutAdvice(situation).contains(QString::fromUtf8(part));
-    };
-    EXPECT_TRUE(says({Route::grab, true, HotKeyService::ok, false, {}, ctrlSpace}, "Ctrl+Space shows"));
-    EXPECT_TRUE(says({Route::desktopSettings, true, HotKeyService::ok, false, {}, ctrlSpace},
-                     "Ctrl+Space runs \u201credizado toggle\u201d"));
 }
 
 // The note in the settings pane of the whole interface, over a desktop whose answers the test gives.

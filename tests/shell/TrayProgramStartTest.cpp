@@ -57,13 +57,4 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     program.interface().statusItemController().showRedizadoView();
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     EXPECT_NE(panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel")), nullptr);
-
-    // Switched off again by hand, it is let go through the pane as before.
-    {
-        FileUserDefaults other(path);
-        other.setBool(keys::shortcutKey, false);
-        ASSERT_TRUE(other.synchronize());
-    }
-    EXPECT_TRUE(waitUntil([&] { return service.registrations().empty(); }));
-    EXPECT_FALSE(panel.shortcutCheckBox()->isChecked());
 }
