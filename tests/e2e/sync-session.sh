@@ -94,6 +94,9 @@ as_a sync >/dev/null 2>&1 || fail "A's second sync failed"
 "$program" toggle
 sleep 0.5 # the panel settles
 "$here/virtual-desktop.sh" screenshot "$shots/synced-panel.png" "$display"
+xdotool key ctrl+comma # the settings, with the sync's account and how it stands
+sleep 0.5
+"$here/virtual-desktop.sh" screenshot "$shots/sync-settings.png" "$display"
 log "the running copy syncs when asked and lists what came in"
 
 # Sync off: the account and its password are forgotten; a program started now opens no network socket.
