@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <variant>
 
 using namespace plist_value;
@@ -117,33 +116,17 @@ INSTANTIATE_TEST_SUITE_P(
                       MergeRow{"RenamedThere", milk, milk, soy, {soy}, Write::None, {}},
                       MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, Write::OverTheirs, soyDone},
                       MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, Write::None, {}},
-                      MergeRow{"RenamedAlikeOnBothSides", milk, soy, soy, {soy}, Write::None, {}},
                       // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
                       MergeRow{"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, Write::New, oat},
                       MergeRow{"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, Write::None, {}},
                       MergeRow{"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, Write::New, oat},
-                      MergeRow{"DeletedOnBothSides", milk, std::nullopt, There::Removed, {}, Write::None, {}},
                       MergeRow{"DeletedHere", milk, std::nullopt, There::Unchanged, {}, Write::Remove, {}},
                       MergeRow{"DeletedThere", milk, milk, There::Removed, {}, Write::None, {}},
-                      MergeRow{"NewThere", std::nullopt, std::nullopt, soy, {soy}, Write::None, {}},
-                      MergeRow{"NewHere", std::nullopt, milk, There::Unchanged, {milk}, Write::New, milk},
                       MergeRow{"UnreadableThere", milk, oat, There::Unreadable, {oat}, Write::None, {}},
                       MergeRow{"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milk}, Write::None, {}},
                       MergeRow{
                           "StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milk}, Write::OverTheirs, milk}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SyncMerge, AnItemWithoutUidGetsOneAndGoesToTheServerAsNew) {
-    const SyncMerge merged = merge({item(milk, "")}, {});
-    ASSERT_EQ(merged.items.size(), 1u);
-    ASSERT_EQ(merged.pushes.size(), 1u);
-    const std::string given = vtodo::taskOfItem(*merged.items[0]->dictionary()).uid;
-    EXPECT_FALSE(given.empty());
-    EXPECT_EQ(merged.pushes[0].uid, given);
-    EXPECT_EQ(merged.pushes[0].href, hrefFor(given));
-    EXPECT_EQ(vtodo::read(merged.pushes[0].icalendar)->uid, given);
-    EXPECT_TRUE(merged.itemsChanged);
-}
 
 TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
     const SyncMerge merged = merge({item(milk), item(oat)}, {{uid, stateOf(milk)}});
@@ -181,14 +164,6 @@ TEST(SyncMerge, AWriteStillUnsentIsPlannedAgainNextTime) {
     EXPECT_EQ(again.pushes[0].ifMatch, "e1");
 }
 
-TEST(SyncMerge, ItemsThatDidNotChangeStayTheSameRecords) {
-    const Record unchanged = item(milk);
-    const SyncMerge merged =
-        merge({unchanged}, {{uid, stateOf(milk)}}, {{{"/cal/u2.ics", "e9", textOf(soy, {}, "u2")}}, {}, false});
-    ASSERT_EQ(merged.items.size(), 2u);
-    EXPECT_NE(std::find(merged.items.begin(), merged.items.end(), unchanged), merged.items.end());
-}
-
 TEST(SyncMerge, ATaskNewFromTheServerTakesItsPlaceByCreationDate) {
     const JLJotlingManager::List items{item({"Newer"}, "a", 3000), item({"Older"}, "b", 1000)};
     std::map<std::string, TaskState> tasks{{"a", {hrefFor("a"), "e", "Newer", false, ""}},
@@ -206,14 +181,6 @@ TEST(SyncMerge, AFullListingTellsRemovedTasksFromUnchangedOnes) {
     EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{milk});
     EXPECT_TRUE(merged.pushes.empty());
     EXPECT_EQ(merged.summary.removedHere, 1);
-}
-
-TEST(SyncMerge, AnUnreadableTaskKeepsItsStateForLater) {
-    const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
-    const SyncMerge merged = merge({}, tasks, {{{href, "e2", "not a calendar"}}, {}, true});
-    EXPECT_TRUE(merged.removals.empty());
-    EXPECT_EQ(merged.tasks, tasks);
-    EXPECT_EQ(merged.malformed, 1);
 }
 
 } // namespace
