@@ -135,24 +135,6 @@ TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
     EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
 }
 
-TEST(SyncMerge, WhatOtherClientsSetSurvivesOurChange) {
-    const std::string withDescription = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VTODO\r\nUID:u1"
-                                        "\r\nSUMMARY:Milk\r\nDESCRIPTION:the oat kind\r\nPRIORITY:1\r\nEND:VTODO\r\n"
-                                        "END:VCALENDAR\r\n";
-    // Over the text we kept, and over the text the server just sent.
-    for (const bool changedThere : {false, true}) {
-        std::map<std::string, TaskState> tasks{{uid, {href, "e1", "Milk", false, changedThere ? "" : withDescription}}};
-        ServerChanges server;
-        if (changedThere)
-            server.changed.push_back({href, "e2", withDescription});
-        const SyncMerge merged = merge({item(oat)}, tasks, server);
-        ASSERT_EQ(merged.pushes.size(), 1u) << changedThere;
-        EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
-        EXPECT_NE(merged.pushes[0].icalendar.find("DESCRIPTION:the oat kind"), std::string::npos) << changedThere;
-        EXPECT_NE(merged.pushes[0].icalendar.find("PRIORITY:1"), std::string::npos) << changedThere;
-    }
-}
-
 TEST(SyncMerge, AWriteStillUnsentIsPlannedAgainNextTime) {
     const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
     const SyncMerge first = merge({item(oat)}, tasks);

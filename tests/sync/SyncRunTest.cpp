@@ -113,13 +113,6 @@ protected:
     std::optional<SyncReport> report;
 };
 
-TEST_F(SyncRunTest, AnItemAddedHereAppearsOnTheServer) {
-    manager.addJotlingWithTitle("Milk");
-    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
-    EXPECT_EQ(report->summary.addedThere, 1);
-    EXPECT_EQ(contentsThere(), (Contents{{uidAt(0), {"Milk", false}}}));
-}
-
 TEST_F(SyncRunTest, ATaskFromAnotherClientIsStoredHereAndKeepsItsDescriptionWhenRenamedHere) {
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
     phoneAdds("p1", task("p1", "Bread").replace("STATUS:", "DESCRIPTION:the wholemeal kind\r\nSTATUS:"));

@@ -79,11 +79,10 @@ TEST_P(MalformedText, IsReplacedByAWellFormedTaskWhenWrittenOver) {
     EXPECT_EQ(text.find("X-LIC-ERROR"), std::string::npos) << text;
 }
 INSTANTIATE_TEST_SUITE_P(Texts, MalformedText,
-                         ::testing::Values("", "not a calendar", "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:1\n",
-                                           std::string("BEGIN:VCALENDAR\0", 16),
+                         ::testing::Values("", std::string("BEGIN:VCALENDAR\0", 16),
+                                           "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:1\n",
                                            "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:1\nEND:VEVENT\nEND:VCALENDAR\n",
                                            "BEGIN:VTODO\nUID:1\nEND:VTODO\n", calendar("CREATED:yesterday"),
-                                           calendar("STATUS:"), calendar("COMPLETED:2024"),
                                            "BEGIN:VCALENDAR\nBEGIN:VTODO\nSUMMARY:x\nEND:VTODO\nEND:VCALENDAR\n"));
 
 // A new calendar reads back as the task; its title as typed but for what TEXT cannot hold, in lines of at most 75
@@ -102,10 +101,10 @@ TEST_P(NewTask, ReadsBackTheSame) {
 }
 const std::string longTitle = "é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀" + std::string(99, 'x');
 INSTANTIATE_TEST_SUITE_P(Titles, NewTask,
-                         ::testing::Values(std::pair("", ""), std::pair("Milk, eggs; bread", "Milk, eggs; bread"),
-                                           std::pair("C:\\tmp\\", "C:\\tmp\\"),
-                                           std::pair("two\nlines\n", "two\nlines\n"),
-                                           std::pair("\"Bob\": now", "\"Bob\": now"), std::pair(longTitle, longTitle),
+                         ::testing::Values(std::pair("", ""),
+                                           std::pair("Milk, eggs; \"Bob\": C:\\tmp\\ two\nlines\n",
+                                                     "Milk, eggs; \"Bob\": C:\\tmp\\ two\nlines\n"),
+                                           std::pair(longTitle, longTitle),
                                            std::pair("a\r\nb\rc\x01\td", "a\nb\nc\td")));
 
 TEST(WritingATask, LeavesOutADateThatIsNoNumberAndHoldsOthersWithinTheYearsLibicalWrites) {
