@@ -84,7 +84,6 @@ TEST_P(SyncScheduleRules, NextSync) {
 
 using H = Happens;
 const Rule rules[] = {
-    {"NothingAskedNothingDue", {}, std::nullopt},
     {"AtStartAtOnce", {{H::Soon, 0}}, 0},
     {"PanelShownWithinAMinuteOfASyncWaitsForThePeriod", {{H::Begin, 0}, {H::Ok, 1}, {H::Panel, 59}}, 301},
     {"PanelShownAMinuteAfterASync", {{H::Begin, 0}, {H::Ok, 1}, {H::Panel, 60}}, 60},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncService.h"
 
+#include "CalDavAnswers.h"
 #include "ItemTask.h"
 #include "JLJotlingManager.h"
 #include "MemorySecretStore.h"
@@ -44,24 +45,10 @@ struct Device {
     }
 
     Answer turnOn(const QUrl& address, const QString& secret) {
-        std::optional<Answer> answer;
-        service.turnOn({address, user, false}, secret, [&](bool ok, const QString& message) {
-            answer = Answer{ok, message};
-        });
-        EXPECT_TRUE(waitUntil([&] { return answer.has_value(); }, 30000)) << "turnOn never answered";
-        return answer.value_or(Answer{});
-    }
-    Answer turnOff() {
-        std::optional<Answer> answer;
-        service.turnOff([&](bool ok, const QString& message) { answer = Answer{ok, message}; });
-        EXPECT_TRUE(waitUntil([&] { return answer.has_value(); })) << "turnOff never answered";
-        return answer.value_or(Answer{});
+        return await<Answer>([&](auto done) { service.turnOn({address, user, false}, secret, done); });
     }
     SyncReport syncNow() {
-        std::optional<SyncReport> report;
-        service.syncNow([&](const SyncReport& done) { report = done; });
-        EXPECT_TRUE(waitUntil([&] { return report.has_value(); }, 60000)) << "the sync never answered";
-        return report.value_or(SyncReport{SyncOutcome::RetryLater, {}, QStringLiteral("never answered")});
+        return await<SyncReport>([&](auto done) { service.syncNow(done); });
     }
     std::string uidAt(std::size_t index) const {
         return vtodo::taskOfItem(*std::as_const(*manager.redizado().at(index)).dictionary()).uid;
@@ -169,7 +156,7 @@ TEST_F(SyncServiceTest, TurnOffForgetsThePasswordTheAccountAndTheState) {
     ASSERT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
     ASSERT_TRUE(QFile::exists(QString::fromStdString(here.statePath)));
 
-    EXPECT_TRUE(here.turnOff().ok);
+    EXPECT_TRUE(await<Answer>([&](auto done) { here.service.turnOff(done); }).ok);
     EXPECT_TRUE(here.secrets.passwords().empty());
     EXPECT_FALSE(here.service.account().has_value());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(here.statePath)));

@@ -121,8 +121,6 @@ TEST(WritingATask, ChangesOnlyTheOwnedPropertiesOfThePreviousText) {
         "20010101T000000Z\nBEGIN:VALARM\nACTION:DISPLAY\n"
         "TRIGGER:-PT15M\nDESCRIPTION:Soon\nEND:VALARM");
     const std::string previous = vtodo::write({"u-1", "Old", false, march1Noon, {}}, server);
-    EXPECT_EQ(linesOf(previous, {"DTSTAMP", "LAST-MODIFIED"}).size(), 2u);
-    EXPECT_EQ(previous.find("20010101"), std::string::npos) << previous;
     EXPECT_EQ(linesOf(previous, {"X-OTHER", "DESCRIPTION"}),
               (Lines{"X-OTHER;X-PARAM=\"a,b\";ORDER=2:value", "DESCRIPTION:Long\\, with\\nlines", "DESCRIPTION:Soon"}));
 
