@@ -66,12 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadRow{"STATUS:NEEDS-ACTION\nCOMPLETED:20240301T120000Z", false, {}}));
 
 class MalformedText : public ::testing::TestWithParam<std::string> {};
-TEST_P(MalformedText, IsReportedWithAReason) {
+// Reported with a reason, and replaced by a well-formed task when written over.
+TEST_P(MalformedText, IsReportedAndReplacedWhenWrittenOver) {
     std::string why;
     EXPECT_FALSE(vtodo::read(GetParam(), &why));
     EXPECT_FALSE(why.empty());
-}
-TEST_P(MalformedText, IsReplacedByAWellFormedTaskWhenWrittenOver) {
     const std::string text = vtodo::write({"mine", "Title", true, march1Noon, march1Noon}, GetParam());
     const auto task = vtodo::read(text);
     ASSERT_TRUE(task) << text;
