@@ -40,13 +40,6 @@ protected:
     RadicaleServer server;
 };
 
-TEST_F(CalDavClientTest, FromTheServerRootMakesATaskCalendarOnceAndFindsItAfterwards) {
-    const Discovered first = discover(*clientAt(QStringLiteral("/")));
-    ASSERT_TRUE(first.result.ok()) << first.result;
-    EXPECT_TRUE(first.calendar.path().startsWith(QStringLiteral("/alice/"))) << first.calendar.toString().toStdString();
-    EXPECT_EQ(discover(*clientAt(QStringLiteral("/"))).calendar, first.calendar);
-}
-
 // An address that is itself a task calendar is kept; an events calendar gives way to the task calendar by it, and
 // among several the one named Redizado is taken.
 TEST_F(CalDavClientTest, FromACalendarAddressFindsTheTaskCalendarPreferringRedizado) {
