@@ -118,7 +118,6 @@ TEST_F(SyncRunTest, ATaskFromAnotherClientIsStoredHereAndKeepsItsDescriptionWhen
     phoneAdds("p1", task("p1", "Bread").replace("STATUS:", "DESCRIPTION:the wholemeal kind\r\nSTATUS:"));
 
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
-    EXPECT_EQ(report->summary.addedHere, 1);
     EXPECT_EQ(storedTitles(defaults), std::vector<std::string>{"Bread"});
     EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
 
@@ -137,8 +136,6 @@ TEST_F(SyncRunTest, DeletionsGoBothWays) {
     manager.removeEntryAtIndex(0, false);
 
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
-    EXPECT_EQ(report->summary.removedHere, 1);
-    EXPECT_EQ(report->summary.removedThere, 1);
     EXPECT_TRUE(manager.redizado().empty());
     EXPECT_TRUE(serverTasks().empty());
 }
