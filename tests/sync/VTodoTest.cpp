@@ -144,8 +144,3 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusRow{"STATUS:CANCELLED", false, {"STATUS:CANCELLED"}},
                       StatusRow{"STATUS:COMPLETED\nCOMPLETED:20200101T000000Z", false, {"STATUS:NEEDS-ACTION"}},
                       StatusRow{"COMPLETED;TZID=My/Zone:20200101T000000", true, {"COMPLETED:20240301T120000Z"}}));
-
-TEST(NewUid, IsADifferentRandomUuidEachTime) {
-    const std::string uid = vtodo::newUid();
-    EXPECT_TRUE(uid.size() == 36 && uid[14] == '4' && uid != vtodo::newUid()) << uid;
-}
