@@ -81,7 +81,6 @@ const Rule rules[] = {
     {"ChangeWaitsForTheBatch", {{H::Change, 10}}, 15},
     {"ChangeDuringARunSyncsAfterIt", {{H::Begin, 0}, {H::Change, 1}, {H::Ok, 2}}, 6},
     {"TheStartingSyncTakesWhatWasAsked", {{H::Soon, 0}, {H::Change, 0}, {H::Begin, 1}}, std::nullopt},
-    {"EveryFiveMinutesAfterASync", {{H::Begin, 0}, {H::Ok, 2}}, 302},
     {"BackOffDoubles", {{H::Begin, 0}, {H::Retry, 2}, {H::Begin, 32}, {H::Retry, 33}}, 93},
     {"BackOffStopsGrowingAtHalfAnHour", failingRuns(12), 11 * 3600 + 1800},
     {"SuccessResetsTheBackOff",
