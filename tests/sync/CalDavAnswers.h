@@ -20,9 +20,6 @@ struct Written {
     CalDavResult result;
     QByteArray etag;
 };
-struct Removed {
-    CalDavResult result;
-};
 
 // Makes the call, runs the event loop until its callback answers, and checks that it answers once only.
 template <typename Answer, typename Call> Answer await(Call call) {
@@ -48,8 +45,8 @@ inline Written put(CalDavClient& client, const QString& href, const QByteArray& 
                    const std::optional<QByteArray>& ifMatch) {
     return await<Written>([&](auto done) { client.put(href, text, ifMatch, done); });
 }
-inline Removed remove(CalDavClient& client, const QString& href, const QByteArray& ifMatch) {
-    return await<Removed>([&](auto done) { client.remove(href, ifMatch, done); });
+inline CalDavResult remove(CalDavClient& client, const QString& href, const QByteArray& ifMatch) {
+    return await<CalDavResult>([&](auto done) { client.remove(href, ifMatch, done); });
 }
 
 inline QByteArray task(const char* uid, const char* summary) {

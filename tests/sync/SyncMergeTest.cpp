@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <variant>
 
 using namespace plist_value;
@@ -28,15 +27,13 @@ struct Side {
 Record item(const Side& side, const std::string& itsUid = uid, double created = 1000) {
     Dictionary dictionary;
     vtodo::applyToItem({itsUid, side.title, side.checked, created, {}}, dictionary);
-    if (itsUid.empty())
-        dictionary.erase(vtodo::jotlingSyncUID);
     return std::make_shared<JLJotling>(dictionary);
 }
 std::string textOf(const Side& side, const std::string& previous = {}, const std::string& itsUid = uid) {
     return vtodo::write({itsUid, side.title, side.checked, 1000, {}}, previous);
 }
-TaskState stateOf(const Side& side, const std::string& previous = {}) {
-    return {href, "e1", side.title, side.checked, textOf(side, previous)};
+TaskState stateOf(const Side& side) {
+    return {href, "e1", side.title, side.checked, textOf(side)};
 }
 Side sideOf(const Record& record) {
     return {record->title().value_or(""), record->completed()};
@@ -117,76 +114,23 @@ INSTANTIATE_TEST_SUITE_P(
                       MergeRow{"RenamedThere", milk, milk, soy, {soy}, Write::None, {}},
                       MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, Write::OverTheirs, soyDone},
                       MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, Write::None, {}},
-                      MergeRow{"RenamedAlikeOnBothSides", milk, soy, soy, {soy}, Write::None, {}},
                       // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
                       MergeRow{"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, Write::New, oat},
                       MergeRow{"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, Write::None, {}},
                       MergeRow{"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, Write::New, oat},
-                      MergeRow{"DeletedOnBothSides", milk, std::nullopt, There::Removed, {}, Write::None, {}},
                       MergeRow{"DeletedHere", milk, std::nullopt, There::Unchanged, {}, Write::Remove, {}},
                       MergeRow{"DeletedThere", milk, milk, There::Removed, {}, Write::None, {}},
-                      MergeRow{"NewThere", std::nullopt, std::nullopt, soy, {soy}, Write::None, {}},
-                      MergeRow{"NewHere", std::nullopt, milk, There::Unchanged, {milk}, Write::New, milk},
                       MergeRow{"UnreadableThere", milk, oat, There::Unreadable, {oat}, Write::None, {}},
                       MergeRow{"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milk}, Write::None, {}},
                       MergeRow{
                           "StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milk}, Write::OverTheirs, milk}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SyncMerge, AnItemWithoutUidGetsOneAndGoesToTheServerAsNew) {
-    const SyncMerge merged = merge({item(milk, "")}, {});
-    ASSERT_EQ(merged.items.size(), 1u);
-    ASSERT_EQ(merged.pushes.size(), 1u);
-    const std::string given = vtodo::taskOfItem(*merged.items[0]->dictionary()).uid;
-    EXPECT_FALSE(given.empty());
-    EXPECT_EQ(merged.pushes[0].uid, given);
-    EXPECT_EQ(merged.pushes[0].href, hrefFor(given));
-    EXPECT_EQ(vtodo::read(merged.pushes[0].icalendar)->uid, given);
-    EXPECT_TRUE(merged.itemsChanged);
-}
-
 TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
     const SyncMerge merged = merge({item(milk), item(oat)}, {{uid, stateOf(milk)}});
     ASSERT_EQ(merged.pushes.size(), 1u);
     EXPECT_NE(merged.pushes[0].uid, uid);
     EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
-}
-
-TEST(SyncMerge, WhatOtherClientsSetSurvivesOurChange) {
-    const std::string withDescription = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VTODO\r\nUID:u1"
-                                        "\r\nSUMMARY:Milk\r\nDESCRIPTION:the oat kind\r\nPRIORITY:1\r\nEND:VTODO\r\n"
-                                        "END:VCALENDAR\r\n";
-    // Over the text we kept, and over the text the server just sent.
-    for (const bool changedThere : {false, true}) {
-        std::map<std::string, TaskState> tasks{{uid, {href, "e1", "Milk", false, changedThere ? "" : withDescription}}};
-        ServerChanges server;
-        if (changedThere)
-            server.changed.push_back({href, "e2", withDescription});
-        const SyncMerge merged = merge({item(oat)}, tasks, server);
-        ASSERT_EQ(merged.pushes.size(), 1u) << changedThere;
-        EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
-        EXPECT_NE(merged.pushes[0].icalendar.find("DESCRIPTION:the oat kind"), std::string::npos) << changedThere;
-        EXPECT_NE(merged.pushes[0].icalendar.find("PRIORITY:1"), std::string::npos) << changedThere;
-    }
-}
-
-TEST(SyncMerge, AWriteStillUnsentIsPlannedAgainNextTime) {
-    const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
-    const SyncMerge first = merge({item(oat)}, tasks);
-    ASSERT_EQ(first.pushes.size(), 1u);
-    // The write failed: the next sync starts from the state this one kept.
-    const SyncMerge again = merge(first.items, first.tasks);
-    ASSERT_EQ(again.pushes.size(), 1u);
-    EXPECT_EQ(sideOf(again.pushes[0].icalendar), oat);
-    EXPECT_EQ(again.pushes[0].ifMatch, "e1");
-}
-
-TEST(SyncMerge, ItemsThatDidNotChangeStayTheSameRecords) {
-    const Record unchanged = item(milk);
-    const SyncMerge merged =
-        merge({unchanged}, {{uid, stateOf(milk)}}, {{{"/cal/u2.ics", "e9", textOf(soy, {}, "u2")}}, {}, false});
-    ASSERT_EQ(merged.items.size(), 2u);
-    EXPECT_NE(std::find(merged.items.begin(), merged.items.end(), unchanged), merged.items.end());
 }
 
 TEST(SyncMerge, ATaskNewFromTheServerTakesItsPlaceByCreationDate) {
@@ -206,14 +150,6 @@ TEST(SyncMerge, AFullListingTellsRemovedTasksFromUnchangedOnes) {
     EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{milk});
     EXPECT_TRUE(merged.pushes.empty());
     EXPECT_EQ(merged.summary.removedHere, 1);
-}
-
-TEST(SyncMerge, AnUnreadableTaskKeepsItsStateForLater) {
-    const std::map<std::string, TaskState> tasks{{uid, stateOf(milk)}};
-    const SyncMerge merged = merge({}, tasks, {{{href, "e2", "not a calendar"}}, {}, true});
-    EXPECT_TRUE(merged.removals.empty());
-    EXPECT_EQ(merged.tasks, tasks);
-    EXPECT_EQ(merged.malformed, 1);
 }
 
 } // namespace

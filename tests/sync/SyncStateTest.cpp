@@ -30,12 +30,6 @@ TEST_F(SyncStateTest, IsReadableByTheUserOnly) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-TEST_F(SyncStateTest, AMissingFileIsAFirstSync) {
-    std::string why;
-    EXPECT_EQ(SyncState::load(path, &why), SyncState{});
-    EXPECT_EQ(why, "");
-}
-
 TEST_F(SyncStateTest, AnUnreadableFileStartsAfreshAndSaysWhy) {
     ASSERT_TRUE(SyncState{}.save(path));
     std::ofstream(path) << "<plist>half";

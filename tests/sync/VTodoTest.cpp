@@ -62,16 +62,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadRow{"STATUS:CANCELLED\nCREATED;TZID=Europe/Berlin:20240301T130000", false, march1Noon},
                       ReadRow{"STATUS:COMPLETED\nCREATED:20240301T120000", true, march1Noon},
                       ReadRow{"COMPLETED:20240301T120000Z\nCREATED;VALUE=DATE:20240301", true, march1Noon - 43200},
-                      ReadRow{"STATUS:CANCELLED\nCOMPLETED:20240301T120000Z", true, {}},
                       ReadRow{"STATUS:NEEDS-ACTION\nCOMPLETED:20240301T120000Z", false, {}}));
 
 class MalformedText : public ::testing::TestWithParam<std::string> {};
-TEST_P(MalformedText, IsReportedWithAReason) {
+// Reported with a reason, and replaced by a well-formed task when written over.
+TEST_P(MalformedText, IsReportedAndReplacedWhenWrittenOver) {
     std::string why;
     EXPECT_FALSE(vtodo::read(GetParam(), &why));
     EXPECT_FALSE(why.empty());
-}
-TEST_P(MalformedText, IsReplacedByAWellFormedTaskWhenWrittenOver) {
     const std::string text = vtodo::write({"mine", "Title", true, march1Noon, march1Noon}, GetParam());
     const auto task = vtodo::read(text);
     ASSERT_TRUE(task) << text;
@@ -79,11 +77,10 @@ TEST_P(MalformedText, IsReplacedByAWellFormedTaskWhenWrittenOver) {
     EXPECT_EQ(text.find("X-LIC-ERROR"), std::string::npos) << text;
 }
 INSTANTIATE_TEST_SUITE_P(Texts, MalformedText,
-                         ::testing::Values("", "not a calendar", "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:1\n",
-                                           std::string("BEGIN:VCALENDAR\0", 16),
+                         ::testing::Values("", std::string("BEGIN:VCALENDAR\0", 16),
+                                           "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:1\n",
                                            "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:1\nEND:VEVENT\nEND:VCALENDAR\n",
                                            "BEGIN:VTODO\nUID:1\nEND:VTODO\n", calendar("CREATED:yesterday"),
-                                           calendar("STATUS:"), calendar("COMPLETED:2024"),
                                            "BEGIN:VCALENDAR\nBEGIN:VTODO\nSUMMARY:x\nEND:VTODO\nEND:VCALENDAR\n"));
 
 // A new calendar reads back as the task; its title as typed but for what TEXT cannot hold, in lines of at most 75
@@ -102,10 +99,10 @@ TEST_P(NewTask, ReadsBackTheSame) {
 }
 const std::string longTitle = "é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀" + std::string(99, 'x');
 INSTANTIATE_TEST_SUITE_P(Titles, NewTask,
-                         ::testing::Values(std::pair("", ""), std::pair("Milk, eggs; bread", "Milk, eggs; bread"),
-                                           std::pair("C:\\tmp\\", "C:\\tmp\\"),
-                                           std::pair("two\nlines\n", "two\nlines\n"),
-                                           std::pair("\"Bob\": now", "\"Bob\": now"), std::pair(longTitle, longTitle),
+                         ::testing::Values(std::pair("", ""),
+                                           std::pair("Milk, eggs; \"Bob\": C:\\tmp\\ two\nlines\n",
+                                                     "Milk, eggs; \"Bob\": C:\\tmp\\ two\nlines\n"),
+                                           std::pair(longTitle, longTitle),
                                            std::pair("a\r\nb\rc\x01\td", "a\nb\nc\td")));
 
 TEST(WritingATask, LeavesOutADateThatIsNoNumberAndHoldsOthersWithinTheYearsLibicalWrites) {
@@ -122,8 +119,6 @@ TEST(WritingATask, ChangesOnlyTheOwnedPropertiesOfThePreviousText) {
         "20010101T000000Z\nBEGIN:VALARM\nACTION:DISPLAY\n"
         "TRIGGER:-PT15M\nDESCRIPTION:Soon\nEND:VALARM");
     const std::string previous = vtodo::write({"u-1", "Old", false, march1Noon, {}}, server);
-    EXPECT_EQ(linesOf(previous, {"DTSTAMP", "LAST-MODIFIED"}).size(), 2u);
-    EXPECT_EQ(previous.find("20010101"), std::string::npos) << previous;
     EXPECT_EQ(linesOf(previous, {"X-OTHER", "DESCRIPTION"}),
               (Lines{"X-OTHER;X-PARAM=\"a,b\";ORDER=2:value", "DESCRIPTION:Long\\, with\\nlines", "DESCRIPTION:Soon"}));
 
@@ -149,8 +144,3 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusRow{"STATUS:CANCELLED", false, {"STATUS:CANCELLED"}},
                       StatusRow{"STATUS:COMPLETED\nCOMPLETED:20200101T000000Z", false, {"STATUS:NEEDS-ACTION"}},
                       StatusRow{"COMPLETED;TZID=My/Zone:20200101T000000", true, {"COMPLETED:20240301T120000Z"}}));
-
-TEST(NewUid, IsADifferentRandomUuidEachTime) {
-    const std::string uid = vtodo::newUid();
-    EXPECT_TRUE(uid.size() == 36 && uid[14] == '4' && uid != vtodo::newUid()) << uid;
-}
