@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sync as a user sets it up from a terminal: two copies of the program (two configuration folders) share one
-# calendar server of the test's own, with the password in a keyring on a private session bus; a running copy
-# syncs when asked and shows what came in; with sync off the running program opens no network socket.
+# calendar server of the test's own, with the password in a keyring on a private session bus, and catch up after
+# one was off line; a running copy syncs when asked and shows what came in; with sync off the running program
+# opens no network socket.
 # Usage: sync-session.sh PROGRAM [SCREENSHOT_FOLDER]. Skipped (exit 77) where radicale or gnome-keyring is missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -52,10 +53,13 @@ filesystem_folder = $config/server/storage
 [rights]
 type = owner_only
 EOF
-radicale --config "$config/server/config" >"$config/server/log" 2>&1 &
-radicale=$!
 answering() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
-until_true answering || fail "radicale did not start"
+start_server() {
+    radicale --config "$config/server/config" >>"$config/server/log" 2>&1 &
+    radicale=$!
+    until_true answering || fail "radicale did not start"
+}
+start_server
 server=http://127.0.0.1:$port/
 
 as_a() { XDG_CONFIG_HOME=$home_a "$program" "$@"; }
@@ -80,6 +84,21 @@ as_a sync >"$config/out" 2>&1 || fail "A's sync: $(cat "$config/out")"
 as_a list | grep -qx "written on B" || fail "A did not get B's item: $(as_a list)"
 [ "$(as_a list --all | sort)" = "$(as_b list --all | sort)" ] || fail "A and B differ"
 log "two copies converge through the server"
+
+# A off line: its sync says to try later and its list stays; back on line, both copies agree again.
+kill "$radicale"; wait "$radicale" 2>/dev/null || true
+as_a add "written on A off line" >/dev/null
+status=0; as_a sync >"$config/out" 2>&1 || status=$?
+[ "$status" = 4 ] || fail "an off-line sync ended $status, not 4 (try later): $(cat "$config/out")"
+as_a list | grep -qx "written on A off line" || fail "A's list lost an item off line: $(as_a list)"
+start_server
+as_b add "written on B meanwhile" >/dev/null
+as_b sync >/dev/null 2>&1 || fail "B's sync after the server came back failed"
+as_a sync >"$config/out" 2>&1 || fail "A's sync back on line: $(cat "$config/out")"
+as_b sync >/dev/null 2>&1 || fail "B's second sync failed"
+[ "$(as_a list --all | sort)" = "$(as_b list --all | sort)" ] || fail "A and B differ after A was off line"
+as_b list | grep -qx "written on A off line" || fail "B did not get what A wrote off line"
+log "a copy off line says to try later, keeps its items, and catches up"
 
 # B runs as the tray program; an item synced in from A shows in its list, through the running copy.
 export XDG_CONFIG_HOME=$home_b
