@@ -26,6 +26,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -54,8 +55,8 @@ int finish(const CommandReply& reply) {
     return reply.exitStatus;
 }
 
-// With no copy running, an item command opens the store itself; a store it cannot read is left as it is.
-int runHere(const Command& command) {
+// With no copy running, a command opens the store itself; a store it cannot read is left as it is.
+int withStoreHere(const std::function<CommandReply(FileUserDefaults&, JLJotlingManager&)>& work) {
     FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
                               FileUserDefaults::Unreadable::leaveAlone);
     if (!defaults.loadError().empty())
@@ -63,8 +64,13 @@ int runHere(const Command& command) {
             {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
     NotificationCenter center;
     JLJotlingManager manager(defaults, center);
-    ItemCommands items(manager, [&defaults] { return defaults.saveFailing(); });
-    return finish(items.run(command));
+    return finish(work(defaults, manager));
+}
+
+int runHere(const Command& command) {
+    return withStoreHere([&command](FileUserDefaults& defaults, JLJotlingManager& manager) {
+        return ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }).run(command);
+    });
 }
 
 // Hands the command to the running copy, or does it here. Nothing when this process is to be the tray program
@@ -162,24 +168,20 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
     SingleInstance instance;
     if (!instance.tryLock())
         return finish({sync_status::tryLater, {}, QStringLiteral("a copy of the program is starting; try again\n")});
-    FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
-                              FileUserDefaults::Unreadable::leaveAlone);
-    if (!defaults.loadError().empty())
-        return finish(
-            {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
-    NotificationCenter center;
-    JLJotlingManager manager(defaults, center);
-    LoadedSync sync(defaults, manager);
-    SyncCommands commands(sync);
-    std::optional<CommandReply> reply;
-    commands.run(command, [&](const CommandReply& answer) {
-        reply = answer;
-        app.quit();
+    const int status = withStoreHere([&](FileUserDefaults& defaults, JLJotlingManager& manager) {
+        LoadedSync sync(defaults, manager);
+        SyncCommands commands(sync);
+        std::optional<CommandReply> reply;
+        commands.run(command, [&](const CommandReply& answer) {
+            reply = answer;
+            app.quit();
+        });
+        if (!reply)
+            app.exec();
+        return reply.value_or(CommandReply{sync_status::failed, {}, QStringLiteral("the sync did not finish\n")});
     });
-    if (!reply)
-        app.exec();
     instance.unlock();
-    return finish(reply.value_or(CommandReply{sync_status::failed, {}, QStringLiteral("the sync did not finish\n")}));
+    return status;
 }
 
 // The whole program, loaded by the command people type (cli/CommandMain.cpp) when it is more than a command for
