@@ -16,6 +16,8 @@
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <gtest/gtest.h>
+
 #include <csignal>
 
 // A CalDAV server of the test's own on 127.0.0.1: one user with a plain htpasswd entry, storage in a temporary
@@ -154,4 +156,20 @@ type = owner_only
     quint16 m_port = 0;
     Scheme m_scheme = Scheme::Http;
     QList<QSslCertificate> m_certificates;
+};
+
+// A test against a server of its own for one user; skipped where radicale is not installed.
+class RadicaleTest : public ::testing::Test {
+public:
+    static inline const QString user = QStringLiteral("alice");
+    static inline const QString password = QStringLiteral("secret");
+
+protected:
+    void SetUp() override {
+        if (!RadicaleServer::installed())
+            GTEST_SKIP() << "radicale is not installed";
+        ASSERT_TRUE(server.start(user, password)) << "radicale would not start";
+    }
+
+    RadicaleServer server;
 };

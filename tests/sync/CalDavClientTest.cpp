@@ -9,17 +9,8 @@
 
 namespace {
 
-const QString user = QStringLiteral("alice");
-const QString password = QStringLiteral("secret");
-
-class CalDavClientTest : public ::testing::Test {
+class CalDavClientTest : public RadicaleTest {
 protected:
-    void SetUp() override {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "radicale is not installed";
-        ASSERT_TRUE(server.start(user, password)) << "radicale would not start";
-    }
-
     std::unique_ptr<CalDavClient> clientAt(const QString& path) {
         return std::make_unique<CalDavClient>(CalDavAccount{server.url(path), user, password});
     }
@@ -36,8 +27,6 @@ protected:
                                 component + "\"/></c:supported-calendar-component-set></d:prop></d:set></c:mkcalendar>";
         ASSERT_EQ(server.send("MKCALENDAR", path, user, password, body), 201);
     }
-
-    RadicaleServer server;
 };
 
 // An address that is itself a task calendar is kept; an events calendar gives way to the task calendar by it, and

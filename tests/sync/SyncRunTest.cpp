@@ -20,9 +20,6 @@
 
 namespace {
 
-const QString user = QStringLiteral("alice");
-const QString password = QStringLiteral("secret");
-
 // Title and check mark by UID: the list and the server agree when these are equal.
 using Contents = std::map<std::string, std::pair<std::string, bool>>;
 
@@ -37,14 +34,8 @@ struct TrustedCertificates {
     ~TrustedCertificates() { QSslConfiguration::setDefaultConfiguration(saved); }
 };
 
-class SyncRunTest : public ::testing::Test {
+class SyncRunTest : public RadicaleTest {
 protected:
-    void SetUp() override {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "radicale is not installed";
-        ASSERT_TRUE(server.start(user, password)) << "radicale would not start";
-    }
-
     std::unique_ptr<SyncRun> start(const QString& secret = password, const QUrl& address = {}) {
         report.reset();
         auto run = std::make_unique<SyncRun>(CalDavAccount{address.isEmpty() ? server.url() : address, user, secret},
@@ -104,7 +95,6 @@ protected:
         EXPECT_EQ(server.send("PUT", task.href, user, password, text), 201);
     }
 
-    RadicaleServer server;
     TempFolder folder;
     const std::string statePath = folder.path() + "/redizado/sync.plist";
     MemoryUserDefaults defaults;

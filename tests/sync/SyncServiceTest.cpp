@@ -16,9 +16,6 @@
 
 namespace {
 
-const QString user = QStringLiteral("alice");
-const QString password = QStringLiteral("secret");
-
 struct Answer {
     bool ok = false;
     QString message;
@@ -45,7 +42,7 @@ struct Device {
     }
 
     Answer turnOn(const QUrl& address, const QString& secret) {
-        return await<Answer>([&](auto done) { service.turnOn({address, user, false}, secret, done); });
+        return await<Answer>([&](auto done) { service.turnOn({address, RadicaleTest::user, false}, secret, done); });
     }
     SyncReport syncNow() {
         return await<SyncReport>([&](auto done) { service.syncNow(done); });
@@ -64,16 +61,9 @@ struct Device {
     int itemsChanged = 0;
 };
 
-class SyncServiceTest : public ::testing::Test {
+class SyncServiceTest : public RadicaleTest {
 protected:
-    void SetUp() override {
-        if (!RadicaleServer::installed())
-            GTEST_SKIP() << "radicale is not installed";
-        ASSERT_TRUE(server.start(user, password)) << "radicale would not start";
-    }
-
     TempFolder folder;
-    RadicaleServer server;
     Device here{folder.path() + "/here"};
 };
 
@@ -162,7 +152,7 @@ TEST(SyncServiceRefusalTest, NoKeyringKeepsSyncOff) {
     TempFolder folder;
     Device here{folder.path()};
     here.secrets.setAvailable(false);
-    const Answer answer = here.turnOn(QUrl(QStringLiteral("https://dav.example.org/")), password);
+    const Answer answer = here.turnOn(QUrl(QStringLiteral("https://dav.example.org/")), RadicaleTest::password);
     EXPECT_FALSE(answer.ok);
     EXPECT_EQ(here.service.status(), QStringLiteral("No keyring on this desktop: sync is off"));
     EXPECT_FALSE(here.service.account().has_value());
