@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     const Entries& redizadoArray() const { return m_redizadoArray; }
     const Entries& toDoRedizadoArray() const { return m_toDoRedizadoArray; }
 
+    // Called once a change of the user's (added, checked, removed, renamed) is saved.
+    void setChangedHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+
     void awakeFromNib();
     // Reads the stored list afresh, for when another writer may have changed it.
     void retrieveData();
@@ -56,6 +60,7 @@ private:
     // The list and its count in one write, the count stored before the post: observers read it back.
     void trackToDoCount();
     void saveData();
+    void changed() const;
 
     const Entries& shownList(bool todo) const { return todo ? m_toDoRedizadoArray : m_redizadoArray; }
     std::int64_t count(bool todo) const override;
@@ -74,4 +79,5 @@ private:
     std::unique_ptr<Ui::PopoverPanel> m_ui;
     QPointer<QWidget> m_view;
     std::unique_ptr<ListCore> m_list;
+    std::function<void()> m_changed;
 };

@@ -42,6 +42,7 @@ void JLPopoverViewController::add(const QString& title) {
     m_redizadoArray.insert(m_redizadoArray.begin(), popover_entry::make(title.toStdString(), false, now()));
     filterRedizado();
     trackToDoCount();
+    changed();
 }
 
 void JLPopoverViewController::toggle(std::int64_t row, bool todo) {
@@ -57,6 +58,7 @@ void JLPopoverViewController::toggle(std::int64_t row, bool todo) {
     }
     filterRedizado();
     trackToDoCount();
+    changed();
 }
 
 bool JLPopoverViewController::remove(std::int64_t row, bool todo) {
@@ -66,6 +68,7 @@ bool JLPopoverViewController::remove(std::int64_t row, bool todo) {
     m_redizadoArray.erase(found);
     filterRedizado();
     trackToDoCount();
+    changed();
     return true;
 }
 
@@ -84,6 +87,7 @@ bool JLPopoverViewController::rename(std::int64_t row, bool todo, const QString&
     *found = std::move(renamed);
     filterRedizado();
     saveData();
+    changed();
     return true;
 }
 
@@ -107,4 +111,9 @@ void JLPopoverViewController::saveData() {
         array.emplace_back(*entry);
     m_defaults.setObject(keys::allRedizado, Value(std::move(array)));
     m_defaults.synchronize();
+}
+
+void JLPopoverViewController::changed() const {
+    if (m_changed)
+        m_changed();
 }

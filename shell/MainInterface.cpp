@@ -106,6 +106,8 @@ MainInterface::MainInterface(JLStatusItemController::Services services, AllDeskt
     if (popoverList) {
         popoverList->awakeFromNib();
         m_popoverList = popoverList.get();
+        // The sync works from the manager's list: it must hold what the popover saved before any sync reads it.
+        popoverList->setChangedHandler([&manager] { manager.storedListChangedHere(); });
         auto popover =
             std::make_unique<PopoverPresenter>(*m_statusItemController, statusItem, center, std::move(popoverList));
         m_statusItemController->setListToggle([presenter = popover.get()] { presenter->toggle(); });

@@ -129,6 +129,13 @@ void JLJotlingManager::changedHere() const {
         m_changedHere();
 }
 
+void JLJotlingManager::storedListChangedHere() {
+    m_redizado.clear();
+    m_todoRedizado.clear();
+    retrieveData();
+    changedHere();
+}
+
 void JLJotlingManager::replaceRedizado(List redizado) {
     m_redizado = std::move(redizado);
     updateTodoRedizado();

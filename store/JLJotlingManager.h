@@ -49,6 +49,9 @@ public:
     // Puts a record that was removed back at index of the full list (clamped to the list), as the same item:
     // its own dictionary and creation date. A record already in the list is not added twice.
     void insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index);
+    // Another list of ours (the popover) saved a change of the user's to the store: both lists anew from it, and
+    // the change sent on as one made here. The writer stored the count itself.
+    void storedListChangedHere();
 
     // Called once the change of an item made here (added, removed, checked, renamed, put back) is saved, for the
     // sync to send it on; a sync's own replaceRedizado and a reload are not changes made here.

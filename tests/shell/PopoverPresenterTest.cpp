@@ -105,3 +105,14 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     EXPECT_EQ(storedTitles(defaults),
               (std::vector<std::string>{"popover again", "from the panel", "from the popover", "Welcome"}));
 }
+
+// The sync merges the manager's list: a stale one would save over what the popover just stored.
+TEST_F(PopoverPresenterTest, WhatThePopoverSavesIsInTheManagersListAtOnceAsAChangeMadeHere) {
+    int changesMadeHere = 0;
+    manager.setChangedHereHandler([&] { ++changesMadeHere; });
+    statusItem.click();
+    typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
+    ASSERT_FALSE(manager.redizado().empty());
+    EXPECT_EQ(manager.redizado().front()->title(), "from the popover");
+    EXPECT_EQ(changesMadeHere, 1);
+}
