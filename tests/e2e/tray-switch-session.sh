@@ -36,7 +36,7 @@ finish() {
     echo "$passed passed, $failed failed"
     exit $((failed > 0))
 }
-"$here/virtual-desktop.sh" start "$display" no-tray >/dev/null
+"$here/virtual-desktop.sh" start "$display" no-tray >/dev/null || { log "FAIL: no desktop on $display"; exit 1; }
 
 # A bus that starts nothing of the machine's, and the settings daemon xfce4-panel keeps its configuration in.
 mkdir -p "$config/bus/services" "$config/xfce4/xfconf/xfce-perchannel-xml"
