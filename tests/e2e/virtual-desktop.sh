@@ -9,27 +9,25 @@ state=/tmp/redizado-desktop-${display#:}
 
 start() {
     mkdir -p "$state"
-    Xvfb "$display" -screen 0 1440x900x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    # No reset: when the readiness probe below disconnects, a resetting server would refuse the window manager
+    # or the tray connecting in that moment.
+    Xvfb "$display" -screen 0 1440x900x24 -nolisten tcp -noreset >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 300); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
     # An answer could come from an earlier server on the same display that is still going away.
     kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || { echo "virtual-desktop: Xvfb did not start on $display" >&2; exit 1; }
+    DISPLAY=$display openbox >"$state/openbox.log" 2>&1 &
+    echo $! >"$state/openbox.pid"
     if [ "$tray" = yes ]; then
         DISPLAY=$display tint2 -c "$here/tint2rc" >"$state/tint2.log" 2>&1 &
         echo $! >"$state/tint2.pid"
     fi
     # Ready once the window manager announces what it supports and the tray's panel, if any, is up. A loaded
-    # machine can take seconds for either; a window manager that is not up in 30 s is started once more, and a
-    # desktop that never gets there is an error, with what the two said, not a later surprise.
-    for attempt in 1 2; do
-        DISPLAY=$display openbox >>"$state/openbox.log" 2>&1 &
-        echo $! >"$state/openbox.pid"
-        for _ in $(seq 300); do
-            ready && { echo "$display"; return; }
-            sleep 0.1
-        done
-        echo "virtual-desktop: not up on $display after 30 s (attempt $attempt)" >&2
-        kill "$(cat "$state/openbox.pid")" 2>/dev/null || true
+    # machine can take seconds for either; a desktop that never gets there is an error, with what the two said,
+    # not a later surprise.
+    for _ in $(seq 300); do
+        ready && { echo "$display"; return; }
+        sleep 0.1
     done
     echo "virtual-desktop: the window manager or the tray did not come up on $display" >&2
     for name in openbox tint2; do
