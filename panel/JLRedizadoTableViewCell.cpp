@@ -44,23 +44,14 @@ JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget* parent)
     layout->addWidget(m_checkBox, 0, Qt::AlignTop);
     layout->addWidget(m_titleLabel, 1);
     layout->addWidget(m_removeButton, 0, Qt::AlignTop);
-    outlineCheckBox();
-}
-
-void JLRedizadoTableViewCell::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        outlineCheckBox();
+    outlineCheckBox(*m_checkBox, palette());
 }
 
 // The box's outline stands out from the row, on a light palette as on a dark one.
-void JLRedizadoTableViewCell::outlineCheckBox() {
-    const QColor window = checkBoxWindowColor(palette());
-    if (m_checkBox->palette().color(QPalette::Window) == window)
-        return;
-    QPalette own = m_checkBox->palette();
-    own.setColor(QPalette::Window, window);
-    m_checkBox->setPalette(own);
+void JLRedizadoTableViewCell::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        outlineCheckBox(*m_checkBox, palette());
 }
 
 JLRedizadoTableViewCell::~JLRedizadoTableViewCell() = default;

@@ -32,7 +32,6 @@ protected:
 
 private:
     void nameRemoveButton();
-    void outlineCheckBox();
 
     QCheckBox* m_checkBox;
     JLTextField* m_titleLabel;

@@ -7,6 +7,7 @@
 #include "JLSegmentedControl.h"
 #include "JLTextField.h"
 #include "ListItems.h"
+#include "PanelPalette.h"
 #include "PreferencesKeys.h"
 #include "RowAccessible.h"
 #include "UserDefaults.h"
@@ -40,6 +41,7 @@ ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& 
     // As solid as the list it stands in for: the body's slight translucency would let windows behind show.
     m_widgets.settingsPane->setBackgroundRole(QPalette::Base);
     m_widgets.settingsPane->setAutoFillBackground(true);
+    keepCheckBoxesOutlined(m_widgets.settingsPane);
     installRowAccessibility();
     trackRowsForAccessibility(*table, this);
     connect(table, &JLTableView::cellsLaidOut, this, &ListCore::orderTabStops);

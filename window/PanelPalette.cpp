@@ -2,6 +2,7 @@
 #include "PanelPalette.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QPalette>
 #include <QVariant>
@@ -47,6 +48,45 @@ QColor checkBoxWindowColor(const QPalette& palette) {
     const QColor base = palette.color(QPalette::Base);
     const QColor outline = withContrast(palette.color(QPalette::Window).darker(140).lighter(110), base, 3.5);
     return outline.lighter(140).darker(110);
+}
+
+void outlineCheckBox(QCheckBox& box, const QPalette& on) {
+    const QColor window = checkBoxWindowColor(on);
+    if (box.palette().color(QPalette::Window) == window)
+        return;
+    QPalette own = box.palette();
+    own.setColor(QPalette::Window, window);
+    box.setPalette(own);
+}
+
+namespace {
+// A check box with a palette of its own no longer hears of its container's: the container is watched instead.
+class CheckBoxOutlines final : public QObject {
+public:
+    explicit CheckBoxOutlines(QWidget* container) : QObject(container), m_container(container) {
+        apply();
+        container->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_container && event->type() == QEvent::PaletteChange)
+            apply();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void apply() {
+        for (QCheckBox* box : m_container->findChildren<QCheckBox*>())
+            outlineCheckBox(*box, m_container->palette());
+    }
+
+    QWidget* m_container;
+};
+} // namespace
+
+void keepCheckBoxesOutlined(QWidget* container) {
+    new CheckBoxOutlines(container);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include <QColor>
 
+class QCheckBox;
 class QPalette;
 class QWidget;
 
@@ -31,3 +32,9 @@ void keepPanelPaletteReadable(QWidget* view);
 
 // The window colour for a check box on the palette's base that makes the box's outline stand out 3:1 from it.
 QColor checkBoxWindowColor(const QPalette& palette);
+
+// Gives the box that window colour for the palette of what it stands on.
+void outlineCheckBox(QCheckBox& box, const QPalette& on);
+
+// Outlines every check box in the container, now and whenever the container's palette changes.
+void keepCheckBoxesOutlined(QWidget* container);

@@ -5,8 +5,11 @@
 #include "JLRedizadoWindow.h"
 #include "MemoryAllDesktops.h"
 
+#include <QCheckBox>
 #include <QImage>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <map>
@@ -112,3 +115,13 @@ TEST_P(PanelLooksTest, EverythingStandsOutEnoughOnADenseScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Palettes, PanelLooksTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? std::string("Dark") : std::string("Light"); });
+// The settings' boxes stand on the same ground as the rows' and are as easy to make out.
+TEST_P(PanelLooksTest, TheSettingsCheckBoxesStandOutEnough) {
+    panel->showSettings(nullptr);
+    QCheckBox* box = widgets().hideAfterEntryCheckBox;
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    const QRect area(box->mapTo(&window, indicator.topLeft()) * 2, indicator.size() * 2);
+    EXPECT_GE(standOut(counts(shot(), area)), 3.0);
+}
