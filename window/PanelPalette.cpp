@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 bool isDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::Window).lightnessF() < palette.color(QPalette::WindowText).lightnessF();
@@ -60,65 +62,45 @@ void outlineCheckBox(QCheckBox& box, const QPalette& on) {
 }
 
 namespace {
+// Runs a function now and whenever the watched object hears of a palette change; lives as long as owner.
+class PaletteFollower final : public QObject {
+public:
+    PaletteFollower(QObject* owner, QObject* watched, QEvent::Type change, std::function<void()> apply)
+        : QObject(owner), m_watched(watched), m_change(change), m_apply(std::move(apply)) {
+        m_apply();
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_watched && event->type() == m_change)
+            m_apply();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QObject* m_watched;
+    QEvent::Type m_change;
+    std::function<void()> m_apply;
+};
+} // namespace
+
 // A check box with a palette of its own no longer hears of its container's: the container is watched instead.
-class CheckBoxOutlines final : public QObject {
-public:
-    explicit CheckBoxOutlines(QWidget* container) : QObject(container), m_container(container) {
-        apply();
-        container->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_container && event->type() == QEvent::PaletteChange)
-            apply();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void apply() {
-        for (QCheckBox* box : m_container->findChildren<QCheckBox*>())
-            outlineCheckBox(*box, m_container->palette());
-    }
-
-    QWidget* m_container;
-};
-} // namespace
-
 void keepCheckBoxesOutlined(QWidget* container) {
-    new CheckBoxOutlines(container);
+    new PaletteFollower(container, container, QEvent::PaletteChange, [container] {
+        for (QCheckBox* box : container->findChildren<QCheckBox*>())
+            outlineCheckBox(*box, container->palette());
+    });
 }
-
-namespace {
-// Keeps the panel's palette readable whatever palette the desktop hands over, also when it changes.
-class ReadablePalette final : public QObject {
-public:
-    // The application hears of a new desktop palette; a widget with a palette of its own may not.
-    explicit ReadablePalette(QWidget* view) : QObject(view), m_view(view) {
-        apply();
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
-            apply();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void apply() { m_view->setPalette(readablePanelPalette(QApplication::palette(m_view))); }
-
-    QWidget* m_view;
-};
-} // namespace
 
 void keepPanelPaletteReadable(QWidget* view) {
     constexpr const char* keptProperty = "redizadoReadablePalette";
     if (view->property(keptProperty).toBool())
         return;
     view->setProperty(keptProperty, true);
-    new ReadablePalette(view);
+    // The application hears of a new desktop palette; a widget with a palette of its own may not.
+    new PaletteFollower(view, qApp, QEvent::ApplicationPaletteChange,
+                        [view] { view->setPalette(readablePanelPalette(QApplication::palette(view))); });
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {
