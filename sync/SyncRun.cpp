@@ -20,6 +20,7 @@ SyncOutcome outcomeOf(CalDavOutcome outcome) {
     case CalDavOutcome::Malformed:
         return SyncOutcome::Malformed;
     case CalDavOutcome::Refused:
+    case CalDavOutcome::ItemRefused:
         return SyncOutcome::Refused;
     case CalDavOutcome::PreconditionFailed:
     case CalDavOutcome::RetryLater:

@@ -27,8 +27,9 @@ struct CalDavAccount {
 // What the sync does next after an answer.
 enum class CalDavOutcome {
     Ok,
-    WrongCredentials,   // 401 or 403: tell the user once; retrying will not help
+    WrongCredentials,   // 401: tell the user once; retrying will not help
     PreconditionFailed, // 412: the task changed on the server; fetch, merge, try again
+    ItemRefused,        // a write of one task turned down (403, 400, 413, ...): keep it here, say why, sync the rest
     RetryLater,         // server error, torn connection, timeout, server not reachable: try again with back-off
     Malformed,          // an answer we cannot read: leave the local list as it is
     Refused,            // not sent or turned down for good: plain HTTP, another host, untrusted certificate, other 4xx
