@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PrivateKeyring.h"
 #include "PrivateSessionBus.h"
 #include "ScopedEnvironment.h"
 #include "SecretServiceStore.h"
 #include "WaitUntil.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
-#include <list>
+#include <optional>
 
 namespace {
 using namespace std::literals;
@@ -31,32 +30,19 @@ protected:
         PrivateBusTest::SetUp();
         if (!ready())
             return;
-        m_environment.emplace_back("DBUS_SESSION_BUS_ADDRESS", address.toStdString());
-        if (keyring)
-            startKeyring();
-        if (ready())
-            store = std::make_unique<SecretServiceStore>();
-    }
-    void startKeyring() {
-        if (QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon")).isEmpty())
-            GTEST_SKIP() << "gnome-keyring is not installed";
-        for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
-            m_environment.emplace_back(name, m_folder.path());
-        m_keyring.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        m_keyring.start(
-            QStringLiteral("gnome-keyring-daemon"),
-            {QStringLiteral("--foreground"), QStringLiteral("--unlock"), QStringLiteral("--components=secrets")});
-        ASSERT_TRUE(m_keyring.waitForStarted());
-        m_keyring.write("keyring password");
-        m_keyring.closeWriteChannel();
-        ASSERT_TRUE(waitUntil([this] {
-            return ours->interface()->isServiceRegistered(QStringLiteral("org.freedesktop.secrets")).value();
-        }));
+        if (keyring) {
+            if (!PrivateKeyring::installed())
+                GTEST_SKIP() << "gnome-keyring is not installed";
+            m_keyring.emplace(address, m_folder.path());
+            ASSERT_TRUE(m_keyring->start(*ours)) << "the keyring did not come up";
+        } else {
+            m_environment.emplace("DBUS_SESSION_BUS_ADDRESS", address.toStdString());
+        }
+        store = std::make_unique<SecretServiceStore>();
     }
     void TearDown() override {
         store.reset();
-        m_keyring.terminate();
-        m_keyring.waitForFinished();
+        m_keyring.reset();
         PrivateBusTest::TearDown();
     }
 
@@ -95,8 +81,8 @@ protected:
 
     bool keyring = true;
     std::unique_ptr<SecretStore> store;
-    QProcess m_keyring;
-    std::list<ScopedEnvironment> m_environment;
+    std::optional<PrivateKeyring> m_keyring;
+    std::optional<ScopedEnvironment> m_environment;
 };
 
 // Whatever bytes the user's password holds come back as they went in, each replacing the last. A NUL cannot be
