@@ -29,6 +29,8 @@ APT_PACKAGES += at-spi2-core python3-pyatspi
 # A CalDAV server (and its Python client library) the sync tests run on 127.0.0.1, and a tracer to show that
 # with sync off the program opens no network socket.
 APT_PACKAGES += radicale python3-caldav openssl strace
+# An iCalendar reader other than libical, to check the text we write.
+APT_PACKAGES += python3-vobject
 # The Debian package (`make deb`) and its checks in `make test`.
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
