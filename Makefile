@@ -84,10 +84,13 @@ bench: deps
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@command -v clang++-14 >/dev/null || $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev
-	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer title_fuzzer
-	rm -rf build/fuzz/corpus build/fuzz/titles && cp -r tests/fuzz/corpus tests/fuzz/titles build/fuzz/
+	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer title_fuzzer multistatus_fuzzer calendar_fuzzer
+	rm -rf build/fuzz/corpus build/fuzz/titles build/fuzz/multistatus build/fuzz/calendars
+	cp -r tests/fuzz/corpus tests/fuzz/titles tests/fuzz/multistatus tests/fuzz/calendars build/fuzz/
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/preferences_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/corpus
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/title_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -max_len=2000000 build/fuzz/titles
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/multistatus_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/multistatus
+	./build/fuzz/tests/fuzz/calendar_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/calendars
 
 run: build
 	scripts/run.sh build/default/redizado build/default/screenshots

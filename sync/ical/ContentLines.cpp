@@ -18,7 +18,8 @@ std::string_view nameOf(std::string_view line) {
     return line.substr(0, std::min(line.find(';'), line.find(':')));
 }
 
-// What follows the first colon outside a quoted parameter value.
+} // namespace
+
 std::optional<std::string_view> valueOf(std::string_view line) {
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -29,8 +30,6 @@ std::optional<std::string_view> valueOf(std::string_view line) {
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::vector<std::string> unfoldedLines(std::string_view text) {
     std::vector<std::string> lines;

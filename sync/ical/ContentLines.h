@@ -12,6 +12,9 @@ namespace vtodo {
 // continues the line before.
 std::vector<std::string> unfoldedLines(std::string_view text);
 
+// The value of an unfolded content line: what follows its first colon outside a quoted parameter value.
+std::optional<std::string_view> valueOf(std::string_view line);
+
 // The line, with its CR LF, folded into pieces of at most 75 octets, never inside a UTF-8 sequence.
 std::string foldedLine(std::string_view line);
 

@@ -156,9 +156,13 @@ std::string withTitle(const std::string& text, const std::string& placeholder, c
     for (std::string& line : unfoldedLines(text)) {
         if (line.empty())
             continue;
-        if (const std::size_t at = placeholder.empty() ? std::string::npos : line.find(placeholder);
-            at != std::string::npos)
-            line.replace(at, placeholder.size(), value);
+        if (!placeholder.empty() && line.find(placeholder) != std::string::npos) {
+            // Parameters libical garbles (an empty one, a stray colon) would make the title read back otherwise:
+            // then the SUMMARY goes without them.
+            const auto written = valueOf(line);
+            line = written && *written == placeholder ? line.substr(0, line.size() - placeholder.size()) + value
+                                                      : "SUMMARY:" + value;
+        }
         result += foldedLine(line);
     }
     return result;

@@ -231,17 +231,21 @@ TEST(TitlesOnTheWire, ReadTheSameInAReaderOtherThanLibical) {
 }
 
 // What other writers send: parameters with quoted colons, both spellings of a line break, a backslash before
-// another letter kept, folds with a space or a tab, spaces at either end.
+// another letter kept, folds with a space or a tab, spaces at either end, a parameter libical garbles. Written over,
+// the title reads back the same.
 using ReadTitleRow = std::pair<std::string, std::string>;
 class TitleFromAnotherWriter : public ::testing::TestWithParam<ReadTitleRow> {};
 TEST_P(TitleFromAnotherWriter, IsReadAsTheServerHoldsIt) {
     const auto task = vtodo::read(calendar(GetParam().first));
     ASSERT_TRUE(task);
     EXPECT_EQ(task->title, GetParam().second);
+    const std::string written = vtodo::write(*task, calendar(GetParam().first));
+    EXPECT_EQ(vtodo::read(written).value_or(vtodo::Task{}).title, GetParam().second) << written;
 }
 INSTANTIATE_TEST_SUITE_P(
     Texts, TitleFromAnotherWriter,
     ::testing::Values(ReadTitleRow{"SUMMARY;X-Q=\"a:b\";LANGUAGE=de: a\\\\nb\\Nc\\,\\;\\x ", " a\\nb\nc,;\\x "},
                       ReadTitleRow{"SUMMARY:Lo\r\n ng \n\t line", "Long  line"},
                       ReadTitleRow{"summary:lower case", "lower case"},
+                      ReadTitleRow{"SUMMARY;:LANGUAGE=de:x", "LANGUAGE=de:x"},
                       ReadTitleRow{"BEGIN:VALARM\nSUMMARY:alarm\nEND:VALARM\nSUMMARY:task", "task"}));
