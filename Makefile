@@ -29,6 +29,8 @@ APT_PACKAGES += at-spi2-core python3-pyatspi
 # A CalDAV server (and its Python client library) the sync tests run on 127.0.0.1, and a tracer to show that
 # with sync off the program opens no network socket.
 APT_PACKAGES += radicale python3-caldav openssl strace
+# An iCalendar reader other than libical, to check the text we write.
+APT_PACKAGES += python3-vobject
 # The Debian package (`make deb`) and its checks in `make test`.
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -82,10 +84,13 @@ bench: deps
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@command -v clang++-14 >/dev/null || $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev
-	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer title_fuzzer
-	rm -rf build/fuzz/corpus build/fuzz/titles && cp -r tests/fuzz/corpus tests/fuzz/titles build/fuzz/
+	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer title_fuzzer multistatus_fuzzer calendar_fuzzer
+	rm -rf build/fuzz/corpus build/fuzz/titles build/fuzz/multistatus build/fuzz/calendars
+	cp -r tests/fuzz/corpus tests/fuzz/titles tests/fuzz/multistatus tests/fuzz/calendars build/fuzz/
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/preferences_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/corpus
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/title_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -max_len=2000000 build/fuzz/titles
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ./build/fuzz/tests/fuzz/multistatus_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/multistatus
+	./build/fuzz/tests/fuzz/calendar_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 build/fuzz/calendars
 
 run: build
 	scripts/run.sh build/default/redizado build/default/screenshots

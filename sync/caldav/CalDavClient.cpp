@@ -3,7 +3,10 @@
 
 #include "CalDavDiscovery.h"
 #include "DavTransport.h"
+#include "LogCategories.h"
 #include "Multistatus.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +26,14 @@ QByteArray changesSince(const QByteArray& token) {
 <d:prop><d:getetag/><c:calendar-data/></d:prop></d:sync-collection>)";
 }
 
+QByteArray tasksAt(const QStringList& hrefs) {
+    QByteArray body = R"(<?xml version="1.0" encoding="utf-8"?>
+<c:calendar-multiget xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav"><d:prop><d:getetag/><c:calendar-data/></d:prop>)";
+    for (const QString& href : hrefs)
+        body += "<d:href>" + href.toHtmlEscaped().toUtf8() + "</d:href>";
+    return body + "</c:calendar-multiget>";
+}
+
 // Servers differ in what they percent-encode in an href ("@" or "%40"): one spelling, so a task keeps one href.
 QString canonicalPath(const QUrl& url) {
     QStringList segments = url.path(QUrl::FullyEncoded).split(QLatin1Char('/'));
@@ -38,6 +49,25 @@ CalDavResult malformed(const QUrl& url) {
 // The server's way to say it no longer knows a sync token (RFC 6578): start over from a full listing.
 bool tokenForgotten(const DavReply& reply) {
     return (reply.status == 403 || reply.status == 409) && reply.body.contains("valid-sync-token");
+}
+
+// A write of one task that the server turned down for that task alone (too large, not a calendar object it takes, not
+// allowed there): the others may still go. A wrong password, a lost precondition and "busy" mean something else.
+CalDavResult forOneTask(const DavReply& reply) {
+    if (reply.status / 100 != 4 || reply.status == 401 || reply.status == 408 || reply.status == 412 ||
+        reply.status == 429)
+        return reply.result;
+    const QString words = reply.reason.isEmpty() ? QStringLiteral("HTTP %1").arg(reply.status)
+                                                 : QStringLiteral("%1 %2").arg(reply.status).arg(reply.reason);
+    return {CalDavOutcome::ItemRefused, words};
+}
+
+// RFC 6578: the collection itself answered 507 means the server sent only part of the changes.
+bool truncated(const Multistatus& answer, const QString& collection,
+               const std::function<QString(const QString&)>& path) {
+    return std::any_of(answer.resources.cbegin(), answer.resources.cend(), [&](const DavResource& member) {
+        return member.status == 507 && path(member.href) == collection;
+    });
 }
 
 } // namespace
@@ -106,6 +136,12 @@ void CalDavClient::fetchChanges(const QByteArray& syncToken,
                                   done(reply.result.ok() ? malformed(calendar) : reply.result, {});
                                   return;
                               }
+                              const auto path = [this](const QString& href) { return canonicalPath(urlOf(href)); };
+                              if (truncated(*changes, canonicalPath(calendar), path)) {
+                                  // A full listing rather than pages: it cannot leave a change out.
+                                  listAll(current, done);
+                                  return;
+                              }
                               CalDavChanges found{{}, {}, changes->syncToken.toUtf8(), syncToken.isEmpty()};
                               for (const DavResource& member : changes->resources) {
                                   const QString href = canonicalPath(urlOf(member.href));
@@ -140,14 +176,53 @@ void CalDavClient::listAll(const QByteArray& token,
             return;
         }
         CalDavChanges all{{}, {}, token, true};
+        QStringList missing;
         for (const DavResource& member : answer->resources) {
+            const QString href = canonicalPath(urlOf(member.href));
+            if (href == canonicalPath(calendar))
+                continue;
             const DavProperty* etag = member.property(davName("getetag"));
             const DavProperty* data = member.property(calDavName("calendar-data"));
             if (etag && data)
-                all.changed.append(
-                    {canonicalPath(urlOf(member.href)), etag->text.trimmed().toUtf8(), data->text.toUtf8()});
+                all.changed.append({href, etag->text.trimmed().toUtf8(), data->text.toUtf8()});
+            else
+                missing.append(href);
         }
-        done({}, all);
+        if (missing.isEmpty())
+            done({}, all);
+        else
+            fetchMissing(missing, all, done);
+    });
+}
+
+void CalDavClient::fetchMissing(QStringList missing, CalDavChanges listed,
+                                std::function<void(const CalDavResult&, const CalDavChanges&)> done) {
+    const QUrl calendar = m_calendar;
+    m_transport->send("REPORT", calendar, {{"Depth", "1"}}, tasksAt(missing), [=, this](const DavReply& reply) mutable {
+        const std::optional<Multistatus> answer = reply.result.ok() ? parseMultistatus(reply.body) : std::nullopt;
+        if (!reply.result.ok() || !answer) {
+            done(reply.result.ok() ? malformed(calendar) : reply.result, {});
+            return;
+        }
+        for (const DavResource& member : answer->resources) {
+            const QString href = canonicalPath(urlOf(member.href));
+            const DavProperty* etag = member.property(davName("getetag"));
+            const DavProperty* data = member.property(calDavName("calendar-data"));
+            if (etag && data && missing.removeAll(href) > 0)
+                listed.changed.append({href, etag->text.trimmed().toUtf8(), data->text.toUtf8()});
+        }
+        if (!missing.isEmpty()) {
+            // What we could not read is not gone: nothing absent is taken as removed, and the next sync lists all
+            // again.
+            qCWarning(lcSync).noquote() << QStringLiteral("%1: the server sent no data for %2 tasks (%3); no task is "
+                                                          "taken as removed until it does")
+                                               .arg(calendar.toDisplayString())
+                                               .arg(missing.size())
+                                               .arg(missing.join(QStringLiteral(", ")));
+            listed.wasFullListing = false;
+            listed.newToken.clear();
+        }
+        done({}, listed);
     });
 }
 
@@ -157,12 +232,13 @@ void CalDavClient::put(const QString& href, const QByteArray& icalendar, const s
     headers.append(ifMatch ? std::pair<QByteArray, QByteArray>("If-Match", *ifMatch)
                            : std::pair<QByteArray, QByteArray>("If-None-Match", "*"));
     m_transport->send("PUT", urlOf(href), headers, icalendar,
-                      [done = std::move(done)](const DavReply& reply) { done(reply.result, reply.etag); });
+                      [done = std::move(done)](const DavReply& reply) { done(forOneTask(reply), reply.etag); });
 }
 
 void CalDavClient::remove(const QString& href, const QByteArray& ifMatch,
                           std::function<void(const CalDavResult&)> done) {
-    m_transport->send(
-        "DELETE", urlOf(href), {{"If-Match", ifMatch}}, {},
-        [done = std::move(done)](const DavReply& reply) { done(reply.status == 404 ? CalDavResult{} : reply.result); });
+    m_transport->send("DELETE", urlOf(href), {{"If-Match", ifMatch}}, {},
+                      [done = std::move(done)](const DavReply& reply) {
+                          done(reply.status == 404 ? CalDavResult{} : forOneTask(reply));
+                      });
 }

@@ -53,8 +53,9 @@ struct CalDavChanges {
     QList<CalDavTask> changed;
     QStringList removed;
     QByteArray newToken;
-    // Every task on the server, not only what changed since the token: what the caller has and this lacks was
-    // removed, and tasks whose ETag it already knows are unchanged.
+    // Every task on the server, each with its data, not only what changed since the token: what the caller has and
+    // this lacks was removed, and tasks whose ETag it already knows are unchanged. Never set for a listing the server
+    // cut short or left a task's data out of.
     bool wasFullListing = false;
 };
 
@@ -78,21 +79,27 @@ public:
 
     // Finds the calendar for tasks: the address itself when it is a calendar that holds VTODOs, else one under the
     // user's calendar home (/.well-known/caldav, current-user-principal, calendar-home-set), the one named
-    // "Redizado" first; when none holds VTODOs, makes one named "Redizado". Answers its URL and sets it.
+    // "Redizado" first; when none holds VTODOs, makes one named "Redizado". Only a calendar the user may write to
+    // counts (one whose privileges the server does not say is taken as writable). Answers its URL and sets it.
     void discover(std::function<void(const CalDavResult&, const QUrl& calendar)> done);
     // The tasks changed and removed since syncToken (empty: all of them), by sync-collection where the calendar
     // offers it; else, or when the server no longer knows the token, a full listing.
     void fetchChanges(const QByteArray& syncToken,
                       std::function<void(const CalDavResult&, const CalDavChanges& changes)> done);
     // Writes a task: over the one with ETag ifMatch, or, without it, only where no task is yet. Answers the new
-    // ETag, empty when the server gives none (then fetch the task to learn it).
+    // ETag, empty when the server gives none (then fetch the task to learn it). A task the server turns down (too
+    // large, not allowed, not taken) answers ItemRefused with the server's status and words in detail.
     void put(const QString& href, const QByteArray& icalendar, const std::optional<QByteArray>& ifMatch,
              std::function<void(const CalDavResult&, const QByteArray& etag)> done);
-    // Removes a task if its ETag is still ifMatch. A task already gone counts as removed.
+    // Removes a task if its ETag is still ifMatch. A task already gone counts as removed; one the server will not
+    // remove answers ItemRefused.
     void remove(const QString& href, const QByteArray& ifMatch, std::function<void(const CalDavResult&)> done);
 
 private:
     void listAll(const QByteArray& token, std::function<void(const CalDavResult&, const CalDavChanges&)> done);
+    // Asks for the tasks a listing named without their data; a listing still lacking some is not full.
+    void fetchMissing(QStringList missing, CalDavChanges listed,
+                      std::function<void(const CalDavResult&, const CalDavChanges&)> done);
     QUrl urlOf(const QString& href) const;
 
     std::unique_ptr<DavTransport> m_transport;

@@ -11,7 +11,7 @@ namespace {
 const QByteArray properties = R"(<?xml version="1.0" encoding="utf-8"?>
 <d:propfind xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav"><d:prop>
 <d:resourcetype/><d:displayname/><c:supported-calendar-component-set/>
-<d:current-user-principal/><c:calendar-home-set/>
+<d:current-user-principal/><c:calendar-home-set/><d:current-user-privilege-set/>
 </d:prop></d:propfind>)";
 
 const QByteArray newCalendar = R"(<?xml version="1.0" encoding="utf-8"?>
@@ -27,6 +27,17 @@ bool holdsTasks(const DavResource& resource) {
     // A calendar that does not say which components it takes takes them all.
     const DavProperty* components = resource.property(calDavName("supported-calendar-component-set"));
     return !components || components->components.contains(QStringLiteral("VTODO"), Qt::CaseInsensitive);
+}
+
+// A calendar whose privileges the server does not tell is taken as writable: the first write would say otherwise.
+bool mayWrite(const DavResource& resource) {
+    const DavProperty* privileges = resource.property(davName("current-user-privilege-set"));
+    return !privileges || privileges->elements.contains(davName("write")) ||
+           privileges->elements.contains(davName("write-content")) || privileges->elements.contains(davName("all"));
+}
+
+bool usable(const DavResource& resource) {
+    return holdsTasks(resource) && mayWrite(resource);
 }
 
 QUrl firstHref(const DavResource& resource, const QString& property, const QUrl& base) {
@@ -73,7 +84,7 @@ void CalDavDiscovery::probed(const QUrl& url, bool wellKnown, const DavReply& re
         return;
     }
     const DavResource& resource = answer->resources.first();
-    if (holdsTasks(resource)) {
+    if (usable(resource)) {
         m_done({}, asCollection(url));
         return;
     }
@@ -107,7 +118,7 @@ void CalDavDiscovery::listed(const QUrl& home, const DavReply& reply) {
     }
     QUrl chosen;
     for (const DavResource& resource : answer->resources) {
-        if (!holdsTasks(resource))
+        if (!usable(resource))
             continue;
         const DavProperty* name = resource.property(davName("displayname"));
         const bool ours = name && name->text.trimmed() == QLatin1StringView("Redizado");

@@ -24,7 +24,8 @@ CalDavResult outcomeOf(int status, QNetworkReply::NetworkError error, const QStr
     const QString code = detail + QStringLiteral("HTTP %1").arg(status);
     if (status / 100 == 2)
         return {CalDavOutcome::Ok, {}};
-    if (status == 401 || status == 403)
+    // Only 401 speaks of the password: 403 is a calendar or a task this user may not touch.
+    if (status == 401)
         return {CalDavOutcome::WrongCredentials, code};
     if (status == 412)
         return {CalDavOutcome::PreconditionFailed, code};
@@ -67,7 +68,7 @@ void DavTransport::send(const QByteArray& method, const QUrl& url, const Headers
         QMetaObject::invokeMethod(
             this,
             [done, refused] {
-                done(DavReply{refused, 0, {}, {}});
+                done(DavReply{refused, 0, {}, {}, {}});
             },
             Qt::QueuedConnection);
         return;
@@ -96,6 +97,7 @@ void DavTransport::finished(QNetworkReply* reply, const QByteArray& method, cons
             done({{CalDavOutcome::Refused, url.toDisplayString() + QStringLiteral(": too many redirects")},
                   status,
                   {},
+                  {},
                   {}});
             return;
         }
@@ -103,5 +105,6 @@ void DavTransport::finished(QNetworkReply* reply, const QByteArray& method, cons
         return;
     }
     done({outcomeOf(status, reply->error(), QString::fromLatin1(method) + QLatin1Char(' ') + url.toDisplayString()),
-          status, reply->isOpen() ? reply->readAll() : QByteArray(), reply->rawHeader("ETag")});
+          status, reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().simplified(),
+          reply->isOpen() ? reply->readAll() : QByteArray(), reply->rawHeader("ETag")});
 }

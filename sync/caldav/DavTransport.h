@@ -16,6 +16,7 @@ class QNetworkReply;
 struct DavReply {
     CalDavResult result;
     int status = 0; // the HTTP status; 0 when no answer came
+    QString reason; // the server's words for the status ("Request Entity Too Large")
     QByteArray body;
     QByteArray etag;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VTodo.h"
 
+#include "ContentLines.h"
+#include "TextValue.h"
+
 #include <libical/ical.h>
 
 #include <algorithm>
@@ -134,31 +137,35 @@ void setUtc(icalcomponent* todo, icalproperty_kind kind, icaltimetype time) {
     icalproperty_set_value(property, icalvalue_new_datetime(time));
 }
 
-// TEXT holds no control characters but tab and line breaks; a line break goes out as \n.
-std::string plainText(const std::string& title) {
-    std::string text;
-    for (std::size_t i = 0; i < title.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(title[i]);
-        if (title.compare(i, 2, "\r\n") == 0)
-            continue;
-        if (c == '\r' || c == '\n')
-            text += '\n';
-        else if (c == '\t' || (c >= 0x20 && c != 0x7f))
-            text += static_cast<char>(c);
-    }
-    return text;
-}
-
-void setTitle(icalcomponent* todo, const std::string& title) {
-    // libical refuses an empty SUMMARY when reading it back: no title is no SUMMARY.
-    const std::string text = plainText(title);
+// libical's own TEXT escaping and reading are not to be trusted with a title (it strips the spaces at either end when
+// reading), so the SUMMARY goes out as a placeholder that the escaped title replaces in the finished text.
+void setTitle(icalcomponent* todo, const std::string& placeholder) {
     icalproperty* summary = icalcomponent_get_first_property(todo, ICAL_SUMMARY_PROPERTY);
-    if (text.empty())
+    if (placeholder.empty())
         removeAll(todo, ICAL_SUMMARY_PROPERTY);
     else if (summary)
-        icalproperty_set_summary(summary, text.c_str());
+        icalproperty_set_summary(summary, placeholder.c_str());
     else
-        icalcomponent_add_property(todo, icalproperty_new_summary(text.c_str()));
+        icalcomponent_add_property(todo, icalproperty_new_summary(placeholder.c_str()));
+}
+
+// The text with the placeholder replaced and every line folded anew.
+std::string withTitle(const std::string& text, const std::string& placeholder, const std::string& value) {
+    std::string result;
+    result.reserve(text.size() + value.size());
+    for (std::string& line : unfoldedLines(text)) {
+        if (line.empty())
+            continue;
+        if (!placeholder.empty() && line.find(placeholder) != std::string::npos) {
+            // Parameters libical garbles (an empty one, a stray colon) would make the title read back otherwise:
+            // then the SUMMARY goes without them.
+            const auto written = valueOf(line);
+            line = written && *written == placeholder ? line.substr(0, line.size() - placeholder.size()) + value
+                                                      : "SUMMARY:" + value;
+        }
+        result += foldedLine(line);
+    }
+    return result;
 }
 
 // The status changes only with the completion, so that a title change leaves another client's IN-PROCESS or
@@ -206,8 +213,8 @@ std::optional<Task> read(std::string_view icalendar, std::string* whyNot) {
     }
     Task task;
     task.uid = icalcomponent_get_uid(parsed.todo);
-    if (const char* summary = icalcomponent_get_summary(parsed.todo))
-        task.title = summary;
+    if (const auto summary = firstTaskProperty(icalendar, "SUMMARY"))
+        task.title = unescapeText(*summary);
     task.completed = isCompleted(parsed.todo);
     task.createdSince1970 = secondsOf(parsed.todo, ICAL_CREATED_PROPERTY, parsed.calendar);
     task.completedSince1970 = secondsOf(parsed.todo, ICAL_COMPLETED_PROPERTY, parsed.calendar);
@@ -235,7 +242,10 @@ std::string write(const Task& task, std::string_view previous) {
         icalcomponent_set_uid(todo, task.uid.c_str());
     else if (!uid || !*uid)
         icalcomponent_set_uid(todo, newUid().c_str());
-    setTitle(todo, task.title);
+    // An empty title is no SUMMARY: libical refuses an empty one when reading it back.
+    const std::string title = escapeText(task.title);
+    const std::string placeholder = title.empty() ? std::string() : "REDIZADO-TITLE-" + newUid();
+    setTitle(todo, placeholder);
     setCompletion(todo, task, hadTask && isCompleted(todo));
     if (const auto created = utcTime(task.createdSince1970);
         created && !icalcomponent_get_first_property(todo, ICAL_CREATED_PROPERTY))
@@ -246,9 +256,9 @@ std::string write(const Task& task, std::string_view previous) {
 
     // Only this calendar: the other top-level components of an XROOT are no part of the task's resource.
     char* text = icalcomponent_as_ical_string_r(calendar);
-    std::string result = text ? text : "";
+    const std::string result = text ? text : "";
     std::free(text);
-    return result;
+    return withTitle(result, placeholder, title);
 }
 
 std::string newUid() {

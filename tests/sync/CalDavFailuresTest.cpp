@@ -48,8 +48,145 @@ INSTANTIATE_TEST_SUITE_P(
                       BadAnswer{"HangsUpUnanswered", {}, CalDavOutcome::RetryLater, 2},
                       BadAnswer{"CutShortXml", answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"><response>"),
                                 CalDavOutcome::Malformed},
-                      BadAnswer{"NotFound", answer("404 Not Found", {}), CalDavOutcome::Refused}),
+                      BadAnswer{"NotFound", answer("404 Not Found", {}), CalDavOutcome::Refused},
+                      BadAnswer{"CalendarForbidden", answer("403 Forbidden", {}), CalDavOutcome::Refused}),
     [](const ::testing::TestParamInfo<BadAnswer>& info) { return std::string(info.param.name); });
+
+// One write the server turns down holds up only that task, and says why; the password is wrong only on 401.
+struct RefusedWrite {
+    const char* name;
+    bool removal;
+    const char* statusLine;
+    CalDavOutcome outcome;
+};
+void PrintTo(const RefusedWrite& write, std::ostream* out) {
+    *out << write.name;
+}
+class CalDavRefusedWriteTest : public ::testing::TestWithParam<RefusedWrite> {};
+TEST_P(CalDavRefusedWriteTest, IsSortedIntoWhatTheSyncDoesNext) {
+    StubHttpServer stub(answer(GetParam().statusLine, {}));
+    CalDavClient client({stub.url(), QStringLiteral("alice"), QStringLiteral("secret")});
+    client.setCalendar(stub.url(QStringLiteral("/alice/tasks/")));
+    const QString href = client.hrefFor(QStringLiteral("t1"));
+    const CalDavResult result = GetParam().removal ? remove(client, href, "\"e1\"")
+                                                   : put(client, href, task("t1", "Milk"), std::nullopt).result;
+    EXPECT_EQ(result.outcome, GetParam().outcome) << result;
+    if (result.outcome == CalDavOutcome::ItemRefused) {
+        EXPECT_EQ(result.detail, QString::fromLatin1(GetParam().statusLine));
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    CalDav, CalDavRefusedWriteTest,
+    ::testing::Values(RefusedWrite{"TooLarge", false, "413 Request Entity Too Large", CalDavOutcome::ItemRefused},
+                      RefusedWrite{"BadRequest", false, "400 Bad Request", CalDavOutcome::ItemRefused},
+                      RefusedWrite{"Forbidden", false, "403 Forbidden", CalDavOutcome::ItemRefused},
+                      RefusedWrite{"NotTaken", false, "415 Unsupported Media Type", CalDavOutcome::ItemRefused},
+                      RefusedWrite{"Unprocessable", false, "422 Unprocessable Entity", CalDavOutcome::ItemRefused},
+                      RefusedWrite{"RemovalForbidden", true, "403 Forbidden", CalDavOutcome::ItemRefused},
+                      RefusedWrite{"WrongPassword", false, "401 Unauthorized", CalDavOutcome::WrongCredentials},
+                      RefusedWrite{"ChangedMeanwhile", true, "412 Precondition Failed",
+                                   CalDavOutcome::PreconditionFailed}),
+    [](const ::testing::TestParamInfo<RefusedWrite>& info) { return std::string(info.param.name); });
+
+QByteArray multistatus(const QByteArray& responses, const QByteArray& token = {}) {
+    return answer("207 Multi-Status",
+                  "<multistatus xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\">" + responses +
+                      (token.isEmpty() ? QByteArray() : "<sync-token>" + token + "</sync-token>") + "</multistatus>");
+}
+QByteArray propstat(const QByteArray& properties, const char* status = "200 OK") {
+    return "<propstat><prop>" + properties + "</prop><status>HTTP/1.1 " + status + "</status></propstat>";
+}
+QByteArray response(const QByteArray& href, const QByteArray& propstats) {
+    return "<response><href>" + href + "</href>" + propstats + "</response>";
+}
+// A task with its data, or with its data answered 404 as some servers do for what they could not read.
+QByteArray taskResponse(const char* uid, bool withData = true) {
+    const QByteArray data = "<C:calendar-data>" + task(uid, uid) + "</C:calendar-data>";
+    return response(QByteArray("/alice/tasks/") + uid + ".ics",
+                    propstat(QByteArray("<getetag>\"") + uid + "\"</getetag>" + (withData ? data : QByteArray())) +
+                        (withData ? QByteArray() : propstat(data, "404 Not Found")));
+}
+QByteArray calendarState(bool syncCollection) {
+    return multistatus(response(
+        "/alice/tasks/",
+        propstat("<sync-token>t2</sync-token><supported-report-set>" +
+                 QByteArray(syncCollection ? "<supported-report><report><sync-collection/></report></supported-report>"
+                                           : "") +
+                 "</supported-report-set>")));
+}
+QStringList hrefsOf(const CalDavChanges& changes) {
+    QStringList hrefs;
+    for (const CalDavTask& changed : changes.changed)
+        hrefs.append(changed.href);
+    return hrefs;
+}
+
+// A listing may leave a task's data out, or be cut short; a task it does not show must not pass for removed.
+struct PartialListing {
+    const char* name;
+    QByteArrayList answers;
+    QStringList hrefs;
+    bool full;
+};
+void PrintTo(const PartialListing& listing, std::ostream* out) {
+    *out << listing.name;
+}
+class CalDavPartialListingTest : public ::testing::TestWithParam<PartialListing> {};
+TEST_P(CalDavPartialListingTest, IsCompletedOrNotTakenAsFull) {
+    StubHttpServer stub(GetParam().answers);
+    CalDavClient client({stub.url(), QStringLiteral("alice"), QStringLiteral("secret")});
+    client.setCalendar(stub.url(QStringLiteral("/alice/tasks/")));
+    const Fetched fetched = fetchChanges(client, {});
+    ASSERT_TRUE(fetched.result.ok()) << fetched.result;
+    EXPECT_EQ(hrefsOf(fetched.changes), GetParam().hrefs);
+    EXPECT_EQ(fetched.changes.wasFullListing, GetParam().full);
+    if (!fetched.changes.wasFullListing) {
+        EXPECT_TRUE(fetched.changes.newToken.isEmpty()) << "the next sync must list everything again";
+    }
+}
+const QString taskA = QStringLiteral("/alice/tasks/a.ics");
+const QString taskB = QStringLiteral("/alice/tasks/b.ics");
+INSTANTIATE_TEST_SUITE_P(
+    CalDav, CalDavPartialListingTest,
+    ::testing::Values(PartialListing{"DataLeftOutIsFetchedByItself",
+                                     {calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
+                                      multistatus(taskResponse("b"))},
+                                     {taskA, taskB},
+                                     true},
+                      PartialListing{"DataNeverSentLeavesTheListingIncomplete",
+                                     {calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
+                                      multistatus(taskResponse("b", false))},
+                                     {taskA},
+                                     false},
+                      PartialListing{"TruncatedChangesGiveWayToAFullListing",
+                                     {calendarState(true),
+                                      multistatus(taskResponse("a") +
+                                                      response("/alice/tasks/",
+                                                               "<status>HTTP/1.1 507 Insufficient Storage</status>"),
+                                                  "page-1"),
+                                      multistatus(taskResponse("a") + taskResponse("b"))},
+                                     {taskA, taskB},
+                                     true}),
+    [](const ::testing::TestParamInfo<PartialListing>& info) { return std::string(info.param.name); });
+
+// A calendar shared read-only, even one named Redizado, is passed over for one the user may write to.
+TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {
+    const QByteArray tasksOnly = "<C:supported-calendar-component-set><C:comp name=\"VTODO\"/>"
+                                 "</C:supported-calendar-component-set><resourcetype><collection/><C:calendar/>"
+                                 "</resourcetype>";
+    const auto privileges = [](const QByteArray& names) {
+        return "<current-user-privilege-set><privilege><read/></privilege>" + names + "</current-user-privilege-set>";
+    };
+    StubHttpServer stub(multistatus(
+        response("/alice/", propstat("<resourcetype><collection/></resourcetype><C:calendar-home-set><href>/alice/"
+                                     "</href></C:calendar-home-set>")) +
+        response("/alice/shared/", propstat(tasksOnly + "<displayname>Redizado</displayname>" + privileges({}))) +
+        response("/alice/work/", propstat(tasksOnly + privileges("<privilege><write-content/></privilege>")))));
+    CalDavClient client({stub.url(QStringLiteral("/alice/")), QStringLiteral("alice"), QStringLiteral("secret")});
+    const Discovered found = discover(client);
+    ASSERT_TRUE(found.result.ok()) << found.result;
+    EXPECT_EQ(found.calendar, stub.url(QStringLiteral("/alice/work/")));
+}
 
 TEST(CalDavSafetyTest, PlainHttpToAnotherMachineIsRefusedUnsent) {
     CalDavClient client(

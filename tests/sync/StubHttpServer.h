@@ -7,11 +7,15 @@
 #include <QTcpSocket>
 #include <QUrl>
 
-// A web server on 127.0.0.1 that gives every request one canned answer (nothing at all: it hangs up) and keeps
-// what it was sent, for the answers a well-behaved CalDAV server does not give.
+#include <algorithm>
+
+// A web server on 127.0.0.1 that gives canned answers (nothing at all: it hangs up) and keeps what it was sent, for
+// the answers a well-behaved CalDAV server does not give. With several answers, each request takes the next one and
+// the last is given from then on.
 class StubHttpServer {
 public:
-    explicit StubHttpServer(QByteArray answer) : m_answer(std::move(answer)) {
+    explicit StubHttpServer(QByteArray answer) : StubHttpServer(QByteArrayList{std::move(answer)}) {}
+    explicit StubHttpServer(QByteArrayList answers) : m_answers(std::move(answers)) {
         m_server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
             while (QTcpSocket* socket = m_server.nextPendingConnection()) {
@@ -24,8 +28,9 @@ public:
     QUrl url(const QString& path = QStringLiteral("/")) const {
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
     }
-    // The head of each request taken (request line and headers).
+    // The head of each request taken (request line and headers), and its body.
     const QByteArrayList& requests() const { return m_requests; }
+    const QByteArrayList& bodies() const { return m_bodies; }
 
 private:
     // Answers once the whole request is in; till then what came stays in the socket.
@@ -38,12 +43,13 @@ private:
         if (headEnd < 0 || pending.size() < headEnd + 4 + length)
             return;
         m_requests.append(head);
-        socket->readAll();
-        socket->write(m_answer);
+        m_bodies.append(socket->readAll().mid(headEnd + 4));
+        socket->write(m_answers.at(std::min(m_requests.size(), m_answers.size()) - 1));
         socket->disconnectFromHost();
     }
 
     QTcpServer m_server;
-    QByteArray m_answer;
+    QByteArrayList m_answers;
     QByteArrayList m_requests;
+    QByteArrayList m_bodies;
 };
