@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLPopoverViewController.h"
 
+#include "JLJotlingManager.h"
 #include "Log.h"
 #include "PopoverEntry.h"
 #include "PreferencesKeys.h"
@@ -25,6 +26,11 @@ JLPopoverViewController::JLPopoverViewController(UserDefaults& defaults, Notific
                                                [this](const auto&) { makeJotlingFieldFirstResponder(); }));
     m_observers.push_back(m_center.addObserver(notifications::popoverWillBecomeVisible, nullptr,
                                                [this](const auto&) { popoverWillShow(); }));
+    m_observers.push_back(
+        m_center.addObserver(JLJotlingManager::listReplacedNotification, nullptr, [this](const auto&) {
+            if (!m_handingOn)
+                retrieveData();
+        }));
 
     m_ui->setupUi(m_view);
     const ListWidgets widgets{
@@ -49,13 +55,13 @@ JLPopoverViewController::~JLPopoverViewController() {
     delete m_view.data();
 }
 
-void JLPopoverViewController::loadStoredList() {
-    m_redizadoArray.clear();
+JLPopoverViewController::Entries JLPopoverViewController::storedEntries() const {
+    Entries entries;
     if (const auto stored = m_defaults.objectForKey(keys::allRedizado)) {
         if (const Array* array = stored->get<Array>()) {
             for (std::size_t index = 0; index < array->size(); ++index) {
                 if (const auto* dictionary = (*array)[index].get<Dictionary>())
-                    m_redizadoArray.push_back(std::make_shared<const Dictionary>(*dictionary));
+                    entries.push_back(std::make_shared<const Dictionary>(*dictionary));
                 else
                     logLine("store",
                             "item " + std::to_string(index) + " of \"allRedizado\" is not a dictionary; skipped");
@@ -64,6 +70,11 @@ void JLPopoverViewController::loadStoredList() {
             logLine("store", "\"allRedizado\" is not a list; no items loaded");
         }
     }
+    return entries;
+}
+
+void JLPopoverViewController::loadStoredList() {
+    m_redizadoArray = storedEntries();
     filterRedizado();
 }
 
@@ -94,6 +105,8 @@ void JLPopoverViewController::awakeFromNib() {
 }
 
 void JLPopoverViewController::retrieveData() {
+    // A title being edited is stored against the rows it was typed in, before they show other items.
+    m_list->endTitleEditing();
     loadStoredList();
     restoreCategory();
     m_ui->redizadoTableView->reloadData();

@@ -20,7 +20,9 @@ class PopoverPanel;
 }
 
 // The list as the popover shows it. It keeps its own two lists of item dictionaries over the stored item list,
-// writes every change through at once and keeps the stored to-do count itself.
+// reads them again whenever the item manager replaces that list, and keeps the stored to-do count itself. Each
+// change is made to the stored list as it is at that moment and written through at once, so that it never puts
+// back what a sync or another writer changed since the popover read it.
 class JLPopoverViewController final : public QObject, private ListItems {
     Q_OBJECT
 public:
@@ -52,7 +54,11 @@ public:
     bool textShouldEndEditing(QObject* control);
 
 private:
+    // The stored list as it is now.
+    Entries storedEntries() const;
     void loadStoredList();
+    // The stored list as it is now, with one change made to it; shown and saved.
+    void adopt(Entries current);
     void seedFirstStart();
     // Selects the stored category; true when that changed the segment.
     bool restoreCategory();
@@ -60,14 +66,16 @@ private:
     // The list and its count in one write, the count stored before the post: observers read it back.
     void trackToDoCount();
     void saveData();
-    void changed() const;
+    void changed();
 
     const Entries& shownList(bool todo) const { return todo ? m_toDoRedizadoArray : m_redizadoArray; }
     std::int64_t count(bool todo) const override;
     std::optional<QString> titleAt(std::int64_t row, bool todo) const override;
     bool isCheckedAt(std::int64_t row, bool todo) const override;
+    ItemKey keyAt(std::int64_t row, bool todo) const override;
+    std::int64_t rowOf(const ItemKey& key, bool todo) const override;
     void add(const QString& title) override;
-    void toggle(std::int64_t row, bool todo) override;
+    bool toggle(std::int64_t row, bool todo) override;
     bool remove(std::int64_t row, bool todo) override;
     bool rename(std::int64_t row, bool todo, const QString& title) override;
 
@@ -80,4 +88,6 @@ private:
     QPointer<QWidget> m_view;
     std::unique_ptr<ListCore> m_list;
     std::function<void()> m_changed;
+    // While a change of ours is handed on: the manager's reading it back is no news to us.
+    bool m_handingOn = false;
 };

@@ -5,6 +5,7 @@
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoViewControllerDelegate.h"
 #include "JLRedizadoWindow.h"
+#include "NotificationCenter.h"
 #include "PanelKeys.h"
 #include "PanelPlacement.h"
 #include "PanelUndo.h"
@@ -43,9 +44,12 @@ JLRedizadoViewController::JLRedizadoViewController(UserDefaults& defaults, JLJot
     // The settings scroll when the panel is too short for them all; the scroll area fills the pane's colour
     // itself, which its contents would otherwise paint over with the window's.
     m_ui->settingsContents->setAutoFillBackground(false);
+    m_replacedObserver = m_center.addObserver(JLJotlingManager::listReplacedNotification, &m_manager,
+                                              [this](const auto&) { listReplaced(); });
 }
 
 JLRedizadoViewController::~JLRedizadoViewController() {
+    m_center.removeObserver(m_replacedObserver);
     // The keys watch the view's widgets and the focus; they go before the widgets do.
     m_sync.reset();
     m_keys.reset();
@@ -84,17 +88,49 @@ bool JLRedizadoViewController::isCheckedAt(std::int64_t row, bool todo) const {
     return item && item->completed();
 }
 
+ListItems::ItemKey JLRedizadoViewController::keyAt(std::int64_t row, bool todo) const {
+    auto item = recordAt(row, todo);
+    if (!item)
+        return nullptr;
+    if (auto date = item->dateCreated())
+        return date;
+    return item;
+}
+
+std::int64_t JLRedizadoViewController::rowOf(const ItemKey& key, bool todo) const {
+    if (!key)
+        return -1;
+    const auto& list = todo ? manager().todoRedizado() : manager().redizado();
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        const JLJotling& item = *list[row];
+        if (&item == key.get() || item.dateCreated().get() == key.get())
+            return static_cast<std::int64_t>(row);
+    }
+    return -1;
+}
+
+void JLRedizadoViewController::listReplaced() {
+    // The edit is stored against the rows it was typed in, before they show other items.
+    m_list->endTitleEditing();
+    m_ui->redizadoTableView->reloadData();
+}
+
 void JLRedizadoViewController::add(const QString& title) {
     manager().addJotlingWithTitle(title.toStdString());
 }
 
-void JLRedizadoViewController::toggle(std::int64_t row, bool todo) {
+bool JLRedizadoViewController::toggle(std::int64_t row, bool todo) {
     const auto item = recordAt(row, todo);
+    if (!item)
+        return false;
     emit jotlingWillBeChecked(item, !item->completed());
     manager().completeEntry(!item->completed(), row, todo);
+    return true;
 }
 
 bool JLRedizadoViewController::remove(std::int64_t row, bool todo) {
+    if (!recordAt(row, todo))
+        return false;
     emit jotlingWillBeRemoved(recordAt(row, todo));
     manager().removeEntryAtIndex(row, todo);
     return true;

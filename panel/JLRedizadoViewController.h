@@ -121,11 +121,15 @@ private:
     std::int64_t count(bool todo) const override;
     std::optional<QString> titleAt(std::int64_t row, bool todo) const override;
     bool isCheckedAt(std::int64_t row, bool todo) const override;
+    ItemKey keyAt(std::int64_t row, bool todo) const override;
+    std::int64_t rowOf(const ItemKey& key, bool todo) const override;
     void add(const QString& title) override;
-    void toggle(std::int64_t row, bool todo) override;
+    bool toggle(std::int64_t row, bool todo) override;
     bool remove(std::int64_t row, bool todo) override;
     bool rename(std::int64_t row, bool todo, const QString& title) override;
     std::shared_ptr<JLJotling> recordAt(std::int64_t row, bool todo) const;
+    // A sync or a reload replaced the manager's list: the rows show it, an edit under way goes to its own item.
+    void listReplaced();
 
     UserDefaults& m_defaults;
     JLJotlingManager& m_manager;
@@ -142,6 +146,7 @@ private:
     std::unique_ptr<PanelKeys> m_keys;
     std::unique_ptr<SyncSettings> m_sync;
     QMetaObject::Connection m_syncControlGone;
+    NotificationCenter::ObserverId m_replacedObserver = 0;
     int m_arrowMargin = 0;
     int m_bodyMargin = 0;
 };

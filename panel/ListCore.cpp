@@ -86,8 +86,26 @@ bool ListCore::holdsRow(std::int64_t row) const {
     return row >= 0 && row < rowCount();
 }
 
+std::int64_t ListCore::itemRow(std::int64_t tableRow) const {
+    if (tableRow < 0 || tableRow >= static_cast<std::int64_t>(m_rowKeys.size()))
+        return -1;
+    const bool todo = inTodoCategory();
+    const ListItems::ItemKey& key = m_rowKeys[static_cast<std::size_t>(tableRow)];
+    // Most often the list still holds it in that row.
+    if (holdsRow(tableRow) && m_items.keyAt(tableRow, todo) == key)
+        return tableRow;
+    return m_items.rowOf(key, todo);
+}
+
+// The table asks for the count whenever it takes the list's rows as they are now: the rows' items are noted then.
 std::int64_t ListCore::numberOfRowsInTableView(JLTableView&) {
-    return rowCount();
+    const bool todo = inTodoCategory();
+    const std::int64_t count = rowCount();
+    m_rowKeys.clear();
+    m_rowKeys.reserve(static_cast<std::size_t>(count));
+    for (std::int64_t row = 0; row < count; ++row)
+        m_rowKeys.push_back(m_items.keyAt(row, todo));
+    return count;
 }
 
 double ListCore::heightOfRow(JLTableView&, std::int64_t row) {
@@ -151,11 +169,20 @@ void ListCore::rowButtonClicked(QWidget* sender) {
 }
 
 void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
-    if (!holdsRow(row))
+    if (row < 0 || row >= m_widgets.table->numberOfRows())
         return;
+    const std::int64_t at = itemRow(row);
+    if (at < 0) {
+        // The item went while its row still showed: the table shows what is there now.
+        m_widgets.table->reloadData();
+        return;
+    }
     const bool todo = inTodoCategory();
-    const QString title = spokenTitle(m_items.titleAt(row, todo));
-    m_items.toggle(row, todo);
+    const QString title = spokenTitle(m_items.titleAt(at, todo));
+    if (!m_items.toggle(at, todo) || at != row) {
+        m_widgets.table->reloadData();
+        return;
+    }
     // A checked item leaves the to-do list; in the full list the clicked check box already shows the change.
     if (!todo)
         return;
@@ -169,12 +196,18 @@ void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
 }
 
 void ListCore::removeEntryAtIndex(std::int64_t row) {
-    if (!holdsRow(row))
+    if (row < 0 || row >= m_widgets.table->numberOfRows())
         return;
-    const QString title = spokenTitle(m_items.titleAt(row, inTodoCategory()));
-    if (!m_items.remove(row, inTodoCategory()))
+    const std::int64_t at = itemRow(row);
+    const QString title = at < 0 ? QString() : spokenTitle(m_items.titleAt(at, inTodoCategory()));
+    if (at < 0 || !m_items.remove(at, inTodoCategory())) {
+        m_widgets.table->reloadData();
         return;
-    m_widgets.table->removeRows(row, m_style.removed);
+    }
+    if (at == row)
+        m_widgets.table->removeRows(row, m_style.removed);
+    else
+        m_widgets.table->reloadData();
     const QString removed = tr("Removed: %1").arg(title);
     announce(m_removalHint.isEmpty() ? removed : removed + QLatin1String(". ") + m_removalHint);
 }
@@ -187,8 +220,8 @@ void ListCore::entryChanged(QWidget* sender) {
     auto* label = qobject_cast<JLTextField*>(sender);
     // Rows above may have come or gone since the cell was filled: the table knows where it is now. A row that
     // has gone has no item left to rename.
-    const std::int64_t row = label ? m_widgets.table->rowForView(label) : -1;
-    if (!holdsRow(row))
+    const std::int64_t row = label ? itemRow(m_widgets.table->rowForView(label)) : -1;
+    if (row < 0)
         return;
     const bool todo = inTodoCategory();
     if (!m_items.rename(row, todo, label->stringValue()))

@@ -3,6 +3,7 @@
 
 #include "JLRedizadoCellOwner.h"
 #include "JLTableView.h"
+#include "ListItems.h"
 #include "NotificationCenter.h"
 
 #include <QObject>
@@ -10,10 +11,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class Announcer;
 class JLSegmentedControl;
-class ListItems;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -67,6 +68,7 @@ public:
     void awakeFromNib();
 
     void createNewJotling();
+    // A row of the table: the item it shows is changed wherever the list holds it now.
     void toggleEntryCompletionAtIndex(std::int64_t row);
     void removeEntryAtIndex(std::int64_t row);
     void rowButtonClicked(QWidget* sender) override;
@@ -104,10 +106,15 @@ protected:
 
 private:
     bool holdsRow(std::int64_t row) const;
+    // Where the list holds now the item a row of the table shows; -1 when it has gone.
+    std::int64_t itemRow(std::int64_t tableRow) const;
     void orderTabStops();
     void syncSettingsPane();
 
     ListItems& m_items;
+    // The item of each row of the table, as it last read the list: a list replaced under it meanwhile has
+    // other items in those rows.
+    std::vector<ListItems::ItemKey> m_rowKeys;
     UserDefaults& m_defaults;
     ListWidgets m_widgets;
     RowStyle m_style;

@@ -4,23 +4,31 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // What a list asks of the items it shows. A row is an index into the to-do list (todo) or the full list; the list
 // only ever asks about rows it holds.
 class ListItems {
 public:
+    // What tells an item apart while its row moves or the list is replaced: its creation date object, or the
+    // item itself when it has none. Compared by address only.
+    using ItemKey = std::shared_ptr<const void>;
+
     virtual ~ListItems() = default;
 
     virtual std::int64_t count(bool todo) const = 0;
     // Nothing for an item without a title.
     virtual std::optional<QString> titleAt(std::int64_t row, bool todo) const = 0;
     virtual bool isCheckedAt(std::int64_t row, bool todo) const = 0;
+    virtual ItemKey keyAt(std::int64_t row, bool todo) const = 0;
+    // The row that holds the item now; -1 when it has gone.
+    virtual std::int64_t rowOf(const ItemKey& key, bool todo) const = 0;
 
     // Each change is stored at once. A new item goes on top of both lists, unchecked.
     virtual void add(const QString& title) = 0;
-    virtual void toggle(std::int64_t row, bool todo) = 0;
-    // False when the item could not be found and nothing changed.
+    // Toggle and remove answer false when the item could not be found and nothing changed.
+    virtual bool toggle(std::int64_t row, bool todo) = 0;
     virtual bool remove(std::int64_t row, bool todo) = 0;
     // False when the title is refused; the item keeps its own.
     virtual bool rename(std::int64_t row, bool todo, const QString& title) = 0;

@@ -14,7 +14,7 @@ namespace popover_entry {
 
 using Entry = std::shared_ptr<const plist_value::Dictionary>;
 
-// A fresh entry of exactly the three item keys.
+// A new item: the three item keys only.
 Entry make(plist_value::Value title, bool checked, plist_value::Date created);
 
 // The title as text; nothing when the entry has none (or holds something else under its key).

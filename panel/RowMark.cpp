@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowMark.h"
 
+#include "JLJotling.h"
 #include "JLRedizadoViewController.h"
 #include "RowAccessible.h"
 
@@ -57,7 +58,7 @@ std::int64_t RowMark::rowCount() const {
 void RowMark::markRow(std::int64_t row) {
     const std::int64_t count = rowCount();
     m_row = count > 0 ? std::clamp<std::int64_t>(row, 0, count - 1) : -1;
-    m_jotling = m_panel.jotlingAtIndex(m_row);
+    remember(m_panel.jotlingAtIndex(m_row));
     m_panel.redizadoTableView()->scrollRowToVisible(m_row);
     place();
 }
@@ -70,6 +71,19 @@ void RowMark::markJotling(const std::shared_ptr<JLJotling>& jotling) {
             return;
         }
     }
+}
+
+void RowMark::remember(const std::shared_ptr<JLJotling>& jotling) {
+    m_jotling = jotling;
+    m_date = jotling ? jotling->dateCreated() : nullptr;
+}
+
+bool RowMark::marks(const std::shared_ptr<JLJotling>& jotling) const {
+    if (!jotling)
+        return false;
+    if (jotling == m_jotling.lock())
+        return true;
+    return m_date && jotling->dateCreated() == m_date;
 }
 
 void RowMark::setShown(bool shown) {
@@ -96,21 +110,24 @@ bool RowMark::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RowMark::follow() {
-    const auto jotling = m_jotling.lock();
-    if (!jotling && m_row < 0)
+    const bool marking = !m_jotling.expired() || m_date;
+    if (!marking && m_row < 0)
         return;
     // Most layouts leave the item where it was; look there first.
-    if (jotling && m_panel.jotlingAtIndex(m_row) == jotling)
+    if (marking && marks(m_panel.jotlingAtIndex(m_row))) {
+        remember(m_panel.jotlingAtIndex(m_row));
         return;
+    }
     const std::int64_t count = rowCount();
-    for (std::int64_t row = 0; jotling && row < count; ++row) {
-        if (m_panel.jotlingAtIndex(row) == jotling) {
+    for (std::int64_t row = 0; marking && row < count; ++row) {
+        if (marks(m_panel.jotlingAtIndex(row))) {
             m_row = row;
+            remember(m_panel.jotlingAtIndex(row));
             return;
         }
     }
     m_row = count > 0 ? std::clamp<std::int64_t>(m_row, 0, count - 1) : -1;
-    m_jotling = m_panel.jotlingAtIndex(m_row);
+    remember(m_panel.jotlingAtIndex(m_row));
 }
 
 void RowMark::place() {

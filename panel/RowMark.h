@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PropertyList.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -38,10 +40,14 @@ protected:
 private:
     void follow();
     void place();
+    void remember(const std::shared_ptr<JLJotling>& jotling);
+    // The marked item, or its copy a sync put in its place (the same creation date object).
+    bool marks(const std::shared_ptr<JLJotling>& jotling) const;
     std::int64_t rowCount() const;
 
     JLRedizadoViewController& m_panel;
     std::weak_ptr<JLJotling> m_jotling;
+    plist_value::Date m_date;
     std::int64_t m_row = -1;
     bool m_shown = false;
     QPointer<QWidget> m_view;

@@ -74,6 +74,7 @@ void JLJotlingManager::reloadData() {
         updateToDoCount();
     else
         m_center.postNotificationName(notifications::toDoCountChanged, this);
+    m_center.postNotificationName(listReplacedNotification, this);
 }
 
 // The tray shows the stored count; one left stale by a crash or a hand edit would be a wrong count.
@@ -133,6 +134,7 @@ void JLJotlingManager::storedListChangedHere() {
     m_redizado.clear();
     m_todoRedizado.clear();
     retrieveData();
+    m_center.postNotificationName(listReplacedNotification, this);
     changedHere();
 }
 
@@ -140,6 +142,7 @@ void JLJotlingManager::replaceRedizado(List redizado) {
     m_redizado = std::move(redizado);
     updateTodoRedizado();
     saveDataAndCount();
+    m_center.postNotificationName(listReplacedNotification, this);
 }
 
 void JLJotlingManager::addJotlingWithTitle(const std::string& title) {

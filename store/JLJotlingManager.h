@@ -18,6 +18,10 @@ class JLJotlingManager final {
 public:
     using List = std::vector<std::shared_ptr<JLJotling>>;
 
+    // Posted once the whole list was replaced under whatever shows it (a sync's merge, the file read again, the
+    // popover's save): rows read before point at other items now.
+    static constexpr const char* listReplacedNotification = "redizadoListReplaced";
+
     // Loads at once from defaults; posts on center.
     JLJotlingManager(UserDefaults& defaults, NotificationCenter& center);
 

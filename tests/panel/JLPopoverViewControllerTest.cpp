@@ -99,3 +99,55 @@ TEST_F(PopoverTest, HideAfterEntryAsksToBeDismissedWithTheFieldOff) {
     EXPECT_EQ(enabledDuringPosts, std::vector{false});
     EXPECT_TRUE(popover->jotlingField()->isEnabled());
 }
+
+// The sync's UID and keys other clients set ride on the item: checking, unchecking or renaming it in the popover
+// must not strip them, or the next sync deletes the task and sends it back bare.
+TEST_F(PopoverTest, CheckingUncheckingAndRenamingKeepEveryOtherKey) {
+    Dictionary item = *storedItem("a").get<Dictionary>();
+    item.insert_or_assign("JotlingSyncUID", Value("uid-1"));
+    item.insert_or_assign("SomeOtherClientsKey", Value(std::int64_t(7)));
+    storeItems({Value(item)});
+    startPopover();
+    const auto keysKept = [&] {
+        const Dictionary now = *defaults.objectForKey(keys::allRedizado)->get<Array>()->at(0).get<Dictionary>();
+        return now.count("JotlingSyncUID") == 1 && now.at("JotlingSyncUID") == Value("uid-1") &&
+               now.count("SomeOtherClientsKey") == 1 &&
+               now.at(keys::jotlingCreatedDate) == item.at(keys::jotlingCreatedDate);
+    };
+    cellAt(0)->checkBox()->click(); // checked from the To Do list
+    EXPECT_EQ(stored(), "a*");
+    EXPECT_TRUE(keysKept());
+    switchTo(1);
+    cellAt(0)->checkBox()->click(); // unchecked from the full list
+    EXPECT_EQ(stored(), "a");
+    EXPECT_TRUE(keysKept());
+    list().enterEditMode();
+    rename(0, QStringLiteral("b"));
+    EXPECT_EQ(stored(), "b");
+    EXPECT_TRUE(keysKept());
+}
+
+// A sync replaced the list (a UID given, an item from the server), which the sync does not announce: the popover
+// shows the merged list, and its next change is made to it rather than writing its own older copy over it.
+TEST_F(PopoverTest, AChangeAfterASyncMergeKeepsWhatTheMergeStored) {
+    storeItems({storedItem("a"), storedItem("b")});
+    manager = std::make_unique<JLJotlingManager>(defaults, center);
+    startPopover();
+    mergeFromServer("b");
+    EXPECT_EQ(shownTitles(), (Strings{"from the server", "a", "b"}));
+    cellAt(1)->checkBox()->click();
+    EXPECT_EQ(stored(), "from the server a* b");
+    EXPECT_EQ(defaults.objectForKey(keys::allRedizado)->get<Array>()->at(2).get<Dictionary>()->count("JotlingSyncUID"),
+              1u);
+}
+
+// Whoever wrote the stored list since the popover read it, a change is made to the list as it is then.
+TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
+    const Value a = storedItem("a");
+    storeItems({a});
+    startPopover();
+    storeItems({storedItem("written meanwhile"), a});
+    cellAt(0)->checkBox()->click();
+    EXPECT_EQ(stored(), "written meanwhile a*");
+    EXPECT_EQ(count(), 1);
+}

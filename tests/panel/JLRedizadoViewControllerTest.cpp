@@ -84,3 +84,27 @@ TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDeleg
     EXPECT_EQ(delegate.calls, (Strings{"launchAtLogin YES", "showToDoCount NO", "iconAlternate YES", "shortcut NO"}));
     EXPECT_TRUE(panel->shortcutView()->isHidden());
 }
+
+// A sync replaces the list under the panel: the rows show it, and a click goes to the item its row shows.
+TEST_F(PanelTest, AClickAfterASyncMergeChangesTheItemItsRowShows) {
+    add({"c", "b", "a"});
+    mergeFromServer("b");
+    EXPECT_EQ(shownTitles(), (Strings{"from the server", "a", "b", "c"}));
+    const Strings shown = shownTitles();
+    const auto rowOfB = std::find(shown.begin(), shown.end(), "b") - shown.begin();
+    cellAt(rowOfB)->checkBox()->click();
+    EXPECT_EQ(stored(), "from the server a b* c");
+}
+
+// A title being typed when a sync replaces the list is stored on its own item, not on what took its row.
+TEST_F(PanelTest, ATitleBeingEditedWhenASyncReplacesTheListGoesToItsOwnItem) {
+    add({"c", "b", "a"});
+    activate();
+    panel->editButton()->click();
+    JLTextField* label = cellAt(1)->titleLabel(); // "b"
+    label->setFocus();
+    label->setPlainText(QStringLiteral("b2"));
+    mergeFromServer("c");
+    label->clearFocus();
+    EXPECT_EQ(stored(), "from the server a b2 c");
+}

@@ -77,6 +77,20 @@ protected:
     JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(table(), row); }
     void rename(std::int64_t row, const QString& title) { ::rename(cellAt(row)->titleLabel(), title); }
     Strings shownTitles() { return ::shownTitles(table()); }
+    // As a sync's merge replaces the manager's list: an item from the server on top, and each item titled copied
+    // a changed copy of itself (its UID added), the same item by its date.
+    void mergeFromServer(const std::string& copied) {
+        auto merged = manager->redizado();
+        for (auto& record : merged) {
+            if (record->title() == copied) {
+                plist_value::Dictionary changed = *record->dictionary();
+                changed.insert_or_assign("JotlingSyncUID", plist_value::Value("uid"));
+                record = std::make_shared<JLJotling>(changed);
+            }
+        }
+        merged.insert(merged.begin(), std::make_shared<JLJotling>("from the server"));
+        manager->replaceRedizado(std::move(merged));
+    }
     std::string stored() const { return storedWithMarks(defaults); }
     std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
     Strings titles(bool todo) const { return titlesOf(todo ? manager->todoRedizado() : manager->redizado()); }

@@ -25,6 +25,16 @@ QAccessibleInterface* accessible(QWidget* widget) {
 }
 } // namespace
 
+// A sync replaces the list with its item now a copy in another row: the mark stays on it, and Space checks it.
+TEST_F(RowMarkTest, TheMarkStaysOnItsItemWhenASyncReplacesTheList) {
+    press(QStringLiteral("<Down> <Down> <Down>")); // "c"
+    mergeFromServer("c");
+    EXPECT_EQ(mark().markedRow(), 3);
+    EXPECT_EQ(markedCellTitle(), "c");
+    press(QStringLiteral("<Space>"));
+    EXPECT_EQ(stored(), "from the server e d c* b a");
+}
+
 // Rows removed above the mark, or the marked row itself, slide away; the mark stays on its item, or the next.
 TEST_F(RowMarkTest, TheMarkStaysOnItsItemOrTheNextWhileRowsSlideAway) {
     press(QStringLiteral("<Down> <Down> <Down>")); // "c"
