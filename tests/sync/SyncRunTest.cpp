@@ -10,6 +10,7 @@
 #include "StoredItems.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSslConfiguration>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -128,6 +130,66 @@ TEST_F(SyncRunTest, DeletionsGoBothWays) {
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
     EXPECT_TRUE(manager.redizado().empty());
     EXPECT_TRUE(serverTasks().empty());
+}
+
+// The server's token follows the calendar's content: once the other device deletes our only task, the calendar and
+// its token are what they were before our upload.
+TEST_F(SyncRunTest, AnItemMadeHereAndDeletedThereGoesHere) {
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    manager.addJotlingWithTitle("Milk");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(server.send("DELETE", serverTasks().at(uidAt(0)).href, user, password) / 100, 2);
+
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_TRUE(manager.redizado().empty());
+}
+
+// A server whose change list hides a deletion (its token did not move) is caught by the day's first listing.
+TEST_F(SyncRunTest, TheFirstSyncOfADayListsEveryTask) {
+    manager.addJotlingWithTitle("Milk");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(server.send("DELETE", serverTasks().at(uidAt(0)).href, user, password) / 100, 2);
+    CalDavClient client(CalDavAccount{server.url(), user, password});
+    client.setCalendar(calendar());
+    SyncState state = SyncState::load(statePath);
+    state.token = fetchChanges(client, QByteArray::fromStdString(state.token)).changes.newToken.toStdString();
+    state.lastFullListingSince1970 = plist_value::now()->secondsSince1970 - 24 * 3600;
+    ASSERT_TRUE(state.save(statePath));
+
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_TRUE(manager.redizado().empty());
+}
+
+// As after "sync --off" and "sync --account" again: the items keep their UIDs, the state is gone.
+TEST_F(SyncRunTest, ACalendarMetAnewIsMatchedAndASyncWithNothingChangedWritesNothing) {
+    manager.addJotlingWithTitle("Milk");
+    manager.addJotlingWithTitle("Bread");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    const CalDavTask milk = serverTasks().at(uidAt(1));
+    QByteArray done = milk.icalendar;
+    if (!done.contains("STATUS:"))
+        done.replace("SUMMARY:", "STATUS:NEEDS-ACTION\r\nSUMMARY:");
+    done.replace("STATUS:NEEDS-ACTION", "STATUS:COMPLETED"); // checked on the other device meanwhile
+    EXPECT_EQ(server.send("PUT", milk.href, user, password, done) / 100, 2);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(statePath)));
+
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(report->summary, (SyncSummary{0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(contentsHere().size(), 2u);
+    EXPECT_EQ(contentsHere(), contentsThere());
+    EXPECT_TRUE(contentsHere().at(uidAt(1)).second) << "the completion made there was undone";
+
+    const auto stamp = [&] {
+        struct stat st {};
+        ::stat(statePath.c_str(), &st);
+        return std::pair(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    };
+    const auto before = stamp();
+    const auto items = manager.redizado();
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(report->summary, SyncSummary{});
+    EXPECT_EQ(stamp(), before) << "sync.plist was written";
+    EXPECT_EQ(manager.redizado(), items);
 }
 
 TEST_F(SyncRunTest, AWriteOverAChangeMadeThereMeanwhileIsMergedAgain) {
