@@ -157,6 +157,9 @@ void SyncRun::merge(const CalDavChanges& changes) {
     m_checkingOwnWrites = false;
     m_written.clear();
     m_writeFailure.reset();
+    // Turned down once, not sent again in this run's later rounds.
+    std::erase_if(merged.pushes, [this](const TaskPush& push) { return m_refusedUids.contains(push.uid); });
+    std::erase_if(merged.removals, [this](const TaskRemoval& removal) { return m_refusedUids.contains(removal.uid); });
     m_writesLeft = int(merged.pushes.size() + merged.removals.size());
     if (m_writesLeft == 0)
         return roundDone();
@@ -177,6 +180,7 @@ void SyncRun::pushed(const TaskPush& push, const CalDavResult& result, const QBy
         m_written.insert(push.href);
         ++(push.ifMatch ? m_summary.changedThere : m_summary.addedThere);
     } else if (result.outcome == CalDavOutcome::ItemRefused) {
+        m_refusedUids.insert(push.uid);
         refused(push.title, result);
     }
     writeAnswered(result);
@@ -188,6 +192,7 @@ void SyncRun::removed(const TaskRemoval& removal, const CalDavResult& result) {
         m_written.insert(removal.href);
         ++m_summary.removedThere;
     } else if (result.outcome == CalDavOutcome::ItemRefused) {
+        m_refusedUids.insert(removal.uid);
         refused(removal.title, result);
     }
     writeAnswered(result);

@@ -62,6 +62,7 @@ private:
     // Where this round's writes went, to find them in the changes fetched after them.
     std::set<std::string> m_written;
     bool m_checkingOwnWrites = false;
+    std::set<std::string> m_refusedUids;
     int m_refused = 0;
     QString m_firstRefusal;
     int m_writesLeft = 0;

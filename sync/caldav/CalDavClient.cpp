@@ -40,6 +40,15 @@ bool tokenForgotten(const DavReply& reply) {
     return (reply.status == 403 || reply.status == 409) && reply.body.contains("valid-sync-token");
 }
 
+// A write of one task turned down (a read-only calendar's 403, a 413, a 400): the account and the other tasks are
+// fine. A wrong password is a 401 alone here, a request the server had no time for is tried again.
+CalDavResult writeResult(const DavReply& reply) {
+    const int status = reply.status;
+    if (status / 100 == 4 && status != 401 && status != 404 && status != 408 && status != 412 && status != 429)
+        return {CalDavOutcome::ItemRefused, reply.result.detail};
+    return reply.result;
+}
+
 } // namespace
 
 CalDavClient::CalDavClient(const CalDavAccount& account, QObject* parent)
@@ -157,12 +166,13 @@ void CalDavClient::put(const QString& href, const QByteArray& icalendar, const s
     headers.append(ifMatch ? std::pair<QByteArray, QByteArray>("If-Match", *ifMatch)
                            : std::pair<QByteArray, QByteArray>("If-None-Match", "*"));
     m_transport->send("PUT", urlOf(href), headers, icalendar,
-                      [done = std::move(done)](const DavReply& reply) { done(reply.result, reply.etag); });
+                      [done = std::move(done)](const DavReply& reply) { done(writeResult(reply), reply.etag); });
 }
 
 void CalDavClient::remove(const QString& href, const QByteArray& ifMatch,
                           std::function<void(const CalDavResult&)> done) {
-    m_transport->send(
-        "DELETE", urlOf(href), {{"If-Match", ifMatch}}, {},
-        [done = std::move(done)](const DavReply& reply) { done(reply.status == 404 ? CalDavResult{} : reply.result); });
+    m_transport->send("DELETE", urlOf(href), {{"If-Match", ifMatch}}, {},
+                      [done = std::move(done)](const DavReply& reply) {
+                          done(reply.status == 404 ? CalDavResult{} : writeResult(reply));
+                      });
 }

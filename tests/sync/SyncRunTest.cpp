@@ -267,6 +267,26 @@ TEST_F(SyncRunTest, AServerKilledWhileTakingWritesLosesNothingAndTheNextSyncCatc
     EXPECT_EQ(contentsThere(), contentsHere());
 }
 
+// One task too big for the server: the others go, the timetable goes on, and it is tried again at the next sync.
+TEST_F(SyncRunTest, ATaskTheServerTurnsDownStaysHereAndTheRestGoes) {
+    RadicaleServer small;
+    small.serverOptions = QStringLiteral("max_content_length = 4000");
+    ASSERT_TRUE(small.start(user, password)) << "radicale would not start";
+    const std::string huge(5000, 'x');
+    manager.addJotlingWithTitle(huge);
+    manager.addJotlingWithTitle("Milk");
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        ASSERT_EQ(sync(password, small.url()), SyncOutcome::Ok) << detail();
+        EXPECT_EQ(report->refusedItems, 1);
+        EXPECT_TRUE(report->firstRefusal.contains(QStringLiteral("HTTP 413"))) << report->firstRefusal.toStdString();
+        EXPECT_EQ(titlesOf(manager.redizado()), (std::vector<std::string>{"Milk", huge}));
+        const SyncState state = SyncState::load(statePath);
+        EXPECT_EQ(state.tasks.size(), 1u);
+        EXPECT_EQ(state.refusedItems, 1);
+    }
+}
+
 TEST_F(SyncRunTest, OverHttpsTheServersCertificateMustBeTrusted) {
     if (!RadicaleServer::canServeHttps())
         GTEST_SKIP() << "openssl is not installed";
