@@ -43,10 +43,33 @@ CommandReply SyncCommands::notAvailable() {
     return {sync_status::refused, {}, QStringLiteral("sync is not available in the running copy\n")};
 }
 
+int SyncCommands::exitStatusOf(const SyncReport& report) {
+    switch (report.outcome) {
+    case SyncOutcome::Ok:
+        // Not everything reached the server: a script should know.
+        return report.refusedItems > 0 ? sync_status::failed : 0;
+    case SyncOutcome::Malformed:
+        return sync_status::failed;
+    case SyncOutcome::WrongCredentials:
+        return sync_status::wrongPassword;
+    case SyncOutcome::RetryLater:
+        return sync_status::tryLater;
+    case SyncOutcome::Refused:
+        break;
+    }
+    return sync_status::refused;
+}
+
 CommandReply SyncCommands::replyTo(const SyncReport& report) {
     const QString why = because(report.detail);
     switch (report.outcome) {
     case SyncOutcome::Ok:
+        if (report.refusedItems > 0)
+            return {exitStatusOf(report), changes(report.summary),
+                    QStringLiteral("the server turned down %1 item(s), which stay here and are tried again at the next "
+                                   "sync; the first: %2\n")
+                        .arg(report.refusedItems)
+                        .arg(escapedForTerminal(report.firstRefusal))};
         return {0, changes(report.summary), {}};
     case SyncOutcome::Malformed:
         // What could be read was synced; the rest was left as it was on both sides.
@@ -70,8 +93,13 @@ CommandReply SyncCommands::replyTo(const SyncReport& report) {
 void SyncCommands::run(const Command& command, Answer answer) {
     using Sync = Command::Sync;
     switch (command.sync) {
-    case Sync::status:
-        return answer({0, line(m_sync.status()), {}});
+    case Sync::status: {
+        // Ends as the last sync did, so that a script can tell a failed one from a good one; saying that sync is off
+        // is an answer that went well.
+        const std::optional<SyncReport> last = m_sync.account() ? m_sync.lastReport() : std::nullopt;
+        const int status = last ? exitStatusOf(*last) : 0;
+        return answer({status, line(m_sync.status()), {}});
+    }
     case Sync::now:
         // Asked before syncing: the answer to a sync that is off says how to turn it on.
         if (!m_sync.account())

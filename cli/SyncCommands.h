@@ -32,6 +32,8 @@ public:
     static CommandReply notAvailable();
     // What a finished sync prints and how it ends.
     static CommandReply replyTo(const SyncReport& report);
+    // How a sync that ended so ends the command: what "sync" ended with is what "sync --status" ends with after it.
+    static int exitStatusOf(const SyncReport& report);
 
 private:
     SyncControl& m_sync;

@@ -120,3 +120,8 @@ bool LoadedSync::needsAttention() const {
     const SyncControl* sync = loaded();
     return !sync || sync->needsAttention();
 }
+
+std::optional<SyncReport> LoadedSync::lastReport() const {
+    const SyncControl* sync = m_sync || account() ? loaded() : nullptr;
+    return sync ? sync->lastReport() : std::nullopt;
+}

@@ -27,6 +27,7 @@ public:
     void itemsChangedHere() override;
     QString status() const override;
     bool needsAttention() const override;
+    std::optional<SyncReport> lastReport() const override;
 
 private:
     // The loaded sync; nothing, with the reason kept for status(), when its library cannot be loaded.

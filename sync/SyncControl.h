@@ -55,6 +55,8 @@ public:
     virtual QString status() const = 0;
     // The last sync's outcome is one the user must act on (a wrong password, a refused address).
     virtual bool needsAttention() const = 0;
+    // How the last sync ended, also one the program ran before this start; nothing when none is known.
+    virtual std::optional<SyncReport> lastReport() const { return std::nullopt; }
 
 signals:
     void statusChanged();

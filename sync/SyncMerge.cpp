@@ -4,7 +4,9 @@
 #include "ItemTask.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
+#include <unordered_map>
 
 using namespace plist_value;
 using Record = std::shared_ptr<JLJotling>;
@@ -40,13 +42,14 @@ public:
         : m_tasks(tasks), m_out(out), m_hrefFor(hrefFor) {}
 
     void readServer(const ServerChanges& server);
+    void matchAnew(const JLJotlingManager::List& items);
     void mergeItem(const Record& record);
     void mergeTheRest();
     void placeNewItems();
 
 private:
     void mergeBothChanged(const Record& record, const vtodo::Task& local, const TaskState* base,
-                          const ServerVersion& server);
+                          const ServerVersion& server, bool uidChanged = false);
     void pushNew(const vtodo::Task& task, const std::string& href, const std::string& previous = {}) {
         m_out.pushes.push_back(
             {task.uid, href, vtodo::write(task, previous), std::nullopt, task.title, task.completed});
@@ -75,6 +78,8 @@ private:
     std::set<std::string> m_removedThere;
     std::set<std::string> m_unreadable;
     std::set<std::string> m_seen;
+    // Items met anew that are a server task under another UID (or none): the task's UID, by item.
+    std::unordered_map<const JLJotling*, std::string> m_adopted;
     JLJotlingManager::List m_added;
 };
 
@@ -83,6 +88,7 @@ void Merger::readServer(const ServerChanges& server) {
     for (const auto& [uid, task] : m_tasks)
         uidOfHref[task.href] = uid;
     std::set<std::string> listed;
+    std::set<std::string> listedUids;
     for (const ServerTask& sent : server.changed) {
         listed.insert(sent.href);
         auto task = vtodo::read(sent.icalendar);
@@ -92,9 +98,12 @@ void Merger::readServer(const ServerChanges& server) {
                 m_unreadable.insert(known->second);
             continue;
         }
-        // Our own write coming back, or a listing of what we know already.
+        listedUids.insert(task->uid);
+        // Our own write coming back, or a listing of what we know already. A task found at another path is taken
+        // as the server's version, so that the next write goes where it now is.
         const auto known = m_tasks.find(task->uid);
-        if (known != m_tasks.end() && !sent.etag.empty() && known->second.etag == sent.etag)
+        if (known != m_tasks.end() && !sent.etag.empty() && known->second.etag == sent.etag &&
+            known->second.href == sent.href)
             continue;
         const std::string uid = task->uid;
         m_server.insert_or_assign(uid, ServerVersion{&sent, std::move(*task)});
@@ -104,8 +113,40 @@ void Merger::readServer(const ServerChanges& server) {
             m_removedThere.insert(known->second);
     if (server.wasFullListing)
         for (const auto& [uid, task] : m_tasks)
-            if (!listed.contains(task.href))
+            if (!listed.contains(task.href) && !listedUids.contains(uid))
                 m_removedThere.insert(uid);
+}
+
+// Meeting a calendar anew, an item whose UID the server does not know may still be one of its tasks: the same title
+// created in the same second (the item came from there under a UID this device lost, or went there from a copy of
+// this list). Without this every such item would be doubled, here and there.
+void Merger::matchAnew(const JLJotlingManager::List& items) {
+    std::set<std::string> uidsHere;
+    for (const Record& record : items)
+        if (record->dictionary())
+            uidsHere.insert(vtodo::taskOfItem(*record->dictionary()).uid);
+    std::multimap<std::pair<std::string, long long>, std::string> unmatched;
+    for (const auto& [uid, server] : m_server)
+        if (!m_tasks.contains(uid) && !uidsHere.contains(uid) && server.task.createdSince1970)
+            unmatched.emplace(std::pair(server.task.title, std::llround(*server.task.createdSince1970)), uid);
+    if (unmatched.empty())
+        return;
+    for (const Record& record : items) {
+        if (!record->dictionary())
+            continue;
+        const vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
+        if (!local.createdSince1970 || m_tasks.contains(local.uid) || m_server.contains(local.uid))
+            continue;
+        // CREATED holds whole seconds; the item's date may have been cut or rounded to them.
+        for (const double seconds : {std::floor(*local.createdSince1970), std::round(*local.createdSince1970)}) {
+            const auto found = unmatched.find({local.title, std::llround(seconds)});
+            if (found == unmatched.end())
+                continue;
+            m_adopted.emplace(record.get(), found->second);
+            unmatched.erase(found);
+            break;
+        }
+    }
 }
 
 void Merger::mergeItem(const Record& record) {
@@ -114,6 +155,11 @@ void Merger::mergeItem(const Record& record) {
         return;
     }
     vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
+    if (const auto adopted = m_adopted.find(record.get()); adopted != m_adopted.end()) {
+        local.uid = adopted->second;
+        m_seen.insert(local.uid);
+        return mergeBothChanged(record, local, nullptr, m_server.at(local.uid), true);
+    }
     // A second item with the same UID (a copied file, a hand edit) is a task of its own.
     if (local.uid.empty() || m_seen.contains(local.uid)) {
         local.uid = vtodo::newUid();
@@ -154,11 +200,9 @@ void Merger::mergeItem(const Record& record) {
 }
 
 void Merger::mergeBothChanged(const Record& record, const vtodo::Task& local, const TaskState* base,
-                              const ServerVersion& server) {
+                              const ServerVersion& server, bool uidChanged) {
     const vtodo::Task& theirs = server.task;
-    const bool renamedHere = !base || local.title != base->title;
-    const bool renamedThere = !base || theirs.title != base->title;
-    if (renamedHere && renamedThere && local.title != theirs.title) {
+    if (base && local.title != base->title && theirs.title != base->title && local.title != theirs.title) {
         vtodo::Task ours = local;
         ours.uid = vtodo::newUid();
         replace(withTask(record, ours));
@@ -168,13 +212,19 @@ void Merger::mergeBothChanged(const Record& record, const vtodo::Task& local, co
         return;
     }
     vtodo::Task merged = local;
-    if (base && local.title == base->title)
+    if (!base && local.title != theirs.title)
+        m_out.notes.push_back("\"" + local.title + "\" here took the title the server holds, \"" + theirs.title +
+                              "\": with no earlier sync to compare, which was renamed last cannot be told");
+    if (!base || local.title == base->title)
         merged.title = theirs.title;
+    // Met anew, done on either side is done: a completion is not undone by a side that only never saw it.
     merged.completed = base ? (local.completed == base->completed ? theirs.completed : local.completed)
-                            : local.completed && theirs.completed;
+                            : local.completed || theirs.completed;
     if (merged.title != local.title || merged.completed != local.completed) {
         replace(withTask(record, merged));
         ++m_out.summary.changedHere;
+    } else if (uidChanged) {
+        replace(withTask(record, merged));
     } else {
         keep(record);
     }
@@ -194,7 +244,7 @@ void Merger::mergeTheRest() {
         if (m_unreadable.contains(uid)) {
             m_out.tasks[uid] = base;
         } else if (!m_removedThere.contains(uid)) {
-            m_out.removals.push_back({uid, base.href, base.etag});
+            m_out.removals.push_back({uid, base.href, base.etag, base.title});
             m_out.tasks[uid] = base;
         }
     }
@@ -223,6 +273,7 @@ SyncMerge mergeChanges(const JLJotlingManager::List& items, const std::map<std::
     SyncMerge out;
     Merger merger(tasks, out, hrefFor);
     merger.readServer(server);
+    merger.matchAnew(items);
     for (const Record& record : items)
         merger.mergeItem(record);
     merger.mergeTheRest();

@@ -40,6 +40,7 @@ struct TaskRemoval {
     std::string uid;
     std::string href;
     std::string etag;
+    std::string title; // for the log, should the server turn the removal down
 };
 
 struct SyncMerge {
@@ -55,6 +56,8 @@ struct SyncMerge {
     SyncSummary summary;
     // Server tasks that could not be read: their items and state were left as they were.
     int malformed = 0;
+    // Lines for the log: what the merge chose where it could not keep both sides.
+    std::vector<std::string> notes;
 };
 
 // Three-way merge of the local items and the server's changes against the state of the last sync. Nothing is lost:
@@ -62,8 +65,9 @@ struct SyncMerge {
 // - an item renamed differently on both sides becomes two: the task keeps the server's version (its title, its
 //   check mark and the properties other clients set), and this device's version goes on as a new task beside it;
 // - an item deleted on one side and changed on the other is kept; deleted on both, it is gone;
-// - with no state to compare against (it was lost), an item checked on one side only stays to do: an item wrongly
-//   left to do is seen and checked again, one wrongly checked drops out of the to-do list unseen;
+// - with no state to compare against (the calendar is met anew, or the state was lost), an item is matched to its
+//   task by UID, else by the same title and creation time, so that nothing is doubled; done on either side is done
+//   (what changed last cannot be told), and a title that differs takes the server's, with the one here logged;
 // - an item without a UID gets one and goes to the server as new;
 // - a server task that cannot be read leaves its item and its state as they were.
 // hrefFor names the path of a new task on the server.

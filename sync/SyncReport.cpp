@@ -26,3 +26,11 @@ QString nameOf(SyncOutcome outcome) {
     }
     return QStringLiteral("Refused");
 }
+
+std::optional<SyncOutcome> outcomeNamed(const QString& name) {
+    for (const SyncOutcome outcome : {SyncOutcome::Ok, SyncOutcome::WrongCredentials, SyncOutcome::RetryLater,
+                                      SyncOutcome::Malformed, SyncOutcome::Refused})
+        if (nameOf(outcome) == name)
+            return outcome;
+    return std::nullopt;
+}

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // How many items one sync added, changed and removed here and on the server.
 struct SyncSummary {
     int addedHere = 0;
@@ -28,7 +30,12 @@ struct SyncReport {
     SyncOutcome outcome = SyncOutcome::Ok;
     SyncSummary summary;
     QString detail;
+    // Tasks whose write the server turned down: they stay here as they are and are tried again at the next sync.
+    int refusedItems = 0;
+    QString firstRefusal = {}; // the first of them: its title and the server's reason
 };
 
 // The word the state file keeps for an outcome.
 QString nameOf(SyncOutcome outcome);
+// The outcome a word stands for; nothing for a word no version wrote.
+std::optional<SyncOutcome> outcomeNamed(const QString& name);

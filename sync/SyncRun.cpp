@@ -5,11 +5,17 @@
 #include "Log.h"
 #include "PropertyList.h"
 
+#include <QDateTime>
+
+#include <cstdio>
 #include <utility>
 
 namespace {
-// Each round after the first follows a write the server refused because the task changed there meanwhile.
-constexpr int kMaxRounds = 3;
+// Rounds that follow a write the server refused because the task changed there meanwhile.
+constexpr int kMaxConflictRounds = 2;
+// Every round, those that learn the token after our writes included: a server that keeps changing is caught up
+// with at the next sync.
+constexpr int kMaxRounds = 6;
 
 SyncOutcome outcomeOf(CalDavOutcome outcome) {
     switch (outcome) {
@@ -20,8 +26,9 @@ SyncOutcome outcomeOf(CalDavOutcome outcome) {
     case CalDavOutcome::Malformed:
         return SyncOutcome::Malformed;
     case CalDavOutcome::Refused:
-    case CalDavOutcome::ItemRefused:
         return SyncOutcome::Refused;
+    // One task's write turned down is handled where it is answered; anywhere else it is not the account's fault.
+    case CalDavOutcome::ItemRefused:
     case CalDavOutcome::PreconditionFailed:
     case CalDavOutcome::RetryLater:
         break;
@@ -38,6 +45,34 @@ ServerChanges serverChangesOf(const CalDavChanges& changes) {
     server.wasFullListing = changes.wasFullListing;
     return server;
 }
+
+// A title for a log line: control characters shown as escapes, a long one cut.
+std::string quoted(const std::string& title) {
+    constexpr std::size_t kLongest = 80;
+    std::string out = "\"";
+    for (const unsigned char c : title.substr(0, kLongest)) {
+        if (c < 0x20 || c == 0x7f || c == '"' || c == '\\') {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            out += escaped;
+        } else {
+            out += char(c);
+        }
+    }
+    return out + (title.size() > kLongest ? "…\"" : "\"");
+}
+
+bool today(const std::optional<double>& secondsSince1970) {
+    return secondsSince1970 &&
+           QDateTime::fromMSecsSinceEpoch(qint64(*secondsSince1970 * 1000)).date() == QDate::currentDate();
+}
+
+// The times of the last sync are not worth a write of their own.
+bool sameButTimes(SyncState a, SyncState b) {
+    a.lastSyncSince1970 = b.lastSyncSince1970;
+    a.lastGoodSyncSince1970 = b.lastGoodSyncSince1970;
+    return a == b;
+}
 } // namespace
 
 SyncRun::SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::string statePath, QObject* parent)
@@ -50,6 +85,7 @@ SyncRun::~SyncRun() = default;
 void SyncRun::start() {
     std::string why;
     m_state = SyncState::load(m_statePath, &why);
+    m_saved = m_state;
     if (!why.empty())
         logLine("sync", why + "; every task is met anew");
     // Tokens, ETags and hrefs belong to one calendar: another account starts from nothing.
@@ -69,7 +105,8 @@ void SyncRun::start() {
         return;
     }
     m_client->setCalendar(QUrl(QString::fromStdString(m_state.calendar)));
-    fetch(QByteArray::fromStdString(m_state.token));
+    // Once a day every ETag is compared, whatever the server's token says.
+    fetch(today(m_state.lastFullListingSince1970) ? QByteArray::fromStdString(m_state.token) : QByteArray());
 }
 
 void SyncRun::fetch(const QByteArray& token) {
@@ -77,8 +114,27 @@ void SyncRun::fetch(const QByteArray& token) {
     m_client->fetchChanges(token, [this](const CalDavResult& result, const CalDavChanges& changes) {
         if (!result.ok())
             return finish(outcomeOf(result.outcome), result.detail);
+        if (missesOwnWrites(changes)) {
+            logLine("sync", "the server's list of changes left out our own writes; every task is listed instead");
+            m_checkingOwnWrites = false;
+            return fetch({});
+        }
+        if (changes.wasFullListing)
+            m_state.lastFullListingSince1970 = plist_value::now()->secondsSince1970;
         merge(changes);
     });
+}
+
+// A change list that does not hold what we just wrote cannot be trusted to hold what others wrote either.
+bool SyncRun::missesOwnWrites(const CalDavChanges& changes) const {
+    if (!m_checkingOwnWrites || changes.wasFullListing)
+        return false;
+    std::set<std::string> seen;
+    for (const CalDavTask& task : changes.changed)
+        seen.insert(task.href.toStdString());
+    for (const QString& href : changes.removed)
+        seen.insert(href.toStdString());
+    return !std::includes(seen.begin(), seen.end(), m_written.begin(), m_written.end());
 }
 
 void SyncRun::merge(const CalDavChanges& changes) {
@@ -91,12 +147,19 @@ void SyncRun::merge(const CalDavChanges& changes) {
         m_manager.replaceRedizado(std::move(merged.items));
     m_summary += merged.summary;
     m_malformed = merged.malformed;
+    for (const std::string& note : merged.notes)
+        logLine("sync", note);
     m_state.tasks = std::move(merged.tasks);
     m_state.token = changes.newToken.toStdString();
     saveState();
 
     m_serverChangedMeanwhile = false;
+    m_checkingOwnWrites = false;
+    m_written.clear();
     m_writeFailure.reset();
+    // Turned down once, not sent again in this run's later rounds.
+    std::erase_if(merged.pushes, [this](const TaskPush& push) { return m_refusedUids.contains(push.uid); });
+    std::erase_if(merged.removals, [this](const TaskRemoval& removal) { return m_refusedUids.contains(removal.uid); });
     m_writesLeft = int(merged.pushes.size() + merged.removals.size());
     if (m_writesLeft == 0)
         return roundDone();
@@ -114,7 +177,11 @@ void SyncRun::pushed(const TaskPush& push, const CalDavResult& result, const QBy
     if (result.ok()) {
         // An empty ETag is learnt at the next fetch, where the task then shows as changed to what we sent.
         m_state.tasks[push.uid] = {push.href, etag.toStdString(), push.title, push.completed, push.icalendar};
+        m_written.insert(push.href);
         ++(push.ifMatch ? m_summary.changedThere : m_summary.addedThere);
+    } else if (result.outcome == CalDavOutcome::ItemRefused) {
+        m_refusedUids.insert(push.uid);
+        refused(push.title, result);
     }
     writeAnswered(result);
 }
@@ -122,13 +189,29 @@ void SyncRun::pushed(const TaskPush& push, const CalDavResult& result, const QBy
 void SyncRun::removed(const TaskRemoval& removal, const CalDavResult& result) {
     if (result.ok()) {
         m_state.tasks.erase(removal.uid);
+        m_written.insert(removal.href);
         ++m_summary.removedThere;
+    } else if (result.outcome == CalDavOutcome::ItemRefused) {
+        m_refusedUids.insert(removal.uid);
+        refused(removal.title, result);
     }
     writeAnswered(result);
 }
 
+// The item and its state stay as they were, so the next sync tries it again: what one server turns down for good
+// (a task too big) costs one request a sync, while what it turns down for now (a calendar made read-only for a
+// while, a rule of the server's) gets through once it is lifted, without the user doing anything.
+void SyncRun::refused(const std::string& title, const CalDavResult& result) {
+    const QString line = QStringLiteral("%1: %2").arg(QString::fromStdString(quoted(title)), result.detail);
+    logLine("sync", "the server turned down " + line.toStdString() + "; it stays here and is tried again");
+    if (m_refused++ == 0)
+        m_firstRefusal = line;
+}
+
 void SyncRun::writeAnswered(const CalDavResult& result) {
-    if (result.outcome == CalDavOutcome::PreconditionFailed)
+    if (result.outcome == CalDavOutcome::ItemRefused)
+        ; // counted, and the rest goes on
+    else if (result.outcome == CalDavOutcome::PreconditionFailed)
         m_serverChangedMeanwhile = true;
     else if (!result.ok() && !m_writeFailure)
         m_writeFailure = result;
@@ -140,10 +223,17 @@ void SyncRun::roundDone() {
     saveState();
     if (m_writeFailure)
         return finish(outcomeOf(m_writeFailure->outcome), m_writeFailure->detail);
-    if (m_serverChangedMeanwhile && m_round < kMaxRounds)
+    if (m_serverChangedMeanwhile && m_conflictRounds < kMaxConflictRounds && m_round < kMaxRounds) {
+        ++m_conflictRounds;
         return fetch({}); // all of them: a task we took for new may have been there unchanged all along
+    }
     if (m_serverChangedMeanwhile)
         return finish(SyncOutcome::RetryLater, QStringLiteral("the tasks kept changing on the server"));
+    if (!m_written.empty() && m_round < kMaxRounds) {
+        // From the token before our writes: the answer should hold them, and the token after them.
+        m_checkingOwnWrites = true;
+        return fetch(QByteArray::fromStdString(m_state.token));
+    }
     if (m_malformed > 0)
         return finish(SyncOutcome::Malformed,
                       QStringLiteral("%1 task(s) on the server could not be read; their items were left as they were")
@@ -157,14 +247,25 @@ void SyncRun::finish(SyncOutcome outcome, const QString& detail) {
     m_finished = true;
     if (!detail.isEmpty())
         logLine("sync", detail.toStdString());
+    const double now = plist_value::now()->secondsSince1970;
     m_state.lastResult = nameOf(outcome).toStdString();
-    m_state.lastSyncSince1970 = plist_value::now()->secondsSince1970;
-    saveState();
-    emit finished(SyncReport{outcome, m_summary, detail});
+    m_state.lastDetail = detail.toStdString();
+    m_state.lastSyncSince1970 = now;
+    if (outcome == SyncOutcome::Ok)
+        m_state.lastGoodSyncSince1970 = now;
+    m_state.refusedItems = m_refused;
+    m_state.firstRefusal = m_firstRefusal.toStdString();
+    // A failure's time is kept: it is what the status says.
+    saveState(outcome != SyncOutcome::Ok);
+    emit finished(SyncReport{outcome, m_summary, detail, m_refused, m_firstRefusal});
 }
 
-void SyncRun::saveState() {
+void SyncRun::saveState(bool evenForTheTimes) {
+    if (!evenForTheTimes && sameButTimes(m_state, m_saved))
+        return;
     std::string why;
-    if (!m_state.save(m_statePath, &why))
+    if (m_state.save(m_statePath, &why))
+        m_saved = m_state;
+    else
         logLine("sync", "could not save " + m_statePath + " (" + why + "); the next sync meets the tasks again");
 }

@@ -9,13 +9,18 @@
 #include <QObject>
 #include <QString>
 
+#include <set>
 #include <string>
 
 class JLJotlingManager;
 
 // One sync of the manager's items with the account's task calendar: changes fetched, merged, the merged list saved
 // through the manager, the writes sent; when the server changed a task in between, fetched and merged again (a few
-// times at most). The state is saved after each round. Finishes once, from the event loop: delete the run later
+// times at most). After our own writes the changes are fetched once more, for the token that follows them: a server
+// whose token follows the calendar's content would otherwise give back the old token when another client undoes our
+// write, and hide that change. Every task is listed at the first sync of a day, and whenever the change list left
+// out our own writes. A write the server turns down for one task is logged and reported, and the rest goes on. The
+// state is saved after each round in which it changed. Finishes once, from the event loop: delete the run later
 // (deleteLater), not in the slot.
 class SyncRun final : public QObject {
     Q_OBJECT
@@ -35,20 +40,31 @@ signals:
 private:
     void fetch(const QByteArray& token);
     void merge(const CalDavChanges& changes);
+    bool missesOwnWrites(const CalDavChanges& changes) const;
+    void refused(const std::string& title, const CalDavResult& result);
     void pushed(const TaskPush& push, const CalDavResult& result, const QByteArray& etag);
     void removed(const TaskRemoval& removal, const CalDavResult& result);
     void writeAnswered(const CalDavResult& result);
     void roundDone();
     void finish(SyncOutcome outcome, const QString& detail = {});
-    void saveState();
+    void saveState(bool evenForTheTimes = false);
 
     JLJotlingManager& m_manager;
     std::string m_statePath;
     QString m_accountName;
     CalDavClient* m_client;
     SyncState m_state;
+    // As the file holds it: a sync that changed nothing writes nothing.
+    SyncState m_saved;
     SyncSummary m_summary;
     int m_round = 0;
+    int m_conflictRounds = 0;
+    // Where this round's writes went, to find them in the changes fetched after them.
+    std::set<std::string> m_written;
+    bool m_checkingOwnWrites = false;
+    std::set<std::string> m_refusedUids;
+    int m_refused = 0;
+    QString m_firstRefusal;
     int m_writesLeft = 0;
     int m_malformed = 0;
     bool m_serverChangedMeanwhile = false;

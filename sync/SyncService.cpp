@@ -79,10 +79,22 @@ SyncService::SyncService(UserDefaults& defaults, JLJotlingManager& manager, Secr
         if (!m_running)
             startRun();
     });
-    // The command line asks how the tray program's last sync went.
+    // The command line asks how the last sync went, the tray program's or its own.
     const SyncState state = SyncState::load(m_statePath);
-    if (state.lastResult == nameOf(SyncOutcome::Ok).toStdString() && state.lastSyncSince1970)
-        m_lastSynced = QDateTime::fromMSecsSinceEpoch(qint64(*state.lastSyncSince1970 * 1000));
+    const auto dateOf = [](const std::optional<double>& seconds) {
+        return seconds ? QDateTime::fromMSecsSinceEpoch(qint64(*seconds * 1000)) : QDateTime();
+    };
+    m_lastEnded = dateOf(state.lastSyncSince1970);
+    // A file from before the last good sync had a key of its own kept it with an Ok.
+    m_lastSynced = dateOf(state.lastGoodSyncSince1970);
+    if (!m_lastSynced.isValid() && state.lastResult == nameOf(SyncOutcome::Ok).toStdString())
+        m_lastSynced = m_lastEnded;
+    if (const auto outcome = outcomeNamed(QString::fromStdString(state.lastResult)))
+        m_lastReport = SyncReport{*outcome,
+                                  {},
+                                  QString::fromStdString(state.lastDetail),
+                                  state.refusedItems,
+                                  QString::fromStdString(state.firstRefusal)};
 }
 
 SyncService::~SyncService() = default;
@@ -213,6 +225,7 @@ void SyncService::turnOff(Done done) {
     m_schedule.accountChanged();
     m_lastReport.reset();
     m_lastSynced = {};
+    m_lastEnded = {};
     m_source = Source::Server;
     emit statusChanged();
     if (!current)
@@ -292,8 +305,9 @@ void SyncService::conclude(const SyncReport& report, Source source) {
     m_lastReport = report;
     m_source = source;
     m_schedule.syncFinished(report.outcome, Clock::now());
+    m_lastEnded = QDateTime::currentDateTime();
     if (report.outcome == SyncOutcome::Ok) {
-        m_lastSynced = QDateTime::currentDateTime();
+        m_lastSynced = m_lastEnded;
         m_wrongPasswordLogged = false;
     } else if (report.outcome == SyncOutcome::WrongCredentials && !std::exchange(m_wrongPasswordLogged, true)) {
         if (const auto current = account())
@@ -355,19 +369,38 @@ QString SyncService::status() const {
     if (!m_lastReport)
         return m_lastSynced.isValid() ? QStringLiteral("Synced at %1").arg(timeText(m_lastSynced))
                                       : QStringLiteral("Sync is on with %1").arg(whoAt(*current));
+    const QString refused = m_lastReport->refusedItems == 0
+                                ? QString()
+                                : QStringLiteral("; the server turned down %1 item(s), first %2")
+                                      .arg(m_lastReport->refusedItems)
+                                      .arg(m_lastReport->firstRefusal);
+    if (m_lastReport->outcome == SyncOutcome::Ok)
+        return QStringLiteral("Synced at %1%2").arg(timeText(m_lastEnded), refused);
+    const QString retrying =
+        m_retryAt.isValid() ? QStringLiteral(" (will retry at %1)").arg(timeText(m_retryAt)) : QString();
+    QString why;
     switch (m_lastReport->outcome) {
-    case SyncOutcome::Ok:
-        return QStringLiteral("Synced at %1").arg(timeText(m_lastSynced));
     case SyncOutcome::WrongCredentials:
-        return QStringLiteral("Wrong user name or password for %1").arg(whoAt(*current));
+        why = QStringLiteral("wrong user name or password for %1").arg(whoAt(*current));
+        break;
     case SyncOutcome::RetryLater:
-        return QStringLiteral("Cannot reach %1%2").arg(host, retry);
+        why = QStringLiteral("cannot reach %1%2")
+                  .arg(host, retrying.isEmpty() ? QStringLiteral(" (will retry)") : retrying);
+        break;
     case SyncOutcome::Malformed:
-        return QStringLiteral("Some tasks on %1 could not be read%2").arg(host, retry);
+        why = QStringLiteral("some tasks on %1 could not be read%2").arg(host, retrying);
+        break;
+    case SyncOutcome::Ok:
     case SyncOutcome::Refused:
+        why = QStringLiteral("%1 refused the sync").arg(host);
+        if (!m_lastReport->detail.isEmpty())
+            why += QStringLiteral(": ") + m_lastReport->detail;
         break;
     }
-    return QStringLiteral("%1 refused the sync: %2").arg(host, m_lastReport->detail);
+    const QString when = m_lastEnded.isValid() ? QStringLiteral(" %1").arg(timeText(m_lastEnded)) : QString();
+    const QString lastGood = m_lastSynced.isValid() ? QStringLiteral("Last good sync %1.").arg(timeText(m_lastSynced))
+                                                    : QStringLiteral("No sync has gone well yet.");
+    return QStringLiteral("Last sync%1 failed: %2%3. %4").arg(when, why, refused, lastGood);
 }
 
 bool SyncService::needsAttention() const {

@@ -46,6 +46,7 @@ public:
     void syncNow(Synced done) override;
     QString status() const override;
     bool needsAttention() const override;
+    std::optional<SyncReport> lastReport() const override { return m_lastReport; }
 
 private:
     // Where the last outcome came from: the server, or the keyring before anything was sent.
@@ -81,6 +82,8 @@ private:
     bool m_followingReachability = false;
     mutable std::optional<bool> m_keyringAvailable;
     std::optional<SyncReport> m_lastReport;
+    // When the last sync ended, and the last one that went well.
+    QDateTime m_lastEnded;
     QDateTime m_lastSynced;
     QDateTime m_retryAt;
     bool m_wrongPasswordLogged = false;

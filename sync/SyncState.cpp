@@ -5,7 +5,9 @@
 #include "ConfigHome.h"
 #include "PlistCodec.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -21,6 +23,12 @@ std::string textAt(const Dictionary& dictionary, std::string_view key) {
     const auto found = dictionary.find(key);
     const std::string* text = found == dictionary.end() ? nullptr : found->second.get<std::string>();
     return text ? *text : std::string();
+}
+
+std::optional<double> dateAt(const Dictionary& dictionary, std::string_view key) {
+    const auto found = dictionary.find(key);
+    const Date* when = found == dictionary.end() ? nullptr : found->second.get<Date>();
+    return when && *when ? std::optional((*when)->secondsSince1970) : std::nullopt;
 }
 
 bool boolAt(const Dictionary& dictionary, std::string_view key) {
@@ -40,9 +48,13 @@ SyncState decode(const Dictionary& root) {
     state.calendar = textAt(root, "Calendar");
     state.token = textAt(root, "SyncToken");
     state.lastResult = textAt(root, "LastResult");
-    if (const auto date = root.find("LastSyncDate"); date != root.end())
-        if (const Date* when = date->second.get<Date>(); when && *when)
-            state.lastSyncSince1970 = (*when)->secondsSince1970;
+    state.lastSyncSince1970 = dateAt(root, "LastSyncDate");
+    state.lastDetail = textAt(root, "LastDetail");
+    state.lastGoodSyncSince1970 = dateAt(root, "LastGoodSyncDate");
+    if (const auto refused = root.find("RefusedItems"); refused != root.end())
+        state.refusedItems = int(std::clamp<std::int64_t>(refused->second.integerValue(), 0, INT_MAX));
+    state.firstRefusal = textAt(root, "FirstRefusal");
+    state.lastFullListingSince1970 = dateAt(root, "LastFullListingDate");
     const auto tasks = root.find("Tasks");
     const Array* list = tasks == root.end() ? nullptr : tasks->second.get<Array>();
     for (const Value& element : list ? *list : Array{}) {
@@ -89,13 +101,16 @@ bool SyncState::save(const std::string& path, std::string* whyNot) const {
     Array list;
     for (const auto& [uid, task] : tasks)
         list.emplace_back(encode(uid, task));
-    Dictionary root{{"Account", Value(account)},
-                    {"Calendar", Value(calendar)},
-                    {"SyncToken", Value(token)},
-                    {"Tasks", Value(std::move(list))},
-                    {"LastResult", Value(lastResult)}};
-    if (lastSyncSince1970)
-        root.insert_or_assign("LastSyncDate", Value(makeDate(*lastSyncSince1970)));
+    Dictionary root{{"Account", Value(account)},           {"Calendar", Value(calendar)},
+                    {"SyncToken", Value(token)},           {"Tasks", Value(std::move(list))},
+                    {"LastResult", Value(lastResult)},     {"LastDetail", Value(lastDetail)},
+                    {"RefusedItems", Value(refusedItems)}, {"FirstRefusal", Value(firstRefusal)}};
+    const std::pair<const char*, std::optional<double>> dates[] = {{"LastSyncDate", lastSyncSince1970},
+                                                                   {"LastGoodSyncDate", lastGoodSyncSince1970},
+                                                                   {"LastFullListingDate", lastFullListingSince1970}};
+    for (const auto& [key, when] : dates)
+        if (when)
+            root.insert_or_assign(key, Value(makeDate(*when)));
     makeFolders(path);
     return AtomicFileWriter().replace(path, plist_codec::toXml(root).text(), kFileMode, whyNot);
 }

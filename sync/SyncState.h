@@ -25,8 +25,16 @@ struct SyncState {
     std::string calendar;
     std::string token;
     std::map<std::string, TaskState> tasks; // by UID
+    // How the last sync ended and when; the reason when it failed.
     std::string lastResult;
     std::optional<double> lastSyncSince1970;
+    std::string lastDetail;
+    std::optional<double> lastGoodSyncSince1970;
+    // Writes the server turned down at the last sync, and the first one's title and reason.
+    int refusedItems = 0;
+    std::string firstRefusal;
+    // When every task's ETag was last listed: a server's change list is checked against a listing once a day.
+    std::optional<double> lastFullListingSince1970;
 
     // $XDG_CONFIG_HOME/redizado/sync.plist
     static std::string defaultPath();

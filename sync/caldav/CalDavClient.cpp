@@ -54,8 +54,9 @@ bool tokenForgotten(const DavReply& reply) {
 // A write of one task that the server turned down for that task alone (too large, not a calendar object it takes, not
 // allowed there): the others may still go. A wrong password, a lost precondition and "busy" mean something else.
 CalDavResult forOneTask(const DavReply& reply) {
-    if (reply.status / 100 != 4 || reply.status == 401 || reply.status == 408 || reply.status == 412 ||
-        reply.status == 429)
+    // A 404 on a write means the calendar itself is gone.
+    if (reply.status / 100 != 4 || reply.status == 401 || reply.status == 404 || reply.status == 408 ||
+        reply.status == 412 || reply.status == 429)
         return reply.result;
     const QString words = reply.reason.isEmpty() ? QStringLiteral("HTTP %1").arg(reply.status)
                                                  : QStringLiteral("%1 %2").arg(reply.status).arg(reply.reason);

@@ -30,7 +30,11 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
         {{SyncOutcome::Malformed, {0, 0, 0, 0, 1, 0}, "task 7"},
          sync_status::failed,
          "1 changed on the server\n",
-         "could not be read"}};
+         "could not be read"},
+        {{SyncOutcome::Ok, {0, 0, 0, 1, 0, 0}, {}, 2, "\"Milk\": HTTP 413"},
+         sync_status::failed,
+         "1 added on the server\n",
+         "turned down 2 item(s), which stay here and are tried again at the next sync; the first: \"Milk\": HTTP 413"}};
     for (const auto& row : rows) {
         sync.nextReport = row.report;
         std::optional<CommandReply> reply;
@@ -43,6 +47,27 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
         EXPECT_EQ(reply->output, QString::fromUtf8(row.output));
         EXPECT_TRUE(reply->error.contains(QString::fromUtf8(row.error))) << reply->error.toStdString();
         EXPECT_EQ(reply->error.isEmpty(), row.status == 0);
+    }
+}
+// The status ends as the last sync did, also one from before this start.
+TEST(SyncCommandsTest, TheStatusEndsAsTheLastSyncDid) {
+    MemorySyncControl sync;
+    sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
+    SyncCommands commands{sync};
+    const std::pair<std::optional<SyncReport>, int> rows[] = {
+        {std::nullopt, 0},
+        {SyncReport{SyncOutcome::Ok, {}, {}}, 0},
+        {SyncReport{SyncOutcome::RetryLater, {}, {}}, sync_status::tryLater},
+        {SyncReport{SyncOutcome::WrongCredentials, {}, {}}, sync_status::wrongPassword},
+        {SyncReport{SyncOutcome::Refused, {}, {}}, sync_status::refused},
+        {SyncReport{SyncOutcome::Ok, {}, {}, 1, "x"}, sync_status::failed}};
+    for (const auto& [last, status] : rows) {
+        sync.lastOne = last;
+        std::optional<CommandReply> reply;
+        commands.run(Command::fromRequest({QStringLiteral("sync"), QStringLiteral("--status")}, nullptr),
+                     [&reply](const CommandReply& answer) { reply = answer; });
+        ASSERT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
+        EXPECT_EQ(reply->exitStatus, status);
     }
 }
 } // namespace

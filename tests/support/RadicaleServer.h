@@ -35,6 +35,9 @@ public:
     RadicaleServer& operator=(const RadicaleServer&) = delete;
     ~RadicaleServer() { stop(); }
 
+    // More lines for the [server] section of its configuration, set before start: limits a test needs.
+    QString serverOptions;
+
     // Starts it for user and password and waits until it takes connections; false when it would not.
     bool start(const QString& user, const QString& password, Scheme scheme = Scheme::Http) {
         const QString folder = QString::fromStdString(m_folder.path());
@@ -90,8 +93,10 @@ private:
     bool launch() {
         const QString folder = QString::fromStdString(m_folder.path());
         const QString tls = QStringLiteral("ssl = True\ncertificate = %1/cert.pem\nkey = %1/key.pem\n").arg(folder);
-        writeFile(folder + QStringLiteral("/config"), QStringLiteral(R"([server]
+        writeFile(folder + QStringLiteral("/config"),
+                  QStringLiteral(R"([server]
 hosts = 127.0.0.1:%1
+%4
 %3[auth]
 type = htpasswd
 htpasswd_filename = %2/users
@@ -101,8 +106,8 @@ filesystem_folder = %2/storage
 [rights]
 type = owner_only
 )")
-                                                          .arg(m_port)
-                                                          .arg(folder, m_scheme == Scheme::Https ? tls : QString()));
+                      .arg(m_port)
+                      .arg(folder, m_scheme == Scheme::Https ? tls : QString(), serverOptions));
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(QStringLiteral("radicale"), {QStringLiteral("--config"), folder + QStringLiteral("/config")});

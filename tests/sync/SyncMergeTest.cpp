@@ -109,21 +109,23 @@ const Side milkDone{"Milk", true}, soyDone{"Soy milk", true};
 
 INSTANTIATE_TEST_SUITE_P(
     , SyncMergeRules,
-    ::testing::Values(MergeRow{"NothingChanged", milk, milk, There::Unchanged, {milk}, Write::None, {}},
-                      MergeRow{"RenamedHere", milk, oat, There::Unchanged, {oat}, Write::OverOurs, oat},
-                      MergeRow{"RenamedThere", milk, milk, soy, {soy}, Write::None, {}},
-                      MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, Write::OverTheirs, soyDone},
-                      MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, Write::None, {}},
-                      // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
-                      MergeRow{"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, Write::New, oat},
-                      MergeRow{"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, Write::None, {}},
-                      MergeRow{"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, Write::New, oat},
-                      MergeRow{"DeletedHere", milk, std::nullopt, There::Unchanged, {}, Write::Remove, {}},
-                      MergeRow{"DeletedThere", milk, milk, There::Removed, {}, Write::None, {}},
-                      MergeRow{"UnreadableThere", milk, oat, There::Unreadable, {oat}, Write::None, {}},
-                      MergeRow{"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milk}, Write::None, {}},
-                      MergeRow{
-                          "StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milk}, Write::OverTheirs, milk}),
+    ::testing::Values(
+        MergeRow{"NothingChanged", milk, milk, There::Unchanged, {milk}, Write::None, {}},
+        MergeRow{"RenamedHere", milk, oat, There::Unchanged, {oat}, Write::OverOurs, oat},
+        MergeRow{"RenamedThere", milk, milk, soy, {soy}, Write::None, {}},
+        MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, Write::OverTheirs, soyDone},
+        MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, Write::None, {}},
+        // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
+        MergeRow{"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, Write::New, oat},
+        MergeRow{"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, Write::None, {}},
+        MergeRow{"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, Write::New, oat},
+        MergeRow{"DeletedHere", milk, std::nullopt, There::Unchanged, {}, Write::Remove, {}},
+        MergeRow{"DeletedThere", milk, milk, There::Removed, {}, Write::None, {}},
+        MergeRow{"UnreadableThere", milk, oat, There::Unreadable, {oat}, Write::None, {}},
+        // Met anew: done on either side is done, and one task stays one.
+        MergeRow{"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milkDone}, Write::OverTheirs, milkDone},
+        MergeRow{"StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milkDone}, Write::None, {}},
+        MergeRow{"StateLostRenamedOneSide", std::nullopt, milk, soyDone, {soyDone}, Write::None, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
@@ -150,6 +152,23 @@ TEST(SyncMerge, AFullListingTellsRemovedTasksFromUnchangedOnes) {
     EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{milk});
     EXPECT_TRUE(merged.pushes.empty());
     EXPECT_EQ(merged.summary.removedHere, 1);
+}
+
+// The calendar met anew, with items whose UIDs this device lost: the same title created in the same second is the
+// same task, whatever the fraction of the second the item here keeps.
+TEST(SyncMerge, MetAnewAnItemWithoutItsUidIsMatchedByTitleAndCreation) {
+    JLJotlingManager::List items{item(milk, "", 1000.6), item(soy, "", 1000.2)};
+    const SyncMerge merged = merge(items, {},
+                                   {{{hrefFor("p1"), "e1", textOf(milk, {}, "p1")},
+                                     {hrefFor("p2"), "e2", vtodo::write({"p2", "Soy milk", false, 1000, {}})}},
+                                    {},
+                                    true});
+    EXPECT_TRUE(merged.pushes.empty());
+    EXPECT_TRUE(merged.removals.empty());
+    ASSERT_EQ(merged.items.size(), 2u);
+    EXPECT_EQ(vtodo::taskOfItem(*merged.items[0]->dictionary()).uid, "p1");
+    EXPECT_EQ(vtodo::taskOfItem(*merged.items[1]->dictionary()).uid, "p2");
+    EXPECT_EQ(merged.tasks.size(), 2u);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "StoredItems.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSslConfiguration>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,6 +132,70 @@ TEST_F(SyncRunTest, DeletionsGoBothWays) {
     EXPECT_TRUE(serverTasks().empty());
 }
 
+// A server whose token follows the calendar's content gives the token from before our upload again once the other
+// device deletes our only task: the token kept must be the one after our writes, or that deletion is never seen.
+TEST_F(SyncRunTest, TheTokenKeptIsTheOneAfterOurOwnWrites) {
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    manager.addJotlingWithTitle("Milk");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    const QByteArray kept = QByteArray::fromStdString(SyncState::load(statePath).token);
+    CalDavClient client(CalDavAccount{server.url(), user, password});
+    client.setCalendar(calendar());
+    EXPECT_EQ(fetchChanges(client, kept).changes.newToken, kept);
+
+    EXPECT_EQ(server.send("DELETE", serverTasks().at(uidAt(0)).href, user, password) / 100, 2);
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_TRUE(manager.redizado().empty());
+}
+
+// A server whose change list hides a deletion (its token did not move) is caught by the day's first listing.
+TEST_F(SyncRunTest, TheFirstSyncOfADayListsEveryTask) {
+    manager.addJotlingWithTitle("Milk");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(server.send("DELETE", serverTasks().at(uidAt(0)).href, user, password) / 100, 2);
+    CalDavClient client(CalDavAccount{server.url(), user, password});
+    client.setCalendar(calendar());
+    SyncState state = SyncState::load(statePath);
+    state.token = fetchChanges(client, QByteArray::fromStdString(state.token)).changes.newToken.toStdString();
+    state.lastFullListingSince1970 = plist_value::now()->secondsSince1970 - 24 * 3600;
+    ASSERT_TRUE(state.save(statePath));
+
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_TRUE(manager.redizado().empty());
+}
+
+// As after "sync --off" and "sync --account" again: the items keep their UIDs, the state is gone.
+TEST_F(SyncRunTest, ACalendarMetAnewIsMatchedAndASyncWithNothingChangedWritesNothing) {
+    manager.addJotlingWithTitle("Milk");
+    manager.addJotlingWithTitle("Bread");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    const CalDavTask milk = serverTasks().at(uidAt(1));
+    QByteArray done = milk.icalendar;
+    if (!done.contains("STATUS:"))
+        done.replace("SUMMARY:", "STATUS:NEEDS-ACTION\r\nSUMMARY:");
+    done.replace("STATUS:NEEDS-ACTION", "STATUS:COMPLETED"); // checked on the other device meanwhile
+    EXPECT_EQ(server.send("PUT", milk.href, user, password, done) / 100, 2);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(statePath)));
+
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(report->summary, (SyncSummary{0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(contentsHere().size(), 2u);
+    EXPECT_EQ(contentsHere(), contentsThere());
+    EXPECT_TRUE(contentsHere().at(uidAt(1)).second) << "the completion made there was undone";
+
+    const auto stamp = [&] {
+        struct stat st {};
+        ::stat(statePath.c_str(), &st);
+        return std::pair(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    };
+    const auto before = stamp();
+    const auto items = manager.redizado();
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_EQ(report->summary, SyncSummary{});
+    EXPECT_EQ(stamp(), before) << "sync.plist was written";
+    EXPECT_EQ(manager.redizado(), items);
+}
+
 TEST_F(SyncRunTest, AWriteOverAChangeMadeThereMeanwhileIsMergedAgain) {
     manager.addJotlingWithTitle("Milk");
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
@@ -203,6 +269,26 @@ TEST_F(SyncRunTest, AServerKilledWhileTakingWritesLosesNothingAndTheNextSyncCatc
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
     EXPECT_EQ(titles(), merged);
     EXPECT_EQ(contentsThere(), contentsHere());
+}
+
+// One task too big for the server: the others go, the timetable goes on, and it is tried again at the next sync.
+TEST_F(SyncRunTest, ATaskTheServerTurnsDownStaysHereAndTheRestGoes) {
+    RadicaleServer small;
+    small.serverOptions = QStringLiteral("max_content_length = 4000");
+    ASSERT_TRUE(small.start(user, password)) << "radicale would not start";
+    const std::string huge(5000, 'x');
+    manager.addJotlingWithTitle(huge);
+    manager.addJotlingWithTitle("Milk");
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        ASSERT_EQ(sync(password, small.url()), SyncOutcome::Ok) << detail();
+        EXPECT_EQ(report->refusedItems, 1);
+        EXPECT_TRUE(report->firstRefusal.contains(QStringLiteral("HTTP 413"))) << report->firstRefusal.toStdString();
+        EXPECT_EQ(titlesOf(manager.redizado()), (std::vector<std::string>{"Milk", huge}));
+        const SyncState state = SyncState::load(statePath);
+        EXPECT_EQ(state.tasks.size(), 1u);
+        EXPECT_EQ(state.refusedItems, 1);
+    }
 }
 
 TEST_F(SyncRunTest, OverHttpsTheServersCertificateMustBeTrusted) {

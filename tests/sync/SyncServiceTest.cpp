@@ -11,6 +11,7 @@
 #include "StoredItems.h"
 
 #include <QFile>
+#include <QTime>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,23 @@ TEST_F(SyncServiceTest, TurnOffForgetsThePasswordTheAccountAndTheState) {
     // The next start finds it off too.
     SyncService next(here.defaults, here.manager, here.secrets, here.statePath);
     EXPECT_FALSE(next.account().has_value());
+}
+
+// Asked from a program started after the sync, as "sync --status" is.
+TEST_F(SyncServiceTest, TheStatusSaysTheLastFailureAndTheLastGoodSync) {
+    ASSERT_TRUE(here.turnOn(server.url(), password).ok);
+    ASSERT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
+    const QString goodAt = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    server.stop();
+    ASSERT_EQ(here.syncNow().outcome, SyncOutcome::RetryLater);
+
+    SyncService next(here.defaults, here.manager, here.secrets, here.statePath);
+    const QString status = next.status();
+    EXPECT_TRUE(status.contains(QStringLiteral(" failed: cannot reach 127.0.0.1 (will retry)")))
+        << status.toStdString();
+    EXPECT_TRUE(status.endsWith(QStringLiteral("Last good sync %1.").arg(goodAt))) << status.toStdString();
+    ASSERT_TRUE(next.lastReport().has_value());
+    EXPECT_EQ(next.lastReport()->outcome, SyncOutcome::RetryLater);
 }
 
 TEST(SyncServiceRefusalTest, NoKeyringKeepsSyncOff) {

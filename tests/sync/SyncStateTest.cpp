@@ -16,11 +16,34 @@ protected:
 };
 
 TEST_F(SyncStateTest, ComesBackAsItWasSaved) {
-    SyncState state{"alice https://example.org/", "https://example.org/alice/tasks/", "token-7", {}, "Ok", 1.7e9};
+    SyncState state{"alice https://example.org/",
+                    "https://example.org/alice/tasks/",
+                    "token-7",
+                    {},
+                    "RetryLater",
+                    1.7e9,
+                    "cannot reach example.org",
+                    1.6e9,
+                    2,
+                    "\"Milk\": HTTP 413",
+                    1.5e9};
     state.tasks["u1"] = {"/alice/tasks/u1.ics", "\"e1\"", "Milk & <bread>", true, "BEGIN:VCALENDAR\r\n..."};
     state.tasks["u2"] = {"/alice/tasks/u2.ics", "", "", false, ""};
     ASSERT_TRUE(state.save(path));
     EXPECT_EQ(SyncState::load(path), state);
+}
+
+// As a version before the last good sync and the refused items were kept wrote it.
+TEST_F(SyncStateTest, AnOlderFileStillLoads) {
+    ASSERT_TRUE(SyncState{}.save(path));
+    std::ofstream(path) << R"(<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict><key>Account</key><string>al</string><key>SyncToken</key><string>t</string>
+<key>LastResult</key><string>Ok</string><key>Tasks</key><array/></dict></plist>)";
+    const SyncState state = SyncState::load(path);
+    EXPECT_EQ(state.token, "t");
+    EXPECT_EQ(state.lastResult, "Ok");
+    EXPECT_FALSE(state.lastGoodSyncSince1970.has_value());
+    EXPECT_EQ(state.refusedItems, 0);
 }
 
 TEST_F(SyncStateTest, IsReadableByTheUserOnly) {

@@ -20,6 +20,7 @@ public:
     SyncReport nextReport;
     QString statusLine = QStringLiteral("Sync is off");
     bool attention = false;
+    std::optional<SyncReport> lastOne;
     int syncs = 0;
 
     bool keyringAvailable() const override { return keyring; }
@@ -53,6 +54,7 @@ public:
     void itemsChangedHere() override {}
     QString status() const override { return statusLine; }
     bool needsAttention() const override { return attention; }
+    std::optional<SyncReport> lastReport() const override { return lastOne; }
 
     // As the real one does when a sync changes the items here or the status line changes.
     void announce(bool itemsToo) {
