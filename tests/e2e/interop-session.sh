@@ -72,15 +72,16 @@ start_server() {
 stop_server() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; server=; }
 start_server
 address=http://127.0.0.1:$port/
-# What the server holds, as files with their sizes and times; radicale's cache of what it read is left out.
-server_files() { find "$srv/storage" -name .Radicale.cache -prune -o -type f -printf '%P %s %T@\n' | sort; }
+# What the server holds, as files with their sizes and times; radicale's cache of what it read and its lock file
+# (touched by every request) are left out.
+server_files() { find "$srv/storage" -name .Radicale.cache -prune -o -type f ! -name .Radicale.lock -printf '%P %s %T@\n' | sort; }
 
 # The program here.
 me() { XDG_CONFIG_HOME=$home "$program" "$@"; }
 turn_on() { echo secret | me sync --account "$address" alice; }
 # Each item as "[x] title" or "[ ] title", sorted.
 items_here() { me list --all | sort; }
-has_here() { items_here | grep -qxF -- "$1"; }
+has_here() { items_here | grep -xF -- "$1" >/dev/null; }
 
 # The other device: todoman's tasks in a vdir, synced with vdirsyncer.
 export VDIRSYNCER_CONFIG=$phone/vdirsyncer.conf
@@ -110,7 +111,7 @@ time_format = "%H:%M"
 default_list = "tasks"
 default_due = 0
 EOF
-    yes | XDG_CACHE_HOME=$phone/cache vdirsyncer discover >>"$phone/log" 2>&1
+    XDG_CACHE_HOME=$phone/cache vdirsyncer discover </dev/null >>"$phone/log" 2>&1
 }
 phone_sync() { XDG_CACHE_HOME=$phone/cache vdirsyncer sync >>"$phone/log" 2>&1 || why "vdirsyncer: $(tail -3 "$phone/log")"; }
 todo() { XDG_CACHE_HOME=$phone/cache todoman -c "$phone/todoman.py" "$@"; }
@@ -125,7 +126,7 @@ phone_rename() { "$python" "$here/vdir-tasks.py" rename "$phone/vdir/tasks" "$1"
 # Each task as a JSON line [summary, completed], read by python3-icalendar.
 phone_tasks() { "$python" "$here/vdir-tasks.py" list "$phone/vdir/tasks"; }
 has_there() { # TITLE true|false
-    phone_tasks | grep -qxF -- "$("$python" -c 'import json, sys; print(json.dumps([sys.argv[1], sys.argv[2] == "true"]))' "$1" "$2")"
+    phone_tasks | grep -xF -- "$("$python" -c 'import json, sys; print(json.dumps([sys.argv[1], sys.argv[2] == "true"]))' "$1" "$2")" >/dev/null
 }
 # Both sides sync: here, then the other device.
 both_sync() { me sync >/dev/null 2>&1; phone_sync; }
@@ -140,6 +141,17 @@ phone_setup "$calendar" || fail "vdirsyncer discover: $(tail -5 "$phone/log")"
 phone_sync || fail "the other device's first sync"
 has_there Milk false || fail "the other device did not get the items: $(phone_tasks)"
 log "$kind at $calendar; todoman and vdirsyncer as the other device"
+
+# c. Made here, deleted on the other device (issue 30, fault 2), first, while nothing else is changing: a server whose
+# sync token follows the calendar's content is then back at the token from before our upload.
+me add "Made here, deleted there" >/dev/null
+me sync >/dev/null 2>&1
+phone_sync && phone_delete "Made here, deleted there" && phone_sync
+me sync >"$config/sync-c" 2>&1
+deleted_there_goes_here() {
+    ! has_here "[ ] Made here, deleted there" || { why "still here; the sync said: $(cat "$config/sync-c")"; return 1; }
+}
+check "an item made here and deleted on the other device is removed here" deleted_there_goes_here
 
 # a. Completed and renamed on the other device (issue 30, fault 1).
 phone_done Milk && phone_rename Bread "Rye bread" && phone_sync
@@ -175,17 +187,6 @@ if items.get("Milk", {}).get("JotlingChecked") is not True or "Rye bread" not in
 EOF
 }
 check "the preferences file holds each item's keys once, with the other device's values" store_holds_each_key_once
-
-# c. Made here, deleted on the other device (issue 30, fault 2): nothing else changes in between, so a server whose
-# sync token follows the calendar's content is back at the token from before our upload.
-me add "Made here, deleted there" >/dev/null
-me sync >/dev/null 2>&1
-phone_sync && phone_delete "Made here, deleted there" && phone_sync
-me sync >"$config/sync-c" 2>&1
-deleted_there_goes_here() {
-    ! has_here "[ ] Made here, deleted there" || { why "still here; the sync said: $(cat "$config/sync-c")"; return 1; }
-}
-check "an item made here and deleted on the other device is removed here" deleted_there_goes_here
 
 # d. Spaces at the ends of a title from the other device (issue 30, fault 3).
 todo new "  Spaces at both ends  " >>"$phone/log" && phone_sync
