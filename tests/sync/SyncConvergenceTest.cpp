@@ -420,7 +420,7 @@ protected:
 
 TEST_F(SyncConvergenceTest, TwoCopiesAndAnotherDeviceEndWithTheSameListAndEveryChangeThatWasNotReplaced) {
     const unsigned seed = envNumber("REDIZADO_SEED", 30);
-    const int steps = int(envNumber("REDIZADO_SOAK_STEPS", 300));
+    const int steps = int(envNumber("REDIZADO_SOAK_STEPS", REDIZADO_CONVERGENCE_STEPS));
     std::cout << "seed " << seed << " (REDIZADO_SEED), " << steps << " steps (REDIZADO_SOAK_STEPS)" << std::endl;
     m_random.seed(seed);
 
