@@ -31,11 +31,13 @@ APT_PACKAGES += at-spi2-core python3-pyatspi
 APT_PACKAGES += radicale python3-caldav openssl strace
 # An iCalendar reader other than libical, to check the text we write.
 APT_PACKAGES += python3-vobject
+# A second CalDAV server, and a task client with its syncer as the user's other device, from Debian's archive.
+APT_PACKAGES += xandikos vdirsyncer todoman python3-icalendar
 # The Debian package (`make deb`) and its checks in `make test`.
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-desktops configure build test test-desktops bench fuzz run install deb format clean
+.PHONY: deps deps-desktops configure build test test-desktops soak bench fuzz run install deb format clean
 
 # Installs whichever of the packages given are missing.
 install-missing = missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -73,6 +75,11 @@ test-desktops: build deps-desktops
 	tests/e2e/gnome-tray-session.sh build/default/redizado build/default/screenshots/gnome || status=1; \
 	tests/e2e/x11-trays-session.sh build/default/redizado build/default/screenshots/x11-trays || [ $$? = 77 ] || status=1; \
 	exit $$status
+
+# The convergence test of `make test` run long: two copies and another device changing one calendar at random.
+SOAK_STEPS ?= 5000
+soak: build
+	REDIZADO_SOAK_STEPS=$(SOAK_STEPS) QT_QPA_PLATFORM=offscreen ./build/default/tests/sync/sync_convergence_tests
 
 bench: deps
 	cmake --preset bench && cmake --build --preset bench

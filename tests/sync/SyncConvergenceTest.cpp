@@ -1,0 +1,462 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two copies of the program and another device change one calendar at random, sync in random order, with the server
+// restarted and syncs cut off at random moments; at the end all three hold the same list, and every change is there
+// unless a later change to the same property, made by someone who had seen it, replaced it.
+// REDIZADO_SEED picks the run (printed); REDIZADO_SOAK_STEPS its length.
+#include "ItemTask.h"
+#include "JLJotlingManager.h"
+#include "MemoryUserDefaults.h"
+#include "NotificationCenter.h"
+#include "RadicaleServer.h"
+#include "SyncRun.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace {
+
+enum Who { copyA, copyB, device };
+const char* const whoName[] = {"copy A", "copy B", "the other device"};
+
+// Title and check mark by UID.
+using Contents = std::map<std::string, std::pair<std::string, bool>>;
+
+// A title for a message: line breaks shown, long runs cut short.
+std::string shown(const std::string& title) {
+    std::string text;
+    for (const char c : title)
+        text += c == '\n' ? std::string("⏎") : std::string(1, c);
+    if (text.size() > 80)
+        text = text.substr(0, 40) + "…(" + std::to_string(title.size()) + " bytes)";
+    return "\"" + text + "\"";
+}
+
+// Where two lists differ, one line an item.
+std::string differences(const Contents& one, const char* oneName, const Contents& other, const char* otherName) {
+    const auto describe = [](const Contents& contents, const std::string& uid) {
+        const auto found = contents.find(uid);
+        return found == contents.end() ? std::string("nothing")
+                                       : (found->second.second ? "[x] " : "[ ] ") + shown(found->second.first);
+    };
+    std::set<std::string> uids;
+    for (const auto* contents : {&one, &other})
+        for (const auto& entry : *contents)
+            uids.insert(entry.first);
+    std::string lines;
+    for (const std::string& uid : uids)
+        if (describe(one, uid) != describe(other, uid))
+            lines += "\n  " + uid + ": " + oneName + " has " + describe(one, uid) + ", " + otherName + " has " +
+                     describe(other, uid);
+    return lines;
+}
+
+unsigned envNumber(const char* name, unsigned otherwise) {
+    const char* text = std::getenv(name);
+    return text && *text ? unsigned(std::strtoul(text, nullptr, 10)) : otherwise;
+}
+
+// One copy of the program: its own store and sync state.
+struct Copy {
+    TempFolder folder;
+    std::string statePath = folder.path() + "/redizado/sync.plist";
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager{defaults, center};
+    std::vector<int> goodSyncs; // the steps of its syncs that went through
+
+    Contents contents() const {
+        Contents contents;
+        for (const auto& record : manager.redizado()) {
+            const vtodo::Task task = vtodo::taskOfItem(*record->dictionary());
+            contents[task.uid] = {record->title().value_or(""), record->completed()};
+        }
+        return contents;
+    }
+};
+
+// The other device, a python3-caldav script of the test's own, talking straight to the server.
+class OtherDevice {
+public:
+    static inline const QString python = QStringLiteral("/usr/bin/python3");
+    static bool available() {
+        return QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import caldav, icalendar")}) == 0;
+    }
+    void start(const QUrl& server, const QString& user, const QString& password, const QUrl& calendar) {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(
+            python, {QStringLiteral(REDIZADO_OTHER_DEVICE), server.toString(), user, password, calendar.toString()});
+    }
+    // The answer's "ok", or the error it gave.
+    std::optional<std::string> ask(QJsonObject request, QJsonObject* answer = nullptr) {
+        m_process.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
+        while (!m_process.canReadLine())
+            if (!m_process.waitForReadyRead(60000))
+                return "the other device did not answer";
+        const QJsonObject got = QJsonDocument::fromJson(m_process.readLine()).object();
+        if (answer)
+            *answer = got;
+        if (got.value(QStringLiteral("ok")).toBool())
+            return std::nullopt;
+        return got.value(QStringLiteral("error")).toString().toStdString();
+    }
+    Contents contents() {
+        QJsonObject answer;
+        Contents contents;
+        if (const auto error = ask({{QStringLiteral("op"), QStringLiteral("list")}}, &answer)) {
+            ADD_FAILURE() << "the other device's list: " << *error;
+            return contents;
+        }
+        for (const QJsonValue& task : answer.value(QStringLiteral("tasks")).toArray()) {
+            const QJsonArray fields = task.toArray();
+            contents[fields[0].toString().toStdString()] = {fields[1].toString().toStdString(), fields[2].toBool()};
+        }
+        return contents;
+    }
+
+    ~OtherDevice() {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+
+private:
+    QProcess m_process;
+};
+
+// A value written to an item's title or check mark, and when the server had it.
+template <typename T> struct Write {
+    T value;
+    int step;
+    Who who;
+    std::optional<int> arrived;
+};
+
+// Everything done to one item.
+struct History {
+    std::vector<Write<std::string>> titles;
+    std::vector<Write<bool>> checks;
+    std::optional<int> removedAt;
+    std::vector<std::string> events;
+};
+
+class SyncConvergenceTest : public RadicaleTest {
+protected:
+    void SetUp() override {
+        RadicaleTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        if (!OtherDevice::available())
+            GTEST_SKIP() << "python3-caldav is not installed";
+    }
+
+    // A title made of odd pieces around a number that keeps it apart from every other.
+    std::string oddTitle() {
+        static const char* const starts[] = {"",
+                                             "",
+                                             "  ",
+                                             " ",
+                                             "<b>bold</b> ",
+                                             "a, b; c ",
+                                             "back\\slash ",
+                                             "\\n literal ",
+                                             "two\nlines ",
+                                             "é ü 漢字 🙂 ",
+                                             "&amp; <",
+                                             "\"quoted\" "};
+        static const char* const ends[] = {
+            "",       "",       "  ", " ", " </i>", " c; b, a", " slash\\", " \\", " line\nbreak", " 🙂 漢字 ü",
+            " >&lt;", " \\;\\,"};
+        std::string title = std::string(pick(starts)) + "#" + std::to_string(++m_titles);
+        if (chance(5))
+            title += " " + std::string(300 + random(700), 'L');
+        return title + pick(ends);
+    }
+    template <typename T, std::size_t N> T pick(const T (&from)[N]) { return from[random(N)]; }
+    std::size_t random(std::size_t below) { return std::uniform_int_distribution<std::size_t>(0, below - 1)(m_random); }
+    bool chance(int percent) { return int(random(100)) < percent; }
+
+    void titled(int item, const std::string& title) { m_everTitled[title] = item; }
+    void note(int item, const std::string& what) {
+        m_items[item].events.push_back("step " + std::to_string(m_step) + ": " + what);
+    }
+    int newItem(Who who, const std::string& title) {
+        m_items.push_back(History{{{title, m_step, who, who == device ? std::optional(m_step) : std::nullopt}},
+                                  {{false, m_step, who, who == device ? std::optional(m_step) : std::nullopt}},
+                                  {},
+                                  {}});
+        titled(int(m_items.size()) - 1, title);
+        note(int(m_items.size()) - 1, std::string(whoName[who]) + " adds it as " + shown(title));
+        return int(m_items.size()) - 1;
+    }
+
+    // Items whose UID the test has not met yet: made on a copy and since synced, found by their first title.
+    void learnUids(const Contents& contents, const char* where) {
+        for (const auto& [uid, task] : contents) {
+            if (uid.empty() || m_byUid.count(uid))
+                continue;
+            const auto pending = m_pending.find(task.first);
+            if (pending == m_pending.end()) {
+                const auto titled = m_everTitled.find(task.first);
+                m_problems.push_back(
+                    std::string(where) +
+                    (titled == m_everTitled.end()
+                         ? " holds an item nobody made: " + shown(task.first)
+                         : " holds a second item for " + shown(m_items[titled->second].titles.front().value)) +
+                    ", " + uid);
+                m_byUid[uid] = -1;
+                continue;
+            }
+            m_byUid[uid] = pending->second;
+            m_uidOf[pending->second] = uid;
+            m_pending.erase(pending);
+        }
+    }
+
+    // A change made on a copy, to an item it already synced.
+    void changeOnCopy(Who who) {
+        JLJotlingManager& manager = m_copies[who]->manager;
+        std::vector<std::size_t> known;
+        for (std::size_t i = 0; i < manager.redizado().size(); ++i) {
+            const std::string uid = vtodo::taskOfItem(*manager.redizado()[i]->dictionary()).uid;
+            if (!uid.empty() && m_byUid.count(uid) && m_byUid[uid] >= 0)
+                known.push_back(i);
+        }
+        if (known.empty() || chance(30)) {
+            const std::string title = oddTitle();
+            manager.addJotlingWithTitle(title);
+            m_pending[title] = newItem(who, title);
+            return;
+        }
+        const std::size_t index = known[random(known.size())];
+        const auto& record = manager.redizado()[index];
+        const int item = m_byUid[vtodo::taskOfItem(*record->dictionary()).uid];
+        const int kind = int(random(10));
+        if (kind < 4) {
+            const bool done = !record->completed();
+            m_items[item].checks.push_back({done, m_step, who, {}});
+            note(item, std::string(whoName[who]) + (done ? " checks it" : " unchecks it"));
+            manager.completeEntry(done, std::int64_t(index), false);
+        } else if (kind < 8) {
+            const std::string title = oddTitle();
+            m_items[item].titles.push_back({title, m_step, who, {}});
+            titled(item, title);
+            note(item, std::string(whoName[who]) + " renames it " + shown(title));
+            manager.renameEntry(title, std::int64_t(index), false);
+        } else {
+            m_items[item].removedAt = m_items[item].removedAt.value_or(m_step);
+            note(item, std::string(whoName[who]) + " removes it");
+            manager.removeEntryAtIndex(std::int64_t(index), false);
+        }
+    }
+
+    void changeOnDevice() {
+        const Contents there = m_device.contents();
+        learnUids(there, "the server");
+        std::vector<std::string> known;
+        for (const auto& [uid, task] : there)
+            if (m_byUid.count(uid) && m_byUid[uid] >= 0)
+                known.push_back(uid);
+        QJsonObject request;
+        if (known.empty() || chance(30)) {
+            const std::string title = oddTitle();
+            const std::string uid = "device-" + std::to_string(m_step) + "@test";
+            request = {{QStringLiteral("op"), QStringLiteral("add")},
+                       {QStringLiteral("uid"), QString::fromStdString(uid)},
+                       {QStringLiteral("title"), QString::fromStdString(title)}};
+            const int item = newItem(device, title);
+            m_byUid[uid] = item;
+            m_uidOf[item] = uid;
+        } else {
+            const std::string uid = known[random(known.size())];
+            const int item = m_byUid[uid];
+            request = {{"uid", QString::fromStdString(uid)}};
+            const int kind = int(random(10));
+            if (kind < 4) {
+                const bool done = !there.at(uid).second;
+                request[QStringLiteral("op")] = QStringLiteral("check");
+                request[QStringLiteral("done")] = done;
+                m_items[item].checks.push_back({done, m_step, device, m_step});
+                note(item, std::string(whoName[device]) + (done ? " checks it" : " unchecks it"));
+            } else if (kind < 8) {
+                const std::string title = oddTitle();
+                request[QStringLiteral("op")] = QStringLiteral("rename");
+                request[QStringLiteral("title")] = QString::fromStdString(title);
+                m_items[item].titles.push_back({title, m_step, device, m_step});
+                titled(item, title);
+                note(item, std::string(whoName[device]) + " renames it " + shown(title));
+            } else {
+                request[QStringLiteral("op")] = QStringLiteral("remove");
+                m_items[item].removedAt = m_items[item].removedAt.value_or(m_step);
+                note(item, std::string(whoName[device]) + " removes it");
+            }
+        }
+        if (const auto error = m_device.ask(request))
+            m_problems.push_back("step " + std::to_string(m_step) + ": the other device failed: " + *error);
+    }
+
+    // One sync of a copy as the tray program runs it; the server killed after cutAfterMs when given.
+    void sync(Who who, std::optional<int> cutAfterMs = std::nullopt) {
+        Copy& copy = *m_copies[who];
+        std::optional<SyncReport> report;
+        auto run = std::make_unique<SyncRun>(CalDavAccount{server.url(), user, password}, copy.manager, copy.statePath);
+        QObject::connect(run.get(), &SyncRun::finished, [&report](const SyncReport& done) { report = done; });
+        run->start();
+        bool cut = false;
+        if (cutAfterMs && !waitUntil([&] { return report.has_value(); }, *cutAfterMs)) {
+            server.stop();
+            cut = true;
+        }
+        if (!waitUntil([&] { return report.has_value(); }, 60000))
+            m_problems.push_back("step " + std::to_string(m_step) + ": a sync of " + whoName[who] + " never finished");
+        if (cut)
+            restartServer();
+        if (!report || report->outcome != SyncOutcome::Ok)
+            return;
+        copy.goodSyncs.push_back(m_step);
+        for (History& history : m_items) {
+            for (auto& write : history.titles)
+                if (write.who == who && !write.arrived)
+                    write.arrived = m_step;
+            for (auto& write : history.checks)
+                if (write.who == who && !write.arrived)
+                    write.arrived = m_step;
+        }
+        learnUids(copy.contents(), whoName[who]);
+    }
+    void restartServer() {
+        server.stop();
+        if (!server.restart())
+            m_problems.push_back("step " + std::to_string(m_step) + ": radicale would not start again");
+    }
+
+    // Whether who had seen the write when it made a change at step.
+    template <typename T> bool hadSeen(Who who, const Write<T>& write, int step) const {
+        if (write.who == who)
+            return true;
+        if (!write.arrived)
+            return false;
+        if (who == device)
+            return *write.arrived < step;
+        const auto& syncs = m_copies[who]->goodSyncs;
+        return std::any_of(syncs.begin(), syncs.end(), [&](int s) { return s > *write.arrived && s < step; });
+    }
+    // The values no one replaced knowingly: what the item may end with.
+    template <typename T> std::vector<T> standing(const std::vector<Write<T>>& writes) const {
+        std::vector<T> values;
+        for (const auto& write : writes)
+            if (std::none_of(writes.begin(), writes.end(), [&](const auto& later) {
+                    return later.step > write.step && hadSeen(later.who, write, later.step);
+                }))
+                values.push_back(write.value);
+        return values;
+    }
+
+    // What is wrong with the end result, one line an item.
+    void judge(const Contents& result) {
+        for (int item = 0; item < int(m_items.size()); ++item) {
+            const History& history = m_items[item];
+            const auto uid = m_uidOf.find(item);
+            const auto found = uid == m_uidOf.end() ? result.end() : result.find(uid->second);
+            const bool editedAfterRemoval =
+                history.removedAt && (std::any_of(history.titles.begin(), history.titles.end(),
+                                                  [&](const auto& w) { return w.step > *history.removedAt; }) ||
+                                      std::any_of(history.checks.begin(), history.checks.end(),
+                                                  [&](const auto& w) { return w.step > *history.removedAt; }));
+            std::string wrong;
+            if (found == result.end()) {
+                if (!history.removedAt)
+                    wrong = "is lost";
+            } else if (history.removedAt && !editedAfterRemoval) {
+                wrong = "was removed but is still there";
+            } else {
+                const auto titles = standing(history.titles);
+                const auto checks = standing(history.checks);
+                if (std::find(titles.begin(), titles.end(), found->second.first) == titles.end()) {
+                    wrong = "ends titled " + shown(found->second.first) + ", where no change left standing put it; " +
+                            "it may end as";
+                    for (const std::string& title : titles)
+                        wrong += " " + shown(title);
+                } else if (std::find(checks.begin(), checks.end(), found->second.second) == checks.end()) {
+                    wrong = std::string("ends ") + (found->second.second ? "checked" : "unchecked") +
+                            ", which a later change undid";
+                }
+            }
+            if (wrong.empty())
+                continue;
+            std::ostringstream line;
+            line << "item " << shown(history.titles.front().value) << " " << wrong << ":";
+            for (const std::string& event : history.events)
+                line << "\n    " << event;
+            m_problems.push_back(line.str());
+        }
+    }
+
+    std::mt19937 m_random;
+    std::array<std::unique_ptr<Copy>, 2> m_copies{std::make_unique<Copy>(), std::make_unique<Copy>()};
+    OtherDevice m_device;
+    std::vector<History> m_items;
+    std::map<std::string, int> m_byUid; // -1: an item nobody made
+    std::map<int, std::string> m_uidOf;
+    std::map<std::string, int> m_pending;    // made on a copy, not yet synced: by first title
+    std::map<std::string, int> m_everTitled; // every title given, to the item it was given to
+    std::vector<std::string> m_problems;
+    int m_step = 0;
+    int m_titles = 0;
+};
+
+TEST_F(SyncConvergenceTest, TwoCopiesAndAnotherDeviceEndWithTheSameListAndEveryChangeThatWasNotReplaced) {
+    const unsigned seed = envNumber("REDIZADO_SEED", 30);
+    const int steps = int(envNumber("REDIZADO_SOAK_STEPS", REDIZADO_CONVERGENCE_STEPS));
+    std::cout << "seed " << seed << " (REDIZADO_SEED), " << steps << " steps (REDIZADO_SOAK_STEPS)" << std::endl;
+    m_random.seed(seed);
+
+    sync(copyA);
+    const QUrl calendar(QString::fromStdString(SyncState::load(m_copies[copyA]->statePath).calendar));
+    ASSERT_FALSE(calendar.isEmpty()) << "the first sync found no calendar";
+    m_device.start(server.url(), user, password, calendar);
+
+    for (m_step = 1; m_step <= steps; ++m_step) {
+        const int roll = int(random(100));
+        if (roll < 35)
+            changeOnCopy(Who(random(2)));
+        else if (roll < 55)
+            changeOnDevice();
+        else if (roll < 88)
+            sync(Who(random(2)));
+        else if (roll < 93)
+            restartServer();
+        else
+            sync(Who(random(2)), int(random(60)));
+    }
+
+    // A quiet round: nobody changes anything while both copies sync twice.
+    for (const Who who : {copyA, copyB, copyA, copyB})
+        sync(who);
+    const Contents a = m_copies[copyA]->contents(), b = m_copies[copyB]->contents(), there = m_device.contents();
+    learnUids(there, "the server");
+    EXPECT_EQ(differences(a, "copy A", b, "copy B"), "") << "the two copies differ (seed " << seed << ")";
+    EXPECT_EQ(differences(a, "copy A", there, "the server"), "")
+        << "copy A and the server differ (seed " << seed << ")";
+    EXPECT_EQ(a.count(""), 0u) << "an item was never synced";
+    judge(there);
+    std::ostringstream problems;
+    for (const std::string& problem : m_problems)
+        problems << problem << "\n";
+    EXPECT_TRUE(m_problems.empty()) << m_problems.size() << " problems with seed " << seed << ":\n" << problems.str();
+}
+
+} // namespace
