@@ -22,6 +22,9 @@ QString addressProblem(const SyncControl::Account& account) {
     if (!address.isValid() || address.host().isEmpty() ||
         (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http")))
         return QStringLiteral("%1 is not a web address").arg(address.toDisplayString());
+    // It would be kept in plain text with the address: in the preferences, their backups and the keyring's labels.
+    if (!address.password().isEmpty())
+        return QStringLiteral("Leave the password out of the address: type it in the password field");
     if (scheme == QLatin1StringView("http") && !isLoopbackHost(address.host()) && !account.allowPlainHttp)
         return QStringLiteral("Plain HTTP would send the password to %1 in clear: use an https:// address")
             .arg(address.host());

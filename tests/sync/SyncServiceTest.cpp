@@ -7,6 +7,7 @@
 #include "MemorySecretStore.h"
 #include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
+#include "PreferencesKeys.h"
 #include "RadicaleServer.h"
 #include "StoredItems.h"
 
@@ -70,6 +71,15 @@ protected:
 
 // Neither when sync is off nor over the account on, whose working password stays.
 TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordKeepsNothingAndSaysSo) {
+    QUrl withPassword = server.url();
+    withPassword.setUserInfo(QStringLiteral("alice:secret"));
+    const Answer refused = here.turnOn(withPassword, password);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("password out of the address")))
+        << refused.message.toStdString();
+    EXPECT_FALSE(here.defaults.objectForKey(keys::syncServerAddress)) << "the address with its password was kept";
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(here.statePath)));
+
     const Answer answer = here.turnOn(server.url(), QStringLiteral("guess"));
     EXPECT_FALSE(answer.ok);
     EXPECT_EQ(answer.message, QStringLiteral("Wrong user name or password for alice at 127.0.0.1"));
