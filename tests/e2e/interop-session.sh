@@ -9,12 +9,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 kind=${2:-xandikos}
 display=:92 shots=$(mktemp -d)
-# Debian's own Python, which has python3-icalendar, whatever else is first on the path.
+# Debian's own Python, which has python3-vobject, whatever else is first on the path.
 python=/usr/bin/python3
 for tool in "$kind" vdirsyncer todoman gnome-keyring-daemon dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is not installed; skipped"; exit 77; }
 done
-"$python" -c 'import icalendar' 2>/dev/null || { echo "e2e: python3-icalendar is not installed; skipped"; exit 77; }
+"$python" -c 'import vobject' 2>/dev/null || { echo "e2e: python3-vobject is not installed; skipped"; exit 77; }
 . "$here/session.sh"
 . "$here/checks.sh"
 rm -rf "$shots"
@@ -123,7 +123,7 @@ phone_id() { # TITLE: todoman's number for the task
 phone_done() { todo done "$(phone_id "$1")" >>"$phone/log"; }
 phone_delete() { todo delete --yes "$(phone_id "$1")" >>"$phone/log"; }
 phone_rename() { "$python" "$here/vdir-tasks.py" rename "$phone/vdir/tasks" "$1" "$2"; }
-# Each task as a JSON line [summary, completed], read by python3-icalendar.
+# Each task as a JSON line [summary, completed], read by python3-vobject.
 phone_tasks() { "$python" "$here/vdir-tasks.py" list "$phone/vdir/tasks"; }
 has_there() { # TITLE true|false
     phone_tasks | grep -xF -- "$("$python" -c 'import json, sys; print(json.dumps([sys.argv[1], sys.argv[2] == "true"]))' "$1" "$2")" >/dev/null

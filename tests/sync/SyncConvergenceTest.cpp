@@ -93,7 +93,7 @@ class OtherDevice {
 public:
     static inline const QString python = QStringLiteral("/usr/bin/python3");
     static bool available() {
-        return QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import caldav, icalendar")}) == 0;
+        return QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import caldav, vobject")}) == 0;
     }
     void start(const QUrl& server, const QString& user, const QString& password, const QUrl& calendar) {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -160,7 +160,7 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         if (!OtherDevice::available())
-            GTEST_SKIP() << "python3-caldav is not installed";
+            GTEST_SKIP() << "python3-caldav or python3-vobject is not installed";
     }
 
     // A title made of odd pieces around a number that keeps it apart from every other.
