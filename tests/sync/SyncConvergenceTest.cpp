@@ -211,12 +211,17 @@ protected:
             const auto pending = m_pending.find(task.first);
             if (pending == m_pending.end()) {
                 const auto titled = m_everTitled.find(task.first);
+                // Renamed differently on two sides, neither having seen the other's: the item becomes two.
+                if (titled != m_everTitled.end() && renamedApart(m_items[titled->second], task.first)) {
+                    m_byUid[uid] = -1;
+                    continue;
+                }
                 m_problems.push_back(
                     std::string(where) +
                     (titled == m_everTitled.end()
                          ? " holds an item nobody made: " + shown(task.first)
                          : " holds a second item for " + shown(m_items[titled->second].titles.front().value)) +
-                    ", " + uid);
+                    ", " + uid + (titled == m_everTitled.end() ? std::string() : historyOf(titled->second)));
                 m_byUid[uid] = -1;
                 continue;
             }
@@ -224,6 +229,23 @@ protected:
             m_uidOf[pending->second] = uid;
             m_pending.erase(pending);
         }
+    }
+
+    // Whether a copy gave the item this title while someone else gave it another, neither having seen the other's.
+    bool renamedApart(const History& history, const std::string& title) const {
+        for (const auto& ours : history.titles)
+            if (ours.value == title && ours.who != device)
+                for (const auto& theirs : history.titles)
+                    if (theirs.who != ours.who && theirs.value != title && !hadSeen(ours.who, theirs, ours.step) &&
+                        !hadSeen(theirs.who, ours, theirs.step))
+                        return true;
+        return false;
+    }
+    std::string historyOf(int item) const {
+        std::string lines;
+        for (const std::string& event : m_items[item].events)
+            lines += "\n    " + event;
+        return lines;
     }
 
     // A change made on a copy, to an item it already synced.
