@@ -212,8 +212,15 @@ odd_titles_read_back() {
     done
     [ "$missing" = 0 ] || { why "the other device has: $(phone_tasks | tr '\n' ' ')"; return 1; }
 }
+# What the server stores, to tell its own rewriting (xandikos re-serialises through python3-icalendar 4, which reads
+# an escaped backslash before n, ; or , wrongly) from ours.
+odd_titles_read_back_or_show_server() {
+    odd_titles_read_back && return 0
+    why "the server stores: $(grep -rh '^SUMMARY' "$srv/storage" --include='*.ics' | grep -F '\' | tr -d '\r' | tr '\n' ' ')"
+    return 1
+}
 check "titles with backslashes, commas, semicolons and line breaks read back exactly on the other device" \
-    odd_titles_read_back
+    odd_titles_read_back_or_show_server
 
 # f, g. Sync off, a task completed on the other device meanwhile, sync on again (issue 30, faults 5 and 6).
 me sync --off >/dev/null || fail "sync --off"
