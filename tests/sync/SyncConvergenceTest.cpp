@@ -151,6 +151,7 @@ struct History {
     std::vector<Write<bool>> checks;
     std::optional<int> removedAt;
     std::vector<std::string> events;
+    Who removedBy = device;
 };
 
 class SyncConvergenceTest : public RadicaleTest {
@@ -279,6 +280,8 @@ protected:
             note(item, std::string(whoName[who]) + " renames it " + shown(title));
             manager.renameEntry(title, std::int64_t(index), false);
         } else {
+            if (!m_items[item].removedAt)
+                m_items[item].removedBy = who;
             m_items[item].removedAt = m_items[item].removedAt.value_or(m_step);
             note(item, std::string(whoName[who]) + " removes it");
             manager.removeEntryAtIndex(std::int64_t(index), false);
@@ -322,6 +325,8 @@ protected:
                 note(item, std::string(whoName[device]) + " renames it " + shown(title));
             } else {
                 request[QStringLiteral("op")] = QStringLiteral("remove");
+                if (!m_items[item].removedAt)
+                    m_items[item].removedBy = device;
                 m_items[item].removedAt = m_items[item].removedAt.value_or(m_step);
                 note(item, std::string(whoName[device]) + " removes it");
             }
@@ -393,11 +398,13 @@ protected:
             const History& history = m_items[item];
             const auto uid = m_uidOf.find(item);
             const auto found = uid == m_uidOf.end() ? result.end() : result.find(uid->second);
+            // Changed after the removal, or before it by someone whose change the remover had not seen: kept.
+            const auto changedApart = [&](const auto& w) {
+                return w.step > *history.removedAt || !hadSeen(history.removedBy, w, *history.removedAt);
+            };
             const bool editedAfterRemoval =
-                history.removedAt && (std::any_of(history.titles.begin(), history.titles.end(),
-                                                  [&](const auto& w) { return w.step > *history.removedAt; }) ||
-                                      std::any_of(history.checks.begin(), history.checks.end(),
-                                                  [&](const auto& w) { return w.step > *history.removedAt; }));
+                history.removedAt && (std::any_of(history.titles.begin(), history.titles.end(), changedApart) ||
+                                      std::any_of(history.checks.begin(), history.checks.end(), changedApart));
             std::string wrong;
             if (found == result.end()) {
                 if (!history.removedAt)
