@@ -2,6 +2,7 @@
 #include "SyncMerge.h"
 
 #include "ItemTask.h"
+#include "TextValue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,9 +38,9 @@ Record withTask(const Record& record, const vtodo::Task& task) {
 
 class Merger {
 public:
-    Merger(const std::map<std::string, TaskState>& tasks, SyncMerge& out,
-           const std::function<std::string(const std::string&)>& hrefFor)
-        : m_tasks(tasks), m_out(out), m_hrefFor(hrefFor) {}
+    Merger(const std::map<std::string, TaskState>& tasks, const std::map<std::string, SentTask>& sending,
+           SyncMerge& out, const std::function<std::string(const std::string&)>& hrefFor)
+        : m_tasks(tasks), m_sending(sending), m_out(out), m_hrefFor(hrefFor) {}
 
     void readServer(const ServerChanges& server);
     void matchAnew(const JLJotlingManager::List& items);
@@ -71,7 +72,8 @@ private:
         ++m_out.summary.addedHere;
     }
 
-    const std::map<std::string, TaskState>& m_tasks;
+    std::map<std::string, TaskState> m_tasks;
+    const std::map<std::string, SentTask>& m_sending;
     SyncMerge& m_out;
     const std::function<std::string(const std::string&)>& m_hrefFor;
     std::map<std::string, ServerVersion> m_server;
@@ -99,6 +101,14 @@ void Merger::readServer(const ServerChanges& server) {
             continue;
         }
         listedUids.insert(task->uid);
+        // Our own write whose answer was lost: what we sent is what both sides now agree on, not a change made there.
+        if (const auto sending = m_sending.find(task->uid); sending != m_sending.end() && !sent.etag.empty() &&
+                                                            sending->second.title == task->title &&
+                                                            sending->second.completed == task->completed) {
+            m_tasks.insert_or_assign(task->uid,
+                                     TaskState{sent.href, sent.etag, task->title, task->completed, sent.icalendar});
+            continue;
+        }
         // Our own write coming back, or a listing of what we know already. A task found at another path is taken
         // as the server's version, so that the next write goes where it now is.
         const auto known = m_tasks.find(task->uid);
@@ -134,7 +144,8 @@ void Merger::matchAnew(const JLJotlingManager::List& items) {
     for (const Record& record : items) {
         if (!record->dictionary())
             continue;
-        const vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
+        vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
+        local.title = vtodo::readBack(local.title);
         if (!local.createdSince1970 || m_tasks.contains(local.uid) || m_server.contains(local.uid))
             continue;
         // CREATED holds whole seconds; the item's date may have been cut or rounded to them.
@@ -149,13 +160,24 @@ void Merger::matchAnew(const JLJotlingManager::List& items) {
     }
 }
 
-void Merger::mergeItem(const Record& record) {
-    if (!record->dictionary()) {
-        keep(record);
+void Merger::mergeItem(const Record& original) {
+    if (!original->dictionary()) {
+        keep(original);
         return;
     }
-    vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
-    if (const auto adopted = m_adopted.find(record.get()); adopted != m_adopted.end()) {
+    vtodo::Task local = vtodo::taskOfItem(*original->dictionary());
+    const auto adopted = m_adopted.find(original.get());
+    // The title as the server will read it back, here too: otherwise this list keeps a title no other device has, and
+    // every later sync takes the difference for a rename.
+    Record record = original;
+    if (std::string readBack = vtodo::readBack(local.title); readBack != local.title) {
+        m_out.notes.push_back("a title held line breaks or characters a task cannot hold (control characters, bytes "
+                              "that are not UTF-8); it now reads as the server keeps it");
+        local.title = std::move(readBack);
+        record = withTask(original, local);
+        m_out.itemsChanged = true;
+    }
+    if (adopted != m_adopted.end()) {
         local.uid = adopted->second;
         m_seen.insert(local.uid);
         return mergeBothChanged(record, local, nullptr, m_server.at(local.uid), true);
@@ -269,9 +291,10 @@ void Merger::placeNewItems() {
 } // namespace
 
 SyncMerge mergeChanges(const JLJotlingManager::List& items, const std::map<std::string, TaskState>& tasks,
-                       const ServerChanges& server, const std::function<std::string(const std::string& uid)>& hrefFor) {
+                       const ServerChanges& server, const std::function<std::string(const std::string& uid)>& hrefFor,
+                       const std::map<std::string, SentTask>& sending) {
     SyncMerge out;
-    Merger merger(tasks, out, hrefFor);
+    Merger merger(tasks, sending, out, hrefFor);
     merger.readServer(server);
     merger.matchAnew(items);
     for (const Record& record : items)

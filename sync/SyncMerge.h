@@ -70,6 +70,10 @@ struct SyncMerge {
 //   (what changed last cannot be told), and a title that differs takes the server's, with the one here logged;
 // - an item without a UID gets one and goes to the server as new;
 // - a server task that cannot be read leaves its item and its state as they were.
+// - a task the server holds as this device last sent it (the answer to that write was lost) counts as agreed on;
+// - a title goes out and is kept here as the server reads it back (CR LF as LF, no control characters, UTF-8), so
+//   that a copy of this list elsewhere gets the same title and the next sync sees no change.
 // hrefFor names the path of a new task on the server.
 SyncMerge mergeChanges(const JLJotlingManager::List& items, const std::map<std::string, TaskState>& tasks,
-                       const ServerChanges& server, const std::function<std::string(const std::string& uid)>& hrefFor);
+                       const ServerChanges& server, const std::function<std::string(const std::string& uid)>& hrefFor,
+                       const std::map<std::string, SentTask>& sending = {});

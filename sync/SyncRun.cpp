@@ -139,10 +139,10 @@ bool SyncRun::missesOwnWrites(const CalDavChanges& changes) const {
 
 void SyncRun::merge(const CalDavChanges& changes) {
     // The list as it is now, with whatever the user changed while the server answered.
-    SyncMerge merged =
-        mergeChanges(m_manager.redizado(), m_state.tasks, serverChangesOf(changes), [this](const std::string& uid) {
-            return m_client->hrefFor(QString::fromStdString(uid)).toStdString();
-        });
+    SyncMerge merged = mergeChanges(
+        m_manager.redizado(), m_state.tasks, serverChangesOf(changes),
+        [this](const std::string& uid) { return m_client->hrefFor(QString::fromStdString(uid)).toStdString(); },
+        m_state.sending);
     if (merged.itemsChanged)
         m_manager.replaceRedizado(std::move(merged.items));
     m_summary += merged.summary;
@@ -151,7 +151,6 @@ void SyncRun::merge(const CalDavChanges& changes) {
         logLine("sync", note);
     m_state.tasks = std::move(merged.tasks);
     m_state.token = changes.newToken.toStdString();
-    saveState();
 
     m_serverChangedMeanwhile = false;
     m_checkingOwnWrites = false;
@@ -160,6 +159,11 @@ void SyncRun::merge(const CalDavChanges& changes) {
     // Turned down once, not sent again in this run's later rounds.
     std::erase_if(merged.pushes, [this](const TaskPush& push) { return m_refusedUids.contains(push.uid); });
     std::erase_if(merged.removals, [this](const TaskRemoval& removal) { return m_refusedUids.contains(removal.uid); });
+    // Kept before they go: should an answer be lost, the next sync knows the task it finds as ours.
+    m_state.sending.clear();
+    for (const TaskPush& push : merged.pushes)
+        m_state.sending[push.uid] = {push.title, push.completed};
+    saveState();
     m_writesLeft = int(merged.pushes.size() + merged.removals.size());
     if (m_writesLeft == 0)
         return roundDone();
@@ -177,6 +181,7 @@ void SyncRun::pushed(const TaskPush& push, const CalDavResult& result, const QBy
     if (result.ok()) {
         // An empty ETag is learnt at the next fetch, where the task then shows as changed to what we sent.
         m_state.tasks[push.uid] = {push.href, etag.toStdString(), push.title, push.completed, push.icalendar};
+        m_state.sending.erase(push.uid);
         m_written.insert(push.href);
         ++(push.ifMatch ? m_summary.changedThere : m_summary.addedThere);
     } else if (result.outcome == CalDavOutcome::ItemRefused) {

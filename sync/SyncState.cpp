@@ -65,6 +65,12 @@ SyncState decode(const Dictionary& root) {
                                      TaskState{textAt(*task, "Href"), textAt(*task, "ETag"), textAt(*task, "Title"),
                                                boolAt(*task, "Completed"), textAt(*task, "ServerText")});
     }
+    const auto sending = root.find("Sending");
+    const Array* sent = sending == root.end() ? nullptr : sending->second.get<Array>();
+    for (const Value& element : sent ? *sent : Array{})
+        if (const Dictionary* task = element.get<Dictionary>(); task && !textAt(*task, "UID").empty())
+            state.sending.insert_or_assign(textAt(*task, "UID"),
+                                           SentTask{textAt(*task, "Title"), boolAt(*task, "Completed")});
     return state;
 }
 
@@ -101,10 +107,15 @@ bool SyncState::save(const std::string& path, std::string* whyNot) const {
     Array list;
     for (const auto& [uid, task] : tasks)
         list.emplace_back(encode(uid, task));
-    Dictionary root{{"Account", Value(account)},           {"Calendar", Value(calendar)},
-                    {"SyncToken", Value(token)},           {"Tasks", Value(std::move(list))},
-                    {"LastResult", Value(lastResult)},     {"LastDetail", Value(lastDetail)},
-                    {"RefusedItems", Value(refusedItems)}, {"FirstRefusal", Value(firstRefusal)}};
+    Array sent;
+    for (const auto& [uid, task] : sending)
+        sent.emplace_back(
+            Dictionary{{"UID", Value(uid)}, {"Title", Value(task.title)}, {"Completed", Value(task.completed)}});
+    Dictionary root{{"Account", Value(account)},          {"Calendar", Value(calendar)},
+                    {"SyncToken", Value(token)},          {"Tasks", Value(std::move(list))},
+                    {"Sending", Value(std::move(sent))},  {"LastResult", Value(lastResult)},
+                    {"LastDetail", Value(lastDetail)},    {"RefusedItems", Value(refusedItems)},
+                    {"FirstRefusal", Value(firstRefusal)}};
     const std::pair<const char*, std::optional<double>> dates[] = {{"LastSyncDate", lastSyncSince1970},
                                                                    {"LastGoodSyncDate", lastGoodSyncSince1970},
                                                                    {"LastFullListingDate", lastFullListingSince1970}};

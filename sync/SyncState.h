@@ -18,6 +18,15 @@ struct TaskState {
     friend bool operator==(const TaskState&, const TaskState&) = default;
 };
 
+// What a write in flight sends. Its answer may be lost (the server or the link gone) after the server took it: the
+// next sync then knows the task it finds as its own.
+struct SentTask {
+    std::string title;
+    bool completed = false;
+
+    friend bool operator==(const SentTask&, const SentTask&) = default;
+};
+
 // What the sync keeps between runs, in a file of its own beside the preferences.
 struct SyncState {
     // Who the calendar was found for, and the calendar: another account starts afresh.
@@ -35,6 +44,7 @@ struct SyncState {
     std::string firstRefusal;
     // When every task's ETag was last listed: a server's change list is checked against a listing once a day.
     std::optional<double> lastFullListingSince1970;
+    std::map<std::string, SentTask> sending; // by UID: writes sent whose answer did not come
 
     // $XDG_CONFIG_HOME/redizado/sync.plist
     static std::string defaultPath();

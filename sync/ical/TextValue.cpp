@@ -74,4 +74,8 @@ std::string unescapeText(std::string_view value) {
     return text;
 }
 
+std::string readBack(std::string_view text) {
+    return unescapeText(escapeText(text));
+}
+
 } // namespace vtodo

@@ -14,4 +14,7 @@ std::string escapeText(std::string_view text);
 // so that nothing a lax writer sent is lost. Spaces at either end stay.
 std::string unescapeText(std::string_view value);
 
+// A title as every device reads it back once written: what escapeText leaves out or replaces is gone.
+std::string readBack(std::string_view text);
+
 } // namespace vtodo

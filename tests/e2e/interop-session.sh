@@ -9,12 +9,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 kind=${2:-xandikos}
 display=:92 shots=$(mktemp -d)
-# Debian's own Python, which has python3-icalendar, whatever else is first on the path.
+# Debian's own Python, which has python3-vobject, whatever else is first on the path.
 python=/usr/bin/python3
 for tool in "$kind" vdirsyncer todoman gnome-keyring-daemon dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is not installed; skipped"; exit 77; }
 done
-"$python" -c 'import icalendar' 2>/dev/null || { echo "e2e: python3-icalendar is not installed; skipped"; exit 77; }
+"$python" -c 'import vobject' 2>/dev/null || { echo "e2e: python3-vobject is not installed; skipped"; exit 77; }
 . "$here/session.sh"
 . "$here/checks.sh"
 rm -rf "$shots"
@@ -123,7 +123,7 @@ phone_id() { # TITLE: todoman's number for the task
 phone_done() { todo done "$(phone_id "$1")" >>"$phone/log"; }
 phone_delete() { todo delete --yes "$(phone_id "$1")" >>"$phone/log"; }
 phone_rename() { "$python" "$here/vdir-tasks.py" rename "$phone/vdir/tasks" "$1" "$2"; }
-# Each task as a JSON line [summary, completed], read by python3-icalendar.
+# Each task as a JSON line [summary, completed], read by python3-vobject.
 phone_tasks() { "$python" "$here/vdir-tasks.py" list "$phone/vdir/tasks"; }
 has_there() { # TITLE true|false
     phone_tasks | grep -xF -- "$("$python" -c 'import json, sys; print(json.dumps([sys.argv[1], sys.argv[2] == "true"]))' "$1" "$2")" >/dev/null
@@ -212,8 +212,15 @@ odd_titles_read_back() {
     done
     [ "$missing" = 0 ] || { why "the other device has: $(phone_tasks | tr '\n' ' ')"; return 1; }
 }
+# What the server stores, to tell its own rewriting (xandikos re-serialises through python3-icalendar 4, which reads
+# an escaped backslash before n, ; or , wrongly) from ours.
+odd_titles_read_back_or_show_server() {
+    odd_titles_read_back && return 0
+    why "the server stores: $(grep -rh '^SUMMARY' "$srv/storage" --include='*.ics' | grep -F '\' | tr -d '\r' | tr '\n' ' ')"
+    return 1
+}
 check "titles with backslashes, commas, semicolons and line breaks read back exactly on the other device" \
-    odd_titles_read_back
+    odd_titles_read_back_or_show_server
 
 # f, g. Sync off, a task completed on the other device meanwhile, sync on again (issue 30, faults 5 and 6).
 me sync --off >/dev/null || fail "sync --off"

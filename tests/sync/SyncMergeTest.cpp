@@ -171,4 +171,32 @@ TEST(SyncMerge, MetAnewAnItemWithoutItsUidIsMatchedByTitleAndCreation) {
     EXPECT_EQ(merged.tasks.size(), 2u);
 }
 
+// A write whose answer was lost, then the item renamed again here: the server's version is our own write, so the
+// new title goes over it, with no second task and no title lost.
+TEST(SyncMerge, ATaskTheServerHoldsAsWeLastSentItIsOurs) {
+    for (const bool wasNew : {false, true}) {
+        SCOPED_TRACE(wasNew ? "a new task" : "a rename");
+        std::map<std::string, TaskState> tasks;
+        if (!wasNew)
+            tasks[uid] = stateOf(milk);
+        const ServerChanges server{{{href, "e2", textOf(oat)}}, {}, false};
+        const SyncMerge merged = mergeChanges({item(soy)}, tasks, server, hrefFor, {{uid, {"Oat milk", false}}});
+        EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{soy});
+        ASSERT_EQ(merged.pushes.size(), 1u);
+        EXPECT_EQ(merged.pushes[0].uid, uid);
+        EXPECT_EQ(merged.pushes[0].ifMatch, std::optional<std::string>("e2"));
+        EXPECT_EQ(sideOf(merged.pushes[0].icalendar), soy);
+    }
+}
+
+// A title a task cannot hold as it is goes out, is kept here and in the state as the server reads it back.
+TEST(SyncMerge, ATitleIsKeptAsTheServerReadsItBack) {
+    const SyncMerge merged = merge({item({"Milk\r\nand\x07 eggs \xff"})}, {});
+    const Side asRead{"Milk\nand eggs \xef\xbf\xbd"};
+    EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{asRead});
+    ASSERT_EQ(merged.pushes.size(), 1u);
+    EXPECT_EQ(sideOf(merged.pushes[0].icalendar), asRead);
+    EXPECT_EQ(merged.pushes[0].title, asRead.title);
+}
+
 } // namespace

@@ -26,7 +26,8 @@ TEST_F(SyncStateTest, ComesBackAsItWasSaved) {
                     1.6e9,
                     2,
                     "\"Milk\": HTTP 413",
-                    1.5e9};
+                    1.5e9,
+                    {{"u3", {"Oat milk", true}}}};
     state.tasks["u1"] = {"/alice/tasks/u1.ics", "\"e1\"", "Milk & <bread>", true, "BEGIN:VCALENDAR\r\n..."};
     state.tasks["u2"] = {"/alice/tasks/u2.ics", "", "", false, ""};
     ASSERT_TRUE(state.save(path));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VTodo.h"
+#include "TextValue.h"
 
 #include <gtest/gtest.h>
 
@@ -204,6 +205,7 @@ TEST_P(TitleOnTheWire, IsEscapedAsTextAndReadBackUnchanged) {
     ASSERT_TRUE(back) << text;
     EXPECT_EQ(back->title, row.readBack);
     EXPECT_EQ(linesOf(vtodo::write(*back, text), {"SUMMARY"}), Lines{row.line});
+    EXPECT_EQ(vtodo::readBack(row.title), row.readBack);
 }
 const WireRow wireRows[] = {
     WireRow{"BackslashBeforeN", "here\\slash \\n literal", "SUMMARY:here\\\\slash \\\\n literal",

@@ -7,21 +7,37 @@ standard input, one JSON answer a line on standard output.
   {"op": "check", "uid": U, "done": B}     {"op": "remove", "uid": U}
   {"op": "list"} -> {"tasks": [[uid, title, done], ...]}
 Every answer has "ok"; a failed request says why in "error".
+
+The iCalendar text is read and written with python3-vobject. python3-caldav only lists, sends and deletes it:
+its own reading and saving go through python3-icalendar 4, which unescapes TEXT wrongly (an escaped backslash
+before an n becomes a line break, "\\\\\\;" loses its backslash), so the device would corrupt titles itself.
 """
 import datetime
 import json
 import sys
+from urllib.parse import quote
 
 import caldav
-import icalendar
+import vobject
 
 
 def now():
-    return datetime.datetime.now(datetime.timezone.utc).replace(microsecond=0)
+    return datetime.datetime.now(vobject.icalendar.utc).replace(microsecond=0)
 
 
 def done(todo):
-    return str(todo.get("STATUS", "")).upper() == "COMPLETED"
+    return hasattr(todo, "status") and str(todo.status.value).upper() == "COMPLETED"
+
+
+def remove(component, name):
+    # vobject names a property's attribute with "_" for its "-".
+    while hasattr(component, name.replace("-", "_")):
+        component.remove(getattr(component, name.replace("-", "_")))
+
+
+def set_value(component, name, value):
+    remove(component, name)
+    component.add(name).value = value
 
 
 class Device:
@@ -30,56 +46,60 @@ class Device:
         self.calendar = self.client.calendar(url=calendar)
 
     def tasks(self):
-        for resource in self.calendar.todos(include_completed=True):
-            yield resource, resource.icalendar_instance.walk("VTODO")[0]
+        # No sorting: caldav would parse each one for it.
+        for resource in self.calendar.todos(include_completed=True, sort_keys=()):
+            calendar = vobject.readOne(resource.data)
+            yield resource, calendar, calendar.vtodo
 
     def find(self, uid):
-        for resource, todo in self.tasks():
-            if str(todo.get("UID")) == uid:
-                return resource, todo
+        for resource, calendar, todo in self.tasks():
+            if hasattr(todo, "uid") and todo.uid.value == uid:
+                return resource, calendar, todo
         raise LookupError(f"no task {uid} on the server")
 
-    def save(self, resource, todo):
-        todo["SEQUENCE"] = int(todo.get("SEQUENCE", 0)) + 1
-        for stamp in ("LAST-MODIFIED", "DTSTAMP"):
-            todo.pop(stamp, None)
-            todo.add(stamp, now())
-        resource.data = resource.icalendar_instance.to_ical().decode()
-        resource.save()
+    def put(self, url, calendar):
+        answer = self.client.put(
+            url, calendar.serialize().encode(), {"Content-Type": 'text/calendar; charset="utf-8"'})
+        if answer.status not in (200, 201, 204):
+            raise IOError(f"PUT {url}: {answer.status} {answer.reason}")
+
+    def save(self, resource, calendar, todo):
+        sequence = int(todo.sequence.value) if hasattr(todo, "sequence") else 0
+        set_value(todo, "sequence", str(sequence + 1))
+        for stamp in ("last-modified", "dtstamp"):
+            set_value(todo, stamp, now())
+        self.put(resource.url, calendar)
 
     def add(self, uid, title):
-        calendar = icalendar.Calendar()
-        calendar.add("PRODID", "-//test//other device//EN")
-        calendar.add("VERSION", "2.0")
-        todo = icalendar.Todo()
-        todo.add("UID", uid)
-        todo.add("SUMMARY", title)
-        todo.add("STATUS", "NEEDS-ACTION")
-        for stamp in ("CREATED", "DTSTAMP", "LAST-MODIFIED"):
-            todo.add(stamp, now())
-        calendar.add_component(todo)
-        self.calendar.save_todo(calendar.to_ical().decode())
+        calendar = vobject.iCalendar()
+        set_value(calendar, "prodid", "-//test//other device//EN")
+        todo = calendar.add("vtodo")
+        set_value(todo, "uid", uid)
+        set_value(todo, "summary", title)
+        set_value(todo, "status", "NEEDS-ACTION")
+        for stamp in ("created", "dtstamp", "last-modified"):
+            set_value(todo, stamp, now())
+        self.put(self.calendar.url.join(quote(uid) + ".ics"), calendar)
 
     def rename(self, uid, title):
-        resource, todo = self.find(uid)
-        todo.pop("SUMMARY", None)
-        todo.add("SUMMARY", title)
-        self.save(resource, todo)
+        resource, calendar, todo = self.find(uid)
+        set_value(todo, "summary", title)
+        self.save(resource, calendar, todo)
 
     def check(self, uid, done):
-        resource, todo = self.find(uid)
-        for key in ("STATUS", "COMPLETED", "PERCENT-COMPLETE"):
-            todo.pop(key, None)
-        todo.add("STATUS", "COMPLETED" if done else "NEEDS-ACTION")
+        resource, calendar, todo = self.find(uid)
+        for key in ("status", "completed", "percent-complete"):
+            remove(todo, key)
+        set_value(todo, "status", "COMPLETED" if done else "NEEDS-ACTION")
         if done:
-            todo.add("COMPLETED", now())
-        self.save(resource, todo)
+            set_value(todo, "completed", now())
+        self.save(resource, calendar, todo)
 
     def remove(self, uid):
         self.find(uid)[0].delete()
 
     def list(self):
-        return [[str(t.get("UID")), str(t.get("SUMMARY", "")), done(t)] for _, t in self.tasks()]
+        return [[t.uid.value, t.summary.value if hasattr(t, "summary") else "", done(t)] for _, _, t in self.tasks()]
 
 
 def main(url, user, password, calendar):
