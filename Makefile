@@ -20,7 +20,9 @@ APT_PACKAGES += libical-dev
 # Real desktops for `make test-desktops`: large, and slow to start, so not part of `make test`.
 DESKTOP_PACKAGES := kwin-wayland plasma-workspace xdg-desktop-portal xdg-desktop-portal-kde qtwayland5 qdbus-qt5
 # Plasma's tray, clicked and photographed through KWin's own interfaces from Python.
-DESKTOP_PACKAGES += plasma-workspace-wayland python3-gi libwayland-client0
+DESKTOP_PACKAGES += python3-gi libwayland-client0
+# Plasma 5's Wayland session came in a package of its own (Debian 12); Plasma 6's is in plasma-workspace.
+DESKTOP_PACKAGES_WHERE_THERE := plasma-workspace-wayland
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
 # X11 trays the icon docks in over XEmbed.
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
@@ -37,7 +39,8 @@ APT_PACKAGES += xandikos vdirsyncer todoman python3-icalendar
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-desktops configure build test test-desktops soak bench fuzz run install deb format clean
+.PHONY: deps deps-desktops configure build test test-desktops test-debian13 soak bench fuzz run install deb \
+        format format-check clean
 
 # Installs whichever of the packages given are missing.
 install-missing = missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -50,7 +53,9 @@ deps:
 	@$(call install-missing,$(APT_PACKAGES))
 
 deps-desktops:
-	@$(call install-missing,$(DESKTOP_PACKAGES))
+	@[ -n "$$(ls /var/lib/apt/lists/ | grep _Packages)" ] || $(SUDO) apt-get update -qq
+	@$(call install-missing,$(DESKTOP_PACKAGES) $$(apt-cache show --no-all-versions $(DESKTOP_PACKAGES_WHERE_THERE) \
+	  2>/dev/null | sed -n 's/^Package: //p'))
 
 configure: deps
 	cmake --preset default
@@ -81,6 +86,11 @@ SOAK_STEPS ?= 5000
 soak: build
 	REDIZADO_SOAK_STEPS=$(SOAK_STEPS) QT_QPA_PLATFORM=offscreen ./build/default/tests/sync/sync_convergence_tests
 
+# The same `make test` (and so `make deb`) on Debian 13, in a chroot made once under build/debian13 and kept;
+# its package and test logs land in build/debian13-out. Needs root and Debian's archive.
+test-debian13:
+	$(SUDO) scripts/debian13.sh test
+
 bench: deps
 	cmake --preset bench && cmake --build --preset bench
 	./build/bench/bench/redizado_bench
@@ -89,8 +99,9 @@ bench: deps
 
 # Each fuzz target runs for FUZZ_SECONDS on a copy of its seed corpus.
 FUZZ_SECONDS ?= 60
+# With the release's own clang and its sanitizer runtimes (clang 14 on Debian 12, 19 on Debian 13).
 fuzz: deps
-	@command -v clang++-14 >/dev/null || $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev
+	@$(call install-missing,clang libclang-rt-dev)
 	cmake --preset fuzz && cmake --build build/fuzz --target preferences_fuzzer title_fuzzer multistatus_fuzzer calendar_fuzzer
 	rm -rf build/fuzz/corpus build/fuzz/titles build/fuzz/multistatus build/fuzz/calendars
 	cp -r tests/fuzz/corpus tests/fuzz/titles tests/fuzz/multistatus tests/fuzz/calendars build/fuzz/
@@ -113,12 +124,21 @@ deb: deps
 	cd build/deb/redizado && dpkg-buildpackage --build=binary --no-sign --jobs=$$(nproc)
 	cp build/deb/redizado_*.deb .
 
+# The style is clang-format 14's (Debian 12's): later versions lay out some code differently whatever the
+# settings, so formatting and its check need that version and are skipped, saying so, with any other.
+CLANG_FORMAT := $(shell command -v clang-format-14 || command -v clang-format)
+format_version = $$($(CLANG_FORMAT) --version 2>/dev/null | sed -n 's/.*version \([0-9]*\)\..*/\1/p')
+with-clang-format-14 = @v=$(format_version); if [ "$$v" != 14 ]; then \
+	  echo "$@: skipped: the style is clang-format 14's (Debian 12), this is $${v:+clang-format $$v}$${v:-no clang-format}"; \
+	else $(1); fi
+
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	$(call with-clang-format-14,git ls-files '*.cpp' '*.h' | xargs $(CLANG_FORMAT) -i)
 
 # Fails on any source file that differs from the checked-in style; `make format` mends it.
 format-check: deps
-	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	$(call with-clang-format-14,git ls-files '*.cpp' '*.h' | xargs $(CLANG_FORMAT) --dry-run --Werror)
 
+# Never into what a stopped `make test-debian13` left mounted in its chroot (the machine's /dev among them).
 clean:
-	rm -rf build
+	rm -rf --one-file-system build

@@ -4,6 +4,7 @@
 #include "FileUserDefaults.h"
 #include "JLJotlingManager.h"
 #include "NotificationCenter.h"
+#include "PlistApi.h"
 #include "PlistCodec.h"
 #include "PreferencesKeys.h"
 #include "TempFolder.h"
@@ -104,7 +105,7 @@ void FloorXmlWriteFsync10k(benchmark::State& state) {
         plist_free(root);
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         benchmark::DoNotOptimize(::write(fd, xml, length));
-        plist_to_xml_free(xml);
+        plist_api::freeText(xml);
         ::fsync(fd);
         ::close(fd);
         std::rename(temp.c_str(), target.c_str());

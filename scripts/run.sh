@@ -8,6 +8,10 @@ here=$(cd "$(dirname "$0")/.." && pwd)/tests/e2e
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exec "$program"
 fi
+# Without a session bus, GLib-based helpers would try to start one for the display through dbus-launch.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    exec dbus-run-session -- "$0" "$@"
+fi
 display=:87
 "$here/virtual-desktop.sh" start "$display" >/dev/null
 trap '"$here/virtual-desktop.sh" stop "$display"' EXIT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlistCodec.h"
 
+#include "PlistApi.h"
 #include "XmlPlistWriter.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ plist_t toNode(const Value& value) {
     if (auto b = value.get<bool>())
         return plist_new_bool(*b ? 1 : 0);
     if (auto i = value.get<std::int64_t>())
-        return plist_new_uint(static_cast<uint64_t>(*i));
+        return plist_api::newInteger(*i);
     if (auto d = value.get<double>())
         return plist_new_real(*d);
     if (auto s = value.get<std::string>()) {
@@ -175,7 +176,7 @@ bool nestedTooDeeply(std::string_view xml) {
 } // namespace
 
 void Xml::Free::operator()(char* bytes) const {
-    plist_to_xml_free(bytes);
+    plist_api::freeText(bytes);
 }
 
 Xml toXml(const Dictionary& root) {
@@ -202,10 +203,17 @@ std::optional<Dictionary> fromBytes(std::string_view bytes, std::string* whyNot)
         return reason("the file is empty");
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
         return reason("the file is too large");
-    if (!bytes.starts_with("bplist") && nestedTooDeeply(bytes))
+    const bool binary = bytes.starts_with("bplist00");
+    if (!binary && nestedTooDeeply(bytes))
         return reason("it is nested too deeply");
+    // Named rather than guessed: from 2.3 on, libplist's guess also reads JSON and OpenStep text, which the file
+    // never is and whose parsers the depth check above does not guard.
     plist_t raw = nullptr;
-    plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &raw);
+    const auto length = static_cast<uint32_t>(bytes.size());
+    if (binary)
+        plist_from_bin(bytes.data(), length, &raw);
+    else
+        plist_from_xml(bytes.data(), length, &raw);
     Node node(raw);
     if (!node)
         return reason("not a property list");

@@ -69,6 +69,9 @@ def safe(call, default=None):
 
 
 def role(acc):
+    # at-spi2-core 2.56 (Debian 13) names the push button role "button"; one name for it on every version.
+    if safe(acc.getRole) == pyatspi.ROLE_PUSH_BUTTON:
+        return "push button"
     return safe(acc.getRoleName, "?")
 
 

@@ -40,7 +40,8 @@ TEST(XmlPlistWriterTest, TrickyValuesAreWrittenAsLibplistWritesThem) {
     for (std::string_view text :
          {"<a href=\"x\">&amp; 'q' ]]></a>"sv, "\t\r\n\x01\x1f\x7f"sv, "\xff\xfe\xc3 \xe2\x82"sv, "a\0<b\0"sv})
         tricky.emplace_back(std::string(text));
-    for (std::int64_t integer : {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min()})
+    for (std::int64_t integer :
+         {std::numeric_limits<std::int64_t>::max(), std::int64_t{-1}, std::numeric_limits<std::int64_t>::min()})
         tricky.emplace_back(integer);
     for (double real : {-0.0, 0.1, 3.0, -4.9e-324, kNan, -kInf})
         tricky.emplace_back(real);

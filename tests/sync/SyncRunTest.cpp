@@ -94,7 +94,9 @@ protected:
     void phoneRenames(const CalDavTask& task, const std::string& to) {
         QByteArray text = task.icalendar;
         text.replace("SUMMARY:" + taskOf(task).title, QByteArray::fromStdString("SUMMARY:" + to));
-        EXPECT_EQ(server.send("PUT", task.href, user, password, text), 201);
+        // A replaced resource may be answered 200, 201 or 204; servers differ.
+        const int status = server.send("PUT", task.href, user, password, text);
+        EXPECT_TRUE(status >= 200 && status < 300) << status;
     }
 
     TempFolder folder;
