@@ -125,19 +125,20 @@ deb: deps
 	cp build/deb/redizado_*.deb .
 
 # The style is clang-format 14's (Debian 12's): later versions lay out some code differently whatever the
-# settings, so formatting and its check need that version and are skipped, saying so, with any other.
-CLANG_FORMAT := $(shell command -v clang-format-14 || command -v clang-format)
-format_version = $$($(CLANG_FORMAT) --version 2>/dev/null | sed -n 's/.*version \([0-9]*\)\..*/\1/p')
-with-clang-format-14 = @v=$(format_version); if [ "$$v" != 14 ]; then \
-	  echo "$@: skipped: the style is clang-format 14's (Debian 12), this is $${v:+clang-format $$v}$${v:-no clang-format}"; \
-	else $(1); fi
+# settings, so formatting and its check need that version and are skipped, saying so, with any other. Looked up
+# when run, as `make test` may have only just installed it.
+with-clang-format-14 = @cf=$$(command -v clang-format-14 || command -v clang-format); \
+	v=$$($$cf --version 2>/dev/null | sed -n 's/.*version \([0-9]*\)\..*/\1/p' | head -n1); \
+	if [ "$$v" != 14 ]; then \
+	  echo "$@: skipped: the style is clang-format 14's (Debian 12), this is $${v:+clang-format }$${v:-no clang-format}"; \
+	else git ls-files '*.cpp' '*.h' | xargs $$cf $(1); fi
 
 format:
-	$(call with-clang-format-14,git ls-files '*.cpp' '*.h' | xargs $(CLANG_FORMAT) -i)
+	$(call with-clang-format-14,-i)
 
 # Fails on any source file that differs from the checked-in style; `make format` mends it.
 format-check: deps
-	$(call with-clang-format-14,git ls-files '*.cpp' '*.h' | xargs $(CLANG_FORMAT) --dry-run --Werror)
+	$(call with-clang-format-14,--dry-run --Werror)
 
 # Never into what a stopped `make test-debian13` left mounted in its chroot (the machine's /dev among them).
 clean:
