@@ -16,6 +16,7 @@ for tool in "$kind" vdirsyncer todoman gnome-keyring-daemon dbus-daemon; do
 done
 "$python" -c 'import vobject' 2>/dev/null || { echo "e2e: python3-vobject is not installed; skipped"; exit 77; }
 . "$here/session.sh"
+. "$here/keyring.sh"
 . "$here/checks.sh"
 rm -rf "$shots"
 home=$config/here phone=$config/phone srv=$config/server
@@ -29,20 +30,7 @@ trap cleanup EXIT
 # Why a case failed, said under its FAIL line.
 why() { log "  $*"; return 1; }
 
-# A session bus of our own with an unlocked keyring on it, for the program's password.
-mkdir -p "$config/bus/services"
-cp "$here/../session-bus.conf" "$config/bus/bus.conf"
-dbus-daemon --config-file="$config/bus/bus.conf" --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork \
-    2>"$config/bus/log" &
-bus=$!
-until_true test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
-echo -n "keyring password" | HOME=$config XDG_DATA_HOME=$config gnome-keyring-daemon --foreground --unlock \
-    --components=secrets >"$config/keyring.log" 2>&1 &
-keyring=$!
-has_keyring() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-    string:org.freedesktop.secrets | grep -q true; }
-until_true has_keyring || fail "the keyring did not come up"
+start_keyring_bus
 
 # The server on a free port. xandikos has no passwords of its own: the account's are sent and not checked.
 port=$("$python" -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')

@@ -13,6 +13,7 @@ for tool in radicale gnome-keyring-daemon dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is not installed; skipped"; exit 77; }
 done
 . "$here/session.sh"
+. "$here/keyring.sh"
 home_a=$config/a home_b=$config/b
 mkdir -p "$home_a" "$home_b" "$config/server"
 
@@ -23,20 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A session bus of our own that starts none of the machine's services, with an unlocked keyring on it.
-mkdir -p "$config/bus/services"
-cp "$here/../session-bus.conf" "$config/bus/bus.conf"
-dbus-daemon --config-file="$config/bus/bus.conf" --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork \
-    2>"$config/bus/log" &
-bus=$!
-until_true test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
-echo -n "keyring password" | HOME=$config XDG_DATA_HOME=$config gnome-keyring-daemon --foreground --unlock \
-    --components=secrets >"$config/keyring.log" 2>&1 &
-keyring=$!
-has_keyring() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-    string:org.freedesktop.secrets | grep -q true; }
-until_true has_keyring || fail "the keyring did not come up"
+start_keyring_bus
 
 # The calendar server, on a free port, with one user.
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
