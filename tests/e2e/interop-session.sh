@@ -16,7 +16,7 @@ for tool in "$kind" vdirsyncer todoman gnome-keyring-daemon dbus-daemon; do
 done
 "$python" -c 'import vobject' 2>/dev/null || { echo "e2e: python3-vobject is not installed; skipped"; exit 77; }
 . "$here/session.sh"
-. "$here/keyring.sh"
+. "$here/sync-fixtures.sh"
 . "$here/checks.sh"
 rm -rf "$shots"
 home=$config/here phone=$config/phone srv=$config/server
@@ -33,21 +33,7 @@ why() { log "  $*"; return 1; }
 start_keyring_bus
 
 # The server on a free port. xandikos has no passwords of its own: the account's are sent and not checked.
-port=$("$python" -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-echo "alice:secret" >"$srv/users"
-cat >"$srv/config" <<EOF
-[server]
-hosts = 127.0.0.1:$port
-[auth]
-type = htpasswd
-htpasswd_filename = $srv/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = $srv/storage
-[rights]
-type = owner_only
-EOF
-answering() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
+write_radicale_config "$srv"
 start_server() {
     if [ "$kind" = xandikos ]; then
         xandikos -d "$srv/storage" --defaults -l 127.0.0.1 -p "$port" >>"$srv/log" 2>&1 &

@@ -13,7 +13,7 @@ for tool in radicale gnome-keyring-daemon dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is not installed; skipped"; exit 77; }
 done
 . "$here/session.sh"
-. "$here/keyring.sh"
+. "$here/sync-fixtures.sh"
 home_a=$config/a home_b=$config/b
 mkdir -p "$home_a" "$home_b" "$config/server"
 
@@ -27,21 +27,7 @@ trap cleanup EXIT
 start_keyring_bus
 
 # The calendar server, on a free port, with one user.
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-echo "alice:secret" >"$config/server/users"
-cat >"$config/server/config" <<EOF
-[server]
-hosts = 127.0.0.1:$port
-[auth]
-type = htpasswd
-htpasswd_filename = $config/server/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = $config/server/storage
-[rights]
-type = owner_only
-EOF
-answering() { (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; }
+write_radicale_config "$config/server"
 start_server() {
     radicale --config "$config/server/config" >>"$config/server/log" 2>&1 &
     radicale=$!
