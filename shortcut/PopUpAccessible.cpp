@@ -18,20 +18,21 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    // The list that drops down, as Qt's own pop-up offers it.
-    int childCount() const override { return 1; }
+    // The list that drops down, only while it is down: Qt 6.8 reports the closed list's current item as focused,
+    // so a reader walking the tree would find a second focus in a hidden pop-up.
+    int childCount() const override { return isOpen() ? 1 : 0; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(popUp()->view()) : nullptr;
+        return index == 0 && isOpen() ? QAccessible::queryAccessibleInterface(popUp()->view()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child->object() == popUp()->view() ? 0 : -1;
+        return isOpen() && child && child->object() == popUp()->view() ? 0 : -1;
     }
 
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& name) override {
         if (name != showMenuAction() && name != pressAction())
             return;
-        if (popUp()->view()->isVisible())
+        if (isOpen())
             popUp()->hidePopup();
         else
             popUp()->showPopup();
@@ -39,6 +40,7 @@ public:
 
 private:
     QComboBox* popUp() const { return static_cast<QComboBox*>(widget()); }
+    bool isOpen() const { return popUp()->view()->isVisible(); }
 };
 
 QAccessibleInterface* popUpFactory(const QString& key, QObject* object) {

@@ -6,6 +6,8 @@
 #include "MemoryUserDefaults.h"
 #include "PreferencesKeys.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QTest>
 #include <QWidget>
@@ -73,6 +75,29 @@ TEST_F(ShortcutSelectorTest, AChoiceStoresAllThreeTitlesThenUpdatesOnceEvenWhenC
 
     chooseNext(key);
     EXPECT_EQ(defaults.objectForKey(keys::shortcutKeyCodeKey), plist_value::Value("`"));
+}
+
+// A reader hears each pop-up by its purpose and its item by name, and finds the list only while it is down.
+TEST_F(ShortcutSelectorTest, APopUpIsHeardByPurposeAndOffersItsListOnlyWhileOpen) {
+    selector.awakeFromNib();
+    pane.show();
+    QAccessibleInterface* popUp = QAccessible::queryAccessibleInterface(first);
+    ASSERT_NE(popUp, nullptr);
+    EXPECT_EQ(popUp->text(QAccessible::Name), QStringLiteral("Modifier"));
+    EXPECT_EQ(popUp->text(QAccessible::Value), QStringLiteral("Control"));
+    EXPECT_EQ(popUp->childCount(), 0);
+    EXPECT_EQ(popUp->child(0), nullptr);
+
+    ASSERT_TRUE(popUp->actionInterface());
+    popUp->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(first->view()->isVisible());
+    ASSERT_EQ(popUp->childCount(), 1);
+    EXPECT_EQ(popUp->child(0)->object(), first->view());
+    EXPECT_EQ(popUp->indexOfChild(popUp->child(0)), 0);
+
+    popUp->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(first->view()->isVisible());
+    EXPECT_EQ(popUp->childCount(), 0);
 }
 
 } // namespace
