@@ -82,3 +82,14 @@ TEST_F(KeyboardPanelTest, ARowIsCheckableAndAnEmptyTitleIsNamedUntitled) {
     EXPECT_TRUE(row->state().checked);
     EXPECT_EQ(count(), 1);
 }
+
+// Each Remove button says which item it removes, from the row's first showing on, also for an empty title.
+TEST_F(KeyboardPanelTest, EachRemoveButtonSaysWhichItemItRemoves) {
+    storeItems({storedItem(""), storedItem("milk")});
+    startPanel();
+    activate();
+    EXPECT_EQ(cellAt(0)->removeButton()->accessibleName(), QStringLiteral("Remove untitled item"));
+    EXPECT_EQ(cellAt(1)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Cmilk\u201D"));
+    rename(1, QStringLiteral("oat milk"));
+    EXPECT_EQ(cellAt(1)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Coat milk\u201D"));
+}
