@@ -85,10 +85,12 @@ TEST_F(FileUserDefaultsTest, EachSaveKeepsTheReplacedFileAndADailyCopyOfTheLastS
     for (int day = 1; day <= 9; ++day)
         writeFile(backups.folder() + "/defaults-2020-01-0" + std::to_string(day) + ".plist", "old");
     FileUserDefaults defaults(path);
+    testing::internal::CaptureStderr();
     for (const char* title : {"first", "second", "third"}) {
         defaults.setObject("title", title);
         ASSERT_TRUE(defaults.synchronize());
     }
+    EXPECT_EQ(testing::internal::GetCapturedStderr().find("could not"), std::string::npos);
     EXPECT_EQ(*FileUserDefaults(backups.bakPath()).objectForKey("title"), Value("second"));
 
     // The day's copy is the first version the program replaced that day; the oldest days go.
