@@ -21,15 +21,23 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
+    setVisible(false);
 }
 
 Announcer::~Announcer() = default;
 
 void Announcer::announce(const QString& message) {
-    m_message = message;
     // Hidden and shown again, so that the same message twice is read twice.
     hide();
+    m_message = message;
     show();
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
+}
+
+void Announcer::hideEvent(QHideEvent*) {
+    // Hidden with its window: stays hidden when the window shows again, until there is something new to say.
+    m_message.clear();
+    if (!isHidden())
+        setVisible(false);
 }

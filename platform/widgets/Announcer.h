@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // Tells a screen reader about a change that moves no focus: a notification the size of a pixel, drawn as nothing,
-// which shows anew with every message, as notifications do when they are to be read out.
+// which shows anew with every message, as notifications do when they are to be read out. It shows only for a
+// message: the window showing again must not read out the last one, nor an empty one.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {}
+    void hideEvent(QHideEvent*) override;
 
 private:
     QString m_message;

@@ -49,3 +49,21 @@ TEST_F(KeyboardPanelTest, TheRedoOfACheckAndTheUndoAndRedoOfARenameAreSaid) {
         EXPECT_EQ(said(list()).toStdString(), step.said) << step.keys;
     }
 }
+
+// What was said before the panel last hid is not said again when it shows, and a first showing says nothing.
+TEST_F(KeyboardPanelTest, ThePanelShowingAgainSaysNothingSaidBefore) {
+    const Announcer& announcer = list().announcer();
+    EXPECT_FALSE(announcer.isVisible());
+    add({"milk"});
+    press(QStringLiteral("<Down> <Space>"));
+    ASSERT_FALSE(said(list()).isEmpty());
+    EXPECT_TRUE(announcer.isVisible());
+    view()->hide();
+    view()->show();
+    activate();
+    EXPECT_FALSE(announcer.isVisible());
+    EXPECT_TRUE(said(list()).isEmpty());
+    list().announce(QStringLiteral("next"));
+    EXPECT_TRUE(announcer.isVisible());
+    EXPECT_EQ(said(list()), QStringLiteral("next"));
+}
