@@ -33,6 +33,7 @@ import pyatspi  # noqa: E402
 
 ITEMS = ["Water the plants", "Buy milk", "Pay rent"]
 ADDED = "Call Bob"
+ENTRY = "What is there to do?"  # the entry's prompt, which is its name too
 SETTINGS = ["Launch at login", "Show the to-do count", "Alternate icon", "Hide after entry", "Global shortcut"]
 BUTTONS = ("push button", "toggle button", "check box")
 # A row of the list: a check box named by its title, so that its box is read checked or not checked.
@@ -430,7 +431,7 @@ def read_edit_mode(listener, out):
         press("Tab")
         listener.settle(since)
         found["tab"] += [line for line in listener.said_since(since) if line.startswith("focus: ")]
-        if found["tab"] and found["tab"][-1].startswith("focus: text 'New item'"):
+        if found["tab"] and found["tab"][-1].startswith(f"focus: text '{ENTRY}'"):
             break
     out("== Tab (in edit mode, round the panel to the entry)")
     for line in found["tab"]:
@@ -512,8 +513,8 @@ def pending(text):
 
 # What the program does today.
 check("the panel is a window named 'Redizado'")(lambda r: r.start is not None)
-check("the entry is an editable text named 'New item', with the focus as the panel opens")(
-    lambda r: r.start.first(lambda n: named("text", "New item")(n) and n.has(pyatspi.STATE_EDITABLE)
+check(f"the entry is an editable text named '{ENTRY}' as it reads, with the focus as the panel opens")(
+    lambda r: r.start.first(lambda n: named("text", ENTRY)(n) and n.has(pyatspi.STATE_EDITABLE)
                             and n.has(pyatspi.STATE_FOCUSED)))
 check("the category control is named 'Show', with 'To Do' checked and 'All' not")(
     lambda r: (c := r.start.first(lambda n: n.name == "Show"))
@@ -553,8 +554,11 @@ check("Space with all items shown: the focused row says checked, then unchecked"
     lambda r: said(r.step("Space (check the row; all"), "state: 'Buy milk' checked")
     and said(r.step("Space (uncheck"), "state: 'Buy milk' unchecked"))
 check("Up from the first row: the focus goes back to the entry")(
-    lambda r: last_focus(r.step("Home, Up")).startswith("focus: text 'New item'"))
+    lambda r: last_focus(r.step("Home, Up")).startswith(f"focus: text '{ENTRY}'"))
 check(f"Return in the entry: '{ADDED}' shows as a row")(lambda r: ADDED in shown_titles(r.step("typing").after))
+check("the settings are a pane named 'Settings' as it opens")(
+    lambda r: r.step("Ctrl+, (open").after.first(lambda n: n.name == "Settings" and n.showing
+                                                 and n.role not in BUTTONS))
 check("Ctrl+, shows the settings and hides the list; Ctrl+, again brings the list back")(
     lambda r: r.step("Ctrl+, (open").after.first(lambda n: named("check box", SETTINGS[0])(n) and n.showing)
     and not the_list(r.step("Ctrl+, (open").after).showing
@@ -601,7 +605,7 @@ check(f"after Return the list has four items, '{ADDED}' first")(
     lambda r: [n.name for n in rows(r.step("typing").after)][:1] == [ADDED] and len(rows(r.step("typing").after)) == 4)
 check("after F2 and Return the last focus event goes to the row, and no editor claims the focus")(
     lambda r: last_focus(r.step("Down, F2")).startswith(f"focus: {ROW}")
-    and not r.step("Down, F2").after.first(lambda n: n.role == "text" and n.name != "New item"
+    and not r.step("Down, F2").after.first(lambda n: n.role == "text" and n.name != ENTRY
                                            and n.has(pyatspi.STATE_FOCUSED)))
 
 # The categories, the settings, edit mode and the about message.
@@ -615,8 +619,8 @@ check("the count is in the panel: the To Do segment's name carries it ('To Do, 3
     lambda r: r.start.first(lambda n: to_do_segment(n) and n.name != "To Do" and "3" in n.name))
 check(f"Ctrl+, moves the focus to the first setting, '{SETTINGS[0]}'")(
     lambda r: said(r.step("Ctrl+, (open"), f"focus: check box '{SETTINGS[0]}'"))
-check("Ctrl+, again closes the settings on the entry: the focus goes back to 'New item'")(
-    lambda r: last_focus(r.step("Ctrl+, (close")).startswith("focus: text 'New item'"))
+check("Ctrl+, again closes the settings on the entry: the focus goes back to the entry")(
+    lambda r: last_focus(r.step("Ctrl+, (close")).startswith(f"focus: text '{ENTRY}'"))
 check("the shortcut pop-ups are named by purpose: 'Modifier', 'Second modifier', 'Key'")(
     lambda r: [n.name for n in r.start.find(lambda n: n.role == "combo box")] == ["Modifier", "Second modifier", "Key"])
 check("a dropped shortcut pop-up's items are spoken by name ('Control', 'No modifier'), not by symbol")(
@@ -645,7 +649,7 @@ check("edit mode: Tab goes row by row, top to bottom, the title field and then R
     and [line for line in r.edit["tab"] if line.startswith(("focus: text 'Title", "focus: push button 'Remove"))]
     == [f"focus: {kind} '{what} “{t}”'" for t in titles
         for kind, what in (("text", "Title of"), ("push button", "Remove"))]
-    and r.edit["tab"][-1].startswith("focus: text 'New item'"))
+    and r.edit["tab"][-1].startswith(f"focus: text '{ENTRY}'"))
 check("Escape on the about message returns to the panel, which stays open")(
     lambda r: r.about.get("panel after escape") is True)
 check("the about message's default button is Close")(lambda r: r.about.get("default button") == "Close")
