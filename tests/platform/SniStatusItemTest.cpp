@@ -138,6 +138,27 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneAndAClickActsAtT
     EXPECT_EQ(clicks, 2);
 }
 
+namespace {
+QStringList warnings;
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type >= QtWarningMsg)
+        warnings << message;
+}
+} // namespace
+
+// Every method the menu offers reaches the tray, so Qt has nothing to complain of on the standard error stream.
+TEST_F(SniStatusItemTest, TheMenuExportsEveryMethodWithoutAWord) {
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    start();
+    const QDBusMessage reply =
+        call(item->statusNotifierItem().menuPath(), QStringLiteral("org.freedesktop.DBus.Introspectable"),
+             QStringLiteral("Introspect"), {});
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+    EXPECT_TRUE(reply.arguments().value(0).toString().contains(QLatin1String("EventGroup")));
+}
+
 TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
     int settingsChosen = 0;
     menu.addAction(QStringLiteral("Settings\u2026"), [&] { ++settingsChosen; });
