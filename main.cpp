@@ -7,6 +7,8 @@
 #include "ItemCommands.h"
 #include "JLJotlingManager.h"
 #include "LoadedSync.h"
+#include "Log.h"
+#include "LogCategories.h"
 #include "NotificationCenter.h"
 #include "PortalHotKeyService.h"
 #include "PreferencesKeys.h"
@@ -30,8 +32,8 @@
 #include <memory>
 
 namespace {
-Q_LOGGING_CATEGORY(lcStart, "redizado.hotkey")
-Q_LOGGING_CATEGORY(lcWindow, "redizado.window")
+Q_LOGGING_CATEGORY(lcStart, "redizado.hotkey", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcWindow, "redizado.window", QtWarningMsg)
 
 // How long a later start waits for a copy that is still starting to answer.
 constexpr auto startingCopyPatience = std::chrono::seconds(10);
@@ -198,6 +200,10 @@ extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int ar
     if (!parsed.error.isEmpty())
         return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
     const Command& command = parsed.command;
+    if (command.verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("redizado.*.info=true"));
+    // The store's plain lines follow its category, which QT_LOGGING_RULES may have turned on as well.
+    setInfoLogged(lcStore().isInfoEnabled());
     if (command.verb == Command::Verb::help)
         return finish({0, parsed.helpText, {}});
     if (command.verb == Command::Verb::version)

@@ -169,7 +169,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption plainHttpOption(
         QStringLiteral("allow-plain-http"),
         QStringLiteral("With sync --account: an unencrypted http:// address to another machine."));
-    parser.addOptions({allOption, popoverOption, statusOption, offOption, accountOption, plainHttpOption});
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Say what the program does, not only its problems."));
+    parser.addOptions(
+        {allOption, popoverOption, statusOption, offOption, accountOption, plainHttpOption, verboseOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("toggle, add, list, count or sync."),
                                  QStringLiteral("[command]"));
     parser.addPositionalArgument(QStringLiteral("title"),
@@ -203,6 +206,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
     command.popover = parser.isSet(popoverOption);
+    command.verbose = parser.isSet(verboseOption);
     command.all = parser.isSet(allOption);
 
     QStringList words = parser.positionalArguments();

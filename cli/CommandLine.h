@@ -28,6 +28,7 @@ struct Command {
     QString title;    // add: the words given, joined by single spaces
     bool all = false; // list: every item, checked or not
     bool popover = false;
+    bool verbose = false; // say on the standard error stream what the program does, not only its problems
     Sync sync = Sync::now;
     // sync --account: the account; the password comes from standard input, never from the words typed.
     QString address;

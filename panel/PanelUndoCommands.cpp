@@ -8,7 +8,7 @@
 #include <QLoggingCategory>
 
 namespace {
-Q_LOGGING_CATEGORY(lcUndo, "redizado.undo")
+Q_LOGGING_CATEGORY(lcUndo, "redizado.undo", QtWarningMsg)
 
 // What every step shares: its item, and whether the change it stands for has been made yet.
 class ItemCommand : public QUndoCommand {

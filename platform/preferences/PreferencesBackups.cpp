@@ -49,7 +49,7 @@ void PreferencesBackups::keepDailyCopy() const {
         return;
     }
     // Once a day, so the log tells where to look for an older list.
-    logLine("store", "kept today's copy of the preferences as " + copy.string() + " (the last " +
+    logInfo("store", "kept today's copy of the preferences as " + copy.string() + " (the last " +
                          std::to_string(kDailyCopiesKept) + " days are kept in " + dir.string() + ")");
     std::vector<fs::path> copies;
     for (const auto& entry : fs::directory_iterator(dir, error)) {

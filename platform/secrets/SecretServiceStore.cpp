@@ -11,7 +11,7 @@
 #include <memory>
 
 namespace {
-Q_LOGGING_CATEGORY(lcSecrets, "redizado.secrets")
+Q_LOGGING_CATEGORY(lcSecrets, "redizado.secrets", QtWarningMsg)
 
 constexpr const char* serviceName = "org.freedesktop.secrets";
 constexpr int busTimeoutMs = 2000;

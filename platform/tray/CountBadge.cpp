@@ -12,6 +12,8 @@ namespace {
 const QColor kBadgeFill(0xd3, 0x2f, 0x2f);
 const QColor kBadgeRim(Qt::white);
 const QColor kBadgeText(Qt::white);
+// The badge keeps to the icon's bottom-right corner, this share of its edge each way, so the glyph stays whole.
+constexpr qreal kCornerShare = 5.0 / 8.0;
 
 // The text as an outline whose ink box is exactly the digits' box: its height, not the font's line box, is
 // what has to reach the minimum.
@@ -32,6 +34,9 @@ QPainterPath textOutline(const QString& text) {
 QString countBadgeText(const QString& count) {
     bool number = false;
     const qlonglong value = count.toLongLong(&number);
+    // Nothing to do is no news: a red "0" would read as an alert.
+    if (number && value == 0)
+        return {};
     return number && value > 99 ? QStringLiteral("99+") : count;
 }
 
@@ -39,22 +44,22 @@ CountBadgeLayout countBadgeLayout(int edge, const QString& text) {
     CountBadgeLayout layout;
     const qreal unit = std::max(1, edge / 16);
     layout.rimWidth = unit;
-    const qreal digits = std::ceil(edge * 9.0 / 16.0);
+    const qreal corner = std::floor(edge * kCornerShare);
     const qreal inset = layout.rimWidth + unit;
+    const qreal digits = corner - 2 * inset;
     const QRectF ink = textOutline(text).boundingRect();
     const qreal naturalWidth = ink.isEmpty() ? 0 : ink.width() * digits / ink.height();
-    const qreal textWidth = std::min(naturalWidth, edge - 2 * inset);
-    const qreal height = digits + 2 * inset;
-    const qreal width = std::clamp(textWidth + 2 * inset, height, qreal(edge));
-    layout.badge = QRectF(edge - width, edge - height, width, height);
+    // Wider text gives up its side padding before it is narrowed.
+    const qreal textWidth = std::min(naturalWidth, corner - 2 * layout.rimWidth);
+    layout.badge = QRectF(edge - corner, edge - corner, corner, corner);
     layout.text = QRectF(layout.badge.center().x() - textWidth / 2, layout.badge.top() + inset, textWidth, digits);
     return layout;
 }
 
 void drawCountBadge(QPainter& painter, int edge, const QString& count) {
-    if (count.isEmpty())
-        return;
     const QString text = countBadgeText(count);
+    if (text.isEmpty())
+        return;
     const CountBadgeLayout layout = countBadgeLayout(edge, text);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -79,7 +84,7 @@ void drawCountBadge(QPainter& painter, int edge, const QString& count) {
 }
 
 QImage withCountBadge(const QImage& icon, const QString& count) {
-    if (count.isEmpty())
+    if (countBadgeText(count).isEmpty())
         return icon;
     QImage out = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&out);

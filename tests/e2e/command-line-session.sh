@@ -27,18 +27,21 @@ shot_of() { import -window "$1" "$2" 2>/dev/null; }
 differ() { ! cmp -s "$1" "$2"; }
 lists() { [ "$("$program" list)" = "$1" ]; }
 start_program() {
-    "$program" >>"$config/redizado.log" 2>&1 &
+    "$program" >>"$config/redizado.log" 2>>"$config/redizado.err" &
     pid=$!
     until_true tray_icon || fail "no tray icon appeared"
 }
 
-# With nothing running, the command line works on the store alone and leaves no copy behind.
-"$program" add "written before the start" || fail "add without a running copy failed"
+# With nothing running, the command line works on the store alone and leaves no copy behind; it keeps the day's
+# copy of the preferences without a word.
+"$program" add "written before the start" 2>"$config/add.err" || fail "add without a running copy failed"
+[ ! -s "$config/add.err" ] || fail "add printed on standard error: $(cat "$config/add.err")"
 [ "$("$program" count)" = 1 ] || fail "count without a running copy is not 1"
 grep -q '<string>written before the start</string>' "$store" || fail "the item is not in $store"
 log "add and count work with no copy running"
 
 start_program
+[ ! -s "$config/redizado.err" ] || fail "a start printed on standard error: $(cat "$config/redizado.err")"
 icon=$(icons | head -1)
 shot_of "$icon" "$shots/icon-before.png"
 "$program" toggle || fail "toggle failed"

@@ -66,7 +66,7 @@ check "GNOME's media-keys daemon runs in the session" session media-keys
 start() { # preferences read from $work/config
     # Not through a shell function: $! is then the program itself, which a quit must reach.
     "$here/gnome-session.sh" run "$desktop" env XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=wayland \
-        LANG=C.UTF-8 "$work/redizado" >>"$work/redizado.log" 2>&1 &
+        LANG=C.UTF-8 "$work/redizado" --verbose >>"$work/redizado.log" 2>&1 &
     redizado=$!
 }
 quit() { kill "$redizado" && wait "$redizado"; redizado=; }

@@ -60,7 +60,7 @@ check "the desktop portal offers global shortcuts" until_true qdbus org.freedesk
 [ "$failed" = 0 ] || finish
 
 start() {
-    QT_QPA_PLATFORM=wayland "$program" >>"$work/redizado.log" 2>&1 &
+    QT_QPA_PLATFORM=wayland "$program" --verbose >>"$work/redizado.log" 2>&1 &
     redizado=$!
 }
 bound_lines() { grep -c 'the desktop bound the shortcut to' "$work/redizado.log"; }

@@ -40,6 +40,12 @@ panel_hints_hold() {
     grep -q '^WM_TRANSIENT_FOR:  not found' <<<"$hints" || fail "the panel names an owner window: $hints"
     grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_SKIP_TASKBAR' <<<"$hints" &&
         grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_SKIP_PAGER' <<<"$hints" || fail "the panel is in task lists: $hints"
+    # Docks and switchers match a window to its desktop entry by the class.
+    local class entry_class
+    class=$(xprop -id "$(panel_window)" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+    entry_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../resources/org.redizado.Redizado.desktop")
+    [ -n "$class" ] && [ "$class" = "$entry_class" ] ||
+        fail "the panel's class \"$class\" is not the desktop entry's StartupWMClass \"$entry_class\""
     grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_ABOVE' <<<"$hints" || fail "the panel is not kept above: $hints"
     grep -q '^_NET_WM_DESKTOP(CARDINAL) = 4294967295$' <<<"$hints" || fail "the panel is not on every desktop: $hints"
     grep -q '^_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_DIALOG' <<<"$hints" ||

@@ -48,7 +48,7 @@ screenshot() {
     [ -n "$last" ] && mv "$config/shots/$last" "$1"
 }
 
-"$program" >>"$config/redizado.log" 2>&1 &
+"$program" --verbose >>"$config/redizado.log" 2>&1 &
 pid=$!
 until_true test -S "$XDG_RUNTIME_DIR/redizado.socket" || fail "the program did not start"
 until_true grep -q 'not on X11' "$config/redizado.log" || fail "the program did not say where the shortcut comes from"

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+
+#include <array>
 #include <memory>
 
 namespace {
@@ -135,6 +138,27 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneAndAClickActsAtT
     EXPECT_EQ(clicks, 2);
 }
 
+namespace {
+QStringList warnings;
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type >= QtWarningMsg)
+        warnings << message;
+}
+} // namespace
+
+// Every method the menu offers reaches the tray, so Qt has nothing to complain of on the standard error stream.
+TEST_F(SniStatusItemTest, TheMenuExportsEveryMethodWithoutAWord) {
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    start();
+    const QDBusMessage reply =
+        call(item->statusNotifierItem().menuPath(), QStringLiteral("org.freedesktop.DBus.Introspectable"),
+             QStringLiteral("Introspect"), {});
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+    EXPECT_TRUE(reply.arguments().value(0).toString().contains(QLatin1String("EventGroup")));
+}
+
 TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
     int settingsChosen = 0;
     menu.addAction(QStringLiteral("Settings\u2026"), [&] { ++settingsChosen; });
@@ -149,5 +173,58 @@ TEST_F(SniStatusItemTest, TheTrayDrawsTheMenuAndAChoiceThereTriggersTheAction) {
     EXPECT_TRUE(waitUntil([&] { return settingsChosen == 1; }));
 }
 
-// (Hosts that come and go while the program runs, and GNOME's tray opening the menu at a click, are met in the
-// desktop sessions.)
+namespace {
+// The item asks which program owns the watcher; here that is this test's own process, named for the host.
+class NamedAsHost {
+public:
+    explicit NamedAsHost(const char* name) {
+        prctl(PR_GET_NAME, m_name.data());
+        prctl(PR_SET_NAME, name);
+    }
+    ~NamedAsHost() { prctl(PR_SET_NAME, m_name.data()); }
+
+private:
+    std::array<char, 17> m_name{};
+};
+
+class SniHostClicksTest : public SniStatusItemTest, public ::testing::WithParamInterface<const char*> {};
+} // namespace
+
+// A right click (on GNOME a single left click too) opens the menu: AboutToShow, then the root's "opened" and
+// "closed" events around a choice. A left click (on GNOME a double click) is Activate, which alone shows the panel.
+TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWork) {
+    int quits = 0;
+    menu.addAction(QStringLiteral("Show or Hide Redizado"));
+    menu.addAction(QStringLiteral("Quit Redizado"), [&] { ++quits; });
+    const NamedAsHost host(GetParam());
+    start();
+    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
+    int clicks = 0;
+    item->setAction([&] { ++clicks; });
+    const auto rootEvent = [this](const char* eventId) {
+        callMenu(QStringLiteral("Event"), {0, QString::fromLatin1(eventId), QVariant::fromValue(QDBusVariant(0)), 0u});
+    };
+
+    // The first click of a double click opens and closes the menu; its second click activates at once.
+    callMenu(QStringLiteral("AboutToShow"), {0});
+    rootEvent("opened");
+    rootEvent("closed");
+    callItem(QStringLiteral("Activate"), {100, 20});
+    EXPECT_EQ(clicks, 1);
+
+    callMenu(QStringLiteral("AboutToShow"), {0});
+    rootEvent("opened");
+    EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Active")) << "the icon stays shown";
+    const auto layout =
+        qdbus_cast<DBusMenuLayout>(callMenu(QStringLiteral("GetLayout"), {0, -1, QStringList()}).arguments().value(1));
+    ASSERT_EQ(layout.children.size(), 2u);
+    callMenu(QStringLiteral("Event"),
+             {layout.children[1].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    rootEvent("closed");
+    EXPECT_TRUE(waitUntil([&] { return quits == 1; }));
+    EXPECT_EQ(clicks, 1) << "neither the menu opening nor its closing shows the panel";
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, SniHostClicksTest, ::testing::Values("gnome-shell", "plasmashell", "xfce4-panel"));
+
+// (Hosts that come and go while the program runs are met in the desktop sessions.)

@@ -35,6 +35,29 @@ TEST(TrayIconImages, AtSixteenPixelsTheIconReadsOnADarkAndOnALightBar) {
         }
 }
 
+// Nothing to do shows the glyph alone; any other count changes only the icon's bottom-right corner, 5/8 of its
+// edge each way, so the glyph stays recognisable at the sizes trays use.
+TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
+    const QIcon glyph = loadTrayImage("redizadoStatusItemIcon");
+    const QIcon alone = trayIconImages(glyph, true, "");
+    for (const int edge : {16, 22, 24}) {
+        const QImage plain = alone.pixmap(QSize(edge, edge), 1.0).toImage();
+        EXPECT_EQ(trayIconImages(glyph, true, "0").pixmap(QSize(edge, edge), 1.0).toImage(), plain) << edge;
+        const int corner = edge * 5 / 8;
+        for (const QString count : {"7", "12", "100"}) {
+            const QImage badged = trayIconImages(glyph, true, count).pixmap(QSize(edge, edge), 1.0).toImage();
+            QRect changed;
+            for (int y = 0; y < edge; ++y)
+                for (int x = 0; x < edge; ++x)
+                    if (badged.pixel(x, y) != plain.pixel(x, y))
+                        changed |= QRect(x, y, 1, 1);
+            EXPECT_FALSE(changed.isEmpty()) << edge << " px, count " << qPrintable(count);
+            EXPECT_GE(changed.left(), edge - corner) << edge << " px, count " << qPrintable(count);
+            EXPECT_GE(changed.top(), edge - corner) << edge << " px, count " << qPrintable(count);
+        }
+    }
+}
+
 TEST(CountBadge, FromAHundredOnTheCountReadsNinetyNinePlus) {
     EXPECT_EQ(countBadgeText("99"), "99");
     EXPECT_EQ(countBadgeText("100"), "99+");

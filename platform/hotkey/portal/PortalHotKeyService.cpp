@@ -15,7 +15,7 @@
 #include <optional>
 
 namespace {
-Q_LOGGING_CATEGORY(lcPortal, "redizado.hotkey")
+Q_LOGGING_CATEGORY(lcPortal, "redizado.hotkey", QtWarningMsg)
 
 // How long to wait for the portal to say whether it is there at all; it may be started on demand.
 constexpr int probeTimeoutMs = 3000;

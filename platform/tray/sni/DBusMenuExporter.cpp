@@ -142,12 +142,9 @@ QVariant DBusMenuExporter::property(int id, const QString& name) const {
 }
 
 bool DBusMenuExporter::event(int id, const QString& eventId) {
-    if (id == 0) {
-        const bool opened = eventId == QLatin1String("opened");
-        if ((opened || eventId == QLatin1String("closed")) && m_openState)
-            m_openState(opened);
+    // The root menu's "opened" and "closed" need nothing from us.
+    if (id == 0)
         return true;
-    }
     QAction* action = actionOf(id);
     if (!action)
         return false;

@@ -8,8 +8,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
-
 class QAction;
 class QMenu;
 
@@ -23,8 +21,6 @@ public:
 
     void setMenu(QMenu* menu);
     QString path() const { return m_path; }
-    // Called when the root menu opens (true) or closes (false) in the tray; some trays open it on a left click.
-    void setOpenStateHandler(std::function<void(bool)> handler) { m_openState = std::move(handler); }
 
     // What the D-Bus face answers.
     uint revision() const { return m_revision; }
@@ -54,7 +50,6 @@ private:
     uint m_revision = 1;
     int m_nextId = 1;
     QHash<QAction*, int> m_ids;
-    std::function<void(bool)> m_openState;
 };
 
 // "&Quit" as the menu protocol writes mnemonics: "_Quit"; a literal '_' doubled, "&&" a plain '&'.

@@ -43,8 +43,6 @@ void LiveStatusItem::watcherAppeared(int attemptsLeft) {
             return;
         }
         m_host = processOwning(kWatcher);
-        // GNOME's extension opens the menu on a single left click; the menu opening is then the click.
-        m_sni.setMenuOpeningActivates(m_host == QLatin1String("gnome-shell"));
         const bool switched = !m_onStatusNotifier;
         m_onStatusNotifier = true;
         // One icon only: an X11 tray may run beside the host.

@@ -16,14 +16,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
-#include <QStyleHints>
-
-#include <chrono>
 
 namespace {
 constexpr int kUnknownThickness = 22;
-// The shell takes a few frames to hide the item and close its menu; this is for a shell that does neither.
-constexpr auto kMenuCloseWait = std::chrono::seconds(2);
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kMenuPath = QStringLiteral("/MenuBar");
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
@@ -54,7 +49,6 @@ public:
     explicit StatusNotifierItemAdaptor(SniStatusItem* item) : QDBusAbstractAdaptor(item), m_item(item) {
         connect(item, &SniStatusItem::iconChanged, this, &StatusNotifierItemAdaptor::NewIcon);
         connect(item, &SniStatusItem::toolTipChanged, this, &StatusNotifierItemAdaptor::NewToolTip);
-        connect(item, &SniStatusItem::statusChanged, this, &StatusNotifierItemAdaptor::NewStatus);
     }
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QStringLiteral("redizado"); }
@@ -97,13 +91,6 @@ SniStatusItem::SniStatusItem(QDBusConnection bus, QObject* parent)
     new StatusNotifierItemAdaptor(this);
     m_bus.registerObject(kItemPath, this, QDBusConnection::ExportAdaptors);
     m_bus.registerService(m_serviceName);
-    m_menuCloseWait.setSingleShot(true);
-    m_menuCloseWait.setInterval(kMenuCloseWait);
-    connect(&m_menuCloseWait, &QTimer::timeout, this, [this] {
-        qCWarning(lcTray) << "the tray kept its menu open while the icon stepped aside; showing the panel anyway";
-        menuOpenChanged(false);
-    });
-    m_menu->setOpenStateHandler([this](bool opened) { menuOpenChanged(opened); });
 }
 
 SniStatusItem::~SniStatusItem() {
@@ -129,8 +116,6 @@ void SniStatusItem::registerWithWatcher(std::function<void(bool)> done) {
 
 void SniStatusItem::forgetWatcher() {
     m_registered = false;
-    m_menuCloseWait.stop();
-    setPassive(false);
 }
 
 void SniStatusItem::setBarTone(BarTone bar) {
@@ -192,45 +177,12 @@ QString SniStatusItem::menuPath() const {
 }
 
 QString SniStatusItem::status() const {
-    return m_passive ? QStringLiteral("Passive") : QStringLiteral("Active");
-}
-
-void SniStatusItem::menuOpenChanged(bool opened) {
-    if (opened) {
-        // The shell's open menu holds the keyboard, so a panel shown now could not take it. The shell hides a
-        // passive item and closes its menu on the way; the click is answered once the menu has closed.
-        if (m_menuOpeningActivates && !m_passive) {
-            setPassive(true);
-            m_menuCloseWait.start();
-        }
-        return;
-    }
-    if (!m_passive)
-        return;
-    m_menuCloseWait.stop();
-    setPassive(false);
-    m_clickedAt.reset();
-    m_actedOnMenu.start();
-    act();
-}
-
-void SniStatusItem::setPassive(bool passive) {
-    if (passive == m_passive)
-        return;
-    m_passive = passive;
-    emit statusChanged(status());
+    return QStringLiteral("Active");
 }
 
 void SniStatusItem::activate(int x, int y) {
-    // The second click of a double click whose first click opened the menu: that click is answered already, and
-    // answering this one too would hide the panel it showed.
-    const int doubleClick = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    if (m_passive || (m_actedOnMenu.isValid() && m_actedOnMenu.elapsed() < doubleClick)) {
-        m_actedOnMenu.invalidate();
-        m_activationToken.clear();
-        qCDebug(lcTray) << "the tray's double click came after its menu had already shown the panel; ignored";
-        return;
-    }
+    // Only the host's activation is a click: its menu opening is a menu, whichever button opened it, or the
+    // program could never be quit from the tray.
     actAt(x, y);
 }
 

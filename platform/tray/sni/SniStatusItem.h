@@ -6,11 +6,9 @@
 #include "TrayIconImages.h"
 
 #include <QDBusConnection>
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <memory>
 
@@ -40,9 +38,6 @@ public:
     void registerWithWatcher(std::function<void(bool)> done);
     // The watcher is gone: the item is on no tray until registered again.
     void forgetWatcher();
-    // GNOME's tray extension opens the item's menu on a single left click and activates only on a double click:
-    // there the menu opening is the click, and the item steps aside so that the shell closes its menu.
-    void setMenuOpeningActivates(bool activates) { m_menuOpeningActivates = activates; }
     QString serviceName() const { return m_serviceName; }
 
     // What the D-Bus face answers and does.
@@ -50,7 +45,6 @@ public:
     SniToolTip toolTip() const;
     QString accessibleDescription() const;
     QString menuPath() const;
-    // "Active", or "Passive" while the item waits for the tray to close the menu it opened.
     QString status() const;
     void activate(int x, int y);
     void secondaryActivate(int x, int y);
@@ -60,11 +54,8 @@ public:
 signals:
     void iconChanged();
     void toolTipChanged();
-    void statusChanged(const QString& status);
 
 private:
-    void menuOpenChanged(bool opened);
-    void setPassive(bool passive);
     void actAt(int x, int y);
     void refreshIcon();
     void act();
@@ -74,11 +65,6 @@ private:
     std::unique_ptr<DBusMenuExporter> m_menu;
     QPointer<QMenu> m_contextMenu;
     bool m_registered = false;
-    bool m_menuOpeningActivates = false;
-    bool m_passive = false;
-    // Comes back should the tray never say that its menu closed.
-    QTimer m_menuCloseWait;
-    QElapsedTimer m_actedOnMenu;
     QIcon m_image;
     bool m_isTemplate = false;
     BarTone m_barTone = BarTone::Unknown;

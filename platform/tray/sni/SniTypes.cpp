@@ -109,6 +109,7 @@ void registerSniTypes() {
     // Signals name the lists by their aliases, and QtDBus looks their types up by those names.
     qRegisterMetaType<DBusMenuItems>("DBusMenuItems");
     qRegisterMetaType<DBusMenuItemKeysList>("DBusMenuItemKeysList");
+    qRegisterMetaType<DBusMenuEvents>("DBusMenuEvents");
     qRegisterMetaType<SniPixmaps>("SniPixmaps");
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<SniPixmaps>();
