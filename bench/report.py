@@ -17,8 +17,11 @@ ROWS = [
     ("Panel made and first shown, 10,000 items", "BM_PanelMadeAndFirstShown10000Items", None, 50.0, 1.0),
     ("`redizado add` to a running copy, empty", "CommandLineAddToRunningCopy/0", "CommandLineTrue", 10.0, None),
     ("`redizado add` to a running copy, 10,000", "CommandLineAddToRunningCopy/10000", "CommandLineTrue", 25.0, None),
-    ("First sync into an empty list, 10,000 tasks", "SyncFirst10000Tasks", None, None, None),
-    ("Sync after one task changed, 10,000 tasks", "SyncOneChanged10000Tasks", None, None, None),
+    # Our CPU time: the server runs in a process of its own.
+    ("Sync CPU, nothing changed, 10,000 tasks", "SyncNothingChanged10000Tasks", "SyncOneRequestFloor", 20.0, None),
+    ("Sync CPU, one task changed, 10,000 tasks", "SyncOneChanged10000Tasks", "SyncOneRequestFloor", 50.0, None),
+    ("Sync CPU, first into an empty list, 10,000", "SyncFirst10000Tasks", "SyncOneRequestFloor", 1500.0, None),
+    ("Sync CPU, first with the state gone, 10,000", "SyncAnew10000Tasks", "SyncOneRequestFloor", 1500.0, None),
 ]
 
 
@@ -35,7 +38,7 @@ def medians(program, repetitions):
             continue
         name = run["run_name"].removesuffix("/real_time")
         # Wall time is what a user waits for; the panel benchmarks count it themselves.
-        ms = run.get("wall_ms") or run["real_time"] * {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run["time_unit"]]
+        ms = run.get("wall_ms") or run.get("cpu_ms") or run["real_time"] * {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run["time_unit"]]
         figures[name] = ms
     return figures
 
@@ -64,7 +67,7 @@ def main():
         elif anchor:
             # A command's floor is starting `true`; its goal is a time of its own.
             base = figures.get(anchor)
-            label = "`true` %.1f ms" % base
+            label = ("`true` %.1f ms" if anchor == "CommandLineTrue" else anchor + " %.1f ms") % base
             goal = "<= %.0f ms" % anchor_ms
             ratio = ms / base
             met = ms <= anchor_ms
@@ -73,7 +76,10 @@ def main():
             goal = "<= %.0f ms" % (anchor_ms * budget)
             ratio = ms / anchor_ms
             met = ms <= anchor_ms * budget
-        print("%-44s %7.1f ms %-30s %6.2fx  %s: %s" % (what, ms, label, ratio, goal, "met" if met else "NOT MET"))
+        verdict = "met" if met else "NOT MET"
+        if met and load[0] >= 1:
+            verdict = "not counted, load %.2f >= 1" % load[0]
+        print("%-44s %7.1f ms %-30s %6.2fx  %s: %s" % (what, ms, label, ratio, goal, verdict))
 
 
 if __name__ == "__main__":

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <set>
 #include <unordered_map>
+#include <utility>
 
 using namespace plist_value;
 using Record = std::shared_ptr<JLJotling>;
@@ -25,13 +26,18 @@ bool sameAs(const vtodo::Task& task, const TaskState& state) {
     return task.title == state.title && task.completed == state.completed;
 }
 
+// Read without editing: the non-const access copies a dictionary the store still shares.
+const Dictionary* dictionaryOf(const Record& record) {
+    return std::as_const(*record).dictionary();
+}
+
 Record recordOf(Dictionary dictionary) {
     return std::make_shared<JLJotling>(Shared<Dictionary>(std::move(dictionary)));
 }
 
 // A changed copy: the record the manager holds stays as it is until the merged list takes its place.
 Record withTask(const Record& record, const vtodo::Task& task) {
-    Dictionary dictionary = *record->dictionary();
+    Dictionary dictionary = *dictionaryOf(record);
     vtodo::applyToItem(task, dictionary);
     return recordOf(std::move(dictionary));
 }
@@ -133,8 +139,8 @@ void Merger::readServer(const ServerChanges& server) {
 void Merger::matchAnew(const JLJotlingManager::List& items) {
     std::set<std::string> uidsHere;
     for (const Record& record : items)
-        if (record->dictionary())
-            uidsHere.insert(vtodo::taskOfItem(*record->dictionary()).uid);
+        if (const Dictionary* dictionary = dictionaryOf(record))
+            uidsHere.insert(vtodo::taskOfItem(*dictionary).uid);
     std::multimap<std::pair<std::string, long long>, std::string> unmatched;
     for (const auto& [uid, server] : m_server)
         if (!m_tasks.contains(uid) && !uidsHere.contains(uid) && server.task.createdSince1970)
@@ -142,9 +148,10 @@ void Merger::matchAnew(const JLJotlingManager::List& items) {
     if (unmatched.empty())
         return;
     for (const Record& record : items) {
-        if (!record->dictionary())
+        const Dictionary* dictionary = dictionaryOf(record);
+        if (!dictionary)
             continue;
-        vtodo::Task local = vtodo::taskOfItem(*record->dictionary());
+        vtodo::Task local = vtodo::taskOfItem(*dictionary);
         local.title = vtodo::readBack(local.title);
         if (!local.createdSince1970 || m_tasks.contains(local.uid) || m_server.contains(local.uid))
             continue;
@@ -161,11 +168,12 @@ void Merger::matchAnew(const JLJotlingManager::List& items) {
 }
 
 void Merger::mergeItem(const Record& original) {
-    if (!original->dictionary()) {
+    const Dictionary* dictionary = dictionaryOf(original);
+    if (!dictionary) {
         keep(original);
         return;
     }
-    vtodo::Task local = vtodo::taskOfItem(*original->dictionary());
+    vtodo::Task local = vtodo::taskOfItem(*dictionary);
     const auto adopted = m_adopted.find(original.get());
     // The title as the server will read it back, here too: otherwise this list keeps a title no other device has, and
     // every later sync takes the difference for a rename.
@@ -272,20 +280,33 @@ void Merger::mergeTheRest() {
     }
 }
 
-// Newest first: a task from the server goes before the first item created before it.
+// Newest first: a task from the server goes before the first item created before it, after those of its own age.
+// The new tasks, newest first, are merged into the list in one pass: each goes no later than an older one.
 void Merger::placeNewItems() {
+    if (m_added.empty())
+        return;
     auto createdOf = [](const Record& record) {
         const Date date = record->dateCreated();
         return date ? date->secondsSince1970 : 0.0;
     };
-    for (const Record& added : m_added) {
-        const double created = createdOf(added);
-        const auto at = std::find_if(m_out.items.begin(), m_out.items.end(), [&](const Record& record) {
-            return record->dateCreated() && createdOf(record) < created;
-        });
-        m_out.items.insert(at, added);
-        m_out.itemsChanged = true;
+    std::vector<std::pair<double, Record>> added;
+    added.reserve(m_added.size());
+    for (const Record& record : m_added)
+        added.emplace_back(createdOf(record), record);
+    std::stable_sort(added.begin(), added.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    JLJotlingManager::List items;
+    items.reserve(m_out.items.size() + added.size());
+    auto next = added.begin();
+    for (Record& record : m_out.items) {
+        if (const Date date = record->dateCreated())
+            for (; next != added.end() && date->secondsSince1970 < next->first; ++next)
+                items.push_back(std::move(next->second));
+        items.push_back(std::move(record));
     }
+    for (; next != added.end(); ++next)
+        items.push_back(std::move(next->second));
+    m_out.items = std::move(items);
+    m_out.itemsChanged = true;
 }
 
 } // namespace

@@ -67,16 +67,27 @@ bool today(const std::optional<double>& secondsSince1970) {
            QDateTime::fromMSecsSinceEpoch(qint64(*secondsSince1970 * 1000)).date() == QDate::currentDate();
 }
 
-// The times of the last sync are not worth a write of their own.
-bool sameButTimes(SyncState a, SyncState b) {
-    a.lastSyncSince1970 = b.lastSyncSince1970;
-    a.lastGoodSyncSince1970 = b.lastGoodSyncSince1970;
-    return a == b;
+// The times of the last sync are not worth a write of their own. Compared in place: a copy of 10,000 tasks is not.
+bool sameButTimes(SyncState& a, const SyncState& b) {
+    const auto lastSync = std::exchange(a.lastSyncSince1970, b.lastSyncSince1970);
+    const auto lastGoodSync = std::exchange(a.lastGoodSyncSince1970, b.lastGoodSyncSince1970);
+    const bool same = a == b;
+    a.lastSyncSince1970 = lastSync;
+    a.lastGoodSyncSince1970 = lastGoodSync;
+    return same;
 }
 } // namespace
 
 SyncRun::SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::string statePath, QObject* parent)
-    : QObject(parent), m_manager(manager), m_statePath(std::move(statePath)),
+    : SyncRun(account, manager, std::make_unique<SyncStateFile>(std::move(statePath)), nullptr, parent) {}
+
+SyncRun::SyncRun(const CalDavAccount& account, JLJotlingManager& manager, SyncStateFile& stateFile, QObject* parent)
+    : SyncRun(account, manager, nullptr, &stateFile, parent) {}
+
+SyncRun::SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::unique_ptr<SyncStateFile> ownStateFile,
+                 SyncStateFile* stateFile, QObject* parent)
+    : QObject(parent), m_manager(manager), m_ownStateFile(std::move(ownStateFile)),
+      m_stateFile(stateFile ? *stateFile : *m_ownStateFile),
       m_accountName(account.user + QLatin1Char(' ') + account.address.toString()),
       m_client(new CalDavClient(account, this)) {}
 
@@ -84,8 +95,7 @@ SyncRun::~SyncRun() = default;
 
 void SyncRun::start() {
     std::string why;
-    m_state = SyncState::load(m_statePath, &why);
-    m_saved = m_state;
+    m_state = m_stateFile.load(&why);
     if (!why.empty())
         logLine("sync", why + "; every task is met anew");
     // Tokens, ETags and hrefs belong to one calendar: another account starts from nothing.
@@ -266,11 +276,9 @@ void SyncRun::finish(SyncOutcome outcome, const QString& detail) {
 }
 
 void SyncRun::saveState(bool evenForTheTimes) {
-    if (!evenForTheTimes && sameButTimes(m_state, m_saved))
+    if (!evenForTheTimes && sameButTimes(m_state, m_stateFile.held()))
         return;
     std::string why;
-    if (m_state.save(m_statePath, &why))
-        m_saved = m_state;
-    else
-        logLine("sync", "could not save " + m_statePath + " (" + why + "); the next sync meets the tasks again");
+    if (!m_stateFile.save(m_state, &why))
+        logLine("sync", "could not save " + m_stateFile.path() + " (" + why + "); the next sync meets the tasks again");
 }

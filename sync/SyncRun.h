@@ -5,10 +5,12 @@
 #include "SyncMerge.h"
 #include "SyncReport.h"
 #include "SyncState.h"
+#include "SyncStateFile.h"
 
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -28,6 +30,9 @@ class SyncRun final : public QObject {
 public:
     SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::string statePath = SyncState::defaultPath(),
             QObject* parent = nullptr);
+    // With the state file the caller keeps from one run to the next.
+    SyncRun(const CalDavAccount& account, JLJotlingManager& manager, SyncStateFile& stateFile,
+            QObject* parent = nullptr);
     ~SyncRun() override;
 
     // Once per run.
@@ -38,6 +43,8 @@ signals:
     void finished(const SyncReport& report);
 
 private:
+    SyncRun(const CalDavAccount& account, JLJotlingManager& manager, std::unique_ptr<SyncStateFile> ownStateFile,
+            SyncStateFile* stateFile, QObject* parent);
     void fetch(const QByteArray& token);
     void merge(const CalDavChanges& changes);
     bool missesOwnWrites(const CalDavChanges& changes) const;
@@ -50,12 +57,12 @@ private:
     void saveState(bool evenForTheTimes = false);
 
     JLJotlingManager& m_manager;
-    std::string m_statePath;
+    std::unique_ptr<SyncStateFile> m_ownStateFile;
+    SyncStateFile& m_stateFile;
     QString m_accountName;
     CalDavClient* m_client;
+    // Compared with what the file holds: a sync that changed nothing writes nothing.
     SyncState m_state;
-    // As the file holds it: a sync that changed nothing writes nothing.
-    SyncState m_saved;
     SyncSummary m_summary;
     int m_round = 0;
     int m_conflictRounds = 0;

@@ -76,14 +76,14 @@ template <typename Callback> auto SyncService::guarded(Callback callback) {
 SyncService::SyncService(UserDefaults& defaults, JLJotlingManager& manager, SecretStore& secrets, std::string statePath,
                          QObject* parent)
     : SyncControl(parent), m_defaults(defaults), m_manager(manager), m_secrets(secrets),
-      m_statePath(std::move(statePath)) {
+      m_stateFile(std::move(statePath)) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (!m_running)
             startRun();
     });
     // The command line asks how the last sync went, the tray program's or its own.
-    const SyncState state = SyncState::load(m_statePath);
+    const SyncState& state = m_stateFile.load();
     const auto dateOf = [](const std::optional<double>& seconds) {
         return seconds ? QDateTime::fromMSecsSinceEpoch(qint64(*seconds * 1000)) : QDateTime();
     };
@@ -223,7 +223,7 @@ void SyncService::turnOff(Done done) {
     abortRun(QStringLiteral("Sync was turned off"));
     // Off first: a keyring that does not answer must not leave sync half on.
     storeAccount(std::nullopt);
-    QFile::remove(QString::fromStdString(m_statePath));
+    QFile::remove(QString::fromStdString(m_stateFile.path()));
     m_timer.stop();
     m_schedule.accountChanged();
     m_lastReport.reset();
@@ -283,7 +283,7 @@ void SyncService::startRun() {
 void SyncService::runWith(const Account& account, const QString& password) {
     // The password lives in the run's client, and goes with it.
     auto* run = new SyncRun(CalDavAccount{account.address, account.user, password, account.allowPlainHttp}, m_manager,
-                            m_statePath, this);
+                            m_stateFile, this);
     m_run = run;
     connect(run, &SyncRun::finished, this, [this, run](const SyncReport& report) {
         run->deleteLater();

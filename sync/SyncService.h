@@ -5,6 +5,7 @@
 #include "SyncControl.h"
 #include "SyncSchedule.h"
 #include "SyncState.h"
+#include "SyncStateFile.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -69,7 +70,8 @@ private:
     UserDefaults& m_defaults;
     JLJotlingManager& m_manager;
     SecretStore& m_secrets;
-    std::string m_statePath;
+    // Kept from one run to the next: read again only when something else replaced it.
+    SyncStateFile m_stateFile;
     SyncSchedule m_schedule;
     QTimer m_timer;
     bool m_scheduled = false;

@@ -88,6 +88,10 @@ void CalDavClient::setTimeout(std::chrono::milliseconds timeout) {
     m_transport->setTimeout(timeout);
 }
 
+int CalDavClient::requestsSent() const {
+    return m_transport->requestsSent();
+}
+
 QString CalDavClient::hrefFor(const QString& uid) const {
     return canonicalPath(m_calendar) + QString::fromLatin1(QUrl::toPercentEncoding(uid)) + QStringLiteral(".ics");
 }

@@ -74,6 +74,8 @@ public:
     QUrl calendar() const { return m_calendar; }
     // How long a request may go without a byte from the server before it counts as torn (30 s by default).
     void setTimeout(std::chrono::milliseconds timeout);
+    // Requests sent so far: a sync with nothing to do costs one.
+    int requestsSent() const;
     // The path a new task with this UID gets in the calendar.
     QString hrefFor(const QString& uid) const;
 

@@ -82,6 +82,7 @@ void DavTransport::send(const QByteArray& method, const QUrl& url, const Headers
     if (!body.isEmpty() && !request.hasRawHeader("Content-Type"))
         request.setRawHeader("Content-Type", "application/xml; charset=utf-8");
     QNetworkReply* reply = m_network.sendCustomRequest(request, method, body);
+    ++m_requestsSent;
     connect(reply, &QNetworkReply::finished, this,
             [=, this] { finished(reply, method, headers, body, redirectsLeft, done); });
 }

@@ -35,6 +35,8 @@ public:
 
     const QUrl& address() const { return m_account.address; }
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    // Requests sent, redirects followed included.
+    int requestsSent() const { return m_requestsSent; }
     void send(const QByteArray& method, const QUrl& url, const Headers& headers, const QByteArray& body,
               std::function<void(const DavReply&)> done);
 
@@ -48,4 +50,5 @@ private:
     CalDavAccount m_account;
     QNetworkAccessManager m_network;
     std::chrono::milliseconds m_timeout{30000};
+    int m_requestsSent = 0;
 };

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncState.h"
+#include "SyncStateFile.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -60,6 +62,31 @@ TEST_F(SyncStateTest, AnUnreadableFileStartsAfreshAndSaysWhy) {
     std::string why;
     EXPECT_EQ(SyncState::load(path, &why), SyncState{});
     EXPECT_NE(why.find(path), std::string::npos) << why;
+}
+
+// Kept in memory between syncs, but never in place of a file someone else wrote or removed meanwhile.
+TEST_F(SyncStateTest, TheKeptStateFollowsTheFileWhenAnotherWriterReplacesIt) {
+    SyncStateFile file(path);
+    SyncState ours;
+    ours.token = "ours";
+    ASSERT_TRUE(file.save(ours));
+    EXPECT_EQ(file.load().token, "ours");
+
+    SyncState theirs;
+    theirs.token = "theirs";
+    ASSERT_TRUE(theirs.save(path));
+    EXPECT_EQ(file.load().token, "theirs");
+
+    std::string why;
+    std::ofstream(path) << "<plist>half";
+    EXPECT_EQ(file.load(&why), SyncState{});
+    EXPECT_FALSE(why.empty());
+    why.clear();
+    file.load(&why);
+    EXPECT_FALSE(why.empty()) << "a file still unreadable was taken for an empty state without a word";
+
+    ASSERT_EQ(std::remove(path.c_str()), 0);
+    EXPECT_EQ(file.load(), SyncState{});
 }
 
 } // namespace
