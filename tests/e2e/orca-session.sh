@@ -20,6 +20,8 @@ pgrep -u "$(id -u)" -x orca >/dev/null && { log "another orca runs for this user
 . "$here/checks.sh"
 # The settings of orca, speech-dispatcher and ALSA are read from the private home; no dconf behind GSettings.
 export HOME=$config XDG_CACHE_HOME=$config/cache XDG_DATA_HOME=$config/data GSETTINGS_BACKEND=memory
+# What orca says, in the words the checks expect.
+export LC_ALL=C.UTF-8
 program_log=$config/redizado.log
 spoken=$config/spoken.txt
 heard=$config/heard.txt
