@@ -28,6 +28,8 @@ DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnom
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
 # The accessibility bus and a screen reader's Python client, to read the panel as a blind user hears it.
 APT_PACKAGES += at-spi2-core python3-pyatspi
+# A real screen reader on that bus, its speech going through speech-dispatcher to no sound card.
+APT_PACKAGES += orca speech-dispatcher
 # A CalDAV server (and its Python client library) the sync tests run on 127.0.0.1, and a tracer to show that
 # with sync off the program opens no network socket.
 APT_PACKAGES += radicale python3-caldav openssl strace
