@@ -3,6 +3,7 @@
 
 #include "Announcer.h"
 #include "ControlState.h"
+#include "GroupAccessible.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLSegmentedControl.h"
 #include "JLTextField.h"
@@ -42,6 +43,7 @@ ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& 
     m_widgets.settingsPane->setBackgroundRole(QPalette::Base);
     m_widgets.settingsPane->setAutoFillBackground(true);
     keepCheckBoxesOutlined(m_widgets.settingsPane);
+    exposeAsGroup(m_widgets.settingsPane, tr("Settings"));
     installRowAccessibility();
     trackRowsForAccessibility(*table, this);
     connect(table, &JLTableView::cellsLaidOut, this, &ListCore::orderTabStops);

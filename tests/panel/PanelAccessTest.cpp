@@ -2,6 +2,8 @@
 // The panel as a keyboard-only user meets it, where the reading on the bus does not reach.
 #include "PanelFixture.h"
 
+#include <QAccessible>
+
 // Another writer's change reaches no row of the to-do list shown, only the count the store posts.
 TEST_F(KeyboardPanelTest, TheToDoSegmentFollowsTheCountTheStorePostsWithoutATableUpdate) {
     add({"a", "b", "c"});
@@ -26,4 +28,12 @@ TEST_F(KeyboardPanelTest, ClickingARowsButtonsLeavesTheTypingInTheEntryField) {
     EXPECT_EQ(stored(), "b*");
     EXPECT_EQ(QApplication::focusWidget(), widgets().entryField);
     EXPECT_EQ(widgets().entryField->text(), QStringLiteral("typed"));
+}
+
+// The settings pane is a group a reader names as the focus enters it, not a nameless filler it passes over.
+TEST_F(PanelTest, TheSettingsPaneIsAGroupNamedSettings) {
+    QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(panel->settingsPane());
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->role(), QAccessible::Grouping);
+    EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Settings"));
 }
