@@ -16,6 +16,7 @@
 #include "SaveProblemNotice.h"
 #include "ShortcutNote.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QTimer>
@@ -44,7 +45,8 @@ UserDefaults& afterFirstRun(UserDefaults& defaults) {
 
 TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInstance& instance,
                          MainInterface::Variant variant)
-    : m_desktop(completed(std::move(desktop))), m_defaults(defaults), m_manager(afterFirstRun(defaults), m_center),
+    : m_desktop(completed(std::move(desktop))), m_defaults(defaults),
+      m_manager(afterFirstRun(defaults), m_center, JLJotlingManager::Load::atFirstUse),
       m_hotKeyManager(*m_desktop.hotKeys, defaults), m_statusItem(*m_desktop.systemTray) {
     JLJotlingManager::setSharedManager(&m_manager);
     JLHotKeyManager::setSharedManager(&m_hotKeyManager);
@@ -84,10 +86,26 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
                                                      [this] { m_reloader->fileChanged(); });
     followColorScheme();
+    loadListOnceIconIsUp();
     // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
     // icon is up (handing it back takes a few milliseconds at 10,000 items), rather than staying counted against
     // the program for as long as it runs.
     QTimer::singleShot(std::chrono::seconds(1), &m_statusItem, [] { malloc_trim(0); });
+}
+
+// The icon and its count (the stored one) come first. Whatever needs the list before this (the panel, a later
+// start's command, a reload, the sync) reads it itself; a stored count that is wrong is put right then.
+void TrayProgram::loadListOnceIconIsUp() {
+    auto once = std::make_shared<QMetaObject::Connection>();
+    // Once the event loop has sent the icon to the tray and would wait: the list is read on its next turn.
+    *once = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                             &m_statusItem, [this, once] {
+                                 QObject::disconnect(*once);
+                                 QTimer::singleShot(0, &m_statusItem, [this] { m_manager.loadList(); });
+                             });
+    // A quit before then still leaves the right count behind.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_statusItem,
+                     [this] { m_manager.loadList(); });
 }
 
 void TrayProgram::panelMade(JLRedizadoViewController& panel) {

@@ -58,6 +58,7 @@ public:
     SyncControl& sync() const { return *m_sync; }
 
 private:
+    void loadListOnceIconIsUp();
     void showReloaded();
     void panelMade(JLRedizadoViewController& panel);
     void followColorScheme();

@@ -26,10 +26,18 @@ JLJotlingManager::List::iterator findSameItem(JLJotlingManager::List& list, cons
 }
 } // namespace
 
-JLJotlingManager::JLJotlingManager(UserDefaults& defaults, NotificationCenter& center)
+JLJotlingManager::JLJotlingManager(UserDefaults& defaults, NotificationCenter& center, Load load)
     : m_defaults(defaults), m_center(center) {
-    retrieveData();
-    reconcileStoredCount();
+    if (load == Load::now)
+        loadList();
+}
+
+void JLJotlingManager::loadList() const {
+    if (m_loaded)
+        return;
+    m_self->m_loaded = true;
+    m_self->appendStoredList();
+    m_self->reconcileStoredCount();
 }
 
 JLJotlingManager& JLJotlingManager::sharedManager() {
@@ -41,6 +49,13 @@ void JLJotlingManager::setSharedManager(JLJotlingManager* manager) {
 }
 
 void JLJotlingManager::retrieveData() {
+    if (m_loaded)
+        appendStoredList();
+    else
+        loadList();
+}
+
+void JLJotlingManager::appendStoredList() {
     const auto stored = m_defaults.objectForKey(keys::allRedizado);
     if (!stored)
         return;
@@ -66,9 +81,10 @@ void JLJotlingManager::retrieveData() {
 }
 
 void JLJotlingManager::reloadData() {
+    m_loaded = true;
     m_redizado.clear();
     m_todoRedizado.clear();
-    retrieveData();
+    appendStoredList();
     const auto count = static_cast<std::int64_t>(m_todoRedizado.size());
     if (m_defaults.integerForKey(keys::toDoCountKey) != count)
         updateToDoCount();
@@ -85,6 +101,8 @@ void JLJotlingManager::reconcileStoredCount() {
 }
 
 void JLJotlingManager::saveData() {
+    // A list never read must not be saved over the stored one.
+    loadList();
     storeList();
     m_defaults.synchronize();
 }
@@ -101,6 +119,7 @@ void JLJotlingManager::storeList() {
 }
 
 void JLJotlingManager::updateTodoRedizado() {
+    loadList();
     m_todoRedizado.clear();
     for (const auto& record : m_redizado) {
         if (!record->completed())
@@ -109,6 +128,7 @@ void JLJotlingManager::updateTodoRedizado() {
 }
 
 void JLJotlingManager::updateToDoCount() {
+    loadList();
     storeCount();
     m_defaults.synchronize();
     m_center.postNotificationName(notifications::toDoCountChanged, this);
@@ -131,14 +151,16 @@ void JLJotlingManager::changedHere() const {
 }
 
 void JLJotlingManager::storedListChangedHere() {
+    m_loaded = true;
     m_redizado.clear();
     m_todoRedizado.clear();
-    retrieveData();
+    appendStoredList();
     m_center.postNotificationName(listReplacedNotification, this);
     changedHere();
 }
 
 void JLJotlingManager::replaceRedizado(List redizado) {
+    m_loaded = true;
     m_redizado = std::move(redizado);
     updateTodoRedizado();
     saveDataAndCount();
@@ -146,6 +168,7 @@ void JLJotlingManager::replaceRedizado(List redizado) {
 }
 
 void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
+    loadList();
     if (!title.empty()) {
         auto record = std::make_shared<JLJotling>(title);
         m_todoRedizado.insert(m_todoRedizado.begin(), record);
@@ -157,6 +180,7 @@ void JLJotlingManager::addJotlingWithTitle(const std::string& title) {
 }
 
 std::shared_ptr<JLJotling> JLJotlingManager::recordAt(std::int64_t index, bool fromTodoRedizado) const {
+    loadList();
     const List& list = fromTodoRedizado ? m_todoRedizado : m_redizado;
     if (index < 0 || static_cast<std::uint64_t>(index) >= list.size()) {
         logLine("store", "row " + std::to_string(index) + " is outside the list; nothing changed");
@@ -215,6 +239,7 @@ void JLJotlingManager::renameEntry(const std::string& title, std::int64_t index,
 }
 
 void JLJotlingManager::insertJotling(std::shared_ptr<JLJotling> jotling, std::int64_t index) {
+    loadList();
     if (!jotling || std::find(m_redizado.begin(), m_redizado.end(), jotling) != m_redizado.end()) {
         logLine("store", "the item to put back is missing or already listed; nothing changed");
         return;

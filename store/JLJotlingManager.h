@@ -22,20 +22,33 @@ public:
     // popover's save): rows read before point at other items now.
     static constexpr const char* listReplacedNotification = "redizadoListReplaced";
 
-    // Loads at once from defaults; posts on center.
-    JLJotlingManager(UserDefaults& defaults, NotificationCenter& center);
+    enum class Load {
+        now,
+        // At the first use of the lists, or at loadList: the tray shows the stored count before the list is read.
+        atFirstUse,
+    };
+    // Loads from defaults (at once, or when first needed); posts on center.
+    JLJotlingManager(UserDefaults& defaults, NotificationCenter& center, Load load = Load::now);
+    JLJotlingManager(const JLJotlingManager&) = delete;
+    JLJotlingManager& operator=(const JLJotlingManager&) = delete;
 
     // The manager the program installed; stops the program when none was.
     static JLJotlingManager& sharedManager();
     static void setSharedManager(JLJotlingManager* manager);
 
-    List& redizado() { return m_redizado; }
-    const List& redizado() const { return m_redizado; }
-    void setRedizado(List list) { m_redizado = std::move(list); }
-    List& todoRedizado() { return m_todoRedizado; }
-    const List& todoRedizado() const { return m_todoRedizado; }
-    void setTodoRedizado(List list) { m_todoRedizado = std::move(list); }
+    // Reads the stored list if that was left for later, and squares the stored count with it. Every use of the
+    // lists below does this first.
+    void loadList() const;
+    bool listLoaded() const { return m_loaded; }
 
+    List& redizado() { return loaded().m_redizado; }
+    const List& redizado() const { return loaded().m_redizado; }
+    void setRedizado(List list) { loaded().m_redizado = std::move(list); }
+    List& todoRedizado() { return loaded().m_todoRedizado; }
+    const List& todoRedizado() const { return loaded().m_todoRedizado; }
+    void setTodoRedizado(List list) { loaded().m_todoRedizado = std::move(list); }
+
+    // Appends the stored list to both lists (the whole load, the first time).
     void retrieveData();
     // After someone else changed the store: both lists anew from it, and the count stored and announced.
     void reloadData();
@@ -62,6 +75,11 @@ public:
     void setChangedHereHandler(std::function<void()> handler) { m_changedHere = std::move(handler); }
 
 private:
+    JLJotlingManager& loaded() const {
+        loadList();
+        return *m_self;
+    }
+    void appendStoredList();
     // The record at a row of the chosen list, or nothing for a row outside it.
     std::shared_ptr<JLJotling> recordAt(std::int64_t index, bool fromTodoRedizado) const;
     void reconcileStoredCount();
@@ -72,6 +90,9 @@ private:
 
     UserDefaults& m_defaults;
     NotificationCenter& m_center;
+    // Loading on first use is not a change of the lists a reader sees: const readers may do it.
+    JLJotlingManager* const m_self = this;
+    bool m_loaded = false;
     List m_redizado;
     List m_todoRedizado;
     std::function<void()> m_changedHere;

@@ -4,15 +4,20 @@
 #include "InstanceClient.h"
 #include "LogCategories.h"
 
+#include "UnixSocketServer.h"
+
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -26,11 +31,9 @@ constexpr quint32 maxRequestWords = 16;
 constexpr int clientPatienceMs = 5000;
 constexpr unsigned long retryPauseMs = 25;
 
-void sendReply(QLocalSocket* socket, const SingleInstance::Reply& reply) {
-    socket->write(instance_protocol::encodeAnswer({reply.exitStatus, reply.output, reply.error}));
+void sendReply(UnixSocketConnection* connection, const SingleInstance::Reply& reply) {
     // Out to the later start now, not on the next turn of the event loop, behind whatever comes afterwards.
-    socket->flush();
-    socket->disconnectFromServer();
+    connection->sendAndClose(instance_protocol::encodeAnswer({reply.exitStatus, reply.output, reply.error}));
     if (reply.afterwards)
         reply.afterwards();
 }
@@ -42,10 +45,7 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
     m_lock.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() {
-    if (m_server)
-        m_server->close();
-}
+SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultFolder() {
     return instance_client::defaultFolder();
@@ -92,46 +92,45 @@ bool SingleInstance::listen(Handler handler) {
 
 bool SingleInstance::listen(LaterHandler handler) {
     m_handler = std::move(handler);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server = std::make_unique<UnixSocketServer>();
     // Holding the lock, a socket file left behind can only be a dead copy's.
-    QLocalServer::removeServer(socketPath());
-    if (!m_server->listen(socketPath())) {
-        qCWarning(lcInstance) << "cannot listen on" << socketPath() << ":" << m_server->errorString()
+    const QByteArray path = QFile::encodeName(socketPath());
+    if (::unlink(path.constData()) != 0 && errno != ENOENT)
+        qCWarning(lcInstance) << "cannot remove the socket a stopped copy left at" << socketPath() << ":"
+                              << std::strerror(errno);
+    QString why;
+    if (!m_server->listen(socketPath(), &why)) {
+        qCWarning(lcInstance) << "cannot listen on" << socketPath() << ":" << why
                               << "; later starts will not find this one";
+        m_server.reset();
         return false;
     }
-    connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            auto* patience = new QTimer(socket);
-            patience->setSingleShot(true);
-            connect(patience, &QTimer::timeout, socket, &QLocalSocket::abort);
-            patience->start(clientPatienceMs);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket, patience] { answer(socket, patience); });
-            if (socket->bytesAvailable() > 0)
-                answer(socket, patience);
-        }
+    m_server->setConnectionHandler([this](UnixSocketConnection* connection) {
+        auto* patience = new QTimer(connection);
+        patience->setSingleShot(true);
+        connect(patience, &QTimer::timeout, connection, &UnixSocketConnection::abort);
+        patience->start(clientPatienceMs);
+        connection->setReadHandler([this, connection, patience] { answer(connection, patience); });
     });
     return true;
 }
 
-void SingleInstance::answer(QLocalSocket* socket, QTimer* patience) {
-    if (socket->bytesAvailable() > maxRequestBytes) {
+void SingleInstance::answer(UnixSocketConnection* connection, QTimer* patience) {
+    QByteArray& received = connection->received();
+    if (received.size() > maxRequestBytes) {
         qCWarning(lcInstance) << "a request of more than" << maxRequestBytes << "bytes was refused";
-        socket->abort();
+        connection->abort();
         return;
     }
-    QDataStream in(socket);
+    QDataStream in(received);
     in.setVersion(streamVersion);
-    in.startTransaction();
     quint32 magic = 0;
     quint32 count = 0;
     in >> magic >> count;
     // Checked before anything is read into memory: a count read from a stranger's bytes could ask for gigabytes.
     if (in.status() == QDataStream::Ok && (magic != requestMagic || count > maxRequestWords)) {
         qCWarning(lcInstance) << "a connection that did not speak our protocol was closed";
-        socket->abort();
+        connection->abort();
         return;
     }
     Request request;
@@ -141,24 +140,32 @@ void SingleInstance::answer(QLocalSocket* socket, QTimer* patience) {
         request.words << word;
     }
     in >> request.activationToken;
-    if (!in.commitTransaction())
-        return; // the rest is still on its way
+    if (in.status() != QDataStream::Ok) {
+        // The rest is still on its way, unless the later start has gone.
+        if (!connection->open())
+            connection->abort();
+        return;
+    }
     // The request is whole: from here the later start waits for us, for as long as the answer takes.
     patience->stop();
-    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    connection->setReadHandler({});
     if (!m_handler) {
-        sendReply(socket, Reply{1, {}, QStringLiteral("not ready\n"), {}});
+        sendReply(connection, Reply{1, {}, QStringLiteral("not ready\n"), {}});
         return;
     }
     // Shared by every copy of the function: the handler may hand it on.
     auto sent = std::make_shared<bool>(false);
-    m_handler(request, [socket = QPointer<QLocalSocket>(socket), sent](const Reply& reply) {
+    m_handler(request, [connection = QPointer<UnixSocketConnection>(connection), sent](const Reply& reply) {
         if (std::exchange(*sent, true))
             return;
         // Gone with the server or with the later start that stopped waiting.
-        if (socket && socket->state() == QLocalSocket::ConnectedState)
-            sendReply(socket, reply);
-        else if (reply.afterwards)
+        if (connection && connection->open()) {
+            sendReply(connection, reply);
+            return;
+        }
+        if (connection)
+            connection->abort();
+        if (reply.afterwards)
             reply.afterwards();
     });
 }

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QTimer;
+class UnixSocketConnection;
+class UnixSocketServer;
 
 #include <chrono>
 #include <functional>
@@ -68,10 +68,10 @@ public:
     Outcome sendOrLock(const Request& request, std::chrono::milliseconds timeout);
 
 private:
-    void answer(QLocalSocket* socket, QTimer* patience);
+    void answer(UnixSocketConnection* connection, QTimer* patience);
 
     QString m_folder;
     QLockFile m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<UnixSocketServer> m_server;
     LaterHandler m_handler;
 };

@@ -70,6 +70,11 @@ sleep 1
 kill -0 "$pid" || fail "the first copy is gone"
 log "a second start shows the panel and adds no icon"
 
+# Sync is off: the program, its panel and the socket later starts talk to need no network library.
+grep -q libQt6Core "/proc/$pid/maps" || fail "no Qt in the program's memory map: the check would prove nothing"
+grep -q libQt6Network "/proc/$pid/maps" && fail "with sync off the program loaded Qt's network library"
+log "with sync off no network library is loaded"
+
 kill -9 "$pid"; wait "$pid" 2>/dev/null || true
 [ -e "$XDG_RUNTIME_DIR/redizado.lock" ] || fail "the killed copy left no lock to recover from"
 # With none running, toggle starts the program and shows its panel.

@@ -4,16 +4,35 @@
 #include "TempFolder.h"
 #include "WaitUntil.h"
 
-#include <QLocalServer>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <future>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
 namespace {
+// A socket bound at path that listens and never answers; its file stays behind once closed, as a killed copy's does.
+int boundSocket(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
 class SingleInstanceTest : public ::testing::Test {
 protected:
@@ -62,13 +81,37 @@ TEST_F(SingleInstanceTest, TheClientTellsNoCopyFromASilentOne) {
     const QString socket = instance_client::socketPath(folder);
     EXPECT_TRUE(instance_client::ask(socket, {QStringLiteral("count")}, {}, 1s).noCopy);
 
-    QLocalServer silent;
-    ASSERT_TRUE(silent.listen(socket));
+    const int silent = boundSocket(socket);
+    ASSERT_GE(silent, 0);
     auto later = std::async(std::launch::async,
                             [socket] { return instance_client::ask(socket, {QStringLiteral("count")}, {}, 300ms); });
     const auto outcome = whenDone(later);
     EXPECT_FALSE(outcome.answer);
     EXPECT_FALSE(outcome.noCopy);
+    ::close(silent);
+}
+
+// A copy killed outright leaves its lock and its socket behind: the next start takes both over and answers.
+TEST_F(SingleInstanceTest, ACopyThatDiedLeavesNothingInTheWayOfTheNext) {
+    const pid_t dead = ::fork();
+    if (dead == 0) {
+        SingleInstance dying(folder);
+        ::_exit(dying.tryLock() && boundSocket(first.socketPath()) >= 0 ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(dead, &status, 0), dead);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFile::exists(first.lockPath()));
+    ASSERT_TRUE(QFile::exists(first.socketPath()));
+
+    ASSERT_TRUE(first.sendOrLock({{QStringLiteral("count")}, {}}, 5s).locked);
+    ASSERT_TRUE(first.listen([](const SingleInstance::Request&) {
+        return SingleInstance::Reply{0, QStringLiteral("7\n"), {}, {}};
+    }));
+    auto later = send({QStringLiteral("count")});
+    const auto reply = whenDone(later);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->output, QStringLiteral("7\n"));
 }
 
 // A reply may come long after the request, as a sync's does: the later start waits for it and takes the first, and

@@ -3,6 +3,7 @@
 // what the start owes the user happens without it. The process-wide store and item manager make this one test per
 // process.
 #include "FileUserDefaults.h"
+#include "FirstRun.h"
 #include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
 #include "JLTableView.h"
@@ -16,11 +17,94 @@
 #include "WaitUntil.h"
 
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QLabel>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 using namespace plist_value;
+using namespace std::chrono_literals;
+
+namespace {
+constexpr int storedItems = 10000;
+
+// A store of many items, one in four checked, whose stored count (3) is wrong.
+std::string manyItemsStore(const TempFolder& temp) {
+    const std::string path = temp.path() + "/config/redizado/defaults.plist";
+    FileUserDefaults seed(path);
+    runFirstRunProcedure(seed);
+    Array items;
+    for (int i = 0; i < storedItems; ++i)
+        items.push_back(storedItem("item " + std::to_string(i), i % 4 == 0));
+    seed.setObject(keys::allRedizado, Value(std::move(items)));
+    seed.setInteger(keys::toDoCountKey, 3);
+    EXPECT_TRUE(seed.synchronize());
+    return path;
+}
+
+// A tray program over the store at path, as main makes it.
+struct Started {
+    explicit Started(const TempFolder& temp, const std::string& path)
+        : defaults(*new FileUserDefaults(path)), instance(QString::fromStdString(temp.path())) {
+        UserDefaults::setStandardUserDefaults(std::unique_ptr<UserDefaults>(&defaults));
+        EXPECT_TRUE(instance.tryLock());
+        program.emplace(TrayProgram::Desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(),
+                                             nullptr, false, std::make_unique<MemoryHotKeyService>()},
+                        defaults, instance);
+    }
+    FileUserDefaults& defaults;
+    SingleInstance instance;
+    std::optional<TrayProgram> program;
+};
+
+// Runs the event loop as the program does, letting it wait, until the condition holds.
+template <typename Condition> bool runUntil(Condition condition) {
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (condition())
+            loop.quit();
+    });
+    check.start(10);
+    QTimer::singleShot(20s, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
+} // namespace
+
+// The icon starts from the stored count; the list is read once the program runs, and puts a wrong count right.
+TEST(TrayProgramStartTest, TheListIsReadAfterTheStartAndPutsAWrongStoredCountRight) {
+    TempFolder temp;
+    Started started(temp, manyItemsStore(temp));
+    JLJotlingManager& manager = JLJotlingManager::sharedManager();
+    EXPECT_FALSE(manager.listLoaded());
+    EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), 3);
+    ASSERT_TRUE(runUntil([&] { return manager.listLoaded(); }));
+    EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), storedItems * 3 / 4);
+}
+
+// A later start's command that comes before the list was read reads it first: no stored item is lost.
+TEST(TrayProgramStartTest, AnItemAddedBeforeTheListIsReadKeepsEveryStoredItem) {
+    TempFolder temp;
+    Started started(temp, manyItemsStore(temp));
+    JLJotlingManager& manager = JLJotlingManager::sharedManager();
+    ASSERT_FALSE(manager.listLoaded());
+    auto later = std::async(std::launch::async, [folder = QString::fromStdString(temp.path())] {
+        return SingleInstance(folder).sendToRunning({{QStringLiteral("add"), QStringLiteral("new")}, {}}, 20s);
+    });
+    ASSERT_TRUE(waitUntil([&] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
+    const auto reply = later.get();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->exitStatus, 0);
+    EXPECT_EQ(manager.redizado().size(), std::size_t(storedItems + 1));
+    const auto stored = storedTitles(started.defaults);
+    ASSERT_EQ(stored.size(), std::size_t(storedItems + 1));
+    EXPECT_EQ(std::vector(stored.begin(), stored.begin() + 2), (std::vector<std::string>{"new", "item 0"}));
+    EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), storedItems * 3 / 4 + 1);
+}
 
 TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsRegisteredAndThePanelMadeLaterShowsIt) {
     TempFolder temp;

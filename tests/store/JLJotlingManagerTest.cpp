@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace plist_value;
 
 namespace {
@@ -68,4 +70,52 @@ TEST_F(JLJotlingManagerTest, ARemovedRecordGoesBackOnceAndAFarIndexPutsItLast) {
     m.insertJotling(removed, 0);
     EXPECT_EQ(storedTitles(), (Strings{"B", "A"}));
 }
+
+// Left to its first use, the list is read whole by whatever needs it first: nothing stored is lost or reordered,
+// and a stored count that was wrong is put right.
+struct FirstUse {
+    const char* name;
+    std::function<void(JLJotlingManager&)> use;
+    int added;
+    Strings storedFirst; // the stored list's first titles afterwards
+};
+
+void PrintTo(const FirstUse& firstUse, std::ostream* out) {
+    *out << firstUse.name;
+}
+
+class ListReadAtFirstUseTest : public JLJotlingManagerTest, public ::testing::WithParamInterface<FirstUse> {};
+
+TEST_P(ListReadAtFirstUseTest, KeepsEveryItemAndPutsTheCountRight) {
+    constexpr int stored = 10000;
+    Array items;
+    for (int i = 0; i < stored; ++i)
+        items.push_back(storedItem("item " + std::to_string(i), i % 4 == 0));
+    defaults.setObject(keys::allRedizado, Value(std::move(items)));
+    defaults.setInteger(keys::toDoCountKey, 3);
+    JLJotlingManager m(defaults, center, JLJotlingManager::Load::atFirstUse);
+    EXPECT_FALSE(m.listLoaded());
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 3);
+
+    GetParam().use(m);
+    const int added = GetParam().added;
+    EXPECT_EQ(m.redizado().size(), std::size_t(stored + added));
+    const Strings titles = storedTitles();
+    ASSERT_EQ(titles.size(), std::size_t(stored + added));
+    EXPECT_EQ(Strings(titles.begin(), titles.begin() + std::ptrdiff_t(GetParam().storedFirst.size())),
+              GetParam().storedFirst);
+    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), stored * 3 / 4 + added);
+    EXPECT_EQ(countSeenByObserver, stored * 3 / 4 + added);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Uses, ListReadAtFirstUseTest,
+    ::testing::Values(
+        FirstUse{"Add", [](JLJotlingManager& m) { m.addJotlingWithTitle("new"); }, 1, {"new", "item 0", "item 1"}},
+        FirstUse{"ReadTheList", [](JLJotlingManager& m) { (void)m.todoRedizado().size(); }, 0, {"item 0", "item 1"}},
+        FirstUse{"Save", [](JLJotlingManager& m) { m.saveData(); }, 0, {"item 0", "item 1"}},
+        FirstUse{"Reload", [](JLJotlingManager& m) { m.reloadData(); }, 0, {"item 0", "item 1"}},
+        FirstUse{"Rename", [](JLJotlingManager& m) { m.renameEntry("renamed", 1, false); }, 0, {"item 0", "renamed"}},
+        FirstUse{"LoadedAfterTheStart", [](JLJotlingManager& m) { m.loadList(); }, 0, {"item 0", "item 1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 } // namespace
