@@ -4,6 +4,7 @@
 #include "LoopbackHost.h"
 #include "SyncControl.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,8 +46,15 @@ SyncSettings::SyncSettings(const SyncWidgets& widgets, SyncControl& control, Run
         showStatus();
     });
     m_widgets.section->show();
+    m_widgets.section->installEventFilter(this);
     showState();
     showStatus();
+}
+
+bool SyncSettings::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_widgets.section && event->type() == QEvent::Show)
+        showState();
+    return QObject::eventFilter(watched, event);
 }
 
 SyncSettings::~SyncSettings() = default;
@@ -134,6 +142,10 @@ void SyncSettings::syncNow() {
 
 // Everything but the status line follows from the account, the keyring and what is under way.
 void SyncSettings::showState() {
+    // Whether there is a keyring is the sync's to say, and asking loads it with its network library: with sync
+    // off, not before anyone looks at this section.
+    if (!m_widgets.section->isVisible())
+        return;
     const auto account = m_control.account();
     const bool keyring = m_control.keyringAvailable();
     if (account) {

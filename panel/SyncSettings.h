@@ -43,6 +43,9 @@ public:
     void turnOnOrOff();
     void syncNow();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void turnOn();
     void turnOff();
