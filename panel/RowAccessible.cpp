@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QVariant>
 
@@ -30,6 +31,8 @@ public:
     explicit RowAccessible(JLRedizadoTableViewCell* cell) : JLTableCellAccessible(cell, QAccessible::CheckBox) {}
 
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description)
+            return place();
         if (t != QAccessible::Name)
             return JLTableCellAccessible::text(t);
         return spokenTitle(cell()->titleLabel()->stringValue());
@@ -54,6 +57,18 @@ public:
 
 private:
     JLRedizadoTableViewCell* cell() const { return static_cast<JLRedizadoTableViewCell*>(widget()); }
+
+    // "2 of 3", read after the row: a reader says a place for list items, and Qt's bridge cannot tell it one for
+    // a check box, whose state it must keep.
+    QString place() const {
+        QAccessibleInterface* list = table();
+        const int row = rowIndex();
+        if (!list || !list->tableInterface() || row < 0)
+            return QString();
+        return QCoreApplication::translate("RowAccessible", "%1 of %2")
+            .arg(row + 1)
+            .arg(list->tableInterface()->rowCount());
+    }
 };
 
 // Compares the rows in sight after each layout with those told before: a row is a cell with the fill it had.

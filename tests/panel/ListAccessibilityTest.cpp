@@ -28,6 +28,7 @@ TEST_F(PanelTest, TheListsItemsAreTheRowsInSightEachKnowingItsPlaceAmongAll) {
         const std::int64_t shown = table()->rowForView(cells[static_cast<std::size_t>(i)]);
         EXPECT_EQ(row->tableCellInterface()->rowIndex(), shown);
         EXPECT_EQ(row->text(QAccessible::Name), QString::number(39 - shown));
+        EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("%1 of 39").arg(shown + 1));
     }
     EXPECT_GT(list->child(0)->tableCellInterface()->rowIndex(), 0) << "the first rows are out of sight";
 }
