@@ -23,6 +23,7 @@ public:
     void setImage(const QIcon& image, bool isTemplate) override { m_item.setImage(image, isTemplate); }
     void setTitle(const QString& title) override;
     void setToolTip(const QString& toolTip) override { m_item.setToolTip(toolTip); }
+    void setToolTipOffered(bool offered) override { m_item.setToolTipOffered(offered); }
     void setAction(std::function<void()> action) override { m_item.setAction(std::move(action)); }
     void setContextMenu(QMenu* menu) override { m_item.setContextMenu(menu); }
     std::optional<QRect> geometry() const override { return m_item.geometry(); }

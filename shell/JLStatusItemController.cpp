@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QToolTip>
 
 #include <cmath>
 #include <utility>
@@ -204,6 +205,10 @@ void JLStatusItemController::changeIconToAlternate(bool alternate) {
         square ? (alternate ? m_iconSquareAlternate : m_iconSquare) : (alternate ? m_iconGlobeAlternate : m_iconGlobe);
     // The hidden-state images are silhouettes the tray recolours; the shown-state ones keep their colours.
     m_services.statusItem.setImage(icon, !alternate);
+    // A tool tip from the pointer resting on the icon would cover the panel's entry field.
+    m_services.statusItem.setToolTipOffered(!alternate);
+    if (alternate)
+        QToolTip::hideText();
 }
 
 void JLStatusItemController::activeSpaceDidChange() {

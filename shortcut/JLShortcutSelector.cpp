@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLShortcutSelector.h"
 
+#include "KeyNameTable.h"
 #include "PopUpAccessible.h"
 #include "PreferencesKeys.h"
 #include "UserDefaults.h"
@@ -12,7 +13,29 @@
 #include <utility>
 
 namespace {
-// Selects the first item titled exactly as stored; with no such item, or nothing stored, the selection stays.
+// The stored name of each item rides along as its data, whatever the item shows.
+constexpr int storedNameRole = Qt::UserRole;
+
+QString storedName(const QComboBox& selector, int index) {
+    const QVariant stored = selector.itemData(index, storedNameRole);
+    return stored.isValid() ? stored.toString() : selector.itemText(index);
+}
+
+// The settings file keeps the names as earlier versions wrote them ("⌃", "⎵"); the pop-ups show them in the words
+// of the note under them and of the desktop's own keyboard settings ("Ctrl", "Space").
+void showInWords(QComboBox* selector) {
+    if (!selector)
+        return;
+    for (int index = 0; index < selector->count(); ++index) {
+        if (selector->itemData(index, storedNameRole).isValid())
+            continue;
+        const QString stored = selector->itemText(index);
+        selector->setItemData(index, stored, storedNameRole);
+        selector->setItemText(index, QString::fromStdString(shownNameForStoredName(stored.toStdString())));
+    }
+}
+
+// Selects the first item stored under exactly that name; with no such item, or nothing stored, the selection stays.
 void selectStoredName(QComboBox* selector, const UserDefaults& defaults, const char* key) {
     if (!selector)
         return;
@@ -20,13 +43,15 @@ void selectStoredName(QComboBox* selector, const UserDefaults& defaults, const c
     const auto* name = value ? value->get<std::string>() : nullptr;
     if (!name)
         return;
-    const int index = selector->findText(QString::fromStdString(*name), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        selector->setCurrentIndex(index);
+    for (int index = 0; index < selector->count(); ++index)
+        if (storedName(*selector, index) == QString::fromStdString(*name)) {
+            selector->setCurrentIndex(index);
+            return;
+        }
 }
 
-// The pop-ups show the keyboard's symbols; their items say in words what each stands for on a Linux desktop,
-// to the eye as a tool tip and to a screen reader as the item's name.
+// Each item says in full what it stands for, to the eye as a tool tip and to a screen reader as the item's name
+// ("Control" for "Ctrl").
 void nameSymbols(QComboBox* selector) {
     static const std::array<std::pair<const char*, const char*>, 15> words{{
         {"\u2303", QT_TRANSLATE_NOOP("JLShortcutSelector", "Control")},
@@ -49,7 +74,7 @@ void nameSymbols(QComboBox* selector) {
         return;
     for (int index = 0; index < selector->count(); ++index)
         for (const auto& [symbol, word] : words)
-            if (selector->itemText(index) == QString::fromUtf8(symbol)) {
+            if (storedName(*selector, index) == QString::fromUtf8(symbol)) {
                 const QString name = QCoreApplication::translate("JLShortcutSelector", word);
                 selector->setItemData(index, name, Qt::ToolTipRole);
                 selector->setItemData(index, name, Qt::AccessibleTextRole);
@@ -60,7 +85,7 @@ void nameSymbols(QComboBox* selector) {
 void storeSelectedName(const QComboBox* selector, UserDefaults& defaults, const char* key) {
     if (!selector || selector->currentIndex() < 0)
         return;
-    defaults.setObject(key, selector->currentText().toStdString());
+    defaults.setObject(key, storedName(*selector, selector->currentIndex()).toStdString());
 }
 } // namespace
 
@@ -128,8 +153,10 @@ void JLShortcutSelector::connectActions() {
 void JLShortcutSelector::awakeFromNib() {
     if (m_keySelector)
         m_keySelector->addItems(keyNames());
-    for (QComboBox* selector : {m_modifierSelector1.data(), m_modifierSelector2.data(), m_keySelector.data()})
+    for (QComboBox* selector : {m_modifierSelector1.data(), m_modifierSelector2.data(), m_keySelector.data()}) {
+        showInWords(selector);
         nameSymbols(selector);
+    }
     selectStoredName(m_modifierSelector1, defaults(), keys::shortcutModifierCodeKeyOne);
     selectStoredName(m_modifierSelector2, defaults(), keys::shortcutModifierCodeKeyTwo);
     selectStoredName(m_keySelector, defaults(), keys::shortcutKeyCodeKey);

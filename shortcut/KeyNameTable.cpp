@@ -2,6 +2,7 @@
 #include "KeyNameTable.h"
 
 #include "HotKeyService.h"
+#include "KeysymNames.h"
 
 #include <array>
 #include <utility>
@@ -45,4 +46,15 @@ std::uint32_t modifierMaskForName(std::optional<std::string_view> name) {
             return mask;
     }
     return 0;
+}
+
+std::string shownNameForStoredName(std::string_view name) {
+    if (const std::uint32_t mask = modifierMaskForName(name))
+        return std::string(modifierWord(mask));
+    const auto key = keyNameTable().find(name);
+    // "None" stands on the position of "A" without being that key.
+    if (key == keyNameTable().end() || name == "None")
+        return std::string(name);
+    std::string word = keyWord(static_cast<std::uint16_t>(key->second));
+    return word.empty() ? std::string(name) : word;
 }

@@ -16,3 +16,7 @@ const KeyNameMap& keyNameTable();
 
 // "⌃", "⌥", "⌘" and "⇧" give their modifier bit; any other name, or none, gives 0.
 std::uint32_t modifierMaskForName(std::optional<std::string_view> name);
+
+// A stored name in the words the desktop and the shortcut's note use: "⌃" is "Ctrl", "⎵" is "Space". A name
+// without such a word ("None", "fn") is its own.
+std::string shownNameForStoredName(std::string_view name);

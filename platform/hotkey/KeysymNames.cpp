@@ -66,20 +66,33 @@ std::optional<std::string_view> keysymName(std::uint16_t virtualKeyCode) {
     return found->second;
 }
 
-std::string readableCombination(std::uint16_t virtualKeyCode, std::uint32_t modifierMask) {
+std::string keyWord(std::uint16_t virtualKeyCode) {
     const auto keysym = keysymName(virtualKeyCode);
     if (!keysym)
+        return {};
+    const auto known =
+        std::find_if(keyWords.begin(), keyWords.end(), [&](const auto& e) { return e.first == *keysym; });
+    if (known != keyWords.end())
+        return std::string(known->second);
+    std::string key(*keysym);
+    if (key.size() == 1)
+        key[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+    return key;
+}
+
+std::string_view modifierWord(std::uint32_t modifierBit) {
+    const auto found = std::find_if(modifierWords.begin(), modifierWords.end(),
+                                    [modifierBit](const auto& entry) { return entry.first == modifierBit; });
+    return found == modifierWords.end() ? std::string_view() : found->second;
+}
+
+std::string readableCombination(std::uint16_t virtualKeyCode, std::uint32_t modifierMask) {
+    std::string key = keyWord(virtualKeyCode);
+    if (key.empty())
         return {};
     std::string words;
     for (const auto& [bit, word] : modifierWords)
         if (modifierMask & bit)
             words.append(word).append("+");
-    const auto known =
-        std::find_if(keyWords.begin(), keyWords.end(), [&](const auto& e) { return e.first == *keysym; });
-    if (known != keyWords.end())
-        return words.append(known->second);
-    std::string key(*keysym);
-    if (key.size() == 1)
-        key[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
     return words + key;
 }

@@ -21,6 +21,8 @@ public:
     virtual void setTitle(const QString& title) = 0;
     // The text a pointer resting on the icon shows; the title is added to it.
     virtual void setToolTip(const QString& toolTip) = 0;
+    // Off while the panel hangs under the icon: a pointer resting there would have the tool tip cover it.
+    virtual void setToolTipOffered(bool offered) = 0;
     // Called when the user clicks the icon (left or middle button).
     virtual void setAction(std::function<void()> action) = 0;
     // The menu a right click opens; nothing for none. The menu stays the caller's.

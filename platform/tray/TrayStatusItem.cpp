@@ -138,7 +138,14 @@ void TrayStatusItem::refreshIcon() {
         m_icon->setIcon(trayIconImages(m_image, m_isTemplate, m_title, barTone()));
 }
 
+void TrayStatusItem::setToolTipOffered(bool offered) {
+    m_toolTipOffered = offered;
+    refreshToolTip();
+}
+
 void TrayStatusItem::refreshToolTip() {
-    if (m_icon)
-        m_icon->setToolTip(m_title.isEmpty() ? m_toolTip : tr("%1 \u2014 %2 to do").arg(m_toolTip, m_title));
+    if (!m_icon)
+        return;
+    const QString toolTip = m_title.isEmpty() ? m_toolTip : tr("%1 \u2014 %2 to do").arg(m_toolTip, m_title);
+    m_icon->setToolTip(m_toolTipOffered ? toolTip : QString());
 }

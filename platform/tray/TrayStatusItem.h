@@ -24,6 +24,7 @@ public:
     void setImage(const QIcon& image, bool isTemplate) override;
     void setTitle(const QString& title) override;
     void setToolTip(const QString& toolTip) override;
+    void setToolTipOffered(bool offered) override;
     void setAction(std::function<void()> action) override;
     void setContextMenu(QMenu* menu) override;
     std::optional<QRect> geometry() const override;
@@ -56,6 +57,7 @@ private:
     BarTone m_barTone = BarTone::Unknown;
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");
+    bool m_toolTipOffered = true;
     std::function<void()> m_action;
     QPointer<QMenu> m_contextMenu;
     // Where the last click was, for a tray whose icon windows show nowhere they can be found.

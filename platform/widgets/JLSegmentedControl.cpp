@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLSegmentedControl.h"
 
+#include "LabelFittedButton.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QPushButton>
 
 JLSegmentedControl::JLSegmentedControl(QWidget* parent) : QWidget(parent), m_group(new QButtonGroup(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (int segment = 0; segment < 2; ++segment) {
-        auto* button = new QPushButton(this);
+        auto* button = new LabelFittedButton(this);
         button->setCheckable(true);
         button->setAutoDefault(false);
         m_group->addButton(button, segment);
@@ -56,8 +57,8 @@ void JLSegmentedControl::setSelectedSegment(int segment) {
 }
 
 namespace {
-// Beyond this the segment would push the panel's other buttons out of its width.
-constexpr std::int64_t largestShownCount = 999;
+// Four digits fit the panel's width beside its other buttons; a longer count would not, and shows as "9999+".
+constexpr std::int64_t largestShownCount = 9999;
 } // namespace
 
 QAbstractButton* JLSegmentedControl::segmentButton(int segment) const {
@@ -87,6 +88,8 @@ void JLSegmentedControl::setCount(int segment, std::optional<std::int64_t> count
 }
 
 void JLSegmentedControl::showLabel(int segment) {
+    // The row the control sits in makes room for a longer label only when told that the control's size changed.
+    updateGeometry();
     QAbstractButton* button = m_group->button(segment);
     const QString& label = m_labels[std::size_t(segment)];
     const std::optional<std::int64_t> count = m_counts[std::size_t(segment)];

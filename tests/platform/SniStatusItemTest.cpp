@@ -11,6 +11,7 @@
 #include <QDBusVariant>
 #include <QMenu>
 #include <QPixmap>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,20 @@ TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
     const QByteArray light = iconPixel(4);
     item->setBarTone(BarTone::Light);
     EXPECT_GT(uchar(light[1]), uchar(iconPixel(4)[1]));
+}
+
+// XFCE's panel draws the tool tip over the text field of a panel shown under the icon while the pointer rests there.
+TEST_F(SniStatusItemTest, NoToolTipIsOfferedWhileThePanelShowsAndTheTrayIsToldBothTimes) {
+    start();
+    item->setTitle(QStringLiteral("3"));
+    QSignalSpy changes(&item->statusNotifierItem(), &SniStatusItem::toolTipChanged);
+    const auto toolTip = [this] { return qdbus_cast<SniToolTip>(property(QStringLiteral("ToolTip"))).title; };
+    item->setToolTipOffered(false);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(toolTip(), QString());
+    item->setToolTipOffered(true);
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(toolTip(), QStringLiteral("Redizado: 3 to do"));
 }
 
 TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneAndAClickActsAtTheClickWithTheTokenTheTrayGave) {

@@ -16,7 +16,8 @@ struct CountCase {
 TEST(SegmentCount, ShowsAShortCountAndSaysTheWholeOne) {
     for (const auto& [count, shown, spoken] :
          {CountCase{std::nullopt, "To Do", "To Do"}, CountCase{1, "To Do (1)", "To Do, 1 item"},
-          CountCase{1000000, "To Do (999+)", "To Do, 1000000 items"}}) {
+          CountCase{9999, "To Do (9999)", "To Do, 9999 items"},
+          CountCase{1000000, "To Do (9999+)", "To Do, 1000000 items"}}) {
         JLSegmentedControl control;
         control.setFirstLabel(QStringLiteral("To Do"));
         control.setCount(0, 5);

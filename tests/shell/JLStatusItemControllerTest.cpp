@@ -4,6 +4,7 @@
 #include "JLRedizadoWindow.h"
 #include "PanelDriver.h"
 #include "PreferencesKeys.h"
+#include "WaitUntil.h"
 
 #include <QCheckBox>
 #include <QCursor>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +60,19 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     EXPECT_FALSE(window().isVisible());
     EXPECT_FALSE(showsAlternateIcon());
     EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
+}
+
+// A tool tip from the pointer resting on the icon would cover the panel's entry field.
+TEST_F(StatusItemControllerTest, WhileThePanelShowsTheIconOffersNoToolTipAndOneShowingGoes) {
+    start();
+    QToolTip::showText(QPoint(10, 10), QStringLiteral("Redizado"));
+    ASSERT_TRUE(QToolTip::isVisible());
+    statusItem.click();
+    EXPECT_FALSE(statusItem.toolTipOffered());
+    // Well before the tool tip's own time is up.
+    EXPECT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }, 2000));
+    controller().toggleRedizadoView();
+    EXPECT_TRUE(statusItem.toolTipOffered());
 }
 
 TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookTheFocusDoesNotReopenThePanel) {

@@ -3,6 +3,7 @@
 #include "FirstRun.h"
 #include "JLHotKeyManager.h"
 #include "KeyNameTable.h"
+#include "KeysymNames.h"
 #include "MemoryUserDefaults.h"
 #include "PreferencesKeys.h"
 
@@ -57,9 +58,60 @@ TEST_F(ShortcutSelectorTest, LoadShowsTheStoredCombination) {
     defaults.setObject(keys::shortcutModifierCodeKeyOne, "\u2318");
     selector.awakeFromNib();
     EXPECT_EQ(key->currentText(), QStringLiteral("Q"));
-    EXPECT_EQ(first->currentText(), QStringLiteral("\u2318"));
+    EXPECT_EQ(first->currentText(), QStringLiteral("Super"));
     EXPECT_EQ(updates, 0);
 }
+
+// The pop-ups and the note under them name a combination alike, whichever item is chosen.
+TEST_F(ShortcutSelectorTest, EveryItemShowsTheWordTheNoteUses) {
+    selector.awakeFromNib();
+    for (int index = 0; index < key->count(); ++index) {
+        const auto code = keyNameTable().at(key->itemData(index).toString().toStdString());
+        EXPECT_EQ(key->itemText(index).toStdString(), readableCombination(std::uint16_t(code), 0));
+    }
+    for (int index = 0; index < first->count(); ++index) {
+        const auto mask = modifierMaskForName(first->itemData(index).toString().toStdString());
+        if (mask != 0) {
+            EXPECT_EQ((first->itemText(index) + QStringLiteral("+A")).toStdString(), readableCombination(0, mask));
+        }
+    }
+}
+
+struct StoredName {
+    const char* name;
+    const char* key;
+    const char* stored;
+    const char* shown;
+};
+
+class ShortcutSelectorStoredNameTest : public ShortcutSelectorTest, public ::testing::WithParamInterface<StoredName> {};
+
+// A file written by an earlier version shows its choice in words, and choosing that item writes what was there.
+TEST_P(ShortcutSelectorStoredNameTest, ReadsBackAndWritesTheSameName) {
+    const auto [name, setting, stored, shown] = GetParam();
+    defaults.setObject(setting, stored);
+    selector.awakeFromNib();
+    QComboBox* popUp = std::string_view(setting) == keys::shortcutKeyCodeKey ? key : first;
+    EXPECT_EQ(popUp->currentText(), QString::fromUtf8(shown));
+    defaults.setObject(setting, "");
+    emit popUp->activated(popUp->currentIndex());
+    EXPECT_EQ(defaults.objectForKey(setting), plist_value::Value(stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ShortcutSelectorStoredNameTest,
+                         ::testing::Values(StoredName{"Control", keys::shortcutModifierCodeKeyOne, "\u2303", "Ctrl"},
+                                           StoredName{"Alt", keys::shortcutModifierCodeKeyOne, "\u2325", "Alt"},
+                                           StoredName{"Super", keys::shortcutModifierCodeKeyOne, "\u2318", "Super"},
+                                           StoredName{"Shift", keys::shortcutModifierCodeKeyOne, "\u21E7", "Shift"},
+                                           StoredName{"NoModifier", keys::shortcutModifierCodeKeyOne, "None", "None"},
+                                           StoredName{"SpaceBar", keys::shortcutKeyCodeKey, "\u23B5", "Space"},
+                                           StoredName{"Return", keys::shortcutKeyCodeKey, "\u21A9", "Return"},
+                                           StoredName{"CapsLock", keys::shortcutKeyCodeKey, "\u21EA", "Caps Lock"},
+                                           StoredName{"LeftArrow", keys::shortcutKeyCodeKey, "\u2190", "Left"},
+                                           StoredName{"Tab", keys::shortcutKeyCodeKey, "tab", "Tab"},
+                                           StoredName{"Grave", keys::shortcutKeyCodeKey, "`", "`"},
+                                           StoredName{"F12", keys::shortcutKeyCodeKey, "F12", "F12"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ShortcutSelectorTest, AChoiceStoresAllThreeTitlesThenUpdatesOnceEvenWhenConnectedTwice) {
     selector.connectActions();

@@ -101,6 +101,11 @@ void LiveStatusItem::setToolTip(const QString& toolTip) {
     m_x11.setToolTip(toolTip);
 }
 
+void LiveStatusItem::setToolTipOffered(bool offered) {
+    m_sni.setToolTipOffered(offered);
+    m_x11.setToolTipOffered(offered);
+}
+
 void LiveStatusItem::setAction(std::function<void()> action) {
     m_sni.setAction(action);
     m_x11.setAction(std::move(action));

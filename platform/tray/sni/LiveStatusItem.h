@@ -23,6 +23,7 @@ public:
     void setImage(const QIcon& image, bool isTemplate) override;
     void setTitle(const QString& title) override;
     void setToolTip(const QString& toolTip) override;
+    void setToolTipOffered(bool offered) override;
     void setAction(std::function<void()> action) override;
     void setContextMenu(QMenu* menu) override;
     std::optional<QRect> geometry() const override;

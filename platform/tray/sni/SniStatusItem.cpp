@@ -142,6 +142,14 @@ void SniStatusItem::setToolTip(const QString& toolTip) {
     emit toolTipChanged();
 }
 
+void SniStatusItem::setToolTipOffered(bool offered) {
+    if (offered == m_toolTipOffered)
+        return;
+    m_toolTipOffered = offered;
+    // The host draws the tool tip: only the change tells it to take one down that is showing.
+    emit toolTipChanged();
+}
+
 void SniStatusItem::setAction(std::function<void()> action) {
     m_action = std::move(action);
 }
@@ -164,6 +172,8 @@ int SniStatusItem::statusBarThickness() const {
 }
 
 SniToolTip SniStatusItem::toolTip() const {
+    if (!m_toolTipOffered)
+        return {};
     return {QString(), {}, accessibleDescription(), QString()};
 }
 

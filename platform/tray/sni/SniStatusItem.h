@@ -25,6 +25,7 @@ public:
     void setImage(const QIcon& image, bool isTemplate) override;
     void setTitle(const QString& title) override;
     void setToolTip(const QString& toolTip) override;
+    void setToolTipOffered(bool offered) override;
     void setAction(std::function<void()> action) override;
     void setContextMenu(QMenu* menu) override;
     std::optional<QRect> geometry() const override;
@@ -73,6 +74,7 @@ private:
     mutable std::optional<SniPixmaps> m_pixmaps;
     QString m_title;
     QString m_toolTip = QStringLiteral("Redizado");
+    bool m_toolTipOffered = true;
     std::function<void()> m_action;
     std::optional<QRect> m_clickedAt;
     QString m_activationToken;

@@ -11,6 +11,7 @@ public:
     void setImage(const QIcon&, bool isTemplate) override { m_isTemplate = isTemplate; }
     void setTitle(const QString& title) override { m_title = title; }
     void setToolTip(const QString&) override {}
+    void setToolTipOffered(bool offered) override { m_toolTipOffered = offered; }
     void setAction(std::function<void()> action) override { m_action = std::move(action); }
     void setContextMenu(QMenu*) override {}
     std::optional<QRect> geometry() const override { return m_geometry; }
@@ -26,12 +27,14 @@ public:
     }
     const std::vector<QString>& messages() const { return m_messages; }
     bool isTemplate() const { return m_isTemplate; }
+    bool toolTipOffered() const { return m_toolTipOffered; }
     const QString& title() const { return m_title; }
     void setGeometry(std::optional<QRect> geometry) { m_geometry = geometry; }
 
 private:
     std::vector<QString> m_messages;
     bool m_isTemplate = false;
+    bool m_toolTipOffered = true;
     QString m_title;
     std::function<void()> m_action;
     std::optional<QRect> m_geometry;
