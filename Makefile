@@ -41,7 +41,7 @@ APT_PACKAGES += xandikos vdirsyncer todoman python3-icalendar
 APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian appstream desktop-file-utils man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps deps-desktops configure build test test-desktops test-debian13 soak bench fuzz run install deb \
+.PHONY: deps deps-desktops configure build test test-asan test-desktops test-debian13 soak bench fuzz run install deb \
         format format-check clean
 
 # Installs whichever of the packages given are missing.
@@ -68,9 +68,13 @@ build: configure
 # The unit and widget tests run twice: as shipped, and under ASan and UBSan, where any report fails them.
 test: build deb format-check
 	ctest --preset default
+	$(MAKE) test-asan
+	tests/package/check-package.sh build/deb
+
+# The unit and widget tests alone under ASan and UBSan.
+test-asan: deps
 	cmake --preset asan && cmake --build --preset asan
 	ctest --preset asan
-	tests/package/check-package.sh build/deb
 
 # The program on real desktops run headless (KDE Plasma with its portal's global shortcuts and its tray, GNOME with
 # its tray and its custom keyboard shortcuts, X11 trays that pull in large desktops); as root.

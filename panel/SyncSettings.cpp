@@ -142,12 +142,10 @@ void SyncSettings::syncNow() {
 
 // Everything but the status line follows from the account, the keyring and what is under way.
 void SyncSettings::showState() {
+    const auto account = m_control.account();
     // Whether there is a keyring is the sync's to say, and asking loads it with its network library: with sync
     // off, not before anyone looks at this section.
-    if (!m_widgets.section->isVisible())
-        return;
-    const auto account = m_control.account();
-    const bool keyring = m_control.keyringAvailable();
+    const bool keyring = account || m_widgets.section->isVisible() ? m_control.keyringAvailable() : true;
     if (account) {
         setTextIfOther(m_widgets.addressField, account->address.toDisplayString());
         setTextIfOther(m_widgets.userField, account->user);

@@ -18,6 +18,7 @@ require_installed Xvfb openbox tint2 xdotool dbus-daemon gdbus "$launcher" "$pyt
 pgrep -u "$(id -u)" -x orca >/dev/null && { log "another orca runs for this user; skipped"; exit 77; }
 . "$here/session.sh"
 . "$here/checks.sh"
+. "$here/accessibility-bus.sh"
 # The settings of orca, speech-dispatcher and ALSA are read from the private home; no dconf behind GSettings.
 export HOME=$config XDG_CACHE_HOME=$config/cache XDG_DATA_HOME=$config/data GSETTINGS_BACKEND=memory
 # What orca says, in the words the checks expect.
@@ -50,17 +51,7 @@ finish() {
 skip() { log "$1; skipped"; tail -n 20 "$2" 2>/dev/null | sed 's/^/  /'; exit 77; }
 "$here/virtual-desktop.sh" start "$display" >/dev/null || { log "FAIL: no virtual desktop on $display"; exit 1; }
 
-# A session bus that starts nothing of the machine's, and the accessibility bus registered on it.
-mkdir -p "$config/bus/services"
-cp "$here/../session-bus.conf" "$config/bus/bus.conf"
-dbus-daemon --config-file="$config/bus/bus.conf" --fork --print-address=3 --print-pid=4 \
-    3>"$config/bus/address" 4>"$config/bus/pid"
-pids+=("$(cat "$config/bus/pid")")
-export DBUS_SESSION_BUS_ADDRESS=$(cat "$config/bus/address")
-"$launcher" >"$config/at-spi-bus-launcher.log" 2>&1 &
-pids+=($!)
-a11y_bus() { gdbus call --session -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress | grep -q unix; }
-check "the accessibility bus is on the session bus" until_true a11y_bus
+start_accessibility_bus
 [ "$failed" = 0 ] || finish
 
 # speech-dispatcher with one output module, the generic one, whose "synthesizer" appends the text to a file; its

@@ -21,13 +21,14 @@ if [ "${1:-}" != --inside ]; then
     # A session bus that starts none of the machine's services: only what the test itself runs answers on it.
     mkdir -p "$work/bus/services"
     cp "$here/../session-bus.conf" "$work/bus/bus.conf"
-    # The command loads the program from beside itself.
-    cp "$program" "$work/redizado" && cp "$(dirname "$program")/redizado-program.so" "$work/"
+    # The command loads the program from beside itself, and the program its core library, which the build tree
+    # (perhaps under /root) may not show the session's user.
+    cp "$program" "$work/redizado" && cp "$(dirname "$program")"/redizado-*.so "$work/"
     mkdir -p -m 0700 "$work/run"
     mkdir -p "$work/home" "$work/config" "$work/shots"
     chown -R "$user:" "$work"
     setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups \
-        env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config" \
+        env -i PATH=/usr/bin:/bin LD_LIBRARY_PATH="$work" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config" \
         XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway LANG=C.UTF-8 \
         dbus-run-session --config-file="$work/bus/bus.conf" -- bash "$work/sway-session.sh" --inside "$work"
     status=$?

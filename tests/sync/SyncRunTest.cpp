@@ -291,8 +291,8 @@ TEST_F(SyncRunTest, ATaskTheServerTurnsDownStaysHereAndTheRestGoes) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         ASSERT_EQ(sync(password, small.url()), SyncOutcome::Ok) << detail();
         EXPECT_EQ(report->refusedItems, 1);
-        EXPECT_TRUE(report->firstRefusal.contains(QStringLiteral("413 Request Entity Too Large")))
-            << report->firstRefusal.toStdString();
+        // The status, not the reason phrase, which differs between servers ("Content Too Large" from Python 3.13).
+        EXPECT_TRUE(report->firstRefusal.contains(QStringLiteral("413 "))) << report->firstRefusal.toStdString();
         EXPECT_EQ(titlesOf(manager.redizado()), (std::vector<std::string>{"Milk", huge}));
         const SyncState state = SyncState::load(statePath);
         EXPECT_EQ(state.tasks.size(), 1u);
