@@ -46,13 +46,18 @@ class Merger {
 public:
     Merger(const std::map<std::string, TaskState>& tasks, const std::map<std::string, SentTask>& sending,
            SyncMerge& out, const std::function<std::string(const std::string&)>& hrefFor)
-        : m_tasks(tasks), m_sending(sending), m_out(out), m_hrefFor(hrefFor) {}
+        : m_tasks(&tasks), m_sending(sending), m_out(out), m_hrefFor(hrefFor) {}
 
     void readServer(const ServerChanges& server);
     void matchAnew(const JLJotlingManager::List& items);
     void mergeItem(const Record& record);
     void mergeTheRest();
     void placeNewItems();
+    // Items agreeing with their tasks: only those the server changed are merged, the others kept with their tasks.
+    void mergeAgreed(const JLJotlingManager::List& items, std::map<std::string, TaskState> tasks);
+    bool settled() const {
+        return m_out.pushes.empty() && m_out.removals.empty() && m_out.malformed == 0 && !m_titleUnsettled;
+    }
 
 private:
     void mergeBothChanged(const Record& record, const vtodo::Task& local, const TaskState* base,
@@ -70,7 +75,13 @@ private:
         m_out.items.push_back(record);
         m_out.itemsChanged = true;
     }
+    // A title from the server that the next merge would change to the way the server reads it back.
+    void noteTitle(const std::string& title) {
+        if (!m_titleUnsettled && vtodo::readBack(title) != title)
+            m_titleUnsettled = true;
+    }
     void addFromServer(const ServerVersion& server) {
+        noteTitle(server.task.title);
         Dictionary dictionary;
         vtodo::applyToItem(server.task, dictionary);
         m_added.push_back(recordOf(std::move(dictionary)));
@@ -78,7 +89,9 @@ private:
         ++m_out.summary.addedHere;
     }
 
-    std::map<std::string, TaskState> m_tasks;
+    // The caller's, until a lost answer changes one: then a copy.
+    const std::map<std::string, TaskState>* m_tasks;
+    std::map<std::string, TaskState> m_ownTasks;
     const std::map<std::string, SentTask>& m_sending;
     SyncMerge& m_out;
     const std::function<std::string(const std::string&)>& m_hrefFor;
@@ -89,12 +102,19 @@ private:
     // Items met anew that are a server task under another UID (or none): the task's UID, by item.
     std::unordered_map<const JLJotling*, std::string> m_adopted;
     JLJotlingManager::List m_added;
+    bool m_titleUnsettled = false;
 };
 
 void Merger::readServer(const ServerChanges& server) {
+    // Made when a task is known by its path alone: a removal, or a task that cannot be read.
     std::map<std::string, std::string> uidOfHref;
-    for (const auto& [uid, task] : m_tasks)
-        uidOfHref[task.href] = uid;
+    const auto uidAt = [&](const std::string& href) -> const std::string* {
+        if (uidOfHref.empty())
+            for (const auto& [uid, task] : *m_tasks)
+                uidOfHref[task.href] = uid;
+        const auto known = uidOfHref.find(href);
+        return known == uidOfHref.end() ? nullptr : &known->second;
+    };
     std::set<std::string> listed;
     std::set<std::string> listedUids;
     for (const ServerTask& sent : server.changed) {
@@ -102,8 +122,8 @@ void Merger::readServer(const ServerChanges& server) {
         auto task = vtodo::read(sent.icalendar);
         if (!task) {
             ++m_out.malformed;
-            if (const auto known = uidOfHref.find(sent.href); known != uidOfHref.end())
-                m_unreadable.insert(known->second);
+            if (const std::string* known = uidAt(sent.href))
+                m_unreadable.insert(*known);
             continue;
         }
         listedUids.insert(task->uid);
@@ -111,24 +131,28 @@ void Merger::readServer(const ServerChanges& server) {
         if (const auto sending = m_sending.find(task->uid); sending != m_sending.end() && !sent.etag.empty() &&
                                                             sending->second.title == task->title &&
                                                             sending->second.completed == task->completed) {
-            m_tasks.insert_or_assign(task->uid,
-                                     TaskState{sent.href, sent.etag, task->title, task->completed, sent.icalendar});
+            if (m_tasks != &m_ownTasks) {
+                m_ownTasks = *m_tasks;
+                m_tasks = &m_ownTasks;
+            }
+            m_ownTasks.insert_or_assign(task->uid,
+                                        TaskState{sent.href, sent.etag, task->title, task->completed, sent.icalendar});
             continue;
         }
         // Our own write coming back, or a listing of what we know already. A task found at another path is taken
         // as the server's version, so that the next write goes where it now is.
-        const auto known = m_tasks.find(task->uid);
-        if (known != m_tasks.end() && !sent.etag.empty() && known->second.etag == sent.etag &&
+        const auto known = m_tasks->find(task->uid);
+        if (known != m_tasks->end() && !sent.etag.empty() && known->second.etag == sent.etag &&
             known->second.href == sent.href)
             continue;
         const std::string uid = task->uid;
         m_server.insert_or_assign(uid, ServerVersion{&sent, std::move(*task)});
     }
     for (const std::string& href : server.removed)
-        if (const auto known = uidOfHref.find(href); known != uidOfHref.end())
-            m_removedThere.insert(known->second);
+        if (const std::string* known = uidAt(href))
+            m_removedThere.insert(*known);
     if (server.wasFullListing)
-        for (const auto& [uid, task] : m_tasks)
+        for (const auto& [uid, task] : *m_tasks)
             if (!listed.contains(task.href) && !listedUids.contains(uid))
                 m_removedThere.insert(uid);
 }
@@ -143,7 +167,7 @@ void Merger::matchAnew(const JLJotlingManager::List& items) {
             uidsHere.insert(vtodo::taskOfItem(*dictionary).uid);
     std::multimap<std::pair<std::string, long long>, std::string> unmatched;
     for (const auto& [uid, server] : m_server)
-        if (!m_tasks.contains(uid) && !uidsHere.contains(uid) && server.task.createdSince1970)
+        if (!m_tasks->contains(uid) && !uidsHere.contains(uid) && server.task.createdSince1970)
             unmatched.emplace(std::pair(server.task.title, std::llround(*server.task.createdSince1970)), uid);
     if (unmatched.empty())
         return;
@@ -153,7 +177,7 @@ void Merger::matchAnew(const JLJotlingManager::List& items) {
             continue;
         vtodo::Task local = vtodo::taskOfItem(*dictionary);
         local.title = vtodo::readBack(local.title);
-        if (!local.createdSince1970 || m_tasks.contains(local.uid) || m_server.contains(local.uid))
+        if (!local.createdSince1970 || m_tasks->contains(local.uid) || m_server.contains(local.uid))
             continue;
         // CREATED holds whole seconds; the item's date may have been cut or rounded to them.
         for (const double seconds : {std::floor(*local.createdSince1970), std::round(*local.createdSince1970)}) {
@@ -199,8 +223,8 @@ void Merger::mergeItem(const Record& original) {
         return;
     }
     m_seen.insert(local.uid);
-    const auto stateFound = m_tasks.find(local.uid);
-    const TaskState* base = stateFound == m_tasks.end() ? nullptr : &stateFound->second;
+    const auto stateFound = m_tasks->find(local.uid);
+    const TaskState* base = stateFound == m_tasks->end() ? nullptr : &stateFound->second;
     if (m_unreadable.contains(local.uid)) {
         keep(record);
         if (base)
@@ -245,8 +269,10 @@ void Merger::mergeBothChanged(const Record& record, const vtodo::Task& local, co
     if (!base && local.title != theirs.title)
         m_out.notes.push_back("\"" + local.title + "\" here took the title the server holds, \"" + theirs.title +
                               "\": with no earlier sync to compare, which was renamed last cannot be told");
-    if (!base || local.title == base->title)
+    if (!base || local.title == base->title) {
         merged.title = theirs.title;
+        noteTitle(merged.title);
+    }
     // Met anew, done on either side is done: a completion is not undone by a side that only never saw it.
     merged.completed = base ? (local.completed == base->completed ? theirs.completed : local.completed)
                             : local.completed || theirs.completed;
@@ -268,7 +294,7 @@ void Merger::mergeTheRest() {
     for (const auto& [uid, server] : m_server)
         if (!m_seen.contains(uid))
             addFromServer(server);
-    for (const auto& [uid, base] : m_tasks) {
+    for (const auto& [uid, base] : *m_tasks) {
         if (m_seen.contains(uid) || m_server.contains(uid))
             continue;
         if (m_unreadable.contains(uid)) {
@@ -277,6 +303,31 @@ void Merger::mergeTheRest() {
             m_out.removals.push_back({uid, base.href, base.etag, base.title});
             m_out.tasks[uid] = base;
         }
+    }
+}
+
+void Merger::mergeAgreed(const JLJotlingManager::List& items, std::map<std::string, TaskState> tasks) {
+    std::set<std::string> touched;
+    for (const auto& [uid, server] : m_server)
+        touched.insert(uid);
+    touched.insert(m_removedThere.begin(), m_removedThere.end());
+    touched.insert(m_unreadable.begin(), m_unreadable.end());
+    // The touched tasks as they were, to merge against; the rest go through untouched.
+    m_ownTasks.clear();
+    for (const std::string& uid : touched)
+        if (auto found = tasks.find(uid); found != tasks.end())
+            m_ownTasks.insert(tasks.extract(found));
+    m_tasks = &m_ownTasks;
+    m_out.tasks = std::move(tasks);
+    m_out.items.reserve(items.size());
+    for (const Record& record : items) {
+        const Dictionary* dictionary = dictionaryOf(record);
+        const auto uid = dictionary ? dictionary->find(vtodo::jotlingSyncUID) : Dictionary::const_iterator{};
+        const std::string* text = dictionary && uid != dictionary->end() ? uid->second.get<std::string>() : nullptr;
+        if (text && touched.contains(*text))
+            mergeItem(record);
+        else
+            keep(record);
     }
 }
 
@@ -318,9 +369,25 @@ SyncMerge mergeChanges(const JLJotlingManager::List& items, const std::map<std::
     Merger merger(tasks, sending, out, hrefFor);
     merger.readServer(server);
     merger.matchAnew(items);
+    out.items.reserve(items.size());
     for (const Record& record : items)
         merger.mergeItem(record);
     merger.mergeTheRest();
     merger.placeNewItems();
+    out.settled = merger.settled();
+    return out;
+}
+
+SyncMerge mergeChangesAgreed(const JLJotlingManager::List& items, std::map<std::string, TaskState> tasks,
+                             const ServerChanges& server,
+                             const std::function<std::string(const std::string& uid)>& hrefFor) {
+    SyncMerge out;
+    const std::map<std::string, SentTask> nothingSent;
+    Merger merger(tasks, nothingSent, out, hrefFor);
+    merger.readServer(server);
+    merger.mergeAgreed(items, std::move(tasks));
+    merger.mergeTheRest();
+    merger.placeNewItems();
+    out.settled = merger.settled();
     return out;
 }

@@ -58,6 +58,9 @@ struct SyncMerge {
     int malformed = 0;
     // Lines for the log: what the merge chose where it could not keep both sides.
     std::vector<std::string> notes;
+    // Nothing to send, nothing unreadable, every title as the server reads it back: the items and the tasks agree,
+    // and a merge of them with nothing from the server would change nothing.
+    bool settled = false;
 };
 
 // Three-way merge of the local items and the server's changes against the state of the last sync. Nothing is lost:
@@ -77,3 +80,10 @@ struct SyncMerge {
 SyncMerge mergeChanges(const JLJotlingManager::List& items, const std::map<std::string, TaskState>& tasks,
                        const ServerChanges& server, const std::function<std::string(const std::string& uid)>& hrefFor,
                        const std::map<std::string, SentTask>& sending = {});
+
+// The same merge for items that agree with the tasks (a settled merge left both, and no item changed since), with
+// nothing in flight and no full listing: only the items whose tasks the server changed are read, and the tasks are
+// moved through rather than copied.
+SyncMerge mergeChangesAgreed(const JLJotlingManager::List& items, std::map<std::string, TaskState> tasks,
+                             const ServerChanges& server,
+                             const std::function<std::string(const std::string& uid)>& hrefFor);

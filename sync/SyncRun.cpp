@@ -67,13 +67,24 @@ bool today(const std::optional<double>& secondsSince1970) {
            QDateTime::fromMSecsSinceEpoch(qint64(*secondsSince1970 * 1000)).date() == QDate::currentDate();
 }
 
-// The times of the last sync are not worth a write of their own. Compared in place: a copy of 10,000 tasks is not.
-bool sameButTimes(SyncState& a, const SyncState& b) {
+// The state but its tasks, moved aside meanwhile.
+SyncState withoutTasks(SyncState& state) {
+    auto tasks = std::exchange(state.tasks, {});
+    SyncState copy = state;
+    state.tasks = std::move(tasks);
+    return copy;
+}
+
+// The times of the last sync are not worth a write of their own. Compared in place, the tasks left out: a copy of
+// 10,000 tasks is not worth it either.
+bool sameButTimesAndTasks(SyncState& a, const SyncState& b) {
     const auto lastSync = std::exchange(a.lastSyncSince1970, b.lastSyncSince1970);
     const auto lastGoodSync = std::exchange(a.lastGoodSyncSince1970, b.lastGoodSyncSince1970);
+    auto tasks = std::exchange(a.tasks, {});
     const bool same = a == b;
     a.lastSyncSince1970 = lastSync;
     a.lastGoodSyncSince1970 = lastGoodSync;
+    a.tasks = std::move(tasks);
     return same;
 }
 } // namespace
@@ -95,7 +106,8 @@ SyncRun::~SyncRun() = default;
 
 void SyncRun::start() {
     std::string why;
-    m_state = m_stateFile.load(&why);
+    m_state = m_stateFile.take(&why, &m_agreed);
+    m_saved = withoutTasks(m_state);
     if (!why.empty())
         logLine("sync", why + "; every task is met anew");
     // Tokens, ETags and hrefs belong to one calendar: another account starts from nothing.
@@ -104,6 +116,8 @@ void SyncRun::start() {
         // (which would bring back what was deleted elsewhere meanwhile).
         SyncState kept = std::exchange(m_state, SyncState{});
         m_state.account = m_accountName.toStdString();
+        m_tasksChanged = true;
+        m_agreed = {};
         m_client->discover([this, kept = std::move(kept)](const CalDavResult& result, const QUrl& calendar) mutable {
             if (!result.ok()) {
                 m_state = std::move(kept);
@@ -148,18 +162,35 @@ bool SyncRun::missesOwnWrites(const CalDavChanges& changes) const {
 }
 
 void SyncRun::merge(const CalDavChanges& changes) {
-    // The list as it is now, with whatever the user changed while the server answered.
-    SyncMerge merged = mergeChanges(
-        m_manager.redizado(), m_state.tasks, serverChangesOf(changes),
-        [this](const std::string& uid) { return m_client->hrefFor(QString::fromStdString(uid)).toStdString(); },
-        m_state.sending);
-    if (merged.itemsChanged)
-        m_manager.replaceRedizado(std::move(merged.items));
-    m_summary += merged.summary;
+    // The list still the very one the tasks agreed with, nothing in flight and no full listing to check: only what
+    // the server changed needs merging, and with nothing from it, nothing does.
+    const bool agreed = !changes.wasFullListing && m_state.sending.empty() && m_agreed.sameAs(m_manager.redizado());
+    const bool nothingFromServer = changes.changed.isEmpty() && changes.removed.isEmpty();
+    SyncMerge merged;
+    if (!agreed || !nothingFromServer) {
+        const auto hrefFor = [this](const std::string& uid) {
+            return m_client->hrefFor(QString::fromStdString(uid)).toStdString();
+        };
+        // The list as it is now, with whatever the user changed while the server answered.
+        if (agreed) {
+            merged =
+                mergeChangesAgreed(m_manager.redizado(), std::move(m_state.tasks), serverChangesOf(changes), hrefFor);
+            m_tasksChanged = true;
+        } else {
+            merged =
+                mergeChanges(m_manager.redizado(), m_state.tasks, serverChangesOf(changes), hrefFor, m_state.sending);
+            if (merged.tasks != m_state.tasks)
+                m_tasksChanged = true;
+        }
+        if (merged.itemsChanged)
+            m_manager.replaceRedizado(std::move(merged.items));
+        m_summary += merged.summary;
+        for (const std::string& note : merged.notes)
+            logLine("sync", note);
+        m_state.tasks = std::move(merged.tasks);
+        m_agreed = merged.settled ? AgreedItems(m_manager.redizado()) : AgreedItems{};
+    }
     m_malformed = merged.malformed;
-    for (const std::string& note : merged.notes)
-        logLine("sync", note);
-    m_state.tasks = std::move(merged.tasks);
     m_state.token = changes.newToken.toStdString();
 
     m_serverChangedMeanwhile = false;
@@ -191,6 +222,7 @@ void SyncRun::pushed(const TaskPush& push, const CalDavResult& result, const QBy
     if (result.ok()) {
         // An empty ETag is learnt at the next fetch, where the task then shows as changed to what we sent.
         m_state.tasks[push.uid] = {push.href, etag.toStdString(), push.title, push.completed, push.icalendar};
+        m_tasksChanged = true;
         m_state.sending.erase(push.uid);
         m_written.insert(push.href);
         ++(push.ifMatch ? m_summary.changedThere : m_summary.addedThere);
@@ -204,6 +236,7 @@ void SyncRun::pushed(const TaskPush& push, const CalDavResult& result, const QBy
 void SyncRun::removed(const TaskRemoval& removal, const CalDavResult& result) {
     if (result.ok()) {
         m_state.tasks.erase(removal.uid);
+        m_tasksChanged = true;
         m_written.insert(removal.href);
         ++m_summary.removedThere;
     } else if (result.outcome == CalDavOutcome::ItemRefused) {
@@ -272,13 +305,25 @@ void SyncRun::finish(SyncOutcome outcome, const QString& detail) {
     m_state.firstRefusal = m_firstRefusal.toStdString();
     // A failure's time is kept: it is what the status says.
     saveState(outcome != SyncOutcome::Ok);
+    // Unless a save failed, the file holds this state now (bar the times of this sync): it goes back to be read from
+    // there next time. After a failed save the file is read again.
+    if (saved())
+        m_stateFile.putBack(std::move(m_state), std::move(m_agreed));
     emit finished(SyncReport{outcome, m_summary, detail, m_refused, m_firstRefusal});
 }
 
 void SyncRun::saveState(bool evenForTheTimes) {
-    if (!evenForTheTimes && sameButTimes(m_state, m_stateFile.held()))
+    if (!evenForTheTimes && saved())
         return;
     std::string why;
-    if (!m_stateFile.save(m_state, &why))
+    if (!m_stateFile.save(m_state, &why)) {
         logLine("sync", "could not save " + m_stateFile.path() + " (" + why + "); the next sync meets the tasks again");
+        return;
+    }
+    m_saved = withoutTasks(m_state);
+    m_tasksChanged = false;
+}
+
+bool SyncRun::saved() {
+    return !m_tasksChanged && sameButTimesAndTasks(m_state, m_saved);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AgreedItems.h"
 #include "CalDavClient.h"
 #include "SyncMerge.h"
 #include "SyncReport.h"
@@ -55,14 +56,21 @@ private:
     void roundDone();
     void finish(SyncOutcome outcome, const QString& detail = {});
     void saveState(bool evenForTheTimes = false);
+    bool saved();
 
     JLJotlingManager& m_manager;
     std::unique_ptr<SyncStateFile> m_ownStateFile;
     SyncStateFile& m_stateFile;
     QString m_accountName;
     CalDavClient* m_client;
-    // Compared with what the file holds: a sync that changed nothing writes nothing.
+    // Taken from the state file and put back once saved: a sync that changed nothing writes nothing.
     SyncState m_state;
+    // What was last read or saved, but the tasks, whose changes are followed instead: a copy of 10,000 tasks, or a
+    // comparison of them, would cost more than a sync with nothing to do.
+    SyncState m_saved;
+    bool m_tasksChanged = false;
+    // The list m_state's tasks agree with, when known.
+    AgreedItems m_agreed;
     SyncSummary m_summary;
     int m_round = 0;
     int m_conflictRounds = 0;

@@ -4,6 +4,7 @@
 #include "AtomicFileWriter.h"
 #include "ConfigHome.h"
 #include "PlistCodec.h"
+#include "XmlPlistWriter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,12 +35,6 @@ std::optional<double> dateAt(const Dictionary& dictionary, std::string_view key)
 bool boolAt(const Dictionary& dictionary, std::string_view key) {
     const auto found = dictionary.find(key);
     return found != dictionary.end() && found->second.boolValue();
-}
-
-Dictionary encode(const std::string& uid, const TaskState& task) {
-    return Dictionary{
-        {"UID", Value(uid)},          {"Href", Value(task.href)},           {"ETag", Value(task.etag)},
-        {"Title", Value(task.title)}, {"Completed", Value(task.completed)}, {"ServerText", Value(task.serverText)}};
 }
 
 SyncState decode(const Dictionary& root) {
@@ -104,15 +99,14 @@ SyncState SyncState::load(const std::string& path, std::string* whyNot) {
 }
 
 bool SyncState::save(const std::string& path, std::string* whyNot) const {
-    Array list;
-    for (const auto& [uid, task] : tasks)
-        list.emplace_back(encode(uid, task));
     Array sent;
     for (const auto& [uid, task] : sending)
         sent.emplace_back(
             Dictionary{{"UID", Value(uid)}, {"Title", Value(task.title)}, {"Completed", Value(task.completed)}});
+    // The tasks go straight into the text where their empty list stands: built as values first, 10,000 of them
+    // cost as much again as writing them.
     Dictionary root{{"Account", Value(account)},          {"Calendar", Value(calendar)},
-                    {"SyncToken", Value(token)},          {"Tasks", Value(std::move(list))},
+                    {"SyncToken", Value(token)},          {"Tasks", Value(Array{})},
                     {"Sending", Value(std::move(sent))},  {"LastResult", Value(lastResult)},
                     {"LastDetail", Value(lastDetail)},    {"RefusedItems", Value(refusedItems)},
                     {"FirstRefusal", Value(firstRefusal)}};
@@ -122,6 +116,24 @@ bool SyncState::save(const std::string& path, std::string* whyNot) const {
     for (const auto& [key, when] : dates)
         if (when)
             root.insert_or_assign(key, Value(makeDate(*when)));
+    std::string text(plist_codec::toXml(root).text());
+    if (!tasks.empty()) {
+        // Other values are escaped, so this stands only where the list is.
+        constexpr std::string_view emptyTasks = "\t<key>Tasks</key>\n\t<array/>\n";
+        const std::size_t at = text.find(emptyTasks);
+        std::string list = "\t<array>\n";
+        for (const auto& [uid, task] : tasks)
+            plist_codec::appendFlatDictionary(list,
+                                              {{"Completed", task.completed},
+                                               {"ETag", task.etag},
+                                               {"Href", task.href},
+                                               {"ServerText", task.serverText},
+                                               {"Title", task.title},
+                                               {"UID", uid}},
+                                              2);
+        list += "\t</array>\n";
+        text.replace(at + emptyTasks.find("\t<array/>"), std::string_view("\t<array/>\n").size(), list);
+    }
     makeFolders(path);
-    return AtomicFileWriter().replace(path, plist_codec::toXml(root).text(), kFileMode, whyNot);
+    return AtomicFileWriter().replace(path, text, kFileMode, whyNot);
 }

@@ -61,6 +61,23 @@ public:
         return line(depth, "</dict>\n");
     }
 
+    void flat(std::initializer_list<FlatEntry> entries, unsigned depth) {
+        line(depth, "<dict>\n");
+        for (const auto& [key, entry] : entries) {
+            line(depth + 1, "<key>");
+            escaped(key);
+            m_out += "</key>\n";
+            if (const bool* b = std::get_if<bool>(&entry)) {
+                line(depth + 1, *b ? "<true/>\n" : "<false/>\n");
+            } else {
+                line(depth + 1, "<string>");
+                escaped(std::get<std::string_view>(entry));
+                m_out += "</string>\n";
+            }
+        }
+        line(depth, "</dict>\n");
+    }
+
 private:
     bool value(const Value& value, unsigned depth) {
         if (const auto* b = value.get<bool>()) {
@@ -169,6 +186,12 @@ private:
 
     // Only the three characters libplist escapes; a NUL in a string was always written as U+FFFD.
     void escaped(std::string_view text) {
+        // Most text has none of them: four scans for a byte are much quicker than a look at each character.
+        if (text.find('<') == text.npos && text.find('>') == text.npos && text.find('&') == text.npos &&
+            text.find('\0') == text.npos) {
+            m_out.append(text);
+            return;
+        }
         std::size_t start = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             std::string_view replacement;
@@ -219,6 +242,10 @@ FileDate fileDate(double secondsSince1970) {
     const double since = std::isnan(raw) ? 0.0 : std::clamp(raw, -2147483648.0, 2147483647.0);
     const double whole = std::floor(since);
     return {static_cast<std::int32_t>(whole), static_cast<std::int32_t>((since - whole) * 1e6)};
+}
+
+void appendFlatDictionary(std::string& out, std::initializer_list<FlatEntry> entries, unsigned depth) {
+    Writer(out).flat(entries, depth);
 }
 
 std::optional<std::string> writeXml(const Dictionary& root) {

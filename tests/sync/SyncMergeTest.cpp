@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncMerge.h"
+#include "AgreedItems.h"
 #include "ItemTask.h"
 
 #include <gtest/gtest.h>
@@ -200,3 +201,72 @@ TEST(SyncMerge, ATitleIsKeptAsTheServerReadsItBack) {
 }
 
 } // namespace
+
+// A task whose SUMMARY is written as given, unescaped.
+std::string withRawSummary(const std::string& summary, const std::string& itsUid) {
+    std::string text = textOf({"PLACEHOLDER"}, {}, itsUid);
+    text.replace(text.find("PLACEHOLDER"), 11, summary);
+    return text;
+}
+
+// A list that agrees with its tasks, and one change on the server: merging only what it touches ends as merging it all.
+struct AgreedRow {
+    const char* name;
+    ServerChanges server;
+};
+
+class SyncMergeAgreed : public ::testing::TestWithParam<AgreedRow> {};
+
+TEST_P(SyncMergeAgreed, MergesAsTheWholeList) {
+    const JLJotlingManager::List items{item(milk, "a", 3000), item(soy, "b", 2000), item(oat, "c", 1000)};
+    std::map<std::string, TaskState> tasks;
+    for (const auto& [its, side] : {std::pair("a", milk), std::pair("b", soy), std::pair("c", oat)})
+        tasks[its] = {hrefFor(its), "e1", side.title, side.checked, textOf(side, {}, its)};
+    ASSERT_TRUE(merge(items, tasks).settled);
+
+    const SyncMerge whole = mergeChanges(items, tasks, GetParam().server, hrefFor);
+    const SyncMerge agreed = mergeChangesAgreed(items, tasks, GetParam().server, hrefFor);
+
+    EXPECT_EQ(sidesOf(agreed.items), sidesOf(whole.items));
+    EXPECT_EQ(agreed.itemsChanged, whole.itemsChanged);
+    EXPECT_EQ(agreed.tasks, whole.tasks);
+    EXPECT_EQ(agreed.pushes.size(), whole.pushes.size());
+    EXPECT_EQ(agreed.removals.size(), whole.removals.size());
+    EXPECT_EQ(agreed.summary, whole.summary);
+    EXPECT_EQ(agreed.malformed, whole.malformed);
+    EXPECT_EQ(agreed.settled, whole.settled);
+    // Settled means what it says: merged again with nothing from the server, nothing changes.
+    const SyncMerge again = merge(whole.items, whole.tasks);
+    if (whole.settled) {
+        EXPECT_TRUE(!again.itemsChanged && again.pushes.empty() && again.removals.empty() &&
+                    again.tasks == whole.tasks && again.malformed == 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , SyncMergeAgreed,
+    ::testing::Values(
+        AgreedRow{"Nothing", {}},
+        AgreedRow{"Renamed", {{{hrefFor("b"), "e2", textOf({"Rice milk"}, {}, "b")}}, {}, false}},
+        AgreedRow{"Checked", {{{hrefFor("c"), "e2", textOf(soyDone, {}, "c")}}, {}, false}},
+        AgreedRow{"Removed", {{}, {hrefFor("b")}, false}},
+        AgreedRow{"New", {{{hrefFor("d"), "e1", vtodo::write({"d", "Tea", false, 2500, {}})}}, {}, false}},
+        AgreedRow{"Unreadable", {{{hrefFor("a"), "e2", "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n"}}, {}, false}},
+        AgreedRow{"OurOwnEcho", {{{hrefFor("a"), "e1", textOf(milk, {}, "a")}}, {}, false}},
+        AgreedRow{"Moved", {{{"/cal/elsewhere.ics", "e3", textOf(milk, {}, "a")}}, {}, false}},
+        // Kept as the server has it, and made to read back as it would at the next merge.
+        AgreedRow{"ControlCharacters", {{{hrefFor("b"), "e2", withRawSummary("Soy\x01milk", "b")}}, {}, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AgreedItems, AnyEditOrReplacedItemIsNoLongerTheAgreedList) {
+    JLJotlingManager::List items{item(milk, "a"), item(soy, "b")};
+    const AgreedItems agreed(items);
+    EXPECT_TRUE(agreed.sameAs(items));
+    EXPECT_FALSE(AgreedItems().sameAs(items));
+    items[1]->setTitle("Rice milk");
+    EXPECT_FALSE(agreed.sameAs(items));
+    JLJotlingManager::List reordered{items[1], items[0]};
+    EXPECT_FALSE(AgreedItems(items).sameAs(reordered));
+    JLJotlingManager::List fewer{items[0]};
+    EXPECT_FALSE(AgreedItems(items).sameAs(fewer));
+}

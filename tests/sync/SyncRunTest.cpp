@@ -41,7 +41,7 @@ protected:
     std::unique_ptr<SyncRun> start(const QString& secret = password, const QUrl& address = {}) {
         report.reset();
         auto run = std::make_unique<SyncRun>(CalDavAccount{address.isEmpty() ? server.url() : address, user, secret},
-                                             manager, statePath);
+                                             manager, stateFile);
         QObject::connect(run.get(), &SyncRun::finished, [this](const SyncReport& finished) { report = finished; });
         run->start();
         return run;
@@ -102,6 +102,8 @@ protected:
 
     TempFolder folder;
     const std::string statePath = folder.path() + "/redizado/sync.plist";
+    // Kept from one sync to the next, as the program keeps it.
+    SyncStateFile stateFile{statePath};
     MemoryUserDefaults defaults;
     NotificationCenter center;
     JLJotlingManager manager{defaults, center};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncState.h"
+#include "PlistCodec.h"
 #include "SyncStateFile.h"
 #include "TempFolder.h"
 
@@ -8,6 +9,8 @@
 #include <cstdio>
 #include <fstream>
 #include <sys/stat.h>
+
+using namespace plist_value;
 
 namespace {
 
@@ -32,8 +35,36 @@ TEST_F(SyncStateTest, ComesBackAsItWasSaved) {
                     {{"u3", {"Oat milk", true}}}};
     state.tasks["u1"] = {"/alice/tasks/u1.ics", "\"e1\"", "Milk & <bread>", true, "BEGIN:VCALENDAR\r\n..."};
     state.tasks["u2"] = {"/alice/tasks/u2.ics", "", "", false, ""};
+    state.tasks["u4"] = {"/alice/tasks/u4.ics", "e4", "caf\xc3\xa9 > tea", false, "a]]>b"};
     ASSERT_TRUE(state.save(path));
     EXPECT_EQ(SyncState::load(path), state);
+
+    // Byte for byte the text of the same values written as one tree, as the file always was.
+    Array tasks;
+    for (const auto& [uid, task] : state.tasks)
+        tasks.emplace_back(Dictionary{{"UID", Value(uid)},
+                                      {"Href", Value(task.href)},
+                                      {"ETag", Value(task.etag)},
+                                      {"Title", Value(task.title)},
+                                      {"Completed", Value(task.completed)},
+                                      {"ServerText", Value(task.serverText)}});
+    Dictionary root{
+        {"Account", Value(state.account)},
+        {"Calendar", Value(state.calendar)},
+        {"SyncToken", Value(state.token)},
+        {"Tasks", Value(std::move(tasks))},
+        {"Sending",
+         Value(Array{Dictionary{{"UID", Value("u3")}, {"Title", Value("Oat milk")}, {"Completed", Value(true)}}})},
+        {"LastResult", Value(state.lastResult)},
+        {"LastDetail", Value(state.lastDetail)},
+        {"RefusedItems", Value(state.refusedItems)},
+        {"FirstRefusal", Value(state.firstRefusal)},
+        {"LastSyncDate", Value(makeDate(1.7e9))},
+        {"LastGoodSyncDate", Value(makeDate(1.6e9))},
+        {"LastFullListingDate", Value(makeDate(1.5e9))}};
+    std::ifstream file(path, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, std::string(plist_codec::toXmlThroughLibplist(root).text()));
 }
 
 // As a version before the last good sync and the refused items were kept wrote it.
