@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -131,13 +132,30 @@ TaskCalendar& taskCalendar() {
     return calendar;
 }
 
-void SyncFirst10000Tasks(benchmark::State& state) {
+// The calendar of the benchmarks, or none when it cannot be had, which the benchmark is told.
+TaskCalendar* readyCalendar(benchmark::State& state) {
     application();
     TaskCalendar& calendar = taskCalendar();
-    if (!calendar.ready()) {
-        state.SkipWithError("radicale is not installed or would not start");
+    if (calendar.ready())
+        return &calendar;
+    state.SkipWithError("radicale is not installed or would not start");
+    return nullptr;
+}
+
+// A copy that has synced with the calendar once, or none after telling the benchmark why.
+std::unique_ptr<Copy> syncedCopy(benchmark::State& state, TaskCalendar& calendar) {
+    auto copy = std::make_unique<Copy>();
+    if (copy->sync(calendar.account()).outcome == SyncOutcome::Ok)
+        return copy;
+    state.SkipWithError("the first sync failed");
+    return nullptr;
+}
+
+void SyncFirst10000Tasks(benchmark::State& state) {
+    TaskCalendar* ready = readyCalendar(state);
+    if (!ready)
         return;
-    }
+    TaskCalendar& calendar = *ready;
     ProcessCpuTime cpu(state);
     for (auto _ : state) {
         state.PauseTiming();
@@ -156,17 +174,12 @@ void SyncFirst10000Tasks(benchmark::State& state) {
 BENCHMARK(SyncFirst10000Tasks)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void SyncOneChanged10000Tasks(benchmark::State& state) {
-    application();
-    TaskCalendar& calendar = taskCalendar();
-    if (!calendar.ready()) {
-        state.SkipWithError("radicale is not installed or would not start");
+    TaskCalendar* ready = readyCalendar(state);
+    std::unique_ptr<Copy> synced = ready ? syncedCopy(state, *ready) : nullptr;
+    if (!synced)
         return;
-    }
-    Copy copy;
-    if (copy.sync(calendar.account()).outcome != SyncOutcome::Ok) {
-        state.SkipWithError("the first sync failed");
-        return;
-    }
+    TaskCalendar& calendar = *ready;
+    Copy& copy = *synced;
     // Counted across repetitions: the server keeps the last title, and the same title again is no change.
     static int changes = 0;
     ProcessCpuTime cpu(state);
@@ -185,12 +198,10 @@ BENCHMARK(SyncOneChanged10000Tasks)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 // Nothing changed here or there: one request, and no file written.
 void SyncNothingChanged10000Tasks(benchmark::State& state) {
-    application();
-    TaskCalendar& calendar = taskCalendar();
-    if (!calendar.ready()) {
-        state.SkipWithError("radicale is not installed or would not start");
+    TaskCalendar* ready = readyCalendar(state);
+    if (!ready)
         return;
-    }
+    TaskCalendar& calendar = *ready;
     Copy copy;
     // The second sync learns the token that follows any change the first one made.
     if (copy.sync(calendar.account()).outcome != SyncOutcome::Ok ||
@@ -219,17 +230,12 @@ BENCHMARK(SyncNothingChanged10000Tasks)->Unit(benchmark::kMillisecond)->UseRealT
 
 // The tasks are here, with their UIDs, but the sync's state is gone: every item is matched to its task again.
 void SyncAnew10000Tasks(benchmark::State& state) {
-    application();
-    TaskCalendar& calendar = taskCalendar();
-    if (!calendar.ready()) {
-        state.SkipWithError("radicale is not installed or would not start");
+    TaskCalendar* ready = readyCalendar(state);
+    std::unique_ptr<Copy> synced = ready ? syncedCopy(state, *ready) : nullptr;
+    if (!synced)
         return;
-    }
-    Copy copy;
-    if (copy.sync(calendar.account()).outcome != SyncOutcome::Ok) {
-        state.SkipWithError("the first sync failed");
-        return;
-    }
+    TaskCalendar& calendar = *ready;
+    Copy& copy = *synced;
     ProcessCpuTime cpu(state);
     for (auto _ : state) {
         state.PauseTiming();
@@ -246,17 +252,12 @@ BENCHMARK(SyncAnew10000Tasks)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The anchor: the request no sync goes without, the calendar's token asked for and found unchanged.
 void SyncOneRequestFloor(benchmark::State& state) {
-    application();
-    TaskCalendar& calendar = taskCalendar();
-    if (!calendar.ready()) {
-        state.SkipWithError("radicale is not installed or would not start");
+    TaskCalendar* ready = readyCalendar(state);
+    std::unique_ptr<Copy> synced = ready ? syncedCopy(state, *ready) : nullptr;
+    if (!synced)
         return;
-    }
-    Copy copy;
-    if (copy.sync(calendar.account()).outcome != SyncOutcome::Ok) {
-        state.SkipWithError("the first sync failed");
-        return;
-    }
+    TaskCalendar& calendar = *ready;
+    Copy& copy = *synced;
     const SyncState& known = copy.stateFile.load();
     CalDavClient client(calendar.account());
     client.setCalendar(QUrl(QString::fromStdString(known.calendar)));
