@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "FrameAnchor.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -25,28 +27,6 @@
 QApplication& application();
 
 namespace {
-
-// Wall time over the timed parts, reported as "wall_ms" and in frames.
-class WallTime {
-public:
-    explicit WallTime(benchmark::State& state) : m_state(state) {}
-    ~WallTime() {
-        const double ms = m_timed ? std::chrono::duration<double, std::milli>(m_spent).count() / m_timed : 0.0;
-        m_state.counters["wall_ms"] = ms;
-        m_state.counters["frames"] = ms / 16.0;
-    }
-    template <typename Step> void time(Step&& step) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        m_spent += std::chrono::steady_clock::now() - start;
-        ++m_timed;
-    }
-
-private:
-    benchmark::State& m_state;
-    std::chrono::steady_clock::duration m_spent{};
-    int m_timed = 0;
-};
 
 JLJotlingManager::List itemsOf(std::int64_t count) {
     JLJotlingManager::List items;
@@ -98,7 +78,7 @@ void ItemsStoreLoad(benchmark::State& state) {
         JLJotlingManager manager(defaults, center);
         store(manager, state.range(0));
     }
-    WallTime wall(state);
+    FrameAnchor wall(state);
     for (auto _ : state)
         wall.time([&] {
             FileUserDefaults defaults(path);
@@ -115,7 +95,7 @@ void ItemsStoreSave(benchmark::State& state) {
     NotificationCenter center;
     JLJotlingManager manager(defaults, center);
     store(manager, state.range(0));
-    WallTime wall(state);
+    FrameAnchor wall(state);
     for (auto _ : state)
         wall.time([&] { manager.renameEntry("renamed", 0, false); });
 }
@@ -126,7 +106,7 @@ void ItemsReturnToStored(benchmark::State& state) {
     application();
     Panel panel(state.range(0));
     QLineEdit* entry = panel.controller.entryField();
-    WallTime wall(state);
+    FrameAnchor wall(state);
     for (auto _ : state) {
         wall.time([&] {
             entry->setText(QStringLiteral("one more thing to do"));
@@ -145,7 +125,7 @@ void ItemsCategorySwitch(benchmark::State& state) {
     application();
     Panel panel(state.range(0));
     JLSegmentedControl* categories = panel.controller.categorySwitcher();
-    WallTime wall(state);
+    FrameAnchor wall(state);
     int segment = 0;
     for (auto _ : state) {
         segment = 1 - segment;
@@ -161,7 +141,7 @@ BENCHMARK(ItemsCategorySwitch)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchma
 // What the start costs for the items: the panel is made on its first show, not before the icon.
 void ItemsPanelMadeAndFirstShown(benchmark::State& state) {
     application();
-    WallTime wall(state);
+    FrameAnchor wall(state);
     for (auto _ : state) {
         state.PauseTiming();
         auto services = std::make_unique<InMemoryServices>();

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FrameAnchor.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -20,30 +22,6 @@
 QApplication& application();
 
 namespace {
-// The anchor every panel figure is read against: one frame at 60 Hz. Counts the wall time of the timed parts
-// and reports it beside the frame: "frames" is the mean time of one iteration in frames, 1 or less fits a frame.
-class FrameAnchor {
-public:
-    explicit FrameAnchor(benchmark::State& state) : m_state(state) {}
-    ~FrameAnchor() {
-        constexpr double frameMs = 16.0;
-        const double ms = m_timed ? std::chrono::duration<double, std::milli>(m_spent).count() / m_timed : 0.0;
-        m_state.counters["wall_ms"] = ms;
-        m_state.counters["frame_ms"] = frameMs;
-        m_state.counters["frames"] = ms / frameMs;
-    }
-    template <typename Step> void time(Step&& step) {
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        m_spent += std::chrono::steady_clock::now() - start;
-        ++m_timed;
-    }
-
-private:
-    benchmark::State& m_state;
-    std::chrono::steady_clock::duration m_spent{};
-    int m_timed = 0;
-};
 
 // A panel over 10,000 items, shown in its window as the program shows it.
 struct Panel {
