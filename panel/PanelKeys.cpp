@@ -270,9 +270,16 @@ void PanelKeys::chooseCategory(int segment) {
         switcher->setSelectedSegment(segment);
         m_panel.list().switchCategories();
     }
-    // The focus stays where the keys were pressed, on the rows most often, so the switch is said instead.
+    // The focus stays where the keys were pressed. On the rows, the row it is on is said again, category first;
+    // elsewhere the switch is said by itself.
     const std::int64_t count = m_panel.list().rowCount();
-    m_panel.list().announce(segment == 0 ? tr("To-do items, %1").arg(count) : tr("All items, %1").arg(count));
+    const QString category = segment == 0 ? tr("To-do items, %1").arg(count) : tr("All items, %1").arg(count);
+    JLTableView* table = m_panel.redizadoTableView();
+    QWidget* row = m_mark->isShown() && table->hasFocus() ? table->viewAtRow(m_mark->markedRow(), false) : nullptr;
+    if (row && isRowMarked(row))
+        tellRowFocusedAnew(row, segment == 0 ? tr("To-do items") : tr("All items"));
+    else
+        m_panel.list().announce(category);
 }
 
 void PanelKeys::toggleSettings() {

@@ -23,6 +23,8 @@ constexpr const char* markedProperty = "redizadoMarked";
 constexpr const char* toldNameProperty = "redizadoToldName";
 constexpr const char* toldCheckedProperty = "redizadoToldChecked";
 constexpr const char* fillingProperty = "redizadoFilling";
+// Said before the row's place while the keyboard stays on it, e.g. the category it was just switched to.
+constexpr const char* leadInProperty = "redizadoLeadIn";
 
 class RowAccessible final : public JLTableCellAccessible {
 public:
@@ -31,8 +33,10 @@ public:
     explicit RowAccessible(JLRedizadoTableViewCell* cell) : JLTableCellAccessible(cell, QAccessible::CheckBox) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Description)
-            return place();
+        if (t == QAccessible::Description) {
+            const QString leadIn = cell()->property(leadInProperty).toString();
+            return leadIn.isEmpty() ? place() : leadIn + QLatin1String(", ") + place();
+        }
         if (t != QAccessible::Name)
             return JLTableCellAccessible::text(t);
         return spokenTitle(cell()->titleLabel()->stringValue());
@@ -125,8 +129,11 @@ QString spokenTitle(const std::optional<QString>& title) {
 }
 
 void setRowMarked(QWidget* cell, bool marked) {
-    if (cell)
-        cell->setProperty(markedProperty, marked);
+    if (!cell)
+        return;
+    cell->setProperty(markedProperty, marked);
+    if (!marked)
+        cell->setProperty(leadInProperty, QVariant());
 }
 
 bool isRowMarked(const QWidget* cell) {
@@ -138,6 +145,13 @@ void tellRowFocused(QWidget* cell) {
         return;
     QAccessibleEvent focus(cell, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
+}
+
+void tellRowFocusedAnew(QWidget* cell, const QString& leadIn) {
+    if (!isRowMarked(cell))
+        return;
+    cell->setProperty(leadInProperty, leadIn);
+    tellRowFocused(cell);
 }
 
 void announceRowChecked(QWidget* widget) {

@@ -18,6 +18,8 @@ void installRowAccessibility();
 void setRowMarked(QWidget* cell, bool marked);
 bool isRowMarked(const QWidget* cell);
 void tellRowFocused(QWidget* cell);
+// Tells of the focus on the row again, with LEADIN said before its place, as long as the keyboard stays on it.
+void tellRowFocusedAnew(QWidget* cell, const QString& leadIn);
 
 // Tells assistive technology that the row's checked state changed.
 void announceRowChecked(QWidget* cell);

@@ -68,3 +68,20 @@ TEST_F(KeyboardPanelTest, ThePanelShowingAgainSaysNothingSaidBefore) {
     EXPECT_TRUE(announcer.isVisible());
     EXPECT_EQ(said(list()), QStringLiteral("next"));
 }
+
+// A category switch is said once: on the rows, by the row the keyboard stays on, the category before its place, until
+// the keyboard moves; from the entry, by an announcement with the count.
+TEST_F(KeyboardPanelTest, ACategorySwitchIsSaidByTheRowTheKeyboardIsOnOrAnnounced) {
+    add({"rent", "milk"});
+    press(QStringLiteral("<Down> <Space> <Ctrl+2>"));
+    const QString checked = said(list());
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(cellAt(mark().markedRow()));
+    EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("rent"));
+    EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("All items, 2 of 2"));
+    EXPECT_EQ(said(list()), checked) << "nothing announced";
+    press(QStringLiteral("<Up>"));
+    EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("2 of 2"));
+    widgets().entryField->setFocus();
+    press(QStringLiteral("<Ctrl+1>"));
+    EXPECT_EQ(said(list()), QStringLiteral("To-do items, 1"));
+}
