@@ -45,6 +45,10 @@ SyncSettings::SyncSettings(const SyncWidgets& widgets, SyncControl& control, Run
         showState();
         showStatus();
     });
+    // The state of the sync is one Tab stop, and the reason it cannot be turned on another, so that the keyboard
+    // reaches what the section says even while its fields are out of use.
+    m_widgets.statusLabel->setFocusPolicy(Qt::TabFocus);
+    m_widgets.noKeyringLabel->setFocusPolicy(Qt::TabFocus);
     m_widgets.section->show();
     m_widgets.section->installEventFilter(this);
     showState();
