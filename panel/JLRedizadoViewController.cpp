@@ -144,22 +144,20 @@ bool JLRedizadoViewController::rename(std::int64_t row, bool todo, const QString
 }
 
 void JLRedizadoViewController::showWithWindow(JLRedizadoWindow& window, QPointF point) {
+    const QSizeF size = windowFrame(window).size();
+    const QPointF origin = panelOrigin(point, size, mainScreenFrame().height(), m_statusBarThickness());
+    showWithWindow(window, PanelFrame{origin, ArrowEdge::Top, point.x() - origin.x()});
+}
+
+void JLRedizadoViewController::showWithWindow(JLRedizadoWindow& window, const PanelFrame& frame) {
     if (window.placement() == WindowPlacement::ByCompositor) {
         // The compositor puts the window where it likes and the background has no arrow.
         fitMarginsToArrow(std::nullopt);
         showWithWindow(window);
         return;
     }
-    const QRectF screen = mainScreenFrame();
-    const QRectF frame = windowFrame(window);
-    QPointF origin = panelOrigin(point, frame.size(), screen.height(), m_statusBarThickness());
-    if (m_iconFrame) {
-        const PanelFrame placed =
-            panelFrameAtIcon(origin, frame.size(), point, m_iconFrame(), availableFrameOfScreenAt(point));
-        origin = placed.origin;
-        pointArrow(window, placed.arrowEdge, placed.arrowX);
-    }
-    setWindowFrame(window, QRectF(origin, frame.size()));
+    pointArrow(window, frame.arrowEdge, frame.arrowX);
+    setWindowFrame(window, QRectF(frame.origin, windowFrame(window).size()));
     showWithWindow(window);
 }
 

@@ -21,6 +21,7 @@ class JLJotlingManager;
 class JLRedizadoViewControllerDelegate;
 class JLRedizadoWindow;
 class NotificationCenter;
+struct PanelFrame;
 class PanelKeys;
 class PanelUndo;
 class QComboBox;
@@ -54,9 +55,6 @@ public:
     void setDelegate(JLRedizadoViewControllerDelegate* delegate) { m_delegate = delegate; }
     // The tray's thickness, which the panel hangs below.
     void setStatusBarThickness(std::function<double()> thickness) { m_statusBarThickness = std::move(thickness); }
-    // Where the tray icon is (bottom-left coordinates; nothing when the tray does not say). Once given, the panel
-    // is kept whole on the icon's screen, above the icon when the tray is at the bottom.
-    void setIconFrame(std::function<std::optional<QRectF>()> iconFrame) { m_iconFrame = std::move(iconFrame); }
 
     ListCore& list() const { return *m_list; }
     QWidget* view() const { return m_view; }
@@ -82,6 +80,8 @@ public:
 
     void awakeFromNib();
     void showWithWindow(JLRedizadoWindow& window, QPointF point);
+    // At a frame worked out for the window's size, its arrow where the frame says.
+    void showWithWindow(JLRedizadoWindow& window, const PanelFrame& frame);
     void showWithWindow(JLRedizadoWindow& window);
     void hideWithWindow(JLRedizadoWindow& window);
 
@@ -136,7 +136,6 @@ private:
     NotificationCenter& m_center;
     JLRedizadoViewControllerDelegate* m_delegate = nullptr;
     std::function<double()> m_statusBarThickness;
-    std::function<std::optional<QRectF>()> m_iconFrame;
     std::function<void(QMessageBox&)> m_runModal;
     std::function<void(const QUrl&)> m_openUrl;
     std::unique_ptr<Ui::RedizadoPanel> m_ui;

@@ -5,9 +5,12 @@
 #include "JLHotKeyManager.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "KeptIconPlace.h"
 #include "LoginItemRegistration.h"
 #include "NotificationCenter.h"
+#include "PanelPlacement.h"
 #include "PreferencesKeys.h"
+#include "SavedWindowFrames.h"
 #include "ScreenCoordinates.h"
 #include "StatusItem.h"
 #include "TrayIconImages.h"
@@ -23,6 +26,7 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -77,11 +81,6 @@ void JLStatusItemController::connectRedizadoViewController() {
             &JLStatusItemController::hideRedizadoView, Qt::UniqueConnection);
     m_redizadoViewController->setStatusBarThickness(
         [this] { return double(m_services.statusItem.statusBarThickness()); });
-    m_redizadoViewController->setIconFrame([this]() -> std::optional<QRectF> {
-        if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty())
-            return toBottomLeft(QRectF(*icon));
-        return std::nullopt;
-    });
 }
 
 JLRedizadoViewController* JLStatusItemController::panel() {
@@ -131,7 +130,9 @@ void JLStatusItemController::showPopover(QObject*) {
         m_hiddenByFocusLoss.invalidate();
         return;
     }
+    const bool wasClicked = std::exchange(m_clicked, true);
     toggleRedizadoView();
+    m_clicked = wasClicked;
 }
 
 void JLStatusItemController::hotKeyTriggered() {
@@ -151,20 +152,38 @@ void JLStatusItemController::toggleRedizadoView() {
         showRedizadoView();
 }
 
-QPointF JLStatusItemController::anchorPoint() const {
+std::optional<QRectF> JLStatusItemController::iconFrame() {
     if (const auto icon = m_services.statusItem.geometry(); icon && !icon->isEmpty()) {
-        const QRectF frame = toBottomLeft(QRectF(*icon));
-        return {frame.x() + std::ceil(frame.width() * 0.5), frame.y()};
+        if (m_keptIconPlace)
+            m_keptIconPlace->keep(*icon);
+        return toBottomLeft(QRectF(*icon));
     }
-    // Trays that do not tell where the icon is: on X11 the pointer is on it, it was just clicked. Elsewhere the
-    // pointer's last known place may be anywhere, so the panel goes to the corner where most trays sit.
-    if (m_services.pointerReadable)
-        return toBottomLeft(QRectF(QCursor::pos(), QSizeF(0, 0))).topLeft();
-    constexpr int margin = 8;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    const int half = m_window ? (m_window->width() + 1) / 2 : 0;
-    return toBottomLeft(QRectF(QPointF(area.x() + area.width() - half - margin, area.y()), QSizeF(0, 0))).topLeft();
+    // A click the tray did not place: on X11 the pointer is on the icon. Elsewhere, or for the shortcut, the
+    // pointer may be anywhere.
+    if (m_clicked && m_services.pointerReadable) {
+        const double side = std::max(1, m_services.statusItem.statusBarThickness());
+        QRectF around(0, 0, side, side);
+        around.moveCenter(QCursor::pos());
+        return toBottomLeft(around);
+    }
+    if (const auto kept = m_keptIconPlace ? m_keptIconPlace->place() : std::nullopt)
+        return toBottomLeft(QRectF(*kept));
+    return std::nullopt;
+}
+
+PanelFrame JLStatusItemController::panelFrameFor(QSizeF size) {
+    PlacementFacts facts{
+        size, iconFrame(), {}, savedFrameWithName(m_services.defaults, JLRedizadoViewController::frameAutosaveName)};
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const ScreenArea area{toBottomLeft(QRectF(screen->geometry())),
+                              toBottomLeft(QRectF(screen->availableGeometry()))};
+        if (screen == primary)
+            facts.screens.insert(facts.screens.begin(), area);
+        else
+            facts.screens.push_back(area);
+    }
+    return placePanel(facts);
 }
 
 void JLStatusItemController::showRedizadoView() {
@@ -172,7 +191,7 @@ void JLStatusItemController::showRedizadoView() {
         return;
     changeIconToAlternate(true);
     rememberFocusedApp();
-    m_redizadoViewController->showWithWindow(*m_window, anchorPoint());
+    m_redizadoViewController->showWithWindow(*m_window, panelFrameFor(windowFrame(*m_window).size()));
     if (m_window->isActiveWindow())
         windowDidBecomeKey();
 }

@@ -3,6 +3,7 @@
 
 #include "JLRedizadoViewControllerDelegate.h"
 #include "NotificationCenter.h"
+#include "PanelPlacement.h"
 #include "Workspace.h"
 
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@
 class JLHotKeyManager;
 class JLRedizadoViewController;
 class JLRedizadoWindow;
+class KeptIconPlace;
 class LoginItems;
 
 class QMenu;
@@ -84,8 +86,10 @@ public:
     void deleteAppFromLoginItem();
 
     Workspace::Application previouslyFocusedApp() const { return m_previouslyFocusedApp; }
-    // Where the panel's arrow points: the icon's middle, on its bottom edge (bottom-left coordinates).
-    QPointF anchorPoint() const;
+    // Where a panel of this size goes and where its arrow points, from the best of what is known of the icon.
+    PanelFrame panelFrameFor(QSizeF size);
+    // Where the icon was last seen, kept across starts; nothing keeps it without one.
+    void setKeptIconPlace(KeptIconPlace* kept) { m_keptIconPlace = kept; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +100,7 @@ private:
     QString countTitle() const;
     void registerHotKey();
     void buildContextMenu();
+    std::optional<QRectF> iconFrame();
 
     Services m_services;
     QIcon m_iconSquare;
@@ -112,4 +117,7 @@ private:
     // A click on the icon takes the focus from the panel before it arrives; it must not reopen it.
     QElapsedTimer m_hiddenByFocusLoss;
     bool m_hiding = false;
+    // Set while a click on the icon is handled: only then is the pointer on it.
+    bool m_clicked = false;
+    KeptIconPlace* m_keptIconPlace = nullptr;
 };

@@ -98,13 +98,8 @@ void PopoverPresenter::reload(StoreChange) {
 void PopoverPresenter::place() {
     // Placed at the size it will show at: the layout widens the window to what its controls need.
     m_window->layout()->activate();
-    const QPointF anchor = m_statusItemController.anchorPoint();
     const QSizeF size = m_window->size();
-    const QPointF hanging = panelOrigin(anchor, size, mainScreenFrame().height(), m_statusItem.statusBarThickness());
-    std::optional<QRectF> icon;
-    if (const auto geometry = m_statusItem.geometry(); geometry && !geometry->isEmpty())
-        icon = toBottomLeft(QRectF(*geometry));
-    const PanelFrame placed = panelFrameAtIcon(hanging, size, anchor, icon, availableFrameOfScreenAt(anchor));
+    const PanelFrame placed = m_statusItemController.panelFrameFor(size);
     m_background->pointArrowAt(placed.arrowEdge, placed.arrowX);
     const bool arrowOnTop = placed.arrowEdge == ArrowEdge::Top;
     m_background->layout()->setContentsMargins(sideMargin, arrowOnTop ? arrowSideMargin : sideMargin, sideMargin,

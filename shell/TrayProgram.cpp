@@ -59,6 +59,7 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
                                          m_hotKeyManager, QCoreApplication::applicationFilePath().toStdString(),
                                          m_desktop.pointerReadable},
         *m_desktop.allDesktops, m_manager, variant);
+    m_interface->statusItemController().setKeptIconPlace(&m_keptIconPlace);
     m_interface->setPanelMadeHandler([this](JLRedizadoViewController& panel) { panelMade(panel); });
 
     JLJotlingManager& manager = m_manager;

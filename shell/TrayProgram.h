@@ -5,6 +5,7 @@
 #include "InstanceCommands.h"
 #include "JLHotKeyManager.h"
 #include "JLJotlingManager.h"
+#include "KeptIconPlace.h"
 #include "LiveStatusItem.h"
 #include "LoadedSync.h"
 #include "MainInterface.h"
@@ -71,6 +72,7 @@ private:
     JLHotKeyManager m_hotKeyManager;
     LiveStatusItem m_statusItem;
     HeldStatusItem m_heldStatusItem{m_statusItem};
+    KeptIconPlace m_keptIconPlace;
     XdgLoginItems m_loginItems;
     std::unique_ptr<MainInterface> m_interface;
     std::optional<InstanceCommands> m_commands;

@@ -22,10 +22,14 @@ BackgroundGeometry backgroundGeometry(double width, double height) {
              QPointF(c + arrowHalfBase, height - arrowHeight)}};
 }
 
+double arrowApexX(double width, double wantedX) {
+    const double margin = insetSide + BackgroundGeometry::cornerRadius + arrowHalfBase;
+    return width > 2 * margin ? std::clamp(wantedX, margin, width - margin) : std::floor(width * 0.5);
+}
+
 BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX) {
     BackgroundGeometry g = backgroundGeometry(width, height);
-    const double margin = insetSide + BackgroundGeometry::cornerRadius + arrowHalfBase;
-    const double x = width > 2 * margin ? std::clamp(arrowX, margin, width - margin) : std::floor(width * 0.5);
+    const double x = arrowApexX(width, arrowX);
     const double dx = x - g.arrow[0].x();
     for (QPointF& p : g.arrow)
         p.rx() += dx;

@@ -19,6 +19,9 @@ BackgroundGeometry backgroundGeometry(double width, double height);
 // Where the arrow sits: on the top edge for a tray above the panel, on the bottom edge for one below it.
 enum class ArrowEdge { Top, Bottom };
 
+// Where the arrow's apex can go for a wanted x: on the straight part of the edge, clear of the rounded corners.
+double arrowApexX(double width, double wantedX);
+
 // The same shape with its arrow on the given edge, its apex at arrowX (kept where the body can carry it).
 BackgroundGeometry backgroundGeometry(double width, double height, ArrowEdge edge, double arrowX);
 

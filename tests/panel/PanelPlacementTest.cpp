@@ -3,13 +3,130 @@
 
 #include <gtest/gtest.h>
 
-// Bottom-left coordinates: a 1440x900 screen, y = 0 at its bottom, whose tray bar takes the bottom 30; a 300x400
-// panel. (Under an icon at the top and near the right edge: the popover's placement test.)
-TEST(PanelPlacement, AboveAnIconAtTheBottomLeftThePanelStaysWholeWithTheArrowDownOnTheIcon) {
-    const QPointF anchor(5, 4);
-    const auto placed = panelFrameAtIcon(panelOrigin(anchor, {300, 400}, 900, 22), {300, 400}, anchor,
-                                         QRectF(0, 4, 11, 22), QRectF(0, 30, 1440, 870));
-    EXPECT_EQ(placed.arrowEdge, ArrowEdge::Bottom);
-    EXPECT_EQ(placed.origin, QPointF(0, 30));
-    EXPECT_EQ(placed.arrowX, 5);
+#include <ostream>
+
+// Bottom-left coordinates: the main screen is 1440x900 with y = 0 at its bottom; the panel is 300x400, so its arrow
+// can go from 26 to 274 along its edge.
+namespace {
+const QRectF mainScreen(0, 0, 1440, 900);
+const ScreenArea bottomBar{mainScreen, QRectF(0, 30, 1440, 870)};
+const ScreenArea topBar{mainScreen, QRectF(0, 0, 1440, 868)};
+const ScreenArea leftBar{mainScreen, QRectF(48, 0, 1392, 900)};
+const ScreenArea rightBar{mainScreen, QRectF(0, 0, 1392, 900)};
+const ScreenArea noBar{mainScreen, mainScreen};
+// A second screen right of the main one and higher up, its bar at its bottom.
+const ScreenArea secondScreen{QRectF(1440, 100, 1920, 1080), QRectF(1440, 140, 1920, 1040)};
+
+struct Case {
+    const char* name;
+    std::optional<QRectF> icon;
+    std::vector<ScreenArea> screens;
+    std::optional<QRectF> kept;
+    QPointF origin;
+    ArrowEdge edge;
+    double arrowX;
+};
+
+std::ostream& operator<<(std::ostream& out, const Case& c) {
+    return out << c.name;
 }
+
+class PanelPlacement : public ::testing::TestWithParam<Case> {};
+} // namespace
+
+TEST_P(PanelPlacement, ThePanelStaysWholeOnItsScreenWithItsArrowAsNearTheIconAsItsEdgeAllows) {
+    const Case& c = GetParam();
+    const PanelFrame placed = placePanel({QSizeF(300, 400), c.icon, c.screens, c.kept});
+    EXPECT_EQ(placed.origin, c.origin);
+    EXPECT_EQ(placed.arrowEdge, c.edge);
+    EXPECT_EQ(placed.arrowX, c.arrowX);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, PanelPlacement,
+    ::testing::Values(
+        Case{"centred above an icon in the middle of a bottom bar",
+             QRectF(700, 4, 22, 22),
+             {bottomBar},
+             {},
+             {561, 30},
+             ArrowEdge::Bottom,
+             150},
+        Case{"above an icon at the right of a bottom bar",
+             QRectF(1330, 4, 22, 22),
+             {bottomBar},
+             {},
+             {1140, 30},
+             ArrowEdge::Bottom,
+             201},
+        // The icon in GNOME's top bar at x 1342: the arrow moves off the middle to point at it.
+        Case{"under an icon at the right of a top bar",
+             QRectF(1330, 872, 24, 24),
+             {topBar},
+             {},
+             {1140, 468},
+             ArrowEdge::Top,
+             202},
+        Case{"at the left edge the arrow stops clear of the corner",
+             QRectF(2, 4, 22, 22),
+             {bottomBar},
+             {},
+             {0, 30},
+             ArrowEdge::Bottom,
+             26},
+        Case{
+            "beside a left bar, under its icon", QRectF(12, 800, 24, 24), {leftBar}, {}, {48, 400}, ArrowEdge::Top, 26},
+        Case{"beside a right bar, above its icon",
+             QRectF(1404, 20, 24, 24),
+             {rightBar},
+             {},
+             {1092, 44},
+             ArrowEdge::Bottom,
+             274},
+        Case{"on the second screen's bar",
+             QRectF(3300, 110, 22, 22),
+             {noBar, secondScreen},
+             {},
+             {3060, 140},
+             ArrowEdge::Bottom,
+             251},
+        Case{"an icon kept from a screen now gone gives way to the bar",
+             QRectF(3300, 110, 22, 22),
+             {bottomBar},
+             {},
+             {1140, 30},
+             ArrowEdge::Bottom,
+             274},
+        // Plasma's shortcut before any click: the bar at the bottom, not the top right corner.
+        Case{"without an icon, in the corner of a bottom bar", {}, {bottomBar}, {}, {1140, 30}, ArrowEdge::Bottom, 274},
+        Case{"without an icon, in the corner of a top bar", {}, {topBar}, {}, {1140, 468}, ArrowEdge::Top, 274},
+        Case{"without an icon, at the foot of a left bar", {}, {leftBar}, {}, {48, 0}, ArrowEdge::Bottom, 26},
+        Case{"the bar goes before the panel's last place",
+             {},
+             {bottomBar},
+             QRectF(1000, 500, 300, 400),
+             {1140, 30},
+             ArrowEdge::Bottom,
+             274},
+        Case{"without a bar, where the panel last showed",
+             {},
+             {noBar},
+             QRectF(1000, 500, 300, 400),
+             {1000, 500},
+             ArrowEdge::Top,
+             150},
+        Case{"the last place kept whole on the screen",
+             {},
+             {noBar},
+             QRectF(1200, -100, 300, 400),
+             {1140, 0},
+             ArrowEdge::Bottom,
+             150},
+        Case{"a last place on a screen now gone gives the top right corner",
+             {},
+             {noBar},
+             QRectF(3000, 500, 300, 400),
+             {1140, 500},
+             ArrowEdge::Top,
+             274},
+        Case{"no screen at all", QRectF(700, 4, 22, 22), {}, {}, {0, 0}, ArrowEdge::Top, 150}));

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InMemoryServices.h"
+#include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
+#include "KeptIconPlace.h"
 #include "PanelDriver.h"
 #include "PreferencesKeys.h"
+#include "TempFolder.h"
 #include "WaitUntil.h"
 
 #include <QCheckBox>
@@ -34,7 +37,41 @@ TEST_F(StatusItemControllerTest, WithoutTheIconsPlaceOrAFreshPointerThePanelHang
     start();
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QCursor::setPos(area.topLeft() + QPoint(10, 10));
-    EXPECT_GT(controller().anchorPoint().x(), area.center().x());
+    statusItem.click();
+    EXPECT_GT(window().geometry().center().x(), area.center().x());
+    EXPECT_LT(window().geometry().center().y(), area.center().y());
+}
+
+// The tray told where its icon is at a click in the last run; this run's shortcut comes before any click.
+TEST_F(StatusItemControllerTest, BeforeAnyClickTheArrowPointsAtTheIconSeenInTheLastRun) {
+    TempFolder folder;
+    const QString path = QString::fromStdString(folder.path()) + QStringLiteral("/icon-place");
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect icon(screen.right() - 60, screen.top() + 2, 22, 22);
+    KeptIconPlace(path).keep(icon);
+    KeptIconPlace kept(path);
+    pointerReadable = false;
+    start();
+    controller().setKeptIconPlace(&kept);
+    controller().hotKeyTriggered();
+    ASSERT_TRUE(window().isVisible());
+    const auto* background = qobject_cast<JLRedizadoBackgroundView*>(window().contentView());
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->arrowEdge(), ArrowEdge::Top);
+    EXPECT_EQ(window().geometry().x() + background->arrowX(), icon.x() + icon.width() / 2);
+    EXPECT_EQ(window().geometry().top(), icon.bottom() + 1);
+}
+
+// A click tells the icon's place to the next run.
+TEST_F(StatusItemControllerTest, TheIconsPlaceAtAClickIsKept) {
+    TempFolder folder;
+    const QString path = QString::fromStdString(folder.path()) + QStringLiteral("/icon-place");
+    KeptIconPlace kept(path);
+    start();
+    controller().setKeptIconPlace(&kept);
+    statusItem.setGeometry(QRect(700, 0, 22, 22));
+    statusItem.click();
+    EXPECT_EQ(KeptIconPlace(path).place(), QRect(700, 0, 22, 22));
 }
 
 TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {

@@ -23,13 +23,20 @@ struct Atoms {
     xcb_atom_t state = XCB_ATOM_NONE;
     xcb_atom_t skipTaskbar = XCB_ATOM_NONE;
     xcb_atom_t skipPager = XCB_ATOM_NONE;
+    xcb_atom_t skipSwitcher = XCB_ATOM_NONE;
     xcb_atom_t type = XCB_ATOM_NONE;
     xcb_atom_t dialog = XCB_ATOM_NONE;
 };
 
 Atoms internAtoms(xcb_connection_t* connection) {
-    constexpr std::array names{"_NET_WM_DESKTOP",          "_NET_WM_STATE",       "_NET_WM_STATE_SKIP_TASKBAR",
-                               "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG"};
+    // KWin lists a window in Alt+Tab unless its own skip-switcher state is set; the others ignore that atom.
+    constexpr std::array names{"_NET_WM_DESKTOP",
+                               "_NET_WM_STATE",
+                               "_NET_WM_STATE_SKIP_TASKBAR",
+                               "_NET_WM_STATE_SKIP_PAGER",
+                               "_KDE_NET_WM_STATE_SKIP_SWITCHER",
+                               "_NET_WM_WINDOW_TYPE",
+                               "_NET_WM_WINDOW_TYPE_DIALOG"};
     std::array<xcb_intern_atom_cookie_t, names.size()> cookies{};
     for (std::size_t i = 0; i < names.size(); ++i)
         cookies[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
@@ -39,7 +46,7 @@ Atoms internAtoms(xcb_connection_t* connection) {
         atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
         std::free(reply);
     }
-    return {atoms[0], atoms[1], atoms[2], atoms[3], atoms[4], atoms[5]};
+    return {atoms[0], atoms[1], atoms[2], atoms[3], atoms[4], atoms[5], atoms[6]};
 }
 
 // Puts atoms at the front of an atom-list property and keeps the rest, so Qt's own entries stay after ours.
@@ -72,7 +79,8 @@ void askWindowManager(xcb_connection_t* connection, xcb_window_t window, xcb_ato
                    reinterpret_cast<const char*>(&event));
 }
 
-// A panel rather than an application window: on every desktop, in no taskbar or pager, of a non-normal type.
+// A panel rather than an application window: on every desktop, in no taskbar, pager or switcher, of a non-normal
+// type.
 // Properties count while the window is unmapped; a mapped window must ask the window manager.
 void markAsPanel(QWidget& window, bool mapped) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -89,10 +97,12 @@ void markAsPanel(QWidget& window, bool mapped) {
     if (mapped) {
         askWindowManager(connection, id, atoms.desktop, {allDesktops, fromProgram, 0, 0});
         askWindowManager(connection, id, atoms.state, {stateAdd, atoms.skipTaskbar, atoms.skipPager, fromProgram});
+        // One message carries at most two states.
+        askWindowManager(connection, id, atoms.state, {stateAdd, atoms.skipSwitcher, XCB_ATOM_NONE, fromProgram});
     } else {
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atoms.desktop, XCB_ATOM_CARDINAL, 32, 1,
                             &allDesktops);
-        putFirst(connection, id, atoms.state, {atoms.skipTaskbar, atoms.skipPager});
+        putFirst(connection, id, atoms.state, {atoms.skipTaskbar, atoms.skipPager, atoms.skipSwitcher});
     }
     xcb_flush(connection);
 }
