@@ -139,7 +139,7 @@ cat >"$work/windows.js" <<'EOF'
 workspace.clientList().forEach(function (c) {
     var g = c.frameGeometry;
     print("window " + JSON.stringify({caption: c.caption, pid: c.pid, dock: c.dock, x: g.x, y: g.y, width: g.width,
-        height: g.height, active: c.active, skipTaskbar: c.skipTaskbar, noBorder: c.noBorder}));
+        height: g.height, active: c.active, skipTaskbar: c.skipTaskbar, skipSwitcher: c.skipSwitcher, noBorder: c.noBorder}));
 });
 print("windows end");
 EOF
@@ -239,6 +239,7 @@ tray_round() { # NAME PLATFORM
         log "$name: in the task manager: $(window "$redizado" skipTaskbar | sed 's/true/no/; s/false/yes/')"
     else
         check "$name: the panel is not in the task manager" test "$(window "$redizado" skipTaskbar)" = true
+        check "$name: the panel is not in Alt+Tab" test "$(window "$redizado" skipSwitcher)" = true
     fi
     check "$name: the panel has no title bar" test "$(window "$redizado" width)x$(window "$redizado" height)" = 320x440
     if [ "$name" != wayland ]; then

@@ -32,17 +32,14 @@ panel_shown() { [ -n "$(panel_window)" ]; }
 panel_hidden() { [ -z "$(panel_window)" ]; }
 active() { xdotool getactivewindow 2>/dev/null; }
 # What the panel asks of the window manager: no owner window (window managers reject Qt's hidden leader as one),
-# above other windows, on every desktop, out of the taskbar, pager and switcher. The window manager drops the state on each hide, so it is
-# checked on a later show too.
+# above other windows, on every desktop, out of the taskbar and pager (KWin's own switcher state is checked on
+# Plasma). The window manager drops the state on each hide, so it is checked on a later show too.
 panel_hints_hold() {
     local hints
     hints=$(xprop -id "$(panel_window)" WM_TRANSIENT_FOR _NET_WM_STATE _NET_WM_DESKTOP _NET_WM_WINDOW_TYPE)
     grep -q '^WM_TRANSIENT_FOR:  not found' <<<"$hints" || fail "the panel names an owner window: $hints"
     grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_SKIP_TASKBAR' <<<"$hints" &&
         grep -q '^_NET_WM_STATE(ATOM) = .*_NET_WM_STATE_SKIP_PAGER' <<<"$hints" || fail "the panel is in task lists: $hints"
-    # KWin's Alt+Tab reads its own state, not the two above.
-    grep -q '^_NET_WM_STATE(ATOM) = .*_KDE_NET_WM_STATE_SKIP_SWITCHER' <<<"$hints" ||
-        fail "the panel is in the window switcher: $hints"
     # Docks and switchers match a window to its desktop entry by the class.
     local class entry_class
     class=$(xprop -id "$(panel_window)" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
