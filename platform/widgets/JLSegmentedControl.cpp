@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLSegmentedControl.h"
 
-#include "LabelFittedButton.h"
+#include "SegmentTabs.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -13,13 +13,14 @@ JLSegmentedControl::JLSegmentedControl(QWidget* parent) : QWidget(parent), m_gro
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     for (int segment = 0; segment < 2; ++segment) {
-        auto* button = new LabelFittedButton(this);
+        auto* button = new SegmentButton(this);
         button->setCheckable(true);
         button->setAutoDefault(false);
         m_group->addButton(button, segment);
         layout->addWidget(button);
     }
     m_group->button(0)->setChecked(true);
+    exposeAsTabList(this);
     connect(m_group, &QButtonGroup::idClicked, this, &JLSegmentedControl::segmentClicked);
     connect(m_group, &QButtonGroup::idToggled, this, [this] { colourChosenSegment(); });
     colourChosenSegment();

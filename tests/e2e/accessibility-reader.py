@@ -521,10 +521,10 @@ check("the panel is a window named 'Redizado'")(lambda r: r.start is not None)
 check(f"the entry is an editable text named '{ENTRY}' as it reads, with the focus as the panel opens")(
     lambda r: r.start.first(lambda n: named("text", ENTRY)(n) and n.has(pyatspi.STATE_EDITABLE)
                             and n.has(pyatspi.STATE_FOCUSED)))
-check("the category control is named 'Show', with 'To Do' checked and 'All' not")(
-    lambda r: (c := r.start.first(lambda n: n.name == "Show"))
-    and c.first(lambda n: to_do_segment(n) and n.has(pyatspi.STATE_CHECKED))
-    and c.first(lambda n: n.name == "All" and not n.has(pyatspi.STATE_CHECKED)))
+check("the category control is a tab list named 'Show', with the 'To Do' tab selected and 'All' not")(
+    lambda r: (c := r.start.first(lambda n: n.name == "Show" and n.role == "page tab list"))
+    and c.first(lambda n: to_do_segment(n) and n.role == "page tab" and n.has(pyatspi.STATE_SELECTED))
+    and c.first(lambda n: n.name == "All" and n.role == "page tab" and not n.has(pyatspi.STATE_SELECTED)))
 check("the Edit and Settings buttons are buttons named so")(
     lambda r: all(r.start.first(named(BUTTONS, t)) for t in ("Edit", "Settings")))
 check("the list is there, named 'Items'")(lambda r: the_list(r.start) is not None)
@@ -552,9 +552,9 @@ check("Ctrl+Z after Delete: 'Buy milk' shows again, with the focus")(
 check("Ctrl+Shift+Z removes 'Buy milk' again, Ctrl+Z brings it back")(
     lambda r: "Buy milk" not in shown_titles(r.step("Ctrl+Shift+Z").after)
     and "Buy milk" in shown_titles(r.step("Ctrl+Z (undo it again").after))
-check("Ctrl+2 checks 'All' in the category control; Ctrl+1 checks 'To Do' again")(
-    lambda r: r.step("Ctrl+2").after.first(lambda n: n.name == "All" and n.has(pyatspi.STATE_CHECKED))
-    and r.step("Ctrl+1").after.first(lambda n: to_do_segment(n) and n.has(pyatspi.STATE_CHECKED)))
+check("Ctrl+2 selects the 'All' tab; Ctrl+1 the 'To Do' tab again")(
+    lambda r: r.step("Ctrl+2").after.first(lambda n: n.name == "All" and n.has(pyatspi.STATE_SELECTED))
+    and r.step("Ctrl+1").after.first(lambda n: to_do_segment(n) and n.has(pyatspi.STATE_SELECTED)))
 check("Space with all items shown: the focused row says checked, then unchecked")(
     lambda r: said(r.step("Space (check the row; all"), "state: 'Buy milk' checked")
     and said(r.step("Space (uncheck"), "state: 'Buy milk' unchecked"))

@@ -2,6 +2,9 @@
 #include "JLSegmentedControl.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,5 +28,33 @@ TEST(SegmentCount, ShowsAShortCountAndSaysTheWholeOne) {
         EXPECT_EQ(control.segmentButton(0)->text(), QString::fromUtf8(shown));
         EXPECT_EQ(control.segmentButton(0)->accessibleName(), QString::fromUtf8(spoken));
     }
+}
+
+// A reader hears one control with two choices: a tab list whose chosen tab is selected, moved along by the arrows,
+// which choose as they go, as a click does.
+TEST(SegmentTabs, TheSegmentsAreTabsOfOneListAndTheArrowsChooseBetweenThem) {
+    JLSegmentedControl control;
+    control.setFirstLabel(QStringLiteral("To Do"));
+    control.setSecondLabel(QStringLiteral("All"));
+    control.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&control);
+    ASSERT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(list->child(i)->role(), QAccessible::PageTab);
+        EXPECT_EQ(list->child(i)->state().selected, i == 0);
+        EXPECT_FALSE(list->child(i)->state().checked) << "a tab, not a check box";
+    }
+    QSignalSpy clicked(&control, &JLSegmentedControl::segmentClicked);
+    control.activateWindow();
+    control.segmentButton(0)->setFocus();
+    QTest::keyClick(control.segmentButton(0), Qt::Key_Right);
+    EXPECT_EQ(control.selectedSegment(), 1);
+    EXPECT_TRUE(control.segmentButton(1)->hasFocus());
+    EXPECT_TRUE(list->child(1)->state().selected);
+    EXPECT_EQ(clicked.count(), 1);
+    list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(control.selectedSegment(), 0);
 }
 } // namespace
