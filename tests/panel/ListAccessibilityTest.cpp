@@ -58,14 +58,17 @@ TEST_F(KeyboardPanelTest, ThePanelShowingAgainSaysNothingSaidBefore) {
     add({"milk"});
     press(QStringLiteral("<Down> <Space>"));
     ASSERT_FALSE(said(list()).isEmpty());
-    EXPECT_TRUE(announcer.isVisible());
+    EXPECT_EQ(announcer.isVisible(), Announcer::asNotification);
     view()->hide();
     view()->show();
     activate();
     EXPECT_FALSE(announcer.isVisible());
-    EXPECT_TRUE(said(list()).isEmpty());
+    // An announcement proper is said once by its nature; a notification is kept, so it must be gone.
+    if (Announcer::asNotification) {
+        EXPECT_TRUE(said(list()).isEmpty());
+    }
     list().announce(QStringLiteral("next"));
-    EXPECT_TRUE(announcer.isVisible());
+    EXPECT_EQ(announcer.isVisible(), Announcer::asNotification);
     EXPECT_EQ(said(list()), QStringLiteral("next"));
 }
 
