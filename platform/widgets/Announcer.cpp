@@ -27,14 +27,15 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 Announcer::~Announcer() = default;
 
 void Announcer::announce(const QString& message) {
-    m_message = message;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    m_message = message;
     QAccessibleAnnouncementEvent announcement(parentWidget(), message);
     announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);
 #else
     // Hidden and shown again, so that the same message twice is read twice.
     hide();
+    m_message = message;
     show();
     QAccessibleEvent named(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
