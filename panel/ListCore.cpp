@@ -188,13 +188,18 @@ void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
     // A checked item leaves the to-do list; in the full list the clicked check box already shows the change.
     if (!todo)
         return;
-    // Said by the row while it is still there, and again once it has gone.
-    if (auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_widgets.table->viewAtRow(row, false))) {
+    auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_widgets.table->viewAtRow(row, false));
+    const bool saidByNextRow = sayBeforeTheNextRow(cell, tr("Checked: %1").arg(title));
+    if (cell) {
         cell->checkBox()->setChecked(true);
-        announceRowChecked(cell);
+        if (saidByNextRow)
+            keepCheckedUntold(cell);
+        else
+            announceRowChecked(cell);
     }
     m_widgets.table->removeRows(row, JLTableView::Animation::SlideRight);
-    announce(tr("Checked: %1").arg(title));
+    if (!saidByNextRow)
+        announce(tr("Checked: %1").arg(title));
 }
 
 void ListCore::removeEntryAtIndex(std::int64_t row) {
@@ -206,16 +211,29 @@ void ListCore::removeEntryAtIndex(std::int64_t row) {
         m_widgets.table->reloadData();
         return;
     }
+    QString removed = tr("Removed: %1").arg(title);
+    if (!m_removalHint.isEmpty())
+        removed += QLatin1String(". ") + m_removalHint;
+    const bool saidByNextRow = sayBeforeTheNextRow(m_widgets.table->viewAtRow(row, false), removed);
     if (at == row)
         m_widgets.table->removeRows(row, m_style.removed);
     else
         m_widgets.table->reloadData();
-    const QString removed = tr("Removed: %1").arg(title);
-    announce(m_removalHint.isEmpty() ? removed : removed + QLatin1String(". ") + m_removalHint);
+    if (!saidByNextRow)
+        announce(removed);
 }
 
 void ListCore::announce(const QString& message) {
     m_announcer->announce(message);
+}
+
+bool ListCore::sayBeforeTheNextRow(QWidget* leaving, const QString& message) {
+    // The list has lost the row already; with the keyboard on it and a row left to land on, that row says the
+    // message first, in one breath with itself, instead of two utterances cutting each other off.
+    if (!leaving || !isRowMarked(leaving) || !m_widgets.table->hasFocus() || rowCount() == 0)
+        return false;
+    sayFirstOnMarkedRow(*m_widgets.table, message);
+    return true;
 }
 
 void ListCore::entryChanged(QWidget* sender) {

@@ -92,6 +92,9 @@ public:
 
     // Tells a screen reader of a change made away from the focus.
     void announce(const QString& message);
+    // Has the row the keyboard lands on, once LEAVING has gone, say MESSAGE first; false when no row will, and the
+    // message is the caller's to announce.
+    bool sayBeforeTheNextRow(QWidget* leaving, const QString& message);
     const Announcer& announcer() const { return *m_announcer; }
     // Said after a removal, where it can be taken back.
     void setRemovalHint(const QString& hint) { m_removalHint = hint; }

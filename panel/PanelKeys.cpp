@@ -97,6 +97,10 @@ void PanelKeys::addToolTips() {
 
 bool PanelKeys::eventFilter(QObject* watched, QEvent* event) {
     QLineEdit* field = m_panel.entryField();
+    JLTableView* table = m_panel.redizadoTableView();
+    // What the last key had the row say first is not said again after the next.
+    if (watched == table && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride))
+        forgetSaidFirst(*table, table->viewAtRow(m_mark->markedRow(), false));
     if (event->type() == QEvent::ShortcutOverride && watched == field) {
         // The field keeps its own undo while it has typing to take back; after that the keys undo item changes.
         auto& key = static_cast<QKeyEvent&>(*event);
@@ -111,7 +115,7 @@ bool PanelKeys::eventFilter(QObject* watched, QEvent* event) {
     auto& key = static_cast<QKeyEvent&>(*event);
     if (watched == field)
         return entryFieldKey(key);
-    if (watched == m_panel.redizadoTableView())
+    if (watched == table)
         return rowKey(key);
     if (watched->parent() == m_panel.categorySwitcher())
         return segmentKey(key);

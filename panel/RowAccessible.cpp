@@ -25,6 +25,15 @@ constexpr const char* toldCheckedProperty = "redizadoToldChecked";
 constexpr const char* fillingProperty = "redizadoFilling";
 // Said before the row's place while the keyboard stays on it, e.g. the category it was just switched to.
 constexpr const char* leadInProperty = "redizadoLeadIn";
+// On the table: said before the name of the row the keyboard is on, once the list has settled under it.
+constexpr const char* saidFirstProperty = "redizadoSaidFirst";
+
+JLTableView* tableOf(const QWidget* cell) {
+    for (QWidget* w = cell ? cell->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (auto* table = qobject_cast<JLTableView*>(w))
+            return table;
+    return nullptr;
+}
 
 class RowAccessible final : public JLTableCellAccessible {
 public:
@@ -39,7 +48,10 @@ public:
         }
         if (t != QAccessible::Name)
             return JLTableCellAccessible::text(t);
-        return spokenTitle(cell()->titleLabel()->stringValue());
+        const QString title = spokenTitle(cell()->titleLabel()->stringValue());
+        const JLTableView* table = isRowMarked(cell()) ? tableOf(cell()) : nullptr;
+        const QString first = table ? table->property(saidFirstProperty).toString() : QString();
+        return first.isEmpty() ? title : first + QLatin1String(". ") + title;
     }
 
     QAccessible::State state() const override {
@@ -152,6 +164,25 @@ void tellRowFocusedAnew(QWidget* cell, const QString& leadIn) {
         return;
     cell->setProperty(leadInProperty, leadIn);
     tellRowFocused(cell);
+}
+
+void sayFirstOnMarkedRow(JLTableView& table, const QString& words) {
+    table.setProperty(saidFirstProperty, words);
+}
+
+void forgetSaidFirst(JLTableView& table, QWidget* markedCell) {
+    if (table.property(saidFirstProperty).toString().isEmpty())
+        return;
+    table.setProperty(saidFirstProperty, QVariant());
+    if (markedCell) {
+        QAccessibleEvent event(markedCell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void keepCheckedUntold(QWidget* cell) {
+    if (cell)
+        cell->setProperty(toldCheckedProperty, true);
 }
 
 void announceRowChecked(QWidget* widget) {

@@ -21,6 +21,13 @@ void tellRowFocused(QWidget* cell);
 // Tells of the focus on the row again, with LEADIN said before its place, as long as the keyboard stays on it.
 void tellRowFocusedAnew(QWidget* cell, const QString& leadIn);
 
+// Words said before the name of the row the keyboard is on, when the list has settled under it: a row that leaves
+// is confirmed in the same breath as the row the keyboard lands on. Forgotten when the keyboard moves.
+void sayFirstOnMarkedRow(JLTableView& table, const QString& words);
+void forgetSaidFirst(JLTableView& table, QWidget* markedCell);
+// The row shows checked without a word: it is about to leave, and what takes its place says so.
+void keepCheckedUntold(QWidget* cell);
+
 // Tells assistive technology that the row's checked state changed.
 void announceRowChecked(QWidget* cell);
 

@@ -89,6 +89,8 @@ bool RowMark::marks(const std::shared_ptr<JLJotling>& jotling) const {
 void RowMark::setShown(bool shown) {
     if (shown == m_shown)
         return;
+    if (!shown)
+        forgetSaidFirst(*m_panel.redizadoTableView(), m_markedCell);
     m_shown = shown;
     place();
 }

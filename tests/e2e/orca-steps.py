@@ -29,10 +29,6 @@ QUIET = 0.7
 KNOWN_FAILURES = {
     "Edit is spoken as a toggle button",
     "Settings is spoken as a toggle button, pressed while the settings show",
-    "Space speaks 'Checked: Buy milk' with no 'notification' before it",
-    "Delete speaks 'Removed: Pay rent' with no 'notification' before it",
-    "Space speaks 'Checked: Buy milk' before the next item, 'Pay rent'",
-    "Space speaks 'checked' once",
 }
 
 

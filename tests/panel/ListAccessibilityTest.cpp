@@ -88,3 +88,25 @@ TEST_F(KeyboardPanelTest, ACategorySwitchIsSaidByTheRowTheKeyboardIsOnOrAnnounce
     press(QStringLiteral("<Ctrl+1>"));
     EXPECT_EQ(said(list()), QStringLiteral("To-do items, 1"));
 }
+
+// A row that leaves under the keyboard is said by the row that takes its place, first and in one breath; the next
+// key forgets it. With no row left to land on, or the keyboard elsewhere, it is announced.
+TEST_F(KeyboardPanelTest, ARowLeavingUnderTheKeyboardIsSaidByTheNextRowFirst) {
+    add({"bread", "rent", "milk"});
+    const QString before = said(list());
+    press(QStringLiteral("<Down> <Space>"));
+    QAccessibleInterface* next = QAccessible::queryAccessibleInterface(cellAt(mark().markedRow()));
+    EXPECT_EQ(next->text(QAccessible::Name), QStringLiteral("Checked: milk. rent"));
+    EXPECT_EQ(said(list()), before) << "nothing announced besides";
+    press(QStringLiteral("<Delete>"));
+    next = QAccessible::queryAccessibleInterface(cellAt(mark().markedRow()));
+    EXPECT_TRUE(next->text(QAccessible::Name).startsWith(QStringLiteral("Removed: rent.")));
+    EXPECT_TRUE(next->text(QAccessible::Name).endsWith(QStringLiteral(". bread")));
+    press(QStringLiteral("<Space>"));
+    EXPECT_EQ(said(list()), QStringLiteral("Checked: bread")) << "no row left to say it";
+    add({"tea"});
+    press(QStringLiteral("<Down> <Up>"));
+    EXPECT_TRUE(said(list()).startsWith(QStringLiteral("Added: tea")));
+    cellAt(0)->checkBox()->click();
+    EXPECT_EQ(said(list()), QStringLiteral("Checked: tea")) << "clicked, the keyboard in the entry";
+}
