@@ -224,7 +224,8 @@ std::optional<Dictionary> fromBytes(std::string_view bytes, std::string* whyNot)
 }
 
 std::optional<WithoutArrays> fromBytesWithoutRootArrays(std::string_view bytes) {
-    if (bytes.starts_with("bplist00") || bytes.size() > std::numeric_limits<uint32_t>::max() || nestedTooDeeply(bytes))
+    // The walk refuses text nested too deeply outside the arrays; inside them, the whole read does.
+    if (bytes.starts_with("bplist00") || bytes.size() > std::numeric_limits<uint32_t>::max())
         return std::nullopt;
     const auto arrays = findRootArrays(bytes);
     if (!arrays)

@@ -7,6 +7,7 @@ namespace plist_codec {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
+constexpr std::size_t kMaxDepth = 256;
 
 // Just past the '>' that ends the tag opened at `at`; a '>' within quotes is an attribute's.
 std::size_t tagEnd(std::string_view xml, std::size_t at) {
@@ -46,13 +47,47 @@ std::size_t pastMarkup(std::string_view xml, std::size_t at) {
     return at;
 }
 
+bool isTag(std::string_view xml, std::size_t at, std::string_view opening) {
+    if (xml.compare(at, opening.size(), opening) != 0 || at + opening.size() >= xml.size())
+        return false;
+    const char next = xml[at + opening.size()];
+    return next == '>' || next == '/' || next == ' ' || next == '\t' || next == '\r' || next == '\n';
+}
+
+// Just past the </array> that closes the array whose contents start at `at`. Only arrays and dictionaries are
+// followed in between, to refuse nesting the parser cannot take at once: whether the rest is well formed is for
+// the whole read to say when the list is read.
+std::size_t pastArray(std::string_view xml, std::size_t at) {
+    std::size_t depth = 1;
+    for (at = xml.find('<', at); at != npos; at = xml.find('<', at)) {
+        if (const std::size_t past = pastMarkup(xml, at); past != at) {
+            at = past;
+            continue;
+        }
+        const bool opens = isTag(xml, at, "<array") || isTag(xml, at, "<dict");
+        const bool closesArray = !opens && isTag(xml, at, "</array");
+        if (!opens && !closesArray && !isTag(xml, at, "</dict")) {
+            ++at;
+            continue;
+        }
+        const std::size_t end = tagEnd(xml, at);
+        if (end == npos)
+            return npos;
+        if (opens && xml[end - 2] != '/' && ++depth > kMaxDepth)
+            return npos;
+        if (!opens && --depth == 0)
+            return closesArray ? end : npos;
+        at = end;
+    }
+    return npos;
+}
+
 } // namespace
 
 std::optional<std::vector<Span>> findRootArrays(std::string_view xml) {
     std::vector<std::string_view> open; // the elements open, outermost first: plist, dict, ...
     std::vector<Span> arrays;
     bool sawRoot = false;
-    std::size_t arrayBegin = npos; // a root array is open from here
     for (std::size_t at = xml.find('<'); at != npos; at = xml.find('<', at)) {
         if (const std::size_t past = pastMarkup(xml, at); past != at) {
             if (past == npos)
@@ -74,10 +109,6 @@ std::optional<std::vector<Span>> findRootArrays(std::string_view xml) {
             if (open.empty() || open.back() != name)
                 return std::nullopt;
             open.pop_back();
-            if (open.size() == 2 && arrayBegin != npos) {
-                arrays.push_back({arrayBegin, end});
-                arrayBegin = npos;
-            }
             continue;
         }
         const std::size_t depth = open.size();
@@ -86,8 +117,16 @@ std::optional<std::vector<Span>> findRootArrays(std::string_view xml) {
         sawRoot = true;
         if (selfClosing)
             continue;
-        if (depth == 2 && name == "array")
-            arrayBegin = tagBegin;
+        if (depth == 2 && name == "array") {
+            at = pastArray(xml, end);
+            if (at == npos)
+                return std::nullopt;
+            arrays.push_back({tagBegin, at});
+            continue;
+        }
+        // What is read at once must not be nested deeper than the parser's recursion can take.
+        if (depth > kMaxDepth)
+            return std::nullopt;
         open.push_back(name);
     }
     if (!sawRoot || !open.empty())

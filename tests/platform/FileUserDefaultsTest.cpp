@@ -279,7 +279,7 @@ std::string binaryOf(const std::string& xml) {
 const std::string kHead = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>";
 const std::string kTricky =
     kHead + "<key>ShowToDoCount</key><true/><!-- <key>toDoCountKey</key></array></dict> -->"
-            "<key>allRedizado</key><!-- <array> --><array><dict><key>JotlingTitle</key>"
+            "<key>allRedizado</key><!-- <array> --><array><!-- </array> --><dict><key>JotlingTitle</key>"
             "<string><![CDATA[</array></dict><key>toDoCountKey</key><integer>9</integer>]]></string></dict>"
             "<array><array/><string>nested</string></array></array><key>toDoCountKey</key><integer>2</integer>"
             "<key>nested</key><dict><key>inner</key><array><integer>1</integer></array></dict>"
