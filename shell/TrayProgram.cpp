@@ -94,15 +94,20 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     QTimer::singleShot(std::chrono::seconds(1), &m_statusItem, [] { malloc_trim(0); });
 }
 
-// The icon and its count (the stored one) come first. Whatever needs the list before this (the panel, a later
-// start's command, a reload, the sync) reads it itself; a stored count that is wrong is put right then.
+// The icon and its count (the stored one) come first: the store has read only the settings so far. Whatever needs
+// the list before this (the panel, a later start's command, a reload, the sync, a save) reads it itself; a stored
+// count that is wrong is put right then.
 void TrayProgram::loadListOnceIconIsUp() {
     auto once = std::make_shared<QMetaObject::Connection>();
     // Once the event loop has sent the icon to the tray and would wait: the list is read on its next turn.
     *once = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                              &m_statusItem, [this, once] {
                                  QObject::disconnect(*once);
-                                 QTimer::singleShot(0, &m_statusItem, [this] { m_manager.loadList(); });
+                                 QTimer::singleShot(0, &m_statusItem, [this] {
+                                     // Even with no item list to load: an unreadable one is reported now.
+                                     m_defaults.readArrays();
+                                     m_manager.loadList();
+                                 });
                              });
     // A quit before then still leaves the right count behind.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_statusItem,

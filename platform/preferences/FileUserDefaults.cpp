@@ -6,6 +6,7 @@
 #include "Log.h"
 #include "PlistCodec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 constexpr mode_t kFileMode = 0600;
@@ -57,6 +59,8 @@ struct FileUserDefaults::DiskState {
     std::optional<plist_value::Dictionary> values; // nothing: it cannot be read
     std::size_t hash = 0;
     std::string why;
+    std::string unparsed;
+    std::vector<std::string> pendingArrayKeys;
 };
 
 namespace {
@@ -76,7 +80,7 @@ std::size_t hashOf(std::string_view bytes) {
 }
 } // namespace
 
-FileUserDefaults::DiskState FileUserDefaults::readDisk() const {
+FileUserDefaults::DiskState FileUserDefaults::readDisk(bool arraysLater) const {
     DiskState disk;
     const int fd = ::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -103,12 +107,22 @@ FileUserDefaults::DiskState FileUserDefaults::readDisk() const {
         return disk;
     }
     disk.hash = hashOf(bytes);
+    if (arraysLater) {
+        if (auto split = plist_codec::fromBytesWithoutRootArrays(bytes)) {
+            disk.values = std::move(split->values);
+            if (!split->arrayKeys.empty()) {
+                disk.pendingArrayKeys = std::move(split->arrayKeys);
+                disk.unparsed = std::move(bytes);
+            }
+            return disk;
+        }
+    }
     disk.values = plist_codec::fromBytes(bytes, &disk.why);
     return disk;
 }
 
 void FileUserDefaults::load() {
-    DiskState disk = readDisk();
+    DiskState disk = readDisk(m_onUnreadable == Unreadable::setAside);
     if (!disk.signature)
         return;
     if (!disk.values) {
@@ -116,31 +130,85 @@ void FileUserDefaults::load() {
             m_loadError = "preferences file " + m_filePath + " is unreadable (" + disk.why + ")";
             m_mustNotWrite = true;
         } else {
-            setAside(disk.why);
+            setAside(disk.why, "started with empty preferences");
         }
         return;
     }
     m_values = std::move(*disk.values);
+    m_unparsed = std::move(disk.unparsed);
+    m_pendingArrayKeys = std::move(disk.pendingArrayKeys);
     m_knownSignature = disk.signature;
     m_knownHash = disk.hash;
 }
 
-void FileUserDefaults::setAside(const std::string& why) {
-    std::string aside = m_filePath + ".unreadable-" + timestamp();
-    for (int n = 2; exists(aside); ++n)
-        aside = m_filePath + ".unreadable-" + timestamp() + "-" + std::to_string(n);
+std::string FileUserDefaults::freePath(const std::string& suffix) const {
+    std::string path = m_filePath + suffix + timestamp();
+    for (int n = 2; exists(path); ++n)
+        path = m_filePath + suffix + timestamp() + "-" + std::to_string(n);
+    return path;
+}
+
+bool FileUserDefaults::setAside(const std::string& why, const std::string& whatNow) {
+    const std::string aside = freePath(".unreadable-");
     if (std::rename(m_filePath.c_str(), aside.c_str()) == 0) {
         m_setAsidePath = aside;
         logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + "); kept it as " + aside +
-                             " and started with empty preferences");
-    } else {
-        m_mustNotWrite = true;
-        logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + ") and could not be moved to " +
-                             aside + ": " + std::strerror(errno) + "; changes will not be saved");
+                             " and " + whatNow);
+        return true;
+    }
+    m_mustNotWrite = true;
+    logLine("store", "preferences file " + m_filePath + " is unreadable (" + why + ") and could not be moved to " +
+                         aside + ": " + std::strerror(errno) + "; changes will not be saved");
+    return false;
+}
+
+void FileUserDefaults::readArrays() {
+    if (m_pendingArrayKeys.empty())
+        return;
+    m_pendingArrayKeys.clear();
+    const std::string bytes = std::exchange(m_unparsed, std::string());
+    // The whole file again, exactly as a load reads it: what the split left out, and whether it reads at all.
+    std::string why;
+    auto whole = plist_codec::fromBytes(bytes, &why);
+    if (!whole) {
+        keepUnreadableAside(bytes, why);
+        return;
+    }
+    // Settings changed since the load are the newer values.
+    for (auto& [key, value] : *whole) {
+        if (!m_values.contains(key.str()))
+            m_values.insert_or_assign(key, std::move(value));
     }
 }
 
+void FileUserDefaults::keepUnreadableAside(const std::string& bytes, const std::string& why) {
+    const std::string whatNow = "went on with the settings read from it, without its items";
+    if (signatureAt(m_filePath) == m_knownSignature) {
+        // Gone from its place, so the next save writes the file anew.
+        if (setAside(why, whatNow))
+            m_knownSignature.reset();
+        return;
+    }
+    // Replaced since it was read: the version read is kept from memory.
+    const std::string aside = freePath(".unreadable-");
+    std::string whyNot;
+    if (m_writer.replace(aside, bytes, kFileMode, &whyNot)) {
+        m_setAsidePath = aside;
+        logLine("store", "preferences file " + m_filePath + " as read at start is unreadable (" + why +
+                             "); kept that version as " + aside + " and " + whatNow);
+    } else {
+        logLine("store", "preferences file " + m_filePath + " as read at start is unreadable (" + why +
+                             ") and could not be kept as " + aside + " (" + whyNot + "); " + whatNow);
+    }
+}
+
+bool FileUserDefaults::isPendingArray(const std::string& key) const {
+    return std::find(m_pendingArrayKeys.begin(), m_pendingArrayKeys.end(), key) != m_pendingArrayKeys.end();
+}
+
 std::optional<plist_value::Value> FileUserDefaults::objectForKey(const std::string& key) const {
+    if (isPendingArray(key))
+        m_self->readArrays();
     const auto it = m_values.find(key);
     if (it == m_values.end())
         return std::nullopt;
@@ -148,6 +216,9 @@ std::optional<plist_value::Value> FileUserDefaults::objectForKey(const std::stri
 }
 
 void FileUserDefaults::setObject(const std::string& key, plist_value::Value value) {
+    // A list that cannot be read must be kept aside before anything takes its place.
+    if (isPendingArray(key))
+        readArrays();
     m_values.insert_or_assign(key, std::move(value));
     m_unsaved = true;
 }
@@ -163,9 +234,7 @@ bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
     }
     if (m_knownSignature && disk.hash == m_knownHash)
         return true;
-    std::string aside = m_filePath + ".replaced-" + timestamp();
-    for (int n = 2; exists(aside); ++n)
-        aside = m_filePath + ".replaced-" + timestamp() + "-" + std::to_string(n);
+    const std::string aside = freePath(".replaced-");
     if (::link(m_filePath.c_str(), aside.c_str()) == 0) {
         m_keptElsewherePath = aside;
         logLine("store", "preferences file " + m_filePath +
@@ -196,6 +265,8 @@ bool FileUserDefaults::probeFolder() {
 }
 
 bool FileUserDefaults::synchronize() {
+    // The file is written whole: the items it holds must be among what is written.
+    readArrays();
     if (m_mustNotWrite)
         return false;
     if (signatureAt(m_filePath) != m_knownSignature) {
@@ -257,6 +328,8 @@ FileUserDefaults::Reload FileUserDefaults::reloadIfChangedElsewhere() {
         return Reload::unchanged;
     }
     m_values = std::move(*disk.values);
+    m_pendingArrayKeys.clear();
+    m_unparsed.clear();
     m_knownSignature = disk.signature;
     m_knownHash = disk.hash;
     m_mustNotWrite = false;

@@ -10,10 +10,13 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 // The store kept as one XML property list, written through whole and atomically at each synchronize.
 // Someone else may change the file while it is open (a hand edit, a restored backup): that is noticed, by what
 // the file holds against what was last read or written, at each save and whenever reloadIfChangedElsewhere asks.
+// The tray program reads the file in two steps: the settings at once, the root's arrays (the item list) once one
+// of them is asked for, a value is saved or readArrays is called. Until then the file's bytes are kept unparsed.
 class FileUserDefaults final : public UserDefaults {
 public:
     enum class Unreadable {
@@ -21,9 +24,12 @@ public:
         leaveAlone // it stays where it is, untouched, and nothing is ever written (a one-off command)
     };
 
-    // Loads the file at path. An unreadable or wrongly shaped file is never overwritten.
+    // Loads the file at path (with Unreadable::leaveAlone all of it, so that a command knows at once whether it
+    // can be read). An unreadable or wrongly shaped file is never overwritten.
     explicit FileUserDefaults(std::string path, FileCalls calls = FileCalls::real(),
                               Unreadable onUnreadable = Unreadable::setAside);
+    FileUserDefaults(const FileUserDefaults&) = delete;
+    FileUserDefaults& operator=(const FileUserDefaults&) = delete;
 
     // $XDG_CONFIG_HOME/redizado/defaults.plist, ~/.config when the variable is unset or relative.
     static std::string defaultPath();
@@ -31,6 +37,11 @@ public:
     std::optional<plist_value::Value> objectForKey(const std::string& key) const override;
     void setObject(const std::string& key, plist_value::Value value) override;
     bool synchronize() override;
+
+    // Reads what the load left for later. When that part cannot be read, the file is kept aside as at load, and
+    // the settings already read stay.
+    void readArrays();
+    bool arraysPending() const { return !m_pendingArrayKeys.empty(); }
 
     const std::string& path() const { return m_path; }
     // Where an unreadable file was put aside at load, or empty.
@@ -70,9 +81,14 @@ public:
 
 private:
     struct DiskState;
-    DiskState readDisk() const;
+    // With arraysLater, a file that can be split keeps its arrays unparsed in the state.
+    DiskState readDisk(bool arraysLater = false) const;
     void load();
-    void setAside(const std::string& why);
+    bool setAside(const std::string& why, const std::string& whatNow);
+    // The arrays left for later could not be read: the file they came from is kept aside.
+    void keepUnreadableAside(const std::string& bytes, const std::string& why);
+    std::string freePath(const std::string& suffix) const;
+    bool isPendingArray(const std::string& key) const;
     // The file was changed by someone else since we last read or wrote it; false when it cannot be read now.
     bool keepTheirsAside(const DiskState& disk);
 
@@ -83,6 +99,9 @@ private:
     AtomicFileWriter m_writer;
     PreferencesBackups m_backups;
     plist_value::Dictionary m_values;
+    // The file as read at load, while the arrays named here are still to be parsed from it.
+    std::string m_unparsed;
+    std::vector<std::string> m_pendingArrayKeys;
     std::string m_loadError;
     std::string m_keptElsewherePath;
     Unreadable m_onUnreadable;
@@ -97,4 +116,6 @@ private:
     // Values were set that are not on disk yet.
     bool m_unsaved = false;
     std::function<void(const std::string&)> m_saveProblemHandler;
+    // Reading the arrays on first use is not a change a reader sees: const readers may do it.
+    FileUserDefaults* const m_self = this;
 };

@@ -2,6 +2,7 @@
 #include "PlistCodec.h"
 
 #include "PlistApi.h"
+#include "RootArrays.h"
 #include "XmlPlistWriter.h"
 
 #include <algorithm>
@@ -220,6 +221,29 @@ std::optional<Dictionary> fromBytes(std::string_view bytes, std::string* whyNot)
     if (plist_get_node_type(node.get()) != PLIST_DICT)
         return reason("its top level is not a dictionary");
     return dictFromNode(node.get(), 0);
+}
+
+std::optional<WithoutArrays> fromBytesWithoutRootArrays(std::string_view bytes) {
+    // The walk refuses text nested too deeply outside the arrays; inside them, the whole read does.
+    if (bytes.starts_with("bplist00") || bytes.size() > std::numeric_limits<uint32_t>::max())
+        return std::nullopt;
+    const auto arrays = findRootArrays(bytes);
+    if (!arrays)
+        return std::nullopt;
+    auto values = fromBytes(withRootArraysEmptied(bytes, *arrays));
+    if (!values)
+        return std::nullopt;
+    // Named as the parser names them; an array that was empty in the file as well costs nothing to read again.
+    WithoutArrays split;
+    for (const auto& [key, value] : *values) {
+        const Array* array = value.get<Array>();
+        if (array && array->empty())
+            split.arrayKeys.push_back(key);
+    }
+    for (const std::string& key : split.arrayKeys)
+        values->erase(key);
+    split.values = std::move(*values);
+    return split;
 }
 
 } // namespace plist_codec

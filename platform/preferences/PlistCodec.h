@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Property lists to and from their file form (XML on write; XML or binary on read).
 namespace plist_codec {
@@ -36,5 +37,14 @@ Xml toXml(const plist_value::Dictionary& root);
 Xml toXmlThroughLibplist(const plist_value::Dictionary& root);
 // nothing when the bytes are not a property list whose root is a dictionary.
 std::optional<plist_value::Dictionary> fromBytes(std::string_view bytes, std::string* whyNot = nullptr);
+
+// The root dictionary without its arrays, read from XML in a fraction of the time the whole takes when they hold
+// the items; the keys left out are named. Their values (and whether the file reads at all) come from fromBytes.
+struct WithoutArrays {
+    plist_value::Dictionary values;
+    std::vector<std::string> arrayKeys;
+};
+// Nothing when the bytes cannot be split so (binary, unusual XML, or unreadable): read them whole then.
+std::optional<WithoutArrays> fromBytesWithoutRootArrays(std::string_view bytes);
 
 } // namespace plist_codec

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileUserDefaults.h"
+#include "PlistCodec.h"
 #include "PreferencesBackups.h"
 #include "TempFolder.h"
 
@@ -8,8 +9,11 @@
 #include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <plist/plist.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <sys/stat.h>
@@ -224,5 +228,147 @@ TEST_F(ReloadTest, ASaveOverSomeoneElsesVersionKeepsThatVersionBeside) {
     ASSERT_TRUE(defaults.synchronize());
     EXPECT_EQ(readFile(defaults.keptElsewherePath()), titled("theirs"));
     EXPECT_EQ(*FileUserDefaults(path).objectForKey("other"), Value("ours"));
+}
+
+// The settings are read at start without the item lists; what is read then and later is what one whole read gives.
+struct TwoStepCase {
+    const char* name;
+    std::string text;
+    bool split; // whether the lists are left for later
+};
+
+class TwoStepReadTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<TwoStepCase> {};
+
+void expectSameAsWholeRead(const std::string& path, const std::string& text, std::optional<bool> split) {
+    const auto whole = plist_codec::fromBytes(text);
+    ASSERT_TRUE(whole);
+    writeFile(path, text);
+    FileUserDefaults defaults(path);
+    if (split) {
+        EXPECT_EQ(defaults.arraysPending(), *split);
+    }
+    for (const auto& [key, value] : *whole) {
+        if (!value.get<Array>()) {
+            EXPECT_EQ(defaults.objectForKey(key), value) << key.str();
+        }
+    }
+    if (split) {
+        EXPECT_EQ(defaults.arraysPending(), *split) << "a setting was read with the lists";
+    }
+    for (const auto& [key, value] : *whole)
+        EXPECT_EQ(defaults.objectForKey(key), value) << key.str();
+    EXPECT_FALSE(defaults.arraysPending());
+}
+
+TEST_P(TwoStepReadTest, GivesWhatAWholeReadGives) {
+    expectSameAsWholeRead(path, GetParam().text, GetParam().split);
+}
+
+std::string binaryOf(const std::string& xml) {
+    plist_t node = nullptr;
+    plist_from_xml(xml.data(), uint32_t(xml.size()), &node);
+    char* bytes = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(node, &bytes, &length);
+    plist_free(node);
+    std::string binary(bytes, length);
+    std::free(bytes);
+    return binary;
+}
+
+const std::string kHead = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>";
+const std::string kTricky =
+    kHead + "<key>ShowToDoCount</key><true/><!-- <key>toDoCountKey</key></array></dict> -->"
+            "<key>allRedizado</key><!-- <array> --><array><!-- </array> --><dict><key>JotlingTitle</key>"
+            "<string><![CDATA[</array></dict><key>toDoCountKey</key><integer>9</integer>]]></string></dict>"
+            "<array><array/><string>nested</string></array></array><key>toDoCountKey</key><integer>2</integer>"
+            "<key>nested</key><dict><key>inner</key><array><integer>1</integer></array></dict>"
+            "<key>none</key><array/><key>all &amp; more</key><array><true/></array></dict></plist>";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TwoStepReadTest,
+    ::testing::Values(TwoStepCase{"asWritten", withTitles({"A", "B"}), true},
+                      TwoStepCase{"markupInTheLists", kTricky, true},
+                      TwoStepCase{"attributeWithBracket",
+                                  "<?xml version=\"1.0\"?><plist version=\"1>0\"><dict><key>a</key>"
+                                  "<array><true/></array><key>b</key><string>&lt;x&gt;</string></dict></plist>",
+                                  true},
+                      TwoStepCase{"ownEntities",
+                                  "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY e \"x\">]>" +
+                                      kValidXml.substr(kValidXml.find("<plist")),
+                                  false},
+                      TwoStepCase{"binary", binaryOf(kTricky), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FileUserDefaultsTest, EveryCorpusFileReadInTwoStepsGivesWhatAWholeReadGives) {
+    for (const auto& entry : fs::directory_iterator(REDIZADO_FUZZ_CORPUS)) {
+        const std::string text = readFile(entry.path());
+        if (plist_codec::fromBytes(text)) {
+            SCOPED_TRACE(entry.path());
+            expectSameAsWholeRead(path, text, std::nullopt);
+        }
+    }
+}
+
+TEST_F(FileUserDefaultsTest, ASaveBeforeTheListsAreReadKeepsEveryItem) {
+    writeFile(path, withTitles({"A", "B", "C"}));
+    FileUserDefaults defaults(path);
+    ASSERT_TRUE(defaults.arraysPending());
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+    EXPECT_EQ(titlesRead(), 3u);
+    EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
+}
+
+// Whatever reads the lists first: a hand edit that broke them is kept aside before anything is written.
+struct ListReader {
+    const char* name;
+    std::function<void(FileUserDefaults&)> read;
+};
+
+class UnreadableListTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<ListReader> {};
+
+TEST_P(UnreadableListTest, IsReportedThenAndKeptAsideWithTheSettingsKept) {
+    const std::string text = kHead +
+                             "<key>ShowToDoCount</key><true/><key>allRedizado</key><array><dict>"
+                             "<key>JotlingTitle</key><string>milk & eggs</string></dict></array></dict></plist>";
+    writeFile(path, text);
+    FileUserDefaults defaults(path);
+    EXPECT_TRUE(defaults.boolForKey("ShowToDoCount"));
+    EXPECT_EQ(defaults.setAsidePath(), "");
+
+    testing::internal::CaptureStderr();
+    GetParam().read(defaults);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("is unreadable"), std::string::npos);
+    ASSERT_NE(defaults.setAsidePath(), "");
+    EXPECT_EQ(readFile(defaults.setAsidePath()), text);
+
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+    EXPECT_EQ(readFile(defaults.setAsidePath()), text);
+    const FileUserDefaults saved(path);
+    EXPECT_TRUE(saved.boolForKey("ShowToDoCount"));
+    EXPECT_TRUE(saved.boolForKey("flag"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Triggers, UnreadableListTest,
+    ::testing::Values(ListReader{"readArrays", [](FileUserDefaults& d) { d.readArrays(); }},
+                      ListReader{"synchronize", [](FileUserDefaults& d) { d.synchronize(); }},
+                      ListReader{"setObject", [](FileUserDefaults& d) { d.setObject("allRedizado", Array{}); }},
+                      ListReader{"objectForKey", [](FileUserDefaults& d) { d.objectForKey("allRedizado"); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Replaced by another program before the lists were read: the version read is kept from memory.
+TEST_F(FileUserDefaultsTest, AnUnreadableListInAFileReplacedSinceIsKeptFromMemory) {
+    const std::string text = kHead + "<key>allRedizado</key><array><foo/></array></dict></plist>";
+    writeFile(path, text);
+    FileUserDefaults defaults(path);
+    writeFile(path + ".new", kValidXml);
+    fs::rename(path + ".new", path);
+    defaults.readArrays();
+    ASSERT_NE(defaults.setAsidePath(), "");
+    EXPECT_EQ(readFile(defaults.setAsidePath()), text);
+    EXPECT_EQ(readFile(path), kValidXml);
 }
 } // namespace
