@@ -63,7 +63,7 @@ protected:
         EXPECT_TRUE(fetched.result.ok()) << fetched.result;
         std::map<std::string, CalDavTask> tasks;
         for (const CalDavTask& task : fetched.changes.changed)
-            tasks[vtodo::read(task.icalendar.toStdString()).value_or(vtodo::Task{}).uid] = task;
+            tasks[taskOf(task).uid] = task;
         return tasks;
     }
     static vtodo::Task taskOf(const CalDavTask& task) {
