@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace {
@@ -63,7 +65,11 @@ ListCore::~ListCore() {
 }
 
 void ListCore::showToDoCount() {
-    m_widgets.categorySwitcher->setCount(0, m_items.count(true));
+    const std::int64_t count = m_items.count(true);
+    m_widgets.categorySwitcher->setCount(0, count);
+    // What a reader says as the panel opens: whose it is and how much there is to do.
+    m_widgets.table->window()->setAccessibleName(
+        tr("Redizado, %n to do", nullptr, static_cast<int>(std::min<std::int64_t>(count, INT_MAX))));
 }
 
 void ListCore::followToDoCount(NotificationCenter& center) {

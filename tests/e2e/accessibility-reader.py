@@ -206,7 +206,7 @@ def application():
 def panel():
     app = application()
     for window in children(app) if app else []:
-        if name(window) == "Redizado" and pyatspi.STATE_SHOWING in states(window):
+        if re.match(r"Redizado(, |$)", name(window)) and pyatspi.STATE_SHOWING in states(window):
             return window
     return None
 

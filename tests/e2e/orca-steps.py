@@ -241,6 +241,8 @@ CHECKS = [
      lambda r: stale_free(r, "open the panel")),
     ("opening again speaks nothing said before: no earlier confirmation, no bare 'notification'",
      lambda r: stale_free(r, "open the panel again")),
+    ("opening again says whose panel it is and how much there is to do: 'Redizado, 2 to do'",
+     lambda r: "Redizado, 2 to do" in r.step("open the panel again").text),
     # 2. Arriving on a row.
     ("Down to the list speaks 'Water the plants', not checked, 1 of 3",
      lambda r: arriving(r.step("Down (from"), "Water the plants", "1 of 3")),

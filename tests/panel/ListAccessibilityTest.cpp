@@ -93,8 +93,11 @@ TEST_F(KeyboardPanelTest, ACategorySwitchIsSaidByTheRowTheKeyboardIsOnOrAnnounce
 // key forgets it. With no row left to land on, or the keyboard elsewhere, it is announced.
 TEST_F(KeyboardPanelTest, ARowLeavingUnderTheKeyboardIsSaidByTheNextRowFirst) {
     add({"bread", "rent", "milk"});
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(view()->window());
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Redizado, 3 to do")) << "said as the panel opens";
     const QString before = said(list());
     press(QStringLiteral("<Down> <Space>"));
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Redizado, 2 to do"));
     QAccessibleInterface* next = QAccessible::queryAccessibleInterface(cellAt(mark().markedRow()));
     EXPECT_EQ(next->text(QAccessible::Name), QStringLiteral("Checked: milk. rent"));
     EXPECT_EQ(said(list()), before) << "nothing announced besides";
