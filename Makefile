@@ -24,6 +24,8 @@ DESKTOP_PACKAGES += python3-gi libwayland-client0
 # Plasma 5's Wayland session came in a package of its own (Debian 12); Plasma 6's is in plasma-workspace.
 DESKTOP_PACKAGES_WHERE_THERE := plasma-workspace-wayland
 DESKTOP_PACKAGES += gnome-shell gnome-shell-extension-appindicator xwayland gnome-settings-daemon
+# A Wayland window that holds the keyboard when the shortcut is pressed.
+DESKTOP_PACKAGES += foot
 # X11 trays the icon docks in over XEmbed.
 DESKTOP_PACKAGES += lxqt-panel lxpanel trayer
 # The accessibility bus and a screen reader's Python client, to read the panel as a blind user hears it.

@@ -194,6 +194,8 @@ void JLStatusItemController::showRedizadoView() {
     m_redizadoViewController->showWithWindow(*m_window, panelFrameFor(windowFrame(*m_window).size()));
     if (m_window->isActiveWindow())
         windowDidBecomeKey();
+    else
+        m_services.workspace.focusOwnWindow(m_window->winId());
 }
 
 void JLStatusItemController::hideRedizadoView() {

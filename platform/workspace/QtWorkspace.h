@@ -8,6 +8,7 @@ class QtWorkspace final : public Workspace {
 public:
     Application frontmostApplication() const override { return 0; }
     void activate(Application) override {}
+    void focusOwnWindow(Application) override {}
     bool openUrl(const std::string& url) override { return openUrlOnDesktop(url); }
     void setActiveDesktopChangedHandler(std::function<void()>) override {}
 

@@ -133,9 +133,19 @@ menu_has_quit() {
     is "const icon = $icon; icon.menu._getMenuItems().some(i => i.label && i.label.text === 'Quit Redizado')"
 }
 close_menu() { js "$icon.menu.close(); true" >/dev/null; }
-choose() { # LABEL: the menu item a person would pick
-    js "const icon = $icon, Clutter = imports.gi.Clutter;
-        icon.menu._getMenuItems().find(i => i.label && i.label.text === '$1').activate(Clutter.get_current_event());
+menu_item() { echo "$icon.menu._getMenuItems().find(i => i.label && i.label.text === '$1')"; } # LABEL
+# Drawn in full where it stays: the menu fades in.
+menu_item_shown() { # LABEL
+    is "const item = $(menu_item "$1"); !!item && item.is_mapped() && $icon.menu.actor.opacity === 255"
+}
+choose() { # LABEL: the menu item clicked with the pointer, as a person picks it
+    until_true menu_item_shown "$1"
+    js "const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib, pointer = globalThis.redizadoPointer;
+        const item = $(menu_item "$1");
+        const [x, y] = item.get_transformed_position(), [width, height] = item.get_transformed_size();
+        pointer.notify_absolute_motion(GLib.get_monotonic_time(), x + width / 2, y + height / 2);
+        pointer.notify_button(GLib.get_monotonic_time(), Clutter.BUTTON_PRIMARY, Clutter.ButtonState.PRESSED);
+        pointer.notify_button(GLib.get_monotonic_time(), Clutter.BUTTON_PRIMARY, Clutter.ButtonState.RELEASED);
         true" >/dev/null
 }
 program_ended() { ! kill -0 "$redizado" 2>/dev/null; }
@@ -148,6 +158,29 @@ check "the right click leaves the panel hidden" panel_hidden
 close_menu
 check "the menu closes" until_true no_menu_open
 
+# Each frame the shell paints while the panel shows and hides: the icon must be drawn in all of them, at its width.
+watch_icon() {
+    js "const icon = $icon;
+        globalThis.redizadoGaps = [];
+        globalThis.redizadoFrames = 0;
+        globalThis.redizadoIcons = 0;
+        const width = icon.get_width();
+        globalThis.redizadoIconWatch = icon._icon.connect('notify::gicon', () => globalThis.redizadoIcons++);
+        globalThis.redizadoWatch = global.stage.connect('after-paint', () => {
+            globalThis.redizadoFrames++;
+            const drawn = icon._icon && icon._icon.get_first_child();
+            if (!drawn || !drawn.visible || drawn.opacity === 0 || icon.get_width() < width)
+                globalThis.redizadoGaps.push(GLib.get_monotonic_time());
+        });
+        true" >/dev/null
+}
+icon_never_gone() {
+    local gaps
+    gaps=$(js "global.stage.disconnect(globalThis.redizadoWatch); $icon._icon.disconnect(globalThis.redizadoIconWatch);
+        globalThis.redizadoGaps.length")
+    log "  frames without the icon: $gaps of $(js "globalThis.redizadoFrames"), icons set: $(js "globalThis.redizadoIcons")"
+    [ "$gaps" = 0 ]
+}
 click 1 1
 check "a double click shows the panel with the keyboard" until_true panel_focused
 check "no shell menu is left open" until_true no_menu_open
@@ -163,11 +196,14 @@ click 1 1
 check "a second double click hides the panel" until_true panel_hidden
 check "no shell menu is open after it" until_true no_menu_open
 
+js "globalThis.GLib = imports.gi.GLib; true" >/dev/null
+watch_icon
 click 2
 check "a middle click shows the panel with the keyboard" until_true panel_focused
 check "the panel hangs under the top bar over the icon" under_bar_over_icon
 click 2
 check "a second middle click hides it" until_true panel_hidden
+check "the icon stayed in the bar, at its width, while the panel showed and hid" icon_never_gone
 
 # A single left click is the shell's own way to the menu once the icon has answered a double click.
 click 1

@@ -117,6 +117,24 @@ TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
     EXPECT_GT(uchar(light[1]), uchar(iconPixel(4)[1]));
 }
 
+// GNOME's tray builds the icon anew on each NewIcon, and the bar shows a gap meanwhile: only a new drawing says so.
+TEST_F(SniStatusItemTest, TheTrayIsToldOfANewIconOnlyWhenItLooksDifferent) {
+    start();
+    const QIcon glyph = solidIcon(Qt::black), shown = solidIcon(Qt::blue);
+    item->setImage(glyph, true);
+    item->setTitle(QStringLiteral("3"));
+    QSignalSpy changes(&item->statusNotifierItem(), &SniStatusItem::iconChanged);
+    item->setImage(glyph, true);
+    item->setBarTone(BarTone::Unknown);
+    item->setTitle(QStringLiteral("3"));
+    EXPECT_EQ(changes.count(), 0);
+    item->setImage(shown, false);
+    item->setImage(shown, false);
+    EXPECT_EQ(changes.count(), 1);
+    item->setBarTone(BarTone::Dark);
+    EXPECT_EQ(changes.count(), 2);
+}
+
 // XFCE's panel draws the tool tip over the text field of a panel shown under the icon while the pointer rests there.
 TEST_F(SniStatusItemTest, NoToolTipIsOfferedWhileThePanelShowsAndTheTrayIsToldBothTimes) {
     start();

@@ -6,6 +6,11 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace {
 // Root window properties are set from outside, as a window manager or pager would.
@@ -31,6 +36,44 @@ TEST(X11Workspace, OnlyARealSwitchOfDesktopCallsTheHandler) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return switches >= 2; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(switches, 2);
+}
+
+// Mutter refuses the focus to a request stamped older than the key the user last pressed, whichever window had it.
+TEST(X11Workspace, AFocusRequestCarriesTheServersTimeNow) {
+    if (!X11Workspace::available())
+        GTEST_SKIP() << "no X server for this test";
+    // Stands in for the window manager, which is sent the requests.
+    xcb_connection_t* manager = xcb_connect(nullptr, nullptr);
+    ASSERT_FALSE(xcb_connection_has_error(manager));
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(manager)).data->root;
+    const std::uint32_t redirect = XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT;
+    ASSERT_EQ(
+        xcb_request_check(manager, xcb_change_window_attributes_checked(manager, root, XCB_CW_EVENT_MASK, &redirect)),
+        nullptr);
+    const auto requestTimes = [manager](const std::function<void()>& send) {
+        send();
+        std::vector<std::uint32_t> sourceAndTime;
+        while (xcb_generic_event_t* event = xcb_wait_for_event(manager)) {
+            const bool asked = (event->response_type & 0x7f) == XCB_CLIENT_MESSAGE;
+            if (asked) {
+                const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
+                sourceAndTime = {message->data.data32[0], message->data.data32[1]};
+            }
+            std::free(event);
+            if (asked)
+                break;
+        }
+        return sourceAndTime;
+    };
+    X11Workspace workspace;
+    const auto first = requestTimes([&] { workspace.focusOwnWindow(0x42); });
+    ASSERT_EQ(first.size(), 2U);
+    EXPECT_EQ(first[0], 2U);
+    EXPECT_NE(first[1], 0U);
+    const auto later = requestTimes([&] { workspace.activate(0x43); });
+    ASSERT_EQ(later.size(), 2U);
+    EXPECT_GE(later[1], first[1]);
+    xcb_disconnect(manager);
 }
 
 // (Which window was in front, and handing the focus back to it, are met in the tray's desktop session.)

@@ -99,6 +99,16 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
 }
 
+// A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
+TEST_F(StatusItemControllerTest, ThePanelAsksForTheKeyboardAsItShows) {
+    start();
+    workspace.setFrontmostApplication(42);
+    controller().hotKeyTriggered();
+    ASSERT_TRUE(window().isVisible());
+    EXPECT_EQ(workspace.focusedOwnWindows(), std::vector<Workspace::Application>{window().winId()});
+    EXPECT_TRUE(workspace.activated().empty());
+}
+
 // A tool tip from the pointer resting on the icon would cover the panel's entry field.
 TEST_F(StatusItemControllerTest, WhileThePanelShowsTheIconOffersNoToolTipAndOneShowingGoes) {
     start();

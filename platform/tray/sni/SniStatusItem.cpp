@@ -227,6 +227,11 @@ void SniStatusItem::showContextMenu(int x, int y) {
 }
 
 void SniStatusItem::refreshIcon() {
+    // GNOME's tray builds its icon anew on every NewIcon, and the icon is gone from the bar while it does.
+    const DrawnFrom drawnFrom{m_image.cacheKey(), m_isTemplate, m_title, m_barTone};
+    if (drawnFrom == m_drawnFrom)
+        return;
+    m_drawnFrom = drawnFrom;
     m_icon = trayIconImages(m_image, m_isTemplate, m_title, m_barTone);
     m_pixmaps.reset();
     emit iconChanged();

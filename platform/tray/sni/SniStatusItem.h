@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class DBusMenuExporter;
 
@@ -69,6 +70,15 @@ private:
     QIcon m_image;
     bool m_isTemplate = false;
     BarTone m_barTone = BarTone::Unknown;
+    // What the icon was last drawn from: the same again changes nothing the tray shows.
+    struct DrawnFrom {
+        qint64 image = 0;
+        bool isTemplate = false;
+        QString title;
+        BarTone barTone = BarTone::Unknown;
+        bool operator==(const DrawnFrom&) const = default;
+    };
+    std::optional<DrawnFrom> m_drawnFrom;
     QIcon m_icon;
     // Drawn when a host first reads them: none may ever ask.
     mutable std::optional<SniPixmaps> m_pixmaps;

@@ -77,16 +77,26 @@ Workspace::Application X11Workspace::frontmostApplication() const {
 }
 
 void X11Workspace::activate(Application application) {
+    askForFocus(application);
+}
+
+void X11Workspace::focusOwnWindow(Application window) {
+    askForFocus(window);
+}
+
+void X11Workspace::askForFocus(Application window) {
     xcb_connection_t* c = connection();
-    if (!c || application == 0 || application > UINT32_MAX)
+    if (!c || window == 0 || window > UINT32_MAX)
         return;
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
-    event.window = static_cast<xcb_window_t>(application);
+    event.window = static_cast<xcb_window_t>(window);
     event.type = m_atoms.activeWindow;
     event.data.data32[0] = kSourcePager;
-    event.data.data32[1] = XCB_CURRENT_TIME;
+    // Mutter weighs the request by its time against the last key or click the user gave any window; with no time
+    // it takes the time of whatever it is handling, which loses against the key that asked for the request.
+    event.data.data32[1] = m_serverTime.now().value_or(XCB_CURRENT_TIME);
     const QWindow* focus = QGuiApplication::focusWindow();
     event.data.data32[2] = focus && focus->handle() ? static_cast<std::uint32_t>(focus->winId()) : 0;
     xcb_send_event(c, 0, m_root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Workspace.h"
+#include "X11ServerTime.h"
 
 #include <QAbstractNativeEventFilter>
 
@@ -19,12 +20,14 @@ public:
 
     Application frontmostApplication() const override;
     void activate(Application application) override;
+    void focusOwnWindow(Application window) override;
     bool openUrl(const std::string& url) override;
     void setActiveDesktopChangedHandler(std::function<void()> handler) override;
 
 private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     bool isOwnWindow(std::uint32_t window) const;
+    void askForFocus(Application window);
     std::optional<std::uint32_t> rootCardinal(std::uint32_t atom) const;
 
     struct Atoms {
@@ -36,4 +39,5 @@ private:
     std::optional<std::uint32_t> m_desktop;
     std::function<void()> m_desktopChanged;
     bool m_watching = false;
+    X11ServerTime m_serverTime;
 };

@@ -14,6 +14,7 @@ public:
         if (application != 0)
             m_frontmost = application;
     }
+    void focusOwnWindow(Application window) override { m_focusedOwn.push_back(window); }
     bool openUrl(const std::string&) override { return true; }
     void setActiveDesktopChangedHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
 
@@ -23,9 +24,11 @@ public:
             m_handler();
     }
     const std::vector<Application>& activated() const { return m_activated; }
+    const std::vector<Application>& focusedOwnWindows() const { return m_focusedOwn; }
 
 private:
     Application m_frontmost = 0;
     std::vector<Application> m_activated;
+    std::vector<Application> m_focusedOwn;
     std::function<void()> m_handler;
 };
