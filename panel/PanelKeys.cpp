@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelKeys.h"
 
+#include "Announcer.h"
 #include "JLJotling.h"
 #include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
@@ -10,6 +11,7 @@
 #include "RowAccessible.h"
 #include "RowMark.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -280,10 +282,17 @@ void PanelKeys::chooseCategory(int segment) {
     const QString category = segment == 0 ? tr("To-do items, %1").arg(count) : tr("All items, %1").arg(count);
     JLTableView* table = m_panel.redizadoTableView();
     QWidget* row = m_mark->isShown() && table->hasFocus() ? table->viewAtRow(m_mark->markedRow(), false) : nullptr;
-    if (row && isRowMarked(row))
-        tellRowFocusedAnew(row, segment == 0 ? tr("To-do items") : tr("All items"));
-    else
+    const QString categoryAlone = segment == 0 ? tr("To-do items") : tr("All items");
+    if (!row || !isRowMarked(row)) {
         m_panel.list().announce(category);
+    } else if (Announcer::asNotification) {
+        tellRowFocusedAnew(row, categoryAlone);
+    } else {
+        // Readers of announcements proper stay on a row told focused again and say nothing; they hear this.
+        QAccessibleInterface* said = QAccessible::queryAccessibleInterface(row);
+        m_panel.list().announce(
+            tr("%1: %2, %3").arg(categoryAlone, said->text(QAccessible::Name), said->text(QAccessible::Description)));
+    }
 }
 
 void PanelKeys::toggleSettings() {

@@ -80,10 +80,14 @@ TEST_F(KeyboardPanelTest, ACategorySwitchIsSaidByTheRowTheKeyboardIsOnOrAnnounce
     const QString checked = said(list());
     QAccessibleInterface* row = QAccessible::queryAccessibleInterface(cellAt(mark().markedRow()));
     EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("rent"));
-    EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("All items, 2 of 2"));
-    EXPECT_EQ(said(list()), checked) << "nothing announced";
+    if (Announcer::asNotification) {
+        EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("All items, 2 of 2"));
+        EXPECT_EQ(said(list()), checked) << "nothing announced";
+    } else {
+        EXPECT_EQ(said(list()), QStringLiteral("All items: rent, 2 of 2"));
+    }
     press(QStringLiteral("<Up>"));
-    EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("2 of 2"));
+    EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("2 of 2")) << "said once, then forgotten";
     widgets().entryField->setFocus();
     press(QStringLiteral("<Ctrl+1>"));
     EXPECT_EQ(said(list()), QStringLiteral("To-do items, 1"));
