@@ -2,6 +2,7 @@
 #include "SegmentTabs.h"
 
 #include "AccessibleFactory.h"
+#include "GroupAccessible.h"
 
 #include <QAccessibleWidget>
 
@@ -27,15 +28,6 @@ private:
     SegmentButton* button() const { return static_cast<SegmentButton*>(widget()); }
 };
 
-constexpr const char* tabListProperty = "redizadoTabList";
-
-QAccessibleInterface* tabListFactory(const QString& key, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || !widget->property(tabListProperty).toBool() ||
-        key != QLatin1String(object->metaObject()->className()))
-        return nullptr;
-    return new QAccessibleWidget(widget, QAccessible::PageTabList); // the cache owns it
-}
 } // namespace
 
 SegmentButton::SegmentButton(QWidget* parent) : LabelFittedButton(parent) {
@@ -45,10 +37,5 @@ SegmentButton::SegmentButton(QWidget* parent) : LabelFittedButton(parent) {
 SegmentButton::~SegmentButton() = default;
 
 void exposeAsTabList(QWidget* control) {
-    static const bool installed = [] {
-        QAccessible::installFactory(tabListFactory);
-        return true;
-    }();
-    (void)installed;
-    control->setProperty(tabListProperty, true);
+    exposeWithRole(control, QAccessible::PageTabList);
 }
