@@ -33,8 +33,11 @@ TEST_F(XdgLoginItemsTest, InsertCreatesAPrivateFolderAndAnEntryTheSessionStarts)
 
     EXPECT_EQ(modeOf(temp.path() + "/config"), 0700u);
     EXPECT_EQ(modeOf(folder + "/redizado.desktop"), 0644u);
-    // What a session needs to start it: an application entry of the main group.
-    EXPECT_TRUE(readEntry("redizado.desktop").starts_with("[Desktop Entry]\nType=Application\n"));
+    // What a session needs to start it: an application entry of the main group, which no desktop is told to skip.
+    const std::string entry = readEntry("redizado.desktop");
+    EXPECT_TRUE(entry.starts_with("[Desktop Entry]\nType=Application\n"));
+    for (const char* skipped : {"Hidden=true", "X-GNOME-Autostart-enabled=false"})
+        EXPECT_EQ(entry.find(skipped), std::string::npos) << skipped;
     EXPECT_EQ(items.entries().at(0).program, "/opt/redizado/bin/redizado");
 }
 
