@@ -173,7 +173,10 @@ std::optional<QRectF> JLStatusItemController::iconFrame() {
 
 PanelFrame JLStatusItemController::panelFrameFor(QSizeF size) {
     PlacementFacts facts{
-        size, iconFrame(), {}, savedFrameWithName(m_services.defaults, JLRedizadoViewController::frameAutosaveName)};
+        size,
+        iconFrame(),
+        {},
+        savedFrameWithName(m_services.defaults, QString::fromLatin1(JLRedizadoViewController::frameAutosaveName))};
     const QScreen* primary = QGuiApplication::primaryScreen();
     for (const QScreen* screen : QGuiApplication::screens()) {
         const ScreenArea area{toBottomLeft(QRectF(screen->geometry())),
