@@ -1,6 +1,8 @@
 # Thin wrapper over the CMake presets. `make test` installs what it needs first.
 APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgtest-dev libgmock-dev \
                 googletest libbenchmark-dev clang-format
+# Qt's translation tools, and Qt's own texts in the user's language.
+APT_PACKAGES += qt6-l10n-tools qt6-translations-l10n
 APT_PACKAGES += libxcb1-dev
 APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
 # The virtual desktop the program runs on in tests and in `make run`.
@@ -44,7 +46,7 @@ APT_PACKAGES += build-essential debhelper dpkg-dev help2man librsvg2-bin lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps deps-desktops configure build test test-asan test-desktops test-debian13 soak bench fuzz run install deb \
-        format format-check clean
+        format format-check translations clean
 
 # Installs whichever of the packages given are missing.
 install-missing = missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -72,6 +74,10 @@ test: build deb format-check
 	ctest --preset default
 	$(MAKE) test-asan
 	tests/package/check-package.sh build/deb
+
+# Brings translations/*.ts up to date with the texts in the sources; then translate what is marked unfinished.
+translations: deps
+	scripts/update-translations.sh
 
 # The unit and widget tests alone under ASan and UBSan.
 test-asan: deps

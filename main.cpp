@@ -17,6 +17,7 @@
 #include "SingleInstance.h"
 #include "SyncCommands.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 #include "TrayProgram.h"
 #include "X11SystemTrayHost.h"
 #include "X11Workspace.h"
@@ -163,6 +164,7 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
                                                                        const QStringList* request) {
     QCoreApplication::setApplicationName(QStringLiteral("redizado"));
     QCoreApplication app(argc, argv);
+    translations::installForUser(app);
     QString whyNot;
     const Command command = Command::fromRequest(*request, &whyNot);
     if (!whyNot.isEmpty())
@@ -192,27 +194,29 @@ extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int ar
     QCoreApplication::setApplicationName(QStringLiteral("redizado"));
     QCoreApplication::setApplicationVersion(QStringLiteral(REDIZADO_VERSION));
 
-    QString badArgument;
-    const QStringList arguments = decodeArguments(argc, argv, &badArgument);
-    if (!badArgument.isEmpty())
-        return finish({2, {}, badArgument + QStringLiteral("; nothing was changed\n")});
-    const ParsedCommandLine parsed = parseCommandLine(arguments);
-    if (!parsed.error.isEmpty())
-        return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
-    const Command& command = parsed.command;
-    if (command.verbose)
-        QLoggingCategory::setFilterRules(QStringLiteral("redizado.*.info=true"));
-    // The store's plain lines follow its category, which QT_LOGGING_RULES may have turned on as well.
-    setInfoLogged(lcStore().isInfoEnabled());
-    if (command.verb == Command::Verb::help)
-        return finish({0, parsed.helpText, {}});
-    if (command.verb == Command::Verb::version)
-        return finish({0, QStringLiteral("redizado %1\n").arg(QStringLiteral(REDIZADO_VERSION)), {}});
-
-    // A later start needs no display: it only talks to the running copy or to the store.
+    // A later start needs no display: it only talks to the running copy or to the store. Its messages and the
+    // help are in the user's language.
     std::unique_ptr<SingleInstance> instance;
+    Command command;
     {
         QCoreApplication core(argc, argv);
+        translations::installForUser(core);
+        QString badArgument;
+        const QStringList arguments = decodeArguments(argc, argv, &badArgument);
+        if (!badArgument.isEmpty())
+            return finish({2, {}, badArgument + QStringLiteral("; nothing was changed\n")});
+        const ParsedCommandLine parsed = parseCommandLine(arguments);
+        if (!parsed.error.isEmpty())
+            return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
+        command = parsed.command;
+        if (command.verbose)
+            QLoggingCategory::setFilterRules(QStringLiteral("redizado.*.info=true"));
+        // The store's plain lines follow its category, which QT_LOGGING_RULES may have turned on as well.
+        setInfoLogged(lcStore().isInfoEnabled());
+        if (command.verb == Command::Verb::help)
+            return finish({0, parsed.helpText, {}});
+        if (command.verb == Command::Verb::version)
+            return finish({0, QStringLiteral("redizado %1\n").arg(QStringLiteral(REDIZADO_VERSION)), {}});
         instance = std::make_unique<SingleInstance>();
         if (const auto status = runBeforeTray(command, *instance))
             return *status;
@@ -220,6 +224,7 @@ extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int ar
 
     preferXWaylandWhereThePanelCanBePlaced();
     QApplication app(argc, argv);
+    translations::installForUser(app);
     QApplication::setApplicationDisplayName(QStringLiteral("Redizado"));
     QApplication::setDesktopFileName(QStringLiteral("org.redizado.Redizado"));
     // The panel hides rather than closes; the program lives in the tray until Quit.

@@ -47,7 +47,10 @@ mkdir -m 0700 "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 version=$(dpkg-deb -f "$deb" Version)
 [ "$("$program" --version)" = "redizado ${version%%-*}" ] && ok "--version" ||
     fail "--version says \"$("$program" --version)\", the package is $version"
-"$program" --help >"$work/help" && grep -q '^Usage: redizado' "$work/help" && ok "--help" || fail "--help"
+LC_ALL=C.UTF-8 "$program" --help >"$work/help" && grep -q '^Usage: redizado' "$work/help" && ok "--help" || fail "--help"
+# The help in the user's language, from the translations the package installed.
+LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 "$program" --help >"$work/help.de" && ! cmp -s "$work/help" "$work/help.de" &&
+    ok "--help in German" || fail "--help in German is the English text"
 "$program" add buy milk && [ "$("$program" count)" = 1 ] && ok "add and count" || fail "add and count"
 
 manual="$root/usr/share/man/man1/redizado.1.gz"
