@@ -11,10 +11,6 @@
 
 using namespace plist_value;
 
-namespace {
-constexpr const char* welcomeTitle = "Welcome";
-} // namespace
-
 JLPopoverViewController::JLPopoverViewController(UserDefaults& defaults, NotificationCenter& center, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_center(center), m_ui(std::make_unique<Ui::PopoverPanel>()),
       m_view(new QWidget) {
@@ -84,7 +80,8 @@ void JLPopoverViewController::seedFirstStart() {
     if (m_defaults.objectForKey(keys::allRedizado)) {
         loadStoredList();
     } else {
-        const Entry welcome = popover_entry::make(welcomeTitle, false, now());
+        // Stored in the language of the first start, as any item the user typed.
+        const Entry welcome = popover_entry::make(tr("Welcome").toStdString(), false, now());
         m_redizadoArray = {welcome};
         m_toDoRedizadoArray = {welcome};
         m_defaults.setObject(keys::allRedizado, Value(Array{Value(*welcome)}));

@@ -8,6 +8,7 @@
 #include "RowHeight.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -64,13 +65,15 @@ QString quotedTitle(const QString& text) {
     if (title.isEmpty())
         return {};
     const QString spoken = title.size() > longestSpokenTitle ? title.left(longestSpokenTitle) + QChar(0x2026) : title;
-    return QStringLiteral("\u201C%1\u201D").arg(spoken);
+    //: An item's title in the quotation marks of the language; said in "Remove %1" and "Title of %1"
+    return QCoreApplication::translate("JLRedizadoTableViewCell", "\u201C%1\u201D").arg(spoken);
 }
 } // namespace
 
 // Every row has one: each says which item it removes.
 void JLRedizadoTableViewCell::nameRemoveButton() {
     const QString title = quotedTitle(m_titleLabel->toPlainText());
+    //: %1 is the item's title, quoted
     const QString name = title.isEmpty() ? tr("Remove untitled item") : tr("Remove %1").arg(title);
     // Each naming is told to assistive technology, also the same name again.
     if (m_removeButton->accessibleName() != name)
@@ -79,6 +82,7 @@ void JLRedizadoTableViewCell::nameRemoveButton() {
 
 void JLRedizadoTableViewCell::nameTitleField() {
     const QString title = quotedTitle(m_titleLabel->stringValue());
+    //: %1 is the item's title, quoted
     const QString name = title.isEmpty() ? tr("Title of untitled item") : tr("Title of %1").arg(title);
     if (m_titleLabel->accessibleName() != name)
         m_titleLabel->setAccessibleName(name);

@@ -154,6 +154,7 @@ void ListCore::createNewJotling() {
     // Emptied first, so a second signal of the same Return finds nothing to add.
     field->setText(QString());
     m_items.add(text);
+    //: %1 is the item's title
     announce(tr("Added: %1").arg(spokenTitle(text)));
     if (m_style.added == JLTableView::Animation::None)
         m_widgets.table->reloadData();
@@ -195,6 +196,7 @@ void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
     if (!todo)
         return;
     auto* cell = qobject_cast<JLRedizadoTableViewCell*>(m_widgets.table->viewAtRow(row, false));
+    //: %1 is the item's title
     const bool saidByNextRow = sayBeforeTheNextRow(cell, tr("Checked: %1").arg(title));
     if (cell) {
         cell->checkBox()->setChecked(true);
@@ -205,6 +207,7 @@ void ListCore::toggleEntryCompletionAtIndex(std::int64_t row) {
     }
     m_widgets.table->removeRows(row, JLTableView::Animation::SlideRight);
     if (!saidByNextRow)
+        //: %1 is the item's title
         announce(tr("Checked: %1").arg(title));
 }
 
@@ -217,6 +220,7 @@ void ListCore::removeEntryAtIndex(std::int64_t row) {
         m_widgets.table->reloadData();
         return;
     }
+    //: %1 is the item's title
     QString removed = tr("Removed: %1").arg(title);
     if (!m_removalHint.isEmpty())
         removed += QLatin1String(". ") + m_removalHint;

@@ -7,22 +7,26 @@
 #include "UserDefaults.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 
 namespace {
-constexpr const char* editTitle = "Edit";
-constexpr const char* doneTitle = "Done";
+constexpr const char* editTitle = QT_TRANSLATE_NOOP("ListModes", "Edit");
+constexpr const char* doneTitle = QT_TRANSLATE_NOOP("ListModes", "Done");
+// Kept on the button rather than read from its title, which a translation may make anything.
+constexpr const char* editingProperty = "redizadoEditing";
 
 // "Done" is also every row's check box; a screen reader hears what the button does.
 void showEditTitle(QPushButton& button, bool editing) {
-    button.setText(QLatin1String(editing ? doneTitle : editTitle));
-    button.setAccessibleName(editing ? QObject::tr("Finish editing") : QString());
+    button.setProperty(editingProperty, editing);
+    button.setText(QCoreApplication::translate("ListModes", editing ? doneTitle : editTitle));
+    button.setAccessibleName(editing ? QCoreApplication::translate("ListModes", "Finish editing") : QString());
 }
 } // namespace
 
 bool ListCore::inEditMode() const {
-    return m_widgets.editButton->text() != QLatin1String(editTitle);
+    return m_widgets.editButton->property(editingProperty).toBool();
 }
 
 void ListCore::awakeFromNib() {
@@ -60,7 +64,7 @@ void ListCore::showList() {
 
 void ListCore::leaveSettingsAndEditMode() {
     showList();
-    if (m_widgets.editButton->text() == QLatin1String(doneTitle)) {
+    if (inEditMode()) {
         showEditTitle(*m_widgets.editButton, false);
         m_widgets.editButton->setChecked(false);
         m_widgets.table->reloadData();

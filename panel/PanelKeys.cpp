@@ -14,10 +14,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 const QKeySequence undoKeys(Qt::CTRL | Qt::Key_Z);
@@ -33,12 +37,14 @@ bool is(const QKeyEvent& event, const QKeySequence& keys) {
 } // namespace
 
 QString panelKeyList() {
-    return QObject::tr("Keys:\n"
-                       "Return adds the typed item, Down goes to the list, Esc closes the panel.\n"
-                       "Up, Down, Home, End, Page Up and Page Down move on the list.\n"
-                       "Space checks or unchecks, F2 or Return renames, Delete removes.\n"
-                       "%1, %2 and %3: To Do, All, the other one.\n"
-                       "%4: settings. %5 and %6: undo and redo.")
+    //: %1 to %6 are key combinations, such as Ctrl+1
+    return QCoreApplication::translate("PanelKeys",
+                                       "Keys:\n"
+                                       "Return adds the typed item, Down goes to the list, Esc closes the panel.\n"
+                                       "Up, Down, Home, End, Page Up and Page Down move on the list.\n"
+                                       "Space checks or unchecks, F2 or Return renames, Delete removes.\n"
+                                       "%1, %2 and %3: To Do, All, the other one.\n"
+                                       "%4: settings. %5 and %6: undo and redo.")
         .arg(keyName(Qt::CTRL | Qt::Key_1), keyName(Qt::CTRL | Qt::Key_2), keyName(Qt::CTRL | Qt::Key_Tab),
              keyName(Qt::CTRL | Qt::Key_Comma), keyName(undoKeys), keyName(redoKeys));
 }
@@ -279,7 +285,9 @@ void PanelKeys::chooseCategory(int segment) {
     // The focus stays where the keys were pressed. On the rows, the row it is on is said again, category first;
     // elsewhere the switch is said by itself.
     const std::int64_t count = m_panel.list().rowCount();
-    const QString category = segment == 0 ? tr("To-do items, %1").arg(count) : tr("All items, %1").arg(count);
+    const int shownCount = static_cast<int>(std::min<std::int64_t>(count, INT_MAX));
+    const QString category =
+        segment == 0 ? tr("To-do items, %n", nullptr, shownCount) : tr("All items, %n", nullptr, shownCount);
     JLTableView* table = m_panel.redizadoTableView();
     QWidget* row = m_mark->isShown() && table->hasFocus() ? table->viewAtRow(m_mark->markedRow(), false) : nullptr;
     const QString categoryAlone = segment == 0 ? tr("To-do items") : tr("All items");

@@ -5,6 +5,7 @@
 #include "PanelUndo.h"
 #include "RowAccessible.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 namespace {
@@ -20,11 +21,13 @@ public:
         if (std::exchange(m_pending, false))
             return;
         if (apply(false))
-            m_undo.announce(QObject::tr("Redone: %1").arg(spoken(false)));
+            //: %1 is what the step did, such as "Milk checked"
+            m_undo.announce(QCoreApplication::translate("PanelUndo", "Redone: %1").arg(spoken(false)));
     }
     void undo() final {
         if (apply(true))
-            m_undo.announce(QObject::tr("Undone: %1").arg(spoken(true)));
+            //: %1 is what taking the step back did, such as "Milk is back"
+            m_undo.announce(QCoreApplication::translate("PanelUndo", "Undone: %1").arg(spoken(true)));
     }
 
 protected:
@@ -63,7 +66,7 @@ private:
 class RemovalCommand final : public ItemCommand {
 public:
     RemovalCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling)
-        : ItemCommand(undo, std::move(jotling), QObject::tr("Remove")) {
+        : ItemCommand(undo, std::move(jotling), QCoreApplication::translate("PanelUndo", "Remove")) {
         notePlace(undo.manager());
     }
 
@@ -84,7 +87,10 @@ protected:
         return true;
     }
     QString spoken(bool back) const override {
-        return back ? QObject::tr("%1 is back").arg(title()) : QObject::tr("%1 removed").arg(title());
+        //: %1 is the item's title
+        return back ? QCoreApplication::translate("PanelUndo", "%1 is back").arg(title())
+                    //: %1 is the item's title
+                    : QCoreApplication::translate("PanelUndo", "%1 removed").arg(title());
     }
 
 private:
@@ -102,7 +108,9 @@ private:
 class CheckCommand final : public ItemCommand {
 public:
     CheckCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling, bool completed)
-        : ItemCommand(undo, std::move(jotling), completed ? QObject::tr("Check") : QObject::tr("Uncheck")),
+        : ItemCommand(undo, std::move(jotling),
+                      completed ? QCoreApplication::translate("PanelUndo", "Check")
+                                : QCoreApplication::translate("PanelUndo", "Uncheck")),
           m_completed(completed) {}
 
 protected:
@@ -112,8 +120,9 @@ protected:
         });
     }
     QString spoken(bool) const override {
-        return m_jotling->completed() ? QObject::tr("%1 checked").arg(title())
-                                      : QObject::tr("%1 unchecked").arg(title());
+        //: %1 is the item's title
+        return m_jotling->completed() ? QCoreApplication::translate("PanelUndo", "%1 checked").arg(title())
+                                      : QCoreApplication::translate("PanelUndo", "%1 unchecked").arg(title());
     }
 
 private:
@@ -123,8 +132,8 @@ private:
 class RenameCommand final : public ItemCommand {
 public:
     RenameCommand(PanelUndo& undo, std::shared_ptr<JLJotling> jotling, std::string title)
-        : ItemCommand(undo, jotling, QObject::tr("Rename")), m_before(jotling->title().value_or(std::string())),
-          m_after(std::move(title)) {}
+        : ItemCommand(undo, jotling, QCoreApplication::translate("PanelUndo", "Rename")),
+          m_before(jotling->title().value_or(std::string())), m_after(std::move(title)) {}
 
 protected:
     bool apply(bool back) override {
@@ -132,7 +141,10 @@ protected:
             manager.renameEntry(back ? m_before : m_after, index, false);
         });
     }
-    QString spoken(bool) const override { return QObject::tr("renamed %1").arg(title()); }
+    QString spoken(bool) const override {
+        //: %1 is the item's title after the change; said after "Redone: " or "Undone: "
+        return QCoreApplication::translate("PanelUndo", "renamed %1").arg(title());
+    }
 
 private:
     std::string m_before;

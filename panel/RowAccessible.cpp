@@ -81,9 +81,9 @@ private:
         const int row = rowIndex();
         if (!list || !list->tableInterface() || row < 0)
             return QString();
-        return QCoreApplication::translate("RowAccessible", "%1 of %2")
-            .arg(row + 1)
-            .arg(list->tableInterface()->rowCount());
+        const int rows = list->tableInterface()->rowCount();
+        //: A row's place in the list, as in "2 of 3"; %n is the number of rows
+        return QCoreApplication::translate("RowAccessible", "%1 of %n", nullptr, rows).arg(row + 1);
     }
 };
 
@@ -137,7 +137,7 @@ void installRowAccessibility() {
 QString spokenTitle(const std::optional<QString>& title) {
     // Reading out a whole file pasted as a title helps nobody; the row shows no more than this either.
     const QString start = title.value_or(QString()).left(JLTextField::shownPrefixLength);
-    return start.trimmed().isEmpty() ? QObject::tr("Untitled item") : start;
+    return start.trimmed().isEmpty() ? QCoreApplication::translate("RowAccessible", "Untitled item") : start;
 }
 
 void setRowMarked(QWidget* cell, bool marked) {

@@ -5,12 +5,12 @@
 #include "Log.h"
 #include "StatusItem.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
 QString title() {
-    return QObject::tr("Redizado cannot save");
+    return QCoreApplication::translate("SaveProblemNotice", "Redizado cannot save");
 }
 } // namespace
 
@@ -19,10 +19,13 @@ void noticeSaveProblems(FileUserDefaults& defaults, StatusItem& statusItem) {
         statusItem.showMessage(title(), QString::fromStdString(message));
     });
     if (!defaults.probeFolder()) {
-        const std::string message = "The folder of " + defaults.path() +
-                                    " is read-only. Your items are kept while Redizado runs, but not saved.";
-        logLine("store", message);
-        statusItem.showMessage(title(), QString::fromStdString(message));
+        logLine("store", "The folder of " + defaults.path() +
+                             " is read-only. Your items are kept while Redizado runs, but not saved.");
+        //: %1 is the preferences file's path
+        statusItem.showMessage(title(), QCoreApplication::translate("SaveProblemNotice",
+                                                                    "The folder of %1 is read-only. Your items are "
+                                                                    "kept while Redizado runs, but not saved.")
+                                            .arg(QString::fromStdString(defaults.path())));
     }
 }
 

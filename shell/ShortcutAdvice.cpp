@@ -11,10 +11,6 @@
 #include <utility>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ShortcutAdvice", text);
-}
-
 // The modifiers' own names in a compositor's configuration, in the order given.
 QString modifierNames(std::uint32_t mask, std::initializer_list<std::pair<std::uint32_t, const char*>> names) {
     QStringList out;
@@ -91,43 +87,66 @@ QString compositorConfigPath(Compositor compositor) {
 QString shortcutAdvice(const ShortcutSituation& s) {
     using Route = HotKeyService::Route;
     const QString combination = s.combination ? readableCombination(*s.combination) : QString();
-    const QString byHand =
-        tr("Bind \u201credizado toggle\u201d to a combination in the desktop\u2019s keyboard settings.");
+    const QString byHand = QCoreApplication::translate(
+        "ShortcutAdvice", "Bind \u201credizado toggle\u201d to a combination in the desktop\u2019s keyboard settings.");
     if (s.route == Route::none) {
         if (s.compositor == Compositor::other || !s.combination)
-            return tr("This desktop lets no program bind keys.") + QLatin1Char(' ') + byHand;
-        return tr("No program can bind keys here. Add this line to %1:").arg(compositorConfigPath(s.compositor));
+            return QCoreApplication::translate("ShortcutAdvice", "This desktop lets no program bind keys.") +
+                   QLatin1Char(' ') + byHand;
+        //: %1 is the compositor's configuration file, such as ~/.config/sway/config
+        return QCoreApplication::translate("ShortcutAdvice", "No program can bind keys here. Add this line to %1:")
+            .arg(compositorConfigPath(s.compositor));
     }
     if (!s.switchedOn) {
         if (s.route == Route::desktopSettings)
-            return tr("Switched on, the shortcut is added to GNOME\u2019s keyboard shortcuts.");
+            return QCoreApplication::translate(
+                "ShortcutAdvice", "Switched on, the shortcut is added to GNOME\u2019s keyboard shortcuts.");
         return {};
     }
     if (!s.status || combination.isEmpty())
-        return tr("This combination cannot be a shortcut: choose another key.");
+        return QCoreApplication::translate("ShortcutAdvice",
+                                           "This combination cannot be a shortcut: choose another key.");
     if (*s.status == HotKeyService::taken)
-        return tr("%1 is taken by another program: choose another combination.").arg(combination);
+        //: %1 is a key combination, such as Ctrl+Space
+        return QCoreApplication::translate("ShortcutAdvice",
+                                           "%1 is taken by another program: choose another combination.")
+            .arg(combination);
     if (*s.status == HotKeyService::unsupported)
-        return tr("%1 cannot be a shortcut here: choose another key.").arg(combination);
+        //: %1 is a key combination, such as Ctrl+Space
+        return QCoreApplication::translate("ShortcutAdvice", "%1 cannot be a shortcut here: choose another key.")
+            .arg(combination);
     switch (s.route) {
     case Route::grab:
         if (*s.status != HotKeyService::ok)
-            return tr("No keys can be bound on this display.") + QLatin1Char(' ') + byHand;
-        return tr("%1 shows or hides the panel from any program.").arg(combination);
+            return QCoreApplication::translate("ShortcutAdvice", "No keys can be bound on this display.") +
+                   QLatin1Char(' ') + byHand;
+        //: %1 is a key combination, such as Ctrl+Space
+        return QCoreApplication::translate("ShortcutAdvice", "%1 shows or hides the panel from any program.")
+            .arg(combination);
     case Route::portal:
         if (*s.status == HotKeyService::ok && !s.boundTrigger.isEmpty())
-            return tr("The desktop bound the shortcut to %1. Change it in the desktop\u2019s keyboard settings.")
+            //: %1 is the key combination as the desktop names it
+            return QCoreApplication::translate(
+                       "ShortcutAdvice",
+                       "The desktop bound the shortcut to %1. Change it in the desktop\u2019s keyboard settings.")
                 .arg(s.boundTrigger);
         if (*s.status == HotKeyService::ok && !s.desktopAnswered)
-            return tr("Asking the desktop to bind %1\u2026").arg(combination);
-        return tr("The desktop did not bind the shortcut.") + QLatin1Char(' ') + byHand;
+            //: %1 is a key combination, such as Ctrl+Space
+            return QCoreApplication::translate("ShortcutAdvice", "Asking the desktop to bind %1\u2026")
+                .arg(combination);
+        return QCoreApplication::translate("ShortcutAdvice", "The desktop did not bind the shortcut.") +
+               QLatin1Char(' ') + byHand;
     case Route::desktopSettings:
         if (*s.status == HotKeyService::ok)
-            return tr("In GNOME\u2019s keyboard shortcuts, %1 runs \u201credizado toggle\u201d (Settings \u25b8 "
-                      "Keyboard "
-                      "\u25b8 Custom Shortcuts).")
+            //: %1 is the key combination as the desktop names it
+            return QCoreApplication::translate(
+                       "ShortcutAdvice",
+                       "In GNOME\u2019s keyboard shortcuts, %1 runs \u201credizado toggle\u201d (Settings \u25b8 "
+                       "Keyboard "
+                       "\u25b8 Custom Shortcuts).")
                 .arg(s.boundTrigger.isEmpty() ? combination : s.boundTrigger);
-        return tr("GNOME\u2019s keyboard settings cannot be reached.") + QLatin1Char(' ') + byHand;
+        return QCoreApplication::translate("ShortcutAdvice", "GNOME\u2019s keyboard settings cannot be reached.") +
+               QLatin1Char(' ') + byHand;
     case Route::none:
         break;
     }

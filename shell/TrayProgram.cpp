@@ -146,8 +146,10 @@ void TrayProgram::startSync() {
                      [this] { m_interface->listPresenter().reload(ListPresenter::StoreChange::Anything); });
     // The tool tip says what the user must put right, and only that.
     QObject::connect(m_sync.get(), &SyncControl::statusChanged, m_sync.get(), [this] {
-        m_heldStatusItem.setToolTip(m_sync->needsAttention() ? QStringLiteral("Redizado: %1").arg(m_sync->status())
-                                                             : QStringLiteral("Redizado"));
+        //: %1 is how the last sync went, such as "The server did not answer"
+        m_heldStatusItem.setToolTip(
+            m_sync->needsAttention() ? QCoreApplication::translate("TrayProgram", "Redizado: %1").arg(m_sync->status())
+                                     : QStringLiteral("Redizado"));
     });
     m_sync->startSchedule();
 }

@@ -21,6 +21,9 @@ QString storedName(const QComboBox& selector, int index) {
     return stored.isValid() ? stored.toString() : selector.itemText(index);
 }
 
+// The settings file's word for no second modifier; unlike a key's name, it is shown in the user's language.
+constexpr const char* noModifierName = "None";
+
 // The settings file keeps the names as earlier versions wrote them ("⌃", "⎵"); the pop-ups show them in the words
 // of the note under them and of the desktop's own keyboard settings ("Ctrl", "Space").
 void showInWords(QComboBox* selector) {
@@ -31,7 +34,9 @@ void showInWords(QComboBox* selector) {
             continue;
         const QString stored = selector->itemText(index);
         selector->setItemData(index, stored, storedNameRole);
-        selector->setItemText(index, QString::fromStdString(shownNameForStoredName(stored.toStdString())));
+        selector->setItemText(index, stored == QLatin1String(noModifierName)
+                                         ? QCoreApplication::translate("JLShortcutSelector", "None")
+                                         : QString::fromStdString(shownNameForStoredName(stored.toStdString())));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -38,6 +39,14 @@ QString countBadgeText(const QString& count) {
     if (number && value == 0)
         return {};
     return number && value > 99 ? QStringLiteral("99+") : count;
+}
+
+std::optional<int> countInTitle(const QString& title) {
+    bool number = false;
+    const qlonglong value = title.toLongLong(&number);
+    if (!number)
+        return std::nullopt;
+    return static_cast<int>(std::clamp<qlonglong>(value, INT_MIN, INT_MAX));
 }
 
 CountBadgeLayout countBadgeLayout(int edge, const QString& text) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayStatusItem.h"
 
+#include "CountBadge.h"
 #include "LogCategories.h"
 
 #include <QMessageBox>
@@ -146,6 +147,8 @@ void TrayStatusItem::setToolTipOffered(bool offered) {
 void TrayStatusItem::refreshToolTip() {
     if (!m_icon)
         return;
-    const QString toolTip = m_title.isEmpty() ? m_toolTip : tr("%1 \u2014 %2 to do").arg(m_toolTip, m_title);
+    const std::optional<int> count = countInTitle(m_title);
+    //: %1 is the program's name, or its name and how the last sync went; %n is the number of items to do
+    const QString toolTip = count ? tr("%1 \u2014 %n to do", nullptr, *count).arg(m_toolTip) : m_toolTip;
     m_icon->setToolTip(m_toolTipOffered ? toolTip : QString());
 }

@@ -8,6 +8,9 @@
 #include <QEvent>
 #include <QHBoxLayout>
 
+#include <algorithm>
+#include <climits>
+
 JLSegmentedControl::JLSegmentedControl(QWidget* parent) : QWidget(parent), m_group(new QButtonGroup(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -101,5 +104,7 @@ void JLSegmentedControl::showLabel(int segment) {
     }
     const QString shown = *count > largestShownCount ? tr("%1+").arg(largestShownCount) : QString::number(*count);
     button->setText(tr("%1 (%2)").arg(label, shown));
-    button->setAccessibleName(*count == 1 ? tr("%1, 1 item").arg(label) : tr("%1, %2 items").arg(label).arg(*count));
+    //: %1 is the segment's label, such as "To Do"
+    button->setAccessibleName(
+        tr("%1, %n item(s)", nullptr, static_cast<int>(std::min<std::int64_t>(*count, INT_MAX))).arg(label));
 }

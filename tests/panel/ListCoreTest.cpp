@@ -2,6 +2,10 @@
 // What the panel and the popover do alike, checked once, on the panel, through the list they share.
 #include "PanelFixture.h"
 
+#include <QTranslator>
+
+#include <string_view>
+
 using namespace plist_value;
 
 namespace {
@@ -13,7 +17,32 @@ protected:
         startPanel();
     }
 };
+
+// The edit button's two titles as a translation gives them, installed while it lives.
+class TranslatedEditTitles final : public QTranslator {
+public:
+    TranslatedEditTitles() { QCoreApplication::installTranslator(this); }
+    ~TranslatedEditTitles() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        const std::string_view text(source);
+        return text == "Edit" ? QStringLiteral("Bearbeiten") : text == "Done" ? QStringLiteral("Fertig") : QString();
+    }
+};
 } // namespace
+
+TEST_F(ListTest, EditModeFollowsTheButtonWhateverItsTitleIsInTheUsersLanguage) {
+    const TranslatedEditTitles titles;
+    start({storedItem("a")});
+    EXPECT_FALSE(list().inEditMode());
+    widgets().editButton->click();
+    EXPECT_TRUE(list().inEditMode());
+    EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Fertig"));
+    EXPECT_TRUE(cellAt(0)->titleLabel()->isEditable());
+    widgets().editButton->click();
+    EXPECT_FALSE(list().inEditMode());
+    EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Bearbeiten"));
+}
 
 TEST_F(ListTest, ANewItemGoesOnTopUncheckedInEitherCategoryAndAnEmptyFieldAddsNothing) {
     add(QString());

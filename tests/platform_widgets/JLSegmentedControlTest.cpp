@@ -5,6 +5,10 @@
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
+
+#include <string_view>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -18,14 +22,42 @@ struct CountCase {
 // Table rows, not a parameterised suite: the cases must keep stable test names.
 TEST(SegmentCount, ShowsAShortCountAndSaysTheWholeOne) {
     for (const auto& [count, shown, spoken] :
-         {CountCase{std::nullopt, "To Do", "To Do"}, CountCase{1, "To Do (1)", "To Do, 1 item"},
-          CountCase{9999, "To Do (9999)", "To Do, 9999 items"},
-          CountCase{1000000, "To Do (9999+)", "To Do, 1000000 items"}}) {
+         {CountCase{std::nullopt, "To Do", "To Do"}, CountCase{1, "To Do (1)", "To Do, 1 item(s)"},
+          CountCase{9999, "To Do (9999)", "To Do, 9999 item(s)"},
+          CountCase{1000000, "To Do (9999+)", "To Do, 1000000 item(s)"}}) {
         JLSegmentedControl control;
         control.setFirstLabel(QStringLiteral("To Do"));
         control.setCount(0, 5);
         control.setCount(0, count);
         EXPECT_EQ(control.segmentButton(0)->text(), QString::fromUtf8(shown));
+        EXPECT_EQ(control.segmentButton(0)->accessibleName(), QString::fromUtf8(spoken));
+    }
+}
+
+// Plural forms as a Polish translation has them: one, a few (2 to 4, 22 to 24, ...) and many.
+class PolishItems final : public QTranslator {
+public:
+    PolishItems() { QCoreApplication::installTranslator(this); }
+    ~PolishItems() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int n) const override {
+        if (std::string_view(source) != "%1, %n item(s)")
+            return {};
+        const bool few = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+        return QStringLiteral("%1, %n ") + (n == 1 ? QStringLiteral("zadanie")
+                                            : few  ? QStringLiteral("zadania")
+                                                   : QStringLiteral("zada\u0144"));
+    }
+};
+
+TEST(SegmentCount, SaysTheCountInTheFormTheLanguageGivesThatNumber) {
+    const PolishItems polish;
+    JLSegmentedControl control;
+    control.setFirstLabel(QStringLiteral("Do zrobienia"));
+    for (const auto& [count, spoken] :
+         {std::pair{1, "Do zrobienia, 1 zadanie"}, std::pair{3, "Do zrobienia, 3 zadania"},
+          std::pair{5, "Do zrobienia, 5 zada\u0144"}, std::pair{22, "Do zrobienia, 22 zadania"}}) {
+        control.setCount(0, count);
         EXPECT_EQ(control.segmentButton(0)->accessibleName(), QString::fromUtf8(spoken));
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SniStatusItem.h"
 
+#include "CountBadge.h"
 #include "DBusMenuExporter.h"
 #include "DesktopNotification.h"
 #include "LogCategories.h"
@@ -178,7 +179,9 @@ SniToolTip SniStatusItem::toolTip() const {
 }
 
 QString SniStatusItem::accessibleDescription() const {
-    return m_title.isEmpty() ? m_toolTip : tr("%1: %2 to do").arg(m_toolTip, m_title);
+    const std::optional<int> count = countInTitle(m_title);
+    //: %1 is the program's name, or its name and how the last sync went; %n is the number of items to do
+    return count ? tr("%1: %n to do", nullptr, *count).arg(m_toolTip) : m_toolTip;
 }
 
 QString SniStatusItem::menuPath() const {
