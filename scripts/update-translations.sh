@@ -11,12 +11,12 @@ if [ "${1:-}" = --into ]; then
   cp "$root"/translations/redizado_*.ts "$into"/
 fi
 cd "$root"
-sources="main.cpp cli panel platform shell shortcut store sync window"
+sources="main.cpp cli panel platform resources shell shortcut store sync window"
 for ts in "$into"/redizado_*.ts; do
   language=$(basename "$ts" .ts | sed 's/^redizado_//')
   only=
   [ "$language" = en ] && only=-pluralonly
   # Without places, a moved line changes no file.
-  "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h $only -target-language "$language" \
+  "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h,ui $only -target-language "$language" \
     $sources -ts "$ts"
 done

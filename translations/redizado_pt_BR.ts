@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AboutMessage</name>
+    <message>
+        <source>Redizado %1
+
+© %2 The Redizado developers</source>
+        <extracomment>%1 is the version, such as 1.2.0; %2 is the year of the copyright</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Redizado</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JLPopoverViewController</name>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JLRedizadoTableViewCell</name>
     <message>
         <source>Done</source>
@@ -21,6 +46,7 @@
     </message>
     <message>
         <source>Remove untitled item</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -29,10 +55,16 @@
     </message>
     <message>
         <source>Title of untitled item</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Title of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <extracomment>An item&apos;s title in the quotation marks of the language; said in &quot;Remove %1&quot; and &quot;Title of %1&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -46,13 +78,13 @@
         <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1, 1 item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2 items</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1, %n item(s)</source>
+        <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -129,6 +161,10 @@
         <source>Key</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>JLStatusItemController</name>
@@ -164,14 +200,32 @@
     </message>
     <message>
         <source>Added: %1</source>
+        <extracomment>%1 is the item&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Checked: %1</source>
+        <extracomment>%1 is the item&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Removed: %1</source>
+        <extracomment>%1 is the item&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListModes</name>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish editing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -198,14 +252,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To-do items, %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All items, %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>To-do items</source>
         <translation type="unfinished"></translation>
     </message>
@@ -217,35 +263,6 @@
         <source>%1: %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>PanelUndo</name>
-    <message>
-        <source>%1 brings it back</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PortalHotKeyService</name>
-    <message>
-        <source>Show or hide the Redizado panel</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>About Redizado</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Finish editing</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Keys:
 Return adds the typed item, Down goes to the list, Esc closes the panel.
@@ -253,14 +270,38 @@ Up, Down, Home, End, Page Up and Page Down move on the list.
 Space checks or unchecks, F2 or Return renames, Delete removes.
 %1, %2 and %3: To Do, All, the other one.
 %4: settings. %5 and %6: undo and redo.</source>
+        <extracomment>%1 to %6 are key combinations, such as Ctrl+1</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>To-do items, %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All items, %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PanelUndo</name>
+    <message>
+        <source>%1 brings it back</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Redone: %1</source>
+        <extracomment>%1 is what the step did, such as &quot;Milk checked&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Undone: %1</source>
+        <extracomment>%1 is what taking the step back did, such as &quot;Milk is back&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -269,10 +310,12 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     </message>
     <message>
         <source>%1 is back</source>
+        <extracomment>%1 is the item&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 removed</source>
+        <extracomment>%1 is the item&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -285,6 +328,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     </message>
     <message>
         <source>%1 checked</source>
+        <extracomment>%1 is the item&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -297,21 +341,297 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     </message>
     <message>
         <source>renamed %1</source>
+        <extracomment>%1 is the item&apos;s title after the change; said after &quot;Redone: &quot; or &quot;Undone: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PopoverPanel</name>
+    <message>
+        <source>What is there to do?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Untitled item</source>
+        <source>To Do</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Redizado cannot save</source>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename and remove items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide after entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the list once an item is added</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortalHotKeyService</name>
+    <message>
+        <source>Show or hide the Redizado panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RedizadoPanel</name>
+    <message>
+        <source>What is there to do?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename and remove items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the to-do count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternate icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide after entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the panel once an item is added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the panel from anywhere with a key combination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modifier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second modifier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second modifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The items kept in step with a calendar server (CalDAV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) on this desktop: sync stays off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s address or a calendar&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s keyring; Return turns sync on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Redizado</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>RowAccessible</name>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <extracomment>A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>%1 of %2</source>
+        <source>Untitled item</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveProblemNotice</name>
+    <message>
+        <source>Redizado cannot save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
+        <extracomment>%1 is the preferences file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutAdvice</name>
+    <message>
+        <source>Bind “redizado toggle” to a combination in the desktop’s keyboard settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop lets no program bind keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program can bind keys here. Add this line to %1:</source>
+        <extracomment>%1 is the compositor&apos;s configuration file, such as ~/.config/sway/config</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switched on, the shortcut is added to GNOME’s keyboard shortcuts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This combination cannot be a shortcut: choose another key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program: choose another combination.</source>
+        <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be a shortcut here: choose another key.</source>
+        <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keys can be bound on this display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shows or hides the panel from any program.</source>
+        <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop bound the shortcut to %1. Change it in the desktop’s keyboard settings.</source>
+        <extracomment>%1 is the key combination as the desktop names it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking the desktop to bind %1…</source>
+        <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In GNOME’s keyboard shortcuts, %1 runs “redizado toggle” (Settings ▸ Keyboard ▸ Custom Shortcuts).</source>
+        <extracomment>%1 is the key combination as the desktop names it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNOME’s keyboard settings cannot be reached.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -328,9 +648,13 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 </context>
 <context>
     <name>SniStatusItem</name>
-    <message>
-        <source>%1: %2 to do</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1: %n to do</source>
+        <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -365,10 +689,22 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     </message>
 </context>
 <context>
-    <name>TrayStatusItem</name>
+    <name>TrayProgram</name>
     <message>
-        <source>%1 — %2 to do</source>
+        <source>Redizado: %1</source>
+        <extracomment>%1 is how the last sync went, such as &quot;The server did not answer&quot;</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatusItem</name>
+    <message numerus="yes">
+        <source>%1 — %n to do</source>
+        <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

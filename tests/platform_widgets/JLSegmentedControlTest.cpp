@@ -22,9 +22,9 @@ struct CountCase {
 // Table rows, not a parameterised suite: the cases must keep stable test names.
 TEST(SegmentCount, ShowsAShortCountAndSaysTheWholeOne) {
     for (const auto& [count, shown, spoken] :
-         {CountCase{std::nullopt, "To Do", "To Do"}, CountCase{1, "To Do (1)", "To Do, 1 item(s)"},
-          CountCase{9999, "To Do (9999)", "To Do, 9999 item(s)"},
-          CountCase{1000000, "To Do (9999+)", "To Do, 1000000 item(s)"}}) {
+         {CountCase{std::nullopt, "To Do", "To Do"}, CountCase{1, "To Do (1)", "To Do, 1 item"},
+          CountCase{9999, "To Do (9999)", "To Do, 9999 items"},
+          CountCase{1000000, "To Do (9999+)", "To Do, 1000000 items"}}) {
         JLSegmentedControl control;
         control.setFirstLabel(QStringLiteral("To Do"));
         control.setCount(0, 5);
