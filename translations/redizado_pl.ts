@@ -8,83 +8,85 @@
 
 © %2 The Redizado developers</source>
         <extracomment>%1 is the version, such as 1.2.0; %2 is the year of the copyright</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado %1
+
+© %2 Twórcy programu Redizado</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Redizado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
     <name>JLPopoverViewController</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Witamy</translation>
     </message>
 </context>
 <context>
     <name>JLRedizadoTableViewCell</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrobione</translation>
     </message>
     <message>
         <source>Check or uncheck (Space on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz lub odznacz (Spacja na liście)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł</translation>
     </message>
     <message>
         <source>Remove (Delete on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń (Delete na liście)</translation>
     </message>
     <message>
         <source>Remove untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zadanie bez tytułu</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń %1</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł zadania bez tytułu</translation>
     </message>
     <message>
         <source>Title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł zadania %1</translation>
     </message>
     <message>
         <source>“%1”</source>
         <extracomment>An item&apos;s title in the quotation marks of the language; said in &quot;Remove %1&quot; and &quot;Title of %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1”</translation>
     </message>
 </context>
 <context>
     <name>JLSegmentedControl</name>
     <message>
         <source>%1+</source>
-        <translation type="unfinished"></translation>
+        <translation>%1+</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n item(s)</source>
         <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n zadanie</numerusform>
+            <numerusform>%1, %n zadania</numerusform>
+            <numerusform>%1, %n zadań</numerusform>
         </translation>
     </message>
 </context>
@@ -92,178 +94,178 @@
     <name>JLShortcutSelector</name>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Super</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>No modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez modyfikatora</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacja</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałka w lewo</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałka w prawo</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałka w dół</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałka w górę</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Modyfikator</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi modyfikator</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
 </context>
 <context>
     <name>JLStatusItemController</name>
     <message>
         <source>Show or Hide Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż lub ukryj Redizado</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia…</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Redizado</translation>
     </message>
     <message>
         <source>Quit Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ Redizado</translation>
     </message>
 </context>
 <context>
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Redizado, %n zadanie do zrobienia</numerusform>
+            <numerusform>Redizado, %n zadania do zrobienia</numerusform>
+            <numerusform>Redizado, %n zadań do zrobienia</numerusform>
         </translation>
     </message>
     <message>
         <source>Added: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dodano: %1</translation>
     </message>
     <message>
         <source>Checked: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczono: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto: %1</translation>
     </message>
 </context>
 <context>
     <name>ListModes</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe</translation>
     </message>
     <message>
         <source>Finish editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ edycję</translation>
     </message>
 </context>
 <context>
     <name>PanelKeys</name>
     <message>
         <source>Return adds the item, Down goes to the list, Esc closes the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter dodaje zadanie, strzałka w dół przechodzi do listy, Esc zamyka panel</translation>
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Do zrobienia, %2 Wszystkie, %3 przełączenie</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
-        <translation type="unfinished"></translation>
+        <translation>Na liście: F2 zmienia nazwę, Delete usuwa</translation>
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałki, Home, End, Page Up i Page Down przesuwają; Spacja zaznacza; F2 lub Enter zmienia nazwę; Delete usuwa; %1 cofa, %2 ponawia</translation>
     </message>
     <message>
         <source>To-do items</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadania do zrobienia</translation>
     </message>
     <message>
         <source>All items</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie zadania</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Keys:
@@ -273,22 +275,27 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 %1, %2 and %3: To Do, All, the other one.
 %4: settings. %5 and %6: undo and redo.</source>
         <extracomment>%1 to %6 are key combinations, such as Ctrl+1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze:
+Enter dodaje wpisane zadanie, strzałka w dół przechodzi do listy, Esc zamyka panel.
+Strzałki w górę i w dół, Home, End, Page Up i Page Down poruszają po liście.
+Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
+%1, %2 i %3: Do zrobienia, Wszystkie, przełączenie.
+%4: ustawienia. %5 i %6: cofnij i ponów.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Do zrobienia, %n zadanie</numerusform>
+            <numerusform>Do zrobienia, %n zadania</numerusform>
+            <numerusform>Do zrobienia, %n zadań</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wszystkie, %n zadanie</numerusform>
+            <numerusform>Wszystkie, %n zadania</numerusform>
+            <numerusform>Wszystkie, %n zadań</numerusform>
         </translation>
     </message>
 </context>
@@ -296,254 +303,254 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>PanelUndo</name>
     <message>
         <source>%1 brings it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cofa usunięcie</translation>
     </message>
     <message>
         <source>Redone: %1</source>
         <extracomment>%1 is what the step did, such as &quot;Milk checked&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ponowiono: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
         <extracomment>%1 is what taking the step back did, such as &quot;Milk is back&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cofnięto: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>%1 is back</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>przywrócono „%1”</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>usunięto „%1”</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz</translation>
     </message>
     <message>
         <source>Uncheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Odznacz</translation>
     </message>
     <message>
         <source>%1 checked</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zaznaczono „%1”</translation>
     </message>
     <message>
         <source>%1 unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>odznaczono „%1”</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę</translation>
     </message>
     <message>
         <source>renamed %1</source>
         <extracomment>%1 is the item&apos;s title after the change; said after &quot;Redone: &quot; or &quot;Undone: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zmieniono nazwę na „%1”</translation>
     </message>
 </context>
 <context>
     <name>PopoverPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Co jest do zrobienia?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Do zrobienia</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana nazw i usuwanie zadań</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadania</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrywanie po dodaniu</translation>
     </message>
     <message>
         <source>Close the list once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamykanie listy po dodaniu zadania</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>Show or hide the Redizado panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż lub ukryj panel Redizado</translation>
     </message>
 </context>
 <context>
     <name>RedizadoPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Co jest do zrobienia?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Do zrobienia</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana nazw i usuwanie zadań</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadania</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamianie po zalogowaniu</translation>
     </message>
     <message>
         <source>Show the to-do count</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetlanie liczby zadań</translation>
     </message>
     <message>
         <source>Alternate icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternatywna ikona</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrywanie po dodaniu</translation>
     </message>
     <message>
         <source>Close the panel once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamykanie panelu po dodaniu zadania</translation>
     </message>
     <message>
         <source>Global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót globalny</translation>
     </message>
     <message>
         <source>Open the panel from anywhere with a key combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwieranie panelu z dowolnego miejsca kombinacją klawiszy</translation>
     </message>
     <message>
         <source>Modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modyfikator:</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Modyfikator</translation>
     </message>
     <message>
         <source>Second modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi modyfikator:</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi modyfikator</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz</translation>
     </message>
     <message>
         <source>Sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadania synchronizowane z serwerem kalendarza (CalDAV)</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja wyłączona</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) on this desktop: sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak bazy kluczy (Secret Service) w tym środowisku: synchronizacja pozostaje wyłączona</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres:</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres serwera</translation>
     </message>
     <message>
         <source>The server&apos;s address or a calendar&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres serwera lub kalendarza</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Użytkownik:</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa użytkownika</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s keyring; Return turns sync on</source>
-        <translation type="unfinished"></translation>
+        <translation>Przechowywane w bazie kluczy środowiska; Enter włącza synchronizację</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizuj teraz</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Redizado</translation>
     </message>
 </context>
 <context>
@@ -551,104 +558,104 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 of %n</source>
         <extracomment>A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 z %n</numerusform>
+            <numerusform>%1 z %n</numerusform>
+            <numerusform>%1 z %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Untitled item</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadanie bez tytułu</translation>
     </message>
 </context>
 <context>
     <name>SaveProblemNotice</name>
     <message>
         <source>Redizado cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado nie może zapisać zmian</translation>
     </message>
     <message>
         <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Katalog pliku %1 jest tylko do odczytu. Zadania pozostaną dostępne, dopóki Redizado działa, ale nie zostaną zapisane.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>
     <message>
         <source>Bind “redizado toggle” to a combination in the desktop’s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz polecenie „redizado toggle” do kombinacji klawiszy w ustawieniach klawiatury środowiska.</translation>
     </message>
     <message>
         <source>This desktop lets no program bind keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko nie pozwala programom przypisywać klawiszy.</translation>
     </message>
     <message>
         <source>No program can bind keys here. Add this line to %1:</source>
         <extracomment>%1 is the compositor&apos;s configuration file, such as ~/.config/sway/config</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Żaden program nie może tu przypisać klawiszy. Dodaj ten wiersz do pliku %1:</translation>
     </message>
     <message>
         <source>Switched on, the shortcut is added to GNOME’s keyboard shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po włączeniu skrót zostanie dodany do skrótów klawiszowych GNOME.</translation>
     </message>
     <message>
         <source>This combination cannot be a shortcut: choose another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta kombinacja nie może być skrótem: wybierz inny klawisz.</translation>
     </message>
     <message>
         <source>%1 is taken by another program: choose another combination.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Skrót %1 jest zajęty przez inny program: wybierz inną kombinację.</translation>
     </message>
     <message>
         <source>%1 cannot be a shortcut here: choose another key.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kombinacja %1 nie może tu być skrótem: wybierz inny klawisz.</translation>
     </message>
     <message>
         <source>No keys can be bound on this display.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tej sesji graficznej nie można przypisywać klawiszy.</translation>
     </message>
     <message>
         <source>%1 shows or hides the panel from any program.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pokazuje lub ukrywa panel w dowolnym programie.</translation>
     </message>
     <message>
         <source>The desktop bound the shortcut to %1. Change it in the desktop’s keyboard settings.</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Środowisko przypisało skrót do %1. Można go zmienić w ustawieniach klawiatury środowiska.</translation>
     </message>
     <message>
         <source>Asking the desktop to bind %1…</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prośba do środowiska o przypisanie %1…</translation>
     </message>
     <message>
         <source>The desktop did not bind the shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Środowisko nie przypisało skrótu.</translation>
     </message>
     <message>
         <source>In GNOME’s keyboard shortcuts, %1 runs “redizado toggle” (Settings ▸ Keyboard ▸ Custom Shortcuts).</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>W skrótach klawiszowych GNOME %1 uruchamia „redizado toggle” (Ustawienia ▸ Klawiatura ▸ Własne skróty).</translation>
     </message>
     <message>
         <source>GNOME’s keyboard settings cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak dostępu do ustawień klawiatury GNOME.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutNote</name>
     <message>
         <source>Line for the compositor’s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz do konfiguracji kompozytora</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj</translation>
     </message>
 </context>
 <context>
@@ -656,10 +663,10 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1: %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n zadanie do zrobienia</numerusform>
+            <numerusform>%1: %n zadania do zrobienia</numerusform>
+            <numerusform>%1: %n zadań do zrobienia</numerusform>
         </translation>
     </message>
 </context>
@@ -667,31 +674,31 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>SyncSettings</name>
     <message>
         <source>Checking the account with the server…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie konta na serwerze…</translation>
     </message>
     <message>
         <source>Sync without encryption?</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizować bez szyfrowania?</translation>
     </message>
     <message>
         <source>The address %1 starts with http://, not https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres %1 zaczyna się od http://, a nie od https://.</translation>
     </message>
     <message>
         <source>Your password and your items would travel unencrypted to %1: anyone on the way could read them. Sync over plain HTTP anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło i zadania zostałyby przesłane do %1 bez szyfrowania: każdy po drodze mógłby je odczytać. Mimo to synchronizować przez zwykły HTTP?</translation>
     </message>
     <message>
         <source>Use Plain HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj zwykłego HTTP</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącz</translation>
     </message>
 </context>
 <context>
@@ -699,7 +706,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message>
         <source>Redizado: %1</source>
         <extracomment>%1 is how the last sync went, such as &quot;The server did not answer&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado: %1</translation>
     </message>
 </context>
 <context>
@@ -707,10 +714,10 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 — %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — %n zadanie do zrobienia</numerusform>
+            <numerusform>%1 — %n zadania do zrobienia</numerusform>
+            <numerusform>%1 — %n zadań do zrobienia</numerusform>
         </translation>
     </message>
 </context>
