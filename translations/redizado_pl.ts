@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Do zrobienia, %2 Wszystkie, %3 przełączenie</translation>
+        <translation>%1 Aktywne, %2 Wszystkie, %3 przełączenie</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>To-do items</source>
-        <translation>Zadania do zrobienia</translation>
+        <translation>Aktywne zadania</translation>
     </message>
     <message>
         <source>All items</source>
@@ -279,15 +279,15 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Enter dodaje wpisane zadanie, strzałka w dół przechodzi do listy, Esc zamyka panel.
 Strzałki w górę i w dół, Home, End, Page Up i Page Down poruszają po liście.
 Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
-%1, %2 i %3: Do zrobienia, Wszystkie, przełączenie.
+%1, %2 i %3: Aktywne, Wszystkie, przełączenie.
 %4: ustawienia. %5 i %6: cofnij i ponów.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
         <translation>
-            <numerusform>Do zrobienia, %n zadanie</numerusform>
-            <numerusform>Do zrobienia, %n zadania</numerusform>
-            <numerusform>Do zrobienia, %n zadań</numerusform>
+            <numerusform>Aktywne, %n zadanie</numerusform>
+            <numerusform>Aktywne, %n zadania</numerusform>
+            <numerusform>Aktywne, %n zadań</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -364,7 +364,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>To Do</source>
-        <translation>Do zrobienia</translation>
+        <translation>Aktywne</translation>
     </message>
     <message>
         <source>All</source>
@@ -414,7 +414,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>To Do</source>
-        <translation>Do zrobienia</translation>
+        <translation>Aktywne</translation>
     </message>
     <message>
         <source>All</source>
@@ -494,7 +494,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>Sync:</source>
-        <translation>Synchronizacja:</translation>
+        <translation>CalDAV:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
@@ -546,7 +546,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>Sync Now</source>
-        <translation>Synchronizuj teraz</translation>
+        <translation>Synchronizuj</translation>
     </message>
     <message>
         <source>About Redizado</source>

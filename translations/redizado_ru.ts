@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Невыполненные, %2 Все, %3 переключение</translation>
+        <translation>%1 Активные, %2 Все, %3 переключение</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>To-do items</source>
-        <translation>Невыполненные задачи</translation>
+        <translation>Активные задачи</translation>
     </message>
     <message>
         <source>All items</source>
@@ -279,15 +279,15 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Enter добавляет введённую задачу, стрелка вниз переходит к списку, Esc закрывает панель.
 Стрелки вверх и вниз, Home, End, Page Up и Page Down перемещают по списку.
 Пробел отмечает или снимает отметку, F2 или Enter переименовывает, Delete удаляет.
-%1, %2 и %3: Невыполненные, Все, переключение.
+%1, %2 и %3: Активные, Все, переключение.
 %4: настройки. %5 и %6: отменить и повторить.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
         <translation>
-            <numerusform>Невыполненные, %n задача</numerusform>
-            <numerusform>Невыполненные, %n задачи</numerusform>
-            <numerusform>Невыполненные, %n задач</numerusform>
+            <numerusform>Активные, %n задача</numerusform>
+            <numerusform>Активные, %n задачи</numerusform>
+            <numerusform>Активные, %n задач</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -364,7 +364,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>To Do</source>
-        <translation>Невыполненные</translation>
+        <translation>Активные</translation>
     </message>
     <message>
         <source>All</source>
@@ -414,7 +414,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>To Do</source>
-        <translation>Невыполненные</translation>
+        <translation>Активные</translation>
     </message>
     <message>
         <source>All</source>
@@ -494,7 +494,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Sync:</source>
-        <translation>Синхронизация:</translation>
+        <translation>CalDAV:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
@@ -506,7 +506,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>No keyring (Secret Service) on this desktop: sync stays off</source>
-        <translation>В этой рабочей среде нет связки ключей (Secret Service): синхронизация остаётся выключенной</translation>
+        <translation>Нет связки ключей (Secret Service): синхронизация недоступна</translation>
     </message>
     <message>
         <source>Address:</source>
@@ -542,11 +542,11 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Turn On</source>
-        <translation>Включить</translation>
+        <translation>Войти</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation>Синхронизировать</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>About Redizado</source>
@@ -694,11 +694,11 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Turn Off</source>
-        <translation>Выключить</translation>
+        <translation>Выйти</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation>Включить</translation>
+        <translation>Войти</translation>
     </message>
 </context>
 <context>
