@@ -8,6 +8,7 @@
 #include "SyncCommands.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <chrono>
@@ -54,7 +55,11 @@ void* wholeProgramEntry(const char* name) {
     }
     void* entry = module ? ::dlsym(module, name) : nullptr;
     if (!entry)
-        std::fprintf(stderr, "redizado: the program's own library cannot be loaded:%s\n", tried.c_str());
+        //: %1 is the loader's reasons, one indented line each
+        print(stderr, QStringLiteral("redizado: ") +
+                          QCoreApplication::translate("CommandMain", "the program's own library cannot be loaded:%1")
+                              .arg(QString::fromLocal8Bit(tried)) +
+                          QLatin1Char('\n'));
     return entry;
 }
 
@@ -83,9 +88,10 @@ int finish(const instance_protocol::Answer& answer) {
 int runSync(int argc, char** argv, Command command) {
     if (command.sync == Command::Sync::account) {
         const QUrl address(command.address);
-        const PasswordInput input =
-            readPassword(STDIN_FILENO, STDERR_FILENO,
-                         QStringLiteral("Password for %1 at %2: ").arg(command.user, address.host(QUrl::FullyDecoded)));
+        const PasswordInput input = readPassword(STDIN_FILENO, STDERR_FILENO,
+                                                 //: %1 is the user name, %2 the server
+                                                 QCoreApplication::translate("CommandMain", "Password for %1 at %2: ")
+                                                     .arg(command.user, address.host(QUrl::FullyDecoded)));
         if (!input.error.isEmpty()) {
             print(stderr, QStringLiteral("redizado: %1\n").arg(input.error));
             return 2;
@@ -99,9 +105,13 @@ int runSync(int argc, char** argv, Command command) {
         return finish(*outcome.answer);
     if (outcome.noCopy)
         return syncInWholeProgram(argc, argv, command.toRequest());
-    print(stderr, QStringLiteral("redizado: the running copy did not finish within %1 minutes; it may still be "
-                                 "syncing (see redizado sync --status)\n")
-                      .arg(std::chrono::minutes(syncPatience).count()));
+    const auto minutes = int(std::chrono::minutes(syncPatience).count());
+    print(stderr, QStringLiteral("redizado: ") +
+                      QCoreApplication::translate("CommandMain",
+                                                  "the running copy did not finish within %n minute(s); it may still "
+                                                  "be syncing (see redizado sync --status)",
+                                                  nullptr, minutes) +
+                      QLatin1Char('\n'));
     return sync_status::tryLater;
 }
 } // namespace
@@ -122,8 +132,11 @@ int main(int argc, char** argv) {
             return finish(*outcome.answer);
         // Taken but never answered: sending it again could add an item twice.
         if (!outcome.noCopy) {
-            print(stderr, QStringLiteral("redizado: another copy holds %1 but does not answer\n")
-                              .arg(instance_client::lockPath(folder)));
+            //: %1 is the lock file's path
+            print(stderr, QStringLiteral("redizado: ") +
+                              QCoreApplication::translate("CommandMain", "another copy holds %1 but does not answer")
+                                  .arg(instance_client::lockPath(folder)) +
+                              QLatin1Char('\n'));
             return 1;
         }
     }
