@@ -26,25 +26,25 @@
     <message>
         <source>%1: not a WebDAV answer</source>
         <extracomment>%1 is the address that answered</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest odpowiedź WebDAV</translation>
     </message>
 </context>
 <context>
     <name>CalDavDiscovery</name>
     <message>
         <source>%1: not a WebDAV answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest odpowiedź WebDAV</translation>
     </message>
     <message>
         <source>%1: the server names no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: serwer nie podaje żadnych kalendarzy</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>hasło jest czytane ze standardowego wejścia, nigdy z wiersza poleceń</translation>
     </message>
     <message>
         <source>A to-do list in the system tray.
@@ -64,100 +64,118 @@ Commands:
 
 Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
 4 try again later, 5 refused or sync off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista zadań w zasobniku systemowym.
+
+Polecenia:
+  (brak)          uruchamia program w zasobniku albo pokazuje panel już
+                  działającego
+  toggle          pokazuje lub ukrywa panel, tak jak skrót globalny
+  add TITLE...    dodaje zadanie; słowa są łączone spacjami
+  list [--all]    wypisuje zadania do zrobienia (lub wszystkie, z [x] lub [ ]),
+                  od najnowszych
+  count           wypisuje liczbę zadań do zrobienia
+  sync            synchronizuje teraz z serwerem kalendarza i wypisuje zmiany
+  sync --status   wypisuje, jak przebiegła ostatnia synchronizacja
+  sync --account URL USER [--allow-plain-http]
+                  od teraz synchronizuje z kalendarzem pod adresem URL jako
+                  użytkownik USER; hasło jest czytane ze standardowego wejścia
+  sync --off      zapomina konto i jego hasło; zadania pozostają
+
+Kod wyjścia: 0 gotowe, 1 błąd, 2 błędne argumenty; dla sync także 3 błędne
+hasło, 4 spróbuj później, 5 odmowa lub synchronizacja wyłączona.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a web address, as in https://example.org/dav/</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest adresem internetowym (przykład: https://example.org/dav/)</translation>
     </message>
     <message>
         <source>not a command: %1</source>
         <extracomment>%1 is the words received</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest polecenie: %1</translation>
     </message>
     <message>
         <source>argument %1 is not valid UTF-8</source>
         <extracomment>%1 is the argument&apos;s place on the command line, counted from 0 for the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>argument %1 nie jest poprawnym tekstem UTF-8</translation>
     </message>
     <message>
         <source>With list: every item, checked ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z list: wszystkie zadania, także zaznaczone.</translation>
     </message>
     <message>
         <source>Show the list in a popover rather than the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje listę w wyskakującym okienku zamiast w panelu.</translation>
     </message>
     <message>
         <source>With sync: how the last sync went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z sync: jak przebiegła ostatnia synchronizacja.</translation>
     </message>
     <message>
         <source>With sync: forget the account and its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z sync: zapomina konto i jego hasło.</translation>
     </message>
     <message>
         <source>With sync: sync as USER with the calendar server at URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z sync: synchronizuje jako USER z serwerem kalendarza pod adresem URL.</translation>
     </message>
     <message>
         <source>With sync --account: an unencrypted http:// address to another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z sync --account: zezwala na nieszyfrowany adres http:// innego komputera.</translation>
     </message>
     <message>
         <source>Say what the program does, not only its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje, co program robi, a nie tylko problemy.</translation>
     </message>
     <message>
         <source>toggle, add, list, count or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>toggle, add, list, count lub sync.</translation>
     </message>
     <message>
         <source>With add: the item&apos;s title; with sync --account: URL USER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z add: tytuł zadania; z sync --account: URL USER.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [command] [title...]</source>
         <extracomment>%1 is the command&apos;s name; the words in brackets are those of the Arguments below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sposób użycia: %1 [opcje] [command] [title...]</translation>
     </message>
     <message>
         <source>%1 (a title that starts with &apos;-&apos; goes after --)</source>
         <extracomment>%1 is the parser&apos;s own message, as in: Unknown option &apos;x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tytuł zaczynający się od „-” należy podać po --)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; the commands are toggle, add, list, count and sync</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznane polecenie „%1”; dostępne polecenia: toggle, add, list, count i sync</translation>
     </message>
     <message>
         <source>--all goes with list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--all działa tylko z list</translation>
     </message>
     <message>
         <source>--%1 goes with sync only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 działa tylko z sync</translation>
     </message>
     <message>
         <source>sync takes one of --status, --off and --account</source>
-        <translation type="unfinished"></translation>
+        <translation>sync przyjmuje jedną z opcji: --status, --off lub --account</translation>
     </message>
     <message>
         <source>--allow-plain-http goes with sync --account only</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-plain-http działa tylko z sync --account</translation>
     </message>
     <message>
         <source>sync --account needs the server&apos;s address and a user name, as in: redizado sync --account https://example.org/dav/ alice</source>
-        <translation type="unfinished"></translation>
+        <translation>sync --account wymaga adresu serwera i nazwy użytkownika, np.: redizado sync --account https://example.org/dav/ alice</translation>
     </message>
     <message>
         <source>add needs a title, as in: redizado add buy milk</source>
-        <translation type="unfinished"></translation>
+        <translation>add wymaga tytułu, np.: redizado add kupić mleko</translation>
     </message>
     <message>
         <source>%1 takes no further words (got &quot;%2&quot;)</source>
         <extracomment>%1 is a command word, %2 the words after it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie przyjmuje dalszych słów (otrzymano „%2”)</translation>
     </message>
 </context>
 <context>
@@ -165,25 +183,25 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>the program&apos;s own library cannot be loaded:%1</source>
         <extracomment>%1 is the loader&apos;s reasons, one indented line each</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można wczytać biblioteki programu:%1</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
         <extracomment>%1 is the user name, %2 the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hasło dla %1 na %2: </translation>
     </message>
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>działająca kopia programu nie skończyła w ciągu %n minuty; być może nadal synchronizuje (zob. redizado sync --status)</numerusform>
+            <numerusform>działająca kopia programu nie skończyła w ciągu %n minut; być może nadal synchronizuje (zob. redizado sync --status)</numerusform>
+            <numerusform>działająca kopia programu nie skończyła w ciągu %n minut; być może nadal synchronizuje (zob. redizado sync --status)</numerusform>
         </translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inna kopia programu blokuje %1, ale nie odpowiada</translation>
     </message>
 </context>
 <context>
@@ -191,49 +209,49 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>%1: the secure connection failed</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie udało się nawiązać bezpiecznego połączenia</translation>
     </message>
     <message>
         <source>%1: no answer (network error %2)</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;; %2 is Qt&apos;s number for the network error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: brak odpowiedzi (błąd sieci %2)</translation>
     </message>
     <message>
         <source>not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest adres internetowy</translation>
     </message>
     <message>
         <source>plain HTTP would send the password in clear; HTTPS is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>zwykły HTTP wysłałby hasło otwartym tekstem; potrzebny jest HTTPS</translation>
     </message>
     <message>
         <source>not the account&apos;s server %1</source>
         <extracomment>%1 is the account&apos;s server address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest serwer konta %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is an address, %2 why it is not asked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zbyt wiele przekierowań</translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>add needs a title</source>
-        <translation type="unfinished"></translation>
+        <translation>add wymaga tytułu</translation>
     </message>
     <message>
         <source>the item was added but could not be saved; see the log for why</source>
-        <translation type="unfinished"></translation>
+        <translation>zadanie dodano, ale nie można go zapisać; przyczyna jest w dzienniku</translation>
     </message>
     <message>
         <source>not an item command</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest polecenie dotyczące zadań</translation>
     </message>
 </context>
 <context>
@@ -392,7 +410,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>Settings…</source>
-        <translation>Ustawienia…</translation>
+        <translation>Opcje…</translation>
     </message>
     <message>
         <source>About Redizado</source>
@@ -407,7 +425,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation>Ustawienia</translation>
+        <translation>Opcje</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
@@ -453,11 +471,11 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>Sync is not available: %1</source>
         <extracomment>%1 is the loader&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja jest niedostępna: %1</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja wyłączona</translation>
     </message>
 </context>
 <context>
@@ -468,7 +486,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Aktywne, %2 Wszystkie, %3 przełączenie</translation>
+        <translation>%1 Aktywne, %2 Wszystko, %3 przełączenie</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -476,7 +494,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation>Ustawienia (%1)</translation>
+        <translation>Opcje (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
@@ -506,8 +524,8 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Enter dodaje wpisane zadanie, strzałka w dół przechodzi do listy, Esc zamyka panel.
 Strzałki w górę i w dół, Home, End, Page Up i Page Down poruszają po liście.
 Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
-%1, %2 i %3: Aktywne, Wszystkie, przełączenie.
-%4: ustawienia. %5 i %6: cofnij i ponów.</translation>
+%1, %2 i %3: Aktywne, Wszystko, przełączenie.
+%4: opcje. %5 i %6: cofnij i ponów.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
@@ -520,9 +538,9 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <message numerus="yes">
         <source>All items, %n</source>
         <translation>
-            <numerusform>Wszystkie, %n zadanie</numerusform>
-            <numerusform>Wszystkie, %n zadania</numerusform>
-            <numerusform>Wszystkie, %n zadań</numerusform>
+            <numerusform>Wszystko, %n zadanie</numerusform>
+            <numerusform>Wszystko, %n zadania</numerusform>
+            <numerusform>Wszystko, %n zadań</numerusform>
         </translation>
     </message>
 </context>
@@ -588,19 +606,19 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <message>
         <source>the password could not be read from standard input: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać hasła ze standardowego wejścia: %1</translation>
     </message>
     <message>
         <source>the line on standard input is too long to be a password</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz na standardowym wejściu jest za długi jak na hasło</translation>
     </message>
     <message>
         <source>the password read from standard input is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>hasło odczytane ze standardowego wejścia jest puste</translation>
     </message>
     <message>
         <source>the password read from standard input is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>hasło odczytane ze standardowego wejścia nie jest poprawnym tekstem UTF-8</translation>
     </message>
 </context>
 <context>
@@ -615,7 +633,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>All</source>
-        <translation>Wszystkie</translation>
+        <translation>Wszystko</translation>
     </message>
     <message>
         <source>Show</source>
@@ -631,7 +649,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Ustawienia</translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Items</source>
@@ -658,24 +676,24 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; niczego nie zmieniono</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inna kopia programu blokuje %1, ale nie odpowiada</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>kopia programu właśnie się uruchamia; spróbuj ponownie</translation>
     </message>
     <message>
         <source>the sync did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>synchronizacja nie została ukończona</translation>
     </message>
     <message>
         <source>Try &apos;redizado --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej informacji: redizado --help</translation>
     </message>
 </context>
 <context>
@@ -690,7 +708,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>All</source>
-        <translation>Wszystkie</translation>
+        <translation>Wszystko</translation>
     </message>
     <message>
         <source>Show</source>
@@ -706,7 +724,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Ustawienia</translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Items</source>
@@ -934,7 +952,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <name>SingleInstance</name>
     <message>
         <source>not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>program nie jest jeszcze gotowy</translation>
     </message>
 </context>
 <context>
@@ -953,128 +971,128 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <name>SyncCommands</name>
     <message numerus="yes">
         <source>%n added here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie dodane lokalnie</numerusform>
+            <numerusform>%n zadania dodane lokalnie</numerusform>
+            <numerusform>%n zadań dodanych lokalnie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie zmienione lokalnie</numerusform>
+            <numerusform>%n zadania zmienione lokalnie</numerusform>
+            <numerusform>%n zadań zmienionych lokalnie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie usunięte lokalnie</numerusform>
+            <numerusform>%n zadania usunięte lokalnie</numerusform>
+            <numerusform>%n zadań usuniętych lokalnie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie dodane na serwerze</numerusform>
+            <numerusform>%n zadania dodane na serwerze</numerusform>
+            <numerusform>%n zadań dodanych na serwerze</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie zmienione na serwerze</numerusform>
+            <numerusform>%n zadania zmienione na serwerze</numerusform>
+            <numerusform>%n zadań zmienionych na serwerze</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie usunięte na serwerze</numerusform>
+            <numerusform>%n zadania usunięte na serwerze</numerusform>
+            <numerusform>%n zadań usuniętych na serwerze</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak zmian</translation>
     </message>
     <message>
         <source>sync is not available in the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>synchronizacja jest niedostępna w działającej kopii programu</translation>
     </message>
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>serwer odrzucił %n zadanie; pozostaje ono tutaj i zostanie wysłane ponownie przy następnej synchronizacji: %1</numerusform>
+            <numerusform>serwer odrzucił %n zadania; pozostają one tutaj i zostaną wysłane ponownie przy następnej synchronizacji; pierwsze: %1</numerusform>
+            <numerusform>serwer odrzucił %n zadań; pozostają one tutaj i zostaną wysłane ponownie przy następnej synchronizacji; pierwsze: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>some of the server&apos;s answers could not be read and were left alone%1</source>
         <extracomment>%1 is empty or the reason in brackets, as in &quot; (HTTP 500)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>części odpowiedzi serwera nie udało się odczytać i zostały pominięte%1</translation>
     </message>
     <message>
         <source>the server turned down the user name or password%1; set them again with: %2</source>
         <extracomment>%1 is empty or the reason in brackets; %2 is the command that sets them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serwer odrzucił nazwę użytkownika lub hasło%1; ustaw je ponownie poleceniem: %2</translation>
     </message>
     <message>
         <source>the server could not be reached or was busy%1; try again later</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brak połączenia z serwerem lub serwer był zajęty%1; spróbuj później</translation>
     </message>
     <message>
         <source>the server refused the sync%1</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serwer odrzucił synchronizację%1</translation>
     </message>
     <message>
         <source>sync is off; turn it on with: %1</source>
         <extracomment>%1 is the command that turns it on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>synchronizacja jest wyłączona; włącz ją poleceniem: %1</translation>
     </message>
     <message>
         <source>Sync is off; the items stay as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja wyłączona; zadania pozostają bez zmian</translation>
     </message>
     <message>
         <source>sync could not be turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można wyłączyć synchronizacji</translation>
     </message>
     <message>
         <source>no keyring (Secret Service) answers on this desktop to keep the password; sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>w tym środowisku nie odpowiada żadna baza kluczy (Secret Service), która przechowałaby hasło; synchronizacja pozostaje wyłączona</translation>
     </message>
     <message>
         <source>the account was not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>konto nie zostało przyjęte</translation>
     </message>
     <message>
         <source>Syncing with %1 as %2</source>
         <extracomment>%1 is the server&apos;s address, %2 the user name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja z %1 jako %2</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>the tasks kept changing on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>zadania na serwerze ciągle się zmieniały</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s) on the server could not be read; their items were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zadanie na serwerze jest nieczytelne; jego odpowiednik tutaj pozostał bez zmian</numerusform>
+            <numerusform>%n zadania na serwerze są nieczytelne; ich odpowiedniki tutaj pozostały bez zmian</numerusform>
+            <numerusform>%n zadań na serwerze jest nieczytelnych; ich odpowiedniki tutaj pozostały bez zmian</numerusform>
         </translation>
     </message>
 </context>
@@ -1082,167 +1100,167 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <name>SyncService</name>
     <message>
         <source>%1 is not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest adresem internetowym</translation>
     </message>
     <message>
         <source>Leave the password out of the address: type it in the password field</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie umieszczaj hasła w adresie: wpisz je w polu hasła</translation>
     </message>
     <message>
         <source>Plain HTTP would send the password to %1 in clear: use an https:// address</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zwykły HTTP wysłałby hasło do %1 otwartym tekstem: użyj adresu https://</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 is the user name, %2 the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 na %2</translation>
     </message>
     <message>
         <source>Wrong user name or password for %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Błędna nazwa użytkownika lub hasło dla %1</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak połączenia z %1: %2</translation>
     </message>
     <message>
         <source>%1 does not answer as a calendar server: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie odpowiada jak serwer kalendarza: %2</translation>
     </message>
     <message>
         <source>%1 refused: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serwer %1 odmówił: %2</translation>
     </message>
     <message>
         <source>No keyring on this desktop: sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak bazy kluczy w tym środowisku: synchronizacja wyłączona</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja wyłączona</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Baza kluczy nie przechowała hasła: %1</translation>
     </message>
     <message>
         <source>The sync account changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto synchronizacji zmieniło się</translation>
     </message>
     <message>
         <source>Sync is on with %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja włączona: %1</translation>
     </message>
     <message>
         <source>Sync was turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączono synchronizację</translation>
     </message>
     <message>
         <source>Sync is off; no keyring answered to forget the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja wyłączona; żadna baza kluczy nie odpowiedziała, więc hasło nie zostało usunięte</translation>
     </message>
     <message>
         <source>Sync is off, but the keyring would not forget the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizacja wyłączona, ale baza kluczy nie usunęła hasła: %1</translation>
     </message>
     <message>
         <source>no password kept</source>
-        <translation type="unfinished"></translation>
+        <translation>brak zapisanego hasła</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizowanie…</translation>
     </message>
     <message>
         <source>; trying again at %1</source>
         <extracomment>Follows a status; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; ponowna próba: %1</translation>
     </message>
     <message>
         <source>No password kept for %1: enter the account again</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak zapisanego hasła dla %1: wprowadź konto ponownie</translation>
     </message>
     <message>
         <source>The keyring did not give the password for %1%2</source>
         <extracomment>%1 is the user at the server; %2 is empty or &quot;; trying again at&quot; a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Baza kluczy nie wydała hasła dla %1%2</translation>
     </message>
     <message>
         <source>Off line: syncing with %1 when back on line</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak sieci: synchronizacja z %1 po odzyskaniu połączenia</translation>
     </message>
     <message>
         <source>Synced at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zsynchronizowano: %1</translation>
     </message>
     <message numerus="yes">
         <source>; the server turned down %n item(s), first %1</source>
         <extracomment>Follows a status; %1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; serwer odrzucił %n zadanie: %1</numerusform>
+            <numerusform>; serwer odrzucił %n zadania, pierwsze: %1</numerusform>
+            <numerusform>; serwer odrzucił %n zadań, pierwsze: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Synced at %1%2</source>
         <extracomment>%1 is a time; %2 is empty or &quot;; the server turned down&quot; some items</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zsynchronizowano: %1%2</translation>
     </message>
     <message>
         <source> (will retry at %1)</source>
         <extracomment>Follows a failure; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (ponowna próba: %1)</translation>
     </message>
     <message>
         <source>wrong user name or password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>błędna nazwa użytkownika lub hasło dla %1</translation>
     </message>
     <message>
         <source>cannot reach %1%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is &quot; (will retry)&quot; or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>brak połączenia z %1%2</translation>
     </message>
     <message>
         <source> (will retry)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ponowna próba później)</translation>
     </message>
     <message>
         <source>some tasks on %1 could not be read%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is empty or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać niektórych zadań na %1%2</translation>
     </message>
     <message>
         <source>%1 refused the sync</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>serwer %1 odrzucił synchronizację</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>serwer %1 odrzucił synchronizację: %2</translation>
     </message>
     <message>
         <source>Last good sync %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia udana synchronizacja: %1.</translation>
     </message>
     <message>
         <source>No sync has gone well yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna synchronizacja jeszcze się nie powiodła.</translation>
     </message>
     <message>
         <source>Last sync%1 failed: %2%3. %4</source>
         <extracomment>%1 is empty or a space and the time; %2 is why; %3 is empty or &quot;; the server turned down&quot; some items; %4 says when the last good sync was</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia synchronizacja%1 nie powiodła się: %2%3. %4</translation>
     </message>
 </context>
 <context>

@@ -26,25 +26,25 @@
     <message>
         <source>%1: not a WebDAV answer</source>
         <extracomment>%1 is the address that answered</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ответ не в формате WebDAV</translation>
     </message>
 </context>
 <context>
     <name>CalDavDiscovery</name>
     <message>
         <source>%1: not a WebDAV answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ответ не в формате WebDAV</translation>
     </message>
     <message>
         <source>%1: the server names no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: сервер не сообщает ни одного календаря</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>пароль читается со стандартного ввода, а не из командной строки</translation>
     </message>
     <message>
         <source>A to-do list in the system tray.
@@ -64,100 +64,120 @@ Commands:
 
 Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
 4 try again later, 5 refused or sync off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список дел в системном лотке.
+
+Команды:
+  (нет)           запустить программу в лотке или показать панель уже
+                  запущенной
+  toggle          показать или скрыть панель, как глобальная комбинация клавиш
+  add TITLE...    добавить задачу; слова соединяются пробелами
+  list [--all]    вывести невыполненные задачи (или все, с [x] или [ ]),
+                  сначала новые
+  count           вывести число невыполненных задач
+  sync            синхронизировать с сервером календаря сейчас и вывести
+                  изменения
+  sync --status   вывести, как прошла последняя синхронизация
+  sync --account URL USER [--allow-plain-http]
+                  с этого момента синхронизировать с календарём по адресу URL
+                  от имени USER; пароль читается со стандартного ввода
+  sync --off      забыть учётную запись и её пароль; задачи остаются
+
+Код возврата: 0 — готово, 1 — ошибка, 2 — неверные аргументы; для sync также
+3 — неверный пароль, 4 — повторите позже, 5 — отказ или синхронизация
+выключена.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a web address, as in https://example.org/dav/</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является веб-адресом (пример: https://example.org/dav/)</translation>
     </message>
     <message>
         <source>not a command: %1</source>
         <extracomment>%1 is the words received</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не является командой: %1</translation>
     </message>
     <message>
         <source>argument %1 is not valid UTF-8</source>
         <extracomment>%1 is the argument&apos;s place on the command line, counted from 0 for the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>аргумент %1 не является корректным текстом UTF-8</translation>
     </message>
     <message>
         <source>With list: every item, checked ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>С list: все задачи, включая отмеченные.</translation>
     </message>
     <message>
         <source>Show the list in a popover rather than the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать список во всплывающем окне вместо панели.</translation>
     </message>
     <message>
         <source>With sync: how the last sync went.</source>
-        <translation type="unfinished"></translation>
+        <translation>С sync: как прошла последняя синхронизация.</translation>
     </message>
     <message>
         <source>With sync: forget the account and its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>С sync: забыть учётную запись и её пароль.</translation>
     </message>
     <message>
         <source>With sync: sync as USER with the calendar server at URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>С sync: синхронизировать от имени USER с сервером календаря по адресу URL.</translation>
     </message>
     <message>
         <source>With sync --account: an unencrypted http:// address to another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>С sync --account: разрешить нешифрованный адрес http:// другого компьютера.</translation>
     </message>
     <message>
         <source>Say what the program does, not only its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщать, что делает программа, а не только о проблемах.</translation>
     </message>
     <message>
         <source>toggle, add, list, count or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>toggle, add, list, count или sync.</translation>
     </message>
     <message>
         <source>With add: the item&apos;s title; with sync --account: URL USER.</source>
-        <translation type="unfinished"></translation>
+        <translation>С add: название задачи; с sync --account: URL USER.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [command] [title...]</source>
         <extracomment>%1 is the command&apos;s name; the words in brackets are those of the Arguments below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1 [параметры] [command] [title...]</translation>
     </message>
     <message>
         <source>%1 (a title that starts with &apos;-&apos; goes after --)</source>
         <extracomment>%1 is the parser&apos;s own message, as in: Unknown option &apos;x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (название, начинающееся с «-», указывается после --)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; the commands are toggle, add, list, count and sync</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная команда «%1»; команды: toggle, add, list, count и sync</translation>
     </message>
     <message>
         <source>--all goes with list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--all используется только с list</translation>
     </message>
     <message>
         <source>--%1 goes with sync only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 используется только с sync</translation>
     </message>
     <message>
         <source>sync takes one of --status, --off and --account</source>
-        <translation type="unfinished"></translation>
+        <translation>sync принимает один из параметров: --status, --off или --account</translation>
     </message>
     <message>
         <source>--allow-plain-http goes with sync --account only</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-plain-http используется только с sync --account</translation>
     </message>
     <message>
         <source>sync --account needs the server&apos;s address and a user name, as in: redizado sync --account https://example.org/dav/ alice</source>
-        <translation type="unfinished"></translation>
+        <translation>для sync --account нужны адрес сервера и имя пользователя, например: redizado sync --account https://example.org/dav/ alice</translation>
     </message>
     <message>
         <source>add needs a title, as in: redizado add buy milk</source>
-        <translation type="unfinished"></translation>
+        <translation>для add нужно название, например: redizado add купить молоко</translation>
     </message>
     <message>
         <source>%1 takes no further words (got &quot;%2&quot;)</source>
         <extracomment>%1 is a command word, %2 the words after it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не принимает других слов (получено: «%2»)</translation>
     </message>
 </context>
 <context>
@@ -165,25 +185,25 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>the program&apos;s own library cannot be loaded:%1</source>
         <extracomment>%1 is the loader&apos;s reasons, one indented line each</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удалось загрузить библиотеку программы:%1</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
         <extracomment>%1 is the user name, %2 the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пароль для %1 на %2: </translation>
     </message>
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>запущенная копия программы не закончила работу за %n минуту; возможно, синхронизация ещё идёт (см. redizado sync --status)</numerusform>
+            <numerusform>запущенная копия программы не закончила работу за %n минуты; возможно, синхронизация ещё идёт (см. redizado sync --status)</numerusform>
+            <numerusform>запущенная копия программы не закончила работу за %n минут; возможно, синхронизация ещё идёт (см. redizado sync --status)</numerusform>
         </translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>другая копия программы удерживает %1, но не отвечает</translation>
     </message>
 </context>
 <context>
@@ -191,49 +211,49 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>%1: the secure connection failed</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удалось установить защищённое соединение</translation>
     </message>
     <message>
         <source>%1: no answer (network error %2)</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;; %2 is Qt&apos;s number for the network error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: нет ответа (сетевая ошибка %2)</translation>
     </message>
     <message>
         <source>not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>это не веб-адрес</translation>
     </message>
     <message>
         <source>plain HTTP would send the password in clear; HTTPS is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>по обычному HTTP пароль ушёл бы открытым текстом; нужен HTTPS</translation>
     </message>
     <message>
         <source>not the account&apos;s server %1</source>
         <extracomment>%1 is the account&apos;s server address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>это не сервер учётной записи %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is an address, %2 why it is not asked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: слишком много перенаправлений</translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>add needs a title</source>
-        <translation type="unfinished"></translation>
+        <translation>для add нужно название</translation>
     </message>
     <message>
         <source>the item was added but could not be saved; see the log for why</source>
-        <translation type="unfinished"></translation>
+        <translation>задача добавлена, но не сохранена; причина указана в журнале</translation>
     </message>
     <message>
         <source>not an item command</source>
-        <translation type="unfinished"></translation>
+        <translation>это не команда для задач</translation>
     </message>
 </context>
 <context>
@@ -437,7 +457,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <name>ListModes</name>
     <message>
         <source>Edit</source>
-        <translation>Изменить</translation>
+        <translation>Править</translation>
     </message>
     <message>
         <source>Done</source>
@@ -453,11 +473,11 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>Sync is not available: %1</source>
         <extracomment>%1 is the loader&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация недоступна: %1</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация выключена</translation>
     </message>
 </context>
 <context>
@@ -468,7 +488,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Активные, %2 Все, %3 переключение</translation>
+        <translation>%1 Дела, %2 Все, %3 переключение</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -484,7 +504,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>To-do items</source>
-        <translation>Активные задачи</translation>
+        <translation>Текущие дела</translation>
     </message>
     <message>
         <source>All items</source>
@@ -506,15 +526,15 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Enter добавляет введённую задачу, стрелка вниз переходит к списку, Esc закрывает панель.
 Стрелки вверх и вниз, Home, End, Page Up и Page Down перемещают по списку.
 Пробел отмечает или снимает отметку, F2 или Enter переименовывает, Delete удаляет.
-%1, %2 и %3: Активные, Все, переключение.
+%1, %2 и %3: Дела, Все, переключение.
 %4: настройки. %5 и %6: отменить и повторить.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
         <translation>
-            <numerusform>Активные, %n задача</numerusform>
-            <numerusform>Активные, %n задачи</numerusform>
-            <numerusform>Активные, %n задач</numerusform>
+            <numerusform>Дела: %n задача</numerusform>
+            <numerusform>Дела: %n задачи</numerusform>
+            <numerusform>Дела: %n задач</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -588,19 +608,19 @@ Enter добавляет введённую задачу, стрелка вни�
     <message>
         <source>the password could not be read from standard input: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удалось прочитать пароль со стандартного ввода: %1</translation>
     </message>
     <message>
         <source>the line on standard input is too long to be a password</source>
-        <translation type="unfinished"></translation>
+        <translation>строка на стандартном вводе слишком длинная для пароля</translation>
     </message>
     <message>
         <source>the password read from standard input is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>пароль, прочитанный со стандартного ввода, пуст</translation>
     </message>
     <message>
         <source>the password read from standard input is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>пароль, прочитанный со стандартного ввода, не является корректным текстом UTF-8</translation>
     </message>
 </context>
 <context>
@@ -611,7 +631,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>To Do</source>
-        <translation>Активные</translation>
+        <translation>Дела</translation>
     </message>
     <message>
         <source>All</source>
@@ -623,7 +643,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Edit</source>
-        <translation>Изменить</translation>
+        <translation>Править</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
@@ -658,24 +678,24 @@ Enter добавляет введённую задачу, стрелка вни�
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; ничего не изменено</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>другая копия программы удерживает %1, но не отвечает</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>копия программы запускается; повторите попытку</translation>
     </message>
     <message>
         <source>the sync did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>синхронизация не завершилась</translation>
     </message>
     <message>
         <source>Try &apos;redizado --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробнее: redizado --help</translation>
     </message>
 </context>
 <context>
@@ -686,7 +706,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>To Do</source>
-        <translation>Активные</translation>
+        <translation>Дела</translation>
     </message>
     <message>
         <source>All</source>
@@ -698,7 +718,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Edit</source>
-        <translation>Изменить</translation>
+        <translation>Править</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
@@ -934,7 +954,7 @@ Enter добавляет введённую задачу, стрелка вни�
     <name>SingleInstance</name>
     <message>
         <source>not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>программа ещё не готова</translation>
     </message>
 </context>
 <context>
@@ -953,128 +973,128 @@ Enter добавляет введённую задачу, стрелка вни�
     <name>SyncCommands</name>
     <message numerus="yes">
         <source>%n added here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n задача добавлена локально</numerusform>
+            <numerusform>%n задачи добавлены локально</numerusform>
+            <numerusform>%n задач добавлено локально</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n задача изменена локально</numerusform>
+            <numerusform>%n задачи изменены локально</numerusform>
+            <numerusform>%n задач изменено локально</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n задача удалена локально</numerusform>
+            <numerusform>%n задачи удалены локально</numerusform>
+            <numerusform>%n задач удалено локально</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n задача добавлена на сервере</numerusform>
+            <numerusform>%n задачи добавлены на сервере</numerusform>
+            <numerusform>%n задач добавлено на сервере</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n задача изменена на сервере</numerusform>
+            <numerusform>%n задачи изменены на сервере</numerusform>
+            <numerusform>%n задач изменено на сервере</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n задача удалена на сервере</numerusform>
+            <numerusform>%n задачи удалены на сервере</numerusform>
+            <numerusform>%n задач удалено на сервере</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменений нет</translation>
     </message>
     <message>
         <source>sync is not available in the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>синхронизация недоступна в запущенной копии программы</translation>
     </message>
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>сервер отклонил %n задачу; отклонённые задачи остаются здесь и будут отправлены снова при следующей синхронизации; первая: %1</numerusform>
+            <numerusform>сервер отклонил %n задачи; отклонённые задачи остаются здесь и будут отправлены снова при следующей синхронизации; первая: %1</numerusform>
+            <numerusform>сервер отклонил %n задач; отклонённые задачи остаются здесь и будут отправлены снова при следующей синхронизации; первая: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>some of the server&apos;s answers could not be read and were left alone%1</source>
         <extracomment>%1 is empty or the reason in brackets, as in &quot; (HTTP 500)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>некоторые ответы сервера не удалось прочитать, они пропущены%1</translation>
     </message>
     <message>
         <source>the server turned down the user name or password%1; set them again with: %2</source>
         <extracomment>%1 is empty or the reason in brackets; %2 is the command that sets them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сервер отклонил имя пользователя или пароль%1; задайте их снова командой: %2</translation>
     </message>
     <message>
         <source>the server could not be reached or was busy%1; try again later</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сервер недоступен или занят%1; повторите попытку позже</translation>
     </message>
     <message>
         <source>the server refused the sync%1</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сервер отклонил синхронизацию%1</translation>
     </message>
     <message>
         <source>sync is off; turn it on with: %1</source>
         <extracomment>%1 is the command that turns it on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>синхронизация выключена; включите её командой: %1</translation>
     </message>
     <message>
         <source>Sync is off; the items stay as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация выключена; задачи остаются как есть</translation>
     </message>
     <message>
         <source>sync could not be turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось выключить синхронизацию</translation>
     </message>
     <message>
         <source>no keyring (Secret Service) answers on this desktop to keep the password; sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>в этой рабочей среде нет связки ключей (Secret Service) для хранения пароля; синхронизация остаётся выключенной</translation>
     </message>
     <message>
         <source>the account was not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>учётная запись не принята</translation>
     </message>
     <message>
         <source>Syncing with %1 as %2</source>
         <extracomment>%1 is the server&apos;s address, %2 the user name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация с %1 от имени %2</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>the tasks kept changing on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>задачи на сервере продолжали меняться</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s) on the server could not be read; their items were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>не удалось прочитать %n задачу на сервере; соответствующие записи здесь оставлены без изменений</numerusform>
+            <numerusform>не удалось прочитать %n задачи на сервере; соответствующие записи здесь оставлены без изменений</numerusform>
+            <numerusform>не удалось прочитать %n задач на сервере; соответствующие записи здесь оставлены без изменений</numerusform>
         </translation>
     </message>
 </context>
@@ -1082,167 +1102,167 @@ Enter добавляет введённую задачу, стрелка вни�
     <name>SyncService</name>
     <message>
         <source>%1 is not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не является веб-адресом</translation>
     </message>
     <message>
         <source>Leave the password out of the address: type it in the password field</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указывайте пароль в адресе: введите его в поле пароля</translation>
     </message>
     <message>
         <source>Plain HTTP would send the password to %1 in clear: use an https:// address</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>По обычному HTTP пароль ушёл бы на %1 открытым текстом: используйте адрес https://</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 is the user name, %2 the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 на %2</translation>
     </message>
     <message>
         <source>Wrong user name or password for %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Неверное имя пользователя или пароль для %1</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет связи с %1: %2</translation>
     </message>
     <message>
         <source>%1 does not answer as a calendar server: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не отвечает как сервер календаря: %2</translation>
     </message>
     <message>
         <source>%1 refused: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сервер %1 отказал: %2</translation>
     </message>
     <message>
         <source>No keyring on this desktop: sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет связки ключей: синхронизация выключена</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация выключена</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Связка ключей не сохранила пароль: %1</translation>
     </message>
     <message>
         <source>The sync account changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись синхронизации изменилась</translation>
     </message>
     <message>
         <source>Sync is on with %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация включена: %1</translation>
     </message>
     <message>
         <source>Sync was turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация отключена</translation>
     </message>
     <message>
         <source>Sync is off; no keyring answered to forget the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация выключена; связка ключей не ответила, пароль не удалён</translation>
     </message>
     <message>
         <source>Sync is off, but the keyring would not forget the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация выключена, но связка ключей не удалила пароль: %1</translation>
     </message>
     <message>
         <source>no password kept</source>
-        <translation type="unfinished"></translation>
+        <translation>пароль не сохранён</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация…</translation>
     </message>
     <message>
         <source>; trying again at %1</source>
         <extracomment>Follows a status; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; повторная попытка: %1</translation>
     </message>
     <message>
         <source>No password kept for %1: enter the account again</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет сохранённого пароля для %1: введите учётную запись заново</translation>
     </message>
     <message>
         <source>The keyring did not give the password for %1%2</source>
         <extracomment>%1 is the user at the server; %2 is empty or &quot;; trying again at&quot; a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Связка ключей не выдала пароль для %1%2</translation>
     </message>
     <message>
         <source>Off line: syncing with %1 when back on line</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет сети: синхронизация с %1 после восстановления связи</translation>
     </message>
     <message>
         <source>Synced at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизировано: %1</translation>
     </message>
     <message numerus="yes">
         <source>; the server turned down %n item(s), first %1</source>
         <extracomment>Follows a status; %1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; сервер отклонил %n задачу, первая: %1</numerusform>
+            <numerusform>; сервер отклонил %n задачи, первая: %1</numerusform>
+            <numerusform>; сервер отклонил %n задач, первая: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Synced at %1%2</source>
         <extracomment>%1 is a time; %2 is empty or &quot;; the server turned down&quot; some items</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизировано: %1%2</translation>
     </message>
     <message>
         <source> (will retry at %1)</source>
         <extracomment>Follows a failure; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (повторная попытка: %1)</translation>
     </message>
     <message>
         <source>wrong user name or password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>неверное имя пользователя или пароль для %1</translation>
     </message>
     <message>
         <source>cannot reach %1%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is &quot; (will retry)&quot; or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет связи с %1%2</translation>
     </message>
     <message>
         <source> (will retry)</source>
-        <translation type="unfinished"></translation>
+        <translation> (повторная попытка позже)</translation>
     </message>
     <message>
         <source>some tasks on %1 could not be read%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is empty or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>некоторые задачи на %1 не удалось прочитать%2</translation>
     </message>
     <message>
         <source>%1 refused the sync</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сервер %1 отклонил синхронизацию</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>сервер %1 отклонил синхронизацию: %2</translation>
     </message>
     <message>
         <source>Last good sync %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последняя успешная синхронизация: %1.</translation>
     </message>
     <message>
         <source>No sync has gone well yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешных синхронизаций ещё не было.</translation>
     </message>
     <message>
         <source>Last sync%1 failed: %2%3. %4</source>
         <extracomment>%1 is empty or a space and the time; %2 is why; %3 is empty or &quot;; the server turned down&quot; some items; %4 says when the last good sync was</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Последняя синхронизация%1 не удалась: %2%3. %4</translation>
     </message>
 </context>
 <context>
