@@ -39,6 +39,19 @@
     </message>
 </context>
 <context>
+    <name>CommandHere</name>
+    <message>
+        <source>%1; nothing was changed</source>
+        <extracomment>%1 is why the store could not be read</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another copy holds %1 but does not answer</source>
+        <extracomment>%1 is the lock file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
@@ -645,12 +658,6 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>ProgramMain</name>
     <message>
         <source>%1; nothing was changed</source>
-        <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>another copy holds %1 but does not answer</source>
-        <extracomment>%1 is the lock file&apos;s path</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
