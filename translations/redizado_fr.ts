@@ -442,7 +442,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>Show the to-do count</source>
-        <translation>Afficher le nombre à faire</translation>
+        <translation>Afficher le nombre d’éléments à faire</translation>
     </message>
     <message>
         <source>Alternate icon</source>
@@ -474,7 +474,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>Second modifier:</source>
-        <translation>Second modificateur&#xa0;:</translation>
+        <translation>Modificateur 2&#xa0;:</translation>
     </message>
     <message>
         <source>Second modifier</source>
@@ -490,7 +490,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>Sync:</source>
-        <translation>Synchronisation&#xa0;:</translation>
+        <translation>Synchro&#xa0;:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>

@@ -474,7 +474,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>Second modifier:</source>
-        <translation>Secondo modificatore:</translation>
+        <translation>Modificatore 2:</translation>
     </message>
     <message>
         <source>Second modifier</source>
@@ -490,7 +490,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>Sync:</source>
-        <translation>Sincronizzazione:</translation>
+        <translation>Sincron.:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
@@ -542,7 +542,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>Sync Now</source>
-        <translation>Sincronizza ora</translation>
+        <translation>Sincronizza</translation>
     </message>
     <message>
         <source>About Redizado</source>
