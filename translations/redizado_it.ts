@@ -399,7 +399,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <name>PortalHotKeyService</name>
     <message>
         <source>Show or hide the Redizado panel</source>
-        <translation>Mostra o nasconde il pannello di Redizado</translation>
+        <translation>Mostra o nascondi il pannello di Redizado</translation>
     </message>
 </context>
 <context>
