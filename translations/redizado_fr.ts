@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Settings…</source>
-        <translation>Paramètres…</translation>
+        <translation>Réglages…</translation>
     </message>
     <message>
         <source>About Redizado</source>
@@ -191,7 +191,7 @@
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation>Paramètres</translation>
+        <translation>Réglages</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation>Paramètres (%1)</translation>
+        <translation>Réglages (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
@@ -278,7 +278,7 @@ Entrée ajoute l’élément saisi, Bas va à la liste, Échap ferme le panneau.
 Haut, Bas, Début, Fin, Page haut et Page bas se déplacent dans la liste.
 Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
 %1, %2 et %3&#xa0;: À faire, Tous, l’autre.
-%4&#xa0;: paramètres. %5 et %6&#xa0;: annuler et rétablir.</translation>
+%4&#xa0;: réglages. %5 et %6&#xa0;: annuler et rétablir.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
@@ -380,7 +380,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Paramètres</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Items</source>
@@ -430,7 +430,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Paramètres</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Items</source>

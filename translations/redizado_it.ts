@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Settings…</source>
-        <translation>Impostazioni…</translation>
+        <translation>Opzioni…</translation>
     </message>
     <message>
         <source>About Redizado</source>
@@ -191,7 +191,7 @@
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation>Impostazioni (%1)</translation>
+        <translation>Opzioni (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
@@ -278,7 +278,7 @@ Invio aggiunge l&apos;elemento digitato, Giù va all&apos;elenco, Esc chiude il 
 Su, Giù, Home, Fine, Pag su e Pag giù si spostano nell&apos;elenco.
 Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
 %1, %2 e %3: Da fare, Tutti, l&apos;altro.
-%4: impostazioni. %5 e %6: annulla e rifai.</translation>
+%4: opzioni. %5 e %6: annulla e rifai.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
@@ -380,7 +380,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Items</source>
@@ -430,7 +430,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Items</source>
