@@ -15,12 +15,12 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;JLSegmentedControl&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
             &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
@@ -29,7 +29,7 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;Redizado, %n to do&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
@@ -39,14 +39,14 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;To-do items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
         &lt;/translation&gt;
     &lt;/message&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;All items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
@@ -56,9 +56,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row's place in the list, as in "2 of 3"; %n is the number of rows&lt;/extracomment&gt;
+        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
@@ -67,9 +67,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program's name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
@@ -78,10 +78,10 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%n added here&lt;/numerusform&gt;
             &lt;numerusform&gt;%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
             &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
@@ -90,7 +90,7 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;Redizado, %n to do&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
@@ -100,14 +100,14 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;To-do items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
         &lt;/translation&gt;
     &lt;/message&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;All items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
@@ -117,9 +117,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row's place in the list, as in "2 of 3"; %n is the number of rows&lt;/extracomment&gt;
+        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
@@ -128,9 +128,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program's name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
@@ -139,14 +139,14 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%n added here&lt;/numerusform&gt;
         &lt;/translation&gt;
     &lt;/message&gt;
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;Redizado, %n to do</numerusform>
             <numerusform>the running copy did not finish within %n minutes; it may still be syncing (see redizado sync --status)&lt;/source&gt;
         &lt;translation&gt;
@@ -157,12 +157,12 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;JLSegmentedControl&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
             &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
@@ -171,7 +171,7 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;Redizado, %n to do&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
@@ -181,14 +181,14 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;To-do items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
         &lt;/translation&gt;
     &lt;/message&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;All items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
@@ -198,9 +198,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row's place in the list, as in "2 of 3"; %n is the number of rows&lt;/extracomment&gt;
+        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
@@ -209,9 +209,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program's name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
@@ -220,10 +220,10 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%n added here&lt;/numerusform&gt;
             &lt;numerusform&gt;%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
             &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
@@ -232,7 +232,7 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;Redizado, %n to do&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
@@ -242,14 +242,14 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;To-do items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
             &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
         &lt;/translation&gt;
     &lt;/message&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;All items, %n&lt;/source&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
@@ -259,9 +259,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row's place in the list, as in "2 of 3"; %n is the number of rows&lt;/extracomment&gt;
+        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
             &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
@@ -270,9 +270,9 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program's name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
+        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
         &lt;translation&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
             &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
@@ -281,15 +281,36 @@
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;%n added here&lt;/numerusform&gt;
         &lt;/translation&gt;
     &lt;/message&gt;
 &lt;/context&gt;
 &lt;context&gt;
     &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
+    &lt;message numerus=&quot;yes&quot;&gt;
         &lt;source&gt;Redizado, %n to do</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JLSegmentedControl</name>
+    <message numerus="yes">
+        <source>%1, %n item(s)</source>
+        <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListCore</name>
+    <message numerus="yes">
+        <source>Redizado, %n to do</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

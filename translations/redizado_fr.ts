@@ -467,7 +467,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Synchronisation désactivée</translation>
     </message>
 </context>
 <context>
@@ -1116,7 +1116,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Synchronisation désactivée</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>

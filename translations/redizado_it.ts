@@ -467,7 +467,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sincronizzazione disattivata</translation>
     </message>
 </context>
 <context>
@@ -1116,7 +1116,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sincronizzazione disattivata</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
