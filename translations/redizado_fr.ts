@@ -853,6 +853,11 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
         <translation>Le dossier de %1 est en lecture seule. Vos éléments sont conservés tant que Redizado fonctionne, mais ne sont pas enregistrés.</translation>
     </message>
+    <message>
+        <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
+        <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>

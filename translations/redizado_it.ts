@@ -853,6 +853,11 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
         <translation>La cartella di %1 è in sola lettura. Gli elementi restano finché Redizado è in esecuzione, ma non vengono salvati.</translation>
     </message>
+    <message>
+        <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
+        <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>

@@ -852,6 +852,11 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
+        <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>
