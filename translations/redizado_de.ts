@@ -8,82 +8,84 @@
 
 © %2 The Redizado developers</source>
         <extracomment>%1 is the version, such as 1.2.0; %2 is the year of the copyright</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado %1
+
+© %2 Die Redizado-Entwickler</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Redizado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>JLPopoverViewController</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
 </context>
 <context>
     <name>JLRedizadoTableViewCell</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt</translation>
     </message>
     <message>
         <source>Check or uncheck (Space on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhaken oder Haken entfernen (Leertaste in der Liste)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Remove (Delete on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen (Entf in der Liste)</translation>
     </message>
     <message>
         <source>Remove untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag ohne Titel entfernen</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel des Eintrags ohne Titel</translation>
     </message>
     <message>
         <source>Title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel von %1</translation>
     </message>
     <message>
         <source>“%1”</source>
         <extracomment>An item&apos;s title in the quotation marks of the language; said in &quot;Remove %1&quot; and &quot;Title of %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>»%1«</translation>
     </message>
 </context>
 <context>
     <name>JLSegmentedControl</name>
     <message>
         <source>%1+</source>
-        <translation type="unfinished"></translation>
+        <translation>%1+</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n item(s)</source>
         <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n Eintrag</numerusform>
+            <numerusform>%1, %n Einträge</numerusform>
         </translation>
     </message>
 </context>
@@ -91,177 +93,177 @@
     <name>JLShortcutSelector</name>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Super</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>No modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zusatztaste</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücktaste</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststelltaste</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach rechts</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach unten</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach oben</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatztaste</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Zusatztaste</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
     <name>JLStatusItemController</name>
     <message>
         <source>Show or Hide Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado zeigen oder verbergen</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Redizado</translation>
     </message>
     <message>
         <source>Quit Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado beenden</translation>
     </message>
 </context>
 <context>
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Redizado, %n offen</numerusform>
+            <numerusform>Redizado, %n offen</numerusform>
         </translation>
     </message>
     <message>
         <source>Added: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt: %1</translation>
     </message>
     <message>
         <source>Checked: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgehakt: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt: %1</translation>
     </message>
 </context>
 <context>
     <name>ListModes</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Finish editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten beenden</translation>
     </message>
 </context>
 <context>
     <name>PanelKeys</name>
     <message>
         <source>Return adds the item, Down goes to the list, Esc closes the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste fügt den Eintrag hinzu, Pfeil nach unten führt zur Liste, Esc schließt das Fenster</translation>
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Offen, %2 Alle, %3 die jeweils andere Ansicht</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Liste: F2 benennt um, Entf entfernt</translation>
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten, Pos1, Ende und Bild auf/ab bewegen; Leertaste hakt ab; F2 oder Eingabetaste benennt um; Entf entfernt; %1 macht rückgängig, %2 stellt wieder her</translation>
     </message>
     <message>
         <source>To-do items</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Einträge</translation>
     </message>
     <message>
         <source>All items</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einträge</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Keys:
@@ -271,20 +273,25 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 %1, %2 and %3: To Do, All, the other one.
 %4: settings. %5 and %6: undo and redo.</source>
         <extracomment>%1 to %6 are key combinations, such as Ctrl+1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasten:
+Eingabetaste fügt den getippten Eintrag hinzu, Pfeil nach unten führt zur Liste, Esc schließt das Fenster.
+Pfeil nach oben und unten, Pos1, Ende, Bild auf und Bild ab bewegen in der Liste.
+Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf entfernt.
+%1, %2 und %3: Offen, Alle, die jeweils andere Ansicht.
+%4: Einstellungen. %5 und %6: Rückgängig und Wiederherstellen.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Offene Einträge, %n</numerusform>
+            <numerusform>Offene Einträge, %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Alle Einträge, %n</numerusform>
+            <numerusform>Alle Einträge, %n</numerusform>
         </translation>
     </message>
 </context>
@@ -292,254 +299,254 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>PanelUndo</name>
     <message>
         <source>%1 brings it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 macht es rückgängig</translation>
     </message>
     <message>
         <source>Redone: %1</source>
         <extracomment>%1 is what the step did, such as &quot;Milk checked&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
         <extracomment>%1 is what taking the step back did, such as &quot;Milk is back&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>%1 is back</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist wieder da</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhaken</translation>
     </message>
     <message>
         <source>Uncheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken entfernen</translation>
     </message>
     <message>
         <source>%1 checked</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgehakt</translation>
     </message>
     <message>
         <source>%1 unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht mehr abgehakt</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>renamed %1</source>
         <extracomment>%1 is the item&apos;s title after the change; said after &quot;Redone: &quot; or &quot;Undone: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>umbenannt in %1</translation>
     </message>
 </context>
 <context>
     <name>PopoverPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist zu tun?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge umbenennen und entfernen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Eingabe verbergen</translation>
     </message>
     <message>
         <source>Close the list once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste schließen, sobald ein Eintrag hinzugefügt ist</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>Show or hide the Redizado panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Redizado-Fenster zeigen oder verbergen</translation>
     </message>
 </context>
 <context>
     <name>RedizadoPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist zu tun?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge umbenennen und entfernen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <source>Show the to-do count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl offener Einträge zeigen</translation>
     </message>
     <message>
         <source>Alternate icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternatives Symbol</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Eingabe verbergen</translation>
     </message>
     <message>
         <source>Close the panel once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließen, sobald ein Eintrag hinzugefügt ist</translation>
     </message>
     <message>
         <source>Global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Globaler Kurzbefehl</translation>
     </message>
     <message>
         <source>Open the panel from anywhere with a key combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster von überall mit einer Tastenkombination öffnen</translation>
     </message>
     <message>
         <source>Modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatztaste:</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatztaste</translation>
     </message>
     <message>
         <source>Second modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Zusatztaste:</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Zusatztaste</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich der Einträge mit einem Kalenderserver (CalDAV)</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) on this desktop: sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund (Secret Service) in dieser Arbeitsumgebung: Der Abgleich bleibt aus</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveradresse</translation>
     </message>
     <message>
         <source>The server&apos;s address or a calendar&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Servers oder eines Kalenders</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s keyring; Return turns sync on</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird im Schlüsselbund der Arbeitsumgebung aufbewahrt; die Eingabetaste schaltet den Abgleich ein</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt abgleichen</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Redizado</translation>
     </message>
 </context>
 <context>
@@ -547,103 +554,103 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 of %n</source>
         <extracomment>A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n</numerusform>
+            <numerusform>%1 von %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Untitled item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag ohne Titel</translation>
     </message>
 </context>
 <context>
     <name>SaveProblemNotice</name>
     <message>
         <source>Redizado cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado kann nicht speichern</translation>
     </message>
     <message>
         <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner von %1 ist schreibgeschützt. Die Einträge bleiben erhalten, solange Redizado läuft, werden aber nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>
     <message>
         <source>Bind “redizado toggle” to a combination in the desktop’s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>»redizado toggle« in den Tastatureinstellungen der Arbeitsumgebung eine Tastenkombination zuweisen.</translation>
     </message>
     <message>
         <source>This desktop lets no program bind keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung lässt kein Programm Tasten belegen.</translation>
     </message>
     <message>
         <source>No program can bind keys here. Add this line to %1:</source>
         <extracomment>%1 is the compositor&apos;s configuration file, such as ~/.config/sway/config</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier kann kein Programm Tasten belegen. Diese Zeile in %1 einfügen:</translation>
     </message>
     <message>
         <source>Switched on, the shortcut is added to GNOME’s keyboard shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet wird der Kurzbefehl in die Tastenkombinationen von GNOME eingetragen.</translation>
     </message>
     <message>
         <source>This combination cannot be a shortcut: choose another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kombination kann kein Kurzbefehl sein: bitte eine andere Taste wählen.</translation>
     </message>
     <message>
         <source>%1 is taken by another program: choose another combination.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von einem anderen Programm belegt: bitte eine andere Kombination wählen.</translation>
     </message>
     <message>
         <source>%1 cannot be a shortcut here: choose another key.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann hier kein Kurzbefehl sein: bitte eine andere Taste wählen.</translation>
     </message>
     <message>
         <source>No keys can be bound on this display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Anzeige können keine Tasten belegt werden.</translation>
     </message>
     <message>
         <source>%1 shows or hides the panel from any program.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeigt oder verbirgt das Fenster aus jedem Programm heraus.</translation>
     </message>
     <message>
         <source>The desktop bound the shortcut to %1. Change it in the desktop’s keyboard settings.</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung hat den Kurzbefehl auf %1 gelegt. Ändern lässt er sich in ihren Tastatureinstellungen.</translation>
     </message>
     <message>
         <source>Asking the desktop to bind %1…</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung wird gebeten, %1 zu belegen …</translation>
     </message>
     <message>
         <source>The desktop did not bind the shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung hat den Kurzbefehl nicht belegt.</translation>
     </message>
     <message>
         <source>In GNOME’s keyboard shortcuts, %1 runs “redizado toggle” (Settings ▸ Keyboard ▸ Custom Shortcuts).</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In den Tastenkombinationen von GNOME führt %1 »redizado toggle« aus (Einstellungen ▸ Tastatur ▸ Eigene Tastenkombinationen).</translation>
     </message>
     <message>
         <source>GNOME’s keyboard settings cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatureinstellungen von GNOME sind nicht erreichbar.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutNote</name>
     <message>
         <source>Line for the compositor’s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile für die Konfiguration des Compositors</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
@@ -651,9 +658,9 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1: %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n offen</numerusform>
+            <numerusform>%1: %n offen</numerusform>
         </translation>
     </message>
 </context>
@@ -661,31 +668,31 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>SyncSettings</name>
     <message>
         <source>Checking the account with the server…</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wird beim Server geprüft …</translation>
     </message>
     <message>
         <source>Sync without encryption?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Verschlüsselung abgleichen?</translation>
     </message>
     <message>
         <source>The address %1 starts with http://, not https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse %1 beginnt mit http://, nicht mit https://.</translation>
     </message>
     <message>
         <source>Your password and your items would travel unencrypted to %1: anyone on the way could read them. Sync over plain HTTP anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort und Einträge gingen unverschlüsselt an %1: Jeder auf dem Weg dorthin könnte sie mitlesen. Trotzdem über unverschlüsseltes HTTP abgleichen?</translation>
     </message>
     <message>
         <source>Use Plain HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverschlüsseltes HTTP verwenden</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
 </context>
 <context>
@@ -693,7 +700,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message>
         <source>Redizado: %1</source>
         <extracomment>%1 is how the last sync went, such as &quot;The server did not answer&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado: %1</translation>
     </message>
 </context>
 <context>
@@ -701,9 +708,9 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 — %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — %n offen</numerusform>
+            <numerusform>%1 — %n offen</numerusform>
         </translation>
     </message>
 </context>
