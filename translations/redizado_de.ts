@@ -49,7 +49,7 @@
     <message>
         <source>Remove untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation>Eintrag ohne Titel entfernen</translation>
+        <translation>Unbenannten Eintrag entfernen</translation>
     </message>
     <message>
         <source>Remove %1</source>
@@ -58,7 +58,7 @@
     <message>
         <source>Title of untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation>Titel des Eintrags ohne Titel</translation>
+        <translation>Titel des unbenannten Eintrags</translation>
     </message>
     <message>
         <source>Title of %1</source>
@@ -561,7 +561,7 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     </message>
     <message>
         <source>Untitled item</source>
-        <translation>Eintrag ohne Titel</translation>
+        <translation>Unbenannter Eintrag</translation>
     </message>
 </context>
 <context>
