@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Settings…</source>
-        <translation>Einstellungen …</translation>
+        <translation>Optionen …</translation>
     </message>
     <message>
         <source>About Redizado</source>
@@ -191,7 +191,7 @@
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation>Einstellungen (%1)</translation>
+        <translation>Optionen (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
@@ -278,7 +278,7 @@ Eingabetaste fügt den getippten Eintrag hinzu, Pfeil nach unten führt zur List
 Pfeil nach oben und unten, Pos1, Ende, Bild auf und Bild ab bewegen in der Liste.
 Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf entfernt.
 %1, %2 und %3: Offen, Alle, die jeweils andere Ansicht.
-%4: Einstellungen. %5 und %6: Rückgängig und Wiederherstellen.</translation>
+%4: Optionen. %5 und %6: Rückgängig und Wiederherstellen.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
@@ -380,7 +380,7 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Items</source>
@@ -430,7 +430,7 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Items</source>
