@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AllDesktops.h"
+#include "CommandHere.h"
 #include "CommandLine.h"
 #include "FileUserDefaults.h"
 #include "GnomeShortcutService.h"
 #include "HotKeyService.h"
-#include "ItemCommands.h"
 #include "JLJotlingManager.h"
 #include "LoadedSync.h"
 #include "Log.h"
@@ -36,63 +36,11 @@ namespace {
 Q_LOGGING_CATEGORY(lcStart, "redizado.hotkey", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcWindow, "redizado.window", QtWarningMsg)
 
-// How long a later start waits for a copy that is still starting to answer.
-constexpr auto startingCopyPatience = std::chrono::seconds(10);
-
 // Where windows cannot ask for every desktop themselves, the compositor places the panel on the current one.
 class CurrentDesktopOnly final : public AllDesktops {
 public:
     void joinAllDesktops(QWidget&) override {}
 };
-
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
-int finish(const CommandReply& reply) {
-    print(stdout, reply.output);
-    if (!reply.error.isEmpty())
-        print(stderr, QStringLiteral("redizado: ") + reply.error);
-    return reply.exitStatus;
-}
-
-// With no copy running, a command opens the store itself; a store it cannot read is left as it is.
-int withStoreHere(const std::function<CommandReply(FileUserDefaults&, JLJotlingManager&)>& work) {
-    FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
-                              FileUserDefaults::Unreadable::leaveAlone);
-    if (!defaults.loadError().empty())
-        return finish(
-            {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
-    NotificationCenter center;
-    JLJotlingManager manager(defaults, center);
-    return finish(work(defaults, manager));
-}
-
-int runHere(const Command& command) {
-    return withStoreHere([&command](FileUserDefaults& defaults, JLJotlingManager& manager) {
-        return ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }).run(command);
-    });
-}
-
-// Hands the command to the running copy, or does it here. Nothing when this process is to be the tray program
-// (the lock is then ours).
-std::optional<int> runBeforeTray(const Command& command, SingleInstance& instance) {
-    const SingleInstance::Request request{command.toRequest(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")};
-    const auto outcome = instance.sendOrLock(request, startingCopyPatience);
-    if (outcome.reply)
-        return finish({outcome.reply->exitStatus, outcome.reply->output, outcome.reply->error});
-    if (!outcome.locked)
-        return finish({1, {}, QStringLiteral("another copy holds %1 but does not answer\n").arg(instance.lockPath())});
-    const bool itemCommand = command.verb == Command::Verb::add || command.verb == Command::Verb::list ||
-                             command.verb == Command::Verb::count;
-    if (!itemCommand)
-        return std::nullopt;
-    const int status = runHere(command);
-    instance.unlock();
-    return status;
-}
 
 bool onGnome() {
     return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
@@ -171,7 +119,10 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
         return finish({2, {}, whyNot + QLatin1Char('\n')});
     SingleInstance instance;
     if (!instance.tryLock())
-        return finish({sync_status::tryLater, {}, QStringLiteral("a copy of the program is starting; try again\n")});
+        return finish({sync_status::tryLater,
+                       {},
+                       QCoreApplication::translate("ProgramMain", "a copy of the program is starting; try again") +
+                           QLatin1Char('\n')});
     const int status = withStoreHere([&](FileUserDefaults& defaults, JLJotlingManager& manager) {
         LoadedSync sync(defaults, manager);
         SyncCommands commands(sync);
@@ -182,7 +133,10 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
         });
         if (!reply)
             app.exec();
-        return reply.value_or(CommandReply{sync_status::failed, {}, QStringLiteral("the sync did not finish\n")});
+        return reply.value_or(
+            CommandReply{sync_status::failed,
+                         {},
+                         QCoreApplication::translate("ProgramMain", "the sync did not finish") + QLatin1Char('\n')});
     });
     instance.unlock();
     return status;
@@ -204,10 +158,17 @@ extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int ar
         QString badArgument;
         const QStringList arguments = decodeArguments(argc, argv, &badArgument);
         if (!badArgument.isEmpty())
-            return finish({2, {}, badArgument + QStringLiteral("; nothing was changed\n")});
+            return finish({2,
+                           {},
+                           QCoreApplication::translate("ProgramMain", "%1; nothing was changed").arg(badArgument) +
+                               QLatin1Char('\n')});
         const ParsedCommandLine parsed = parseCommandLine(arguments);
         if (!parsed.error.isEmpty())
-            return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
+            return finish({2,
+                           {},
+                           parsed.error + QLatin1Char('\n') +
+                               QCoreApplication::translate("ProgramMain", "Try 'redizado --help'.") +
+                               QLatin1Char('\n')});
         command = parsed.command;
         if (command.verbose)
             QLoggingCategory::setFilterRules(QStringLiteral("redizado.*.info=true"));
