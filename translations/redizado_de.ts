@@ -26,18 +26,18 @@
     <message>
         <source>%1: not a WebDAV answer</source>
         <extracomment>%1 is the address that answered</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine WebDAV-Antwort</translation>
     </message>
 </context>
 <context>
     <name>CalDavDiscovery</name>
     <message>
         <source>%1: not a WebDAV answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine WebDAV-Antwort</translation>
     </message>
     <message>
         <source>%1: the server names no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Server nennt keine Kalender</translation>
     </message>
 </context>
 <context>
@@ -45,19 +45,19 @@
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; nichts wurde geändert</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Instanz hält %1, antwortet aber nicht</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort wird von der Standardeingabe gelesen, nie von der Befehlszeile</translation>
     </message>
     <message>
         <source>A to-do list in the system tray.
@@ -77,100 +77,119 @@ Commands:
 
 Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
 4 try again later, 5 refused or sync off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufgabenliste im Benachrichtigungsfeld.
+
+Befehle:
+  (ohne)          das Programm starten oder das Fenster des laufenden zeigen
+  toggle          das Fenster zeigen oder verbergen, wie der globale Kurzbefehl
+  add TITLE...    einen Eintrag hinzufügen; die Wörter werden mit Leerzeichen
+                  verbunden
+  list [--all]    die offenen Einträge ausgeben (oder alle, mit [x] oder [ ]),
+                  die neuesten zuerst
+  count           die Anzahl der offenen Einträge ausgeben
+  sync            jetzt mit dem Kalenderserver abgleichen und die Änderungen
+                  ausgeben
+  sync --status   ausgeben, wie der letzte Abgleich verlief
+  sync --account URL USER [--allow-plain-http]
+                  ab jetzt mit dem Kalender unter URL als USER abgleichen; das
+                  Passwort wird von der Standardeingabe gelesen
+  sync --off      das Konto und sein Passwort vergessen; die Einträge bleiben
+
+Exit-Status: 0 erledigt, 1 fehlgeschlagen, 2 falsche Wörter; bei sync auch
+3 falsches Passwort, 4 später erneut versuchen, 5 abgelehnt oder Abgleich aus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a web address, as in https://example.org/dav/</source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« ist keine Internetadresse wie etwa https://example.org/dav/</translation>
     </message>
     <message>
         <source>not a command: %1</source>
         <extracomment>%1 is the words received</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl: %1</translation>
     </message>
     <message>
         <source>argument %1 is not valid UTF-8</source>
         <extracomment>%1 is the argument&apos;s place on the command line, counted from 0 for the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argument %1 ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>With list: every item, checked ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit list: alle Einträge, auch abgehakte.</translation>
     </message>
     <message>
         <source>Show the list in a popover rather than the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste in einem Aufklappfenster statt im Fenster zeigen.</translation>
     </message>
     <message>
         <source>With sync: how the last sync went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync: wie der letzte Abgleich verlief.</translation>
     </message>
     <message>
         <source>With sync: forget the account and its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync: das Konto und sein Passwort vergessen.</translation>
     </message>
     <message>
         <source>With sync: sync as USER with the calendar server at URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync: als USER mit dem Kalenderserver unter URL abgleichen.</translation>
     </message>
     <message>
         <source>With sync --account: an unencrypted http:// address to another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync --account: eine unverschlüsselte http://-Adresse zu einem anderen Rechner.</translation>
     </message>
     <message>
         <source>Say what the program does, not only its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeben, was das Programm tut, nicht nur seine Probleme.</translation>
     </message>
     <message>
         <source>toggle, add, list, count or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>toggle, add, list, count oder sync.</translation>
     </message>
     <message>
         <source>With add: the item&apos;s title; with sync --account: URL USER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit add: der Titel des Eintrags; mit sync --account: URL USER.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [command] [title...]</source>
         <extracomment>%1 is the command&apos;s name; the words in brackets are those of the Arguments below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen] [command] [title...]</translation>
     </message>
     <message>
         <source>%1 (a title that starts with &apos;-&apos; goes after --)</source>
         <extracomment>%1 is the parser&apos;s own message, as in: Unknown option &apos;x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ein Titel, der mit »-« beginnt, gehört hinter --)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; the commands are toggle, add, list, count and sync</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl »%1«; die Befehle sind toggle, add, list, count und sync</translation>
     </message>
     <message>
         <source>--all goes with list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--all gehört nur zu list</translation>
     </message>
     <message>
         <source>--%1 goes with sync only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gehört nur zu sync</translation>
     </message>
     <message>
         <source>sync takes one of --status, --off and --account</source>
-        <translation type="unfinished"></translation>
+        <translation>sync nimmt eine von --status, --off und --account</translation>
     </message>
     <message>
         <source>--allow-plain-http goes with sync --account only</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-plain-http gehört nur zu sync --account</translation>
     </message>
     <message>
         <source>sync --account needs the server&apos;s address and a user name, as in: redizado sync --account https://example.org/dav/ alice</source>
-        <translation type="unfinished"></translation>
+        <translation>sync --account braucht die Adresse des Servers und einen Benutzernamen, etwa: redizado sync --account https://example.org/dav/ alice</translation>
     </message>
     <message>
         <source>add needs a title, as in: redizado add buy milk</source>
-        <translation type="unfinished"></translation>
+        <translation>add braucht einen Titel, etwa: redizado add Milch kaufen</translation>
     </message>
     <message>
         <source>%1 takes no further words (got &quot;%2&quot;)</source>
         <extracomment>%1 is a command word, %2 the words after it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keine weiteren Wörter (erhalten: »%2«)</translation>
     </message>
 </context>
 <context>
@@ -178,24 +197,24 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>the program&apos;s own library cannot be loaded:%1</source>
         <extracomment>%1 is the loader&apos;s reasons, one indented line each</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die programmeigene Bibliothek kann nicht geladen werden:%1</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
         <extracomment>%1 is the user name, %2 the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1 auf %2: </translation>
     </message>
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die laufende Instanz wurde nicht innerhalb von %n Minute fertig; vielleicht gleicht sie noch ab (siehe redizado sync --status)</numerusform>
+            <numerusform>die laufende Instanz wurde nicht innerhalb von %n Minuten fertig; vielleicht gleicht sie noch ab (siehe redizado sync --status)</numerusform>
         </translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Instanz hält %1, antwortet aber nicht</translation>
     </message>
 </context>
 <context>
@@ -203,49 +222,49 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>%1: the secure connection failed</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die sichere Verbindung ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1: no answer (network error %2)</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;; %2 is Qt&apos;s number for the network error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Antwort (Netzwerkfehler %2)</translation>
     </message>
     <message>
         <source>not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Internetadresse</translation>
     </message>
     <message>
         <source>plain HTTP would send the password in clear; HTTPS is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>unverschlüsseltes HTTP würde das Passwort im Klartext senden; HTTPS ist nötig</translation>
     </message>
     <message>
         <source>not the account&apos;s server %1</source>
         <extracomment>%1 is the account&apos;s server address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht der Server %1 des Kontos</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is an address, %2 why it is not asked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zu viele Weiterleitungen</translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>add needs a title</source>
-        <translation type="unfinished"></translation>
+        <translation>add braucht einen Titel</translation>
     </message>
     <message>
         <source>the item was added but could not be saved; see the log for why</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag wurde hinzugefügt, konnte aber nicht gespeichert werden; der Grund steht im Protokoll</translation>
     </message>
     <message>
         <source>not an item command</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl für Einträge</translation>
     </message>
 </context>
 <context>
@@ -463,11 +482,11 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>Sync is not available: %1</source>
         <extracomment>%1 is the loader&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich nicht verfügbar: %1</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus</translation>
     </message>
 </context>
 <context>
@@ -596,19 +615,19 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     <message>
         <source>the password could not be read from standard input: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort konnte nicht von der Standardeingabe gelesen werden: %1</translation>
     </message>
     <message>
         <source>the line on standard input is too long to be a password</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile auf der Standardeingabe ist zu lang für ein Passwort</translation>
     </message>
     <message>
         <source>the password read from standard input is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das von der Standardeingabe gelesene Passwort ist leer</translation>
     </message>
     <message>
         <source>the password read from standard input is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>das von der Standardeingabe gelesene Passwort ist kein gültiges UTF-8</translation>
     </message>
 </context>
 <context>
@@ -665,19 +684,19 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     <name>ProgramMain</name>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nichts wurde geändert</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Instanz des Programms startet gerade; bitte erneut versuchen</translation>
     </message>
     <message>
         <source>the sync did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abgleich wurde nicht fertig</translation>
     </message>
     <message>
         <source>Try &apos;redizado --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe »redizado --help«.</translation>
     </message>
 </context>
 <context>
@@ -935,7 +954,7 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     <name>SingleInstance</name>
     <message>
         <source>not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bereit</translation>
     </message>
 </context>
 <context>
@@ -953,120 +972,120 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     <name>SyncCommands</name>
     <message numerus="yes">
         <source>%n added here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hier hinzugefügt</numerusform>
+            <numerusform>%n hier hinzugefügt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hier geändert</numerusform>
+            <numerusform>%n hier geändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hier entfernt</numerusform>
+            <numerusform>%n hier entfernt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n auf dem Server hinzugefügt</numerusform>
+            <numerusform>%n auf dem Server hinzugefügt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n auf dem Server geändert</numerusform>
+            <numerusform>%n auf dem Server geändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n auf dem Server entfernt</numerusform>
+            <numerusform>%n auf dem Server entfernt</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu tun</translation>
     </message>
     <message>
         <source>sync is not available in the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>in der laufenden Instanz ist kein Abgleich verfügbar</translation>
     </message>
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>der Server hat %n Eintrag abgelehnt; er bleibt hier und wird beim nächsten Abgleich erneut versucht: %1</numerusform>
+            <numerusform>der Server hat %n Einträge abgelehnt; sie bleiben hier und werden beim nächsten Abgleich erneut versucht; der erste: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>some of the server&apos;s answers could not be read and were left alone%1</source>
         <extracomment>%1 is empty or the reason in brackets, as in &quot; (HTTP 500)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einige Antworten des Servers konnten nicht gelesen werden und wurden übergangen%1</translation>
     </message>
     <message>
         <source>the server turned down the user name or password%1; set them again with: %2</source>
         <extracomment>%1 is empty or the reason in brackets; %2 is the command that sets them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat Benutzername oder Passwort abgelehnt%1; neu setzen mit: %2</translation>
     </message>
     <message>
         <source>the server could not be reached or was busy%1; try again later</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Server war nicht erreichbar oder ausgelastet%1; bitte später erneut versuchen</translation>
     </message>
     <message>
         <source>the server refused the sync%1</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat den Abgleich verweigert%1</translation>
     </message>
     <message>
         <source>sync is off; turn it on with: %1</source>
         <extracomment>%1 is the command that turns it on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Abgleich ist aus; einschalten mit: %1</translation>
     </message>
     <message>
         <source>Sync is off; the items stay as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus; die Einträge bleiben, wie sie sind</translation>
     </message>
     <message>
         <source>sync could not be turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abgleich konnte nicht ausgeschaltet werden</translation>
     </message>
     <message>
         <source>no keyring (Secret Service) answers on this desktop to keep the password; sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Schlüsselbund (Secret Service) in dieser Arbeitsumgebung antwortet, um das Passwort aufzubewahren; der Abgleich bleibt aus</translation>
     </message>
     <message>
         <source>the account was not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>das Konto wurde nicht übernommen</translation>
     </message>
     <message>
         <source>Syncing with %1 as %2</source>
         <extracomment>%1 is the server&apos;s address, %2 the user name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich mit %1 als %2</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>the tasks kept changing on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufgaben auf dem Server änderten sich ständig</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s) on the server could not be read; their items were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Aufgabe auf dem Server konnte nicht gelesen werden; ihr Eintrag blieb, wie er war</numerusform>
+            <numerusform>%n Aufgaben auf dem Server konnten nicht gelesen werden; ihre Einträge blieben, wie sie waren</numerusform>
         </translation>
     </message>
 </context>
@@ -1074,166 +1093,166 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     <name>SyncService</name>
     <message>
         <source>%1 is not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Internetadresse</translation>
     </message>
     <message>
         <source>Leave the password out of the address: type it in the password field</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort gehört nicht in die Adresse, sondern ins Passwortfeld</translation>
     </message>
     <message>
         <source>Plain HTTP would send the password to %1 in clear: use an https:// address</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unverschlüsseltes HTTP würde das Passwort im Klartext an %1 senden: bitte eine https://-Adresse verwenden</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 is the user name, %2 the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>Wrong user name or password for %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falscher Benutzername oder falsches Passwort für %1</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht erreichbar: %2</translation>
     </message>
     <message>
         <source>%1 does not answer as a calendar server: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwortet nicht wie ein Kalenderserver: %2</translation>
     </message>
     <message>
         <source>%1 refused: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat abgelehnt: %2</translation>
     </message>
     <message>
         <source>No keyring on this desktop: sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund in dieser Arbeitsumgebung: Abgleich ist aus</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt: %1</translation>
     </message>
     <message>
         <source>The sync account changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto für den Abgleich hat sich geändert</translation>
     </message>
     <message>
         <source>Sync is on with %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist an mit %1</translation>
     </message>
     <message>
         <source>Sync was turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich wurde ausgeschaltet</translation>
     </message>
     <message>
         <source>Sync is off; no keyring answered to forget the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus; kein Schlüsselbund hat geantwortet, um das Passwort zu vergessen</translation>
     </message>
     <message>
         <source>Sync is off, but the keyring would not forget the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus, aber der Schlüsselbund hat das Passwort nicht vergessen: %1</translation>
     </message>
     <message>
         <source>no password kept</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Passwort gespeichert</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgeglichen …</translation>
     </message>
     <message>
         <source>; trying again at %1</source>
         <extracomment>Follows a status; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; nächster Versuch: %1</translation>
     </message>
     <message>
         <source>No password kept for %1: enter the account again</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Passwort für %1 gespeichert: bitte das Konto erneut eingeben</translation>
     </message>
     <message>
         <source>The keyring did not give the password for %1%2</source>
         <extracomment>%1 is the user at the server; %2 is empty or &quot;; trying again at&quot; a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund hat das Passwort für %1 nicht herausgegeben%2</translation>
     </message>
     <message>
         <source>Off line: syncing with %1 when back on line</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Offline: Abgleich mit %1, sobald wieder online</translation>
     </message>
     <message>
         <source>Synced at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen: %1</translation>
     </message>
     <message numerus="yes">
         <source>; the server turned down %n item(s), first %1</source>
         <extracomment>Follows a status; %1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; der Server hat %n Eintrag abgelehnt: %1</numerusform>
+            <numerusform>; der Server hat %n Einträge abgelehnt, der erste: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Synced at %1%2</source>
         <extracomment>%1 is a time; %2 is empty or &quot;; the server turned down&quot; some items</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen: %1%2</translation>
     </message>
     <message>
         <source> (will retry at %1)</source>
         <extracomment>Follows a failure; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (nächster Versuch: %1)</translation>
     </message>
     <message>
         <source>wrong user name or password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falscher Benutzername oder falsches Passwort für %1</translation>
     </message>
     <message>
         <source>cannot reach %1%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is &quot; (will retry)&quot; or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht erreichbar%2</translation>
     </message>
     <message>
         <source> (will retry)</source>
-        <translation type="unfinished"></translation>
+        <translation> (wird erneut versucht)</translation>
     </message>
     <message>
         <source>some tasks on %1 could not be read%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is empty or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einige Aufgaben auf %1 konnten nicht gelesen werden%2</translation>
     </message>
     <message>
         <source>%1 refused the sync</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Abgleich verweigert</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Abgleich verweigert: %2</translation>
     </message>
     <message>
         <source>Last good sync %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter erfolgreicher Abgleich: %1.</translation>
     </message>
     <message>
         <source>No sync has gone well yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher ist kein Abgleich gelungen.</translation>
     </message>
     <message>
         <source>Last sync%1 failed: %2%3. %4</source>
         <extracomment>%1 is empty or a space and the time; %2 is why; %3 is empty or &quot;; the server turned down&quot; some items; %4 says when the last good sync was</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Abgleich%1 fehlgeschlagen: %2%3. %4</translation>
     </message>
 </context>
 <context>
