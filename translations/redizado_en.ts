@@ -6,290 +6,8 @@
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
         <translation>
-            <numerusform>the running copy did not finish within %n minute; it may still be syncing (see redizado sync --status)&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;the running copy did not finish within %n minute; it may still be syncing (see redizado sync --status)&lt;/numerusform&gt;
-            &lt;numerusform&gt;the running copy did not finish within %n minutes; it may still be syncing (see redizado sync --status)&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;JLSegmentedControl&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;Redizado, %n to do&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;To-do items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;All items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%n added here&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;Redizado, %n to do&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;To-do items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;All items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%n added here&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;Redizado, %n to do</numerusform>
-            <numerusform>the running copy did not finish within %n minutes; it may still be syncing (see redizado sync --status)&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;the running copy did not finish within %n minute; it may still be syncing (see redizado sync --status)&lt;/numerusform&gt;
-            &lt;numerusform&gt;the running copy did not finish within %n minutes; it may still be syncing (see redizado sync --status)&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;JLSegmentedControl&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;Redizado, %n to do&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;To-do items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;All items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%n added here&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment&apos;s label, such as &quot;To Do&quot;&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;Redizado, %n to do&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;To-do items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;All items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;%n added here&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus=&quot;yes&quot;&gt;
-        &lt;source&gt;Redizado, %n to do</numerusform>
+            <numerusform>the running copy did not finish within %n minute; it may still be syncing (see redizado sync --status)</numerusform>
+            <numerusform>the running copy did not finish within %n minutes; it may still be syncing (see redizado sync --status)</numerusform>
         </translation>
     </message>
 </context>
@@ -298,9 +16,9 @@
     <message numerus="yes">
         <source>%1, %n item(s)</source>
         <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n item</numerusform>
+            <numerusform>%1, %n items</numerusform>
         </translation>
     </message>
 </context>
@@ -308,9 +26,9 @@
     <name>ListCore</name>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Redizado, %n to do</numerusform>
+            <numerusform>Redizado, %n to do</numerusform>
         </translation>
     </message>
 </context>
@@ -364,35 +82,35 @@
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n changed here</numerusform>
             <numerusform>%n changed here</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n removed here</numerusform>
             <numerusform>%n removed here</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n added on the server</numerusform>
             <numerusform>%n added on the server</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n changed on the server</numerusform>
             <numerusform>%n changed on the server</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n removed on the server</numerusform>
             <numerusform>%n removed on the server</numerusform>
         </translation>
@@ -400,7 +118,7 @@
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>the server turned down %n item, which stay here and are tried again at the next sync; the first: %1</numerusform>
             <numerusform>the server turned down %n items, which stay here and are tried again at the next sync; the first: %1</numerusform>
         </translation>
