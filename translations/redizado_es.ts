@@ -8,82 +8,84 @@
 
 © %2 The Redizado developers</source>
         <extracomment>%1 is the version, such as 1.2.0; %2 is the year of the copyright</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado %1
+
+© %2 Los desarrolladores de Redizado</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Redizado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>JLPopoverViewController</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
 </context>
 <context>
     <name>JLRedizadoTableViewCell</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Check or uncheck (Space on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar o desmarcar (Espacio en la lista)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Remove (Delete on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar (Supr en la lista)</translation>
     </message>
     <message>
         <source>Remove untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitar elemento sin título</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Título del elemento sin título</translation>
     </message>
     <message>
         <source>Title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de %1</translation>
     </message>
     <message>
         <source>“%1”</source>
         <extracomment>An item&apos;s title in the quotation marks of the language; said in &quot;Remove %1&quot; and &quot;Title of %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
     <name>JLSegmentedControl</name>
     <message>
         <source>%1+</source>
-        <translation type="unfinished"></translation>
+        <translation>%1+</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n item(s)</source>
         <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n elemento</numerusform>
+            <numerusform>%1, %n elementos</numerusform>
         </translation>
     </message>
 </context>
@@ -91,177 +93,177 @@
     <name>JLShortcutSelector</name>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Súper</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayúsculas</translation>
     </message>
     <message>
         <source>No modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin modificador</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloq Mayús</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha derecha</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha abajo</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha arriba</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulador</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificador</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo modificador</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
     <name>JLStatusItemController</name>
     <message>
         <source>Show or Hide Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar Redizado</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes…</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Redizado</translation>
     </message>
     <message>
         <source>Quit Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Redizado</translation>
     </message>
 </context>
 <context>
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Redizado, %n pendiente</numerusform>
+            <numerusform>Redizado, %n pendientes</numerusform>
         </translation>
     </message>
     <message>
         <source>Added: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añadido: %1</translation>
     </message>
     <message>
         <source>Checked: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marcado: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitado: %1</translation>
     </message>
 </context>
 <context>
     <name>ListModes</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Finish editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar de editar</translation>
     </message>
 </context>
 <context>
     <name>PanelKeys</name>
     <message>
         <source>Return adds the item, Down goes to the list, Esc closes the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro añade el elemento, Flecha abajo va a la lista, Esc cierra el panel</translation>
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pendientes, %2 Todos, %3 el otro</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
-        <translation type="unfinished"></translation>
+        <translation>En la lista: F2 renombra, Supr quita</translation>
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas, Inicio, Fin, Re Pág y Av Pág mueven; Espacio marca; F2 o Intro renombra; Supr quita; %1 deshace, %2 rehace</translation>
     </message>
     <message>
         <source>To-do items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos pendientes</translation>
     </message>
     <message>
         <source>All items</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los elementos</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Keys:
@@ -271,20 +273,25 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 %1, %2 and %3: To Do, All, the other one.
 %4: settings. %5 and %6: undo and redo.</source>
         <extracomment>%1 to %6 are key combinations, such as Ctrl+1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teclas:
+Intro añade el elemento escrito, Flecha abajo va a la lista, Esc cierra el panel.
+Flecha arriba, Flecha abajo, Inicio, Fin, Re Pág y Av Pág mueven por la lista.
+Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
+%1, %2 y %3: Pendientes, Todos, el otro.
+%4: ajustes. %5 y %6: deshacer y rehacer.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Elementos pendientes, %n</numerusform>
+            <numerusform>Elementos pendientes, %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Todos los elementos, %n</numerusform>
+            <numerusform>Todos los elementos, %n</numerusform>
         </translation>
     </message>
 </context>
@@ -292,254 +299,254 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>PanelUndo</name>
     <message>
         <source>%1 brings it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo recupera</translation>
     </message>
     <message>
         <source>Redone: %1</source>
         <extracomment>%1 is what the step did, such as &quot;Milk checked&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rehecho: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
         <extracomment>%1 is what taking the step back did, such as &quot;Milk is back&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deshecho: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>%1 is back</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha vuelto</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 quitado</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>Uncheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar</translation>
     </message>
     <message>
         <source>%1 checked</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcado</translation>
     </message>
     <message>
         <source>%1 unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 desmarcado</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>renamed %1</source>
         <extracomment>%1 is the item&apos;s title after the change; said after &quot;Redone: &quot; or &quot;Undone: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>renombrado como %1</translation>
     </message>
 </context>
 <context>
     <name>PopoverPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hay que hacer?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendientes</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar y quitar elementos</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar tras añadir</translation>
     </message>
     <message>
         <source>Close the list once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la lista al añadir un elemento</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>Show or hide the Redizado panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar el panel de Redizado</translation>
     </message>
 </context>
 <context>
     <name>RedizadoPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hay que hacer?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendientes</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar y quitar elementos</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir al iniciar sesión</translation>
     </message>
     <message>
         <source>Show the to-do count</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de pendientes</translation>
     </message>
     <message>
         <source>Alternate icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono alternativo</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar tras añadir</translation>
     </message>
     <message>
         <source>Close the panel once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el panel al añadir un elemento</translation>
     </message>
     <message>
         <source>Global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo global</translation>
     </message>
     <message>
         <source>Open the panel from anywhere with a key combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el panel desde cualquier lugar con una combinación de teclas</translation>
     </message>
     <message>
         <source>Modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificador:</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificador</translation>
     </message>
     <message>
         <source>Second modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo modificador:</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo modificador</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla</translation>
     </message>
     <message>
         <source>Sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener los elementos sincronizados con un servidor de calendarios (CalDAV)</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización desactivada</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) on this desktop: sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no tiene depósito de claves (Secret Service): la sincronización sigue desactivada</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del servidor</translation>
     </message>
     <message>
         <source>The server&apos;s address or a calendar&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección del servidor o la de un calendario</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s keyring; Return turns sync on</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guarda en el depósito de claves del escritorio; Intro activa la sincronización</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar ahora</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Redizado</translation>
     </message>
 </context>
 <context>
@@ -547,103 +554,103 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 of %n</source>
         <extracomment>A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n</numerusform>
+            <numerusform>%1 de %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Untitled item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento sin título</translation>
     </message>
 </context>
 <context>
     <name>SaveProblemNotice</name>
     <message>
         <source>Redizado cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado no puede guardar</translation>
     </message>
     <message>
         <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de %1 es de solo lectura. Sus elementos se conservan mientras Redizado esté abierto, pero no se guardan.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>
     <message>
         <source>Bind “redizado toggle” to a combination in the desktop’s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne «redizado toggle» a una combinación en la configuración del teclado del escritorio.</translation>
     </message>
     <message>
         <source>This desktop lets no program bind keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no permite que ningún programa asigne teclas.</translation>
     </message>
     <message>
         <source>No program can bind keys here. Add this line to %1:</source>
         <extracomment>%1 is the compositor&apos;s configuration file, such as ~/.config/sway/config</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aquí ningún programa puede asignar teclas. Añada esta línea a %1:</translation>
     </message>
     <message>
         <source>Switched on, the shortcut is added to GNOME’s keyboard shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al activarlo, el atajo se añade a los atajos de teclado de GNOME.</translation>
     </message>
     <message>
         <source>This combination cannot be a shortcut: choose another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta combinación no puede ser un atajo: elija otra tecla.</translation>
     </message>
     <message>
         <source>%1 is taken by another program: choose another combination.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ya usa %1: elija otra combinación.</translation>
     </message>
     <message>
         <source>%1 cannot be a shortcut here: choose another key.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede ser un atajo aquí: elija otra tecla.</translation>
     </message>
     <message>
         <source>No keys can be bound on this display.</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta pantalla no se pueden asignar teclas.</translation>
     </message>
     <message>
         <source>%1 shows or hides the panel from any program.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 muestra u oculta el panel desde cualquier programa.</translation>
     </message>
     <message>
         <source>The desktop bound the shortcut to %1. Change it in the desktop’s keyboard settings.</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El escritorio asignó el atajo a %1. Puede cambiarlo en la configuración del teclado del escritorio.</translation>
     </message>
     <message>
         <source>Asking the desktop to bind %1…</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pidiendo al escritorio que asigne %1…</translation>
     </message>
     <message>
         <source>The desktop did not bind the shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>El escritorio no asignó el atajo.</translation>
     </message>
     <message>
         <source>In GNOME’s keyboard shortcuts, %1 runs “redizado toggle” (Settings ▸ Keyboard ▸ Custom Shortcuts).</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En los atajos de teclado de GNOME, %1 ejecuta «redizado toggle» (Configuración ▸ Teclado ▸ Atajos personalizados).</translation>
     </message>
     <message>
         <source>GNOME’s keyboard settings cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder a la configuración del teclado de GNOME.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutNote</name>
     <message>
         <source>Line for the compositor’s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea para la configuración del compositor</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>
@@ -651,9 +658,9 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1: %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n pendiente</numerusform>
+            <numerusform>%1: %n pendientes</numerusform>
         </translation>
     </message>
 </context>
@@ -661,31 +668,31 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>SyncSettings</name>
     <message>
         <source>Checking the account with the server…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobando la cuenta con el servidor…</translation>
     </message>
     <message>
         <source>Sync without encryption?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sincronizar sin cifrado?</translation>
     </message>
     <message>
         <source>The address %1 starts with http://, not https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección %1 empieza por http://, no por https://.</translation>
     </message>
     <message>
         <source>Your password and your items would travel unencrypted to %1: anyone on the way could read them. Sync over plain HTTP anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Su contraseña y sus elementos viajarían sin cifrar hasta %1: cualquiera en el camino podría leerlos. ¿Sincronizar por HTTP sin cifrar de todos modos?</translation>
     </message>
     <message>
         <source>Use Plain HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar HTTP sin cifrar</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
 </context>
 <context>
@@ -693,7 +700,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message>
         <source>Redizado: %1</source>
         <extracomment>%1 is how the last sync went, such as &quot;The server did not answer&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado: %1</translation>
     </message>
 </context>
 <context>
@@ -701,9 +708,9 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 — %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — %n pendiente</numerusform>
+            <numerusform>%1 — %n pendientes</numerusform>
         </translation>
     </message>
 </context>
