@@ -542,7 +542,7 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     </message>
     <message>
         <source>Sync Now</source>
-        <translation>Sincronizar ahora</translation>
+        <translation>Sincronizar</translation>
     </message>
     <message>
         <source>About Redizado</source>

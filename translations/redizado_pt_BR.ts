@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Settings…</source>
-        <translation>Configurações…</translation>
+        <translation>Ajustes…</translation>
     </message>
     <message>
         <source>About Redizado</source>
@@ -191,7 +191,7 @@
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation>Configurações (%1)</translation>
+        <translation>Ajustes (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
@@ -278,7 +278,7 @@ Enter adiciona o item digitado, Seta para baixo vai para a lista, Esc fecha o pa
 Seta para cima, Seta para baixo, Home, End, Page Up e Page Down movem pela lista.
 Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
 %1, %2 e %3: Pendentes, Todos, o outro.
-%4: configurações. %5 e %6: desfazer e refazer.</translation>
+%4: ajustes. %5 e %6: desfazer e refazer.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
@@ -380,7 +380,7 @@ Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Items</source>
@@ -430,7 +430,7 @@ Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
     </message>
     <message>
         <source>Settings</source>
-        <translation>Configurações</translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Items</source>
@@ -542,7 +542,7 @@ Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
     </message>
     <message>
         <source>Sync Now</source>
-        <translation>Sincronizar agora</translation>
+        <translation>Sincronizar</translation>
     </message>
     <message>
         <source>About Redizado</source>
