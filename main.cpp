@@ -63,8 +63,12 @@ int withStoreHere(const std::function<CommandReply(FileUserDefaults&, JLJotlingM
     FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
                               FileUserDefaults::Unreadable::leaveAlone);
     if (!defaults.loadError().empty())
-        return finish(
-            {2, {}, QString::fromStdString(defaults.loadError()) + QStringLiteral("; nothing was changed\n")});
+        return finish({2,
+                       {},
+                       //: %1 is why the store could not be read
+                       QCoreApplication::translate("ProgramMain", "%1; nothing was changed")
+                               .arg(QString::fromStdString(defaults.loadError())) +
+                           QLatin1Char('\n')});
     NotificationCenter center;
     JLJotlingManager manager(defaults, center);
     return finish(work(defaults, manager));
@@ -84,7 +88,12 @@ std::optional<int> runBeforeTray(const Command& command, SingleInstance& instanc
     if (outcome.reply)
         return finish({outcome.reply->exitStatus, outcome.reply->output, outcome.reply->error});
     if (!outcome.locked)
-        return finish({1, {}, QStringLiteral("another copy holds %1 but does not answer\n").arg(instance.lockPath())});
+        return finish({1,
+                       {},
+                       //: %1 is the lock file's path
+                       QCoreApplication::translate("ProgramMain", "another copy holds %1 but does not answer")
+                               .arg(instance.lockPath()) +
+                           QLatin1Char('\n')});
     const bool itemCommand = command.verb == Command::Verb::add || command.verb == Command::Verb::list ||
                              command.verb == Command::Verb::count;
     if (!itemCommand)
@@ -171,7 +180,10 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
         return finish({2, {}, whyNot + QLatin1Char('\n')});
     SingleInstance instance;
     if (!instance.tryLock())
-        return finish({sync_status::tryLater, {}, QStringLiteral("a copy of the program is starting; try again\n")});
+        return finish({sync_status::tryLater,
+                       {},
+                       QCoreApplication::translate("ProgramMain", "a copy of the program is starting; try again") +
+                           QLatin1Char('\n')});
     const int status = withStoreHere([&](FileUserDefaults& defaults, JLJotlingManager& manager) {
         LoadedSync sync(defaults, manager);
         SyncCommands commands(sync);
@@ -182,7 +194,10 @@ extern "C" __attribute__((visibility("default"))) int redizadoSyncHere(int argc,
         });
         if (!reply)
             app.exec();
-        return reply.value_or(CommandReply{sync_status::failed, {}, QStringLiteral("the sync did not finish\n")});
+        return reply.value_or(
+            CommandReply{sync_status::failed,
+                         {},
+                         QCoreApplication::translate("ProgramMain", "the sync did not finish") + QLatin1Char('\n')});
     });
     instance.unlock();
     return status;
@@ -204,10 +219,17 @@ extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int ar
         QString badArgument;
         const QStringList arguments = decodeArguments(argc, argv, &badArgument);
         if (!badArgument.isEmpty())
-            return finish({2, {}, badArgument + QStringLiteral("; nothing was changed\n")});
+            return finish({2,
+                           {},
+                           QCoreApplication::translate("ProgramMain", "%1; nothing was changed").arg(badArgument) +
+                               QLatin1Char('\n')});
         const ParsedCommandLine parsed = parseCommandLine(arguments);
         if (!parsed.error.isEmpty())
-            return finish({2, {}, parsed.error + QStringLiteral("\nTry 'redizado --help'.\n")});
+            return finish({2,
+                           {},
+                           parsed.error + QLatin1Char('\n') +
+                               QCoreApplication::translate("ProgramMain", "Try 'redizado --help'.") +
+                               QLatin1Char('\n')});
         command = parsed.command;
         if (command.verbose)
             QLoggingCategory::setFilterRules(QStringLiteral("redizado.*.info=true"));

@@ -21,8 +21,10 @@ constexpr std::array<std::pair<const char*, Verb>, 5> verbNames{{
     {"sync", Verb::sync},
 }};
 
-const QString passwordOnCommandLine =
-    QStringLiteral("the password is read from standard input, never from the command line");
+QString passwordOnCommandLine() {
+    return QCoreApplication::translate("CommandLine",
+                                       "the password is read from standard input, never from the command line");
+}
 
 const char* nameOf(Verb verb) {
     for (const auto& [name, v] : verbNames)
@@ -31,24 +33,26 @@ const char* nameOf(Verb verb) {
     return "start";
 }
 
+// The command and option words stay as they are typed; the columns line up in a terminal.
 QString description() {
-    return QStringLiteral("A to-do list in the system tray.\n"
-                          "\n"
-                          "Commands:\n"
-                          "  (none)          start the tray program, or show the panel of the one running\n"
-                          "  toggle          show or hide the panel, as the global shortcut does\n"
-                          "  add TITLE...    add an item; the words are joined by spaces\n"
-                          "  list [--all]    print the items to do (or all, with [x] or [ ]), newest first\n"
-                          "  count           print the number of items to do\n"
-                          "  sync            sync with the calendar server now and print what changed\n"
-                          "  sync --status   print how the last sync went\n"
-                          "  sync --account URL USER [--allow-plain-http]\n"
-                          "                  sync with the calendar at URL as USER from now on; the\n"
-                          "                  password is read from standard input\n"
-                          "  sync --off      forget the account and its password; the items stay\n"
-                          "\n"
-                          "Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,\n"
-                          "4 try again later, 5 refused or sync off.");
+    return QCoreApplication::translate(
+        "CommandLine", "A to-do list in the system tray.\n"
+                       "\n"
+                       "Commands:\n"
+                       "  (none)          start the tray program, or show the panel of the one running\n"
+                       "  toggle          show or hide the panel, as the global shortcut does\n"
+                       "  add TITLE...    add an item; the words are joined by spaces\n"
+                       "  list [--all]    print the items to do (or all, with [x] or [ ]), newest first\n"
+                       "  count           print the number of items to do\n"
+                       "  sync            sync with the calendar server now and print what changed\n"
+                       "  sync --status   print how the last sync went\n"
+                       "  sync --account URL USER [--allow-plain-http]\n"
+                       "                  sync with the calendar at URL as USER from now on; the\n"
+                       "                  password is read from standard input\n"
+                       "  sync --off      forget the account and its password; the items stay\n"
+                       "\n"
+                       "Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,\n"
+                       "4 try again later, 5 refused or sync off.");
 }
 
 // A server's or a calendar's address, checked before anything is sent: whether plain HTTP may go there is the
@@ -57,9 +61,10 @@ QString addressProblem(const QString& address) {
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty() ||
         (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
-        return QStringLiteral("\"%1\" is not a web address, as in https://example.org/dav/").arg(address);
+        return QCoreApplication::translate("CommandLine", "\"%1\" is not a web address, as in https://example.org/dav/")
+            .arg(address);
     if (!url.password().isEmpty())
-        return passwordOnCommandLine;
+        return passwordOnCommandLine();
     return {};
 }
 
@@ -129,7 +134,9 @@ Command Command::fromRequest(const QStringList& request, QString* whyNot) {
         // An account's request holds a password: it is not repeated back.
         const QStringList shown = command.verb == Verb::sync ? request.mid(0, 2) : request;
         if (whyNot)
-            *whyNot = QStringLiteral("not a command: %1").arg(shown.join(QLatin1Char(' ')).left(80));
+            //: %1 is the words received
+            *whyNot = QCoreApplication::translate("CommandLine", "not a command: %1")
+                          .arg(shown.join(QLatin1Char(' ')).left(80));
         return Command{};
     }
     if (command.verb == Verb::add)
@@ -144,7 +151,8 @@ QStringList decodeArguments(int argc, const char* const* argv, QString* whyNot) 
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString word = utf8.decode(QByteArrayView(argv[i]));
         if (utf8.hasError() && whyNot && whyNot->isEmpty())
-            *whyNot = QStringLiteral("argument %1 is not valid UTF-8").arg(i);
+            //: %1 is the argument's place on the command line, counted from 0 for the program's name
+            *whyNot = QCoreApplication::translate("CommandLine", "argument %1 is not valid UTF-8").arg(i);
         arguments << std::move(word);
     }
     return arguments;
@@ -156,45 +164,60 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(description());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption allOption({QStringLiteral("a"), QStringLiteral("all")},
-                                       QStringLiteral("With list: every item, checked ones too."));
-    const QCommandLineOption popoverOption(QStringLiteral("popover"),
-                                           QStringLiteral("Show the list in a popover rather than the panel."));
-    const QCommandLineOption statusOption(QStringLiteral("status"),
-                                          QStringLiteral("With sync: how the last sync went."));
-    const QCommandLineOption offOption(QStringLiteral("off"),
-                                       QStringLiteral("With sync: forget the account and its password."));
-    const QCommandLineOption accountOption(QStringLiteral("account"),
-                                           QStringLiteral("With sync: sync as USER with the calendar server at URL."));
+    const QCommandLineOption allOption(
+        {QStringLiteral("a"), QStringLiteral("all")},
+        QCoreApplication::translate("CommandLine", "With list: every item, checked ones too."));
+    const QCommandLineOption popoverOption(
+        QStringLiteral("popover"),
+        QCoreApplication::translate("CommandLine", "Show the list in a popover rather than the panel."));
+    const QCommandLineOption statusOption(
+        QStringLiteral("status"), QCoreApplication::translate("CommandLine", "With sync: how the last sync went."));
+    const QCommandLineOption offOption(
+        QStringLiteral("off"),
+        QCoreApplication::translate("CommandLine", "With sync: forget the account and its password."));
+    const QCommandLineOption accountOption(
+        QStringLiteral("account"),
+        QCoreApplication::translate("CommandLine", "With sync: sync as USER with the calendar server at URL."));
     const QCommandLineOption plainHttpOption(
         QStringLiteral("allow-plain-http"),
-        QStringLiteral("With sync --account: an unencrypted http:// address to another machine."));
-    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
-                                           QStringLiteral("Say what the program does, not only its problems."));
+        QCoreApplication::translate("CommandLine",
+                                    "With sync --account: an unencrypted http:// address to another machine."));
+    const QCommandLineOption verboseOption(
+        QStringLiteral("verbose"),
+        QCoreApplication::translate("CommandLine", "Say what the program does, not only its problems."));
     parser.addOptions(
         {allOption, popoverOption, statusOption, offOption, accountOption, plainHttpOption, verboseOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("toggle, add, list, count or sync."),
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QCoreApplication::translate("CommandLine", "toggle, add, list, count or sync."),
                                  QStringLiteral("[command]"));
-    parser.addPositionalArgument(QStringLiteral("title"),
-                                 QStringLiteral("With add: the item's title; with sync --account: URL USER."),
-                                 QStringLiteral("[title...]"));
-    // Qt names the program by its path, or not at all before an application object exists.
-    result.helpText = parser.helpText();
-    result.helpText.replace(0, result.helpText.indexOf(QLatin1String(" [options]")), QStringLiteral("Usage: redizado"));
+    parser.addPositionalArgument(
+        QStringLiteral("title"),
+        QCoreApplication::translate("CommandLine", "With add: the item's title; with sync --account: URL USER."),
+        QStringLiteral("[title...]"));
+    // The first line is ours: Qt names the program by its path, or not at all before an application object exists,
+    // and its own translation words that line as it likes.
+    const QString qtHelp = parser.helpText();
+    //: %1 is the command's name; the words in brackets are those of the Arguments below
+    result.helpText = QCoreApplication::translate("CommandLine", "Usage: %1 [options] [command] [title...]")
+                          .arg(QStringLiteral("redizado")) +
+                      qtHelp.mid(qtHelp.indexOf(QLatin1Char('\n')));
 
     Command& command = result.command;
     for (const QString& word : arguments.mid(1)) {
         if (word == QLatin1String("--"))
             break;
         if (word == QLatin1String("--password") || word.startsWith(QLatin1String("--password="))) {
-            result.error = passwordOnCommandLine;
+            result.error = passwordOnCommandLine();
             return result;
         }
     }
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
-        if (result.error.contains(QLatin1String("Unknown option")))
-            result.error += QStringLiteral(" (a title that starts with '-' goes after --)");
+        // Asked of the parser, not read from its words, which Qt's own translation may change.
+        if (!parser.unknownOptionNames().isEmpty())
+            //: %1 is the parser's own message, as in: Unknown option 'x'.
+            result.error = QCoreApplication::translate("CommandLine", "%1 (a title that starts with '-' goes after --)")
+                               .arg(result.error);
         return result;
     }
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
@@ -221,27 +244,32 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         }
         if (!known) {
             result.error =
-                QStringLiteral("unknown command \"%1\"; the commands are toggle, add, list, count and sync").arg(verb);
+                QCoreApplication::translate(
+                    "CommandLine", "unknown command \"%1\"; the commands are toggle, add, list, count and sync")
+                    .arg(verb);
             return result;
         }
     }
     if (command.all && command.verb != Verb::list) {
-        result.error = QStringLiteral("--all goes with list only");
+        result.error = QCoreApplication::translate("CommandLine", "--all goes with list only");
         return result;
     }
     for (const QCommandLineOption* option : {&statusOption, &offOption, &accountOption, &plainHttpOption}) {
         if (parser.isSet(*option) && command.verb != Verb::sync) {
-            result.error = QStringLiteral("--%1 goes with sync only").arg(option->names().constFirst());
+            result.error = QCoreApplication::translate("CommandLine", "--%1 goes with sync only")
+                               .arg(option->names().constFirst());
             return result;
         }
     }
     if (command.verb == Verb::sync) {
         if (int(parser.isSet(statusOption)) + int(parser.isSet(offOption)) + int(parser.isSet(accountOption)) > 1) {
-            result.error = QStringLiteral("sync takes one of --status, --off and --account");
+            result.error =
+                QCoreApplication::translate("CommandLine", "sync takes one of --status, --off and --account");
             return result;
         }
         if (parser.isSet(plainHttpOption) && !parser.isSet(accountOption)) {
-            result.error = QStringLiteral("--allow-plain-http goes with sync --account only");
+            result.error =
+                QCoreApplication::translate("CommandLine", "--allow-plain-http goes with sync --account only");
             return result;
         }
         command.sync = parser.isSet(statusOption) ? Command::Sync::status
@@ -253,10 +281,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
         command.allowPlainHttp = parser.isSet(plainHttpOption);
         // A third word can only be the password, where every process of the machine could read it.
         if (words.size() > 2)
-            result.error = passwordOnCommandLine;
+            result.error = passwordOnCommandLine();
         else if (words.size() < 2 || words[1].isEmpty())
-            result.error = QStringLiteral("sync --account needs the server's address and a user name, as in: "
-                                          "redizado sync --account https://example.org/dav/ alice");
+            result.error = QCoreApplication::translate(
+                "CommandLine", "sync --account needs the server's address and a user name, as in: "
+                               "redizado sync --account https://example.org/dav/ alice");
         else
             result.error = addressProblem(words[0]);
         if (result.error.isEmpty()) {
@@ -266,12 +295,14 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     } else if (command.verb == Verb::add) {
         // Blanks are a title, as they are when typed into the panel; nothing at all is not.
         if (std::all_of(words.cbegin(), words.cend(), [](const QString& word) { return word.isEmpty(); })) {
-            result.error = QStringLiteral("add needs a title, as in: redizado add buy milk");
+            result.error =
+                QCoreApplication::translate("CommandLine", "add needs a title, as in: redizado add buy milk");
             return result;
         }
         command.title = words.join(QLatin1Char(' '));
     } else if (!words.isEmpty()) {
-        result.error = QStringLiteral("%1 takes no further words (got \"%2\")")
+        //: %1 is a command word, %2 the words after it
+        result.error = QCoreApplication::translate("CommandLine", "%1 takes no further words (got \"%2\")")
                            .arg(QLatin1String(nameOf(command.verb)), words.join(QLatin1Char(' ')));
     }
     return result;

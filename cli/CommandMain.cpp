@@ -6,8 +6,10 @@
 #include "InstanceClient.h"
 #include "PasswordInput.h"
 #include "SyncCommands.h"
+#include "Translations.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <chrono>
@@ -30,6 +32,14 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// This small program makes no application while it only talks to the running copy; its few messages get one, with
+// the user's translations, for as long as they are made. The whole program makes its own later.
+template <class Make> auto inUsersLanguage(int& argc, char** argv, Make make) {
+    QCoreApplication app(argc, argv);
+    translations::installForUser(app);
+    return make();
+}
+
 std::string ownFolder() {
     char path[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
@@ -41,7 +51,7 @@ std::string ownFolder() {
 
 // Beside this program in the build tree, in the library folder once installed; both found from where this
 // program is, so an unpacked package runs too. Nothing, with the reason printed, when it cannot be loaded.
-void* wholeProgramEntry(const char* name) {
+void* wholeProgramEntry(const char* name, int& argc, char** argv) {
     const std::string folder = ownFolder();
     void* module = nullptr;
     std::string tried;
@@ -54,20 +64,27 @@ void* wholeProgramEntry(const char* name) {
     }
     void* entry = module ? ::dlsym(module, name) : nullptr;
     if (!entry)
-        std::fprintf(stderr, "redizado: the program's own library cannot be loaded:%s\n", tried.c_str());
+        inUsersLanguage(argc, argv, [&] {
+            //: %1 is the loader's reasons, one indented line each
+            print(stderr,
+                  QStringLiteral("redizado: ") +
+                      QCoreApplication::translate("CommandMain", "the program's own library cannot be loaded:%1")
+                          .arg(QString::fromLocal8Bit(tried)) +
+                      QLatin1Char('\n'));
+        });
     return entry;
 }
 
 int runWholeProgram(int argc, char** argv) {
     using Main = int (*)(int, char**);
-    const auto programMain = reinterpret_cast<Main>(wholeProgramEntry("redizadoProgramMain"));
+    const auto programMain = reinterpret_cast<Main>(wholeProgramEntry("redizadoProgramMain", argc, argv));
     return programMain ? programMain(argc, argv) : 1;
 }
 
 // With no copy running the sync runs in this process; the request carries the password already read.
 int syncInWholeProgram(int argc, char** argv, const QStringList& request) {
     using SyncHere = int (*)(int, char**, const QStringList*);
-    const auto syncHere = reinterpret_cast<SyncHere>(wholeProgramEntry("redizadoSyncHere"));
+    const auto syncHere = reinterpret_cast<SyncHere>(wholeProgramEntry("redizadoSyncHere", argc, argv));
     return syncHere ? syncHere(argc, argv, &request) : 1;
 }
 
@@ -83,9 +100,12 @@ int finish(const instance_protocol::Answer& answer) {
 int runSync(int argc, char** argv, Command command) {
     if (command.sync == Command::Sync::account) {
         const QUrl address(command.address);
-        const PasswordInput input =
-            readPassword(STDIN_FILENO, STDERR_FILENO,
-                         QStringLiteral("Password for %1 at %2: ").arg(command.user, address.host(QUrl::FullyDecoded)));
+        const PasswordInput input = inUsersLanguage(argc, argv, [&] {
+            return readPassword(STDIN_FILENO, STDERR_FILENO,
+                                //: %1 is the user name, %2 the server
+                                QCoreApplication::translate("CommandMain", "Password for %1 at %2: ")
+                                    .arg(command.user, address.host(QUrl::FullyDecoded)));
+        });
         if (!input.error.isEmpty()) {
             print(stderr, QStringLiteral("redizado: %1\n").arg(input.error));
             return 2;
@@ -99,9 +119,15 @@ int runSync(int argc, char** argv, Command command) {
         return finish(*outcome.answer);
     if (outcome.noCopy)
         return syncInWholeProgram(argc, argv, command.toRequest());
-    print(stderr, QStringLiteral("redizado: the running copy did not finish within %1 minutes; it may still be "
-                                 "syncing (see redizado sync --status)\n")
-                      .arg(std::chrono::minutes(syncPatience).count()));
+    const auto minutes = int(std::chrono::minutes(syncPatience).count());
+    inUsersLanguage(argc, argv, [&] {
+        print(stderr, QStringLiteral("redizado: ") +
+                          QCoreApplication::translate("CommandMain",
+                                                      "the running copy did not finish within %n minute(s); it may "
+                                                      "still be syncing (see redizado sync --status)",
+                                                      nullptr, minutes) +
+                          QLatin1Char('\n'));
+    });
     return sync_status::tryLater;
 }
 } // namespace
@@ -122,8 +148,14 @@ int main(int argc, char** argv) {
             return finish(*outcome.answer);
         // Taken but never answered: sending it again could add an item twice.
         if (!outcome.noCopy) {
-            print(stderr, QStringLiteral("redizado: another copy holds %1 but does not answer\n")
-                              .arg(instance_client::lockPath(folder)));
+            inUsersLanguage(argc, argv, [&] {
+                //: %1 is the lock file's path
+                print(stderr,
+                      QStringLiteral("redizado: ") +
+                          QCoreApplication::translate("CommandMain", "another copy holds %1 but does not answer")
+                              .arg(instance_client::lockPath(folder)) +
+                          QLatin1Char('\n'));
+            });
             return 1;
         }
     }

@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "JLJotlingManager.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 ItemCommands::ItemCommands(JLJotlingManager& manager, std::function<bool()> saveFailed)
@@ -11,10 +13,14 @@ ItemCommands::ItemCommands(JLJotlingManager& manager, std::function<bool()> save
 
 CommandReply ItemCommands::add(const QString& title) {
     if (title.isEmpty())
-        return {2, {}, QStringLiteral("add needs a title\n")};
+        return {2, {}, QCoreApplication::translate("ItemCommands", "add needs a title") + QLatin1Char('\n')};
     m_manager.addJotlingWithTitle(title.toStdString());
     if (m_saveFailed && m_saveFailed())
-        return {1, {}, QStringLiteral("the item was added but could not be saved; see the log for why\n")};
+        return {1,
+                {},
+                QCoreApplication::translate("ItemCommands",
+                                            "the item was added but could not be saved; see the log for why") +
+                    QLatin1Char('\n')};
     return {};
 }
 
@@ -43,7 +49,7 @@ CommandReply ItemCommands::run(const Command& command) {
     case Command::Verb::count:
         return count();
     default:
-        return {2, {}, QStringLiteral("not an item command\n")};
+        return {2, {}, QCoreApplication::translate("ItemCommands", "not an item command") + QLatin1Char('\n')};
     }
 }
 

@@ -2,6 +2,7 @@
 #include "PasswordInput.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <array>
@@ -66,13 +67,17 @@ PasswordInput readLine(int fd, QByteArray& line) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return {{},
-                    QStringLiteral("the password could not be read from standard input: %1")
-                        .arg(QString::fromLocal8Bit(std::strerror(errno)))};
+            return {
+                {},
+                //: %1 is the system's reason
+                QCoreApplication::translate("PasswordInput", "the password could not be read from standard input: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)))};
         if (n == 0 || c == '\n')
             return {};
         if (line.size() == longestLine)
-            return {{}, QStringLiteral("the line on standard input is too long to be a password")};
+            return {{},
+                    QCoreApplication::translate("PasswordInput",
+                                                "the line on standard input is too long to be a password")};
         line.append(c);
     }
 }
@@ -95,10 +100,12 @@ PasswordInput readPassword(int inputFd, int promptFd, const QString& prompt) {
     if (line.endsWith('\r'))
         line.chop(1);
     if (line.isEmpty())
-        return {{}, QStringLiteral("the password read from standard input is empty")};
+        return {{}, QCoreApplication::translate("PasswordInput", "the password read from standard input is empty")};
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     input.password = utf8.decode(line);
     if (utf8.hasError())
-        return {{}, QStringLiteral("the password read from standard input is not valid UTF-8")};
+        return {
+            {},
+            QCoreApplication::translate("PasswordInput", "the password read from standard input is not valid UTF-8")};
     return input;
 }

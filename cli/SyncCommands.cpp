@@ -5,6 +5,8 @@
 #include "SyncControl.h"
 #include "SyncReport.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -18,18 +20,19 @@ QString line(const QString& text, const QString& otherwise = {}) {
 // "2 added here, 1 changed on the server", the changes here first.
 QString changes(const SyncSummary& summary) {
     const std::pair<int, const char*> counts[] = {
-        {summary.addedHere, "added here"},
-        {summary.changedHere, "changed here"},
-        {summary.removedHere, "removed here"},
-        {summary.addedThere, "added on the server"},
-        {summary.changedThere, "changed on the server"},
-        {summary.removedThere, "removed on the server"},
+        {summary.addedHere, QT_TRANSLATE_N_NOOP("SyncCommands", "%n added here")},
+        {summary.changedHere, QT_TRANSLATE_N_NOOP("SyncCommands", "%n changed here")},
+        {summary.removedHere, QT_TRANSLATE_N_NOOP("SyncCommands", "%n removed here")},
+        {summary.addedThere, QT_TRANSLATE_N_NOOP("SyncCommands", "%n added on the server")},
+        {summary.changedThere, QT_TRANSLATE_N_NOOP("SyncCommands", "%n changed on the server")},
+        {summary.removedThere, QT_TRANSLATE_N_NOOP("SyncCommands", "%n removed on the server")},
     };
     QStringList parts;
     for (const auto& [count, what] : counts)
         if (count > 0)
-            parts << QStringLiteral("%1 %2").arg(count).arg(QLatin1String(what));
-    return parts.isEmpty() ? QStringLiteral("Nothing to do\n") : parts.join(QLatin1String(", ")) + QLatin1Char('\n');
+            parts << QCoreApplication::translate("SyncCommands", what, nullptr, count);
+    return parts.isEmpty() ? QCoreApplication::translate("SyncCommands", "Nothing to do") + QLatin1Char('\n')
+                           : parts.join(QLatin1String(", ")) + QLatin1Char('\n');
 }
 
 QString because(const QString& detail) {
@@ -40,7 +43,10 @@ QString because(const QString& detail) {
 SyncCommands::SyncCommands(SyncControl& sync) : m_sync(sync) {}
 
 CommandReply SyncCommands::notAvailable() {
-    return {sync_status::refused, {}, QStringLiteral("sync is not available in the running copy\n")};
+    return {sync_status::refused,
+            {},
+            QCoreApplication::translate("SyncCommands", "sync is not available in the running copy") +
+                QLatin1Char('\n')};
 }
 
 int SyncCommands::exitStatusOf(const SyncReport& report) {
@@ -65,29 +71,47 @@ CommandReply SyncCommands::replyTo(const SyncReport& report) {
     switch (report.outcome) {
     case SyncOutcome::Ok:
         if (report.refusedItems > 0)
-            return {exitStatusOf(report), changes(report.summary),
-                    QStringLiteral("the server turned down %1 item(s), which stay here and are tried again at the next "
-                                   "sync; the first: %2\n")
-                        .arg(report.refusedItems)
-                        .arg(escapedForTerminal(report.firstRefusal))};
+            return {
+                exitStatusOf(report), changes(report.summary),
+                //: %1 is the first item turned down and the server's words about it
+                QCoreApplication::translate("SyncCommands",
+                                            "the server turned down %n item(s), which stay here and are tried again "
+                                            "at the next sync; the first: %1",
+                                            nullptr, report.refusedItems)
+                        .arg(escapedForTerminal(report.firstRefusal)) +
+                    QLatin1Char('\n')};
         return {0, changes(report.summary), {}};
     case SyncOutcome::Malformed:
         // What could be read was synced; the rest was left as it was on both sides.
         return {sync_status::failed, changes(report.summary),
-                QStringLiteral("some of the server's answers could not be read and were left alone%1\n").arg(why)};
+                //: %1 is empty or the reason in brackets, as in " (HTTP 500)"
+                QCoreApplication::translate("SyncCommands",
+                                            "some of the server's answers could not be read and were left alone%1")
+                        .arg(why) +
+                    QLatin1Char('\n')};
     case SyncOutcome::WrongCredentials:
         return {sync_status::wrongPassword,
                 {},
-                QStringLiteral("the server turned down the user name or password%1; set them again with: %2\n")
-                    .arg(why, turnOnHint)};
+                //: %1 is empty or the reason in brackets; %2 is the command that sets them
+                QCoreApplication::translate(
+                    "SyncCommands", "the server turned down the user name or password%1; set them again with: %2")
+                        .arg(why, turnOnHint) +
+                    QLatin1Char('\n')};
     case SyncOutcome::RetryLater:
         return {sync_status::tryLater,
                 {},
-                QStringLiteral("the server could not be reached or was busy%1; try again later\n").arg(why)};
+                //: %1 is empty or the reason in brackets
+                QCoreApplication::translate("SyncCommands",
+                                            "the server could not be reached or was busy%1; try again later")
+                        .arg(why) +
+                    QLatin1Char('\n')};
     case SyncOutcome::Refused:
         break;
     }
-    return {sync_status::refused, {}, QStringLiteral("the server refused the sync%1\n").arg(why)};
+    return {sync_status::refused,
+            {},
+            //: %1 is empty or the reason in brackets
+            QCoreApplication::translate("SyncCommands", "the server refused the sync%1").arg(why) + QLatin1Char('\n')};
 }
 
 void SyncCommands::run(const Command& command, Answer answer) {
@@ -104,14 +128,23 @@ void SyncCommands::run(const Command& command, Answer answer) {
         // Asked before syncing: the answer to a sync that is off says how to turn it on.
         if (!m_sync.account())
             return answer(
-                {sync_status::refused, {}, QStringLiteral("sync is off; turn it on with: %1\n").arg(turnOnHint)});
+                {sync_status::refused,
+                 {},
+                 //: %1 is the command that turns it on
+                 QCoreApplication::translate("SyncCommands", "sync is off; turn it on with: %1").arg(turnOnHint) +
+                     QLatin1Char('\n')});
         return m_sync.syncNow([answer = std::move(answer)](const SyncReport& report) { answer(replyTo(report)); });
     case Sync::off:
         return m_sync.turnOff([answer = std::move(answer)](bool ok, const QString& message) {
             if (ok)
-                answer({0, QStringLiteral("Sync is off; the items stay as they are\n"), {}});
+                answer({0,
+                        QCoreApplication::translate("SyncCommands", "Sync is off; the items stay as they are") +
+                            QLatin1Char('\n'),
+                        {}});
             else
-                answer({sync_status::failed, {}, line(message, QStringLiteral("sync could not be turned off"))});
+                answer({sync_status::failed,
+                        {},
+                        line(message, QCoreApplication::translate("SyncCommands", "sync could not be turned off"))});
         });
     case Sync::account:
         break;
@@ -119,24 +152,31 @@ void SyncCommands::run(const Command& command, Answer answer) {
     if (!m_sync.keyringAvailable())
         return answer({sync_status::refused,
                        {},
-                       QStringLiteral("no keyring (Secret Service) answers on this desktop to keep the password; "
-                                      "sync stays off\n")});
+                       QCoreApplication::translate("SyncCommands",
+                                                   "no keyring (Secret Service) answers on this desktop to keep the "
+                                                   "password; sync stays off") +
+                           QLatin1Char('\n')});
     const SyncControl::Account account{QUrl(command.address, QUrl::StrictMode), command.user, command.allowPlainHttp};
     // Taken, then synced at once, so that the command ends with the lists agreed, as a later "sync" would.
     SyncControl& sync = m_sync;
-    sync.turnOn(
-        account, command.password,
-        [&sync, answer = std::move(answer), account](bool ok, const QString& message) mutable {
-            if (!ok)
-                return answer({sync_status::failed, {}, line(message, QStringLiteral("the account was not taken"))});
-            const QString taken = message.isEmpty() ? QStringLiteral("Syncing with %1 as %2\n")
-                                                          .arg(escapedForTerminal(account.address.toDisplayString()),
-                                                               escapedForTerminal(account.user))
-                                                    : line(message);
-            sync.syncNow([answer = std::move(answer), taken](const SyncReport& report) {
-                CommandReply reply = replyTo(report);
-                reply.output.prepend(taken);
-                answer(reply);
-            });
-        });
+    sync.turnOn(account, command.password,
+                [&sync, answer = std::move(answer), account](bool ok, const QString& message) mutable {
+                    if (!ok)
+                        return answer(
+                            {sync_status::failed,
+                             {},
+                             line(message, QCoreApplication::translate("SyncCommands", "the account was not taken"))});
+                    //: %1 is the server's address, %2 the user name
+                    const QString taken = message.isEmpty()
+                                              ? QCoreApplication::translate("SyncCommands", "Syncing with %1 as %2")
+                                                        .arg(escapedForTerminal(account.address.toDisplayString()),
+                                                             escapedForTerminal(account.user)) +
+                                                    QLatin1Char('\n')
+                                              : line(message);
+                    sync.syncNow([answer = std::move(answer), taken](const SyncReport& report) {
+                        CommandReply reply = replyTo(report);
+                        reply.output.prepend(taken);
+                        answer(reply);
+                    });
+                });
 }

@@ -37,8 +37,10 @@ SyncControl* LoadedSync::loaded() const {
     void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     const auto make = library ? reinterpret_cast<MakeSync>(::dlsym(library, makeSyncEntry)) : nullptr;
     if (!make) {
-        m_whyNotLoaded = QStringLiteral("Sync is not available: %1").arg(QString::fromLocal8Bit(::dlerror()));
-        qCWarning(lcSync).noquote() << m_whyNotLoaded;
+        const QString why = QString::fromLocal8Bit(::dlerror());
+        qCWarning(lcSync).noquote() << "sync is not available:" << why;
+        //: %1 is the loader's reason
+        m_whyNotLoaded = tr("Sync is not available: %1").arg(why);
         return nullptr;
     }
     m_sync.reset(make(&m_defaults, &m_manager));
@@ -82,7 +84,7 @@ void LoadedSync::syncNow(Synced done) {
     if (sync)
         return sync->syncNow(std::move(done));
     later([this, done = std::move(done)] {
-        done({SyncOutcome::Refused, {}, account() ? m_whyNotLoaded : QStringLiteral("Sync is off")});
+        done({SyncOutcome::Refused, {}, account() ? m_whyNotLoaded : tr("Sync is off")});
     });
 }
 
@@ -107,7 +109,7 @@ QString LoadedSync::status() const {
     if (m_sync)
         return m_sync->status();
     if (!account())
-        return QStringLiteral("Sync is off");
+        return tr("Sync is off");
     const SyncControl* sync = loaded();
     return sync ? sync->status() : m_whyNotLoaded;
 }

@@ -276,25 +276,28 @@ void SyncRun::roundDone() {
         return fetch({}); // all of them: a task we took for new may have been there unchanged all along
     }
     if (m_serverChangedMeanwhile)
-        return finish(SyncOutcome::RetryLater, QStringLiteral("the tasks kept changing on the server"));
+        return finish(SyncOutcome::RetryLater, tr("the tasks kept changing on the server"),
+                      "the tasks kept changing on the server");
     if (!m_written.empty() && m_round < kMaxRounds) {
         // From the token before our writes: the answer should hold them, and the token after them.
         m_checkingOwnWrites = true;
         return fetch(QByteArray::fromStdString(m_state.token));
     }
     if (m_malformed > 0)
-        return finish(SyncOutcome::Malformed,
-                      QStringLiteral("%1 task(s) on the server could not be read; their items were left as they were")
-                          .arg(m_malformed));
+        return finish(
+            SyncOutcome::Malformed,
+            tr("%n task(s) on the server could not be read; their items were left as they were", nullptr, m_malformed),
+            std::to_string(m_malformed) +
+                " task(s) on the server could not be read; their items were left as they were");
     finish(SyncOutcome::Ok);
 }
 
-void SyncRun::finish(SyncOutcome outcome, const QString& detail) {
+void SyncRun::finish(SyncOutcome outcome, const QString& detail, const std::string& logged) {
     if (m_finished)
         return;
     m_finished = true;
-    if (!detail.isEmpty())
-        logLine("sync", detail.toStdString());
+    if (!logged.empty() || !detail.isEmpty())
+        logLine("sync", logged.empty() ? detail.toStdString() : logged);
     const double now = plist_value::now()->secondsSince1970;
     m_state.lastResult = nameOf(outcome).toStdString();
     m_state.lastDetail = detail.toStdString();

@@ -54,7 +54,8 @@ private:
     void removed(const TaskRemoval& removal, const CalDavResult& result);
     void writeAnswered(const CalDavResult& result);
     void roundDone();
-    void finish(SyncOutcome outcome, const QString& detail = {});
+    // detail is the user's; logged, when given, is the log's copy of it in English.
+    void finish(SyncOutcome outcome, const QString& detail = {}, const std::string& logged = {});
     void saveState(bool evenForTheTimes = false);
     bool saved();
 

@@ -9,7 +9,9 @@
 #include "SyncRun.h"
 #include "UserDefaults.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QNetworkInformation>
 
 namespace {
@@ -21,29 +23,34 @@ QString addressProblem(const SyncControl::Account& account) {
     const QString scheme = address.scheme();
     if (!address.isValid() || address.host().isEmpty() ||
         (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http")))
-        return QStringLiteral("%1 is not a web address").arg(address.toDisplayString());
+        return QCoreApplication::translate("SyncService", "%1 is not a web address").arg(address.toDisplayString());
     // It would be kept in plain text with the address: in the preferences, their backups and the keyring's labels.
     if (!address.password().isEmpty())
-        return QStringLiteral("Leave the password out of the address: type it in the password field");
+        return QCoreApplication::translate("SyncService",
+                                           "Leave the password out of the address: type it in the password field");
     if (scheme == QLatin1StringView("http") && !isLoopbackHost(address.host()) && !account.allowPlainHttp)
-        return QStringLiteral("Plain HTTP would send the password to %1 in clear: use an https:// address")
+        //: %1 is the server's host name
+        return QCoreApplication::translate("SyncService",
+                                           "Plain HTTP would send the password to %1 in clear: use an https:// address")
             .arg(address.host());
     return {};
 }
 
 QString whoAt(const SyncControl::Account& account) {
-    return QStringLiteral("%1 at %2").arg(account.user, account.address.host());
+    //: %1 is the user name, %2 the server's host name
+    return QCoreApplication::translate("SyncService", "%1 at %2").arg(account.user, account.address.host());
 }
 
 SecretStore::Account keyOf(const SyncControl::Account& account) {
     return {account.address.toString().toStdString(), account.user.toStdString()};
 }
 
+// The time alone today, as the user's language writes it.
 QString timeText(const QDateTime& when) {
-    const QString time = when.toString(QStringLiteral("HH:mm"));
+    const QLocale locale;
     if (when.date() == QDate::currentDate())
-        return time;
-    return QStringLiteral("%1 %2").arg(when.date().toString(Qt::ISODate), time);
+        return locale.toString(when.time(), QLocale::ShortFormat);
+    return locale.toString(when, QLocale::ShortFormat);
 }
 
 bool changedHere(const SyncSummary& summary) {
@@ -53,17 +60,29 @@ bool changedHere(const SyncSummary& summary) {
 QString turnOnFailure(const CalDavResult& result, const SyncControl::Account& account) {
     switch (result.outcome) {
     case CalDavOutcome::WrongCredentials:
-        return QStringLiteral("Wrong user name or password for %1").arg(whoAt(account));
+        //: %1 is the user at the server
+        return QCoreApplication::translate("SyncService", "Wrong user name or password for %1").arg(whoAt(account));
     case CalDavOutcome::RetryLater:
-        return QStringLiteral("Cannot reach %1: %2").arg(account.address.host(), result.detail);
+        //: %1 is the server's host name, %2 what went wrong
+        return QCoreApplication::translate("SyncService", "Cannot reach %1: %2")
+            .arg(account.address.host(), result.detail);
     case CalDavOutcome::Malformed:
-        return QStringLiteral("%1 does not answer as a calendar server: %2").arg(account.address.host(), result.detail);
+        //: %1 is the server's host name, %2 what went wrong
+        return QCoreApplication::translate("SyncService", "%1 does not answer as a calendar server: %2")
+            .arg(account.address.host(), result.detail);
     default:
-        return QStringLiteral("%1 refused: %2").arg(account.address.host(), result.detail);
+        //: %1 is the server's host name, %2 what it said
+        return QCoreApplication::translate("SyncService", "%1 refused: %2").arg(account.address.host(), result.detail);
     }
 }
 
-const QString noKeyring = QStringLiteral("No keyring on this desktop: sync is off");
+QString noKeyring() {
+    return QCoreApplication::translate("SyncService", "No keyring on this desktop: sync is off");
+}
+
+QString syncIsOff() {
+    return QCoreApplication::translate("SyncService", "Sync is off");
+}
 } // namespace
 
 template <typename Callback> auto SyncService::guarded(Callback callback) {
@@ -161,7 +180,7 @@ void SyncService::turnOn(const Account& account, const QString& password, Done d
     if (const QString problem = addressProblem(account); !problem.isEmpty())
         return later([done, problem] { done(false, problem); });
     if (!keyringAnswers())
-        return later([done] { done(false, noKeyring); });
+        return later([done] { done(false, noKeyring()); });
     // The account on now, entered again: a mistyped password must not take the working one away.
     const std::optional<Account> current = this->account();
     if (!current || keyOf(*current).server != keyOf(account).server || current->user != account.user)
@@ -178,9 +197,9 @@ void SyncService::tryAccount(const Account& account, const QString& password, st
     m_secrets.store(
         key, password.toStdString(), guarded([=, this](bool ok, const std::string& why) {
             if (!ok)
-                return done(
-                    false,
-                    QStringLiteral("The keyring would not keep the password: %1").arg(QString::fromStdString(why)));
+                return done(false,
+                            //: %1 is the keyring's reason
+                            tr("The keyring would not keep the password: %1").arg(QString::fromStdString(why)));
             auto* probe =
                 new CalDavClient(CalDavAccount{account.address, account.user, password, account.allowPlainHttp}, this);
             probe->discover([=, this](const CalDavResult& result, const QUrl&) {
@@ -203,14 +222,15 @@ void SyncService::keepAccount(const Account& account, const Done& done) {
     if (const std::optional<Account> before = this->account();
         before && (before->address != account.address || before->user != account.user))
         m_secrets.forget(keyOf(*before), [](bool, const std::string&) {});
-    abortRun(QStringLiteral("The sync account changed"));
+    abortRun(tr("The sync account changed"));
     ++m_generation;
     storeAccount(account);
     m_schedule.accountChanged();
     m_lastReport.reset();
     m_source = Source::Server;
     m_wrongPasswordLogged = false;
-    done(true, QStringLiteral("Sync is on with %1").arg(whoAt(account)));
+    //: %1 is the user at the server
+    done(true, tr("Sync is on with %1").arg(whoAt(account)));
     emit statusChanged();
     if (m_scheduled)
         followReachability();
@@ -220,7 +240,7 @@ void SyncService::keepAccount(const Account& account, const Done& done) {
 void SyncService::turnOff(Done done) {
     const std::optional<Account> current = account();
     ++m_generation;
-    abortRun(QStringLiteral("Sync was turned off"));
+    abortRun(tr("Sync was turned off"));
     // Off first: a keyring that does not answer must not leave sync half on.
     storeAccount(std::nullopt);
     QFile::remove(QString::fromStdString(m_stateFile.path()));
@@ -232,20 +252,20 @@ void SyncService::turnOff(Done done) {
     m_source = Source::Server;
     emit statusChanged();
     if (!current)
-        return later([done] { done(true, QStringLiteral("Sync is off")); });
+        return later([done] { done(true, syncIsOff()); });
     if (!keyringAnswers())
-        return later(
-            [done] { done(false, QStringLiteral("Sync is off; no keyring answered to forget the password")); });
+        return later([done] { done(false, tr("Sync is off; no keyring answered to forget the password")); });
     m_secrets.forget(keyOf(*current), guarded([done](bool ok, const std::string& why) {
-                         done(ok, ok ? QStringLiteral("Sync is off")
-                                     : QStringLiteral("Sync is off, but the keyring would not forget the password: %1")
+                         //: %1 is the keyring's reason
+                         done(ok, ok ? syncIsOff()
+                                     : tr("Sync is off, but the keyring would not forget the password: %1")
                                            .arg(QString::fromStdString(why)));
                      }));
 }
 
 void SyncService::syncNow(Synced done) {
     if (!account())
-        return later([done] { done(SyncReport{SyncOutcome::Refused, {}, QStringLiteral("Sync is off")}); });
+        return later([done] { done(SyncReport{SyncOutcome::Refused, {}, syncIsOff()}); });
     // During a run: one more after it, which answers every caller that asked meanwhile.
     m_queued.push_back(std::move(done));
     later([this] {
@@ -262,9 +282,9 @@ void SyncService::startRun() {
     m_schedule.syncStarted(Clock::now());
     const std::optional<Account> current = account();
     if (!current)
-        return conclude({SyncOutcome::Refused, {}, QStringLiteral("Sync is off")}, Source::Server);
+        return conclude({SyncOutcome::Refused, {}, syncIsOff()}, Source::Server);
     if (!keyringAnswers())
-        return conclude({SyncOutcome::Refused, {}, noKeyring}, Source::NoKeyring);
+        return conclude({SyncOutcome::Refused, {}, noKeyring()}, Source::NoKeyring);
     emit statusChanged();
     m_secrets.lookup(
         keyOf(*current), guarded([this, current, generation = m_generation](std::optional<std::string> password,
@@ -272,8 +292,7 @@ void SyncService::startRun() {
             if (generation != m_generation)
                 return;
             if (!password && why.empty())
-                return conclude({SyncOutcome::WrongCredentials, {}, QStringLiteral("no password kept")},
-                                Source::NoPassword);
+                return conclude({SyncOutcome::WrongCredentials, {}, tr("no password kept")}, Source::NoPassword);
             if (!password)
                 return conclude({SyncOutcome::RetryLater, {}, QString::fromStdString(why)}, Source::UnreadableKeyring);
             runWith(*current, QString::fromStdString(*password));
@@ -314,9 +333,9 @@ void SyncService::conclude(const SyncReport& report, Source source) {
         m_wrongPasswordLogged = false;
     } else if (report.outcome == SyncOutcome::WrongCredentials && !std::exchange(m_wrongPasswordLogged, true)) {
         if (const auto current = account())
-            qCWarning(lcSync).noquote() << QStringLiteral("wrong user name or password for %1; no more automatic "
-                                                          "syncs until the account is entered again")
-                                               .arg(whoAt(*current));
+            qCWarning(lcSync).noquote() << QStringLiteral("wrong user name or password for %1 at %2; no more "
+                                                          "automatic syncs until the account is entered again")
+                                               .arg(current->user, current->address.host());
     }
     const auto next = m_schedule.nextSync();
     m_retryAt = next && m_schedule.retrying()
@@ -351,59 +370,67 @@ void SyncService::later(std::function<void()> call) {
 QString SyncService::status() const {
     const std::optional<Account> current = account();
     if (!current)
-        return keyringAvailable() ? QStringLiteral("Sync is off") : noKeyring;
+        return keyringAvailable() ? syncIsOff() : noKeyring();
     if (m_running)
-        return QStringLiteral("Syncing…");
+        return tr("Syncing…");
     const QString host = current->address.host();
     const QString retry =
-        m_retryAt.isValid() ? QStringLiteral("; trying again at %1").arg(timeText(m_retryAt)) : QString();
+        //: Follows a status; %1 is a time
+        m_retryAt.isValid() ? tr("; trying again at %1").arg(timeText(m_retryAt)) : QString();
     switch (m_source) {
     case Source::NoKeyring:
-        return noKeyring;
+        return noKeyring();
     case Source::NoPassword:
-        return QStringLiteral("No password kept for %1: enter the account again").arg(whoAt(*current));
+        //: %1 is the user at the server
+        return tr("No password kept for %1: enter the account again").arg(whoAt(*current));
     case Source::UnreadableKeyring:
-        return QStringLiteral("The keyring did not give the password for %1%2").arg(whoAt(*current), retry);
+        //: %1 is the user at the server; %2 is empty or "; trying again at" a time
+        return tr("The keyring did not give the password for %1%2").arg(whoAt(*current), retry);
     case Source::Server:
         break;
     }
     if (!m_schedule.online())
-        return QStringLiteral("Off line: syncing with %1 when back on line").arg(host);
+        //: %1 is the server's host name
+        return tr("Off line: syncing with %1 when back on line").arg(host);
     if (!m_lastReport)
-        return m_lastSynced.isValid() ? QStringLiteral("Synced at %1").arg(timeText(m_lastSynced))
-                                      : QStringLiteral("Sync is on with %1").arg(whoAt(*current));
-    const QString refused = m_lastReport->refusedItems == 0
-                                ? QString()
-                                : QStringLiteral("; the server turned down %1 item(s), first %2")
-                                      .arg(m_lastReport->refusedItems)
-                                      .arg(m_lastReport->firstRefusal);
+        return m_lastSynced.isValid() ? tr("Synced at %1").arg(timeText(m_lastSynced))
+                                      : tr("Sync is on with %1").arg(whoAt(*current));
+    //: Follows a status; %1 is the first item turned down and the server's words about it
+    const QString refused = m_lastReport->refusedItems == 0 ? QString()
+                                                            : tr("; the server turned down %n item(s), first %1",
+                                                                 nullptr, m_lastReport->refusedItems)
+                                                                  .arg(m_lastReport->firstRefusal);
     if (m_lastReport->outcome == SyncOutcome::Ok)
-        return QStringLiteral("Synced at %1%2").arg(timeText(m_lastEnded), refused);
-    const QString retrying =
-        m_retryAt.isValid() ? QStringLiteral(" (will retry at %1)").arg(timeText(m_retryAt)) : QString();
+        //: %1 is a time; %2 is empty or "; the server turned down" some items
+        return tr("Synced at %1%2").arg(timeText(m_lastEnded), refused);
+    //: Follows a failure; %1 is a time
+    const QString retrying = m_retryAt.isValid() ? tr(" (will retry at %1)").arg(timeText(m_retryAt)) : QString();
     QString why;
     switch (m_lastReport->outcome) {
     case SyncOutcome::WrongCredentials:
-        why = QStringLiteral("wrong user name or password for %1").arg(whoAt(*current));
+        why = tr("wrong user name or password for %1").arg(whoAt(*current));
         break;
     case SyncOutcome::RetryLater:
-        why = QStringLiteral("cannot reach %1%2")
-                  .arg(host, retrying.isEmpty() ? QStringLiteral(" (will retry)") : retrying);
+        //: %1 is the server's host name; %2 is " (will retry)" or " (will retry at" a time ")"
+        why = tr("cannot reach %1%2").arg(host, retrying.isEmpty() ? tr(" (will retry)") : retrying);
         break;
     case SyncOutcome::Malformed:
-        why = QStringLiteral("some tasks on %1 could not be read%2").arg(host, retrying);
+        //: %1 is the server's host name; %2 is empty or " (will retry at" a time ")"
+        why = tr("some tasks on %1 could not be read%2").arg(host, retrying);
         break;
     case SyncOutcome::Ok:
     case SyncOutcome::Refused:
-        why = QStringLiteral("%1 refused the sync").arg(host);
-        if (!m_lastReport->detail.isEmpty())
-            why += QStringLiteral(": ") + m_lastReport->detail;
+        //: %1 is the server's host name, %2 what it said
+        why = m_lastReport->detail.isEmpty() ? tr("%1 refused the sync").arg(host)
+                                             : tr("%1 refused the sync: %2").arg(host, m_lastReport->detail);
         break;
     }
     const QString when = m_lastEnded.isValid() ? QStringLiteral(" %1").arg(timeText(m_lastEnded)) : QString();
-    const QString lastGood = m_lastSynced.isValid() ? QStringLiteral("Last good sync %1.").arg(timeText(m_lastSynced))
-                                                    : QStringLiteral("No sync has gone well yet.");
-    return QStringLiteral("Last sync%1 failed: %2%3. %4").arg(when, why, refused, lastGood);
+    const QString lastGood = m_lastSynced.isValid() ? tr("Last good sync %1.").arg(timeText(m_lastSynced))
+                                                    : tr("No sync has gone well yet.");
+    //: %1 is empty or a space and the time; %2 is why; %3 is empty or "; the server turned down" some items; %4 says
+    //: when the last good sync was
+    return tr("Last sync%1 failed: %2%3. %4").arg(when, why, refused, lastGood);
 }
 
 bool SyncService::needsAttention() const {

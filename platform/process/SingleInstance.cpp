@@ -150,7 +150,7 @@ void SingleInstance::answer(UnixSocketConnection* connection, QTimer* patience) 
     patience->stop();
     connection->setReadHandler({});
     if (!m_handler) {
-        sendReply(connection, Reply{1, {}, QStringLiteral("not ready\n"), {}});
+        sendReply(connection, Reply{1, {}, tr("not ready") + QLatin1Char('\n'), {}});
         return;
     }
     // Shared by every copy of the function: the handler may hand it on.

@@ -6,6 +6,8 @@
 #include "LogCategories.h"
 #include "Multistatus.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -43,7 +45,9 @@ QString canonicalPath(const QUrl& url) {
 }
 
 CalDavResult malformed(const QUrl& url) {
-    return {CalDavOutcome::Malformed, url.toDisplayString() + QStringLiteral(": not a WebDAV answer")};
+    //: %1 is the address that answered
+    return {CalDavOutcome::Malformed,
+            QCoreApplication::translate("CalDavClient", "%1: not a WebDAV answer").arg(url.toDisplayString())};
 }
 
 // The server's way to say it no longer knows a sync token (RFC 6578): start over from a full listing.

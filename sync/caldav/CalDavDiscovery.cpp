@@ -4,6 +4,7 @@
 #include "DavTransport.h"
 #include "Multistatus.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 namespace {
@@ -80,7 +81,9 @@ void CalDavDiscovery::probed(const QUrl& url, bool wellKnown, const DavReply& re
     }
     const std::optional<Multistatus> answer = parseMultistatus(reply.body);
     if (!answer || answer->resources.isEmpty()) {
-        m_done({CalDavOutcome::Malformed, url.toDisplayString() + QStringLiteral(": not a WebDAV answer")}, {});
+        m_done({CalDavOutcome::Malformed,
+                QCoreApplication::translate("CalDavDiscovery", "%1: not a WebDAV answer").arg(url.toDisplayString())},
+               {});
         return;
     }
     const DavResource& resource = answer->resources.first();
@@ -98,7 +101,9 @@ void CalDavDiscovery::probed(const QUrl& url, bool wellKnown, const DavReply& re
         probe(principal, false);
         return;
     }
-    m_done({CalDavOutcome::Refused, url.toDisplayString() + QStringLiteral(": the server names no calendars")}, {});
+    m_done({CalDavOutcome::Refused, QCoreApplication::translate("CalDavDiscovery", "%1: the server names no calendars")
+                                        .arg(url.toDisplayString())},
+           {});
 }
 
 void CalDavDiscovery::listHome(const QUrl& home) {
@@ -113,7 +118,9 @@ void CalDavDiscovery::listed(const QUrl& home, const DavReply& reply) {
     }
     const std::optional<Multistatus> answer = parseMultistatus(reply.body);
     if (!answer) {
-        m_done({CalDavOutcome::Malformed, home.toDisplayString() + QStringLiteral(": not a WebDAV answer")}, {});
+        m_done({CalDavOutcome::Malformed,
+                QCoreApplication::translate("CalDavDiscovery", "%1: not a WebDAV answer").arg(home.toDisplayString())},
+               {});
         return;
     }
     QUrl chosen;

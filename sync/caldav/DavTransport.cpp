@@ -2,6 +2,7 @@
 #include "DavTransport.h"
 #include "LoopbackHost.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -18,8 +19,13 @@ CalDavResult outcomeOf(int status, QNetworkReply::NetworkError error, const QStr
     if (status == 0) {
         // No answer: an untrusted certificate will not mend itself; anything else (refused, torn, timed out) may.
         if (error == QNetworkReply::SslHandshakeFailedError)
-            return {CalDavOutcome::Refused, detail + QStringLiteral("the secure connection failed")};
-        return {CalDavOutcome::RetryLater, detail + QStringLiteral("no answer (network error %1)").arg(int(error))};
+            //: %1 is the request, as in "PROPFIND https://example.org/dav/"
+            return {CalDavOutcome::Refused,
+                    QCoreApplication::translate("DavTransport", "%1: the secure connection failed").arg(what)};
+        //: %1 is the request, as in "PROPFIND https://example.org/dav/"; %2 is Qt's number for the network error
+        return {
+            CalDavOutcome::RetryLater,
+            QCoreApplication::translate("DavTransport", "%1: no answer (network error %2)").arg(what).arg(int(error))};
     }
     const QString code = detail + QStringLiteral("HTTP %1").arg(status);
     if (status / 100 == 2)
@@ -46,11 +52,14 @@ DavTransport::~DavTransport() = default;
 
 bool DavTransport::mayReach(const QUrl& url, QString& why) const {
     if (!url.isValid() || (url.scheme() != QLatin1StringView("https") && url.scheme() != QLatin1StringView("http")))
-        why = QStringLiteral("not a web address");
+        why = QCoreApplication::translate("DavTransport", "not a web address");
     else if (url.scheme() == QLatin1StringView("http") && !isLoopbackHost(url.host()) && !m_account.allowPlainHttp)
-        why = QStringLiteral("plain HTTP would send the password in clear; HTTPS is needed");
+        why =
+            QCoreApplication::translate("DavTransport", "plain HTTP would send the password in clear; HTTPS is needed");
     else if (!sameServer(url, m_account.address))
-        why = QStringLiteral("not the account's server %1").arg(m_account.address.toDisplayString());
+        //: %1 is the account's server address
+        why = QCoreApplication::translate("DavTransport", "not the account's server %1")
+                  .arg(m_account.address.toDisplayString());
     return why.isEmpty();
 }
 
@@ -64,7 +73,10 @@ void DavTransport::send(const QByteArray& method, const QUrl& url, const Headers
     QString why;
     if (!mayReach(url, why)) {
         // Answered from the event loop like every other outcome, so callers never re-enter themselves.
-        const CalDavResult refused{CalDavOutcome::Refused, url.toDisplayString() + QStringLiteral(": ") + why};
+        //: %1 is an address, %2 why it is not asked
+        const CalDavResult refused{
+            CalDavOutcome::Refused,
+            QCoreApplication::translate("DavTransport", "%1: %2").arg(url.toDisplayString(), why)};
         QMetaObject::invokeMethod(
             this,
             [done, refused] {
@@ -95,7 +107,8 @@ void DavTransport::finished(QNetworkReply* reply, const QByteArray& method, cons
     if (status == 301 || status == 302 || status == 303 || status == 307 || status == 308) {
         const QUrl target = url.resolved(QUrl::fromEncoded(reply->rawHeader("Location")));
         if (redirectsLeft == 0) {
-            done({{CalDavOutcome::Refused, url.toDisplayString() + QStringLiteral(": too many redirects")},
+            done({{CalDavOutcome::Refused,
+                   QCoreApplication::translate("DavTransport", "%1: too many redirects").arg(url.toDisplayString())},
                   status,
                   {},
                   {},

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,6 +51,28 @@ TEST(BadCommandLineTest, IsRefusedWithAMessage) {
         const QString error = parse(arguments).error;
         EXPECT_TRUE(error.contains(QString::fromUtf8(saying))) << error.toStdString();
     }
+}
+
+// Qt's own words, as its translation into the user's language gives them.
+class QtWordsElsewhere final : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char*, int) const override {
+        return qstrcmp(context, "QCommandLineParser") == 0 ? QString::fromUtf8(sourceText).toUpper() : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(BadCommandLineTest, TheHintAndTheUsageLineDoNotHangOnQtsWording) {
+    QtWordsElsewhere qtWords;
+    ASSERT_TRUE(QCoreApplication::installTranslator(&qtWords));
+    const QString error = parse({"add", "-5", "degrees"}).error;
+    const QString help = parse({"--help"}).helpText;
+    QCoreApplication::removeTranslator(&qtWords);
+    EXPECT_TRUE(error.startsWith(QLatin1String("UNKNOWN OPTION"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String("goes after --"))) << error.toStdString();
+    EXPECT_TRUE(help.startsWith(QLatin1String("Usage: redizado [options] [command] [title...]\n")))
+        << help.toStdString();
+    EXPECT_TRUE(help.contains(QLatin1String("OPTIONS:"))) << help.toStdString();
 }
 
 // Typed words are seen by every process of the machine; the password must never be one.

@@ -12,7 +12,10 @@
 #include "StoredItems.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QTime>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -163,11 +166,15 @@ TEST_F(SyncServiceTest, TurnOffForgetsThePasswordTheAccountAndTheState) {
     EXPECT_FALSE(next.account().has_value());
 }
 
-// Asked from a program started after the sync, as "sync --status" is.
+// Asked from a program started after the sync, as "sync --status" is; the time as the user's language writes it.
 TEST_F(SyncServiceTest, TheStatusSaysTheLastFailureAndTheLastGoodSync) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const std::shared_ptr<void> restore(nullptr, [before](void*) { QLocale::setDefault(before); });
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
     ASSERT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
-    const QString goodAt = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    const QString goodAt = QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
+    ASSERT_TRUE(goodAt.endsWith(QLatin1String("AM")) || goodAt.endsWith(QLatin1String("PM"))) << goodAt.toStdString();
     server.stop();
     ASSERT_EQ(here.syncNow().outcome, SyncOutcome::RetryLater);
 

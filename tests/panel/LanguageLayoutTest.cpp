@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PanelFixture.h"
+
+#include "JLRedizadoWindow.h"
+#include "MemoryAllDesktops.h"
+#include "Translations.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyleOptionFrame>
+#include <QTranslator>
+
+#include <ostream>
+
+namespace {
+// A language as the program loads it, from the folder that holds its translation, either way round.
+struct Language {
+    QString name;
+    QString folder;
+    bool rightToLeft = false;
+};
+
+void PrintTo(const Language& language, std::ostream* out) {
+    *out << language.name.toStdString() << (language.rightToLeft ? " right to left" : "");
+}
+
+// Every translation built, English as shipped, and the long pseudo translation both ways round.
+std::vector<Language> languages() {
+    const QString built = QStringLiteral(REDIZADO_BUILT_TRANSLATIONS);
+    std::vector<Language> result{{QStringLiteral("en"), built}};
+    for (const QString& file : QDir(built).entryList({QStringLiteral("redizado_*.qm")}, QDir::Files, QDir::Name)) {
+        const QString name = file.mid(9).chopped(3);
+        if (name != QLatin1String("en"))
+            result.push_back({name, built});
+    }
+    const QString pseudo = QStringLiteral(REDIZADO_PSEUDO_TRANSLATION);
+    result.push_back({QStringLiteral("pseudo"), pseudo});
+    result.push_back({QStringLiteral("pseudo"), pseudo, true});
+    return result;
+}
+
+// Where a widget's text would be cut: its own words, or nothing.
+QString clipped(QWidget* widget) {
+    const QSize size = widget->size();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->wordWrap())
+            return label->heightForWidth(size.width()) > size.height() ? label->text() : QString();
+        return label->sizeHint().width() > size.width() ? label->text() : QString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return !button->text().isEmpty() && button->sizeHint().width() > size.width() ? button->text() : QString();
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->sizeHint().width() > size.width() ? combo->currentText() : QString();
+    if (auto* entry = qobject_cast<QLineEdit*>(widget); entry && entry->text().isEmpty()) {
+        QStyleOptionFrame option;
+        option.initFrom(entry);
+        option.lineWidth = entry->hasFrame() ? entry->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QRect room =
+            entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry) - entry->textMargins();
+        // Qt keeps two pixels either side of the text.
+        const int needs = entry->fontMetrics().horizontalAdvance(entry->placeholderText()) + 4;
+        return needs > room.width() ? entry->placeholderText() : QString();
+    }
+    return {};
+}
+
+class LanguageLayoutTest : public ListFixture, public ::testing::TestWithParam<Language> {
+protected:
+    void SetUp() override {
+        if (GetParam().rightToLeft)
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        translations::install(*qApp, {GetParam().name}, {GetParam().folder});
+        defaults.setBool(keys::shortcutKey, true);
+        // Stored rather than added, so that no row is still sliding in when measured.
+        storeItems({storedItem("Buy milk"), storedItem("Call the plumber about the kitchen tap before Friday"),
+                    storedItem("Pay rent", true)});
+        startPanel();
+        window.awakeFromNib();
+        window.resize(320, 440);
+        panel->showWithWindow(window);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            if (!before.contains(translator))
+                delete translator;
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+
+    // What shows now, each widget whose text a person reads within the panel and not cut short; saved for a
+    // reader to look at.
+    void expectNothingClipped(const char* state) {
+        QCoreApplication::processEvents();
+        const Language& language = GetParam();
+        const QString name = language.name + (language.rightToLeft ? QStringLiteral("-rtl-") : QStringLiteral("-")) +
+                             QLatin1String(state);
+        QDir().mkpath(QStringLiteral(REDIZADO_SCREENSHOTS));
+        window.grab().save(QStringLiteral(REDIZADO_SCREENSHOTS "/%1.png").arg(name));
+        const QRect panelArea = view()->rect();
+        for (QWidget* widget : view()->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(view()) || widget->size().isEmpty())
+                continue;
+            const QRect area(widget->mapTo(view(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(area.left() >= panelArea.left() && area.right() <= panelArea.right())
+                << name.toStdString() << ": " << widget->metaObject()->className() << " '"
+                << widget->objectName().toStdString() << "' at " << area.left() << ".." << area.right();
+            const QString cut = clipped(widget);
+            EXPECT_TRUE(cut.isEmpty()) << name.toStdString() << ": '" << cut.toStdString() << "' is cut short in "
+                                       << widget->width() << "x" << widget->height();
+        }
+    }
+    // In right-to-left the entry starts at the panel's right and each check box's box is right of its words.
+    void expectMirrored() {
+        const QRect entry(widgets().entryField->mapTo(view(), QPoint(0, 0)), widgets().entryField->size());
+        EXPECT_GT(entry.right(), view()->width() - 20) << "the entry ends at " << entry.right();
+        for (QCheckBox* box : view()->findChildren<QCheckBox*>()) {
+            if (!box->isVisibleTo(view()) || box->text().isEmpty())
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect mark = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+            const QRect words = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+            EXPECT_GT(mark.left(), words.left()) << box->text().toStdString();
+        }
+    }
+
+    const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
+    MemoryAllDesktops desktops;
+    JLRedizadoWindow window{desktops};
+};
+
+TEST_P(LanguageLayoutTest, EveryTextOfTheListAndTheSettingsShowsWhole) {
+    expectNothingClipped("list");
+    widgets().settingsButton->click();
+    ASSERT_FALSE(panel->shortcutView()->isHidden());
+    expectNothingClipped("settings");
+    if (GetParam().rightToLeft)
+        expectMirrored();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageLayoutTest, ::testing::ValuesIn(languages()), [](const auto& info) {
+    QString name = info.param.name + (info.param.rightToLeft ? QStringLiteral("_rtl") : QString());
+    return name.toStdString();
+});
+} // namespace
