@@ -26,25 +26,25 @@
     <message>
         <source>%1: not a WebDAV answer</source>
         <extracomment>%1 is the address that answered</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una respuesta WebDAV</translation>
     </message>
 </context>
 <context>
     <name>CalDavDiscovery</name>
     <message>
         <source>%1: not a WebDAV answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una respuesta WebDAV</translation>
     </message>
     <message>
         <source>%1: the server names no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el servidor no indica ningún calendario</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>la contraseña se lee de la entrada estándar, nunca de la línea de órdenes</translation>
     </message>
     <message>
         <source>A to-do list in the system tray.
@@ -64,100 +64,119 @@ Commands:
 
 Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
 4 try again later, 5 refused or sync off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lista de tareas en la bandeja del sistema.
+
+Órdenes:
+  (ninguna)       inicia el programa de la bandeja o muestra el panel del que
+                  ya está en marcha
+  toggle          muestra u oculta el panel, como el atajo global
+  add TITLE...    añade un elemento; las palabras se unen con espacios
+  list [--all]    muestra los elementos pendientes (o todos, con [x] o [ ]),
+                  los más nuevos primero
+  count           muestra el número de elementos pendientes
+  sync            sincroniza ahora con el servidor de calendarios y muestra
+                  qué cambió
+  sync --status   muestra cómo fue la última sincronización
+  sync --account URL USER [--allow-plain-http]
+                  a partir de ahora sincroniza con el calendario en URL como
+                  USER; la contraseña se lee de la entrada estándar
+  sync --off      olvida la cuenta y su contraseña; los elementos se quedan
+
+Estado de salida: 0 hecho, 1 fallo, 2 palabras incorrectas; con sync también
+3 contraseña incorrecta, 4 reintentar más tarde, 5 rechazado o sync desactivado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a web address, as in https://example.org/dav/</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una dirección web, como https://example.org/dav/</translation>
     </message>
     <message>
         <source>not a command: %1</source>
         <extracomment>%1 is the words received</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es una orden: %1</translation>
     </message>
     <message>
         <source>argument %1 is not valid UTF-8</source>
         <extracomment>%1 is the argument&apos;s place on the command line, counted from 0 for the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el argumento %1 no es UTF-8 válido</translation>
     </message>
     <message>
         <source>With list: every item, checked ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con list: todos los elementos, también los marcados.</translation>
     </message>
     <message>
         <source>Show the list in a popover rather than the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la lista en una ventana emergente en lugar del panel.</translation>
     </message>
     <message>
         <source>With sync: how the last sync went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync: cómo fue la última sincronización.</translation>
     </message>
     <message>
         <source>With sync: forget the account and its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync: olvidar la cuenta y su contraseña.</translation>
     </message>
     <message>
         <source>With sync: sync as USER with the calendar server at URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync: sincronizar como USER con el servidor de calendarios en URL.</translation>
     </message>
     <message>
         <source>With sync --account: an unencrypted http:// address to another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync --account: una dirección http:// sin cifrar a otra máquina.</translation>
     </message>
     <message>
         <source>Say what the program does, not only its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar lo que hace el programa, no solo sus problemas.</translation>
     </message>
     <message>
         <source>toggle, add, list, count or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>toggle, add, list, count o sync.</translation>
     </message>
     <message>
         <source>With add: the item&apos;s title; with sync --account: URL USER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con add: el título del elemento; con sync --account: URL USER.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [command] [title...]</source>
         <extracomment>%1 is the command&apos;s name; the words in brackets are those of the Arguments below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones] [command] [title...]</translation>
     </message>
     <message>
         <source>%1 (a title that starts with &apos;-&apos; goes after --)</source>
         <extracomment>%1 is the parser&apos;s own message, as in: Unknown option &apos;x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (un título que empieza por «-» va después de --)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; the commands are toggle, add, list, count and sync</source>
-        <translation type="unfinished"></translation>
+        <translation>orden «%1» desconocida; las órdenes son toggle, add, list, count y sync</translation>
     </message>
     <message>
         <source>--all goes with list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--all solo va con list</translation>
     </message>
     <message>
         <source>--%1 goes with sync only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo va con sync</translation>
     </message>
     <message>
         <source>sync takes one of --status, --off and --account</source>
-        <translation type="unfinished"></translation>
+        <translation>sync admite una de --status, --off y --account</translation>
     </message>
     <message>
         <source>--allow-plain-http goes with sync --account only</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-plain-http solo va con sync --account</translation>
     </message>
     <message>
         <source>sync --account needs the server&apos;s address and a user name, as in: redizado sync --account https://example.org/dav/ alice</source>
-        <translation type="unfinished"></translation>
+        <translation>sync --account necesita la dirección del servidor y un nombre de usuario, como en: redizado sync --account https://example.org/dav/ alice</translation>
     </message>
     <message>
         <source>add needs a title, as in: redizado add buy milk</source>
-        <translation type="unfinished"></translation>
+        <translation>add necesita un título, como en: redizado add comprar leche</translation>
     </message>
     <message>
         <source>%1 takes no further words (got &quot;%2&quot;)</source>
         <extracomment>%1 is a command word, %2 the words after it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite más palabras (se recibió «%2»)</translation>
     </message>
 </context>
 <context>
@@ -165,24 +184,24 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>the program&apos;s own library cannot be loaded:%1</source>
         <extracomment>%1 is the loader&apos;s reasons, one indented line each</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar la biblioteca propia del programa:%1</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
         <extracomment>%1 is the user name, %2 the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de %1 en %2: </translation>
     </message>
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la copia en marcha no terminó en %n minuto; puede que aún esté sincronizando (vea redizado sync --status)</numerusform>
+            <numerusform>la copia en marcha no terminó en %n minutos; puede que aún esté sincronizando (vea redizado sync --status)</numerusform>
         </translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>otra copia tiene %1 pero no responde</translation>
     </message>
 </context>
 <context>
@@ -190,49 +209,49 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>%1: the secure connection failed</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: falló la conexión segura</translation>
     </message>
     <message>
         <source>%1: no answer (network error %2)</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;; %2 is Qt&apos;s number for the network error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin respuesta (error de red %2)</translation>
     </message>
     <message>
         <source>not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección web</translation>
     </message>
     <message>
         <source>plain HTTP would send the password in clear; HTTPS is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP sin cifrar enviaría la contraseña en claro; se necesita HTTPS</translation>
     </message>
     <message>
         <source>not the account&apos;s server %1</source>
         <extracomment>%1 is the account&apos;s server address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es el servidor de la cuenta, %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is an address, %2 why it is not asked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: demasiadas redirecciones</translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>add needs a title</source>
-        <translation type="unfinished"></translation>
+        <translation>add necesita un título</translation>
     </message>
     <message>
         <source>the item was added but could not be saved; see the log for why</source>
-        <translation type="unfinished"></translation>
+        <translation>el elemento se añadió pero no se pudo guardar; vea el registro para saber por qué</translation>
     </message>
     <message>
         <source>not an item command</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una orden de elementos</translation>
     </message>
 </context>
 <context>
@@ -450,11 +469,11 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>Sync is not available: %1</source>
         <extracomment>%1 is the loader&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La sincronización no está disponible: %1</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización desactivada</translation>
     </message>
 </context>
 <context>
@@ -583,19 +602,19 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     <message>
         <source>the password could not be read from standard input: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer la contraseña de la entrada estándar: %1</translation>
     </message>
     <message>
         <source>the line on standard input is too long to be a password</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea de la entrada estándar es demasiado larga para ser una contraseña</translation>
     </message>
     <message>
         <source>the password read from standard input is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la contraseña leída de la entrada estándar está vacía</translation>
     </message>
     <message>
         <source>the password read from standard input is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>la contraseña leída de la entrada estándar no es UTF-8 válido</translation>
     </message>
 </context>
 <context>
@@ -653,24 +672,24 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se cambió nada</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>otra copia tiene %1 pero no responde</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>una copia del programa se está iniciando; inténtelo de nuevo</translation>
     </message>
     <message>
         <source>the sync did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>la sincronización no terminó</translation>
     </message>
     <message>
         <source>Try &apos;redizado --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «redizado --help».</translation>
     </message>
 </context>
 <context>
@@ -928,7 +947,7 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     <name>SingleInstance</name>
     <message>
         <source>not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>no está lista</translation>
     </message>
 </context>
 <context>
@@ -946,120 +965,120 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     <name>SyncCommands</name>
     <message numerus="yes">
         <source>%n added here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n añadido aquí</numerusform>
+            <numerusform>%n añadidos aquí</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambiado aquí</numerusform>
+            <numerusform>%n cambiados aquí</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n quitado aquí</numerusform>
+            <numerusform>%n quitados aquí</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n añadido en el servidor</numerusform>
+            <numerusform>%n añadidos en el servidor</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambiado en el servidor</numerusform>
+            <numerusform>%n cambiados en el servidor</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n quitado en el servidor</numerusform>
+            <numerusform>%n quitados en el servidor</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que hacer</translation>
     </message>
     <message>
         <source>sync is not available in the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>la sincronización no está disponible en la copia en marcha</translation>
     </message>
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el servidor rechazó %n elemento, que se queda aquí y se reintentará en la próxima sincronización: %1</numerusform>
+            <numerusform>el servidor rechazó %n elementos, que se quedan aquí y se reintentarán en la próxima sincronización; el primero: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>some of the server&apos;s answers could not be read and were left alone%1</source>
         <extracomment>%1 is empty or the reason in brackets, as in &quot; (HTTP 500)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>algunas respuestas del servidor no se pudieron leer y se dejaron sin tocar%1</translation>
     </message>
     <message>
         <source>the server turned down the user name or password%1; set them again with: %2</source>
         <extracomment>%1 is empty or the reason in brackets; %2 is the command that sets them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el servidor rechazó el nombre de usuario o la contraseña%1; vuelva a indicarlos con: %2</translation>
     </message>
     <message>
         <source>the server could not be reached or was busy%1; try again later</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo contactar con el servidor o estaba ocupado%1; inténtelo más tarde</translation>
     </message>
     <message>
         <source>the server refused the sync%1</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el servidor rechazó la sincronización%1</translation>
     </message>
     <message>
         <source>sync is off; turn it on with: %1</source>
         <extracomment>%1 is the command that turns it on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sincronización está desactivada; actívela con: %1</translation>
     </message>
     <message>
         <source>Sync is off; the items stay as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización desactivada; los elementos se quedan como están</translation>
     </message>
     <message>
         <source>sync could not be turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo desactivar la sincronización</translation>
     </message>
     <message>
         <source>no keyring (Secret Service) answers on this desktop to keep the password; sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún depósito de claves (Secret Service) responde en este escritorio para guardar la contraseña; la sincronización sigue desactivada</translation>
     </message>
     <message>
         <source>the account was not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>no se aceptó la cuenta</translation>
     </message>
     <message>
         <source>Syncing with %1 as %2</source>
         <extracomment>%1 is the server&apos;s address, %2 the user name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando con %1 como %2</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>the tasks kept changing on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>las tareas no dejaban de cambiar en el servidor</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s) on the server could not be read; their items were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>no se pudo leer %n tarea del servidor; su elemento se dejó como estaba</numerusform>
+            <numerusform>no se pudieron leer %n tareas del servidor; sus elementos se dejaron como estaban</numerusform>
         </translation>
     </message>
 </context>
@@ -1067,166 +1086,166 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     <name>SyncService</name>
     <message>
         <source>%1 is not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una dirección web</translation>
     </message>
     <message>
         <source>Leave the password out of the address: type it in the password field</source>
-        <translation type="unfinished"></translation>
+        <translation>No ponga la contraseña en la dirección: escríbala en el campo de contraseña</translation>
     </message>
     <message>
         <source>Plain HTTP would send the password to %1 in clear: use an https:// address</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP sin cifrar enviaría la contraseña a %1 en claro: use una dirección https://</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 is the user name, %2 the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>Wrong user name or password for %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario o contraseña incorrectos para %1</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede contactar con %1: %2</translation>
     </message>
     <message>
         <source>%1 does not answer as a calendar server: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no responde como servidor de calendarios: %2</translation>
     </message>
     <message>
         <source>%1 refused: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo rechazó: %2</translation>
     </message>
     <message>
         <source>No keyring on this desktop: sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay depósito de claves en este escritorio: sincronización desactivada</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización desactivada</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El depósito de claves no quiso guardar la contraseña: %1</translation>
     </message>
     <message>
         <source>The sync account changed</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta de sincronización cambió</translation>
     </message>
     <message>
         <source>Sync is on with %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización activada con %1</translation>
     </message>
     <message>
         <source>Sync was turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Se desactivó la sincronización</translation>
     </message>
     <message>
         <source>Sync is off; no keyring answered to forget the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización desactivada; ningún depósito de claves respondió para olvidar la contraseña</translation>
     </message>
     <message>
         <source>Sync is off, but the keyring would not forget the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización desactivada, pero el depósito de claves no quiso olvidar la contraseña: %1</translation>
     </message>
     <message>
         <source>no password kept</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna contraseña guardada</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando…</translation>
     </message>
     <message>
         <source>; trying again at %1</source>
         <extracomment>Follows a status; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; nuevo intento: %1</translation>
     </message>
     <message>
         <source>No password kept for %1: enter the account again</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay contraseña guardada para %1: vuelva a introducir la cuenta</translation>
     </message>
     <message>
         <source>The keyring did not give the password for %1%2</source>
         <extracomment>%1 is the user at the server; %2 is empty or &quot;; trying again at&quot; a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El depósito de claves no dio la contraseña de %1%2</translation>
     </message>
     <message>
         <source>Off line: syncing with %1 when back on line</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión: se sincronizará con %1 al volver a conectarse</translation>
     </message>
     <message>
         <source>Synced at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado: %1</translation>
     </message>
     <message numerus="yes">
         <source>; the server turned down %n item(s), first %1</source>
         <extracomment>Follows a status; %1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; el servidor rechazó %n elemento: %1</numerusform>
+            <numerusform>; el servidor rechazó %n elementos, el primero %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Synced at %1%2</source>
         <extracomment>%1 is a time; %2 is empty or &quot;; the server turned down&quot; some items</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado: %1%2</translation>
     </message>
     <message>
         <source> (will retry at %1)</source>
         <extracomment>Follows a failure; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (nuevo intento: %1)</translation>
     </message>
     <message>
         <source>wrong user name or password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de usuario o contraseña incorrectos para %1</translation>
     </message>
     <message>
         <source>cannot reach %1%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is &quot; (will retry)&quot; or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede contactar con %1%2</translation>
     </message>
     <message>
         <source> (will retry)</source>
-        <translation type="unfinished"></translation>
+        <translation> (se reintentará)</translation>
     </message>
     <message>
         <source>some tasks on %1 could not be read%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is empty or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron leer algunas tareas de %1%2</translation>
     </message>
     <message>
         <source>%1 refused the sync</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó la sincronización</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó la sincronización: %2</translation>
     </message>
     <message>
         <source>Last good sync %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización correcta: %1.</translation>
     </message>
     <message>
         <source>No sync has gone well yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no ha salido bien ninguna sincronización.</translation>
     </message>
     <message>
         <source>Last sync%1 failed: %2%3. %4</source>
         <extracomment>%1 is empty or a space and the time; %2 is why; %3 is empty or &quot;; the server turned down&quot; some items; %4 says when the last good sync was</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La última sincronización%1 falló: %2%3. %4</translation>
     </message>
 </context>
 <context>
