@@ -484,7 +484,7 @@ Estado de salida: 0 hecho, 1 fallo, 2 palabras incorrectas; con sync también
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Pendientes, %2 Todos, %3 el otro</translation>
+        <translation>%1 Por hacer, %2 Todos, %3 el otro</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -522,7 +522,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Intro añade el elemento escrito, Flecha abajo va a la lista, Esc cierra el panel.
 Flecha arriba, Flecha abajo, Inicio, Fin, Re Pág y Av Pág mueven por la lista.
 Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
-%1, %2 y %3: Pendientes, Todos, el otro.
+%1, %2 y %3: Por hacer, Todos, el otro.
 %4: ajustes. %5 y %6: deshacer y rehacer.</translation>
     </message>
     <message numerus="yes">
@@ -625,7 +625,7 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     </message>
     <message>
         <source>To Do</source>
-        <translation>Pendientes</translation>
+        <translation>Por hacer</translation>
     </message>
     <message>
         <source>All</source>
@@ -700,7 +700,7 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     </message>
     <message>
         <source>To Do</source>
-        <translation>Pendientes</translation>
+        <translation>Por hacer</translation>
     </message>
     <message>
         <source>All</source>

@@ -456,7 +456,7 @@ Status de saída: 0 concluído, 1 falhou, 2 palavras erradas; para sync também
     </message>
     <message>
         <source>Done</source>
-        <translation>Concluído</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Finish editing</source>
@@ -483,7 +483,7 @@ Status de saída: 0 concluído, 1 falhou, 2 palavras erradas; para sync também
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Pendentes, %2 Todos, %3 o outro</translation>
+        <translation>%1 A fazer, %2 Todos, %3 o outro</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -521,7 +521,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Enter adiciona o item digitado, Seta para baixo vai para a lista, Esc fecha o painel.
 Seta para cima, Seta para baixo, Home, End, Page Up e Page Down movem pela lista.
 Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
-%1, %2 e %3: Pendentes, Todos, o outro.
+%1, %2 e %3: A fazer, Todos, o outro.
 %4: ajustes. %5 e %6: desfazer e refazer.</translation>
     </message>
     <message numerus="yes">
@@ -624,7 +624,7 @@ Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
     </message>
     <message>
         <source>To Do</source>
-        <translation>Pendentes</translation>
+        <translation>A fazer</translation>
     </message>
     <message>
         <source>All</source>
@@ -699,7 +699,7 @@ Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
     </message>
     <message>
         <source>To Do</source>
-        <translation>Pendentes</translation>
+        <translation>A fazer</translation>
     </message>
     <message>
         <source>All</source>
