@@ -26,18 +26,18 @@
     <message>
         <source>%1: not a WebDAV answer</source>
         <extracomment>%1 is the address that answered</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è una risposta WebDAV</translation>
     </message>
 </context>
 <context>
     <name>CalDavDiscovery</name>
     <message>
         <source>%1: not a WebDAV answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è una risposta WebDAV</translation>
     </message>
     <message>
         <source>%1: the server names no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il server non indica alcun calendario</translation>
     </message>
 </context>
 <context>
@@ -45,19 +45,19 @@
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;altra istanza tiene occupato %1 ma non risponde</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>la password viene letta dallo standard input, mai dalla riga di comando</translation>
     </message>
     <message>
         <source>A to-do list in the system tray.
@@ -77,100 +77,120 @@ Commands:
 
 Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
 4 try again later, 5 refused or sync off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un elenco di cose da fare nell&apos;area di notifica.
+
+Comandi:
+  (nessuno)       avvia il programma nell&apos;area di notifica, o mostra il pannello
+                  di quello già in esecuzione
+  toggle          mostra o nasconde il pannello, come la scorciatoia globale
+  add TITLE...    aggiunge un elemento; le parole sono unite da spazi
+  list [--all]    mostra gli elementi da fare (o tutti, con [x] o [ ]), dal più
+                  recente al più vecchio
+  count           mostra il numero di elementi da fare
+  sync            sincronizza ora con il server di calendario e mostra cosa è
+                  cambiato
+  sync --status   mostra l&apos;esito dell&apos;ultima sincronizzazione
+  sync --account URL USER [--allow-plain-http]
+                  da ora in poi sincronizza con il calendario all&apos;indirizzo URL
+                  come USER; la password viene letta dallo standard input
+  sync --off      dimentica l&apos;account e la sua password; gli elementi restano
+
+Codice di uscita: 0 riuscito, 1 non riuscito, 2 argomenti errati; per sync
+anche 3 password errata, 4 riprovare più tardi, 5 rifiutato o
+sincronizzazione disattivata.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a web address, as in https://example.org/dav/</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un indirizzo web (per esempio https://example.org/dav/)</translation>
     </message>
     <message>
         <source>not a command: %1</source>
         <extracomment>%1 is the words received</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è un comando: %1</translation>
     </message>
     <message>
         <source>argument %1 is not valid UTF-8</source>
         <extracomment>%1 is the argument&apos;s place on the command line, counted from 0 for the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;argomento %1 non è UTF-8 valido</translation>
     </message>
     <message>
         <source>With list: every item, checked ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con list: tutti gli elementi, anche quelli spuntati.</translation>
     </message>
     <message>
         <source>Show the list in a popover rather than the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;elenco in un popover anziché nel pannello.</translation>
     </message>
     <message>
         <source>With sync: how the last sync went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync: l&apos;esito dell&apos;ultima sincronizzazione.</translation>
     </message>
     <message>
         <source>With sync: forget the account and its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync: dimentica l&apos;account e la sua password.</translation>
     </message>
     <message>
         <source>With sync: sync as USER with the calendar server at URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync: sincronizza come USER con il server di calendario all&apos;indirizzo URL.</translation>
     </message>
     <message>
         <source>With sync --account: an unencrypted http:// address to another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con sync --account: un indirizzo http:// non cifrato verso un&apos;altra macchina.</translation>
     </message>
     <message>
         <source>Say what the program does, not only its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica cosa fa il programma, non solo i suoi problemi.</translation>
     </message>
     <message>
         <source>toggle, add, list, count or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>toggle, add, list, count o sync.</translation>
     </message>
     <message>
         <source>With add: the item&apos;s title; with sync --account: URL USER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con add: il titolo dell&apos;elemento; con sync --account: URL USER.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [command] [title...]</source>
         <extracomment>%1 is the command&apos;s name; the words in brackets are those of the Arguments below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilizzo: %1 [opzioni] [command] [title...]</translation>
     </message>
     <message>
         <source>%1 (a title that starts with &apos;-&apos; goes after --)</source>
         <extracomment>%1 is the parser&apos;s own message, as in: Unknown option &apos;x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (un titolo che inizia con «-» va dopo --)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; the commands are toggle, add, list, count and sync</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto «%1»; i comandi sono toggle, add, list, count e sync</translation>
     </message>
     <message>
         <source>--all goes with list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--all si usa solo con list</translation>
     </message>
     <message>
         <source>--%1 goes with sync only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 si usa solo con sync</translation>
     </message>
     <message>
         <source>sync takes one of --status, --off and --account</source>
-        <translation type="unfinished"></translation>
+        <translation>sync accetta una sola opzione tra --status, --off e --account</translation>
     </message>
     <message>
         <source>--allow-plain-http goes with sync --account only</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-plain-http si usa solo con sync --account</translation>
     </message>
     <message>
         <source>sync --account needs the server&apos;s address and a user name, as in: redizado sync --account https://example.org/dav/ alice</source>
-        <translation type="unfinished"></translation>
+        <translation>sync --account richiede l&apos;indirizzo del server e un nome utente, per esempio: redizado sync --account https://example.org/dav/ alice</translation>
     </message>
     <message>
         <source>add needs a title, as in: redizado add buy milk</source>
-        <translation type="unfinished"></translation>
+        <translation>add richiede un titolo, per esempio: redizado add comprare il latte</translation>
     </message>
     <message>
         <source>%1 takes no further words (got &quot;%2&quot;)</source>
         <extracomment>%1 is a command word, %2 the words after it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non accetta altri argomenti (ricevuto: «%2»)</translation>
     </message>
 </context>
 <context>
@@ -178,24 +198,24 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>the program&apos;s own library cannot be loaded:%1</source>
         <extracomment>%1 is the loader&apos;s reasons, one indented line each</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la libreria del programma non può essere caricata:%1</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
         <extracomment>%1 is the user name, %2 the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Password di %1 su %2: </translation>
     </message>
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>l&apos;istanza in esecuzione non ha finito entro %n minuto; potrebbe essere ancora in sincronizzazione (vedere redizado sync --status)</numerusform>
+            <numerusform>l&apos;istanza in esecuzione non ha finito entro %n minuti; potrebbe essere ancora in sincronizzazione (vedere redizado sync --status)</numerusform>
         </translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;altra istanza tiene occupato %1 ma non risponde</translation>
     </message>
 </context>
 <context>
@@ -203,49 +223,49 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>%1: the secure connection failed</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: connessione sicura non riuscita</translation>
     </message>
     <message>
         <source>%1: no answer (network error %2)</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;; %2 is Qt&apos;s number for the network error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessuna risposta (errore di rete %2)</translation>
     </message>
     <message>
         <source>not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un indirizzo web</translation>
     </message>
     <message>
         <source>plain HTTP would send the password in clear; HTTPS is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP semplice invierebbe la password in chiaro; serve HTTPS</translation>
     </message>
     <message>
         <source>not the account&apos;s server %1</source>
         <extracomment>%1 is the account&apos;s server address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fuori dal server dell&apos;account, %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is an address, %2 why it is not asked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: troppi reindirizzamenti</translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>add needs a title</source>
-        <translation type="unfinished"></translation>
+        <translation>add richiede un titolo</translation>
     </message>
     <message>
         <source>the item was added but could not be saved; see the log for why</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elemento è stato aggiunto ma non è stato possibile salvarlo; il motivo è nel registro</translation>
     </message>
     <message>
         <source>not an item command</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un comando per gli elementi</translation>
     </message>
 </context>
 <context>
@@ -463,11 +483,11 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>Sync is not available: %1</source>
         <extracomment>%1 is the loader&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione non disponibile: %1</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished">Sincronizzazione disattivata</translation>
+        <translation>Sincronizzazione disattivata</translation>
     </message>
 </context>
 <context>
@@ -596,19 +616,19 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <message>
         <source>the password could not be read from standard input: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la password dallo standard input: %1</translation>
     </message>
     <message>
         <source>the line on standard input is too long to be a password</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga sullo standard input è troppo lunga per essere una password</translation>
     </message>
     <message>
         <source>the password read from standard input is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la password letta dallo standard input è vuota</translation>
     </message>
     <message>
         <source>the password read from standard input is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>la password letta dallo standard input non è UTF-8 valido</translation>
     </message>
 </context>
 <context>
@@ -665,19 +685,19 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <name>ProgramMain</name>
     <message>
         <source>%1; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;istanza del programma si sta avviando; riprovare</translation>
     </message>
     <message>
         <source>the sync did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>la sincronizzazione non è terminata</translation>
     </message>
     <message>
         <source>Try &apos;redizado --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Provare «redizado --help».</translation>
     </message>
 </context>
 <context>
@@ -940,7 +960,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <name>SingleInstance</name>
     <message>
         <source>not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>non pronto</translation>
     </message>
 </context>
 <context>
@@ -958,120 +978,120 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <name>SyncCommands</name>
     <message numerus="yes">
         <source>%n added here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aggiunto qui</numerusform>
+            <numerusform>%n aggiunti qui</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modificato qui</numerusform>
+            <numerusform>%n modificati qui</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rimosso qui</numerusform>
+            <numerusform>%n rimossi qui</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aggiunto sul server</numerusform>
+            <numerusform>%n aggiunti sul server</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modificato sul server</numerusform>
+            <numerusform>%n modificati sul server</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rimosso sul server</numerusform>
+            <numerusform>%n rimossi sul server</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da sincronizzare</translation>
     </message>
     <message>
         <source>sync is not available in the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>la sincronizzazione non è disponibile nell&apos;istanza in esecuzione</translation>
     </message>
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il server ha rifiutato %n elemento, che resta qui e verrà ritentato alla prossima sincronizzazione: %1</numerusform>
+            <numerusform>il server ha rifiutato %n elementi, che restano qui e verranno ritentati alla prossima sincronizzazione; il primo: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>some of the server&apos;s answers could not be read and were left alone%1</source>
         <extracomment>%1 is empty or the reason in brackets, as in &quot; (HTTP 500)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alcune risposte del server non erano leggibili e sono state lasciate da parte%1</translation>
     </message>
     <message>
         <source>the server turned down the user name or password%1; set them again with: %2</source>
         <extracomment>%1 is empty or the reason in brackets; %2 is the command that sets them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il server ha rifiutato il nome utente o la password%1; impostarli di nuovo con: %2</translation>
     </message>
     <message>
         <source>the server could not be reached or was busy%1; try again later</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il server non era raggiungibile o era occupato%1; riprovare più tardi</translation>
     </message>
     <message>
         <source>the server refused the sync%1</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il server ha rifiutato la sincronizzazione%1</translation>
     </message>
     <message>
         <source>sync is off; turn it on with: %1</source>
         <extracomment>%1 is the command that turns it on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la sincronizzazione è disattivata; attivarla con: %1</translation>
     </message>
     <message>
         <source>Sync is off; the items stay as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione disattivata; gli elementi restano come sono</translation>
     </message>
     <message>
         <source>sync could not be turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile disattivare la sincronizzazione</translation>
     </message>
     <message>
         <source>no keyring (Secret Service) answers on this desktop to keep the password; sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun portachiavi (Secret Service) risponde su questo desktop per conservare la password; la sincronizzazione resta disattivata</translation>
     </message>
     <message>
         <source>the account was not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;account non è stato accettato</translation>
     </message>
     <message>
         <source>Syncing with %1 as %2</source>
         <extracomment>%1 is the server&apos;s address, %2 the user name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione con %1 come %2</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>the tasks kept changing on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>le attività continuavano a cambiare sul server</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s) on the server could not be read; their items were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>non è stato possibile leggere %n attività sul server; il suo elemento è rimasto com&apos;era</numerusform>
+            <numerusform>non è stato possibile leggere %n attività sul server; i loro elementi sono rimasti com&apos;erano</numerusform>
         </translation>
     </message>
 </context>
@@ -1079,166 +1099,166 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <name>SyncService</name>
     <message>
         <source>%1 is not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un indirizzo web</translation>
     </message>
     <message>
         <source>Leave the password out of the address: type it in the password field</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inserire la password nell&apos;indirizzo: scriverla nel campo della password</translation>
     </message>
     <message>
         <source>Plain HTTP would send the password to %1 in clear: use an https:// address</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HTTP semplice invierebbe la password in chiaro a %1: usare un indirizzo https://</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 is the user name, %2 the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>Wrong user name or password for %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente o password errati per %1</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile raggiungere %1: %2</translation>
     </message>
     <message>
         <source>%1 does not answer as a calendar server: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non risponde come un server di calendario: %2</translation>
     </message>
     <message>
         <source>%1 refused: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rifiutato: %2</translation>
     </message>
     <message>
         <source>No keyring on this desktop: sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun portachiavi su questo desktop: sincronizzazione disattivata</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished">Sincronizzazione disattivata</translation>
+        <translation>Sincronizzazione disattivata</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portachiavi non ha conservato la password: %1</translation>
     </message>
     <message>
         <source>The sync account changed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;account di sincronizzazione è cambiato</translation>
     </message>
     <message>
         <source>Sync is on with %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione attiva con %1</translation>
     </message>
     <message>
         <source>Sync was turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>La sincronizzazione è stata disattivata</translation>
     </message>
     <message>
         <source>Sync is off; no keyring answered to forget the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione disattivata; nessun portachiavi ha risposto per dimenticare la password</translation>
     </message>
     <message>
         <source>Sync is off, but the keyring would not forget the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione disattivata, ma il portachiavi non ha dimenticato la password: %1</translation>
     </message>
     <message>
         <source>no password kept</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna password conservata</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione…</translation>
     </message>
     <message>
         <source>; trying again at %1</source>
         <extracomment>Follows a status; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; nuovo tentativo alle %1</translation>
     </message>
     <message>
         <source>No password kept for %1: enter the account again</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna password conservata per %1: inserire di nuovo l&apos;account</translation>
     </message>
     <message>
         <source>The keyring did not give the password for %1%2</source>
         <extracomment>%1 is the user at the server; %2 is empty or &quot;; trying again at&quot; a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portachiavi non ha fornito la password di %1%2</translation>
     </message>
     <message>
         <source>Off line: syncing with %1 when back on line</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non in linea: sincronizzazione con %1 al ritorno della connessione</translation>
     </message>
     <message>
         <source>Synced at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzato alle %1</translation>
     </message>
     <message numerus="yes">
         <source>; the server turned down %n item(s), first %1</source>
         <extracomment>Follows a status; %1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; il server ha rifiutato %n elemento: %1</numerusform>
+            <numerusform>; il server ha rifiutato %n elementi, il primo: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Synced at %1%2</source>
         <extracomment>%1 is a time; %2 is empty or &quot;; the server turned down&quot; some items</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzato alle %1%2</translation>
     </message>
     <message>
         <source> (will retry at %1)</source>
         <extracomment>Follows a failure; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (nuovo tentativo alle %1)</translation>
     </message>
     <message>
         <source>wrong user name or password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nome utente o password errati per %1</translation>
     </message>
     <message>
         <source>cannot reach %1%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is &quot; (will retry)&quot; or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile raggiungere %1%2</translation>
     </message>
     <message>
         <source> (will retry)</source>
-        <translation type="unfinished"></translation>
+        <translation> (nuovo tentativo più tardi)</translation>
     </message>
     <message>
         <source>some tasks on %1 could not be read%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is empty or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alcune attività su %1 non erano leggibili%2</translation>
     </message>
     <message>
         <source>%1 refused the sync</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rifiutato la sincronizzazione</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rifiutato la sincronizzazione: %2</translation>
     </message>
     <message>
         <source>Last good sync %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima sincronizzazione riuscita: %1.</translation>
     </message>
     <message>
         <source>No sync has gone well yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna sincronizzazione è ancora riuscita.</translation>
     </message>
     <message>
         <source>Last sync%1 failed: %2%3. %4</source>
         <extracomment>%1 is empty or a space and the time; %2 is why; %3 is empty or &quot;; the server turned down&quot; some items; %4 says when the last good sync was</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ultima sincronizzazione%1 non riuscita: %2%3. %4</translation>
     </message>
 </context>
 <context>
