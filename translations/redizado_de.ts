@@ -875,7 +875,7 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     <message>
         <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
         <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einträge konnten nicht in %1 gespeichert werden (%2). Sie bleiben erhalten, solange Redizado läuft, und das Speichern wird bei jeder Änderung erneut versucht.</translation>
     </message>
 </context>
 <context>

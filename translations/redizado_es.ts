@@ -45,12 +45,12 @@
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished">%1; no se cambió nada</translation>
+        <translation>%1; no se cambió nada</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished">otra copia tiene %1 pero no responde</translation>
+        <translation>otra copia tiene %1 pero no responde</translation>
     </message>
 </context>
 <context>
@@ -875,7 +875,7 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     <message>
         <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
         <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar sus elementos en %1 (%2). Se conservan mientras Redizado siga abierto, y se vuelve a intentar guardarlos con cada cambio.</translation>
     </message>
 </context>
 <context>

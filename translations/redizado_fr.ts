@@ -877,7 +877,7 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     <message>
         <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
         <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos éléments n’ont pas pu être enregistrés dans %1 (%2). Ils sont conservés tant que Redizado fonctionne, et l’enregistrement est retenté à chaque modification.</translation>
     </message>
 </context>
 <context>

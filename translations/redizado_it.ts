@@ -876,7 +876,7 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     <message>
         <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
         <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare i tuoi elementi in %1 (%2). Restano conservati finché Redizado è in esecuzione e il salvataggio viene ritentato a ogni modifica.</translation>
     </message>
 </context>
 <context>

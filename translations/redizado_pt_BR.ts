@@ -45,12 +45,12 @@
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished">%1; nada foi alterado</translation>
+        <translation>%1; nada foi alterado</translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished">outra cópia detém %1, mas não responde</translation>
+        <translation>outra cópia detém %1, mas não responde</translation>
     </message>
 </context>
 <context>
@@ -874,7 +874,7 @@ Espaço marca ou desmarca, F2 ou Enter renomeia, Delete remove.
     <message>
         <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
         <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar seus itens em %1 (%2). Eles são mantidos enquanto o Redizado estiver aberto, e o salvamento é tentado de novo a cada alteração.</translation>
     </message>
 </context>
 <context>
