@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AllDesktops.h"
+#include "CommandHere.h"
 #include "CommandLine.h"
 #include "FileUserDefaults.h"
 #include "GnomeShortcutService.h"
 #include "HotKeyService.h"
-#include "ItemCommands.h"
 #include "JLJotlingManager.h"
 #include "LoadedSync.h"
 #include "Log.h"
@@ -36,72 +36,11 @@ namespace {
 Q_LOGGING_CATEGORY(lcStart, "redizado.hotkey", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcWindow, "redizado.window", QtWarningMsg)
 
-// How long a later start waits for a copy that is still starting to answer.
-constexpr auto startingCopyPatience = std::chrono::seconds(10);
-
 // Where windows cannot ask for every desktop themselves, the compositor places the panel on the current one.
 class CurrentDesktopOnly final : public AllDesktops {
 public:
     void joinAllDesktops(QWidget&) override {}
 };
-
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
-int finish(const CommandReply& reply) {
-    print(stdout, reply.output);
-    if (!reply.error.isEmpty())
-        print(stderr, QStringLiteral("redizado: ") + reply.error);
-    return reply.exitStatus;
-}
-
-// With no copy running, a command opens the store itself; a store it cannot read is left as it is.
-int withStoreHere(const std::function<CommandReply(FileUserDefaults&, JLJotlingManager&)>& work) {
-    FileUserDefaults defaults(FileUserDefaults::defaultPath(), FileCalls::real(),
-                              FileUserDefaults::Unreadable::leaveAlone);
-    if (!defaults.loadError().empty())
-        return finish({2,
-                       {},
-                       //: %1 is why the store could not be read
-                       QCoreApplication::translate("ProgramMain", "%1; nothing was changed")
-                               .arg(QString::fromStdString(defaults.loadError())) +
-                           QLatin1Char('\n')});
-    NotificationCenter center;
-    JLJotlingManager manager(defaults, center);
-    return finish(work(defaults, manager));
-}
-
-int runHere(const Command& command) {
-    return withStoreHere([&command](FileUserDefaults& defaults, JLJotlingManager& manager) {
-        return ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }).run(command);
-    });
-}
-
-// Hands the command to the running copy, or does it here. Nothing when this process is to be the tray program
-// (the lock is then ours).
-std::optional<int> runBeforeTray(const Command& command, SingleInstance& instance) {
-    const SingleInstance::Request request{command.toRequest(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")};
-    const auto outcome = instance.sendOrLock(request, startingCopyPatience);
-    if (outcome.reply)
-        return finish({outcome.reply->exitStatus, outcome.reply->output, outcome.reply->error});
-    if (!outcome.locked)
-        return finish({1,
-                       {},
-                       //: %1 is the lock file's path
-                       QCoreApplication::translate("ProgramMain", "another copy holds %1 but does not answer")
-                               .arg(instance.lockPath()) +
-                           QLatin1Char('\n')});
-    const bool itemCommand = command.verb == Command::Verb::add || command.verb == Command::Verb::list ||
-                             command.verb == Command::Verb::count;
-    if (!itemCommand)
-        return std::nullopt;
-    const int status = runHere(command);
-    instance.unlock();
-    return status;
-}
 
 bool onGnome() {
     return qEnvironmentVariable("XDG_CURRENT_DESKTOP")

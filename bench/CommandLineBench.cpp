@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// `redizado add` with a copy running: from the command's start until it exits, by when the item is stored; beside
-// starting `true`, the floor of any command.
+// `redizado add` with a copy running, and with none (the command then stores the item itself): from the command's
+// start until it exits, by when the item is stored; beside starting `true`, the floor of any command.
 #include "FileUserDefaults.h"
 #include "PreferencesKeys.h"
 #include "TempFolder.h"
@@ -93,6 +93,25 @@ void CommandLineAddToRunningCopy(benchmark::State& state) {
     }
 }
 BENCHMARK(CommandLineAddToRunningCopy)->Arg(0)->Arg(10'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// With no copy running, over a store that starts empty, in folders of its own.
+void CommandLineAddNoCopy(benchmark::State& state) {
+    TempFolder folder;
+    const std::string config = folder.path() + "/config";
+    const std::string runtime = folder.path() + "/run";
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    int n = 0;
+    for (auto _ : state) {
+        if (runToEnd({REDIZADO_PROGRAM, "add", "from the command line " + std::to_string(n++)}) != 0) {
+            state.SkipWithError("redizado add failed");
+            return;
+        }
+    }
+}
+BENCHMARK(CommandLineAddNoCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void CommandLineTrue(benchmark::State& state) {
     for (auto _ : state)

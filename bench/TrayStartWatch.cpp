@@ -3,7 +3,7 @@
 // class that shows, inside a window of the tray's class. Then waits for the program to settle, reads its
 // proportional memory and stops it.
 // Usage: tray-start-watch TRAY_CLASS CLASS SETTLE_MS PROGRAM [ARGUMENTS...]
-// Prints "MILLISECONDS PSS_KIB"; exits 1 when the icon does not show within 30 seconds.
+// Prints "MILLISECONDS PSS_KIB PRIVATE_KIB"; exits 1 when the icon does not show within 30 seconds.
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -54,12 +54,15 @@ bool inTrayAndShown(xcb_connection_t* c, xcb_window_t window, xcb_window_t root,
     }
 }
 
-long pssKib(pid_t pid) {
+// A figure of the process's memory map, summed over the fields named; -1 when there is none.
+long rollupKib(pid_t pid, std::initializer_list<const char*> fields) {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    long total = -1;
     for (std::string line; std::getline(rollup, line);)
-        if (line.rfind("Pss:", 0) == 0)
-            return std::atol(line.c_str() + 4);
-    return -1;
+        for (const char* field : fields)
+            if (line.rfind(field, 0) == 0)
+                total = std::max(total, 0L) + std::atol(line.c_str() + std::strlen(field));
+    return total;
 }
 } // namespace
 
@@ -122,7 +125,10 @@ int main(int argc, char** argv) {
     if (shown) {
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
         const auto ms = std::chrono::duration<double, std::milli>(*shown - start).count();
-        std::printf("%.1f %ld\n", ms, pssKib(pid));
+        // Beside the proportional share, the pages no other process maps: that share falls as other programs load
+        // the same libraries, these do not.
+        std::printf("%.1f %ld %ld\n", ms, rollupKib(pid, {"Pss:"}),
+                    rollupKib(pid, {"Private_Clean:", "Private_Dirty:"}));
     } else {
         std::fprintf(stderr, "tray-start-watch: no icon of class %s in the tray\n", wanted.c_str());
         result = 1;

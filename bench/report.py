@@ -16,6 +16,7 @@ ROWS = [
     ("Category switch or edit mode, 10,000 items", "BM_PanelReload10000Items", None, 16.0, 1.0),
     ("Panel made and first shown, 10,000 items", "BM_PanelMadeAndFirstShown10000Items", None, 50.0, 1.0),
     ("`redizado add` to a running copy, empty", "CommandLineAddToRunningCopy/0", "CommandLineTrue", 10.0, None),
+    ("`redizado add`, no copy running, empty", "CommandLineAddNoCopy", "CommandLineTrue", 10.0, None),
     ("`redizado add` to a running copy, 10,000", "CommandLineAddToRunningCopy/10000", "CommandLineTrue", 25.0, None),
     # Our CPU time: the server runs in a process of its own.
     ("Sync CPU, nothing changed, 10,000 tasks", "SyncNothingChanged10000Tasks", "SyncOneRequestFloor", 20.0, None),

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Start to the icon mapped in the tray, and proportional memory once settled, of the program (with an empty store
-# and with 10,000 stored items) beside a bare Qt tray program, on a virtual desktop with a private session bus.
-# The three are started in turn, round after round, so that the machine's load weighs on each alike; each figure
-# is the median of the rounds.
+# Start to the icon mapped in the tray, and proportional memory once settled, of the program (with an empty store,
+# with one item to do and with 10,000 stored items) beside a bare Qt tray program, on a virtual desktop with a private session bus.
+# The four are started in turn, round after round, so that the machine's load, and other programs sharing the
+# same libraries (which lowers each one's proportional share), weigh on each alike; each figure is the median of
+# the rounds.
 # Usage: tray-startup.sh PROGRAM BARE_TRAY_PROGRAM [RUNS]
 # The tools (tray-start-watch, make-store) are taken from the bare program's folder. TRAY_BENCH_DISPLAY picks the
 # display; by default the first free one from :92.
@@ -46,10 +47,12 @@ export DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus/address")
 # The stores as the program leaves them after a first start: no items, and 10,000.
 mkdir -p "$work/stores"
 "$tools/make-store" "$work/stores/empty.plist" 0 2>/dev/null
+# One done and one to do: the icon shows a count, whose digits need the system's fonts, as at 10,000.
+"$tools/make-store" "$work/stores/one.plist" 2 2>/dev/null
 "$tools/make-store" "$work/stores/full.plist" "$items" 2>/dev/null
 
 # One start: a home of its own (a running copy would take the start over), the store copied in fresh.
-# Prints "MILLISECONDS PSS_KIB".
+# Prints "MILLISECONDS PSS_KIB PRIVATE_KIB".
 start() {
     local name=$1 store=$2
     local home=$work/home
@@ -64,10 +67,11 @@ start() {
         { echo "tray-startup: $name${store:+ with the $store store}:" >&2; cat "$work/errors" >&2; exit 1; }
 }
 
-: >"$work/bare" ; : >"$work/empty" ; : >"$work/full"
+: >"$work/bare" ; : >"$work/empty" ; : >"$work/one" ; : >"$work/full"
 for _ in $(seq "$runs"); do
     start baretray "" >>"$work/bare"
     start redizado empty >>"$work/empty"
+    start redizado one >>"$work/one"
     start redizado full >>"$work/full"
 done
 
@@ -75,9 +79,15 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 column() { cut -d' ' -f"$1" "$work/$2" | median; }
 ms_bare=$(column 1 bare) ms_empty=$(column 1 empty) ms_full=$(column 1 full)
 kib_bare=$(column 2 bare) kib_empty=$(column 2 empty) kib_full=$(column 2 full)
+own_empty=$(column 3 empty) own_one=$(column 3 one) own_full=$(column 3 full)
 
 echo "tray start on $display, median of $runs rounds; load: $(cut -d' ' -f1-3 /proc/loadavg)"
 awk -v r="$ms_empty" -v b="$ms_bare" 'BEGIN { printf "start to icon in tray, empty store:  redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.10)\n", r, b, r / b }'
 awk -v r="$ms_full" -v b="$ms_bare" -v n="$items" 'BEGIN { printf "start to icon in tray, %d items: redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.10)\n", n, r, b, r / b }'
 awk -v r="$kib_empty" -v b="$kib_bare" 'BEGIN { printf "PSS after start, empty store:       redizado %6.1f MiB, bare tray %6.1f MiB, ratio %.2f (budget 1.10)\n", r / 1024, b / 1024, r / b }'
 awk -v f="$kib_full" -v e="$kib_empty" -v n="$items" 'BEGIN { printf "PSS %d items add:                redizado %+6.1f MiB (budget +4.0 MiB)\n", n, (f - e) / 1024 }'
+# In memory of its own, which other programs on the machine do not lower: what a count on the icon costs (Qt reads
+# the font database to draw its digits), and what the items cost beyond it.
+awk -v f="$own_full" -v e="$own_empty" -v n="$items" 'BEGIN { printf "private memory, %d items add:     redizado %+6.1f MiB\n", n, (f - e) / 1024 }'
+awk -v o="$own_one" -v e="$own_empty" 'BEGIN { printf "  of which a count on the icon:     redizado %+6.1f MiB\n", (o - e) / 1024 }'
+awk -v f="$own_full" -v o="$own_one" -v n="$items" 'BEGIN { printf "  and the %d items themselves:   redizado %+6.1f MiB\n", n, (f - o) / 1024 }'

@@ -36,6 +36,9 @@ struct Command {
     bool allowPlainHttp = false;
     QString password;
 
+    // add, list or count: work on the store alone, by the running copy or else by the command itself.
+    bool onItemsAlone() const { return verb == Verb::add || verb == Verb::list || verb == Verb::count; }
+
     // The words a running instance is sent, and read back from them.
     QStringList toRequest() const;
     static Command fromRequest(const QStringList& request, QString* whyNot);

@@ -24,7 +24,9 @@ namespace {
 constexpr auto startingCopyPatience = std::chrono::seconds(10);
 // A first sync of a big calendar over a slow line takes minutes.
 constexpr auto syncPatience = std::chrono::minutes(15);
-constexpr const char* moduleName = "redizado-program.so";
+constexpr const char* programModule = "redizado-program.so";
+// The item commands alone, with no copy running: the store without the desktop's libraries.
+constexpr const char* itemsModule = "redizado-items.so";
 
 void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -51,7 +53,7 @@ std::string ownFolder() {
 
 // Beside this program in the build tree, in the library folder once installed; both found from where this
 // program is, so an unpacked package runs too. Nothing, with the reason printed, when it cannot be loaded.
-void* wholeProgramEntry(const char* name, int& argc, char** argv) {
+void* moduleEntry(const char* moduleName, const char* name, int& argc, char** argv) {
     const std::string folder = ownFolder();
     void* module = nullptr;
     std::string tried;
@@ -77,14 +79,14 @@ void* wholeProgramEntry(const char* name, int& argc, char** argv) {
 
 int runWholeProgram(int argc, char** argv) {
     using Main = int (*)(int, char**);
-    const auto programMain = reinterpret_cast<Main>(wholeProgramEntry("redizadoProgramMain", argc, argv));
+    const auto programMain = reinterpret_cast<Main>(moduleEntry(programModule, "redizadoProgramMain", argc, argv));
     return programMain ? programMain(argc, argv) : 1;
 }
 
 // With no copy running the sync runs in this process; the request carries the password already read.
 int syncInWholeProgram(int argc, char** argv, const QStringList& request) {
     using SyncHere = int (*)(int, char**, const QStringList*);
-    const auto syncHere = reinterpret_cast<SyncHere>(wholeProgramEntry("redizadoSyncHere", argc, argv));
+    const auto syncHere = reinterpret_cast<SyncHere>(moduleEntry(programModule, "redizadoSyncHere", argc, argv));
     return syncHere ? syncHere(argc, argv, &request) : 1;
 }
 
@@ -157,6 +159,12 @@ int main(int argc, char** argv) {
                           QLatin1Char('\n'));
             });
             return 1;
+        }
+        if (parsed.command.onItemsAlone()) {
+            using ItemsHere = int (*)(int, char**);
+            const auto itemsHere =
+                reinterpret_cast<ItemsHere>(moduleEntry(itemsModule, "redizadoItemsHere", argc, argv));
+            return itemsHere ? itemsHere(argc, argv) : 1;
         }
     }
     return runWholeProgram(argc, argv);

@@ -15,8 +15,13 @@ QString title() {
 } // namespace
 
 void noticeSaveProblems(FileUserDefaults& defaults, StatusItem& statusItem) {
-    defaults.setSaveProblemHandler([&statusItem](const std::string& message) {
-        statusItem.showMessage(title(), QString::fromStdString(message));
+    defaults.setSaveProblemHandler([&statusItem, &defaults](const std::string& why) {
+        //: %1 is the preferences file's path, %2 the system's reason
+        statusItem.showMessage(
+            title(), QCoreApplication::translate("SaveProblemNotice", "Your items could not be saved to %1 (%2). They "
+                                                                      "are kept while Redizado runs, and saving is "
+                                                                      "tried again at each change.")
+                         .arg(QString::fromStdString(defaults.path()), QString::fromLocal8Bit(why.c_str())));
     });
     if (!defaults.probeFolder()) {
         logLine("store", "The folder of " + defaults.path() +

@@ -8,15 +8,17 @@
 
 © %2 The Redizado developers</source>
         <extracomment>%1 is the version, such as 1.2.0; %2 is the year of the copyright</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado %1
+
+© %2 Die Redizado-Entwickler</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Redizado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -24,25 +26,38 @@
     <message>
         <source>%1: not a WebDAV answer</source>
         <extracomment>%1 is the address that answered</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine WebDAV-Antwort</translation>
     </message>
 </context>
 <context>
     <name>CalDavDiscovery</name>
     <message>
         <source>%1: not a WebDAV answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine WebDAV-Antwort</translation>
     </message>
     <message>
         <source>%1: the server names no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Server nennt keine Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>CommandHere</name>
+    <message>
+        <source>%1; nothing was changed</source>
+        <extracomment>%1 is why the store could not be read</extracomment>
+        <translation>%1; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>another copy holds %1 but does not answer</source>
+        <extracomment>%1 is the lock file&apos;s path</extracomment>
+        <translation>eine andere Instanz hält %1, antwortet aber nicht</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort wird von der Standardeingabe gelesen, nie von der Befehlszeile</translation>
     </message>
     <message>
         <source>A to-do list in the system tray.
@@ -62,100 +77,119 @@ Commands:
 
 Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
 4 try again later, 5 refused or sync off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufgabenliste im Benachrichtigungsfeld.
+
+Befehle:
+  (ohne)          das Programm starten oder das Fenster des laufenden zeigen
+  toggle          das Fenster zeigen oder verbergen, wie der globale Kurzbefehl
+  add TITLE...    einen Eintrag hinzufügen; die Wörter werden mit Leerzeichen
+                  verbunden
+  list [--all]    die offenen Einträge ausgeben (oder alle, mit [x] oder [ ]),
+                  die neuesten zuerst
+  count           die Anzahl der offenen Einträge ausgeben
+  sync            jetzt mit dem Kalenderserver abgleichen und die Änderungen
+                  ausgeben
+  sync --status   ausgeben, wie der letzte Abgleich verlief
+  sync --account URL USER [--allow-plain-http]
+                  ab jetzt mit dem Kalender unter URL als USER abgleichen; das
+                  Passwort wird von der Standardeingabe gelesen
+  sync --off      das Konto und sein Passwort vergessen; die Einträge bleiben
+
+Exit-Status: 0 erledigt, 1 fehlgeschlagen, 2 falsche Wörter; bei sync auch
+3 falsches Passwort, 4 später erneut versuchen, 5 abgelehnt oder Abgleich aus.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a web address, as in https://example.org/dav/</source>
-        <translation type="unfinished"></translation>
+        <translation>»%1« ist keine Internetadresse wie etwa https://example.org/dav/</translation>
     </message>
     <message>
         <source>not a command: %1</source>
         <extracomment>%1 is the words received</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl: %1</translation>
     </message>
     <message>
         <source>argument %1 is not valid UTF-8</source>
         <extracomment>%1 is the argument&apos;s place on the command line, counted from 0 for the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argument %1 ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>With list: every item, checked ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit list: alle Einträge, auch abgehakte.</translation>
     </message>
     <message>
         <source>Show the list in a popover rather than the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste in einem Aufklappfenster statt im Fenster zeigen.</translation>
     </message>
     <message>
         <source>With sync: how the last sync went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync: wie der letzte Abgleich verlief.</translation>
     </message>
     <message>
         <source>With sync: forget the account and its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync: das Konto und sein Passwort vergessen.</translation>
     </message>
     <message>
         <source>With sync: sync as USER with the calendar server at URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync: als USER mit dem Kalenderserver unter URL abgleichen.</translation>
     </message>
     <message>
         <source>With sync --account: an unencrypted http:// address to another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit sync --account: eine unverschlüsselte http://-Adresse zu einem anderen Rechner.</translation>
     </message>
     <message>
         <source>Say what the program does, not only its problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeben, was das Programm tut, nicht nur seine Probleme.</translation>
     </message>
     <message>
         <source>toggle, add, list, count or sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>toggle, add, list, count oder sync.</translation>
     </message>
     <message>
         <source>With add: the item&apos;s title; with sync --account: URL USER.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit add: der Titel des Eintrags; mit sync --account: URL USER.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [command] [title...]</source>
         <extracomment>%1 is the command&apos;s name; the words in brackets are those of the Arguments below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen] [command] [title...]</translation>
     </message>
     <message>
         <source>%1 (a title that starts with &apos;-&apos; goes after --)</source>
         <extracomment>%1 is the parser&apos;s own message, as in: Unknown option &apos;x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ein Titel, der mit »-« beginnt, gehört hinter --)</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; the commands are toggle, add, list, count and sync</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl »%1«; die Befehle sind toggle, add, list, count und sync</translation>
     </message>
     <message>
         <source>--all goes with list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--all gehört nur zu list</translation>
     </message>
     <message>
         <source>--%1 goes with sync only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gehört nur zu sync</translation>
     </message>
     <message>
         <source>sync takes one of --status, --off and --account</source>
-        <translation type="unfinished"></translation>
+        <translation>sync nimmt eine von --status, --off und --account</translation>
     </message>
     <message>
         <source>--allow-plain-http goes with sync --account only</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-plain-http gehört nur zu sync --account</translation>
     </message>
     <message>
         <source>sync --account needs the server&apos;s address and a user name, as in: redizado sync --account https://example.org/dav/ alice</source>
-        <translation type="unfinished"></translation>
+        <translation>sync --account braucht die Adresse des Servers und einen Benutzernamen, etwa: redizado sync --account https://example.org/dav/ alice</translation>
     </message>
     <message>
         <source>add needs a title, as in: redizado add buy milk</source>
-        <translation type="unfinished"></translation>
+        <translation>add braucht einen Titel, etwa: redizado add Milch kaufen</translation>
     </message>
     <message>
         <source>%1 takes no further words (got &quot;%2&quot;)</source>
         <extracomment>%1 is a command word, %2 the words after it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keine weiteren Wörter (erhalten: »%2«)</translation>
     </message>
 </context>
 <context>
@@ -163,24 +197,24 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>the program&apos;s own library cannot be loaded:%1</source>
         <extracomment>%1 is the loader&apos;s reasons, one indented line each</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die programmeigene Bibliothek kann nicht geladen werden:%1</translation>
     </message>
     <message>
         <source>Password for %1 at %2: </source>
         <extracomment>%1 is the user name, %2 the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1 auf %2: </translation>
     </message>
     <message numerus="yes">
         <source>the running copy did not finish within %n minute(s); it may still be syncing (see redizado sync --status)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die laufende Instanz wurde nicht innerhalb von %n Minute fertig; vielleicht gleicht sie noch ab (siehe redizado sync --status)</numerusform>
+            <numerusform>die laufende Instanz wurde nicht innerhalb von %n Minuten fertig; vielleicht gleicht sie noch ab (siehe redizado sync --status)</numerusform>
         </translation>
     </message>
     <message>
         <source>another copy holds %1 but does not answer</source>
         <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Instanz hält %1, antwortet aber nicht</translation>
     </message>
 </context>
 <context>
@@ -188,116 +222,116 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>%1: the secure connection failed</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die sichere Verbindung ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1: no answer (network error %2)</source>
         <extracomment>%1 is the request, as in &quot;PROPFIND https://example.org/dav/&quot;; %2 is Qt&apos;s number for the network error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Antwort (Netzwerkfehler %2)</translation>
     </message>
     <message>
         <source>not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Internetadresse</translation>
     </message>
     <message>
         <source>plain HTTP would send the password in clear; HTTPS is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>unverschlüsseltes HTTP würde das Passwort im Klartext senden; HTTPS ist nötig</translation>
     </message>
     <message>
         <source>not the account&apos;s server %1</source>
         <extracomment>%1 is the account&apos;s server address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht der Server %1 des Kontos</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is an address, %2 why it is not asked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zu viele Weiterleitungen</translation>
     </message>
 </context>
 <context>
     <name>ItemCommands</name>
     <message>
         <source>add needs a title</source>
-        <translation type="unfinished"></translation>
+        <translation>add braucht einen Titel</translation>
     </message>
     <message>
         <source>the item was added but could not be saved; see the log for why</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag wurde hinzugefügt, konnte aber nicht gespeichert werden; der Grund steht im Protokoll</translation>
     </message>
     <message>
         <source>not an item command</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl für Einträge</translation>
     </message>
 </context>
 <context>
     <name>JLPopoverViewController</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
 </context>
 <context>
     <name>JLRedizadoTableViewCell</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt</translation>
     </message>
     <message>
         <source>Check or uncheck (Space on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhaken oder Haken entfernen (Leertaste in der Liste)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Remove (Delete on the list)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen (Entf in der Liste)</translation>
     </message>
     <message>
         <source>Remove untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannten Eintrag entfernen</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
         <extracomment>%1 is the item&apos;s title, quoted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel des unbenannten Eintrags</translation>
     </message>
     <message>
         <source>Title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel von %1</translation>
     </message>
     <message>
         <source>“%1”</source>
         <extracomment>An item&apos;s title in the quotation marks of the language; said in &quot;Remove %1&quot; and &quot;Title of %1&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>»%1«</translation>
     </message>
 </context>
 <context>
     <name>JLSegmentedControl</name>
     <message>
         <source>%1+</source>
-        <translation type="unfinished"></translation>
+        <translation>%1+</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n item(s)</source>
         <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n Eintrag</numerusform>
+            <numerusform>%1, %n Einträge</numerusform>
         </translation>
     </message>
 </context>
@@ -305,142 +339,142 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <name>JLShortcutSelector</name>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Super</source>
-        <translation type="unfinished"></translation>
+        <translation>Super</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>No modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zusatztaste</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücktaste</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststelltaste</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach rechts</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach unten</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil nach oben</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Escape</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatztaste</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Zusatztaste</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
     <name>JLStatusItemController</name>
     <message>
         <source>Show or Hide Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado zeigen oder verbergen</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen …</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Redizado</translation>
     </message>
     <message>
         <source>Quit Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado beenden</translation>
     </message>
 </context>
 <context>
     <name>ListCore</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message numerus="yes">
         <source>Redizado, %n to do</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Redizado, %n offen</numerusform>
+            <numerusform>Redizado, %n offen</numerusform>
         </translation>
     </message>
     <message>
         <source>Added: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt: %1</translation>
     </message>
     <message>
         <source>Checked: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgehakt: %1</translation>
     </message>
     <message>
         <source>Removed: %1</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt: %1</translation>
     </message>
 </context>
 <context>
     <name>ListModes</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Finish editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten beenden</translation>
     </message>
 </context>
 <context>
@@ -448,46 +482,46 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <message>
         <source>Sync is not available: %1</source>
         <extracomment>%1 is the loader&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich nicht verfügbar: %1</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus</translation>
     </message>
 </context>
 <context>
     <name>PanelKeys</name>
     <message>
         <source>Return adds the item, Down goes to the list, Esc closes the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste fügt den Eintrag hinzu, Pfeil nach unten führt zur Liste, Esc schließt das Fenster</translation>
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Offen, %2 Alle, %3 die jeweils andere Ansicht</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Liste: F2 benennt um, Entf entfernt</translation>
     </message>
     <message>
         <source>Settings (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen (%1)</translation>
     </message>
     <message>
         <source>Arrows, Home, End and the page keys move; Space checks; F2 or Return renames; Delete removes; %1 undoes, %2 redoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten, Pos1, Ende und Bild auf/ab bewegen; Leertaste hakt ab; F2 oder Eingabetaste benennt um; Entf entfernt; %1 macht rückgängig, %2 stellt wieder her</translation>
     </message>
     <message>
         <source>To-do items</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Einträge</translation>
     </message>
     <message>
         <source>All items</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einträge</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>Keys:
@@ -497,20 +531,25 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 %1, %2 and %3: To Do, All, the other one.
 %4: settings. %5 and %6: undo and redo.</source>
         <extracomment>%1 to %6 are key combinations, such as Ctrl+1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tasten:
+Eingabetaste fügt den getippten Eintrag hinzu, Pfeil nach unten führt zur Liste, Esc schließt das Fenster.
+Pfeil nach oben und unten, Pos1, Ende, Bild auf und Bild ab bewegen in der Liste.
+Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf entfernt.
+%1, %2 und %3: Offen, Alle, die jeweils andere Ansicht.
+%4: Optionen. %5 und %6: Rückgängig und Wiederherstellen.</translation>
     </message>
     <message numerus="yes">
         <source>To-do items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Offene Einträge, %n</numerusform>
+            <numerusform>Offene Einträge, %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>All items, %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Alle Einträge, %n</numerusform>
+            <numerusform>Alle Einträge, %n</numerusform>
         </translation>
     </message>
 </context>
@@ -518,57 +557,57 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>PanelUndo</name>
     <message>
         <source>%1 brings it back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 macht es rückgängig</translation>
     </message>
     <message>
         <source>Redone: %1</source>
         <extracomment>%1 is what the step did, such as &quot;Milk checked&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>Undone: %1</source>
         <extracomment>%1 is what taking the step back did, such as &quot;Milk is back&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht: %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>%1 is back</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist wieder da</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhaken</translation>
     </message>
     <message>
         <source>Uncheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken entfernen</translation>
     </message>
     <message>
         <source>%1 checked</source>
         <extracomment>%1 is the item&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgehakt</translation>
     </message>
     <message>
         <source>%1 unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht mehr abgehakt</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>renamed %1</source>
         <extracomment>%1 is the item&apos;s title after the change; said after &quot;Redone: &quot; or &quot;Undone: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>umbenannt in %1</translation>
     </message>
 </context>
 <context>
@@ -576,241 +615,235 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message>
         <source>the password could not be read from standard input: %1</source>
         <extracomment>%1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort konnte nicht von der Standardeingabe gelesen werden: %1</translation>
     </message>
     <message>
         <source>the line on standard input is too long to be a password</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile auf der Standardeingabe ist zu lang für ein Passwort</translation>
     </message>
     <message>
         <source>the password read from standard input is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>das von der Standardeingabe gelesene Passwort ist leer</translation>
     </message>
     <message>
         <source>the password read from standard input is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>das von der Standardeingabe gelesene Passwort ist kein gültiges UTF-8</translation>
     </message>
 </context>
 <context>
     <name>PopoverPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist zu tun?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge umbenennen und entfernen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Eingabe verbergen</translation>
     </message>
     <message>
         <source>Close the list once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste schließen, sobald ein Eintrag hinzugefügt ist</translation>
     </message>
 </context>
 <context>
     <name>PortalHotKeyService</name>
     <message>
         <source>Show or hide the Redizado panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Redizado-Fenster zeigen oder verbergen</translation>
     </message>
 </context>
 <context>
     <name>ProgramMain</name>
     <message>
         <source>%1; nothing was changed</source>
-        <extracomment>%1 is why the store could not be read</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>another copy holds %1 but does not answer</source>
-        <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; nichts wurde geändert</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Instanz des Programms startet gerade; bitte erneut versuchen</translation>
     </message>
     <message>
         <source>the sync did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abgleich wurde nicht fertig</translation>
     </message>
     <message>
         <source>Try &apos;redizado --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe »redizado --help«.</translation>
     </message>
 </context>
 <context>
     <name>RedizadoPanel</name>
     <message>
         <source>What is there to do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist zu tun?</translation>
     </message>
     <message>
         <source>To Do</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge umbenennen und entfernen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <source>Show the to-do count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl offener Einträge zeigen</translation>
     </message>
     <message>
         <source>Alternate icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternatives Symbol</translation>
     </message>
     <message>
         <source>Hide after entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Eingabe verbergen</translation>
     </message>
     <message>
         <source>Close the panel once an item is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster schließen, sobald ein Eintrag hinzugefügt ist</translation>
     </message>
     <message>
         <source>Global shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Globaler Kurzbefehl</translation>
     </message>
     <message>
         <source>Open the panel from anywhere with a key combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster von überall mit einer Tastenkombination öffnen</translation>
     </message>
     <message>
         <source>Modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatztaste:</translation>
     </message>
     <message>
         <source>Modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatztaste</translation>
     </message>
     <message>
         <source>Second modifier:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Zusatztaste:</translation>
     </message>
     <message>
         <source>Second modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Zusatztaste</translation>
     </message>
     <message>
         <source>Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste:</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich:</translation>
     </message>
     <message>
         <source>The items kept in step with a calendar server (CalDAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich der Einträge mit einem Kalenderserver (CalDAV)</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) on this desktop: sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund (Secret Service) in dieser Arbeitsumgebung: Der Abgleich bleibt aus</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveradresse</translation>
     </message>
     <message>
         <source>The server&apos;s address or a calendar&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Servers oder eines Kalenders</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Kept in the desktop&apos;s keyring; Return turns sync on</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird im Schlüsselbund der Arbeitsumgebung aufbewahrt; die Eingabetaste schaltet den Abgleich ein</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt abgleichen</translation>
     </message>
     <message>
         <source>About Redizado</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Redizado</translation>
     </message>
 </context>
 <context>
@@ -818,110 +851,115 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 of %n</source>
         <extracomment>A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n</numerusform>
+            <numerusform>%1 von %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Untitled item</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannter Eintrag</translation>
     </message>
 </context>
 <context>
     <name>SaveProblemNotice</name>
     <message>
         <source>Redizado cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Redizado kann nicht speichern</translation>
     </message>
     <message>
         <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner von %1 ist schreibgeschützt. Die Einträge bleiben erhalten, solange Redizado läuft, werden aber nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
+        <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>Ihre Einträge konnten nicht in %1 gespeichert werden (%2). Sie bleiben erhalten, solange Redizado läuft, und das Speichern wird bei jeder Änderung erneut versucht.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutAdvice</name>
     <message>
         <source>Bind “redizado toggle” to a combination in the desktop’s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>»redizado toggle« in den Tastatureinstellungen der Arbeitsumgebung eine Tastenkombination zuweisen.</translation>
     </message>
     <message>
         <source>This desktop lets no program bind keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung lässt kein Programm Tasten belegen.</translation>
     </message>
     <message>
         <source>No program can bind keys here. Add this line to %1:</source>
         <extracomment>%1 is the compositor&apos;s configuration file, such as ~/.config/sway/config</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier kann kein Programm Tasten belegen. Diese Zeile in %1 einfügen:</translation>
     </message>
     <message>
         <source>Switched on, the shortcut is added to GNOME’s keyboard shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet wird der Kurzbefehl in die Tastenkombinationen von GNOME eingetragen.</translation>
     </message>
     <message>
         <source>This combination cannot be a shortcut: choose another key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kombination kann kein Kurzbefehl sein: bitte eine andere Taste wählen.</translation>
     </message>
     <message>
         <source>%1 is taken by another program: choose another combination.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von einem anderen Programm belegt: bitte eine andere Kombination wählen.</translation>
     </message>
     <message>
         <source>%1 cannot be a shortcut here: choose another key.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann hier kein Kurzbefehl sein: bitte eine andere Taste wählen.</translation>
     </message>
     <message>
         <source>No keys can be bound on this display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Anzeige können keine Tasten belegt werden.</translation>
     </message>
     <message>
         <source>%1 shows or hides the panel from any program.</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zeigt oder verbirgt das Fenster aus jedem Programm heraus.</translation>
     </message>
     <message>
         <source>The desktop bound the shortcut to %1. Change it in the desktop’s keyboard settings.</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung hat den Kurzbefehl auf %1 gelegt. Ändern lässt er sich in ihren Tastatureinstellungen.</translation>
     </message>
     <message>
         <source>Asking the desktop to bind %1…</source>
         <extracomment>%1 is a key combination, such as Ctrl+Space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung wird gebeten, %1 zu belegen …</translation>
     </message>
     <message>
         <source>The desktop did not bind the shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung hat den Kurzbefehl nicht belegt.</translation>
     </message>
     <message>
         <source>In GNOME’s keyboard shortcuts, %1 runs “redizado toggle” (Settings ▸ Keyboard ▸ Custom Shortcuts).</source>
         <extracomment>%1 is the key combination as the desktop names it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In den Tastenkombinationen von GNOME führt %1 »redizado toggle« aus (Einstellungen ▸ Tastatur ▸ Eigene Tastenkombinationen).</translation>
     </message>
     <message>
         <source>GNOME’s keyboard settings cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastatureinstellungen von GNOME sind nicht erreichbar.</translation>
     </message>
 </context>
 <context>
     <name>ShortcutNote</name>
     <message>
         <source>Line for the compositor’s configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile für die Konfiguration des Compositors</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>not ready</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bereit</translation>
     </message>
 </context>
 <context>
@@ -929,9 +967,9 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1: %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n offen</numerusform>
+            <numerusform>%1: %n offen</numerusform>
         </translation>
     </message>
 </context>
@@ -939,120 +977,120 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>SyncCommands</name>
     <message numerus="yes">
         <source>%n added here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hier hinzugefügt</numerusform>
+            <numerusform>%n hier hinzugefügt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hier geändert</numerusform>
+            <numerusform>%n hier geändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed here</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hier entfernt</numerusform>
+            <numerusform>%n hier entfernt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n added on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n auf dem Server hinzugefügt</numerusform>
+            <numerusform>%n auf dem Server hinzugefügt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n auf dem Server geändert</numerusform>
+            <numerusform>%n auf dem Server geändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed on the server</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n auf dem Server entfernt</numerusform>
+            <numerusform>%n auf dem Server entfernt</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu tun</translation>
     </message>
     <message>
         <source>sync is not available in the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>in der laufenden Instanz ist kein Abgleich verfügbar</translation>
     </message>
     <message numerus="yes">
         <source>the server turned down %n item(s), which stay here and are tried again at the next sync; the first: %1</source>
         <extracomment>%1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>der Server hat %n Eintrag abgelehnt; er bleibt hier und wird beim nächsten Abgleich erneut versucht: %1</numerusform>
+            <numerusform>der Server hat %n Einträge abgelehnt; sie bleiben hier und werden beim nächsten Abgleich erneut versucht; der erste: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>some of the server&apos;s answers could not be read and were left alone%1</source>
         <extracomment>%1 is empty or the reason in brackets, as in &quot; (HTTP 500)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einige Antworten des Servers konnten nicht gelesen werden und wurden übergangen%1</translation>
     </message>
     <message>
         <source>the server turned down the user name or password%1; set them again with: %2</source>
         <extracomment>%1 is empty or the reason in brackets; %2 is the command that sets them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat Benutzername oder Passwort abgelehnt%1; neu setzen mit: %2</translation>
     </message>
     <message>
         <source>the server could not be reached or was busy%1; try again later</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Server war nicht erreichbar oder ausgelastet%1; bitte später erneut versuchen</translation>
     </message>
     <message>
         <source>the server refused the sync%1</source>
         <extracomment>%1 is empty or the reason in brackets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat den Abgleich verweigert%1</translation>
     </message>
     <message>
         <source>sync is off; turn it on with: %1</source>
         <extracomment>%1 is the command that turns it on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Abgleich ist aus; einschalten mit: %1</translation>
     </message>
     <message>
         <source>Sync is off; the items stay as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus; die Einträge bleiben, wie sie sind</translation>
     </message>
     <message>
         <source>sync could not be turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abgleich konnte nicht ausgeschaltet werden</translation>
     </message>
     <message>
         <source>no keyring (Secret Service) answers on this desktop to keep the password; sync stays off</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Schlüsselbund (Secret Service) in dieser Arbeitsumgebung antwortet, um das Passwort aufzubewahren; der Abgleich bleibt aus</translation>
     </message>
     <message>
         <source>the account was not taken</source>
-        <translation type="unfinished"></translation>
+        <translation>das Konto wurde nicht übernommen</translation>
     </message>
     <message>
         <source>Syncing with %1 as %2</source>
         <extracomment>%1 is the server&apos;s address, %2 the user name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich mit %1 als %2</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>the tasks kept changing on the server</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufgaben auf dem Server änderten sich ständig</translation>
     </message>
     <message numerus="yes">
         <source>%n task(s) on the server could not be read; their items were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Aufgabe auf dem Server konnte nicht gelesen werden; ihr Eintrag blieb, wie er war</numerusform>
+            <numerusform>%n Aufgaben auf dem Server konnten nicht gelesen werden; ihre Einträge blieben, wie sie waren</numerusform>
         </translation>
     </message>
 </context>
@@ -1060,197 +1098,197 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <name>SyncService</name>
     <message>
         <source>%1 is not a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Internetadresse</translation>
     </message>
     <message>
         <source>Leave the password out of the address: type it in the password field</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort gehört nicht in die Adresse, sondern ins Passwortfeld</translation>
     </message>
     <message>
         <source>Plain HTTP would send the password to %1 in clear: use an https:// address</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unverschlüsseltes HTTP würde das Passwort im Klartext an %1 senden: bitte eine https://-Adresse verwenden</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 is the user name, %2 the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>Wrong user name or password for %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falscher Benutzername oder falsches Passwort für %1</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht erreichbar: %2</translation>
     </message>
     <message>
         <source>%1 does not answer as a calendar server: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what went wrong</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwortet nicht wie ein Kalenderserver: %2</translation>
     </message>
     <message>
         <source>%1 refused: %2</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat abgelehnt: %2</translation>
     </message>
     <message>
         <source>No keyring on this desktop: sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund in dieser Arbeitsumgebung: Abgleich ist aus</translation>
     </message>
     <message>
         <source>Sync is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus</translation>
     </message>
     <message>
         <source>The keyring would not keep the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund hat das Passwort nicht aufbewahrt: %1</translation>
     </message>
     <message>
         <source>The sync account changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto für den Abgleich hat sich geändert</translation>
     </message>
     <message>
         <source>Sync is on with %1</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist an mit %1</translation>
     </message>
     <message>
         <source>Sync was turned off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich wurde ausgeschaltet</translation>
     </message>
     <message>
         <source>Sync is off; no keyring answered to forget the password</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus; kein Schlüsselbund hat geantwortet, um das Passwort zu vergessen</translation>
     </message>
     <message>
         <source>Sync is off, but the keyring would not forget the password: %1</source>
         <extracomment>%1 is the keyring&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich ist aus, aber der Schlüsselbund hat das Passwort nicht vergessen: %1</translation>
     </message>
     <message>
         <source>no password kept</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Passwort gespeichert</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird abgeglichen …</translation>
     </message>
     <message>
         <source>; trying again at %1</source>
         <extracomment>Follows a status; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; nächster Versuch: %1</translation>
     </message>
     <message>
         <source>No password kept for %1: enter the account again</source>
         <extracomment>%1 is the user at the server</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Passwort für %1 gespeichert: bitte das Konto erneut eingeben</translation>
     </message>
     <message>
         <source>The keyring did not give the password for %1%2</source>
         <extracomment>%1 is the user at the server; %2 is empty or &quot;; trying again at&quot; a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund hat das Passwort für %1 nicht herausgegeben%2</translation>
     </message>
     <message>
         <source>Off line: syncing with %1 when back on line</source>
         <extracomment>%1 is the server&apos;s host name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Offline: Abgleich mit %1, sobald wieder online</translation>
     </message>
     <message>
         <source>Synced at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen: %1</translation>
     </message>
     <message numerus="yes">
         <source>; the server turned down %n item(s), first %1</source>
         <extracomment>Follows a status; %1 is the first item turned down and the server&apos;s words about it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; der Server hat %n Eintrag abgelehnt: %1</numerusform>
+            <numerusform>; der Server hat %n Einträge abgelehnt, der erste: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Synced at %1%2</source>
         <extracomment>%1 is a time; %2 is empty or &quot;; the server turned down&quot; some items</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen: %1%2</translation>
     </message>
     <message>
         <source> (will retry at %1)</source>
         <extracomment>Follows a failure; %1 is a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (nächster Versuch: %1)</translation>
     </message>
     <message>
         <source>wrong user name or password for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falscher Benutzername oder falsches Passwort für %1</translation>
     </message>
     <message>
         <source>cannot reach %1%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is &quot; (will retry)&quot; or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht erreichbar%2</translation>
     </message>
     <message>
         <source> (will retry)</source>
-        <translation type="unfinished"></translation>
+        <translation> (wird erneut versucht)</translation>
     </message>
     <message>
         <source>some tasks on %1 could not be read%2</source>
         <extracomment>%1 is the server&apos;s host name; %2 is empty or &quot; (will retry at&quot; a time &quot;)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einige Aufgaben auf %1 konnten nicht gelesen werden%2</translation>
     </message>
     <message>
         <source>%1 refused the sync</source>
         <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Abgleich verweigert</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Abgleich verweigert: %2</translation>
     </message>
     <message>
         <source>Last good sync %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter erfolgreicher Abgleich: %1.</translation>
     </message>
     <message>
         <source>No sync has gone well yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher ist kein Abgleich gelungen.</translation>
     </message>
     <message>
         <source>Last sync%1 failed: %2%3. %4</source>
         <extracomment>%1 is empty or a space and the time; %2 is why; %3 is empty or &quot;; the server turned down&quot; some items; %4 says when the last good sync was</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Abgleich%1 fehlgeschlagen: %2%3. %4</translation>
     </message>
 </context>
 <context>
     <name>SyncSettings</name>
     <message>
         <source>Checking the account with the server…</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wird beim Server geprüft …</translation>
     </message>
     <message>
         <source>Sync without encryption?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Verschlüsselung abgleichen?</translation>
     </message>
     <message>
         <source>The address %1 starts with http://, not https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse %1 beginnt mit http://, nicht mit https://.</translation>
     </message>
     <message>
         <source>Your password and your items would travel unencrypted to %1: anyone on the way could read them. Sync over plain HTTP anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort und Einträge gingen unverschlüsselt an %1: Jeder auf dem Weg dorthin könnte sie mitlesen. Trotzdem über unverschlüsseltes HTTP abgleichen?</translation>
     </message>
     <message>
         <source>Use Plain HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverschlüsseltes HTTP verwenden</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten</translation>
     </message>
     <message>
         <source>Turn On</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
 </context>
 <context>
@@ -1258,7 +1296,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message>
         <source>Redizado: %1</source>
         <extracomment>%1 is how the last sync went, such as &quot;The server did not answer&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Redizado: %1</translation>
     </message>
 </context>
 <context>
@@ -1266,9 +1304,9 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
     <message numerus="yes">
         <source>%1 — %n to do</source>
         <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 — %n offen</numerusform>
+            <numerusform>%1 — %n offen</numerusform>
         </translation>
     </message>
 </context>

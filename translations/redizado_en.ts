@@ -17,128 +17,67 @@
         <source>%1, %n item(s)</source>
         <extracomment>%1 is the segment&apos;s label, such as &quot;To Do&quot;</extracomment>
         <translation>
-            <numerusform>%1, %n item&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;Redizado, %n to do&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;To-do items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;All items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row's place in the list, as in "2 of 3"; %n is the number of rows&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program's name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;%n added here</numerusform>
-            <numerusform>%1, %n items&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the segment's label, such as "To Do"&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1, %n item&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1, %n items&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;ListCore&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;Redizado, %n to do&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;Redizado, %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;PanelKeys&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;To-do items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;To-do items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;All items, %n&lt;/source&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;All items, %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;RowAccessible&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;%1 of %n&lt;/source&gt;
-        &lt;extracomment&gt;A row's place in the list, as in "2 of 3"; %n is the number of rows&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1 of %n&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SniStatusItem&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;%1: %n to do&lt;/source&gt;
-        &lt;extracomment&gt;%1 is the program's name, or its name and how the last sync went; %n is the number of items to do&lt;/extracomment&gt;
-        &lt;translation&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-            &lt;numerusform&gt;%1: %n to do&lt;/numerusform&gt;
-        &lt;/translation&gt;
-    &lt;/message&gt;
-&lt;/context&gt;
-&lt;context&gt;
-    &lt;name&gt;SyncCommands&lt;/name&gt;
-    &lt;message numerus="yes"&gt;
-        &lt;source&gt;%n added here</numerusform>
+            <numerusform>%1, %n item</numerusform>
+            <numerusform>%1, %n items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListCore</name>
+    <message numerus="yes">
+        <source>Redizado, %n to do</source>
+        <translation>
+            <numerusform>Redizado, %n to do</numerusform>
+            <numerusform>Redizado, %n to do</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PanelKeys</name>
+    <message numerus="yes">
+        <source>To-do items, %n</source>
+        <translation>
+            <numerusform>To-do items, %n</numerusform>
+            <numerusform>To-do items, %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All items, %n</source>
+        <translation>
+            <numerusform>All items, %n</numerusform>
+            <numerusform>All items, %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RowAccessible</name>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <extracomment>A row&apos;s place in the list, as in &quot;2 of 3&quot;; %n is the number of rows</extracomment>
+        <translation>
+            <numerusform>%1 of %n</numerusform>
+            <numerusform>%1 of %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SniStatusItem</name>
+    <message numerus="yes">
+        <source>%1: %n to do</source>
+        <extracomment>%1 is the program&apos;s name, or its name and how the last sync went; %n is the number of items to do</extracomment>
+        <translation>
+            <numerusform>%1: %n to do</numerusform>
+            <numerusform>%1: %n to do</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message numerus="yes">
+        <source>%n added here</source>
+        <translation>
+            <numerusform>%n added here</numerusform>
+            <numerusform>%n added here</numerusform>
         </translation>
     </message>
     <message numerus="yes">

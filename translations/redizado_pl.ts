@@ -41,6 +41,19 @@
     </message>
 </context>
 <context>
+    <name>CommandHere</name>
+    <message>
+        <source>%1; nothing was changed</source>
+        <extracomment>%1 is why the store could not be read</extracomment>
+        <translation>%1; niczego nie zmieniono</translation>
+    </message>
+    <message>
+        <source>another copy holds %1 but does not answer</source>
+        <extracomment>%1 is the lock file&apos;s path</extracomment>
+        <translation>inna kopia programu blokuje %1, ale nie odpowiada</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
@@ -486,7 +499,7 @@ hasło, 4 spróbuj później, 5 odmowa lub synchronizacja wyłączona.</translat
     </message>
     <message>
         <source>%1 To Do, %2 All, %3 the other one</source>
-        <translation>%1 Aktywne, %2 Wszystko, %3 przełączenie</translation>
+        <translation>%1 Aktywne, %2 Wszystkie, %3 przełączenie</translation>
     </message>
     <message>
         <source>On the list: F2 renames, Delete removes</source>
@@ -524,7 +537,7 @@ Space checks or unchecks, F2 or Return renames, Delete removes.
 Enter dodaje wpisane zadanie, strzałka w dół przechodzi do listy, Esc zamyka panel.
 Strzałki w górę i w dół, Home, End, Page Up i Page Down poruszają po liście.
 Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
-%1, %2 i %3: Aktywne, Wszystko, przełączenie.
+%1, %2 i %3: Aktywne, Wszystkie, przełączenie.
 %4: opcje. %5 i %6: cofnij i ponów.</translation>
     </message>
     <message numerus="yes">
@@ -538,9 +551,9 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <message numerus="yes">
         <source>All items, %n</source>
         <translation>
-            <numerusform>Wszystko, %n zadanie</numerusform>
-            <numerusform>Wszystko, %n zadania</numerusform>
-            <numerusform>Wszystko, %n zadań</numerusform>
+            <numerusform>Wszystkie, %n zadanie</numerusform>
+            <numerusform>Wszystkie, %n zadania</numerusform>
+            <numerusform>Wszystkie, %n zadań</numerusform>
         </translation>
     </message>
 </context>
@@ -633,7 +646,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>All</source>
-        <translation>Wszystko</translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Show</source>
@@ -675,13 +688,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     <name>ProgramMain</name>
     <message>
         <source>%1; nothing was changed</source>
-        <extracomment>%1 is why the store could not be read</extracomment>
         <translation>%1; niczego nie zmieniono</translation>
-    </message>
-    <message>
-        <source>another copy holds %1 but does not answer</source>
-        <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation>inna kopia programu blokuje %1, ale nie odpowiada</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
@@ -708,7 +715,7 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>All</source>
-        <translation>Wszystko</translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Show</source>
@@ -869,6 +876,11 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
         <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
         <translation>Katalog pliku %1 jest tylko do odczytu. Zadania pozostaną dostępne, dopóki Redizado działa, ale nie zostaną zapisane.</translation>
+    </message>
+    <message>
+        <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
+        <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>Nie można zapisać zadań w %1 (%2). Pozostaną dostępne, dopóki Redizado działa, a zapis będzie ponawiany przy każdej zmianie.</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,19 @@
     </message>
 </context>
 <context>
+    <name>CommandHere</name>
+    <message>
+        <source>%1; nothing was changed</source>
+        <extracomment>%1 is why the store could not be read</extracomment>
+        <translation>%1; ничего не изменено</translation>
+    </message>
+    <message>
+        <source>another copy holds %1 but does not answer</source>
+        <extracomment>%1 is the lock file&apos;s path</extracomment>
+        <translation>другая копия программы удерживает %1, но не отвечает</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>the password is read from standard input, never from the command line</source>
@@ -457,7 +470,7 @@ Exit status: 0 done, 1 failed, 2 bad words; for sync also 3 wrong password,
     <name>ListModes</name>
     <message>
         <source>Edit</source>
-        <translation>Править</translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Done</source>
@@ -643,7 +656,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Edit</source>
-        <translation>Править</translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
@@ -677,13 +690,7 @@ Enter добавляет введённую задачу, стрелка вни�
     <name>ProgramMain</name>
     <message>
         <source>%1; nothing was changed</source>
-        <extracomment>%1 is why the store could not be read</extracomment>
         <translation>%1; ничего не изменено</translation>
-    </message>
-    <message>
-        <source>another copy holds %1 but does not answer</source>
-        <extracomment>%1 is the lock file&apos;s path</extracomment>
-        <translation>другая копия программы удерживает %1, но не отвечает</translation>
     </message>
     <message>
         <source>a copy of the program is starting; try again</source>
@@ -718,7 +725,7 @@ Enter добавляет введённую задачу, стрелка вни�
     </message>
     <message>
         <source>Edit</source>
-        <translation>Править</translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Rename and remove items</source>
@@ -871,6 +878,11 @@ Enter добавляет введённую задачу, стрелка вни�
         <source>The folder of %1 is read-only. Your items are kept while Redizado runs, but not saved.</source>
         <extracomment>%1 is the preferences file&apos;s path</extracomment>
         <translation>Папка файла %1 доступна только для чтения. Задачи останутся, пока Redizado работает, но не будут сохранены.</translation>
+    </message>
+    <message>
+        <source>Your items could not be saved to %1 (%2). They are kept while Redizado runs, and saving is tried again at each change.</source>
+        <extracomment>%1 is the preferences file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>Не удалось сохранить задачи в %1 (%2). Они останутся, пока Redizado работает, а сохранение будет повторяться при каждом изменении.</translation>
     </message>
 </context>
 <context>

@@ -288,8 +288,7 @@ bool FileUserDefaults::synchronize() {
                              "); changes are kept in memory and saved again at "
                              "the next change");
         if (m_saveProblemHandler)
-            m_saveProblemHandler("Your items could not be saved to " + m_path + " (" + why +
-                                 "). They are kept while Redizado runs, and saving is tried again at each change.");
+            m_saveProblemHandler(why);
     } else if (saved && m_saveFailing)
         logLine("store", "saved " + m_path + " again");
     m_saveFailing = !saved;

@@ -71,8 +71,9 @@ public:
         std::int64_t modifiedNs = 0;
         bool operator==(const Signature&) const = default;
     };
-    // Told, in words for the user, each time saving starts to fail (not at every failed save).
-    void setSaveProblemHandler(std::function<void(const std::string& message)> handler) {
+    // Told why, each time saving starts to fail (not at every failed save); the words for the user are the
+    // handler's, in the user's language.
+    void setSaveProblemHandler(std::function<void(const std::string& why)> handler) {
         m_saveProblemHandler = std::move(handler);
     }
     // Whether the file's folder takes files. When it does not, saving counts as failing from now on, so the first

@@ -21,8 +21,9 @@ rank() {
         redizado_shortcut* | redizado_vtodo | redizado_caldav) echo 4 ;;
         redizado_window | redizado_sync) echo 5 ;;
         redizado_panel | redizado_cli) echo 6 ;;
-        redizado_shell) echo 7 ;;
-        redizado_program) echo 8 ;;
+        # An item command done here, which the program and the item commands' own library both run.
+        redizado_shell | redizado_cli_here) echo 7 ;;
+        redizado_program | redizado_items_module) echo 8 ;;
         # The command people type, which loads the program when it is more than a command for the running copy.
         redizado) echo 9 ;;
         *) echo - ;;

@@ -27,7 +27,8 @@ void PrintTo(const Language& language, std::ostream* out) {
     *out << language.name.toStdString() << (language.rightToLeft ? " right to left" : "");
 }
 
-// Every translation built, English as shipped, and the long pseudo translation both ways round.
+// Every translation built, English as shipped, and German, among the longest, right to left as Arabic or Hebrew
+// would lay it out.
 std::vector<Language> languages() {
     const QString built = QStringLiteral(REDIZADO_BUILT_TRANSLATIONS);
     std::vector<Language> result{{QStringLiteral("en"), built}};
@@ -36,9 +37,7 @@ std::vector<Language> languages() {
         if (name != QLatin1String("en"))
             result.push_back({name, built});
     }
-    const QString pseudo = QStringLiteral(REDIZADO_PSEUDO_TRANSLATION);
-    result.push_back({QStringLiteral("pseudo"), pseudo});
-    result.push_back({QStringLiteral("pseudo"), pseudo, true});
+    result.push_back({QStringLiteral("de"), built, true});
     return result;
 }
 
@@ -50,8 +49,10 @@ QString clipped(QWidget* widget) {
             return label->heightForWidth(size.width()) > size.height() ? label->text() : QString();
         return label->sizeHint().width() > size.width() ? label->text() : QString();
     }
+    // A button may be squeezed to its least width, which still shows its words whole.
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return !button->text().isEmpty() && button->sizeHint().width() > size.width() ? button->text() : QString();
+        return !button->text().isEmpty() && button->minimumSizeHint().width() > size.width() ? button->text()
+                                                                                             : QString();
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         return combo->sizeHint().width() > size.width() ? combo->currentText() : QString();
     if (auto* entry = qobject_cast<QLineEdit*>(widget); entry && entry->text().isEmpty()) {
@@ -75,8 +76,13 @@ protected:
         translations::install(*qApp, {GetParam().name}, {GetParam().folder});
         defaults.setBool(keys::shortcutKey, true);
         // Stored rather than added, so that no row is still sliding in when measured.
-        storeItems({storedItem("Buy milk"), storedItem("Call the plumber about the kitchen tap before Friday"),
-                    storedItem("Pay rent", true)});
+        // Over a hundred to do, so that the switch's count takes three digits.
+        plist_value::Array items{storedItem("Buy milk"),
+                                 storedItem("Call the plumber about the kitchen tap before Friday"),
+                                 storedItem("Pay rent", true)};
+        for (int number = 1; number <= 120; ++number)
+            items.push_back(storedItem("Item " + std::to_string(number)));
+        storeItems(items);
         startPanel();
         window.awakeFromNib();
         window.resize(320, 440);

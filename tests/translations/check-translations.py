@@ -71,7 +71,7 @@ metainfo = open(os.path.join(root, "resources/org.redizado.Redizado.metainfo.xml
 for language in PLURAL_FORMS:
     if language == "en":
         continue
-    for key in ("Name", "Comment", "Keywords"):
+    for key in ("GenericName", "Comment", "Keywords"):
         if f"\n{key}[{language}]=" not in desktop:
             problems.append(f"the desktop entry has no {key}[{language}]")
     for element in ("summary", "p"):
