@@ -3,6 +3,7 @@
 
 #include "JLRedizadoWindow.h"
 #include "MemoryAllDesktops.h"
+#include "MemorySyncControl.h"
 #include "Translations.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStyleOptionFrame>
 #include <QTranslator>
 
@@ -84,12 +86,15 @@ protected:
             items.push_back(storedItem("Item " + std::to_string(number)));
         storeItems(items);
         startPanel();
+        // With a keyring, so that the whole sync form shows.
+        panel->setSyncControl(&sync);
         window.awakeFromNib();
         window.resize(320, 440);
         panel->showWithWindow(window);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     void TearDown() override {
+        panel->setSyncControl(nullptr);
         for (QTranslator* translator : qApp->findChildren<QTranslator*>())
             if (!before.contains(translator))
                 delete translator;
@@ -105,10 +110,10 @@ protected:
                              QLatin1String(state);
         QDir().mkpath(QStringLiteral(REDIZADO_SCREENSHOTS));
         window.grab().save(QStringLiteral(REDIZADO_SCREENSHOTS "/%1.png").arg(name));
-        const QRect panelArea = view()->rect();
         for (QWidget* widget : view()->findChildren<QWidget*>()) {
             if (!widget->isVisibleTo(view()) || widget->size().isEmpty())
                 continue;
+            const QRect panelArea = shownArea(widget);
             const QRect area(widget->mapTo(view(), QPoint(0, 0)), widget->size());
             EXPECT_TRUE(area.left() >= panelArea.left() && area.right() <= panelArea.right())
                 << name.toStdString() << ": " << widget->metaObject()->className() << " '"
@@ -117,6 +122,17 @@ protected:
             EXPECT_TRUE(cut.isEmpty()) << name.toStdString() << ": '" << cut.toStdString() << "' is cut short in "
                                        << widget->width() << "x" << widget->height();
         }
+    }
+    // The panel, or the part of a scrolled pane that shows: what lies beyond its width is never seen.
+    QRect shownArea(QWidget* widget) {
+        for (QWidget* inner = widget; inner->parentWidget() && inner->parentWidget() != view();
+             inner = inner->parentWidget()) {
+            QWidget* outer = inner->parentWidget();
+            if (auto* scrolled = qobject_cast<QScrollArea*>(outer->parentWidget());
+                scrolled && outer == scrolled->viewport())
+                return {outer->mapTo(view(), QPoint(0, 0)), outer->size()};
+        }
+        return view()->rect();
     }
     // In right-to-left the entry starts at the panel's right and each check box's box is right of its words.
     void expectMirrored() {
@@ -135,6 +151,7 @@ protected:
 
     const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
     MemoryAllDesktops desktops;
+    MemorySyncControl sync;
     JLRedizadoWindow window{desktops};
 };
 
