@@ -34,7 +34,7 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
         {{SyncOutcome::Ok, {0, 0, 0, 1, 0, 0}, {}, 2, "\"Milk\": HTTP 413"},
          sync_status::failed,
          "1 added on the server\n",
-         "turned down 2 item(s), which stay here and are tried again at the next sync; the first: \"Milk\": HTTP 413"}};
+         "turned down 2 items, which stay here and are tried again at the next sync; the first: \"Milk\": HTTP 413"}};
     for (const auto& row : rows) {
         sync.nextReport = row.report;
         std::optional<CommandReply> reply;
