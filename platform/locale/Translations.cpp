@@ -4,16 +4,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace translations {
 namespace {
 const QLatin1String programFile("redizado_");
 
-QString languageOf(QString locale) {
-    const qsizetype end = locale.indexOf(QRegularExpression(QStringLiteral("[.@]")));
-    return end < 0 ? locale : locale.left(end);
+// "pt_BR.UTF-8@euro" is "pt_BR".
+QString languageOf(const QString& locale) {
+    qsizetype end = locale.size();
+    for (const QChar mark : {QLatin1Char('.'), QLatin1Char('@')})
+        if (const qsizetype at = locale.indexOf(mark); at >= 0)
+            end = std::min(end, at);
+    return locale.left(end);
 }
 
 bool isPlainLocale(const QString& locale) {
