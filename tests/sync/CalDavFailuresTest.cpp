@@ -48,7 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadAnswer{"HangsUpUnanswered", {}, CalDavOutcome::RetryLater, 2},
                       BadAnswer{"CutShortXml", answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"><response>"),
                                 CalDavOutcome::Malformed},
-                      BadAnswer{"NotFound", answer("404 Not Found", {}), CalDavOutcome::Refused},
                       BadAnswer{"CalendarForbidden", answer("403 Forbidden", {}), CalDavOutcome::Refused}),
     [](const ::testing::TestParamInfo<BadAnswer>& info) { return std::string(info.param.name); });
 
@@ -78,10 +77,7 @@ TEST_P(CalDavRefusedWriteTest, IsSortedIntoWhatTheSyncDoesNext) {
 INSTANTIATE_TEST_SUITE_P(
     CalDav, CalDavRefusedWriteTest,
     ::testing::Values(RefusedWrite{"TooLarge", false, "413 Request Entity Too Large", CalDavOutcome::ItemRefused},
-                      RefusedWrite{"BadRequest", false, "400 Bad Request", CalDavOutcome::ItemRefused},
-                      RefusedWrite{"Forbidden", false, "403 Forbidden", CalDavOutcome::ItemRefused},
                       RefusedWrite{"NotTaken", false, "415 Unsupported Media Type", CalDavOutcome::ItemRefused},
-                      RefusedWrite{"Unprocessable", false, "422 Unprocessable Entity", CalDavOutcome::ItemRefused},
                       RefusedWrite{"RemovalForbidden", true, "403 Forbidden", CalDavOutcome::ItemRefused},
                       RefusedWrite{"WrongPassword", false, "401 Unauthorized", CalDavOutcome::WrongCredentials},
                       RefusedWrite{"ChangedMeanwhile", true, "412 Precondition Failed",

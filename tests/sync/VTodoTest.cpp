@@ -2,15 +2,13 @@
 #include "VTodo.h"
 #include "TextValue.h"
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -42,34 +40,20 @@ constexpr double march1Noon = 1709294400; // 2024-03-01 12:00 UTC
 
 // The titles that a reader other than libical (python3-vobject) finds in the texts; nothing when it cannot read one.
 std::vector<std::optional<std::string>> titlesByAnotherReader(const std::vector<std::string>& texts) {
-    std::string command = "/usr/bin/python3 -c 'import sys, vobject\nfor path in sys.argv[1:]:\n try: print(vobject."
-                          "readOne(open(path, encoding=\"utf-8\", newline=\"\").read()).vtodo.summary.value.encode()."
-                          "hex())\n except Exception: print(\"-\")'";
-    std::vector<std::string> paths;
-    for (const std::string& text : texts) {
-        char path[] = "/tmp/vtodo-test-XXXXXX";
-        if (const int file = mkstemp(path); file >= 0)
-            close(file);
-        std::ofstream(path, std::ios::binary) << text;
-        paths.emplace_back(path);
-        command += " " + paths.back();
-    }
-    std::string output;
-    FILE* reader = popen(command.c_str(), "r");
-    for (int c; reader && (c = std::fgetc(reader)) != EOF;)
-        output += static_cast<char>(c);
-    if (reader)
-        pclose(reader);
-    for (const std::string& path : paths)
-        unlink(path.c_str());
+    QProcess reader;
+    reader.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"), QStringLiteral("import sys, vobject\nfor line in sys.stdin:\n try: print(vobject."
+                                              "readOne(bytes.fromhex(line).decode()).vtodo.summary.value."
+                                              "encode().hex())\n except Exception: print('-')")});
+    for (const std::string& text : texts)
+        reader.write(QByteArray::fromStdString(text).toHex() + '\n');
+    reader.closeWriteChannel();
+    reader.waitForFinished();
     std::vector<std::optional<std::string>> titles;
-    for (std::size_t start = 0, end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::string hex = output.substr(start, end - start);
-        std::string title;
-        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-            title += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-        titles.push_back(hex == "-" ? std::nullopt : std::optional(title));
-    }
+    for (const QByteArray& line : reader.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            titles.push_back(line == "-" ? std::nullopt : std::optional(QByteArray::fromHex(line).toStdString()));
     return titles;
 }
 
@@ -121,29 +105,22 @@ INSTANTIATE_TEST_SUITE_P(Texts, MalformedText,
                                            "BEGIN:VTODO\nUID:1\nEND:VTODO\n", calendar("CREATED:yesterday"),
                                            "BEGIN:VCALENDAR\nBEGIN:VTODO\nSUMMARY:x\nEND:VTODO\nEND:VCALENDAR\n"));
 
-// A new calendar reads back as the task; its title as typed but for what TEXT cannot hold, in lines of at most 75
-// octets never cut inside a character.
-class NewTask : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
+// A new calendar reads back as the task (titles as typed are met below), in lines of at most 75 octets never cut
+// inside a character.
+class NewTask : public ::testing::TestWithParam<std::string> {};
 TEST_P(NewTask, ReadsBackTheSame) {
-    const vtodo::Task task{"u-2", GetParam().first, true, march1Noon, march1Noon + 60};
+    const vtodo::Task task{"u-2", GetParam(), true, march1Noon, march1Noon + 60};
     const std::string text = vtodo::write(task);
     const auto back = vtodo::read(text);
     ASSERT_TRUE(back) << text;
     EXPECT_EQ(std::tie(back->uid, back->title, back->completed, back->createdSince1970, back->completedSince1970),
-              std::tie(task.uid, GetParam().second, task.completed, task.createdSince1970, task.completedSince1970));
+              std::tie(task.uid, task.title, task.completed, task.createdSince1970, task.completedSince1970));
     EXPECT_EQ(linesOf(text, {"VERSION", "PRODID", "DTSTAMP"}).size(), 3u);
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         EXPECT_TRUE(end - start <= 75 && (text[start] != ' ' || (text[start + 1] & 0xc0) != 0x80)) << text;
 }
 const std::string longTitle = "é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀" + std::string(99, 'x');
-INSTANTIATE_TEST_SUITE_P(Titles, NewTask,
-                         ::testing::Values(std::pair("", ""),
-                                           std::pair("Milk, eggs; \"Bob\": C:\\tmp\\ two\nlines\n",
-                                                     "Milk, eggs; \"Bob\": C:\\tmp\\ two\nlines\n"),
-                                           std::pair(longTitle, longTitle),
-                                           std::pair(std::string(61, ',') + longTitle,
-                                                     std::string(61, ',') + longTitle),
-                                           std::pair("a\r\nb\rc\x01\td", "a\nb\nc\td")));
+INSTANTIATE_TEST_SUITE_P(Titles, NewTask, ::testing::Values("", longTitle, std::string(61, ',') + longTitle));
 
 TEST(WritingATask, LeavesOutADateThatIsNoNumberAndHoldsOthersWithinTheYearsLibicalWrites) {
     const auto task = vtodo::read(vtodo::write({"u", "x", true, std::nan(""), 1e300}));
