@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FileContents.h"
 #include "TempFolder.h"
 #include "WaitUntil.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -40,8 +40,7 @@ public:
 
     // Starts it for user and password and waits until it takes connections; false when it would not.
     bool start(const QString& user, const QString& password, Scheme scheme = Scheme::Http) {
-        const QString folder = QString::fromStdString(m_folder.path());
-        writeFile(folder + QStringLiteral("/users"), user + QLatin1Char(':') + password + QLatin1Char('\n'));
+        writeFile(m_folder.path() + "/users", (user + QLatin1Char(':') + password + QLatin1Char('\n')).toStdString());
         m_scheme = scheme;
         if (scheme == Scheme::Https && !makeCertificate())
             return false;
@@ -93,7 +92,7 @@ private:
     bool launch() {
         const QString folder = QString::fromStdString(m_folder.path());
         const QString tls = QStringLiteral("ssl = True\ncertificate = %1/cert.pem\nkey = %1/key.pem\n").arg(folder);
-        writeFile(folder + QStringLiteral("/config"),
+        writeFile(m_folder.path() + "/config",
                   QStringLiteral(R"([server]
 hosts = 127.0.0.1:%1
 %4
@@ -107,7 +106,8 @@ filesystem_folder = %2/storage
 type = owner_only
 )")
                       .arg(m_port)
-                      .arg(folder, m_scheme == Scheme::Https ? tls : QString(), serverOptions));
+                      .arg(folder, m_scheme == Scheme::Https ? tls : QString(), serverOptions)
+                      .toStdString());
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(QStringLiteral("radicale"), {QStringLiteral("--config"), folder + QStringLiteral("/config")});
@@ -137,11 +137,6 @@ type = owner_only
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
         return probe.serverPort();
-    }
-    static void writeFile(const QString& path, const QString& text) {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(text.toUtf8());
     }
     bool waitUntilAnswering() {
         QDeadlineTimer deadline(15000);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sync as the program has it: its own library, loaded on demand beside the program's code as the installed
 // program loads it, merging into the store the program reads.
+#include "FileContents.h"
 #include "FileUserDefaults.h"
 #include "JLJotlingManager.h"
 #include "LoadedSync.h"
@@ -9,25 +10,19 @@
 #include "PrivateKeyring.h"
 #include "PrivateSessionBus.h"
 #include "RadicaleServer.h"
+#include "StoredItems.h"
 
 #include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
-#include <map>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace {
 const QString user = QStringLiteral("alice");
 const QString password = QStringLiteral("secret");
-
-// Each item of the file as libplist reads it: its keys in order, repeats kept.
-using StoredItem = std::vector<std::pair<std::string, plist_t>>;
 
 class SyncModuleTest : public PrivateBusTest {
 protected:
@@ -48,8 +43,6 @@ protected:
         sync.reset();
         m_keyring.reset();
         PrivateBusTest::TearDown();
-        if (stored)
-            plist_free(stored);
     }
 
     bool turnOn() {
@@ -79,33 +72,6 @@ protected:
         ASSERT_EQ(server.send("PUT", path, user, password, text) / 100, 2) << path.toStdString();
     }
 
-    std::vector<StoredItem> itemsInTheFile() {
-        QFile file(QString::fromStdString(preferencesPath));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray xml = file.readAll();
-        plist_from_xml(xml.constData(), uint32_t(xml.size()), &stored);
-        std::vector<StoredItem> items;
-        const plist_t list = stored ? plist_dict_get_item(stored, keys::allRedizado) : nullptr;
-        for (uint32_t i = 0; list && i < plist_array_get_size(list); ++i) {
-            const plist_t item = plist_array_get_item(list, i);
-            plist_dict_iter it = nullptr;
-            plist_dict_new_iter(item, &it);
-            StoredItem entries;
-            for (;;) {
-                char* key = nullptr;
-                plist_t value = nullptr;
-                plist_dict_next_item(item, it, &key, &value);
-                if (!key)
-                    break;
-                entries.emplace_back(key, value);
-                free(key);
-            }
-            free(it);
-            items.push_back(std::move(entries));
-        }
-        return items;
-    }
-
     std::string preferencesPath = m_folder.path() + "/defaults.plist";
     RadicaleServer server;
     NotificationCenter center;
@@ -113,7 +79,6 @@ protected:
     std::unique_ptr<JLJotlingManager> manager;
     std::unique_ptr<LoadedSync> sync;
     std::optional<PrivateKeyring> m_keyring;
-    plist_t stored = nullptr;
 };
 
 TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewValues) {
@@ -124,19 +89,14 @@ TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewVa
     changeTheTaskElsewhere("STATUS:NEEDS-ACTION", "STATUS:COMPLETED");
     ASSERT_EQ(syncNow(), SyncOutcome::Ok);
 
-    const std::vector<StoredItem> items = itemsInTheFile();
-    ASSERT_EQ(items.size(), 1u);
-    std::map<std::string, plist_t> values;
-    for (const auto& [key, value] : items.front())
-        EXPECT_TRUE(values.emplace(key, value).second) << key << " is in the item twice";
-    ASSERT_TRUE(values.count(keys::jotlingTitle) && values.count(keys::jotlingChecked));
-    char* title = nullptr;
-    plist_get_string_val(values[keys::jotlingTitle], &title);
-    EXPECT_STREQ(title, "Buy oat milk");
-    free(title);
-    uint8_t checked = 0;
-    plist_get_bool_val(values[keys::jotlingChecked], &checked);
-    EXPECT_TRUE(checked);
+    // Each key once in the file, and read back so at the next start.
+    const QByteArray file = QByteArray::fromStdString(readFile(preferencesPath));
+    for (const char* key : {keys::jotlingTitle, keys::jotlingChecked})
+        EXPECT_EQ(file.count("<key>" + QByteArray(key) + "</key>"), 1) << file.toStdString();
+    FileUserDefaults reread(preferencesPath);
+    JLJotlingManager atNextStart(reread, center);
+    ASSERT_EQ(titlesOf(atNextStart.redizado()), std::vector<std::string>{"Buy oat milk"});
+    EXPECT_TRUE(atNextStart.redizado()[0]->completed());
     EXPECT_TRUE(manager->todoRedizado().empty()) << "the list shown still has it to do";
 }
 } // namespace
