@@ -9,11 +9,28 @@
 #include <optional>
 
 namespace {
-// Scripts tell these apart by the exit status alone.
-TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
+class SyncCommandsTest : public ::testing::Test {
+protected:
+    SyncCommandsTest() {
+        sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
+    }
+    // The command's one answer.
+    CommandReply run(const QStringList& words) {
+        std::optional<CommandReply> reply;
+        commands.run(Command::fromRequest(words, nullptr), [&reply](const CommandReply& answer) {
+            EXPECT_FALSE(reply) << "answered twice";
+            reply = answer;
+        });
+        EXPECT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
+        return reply.value_or(CommandReply{});
+    }
+
     MemorySyncControl sync;
-    sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
     SyncCommands commands{sync};
+};
+
+// Scripts tell these apart by the exit status alone, after a sync and from its status.
+TEST_F(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
     const struct {
         SyncReport report;
         int status;
@@ -35,39 +52,19 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
          sync_status::failed,
          "1 added on the server\n",
          "turned down 2 items, which stay here and are tried again at the next sync; the first: \"Milk\": HTTP 413"}};
+    const QStringList syncWords{QStringLiteral("sync")},
+        statusWords{QStringLiteral("sync"), QStringLiteral("--status")};
+    EXPECT_EQ(run(statusWords).exitStatus, 0) << "no sync yet";
     for (const auto& row : rows) {
         sync.nextReport = row.report;
-        std::optional<CommandReply> reply;
-        commands.run(Command::fromRequest({QStringLiteral("sync")}, nullptr), [&reply](const CommandReply& answer) {
-            EXPECT_FALSE(reply) << "answered twice";
-            reply = answer;
-        });
-        ASSERT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
-        EXPECT_EQ(reply->exitStatus, row.status) << reply->error.toStdString();
-        EXPECT_EQ(reply->output, QString::fromUtf8(row.output));
-        EXPECT_TRUE(reply->error.contains(QString::fromUtf8(row.error))) << reply->error.toStdString();
-        EXPECT_EQ(reply->error.isEmpty(), row.status == 0);
-    }
-}
-// The status ends as the last sync did, also one from before this start.
-TEST(SyncCommandsTest, TheStatusEndsAsTheLastSyncDid) {
-    MemorySyncControl sync;
-    sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
-    SyncCommands commands{sync};
-    const std::pair<std::optional<SyncReport>, int> rows[] = {
-        {std::nullopt, 0},
-        {SyncReport{SyncOutcome::Ok, {}, {}}, 0},
-        {SyncReport{SyncOutcome::RetryLater, {}, {}}, sync_status::tryLater},
-        {SyncReport{SyncOutcome::WrongCredentials, {}, {}}, sync_status::wrongPassword},
-        {SyncReport{SyncOutcome::Refused, {}, {}}, sync_status::refused},
-        {SyncReport{SyncOutcome::Ok, {}, {}, 1, "x"}, sync_status::failed}};
-    for (const auto& [last, status] : rows) {
-        sync.lastOne = last;
-        std::optional<CommandReply> reply;
-        commands.run(Command::fromRequest({QStringLiteral("sync"), QStringLiteral("--status")}, nullptr),
-                     [&reply](const CommandReply& answer) { reply = answer; });
-        ASSERT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
-        EXPECT_EQ(reply->exitStatus, status);
+        const CommandReply reply = run(syncWords);
+        EXPECT_EQ(reply.exitStatus, row.status) << reply.error.toStdString();
+        EXPECT_EQ(reply.output, QString::fromUtf8(row.output));
+        EXPECT_TRUE(reply.error.contains(QString::fromUtf8(row.error))) << reply.error.toStdString();
+        EXPECT_EQ(reply.error.isEmpty(), row.status == 0);
+        // The status ends as the last sync did, also one from before this start.
+        sync.lastOne = row.report;
+        EXPECT_EQ(run(statusWords).exitStatus, row.status);
     }
 }
 } // namespace
