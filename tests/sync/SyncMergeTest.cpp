@@ -114,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         MergeRow{"NothingChanged", milk, milk, There::Unchanged, {milk}, Write::None, {}},
         MergeRow{"RenamedHere", milk, oat, There::Unchanged, {oat}, Write::OverOurs, oat},
         MergeRow{"RenamedThere", milk, milk, soy, {soy}, Write::None, {}},
+        MergeRow{"CheckedThere", milk, milk, milkDone, {milkDone}, Write::None, {}},
         MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, Write::OverTheirs, soyDone},
         MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, Write::None, {}},
         // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
