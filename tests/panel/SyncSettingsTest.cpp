@@ -40,7 +40,7 @@ protected:
 };
 } // namespace
 
-TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePassword) {
+TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePasswordAndTurningOffTheAccount) {
     fill(QStringLiteral(" https://dav.example.org/cal/ "));
     EXPECT_FALSE(ui().passwordField->displayText().contains(QStringLiteral("secret")));
     QTest::keyClick(ui().passwordField, Qt::Key_Return);
@@ -53,6 +53,14 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePas
     EXPECT_TRUE(ui().addressField->isReadOnly());
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn Off"));
     EXPECT_EQ(warnings, 0);
+
+    // Turning off forgets the account and opens the fields again.
+    ui().turnOnButton->click();
+    ASSERT_TRUE(settle());
+    EXPECT_FALSE(sync.kept);
+    EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn On"));
+    EXPECT_FALSE(ui().addressField->isReadOnly());
+    EXPECT_TRUE(ui().passwordField->isVisibleTo(panel->settingsPane()));
 }
 
 TEST_F(SyncSettingsTest, ATurnOnTurnedDownSaysWhyAndKeepsSyncOff) {
@@ -79,18 +87,6 @@ TEST_F(SyncSettingsTest, WithoutAKeyringTheFieldsAreDisabledAndSyncStaysOff) {
     EXPECT_FALSE(panel->syncSettings()->isBusy());
 }
 
-TEST_F(SyncSettingsTest, TurningOffForgetsTheAccountAndOpensTheFieldsAgain) {
-    fill(QStringLiteral("https://dav.example.org/cal/"));
-    ui().turnOnButton->click();
-    ASSERT_TRUE(settle());
-    ui().turnOnButton->click();
-    ASSERT_TRUE(settle());
-    EXPECT_FALSE(sync.kept);
-    EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn On"));
-    EXPECT_FALSE(ui().addressField->isReadOnly());
-    EXPECT_TRUE(ui().passwordField->isVisibleTo(panel->settingsPane()));
-}
-
 TEST_F(SyncSettingsTest, TheStatusLineFollowsTheSyncAndStandsOutWhenTheUserMustAct) {
     EXPECT_EQ(ui().statusLabel->text(), QStringLiteral("Sync is off"));
     const QFont calm = ui().statusLabel->font();
@@ -110,6 +106,7 @@ struct AddressRow {
     bool warned;
 };
 
+// Named in the test list rather than dumped as bytes.
 void PrintTo(const AddressRow& row, std::ostream* out) {
     *out << row.name;
 }

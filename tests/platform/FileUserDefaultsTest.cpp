@@ -24,11 +24,15 @@ using Reload = FileUserDefaults::Reload;
 
 namespace {
 
+const std::string kHead = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>";
+std::string plist(const std::string& body) {
+    return kHead + body + "</dict></plist>";
+}
 std::string withTitles(const std::vector<std::string>& titles) {
-    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>allRedizado</key><array>";
+    std::string xml = "<key>allRedizado</key><array>";
     for (const auto& title : titles)
         xml += "<dict><key>JotlingTitle</key><string>" + title + "</string></dict>";
-    return xml + "</array></dict></plist>";
+    return plist(xml + "</array>");
 }
 const std::string kValidXml = withTitles({"A"});
 
@@ -124,9 +128,8 @@ TEST_P(UnreadableFileTest, IsKeptAsideAndNeverOverwritten) {
 // Cut off by a crash, and nested deeper than a parser's stack would survive.
 INSTANTIATE_TEST_SUITE_P(BadFiles, UnreadableFileTest,
                          ::testing::Values(kValidXml.substr(0, kValidXml.size() / 2),
-                                           "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key>" +
-                                               repeated("<array>", 100000) + repeated("</array>", 100000) +
-                                               "</dict></plist>"));
+                                           plist("<key>a</key>" + repeated("<array>", 100000) +
+                                                 repeated("</array>", 100000))));
 
 class FailedSaveTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<std::pair<FileStep, int>> {};
 
@@ -174,8 +177,7 @@ protected:
         fs::rename(path + ".editor", path);
     }
     static std::string titled(const std::string& text) {
-        return "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>title</key><string>" + text +
-               "</string></dict></plist>";
+        return plist("<key>title</key><string>" + text + "</string>");
     }
     std::string title() const { return *defaults.objectForKey("title")->get<std::string>(); }
 
@@ -276,19 +278,17 @@ std::string binaryOf(const std::string& xml) {
     return binary;
 }
 
-const std::string kHead = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>";
 const std::string kTricky =
-    kHead + "<key>ShowToDoCount</key><true/><!-- <key>toDoCountKey</key></array></dict> -->"
-            "<key>allRedizado</key><!-- <array> --><array><!-- </array> --><dict><key>JotlingTitle</key>"
-            "<string><![CDATA[</array></dict><key>toDoCountKey</key><integer>9</integer>]]></string></dict>"
-            "<array><array/><string>nested</string></array></array><key>toDoCountKey</key><integer>2</integer>"
-            "<key>nested</key><dict><key>inner</key><array><integer>1</integer></array></dict>"
-            "<key>none</key><array/><key>all &amp; more</key><array><true/></array></dict></plist>";
+    plist("<key>ShowToDoCount</key><true/><!-- <key>toDoCountKey</key></array></dict> -->"
+          "<key>allRedizado</key><!-- <array> --><array><!-- </array> --><dict><key>JotlingTitle</key>"
+          "<string><![CDATA[</array></dict><key>toDoCountKey</key><integer>9</integer>]]></string></dict>"
+          "<array><array/><string>nested</string></array></array><key>toDoCountKey</key><integer>2</integer>"
+          "<key>nested</key><dict><key>inner</key><array><integer>1</integer></array></dict>"
+          "<key>none</key><array/><key>all &amp; more</key><array><true/></array>");
 
 INSTANTIATE_TEST_SUITE_P(
     Files, TwoStepReadTest,
-    ::testing::Values(TwoStepCase{"asWritten", withTitles({"A", "B"}), true},
-                      TwoStepCase{"markupInTheLists", kTricky, true},
+    ::testing::Values(TwoStepCase{"markupInTheLists", kTricky, true},
                       TwoStepCase{"attributeWithBracket",
                                   "<?xml version=\"1.0\"?><plist version=\"1>0\"><dict><key>a</key>"
                                   "<array><true/></array><key>b</key><string>&lt;x&gt;</string></dict></plist>",
@@ -329,9 +329,8 @@ struct ListReader {
 class UnreadableListTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<ListReader> {};
 
 TEST_P(UnreadableListTest, IsReportedThenAndKeptAsideWithTheSettingsKept) {
-    const std::string text = kHead +
-                             "<key>ShowToDoCount</key><true/><key>allRedizado</key><array><dict>"
-                             "<key>JotlingTitle</key><string>milk & eggs</string></dict></array></dict></plist>";
+    const std::string text = plist("<key>ShowToDoCount</key><true/><key>allRedizado</key><array><dict>"
+                                   "<key>JotlingTitle</key><string>milk & eggs</string></dict></array>");
     writeFile(path, text);
     FileUserDefaults defaults(path);
     EXPECT_TRUE(defaults.boolForKey("ShowToDoCount"));
@@ -361,7 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Replaced by another program before the lists were read: the version read is kept from memory.
 TEST_F(FileUserDefaultsTest, AnUnreadableListInAFileReplacedSinceIsKeptFromMemory) {
-    const std::string text = kHead + "<key>allRedizado</key><array><foo/></array></dict></plist>";
+    const std::string text = plist("<key>allRedizado</key><array><foo/></array>");
     writeFile(path, text);
     FileUserDefaults defaults(path);
     writeFile(path + ".new", kValidXml);

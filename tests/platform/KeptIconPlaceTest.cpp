@@ -12,13 +12,6 @@ QString inFolder(const TempFolder& folder, const char* name) {
 }
 } // namespace
 
-TEST(KeptIconPlace, APlaceKeptIsFoundByTheNextStartInAFolderMadeForIt) {
-    TempFolder folder;
-    const QString path = inFolder(folder, "state/redizado/icon-place");
-    KeptIconPlace(path).keep(QRect(1330, -4, 22, 24));
-    EXPECT_EQ(KeptIconPlace(path).place(), QRect(1330, -4, 22, 24));
-}
-
 // Written by hand, cut short or from a broken run: none of it may send the panel off somewhere absurd.
 TEST(KeptIconPlace, AFileThatIsNotAPlaceGivesNone) {
     TempFolder folder;

@@ -93,10 +93,16 @@ TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrow
     EXPECT_EQ(frame.x() + presenter().backgroundView()->arrowX(), std::min(icon.x() + 11.0, frame.right() - 26));
 }
 
-// The panel still opens from the tray's menu; neither list writes a stale copy over the other's items.
+// The panel still opens from the tray's menu; neither list writes a stale copy over the other's items. The sync
+// merges the manager's list, so what the popover saves is there at once, as a change made here.
 TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
+    int changesMadeHere = 0;
+    manager.setChangedHereHandler([&] { ++changesMadeHere; });
     statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
+    ASSERT_FALSE(manager.redizado().empty());
+    EXPECT_EQ(manager.redizado().front()->title(), "from the popover");
+    EXPECT_EQ(changesMadeHere, 1);
     presenter().hide();
     interface->statusItemController().showRedizadoView();
     typeAndReturn(interface->redizadoViewController().entryField(), QStringLiteral("from the panel"));
@@ -105,15 +111,4 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     typeAndReturn(list().jotlingField(), QStringLiteral("popover again"));
     EXPECT_EQ(storedTitles(defaults),
               (std::vector<std::string>{"popover again", "from the panel", "from the popover", "Welcome"}));
-}
-
-// The sync merges the manager's list: a stale one would save over what the popover just stored.
-TEST_F(PopoverPresenterTest, WhatThePopoverSavesIsInTheManagersListAtOnceAsAChangeMadeHere) {
-    int changesMadeHere = 0;
-    manager.setChangedHereHandler([&] { ++changesMadeHere; });
-    statusItem.click();
-    typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
-    ASSERT_FALSE(manager.redizado().empty());
-    EXPECT_EQ(manager.redizado().front()->title(), "from the popover");
-    EXPECT_EQ(changesMadeHere, 1);
 }

@@ -10,10 +10,12 @@
 
 #include <memory>
 
-TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSaves) {
+// Told once per spell of failing saves; quitting tries once more and saves what was left.
+TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndQuittingTriesOnceMore) {
     TempFolder folder;
+    const std::string path = folder.path() + "/defaults.plist";
     auto full = std::make_shared<bool>(true);
-    FileUserDefaults defaults(folder.path() + "/defaults.plist", failingAt(FileStep::write, ENOSPC, full));
+    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC, full));
     MemoryStatusItem tray;
     noticeSaveProblems(defaults, tray);
     EXPECT_TRUE(tray.messages().empty());
@@ -28,15 +30,8 @@ TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSaves) {
     *full = true;
     defaults.synchronize();
     EXPECT_EQ(tray.messages().size(), 2u);
-}
 
-TEST(SaveProblemNotice, QuittingTriesOnceMoreAndSavesWhatWasLeft) {
-    TempFolder folder;
-    const std::string path = folder.path() + "/defaults.plist";
-    auto full = std::make_shared<bool>(true);
-    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC, full));
     defaults.setInteger("items", 7);
-    EXPECT_FALSE(defaults.synchronize());
     EXPECT_FALSE(saveOnceMoreAtQuit(defaults));
     *full = false;
     EXPECT_TRUE(saveOnceMoreAtQuit(defaults));
