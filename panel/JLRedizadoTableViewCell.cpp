@@ -73,8 +73,11 @@ QString quotedTitle(const QString& text) {
 // Every row has one: each says which item it removes.
 void JLRedizadoTableViewCell::nameRemoveButton() {
     const QString title = quotedTitle(m_titleLabel->toPlainText());
-    //: %1 is the item's title, quoted
-    const QString name = title.isEmpty() ? tr("Remove untitled item") : tr("Remove %1").arg(title);
+    QString name = tr("Remove untitled item");
+    if (!title.isEmpty()) {
+        //: %1 is the item's title, quoted
+        name = tr("Remove %1").arg(title);
+    }
     // Each naming is told to assistive technology, also the same name again.
     if (m_removeButton->accessibleName() != name)
         m_removeButton->setAccessibleName(name);
@@ -82,8 +85,11 @@ void JLRedizadoTableViewCell::nameRemoveButton() {
 
 void JLRedizadoTableViewCell::nameTitleField() {
     const QString title = quotedTitle(m_titleLabel->stringValue());
-    //: %1 is the item's title, quoted
-    const QString name = title.isEmpty() ? tr("Title of untitled item") : tr("Title of %1").arg(title);
+    QString name = tr("Title of untitled item");
+    if (!title.isEmpty()) {
+        //: %1 is the item's title, quoted
+        name = tr("Title of %1").arg(title);
+    }
     if (m_titleLabel->accessibleName() != name)
         m_titleLabel->setAccessibleName(name);
 }

@@ -420,9 +420,13 @@ QString SyncService::status() const {
         break;
     case SyncOutcome::Ok:
     case SyncOutcome::Refused:
-        //: %1 is the server's host name, %2 what it said
-        why = m_lastReport->detail.isEmpty() ? tr("%1 refused the sync").arg(host)
-                                             : tr("%1 refused the sync: %2").arg(host, m_lastReport->detail);
+        if (m_lastReport->detail.isEmpty()) {
+            //: %1 is the server's host name
+            why = tr("%1 refused the sync").arg(host);
+        } else {
+            //: %1 is the server's host name, %2 what it said
+            why = tr("%1 refused the sync: %2").arg(host, m_lastReport->detail);
+        }
         break;
     }
     const QString when = m_lastEnded.isValid() ? QStringLiteral(" %1").arg(timeText(m_lastEnded)) : QString();

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-// A fresh folder under /tmp for one test, removed with everything in it afterwards.
+// A fresh folder under /tmp (or another base) for one test, removed with everything in it afterwards.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "redizado-test-XXXXXX").string();
+    explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string tmpl = (base / "redizado-test-XXXXXX").string();
         m_path = ::mkdtemp(tmpl.data());
     }
     ~TempFolder() { std::filesystem::remove_all(m_path); }

@@ -294,20 +294,20 @@ Exit-Status: 0 erledigt, 1 fehlgeschlagen, 2 falsche Wörter; bei sync auch
     </message>
     <message>
         <source>Remove untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Unbenannten Eintrag entfernen</translation>
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Titel des unbenannten Eintrags</translation>
     </message>
     <message>
         <source>Title of %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Titel von %1</translation>
     </message>
     <message>
@@ -1239,11 +1239,12 @@ Leertaste hakt ab oder entfernt den Haken, F2 oder Eingabetaste benennt um, Entf
     </message>
     <message>
         <source>%1 refused the sync</source>
-        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
+        <extracomment>%1 is the server&apos;s host name</extracomment>
         <translation>%1 hat den Abgleich verweigert</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
+        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
         <translation>%1 hat den Abgleich verweigert: %2</translation>
     </message>
     <message>

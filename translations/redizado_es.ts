@@ -294,20 +294,20 @@ Estado de salida: 0 hecho, 1 fallo, 2 palabras incorrectas; con sync también
     </message>
     <message>
         <source>Remove untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Quitar elemento sin título</translation>
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Quitar %1</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Título del elemento sin título</translation>
     </message>
     <message>
         <source>Title of %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Título de %1</translation>
     </message>
     <message>
@@ -1239,11 +1239,12 @@ Espacio marca o desmarca, F2 o Intro renombra, Supr quita.
     </message>
     <message>
         <source>%1 refused the sync</source>
-        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
+        <extracomment>%1 is the server&apos;s host name</extracomment>
         <translation>%1 rechazó la sincronización</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
+        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
         <translation>%1 rechazó la sincronización: %2</translation>
     </message>
     <message>

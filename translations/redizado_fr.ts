@@ -296,20 +296,20 @@ désactivée.</translation>
     </message>
     <message>
         <source>Remove untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Supprimer l’élément sans titre</translation>
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Supprimer %1</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Titre de l’élément sans titre</translation>
     </message>
     <message>
         <source>Title of %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Titre de %1</translation>
     </message>
     <message>
@@ -1241,11 +1241,12 @@ Espace coche ou décoche, F2 ou Entrée renomme, Suppr supprime.
     </message>
     <message>
         <source>%1 refused the sync</source>
-        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
+        <extracomment>%1 is the server&apos;s host name</extracomment>
         <translation>%1 a refusé la synchronisation</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
+        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
         <translation>%1 a refusé la synchronisation&#xa0;: %2</translation>
     </message>
     <message>

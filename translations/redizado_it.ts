@@ -295,20 +295,20 @@ sincronizzazione disattivata.</translation>
     </message>
     <message>
         <source>Remove untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Rimuovi l&apos;elemento senza titolo</translation>
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Rimuovi %1</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Titolo dell&apos;elemento senza titolo</translation>
     </message>
     <message>
         <source>Title of %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Titolo di %1</translation>
     </message>
     <message>
@@ -1240,11 +1240,12 @@ Spazio spunta o toglie la spunta, F2 o Invio rinomina, Canc rimuove.
     </message>
     <message>
         <source>%1 refused the sync</source>
-        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
+        <extracomment>%1 is the server&apos;s host name</extracomment>
         <translation>%1 ha rifiutato la sincronizzazione</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
+        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
         <translation>%1 ha rifiutato la sincronizzazione: %2</translation>
     </message>
     <message>

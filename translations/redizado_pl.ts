@@ -294,20 +294,20 @@ hasło, 4 spróbuj później, 5 odmowa lub synchronizacja wyłączona.</translat
     </message>
     <message>
         <source>Remove untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Usuń zadanie bez tytułu</translation>
     </message>
     <message>
         <source>Remove %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Usuń %1</translation>
     </message>
     <message>
         <source>Title of untitled item</source>
-        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Tytuł zadania bez tytułu</translation>
     </message>
     <message>
         <source>Title of %1</source>
+        <extracomment>%1 is the item&apos;s title, quoted</extracomment>
         <translation>Tytuł zadania %1</translation>
     </message>
     <message>
@@ -1254,11 +1254,12 @@ Spacja zaznacza lub odznacza, F2 lub Enter zmienia nazwę, Delete usuwa.
     </message>
     <message>
         <source>%1 refused the sync</source>
-        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
+        <extracomment>%1 is the server&apos;s host name</extracomment>
         <translation>serwer %1 odrzucił synchronizację</translation>
     </message>
     <message>
         <source>%1 refused the sync: %2</source>
+        <extracomment>%1 is the server&apos;s host name, %2 what it said</extracomment>
         <translation>serwer %1 odrzucił synchronizację: %2</translation>
     </message>
     <message>

@@ -26,6 +26,25 @@ until_true() {
     return 1
 }
 
+# Stops the processes in $pids, newest first, and waits up to 5 s for each to go, so that the next run finds its
+# display and buses free.
+stop_pids() {
+    local i p
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    for p in "${pids[@]}"; do for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done; done
+}
+# Ends the script with its tally; when a check failed, first the last lines of each log given as LABEL=FILE.
+finish_with() {
+    local named
+    if [ "$failed" != 0 ]; then
+        for named in "$@"; do
+            [ -f "${named#*=}" ] && tail -n 60 "${named#*=}" | sed "s|^|  ${named%%=*}: |"
+        done
+    fi
+    echo "$passed passed, $failed failed"
+    exit $((failed > 0))
+}
+
 # Preferences with the shortcut on or off; Control+Option+J either way.
 shortcut_preferences() { # true|false
     cat <<EOF

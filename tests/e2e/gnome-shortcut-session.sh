@@ -36,12 +36,7 @@ cleanup() {
 }
 trap cleanup EXIT
 finish() {
-    if [ "$failed" != 0 ]; then
-        for f in "$work/redizado.log" "$state/gsd-media-keys.log"; do [ -f "$f" ] && sed "s|^|  $(basename "$f"): |" "$f"; done
-        [ -f "$state/gnome-shell.log" ] && tail -n 30 "$state/gnome-shell.log" | sed 's/^/  gnome-shell.log: /'
-    fi
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
+    finish_with redizado="$work/redizado.log" gsd-media-keys="$state/gsd-media-keys.log" gnome-shell="$state/gnome-shell.log"
 }
 
 # The command loads the program from beside itself.

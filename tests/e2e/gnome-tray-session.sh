@@ -31,14 +31,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-finish() {
-    if [ "$failed" != 0 ]; then
-        [ -f "$work/redizado.log" ] && sed 's/^/  redizado.log: /' "$work/redizado.log"
-        [ -f "$state/gnome-shell.log" ] && tail -n 30 "$state/gnome-shell.log" | sed 's/^/  gnome-shell.log: /'
-    fi
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
-}
+finish() { finish_with redizado="$work/redizado.log" gnome-shell="$state/gnome-shell.log"; }
 shot() { # NAME
     [ -n "$shots" ] || return 0
     mkdir -p "$shots" && session screenshot "$shots/$1.png" && log "  screenshot: $shots/$1.png"

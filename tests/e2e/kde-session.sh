@@ -41,9 +41,7 @@ pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; }
 trap cleanup EXIT
 finish() {
-    [ "$failed" = 0 ] || for f in kwin portal portal-kde redizado; do sed "s/^/  $f: /" "$work/$f.log"; done
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
+    finish_with kwin="$work/kwin.log" portal="$work/portal.log" portal-kde="$work/portal-kde.log" redizado="$work/redizado.log"
 }
 
 "$work/kwin_wayland" --virtual --width 1440 --height 900 --socket "$WAYLAND_DISPLAY" --xwayland \

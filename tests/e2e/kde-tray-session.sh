@@ -46,13 +46,8 @@ program=$work/redizado
 patience=60
 . "$work/checks.sh"
 pids=()
-cleanup() { for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done; }
-trap cleanup EXIT
-finish() {
-    [ "$failed" = 0 ] || for f in kwin plasma redizado; do tail -n 40 "$work/$f.log" | sed "s/^/  $f: /"; done
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
-}
+trap stop_pids EXIT
+finish() { finish_with kwin="$work/kwin.log" plasma="$work/plasma.log" redizado="$work/redizado.log"; }
 py() { /usr/bin/python3 "$@"; }
 
 # The whole workspace through KWin's screenshot interface, as NAME.png in the screenshot folder.

@@ -26,17 +26,12 @@ texts() { "$python" "$here/language-texts.py" "$@"; }
 
 pids=()
 cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
-    for p in "${pids[@]}"; do for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done; done
+    stop_pids
     "$here/virtual-desktop.sh" stop "$display" >/dev/null
     rm -rf "$config"
 }
 trap cleanup EXIT
-finish() {
-    [ "$failed" != 0 ] && sed 's/^/  program: /' "$program_log" 2>/dev/null
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
-}
+finish() { finish_with program="$program_log"; }
 "$here/virtual-desktop.sh" start "$display" no-tray >/dev/null || { log "FAIL: no virtual desktop on $display"; exit 1; }
 start_accessibility_bus
 # A tray that hosts StatusNotifierItems, whose tool tip is a property to read.

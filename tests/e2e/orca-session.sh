@@ -30,8 +30,7 @@ patience=15
 
 pids=()
 cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
-    for p in "${pids[@]}"; do for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done; done
+    stop_pids
     # orca may sit out a TERM in a call to the bus that went away; it is ours, so it goes.
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
     "$here/virtual-desktop.sh" stop "$display" >/dev/null
@@ -41,12 +40,7 @@ trap cleanup EXIT
 finish() {
     cp "$spoken" "$shots/orca-spoken.txt" 2>/dev/null
     cp "$heard" "$shots/speech-dispatcher-heard.txt" 2>/dev/null
-    if [ "$failed" != 0 ]; then
-        sed 's/^/  program: /' "$program_log" 2>/dev/null
-        tail -n 20 "$config/orca.log" "$config/speechd.log" 2>/dev/null | sed 's/^/  /'
-    fi
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
+    finish_with program="$program_log" orca="$config/orca.log" speechd="$config/speechd.log"
 }
 skip() { log "$1; skipped"; tail -n 20 "$2" 2>/dev/null | sed 's/^/  /'; exit 77; }
 "$here/virtual-desktop.sh" start "$display" >/dev/null || { log "FAIL: no virtual desktop on $display"; exit 1; }

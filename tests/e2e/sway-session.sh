@@ -45,14 +45,10 @@ patience=60
 pids=()
 cleanup() {
     exec 3>&- 2>/dev/null
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    stop_pids
 }
 trap cleanup EXIT
-finish() {
-    [ "$failed" = 0 ] || for f in sway redizado wtype; do sed "s/^/  $f: /" "$work/$f.log" 2>/dev/null | tail -40; done
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
-}
+finish() { finish_with sway="$work/sway.log" redizado="$work/redizado.log" wtype="$work/wtype.log"; }
 
 # The size the program gives its panel window.
 panel_width=320

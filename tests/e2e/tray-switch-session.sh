@@ -23,18 +23,15 @@ program_log=$config/redizado.log
 
 pids=()
 cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    stop_pids
     "$here/virtual-desktop.sh" stop "$display" >/dev/null
     rm -rf "$config"
 }
 trap cleanup EXIT
 finish() {
-    if [ "$failed" != 0 ]; then
-        sed 's/^/  program: /' "$program_log" 2>/dev/null
-        for f in "$config"/*-panel.log "$config"/xfconfd.log; do [ -f "$f" ] && sed "s/^/  $(basename "$f"): /" "$f"; done
-    fi
-    echo "$passed passed, $failed failed"
-    exit $((failed > 0))
+    local logs=(program="$program_log") f
+    for f in "$config"/*-panel.log "$config"/xfconfd.log; do logs+=("$(basename "$f" .log)=$f"); done
+    finish_with "${logs[@]}"
 }
 "$here/virtual-desktop.sh" start "$display" no-tray >/dev/null || { log "FAIL: no desktop on $display"; exit 1; }
 

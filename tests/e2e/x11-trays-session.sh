@@ -20,9 +20,8 @@ mkdir -p "$shots"
 work=$(mktemp -d /tmp/redizado-x11-trays.XXXXXX)
 pids=()
 stop_all() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
     # The display is free again only once its server is gone.
-    for pid in "${pids[@]}"; do until_true eval "! kill -0 $pid"; done
+    stop_pids
     pids=()
 }
 trap 'stop_all; rm -rf "$work"' EXIT
