@@ -49,6 +49,11 @@ TEST_F(KeyboardPanelTest, TheRedoOfACheckAndTheUndoAndRedoOfARenameAreSaid) {
         press(QString::fromLatin1(step.keys));
         EXPECT_EQ(said(list()).toStdString(), step.said) << step.keys;
     }
+    // Removed elsewhere (a sync, the command line): taking its rename back changes nothing, so nothing is said.
+    manager->removeEntryAtIndex(1, false);
+    ASSERT_EQ(stored(), "milk*");
+    press(QStringLiteral("<Ctrl+Z>"));
+    EXPECT_EQ(said(list()).toStdString(), "Redone: renamed bread");
 }
 
 // What was said before the panel last hid is not said again when it shows, and a first showing says nothing.
