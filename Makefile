@@ -3,6 +3,8 @@ APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libplist-dev libgt
                 googletest libbenchmark-dev clang-format
 # Qt's translation tools, and Qt's own texts in the user's language.
 APT_PACKAGES += qt6-l10n-tools qt6-translations-l10n
+# The font whose digits the build outlines for the count on the icon.
+APT_PACKAGES += fonts-dejavu-extra
 APT_PACKAGES += libxcb1-dev
 APT_PACKAGES += libxcb-keysyms1-dev libxcb-xkb-dev xvfb xdotool
 # The virtual desktop the program runs on in tests and in `make run`.

@@ -47,7 +47,7 @@ export DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus/address")
 # The stores as the program leaves them after a first start: no items, and 10,000.
 mkdir -p "$work/stores"
 "$tools/make-store" "$work/stores/empty.plist" 0 2>/dev/null
-# One done and one to do: the icon shows a count, whose digits need the system's fonts, as at 10,000.
+# One done and one to do: the icon shows a count, as at 10,000.
 "$tools/make-store" "$work/stores/one.plist" 2 2>/dev/null
 "$tools/make-store" "$work/stores/full.plist" "$items" 2>/dev/null
 
@@ -86,8 +86,8 @@ awk -v r="$ms_empty" -v b="$ms_bare" 'BEGIN { printf "start to icon in tray, emp
 awk -v r="$ms_full" -v b="$ms_bare" -v n="$items" 'BEGIN { printf "start to icon in tray, %d items: redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.10)\n", n, r, b, r / b }'
 awk -v r="$kib_empty" -v b="$kib_bare" 'BEGIN { printf "PSS after start, empty store:       redizado %6.1f MiB, bare tray %6.1f MiB, ratio %.2f (budget 1.10)\n", r / 1024, b / 1024, r / b }'
 awk -v f="$kib_full" -v e="$kib_empty" -v n="$items" 'BEGIN { printf "PSS %d items add:                redizado %+6.1f MiB (budget +4.0 MiB)\n", n, (f - e) / 1024 }'
-# In memory of its own, which other programs on the machine do not lower: what a count on the icon costs (Qt reads
-# the font database to draw its digits), and what the items cost beyond it.
+# In memory of its own, which other programs on the machine do not lower: what a count on the icon costs, and what
+# the items cost beyond it.
 awk -v f="$own_full" -v e="$own_empty" -v n="$items" 'BEGIN { printf "private memory, %d items add:     redizado %+6.1f MiB\n", n, (f - e) / 1024 }'
 awk -v o="$own_one" -v e="$own_empty" 'BEGIN { printf "  of which a count on the icon:     redizado %+6.1f MiB\n", (o - e) / 1024 }'
 awk -v f="$own_full" -v o="$own_one" -v n="$items" 'BEGIN { printf "  and the %d items themselves:   redizado %+6.1f MiB\n", n, (f - o) / 1024 }'

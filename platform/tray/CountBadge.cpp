@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CountBadge.h"
+#include "BadgeGlyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -19,8 +20,10 @@ constexpr qreal kCornerShare = 5.0 / 8.0;
 // The text as an outline whose ink box is exactly the digits' box: its height, not the font's line box, is
 // what has to reach the minimum.
 QPainterPath textOutline(const QString& text) {
-    // One face whose digits fill their box from edge to edge, whatever the desktop's default font: the count has
-    // to reach its height at 16 px. Where it is missing, the closest sans face stands in.
+    // A count is drawn from the outlines built in, in one face whose digits fill their box from edge to edge; only
+    // other text asks the system's fonts, and the closest sans face stands in where that one is missing.
+    if (std::optional<QPainterPath> builtIn = badgeGlyphOutline(text))
+        return *std::move(builtIn);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(100);
