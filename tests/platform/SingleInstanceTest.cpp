@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <future>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -74,6 +75,15 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
               std::tuple(3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")));
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
+
+    // A copy in a folder not made yet makes it; one that quits takes its socket and its lock with it.
+    auto quitting = std::make_unique<SingleInstance>(folder + QStringLiteral("/not-made-yet"));
+    ASSERT_TRUE(quitting->tryLock() &&
+                quitting->listen([](const SingleInstance::Request&) { return SingleInstance::Reply{}; }));
+    const QString socket = quitting->socketPath();
+    quitting.reset();
+    EXPECT_FALSE(QFile::exists(socket));
+    EXPECT_TRUE(SingleInstance(folder + QStringLiteral("/not-made-yet")).tryLock());
 }
 
 // Only a request that no copy took may be sent again; one taken and never answered might have been done.
