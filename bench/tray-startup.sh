@@ -85,6 +85,9 @@ kib_bare=$(column 2 bare) kib_empty=$(column 2 empty) kib_full=$(column 2 full)
 own_empty=$(column 3 empty) own_one=$(column 3 one) own_full=$(column 3 full)
 
 echo "tray start on $display, median of $runs rounds; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+# The bare tray draws its number with the system's fonts, which Qt reads all of first: its start and memory grow
+# with the fonts installed (FONTCONFIG_FILE can name a smaller set for both programs).
+echo "fonts fontconfig lists: $(fc-list 2>/dev/null | wc -l)"
 awk -v r="$ms_empty" -v b="$ms_bare" 'BEGIN { printf "start to icon in tray, empty store:  redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.10)\n", r, b, r / b }'
 awk -v r="$ms_full" -v b="$ms_bare" -v n="$items" 'BEGIN { printf "start to icon in tray, %d items: redizado %6.1f ms, bare tray %6.1f ms, ratio %.2f (budget 1.10)\n", n, r, b, r / b }'
 awk -v r="$kib_empty" -v b="$kib_bare" 'BEGIN { printf "PSS after start, empty store:       redizado %6.1f MiB, bare tray %6.1f MiB, ratio %.2f (budget 1.10)\n", r / 1024, b / 1024, r / b }'
