@@ -84,6 +84,13 @@ TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusa
     EXPECT_EQ(service->boundTrigger(), "");
     EXPECT_EQ(portal.bound().size(), 1); // only the key it can name was asked for
 
+    // A portal that refuses the session refuses the registration; once it makes sessions again, one is asked anew.
+    portal.bindAnswer = 0;
+    portal.refuseSessions = true;
+    EXPECT_EQ(service->registerHotKey(0x31, HotKeyService::control, 3).status, HotKeyService::unavailable);
+    portal.refuseSessions = false;
+    EXPECT_TRUE(bind(HotKeyService::control, 4));
+
     // An answer of "done" that bound nothing is no binding either.
     portal.bindAnswer = 0;
     portal.bindAnswersEmpty = true;

@@ -20,6 +20,7 @@ public:
     QVariant colorScheme = uint(0); // inside the variant Read answers
     uint bindAnswer = 0;            // what the "user" answers when asked to bind
     bool bindAnswersEmpty = false;  // BindShortcuts answers "done" having bound nothing
+    bool refuseSessions = false;    // CreateSession fails outright, as a portal without the interface's backend does
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
@@ -35,6 +36,8 @@ public:
                                                          QStringLiteral("no such setting")));
         } else if (member == QLatin1String("Get")) {
             connection.send(message.createReply(QVariant::fromValue(QDBusVariant(uint(1)))));
+        } else if (member == QLatin1String("CreateSession") && refuseSessions) {
+            connection.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no sessions here")));
         } else if (member == QLatin1String("CreateSession")) {
             const auto options = unmarshalled<QVariantMap>(arguments.value(0));
             m_session = QStringLiteral("/org/freedesktop/portal/desktop/session/%1/%2")
