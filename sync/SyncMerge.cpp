@@ -80,10 +80,13 @@ private:
         if (!m_titleUnsettled && vtodo::readBack(title) != title)
             m_titleUnsettled = true;
     }
-    void addFromServer(const ServerVersion& server) {
+    // asHere: the task with what changed here since, which then goes back over the server's version.
+    void addFromServer(const ServerVersion& server, const vtodo::Task* asHere = nullptr) {
         noteTitle(server.task.title);
         Dictionary dictionary;
-        vtodo::applyToItem(server.task, dictionary);
+        vtodo::applyToItem(asHere ? *asHere : server.task, dictionary);
+        if (asHere)
+            pushOver(*asHere, server.state());
         m_added.push_back(recordOf(std::move(dictionary)));
         m_out.tasks[server.task.uid] = server.state();
         ++m_out.summary.addedHere;
@@ -256,14 +259,23 @@ void Merger::mergeItem(const Record& original) {
 void Merger::mergeBothChanged(const Record& record, const vtodo::Task& local, const TaskState* base,
                               const ServerVersion& server, bool uidChanged) {
     const vtodo::Task& theirs = server.task;
+    // Met anew, done on either side is done: a completion is not undone by a side that only never saw it.
+    const bool completed = base ? (local.completed == base->completed ? theirs.completed : local.completed)
+                                : local.completed || theirs.completed;
     if (base && local.title != base->title && theirs.title != base->title && local.title != theirs.title) {
+        // Only the titles clash: a check mark changed on one side goes to both, as it would have had the renames come
+        // one after the other. Else a check whose write was lost before the other rename would be undone there.
         vtodo::Task ours = local;
         ours.uid = vtodo::newUid();
+        ours.completed = completed;
         replace(withTask(record, ours));
         pushNew(ours, m_hrefFor(ours.uid));
         m_seen.insert(ours.uid);
-        addFromServer(server);
-        return;
+        if (completed == theirs.completed)
+            return addFromServer(server);
+        vtodo::Task theirsChecked = theirs;
+        theirsChecked.completed = completed;
+        return addFromServer(server, &theirsChecked);
     }
     vtodo::Task merged = local;
     if (!base && local.title != theirs.title)
@@ -273,9 +285,7 @@ void Merger::mergeBothChanged(const Record& record, const vtodo::Task& local, co
         merged.title = theirs.title;
         noteTitle(merged.title);
     }
-    // Met anew, done on either side is done: a completion is not undone by a side that only never saw it.
-    merged.completed = base ? (local.completed == base->completed ? theirs.completed : local.completed)
-                            : local.completed || theirs.completed;
+    merged.completed = completed;
     if (merged.title != local.title || merged.completed != local.completed) {
         replace(withTask(record, merged));
         ++m_out.summary.changedHere;

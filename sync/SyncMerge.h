@@ -65,8 +65,9 @@ struct SyncMerge {
 
 // Three-way merge of the local items and the server's changes against the state of the last sync. Nothing is lost:
 // - a property changed on one side takes that side's value; different properties changed on both sides both stay;
-// - an item renamed differently on both sides becomes two: the task keeps the server's version (its title, its
-//   check mark and the properties other clients set), and this device's version goes on as a new task beside it;
+// - an item renamed differently on both sides becomes two: the task keeps the server's version (its title and the
+//   properties other clients set), and this device's version goes on as a new task beside it; a check mark changed
+//   on one side goes to both, whichever side's write got through first;
 // - an item deleted on one side and changed on the other is kept; deleted on both, it is gone;
 // - with no state to compare against (the calendar is met anew, or the state was lost), an item is matched to its
 //   task by UID, else by the same title and creation time, so that nothing is doubled; done on either side is done

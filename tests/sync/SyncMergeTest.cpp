@@ -130,6 +130,43 @@ INSTANTIATE_TEST_SUITE_P(
         MergeRow{"StateLostRenamedOneSide", std::nullopt, milk, soyDone, {soyDone}, Write::None, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Renamed differently on both sides while the check mark changed on one: both halves carry the change, the same as
+// when the check's write got through before the other side's rename.
+struct SplitRow {
+    const char* name;
+    Side base, here, there;
+    bool checked; // both halves, under their own titles
+    friend void PrintTo(const SplitRow& row, std::ostream* out) { *out << row.name; }
+};
+
+class SyncMergeSplit : public ::testing::TestWithParam<SplitRow> {};
+
+TEST_P(SyncMergeSplit, ACheckMarkChangedOnOneSideGoesToBothHalves) {
+    const SplitRow& row = GetParam();
+    const std::map<std::string, TaskState> tasks{{uid, stateOf(row.base)}};
+    const SyncMerge merged =
+        merge({item(row.here)}, tasks, {{{href, "e2", textOf(row.there, tasks.at(uid).serverText)}}, {}, false});
+
+    const Side ours{row.here.title, row.checked}, theirs{row.there.title, row.checked};
+    EXPECT_EQ(sidesOf(merged.items), (std::vector<Side>{ours, theirs}));
+    std::map<std::string, std::pair<Side, std::optional<std::string>>> pushed;
+    for (const TaskPush& push : merged.pushes)
+        pushed[push.uid == uid ? "theirs" : "ours"] = {sideOf(push.icalendar), push.ifMatch};
+    EXPECT_EQ(pushed["ours"], std::pair(ours, std::optional<std::string>()));
+    if (row.there.checked == row.checked)
+        EXPECT_EQ(pushed.count("theirs"), 0u);
+    else
+        EXPECT_EQ(pushed["theirs"], std::pair(theirs, std::optional<std::string>("e2")));
+    EXPECT_EQ(merged.tasks.at(uid).etag, "e2");
+}
+
+INSTANTIATE_TEST_SUITE_P(, SyncMergeSplit,
+                         ::testing::Values(SplitRow{"CheckedHere", milk, {"Oat milk", true}, soy, true},
+                                           SplitRow{"CheckedThere", milk, oat, soyDone, true},
+                                           SplitRow{"UncheckedHere", milkDone, oat, soyDone, false},
+                                           SplitRow{"CheckedOnBothSides", milk, {"Oat milk", true}, soyDone, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
     const SyncMerge merged = merge({item(milk), item(oat)}, {{uid, stateOf(milk)}});
     ASSERT_EQ(merged.pushes.size(), 1u);
