@@ -75,7 +75,7 @@ def main():
     proc = subprocess.Popen(sampler(args, ["--ctest-args", "-E " + args.sessions]), stdout=subprocess.PIPE, text=True)
     for line in proc.stdout:
         print(line, end="", flush=True)
-        m = re.match(r"^(caught by \S+|SURVIVED)(?: \(flaky: [^)]*\))?\s+(\S+):(\d+) ", line)
+        m = re.match(r"^(caught by (?:the run|\S+)|SURVIVED)(?: \(flaky: [^)]*\))?\s+(\S+):(\d+) ", line)
         if m:
             planted += 1
             if m.group(1) == "SURVIVED":
