@@ -18,10 +18,6 @@ LiveStatusItem::LiveStatusItem(SystemTrayHost& x11Tray, QDBusConnection bus, QOb
                 QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration) {
     connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { watcherAppeared(3); });
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &LiveStatusItem::watcherVanished);
-    connect(&m_x11Tray, &SystemTrayHost::changed, this, [this] {
-        if (!m_onStatusNotifier)
-            emit trayChanged();
-    });
     if (m_bus.interface() && m_bus.interface()->isServiceRegistered(kWatcher)) {
         // Not on both trays for a moment while the host answers.
         m_x11.setWanted(false);
@@ -47,10 +43,8 @@ void LiveStatusItem::watcherAppeared(int attemptsLeft) {
         m_onStatusNotifier = true;
         // One icon only: an X11 tray may run beside the host.
         m_x11.setWanted(false);
-        if (switched) {
+        if (switched)
             qCInfo(lcTray).noquote() << "the tray is now the StatusNotifierItem host" << m_host;
-            emit trayChanged();
-        }
     });
 }
 
@@ -67,7 +61,6 @@ void LiveStatusItem::watcherVanished() {
     else
         qCInfo(lcTray) << "no StatusNotifierItem host; the icon shows when one starts";
     m_x11.setWanted(true);
-    emit trayChanged();
 }
 
 QString LiveStatusItem::processOwning(const QString& service) const {

@@ -42,9 +42,6 @@ public:
         m_x11.setBarTone(bar);
     }
 
-signals:
-    void trayChanged();
-
 private:
     void watcherAppeared(int attemptsLeft);
     void watcherVanished();
