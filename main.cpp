@@ -200,6 +200,8 @@ extern "C" __attribute__((visibility("default"))) int redizadoProgramMain(int ar
                         command.popover ? MainInterface::Variant::Popover : MainInterface::Variant::Panel);
     program.perform(command);
     const int status = app.exec();
+    // The last save is on disk before another copy may start and read the file.
+    defaults.finishSaves();
     instance->unlock();
     return status;
 }

@@ -35,6 +35,8 @@ void noticeSaveProblems(FileUserDefaults& defaults, StatusItem& statusItem) {
 }
 
 bool saveOnceMoreAtQuit(FileUserDefaults& defaults) {
+    // Before the next copy may start and read the file.
+    defaults.finishSaves();
     if (!defaults.saveFailing())
         return true;
     const bool saved = defaults.synchronize();

@@ -8,6 +8,6 @@ class StatusItem;
 // read-only, and whenever saving starts to fail.
 void noticeSaveProblems(FileUserDefaults& defaults, StatusItem& statusItem);
 
-// At quit with changes that could not be saved: one more try, and a log line saying how it went.
-// True when nothing is left unsaved.
+// At quit, once a save being written has ended, with changes that could not be saved: one more try, and a log line
+// saying how it went. True when nothing is left unsaved.
 bool saveOnceMoreAtQuit(FileUserDefaults& defaults);

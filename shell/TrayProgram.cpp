@@ -64,8 +64,12 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
 
     JLJotlingManager& manager = m_manager;
     startSync();
-    m_commands.emplace(*m_interface, ItemCommands(manager, [&defaults] { return defaults.saveFailing(); }),
-                       m_sync.get());
+    // A command's answer waits for its change to be on disk.
+    auto savedOrFailing = [&defaults] {
+        defaults.finishSaves();
+        return defaults.saveFailing();
+    };
+    m_commands.emplace(*m_interface, ItemCommands(manager, savedOrFailing), m_sync.get());
     instance.listen([this](const SingleInstance::Request& request, SingleInstance::Respond respond) {
         // A later start that the desktop let raise a window hands that right on to us.
         if (!request.activationToken.isEmpty())
@@ -92,6 +96,8 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     // icon is up (handing it back takes a few milliseconds at 10,000 items), rather than staying counted against
     // the program for as long as it runs.
     QTimer::singleShot(std::chrono::seconds(1), &m_statusItem, [] { malloc_trim(0); });
+    // What the start saved is on disk before anything else may read the file.
+    m_backgroundSaves.emplace(defaults);
 }
 
 // The icon and its count (the stored one) come first: the store has read only the settings so far. Whatever needs

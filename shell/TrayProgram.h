@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BackgroundSaves.h"
 #include "HeldStatusItem.h"
 #include "InstanceCommands.h"
 #include "JLHotKeyManager.h"
@@ -67,6 +68,9 @@ private:
 
     Desktop m_desktop;
     FileUserDefaults& m_defaults;
+    // From the end of the start on: a long list takes frames to write, and the panel goes on while it is written.
+    // A command's answer, the file watcher and the quit wait for it.
+    std::optional<BackgroundSaves> m_backgroundSaves;
     NotificationCenter m_center;
     JLJotlingManager m_manager;
     JLHotKeyManager m_hotKeyManager;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -221,6 +222,7 @@ void FileUserDefaults::setObject(const std::string& key, plist_value::Value valu
         readArrays();
     m_values.insert_or_assign(key, std::move(value));
     m_unsaved = true;
+    ++m_changes;
 }
 
 bool FileUserDefaults::keepTheirsAside(const DiskState& disk) {
@@ -265,6 +267,10 @@ bool FileUserDefaults::probeFolder() {
 }
 
 bool FileUserDefaults::synchronize() {
+    if (m_inFlight) {
+        m_saveAgain = true;
+        return true;
+    }
     // The file is written whole: the items it holds must be among what is written.
     readArrays();
     if (m_mustNotWrite)
@@ -279,28 +285,102 @@ bool FileUserDefaults::synchronize() {
     m_heldBack = false;
     makeFolders(m_filePath);
     m_backups.keepBeforeReplacing();
-    std::string why;
-    const plist_codec::Xml xml = plist_codec::toXml(m_values);
-    const bool saved = m_writer.replace(m_filePath, xml.text(), kFileMode, &why);
+    if (!m_saveFinished)
+        return applySave(write(m_writer, m_filePath, m_values), m_changes);
+    // The values are shared, not copied: a change made meanwhile copies what it changes.
+    SaveInFlight& save = m_inFlight.emplace(SaveInFlight{m_values, m_changes, {}, {}});
+    std::promise<SaveResult> promise;
+    save.result = promise.get_future();
+    // The result is ready before the owner is told, so that saveEnded can tell a stale word from a fresh one.
+    save.thread = std::thread([&writer = m_writer, path = m_filePath, &values = save.values, finished = m_saveFinished,
+                               promise = std::move(promise)]() mutable {
+        try {
+            promise.set_value(write(writer, path, values));
+        } catch (...) {
+            promise.set_exception(std::current_exception());
+        }
+        finished();
+    });
+    return true;
+}
+
+FileUserDefaults::SaveResult FileUserDefaults::write(const AtomicFileWriter& writer, const std::string& path,
+                                                     const plist_value::Dictionary& values) {
+    SaveResult result;
+    const plist_codec::Xml xml = plist_codec::toXml(values);
+    result.saved = writer.replace(path, xml.text(), kFileMode, &result.why);
+    if (result.saved) {
+        result.signature = signatureAt(path);
+        result.hash = hashOf(xml.text());
+    }
+    return result;
+}
+
+bool FileUserDefaults::applySave(const SaveResult& result, std::uint64_t changesSaved) {
     // One line when saving starts to fail and one when it works again, not one per change.
-    if (!saved && !m_saveFailing) {
-        logLine("store", "could not save " + m_path + " (" + why +
+    if (!result.saved && !m_saveFailing) {
+        logLine("store", "could not save " + m_path + " (" + result.why +
                              "); changes are kept in memory and saved again at "
                              "the next change");
         if (m_saveProblemHandler)
-            m_saveProblemHandler(why);
-    } else if (saved && m_saveFailing)
+            m_saveProblemHandler(result.why);
+    } else if (result.saved && m_saveFailing)
         logLine("store", "saved " + m_path + " again");
-    m_saveFailing = !saved;
-    if (saved) {
-        m_unsaved = false;
-        m_knownSignature = signatureAt(m_filePath);
-        m_knownHash = hashOf(xml.text());
+    m_saveFailing = !result.saved;
+    if (result.saved) {
+        m_unsaved = changesSaved != m_changes;
+        m_knownSignature = result.signature;
+        m_knownHash = result.hash;
     }
-    return saved;
+    return result.saved;
+}
+
+void FileUserDefaults::settleSave() {
+    if (!m_inFlight)
+        return;
+    const SaveResult result = m_inFlight->result.get();
+    m_inFlight->thread.join();
+    const std::uint64_t changes = m_inFlight->changes;
+    m_inFlight.reset();
+    applySave(result, changes);
+}
+
+void FileUserDefaults::saveEnded() {
+    if (!m_inFlight || m_inFlight->result.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    settleSave();
+    if (std::exchange(m_saveAgain, false))
+        synchronize();
+}
+
+void FileUserDefaults::finishSaves() {
+    while (m_inFlight) {
+        settleSave();
+        if (std::exchange(m_saveAgain, false))
+            synchronize();
+    }
+}
+
+void FileUserDefaults::setSavesInBackground(std::function<void()> finished) {
+    finishSaves();
+    m_saveFinished = std::move(finished);
+}
+
+FileUserDefaults::~FileUserDefaults() {
+    finishSaves();
 }
 
 FileUserDefaults::Reload FileUserDefaults::reloadIfChangedElsewhere() {
+    // Our own save, still being written, must not be taken for someone else's file.
+    settleSave();
+    const bool saveWanted = std::exchange(m_saveAgain, false);
+    const Reload result = reloadUnlessOurs();
+    if (saveWanted && m_unsaved && !m_inFlight)
+        synchronize();
+    return result;
+}
+
+FileUserDefaults::Reload FileUserDefaults::reloadUnlessOurs() {
     const auto signature = signatureAt(m_filePath);
     if (!signature) {
         if (!m_knownSignature)

@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <thread>
 #include <vector>
 
 // The store kept as one XML property list, written through whole and atomically at each synchronize.
@@ -30,6 +32,8 @@ public:
                               Unreadable onUnreadable = Unreadable::setAside);
     FileUserDefaults(const FileUserDefaults&) = delete;
     FileUserDefaults& operator=(const FileUserDefaults&) = delete;
+    // Waits for a save still being written.
+    ~FileUserDefaults() override;
 
     // $XDG_CONFIG_HOME/redizado/defaults.plist, ~/.config when the variable is unset or relative.
     static std::string defaultPath();
@@ -76,6 +80,17 @@ public:
     void setSaveProblemHandler(std::function<void(const std::string& why)> handler) {
         m_saveProblemHandler = std::move(handler);
     }
+    // Saves written by a thread of their own, so that the panel does not wait while a long list goes to disk:
+    // synchronize then returns once the save is handed over. finished is called on that thread when a save has
+    // ended; the owner then calls saveEnded from its own thread. An empty finished waits for what is being written
+    // and goes back to saving on the caller's thread, as a one-off command and the tests want.
+    void setSavesInBackground(std::function<void()> finished);
+    // Applies how the save handed over went (the save problem handler is told here) and hands over the next, if
+    // values changed meanwhile. Does nothing while that save is still being written.
+    void saveEnded();
+    // Waits until every change made so far is on disk, or its save has failed.
+    void finishSaves();
+
     // Whether the file's folder takes files. When it does not, saving counts as failing from now on, so the first
     // failed save is not told again.
     bool probeFolder();
@@ -92,6 +107,18 @@ private:
     bool isPendingArray(const std::string& key) const;
     // The file was changed by someone else since we last read or wrote it; false when it cannot be read now.
     bool keepTheirsAside(const DiskState& disk);
+    struct SaveResult {
+        bool saved = false;
+        std::string why;
+        std::optional<Signature> signature;
+        std::size_t hash = 0;
+    };
+    static SaveResult write(const AtomicFileWriter& writer, const std::string& path,
+                            const plist_value::Dictionary& values);
+    Reload reloadUnlessOurs();
+    bool applySave(const SaveResult& result, std::uint64_t changesSaved);
+    // Waits for the save being written, if any, and applies how it went.
+    void settleSave();
 
     std::string m_path;
     // Where saves go: a symlinked file (kept in a dotfiles folder, say) is written at its target, link kept.
@@ -116,6 +143,19 @@ private:
     bool m_heldBack = false;
     // Values were set that are not on disk yet.
     bool m_unsaved = false;
+    // Counts setObject calls: a save ends the unsaved state only when nothing was set after it was handed over.
+    std::uint64_t m_changes = 0;
+    std::function<void()> m_saveFinished;
+    // The save being written by its thread; the values it writes stay shared with ours until it is settled here.
+    struct SaveInFlight {
+        plist_value::Dictionary values;
+        std::uint64_t changes = 0;
+        std::future<SaveResult> result;
+        std::thread thread;
+    };
+    std::optional<SaveInFlight> m_inFlight;
+    // synchronize was asked for while a save was being written.
+    bool m_saveAgain = false;
     std::function<void(const std::string&)> m_saveProblemHandler;
     // Reading the arrays on first use is not a change a reader sees: const readers may do it.
     FileUserDefaults* const m_self = this;

@@ -11,12 +11,15 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
 #include <sys/stat.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 using namespace plist_value;
@@ -230,6 +233,82 @@ TEST_F(ReloadTest, ASaveOverSomeoneElsesVersionKeepsThatVersionBeside) {
     ASSERT_TRUE(defaults.synchronize());
     EXPECT_EQ(readFile(defaults.keptElsewherePath()), titled("theirs"));
     EXPECT_EQ(*FileUserDefaults(path).objectForKey("other"), Value("ours"));
+}
+
+// A save that never says it ended fails the test rather than hanging it.
+bool toldWithin(const std::atomic<int>& ended, int n) {
+    for (int waited = 0; ended < n; ++waited) {
+        if (waited == 10000)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// Saves written by their own thread, as the tray program has them; the test plays its event loop.
+class BackgroundSaveTest : public ReloadTest {
+protected:
+    void SetUp() override {
+        ReloadTest::SetUp();
+        defaults.setSavesInBackground([this] { ++ended; });
+    }
+    // Waits until the nth save has said it ended, then does what the event loop does when told.
+    void endOfSave(int n) {
+        ASSERT_TRUE(toldWithin(ended, n));
+        defaults.saveEnded();
+    }
+    std::atomic<int> ended = 0;
+};
+
+TEST_F(BackgroundSaveTest, ChangesMadeWhileASaveIsWrittenGoToDiskWithTheNextAndOursIsNotTakenForSomeoneElses) {
+    for (int i = 0; i < 20; ++i) {
+        defaults.setObject("title", "change " + std::to_string(i));
+        EXPECT_TRUE(defaults.synchronize());
+    }
+    endOfSave(1);
+    // The file watcher's word about the second save comes before the event loop hears it ended.
+    ASSERT_TRUE(toldWithin(ended, 2));
+    EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::unchanged);
+    EXPECT_EQ(strayFiles(), 0);
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("change 19"));
+    defaults.saveEnded();
+
+    // A change after the save was handed over is still unsaved when it ends: another program's file does not
+    // replace it.
+    defaults.setObject("title", "handed over");
+    defaults.synchronize();
+    defaults.setObject("title", "not saved yet");
+    endOfSave(3);
+    replaceFile(titled("theirs"));
+    EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::keptOurs);
+    defaults.finishSaves();
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("not saved yet"));
+}
+
+TEST_F(BackgroundSaveTest, TheLastSaveIsOnDiskOnceTheStoreIsGone) {
+    {
+        FileUserDefaults store(path);
+        store.setSavesInBackground([] {});
+        store.setObject("title", "the last change");
+        store.synchronize();
+    }
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("the last change"));
+}
+
+TEST_F(FileUserDefaultsTest, ASaveFailingInTheBackgroundIsToldOnceItHasEnded) {
+    writeFile(path, kValidXml);
+    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC));
+    std::vector<std::string> told;
+    defaults.setSaveProblemHandler([&told](const std::string& why) { told.push_back(why); });
+    std::atomic<int> ended = 0;
+    defaults.setSavesInBackground([&ended] { ++ended; });
+    defaults.setObject("title", "new");
+    EXPECT_TRUE(defaults.synchronize());
+    ASSERT_TRUE(toldWithin(ended, 1));
+    defaults.saveEnded();
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_TRUE(defaults.saveFailing());
+    EXPECT_EQ(readFile(path), kValidXml);
 }
 
 // The settings are read at start without the item lists; what is read then and later is what one whole read gives.

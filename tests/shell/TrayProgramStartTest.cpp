@@ -100,7 +100,8 @@ TEST(TrayProgramStartTest, AnItemAddedBeforeTheListIsReadKeepsEveryStoredItem) {
     ASSERT_TRUE(reply);
     EXPECT_EQ(reply->exitStatus, 0);
     EXPECT_EQ(manager.redizado().size(), std::size_t(storedItems + 1));
-    const auto stored = storedTitles(started.defaults);
+    // On disk by the time the command is answered.
+    const auto stored = storedTitles(FileUserDefaults(started.defaults.path()));
     ASSERT_EQ(stored.size(), std::size_t(storedItems + 1));
     EXPECT_EQ(std::vector(stored.begin(), stored.begin() + 2), (std::vector<std::string>{"new", "item 0"}));
     EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), storedItems * 3 / 4 + 1);
