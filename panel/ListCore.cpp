@@ -116,6 +116,22 @@ std::int64_t ListCore::numberOfRowsInTableView(JLTableView&) {
     return count;
 }
 
+// Only the row that came or went is noted again: at 100,000 items, looking at every item would take frames.
+std::int64_t ListCore::numberOfRowsAfterChange(JLTableView& tableView, std::int64_t row, int change) {
+    const std::int64_t count = rowCount();
+    const auto noted = static_cast<std::int64_t>(m_rowKeys.size());
+    const bool inserted = change == 1 && row >= 0 && row <= noted;
+    const bool removed = change == -1 && row >= 0 && row < noted;
+    if (noted + change != count || !(inserted || removed))
+        return numberOfRowsInTableView(tableView);
+    const auto at = m_rowKeys.begin() + static_cast<std::ptrdiff_t>(row);
+    if (inserted)
+        m_rowKeys.insert(at, m_items.keyAt(row, inTodoCategory()));
+    else
+        m_rowKeys.erase(at);
+    return count;
+}
+
 double ListCore::heightOfRow(JLTableView&, std::int64_t row) {
     const auto title = holdsRow(row) ? m_items.titleAt(row, inTodoCategory()) : std::nullopt;
     return m_style.rowHeight(title, m_widgets.table->viewport()->width());

@@ -100,6 +100,7 @@ public:
     void setRemovalHint(const QString& hint) { m_removalHint = hint; }
 
     std::int64_t numberOfRowsInTableView(JLTableView& tableView) override;
+    std::int64_t numberOfRowsAfterChange(JLTableView& tableView, std::int64_t row, int change) override;
     double heightOfRow(JLTableView& tableView, std::int64_t row) override;
     double estimatedRowHeight(JLTableView&) override { return m_style.estimatedRowHeight; }
     QWidget* viewForRow(JLTableView& tableView, std::int64_t row) override;

@@ -284,18 +284,17 @@ bool FileUserDefaults::synchronize() {
         logLine("store", "preferences file " + m_filePath + " can be read again; saving the changes kept in memory");
     m_heldBack = false;
     makeFolders(m_filePath);
-    m_backups.keepBeforeReplacing();
     if (!m_saveFinished)
-        return applySave(write(m_writer, m_filePath, m_values), m_changes);
+        return applySave(write(m_backups, m_writer, m_filePath, m_values), m_changes);
     // The values are shared, not copied: a change made meanwhile copies what it changes.
     SaveInFlight& save = m_inFlight.emplace(SaveInFlight{m_values, m_changes, {}, {}});
     std::promise<SaveResult> promise;
     save.result = promise.get_future();
     // The result is ready before the owner is told, so that saveEnded can tell a stale word from a fresh one.
-    save.thread = std::thread([&writer = m_writer, path = m_filePath, &values = save.values, finished = m_saveFinished,
-                               promise = std::move(promise)]() mutable {
+    save.thread = std::thread([&backups = m_backups, &writer = m_writer, path = m_filePath, &values = save.values,
+                               finished = m_saveFinished, promise = std::move(promise)]() mutable {
         try {
-            promise.set_value(write(writer, path, values));
+            promise.set_value(write(backups, writer, path, values));
         } catch (...) {
             promise.set_exception(std::current_exception());
         }
@@ -304,8 +303,10 @@ bool FileUserDefaults::synchronize() {
     return true;
 }
 
-FileUserDefaults::SaveResult FileUserDefaults::write(const AtomicFileWriter& writer, const std::string& path,
-                                                     const plist_value::Dictionary& values) {
+FileUserDefaults::SaveResult FileUserDefaults::write(const PreferencesBackups& backups, const AtomicFileWriter& writer,
+                                                     const std::string& path, const plist_value::Dictionary& values) {
+    // The old file's copies are part of the save: dropping the last copy of a long list takes frames too.
+    backups.keepBeforeReplacing();
     SaveResult result;
     const plist_codec::Xml xml = plist_codec::toXml(values);
     result.saved = writer.replace(path, xml.text(), kFileMode, &result.why);

@@ -113,7 +113,7 @@ private:
         std::optional<Signature> signature;
         std::size_t hash = 0;
     };
-    static SaveResult write(const AtomicFileWriter& writer, const std::string& path,
+    static SaveResult write(const PreferencesBackups& backups, const AtomicFileWriter& writer, const std::string& path,
                             const plist_value::Dictionary& values);
     Reload reloadUnlessOurs();
     bool applySave(const SaveResult& result, std::uint64_t changesSaved);

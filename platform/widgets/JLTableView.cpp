@@ -249,7 +249,7 @@ void JLTableView::readHeights() {
 
 void JLTableView::updateHeights(std::int64_t row, int change) {
     // Rows that stay keep their heights, so only the new row is measured; anything unexpected measures all again.
-    const std::int64_t count = m_dataSource ? m_dataSource->numberOfRowsInTableView(*this) : 0;
+    const std::int64_t count = m_dataSource ? m_dataSource->numberOfRowsAfterChange(*this, row, change) : 0;
     const auto at = static_cast<std::size_t>(row);
     const bool fits =
         row >= 0 && count == numberOfRows() + change && (change > 0 ? row <= numberOfRows() : row < numberOfRows());

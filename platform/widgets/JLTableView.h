@@ -15,6 +15,11 @@ class JLTableViewDataSource {
 public:
     virtual ~JLTableViewDataSource() = default;
     virtual std::int64_t numberOfRowsInTableView(JLTableView& tableView) = 0;
+    // The count after one row came (change +1) or went (-1) at row, everything else left as it was: a source that
+    // notes something per row need only note that one.
+    virtual std::int64_t numberOfRowsAfterChange(JLTableView& tableView, std::int64_t, int) {
+        return numberOfRowsInTableView(tableView);
+    }
 };
 
 class JLTableViewDelegate {
