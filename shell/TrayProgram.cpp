@@ -88,8 +88,8 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     });
 
     m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
-    m_watcher = std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()),
-                                                     [this] { m_reloader->fileChanged(); });
+    m_watcher =
+        std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()), [this] { fileMayHaveChanged(); });
     followColorScheme();
     loadListOnceIconIsUp();
     // Reading the store and starting Qt leave freed memory all over the heap; it goes back to the system once the
@@ -118,6 +118,16 @@ void TrayProgram::loadListOnceIconIsUp() {
     // A quit before then still leaves the right count behind.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_statusItem,
                      [this] { m_manager.loadList(); });
+}
+
+void TrayProgram::fileMayHaveChanged() {
+    // Most often it is our own save, still being written: the file is looked at once it has ended, without the panel
+    // waiting for it.
+    if (m_defaults.saving()) {
+        QTimer::singleShot(std::chrono::milliseconds(20), &m_statusItem, [this] { fileMayHaveChanged(); });
+        return;
+    }
+    m_reloader->fileChanged();
 }
 
 void TrayProgram::panelMade(JLRedizadoViewController& panel) {

@@ -61,6 +61,7 @@ public:
 
 private:
     void loadListOnceIconIsUp();
+    void fileMayHaveChanged();
     void showReloaded();
     void panelMade(JLRedizadoViewController& panel);
     void followColorScheme();

@@ -90,6 +90,8 @@ public:
     void saveEnded();
     // Waits until every change made so far is on disk, or its save has failed.
     void finishSaves();
+    // A save is being written by its thread.
+    bool saving() const { return m_inFlight.has_value(); }
 
     // Whether the file's folder takes files. When it does not, saving counts as failing from now on, so the first
     // failed save is not told again.
