@@ -39,7 +39,9 @@ bool saveOnceMoreAtQuit(FileUserDefaults& defaults) {
     defaults.finishSaves();
     if (!defaults.saveFailing())
         return true;
-    const bool saved = defaults.synchronize();
+    defaults.synchronize();
+    defaults.finishSaves();
+    const bool saved = !defaults.saveFailing();
     logLine("store", saved ? "saved " + defaults.path() + " at quit"
                            : "could not save " + defaults.path() + " at quit; the last changes are lost");
     return saved;

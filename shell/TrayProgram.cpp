@@ -88,6 +88,9 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     });
 
     m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
+    m_lookAfterSave.setSingleShot(true);
+    m_lookAfterSave.setInterval(std::chrono::milliseconds(20));
+    QObject::connect(&m_lookAfterSave, &QTimer::timeout, &m_statusItem, [this] { fileMayHaveChanged(); });
     m_watcher =
         std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()), [this] { fileMayHaveChanged(); });
     followColorScheme();
@@ -124,7 +127,7 @@ void TrayProgram::fileMayHaveChanged() {
     // Most often it is our own save, still being written: the file is looked at once it has ended, without the panel
     // waiting for it.
     if (m_defaults.saving()) {
-        QTimer::singleShot(std::chrono::milliseconds(20), &m_statusItem, [this] { fileMayHaveChanged(); });
+        m_lookAfterSave.start();
         return;
     }
     m_reloader->fileChanged();
@@ -171,6 +174,8 @@ void TrayProgram::startSync() {
 }
 
 TrayProgram::~TrayProgram() {
+    // A save still being written is told while the status item that tells a failure is still there.
+    m_backgroundSaves.reset();
     m_manager.setChangedHereHandler(nullptr);
     JLJotlingManager::setSharedManager(nullptr);
     JLHotKeyManager::setSharedManager(nullptr);

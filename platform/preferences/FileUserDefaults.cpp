@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -290,17 +291,31 @@ bool FileUserDefaults::synchronize() {
     SaveInFlight& save = m_inFlight.emplace(SaveInFlight{m_values, m_changes, {}, {}});
     std::promise<SaveResult> promise;
     save.result = promise.get_future();
-    // The result is ready before the owner is told, so that saveEnded can tell a stale word from a fresh one.
-    save.thread = std::thread([&backups = m_backups, &writer = m_writer, path = m_filePath, &values = save.values,
-                               finished = m_saveFinished, promise = std::move(promise)]() mutable {
-        try {
-            promise.set_value(write(backups, writer, path, values));
-        } catch (...) {
-            promise.set_exception(std::current_exception());
-        }
-        finished();
-    });
+    try {
+        // The result is ready before the owner is told, so that saveEnded can tell a stale word from a fresh one.
+        save.thread = std::thread([&backups = m_backups, &writer = m_writer, path = m_filePath, &values = save.values,
+                                   finished = m_saveFinished, promise = std::move(promise)]() mutable {
+            promise.set_value(writeCatching(backups, writer, path, values));
+            finished();
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: saved here, as a one-off command saves.
+        m_inFlight.reset();
+        return applySave(write(m_backups, m_writer, m_filePath, m_values), m_changes);
+    }
     return true;
+}
+
+// A save that throws (no memory for the text, a backup folder that cannot be listed) is a failed save like any
+// other, told as one; it must not end the program from a thread of its own.
+FileUserDefaults::SaveResult FileUserDefaults::writeCatching(const PreferencesBackups& backups,
+                                                             const AtomicFileWriter& writer, const std::string& path,
+                                                             const plist_value::Dictionary& values) {
+    try {
+        return write(backups, writer, path, values);
+    } catch (const std::exception& error) {
+        return SaveResult{false, error.what(), std::nullopt, 0};
+    }
 }
 
 FileUserDefaults::SaveResult FileUserDefaults::write(const PreferencesBackups& backups, const AtomicFileWriter& writer,

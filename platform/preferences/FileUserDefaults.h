@@ -118,6 +118,8 @@ private:
     static SaveResult write(const PreferencesBackups& backups, const AtomicFileWriter& writer, const std::string& path,
                             const plist_value::Dictionary& values);
     Reload reloadUnlessOurs();
+    static SaveResult writeCatching(const PreferencesBackups& backups, const AtomicFileWriter& writer,
+                                    const std::string& path, const plist_value::Dictionary& values);
     bool applySave(const SaveResult& result, std::uint64_t changesSaved);
     // Waits for the save being written, if any, and applies how it went.
     void settleSave();

@@ -252,6 +252,8 @@ protected:
         ReloadTest::SetUp();
         defaults.setSavesInBackground([this] { ++ended; });
     }
+    // A save a failed check left running is written before the counter goes.
+    void TearDown() override { defaults.setSavesInBackground(nullptr); }
     // Waits until the nth save has said it ended, then does what the event loop does when told.
     void endOfSave(int n) {
         ASSERT_TRUE(toldWithin(ended, n));
@@ -265,7 +267,7 @@ TEST_F(BackgroundSaveTest, ChangesMadeWhileASaveIsWrittenGoToDiskWithTheNextAndO
         defaults.setObject("title", "change " + std::to_string(i));
         EXPECT_TRUE(defaults.synchronize());
     }
-    endOfSave(1);
+    ASSERT_NO_FATAL_FAILURE(endOfSave(1));
     // The file watcher's word about the second save comes before the event loop hears it ended.
     ASSERT_TRUE(toldWithin(ended, 2));
     EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::unchanged);
@@ -274,11 +276,16 @@ TEST_F(BackgroundSaveTest, ChangesMadeWhileASaveIsWrittenGoToDiskWithTheNextAndO
     defaults.saveEnded();
 
     // A change after the save was handed over is still unsaved when it ends: another program's file does not
-    // replace it.
+    // replace it. A list changed meanwhile is written as it was when handed over.
+    defaults.setObject("list", Array{Value("a")});
     defaults.setObject("title", "handed over");
     defaults.synchronize();
+    Value list = *defaults.objectForKey("list");
+    list.get<Array>()->push_back(Value("b"));
+    defaults.setObject("list", list);
     defaults.setObject("title", "not saved yet");
-    endOfSave(3);
+    ASSERT_NO_FATAL_FAILURE(endOfSave(3));
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("list"), Value(Array{Value("a")}));
     replaceFile(titled("theirs"));
     EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::keptOurs);
     defaults.finishSaves();
@@ -297,14 +304,16 @@ TEST_F(BackgroundSaveTest, TheLastSaveIsOnDiskOnceTheStoreIsGone) {
 
 TEST_F(FileUserDefaultsTest, ASaveFailingInTheBackgroundIsToldOnceItHasEnded) {
     writeFile(path, kValidXml);
-    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC));
-    std::vector<std::string> told;
-    defaults.setSaveProblemHandler([&told](const std::string& why) { told.push_back(why); });
     std::atomic<int> ended = 0;
+    std::vector<std::string> told;
+    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC));
+    defaults.setSaveProblemHandler([&told](const std::string& why) { told.push_back(why); });
     defaults.setSavesInBackground([&ended] { ++ended; });
     defaults.setObject("title", "new");
     EXPECT_TRUE(defaults.synchronize());
     ASSERT_TRUE(toldWithin(ended, 1));
+    // Told on the owner's thread, not the writer's.
+    EXPECT_TRUE(told.empty());
     defaults.saveEnded();
     EXPECT_EQ(told.size(), 1u);
     EXPECT_TRUE(defaults.saveFailing());

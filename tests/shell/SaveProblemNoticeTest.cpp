@@ -31,6 +31,8 @@ TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndQuittingTriesOnceMore)
     defaults.synchronize();
     EXPECT_EQ(tray.messages().size(), 2u);
 
+    // At quit the tray program still writes in the background: the answer waits for the write.
+    defaults.setSavesInBackground([] {});
     defaults.setInteger("items", 7);
     EXPECT_FALSE(saveOnceMoreAtQuit(defaults));
     *full = false;
