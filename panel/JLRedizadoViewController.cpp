@@ -88,8 +88,12 @@ bool JLRedizadoViewController::isCheckedAt(std::int64_t row, bool todo) const {
     return item && item->completed();
 }
 
+// Asked for every row at each reload: the record is looked at in place, not copied out of the list.
 ListItems::ItemKey JLRedizadoViewController::keyAt(std::int64_t row, bool todo) const {
-    auto item = recordAt(row, todo);
+    const auto& list = todo ? manager().todoRedizado() : manager().redizado();
+    if (row < 0 || row >= static_cast<std::int64_t>(list.size()))
+        return nullptr;
+    const std::shared_ptr<JLJotling>& item = list[static_cast<std::size_t>(row)];
     if (!item)
         return nullptr;
     if (auto date = item->dateCreated())
