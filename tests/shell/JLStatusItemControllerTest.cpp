@@ -81,6 +81,12 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
     controller().setShowToDoCount(false);
     EXPECT_EQ(statusItem.title(), QString());
     EXPECT_FALSE(defaults.boolForKey(keys::showToDoCount));
+
+    // Gone, the controller follows the count no more; the store and its notifications outlive it.
+    controller().setShowToDoCount(true);
+    interface.reset();
+    manager.addJotlingWithTitle("added after the interface went");
+    EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
 }
 
 TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOnce) {
