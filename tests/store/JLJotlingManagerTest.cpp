@@ -38,13 +38,26 @@ protected:
     std::unique_ptr<JLJotlingManager> manager;
 };
 
-TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothing) {
+TEST_F(JLJotlingManagerTest, RowsOutsideTheListChangeAndWriteNothingAndEachChangeMadeHereAsksForASync) {
     auto& m = load({storedItem("A")});
+    int toldHere = 0;
+    m.setChangedHereHandler([&toldHere] { ++toldHere; });
     m.removeEntryAtIndex(1, false);
     m.removeEntryAtIndex(-1, true);
     m.completeEntry(true, 5, true);
     m.renameEntry("z", 1, false);
     EXPECT_EQ(defaults.synchronizeCount(), 0);
+    EXPECT_EQ(toldHere, 0);
+
+    // Each change made here is told once, for the sync to send soon; a reload is someone else's change.
+    m.addJotlingWithTitle("B");
+    m.completeEntry(true, 0, false);
+    m.renameEntry("C", 0, false);
+    const auto removed = m.redizado()[0];
+    m.removeEntryAtIndex(0, false);
+    m.insertJotling(removed, 0);
+    m.reloadData();
+    EXPECT_EQ(toldHere, 5);
 }
 
 // A hand edit leaves other items, and a count nobody updated.
