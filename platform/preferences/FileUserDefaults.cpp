@@ -285,8 +285,13 @@ bool FileUserDefaults::synchronize() {
         logLine("store", "preferences file " + m_filePath + " can be read again; saving the changes kept in memory");
     m_heldBack = false;
     makeFolders(m_filePath);
-    if (!m_saveFinished)
-        return applySave(write(m_backups, m_writer, m_filePath, m_values), m_changes);
+    if (m_saveFinished && handOverSave())
+        return true;
+    return applySave(write(m_backups, m_writer, m_filePath, m_values), m_changes);
+}
+
+// False when no thread could be had: the caller then saves here, as a one-off command saves.
+bool FileUserDefaults::handOverSave() {
     // The values are shared, not copied: a change made meanwhile copies what it changes.
     SaveInFlight& save = m_inFlight.emplace(SaveInFlight{m_values, m_changes, {}, {}});
     std::promise<SaveResult> promise;
@@ -299,9 +304,8 @@ bool FileUserDefaults::synchronize() {
             finished();
         });
     } catch (const std::system_error&) {
-        // No thread to be had: saved here, as a one-off command saves.
         m_inFlight.reset();
-        return applySave(write(m_backups, m_writer, m_filePath, m_values), m_changes);
+        return false;
     }
     return true;
 }
@@ -361,20 +365,20 @@ void FileUserDefaults::settleSave() {
     applySave(result, changes);
 }
 
-void FileUserDefaults::saveEnded() {
-    if (!m_inFlight || m_inFlight->result.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-        return;
+void FileUserDefaults::settleAndSaveAgain() {
     settleSave();
     if (std::exchange(m_saveAgain, false))
         synchronize();
 }
 
+void FileUserDefaults::saveEnded() {
+    if (m_inFlight && m_inFlight->result.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+        settleAndSaveAgain();
+}
+
 void FileUserDefaults::finishSaves() {
-    while (m_inFlight) {
-        settleSave();
-        if (std::exchange(m_saveAgain, false))
-            synchronize();
-    }
+    while (m_inFlight)
+        settleAndSaveAgain();
 }
 
 void FileUserDefaults::setSavesInBackground(std::function<void()> finished) {

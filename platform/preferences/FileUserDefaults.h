@@ -123,6 +123,9 @@ private:
     bool applySave(const SaveResult& result, std::uint64_t changesSaved);
     // Waits for the save being written, if any, and applies how it went.
     void settleSave();
+    // Then hands over the changes made while it was written, if any.
+    void settleAndSaveAgain();
+    bool handOverSave();
 
     std::string m_path;
     // Where saves go: a symlinked file (kept in a dotfiles folder, say) is written at its target, link kept.
