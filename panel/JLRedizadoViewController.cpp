@@ -88,26 +88,20 @@ bool JLRedizadoViewController::isCheckedAt(std::int64_t row, bool todo) const {
     return item && item->completed();
 }
 
-// Asked for every row at each reload: the record is looked at in place, not copied out of the list.
+// Asked for every row at each reload, so it only holds the record: its date is looked at when the row is sought.
 ListItems::ItemKey JLRedizadoViewController::keyAt(std::int64_t row, bool todo) const {
-    const auto& list = todo ? manager().todoRedizado() : manager().redizado();
-    if (row < 0 || row >= static_cast<std::int64_t>(list.size()))
-        return nullptr;
-    const std::shared_ptr<JLJotling>& item = list[static_cast<std::size_t>(row)];
-    if (!item)
-        return nullptr;
-    if (auto date = item->dateCreated())
-        return date;
-    return item;
+    return recordAt(row, todo);
 }
 
 std::int64_t JLRedizadoViewController::rowOf(const ItemKey& key, bool todo) const {
     if (!key)
         return -1;
+    // Keys are records of this list; one read again from the store is the same item by its date object.
+    const auto* noted = static_cast<const JLJotling*>(key.get());
+    const plist_value::Date date = noted->dateCreated();
     const auto& list = todo ? manager().todoRedizado() : manager().redizado();
     for (std::size_t row = 0; row < list.size(); ++row) {
-        const JLJotling& item = *list[row];
-        if (&item == key.get() || item.dateCreated().get() == key.get())
+        if (list[row].get() == noted || (date && list[row]->dateCreated() == date))
             return static_cast<std::int64_t>(row);
     }
     return -1;

@@ -11,8 +11,8 @@
 // only ever asks about rows it holds.
 class ListItems {
 public:
-    // What tells an item apart while its row moves or the list is replaced: its creation date object, or the
-    // item itself when it has none. Compared by address only.
+    // The item a row showed, held so that it can be sought again while its row moves or the list is replaced
+    // (by its creation date object then). Only the list that gave it can read it.
     using ItemKey = std::shared_ptr<const void>;
 
     virtual ~ListItems() = default;

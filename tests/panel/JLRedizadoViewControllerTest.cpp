@@ -96,7 +96,8 @@ TEST_F(PanelTest, AClickAfterASyncMergeChangesTheItemItsRowShows) {
     EXPECT_EQ(stored(), "from the server a b* c");
 }
 
-// A title being typed when a sync replaces the list is stored on its own item, not on what took its row.
+// A title being typed when a sync replaces the list, its item with it, is stored on its own item, not on what took
+// its row.
 TEST_F(PanelTest, ATitleBeingEditedWhenASyncReplacesTheListGoesToItsOwnItem) {
     add({"c", "b", "a"});
     activate();
@@ -104,7 +105,7 @@ TEST_F(PanelTest, ATitleBeingEditedWhenASyncReplacesTheListGoesToItsOwnItem) {
     JLTextField* label = cellAt(1)->titleLabel(); // "b"
     label->setFocus();
     label->setPlainText(QStringLiteral("b2"));
-    mergeFromServer("c");
+    mergeFromServer("b"); // its item now a copy, found by its date
     label->clearFocus();
     EXPECT_EQ(stored(), "from the server a b2 c");
 }
