@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `redizado add` with a copy running, and with none (the command then stores the item itself): from the command's
-// start until it exits, by when the item is stored; beside starting `true`, the floor of any command.
+// start until it exits, by when the item is stored; beside starting `true`, the floor of any command, and `true` with one
+// small durable write, the floor of a command that stores.
 #include "FileUserDefaults.h"
 #include "PreferencesKeys.h"
 #include "TempFolder.h"
@@ -9,12 +10,15 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -122,4 +126,25 @@ void CommandLineTrue(benchmark::State& state) {
         runToEnd({"true"});
 }
 BENCHMARK(CommandLineTrue)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The least a command that stores an item can take on this disk: starting `true`, then one small file written as
+// the store writes it (its data and its folder synced to disk).
+void CommandLineDurableFloor(benchmark::State& state) {
+    TempFolder folder;
+    const std::string target = folder.path() + "/defaults.plist";
+    const std::string temp = target + ".tmp";
+    const std::string text(1024, 'x');
+    for (auto _ : state) {
+        runToEnd({"true"});
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        benchmark::DoNotOptimize(::write(fd, text.data(), text.size()));
+        ::fsync(fd);
+        ::close(fd);
+        std::rename(temp.c_str(), target.c_str());
+        const int dir = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+BENCHMARK(CommandLineDurableFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace

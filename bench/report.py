@@ -15,8 +15,9 @@ ROWS = [
     ("Save of 10,000 items against its floor", "StoreSave10k", "FloorXmlWriteFsync10k", None, 1.2),
     ("Category switch or edit mode, 10,000 items", "BM_PanelReload10000Items", None, 16.0, 1.0),
     ("Panel made and first shown, 10,000 items", "BM_PanelMadeAndFirstShown10000Items", None, 50.0, 1.0),
-    ("`redizado add` to a running copy, empty", "CommandLineAddToRunningCopy/0", "CommandLineTrue", 10.0, None),
-    ("`redizado add`, no copy running, empty", "CommandLineAddNoCopy", "CommandLineTrue", 10.0, None),
+    # Beside the least a command storing durably takes on this disk: a budget below it is the disk's, not ours.
+    ("`redizado add` to a running copy, empty", "CommandLineAddToRunningCopy/0", "CommandLineDurableFloor", 10.0, None),
+    ("`redizado add`, no copy running, empty", "CommandLineAddNoCopy", "CommandLineDurableFloor", 10.0, None),
     ("`redizado add` to a running copy, 10,000", "CommandLineAddToRunningCopy/10000", "CommandLineTrue", 25.0, None),
     # Our CPU time: the server runs in a process of its own.
     ("Sync CPU, nothing changed, 10,000 tasks", "SyncNothingChanged10000Tasks", "SyncOneRequestFloor", 20.0, None),
@@ -68,7 +69,8 @@ def main():
         elif anchor:
             # A command's floor is starting `true`; its goal is a time of its own.
             base = figures.get(anchor)
-            label = ("`true` %.1f ms" if anchor == "CommandLineTrue" else anchor + " %.1f ms") % base
+            label = {"CommandLineTrue": "`true` %.1f ms", "CommandLineDurableFloor": "`true` + 1 KB synced %.1f ms"}.get(
+                anchor, anchor + " %.1f ms") % base
             goal = "<= %.0f ms" % anchor_ms
             ratio = ms / base
             met = ms <= anchor_ms
