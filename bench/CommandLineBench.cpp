@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `redizado add` with a copy running, and with none (the command then stores the item itself): from the command's
-// start until it exits, by when the item is stored; beside starting `true`, the floor of any command, and `true` with one
-// small durable write, the floor of a command that stores.
+// start until it exits, by when the item is stored; beside starting `true`, the floor of any command, and `true` with
+// one small durable write, the floor of a command that stores.
 #include "FileUserDefaults.h"
 #include "PreferencesKeys.h"
 #include "TempFolder.h"
