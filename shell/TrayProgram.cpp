@@ -88,9 +88,6 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     });
 
     m_reloader.emplace(defaults, manager, [this] { showReloaded(); });
-    m_lookAfterSave.setSingleShot(true);
-    m_lookAfterSave.setInterval(std::chrono::milliseconds(20));
-    QObject::connect(&m_lookAfterSave, &QTimer::timeout, &m_statusItem, [this] { fileMayHaveChanged(); });
     m_watcher =
         std::make_unique<PreferencesWatcher>(QString::fromStdString(defaults.path()), [this] { fileMayHaveChanged(); });
     followColorScheme();
@@ -100,7 +97,10 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     // the program for as long as it runs.
     QTimer::singleShot(std::chrono::seconds(1), &m_statusItem, [] { malloc_trim(0); });
     // What the start saved is on disk before anything else may read the file.
-    m_backgroundSaves.emplace(defaults);
+    m_backgroundSaves.emplace(defaults, [this] {
+        if (std::exchange(m_fileChangedWhileSaving, false))
+            fileMayHaveChanged();
+    });
 }
 
 // The icon and its count (the stored one) come first: the store has read only the settings so far. Whatever needs
@@ -127,7 +127,7 @@ void TrayProgram::fileMayHaveChanged() {
     // Most often it is our own save, still being written: the file is looked at once it has ended, without the panel
     // waiting for it.
     if (m_defaults.saving()) {
-        m_lookAfterSave.start();
+        m_fileChangedWhileSaving = true;
         return;
     }
     m_reloader->fileChanged();

@@ -17,8 +17,6 @@
 #include "SystemTrayHost.h"
 #include "XdgLoginItems.h"
 
-#include <QTimer>
-
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -83,8 +81,8 @@ private:
     std::optional<InstanceCommands> m_commands;
     std::optional<StoreReloader> m_reloader;
     std::unique_ptr<PreferencesWatcher> m_watcher;
-    // Asks again while our own save is being written; one timer, however many times the watcher spoke.
-    QTimer m_lookAfterSave;
+    // The watcher spoke while our own save was being written: the file is looked at once it has ended.
+    bool m_fileChangedWhileSaving = false;
     std::unique_ptr<ShortcutNote> m_shortcutNote;
     std::unique_ptr<PortalColorScheme> m_colorScheme;
     // Until the panel is made: whether the shortcut is switched on, as its check box would show, and whether the

@@ -3,10 +3,17 @@
 
 #include "FileUserDefaults.h"
 
-BackgroundSaves::BackgroundSaves(FileUserDefaults& defaults) : m_defaults(defaults) {
+BackgroundSaves::BackgroundSaves(FileUserDefaults& defaults, std::function<void()> afterEach)
+    : m_defaults(defaults), m_afterEach(std::move(afterEach)) {
     m_defaults.setSavesInBackground([this] {
         QMetaObject::invokeMethod(
-            &m_events, [this] { m_defaults.saveEnded(); }, Qt::QueuedConnection);
+            &m_events,
+            [this] {
+                m_defaults.saveEnded();
+                if (m_afterEach)
+                    m_afterEach();
+            },
+            Qt::QueuedConnection);
     });
 }
 

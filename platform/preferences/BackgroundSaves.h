@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class FileUserDefaults;
 
 // While it lives, the store's saves are written by a thread of their own and settled from this thread's event
@@ -10,13 +12,15 @@ class FileUserDefaults;
 // written and saves on the caller's thread again.
 class BackgroundSaves {
 public:
-    explicit BackgroundSaves(FileUserDefaults& defaults);
+    // AFTER_EACH is called on this thread once a save's outcome is applied.
+    explicit BackgroundSaves(FileUserDefaults& defaults, std::function<void()> afterEach = {});
     ~BackgroundSaves();
     BackgroundSaves(const BackgroundSaves&) = delete;
     BackgroundSaves& operator=(const BackgroundSaves&) = delete;
 
 private:
     FileUserDefaults& m_defaults;
+    std::function<void()> m_afterEach;
     // Where the word that a save ended is delivered; a word still on its way when this is gone is dropped.
     QObject m_events;
 };
