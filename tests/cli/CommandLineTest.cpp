@@ -12,7 +12,7 @@ ParsedCommandLine parse(const QStringList& arguments) {
 }
 
 // What is typed becomes the words sent to the running copy, which reads the same command back from them.
-TEST(CommandLineTest, GoodWordsMakeTheRequestTheRunningCopyReadsBack) {
+TEST(CommandLineTest, GoodWordsMakeTheRequestTheRunningCopyReadsBackAndPopoverIsKept) {
     const std::pair<QStringList, QStringList> rows[] = {
         {{"add", "--", "-5", "degrees"}, {"add", "-5 degrees"}},
         {{"--all", "list"}, {"list", "--all"}},
@@ -30,9 +30,6 @@ TEST(CommandLineTest, GoodWordsMakeTheRequestTheRunningCopyReadsBack) {
         QString whyNot;
         EXPECT_EQ(Command::fromRequest(request, &whyNot).toRequest(), request) << whyNot.toStdString();
     }
-}
-
-TEST(CommandLineTest, PopoverIsKept) {
     EXPECT_TRUE(parse({"--popover"}).command.popover);
 }
 

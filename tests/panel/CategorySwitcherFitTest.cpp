@@ -1,14 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "JLRedizadoWindow.h"
-#include "JLSegmentedControl.h"
-#include "MemoryAllDesktops.h"
-
-#include <QAbstractButton>
 #include <QLayout>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 namespace {
 // The label and what a push button draws around it: its frame on each side and the style's margin.
@@ -21,20 +14,11 @@ int labelWidth(const QAbstractButton& button) {
            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
 }
 
-// The panel in its window, at the width the program gives it, in the font the system has.
-class CategorySwitcherFitTest : public PanelTest, public ::testing::WithParamInterface<int> {
-protected:
-    void SetUp() override {
-        PanelTest::SetUp();
-        window.awakeFromNib();
-        window.resize(320, 440);
-        panel->showWithWindow(window);
-    }
-    MemoryAllDesktops desktops;
-    JLRedizadoWindow window{desktops};
-};
+// The panel in its window, in the font the system has.
+class CategorySwitcherFitTest : public PanelTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(CategorySwitcherFitTest, EveryLabelShowsWholeBesideTheOtherButtons) {
+    showInWindow();
     JLSegmentedControl* switcher = widgets().categorySwitcher;
     switcher->setCount(0, GetParam());
     QApplication::processEvents(); // the posted layout requests, the switcher's and then the panel's

@@ -3,9 +3,7 @@
 
 using namespace plist_value;
 
-namespace {
-class PopoverTest : public ListFixture, public ::testing::Test {};
-} // namespace
+using PopoverTest = ListTest;
 
 TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
     defaults.setObject(keys::allRedizado, Value(Array{storedItem("milk", false), storedItem("bread", true)}));
@@ -20,8 +18,7 @@ TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
 
 TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped) {
     Dictionary noFlag{{keys::jotlingTitle, Value("no flag")}, {keys::jotlingCreatedDate, Value(now())}};
-    storeItems({storedItem("a", false), Value("not an item"), Value(noFlag), storedItem("b", true)});
-    startPopover();
+    startPopover({storedItem("a", false), Value("not an item"), Value(noFlag), storedItem("b", true)});
     EXPECT_EQ(shownTitles(), Strings{"a"});
     switchTo(1);
     EXPECT_EQ(shownTitles(), (Strings{"a", "no flag", "b"}));
@@ -29,8 +26,7 @@ TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped) {
 
 // Rows counted, shown and clicked come from the category stored, as read at start, when shown and from the file.
 TEST_F(PopoverTest, ShowsTheStoredCategoryReadAtStartWhenShownAndFromTheFile) {
-    storeItems({storedItem("open"), storedItem("done", true)});
-    startPopover();
+    startPopover({storedItem("open"), storedItem("done", true)});
     defaults.setInteger(keys::switcherKey, 0);
     center.postNotificationName(notifications::popoverWillBecomeVisible, nullptr);
     EXPECT_EQ(table()->numberOfRows(), 1);
@@ -48,8 +44,7 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     const auto undated = [](const char* title) {
         return Value(Dictionary{{keys::jotlingTitle, Value(title)}, {keys::jotlingChecked, Value(false)}});
     };
-    storeItems({undated("x"), undated("y"), undated("z")});
-    startPopover();
+    startPopover({undated("x"), undated("y"), undated("z")});
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(shownTitles(), (Strings{"x", "z"}));
     EXPECT_EQ(count(), 2);
@@ -86,8 +81,7 @@ TEST_F(PopoverTest, CheckingUncheckingAndRenamingKeepEveryOtherKey) {
     Dictionary item = *storedItem("a").get<Dictionary>();
     item.insert_or_assign("JotlingSyncUID", Value("uid-1"));
     item.insert_or_assign("SomeOtherClientsKey", Value(std::int64_t(7)));
-    storeItems({Value(item)});
-    startPopover();
+    startPopover({Value(item)});
     const auto keysKept = [&] {
         const Dictionary now = *defaults.objectForKey(keys::allRedizado)->get<Array>()->at(0).get<Dictionary>();
         return now.count("JotlingSyncUID") == 1 && now.at("JotlingSyncUID") == Value("uid-1") &&
@@ -126,8 +120,7 @@ TEST_F(PopoverTest, AChangeAfterASyncMergeKeepsWhatTheMergeStored) {
 // Whoever wrote the stored list since the popover read it, a change is made to the list as it is then.
 TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
     const Value a = storedItem("a");
-    storeItems({a});
-    startPopover();
+    startPopover({a});
     storeItems({storedItem("written meanwhile"), a});
     cellAt(0)->checkBox()->click();
     EXPECT_EQ(stored(), "written meanwhile a*");

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "JLRedizadoWindow.h"
-#include "MemoryAllDesktops.h"
 #include "RowHeight.h"
 #include "ScreenCoordinates.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QScrollBar>
 #include <QTextBlock>
 
 // Only an item actually added hides the panel.
@@ -52,8 +49,6 @@ TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel) {
 }
 
 TEST_F(PanelTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBarOnEveryDesktop) {
-    MemoryAllDesktops desktops;
-    JLRedizadoWindow window(desktops);
     window.awakeFromNib();
     window.resize(300, 400);
     widgets().editButton->click();

@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "JLRedizadoWindow.h"
-#include "MemoryAllDesktops.h"
-#include "MemorySyncControl.h"
 #include "Translations.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScrollArea>
 #include <QStyleOptionFrame>
 #include <QTranslator>
@@ -84,13 +78,10 @@ protected:
                                  storedItem("Pay rent", true)};
         for (int number = 1; number <= 120; ++number)
             items.push_back(storedItem("Item " + std::to_string(number)));
-        storeItems(items);
-        startPanel();
+        startPanel(items);
         // With a keyring, so that the whole sync form shows.
         panel->setSyncControl(&sync);
-        window.awakeFromNib();
-        window.resize(320, 440);
-        panel->showWithWindow(window);
+        showInWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     void TearDown() override {
@@ -150,9 +141,7 @@ protected:
     }
 
     const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
-    MemoryAllDesktops desktops;
     MemorySyncControl sync;
-    JLRedizadoWindow window{desktops};
 };
 
 TEST_P(LanguageLayoutTest, EveryTextOfTheListAndTheSettingsShowsWhole) {

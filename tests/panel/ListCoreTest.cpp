@@ -6,18 +6,7 @@
 
 #include <string_view>
 
-using namespace plist_value;
-
 namespace {
-class ListTest : public ListFixture, public ::testing::Test {
-protected:
-    void SetUp() override { start({}); }
-    void start(Array items) {
-        storeItems(std::move(items));
-        startPanel();
-    }
-};
-
 // The edit button's two titles as a translation gives them, installed while it lives.
 class TranslatedEditTitles final : public QTranslator {
 public:
@@ -31,9 +20,9 @@ public:
 };
 } // namespace
 
-TEST_F(ListTest, EditModeFollowsTheButtonWhateverItsTitleIsInTheUsersLanguage) {
+TEST_F(PanelTest, EditModeFollowsTheButtonWhateverItsTitleIsInTheUsersLanguage) {
     const TranslatedEditTitles titles;
-    start({storedItem("a")});
+    startPanel({storedItem("a")});
     EXPECT_FALSE(list().inEditMode());
     widgets().editButton->click();
     EXPECT_TRUE(list().inEditMode());
@@ -44,7 +33,7 @@ TEST_F(ListTest, EditModeFollowsTheButtonWhateverItsTitleIsInTheUsersLanguage) {
     EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Bearbeiten"));
 }
 
-TEST_F(ListTest, ANewItemGoesOnTopUncheckedInEitherCategoryAndAnEmptyFieldAddsNothing) {
+TEST_F(PanelTest, ANewItemGoesOnTopUncheckedInEitherCategoryAndAnEmptyFieldAddsNothing) {
     add(QString());
     add(QStringLiteral("milk"));
     switchTo(1);
@@ -56,8 +45,8 @@ TEST_F(ListTest, ANewItemGoesOnTopUncheckedInEitherCategoryAndAnEmptyFieldAddsNo
     EXPECT_EQ(count(), 2);
 }
 
-TEST_F(ListTest, CheckingSavesListAndCountOnceBeforeTellingObservers) {
-    start({storedItem("c"), storedItem("b"), storedItem("a")});
+TEST_F(PanelTest, CheckingSavesListAndCountOnceBeforeTellingObserversAndASwitchIsStoredAtOnce) {
+    startPanel({storedItem("c"), storedItem("b"), storedItem("a")});
     // Observers of the count find it stored with the list, in the one save of the change.
     std::string storedAtPost;
     center.addObserver(notifications::toDoCountChanged, nullptr,
@@ -66,12 +55,15 @@ TEST_F(ListTest, CheckingSavesListAndCountOnceBeforeTellingObservers) {
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(storedAtPost, "c b* a 2");
     EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
+    switchTo(1);
+    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
+    EXPECT_EQ(defaults.synchronizeCount(), saves + 2) << "a category chosen is stored at once";
 }
 
-TEST_F(ListTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce) {
+TEST_F(PanelTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce) {
     for (int segment : {0, 1}) {
         SCOPED_TRACE(segment);
-        start({storedItem("c"), storedItem("b"), storedItem("a", true)});
+        startPanel({storedItem("c"), storedItem("b"), storedItem("a", true)});
         switchTo(segment);
         widgets().editButton->click();
         defaults.resetCounts();
@@ -83,8 +75,8 @@ TEST_F(ListTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce
     }
 }
 
-TEST_F(ListTest, RenamingAfterARemovalAboveChangesThatItemOnly) {
-    start({storedItem("d"), storedItem("c", true), storedItem("b"), storedItem("a")});
+TEST_F(PanelTest, RenamingAfterARemovalAboveChangesThatItemOnly) {
+    startPanel({storedItem("d"), storedItem("c", true), storedItem("b"), storedItem("a")});
     widgets().editButton->click();
     JLTextField* label = cellAt(2)->titleLabel(); // "a"
     cellAt(0)->removeButton()->click();           // "d" goes; "a" is now row 1
@@ -93,8 +85,8 @@ TEST_F(ListTest, RenamingAfterARemovalAboveChangesThatItemOnly) {
     EXPECT_EQ(shownTitles(), (Strings{"b", "a2"}));
 }
 
-TEST_F(ListTest, RemovingARowStoresATitleStillBeingEdited) {
-    start({storedItem("b"), storedItem("a")});
+TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited) {
+    startPanel({storedItem("b"), storedItem("a")});
     activate();
     widgets().editButton->click();
     JLTextField* label = cellAt(1)->titleLabel();
@@ -102,11 +94,4 @@ TEST_F(ListTest, RemovingARowStoresATitleStillBeingEdited) {
     label->setPlainText(QStringLiteral("a edited"));
     cellAt(0)->removeButton()->click();
     EXPECT_EQ(stored(), "a edited");
-}
-
-TEST_F(ListTest, SwitchingCategoriesStoresTheChoiceAtOnce) {
-    const int saves = defaults.synchronizeCount();
-    switchTo(1);
-    EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
-    EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
 }

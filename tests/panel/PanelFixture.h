@@ -1,22 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Announcer.h"
 #include "JLJotlingManager.h"
 #include "JLPopoverViewController.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoViewControllerDelegate.h"
+#include "JLRedizadoWindow.h"
+#include "MemoryAllDesktops.h"
+#include "MemorySyncControl.h"
 #include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
 #include "PanelDriver.h"
 #include "PanelKeys.h"
 #include "RowMark.h"
 #include "StoredItems.h"
+#include "WaitUntil.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -51,6 +60,14 @@ protected:
         panel->setDelegate(&delegate);
         show();
     }
+    void startPanel(plist_value::Array items) {
+        storeItems(std::move(items));
+        startPanel();
+    }
+    void startPopover(plist_value::Array items) {
+        storeItems(std::move(items));
+        startPopover();
+    }
     void startPopover() {
         popover = std::make_unique<JLPopoverViewController>(defaults, center);
         popover->awakeFromNib();
@@ -59,6 +76,12 @@ protected:
     void show() {
         view()->resize(320, 440);
         view()->show();
+    }
+    // The panel in its window, at the width the program gives it.
+    void showInWindow() {
+        window.awakeFromNib();
+        window.resize(320, 440);
+        panel->showWithWindow(window);
     }
     void activate() {
         view()->activateWindow();
@@ -77,6 +100,8 @@ protected:
     JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(table(), row); }
     void rename(std::int64_t row, const QString& title) { ::rename(cellAt(row)->titleLabel(), title); }
     Strings shownTitles() { return ::shownTitles(table()); }
+    QString said() { return list().announcer().message(); }
+    static QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
     // As a sync's merge replaces the manager's list: an item from the server on top, and each item titled copied
     // a changed copy of itself (its UID added), the same item by its date.
     void mergeFromServer(const std::string& copied) {
@@ -101,9 +126,14 @@ protected:
     RecordingDelegate delegate;
     std::unique_ptr<JLRedizadoViewController> panel;
     std::unique_ptr<JLPopoverViewController> popover;
+    MemoryAllDesktops desktops; // the window goes before the panel, as it would in a test's own fixture
+    JLRedizadoWindow window{desktops};
 };
 
-class PanelTest : public ListFixture, public ::testing::Test {
+// Started by the test, as the panel or the popover.
+class ListTest : public ListFixture, public ::testing::Test {};
+
+class PanelTest : public ListTest {
 protected:
     void SetUp() override { startPanel(); }
 };

@@ -2,16 +2,10 @@
 #include "PanelFixture.h"
 
 #include "Contrast.h"
-#include "JLRedizadoWindow.h"
-#include "MemoryAllDesktops.h"
 
-#include <QCheckBox>
 #include <QImage>
 #include <QPalette>
-#include <QStyle>
-#include <QStyleOptionButton>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -47,9 +41,7 @@ protected:
             palette.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
             QApplication::setPalette(palette);
         }
-        window.awakeFromNib();
-        window.resize(320, 440);
-        panel->showWithWindow(window);
+        showInWindow();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         add({"Buy milk", "Call the plumber about the kitchen tap before Friday", "Water the plants"});
@@ -82,13 +74,11 @@ protected:
     }
 
     QPalette saved = QApplication::palette();
-    MemoryAllDesktops desktops;
-    JLRedizadoWindow window{desktops};
 };
 } // namespace
 
-// Titles 7:1; check box outlines and the chosen category against the other 3:1; the chosen segment's text
-// and the entry field's placeholder 4.5:1, all as drawn.
+// Titles 7:1; check box outlines (the settings' too) and the chosen category against the other 3:1; the chosen
+// segment's text and the entry field's placeholder 4.5:1, all as drawn.
 TEST_P(PanelLooksTest, EverythingStandsOutEnoughOnADenseScreen) {
     QLineEdit* field = widgets().entryField;
     const QImage unfocused = shot(); // the keyboard on the rows: the mark shows
@@ -111,17 +101,16 @@ TEST_P(PanelLooksTest, EverythingStandsOutEnoughOnADenseScreen) {
     for (const auto& check : checks)
         EXPECT_GE(check.measured, check.least) << check.what;
     EXPECT_EQ(luminance(most(counts(unfocused, area(cellAt(0)->titleLabel())))) < 0.2, dark());
-}
 
-INSTANTIATE_TEST_SUITE_P(Palettes, PanelLooksTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? std::string("Dark") : std::string("Light"); });
-// The settings' boxes stand on the same ground as the rows' and are as easy to make out.
-TEST_P(PanelLooksTest, TheSettingsCheckBoxesStandOutEnough) {
+    // The settings' boxes stand on the same ground as the rows' and are as easy to make out.
     panel->showSettings(nullptr);
     QCheckBox* box = widgets().hideAfterEntryCheckBox;
     QStyleOptionButton option;
     option.initFrom(box);
     const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-    const QRect area(box->mapTo(&window, indicator.topLeft()) * 2, indicator.size() * 2);
-    EXPECT_GE(standOut(counts(shot(), area)), 3.0);
+    EXPECT_GE(standOut(counts(shot(), QRect(box->mapTo(&window, indicator.topLeft()) * 2, indicator.size() * 2))), 3.0)
+        << "a settings check box";
 }
+
+INSTANTIATE_TEST_SUITE_P(Palettes, PanelLooksTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? std::string("Dark") : std::string("Light"); });

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "WaitUntil.h"
-
-#include <QAccessible>
 #include <QAccessibleActionInterface>
 
 namespace {
@@ -19,10 +16,6 @@ protected:
         return cell && mark().markView()->isVisible() ? cell->titleLabel()->stringValue().toStdString() : "<none>";
     }
 };
-
-QAccessibleInterface* accessible(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget);
-}
 } // namespace
 
 // A sync replaces the list with its item now a copy in another row: the mark stays on it, and Space checks it.
@@ -85,8 +78,7 @@ TEST_F(KeyboardPanelTest, ARowIsCheckableAndAnEmptyTitleIsNamedUntitled) {
 
 // Each Remove button says which item it removes, from the row's first showing on, also for an empty title.
 TEST_F(KeyboardPanelTest, EachRemoveButtonSaysWhichItemItRemoves) {
-    storeItems({storedItem(""), storedItem("milk")});
-    startPanel();
+    startPanel({storedItem(""), storedItem("milk")});
     activate();
     EXPECT_EQ(cellAt(0)->removeButton()->accessibleName(), QStringLiteral("Remove untitled item"));
     EXPECT_EQ(cellAt(1)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Cmilk\u201D"));

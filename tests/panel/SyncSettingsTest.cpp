@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include "MemorySyncControl.h"
 #include "SyncSettings.h"
-#include "WaitUntil.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {

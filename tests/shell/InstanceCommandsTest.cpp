@@ -2,7 +2,6 @@
 #include "InstanceCommands.h"
 #include "InMemoryServices.h"
 #include "JLPopoverViewController.h"
-#include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "MemorySyncControl.h"
 #include "PanelDriver.h"

@@ -5,16 +5,12 @@
 #include "JLRedizadoWindow.h"
 #include "KeptIconPlace.h"
 #include "PanelDriver.h"
-#include "PreferencesKeys.h"
 #include "TempFolder.h"
 #include "WaitUntil.h"
 
-#include <QCheckBox>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QScreen>
-#include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -89,7 +85,8 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
     EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
 }
 
-TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOnce) {
+// The alternate icon, chosen, stays after the panel hides.
+TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOnceAndTheIconChoiceIsStored) {
     start();
     workspace.setFrontmostApplication(42);
     statusItem.click();
@@ -99,16 +96,9 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     EXPECT_FALSE(window().isVisible());
     EXPECT_FALSE(showsAlternateIcon());
     EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
-}
-
-// A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
-TEST_F(StatusItemControllerTest, ThePanelAsksForTheKeyboardAsItShows) {
-    start();
-    workspace.setFrontmostApplication(42);
-    controller().hotKeyTriggered();
-    ASSERT_TRUE(window().isVisible());
-    EXPECT_EQ(workspace.focusedOwnWindows(), std::vector<Workspace::Application>{window().winId()});
-    EXPECT_TRUE(workspace.activated().empty());
+    controller().setIconAlternate(true);
+    EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
+    EXPECT_TRUE(showsAlternateIcon());
 }
 
 // A tool tip from the pointer resting on the icon would cover the panel's entry field.
@@ -141,20 +131,17 @@ TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookT
     EXPECT_TRUE(window().isVisible());
 }
 
-TEST_F(StatusItemControllerTest, TheIconChoiceIsStoredOnceApplied) {
+// A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
+TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThePanelAsksForTheKeyboard) {
     start();
-    controller().setIconAlternate(true);
-    EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
-    EXPECT_TRUE(showsAlternateIcon());
-}
-
-TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOn) {
-    start();
+    workspace.setFrontmostApplication(42);
     controller().setShortcut(true);
     ASSERT_EQ(hotKeys.registrations().size(), 1u);
     EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
     hotKeys.release(JLHotKeyManager::hotKeyId);
-    EXPECT_TRUE(window().isVisible());
+    ASSERT_TRUE(window().isVisible());
+    EXPECT_EQ(workspace.focusedOwnWindows(), std::vector<Workspace::Application>{window().winId()});
+    EXPECT_TRUE(workspace.activated().empty());
     hotKeys.release(JLHotKeyManager::hotKeyId);
     EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);

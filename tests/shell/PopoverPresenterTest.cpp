@@ -8,11 +8,7 @@
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
-#include "PreferencesKeys.h"
 #include "ScreenCoordinates.h"
-
-#include <QLineEdit>
-#include <QTest>
 
 #include <gtest/gtest.h>
 

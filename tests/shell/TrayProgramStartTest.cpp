@@ -45,18 +45,20 @@ std::string manyItemsStore(const TempFolder& temp) {
     return path;
 }
 
-// A tray program over the store at path, as main makes it.
+// A tray program over the store at path, as main makes it, its shortcut grabbed.
 struct Started {
-    explicit Started(const TempFolder& temp, const std::string& path)
-        : defaults(*new FileUserDefaults(path)), instance(QString::fromStdString(temp.path())) {
+    explicit Started(const TempFolder& temp, const std::string& path,
+                     std::unique_ptr<MemoryHotKeyService> keys = std::make_unique<MemoryHotKeyService>())
+        : defaults(*new FileUserDefaults(path)), instance(QString::fromStdString(temp.path())), hotKeys(*keys) {
         UserDefaults::setStandardUserDefaults(std::unique_ptr<UserDefaults>(&defaults));
         EXPECT_TRUE(instance.tryLock());
         program.emplace(TrayProgram::Desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(),
-                                             nullptr, false, std::make_unique<MemoryHotKeyService>()},
+                                             nullptr, false, std::move(keys)},
                         defaults, instance);
     }
     FileUserDefaults& defaults;
     SingleInstance instance;
+    MemoryHotKeyService& hotKeys;
     std::optional<TrayProgram> program;
 };
 
@@ -110,18 +112,9 @@ TEST(TrayProgramStartTest, AnItemAddedBeforeTheListIsReadKeepsEveryStoredItem) {
 TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsRegisteredAndThePanelMadeLaterShowsIt) {
     TempFolder temp;
     const std::string path = temp.path() + "/config/redizado/defaults.plist";
-    auto store = std::make_unique<FileUserDefaults>(path);
-    FileUserDefaults& defaults = *store;
-    UserDefaults::setStandardUserDefaults(std::move(store));
-    SingleInstance instance(QString::fromStdString(temp.path()));
-    ASSERT_TRUE(instance.tryLock());
-    auto hotKeys = std::make_unique<MemoryHotKeyService>();
-    hotKeys->setRoute(HotKeyService::Route::grab);
-    MemoryHotKeyService& service = *hotKeys;
-
-    TrayProgram program(TrayProgram::Desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(),
-                                             nullptr, false, std::move(hotKeys)},
-                        defaults, instance);
+    Started started(temp, path);
+    MemoryHotKeyService& service = started.hotKeys;
+    TrayProgram& program = *started.program;
     ASSERT_EQ(program.interface().madeRedizadoViewController(), nullptr);
     EXPECT_TRUE(service.registrations().empty());
 
@@ -133,7 +126,7 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
         ASSERT_TRUE(other.synchronize());
     }
     EXPECT_TRUE(waitUntil([&] { return service.registrations().size() == 1; }));
-    EXPECT_EQ(defaults.integerForKey(keys::toDoCountKey), 1);
+    EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), 1);
     EXPECT_EQ(program.interface().madeRedizadoViewController(), nullptr);
 
     // Made now, the panel shows what the file says, and the shortcut's note hangs in its settings pane.
