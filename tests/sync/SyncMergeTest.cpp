@@ -69,6 +69,7 @@ struct MergeRow {
     std::vector<Side> expectHere;
     Write expectWrite;
     Side expectWritten;
+    friend void PrintTo(const MergeRow& row, std::ostream* out) { *out << row.name; } // stable test names
 };
 
 class SyncMergeRules : public ::testing::TestWithParam<MergeRow> {};
@@ -248,6 +249,7 @@ std::string withRawSummary(const std::string& summary, const std::string& itsUid
 struct AgreedRow {
     const char* name;
     ServerChanges server;
+    friend void PrintTo(const AgreedRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class SyncMergeAgreed : public ::testing::TestWithParam<AgreedRow> {};
