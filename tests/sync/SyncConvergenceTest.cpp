@@ -71,16 +71,13 @@ struct Copy {
 class OtherDevice {
 public:
     static inline const QString python = QStringLiteral("/usr/bin/python3");
-    static bool available() {
-        return QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import caldav, vobject")}) == 0;
-    }
+    static bool available() { return QProcess::execute(python, {"-c", "import caldav, vobject"}) == 0; }
     void start(const QUrl& server, const QString& user, const QString& password, const QUrl& calendar) {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(
-            python, {QStringLiteral(REDIZADO_OTHER_DEVICE), server.toString(), user, password, calendar.toString()});
+        m_process.start(python, {REDIZADO_OTHER_DEVICE, server.toString(), user, password, calendar.toString()});
     }
-    // The answer's "ok", or the error it gave.
-    std::optional<std::string> ask(QJsonObject request, QJsonObject* answer = nullptr) {
+    // Nothing when the answer is "ok", else the error it gave.
+    std::optional<std::string> ask(const QJsonObject& request, QJsonObject* answer = nullptr) {
         m_process.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
         while (!m_process.canReadLine())
             if (!m_process.waitForReadyRead(60000))
@@ -88,24 +85,17 @@ public:
         const QJsonObject got = QJsonDocument::fromJson(m_process.readLine()).object();
         if (answer)
             *answer = got;
-        if (got.value(QStringLiteral("ok")).toBool())
-            return std::nullopt;
-        return got.value(QStringLiteral("error")).toString().toStdString();
+        return got["ok"].toBool() ? std::nullopt : std::optional(got["error"].toString().toStdString());
     }
     Contents contents() {
         QJsonObject answer;
-        Contents contents;
-        if (const auto error = ask({{QStringLiteral("op"), QStringLiteral("list")}}, &answer)) {
+        if (const auto error = ask({{"op", "list"}}, &answer))
             ADD_FAILURE() << "the other device's list: " << *error;
-            return contents;
-        }
-        for (const QJsonValue& task : answer.value(QStringLiteral("tasks")).toArray()) {
-            const QJsonArray fields = task.toArray();
-            contents[fields[0].toString().toStdString()] = {fields[1].toString().toStdString(), fields[2].toBool()};
-        }
+        Contents contents;
+        for (const QJsonValue& task : answer["tasks"].toArray())
+            contents[task[0].toString().toStdString()] = {task[1].toString().toStdString(), task[2].toBool()};
         return contents;
     }
-
     ~OtherDevice() {
         m_process.closeWriteChannel();
         if (!m_process.waitForFinished(5000))
@@ -145,27 +135,18 @@ protected:
 
     // A title made of odd pieces around a number that keeps it apart from every other.
     std::string oddTitle() {
-        static const char* const starts[] = {"",
-                                             "",
-                                             "  ",
-                                             " ",
-                                             "<b>bold</b> ",
-                                             "a, b; c ",
-                                             "back\\slash ",
-                                             "\\n literal ",
-                                             "two\nlines ",
-                                             "é ü 漢字 🙂 ",
-                                             "&amp; <",
-                                             "\"quoted\" "};
-        static const char* const ends[] = {
-            "",       "",       "  ", " ", " </i>", " c; b, a", " slash\\", " \\", " line\nbreak", " 🙂 漢字 ü",
-            " >&lt;", " \\;\\,"};
-        std::string title = std::string(pick(starts)) + "#" + std::to_string(++m_titles);
+        std::string title = pick("||  | |<b>bold</b> |a, b; c |back\\slash |\\n literal |two\nlines |é ü 漢字 🙂 "
+                                 "|&amp; <|\"quoted\" ") +
+                            "#" + std::to_string(++m_titles);
         if (chance(5))
             title += " " + std::string(300 + random(700), 'L');
-        return title + pick(ends);
+        return title + pick("||  | | </i>| c; b, a| slash\\| \\| line\nbreak| 🙂 漢字 ü| >&lt;| \\;\\,");
     }
-    template <typename T, std::size_t N> T pick(const T (&from)[N]) { return from[random(N)]; }
+    // One of the pieces, which are split at '|'.
+    std::string pick(const char* pieces) {
+        const QStringList all = QString::fromUtf8(pieces).split(QLatin1Char('|'));
+        return all[qsizetype(random(std::size_t(all.size())))].toStdString();
+    }
     std::size_t random(std::size_t below) { return std::uniform_int_distribution<std::size_t>(0, below - 1)(m_random); }
     bool chance(int percent) { return int(random(100)) < percent; }
 
@@ -176,11 +157,11 @@ protected:
     // The other device writes to the server straight away; a copy's writes get there with its next good sync.
     std::optional<int> arrivesNow(Who who) const { return who == device ? std::optional(m_step) : std::nullopt; }
     int newItem(Who who, const std::string& title) {
-        m_items.push_back(
-            History{{{title, m_step, who, arrivesNow(who)}}, {{false, m_step, who, arrivesNow(who)}}, {}, {}});
-        titled(int(m_items.size()) - 1, title);
-        note(int(m_items.size()) - 1, std::string(whoName[who]) + " adds it as " + shown(title));
-        return int(m_items.size()) - 1;
+        const int item = int(m_items.size());
+        m_items.push_back({{{title, m_step, who, arrivesNow(who)}}, {{false, m_step, who, arrivesNow(who)}}, {}, {}});
+        titled(item, title);
+        note(item, std::string(whoName[who]) + " adds it as " + shown(title));
+        return item;
     }
 
     // What is done to an item already known, as recorded; the new check mark, or the new title.
@@ -227,8 +208,7 @@ protected:
                 m_byUid[uid] = -1;
                 continue;
             }
-            m_byUid[uid] = pending->second;
-            m_uidOf[pending->second] = uid;
+            m_uidOf[m_byUid[uid] = pending->second] = uid;
             m_pending.erase(pending);
         }
     }
@@ -292,12 +272,8 @@ protected:
         if (known.empty() || chance(30)) {
             const std::string title = oddTitle();
             const std::string uid = "device-" + std::to_string(m_step) + "@test";
-            request = {{QStringLiteral("op"), QStringLiteral("add")},
-                       {QStringLiteral("uid"), QString::fromStdString(uid)},
-                       {QStringLiteral("title"), QString::fromStdString(title)}};
-            const int item = newItem(device, title);
-            m_byUid[uid] = item;
-            m_uidOf[item] = uid;
+            request = {{"op", "add"}, {"uid", QString::fromStdString(uid)}, {"title", QString::fromStdString(title)}};
+            m_uidOf[m_byUid[uid] = newItem(device, title)] = uid;
         } else {
             const std::string uid = known[random(known.size())];
             const int item = m_byUid[uid];
@@ -305,14 +281,14 @@ protected:
             const Change change = pickChange();
             if (change == Change::check) {
                 const bool done = !there.at(uid).second;
-                request[QStringLiteral("op")] = QStringLiteral("check");
-                request[QStringLiteral("done")] = done;
+                request["op"] = "check";
+                request["done"] = done;
                 checks(item, device, done);
             } else if (change == Change::rename) {
-                request[QStringLiteral("op")] = QStringLiteral("rename");
-                request[QStringLiteral("title")] = QString::fromStdString(renames(item, device));
+                request["op"] = "rename";
+                request["title"] = QString::fromStdString(renames(item, device));
             } else {
-                request[QStringLiteral("op")] = QStringLiteral("remove");
+                request["op"] = "remove";
                 removes(item, device);
             }
         }
@@ -339,14 +315,13 @@ protected:
         if (!report || report->outcome != SyncOutcome::Ok)
             return;
         copy.goodSyncs.push_back(m_step);
-        for (History& history : m_items) {
-            for (auto& write : history.titles)
+        const auto arrive = [&](auto& writes) {
+            for (auto& write : writes)
                 if (write.who == who && !write.arrived)
                     write.arrived = m_step;
-            for (auto& write : history.checks)
-                if (write.who == who && !write.arrived)
-                    write.arrived = m_step;
-        }
+        };
+        for (History& history : m_items)
+            arrive(history.titles), arrive(history.checks);
         learnUids(copy.contents(), whoName[who]);
     }
     void restartServer() {

@@ -9,9 +9,20 @@
 
 namespace {
 
-using Clock = SyncSchedule::Clock;
+using At = SyncSchedule::Clock::time_point;
 
-enum class Happens { Soon, Panel, Change, Begin, Ok, Retry, Wrong, Account, Offline, Online };
+// Something that happens to the timetable, at a given moment.
+using Happens = void (*)(SyncSchedule&, At);
+const Happens Soon = [](SyncSchedule& s, At now) { s.syncSoon(now); };
+const Happens Panel = [](SyncSchedule& s, At now) { s.panelShown(now); };
+const Happens Change = [](SyncSchedule& s, At now) { s.changedHere(now); };
+const Happens Begin = [](SyncSchedule& s, At now) { s.syncStarted(now); };
+const Happens Ok = [](SyncSchedule& s, At now) { s.syncFinished(SyncOutcome::Ok, now); };
+const Happens Retry = [](SyncSchedule& s, At now) { s.syncFinished(SyncOutcome::RetryLater, now); };
+const Happens Wrong = [](SyncSchedule& s, At now) { s.syncFinished(SyncOutcome::WrongCredentials, now); };
+const Happens Account = [](SyncSchedule& s, At) { s.accountChanged(); };
+const Happens Offline = [](SyncSchedule& s, At now) { s.setOnline(false, now); };
+const Happens Online = [](SyncSchedule& s, At now) { s.setOnline(true, now); };
 
 struct Event {
     Happens what;
@@ -21,77 +32,45 @@ struct Event {
 struct Rule {
     const char* name;
     std::vector<Event> events;
-    std::optional<int> nextAtSecond; // nothing: no automatic sync is due
+    std::optional<int> nextAtSecond;                                                // nothing: no automatic sync is due
+    friend void PrintTo(const Rule& rule, std::ostream* out) { *out << rule.name; } // stable test names
 };
 
 std::vector<Event> failingRuns(int count) {
     std::vector<Event> events;
     for (int run = 0; run < count; ++run) // an hour apart: past any back-off
-        events.insert(events.end(), {{Happens::Begin, run * 3600}, {Happens::Retry, run * 3600}});
+        events.insert(events.end(), {{Begin, run * 3600}, {Retry, run * 3600}});
     return events;
-}
-
-const Clock::time_point start{};
-
-void apply(SyncSchedule& schedule, const Event& event) {
-    const Clock::time_point now = start + std::chrono::seconds(event.atSecond);
-    switch (event.what) {
-    case Happens::Soon:
-        return schedule.syncSoon(now);
-    case Happens::Panel:
-        return schedule.panelShown(now);
-    case Happens::Change:
-        return schedule.changedHere(now);
-    case Happens::Begin:
-        return schedule.syncStarted(now);
-    case Happens::Ok:
-        return schedule.syncFinished(SyncOutcome::Ok, now);
-    case Happens::Retry:
-        return schedule.syncFinished(SyncOutcome::RetryLater, now);
-    case Happens::Wrong:
-        return schedule.syncFinished(SyncOutcome::WrongCredentials, now);
-    case Happens::Account:
-        return schedule.accountChanged();
-    case Happens::Offline:
-        return schedule.setOnline(false, now);
-    case Happens::Online:
-        return schedule.setOnline(true, now);
-    }
 }
 
 class SyncScheduleRules : public ::testing::TestWithParam<Rule> {};
 
 TEST_P(SyncScheduleRules, NextSync) {
+    const At start{};
     SyncSchedule schedule;
     for (const Event& event : GetParam().events)
-        apply(schedule, event);
-    const auto next = schedule.nextSync();
-    if (!GetParam().nextAtSecond) {
-        EXPECT_FALSE(next.has_value());
-        return;
-    }
-    ASSERT_TRUE(next.has_value());
-    EXPECT_EQ(std::chrono::duration_cast<std::chrono::seconds>(*next - start).count(), *GetParam().nextAtSecond);
+        event.what(schedule, start + std::chrono::seconds(event.atSecond));
+    std::optional<int> nextAtSecond;
+    if (const auto next = schedule.nextSync())
+        nextAtSecond = int(std::chrono::duration_cast<std::chrono::seconds>(*next - start).count());
+    EXPECT_EQ(nextAtSecond, GetParam().nextAtSecond);
 }
 
-using H = Happens;
 const Rule rules[] = {
-    {"PanelShownWithinAMinuteOfASyncWaitsForThePeriod", {{H::Begin, 0}, {H::Ok, 1}, {H::Panel, 59}}, 301},
-    {"PanelShownAMinuteAfterASync", {{H::Begin, 0}, {H::Ok, 1}, {H::Panel, 60}}, 60},
-    {"ChangeWaitsForTheBatch", {{H::Change, 10}}, 15},
-    {"ChangeDuringARunSyncsAfterIt", {{H::Begin, 0}, {H::Change, 1}, {H::Ok, 2}}, 6},
-    {"TheStartingSyncTakesWhatWasAsked", {{H::Soon, 0}, {H::Change, 0}, {H::Begin, 1}}, std::nullopt},
-    {"BackOffDoubles", {{H::Begin, 0}, {H::Retry, 2}, {H::Begin, 32}, {H::Retry, 33}}, 93},
+    {"PanelShownWithinAMinuteOfASyncWaitsForThePeriod", {{Begin, 0}, {Ok, 1}, {Panel, 59}}, 301},
+    {"PanelShownAMinuteAfterASync", {{Begin, 0}, {Ok, 1}, {Panel, 60}}, 60},
+    {"ChangeWaitsForTheBatch", {{Change, 10}}, 15},
+    {"ChangeDuringARunSyncsAfterIt", {{Begin, 0}, {Change, 1}, {Ok, 2}}, 6},
+    {"TheStartingSyncTakesWhatWasAsked", {{Soon, 0}, {Change, 0}, {Begin, 1}}, std::nullopt},
+    {"BackOffDoubles", {{Begin, 0}, {Retry, 2}, {Begin, 32}, {Retry, 33}}, 93},
     {"BackOffStopsGrowingAtHalfAnHour", failingRuns(12), 11 * 3600 + 1800},
-    {"SuccessResetsTheBackOff",
-     {{H::Begin, 0}, {H::Retry, 2}, {H::Begin, 32}, {H::Ok, 33}, {H::Begin, 400}, {H::Retry, 401}},
-     431},
-    {"BackOffHoldsBackLocalChanges", {{H::Begin, 0}, {H::Retry, 2}, {H::Change, 3}}, 32},
-    {"WrongPasswordStopsAutomaticSyncs", {{H::Begin, 0}, {H::Wrong, 1}, {H::Change, 2}, {H::Panel, 100}}, std::nullopt},
-    {"ANewAccountSyncsAgain", {{H::Begin, 0}, {H::Wrong, 1}, {H::Account, 2}, {H::Soon, 2}}, 2},
-    {"AnAskedSyncThatWorksResumesTheTimetable", {{H::Begin, 0}, {H::Wrong, 1}, {H::Begin, 50}, {H::Ok, 51}}, 351},
-    {"OffLineWaits", {{H::Offline, 0}, {H::Change, 1}, {H::Soon, 2}}, std::nullopt},
-    {"BackOnLineSyncsAtOnce", {{H::Begin, 0}, {H::Ok, 1}, {H::Offline, 2}, {H::Online, 10}}, 10},
+    {"SuccessResetsTheBackOff", {{Begin, 0}, {Retry, 2}, {Begin, 32}, {Ok, 33}, {Begin, 400}, {Retry, 401}}, 431},
+    {"BackOffHoldsBackLocalChanges", {{Begin, 0}, {Retry, 2}, {Change, 3}}, 32},
+    {"WrongPasswordStopsAutomaticSyncs", {{Begin, 0}, {Wrong, 1}, {Change, 2}, {Panel, 100}}, std::nullopt},
+    {"ANewAccountSyncsAgain", {{Begin, 0}, {Wrong, 1}, {Account, 2}, {Soon, 2}}, 2},
+    {"AnAskedSyncThatWorksResumesTheTimetable", {{Begin, 0}, {Wrong, 1}, {Begin, 50}, {Ok, 51}}, 351},
+    {"OffLineWaits", {{Offline, 0}, {Change, 1}, {Soon, 2}}, std::nullopt},
+    {"BackOnLineSyncsAtOnce", {{Begin, 0}, {Ok, 1}, {Offline, 2}, {Online, 10}}, 10},
 };
 
 INSTANTIATE_TEST_SUITE_P(Timetable, SyncScheduleRules, ::testing::ValuesIn(rules),

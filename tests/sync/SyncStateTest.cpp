@@ -74,10 +74,8 @@ TEST_F(SyncStateTest, AnOlderFileStillLoads) {
 <plist version="1.0"><dict><key>Account</key><string>al</string><key>SyncToken</key><string>t</string>
 <key>LastResult</key><string>Ok</string><key>Tasks</key><array/></dict></plist>)";
     const SyncState state = SyncState::load(path);
-    EXPECT_EQ(state.token, "t");
-    EXPECT_EQ(state.lastResult, "Ok");
-    EXPECT_FALSE(state.lastGoodSyncSince1970.has_value());
-    EXPECT_EQ(state.refusedItems, 0);
+    EXPECT_EQ(std::tie(state.token, state.lastResult, state.lastGoodSyncSince1970, state.refusedItems),
+              std::tuple(std::string("t"), std::string("Ok"), std::optional<double>(), 0));
 }
 
 TEST_F(SyncStateTest, IsReadableByTheUserOnly) {
