@@ -5,13 +5,12 @@
 
 #include "FileContents.h"
 #include "ScopedEnvironment.h"
-#include <gmock/gmock.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 using gnomeKeybindings::CustomKeybinding;
@@ -95,8 +94,7 @@ TEST_F(GnomeShortcutServiceTest, AConfigurationFolderWithoutGnomesSettingsIsNotU
     TempFolder config;
     ScopedEnvironment environment("XDG_CONFIG_HOME", config.path());
     EXPECT_EQ(GnomeShortcutService::create(), nullptr);
-    std::filesystem::create_directories(config.path() + "/dconf");
-    std::ofstream(config.path() + "/dconf/user") << "";
+    writeFile(config.path() + "/dconf/user", "");
     EXPECT_NE(GnomeShortcutService::create(), nullptr);
 }
 
