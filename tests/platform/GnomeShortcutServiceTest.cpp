@@ -28,8 +28,7 @@ public:
     void SetUp() override {
         const fs::path schemas = fs::path(m_folder.path()) / "schemas";
         const fs::path nothing = fs::path(m_folder.path()) / "nothing";
-        fs::create_directories(schemas);
-        fs::copy_file(REDIZADO_MEDIA_KEYS_SCHEMA, schemas / fs::path(REDIZADO_MEDIA_KEYS_SCHEMA).filename());
+        writeFile(schemas / fs::path(REDIZADO_MEDIA_KEYS_SCHEMA).filename(), readFile(REDIZADO_MEDIA_KEYS_SCHEMA));
         const std::string compile = "glib-compile-schemas --strict '" + schemas.string() + "'";
         ASSERT_EQ(std::system(compile.c_str()), 0) << compile;
         ::setenv("GSETTINGS_BACKEND", "memory", 1);
