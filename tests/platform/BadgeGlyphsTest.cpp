@@ -33,7 +33,10 @@ TEST(CountBadge, ACountIsDrawnWithoutLookingUpAFont) {
         testing::ExitedWithCode(0), "");
 }
 
+// From a hundred on the count reads 99+.
 TEST(CountBadge, EveryCountIsDrawnFromTheBuiltInOutlines) {
+    EXPECT_EQ(countBadgeText("99"), "99");
+    EXPECT_EQ(countBadgeText("100"), "99+");
     for (const qlonglong count : {1LL, 9LL, 10LL, 99LL, 100LL, -1LL, -100LL, LLONG_MIN, LLONG_MAX})
         EXPECT_TRUE(badgeGlyphOutline(countBadgeText(QString::number(count)))) << count;
 }

@@ -5,13 +5,12 @@
 
 #include "FileContents.h"
 #include "ScopedEnvironment.h"
-#include <gmock/gmock.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 using gnomeKeybindings::CustomKeybinding;
@@ -29,8 +28,7 @@ public:
     void SetUp() override {
         const fs::path schemas = fs::path(m_folder.path()) / "schemas";
         const fs::path nothing = fs::path(m_folder.path()) / "nothing";
-        fs::create_directories(schemas);
-        fs::copy_file(REDIZADO_MEDIA_KEYS_SCHEMA, schemas / fs::path(REDIZADO_MEDIA_KEYS_SCHEMA).filename());
+        writeFile(schemas / fs::path(REDIZADO_MEDIA_KEYS_SCHEMA).filename(), readFile(REDIZADO_MEDIA_KEYS_SCHEMA));
         const std::string compile = "glib-compile-schemas --strict '" + schemas.string() + "'";
         ASSERT_EQ(std::system(compile.c_str()), 0) << compile;
         ::setenv("GSETTINGS_BACKEND", "memory", 1);
@@ -95,8 +93,7 @@ TEST_F(GnomeShortcutServiceTest, AConfigurationFolderWithoutGnomesSettingsIsNotU
     TempFolder config;
     ScopedEnvironment environment("XDG_CONFIG_HOME", config.path());
     EXPECT_EQ(GnomeShortcutService::create(), nullptr);
-    std::filesystem::create_directories(config.path() + "/dconf");
-    std::ofstream(config.path() + "/dconf/user") << "";
+    writeFile(config.path() + "/dconf/user", "");
     EXPECT_NE(GnomeShortcutService::create(), nullptr);
 }
 

@@ -2,27 +2,18 @@
 #include "KeptIconPlace.h"
 #include "TempFolder.h"
 
-#include <QFile>
+#include "FileContents.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-QString inFolder(const TempFolder& folder, const char* name) {
-    return QString::fromStdString(folder.path()) + QLatin1Char('/') + QLatin1String(name);
-}
-} // namespace
 
 // Written by hand, cut short or from a broken run: none of it may send the panel off somewhere absurd.
 TEST(KeptIconPlace, AFileThatIsNotAPlaceGivesNone) {
     TempFolder folder;
-    const QString path = inFolder(folder, "icon-place");
+    const std::string path = folder.path() + "/icon-place";
     for (const char* text : {"", "1 2 3", "1 2 3 4 5", "a b c d", "1 2 0 22", "1 2 22 -3", "1 2 9999 22",
                              "99999999999 2 22 22", "1.5 2 22 22", "\xff\xfe 2 22 22"}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-        file.close();
-        EXPECT_EQ(KeptIconPlace(path).place(), std::nullopt) << text;
+        writeFile(path, text);
+        EXPECT_EQ(KeptIconPlace(QString::fromStdString(path)).place(), std::nullopt) << text;
     }
 }
 
@@ -30,9 +21,8 @@ TEST(KeptIconPlace, AFileThatIsNotAPlaceGivesNone) {
 TEST(KeptIconPlace, AnUnwritableFolderKeepsThePlaceForThisRun) {
     TempFolder folder;
     // A file where the folder should be: no folder can be made there, not even by root.
-    QFile blocker(inFolder(folder, "state"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    KeptIconPlace kept(inFolder(folder, "state/icon-place"));
+    writeFile(folder.path() + "/state", "");
+    KeptIconPlace kept(QString::fromStdString(folder.path() + "/state/icon-place"));
     kept.keep(QRect(10, 10, 22, 22));
     EXPECT_EQ(kept.place(), QRect(10, 10, 22, 22));
 }

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 using Scheme = PortalColorScheme::Scheme;
 
@@ -21,26 +19,21 @@ void tellChange(const QString& settingNamespace, const QString& key, const QVari
                             {settingNamespace, key, QVariant::fromValue(QDBusVariant(value))});
 }
 
+// The portal outlives the test, for its thread stops only after it.
 class PortalColorSchemeTest : public PrivateBusTest {
 protected:
-    void TearDown() override {
-        scheme.reset();
-        PrivateBusTest::TearDown();
-    }
-
     FakeDesktopPortal portal;
-    std::unique_ptr<PortalColorScheme> scheme;
 };
 
 // Some portals answer Read with the value wrapped in a second variant.
 TEST_F(PortalColorSchemeTest, TheSchemeAtStartIsReadWithoutWaitingForItAndFollowedAfter) {
     portal.colorScheme = QVariant::fromValue(QDBusVariant(uint(2)));
     startPortal(portal);
-    scheme = std::make_unique<PortalColorScheme>(*ours);
-    QSignalSpy changes(scheme.get(), &PortalColorScheme::schemeChanged);
-    EXPECT_EQ(scheme->scheme(), Scheme::noPreference);
+    PortalColorScheme scheme(*ours);
+    QSignalSpy changes(&scheme, &PortalColorScheme::schemeChanged);
+    EXPECT_EQ(scheme.scheme(), Scheme::noPreference);
     ASSERT_TRUE(changes.wait(5000));
-    EXPECT_EQ(scheme->scheme(), Scheme::light);
+    EXPECT_EQ(scheme.scheme(), Scheme::light);
 
     // Signals arrive in order: had the other settings counted, they would be told before the dark scheme.
     tellChange(appearance, QStringLiteral("contrast"), uint(0));

@@ -17,12 +17,6 @@ using namespace std::literals;
 
 const SecretStore::Account alice{"https://dav.example.org/", "alice"};
 
-struct Answer {
-    bool ok = false;
-    std::optional<std::string> password;
-    std::string why;
-};
-
 // A keyring of the test's own, on the test's own bus; without one, the bus runs none and can start none.
 class SecretStoreTest : public PrivateBusTest {
 protected:
@@ -47,36 +41,33 @@ protected:
     }
 
     // Each answer must come after the call returns, as the sync that asks expects.
+    // The password found (or whether the call succeeded), and why not; "no answer" when none came.
+    using Answer = std::pair<std::optional<std::string>, std::string>;
     template <typename Call> Answer answerTo(Call call) {
         std::optional<Answer> answer;
-        call([&answer](Answer a) { answer = std::move(a); });
+        call([&answer](std::optional<std::string> found, const std::string& why) { answer.emplace(found, why); });
         EXPECT_FALSE(answer) << "answered inside the call";
         EXPECT_TRUE(waitUntil([&answer] { return answer.has_value(); })) << "no answer";
-        return answer.value_or(Answer{false, std::nullopt, "no answer"});
+        return answer.value_or(Answer{std::nullopt, "no answer"});
     }
-    Answer put(const std::string& password) {
-        return answerTo([&](auto heard) {
-            store->store(alice, password, [heard](bool ok, const std::string& why) { heard({ok, {}, why}); });
-        });
+    static auto okOrNot(auto heard) {
+        return [heard](bool ok, const std::string& why) { heard(ok ? std::optional(""s) : std::nullopt, why); };
+    }
+    bool put(const std::string& password) {
+        return answerTo([&](auto heard) { store->store(alice, password, okOrNot(heard)); }).first.has_value();
     }
     Answer get() {
-        return answerTo([&](auto heard) {
-            store->lookup(alice, [heard](std::optional<std::string> password, const std::string& why) {
-                heard({!password && why.empty(), std::move(password), why});
-            });
-        });
+        return answerTo([&](auto heard) { store->lookup(alice, heard); });
     }
-    Answer drop() {
-        return answerTo([&](auto heard) {
-            store->forget(alice, [heard](bool ok, const std::string& why) { heard({ok, {}, why}); });
-        });
+    bool drop() {
+        return answerTo([&](auto heard) { store->forget(alice, okOrNot(heard)); }).first.has_value();
     }
     void expectEveryCallFailsSayingWhy() {
-        EXPECT_FALSE(put("new").ok);
+        EXPECT_FALSE(put("new"));
         const Answer found = get();
-        EXPECT_EQ(found.password, std::nullopt);
-        EXPECT_NE(found.why, "") << "reported as never stored";
-        EXPECT_FALSE(drop().ok);
+        EXPECT_EQ(found.first, std::nullopt);
+        EXPECT_NE(found.second, "") << "reported as never stored";
+        EXPECT_FALSE(drop());
     }
 
     bool keyring = true;
@@ -92,14 +83,12 @@ TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgotten) {
     ASSERT_TRUE(store->available());
     for (const std::string& password :
          {"correct horse"s, ""s, "before\0after"s, "\xff\xfe latin-1 \xe9"s, "  padded\n"s}) {
-        EXPECT_TRUE(put(password).ok);
-        EXPECT_EQ(get().password, password);
+        EXPECT_TRUE(put(password));
+        EXPECT_EQ(get().first, password);
     }
-    EXPECT_TRUE(drop().ok);
-    const Answer after = get();
-    EXPECT_EQ(after.password, std::nullopt);
-    EXPECT_EQ(after.why, "") << "an account with no password is no failure";
-    EXPECT_TRUE(drop().ok) << "forgetting what is not there";
+    EXPECT_TRUE(drop());
+    EXPECT_EQ(get(), Answer()) << "an account with no password is no failure";
+    EXPECT_TRUE(drop()) << "forgetting what is not there";
 }
 
 TEST_F(SecretStoreTest, ALockedKeyringIsNotAnEmptyOne) {

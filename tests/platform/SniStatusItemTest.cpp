@@ -22,6 +22,7 @@
 
 namespace {
 const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+const QString kItemPath = QStringLiteral("/StatusNotifierItem");
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 // The tray's side of the protocol: the watcher that items register with.
@@ -65,24 +66,22 @@ protected:
     QString service() const { return item->statusNotifierItem().serviceName(); }
 
     // Calls as a tray would; the item answers on this thread, so the call keeps the event loop running.
-    QDBusMessage call(const QString& path, const QString& interface, const QString& member, const QVariantList& args) {
-        QDBusMessage message = QDBusMessage::createMethodCall(service(), path, interface, member);
+    QDBusMessage call(const QString& path, const QString& interface, const char* member, const QVariantList& args) {
+        QDBusMessage message = QDBusMessage::createMethodCall(service(), path, interface, QString::fromLatin1(member));
         message.setArguments(args);
         return host->call(message, QDBus::BlockWithGui);
     }
-    QVariant property(const QString& name) {
-        const QDBusMessage reply =
-            call(QStringLiteral("/StatusNotifierItem"), QStringLiteral("org.freedesktop.DBus.Properties"),
-                 QStringLiteral("Get"), {kItemInterface, name});
+    QVariant property(const char* name) {
+        const QDBusMessage reply = call(kItemPath, QStringLiteral("org.freedesktop.DBus.Properties"), "Get",
+                                        {kItemInterface, QString::fromLatin1(name)});
         return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
+    QString toolTip() { return qdbus_cast<SniToolTip>(property("ToolTip")).title; }
     QByteArray iconPixel(int offset) {
-        return qdbus_cast<SniPixmaps>(property(QStringLiteral("IconPixmap"))).value(0).argb.mid(offset, 4);
+        return qdbus_cast<SniPixmaps>(property("IconPixmap")).value(0).argb.mid(offset, 4);
     }
-    void callItem(const QString& member, const QVariantList& args) {
-        call(QStringLiteral("/StatusNotifierItem"), kItemInterface, member, args);
-    }
-    QDBusMessage callMenu(const QString& member, const QVariantList& args) {
+    void callItem(const char* member, const QVariantList& args) { call(kItemPath, kItemInterface, member, args); }
+    QDBusMessage callMenu(const char* member, const QVariantList& args) {
         return call(item->statusNotifierItem().menuPath(), QStringLiteral("com.canonical.dbusmenu"), member, args);
     }
 
@@ -93,11 +92,25 @@ protected:
     std::unique_ptr<LiveStatusItem> item;
 };
 
+// The item asks which program owns the watcher; here that is this test's own process, named for the host.
+class NamedAsHost {
+public:
+    explicit NamedAsHost(const char* name) {
+        prctl(PR_GET_NAME, m_name.data());
+        prctl(PR_SET_NAME, name);
+    }
+    ~NamedAsHost() { prctl(PR_SET_NAME, m_name.data()); }
+
+private:
+    std::array<char, 17> m_name{};
+};
+
 QIcon solidIcon(QColor colour) {
     QPixmap pixmap(96, 96);
     pixmap.fill(colour);
     return QIcon(pixmap);
 }
+class SniHostClicksTest : public SniStatusItemTest, public ::testing::WithParamInterface<const char*> {};
 } // namespace
 
 TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
@@ -106,8 +119,8 @@ TEST_F(SniStatusItemTest, TheTrayReadsTheCountAndTheIcon) {
     item->setTitle(QStringLiteral("3"));
 
     // A tray opens the menu instead of activating an item that says it is a menu.
-    EXPECT_FALSE(property(QStringLiteral("ItemIsMenu")).toBool());
-    EXPECT_EQ(qdbus_cast<SniToolTip>(property(QStringLiteral("ToolTip"))).title, QStringLiteral("Redizado: 3 to do"));
+    EXPECT_FALSE(property("ItemIsMenu").toBool());
+    EXPECT_EQ(toolTip(), QStringLiteral("Redizado: 3 to do"));
     // A corner pixel, far from the count: alpha, red, green, blue, most significant first.
     EXPECT_EQ(iconPixel(0), QByteArray("\xFF\x11\x22\x33", 4));
 
@@ -141,7 +154,6 @@ TEST_F(SniStatusItemTest, NoToolTipIsOfferedWhileThePanelShowsAndTheTrayIsToldBo
     start();
     item->setTitle(QStringLiteral("3"));
     QSignalSpy changes(&item->statusNotifierItem(), &SniStatusItem::toolTipChanged);
-    const auto toolTip = [this] { return qdbus_cast<SniToolTip>(property(QStringLiteral("ToolTip"))).title; };
     item->setToolTipOffered(false);
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(toolTip(), QString());
@@ -163,12 +175,12 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneUntilItGoesAndAC
         tokenAtClick = qgetenv("XDG_ACTIVATION_TOKEN");
     });
 
-    callItem(QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-42")});
-    callItem(QStringLiteral("Activate"), {100, 20});
+    callItem("ProvideXdgActivationToken", {QStringLiteral("token-42")});
+    callItem("Activate", {100, 20});
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(tokenAtClick, QByteArray("token-42"));
     EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(100, 20));
-    callItem(QStringLiteral("SecondaryActivate"), {5, 5});
+    callItem("SecondaryActivate", {5, 5});
     EXPECT_EQ(clicks, 2);
 
     // A host that quits (a panel restarted, its tray plug-in removed) leaves the icon in the X11 tray, and a click
@@ -179,43 +191,21 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneUntilItGoesAndAC
     EXPECT_EQ(item->geometry(), x11Tray.shownAt);
 }
 
-namespace {
-QStringList warnings;
-void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type >= QtWarningMsg)
-        warnings << message;
-}
-} // namespace
-
 // Every method the menu offers reaches the tray, so Qt has nothing to complain of on the standard error stream.
 TEST_F(SniStatusItemTest, TheMenuExportsEveryMethodWithoutAWord) {
-    warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    static QStringList warnings;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type >= QtWarningMsg)
+                warnings << message;
+        });
     start();
-    const QDBusMessage reply =
-        call(item->statusNotifierItem().menuPath(), QStringLiteral("org.freedesktop.DBus.Introspectable"),
-             QStringLiteral("Introspect"), {});
+    const QDBusMessage reply = call(item->statusNotifierItem().menuPath(),
+                                    QStringLiteral("org.freedesktop.DBus.Introspectable"), "Introspect", {});
     qInstallMessageHandler(previous);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
     EXPECT_TRUE(reply.arguments().value(0).toString().contains(QLatin1String("EventGroup")));
 }
-
-namespace {
-// The item asks which program owns the watcher; here that is this test's own process, named for the host.
-class NamedAsHost {
-public:
-    explicit NamedAsHost(const char* name) {
-        prctl(PR_GET_NAME, m_name.data());
-        prctl(PR_SET_NAME, name);
-    }
-    ~NamedAsHost() { prctl(PR_SET_NAME, m_name.data()); }
-
-private:
-    std::array<char, 17> m_name{};
-};
-
-class SniHostClicksTest : public SniStatusItemTest, public ::testing::WithParamInterface<const char*> {};
-} // namespace
 
 // A right click (on GNOME a single left click too) opens the menu: AboutToShow, then the root's "opened" and
 // "closed" events around a choice. A left click (on GNOME a double click) is Activate, which alone shows the panel.
@@ -229,24 +219,22 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWork) {
     int clicks = 0;
     item->setAction([&] { ++clicks; });
     const auto rootEvent = [this](const char* eventId) {
-        callMenu(QStringLiteral("Event"), {0, QString::fromLatin1(eventId), QVariant::fromValue(QDBusVariant(0)), 0u});
+        callMenu("Event", {0, QString::fromLatin1(eventId), QVariant::fromValue(QDBusVariant(0)), 0u});
     };
 
     // The first click of a double click opens and closes the menu; its second click activates at once.
-    callMenu(QStringLiteral("AboutToShow"), {0});
+    callMenu("AboutToShow", {0});
     rootEvent("opened");
     rootEvent("closed");
-    callItem(QStringLiteral("Activate"), {100, 20});
+    callItem("Activate", {100, 20});
     EXPECT_EQ(clicks, 1);
 
-    callMenu(QStringLiteral("AboutToShow"), {0});
+    callMenu("AboutToShow", {0});
     rootEvent("opened");
-    EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Active")) << "the icon stays shown";
-    const auto layout =
-        qdbus_cast<DBusMenuLayout>(callMenu(QStringLiteral("GetLayout"), {0, -1, QStringList()}).arguments().value(1));
+    EXPECT_EQ(property("Status").toString(), QStringLiteral("Active")) << "the icon stays shown";
+    const auto layout = qdbus_cast<DBusMenuLayout>(callMenu("GetLayout", {0, -1, QStringList()}).arguments().value(1));
     ASSERT_EQ(layout.children.size(), 2u);
-    callMenu(QStringLiteral("Event"),
-             {layout.children[1].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+    callMenu("Event", {layout.children[1].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
     rootEvent("closed");
     EXPECT_TRUE(waitUntil([&] { return quits == 1; }));
     EXPECT_EQ(clicks, 1) << "neither the menu opening nor its closing shows the panel";

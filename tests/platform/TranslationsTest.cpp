@@ -21,9 +21,8 @@ void PrintTo(const Environment& environment, std::ostream* out) {
 class LanguagesFromEnvironment : public ::testing::TestWithParam<Environment> {};
 
 TEST_P(LanguagesFromEnvironment, FollowTheOrderGettextReadsThem) {
-    const Environment& environment = GetParam();
-    const auto variable = [&](const char* name) { return environment.variables.value(QString::fromLatin1(name)); };
-    EXPECT_EQ(translations::languagesFromEnvironment(variable), environment.languages);
+    const auto variable = [](const char* name) { return GetParam().variables.value(QString::fromLatin1(name)); };
+    EXPECT_EQ(translations::languagesFromEnvironment(variable), GetParam().languages);
 }
 
 INSTANTIATE_TEST_SUITE_P(

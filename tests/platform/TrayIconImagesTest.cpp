@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Pixels of the icon, shown on the bar, that stand out from it by 3:1 or more.
@@ -46,21 +48,16 @@ TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
         const int corner = edge * 5 / 8;
         for (const QString count : {"7", "12", "100"}) {
             const QImage badged = trayIconImages(glyph, true, count).pixmap(QSize(edge, edge), 1.0).toImage();
+            const auto where = [&] { return std::to_string(edge) + " px, count " + count.toStdString(); };
             QRect changed;
             for (int y = 0; y < edge; ++y)
                 for (int x = 0; x < edge; ++x)
                     if (badged.pixel(x, y) != plain.pixel(x, y))
                         changed |= QRect(x, y, 1, 1);
-            EXPECT_FALSE(changed.isEmpty()) << edge << " px, count " << qPrintable(count);
-            EXPECT_GE(changed.left(), edge - corner) << edge << " px, count " << qPrintable(count);
-            EXPECT_GE(changed.top(), edge - corner) << edge << " px, count " << qPrintable(count);
+            EXPECT_FALSE(changed.isEmpty()) << where();
+            EXPECT_GE(std::min(changed.left(), changed.top()), edge - corner) << where();
         }
     }
-}
-
-TEST(CountBadge, FromAHundredOnTheCountReadsNinetyNinePlus) {
-    EXPECT_EQ(countBadgeText("99"), "99");
-    EXPECT_EQ(countBadgeText("100"), "99+");
 }
 
 } // namespace

@@ -10,16 +10,11 @@
 namespace {
 const QString image = QStringLiteral("redizadoStatusItemIconRound");
 
-QIcon allAtOnce() {
-    QIcon icon;
-    for (const int edge : kTrayIconSizes)
-        icon.addFile(QStringLiteral(":/%1-%2").arg(image).arg(edge), QSize(edge, edge));
-    return icon;
-}
-
 TEST(TrayIconOnDemand, EachSizeIsTheImageDrawnAtThatSize) {
     const QIcon loaded = loadTrayImage(image);
-    const QIcon reference = allAtOnce();
+    QIcon reference;
+    for (const int edge : kTrayIconSizes)
+        reference.addFile(QStringLiteral(":/%1-%2").arg(image).arg(edge), QSize(edge, edge));
     EXPECT_EQ(loaded.availableSizes(), reference.availableSizes());
     for (const int edge : {16, 22, 48, 96})
         EXPECT_EQ(loaded.pixmap(QSize(edge, edge), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -16,13 +15,6 @@ namespace {
 
 class XdgLoginItemsTest : public ::testing::Test {
 protected:
-    void writeEntry(const std::string& name, const std::string& contents) { writeFile(folder + "/" + name, contents); }
-    std::string readEntry(const std::string& name) const { return readFile(folder + "/" + name); }
-    static mode_t modeOf(const std::string& path) {
-        struct stat st {};
-        return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-    }
-
     TempFolder temp;
     std::string folder = temp.path() + "/config/autostart";
     XdgLoginItems items{folder};
@@ -31,10 +23,12 @@ protected:
 TEST_F(XdgLoginItemsTest, InsertCreatesAPrivateFolderAndAnEntryTheSessionStarts) {
     ASSERT_TRUE(items.insertLast("/opt/redizado/bin/redizado"));
 
-    EXPECT_EQ(modeOf(temp.path() + "/config"), 0700u);
-    EXPECT_EQ(modeOf(folder + "/redizado.desktop"), 0644u);
+    using fs::perms;
+    EXPECT_EQ(fs::status(temp.path() + "/config").permissions(), perms::owner_all);
+    EXPECT_EQ(fs::status(folder + "/redizado.desktop").permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
     // What a session needs to start it: an application entry of the main group, which no desktop is told to skip.
-    const std::string entry = readEntry("redizado.desktop");
+    const std::string entry = readFile(folder + "/redizado.desktop");
     EXPECT_TRUE(entry.starts_with("[Desktop Entry]\nType=Application\n"));
     for (const char* skipped : {"Hidden=true", "X-GNOME-Autostart-enabled=false"})
         EXPECT_EQ(entry.find(skipped), std::string::npos) << skipped;
@@ -42,7 +36,7 @@ TEST_F(XdgLoginItemsTest, InsertCreatesAPrivateFolderAndAnEntryTheSessionStarts)
 }
 
 TEST_F(XdgLoginItemsTest, AnEntryOfAnotherCopyIsKeptBesideOurs) {
-    writeEntry("redizado.desktop", "[Desktop Entry]\nExec=/home/me/old/redizado\n");
+    writeFile(folder + "/redizado.desktop", "[Desktop Entry]\nExec=/home/me/old/redizado\n");
 
     ASSERT_TRUE(items.insertLast("/usr/bin/redizado"));
     ASSERT_TRUE(items.insertLast("/usr/bin/redizado"));
@@ -73,7 +67,7 @@ TEST_P(ExecRoundTrip, TheEntryStartsTheSameProgram) {
     ASSERT_TRUE(items.insertLast(GetParam()));
     const auto entries = items.entries();
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].program, GetParam()) << readEntry(entries[0].id);
+    EXPECT_EQ(entries[0].program, GetParam()) << readFile(folder + "/" + entries[0].id);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ExecRoundTrip,

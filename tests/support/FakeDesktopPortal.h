@@ -75,9 +75,10 @@ public:
     }
 
     // Read from the test's thread while the portal answers.
-    QStringList bound() const { return locked(m_bound); } // "id preferred-trigger" of each shortcut asked for
-    QStringList closed() const { return locked(m_closed); }
-    QString session() const { return locked({m_session}).value(0); }
+    // "id preferred-trigger" of each shortcut asked for
+    QStringList bound() const { return locked(&FakeDesktopPortal::m_bound); }
+    QStringList closed() const { return locked(&FakeDesktopPortal::m_closed); }
+    QString session() const { return locked(&FakeDesktopPortal::m_session); }
 
 private:
     // Arguments of a message to a virtual object arrive still marshalled.
@@ -85,9 +86,10 @@ private:
         return argument.canConvert<QDBusArgument>() ? qdbus_cast<T>(argument.value<QDBusArgument>())
                                                     : argument.value<T>();
     }
-    QStringList locked(const QStringList& list) const {
+    // The copy is made under the lock: the portal's thread may be changing the member.
+    template <typename T> T locked(T FakeDesktopPortal::*member) const {
         QMutexLocker locker(&m_mutex);
-        return list;
+        return this->*member;
     }
     static QString sender(const QDBusMessage& message) {
         return message.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));

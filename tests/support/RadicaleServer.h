@@ -69,8 +69,6 @@ public:
     // Freezes the server: connections are still taken by the system, but nothing answers.
     void pause() { ::kill(pid_t(m_process.processId()), SIGSTOP); }
     void stop() {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
         m_process.kill();
         m_process.waitForFinished();
     }
