@@ -137,13 +137,13 @@ void CommandLineDurableFloor(benchmark::State& state) {
     for (auto _ : state) {
         runToEnd({"true"});
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        benchmark::DoNotOptimize(::write(fd, text.data(), text.size()));
-        ::fsync(fd);
-        ::close(fd);
-        std::rename(temp.c_str(), target.c_str());
+        const bool written = fd >= 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size()) &&
+                             ::fsync(fd) == 0 && ::close(fd) == 0 && std::rename(temp.c_str(), target.c_str()) == 0;
         const int dir = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        ::fsync(dir);
-        ::close(dir);
+        if (!written || dir < 0 || ::fsync(dir) != 0 || ::close(dir) != 0) {
+            state.SkipWithError("the durable write failed");
+            return;
+        }
     }
 }
 BENCHMARK(CommandLineDurableFloor)->Unit(benchmark::kMillisecond)->UseRealTime();

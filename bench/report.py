@@ -18,7 +18,8 @@ ROWS = [
     # Beside the least a command storing durably takes on this disk: a budget below it is the disk's, not ours.
     ("`redizado add` to a running copy, empty", "CommandLineAddToRunningCopy/0", "CommandLineDurableFloor", 10.0, None),
     ("`redizado add`, no copy running, empty", "CommandLineAddNoCopy", "CommandLineDurableFloor", 10.0, None),
-    ("`redizado add` to a running copy, 10,000", "CommandLineAddToRunningCopy/10000", "CommandLineTrue", 25.0, None),
+    ("`redizado add` to a running copy, 10,000", "CommandLineAddToRunningCopy/10000", "CommandLineDurableFloor", 25.0,
+     None),
     # Our CPU time: the server runs in a process of its own.
     ("Sync CPU, nothing changed, 10,000 tasks", "SyncNothingChanged10000Tasks", "SyncOneRequestFloor", 20.0, None),
     ("Sync CPU, one task changed, 10,000 tasks", "SyncOneChanged10000Tasks", "SyncOneRequestFloor", 50.0, None),
@@ -74,6 +75,8 @@ def main():
             goal = "<= %.0f ms" % anchor_ms
             ratio = ms / base
             met = ms <= anchor_ms
+            if not met and base > anchor_ms:
+                goal += " (below its floor on this disk)"
         else:
             label = "%.0f ms" % anchor_ms
             goal = "<= %.0f ms" % (anchor_ms * budget)

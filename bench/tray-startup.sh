@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start to the icon mapped in the tray, and proportional memory once settled, of the program (with an empty store,
 # with one item to do, with 10,000 stored items, and with 100,000 for the curve) beside a bare Qt tray program, on a virtual desktop with a private session bus.
-# The four are started in turn, round after round, so that the machine's load, and other programs sharing the
+# The five are started in turn, round after round, so that the machine's load, and other programs sharing the
 # same libraries (which lowers each one's proportional share), weigh on each alike; each figure is the median of
 # the rounds.
 # Usage: tray-startup.sh PROGRAM BARE_TRAY_PROGRAM [RUNS]
@@ -49,7 +49,7 @@ dbus-daemon --config-file="$work/bus/bus.conf" --fork --print-address=3 --print-
 bus_pid=$(cat "$work/bus/pid")
 export DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus/address")
 
-# The stores as the program leaves them after a first start: no items, and 10,000.
+# The stores as the program leaves them after a first start: no items, 10,000 and 100,000.
 mkdir -p "$work/stores"
 "$tools/make-store" "$work/stores/empty.plist" 0 2>/dev/null
 # One done and one to do: the icon shows a count, as at 10,000.

@@ -59,17 +59,21 @@ bool JLPopoverViewController::isCheckedAt(std::int64_t row, bool todo) const {
     return popover_entry::isChecked(*shownList(todo).at(static_cast<std::size_t>(row)));
 }
 
+// The date rather than the entry: every change makes new entries, and a key must not keep the old ones alive.
 ListItems::ItemKey JLPopoverViewController::keyAt(std::int64_t row, bool todo) const {
-    return shownList(todo).at(static_cast<std::size_t>(row));
+    const Entry& entry = shownList(todo).at(static_cast<std::size_t>(row));
+    if (auto date = popover_entry::createdDate(*entry))
+        return date;
+    return entry;
 }
 
 std::int64_t JLPopoverViewController::rowOf(const ItemKey& key, bool todo) const {
-    // Keys are entries of these lists.
-    const Entry noted(key, static_cast<const Dictionary*>(key.get()));
     const Entries& list = shownList(todo);
-    const auto found =
-        std::find_if(list.begin(), list.end(), [&](const Entry& e) { return popover_entry::sameItem(e, noted); });
-    return found == list.end() ? -1 : static_cast<std::int64_t>(found - list.begin());
+    for (std::size_t row = 0; key && row < list.size(); ++row) {
+        if (list[row].get() == key.get() || popover_entry::createdDate(*list[row]).get() == key.get())
+            return static_cast<std::int64_t>(row);
+    }
+    return -1;
 }
 
 void JLPopoverViewController::add(const QString& title) {

@@ -100,11 +100,15 @@ std::int64_t JLRedizadoViewController::rowOf(const ItemKey& key, bool todo) cons
     const auto* noted = static_cast<const JLJotling*>(key.get());
     const plist_value::Date date = noted->dateCreated();
     const auto& list = todo ? manager().todoRedizado() : manager().redizado();
-    for (std::size_t row = 0; row < list.size(); ++row) {
-        if (list[row].get() == noted || (date && list[row]->dateCreated() == date))
-            return static_cast<std::int64_t>(row);
-    }
-    return -1;
+    const auto at = [&](auto same) {
+        const auto found =
+            std::find_if(list.begin(), list.end(), [&](const auto& record) { return record && same(*record); });
+        return found == list.end() ? -1 : static_cast<std::int64_t>(found - list.begin());
+    };
+    // The record itself first: a copy sharing its date must not take its place.
+    if (const auto row = at([&](const JLJotling& record) { return &record == noted; }); row >= 0 || !date)
+        return row;
+    return at([&](const JLJotling& record) { return record.dateCreated() == date; });
 }
 
 void JLRedizadoViewController::listReplaced() {

@@ -11,8 +11,8 @@
 // only ever asks about rows it holds.
 class ListItems {
 public:
-    // The item a row showed, held so that it can be sought again while its row moves or the list is replaced
-    // (by its creation date object then). Only the list that gave it can read it.
+    // What the item a row showed is sought by while its row moves or the list is replaced: the item itself or its
+    // creation date object, held. Only the list that gave it can read it.
     using ItemKey = std::shared_ptr<const void>;
 
     virtual ~ListItems() = default;
