@@ -2,6 +2,7 @@
 // `redizado add` with a copy running, and with none (the command then stores the item itself): from the command's
 // start until it exits, by when the item is stored; beside starting `true`, the floor of any command, and `true` with
 // one small durable write, the floor of a command that stores.
+#include "AtomicFileWriter.h"
 #include "FileUserDefaults.h"
 #include "PreferencesKeys.h"
 #include "TempFolder.h"
@@ -10,15 +11,12 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -127,21 +125,18 @@ void CommandLineTrue(benchmark::State& state) {
 }
 BENCHMARK(CommandLineTrue)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The least a command that stores an item can take on this disk: starting `true`, then one small file written as
-// the store writes it (its data and its folder synced to disk).
+// The least a command that stores an item can take on this disk: starting `true`, then one small file written by
+// the store's own writer (its data and its folder synced to disk).
 void CommandLineDurableFloor(benchmark::State& state) {
     TempFolder folder;
     const std::string target = folder.path() + "/defaults.plist";
-    const std::string temp = target + ".tmp";
     const std::string text(1024, 'x');
+    const AtomicFileWriter writer;
     for (auto _ : state) {
         runToEnd({"true"});
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        const bool written = fd >= 0 && ::write(fd, text.data(), text.size()) == ssize_t(text.size()) &&
-                             ::fsync(fd) == 0 && ::close(fd) == 0 && std::rename(temp.c_str(), target.c_str()) == 0;
-        const int dir = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (!written || dir < 0 || ::fsync(dir) != 0 || ::close(dir) != 0) {
-            state.SkipWithError("the durable write failed");
+        std::string why;
+        if (!writer.replace(target, text, 0600, &why)) {
+            state.SkipWithError(why.c_str());
             return;
         }
     }
