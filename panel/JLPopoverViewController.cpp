@@ -51,12 +51,18 @@ JLPopoverViewController::~JLPopoverViewController() {
     delete m_view.data();
 }
 
+// An entry that did not change stays the same object: rows note undated items by their entry, and a change to
+// another item must not make them strangers.
 JLPopoverViewController::Entries JLPopoverViewController::storedEntries() const {
     Entries entries;
     if (const auto stored = m_defaults.objectForKey(keys::allRedizado)) {
         if (const Array* array = stored->get<Array>()) {
             for (std::size_t index = 0; index < array->size(); ++index) {
-                if (const auto* dictionary = (*array)[index].get<Dictionary>())
+                const auto* dictionary = (*array)[index].get<Dictionary>();
+                const std::size_t place = entries.size();
+                if (dictionary && place < m_redizadoArray.size() && *m_redizadoArray[place] == *dictionary)
+                    entries.push_back(m_redizadoArray[place]);
+                else if (dictionary)
                     entries.push_back(std::make_shared<const Dictionary>(*dictionary));
                 else
                     logLine("store",

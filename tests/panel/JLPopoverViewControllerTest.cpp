@@ -52,6 +52,13 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     cellAt(1)->removeButton()->click();
     EXPECT_EQ(stored(), "x y*");
     EXPECT_EQ(count(), 1);
+    // In the full list, a change to one undated item leaves the others' rows answering clicks.
+    storeItems({undated("p"), undated("q"), undated("r")});
+    popover->retrieveData();
+    switchTo(1);
+    cellAt(1)->checkBox()->click();
+    cellAt(2)->checkBox()->click();
+    EXPECT_EQ(stored(), "p q* r*");
 }
 
 // The first start on an empty store seeds a welcome item.
