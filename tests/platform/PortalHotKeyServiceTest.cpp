@@ -58,10 +58,13 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivati
     // A held key's repeats do not act, nor signals of other sessions; with or without a release between, the next
     // press acts again.
     const QString session = portal.session();
+    const QString other = QStringLiteral("/org/freedesktop/portal/desktop/session/x/other");
     const QString id = QStringLiteral("toggle-panel-1");
-    sendActivated(QStringLiteral("/org/freedesktop/portal/desktop/session/x/other"), id, 1000);
-    for (const qulonglong time : {1000, 1030, 1600})
+    sendActivated(other, id, 1000);
+    for (const qulonglong time : {1000, 1030, 1600}) {
         sendActivated(session, id, time);
+        sendActivated(other, id, time, "Deactivated");
+    }
     sendActivated(session, id, 1700, "Deactivated");
     sendActivated(session, id, 1800);
     sendActivated(session, id, 5000);
@@ -69,6 +72,18 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivati
     sendActivated(session, QStringLiteral("toggle-panel-2"), 6000);
     ASSERT_TRUE(waitUntil([this] { return !released.empty() && released.back() == 2; }));
     EXPECT_EQ(released, (std::vector<std::uint32_t>{1, 1, 1, 2}));
+
+    // Keys the user chose anew for our shortcut are taken; another program's shortcuts change nothing of ours.
+    answered->clear();
+    for (const QString& changed : {other, session}) {
+        const QString keys = changed == session ? QStringLiteral("ALT+t") : QStringLiteral("ALT+x");
+        FakeDesktopPortal::tell(
+            "GlobalShortcuts", "ShortcutsChanged",
+            {QVariant::fromValue(QDBusObjectPath(changed)),
+             QVariant::fromValue(PortalShortcuts{{id, {{QStringLiteral("trigger_description"), keys}}}})});
+    }
+    ASSERT_TRUE(answered->wait(5000));
+    EXPECT_EQ(service->boundTrigger(), "ALT+t");
 
     service->unregisterHotKey(1);
     service->unregisterHotKey(2);

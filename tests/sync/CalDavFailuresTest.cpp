@@ -180,6 +180,17 @@ TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {
     EXPECT_EQ(found.calendar, stub.url(QStringLiteral("/alice/work/")));
 }
 
+// A principal the server will not show is what the user is told of, not a reason to start over at the address.
+TEST(CalDavDiscoveryTest, APrincipalThatFailsIsReportedAsItself) {
+    const QByteArray namesPrincipal = multistatus(response(
+        "/dav/", propstat("<current-user-principal><href>/principals/alice/</href></current-user-principal>")));
+    StubHttpServer stub(QByteArrayList{namesPrincipal, answer("404 Not Found", {}), namesPrincipal});
+    CalDavClient client({stub.url(QStringLiteral("/dav/")), QStringLiteral("alice"), QStringLiteral("secret")});
+    const Discovered found = discover(client);
+    EXPECT_TRUE(found.result.detail.contains(QStringLiteral("/principals/alice/"))) << found.result;
+    EXPECT_EQ(stub.requests().size(), 2);
+}
+
 TEST(CalDavSafetyTest, PlainHttpToAnotherMachineIsRefusedUnsent) {
     CalDavClient client(
         {QUrl(QStringLiteral("http://tasks.example.invalid/")), QStringLiteral("alice"), QStringLiteral("secret")});

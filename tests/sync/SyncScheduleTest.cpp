@@ -68,6 +68,7 @@ const Rule rules[] = {
     {"BackOffHoldsBackLocalChanges", {{Begin, 0}, {Retry, 2}, {Change, 3}}, 32},
     {"WrongPasswordStopsAutomaticSyncs", {{Begin, 0}, {Wrong, 1}, {Change, 2}, {Panel, 100}}, std::nullopt},
     {"ANewAccountSyncsAgain", {{Begin, 0}, {Wrong, 1}, {Account, 2}, {Soon, 2}}, 2},
+    {"ANewAccountForgetsTheOldOnesBackOff", {{Begin, 0}, {Retry, 1}, {Account, 2}, {Soon, 2}}, 2},
     {"AnAskedSyncThatWorksResumesTheTimetable", {{Begin, 0}, {Wrong, 1}, {Begin, 50}, {Ok, 51}}, 351},
     {"OffLineWaits", {{Offline, 0}, {Change, 1}, {Soon, 2}}, std::nullopt},
     {"BackOnLineSyncsAtOnce", {{Begin, 0}, {Ok, 1}, {Offline, 2}, {Online, 10}}, 10},
