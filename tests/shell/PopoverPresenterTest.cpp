@@ -51,6 +51,9 @@ TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndTheDismissN
     // Closed by the list, not by a click elsewhere: the next click opens it again.
     statusItem.click();
     EXPECT_TRUE(popup()->isVisible());
+    // Rebuilt, or at quit: a dismiss notice that comes after must not reach the presenter that is gone.
+    interface.reset();
+    center.postNotificationName(notifications::popoverShouldBeDismissed, nullptr);
 }
 
 TEST_F(PopoverPresenterTest, AClickOutsideOrEscapeClosesItAndThatClickDoesNotReopenIt) {
