@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 10,000 items through the store: a save, an added item and a load, beside the floor a save cannot go below (plain
 // data to a libplist tree, to XML, written, fsynced, renamed and the folder fsynced), and the memory the items take.
+#include "AtomicFileWriter.h"
 #include "FileUserDefaults.h"
 #include "JLJotlingManager.h"
 #include "NotificationCenter.h"
@@ -11,13 +12,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <malloc.h>
 #include <memory>
 #include <plist/plist.h>
-#include <unistd.h>
 
 namespace {
 
@@ -85,7 +83,7 @@ void FloorXmlWriteFsync10k(benchmark::State& state) {
         plain.push_back({titleOf(i), 1.7e9 + i, i % 3 == 0});
     TempFolder folder;
     const std::string target = folder.path() + "/defaults.plist";
-    const std::string temp = target + ".tmp";
+    const AtomicFileWriter writer;
     for (auto _ : state) {
         plist_t root = plist_new_dict();
         plist_t array = plist_new_array();
@@ -103,15 +101,13 @@ void FloorXmlWriteFsync10k(benchmark::State& state) {
         uint32_t length = 0;
         plist_to_xml(root, &xml, &length);
         plist_free(root);
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        benchmark::DoNotOptimize(::write(fd, xml, length));
+        std::string why;
+        const bool saved = writer.replace(target, std::string_view(xml, length), 0600, &why);
         plist_api::freeText(xml);
-        ::fsync(fd);
-        ::close(fd);
-        std::rename(temp.c_str(), target.c_str());
-        const int dir = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        ::fsync(dir);
-        ::close(dir);
+        if (!saved) {
+            state.SkipWithError(why.c_str());
+            return;
+        }
     }
 }
 BENCHMARK(FloorXmlWriteFsync10k)->Unit(benchmark::kMillisecond);
