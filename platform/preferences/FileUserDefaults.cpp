@@ -96,6 +96,7 @@ FileUserDefaults::DiskState FileUserDefaults::readDisk(bool arraysLater) const {
     if (::fstat(fd, &st) == 0)
         disk.signature = signatureOf(st);
     std::string bytes;
+    bytes.reserve(disk.signature ? std::size_t(st.st_size) + 1 : 0);
     char buffer[65536];
     ssize_t n = 0;
     while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))

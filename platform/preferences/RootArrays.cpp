@@ -60,6 +60,13 @@ bool isTag(std::string_view xml, std::size_t at, std::string_view opening) {
 std::size_t pastArray(std::string_view xml, std::size_t at) {
     std::size_t depth = 1;
     for (at = xml.find('<', at); at != npos; at = xml.find('<', at)) {
+        // Most tags are an item's keys and values: told by the letter after '<' or "</" without a closer look.
+        const char first = at + 1 < xml.size() ? xml[at + 1] : '\0';
+        const std::string_view name = xml.substr(at + (first == '/' ? 2 : 1), 2);
+        if (first != '!' && first != '?' && name != "ar" && name != "di") {
+            ++at;
+            continue;
+        }
         if (const std::size_t past = pastMarkup(xml, at); past != at) {
             at = past;
             continue;
