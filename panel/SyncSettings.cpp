@@ -15,7 +15,7 @@
 namespace {
 // The same rule the calendar client applies: these never leave the machine.
 void setRowVisible(QWidget* field, bool visible) {
-    if (auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout()))
+    if (auto* form = field->parentWidget()->findChild<QFormLayout*>())
         form->setRowVisible(field, visible);
 }
 

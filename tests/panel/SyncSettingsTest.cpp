@@ -46,6 +46,7 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePas
     EXPECT_EQ(sync.kept, alice);
     EXPECT_EQ(sync.lastPassword, QStringLiteral("secret"));
     EXPECT_TRUE(ui().passwordField->text().isEmpty());
+    EXPECT_FALSE(ui().passwordField->isVisibleTo(panel->settingsPane()));
     EXPECT_TRUE(ui().addressField->isReadOnly());
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn Off"));
     EXPECT_EQ(warnings, 0);
