@@ -58,6 +58,8 @@ TEST_F(ShortcutNoteTest, APortalBindingIsShownAsTheDesktopAnswersIt) {
     EXPECT_TRUE(says().contains(QStringLiteral("bound the shortcut to Ctrl+Alt+T")));
     services.hotKeys.answerBinding("");
     EXPECT_TRUE(says().contains(QStringLiteral("did not bind")));
+    // The whole sentence fits the pane's width, on as many lines as it takes.
+    EXPECT_LE(note->label()->minimumSizeHint().width(), panel().settingsPane()->width());
     // A new choice in the pop-ups asks again.
     panel().keySelector()->setCurrentIndex(panel().keySelector()->findText(QStringLiteral("T")));
     emit panel().keySelector()->activated(panel().keySelector()->currentIndex());
