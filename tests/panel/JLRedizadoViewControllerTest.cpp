@@ -28,6 +28,12 @@ TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
     EXPECT_EQ(table()->rowHeight(0), 63.0);
     EXPECT_EQ(cellAt(0)->titleLabel()->stringValue(), huge);
     EXPECT_LT(cellAt(0)->titleLabel()->toPlainText().size(), 5000);
+    // Outside editing, a drag over a title selects none of its text.
+    JLTextField* label = cellAt(1)->titleLabel();
+    QTest::mousePress(label->viewport(), Qt::LeftButton, {}, QPoint(2, 5));
+    QTest::mouseMove(label->viewport(), QPoint(60, 5));
+    QTest::mouseRelease(label->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+    EXPECT_FALSE(label->textCursor().hasSelection());
 }
 
 // Titles one character apart cross every wrap point; a row must be as tall as its label wraps the title, with the
