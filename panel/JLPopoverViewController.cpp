@@ -59,14 +59,14 @@ JLPopoverViewController::Entries JLPopoverViewController::storedEntries() const 
         if (const Array* array = stored->get<Array>()) {
             for (std::size_t index = 0; index < array->size(); ++index) {
                 const auto* dictionary = (*array)[index].get<Dictionary>();
-                const std::size_t place = entries.size();
-                if (dictionary && place < m_redizadoArray.size() && *m_redizadoArray[place] == *dictionary)
-                    entries.push_back(m_redizadoArray[place]);
-                else if (dictionary)
-                    entries.push_back(std::make_shared<const Dictionary>(*dictionary));
-                else
+                if (!dictionary) {
                     logLine("store",
                             "item " + std::to_string(index) + " of \"allRedizado\" is not a dictionary; skipped");
+                    continue;
+                }
+                const std::size_t place = entries.size();
+                const bool unchanged = place < m_redizadoArray.size() && *m_redizadoArray[place] == *dictionary;
+                entries.push_back(unchanged ? m_redizadoArray[place] : std::make_shared<const Dictionary>(*dictionary));
             }
         } else {
             logLine("store", "\"allRedizado\" is not a list; no items loaded");
