@@ -63,7 +63,8 @@ protected:
     std::string path = temp.path() + "/redizado/defaults.plist";
 };
 
-// Keys this program does not know, of every type, come back as they were.
+// Keys this program does not know, of every type, come back as they were; a save in the background is on disk once
+// the store is gone.
 TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTripInAFilePrivateToTheUser) {
     const std::vector<std::pair<std::string, Value>> values{
         {"big", Value(std::int64_t{9'000'000'000'000'000'000LL})},
@@ -74,6 +75,7 @@ TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTripInAFilePrivateToThe
         {"list", Value(Array{Value("milk"), Value(Dictionary{{"inner", Array{Value(true)}}})})}};
     {
         FileUserDefaults defaults(path);
+        defaults.setSavesInBackground([] {});
         for (const auto& [key, value] : values)
             defaults.setObject(key, value);
         defaults.setObject("nul", std::string("before\0after", 12));
@@ -109,43 +111,23 @@ TEST_F(FileUserDefaultsTest, EachSaveKeepsTheReplacedFileAndADailyCopyOfTheLastS
     EXPECT_EQ(*FileUserDefaults(*daily.rbegin()).objectForKey("title"), Value("first"));
 }
 
-class UnreadableFileTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<std::string> {};
-
-// Kept aside rather than overwritten: the user may still get the items back by hand.
-TEST_P(UnreadableFileTest, IsKeptAsideAndNeverOverwritten) {
-    writeFile(path, GetParam());
-    FileUserDefaults defaults(path);
-    EXPECT_FALSE(defaults.objectForKey("allRedizado"));
-    ASSERT_FALSE(defaults.setAsidePath().empty());
-
-    defaults.setBool("flag", true);
-    ASSERT_TRUE(defaults.synchronize());
-    EXPECT_EQ(readFile(defaults.setAsidePath()), GetParam());
-    EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
+// Kept aside rather than overwritten: the user may still get the items back by hand. Cut off by a crash, and nested
+// deeper than a parser's stack would survive.
+TEST_F(FileUserDefaultsTest, AnUnreadableFileIsKeptAsideAndNeverOverwritten) {
+    for (const std::string& text :
+         {kValidXml.substr(0, kValidXml.size() / 2),
+          plist("<key>a</key>" + repeated("<array>", 100000) + repeated("</array>", 100000))}) {
+        SCOPED_TRACE(text.substr(0, 80));
+        writeFile(path, text);
+        FileUserDefaults defaults(path);
+        EXPECT_FALSE(defaults.objectForKey("allRedizado"));
+        ASSERT_FALSE(defaults.setAsidePath().empty());
+        defaults.setBool("flag", true);
+        ASSERT_TRUE(defaults.synchronize());
+        EXPECT_EQ(readFile(defaults.setAsidePath()), text);
+        EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
+    }
 }
-
-// Cut off by a crash, and nested deeper than a parser's stack would survive.
-INSTANTIATE_TEST_SUITE_P(BadFiles, UnreadableFileTest,
-                         ::testing::Values(kValidXml.substr(0, kValidXml.size() / 2),
-                                           plist("<key>a</key>" + repeated("<array>", 100000) +
-                                                 repeated("</array>", 100000))));
-
-class FailedSaveTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<std::pair<FileStep, int>> {};
-
-TEST_P(FailedSaveTest, IsReportedAndLeavesTheOldFileIntactAndTheValueInMemory) {
-    writeFile(path, kValidXml);
-    FileUserDefaults defaults(path, failingAt(GetParam().first, GetParam().second));
-    defaults.setObject("title", "new");
-    EXPECT_FALSE(defaults.synchronize());
-    EXPECT_TRUE(defaults.saveFailing());
-
-    EXPECT_EQ(readFile(path), kValidXml);
-    EXPECT_EQ(*defaults.objectForKey("title"), Value("new"));
-    EXPECT_EQ(strayFiles(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest,
-                         ::testing::Values(std::pair{FileStep::write, ENOSPC}, std::pair{FileStep::rename, EACCES}));
 
 // A relative XDG_CONFIG_HOME is to be ignored.
 TEST(FileUserDefaultsPath, FollowsXdgConfigHomeOrElseHome) {
@@ -156,11 +138,17 @@ TEST(FileUserDefaultsPath, FollowsXdgConfigHomeOrElseHome) {
     EXPECT_EQ(FileUserDefaults::defaultPath(), "/elsewhere/redizado/defaults.plist");
 }
 
+// A save made before the lists were read loses none either.
 TEST_F(FileUserDefaultsTest, AHundredMegabyteFileAndTitlesWithInvalidUtf8OrControlCharactersLoseNoItem) {
     writeFile(path, withTitles(std::vector<std::string>(100, std::string(1 << 20, 'x'))));
     EXPECT_EQ(titlesRead(), 100u);
     writeFile(path, withTitles({"bad \xff\xfe bytes", "tab\tand&#1;control", "fine"}));
+    FileUserDefaults defaults(path);
+    ASSERT_TRUE(defaults.arraysPending());
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
     EXPECT_EQ(titlesRead(), 3u);
+    EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
 }
 
 // The preferences file changed by someone else while it is open.
@@ -202,6 +190,13 @@ TEST_F(ReloadTest, AFileReplacedWrittenInPlaceOrRemovedIsFollowedButNotOurOwnSav
     defaults.setObject("title", "again");
     ASSERT_TRUE(defaults.synchronize());
     EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("again"));
+
+    // Our change comes before the reload could run: theirs is kept beside.
+    replaceFile(titled("theirs"));
+    defaults.setObject("other", "ours");
+    ASSERT_TRUE(defaults.synchronize());
+    EXPECT_EQ(readFile(defaults.keptElsewherePath()), titled("theirs"));
+    EXPECT_EQ(*FileUserDefaults(path).objectForKey("other"), Value("ours"));
 }
 
 TEST_F(ReloadTest, AHalfWrittenFileIsLeftAloneAndAChangeMeanwhileIsSavedWithTheirsKeptBeside) {
@@ -220,15 +215,6 @@ TEST_F(ReloadTest, AHalfWrittenFileIsLeftAloneAndAChangeMeanwhileIsSavedWithThei
     EXPECT_FALSE(defaults.saveFailing());
     EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("changed meanwhile"));
     EXPECT_EQ(readFile(defaults.keptElsewherePath()), titled("theirs"));
-}
-
-// Our change comes before the reload could run.
-TEST_F(ReloadTest, ASaveOverSomeoneElsesVersionKeepsThatVersionBeside) {
-    replaceFile(titled("theirs"));
-    defaults.setObject("other", "ours");
-    ASSERT_TRUE(defaults.synchronize());
-    EXPECT_EQ(readFile(defaults.keptElsewherePath()), titled("theirs"));
-    EXPECT_EQ(*FileUserDefaults(path).objectForKey("other"), Value("ours"));
 }
 
 // A save that never says it ended fails the test rather than hanging it.
@@ -285,32 +271,32 @@ TEST_F(BackgroundSaveTest, ChangesMadeWhileASaveIsWrittenGoToDiskWithTheNextAndO
     EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("not saved yet"));
 }
 
-TEST_F(BackgroundSaveTest, TheLastSaveIsOnDiskOnceTheStoreIsGone) {
-    {
-        FileUserDefaults store(path);
-        store.setSavesInBackground([] {});
-        store.setObject("title", "the last change");
-        store.synchronize();
+// A save failing in the background is told once it has ended, on the owner's thread rather than the writer's.
+TEST_F(FileUserDefaultsTest, AFailedSaveIsToldAndLeavesTheOldFileIntactAndTheValueInMemory) {
+    for (const auto& [step, error, background] :
+         {std::tuple{FileStep::write, ENOSPC, false}, std::tuple{FileStep::rename, EACCES, false},
+          std::tuple{FileStep::write, ENOSPC, true}}) {
+        SCOPED_TRACE(testing::Message() << int(step) << (background ? " in the background" : ""));
+        writeFile(path, kValidXml);
+        std::atomic<int> ended = 0;
+        int told = 0;
+        FileUserDefaults defaults(path, failingAt(step, error));
+        defaults.setSaveProblemHandler([&told](const std::string&) { ++told; });
+        if (background)
+            defaults.setSavesInBackground([&ended] { ++ended; });
+        defaults.setObject("title", "new");
+        EXPECT_EQ(defaults.synchronize(), background);
+        if (background) {
+            ASSERT_TRUE(toldWithin(ended, 1));
+            EXPECT_EQ(told, 0);
+            defaults.saveEnded();
+        }
+        EXPECT_EQ(told, 1);
+        EXPECT_TRUE(defaults.saveFailing());
+        EXPECT_EQ(readFile(path), kValidXml);
+        EXPECT_EQ(*defaults.objectForKey("title"), Value("new"));
+        EXPECT_EQ(strayFiles(), 0);
     }
-    EXPECT_EQ(*FileUserDefaults(path).objectForKey("title"), Value("the last change"));
-}
-
-TEST_F(FileUserDefaultsTest, ASaveFailingInTheBackgroundIsToldOnceItHasEnded) {
-    writeFile(path, kValidXml);
-    std::atomic<int> ended = 0;
-    std::vector<std::string> told;
-    FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC));
-    defaults.setSaveProblemHandler([&told](const std::string& why) { told.push_back(why); });
-    defaults.setSavesInBackground([&ended] { ++ended; });
-    defaults.setObject("title", "new");
-    EXPECT_TRUE(defaults.synchronize());
-    ASSERT_TRUE(toldWithin(ended, 1));
-    // Told on the owner's thread, not the writer's.
-    EXPECT_TRUE(told.empty());
-    defaults.saveEnded();
-    EXPECT_EQ(told.size(), 1u);
-    EXPECT_TRUE(defaults.saveFailing());
-    EXPECT_EQ(readFile(path), kValidXml);
 }
 
 // The settings are read at start without the item lists; what is read then and later is what one whole read gives.
@@ -378,64 +364,41 @@ TEST_F(FileUserDefaultsTest, EveryFileReadInTwoStepsGivesWhatAWholeReadGives) {
     }
 }
 
-TEST_F(FileUserDefaultsTest, ASaveBeforeTheListsAreReadKeepsEveryItem) {
-    writeFile(path, withTitles({"A", "B", "C"}));
-    FileUserDefaults defaults(path);
-    ASSERT_TRUE(defaults.arraysPending());
-    defaults.setBool("flag", true);
-    ASSERT_TRUE(defaults.synchronize());
-    EXPECT_EQ(titlesRead(), 3u);
-    EXPECT_TRUE(FileUserDefaults(path).boolForKey("flag"));
-}
-
 // Whatever reads the lists first: a hand edit that broke them is kept aside before anything is written.
-struct ListReader {
-    const char* name;
-    std::function<void(FileUserDefaults&)> read;
-};
-
-class UnreadableListTest : public FileUserDefaultsTest, public ::testing::WithParamInterface<ListReader> {};
-
-TEST_P(UnreadableListTest, IsReportedThenAndKeptAsideWithTheSettingsKept) {
+TEST_F(FileUserDefaultsTest, AnUnreadableListIsReportedThenAndKeptAsideWithTheSettingsKept) {
     const std::string text = plist("<key>ShowToDoCount</key><true/><key>allRedizado</key><array><dict>"
                                    "<key>JotlingTitle</key><string>milk & eggs</string></dict></array>");
-    writeFile(path, text);
-    FileUserDefaults defaults(path);
-    EXPECT_TRUE(defaults.boolForKey("ShowToDoCount"));
-    EXPECT_EQ(defaults.setAsidePath(), "");
+    const std::pair<const char*, std::function<void(FileUserDefaults&)>> readers[] = {
+        {"readArrays", [](FileUserDefaults& d) { d.readArrays(); }},
+        {"synchronize", [](FileUserDefaults& d) { d.synchronize(); }},
+        {"setObject", [](FileUserDefaults& d) { d.setObject("allRedizado", Array{}); }},
+        {"objectForKey", [](FileUserDefaults& d) { d.objectForKey("allRedizado"); }},
+        // Replaced by another program meanwhile: the version read is kept, from memory.
+        {"readArrays of a replaced file", [](FileUserDefaults& d) {
+             writeFile(d.path() + ".new", kValidXml);
+             fs::rename(d.path() + ".new", d.path());
+             d.readArrays();
+         }}};
+    for (const auto& [name, read] : readers) {
+        SCOPED_TRACE(name);
+        writeFile(path, text);
+        FileUserDefaults defaults(path);
+        EXPECT_TRUE(defaults.boolForKey("ShowToDoCount"));
+        EXPECT_EQ(defaults.setAsidePath(), "");
 
-    testing::internal::CaptureStderr();
-    GetParam().read(defaults);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("is unreadable"), std::string::npos);
-    ASSERT_NE(defaults.setAsidePath(), "");
-    EXPECT_EQ(readFile(defaults.setAsidePath()), text);
+        testing::internal::CaptureStderr();
+        read(defaults);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("is unreadable"), std::string::npos);
+        ASSERT_NE(defaults.setAsidePath(), "");
+        EXPECT_EQ(readFile(defaults.setAsidePath()), text);
 
-    defaults.setBool("flag", true);
-    ASSERT_TRUE(defaults.synchronize());
-    EXPECT_EQ(readFile(defaults.setAsidePath()), text);
-    const FileUserDefaults saved(path);
-    EXPECT_TRUE(saved.boolForKey("ShowToDoCount"));
-    EXPECT_TRUE(saved.boolForKey("flag"));
+        defaults.setBool("flag", true);
+        ASSERT_TRUE(defaults.synchronize());
+        EXPECT_EQ(readFile(defaults.setAsidePath()), text);
+        const FileUserDefaults saved(path);
+        EXPECT_TRUE(saved.boolForKey("ShowToDoCount"));
+        EXPECT_TRUE(saved.boolForKey("flag"));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Triggers, UnreadableListTest,
-    ::testing::Values(ListReader{"readArrays", [](FileUserDefaults& d) { d.readArrays(); }},
-                      ListReader{"synchronize", [](FileUserDefaults& d) { d.synchronize(); }},
-                      ListReader{"setObject", [](FileUserDefaults& d) { d.setObject("allRedizado", Array{}); }},
-                      ListReader{"objectForKey", [](FileUserDefaults& d) { d.objectForKey("allRedizado"); }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Replaced by another program before the lists were read: the version read is kept from memory.
-TEST_F(FileUserDefaultsTest, AnUnreadableListInAFileReplacedSinceIsKeptFromMemory) {
-    const std::string text = plist("<key>allRedizado</key><array><foo/></array>");
-    writeFile(path, text);
-    FileUserDefaults defaults(path);
-    writeFile(path + ".new", kValidXml);
-    fs::rename(path + ".new", path);
-    defaults.readArrays();
-    ASSERT_NE(defaults.setAsidePath(), "");
-    EXPECT_EQ(readFile(defaults.setAsidePath()), text);
-    EXPECT_EQ(readFile(path), kValidXml);
-}
 } // namespace

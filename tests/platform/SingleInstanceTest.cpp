@@ -2,12 +2,16 @@
 #include "SingleInstance.h"
 #include "InstanceClient.h"
 #include "TempFolder.h"
+#include "TerminationSignals.h"
 #include "WaitUntil.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <future>
 #include <memory>
@@ -86,11 +90,11 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     EXPECT_TRUE(SingleInstance(folder + QStringLiteral("/not-made-yet")).tryLock());
 }
 
-// Only a request that no copy took may be sent again; one taken and never answered might have been done.
-TEST_F(SingleInstanceTest, TheClientTellsNoCopyFromASilentOne) {
+// Only a request that no copy took may be sent again; one taken and never answered might have been done. A copy
+// killed outright leaves its lock and its socket behind: the next start takes both over and listens there.
+TEST_F(SingleInstanceTest, TheClientTellsNoCopyFromASilentOneAndACopyThatDiedLeavesNothingInTheWayOfTheNext) {
     const QString socket = instance_client::socketPath(folder);
     EXPECT_TRUE(instance_client::ask(socket, {QStringLiteral("count")}, {}, 1s).noCopy);
-
     const int silent = boundSocket(socket);
     ASSERT_GE(silent, 0);
     auto later = std::async(std::launch::async,
@@ -99,21 +103,15 @@ TEST_F(SingleInstanceTest, TheClientTellsNoCopyFromASilentOne) {
     EXPECT_FALSE(outcome.answer);
     EXPECT_FALSE(outcome.noCopy);
     ::close(silent);
-}
 
-// A copy killed outright leaves its lock and its socket behind: the next start takes both over and listens there.
-TEST_F(SingleInstanceTest, ACopyThatDiedLeavesNothingInTheWayOfTheNext) {
     const pid_t dead = ::fork();
-    if (dead == 0) {
-        SingleInstance dying(folder);
-        ::_exit(dying.tryLock() && boundSocket(first.socketPath()) >= 0 ? 0 : 1);
-    }
+    if (dead == 0)
+        ::_exit(SingleInstance(folder).tryLock() ? 0 : 1);
     int status = -1;
     ASSERT_EQ(::waitpid(dead, &status, 0), dead);
     ASSERT_EQ(status, 0);
     ASSERT_TRUE(QFile::exists(first.lockPath()));
     ASSERT_TRUE(QFile::exists(first.socketPath()));
-
     ASSERT_TRUE(first.sendOrLock({{QStringLiteral("count")}, {}}, 5s).locked);
     EXPECT_TRUE(first.listen([](const SingleInstance::Request&) { return SingleInstance::Reply{}; }));
 }
@@ -137,5 +135,18 @@ TEST_F(SingleInstanceTest, AReplyGivenLaterReachesTheLaterStartOnce) {
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output), std::tuple(0, QStringLiteral("1 added here\n")));
     EXPECT_EQ(afterwards, 1);
+}
+
+// A logout's SIGTERM ends the event loop normally, so the work done at quit (a last save) still runs.
+TEST(TerminationSignals, SigtermEndsTheEventLoopTheNormalWay) {
+    quitOnTerminationSignals();
+    bool aboutToQuit = false;
+    const auto connection = QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                                             [&aboutToQuit] { aboutToQuit = true; });
+    QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the signal did not end the loop";
+    QObject::disconnect(connection);
+    EXPECT_TRUE(aboutToQuit);
 }
 } // namespace

@@ -6,37 +6,27 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace {
-struct Environment {
-    QMap<QString, QString> variables;
-    QStringList languages;
-};
-
-void PrintTo(const Environment& environment, std::ostream* out) {
-    *out << environment.languages.join(QLatin1Char(',')).toStdString();
+// LANGUAGE lists choices, but not for a program told to speak C; LC_ALL comes before LC_MESSAGES before LANG.
+TEST(Translations, LanguagesFromTheEnvironmentFollowTheOrderGettextReadsThem) {
+    const std::pair<QMap<QString, QString>, QStringList> cases[] = {
+        {{}, {}},
+        {{{"LANG", "de_DE.UTF-8"}}, {"de_DE"}},
+        {{{"LANG", "C.UTF-8"}}, {}},
+        {{{"LANG", "POSIX"}}, {}},
+        {{{"LANGUAGE", "fr:de"}, {"LANG", "de_DE.UTF-8"}}, {"fr", "de"}},
+        {{{"LANGUAGE", "fr"}, {"LANG", "C.UTF-8"}}, {}},
+        {{{"LANGUAGE", "fr"}, {"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}, {}},
+        {{{"LC_ALL", "pt_BR.UTF-8"}, {"LC_MESSAGES", "it_IT"}, {"LANG", "de_DE"}}, {"pt_BR"}},
+        {{{"LC_MESSAGES", "ru_RU.UTF-8@latin"}, {"LANG", "de_DE"}}, {"ru_RU"}},
+        {{{"LANGUAGE", "::pl:pl_PL:"}, {"LANG", "pl_PL.UTF-8"}}, {"pl", "pl_PL"}}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const auto& [variables, languages] = cases[i];
+        const auto variable = [&](const char* name) { return variables.value(QString::fromLatin1(name)); };
+        EXPECT_EQ(translations::languagesFromEnvironment(variable), languages);
+    }
 }
-
-class LanguagesFromEnvironment : public ::testing::TestWithParam<Environment> {};
-
-TEST_P(LanguagesFromEnvironment, FollowTheOrderGettextReadsThem) {
-    const auto variable = [](const char* name) { return GetParam().variables.value(QString::fromLatin1(name)); };
-    EXPECT_EQ(translations::languagesFromEnvironment(variable), GetParam().languages);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Translations, LanguagesFromEnvironment,
-    ::testing::Values(Environment{{}, {}}, Environment{{{"LANG", "de_DE.UTF-8"}}, {"de_DE"}},
-                      Environment{{{"LANG", "C.UTF-8"}}, {}}, Environment{{{"LANG", "POSIX"}}, {}},
-                      // LANGUAGE lists choices, but not for a program told to speak C.
-                      Environment{{{"LANGUAGE", "fr:de"}, {"LANG", "de_DE.UTF-8"}}, {"fr", "de"}},
-                      Environment{{{"LANGUAGE", "fr"}, {"LANG", "C.UTF-8"}}, {}},
-                      Environment{{{"LANGUAGE", "fr"}, {"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}, {}},
-                      // LC_ALL before LC_MESSAGES before LANG.
-                      Environment{{{"LC_ALL", "pt_BR.UTF-8"}, {"LC_MESSAGES", "it_IT"}, {"LANG", "de_DE"}}, {"pt_BR"}},
-                      Environment{{{"LC_MESSAGES", "ru_RU.UTF-8@latin"}, {"LANG", "de_DE"}}, {"ru_RU"}},
-                      Environment{{{"LANGUAGE", "::pl:pl_PL:"}, {"LANG", "pl_PL.UTF-8"}}, {"pl", "pl_PL"}}));
 
 // Each case installs into the one application; what it installed goes again after it.
 class TranslationsInstall : public ::testing::Test {
@@ -52,15 +42,13 @@ protected:
     const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
 };
 
+// English, or no known language, keeps the source texts.
 TEST_F(TranslationsInstall, TheFirstLanguageWithATranslationIsChosenWithQtsOwnTexts) {
-    EXPECT_EQ(install({QStringLiteral("sv_SE"), QStringLiteral("de_AT"), QStringLiteral("fr")}),
-              QStringLiteral("de_AT"));
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
-}
-
-TEST_F(TranslationsInstall, EnglishOrNoKnownLanguageKeepsTheSourceTexts) {
     EXPECT_EQ(install({QStringLiteral("en_GB"), QStringLiteral("de")}), QString());
     EXPECT_EQ(install({QStringLiteral("sv_SE")}), QString());
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    EXPECT_EQ(install({QStringLiteral("sv_SE"), QStringLiteral("de_AT"), QStringLiteral("fr")}),
+              QStringLiteral("de_AT"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
 }
 } // namespace

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayStatusItem.h"
 #include "FakeSystemTrayHost.h"
+#include "FileContents.h"
+#include "KeptIconPlace.h"
+#include "TempFolder.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -106,6 +109,22 @@ TEST_F(TrayStatusItemTest, TheIconIsWhereItsWindowShowsOrElseWhereItWasClicked) 
     tray.shownAt = QRect(1000, 2, 128, 128);
     EXPECT_EQ(item->geometry()->center(), QPoint(1010, 12));
     EXPECT_EQ(item->statusBarThickness(), 22);
+}
+
+// Written by hand, cut short or from a broken run: none of it may send the panel off somewhere absurd. A state
+// folder that cannot be written costs the next start its guess, never this run's place.
+TEST(KeptIconPlace, AFileThatIsNotAPlaceGivesNoneAndAnUnwritableFolderKeepsThePlaceForThisRun) {
+    TempFolder folder;
+    const std::string path = folder.path() + "/icon-place";
+    for (const char* text : {"", "1 2 3", "1 2 3 4 5", "a b c d", "1 2 0 22", "1 2 22 -3", "1 2 9999 22",
+                             "99999999999 2 22 22", "1.5 2 22 22", "\xff\xfe 2 22 22"}) {
+        writeFile(path, text);
+        EXPECT_EQ(KeptIconPlace(QString::fromStdString(path)).place(), std::nullopt) << text;
+    }
+    // A file where the folder should be: no folder can be made there, not even by root.
+    KeptIconPlace kept(QString::fromStdString(path + "/icon-place"));
+    kept.keep(QRect(10, 10, 22, 22));
+    EXPECT_EQ(kept.place(), QRect(10, 10, 22, 22));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "XdgLoginItems.h"
+#include "LoginItemRegistration.h"
 #include "TempFolder.h"
 
 #include "FailingFileCalls.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -73,5 +75,23 @@ TEST_P(ExecRoundTrip, TheEntryStartsTheSameProgram) {
 INSTANTIATE_TEST_SUITE_P(Paths, ExecRoundTrip,
                          ::testing::Values("/home/me/My Apps/redizado", "/opt/$HOME/`date`/app", "/opt/100%/%f app",
                                            "/opt/trailing ", "/opt/\\\\s/'\"'/\\n"));
+
+TEST_F(XdgLoginItemsTest, DeletingRemovesEveryEntryOfOursAndKeepsTheRest) {
+    const std::string appPath = "/home/jos\u00e9/Apps/redizado"; // composed é
+    const auto writeEntry = [&](const std::string& name, const std::string& exec) {
+        writeFile(folder + "/" + name, "[Desktop Entry]\nType=Application\n" + exec + "\n");
+    };
+    writeEntry("redizado.desktop", "Exec=\"" + appPath + "\"");
+    writeEntry("by-hand.desktop", "Exec=/home/jose\u0301/Apps/redizado --quiet"); // e + combining acute
+    writeEntry("case.desktop", "Exec=/home/jos\u00e9/apps/redizado");
+    writeEntry("broken.desktop", "Exec=\"" + appPath);
+    EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
+
+    std::vector<std::string> remaining;
+    for (const auto& entry : fs::directory_iterator(folder))
+        remaining.push_back(entry.path().filename().string());
+    std::sort(remaining.begin(), remaining.end());
+    EXPECT_EQ(remaining, (std::vector<std::string>{"broken.desktop", "case.desktop"}));
+}
 
 } // namespace

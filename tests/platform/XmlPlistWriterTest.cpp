@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file text written straight from our values is byte for byte what libplist writes from its own tree.
 #include "XmlPlistWriter.h"
 #include "PlistCodec.h"
 
@@ -14,6 +13,7 @@ using namespace std::literals;
 
 namespace {
 
+// The file text written straight from our values is byte for byte what libplist writes from its own tree.
 void expectSameAsLibplist(const Dictionary& root) {
     const auto ours = plist_codec::writeXml(root);
     ASSERT_TRUE(ours);
@@ -62,6 +62,21 @@ TEST(XmlPlistWriterTest, AKeyWithANulIsLeftToLibplist) {
     const Dictionary root{{std::string("a\0b", 3), Value(1)}, {std::string("a\0c", 3), Value(2)}};
     EXPECT_FALSE(plist_codec::writeXml(root));
     EXPECT_EQ(plist_codec::toXml(root).text(), plist_codec::toXmlThroughLibplist(root).text());
+}
+
+// The file lists keys in order, as it always did, however they were set; a key given twice keeps its last value.
+TEST(DictionaryTest, KeysStayInOrderAndTheLastValueSetCounts) {
+    Dictionary dict;
+    for (const char* key : {"m", "b", "z", "a", "b"})
+        dict.insert_or_assign(key, Value(key));
+    dict.insert_or_assign("m", Value(2));
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : dict)
+        keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"a", "b", "m", "z"}));
+    EXPECT_EQ(dict.at("m"), Value(2));
+    const Dictionary loaded = Dictionary::fromEntries({{"b", Value(1)}, {"a", Value(2)}, {"b", Value(3)}});
+    EXPECT_EQ(loaded, (Dictionary{{"b", Value(3)}, {"a", Value(2)}}));
 }
 
 } // namespace

@@ -13,18 +13,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct CountCase {
-    std::optional<std::int64_t> count;
-    const char* shown;
-    const char* spoken;
-};
-
 // Table rows, not a parameterised suite: the cases must keep stable test names.
 TEST(SegmentCount, ShowsAShortCountAndSaysTheWholeOne) {
     for (const auto& [count, shown, spoken] :
-         {CountCase{std::nullopt, "To Do", "To Do"}, CountCase{1, "To Do (1)", "To Do, 1 item"},
-          CountCase{9999, "To Do (9999)", "To Do, 9999 items"},
-          CountCase{1000000, "To Do (9999+)", "To Do, 1000000 items"}}) {
+         {std::tuple<std::optional<std::int64_t>, const char*, const char*>{std::nullopt, "To Do", "To Do"},
+          {1, "To Do (1)", "To Do, 1 item"},
+          {9999, "To Do (9999)", "To Do, 9999 items"},
+          {1000000, "To Do (9999+)", "To Do, 1000000 items"}}) {
         JLSegmentedControl control;
         control.setFirstLabel(QStringLiteral("To Do"));
         control.setCount(0, 5);

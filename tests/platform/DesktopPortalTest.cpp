@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PortalHotKeyService.h"
 #include "FakeDesktopPortal.h"
+#include "PortalColorScheme.h"
+#include "PortalHotKeyService.h"
 #include "PrivateSessionBus.h"
 #include "WaitUntil.h"
 
@@ -11,7 +12,8 @@
 #include <vector>
 
 namespace {
-class PortalHotKeyServiceTest : public PrivateBusTest {
+// The portal outlives the service, for its thread stops only after it.
+class DesktopPortalTest : public PrivateBusTest {
 protected:
     void TearDown() override {
         service.reset();
@@ -41,13 +43,17 @@ protected:
     std::unique_ptr<QSignalSpy> answered;
     std::vector<std::uint32_t> released;
 };
+
+const QString appearance = QStringLiteral("org.freedesktop.appearance");
+const QString colorSchemeKey = QStringLiteral("color-scheme");
+
+void tellChange(const QString& settingNamespace, const QString& key, const QVariant& value) {
+    FakeDesktopPortal::tell("Settings", "SettingChanged",
+                            {settingNamespace, key, QVariant::fromValue(QDBusVariant(value))});
+}
 } // namespace
 
-TEST_F(PortalHotKeyServiceTest, WithoutAPortalThereIsNoService) {
-    EXPECT_FALSE(PortalHotKeyService::create(*ours));
-}
-
-TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivationActsOnce) {
+TEST_F(DesktopPortalTest, TheShortcutIsBoundThroughASessionAndEachActivationActsOnce) {
     startPortal(portal);
     startService();
     ASSERT_TRUE(bind(HotKeyService::control, 1));
@@ -90,7 +96,7 @@ TEST_F(PortalHotKeyServiceTest, TheShortcutIsBoundThroughASessionAndEachActivati
     EXPECT_TRUE(waitUntil([this, session] { return portal.closed().contains(session); }));
 }
 
-TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold) {
+TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold) {
     portal.bindAnswer = 1;
     startPortal(portal);
     startService();
@@ -111,4 +117,32 @@ TEST_F(PortalHotKeyServiceTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusa
     portal.bindAnswersEmpty = true;
     EXPECT_FALSE(bind(HotKeyService::option, 2));
     EXPECT_EQ(service->boundTrigger(), "");
+}
+
+// Some portals answer Read with the value wrapped in a second variant.
+TEST_F(DesktopPortalTest, TheColorSchemeAtStartIsReadWithoutWaitingForItAndFollowedAfter) {
+    using Scheme = PortalColorScheme::Scheme;
+    EXPECT_FALSE(PortalHotKeyService::create(*ours)) << "a shortcut service without a portal";
+    portal.colorScheme = QVariant::fromValue(QDBusVariant(uint(2)));
+    startPortal(portal);
+    PortalColorScheme scheme(*ours);
+    QSignalSpy changes(&scheme, &PortalColorScheme::schemeChanged);
+    EXPECT_EQ(scheme.scheme(), Scheme::noPreference);
+    ASSERT_TRUE(changes.wait(5000));
+    EXPECT_EQ(scheme.scheme(), Scheme::light);
+
+    // Signals arrive in order: had the other settings counted, they would be told before the dark scheme.
+    tellChange(appearance, QStringLiteral("contrast"), uint(0));
+    tellChange(QStringLiteral("org.gnome.desktop.interface"), colorSchemeKey, uint(0));
+    tellChange(appearance, colorSchemeKey, uint(1));
+    // The same scheme again is no change; one out of range, or not a number, is no preference.
+    tellChange(appearance, colorSchemeKey, uint(1));
+    tellChange(appearance, colorSchemeKey, uint(9));
+    tellChange(appearance, colorSchemeKey, QStringLiteral("dark"));
+    tellChange(appearance, colorSchemeKey, uint(2));
+    ASSERT_TRUE(waitUntil([&] { return changes.size() == 4; }));
+    QList<Scheme> told;
+    for (const QList<QVariant>& arguments : changes)
+        told << arguments.value(0).value<Scheme>();
+    EXPECT_EQ(told, (QList<Scheme>{Scheme::light, Scheme::dark, Scheme::noPreference, Scheme::light}));
 }
