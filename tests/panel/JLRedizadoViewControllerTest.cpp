@@ -5,7 +5,20 @@
 #include "ScreenCoordinates.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QLayout>
 #include <QTextBlock>
+
+namespace {
+// The label and what a push button draws around it: its frame on each side and the style's margin.
+int labelWidth(const QAbstractButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QStyle* style = button.style();
+    return button.fontMetrics().horizontalAdvance(button.text()) +
+           style->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
+}
+} // namespace
 
 // Only an item actually added hides the panel.
 TEST_F(PanelTest, HideAfterEntryAsksTheDelegateToHideAfterEachAddedItem) {
@@ -34,6 +47,12 @@ TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
     QTest::mouseMove(label->viewport(), QPoint(60, 5));
     QTest::mouseRelease(label->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
     EXPECT_FALSE(label->textCursor().hasSelection());
+}
+
+TEST(RowHeight, AMeasuredHeightJustOverALineTakesTheNextHeight) {
+    EXPECT_EQ(rowHeightForMeasuredHeight(25.0), 25.0);
+    EXPECT_EQ(rowHeightForMeasuredHeight(25.5), 44.0);
+    EXPECT_EQ(popoverRowHeightForMeasuredHeight(26.5), 44.0);
 }
 
 // Titles one character apart cross every wrap point; a row must be as tall as its label wraps the title, with the
@@ -86,17 +105,6 @@ TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDeleg
     EXPECT_TRUE(panel->shortcutView()->isHidden());
 }
 
-// A sync replaces the list under the panel: the rows show it, and a click goes to the item its row shows.
-TEST_F(PanelTest, AClickAfterASyncMergeChangesTheItemItsRowShows) {
-    add({"c", "b", "a"});
-    mergeFromServer("b");
-    EXPECT_EQ(shownTitles(), (Strings{"from the server", "a", "b", "c"}));
-    const Strings shown = shownTitles();
-    const auto rowOfB = std::find(shown.begin(), shown.end(), "b") - shown.begin();
-    cellAt(rowOfB)->checkBox()->click();
-    EXPECT_EQ(stored(), "from the server a b* c");
-}
-
 // A title being typed when a sync replaces the list, its item with it, is stored on its own item, not on what took
 // its row.
 TEST_F(PanelTest, ATitleBeingEditedWhenASyncReplacesTheListGoesToItsOwnItem) {
@@ -109,4 +117,28 @@ TEST_F(PanelTest, ATitleBeingEditedWhenASyncReplacesTheListGoesToItsOwnItem) {
     mergeFromServer("b"); // its item now a copy, found by its date
     label->clearFocus();
     EXPECT_EQ(stored(), "from the server a b2 c");
+}
+
+// The panel in its window, in the font the system has; 1000000 shows as "9999+", the widest label.
+TEST_F(PanelTest, EveryCategoryLabelShowsWholeBesideTheOtherButtons) {
+    for (const int count : {0, 12, 9999, 1000000}) {
+        SCOPED_TRACE(count);
+        startPanel(); // each count on a panel just made, as its first label
+        showInWindow();
+        JLSegmentedControl* switcher = widgets().categorySwitcher;
+        switcher->setCount(0, count);
+        QApplication::processEvents(); // the posted layout requests, the switcher's and then the panel's
+        const QRect inside = view()->rect().marginsRemoved(view()->layout()->contentsMargins());
+        int right = inside.left();
+        for (const QAbstractButton* button : {switcher->segmentButton(0), switcher->segmentButton(1),
+                                              static_cast<QAbstractButton*>(panel->editButton()),
+                                              static_cast<QAbstractButton*>(panel->settingsButton())}) {
+            const QRect at(button->mapTo(view(), QPoint(0, 0)), button->size());
+            EXPECT_GE(at.width(), labelWidth(*button)) << button->text().toStdString();
+            EXPECT_GE(at.left(), right) << button->text().toStdString() << " overlaps the control before it";
+            right = at.left() + at.width();
+        }
+        EXPECT_LE(right, inside.left() + inside.width());
+        EXPECT_EQ(view()->width(), 320);
+    }
 }

@@ -33,18 +33,6 @@ TEST_F(PanelTest, EditModeFollowsTheButtonWhateverItsTitleIsInTheUsersLanguage) 
     EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Bearbeiten"));
 }
 
-TEST_F(PanelTest, ANewItemGoesOnTopUncheckedInEitherCategoryAndAnEmptyFieldAddsNothing) {
-    add(QString());
-    add(QStringLiteral("milk"));
-    switchTo(1);
-    add(QStringLiteral("   "));
-    EXPECT_EQ(stored(), "    milk");
-    EXPECT_EQ(shownTitles(), (Strings{"   ", "milk"}));
-    EXPECT_FALSE(cellAt(0)->checkBox()->isChecked());
-    EXPECT_TRUE(widgets().entryField->text().isEmpty());
-    EXPECT_EQ(count(), 2);
-}
-
 TEST_F(PanelTest, CheckingSavesListAndCountOnceBeforeTellingObserversAndASwitchIsStoredAtOnce) {
     startPanel({storedItem("c"), storedItem("b"), storedItem("a")});
     // Observers of the count find it stored with the list, in the one save of the change.
@@ -75,23 +63,18 @@ TEST_F(PanelTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnc
     }
 }
 
-TEST_F(PanelTest, RenamingAfterARemovalAboveChangesThatItemOnly) {
+// A title being typed is stored as its row's removal begins; the label, its row now another, still renames its own
+// item.
+TEST_F(PanelTest, ARemovalAboveStoresATitleBeingEditedAndLeavesTheLabelOnItsItem) {
     startPanel({storedItem("d"), storedItem("c", true), storedItem("b"), storedItem("a")});
+    activate();
     widgets().editButton->click();
     JLTextField* label = cellAt(2)->titleLabel(); // "a"
-    cellAt(0)->removeButton()->click();           // "d" goes; "a" is now row 1
+    label->setFocus();
+    label->setPlainText(QStringLiteral("a edited"));
+    cellAt(0)->removeButton()->click(); // "d" goes; "a" is now row 1
+    EXPECT_EQ(stored(), "c* b a edited");
     ::rename(label, QStringLiteral("a2"));
     EXPECT_EQ(stored(), "c* b a2");
     EXPECT_EQ(shownTitles(), (Strings{"b", "a2"}));
-}
-
-TEST_F(PanelTest, RemovingARowStoresATitleStillBeingEdited) {
-    startPanel({storedItem("b"), storedItem("a")});
-    activate();
-    widgets().editButton->click();
-    JLTextField* label = cellAt(1)->titleLabel();
-    label->setFocus();
-    label->setPlainText(QStringLiteral("a edited"));
-    cellAt(0)->removeButton()->click();
-    EXPECT_EQ(stored(), "a edited");
 }

@@ -67,7 +67,9 @@ TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
 TEST_F(KeyboardPanelTest, ARowIsCheckableAndAnEmptyTitleIsNamedUntitled) {
     add({"milk", "   "});
     switchTo(1);
+    ASSERT_EQ(shownTitles(), (Strings{"   ", "milk"})) << "a blank title is an item, on top";
     QAccessibleInterface* row = accessible(cellAt(1));
+    EXPECT_FALSE(cellAt(0)->checkBox()->isChecked());
     EXPECT_TRUE(row->state().checkable);
     EXPECT_EQ(accessible(cellAt(0))->text(QAccessible::Name), QStringLiteral("Untitled item"));
     row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());

@@ -73,7 +73,17 @@ TEST_F(SyncSettingsTest, ATurnOnTurnedDownSaysWhyAndKeepsSyncOff) {
     EXPECT_FALSE(ui().addressField->isReadOnly());
 }
 
-TEST_F(SyncSettingsTest, WithoutAKeyringTheFieldsAreDisabledAndSyncStaysOff) {
+TEST_F(SyncSettingsTest, TheStatusLineFollowsTheSyncAndStandsOutWhenTheUserMustActAndNoKeyringKeepsSyncOff) {
+    EXPECT_EQ(ui().statusLabel->text(), QStringLiteral("Sync is off"));
+    const QFont calm = ui().statusLabel->font();
+    sync.statusLine = QStringLiteral("Wrong password for alice");
+    sync.attention = true;
+    sync.announce(false);
+    EXPECT_EQ(ui().statusLabel->text(), sync.statusLine);
+    EXPECT_NE(ui().statusLabel->font(), calm);
+    EXPECT_FALSE(ui().noKeyringLabel->isVisibleTo(panel->settingsPane()));
+
+    // Without a keyring the fields are disabled and sync stays off.
     sync.keyring = false;
     sync.announce(false);
     EXPECT_TRUE(ui().noKeyringLabel->isVisibleTo(panel->settingsPane()));
@@ -82,16 +92,6 @@ TEST_F(SyncSettingsTest, WithoutAKeyringTheFieldsAreDisabledAndSyncStaysOff) {
     fill(QStringLiteral("https://dav.example.org/cal/"));
     panel->syncSettings()->turnOnOrOff();
     EXPECT_FALSE(panel->syncSettings()->isBusy());
-}
-
-TEST_F(SyncSettingsTest, TheStatusLineFollowsTheSyncAndStandsOutWhenTheUserMustAct) {
-    EXPECT_EQ(ui().statusLabel->text(), QStringLiteral("Sync is off"));
-    const QFont calm = ui().statusLabel->font();
-    sync.statusLine = QStringLiteral("Wrong password for alice");
-    sync.attention = true;
-    sync.announce(false);
-    EXPECT_EQ(ui().statusLabel->text(), sync.statusLine);
-    EXPECT_NE(ui().statusLabel->font(), calm);
 }
 
 namespace {
