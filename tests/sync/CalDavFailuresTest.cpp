@@ -91,8 +91,7 @@ TEST(CalDavBadAnswerTest, IsSortedIntoWhatTheSyncDoesNext) {
              {Call::Put, answer("401 Unauthorized", {}), CalDavOutcome::WrongCredentials, 1},
              {Call::Remove, answer("412 Precondition Failed", {}), CalDavOutcome::PreconditionFailed, 1}}) {
         const QString statusLine = QString::fromLatin1(bad.mid(9, bad.indexOf('\r') - 9));
-        SCOPED_TRACE(int(call));
-        SCOPED_TRACE(statusLine.toStdString());
+        SCOPED_TRACE(std::to_string(int(call)) + " answered " + statusLine.toStdString());
         StubHttpServer stub(bad);
         const auto client = clientOn(stub);
         const QString href = client->hrefFor(QStringLiteral("t1"));

@@ -195,16 +195,13 @@ protected:
                 continue;
             const auto pending = m_pending.find(task.first);
             if (pending == m_pending.end()) {
+                m_byUid[uid] = -1;
                 const auto titled = m_everTitled.find(task.first);
                 // Renamed differently on two sides, neither having seen the other's: the item becomes two.
-                if (titled != m_everTitled.end() && renamedApart(m_items[titled->second], task.first)) {
-                    m_byUid[uid] = -1;
-                    continue;
-                }
-                m_problems.push_back(std::string(where) + " holds an item nobody made, or a second one: " + uid + " " +
-                                     shown(task.first) +
-                                     (titled == m_everTitled.end() ? std::string() : historyOf(titled->second)));
-                m_byUid[uid] = -1;
+                if (titled == m_everTitled.end() || !renamedApart(m_items[titled->second], task.first))
+                    m_problems.push_back(std::string(where) + " holds an item nobody made, or a second one: " + uid +
+                                         " " + shown(task.first) +
+                                         (titled == m_everTitled.end() ? std::string() : historyOf(titled->second)));
                 continue;
             }
             m_uidOf[m_byUid[uid] = pending->second] = uid;
