@@ -1,13 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalDavAnswers.h"
 #include "CalDavClient.h"
-#include "StubHttpServer.h"
+
+#include <QByteArrayList>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
+
+// A web server on 127.0.0.1 that gives canned answers (nothing at all: it hangs up) and keeps what it was sent, for
+// the answers a well-behaved CalDAV server does not give. With several answers, each request takes the next one and
+// the last is given from then on.
+class StubHttpServer {
+public:
+    explicit StubHttpServer(QByteArray answer) : StubHttpServer(QByteArrayList{std::move(answer)}) {}
+    explicit StubHttpServer(QByteArrayList answers) : m_answers(std::move(answers)) {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
+            }
+        });
+    }
+
+    QUrl url(const QString& path = QStringLiteral("/")) const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    }
+    // The head of each request taken: its request line and headers.
+    const QByteArrayList& requests() const { return m_requests; }
+
+private:
+    // Answers once the whole request is in; till then what came stays in the socket.
+    void read(QTcpSocket* socket) {
+        const QByteArray pending = socket->peek(socket->bytesAvailable());
+        const qsizetype headEnd = pending.indexOf("\r\n\r\n");
+        const QByteArray head = pending.left(std::max<qsizetype>(headEnd, 0));
+        const qsizetype lengthAt = head.toLower().indexOf("content-length:");
+        const qsizetype length = lengthAt < 0 ? 0 : head.mid(lengthAt + 15).split('\r').first().trimmed().toLongLong();
+        if (headEnd < 0 || pending.size() < headEnd + 4 + length)
+            return;
+        m_requests.append(head);
+        socket->skip(socket->bytesAvailable());
+        socket->write(m_answers.at(std::min(m_requests.size(), m_answers.size()) - 1));
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QByteArrayList m_answers;
+    QByteArrayList m_requests;
+};
 
 QByteArray answer(const char* statusLine, const QByteArray& body, const QByteArray& headers = {}) {
     return QByteArray("HTTP/1.1 ") + statusLine + "\r\n" + headers +
@@ -23,61 +71,42 @@ std::unique_ptr<CalDavClient> clientOn(const StubHttpServer& stub) {
     return client;
 }
 
-// Rows are named in test listings by their name, not by their bytes (pointers that change from run to run).
-const auto byName = [](const auto& info) { return std::string(info.param.name); };
-
 enum class Call { Fetch, Put, Remove };
-struct BadAnswer {
-    const char* name;
-    Call call;
-    QByteArray answer;
-    CalDavOutcome outcome;
-    qsizetype requests = 1;
-    friend void PrintTo(const BadAnswer& row, std::ostream* out) { *out << row.name; }
-};
-
-class CalDavBadAnswerTest : public ::testing::TestWithParam<BadAnswer> {};
 
 // Nothing is asked again within one call (a wrong password above all), save that Qt resends once by itself over a
-// connection closed unanswered. One write the server turns down holds up only that task, and says why.
-TEST_P(CalDavBadAnswerTest, IsSortedIntoWhatTheSyncDoesNext) {
-    const BadAnswer& bad = GetParam();
-    StubHttpServer stub(bad.answer);
-    const auto client = clientOn(stub);
-    const QString href = client->hrefFor(QStringLiteral("t1"));
-    Fetched got;
-    if (bad.call == Call::Fetch)
-        got = fetchChanges(*client, "token");
-    else
-        got.result = bad.call == Call::Put ? put(*client, href, task("t1", "Milk"), std::nullopt).result
+// connection closed unanswered. One write the server turns down holds up only that task, and says why. The password
+// is wrong only on 401.
+TEST(CalDavBadAnswerTest, IsSortedIntoWhatTheSyncDoesNext) {
+    for (const auto& [call, bad, outcome, requests] : std::vector<std::tuple<Call, QByteArray, CalDavOutcome, int>>{
+             {Call::Fetch, answer("401 Unauthorized", {}, "WWW-Authenticate: Basic realm=\"tasks\"\r\n"),
+              CalDavOutcome::WrongCredentials, 1},
+             {Call::Fetch, answer("503 Service Unavailable", {}), CalDavOutcome::RetryLater, 1},
+             {Call::Fetch, {}, CalDavOutcome::RetryLater, 2}, // hangs up unanswered
+             {Call::Fetch, answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"><response>"),
+              CalDavOutcome::Malformed, 1},
+             {Call::Fetch, answer("403 Forbidden", {}), CalDavOutcome::Refused, 1},
+             {Call::Put, answer("413 Request Entity Too Large", {}), CalDavOutcome::ItemRefused, 1},
+             {Call::Put, answer("415 Unsupported Media Type", {}), CalDavOutcome::ItemRefused, 1},
+             {Call::Remove, answer("403 Forbidden", {}), CalDavOutcome::ItemRefused, 1},
+             {Call::Put, answer("401 Unauthorized", {}), CalDavOutcome::WrongCredentials, 1},
+             {Call::Remove, answer("412 Precondition Failed", {}), CalDavOutcome::PreconditionFailed, 1}}) {
+        const QString statusLine = QString::fromLatin1(bad.mid(9, bad.indexOf('\r') - 9));
+        SCOPED_TRACE(std::to_string(int(call)) + " answered " + statusLine.toStdString());
+        StubHttpServer stub(bad);
+        const auto client = clientOn(stub);
+        const QString href = client->hrefFor(QStringLiteral("t1"));
+        Fetched got;
+        if (call == Call::Fetch)
+            got = fetchChanges(*client, "token");
+        else
+            got.result = call == Call::Put ? put(*client, href, task("t1", "Milk"), std::nullopt).result
                                            : remove(*client, href, "\"e1\"");
-    EXPECT_EQ(got.result.outcome, bad.outcome) << got.result;
-    EXPECT_TRUE(got.changes.changed.isEmpty());
-    EXPECT_EQ(stub.requests().size(), bad.requests);
-    const QString statusLine = QString::fromLatin1(bad.answer.mid(9, bad.answer.indexOf('\r') - 9));
-    EXPECT_TRUE(got.result.outcome != CalDavOutcome::ItemRefused || got.result.detail == statusLine) << got.result;
+        EXPECT_EQ(got.result.outcome, outcome) << got.result;
+        EXPECT_TRUE(got.changes.changed.isEmpty());
+        EXPECT_EQ(stub.requests().size(), requests);
+        EXPECT_TRUE(got.result.outcome != CalDavOutcome::ItemRefused || got.result.detail == statusLine) << got.result;
+    }
 }
-
-// The password is wrong only on 401.
-INSTANTIATE_TEST_SUITE_P(
-    CalDav, CalDavBadAnswerTest,
-    ::testing::Values(
-        BadAnswer{"WrongPassword", Call::Fetch,
-                  answer("401 Unauthorized", {}, "WWW-Authenticate: Basic realm=\"tasks\"\r\n"),
-                  CalDavOutcome::WrongCredentials},
-        BadAnswer{"ServerError", Call::Fetch, answer("503 Service Unavailable", {}), CalDavOutcome::RetryLater},
-        BadAnswer{"HangsUpUnanswered", Call::Fetch, {}, CalDavOutcome::RetryLater, 2},
-        BadAnswer{"CutShortXml", Call::Fetch, answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"><response>"),
-                  CalDavOutcome::Malformed},
-        BadAnswer{"CalendarForbidden", Call::Fetch, answer("403 Forbidden", {}), CalDavOutcome::Refused},
-        BadAnswer{"TooLarge", Call::Put, answer("413 Request Entity Too Large", {}), CalDavOutcome::ItemRefused},
-        BadAnswer{"NotTaken", Call::Put, answer("415 Unsupported Media Type", {}), CalDavOutcome::ItemRefused},
-        BadAnswer{"RemovalForbidden", Call::Remove, answer("403 Forbidden", {}), CalDavOutcome::ItemRefused},
-        BadAnswer{"WriteWithAWrongPassword", Call::Put, answer("401 Unauthorized", {}),
-                  CalDavOutcome::WrongCredentials},
-        BadAnswer{"ChangedMeanwhile", Call::Remove, answer("412 Precondition Failed", {}),
-                  CalDavOutcome::PreconditionFailed}),
-    byName);
 
 QByteArray multistatus(const QByteArray& responses, const QByteArray& token = {}) {
     return answer("207 Multi-Status",
@@ -105,61 +134,48 @@ QByteArray calendarState(bool syncCollection) {
                                            : "") +
                  "</supported-report-set>")));
 }
-QStringList hrefsOf(const CalDavChanges& changes) {
-    QStringList hrefs;
-    for (const CalDavTask& changed : changes.changed)
-        hrefs.append(changed.href);
-    return hrefs;
-}
-
 // A listing may leave a task's data out, or be cut short; a task it does not show must not pass for removed.
-struct PartialListing {
-    const char* name;
-    QByteArrayList answers;
-    QStringList hrefs;
-    bool full;
-    friend void PrintTo(const PartialListing& row, std::ostream* out) { *out << row.name; }
-};
-class CalDavPartialListingTest : public ::testing::TestWithParam<PartialListing> {};
-TEST_P(CalDavPartialListingTest, IsCompletedOrNotTakenAsFull) {
-    StubHttpServer stub(GetParam().answers);
-    const Fetched fetched = fetchChanges(*clientOn(stub), {});
-    ASSERT_TRUE(fetched.result.ok()) << fetched.result;
-    EXPECT_EQ(hrefsOf(fetched.changes), GetParam().hrefs);
-    EXPECT_EQ(fetched.changes.wasFullListing, GetParam().full);
-    EXPECT_TRUE(fetched.changes.wasFullListing || fetched.changes.newToken.isEmpty())
-        << "the next sync must list everything again";
+TEST(CalDavPartialListingTest, IsCompletedOrNotTakenAsFull) {
+    const QString taskA = QStringLiteral("/alice/tasks/a.ics"), taskB = QStringLiteral("/alice/tasks/b.ics");
+    for (const auto& [name, answers, hrefs, full] :
+         std::vector<std::tuple<const char*, QByteArrayList, QStringList, bool>>{
+             {"data left out is fetched by itself",
+              {calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
+               multistatus(taskResponse("b"))},
+              {taskA, taskB},
+              true},
+             {"data never sent leaves the listing incomplete",
+              {calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
+               multistatus(taskResponse("b", false))},
+              {taskA},
+              false},
+             {"truncated changes give way to a full listing",
+              {calendarState(true),
+               multistatus(taskResponse("a") +
+                               response("/alice/tasks/", "<status>HTTP/1.1 507 Insufficient Storage</status>"),
+                           "page-1"),
+               multistatus(taskResponse("a") + taskResponse("b"))},
+              {taskA, taskB},
+              true},
+             {"changes without their data give way to a full listing",
+              {calendarState(true),
+               multistatus(response("/alice/tasks/a.ics", propstat("<getetag>\"a\"</getetag>")), "t3"),
+               multistatus(taskResponse("a"))},
+              {taskA},
+              true}}) {
+        SCOPED_TRACE(name);
+        StubHttpServer stub(answers);
+        const Fetched fetched = fetchChanges(*clientOn(stub), {});
+        ASSERT_TRUE(fetched.result.ok()) << fetched.result;
+        QStringList got;
+        for (const CalDavTask& changed : fetched.changes.changed)
+            got.append(changed.href);
+        EXPECT_EQ(got, hrefs);
+        EXPECT_EQ(fetched.changes.wasFullListing, full);
+        EXPECT_TRUE(fetched.changes.wasFullListing || fetched.changes.newToken.isEmpty())
+            << "the next sync must list everything again";
+    }
 }
-const QString taskA = QStringLiteral("/alice/tasks/a.ics");
-const QString taskB = QStringLiteral("/alice/tasks/b.ics");
-INSTANTIATE_TEST_SUITE_P(
-    CalDav, CalDavPartialListingTest,
-    ::testing::Values(
-        PartialListing{"DataLeftOutIsFetchedByItself",
-                       {calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
-                        multistatus(taskResponse("b"))},
-                       {taskA, taskB},
-                       true},
-        PartialListing{"DataNeverSentLeavesTheListingIncomplete",
-                       {calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
-                        multistatus(taskResponse("b", false))},
-                       {taskA},
-                       false},
-        PartialListing{"TruncatedChangesGiveWayToAFullListing",
-                       {calendarState(true),
-                        multistatus(taskResponse("a") +
-                                        response("/alice/tasks/", "<status>HTTP/1.1 507 Insufficient Storage</status>"),
-                                    "page-1"),
-                        multistatus(taskResponse("a") + taskResponse("b"))},
-                       {taskA, taskB},
-                       true},
-        PartialListing{"ChangesWithoutTheirDataGiveWayToAFullListing",
-                       {calendarState(true),
-                        multistatus(response("/alice/tasks/a.ics", propstat("<getetag>\"a\"</getetag>")), "t3"),
-                        multistatus(taskResponse("a"))},
-                       {taskA},
-                       true}),
-    byName);
 
 // A calendar shared read-only, even one named Redizado, is passed over for one the user may write to.
 TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {

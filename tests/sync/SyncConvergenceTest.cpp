@@ -150,7 +150,6 @@ protected:
     std::size_t random(std::size_t below) { return std::uniform_int_distribution<std::size_t>(0, below - 1)(m_random); }
     bool chance(int percent) { return int(random(100)) < percent; }
 
-    void titled(int item, const std::string& title) { m_everTitled[title] = item; }
     void note(int item, const std::string& what) {
         m_items[item].events.push_back("step " + std::to_string(m_step) + ": " + what);
     }
@@ -159,34 +158,34 @@ protected:
     int newItem(Who who, const std::string& title) {
         const int item = int(m_items.size());
         m_items.push_back({{{title, m_step, who, arrivesNow(who)}}, {{false, m_step, who, arrivesNow(who)}}, {}, {}});
-        titled(item, title);
+        m_everTitled[title] = item;
         note(item, std::string(whoName[who]) + " adds it as " + shown(title));
         return item;
     }
 
-    // What is done to an item already known, as recorded; the new check mark, or the new title.
-    enum class Change { check, rename, remove };
-    Change pickChange() {
+    // A change to an item already known, picked and recorded: as the request the other device takes, which a copy
+    // carries out itself.
+    QJsonObject change(int item, Who who, bool wasDone) {
+        History& history = m_items[item];
         const int kind = int(random(10));
-        return kind < 4 ? Change::check : kind < 8 ? Change::rename : Change::remove;
-    }
-    void checks(int item, Who who, bool done) {
-        m_items[item].checks.push_back({done, m_step, who, arrivesNow(who)});
-        note(item, std::string(whoName[who]) + (done ? " checks it" : " unchecks it"));
-    }
-    std::string renames(int item, Who who) {
-        const std::string title = oddTitle();
-        m_items[item].titles.push_back({title, m_step, who, arrivesNow(who)});
-        titled(item, title);
-        note(item, std::string(whoName[who]) + " renames it " + shown(title));
-        return title;
-    }
-    void removes(int item, Who who) {
-        if (!m_items[item].removedAt) {
-            m_items[item].removedBy = who;
-            m_items[item].removedAt = m_step;
+        if (kind < 4) {
+            history.checks.push_back({!wasDone, m_step, who, arrivesNow(who)});
+            note(item, std::string(whoName[who]) + (wasDone ? " unchecks it" : " checks it"));
+            return {{"op", "check"}, {"done", !wasDone}};
+        }
+        if (kind < 8) {
+            const std::string title = oddTitle();
+            history.titles.push_back({title, m_step, who, arrivesNow(who)});
+            m_everTitled[title] = item;
+            note(item, std::string(whoName[who]) + " renames it " + shown(title));
+            return {{"op", "rename"}, {"title", QString::fromStdString(title)}};
+        }
+        if (!history.removedAt) {
+            history.removedBy = who;
+            history.removedAt = m_step;
         }
         note(item, std::string(whoName[who]) + " removes it");
+        return {{"op", "remove"}};
     }
 
     // Items whose UID the test has not met yet: made on a copy and since synced, found by their first title.
@@ -196,16 +195,13 @@ protected:
                 continue;
             const auto pending = m_pending.find(task.first);
             if (pending == m_pending.end()) {
+                m_byUid[uid] = -1;
                 const auto titled = m_everTitled.find(task.first);
                 // Renamed differently on two sides, neither having seen the other's: the item becomes two.
-                if (titled != m_everTitled.end() && renamedApart(m_items[titled->second], task.first)) {
-                    m_byUid[uid] = -1;
-                    continue;
-                }
-                m_problems.push_back(std::string(where) + " holds an item nobody made, or a second one: " + uid + " " +
-                                     shown(task.first) +
-                                     (titled == m_everTitled.end() ? std::string() : historyOf(titled->second)));
-                m_byUid[uid] = -1;
+                if (titled == m_everTitled.end() || !renamedApart(m_items[titled->second], task.first))
+                    m_problems.push_back(std::string(where) + " holds an item nobody made, or a second one: " + uid +
+                                         " " + shown(task.first) +
+                                         (titled == m_everTitled.end() ? std::string() : historyOf(titled->second)));
                 continue;
             }
             m_uidOf[m_byUid[uid] = pending->second] = uid;
@@ -247,18 +243,14 @@ protected:
         }
         const std::size_t index = known[random(known.size())];
         const auto& record = manager.redizado()[index];
-        const int item = m_byUid[vtodo::taskOfItem(*record->dictionary()).uid];
-        const Change change = pickChange();
-        if (change == Change::check) {
-            const bool done = !record->completed();
-            checks(item, who, done);
-            manager.completeEntry(done, std::int64_t(index), false);
-        } else if (change == Change::rename) {
-            manager.renameEntry(renames(item, who), std::int64_t(index), false);
-        } else {
-            removes(item, who);
+        const QJsonObject done =
+            change(m_byUid[vtodo::taskOfItem(*record->dictionary()).uid], who, record->completed());
+        if (done["op"] == "check")
+            manager.completeEntry(done["done"].toBool(), std::int64_t(index), false);
+        else if (done["op"] == "rename")
+            manager.renameEntry(done["title"].toString().toStdString(), std::int64_t(index), false);
+        else
             manager.removeEntryAtIndex(std::int64_t(index), false);
-        }
     }
 
     void changeOnDevice() {
@@ -276,21 +268,8 @@ protected:
             m_uidOf[m_byUid[uid] = newItem(device, title)] = uid;
         } else {
             const std::string uid = known[random(known.size())];
-            const int item = m_byUid[uid];
-            request = {{"uid", QString::fromStdString(uid)}};
-            const Change change = pickChange();
-            if (change == Change::check) {
-                const bool done = !there.at(uid).second;
-                request["op"] = "check";
-                request["done"] = done;
-                checks(item, device, done);
-            } else if (change == Change::rename) {
-                request["op"] = "rename";
-                request["title"] = QString::fromStdString(renames(item, device));
-            } else {
-                request["op"] = "remove";
-                removes(item, device);
-            }
+            request = change(m_byUid[uid], device, there.at(uid).second);
+            request["uid"] = QString::fromStdString(uid);
         }
         if (const auto error = m_device.ask(request))
             m_problems.push_back("step " + std::to_string(m_step) + ": the other device failed: " + *error);

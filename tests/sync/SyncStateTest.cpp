@@ -20,7 +20,7 @@ protected:
     const std::string path = folder.path() + "/redizado/sync.plist";
 };
 
-TEST_F(SyncStateTest, ComesBackAsItWasSaved) {
+TEST_F(SyncStateTest, ComesBackAsItWasSavedReadableByTheUserOnly) {
     SyncState state{"alice https://example.org/",
                     "https://example.org/alice/tasks/",
                     "token-7",
@@ -38,6 +38,9 @@ TEST_F(SyncStateTest, ComesBackAsItWasSaved) {
     state.tasks["u4"] = {"/alice/tasks/u4.ics", "e4", "caf\xc3\xa9 > tea", false, "a]]>b"};
     ASSERT_TRUE(state.save(path));
     EXPECT_EQ(SyncState::load(path), state);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << "readable by others";
 
     // Byte for byte the text of the same values written as one tree, as the file always was.
     Array tasks;
@@ -76,13 +79,6 @@ TEST_F(SyncStateTest, AnOlderFileStillLoads) {
     const SyncState state = SyncState::load(path);
     EXPECT_EQ(std::tie(state.token, state.lastResult, state.lastGoodSyncSince1970, state.refusedItems),
               std::tuple(std::string("t"), std::string("Ok"), std::optional<double>(), 0));
-}
-
-TEST_F(SyncStateTest, IsReadableByTheUserOnly) {
-    ASSERT_TRUE(SyncState{}.save(path));
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 // Kept in memory between syncs, but never in place of a file someone else wrote or removed meanwhile; an unreadable

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VTodo.h"
+#include "ItemTask.h"
+#include "PreferencesKeys.h"
 #include "TextValue.h"
-
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+using namespace plist_value;
 
 namespace {
 
@@ -38,25 +40,6 @@ Lines linesOf(const std::string& text, const Lines& names, bool named = true) {
 
 constexpr double march1Noon = 1709294400; // 2024-03-01 12:00 UTC
 
-// The titles that a reader other than libical (python3-vobject) finds in the texts; nothing when it cannot read one.
-std::vector<std::optional<std::string>> titlesByAnotherReader(const std::vector<std::string>& texts) {
-    QProcess reader;
-    reader.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-c"), QStringLiteral("import sys, vobject\nfor line in sys.stdin:\n try: print(vobject."
-                                              "readOne(bytes.fromhex(line).decode()).vtodo.summary.value."
-                                              "encode().hex())\n except Exception: print('-')")});
-    for (const std::string& text : texts)
-        reader.write(QByteArray::fromStdString(text).toHex() + '\n');
-    reader.closeWriteChannel();
-    reader.waitForFinished();
-    std::vector<std::optional<std::string>> titles;
-    for (const QByteArray& line : reader.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            titles.push_back(line == "-" ? std::nullopt : std::optional(QByteArray::fromHex(line).toStdString()));
-    return titles;
-}
-
 } // namespace
 
 TEST(ReadingATask, TakesTheFirstTaskOfTheFirstCalendarAndWritesBackThatCalendarAlone) {
@@ -69,58 +52,56 @@ TEST(ReadingATask, TakesTheFirstTaskOfTheFirstCalendarAndWritesBackThatCalendarA
 
 // Other clients' statuses count as done only with a completion date, an explicit NEEDS-ACTION never; dates are
 // read in their zone, a floating one in UTC, a DATE at its midnight in UTC.
-using ReadRow = std::tuple<std::string, bool, std::optional<double>>;
-class TaskFields : public ::testing::TestWithParam<ReadRow> {};
-TEST_P(TaskFields, AreReadFromStatusAndDates) {
-    const auto task = vtodo::read(calendar(std::get<0>(GetParam())));
-    ASSERT_TRUE(task);
-    EXPECT_EQ(std::tie(task->completed, task->createdSince1970),
-              std::tie(std::get<1>(GetParam()), std::get<2>(GetParam())));
+TEST(ReadingATask, TakesCompletionFromStatusAndDatesInTheirZone) {
+    for (const auto& [todo, completed, created] : std::vector<std::tuple<std::string, bool, std::optional<double>>>{
+             {"STATUS:NEEDS-ACTION\nCREATED:20240301T120000Z", false, march1Noon},
+             {"STATUS:IN-PROCESS\nCREATED;TZID=My/Zone:20240301T150000", false, march1Noon},
+             {"STATUS:CANCELLED\nCREATED;TZID=Europe/Berlin:20240301T130000", false, march1Noon},
+             {"STATUS:COMPLETED\nCREATED:20240301T120000", true, march1Noon},
+             {"COMPLETED:20240301T120000Z\nCREATED;VALUE=DATE:20240301", true, march1Noon - 43200},
+             {"STATUS:NEEDS-ACTION\nCOMPLETED:20240301T120000Z", false, {}}}) {
+        SCOPED_TRACE(todo);
+        const auto task = vtodo::read(calendar(todo));
+        ASSERT_TRUE(task);
+        EXPECT_EQ(std::tie(task->completed, task->createdSince1970), std::tie(completed, created));
+    }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TaskFields,
-    ::testing::Values(ReadRow{"STATUS:NEEDS-ACTION\nCREATED:20240301T120000Z", false, march1Noon},
-                      ReadRow{"STATUS:IN-PROCESS\nCREATED;TZID=My/Zone:20240301T150000", false, march1Noon},
-                      ReadRow{"STATUS:CANCELLED\nCREATED;TZID=Europe/Berlin:20240301T130000", false, march1Noon},
-                      ReadRow{"STATUS:COMPLETED\nCREATED:20240301T120000", true, march1Noon},
-                      ReadRow{"COMPLETED:20240301T120000Z\nCREATED;VALUE=DATE:20240301", true, march1Noon - 43200},
-                      ReadRow{"STATUS:NEEDS-ACTION\nCOMPLETED:20240301T120000Z", false, {}}));
 
-class MalformedText : public ::testing::TestWithParam<std::string> {};
 // Reported with a reason, and replaced by a well-formed task when written over.
-TEST_P(MalformedText, IsReportedAndReplacedWhenWrittenOver) {
-    std::string why;
-    EXPECT_FALSE(vtodo::read(GetParam(), &why));
-    EXPECT_FALSE(why.empty());
-    const std::string text = vtodo::write({"mine", "Title", true, march1Noon, march1Noon}, GetParam());
-    const auto task = vtodo::read(text);
-    ASSERT_TRUE(task) << text;
-    EXPECT_EQ(std::tie(task->uid, task->createdSince1970), std::tuple(std::string("mine"), march1Noon));
-    EXPECT_EQ(text.find("X-LIC-ERROR"), std::string::npos) << text;
+TEST(ReadingATask, ReportsMalformedTextThatIsReplacedWhenWrittenOver) {
+    for (const std::string& malformed :
+         {std::string(), std::string("BEGIN:VCALENDAR\0", 16), std::string("BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:1\n"),
+          std::string("BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:1\nEND:VEVENT\nEND:VCALENDAR\n"),
+          std::string("BEGIN:VTODO\nUID:1\nEND:VTODO\n"), calendar("CREATED:yesterday"),
+          std::string("BEGIN:VCALENDAR\nBEGIN:VTODO\nSUMMARY:x\nEND:VTODO\nEND:VCALENDAR\n")}) {
+        SCOPED_TRACE(malformed);
+        std::string why;
+        EXPECT_FALSE(vtodo::read(malformed, &why));
+        EXPECT_FALSE(why.empty());
+        const std::string text = vtodo::write({"mine", "Title", true, march1Noon, march1Noon}, malformed);
+        const auto task = vtodo::read(text);
+        ASSERT_TRUE(task) << text;
+        EXPECT_EQ(std::tie(task->uid, task->createdSince1970), std::tuple(std::string("mine"), march1Noon));
+        EXPECT_EQ(text.find("X-LIC-ERROR"), std::string::npos) << text;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(Texts, MalformedText,
-                         ::testing::Values("", std::string("BEGIN:VCALENDAR\0", 16),
-                                           "BEGIN:VCALENDAR\nBEGIN:VTODO\nUID:1\n",
-                                           "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:1\nEND:VEVENT\nEND:VCALENDAR\n",
-                                           "BEGIN:VTODO\nUID:1\nEND:VTODO\n", calendar("CREATED:yesterday"),
-                                           "BEGIN:VCALENDAR\nBEGIN:VTODO\nSUMMARY:x\nEND:VTODO\nEND:VCALENDAR\n"));
 
 // A new calendar reads back as the task (titles as typed are met below), in lines of at most 75 octets never cut
 // inside a character.
-class NewTask : public ::testing::TestWithParam<std::string> {};
-TEST_P(NewTask, ReadsBackTheSame) {
-    const vtodo::Task task{"u-2", GetParam(), true, march1Noon, march1Noon + 60};
-    const std::string text = vtodo::write(task);
-    const auto back = vtodo::read(text);
-    ASSERT_TRUE(back) << text;
-    EXPECT_EQ(std::tie(back->uid, back->title, back->completed, back->createdSince1970, back->completedSince1970),
-              std::tie(task.uid, task.title, task.completed, task.createdSince1970, task.completedSince1970));
-    EXPECT_EQ(linesOf(text, {"VERSION", "PRODID", "DTSTAMP"}).size(), 3u);
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        EXPECT_TRUE(end - start <= 75 && (text[start] != ' ' || (text[start + 1] & 0xc0) != 0x80)) << text;
+TEST(WritingATask, ANewTaskReadsBackTheSameInLinesOfAtMost75Octets) {
+    const std::string longTitle = "é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀" + std::string(99, 'x');
+    for (const std::string& title : {std::string(), longTitle, std::string(61, ',') + longTitle}) {
+        const vtodo::Task task{"u-2", title, true, march1Noon, march1Noon + 60};
+        const std::string text = vtodo::write(task);
+        const auto back = vtodo::read(text);
+        ASSERT_TRUE(back) << text;
+        EXPECT_EQ(std::tie(back->uid, back->title, back->completed, back->createdSince1970, back->completedSince1970),
+                  std::tie(task.uid, task.title, task.completed, task.createdSince1970, task.completedSince1970));
+        EXPECT_EQ(linesOf(text, {"VERSION", "PRODID", "DTSTAMP"}).size(), 3u);
+        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+            EXPECT_TRUE(end - start <= 75 && (text[start] != ' ' || (text[start + 1] & 0xc0) != 0x80)) << text;
+    }
 }
-const std::string longTitle = "é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀" + std::string(99, 'x');
-INSTANTIATE_TEST_SUITE_P(Titles, NewTask, ::testing::Values("", longTitle, std::string(61, ',') + longTitle));
 
 TEST(WritingATask, LeavesOutADateThatIsNoNumberAndHoldsOthersWithinTheYearsLibicalWrites) {
     const auto task = vtodo::read(vtodo::write({"u", "x", true, std::nan(""), 1e300}));
@@ -148,83 +129,68 @@ TEST(WritingATask, ChangesOnlyTheOwnedPropertiesOfThePreviousText) {
 }
 
 // Another client's IN-PROCESS or CANCELLED stays while the completion does not change.
-using StatusRow = std::tuple<std::string, bool, Lines>;
-class StatusOnWrite : public ::testing::TestWithParam<StatusRow> {};
-TEST_P(StatusOnWrite, ChangesOnlyWithTheCompletion) {
-    const auto& [previous, completed, expected] = GetParam();
-    const std::string text = vtodo::write({"u-1", "x", completed, {}, march1Noon}, calendar(previous));
-    EXPECT_EQ(linesOf(text, {"STATUS", "COMPLETED"}), expected);
+TEST(WritingATask, ChangesTheStatusOnlyWithTheCompletion) {
+    for (const auto& [previous, completed, expected] : std::vector<std::tuple<std::string, bool, Lines>>{
+             {"STATUS:IN-PROCESS", false, {"STATUS:IN-PROCESS"}},
+             {"STATUS:CANCELLED", false, {"STATUS:CANCELLED"}},
+             {"STATUS:COMPLETED\nCOMPLETED:20200101T000000Z", false, {"STATUS:NEEDS-ACTION"}},
+             {"COMPLETED;TZID=My/Zone:20200101T000000", true, {"COMPLETED:20240301T120000Z"}}}) {
+        const std::string text = vtodo::write({"u-1", "x", completed, {}, march1Noon}, calendar(previous));
+        EXPECT_EQ(linesOf(text, {"STATUS", "COMPLETED"}), expected) << previous;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Statuses, StatusOnWrite,
-    ::testing::Values(StatusRow{"STATUS:IN-PROCESS", false, {"STATUS:IN-PROCESS"}},
-                      StatusRow{"STATUS:CANCELLED", false, {"STATUS:CANCELLED"}},
-                      StatusRow{"STATUS:COMPLETED\nCOMPLETED:20200101T000000Z", false, {"STATUS:NEEDS-ACTION"}},
-                      StatusRow{"COMPLETED;TZID=My/Zone:20200101T000000", true, {"COMPLETED:20240301T120000Z"}}));
 
-// The SUMMARY on the wire for a title (unfolded), and the title read back from it by us and by another reader:
+// The SUMMARY on the wire for a title (unfolded), and the title read back from it:
 // the one typed, but for what TEXT cannot hold. Written again, it gives the same line.
-struct WireRow {
-    const char* name;
-    std::string title;
-    std::string line;
-    std::string readBack;
-};
-void PrintTo(const WireRow& row, std::ostream* out) {
-    *out << row.name;
-}
-class TitleOnTheWire : public ::testing::TestWithParam<WireRow> {};
-TEST_P(TitleOnTheWire, IsEscapedAsTextAndReadBackUnchanged) {
-    const WireRow& row = GetParam();
-    const std::string text = vtodo::write({"u-3", row.title, false, march1Noon, {}});
-    EXPECT_EQ(linesOf(text, {"SUMMARY"}), Lines{row.line});
-    const auto back = vtodo::read(text);
-    ASSERT_TRUE(back) << text;
-    EXPECT_EQ(back->title, row.readBack);
-    EXPECT_EQ(linesOf(vtodo::write(*back, text), {"SUMMARY"}), Lines{row.line});
-    EXPECT_EQ(vtodo::readBack(row.title), row.readBack);
-}
-const WireRow wireRows[] = {
-    WireRow{"BackslashBeforeN", "here\\slash \\n literal", "SUMMARY:here\\\\slash \\\\n literal",
-            "here\\slash \\n literal"},
-    WireRow{"SpacesAtBothEnds", "  spaced  ", "SUMMARY:  spaced  ", "  spaced  "},
-    WireRow{"OnlySpaces", "   ", "SUMMARY:   ", "   "},
-    WireRow{"CommasAndSemicolons", "Milk, eggs; bread,;", "SUMMARY:Milk\\, eggs\\; bread\\,\\;", "Milk, eggs; bread,;"},
-    WireRow{"LineBreaks", "a\r\nb\rc\nd\n", "SUMMARY:a\\nb\\nc\\nd\\n", "a\nb\nc\nd\n"},
-    WireRow{"TrailingBackslash", "C:\\tmp\\", "SUMMARY:C:\\\\tmp\\\\", "C:\\tmp\\"},
-    WireRow{"Markup", "<b>bold</b> & \"q\": x", "SUMMARY:<b>bold</b> & \"q\": x", "<b>bold</b> & \"q\": x"},
-    WireRow{"ControlCharacters", "c\x01\x1b\x7f\td", "SUMMARY:c\td", "c\td"},
-    WireRow{"NotUtf8", "bad \xff\xc3 end", "SUMMARY:bad \xef\xbf\xbd\xef\xbf\xbd end",
-            "bad \xef\xbf\xbd\xef\xbf\xbd end"}};
-INSTANTIATE_TEST_SUITE_P(Titles, TitleOnTheWire, ::testing::ValuesIn(wireRows),
-                         [](const ::testing::TestParamInfo<WireRow>& info) { return std::string(info.param.name); });
-
-TEST(TitlesOnTheWire, ReadTheSameInAReaderOtherThanLibical) {
-    std::vector<std::string> texts;
-    for (const WireRow& row : wireRows)
-        texts.push_back(vtodo::write({"u-3", row.title, false, march1Noon, {}}));
-    const auto titles = titlesByAnotherReader(texts);
-    ASSERT_EQ(titles.size(), texts.size()) << "python3-vobject is needed (make deps)";
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(titles[i], wireRows[i].readBack) << texts[i];
+TEST(WritingATask, EscapesTheTitleAsTextThatReadsBackUnchanged) {
+    // Title, line, title read back.
+    for (const auto& [title, line, readBack] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"here\\slash \\n literal", "SUMMARY:here\\\\slash \\\\n literal", "here\\slash \\n literal"},
+             {"  spaced  ", "SUMMARY:  spaced  ", "  spaced  "},
+             {"   ", "SUMMARY:   ", "   "},
+             {"Milk, eggs; bread,;", "SUMMARY:Milk\\, eggs\\; bread\\,\\;", "Milk, eggs; bread,;"},
+             {"a\r\nb\rc\nd\n", "SUMMARY:a\\nb\\nc\\nd\\n", "a\nb\nc\nd\n"},
+             {"C:\\tmp\\", "SUMMARY:C:\\\\tmp\\\\", "C:\\tmp\\"},
+             {"<b>bold</b> & \"q\": x", "SUMMARY:<b>bold</b> & \"q\": x", "<b>bold</b> & \"q\": x"},
+             {"c\x01\x1b\x7f\td", "SUMMARY:c\td", "c\td"},
+             {"bad \xff\xc3 end", "SUMMARY:bad \xef\xbf\xbd\xef\xbf\xbd end", "bad \xef\xbf\xbd\xef\xbf\xbd end"}}) {
+        SCOPED_TRACE(title);
+        const std::string text = vtodo::write({"u-3", title, false, march1Noon, {}});
+        EXPECT_EQ(linesOf(text, {"SUMMARY"}), Lines{line});
+        const auto back = vtodo::read(text);
+        ASSERT_TRUE(back) << text;
+        EXPECT_EQ(back->title, readBack);
+        EXPECT_EQ(linesOf(vtodo::write(*back, text), {"SUMMARY"}), Lines{line});
+        EXPECT_EQ(vtodo::readBack(title), readBack);
+    }
 }
 
 // What other writers send: parameters with quoted colons, both spellings of a line break, a backslash before
 // another letter kept, folds with a space or a tab, spaces at either end, a parameter libical garbles. Written over,
 // the title reads back the same.
-using ReadTitleRow = std::pair<std::string, std::string>;
-class TitleFromAnotherWriter : public ::testing::TestWithParam<ReadTitleRow> {};
-TEST_P(TitleFromAnotherWriter, IsReadAsTheServerHoldsIt) {
-    const auto task = vtodo::read(calendar(GetParam().first));
-    ASSERT_TRUE(task);
-    EXPECT_EQ(task->title, GetParam().second);
-    const std::string written = vtodo::write(*task, calendar(GetParam().first));
-    EXPECT_EQ(vtodo::read(written).value_or(vtodo::Task{}).title, GetParam().second) << written;
+TEST(ReadingATask, TakesTheTitleAsTheServerHoldsItAndWritesItBackSo) {
+    for (const auto& [todo, title] : std::vector<std::pair<std::string, std::string>>{
+             {"SUMMARY;X-Q=\"a:b\";LANGUAGE=de: a\\\\nb\\Nc\\,\\;\\x ", " a\\nb\nc,;\\x "},
+             {"SUMMARY:Lo\r\n ng \n\t line", "Long  line"},
+             {"summary:lower case", "lower case"},
+             {"SUMMARY;:LANGUAGE=de:x", "LANGUAGE=de:x"},
+             {"BEGIN:VALARM\nSUMMARY:alarm\nEND:VALARM\nSUMMARY:task", "task"}}) {
+        const auto task = vtodo::read(calendar(todo));
+        ASSERT_TRUE(task) << todo;
+        EXPECT_EQ(task->title, title);
+        const std::string written = vtodo::write(*task, calendar(todo));
+        EXPECT_EQ(vtodo::read(written).value_or(vtodo::Task{}).title, title) << written;
+    }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TitleFromAnotherWriter,
-    ::testing::Values(ReadTitleRow{"SUMMARY;X-Q=\"a:b\";LANGUAGE=de: a\\\\nb\\Nc\\,\\;\\x ", " a\\nb\nc,;\\x "},
-                      ReadTitleRow{"SUMMARY:Lo\r\n ng \n\t line", "Long  line"},
-                      ReadTitleRow{"summary:lower case", "lower case"},
-                      ReadTitleRow{"SUMMARY;:LANGUAGE=de:x", "LANGUAGE=de:x"},
-                      ReadTitleRow{"BEGIN:VALARM\nSUMMARY:alarm\nEND:VALARM\nSUMMARY:task", "task"}));
+
+// The item keeps its own creation date and whatever else it holds.
+TEST(ItemTask, AppliedToAnItemChangesOnlyTitleCheckAndUid) {
+    const Date date = makeDate(1e9);
+    Dictionary item{{keys::jotlingCreatedDate, Value(date)}, {"Unknown", Value(7)}};
+    vtodo::applyToItem({"u-1", "New", true, 5.0, {}}, item);
+    EXPECT_EQ(*item.at(keys::jotlingCreatedDate).get<Date>(), date);
+    EXPECT_EQ(item.at("Unknown"), Value(7));
+    const vtodo::Task task = vtodo::taskOfItem(item);
+    EXPECT_EQ(std::tie(task.uid, task.title, task.completed, task.createdSince1970),
+              std::tuple(std::string("u-1"), std::string("New"), true, std::optional<double>(1e9)));
+}
