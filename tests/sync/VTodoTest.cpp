@@ -4,6 +4,8 @@
 #include "PreferencesKeys.h"
 #include "TextValue.h"
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +15,24 @@
 using namespace plist_value;
 
 namespace {
+// The titles that a reader other than libical (python3-vobject) finds in the texts; nothing when it cannot read one.
+std::vector<std::optional<std::string>> titlesByAnotherReader(const std::vector<std::string>& texts) {
+    QProcess reader;
+    reader.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"), QStringLiteral("import sys, vobject\nfor line in sys.stdin:\n try: print(vobject."
+                                              "readOne(bytes.fromhex(line).decode()).vtodo.summary.value."
+                                              "encode().hex())\n except Exception: print('-')")});
+    for (const std::string& text : texts)
+        reader.write(QByteArray::fromStdString(text).toHex() + '\n');
+    reader.closeWriteChannel();
+    reader.waitForFinished();
+    std::vector<std::optional<std::string>> titles;
+    for (const QByteArray& line : reader.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            titles.push_back(line == "-" ? std::nullopt : std::optional(QByteArray::fromHex(line).toStdString()));
+    return titles;
+}
 
 using Lines = std::vector<std::string>;
 
@@ -141,8 +161,10 @@ TEST(WritingATask, ChangesTheStatusOnlyWithTheCompletion) {
 }
 
 // The SUMMARY on the wire for a title (unfolded), and the title read back from it:
-// the one typed, but for what TEXT cannot hold. Written again, it gives the same line.
+// the one typed, but for what TEXT cannot hold. Written again, it gives the same line, and a reader other than
+// libical finds the same title in it.
 TEST(WritingATask, EscapesTheTitleAsTextThatReadsBackUnchanged) {
+    std::vector<std::string> texts, readBacks;
     // Title, line, title read back.
     for (const auto& [title, line, readBack] : std::vector<std::tuple<std::string, std::string, std::string>>{
              {"here\\slash \\n literal", "SUMMARY:here\\\\slash \\\\n literal", "here\\slash \\n literal"},
@@ -162,7 +184,13 @@ TEST(WritingATask, EscapesTheTitleAsTextThatReadsBackUnchanged) {
         EXPECT_EQ(back->title, readBack);
         EXPECT_EQ(linesOf(vtodo::write(*back, text), {"SUMMARY"}), Lines{line});
         EXPECT_EQ(vtodo::readBack(title), readBack);
+        texts.push_back(text);
+        readBacks.push_back(readBack);
     }
+    const auto titles = titlesByAnotherReader(texts);
+    ASSERT_EQ(titles.size(), texts.size()) << "python3-vobject is needed (make deps)";
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(titles[i], readBacks[i]) << texts[i];
 }
 
 // What other writers send: parameters with quoted colons, both spellings of a line break, a backslash before
