@@ -74,9 +74,12 @@ TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
     EXPECT_EQ(stored(), garbage);
 }
 
-// (Other bad words are met in the command line's own tests.) Bytes that are not UTF-8 cannot come through
+// (The bad words themselves are met in the command line's own tests.) Bytes that are not UTF-8 cannot come through
 // QProcess's words; the shell passes them on.
-TEST_F(CommandLineProgramTest, WordsThatAreNotUtf8EndWithStatusTwoAndWriteNothing) {
+TEST_F(CommandLineProgramTest, BadWordsAndWordsThatAreNotUtf8EndWithStatusTwoAndWriteNothing) {
+    const Outcome unknown = run("frobnicate");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.error.contains(QLatin1String("redizado --help"))) << unknown.error.toStdString();
     const Outcome bytes = run({QStringLiteral("-c"), QStringLiteral("exec \"$0\" add \"$(printf 'bad \\377')\""),
                                QStringLiteral(REDIZADO_PROGRAM)},
                               {}, QStringLiteral("/bin/sh"));

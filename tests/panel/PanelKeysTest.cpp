@@ -74,3 +74,14 @@ TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem
     press(QStringLiteral("<Ctrl+A> a1 <Ctrl+2>"));
     EXPECT_EQ(stored(), "c b* a1");
 }
+
+// Done takes the keyboard from a title being edited: typing must not go on into a read-only row.
+TEST_F(KeyboardPanelTest, DoneTakesTheKeyboardFromTheTitleBeingEdited) {
+    press(QStringLiteral("a <Return>"));
+    widgets().editButton->click();
+    JLTextField* label = cellAt(0)->titleLabel();
+    QTest::mouseClick(label->viewport(), Qt::LeftButton);
+    ASSERT_TRUE(label->hasFocus());
+    widgets().editButton->click();
+    EXPECT_FALSE(label->hasFocus());
+}

@@ -5,6 +5,7 @@
 #include "FileUserDefaults.h"
 #include "JLJotlingManager.h"
 #include "LoadedSync.h"
+#include "MemoryUserDefaults.h"
 #include "NotificationCenter.h"
 #include "PreferencesKeys.h"
 #include "PrivateKeyring.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -80,6 +82,20 @@ protected:
     std::unique_ptr<LoadedSync> sync;
     std::optional<PrivateKeyring> m_keyring;
 };
+
+// With sync off, what the settings and the tray ask of it costs no network library.
+TEST(LoadedSyncTest, WithNoAccountItIsOffAndNothingIsLoaded) {
+    MemoryUserDefaults defaults;
+    NotificationCenter center;
+    JLJotlingManager manager(defaults, center);
+    LoadedSync sync(defaults, manager);
+    sync.startSchedule();
+    EXPECT_EQ(sync.status(), QStringLiteral("Sync is off"));
+    EXPECT_FALSE(sync.needsAttention());
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+        ASSERT_EQ(line.find("redizado-sync"), std::string::npos) << line;
+}
 
 TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewValues) {
     manager->addJotlingWithTitle("Buy milk");
