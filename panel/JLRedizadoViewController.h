@@ -122,6 +122,7 @@ private:
     std::optional<QString> titleAt(std::int64_t row, bool todo) const override;
     bool isCheckedAt(std::int64_t row, bool todo) const override;
     ItemKey keyAt(std::int64_t row, bool todo) const override;
+    std::vector<ItemKey> keys(bool todo) const override;
     std::int64_t rowOf(const ItemKey& key, bool todo) const override;
     void add(const QString& title) override;
     bool toggle(std::int64_t row, bool todo) override;

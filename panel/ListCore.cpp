@@ -107,13 +107,8 @@ std::int64_t ListCore::itemRow(std::int64_t tableRow) const {
 
 // The table asks for the count whenever it takes the list's rows as they are now: the rows' items are noted then.
 std::int64_t ListCore::numberOfRowsInTableView(JLTableView&) {
-    const bool todo = inTodoCategory();
-    const std::int64_t count = rowCount();
-    m_rowKeys.clear();
-    m_rowKeys.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t row = 0; row < count; ++row)
-        m_rowKeys.push_back(m_items.keyAt(row, todo));
-    return count;
+    m_rowKeys = m_items.keys(inTodoCategory());
+    return static_cast<std::int64_t>(m_rowKeys.size());
 }
 
 // Only the row that came or went is noted again: at 100,000 items, looking at every item would take frames.

@@ -3,9 +3,11 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // What a list asks of the items it shows. A row is an index into the to-do list (todo) or the full list; the list
 // only ever asks about rows it holds.
@@ -22,6 +24,15 @@ public:
     virtual std::optional<QString> titleAt(std::int64_t row, bool todo) const = 0;
     virtual bool isCheckedAt(std::int64_t row, bool todo) const = 0;
     virtual ItemKey keyAt(std::int64_t row, bool todo) const = 0;
+    // Every row's key at once, as a reload takes them.
+    virtual std::vector<ItemKey> keys(bool todo) const {
+        std::vector<ItemKey> all;
+        const std::int64_t rows = count(todo);
+        all.reserve(static_cast<std::size_t>(std::max<std::int64_t>(rows, 0)));
+        for (std::int64_t row = 0; row < rows; ++row)
+            all.push_back(keyAt(row, todo));
+        return all;
+    }
     // The row that holds the item now; -1 when it has gone.
     virtual std::int64_t rowOf(const ItemKey& key, bool todo) const = 0;
 
