@@ -61,6 +61,9 @@ TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeave
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
     EXPECT_TRUE(QDir(runtime).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    // A sync asked with no copy running is answered here, not taken for a copy that did not answer in time.
+    const Outcome sync = run("sync");
+    EXPECT_TRUE(sync.error.contains(QLatin1String("sync is off"))) << sync.error.toStdString();
 }
 
 TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {

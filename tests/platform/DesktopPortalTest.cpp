@@ -91,9 +91,17 @@ TEST_F(DesktopPortalTest, TheShortcutIsBoundThroughASessionAndEachActivationActs
     ASSERT_TRUE(answered->wait(5000));
     EXPECT_EQ(service->boundTrigger(), "ALT+t");
 
+    // The shortcut left is bound again in a session of its own; no session is opened for none.
+    const auto bound = portal.bound().size();
     service->unregisterHotKey(1);
+    ASSERT_TRUE(waitUntil([&] { return portal.bound().size() > bound; }));
+    EXPECT_TRUE(portal.bound().back().startsWith(QStringLiteral("toggle-panel-2 ")))
+        << portal.bound().back().toStdString();
+    EXPECT_TRUE(portal.closed().contains(session));
+    const QString last = portal.session();
     service->unregisterHotKey(2);
-    EXPECT_TRUE(waitUntil([this, session] { return portal.closed().contains(session); }));
+    EXPECT_TRUE(waitUntil([&] { return portal.closed().contains(last); }));
+    EXPECT_FALSE(waitUntil([&] { return portal.session() != last; }, 300));
 }
 
 TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold) {
