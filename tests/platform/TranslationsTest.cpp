@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Translations.h"
+#include "FileContents.h"
+#include "TempFolder.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -50,5 +52,19 @@ TEST_F(TranslationsInstall, TheFirstLanguageWithATranslationIsChosenWithQtsOwnTe
     EXPECT_EQ(install({QStringLiteral("sv_SE"), QStringLiteral("de_AT"), QStringLiteral("fr")}),
               QStringLiteral("de_AT"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+// A translation that cannot be read leaves the texts English, and the log says why.
+TEST_F(TranslationsInstall, AnUnreadableTranslationKeepsEnglishAndSaysSo) {
+    TempFolder folder;
+    writeFile(folder.path() + "/redizado_xx.qm", "not a translation");
+    static QStringList logged;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& line) { logged << line; });
+    const QString chosen =
+        translations::install(*qApp, {QStringLiteral("xx")}, {QString::fromStdString(folder.path())});
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(chosen, QString());
+    EXPECT_TRUE(logged.join(QLatin1Char('\n')).contains(QLatin1String("translation for xx cannot be read")))
+        << logged.join(QLatin1Char('\n')).toStdString();
 }
 } // namespace
