@@ -111,8 +111,9 @@ TEST_F(PopoverTest, CheckingUncheckingAndRenamingKeepEveryOtherKey) {
 }
 
 // A sync replaced the list (a UID given, an item from the server), which the sync does not announce: the popover
-// shows the merged list, and its next change is made to it rather than writing its own older copy over it.
-TEST_F(PopoverTest, AChangeAfterASyncMergeKeepsWhatTheMergeStored) {
+// shows the merged list, and its next change is made to it rather than writing its own older copy over it; so is
+// a change after anyone else wrote the stored list.
+TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
     storeItems({storedItem("a"), storedItem("b")});
     manager = std::make_unique<JLJotlingManager>(defaults, center);
     startPopover();
@@ -120,16 +121,11 @@ TEST_F(PopoverTest, AChangeAfterASyncMergeKeepsWhatTheMergeStored) {
     EXPECT_EQ(shownTitles(), (Strings{"from the server", "a", "b"}));
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(stored(), "from the server a* b");
-    EXPECT_EQ(defaults.objectForKey(keys::allRedizado)->get<Array>()->at(2).get<Dictionary>()->count("JotlingSyncUID"),
-              1u);
-}
-
-// Whoever wrote the stored list since the popover read it, a change is made to the list as it is then.
-TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
-    const Value a = storedItem("a");
-    startPopover({a});
-    storeItems({storedItem("written meanwhile"), a});
+    Array written = *defaults.objectForKey(keys::allRedizado)->get<Array>();
+    EXPECT_EQ(written.at(2).get<Dictionary>()->count("JotlingSyncUID"), 1u);
+    written.insert(written.begin(), storedItem("written meanwhile"));
+    storeItems(written);
     cellAt(0)->checkBox()->click();
-    EXPECT_EQ(stored(), "written meanwhile a*");
-    EXPECT_EQ(count(), 1);
+    EXPECT_EQ(stored(), "written meanwhile from the server* a* b");
+    EXPECT_EQ(count(), 2);
 }

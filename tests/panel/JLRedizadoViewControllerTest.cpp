@@ -87,7 +87,8 @@ TEST_F(PanelTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBarOnEve
     EXPECT_EQ(desktops.windows(), std::vector<QWidget*>{&window});
 }
 
-// The shortcut's pop-ups show with its check box.
+// The shortcut's pop-ups show with its check box. The pane is a group a reader names as the focus enters it, not a
+// nameless filler it passes over.
 TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDelegate) {
     defaults.setBool(keys::showToDoCount, true);
     defaults.setBool(keys::shortcutKey, true);
@@ -103,6 +104,9 @@ TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDeleg
     panel->shortcutCheckBox()->click();
     EXPECT_EQ(delegate.calls, (Strings{"launchAtLogin YES", "showToDoCount NO", "iconAlternate YES", "shortcut NO"}));
     EXPECT_TRUE(panel->shortcutView()->isHidden());
+    QAccessibleInterface* pane = accessible(panel->settingsPane());
+    EXPECT_EQ(pane->role(), QAccessible::Grouping);
+    EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Settings"));
 }
 
 // A title being typed when a sync replaces the list, its item with it, is stored on its own item, not on what took

@@ -9,8 +9,6 @@
 #include <QStyleOptionFrame>
 #include <QTranslator>
 
-#include <ostream>
-
 namespace {
 // A language as the program loads it, from the folder that holds its translation, either way round.
 struct Language {
@@ -18,10 +16,6 @@ struct Language {
     QString folder;
     bool rightToLeft = false;
 };
-
-void PrintTo(const Language& language, std::ostream* out) {
-    *out << language.name.toStdString() << (language.rightToLeft ? " right to left" : "");
-}
 
 // Every translation built, English as shipped, and German, among the longest, right to left as Arabic or Hebrew
 // would lay it out.

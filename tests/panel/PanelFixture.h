@@ -161,4 +161,12 @@ protected:
         }
     }
     RowMark& mark() { return panel->panelKeys().rowMark(); }
+    // Edit mode on and the row's title clicked into, as a user begins a rename with the mouse.
+    JLTextField* clickIntoTitle(std::int64_t row) {
+        widgets().editButton->click();
+        JLTextField* label = cellAt(row)->titleLabel();
+        QTest::mouseClick(label->viewport(), Qt::LeftButton);
+        EXPECT_TRUE(label->hasFocus());
+        return label;
+    }
 };

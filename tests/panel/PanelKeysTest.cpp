@@ -1,52 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
 
-#include <ostream>
-
-namespace {
-struct KeyCase {
-    const char* name;
-    const char* given; // typed and added in this order, so the last is on top
-    const char* keys;
-    const char* stored; // what the store holds afterwards
-    std::int64_t count;
-    int hides = 0;
-    int segment = 0;
-};
-
-void PrintTo(const KeyCase& c, std::ostream* out) {
-    *out << c.name;
+TEST_F(KeyboardPanelTest, KeysGiveTheStoredListCountHidesAndCategory) {
+    const struct {
+        const char* name;
+        const char* given; // typed and added in this order, so the last is on top
+        const char* keys;
+        const char* stored; // what the store holds afterwards
+        std::int64_t count;
+        int hides = 0;
+        int segment = 0;
+    } cases[] = {
+        {"Home and End", "a b c", "<Down> <End> <Space> <Home> <Space>", "c* b a*", 1},
+        {"Esc cancels a rename and keeps the panel", "a b", "<Down> <F2> x <Esc>", "b a", 2},
+        {"F2 renames, Return stores, the keys go on on the row", "a b c", "<Down> <F2> x <Return> <Down> <Space>",
+         "x b* a", 2},
+        {"switching stores a rename still being typed", "a", "<Down> <F2> b <Ctrl+2>", "b", 1, 0, 1},
+        {"Esc in the field hides", "a", "<Esc>", "a", 1, 1},
+        {"Esc on the rows hides", "a", "<Down> <Esc>", "a", 1, 1},
+        {"Ctrl+Tab switches either way", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
+        // The field's own typing is undone first; once it has none, the items' changes are.
+        {"Ctrl+Z in the field undoes typing first", "a b", "<Down> <Del> <Up> q <Ctrl+Z> <Ctrl+Z> <Return>", "b a", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        storeItems({});
+        defaults.setInteger(keys::switcherKey, 0);
+        startPanel();
+        activate();
+        widgets().entryField->setFocus();
+        QSignalSpy hides(panel.get(), &JLRedizadoViewController::hideRequested);
+        for (const QString& title : QString::fromLatin1(c.given).split(QLatin1Char(' ')))
+            press(title + QStringLiteral(" <Return>"));
+        press(QString::fromLatin1(c.keys));
+        EXPECT_EQ(stored(), c.stored);
+        EXPECT_EQ(count(), c.count);
+        EXPECT_EQ(hides.count(), c.hides);
+        EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), c.segment);
+    }
 }
-
-class KeyGrammar : public KeyboardPanelTest, public ::testing::WithParamInterface<KeyCase> {};
-
-TEST_P(KeyGrammar, KeysGiveTheStoredListAndCount) {
-    const KeyCase& c = GetParam();
-    QSignalSpy hides(panel.get(), &JLRedizadoViewController::hideRequested);
-    for (const QString& title : QString::fromLatin1(c.given).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        press(title + QStringLiteral(" <Return>"));
-    press(QString::fromLatin1(c.keys));
-    EXPECT_EQ(stored(), c.stored);
-    EXPECT_EQ(count(), c.count);
-    EXPECT_EQ(hides.count(), c.hides);
-    EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), c.segment);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Panel, KeyGrammar,
-    ::testing::Values(KeyCase{"HomeAndEnd", "a b c", "<Down> <End> <Space> <Home> <Space>", "c* b a*", 1},
-                      KeyCase{"EscCancelsARenameAndKeepsThePanel", "a b", "<Down> <F2> x <Esc>", "b a", 2},
-                      KeyCase{"F2RenamesReturnStoresAndTheKeysGoOnOnTheRow", "a b c",
-                              "<Down> <F2> x <Return> <Down> <Space>", "x b* a", 2},
-                      KeyCase{"SwitchingStoresARenameStillBeingTyped", "a", "<Down> <F2> b <Ctrl+2>", "b", 1, 0, 1},
-                      KeyCase{"EscInTheFieldHides", "a", "<Esc>", "a", 1, 1},
-                      KeyCase{"EscOnTheRowsHides", "a", "<Down> <Esc>", "a", 1, 1},
-                      KeyCase{"CtrlTabSwitchesEitherWay", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
-                      // The field's own typing is undone first; once it has none, the items' changes are.
-                      KeyCase{"CtrlZInTheFieldUndoesTypingFirst", "a b",
-                              "<Down> <Del> <Up> q <Ctrl+Z> <Ctrl+Z> <Return>", "b a", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
-} // namespace
 
 TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
     press(QStringLiteral("a <Return> b <Return>"));
@@ -67,10 +59,7 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
 // category shows at the same place.
 TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem) {
     press(QStringLiteral("a <Return> b <Return> c <Return> <Down> <Down> <Space>"));
-    widgets().editButton->click();
-    JLTextField* label = cellAt(1)->titleLabel();
-    QTest::mouseClick(label->viewport(), Qt::LeftButton);
-    ASSERT_TRUE(label->hasFocus());
+    clickIntoTitle(1);
     press(QStringLiteral("<Ctrl+A> a1 <Ctrl+2>"));
     EXPECT_EQ(stored(), "c b* a1");
 }
@@ -78,10 +67,7 @@ TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem
 // Done takes the keyboard from a title being edited: typing must not go on into a read-only row.
 TEST_F(KeyboardPanelTest, DoneTakesTheKeyboardFromTheTitleBeingEdited) {
     press(QStringLiteral("a <Return>"));
-    widgets().editButton->click();
-    JLTextField* label = cellAt(0)->titleLabel();
-    QTest::mouseClick(label->viewport(), Qt::LeftButton);
-    ASSERT_TRUE(label->hasFocus());
+    JLTextField* label = clickIntoTitle(0);
     widgets().editButton->click();
     EXPECT_FALSE(label->hasFocus());
 }

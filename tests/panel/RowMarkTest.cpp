@@ -63,27 +63,23 @@ TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
     EXPECT_EQ(manager->redizado().at(0)->completed(), true);
 }
 
-// Its action is the check box's click: stored and counted like one.
-TEST_F(KeyboardPanelTest, ARowIsCheckableAndAnEmptyTitleIsNamedUntitled) {
-    add({"milk", "   "});
-    switchTo(1);
-    ASSERT_EQ(shownTitles(), (Strings{"   ", "milk"})) << "a blank title is an item, on top";
-    QAccessibleInterface* row = accessible(cellAt(1));
-    EXPECT_FALSE(cellAt(0)->checkBox()->isChecked());
-    EXPECT_TRUE(row->state().checkable);
-    EXPECT_EQ(accessible(cellAt(0))->text(QAccessible::Name), QStringLiteral("Untitled item"));
-    row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    EXPECT_TRUE(manager->redizado().at(1)->completed());
-    EXPECT_TRUE(row->state().checked);
-    EXPECT_EQ(count(), 1);
-}
-
-// Each Remove button says which item it removes, from the row's first showing on, also for an empty title.
-TEST_F(KeyboardPanelTest, EachRemoveButtonSaysWhichItemItRemoves) {
+// Each Remove button says which item it removes from the row's first showing on, an empty title too; a row's
+// action is its check box's click, stored and counted like one.
+TEST_F(KeyboardPanelTest, ARowIsCheckableAndItsRemoveButtonAndNameSayItsItemUntitledWhenBlank) {
     startPanel({storedItem(""), storedItem("milk")});
-    activate();
     EXPECT_EQ(cellAt(0)->removeButton()->accessibleName(), QStringLiteral("Remove untitled item"));
     EXPECT_EQ(cellAt(1)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Cmilk\u201D"));
-    rename(1, QStringLiteral("oat milk"));
-    EXPECT_EQ(cellAt(1)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Coat milk\u201D"));
+    add(QStringLiteral("   "));
+    switchTo(1);
+    ASSERT_EQ(shownTitles(), (Strings{"   ", "", "milk"})) << "a blank title is an item, on top";
+    EXPECT_EQ(accessible(cellAt(0))->text(QAccessible::Name), QStringLiteral("Untitled item"));
+    rename(2, QStringLiteral("oat milk"));
+    EXPECT_EQ(cellAt(2)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Coat milk\u201D"));
+    QAccessibleInterface* row = accessible(cellAt(2));
+    EXPECT_TRUE(row->state().checkable);
+    EXPECT_FALSE(row->state().checked);
+    row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(manager->redizado().at(2)->completed());
+    EXPECT_TRUE(row->state().checked);
+    EXPECT_EQ(count(), 2);
 }

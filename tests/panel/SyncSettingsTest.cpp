@@ -103,11 +103,6 @@ struct AddressRow {
     bool warned;
 };
 
-// Named in the test list rather than dumped as bytes.
-void PrintTo(const AddressRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class PlainHttpTest : public SyncSettingsTest, public ::testing::WithParamInterface<AddressRow> {};
 } // namespace
 

@@ -104,7 +104,7 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
 }
 
 // The alternate icon, chosen, stays after the panel hides. A tool tip from the pointer resting on the icon would
-// cover the panel's entry field.
+// cover the panel's entry field. A desktop switch forgets the app; the click that took the focus does not reopen.
 TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOnceAndTheIconChoiceIsStored) {
     start();
     workspace.setFrontmostApplication(42);
@@ -124,15 +124,11 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     controller().setIconAlternate(true);
     EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
     EXPECT_TRUE(showsAlternateIcon());
-}
 
-TEST_F(StatusItemControllerTest, ADesktopSwitchForgetsTheAppAndTheClickThatTookTheFocusDoesNotReopenThePanel) {
-    start();
-    workspace.setFrontmostApplication(7);
     controller().showRedizadoView();
     workspace.switchDesktop();
     controller().hideRedizadoView();
-    EXPECT_TRUE(workspace.activated().empty());
+    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
 
     controller().showRedizadoView();
     controller().windowDidResignKey();

@@ -64,42 +64,31 @@ TEST_F(ShortcutSelectorTest, EveryItemShowsTheWordTheNoteUses) {
     }
 }
 
-struct StoredName {
-    const char* name;
-    const char* key;
-    const char* stored;
-    const char* shown;
-};
-
-class ShortcutSelectorStoredNameTest : public ShortcutSelectorTest, public ::testing::WithParamInterface<StoredName> {};
-
 // A file written by an earlier version shows its choice in words, and choosing that item writes what was there.
-TEST_P(ShortcutSelectorStoredNameTest, ReadsBackAndWritesTheSameName) {
-    const auto [name, setting, stored, shown] = GetParam();
-    defaults.setObject(setting, stored);
-    selector.awakeFromNib();
-    QComboBox* popUp = std::string_view(setting) == keys::shortcutKeyCodeKey ? key : first;
-    EXPECT_EQ(popUp->currentText(), QString::fromUtf8(shown));
-    EXPECT_EQ(updates, 0) << "showing the stored choice is no new choice";
-    defaults.setObject(setting, "");
-    emit popUp->activated(popUp->currentIndex());
-    EXPECT_EQ(defaults.objectForKey(setting), plist_value::Value(stored));
+TEST_F(ShortcutSelectorTest, AStoredNameIsShownInWordsAndChoosingItWritesTheSameName) {
+    const char* const modifier = keys::shortcutModifierCodeKeyOne;
+    const char* const keyCode = keys::shortcutKeyCodeKey;
+    const struct {
+        const char *setting, *stored, *shown;
+    } names[] = {{modifier, "\u2303", "Ctrl"},  {modifier, "\u2325", "Alt"},
+                 {modifier, "\u2318", "Super"}, {modifier, "\u21E7", "Shift"},
+                 {modifier, "None", "None"},    {keyCode, "\u23B5", "Space"},
+                 {keyCode, "\u21A9", "Return"}, {keyCode, "\u21EA", "Caps Lock"},
+                 {keyCode, "\u2190", "Left"},   {keyCode, "tab", "Tab"},
+                 {keyCode, "`", "`"},           {keyCode, "F12", "F12"}};
+    for (const auto& [setting, stored, shown] : names) {
+        SCOPED_TRACE(shown);
+        defaults.setObject(setting, stored);
+        selector.awakeFromNib();
+        QComboBox* popUp = setting == keyCode ? key : first;
+        EXPECT_EQ(popUp->currentText(), QString::fromUtf8(shown));
+        EXPECT_EQ(updates, 0) << "showing the stored choice is no new choice";
+        defaults.setObject(setting, "");
+        emit popUp->activated(popUp->currentIndex());
+        EXPECT_EQ(defaults.objectForKey(setting), plist_value::Value(stored));
+        updates = 0;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, ShortcutSelectorStoredNameTest,
-                         ::testing::Values(StoredName{"Control", keys::shortcutModifierCodeKeyOne, "\u2303", "Ctrl"},
-                                           StoredName{"Alt", keys::shortcutModifierCodeKeyOne, "\u2325", "Alt"},
-                                           StoredName{"Super", keys::shortcutModifierCodeKeyOne, "\u2318", "Super"},
-                                           StoredName{"Shift", keys::shortcutModifierCodeKeyOne, "\u21E7", "Shift"},
-                                           StoredName{"NoModifier", keys::shortcutModifierCodeKeyOne, "None", "None"},
-                                           StoredName{"SpaceBar", keys::shortcutKeyCodeKey, "\u23B5", "Space"},
-                                           StoredName{"Return", keys::shortcutKeyCodeKey, "\u21A9", "Return"},
-                                           StoredName{"CapsLock", keys::shortcutKeyCodeKey, "\u21EA", "Caps Lock"},
-                                           StoredName{"LeftArrow", keys::shortcutKeyCodeKey, "\u2190", "Left"},
-                                           StoredName{"Tab", keys::shortcutKeyCodeKey, "tab", "Tab"},
-                                           StoredName{"Grave", keys::shortcutKeyCodeKey, "`", "`"},
-                                           StoredName{"F12", keys::shortcutKeyCodeKey, "F12", "F12"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ShortcutSelectorTest, AChoiceStoresAllThreeTitlesThenUpdatesOnceEvenWhenConnectedTwice) {
     selector.connectActions();
