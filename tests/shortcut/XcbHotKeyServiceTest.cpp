@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
+#include <cstdlib>
 #include <map>
+#include <memory>
 
 namespace {
 constexpr std::uint16_t space = 49;
@@ -97,19 +99,37 @@ TEST_F(XcbHotKeyServiceTest, AHeldCombinationFiresOnceOnRelease) {
     }
 }
 
-// Unregistering lets go of every lock variant, so another program (a client of its own) can take the combination;
-// ours is then refused, and whatever was grabbed before the refusal is let go again, so it can be registered later.
+// Unregistering, or a service going away, lets go of every lock variant, so another program (a client of its own)
+// can take the combination; ours is then refused, and whatever was grabbed before the refusal is let go again, so it
+// can be registered later.
 TEST_F(XcbHotKeyServiceTest, AfterUnregisteringAnotherProgramCanHoldTheCombinationAndOursIsRefused) {
-    XcbHotKeyService service;
-    service.unregisterHotKey(listen(service).handle);
     xcb_connection_t* other = xcb_connect(nullptr, nullptr);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
-    ASSERT_EQ(xcb_request_check(other, xcb_grab_key_checked(other, 1, root, XCB_MOD_MASK_CONTROL, 65,
-                                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
-              nullptr);
-    EXPECT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::taken);
+    auto otherGrabs = [&] {
+        // Ours first: what our connection sent is handled before the other client's request.
+        xcb_connection_t* ours = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        std::free(xcb_get_input_focus_reply(ours, xcb_get_input_focus(ours), nullptr));
+        std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
+            xcb_request_check(other, xcb_grab_key_checked(other, 1, root, XCB_MOD_MASK_CONTROL, 65, XCB_GRAB_MODE_ASYNC,
+                                                          XCB_GRAB_MODE_ASYNC)),
+            &std::free);
+        return !error;
+    };
     // Let go and wait for the server's answer: a bare disconnect is handled whenever the server gets to it.
-    xcb_request_check(other, xcb_ungrab_key_checked(other, 65, root, XCB_MOD_MASK_CONTROL));
+    auto otherLetsGo = [&] {
+        std::free(xcb_request_check(other, xcb_ungrab_key_checked(other, 65, root, XCB_MOD_MASK_CONTROL)));
+    };
+    {
+        XcbHotKeyService gone;
+        listen(gone);
+    }
+    ASSERT_TRUE(otherGrabs());
+    otherLetsGo();
+    XcbHotKeyService service;
+    service.unregisterHotKey(listen(service).handle);
+    ASSERT_TRUE(otherGrabs());
+    EXPECT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::taken);
+    otherLetsGo();
     xcb_disconnect(other);
     EXPECT_EQ(service.registerHotKey(space, HotKeyService::control, 1).status, HotKeyService::ok);
 }
