@@ -5,9 +5,12 @@
 #include "KeptIconPlace.h"
 #include "TempFolder.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -61,6 +64,22 @@ TEST_F(TrayStatusItemTest, TheHiddenGlyphIgnoresThePaletteAndFollowsTheTraysTone
     EXPECT_LT(drawn(*item).pixelColor(8, 8).lightness(), 40);
     tray.setTone(BarTone::Dark);
     EXPECT_EQ(drawn(*item).pixelColor(8, 8), QColor(Qt::white));
+}
+
+// Without a notification service the message is a window of its own, its words shown as they are, gone once closed.
+TEST_F(TrayStatusItemTest, AMessageShowsAsAPlainTextWindowThatGoesWhenClosed) {
+    item->showMessage(QStringLiteral("Not saved"), QStringLiteral("<b>disk</b> full"));
+    QPointer<QMessageBox> box;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<QMessageBox*>(window); found && found->isVisible())
+            box = found;
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Not saved"));
+    EXPECT_EQ(box->text(), QStringLiteral("<b>disk</b> full"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    box->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(box);
 }
 
 // At login the tray may start after the program; a desktop may restart or replace it while the program runs.
