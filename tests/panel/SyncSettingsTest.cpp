@@ -5,6 +5,8 @@
 
 #include <QMessageBox>
 
+#include <set>
+
 namespace {
 // The settings pane of a panel that has a sync, open.
 class SyncSettingsTest : public PanelTest {
@@ -92,6 +94,16 @@ TEST_F(SyncSettingsTest, TheStatusLineFollowsTheSyncAndStandsOutWhenTheUserMustA
     fill(QStringLiteral("https://dav.example.org/cal/"));
     panel->syncSettings()->turnOnOrOff();
     EXPECT_FALSE(panel->syncSettings()->isBusy());
+    // What the section says is reached by Tab, with its fields out of use.
+    activate();
+    widgets().settingsButton->setFocus();
+    std::set<QWidget*> visited;
+    for (int i = 0; i < 30; ++i) {
+        visited.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(visited.contains(ui().statusLabel));
+    EXPECT_TRUE(visited.contains(ui().noKeyringLabel));
 }
 
 namespace {
