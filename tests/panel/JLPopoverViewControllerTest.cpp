@@ -95,9 +95,11 @@ TEST_F(PopoverTest, CheckingUncheckingAndRenamingKeepEveryOtherKey) {
                now.count("SomeOtherClientsKey") == 1 &&
                now.at(keys::jotlingCreatedDate) == item.at(keys::jotlingCreatedDate);
     };
+    EXPECT_EQ(widgets().categorySwitcher->segmentButton(0)->text(), QStringLiteral("To Do (1)"));
     cellAt(0)->checkBox()->click(); // checked from the To Do list
     EXPECT_EQ(stored(), "a*");
     EXPECT_TRUE(keysKept());
+    EXPECT_EQ(widgets().categorySwitcher->segmentButton(0)->text(), QStringLiteral("To Do (0)"));
     switchTo(1);
     cellAt(0)->checkBox()->click(); // unchecked from the full list
     EXPECT_EQ(stored(), "a");
