@@ -2,6 +2,7 @@
 #include "FakeDesktopPortal.h"
 #include "PortalColorScheme.h"
 #include "PortalHotKeyService.h"
+#include "PortalProxies.h"
 #include "PrivateSessionBus.h"
 #include "WaitUntil.h"
 
@@ -125,6 +126,8 @@ TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTol
     portal.bindAnswersEmpty = true;
     EXPECT_FALSE(bind(HotKeyService::option, 2));
     EXPECT_EQ(service->boundTrigger(), "");
+    // Every request, answered or refused, is let go: none is left listening on the bus.
+    EXPECT_TRUE(waitUntil([&] { return service->findChildren<PortalRequest*>().isEmpty(); }));
 }
 
 // Some portals answer Read with the value wrapped in a second variant.
