@@ -26,8 +26,6 @@ public:
     enum class Scheme { Http, Https };
 
     static bool installed() { return !QStandardPaths::findExecutable(QStringLiteral("radicale")).isEmpty(); }
-    // The certificate for HTTPS is made with openssl: Qt cannot make one.
-    static bool canServeHttps() { return !QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty(); }
 
     RadicaleServer() = default;
     RadicaleServer(const RadicaleServer&) = delete;
@@ -113,7 +111,7 @@ type = owner_only
         stop();
         return false;
     }
-    // A certificate for 127.0.0.1 that expires tomorrow.
+    // A certificate for 127.0.0.1 that expires tomorrow, made with openssl: Qt cannot make one.
     bool makeCertificate() {
         const QString folder = QString::fromStdString(m_folder.path());
         QProcess openssl;

@@ -19,7 +19,6 @@ namespace {
 // the last is given from then on.
 class StubHttpServer {
 public:
-    explicit StubHttpServer(QByteArray answer) : StubHttpServer(QByteArrayList{std::move(answer)}) {}
     explicit StubHttpServer(QByteArrayList answers) : m_answers(std::move(answers)) {
         m_server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
@@ -93,7 +92,7 @@ TEST(CalDavBadAnswerTest, IsSortedIntoWhatTheSyncDoesNext) {
              {Call::Remove, answer("412 Precondition Failed", {}), CalDavOutcome::PreconditionFailed, 1}}) {
         const QString statusLine = QString::fromLatin1(bad.mid(9, bad.indexOf('\r') - 9));
         SCOPED_TRACE(std::to_string(int(call)) + " answered " + statusLine.toStdString());
-        StubHttpServer stub(bad);
+        StubHttpServer stub({bad});
         const auto client = clientOn(stub);
         const QString href = client->hrefFor(QStringLiteral("t1"));
         Fetched got;
@@ -186,11 +185,11 @@ TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {
     const auto privileges = [](const QByteArray& names) {
         return "<current-user-privilege-set><privilege><read/></privilege>" + names + "</current-user-privilege-set>";
     };
-    StubHttpServer stub(multistatus(
+    StubHttpServer stub({multistatus(
         response("/alice/", propstat("<resourcetype><collection/></resourcetype><C:calendar-home-set><href>/alice/"
                                      "</href></C:calendar-home-set>")) +
         response("/alice/shared/", propstat(tasksOnly + "<displayname>Redizado</displayname>" + privileges({}))) +
-        response("/alice/work/", propstat(tasksOnly + privileges("<privilege><write-content/></privilege>")))));
+        response("/alice/work/", propstat(tasksOnly + privileges("<privilege><write-content/></privilege>"))))});
     const Discovered found = discover(*clientOn(stub, stub.url(QStringLiteral("/alice/"))));
     ASSERT_TRUE(found.result.ok()) << found.result;
     EXPECT_EQ(found.calendar, stub.url(QStringLiteral("/alice/work/")));
@@ -200,7 +199,7 @@ TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {
 TEST(CalDavDiscoveryTest, APrincipalThatFailsIsReportedAsItself) {
     const QByteArray namesPrincipal = multistatus(response(
         "/dav/", propstat("<current-user-principal><href>/principals/alice/</href></current-user-principal>")));
-    StubHttpServer stub(QByteArrayList{namesPrincipal, answer("404 Not Found", {}), namesPrincipal});
+    StubHttpServer stub({namesPrincipal, answer("404 Not Found", {}), namesPrincipal});
     const Discovered found = discover(*clientOn(stub, stub.url(QStringLiteral("/dav/"))));
     EXPECT_TRUE(found.result.detail.contains(QStringLiteral("/principals/alice/"))) << found.result;
     EXPECT_EQ(stub.requests().size(), 2);
@@ -208,8 +207,8 @@ TEST(CalDavDiscoveryTest, APrincipalThatFailsIsReportedAsItself) {
 
 // Plain HTTP to another machine, and a redirect to another server, which is sent no password.
 TEST(CalDavSafetyTest, PlainHttpElsewhereOrARedirectToAnotherServerIsRefused) {
-    StubHttpServer elsewhere(answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"/>"));
-    StubHttpServer server(answer("301 Moved Permanently", {}, "Location: " + elsewhere.url().toEncoded() + "\r\n"));
+    StubHttpServer elsewhere({answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"/>")});
+    StubHttpServer server({answer("301 Moved Permanently", {}, "Location: " + elsewhere.url().toEncoded() + "\r\n")});
     for (const QUrl& address :
          {QUrl(QStringLiteral("http://tasks.example.invalid/")), server.url(QStringLiteral("/alice/tasks/"))})
         EXPECT_EQ(discover(*clientOn(server, address)).result.outcome, CalDavOutcome::Refused)

@@ -223,31 +223,16 @@ TEST_F(SyncRunTest, AServerKilledWhileTakingWritesLosesNothingAndTheNextSyncCatc
     EXPECT_EQ(contentsThere(), contents());
 }
 
-// One task too big for the server: the others go, the timetable goes on, and it is tried again at the next sync.
-TEST_F(SyncRunTest, ATaskTheServerTurnsDownStaysHereAndTheRestGoes) {
-    RadicaleServer small;
-    small.serverOptions = QStringLiteral("max_content_length = 4000");
-    ASSERT_TRUE(small.start(user, password)) << "radicale would not start";
-    const std::string huge(5000, 'x');
-    manager.addJotlingWithTitle(huge);
-    manager.addJotlingWithTitle("Milk");
-
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        ASSERT_EQ(sync(password, small.url()), SyncOutcome::Ok) << detail();
-        EXPECT_EQ(report->refusedItems, 1);
-        // The status, not the reason phrase, which differs between servers ("Content Too Large" from Python 3.13).
-        EXPECT_TRUE(report->firstRefusal.contains(QStringLiteral("413 "))) << report->firstRefusal.toStdString();
-        EXPECT_EQ(titlesOf(manager.redizado()), (std::vector<std::string>{"Milk", huge}));
-        const SyncState state = SyncState::load(statePath);
-        EXPECT_EQ(std::pair(state.tasks.size(), state.refusedItems), std::pair(std::size_t(1), 1));
-    }
-}
-
-TEST_F(SyncRunTest, OverHttpsTheServersCertificateMustBeTrusted) {
-    if (!RadicaleServer::canServeHttps())
+// Over HTTPS the server's certificate must be trusted. One task too big for the server: the others go, the timetable
+// goes on, and it is tried again at the next sync.
+TEST_F(SyncRunTest, OverHttpsTheCertificateMustBeTrustedAndATaskTheServerTurnsDownStaysHere) {
+    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty())
         GTEST_SKIP() << "openssl is not installed";
     RadicaleServer secure;
+    secure.serverOptions = QStringLiteral("max_content_length = 4000");
     ASSERT_TRUE(secure.start(user, password, RadicaleServer::Scheme::Https)) << "radicale would not start";
+    const std::string huge(5000, 'x');
+    manager.addJotlingWithTitle(huge);
     manager.addJotlingWithTitle("Milk");
 
     EXPECT_EQ(sync(password, secure.url()), SyncOutcome::Refused) << detail();
@@ -257,8 +242,15 @@ TEST_F(SyncRunTest, OverHttpsTheServersCertificateMustBeTrusted) {
     QSslConfiguration trusting = saved;
     trusting.addCaCertificates(secure.certificates());
     QSslConfiguration::setDefaultConfiguration(trusting);
-    ASSERT_EQ(sync(password, secure.url()), SyncOutcome::Ok) << detail();
-    EXPECT_EQ(report->summary.addedThere, 1);
+    for (const int addedThere : {1, 0}) {
+        ASSERT_EQ(sync(password, secure.url()), SyncOutcome::Ok) << detail();
+        EXPECT_EQ(std::pair(report->summary.addedThere, report->refusedItems), std::pair(addedThere, 1));
+        // The status, not the reason phrase, which differs between servers ("Content Too Large" from Python 3.13).
+        EXPECT_TRUE(report->firstRefusal.contains(QStringLiteral("413 "))) << report->firstRefusal.toStdString();
+        EXPECT_EQ(titlesOf(manager.redizado()), (std::vector<std::string>{"Milk", huge}));
+        const SyncState state = SyncState::load(statePath);
+        EXPECT_EQ(std::pair(state.tasks.size(), state.refusedItems), std::pair(std::size_t(1), 1));
+    }
 }
 
 } // namespace
