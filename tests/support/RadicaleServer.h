@@ -5,7 +5,6 @@
 #include "TempFolder.h"
 #include "WaitUntil.h"
 
-#include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -27,8 +26,6 @@ public:
     enum class Scheme { Http, Https };
 
     static bool installed() { return !QStandardPaths::findExecutable(QStringLiteral("radicale")).isEmpty(); }
-    // The certificate for HTTPS is made with openssl: Qt cannot make one.
-    static bool canServeHttps() { return !QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty(); }
 
     RadicaleServer() = default;
     RadicaleServer(const RadicaleServer&) = delete;
@@ -106,26 +103,26 @@ type = owner_only
                       .arg(m_port)
                       .arg(folder, m_scheme == Scheme::Https ? tls : QString(), serverOptions)
                       .toStdString());
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(QStringLiteral("radicale"), {QStringLiteral("--config"), folder + QStringLiteral("/config")});
         if (m_process.waitForStarted() && waitUntilAnswering())
             return true;
         stop();
         return false;
     }
-    // A certificate for 127.0.0.1 that expires tomorrow.
+    // A certificate for 127.0.0.1 that expires tomorrow, made with openssl: Qt cannot make one.
     bool makeCertificate() {
         const QString folder = QString::fromStdString(m_folder.path());
         QProcess openssl;
+        openssl.setProcessChannelMode(QProcess::MergedChannels);
         openssl.setStandardOutputFile(QProcess::nullDevice());
-        openssl.setStandardErrorFile(QProcess::nullDevice());
-        const QString arguments = QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes "
-                                                 "-days 1 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1");
-        openssl.start(QStringLiteral("openssl"),
-                      arguments.split(QLatin1Char(' ')) +
-                          QStringList{QStringLiteral("-keyout"), folder + QStringLiteral("/key.pem"),
-                                      QStringLiteral("-out"), folder + QStringLiteral("/cert.pem")});
+        openssl.start(
+            QStringLiteral("openssl"),
+            QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 -subj "
+                           "/CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout %1/key.pem -out %1/cert.pem")
+                .arg(folder)
+                .split(QLatin1Char(' ')));
         if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0)
             return false;
         m_certificates = QSslCertificate::fromPath(folder + QStringLiteral("/cert.pem"));
@@ -137,15 +134,12 @@ type = owner_only
         return probe.serverPort();
     }
     bool waitUntilAnswering() {
-        QDeadlineTimer deadline(15000);
-        while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
+        const auto answering = [this] {
             QTcpSocket socket;
             socket.connectToHost(QHostAddress::LocalHost, m_port);
-            if (socket.waitForConnected(200))
-                return true;
-            m_process.waitForFinished(50);
-        }
-        return false;
+            return socket.waitForConnected(200) || m_process.state() != QProcess::Running;
+        };
+        return waitUntil(answering, 15000) && m_process.state() == QProcess::Running;
     }
 
     TempFolder m_folder;

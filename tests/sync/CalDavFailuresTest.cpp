@@ -19,7 +19,6 @@ namespace {
 // the last is given from then on.
 class StubHttpServer {
 public:
-    explicit StubHttpServer(QByteArray answer) : StubHttpServer(QByteArrayList{std::move(answer)}) {}
     explicit StubHttpServer(QByteArrayList answers) : m_answers(std::move(answers)) {
         m_server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
@@ -63,11 +62,12 @@ QByteArray answer(const char* statusLine, const QByteArray& body, const QByteArr
            "\r\nConnection: close\r\n\r\n" + body;
 }
 
-// A client on the stub's calendar.
-std::unique_ptr<CalDavClient> clientOn(const StubHttpServer& stub) {
-    auto client =
-        std::make_unique<CalDavClient>(CalDavAccount{stub.url(), QStringLiteral("alice"), QStringLiteral("secret")});
-    client->setCalendar(stub.url(QStringLiteral("/alice/tasks/")));
+// A client for the address, on the stub's calendar when given none.
+std::unique_ptr<CalDavClient> clientOn(const StubHttpServer& stub, const QUrl& address = {}) {
+    auto client = std::make_unique<CalDavClient>(
+        CalDavAccount{address.isEmpty() ? stub.url() : address, QStringLiteral("alice"), QStringLiteral("secret")});
+    if (address.isEmpty())
+        client->setCalendar(stub.url(QStringLiteral("/alice/tasks/")));
     return client;
 }
 
@@ -92,7 +92,7 @@ TEST(CalDavBadAnswerTest, IsSortedIntoWhatTheSyncDoesNext) {
              {Call::Remove, answer("412 Precondition Failed", {}), CalDavOutcome::PreconditionFailed, 1}}) {
         const QString statusLine = QString::fromLatin1(bad.mid(9, bad.indexOf('\r') - 9));
         SCOPED_TRACE(std::to_string(int(call)) + " answered " + statusLine.toStdString());
-        StubHttpServer stub(bad);
+        StubHttpServer stub({bad});
         const auto client = clientOn(stub);
         const QString href = client->hrefFor(QStringLiteral("t1"));
         Fetched got;
@@ -185,13 +185,12 @@ TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {
     const auto privileges = [](const QByteArray& names) {
         return "<current-user-privilege-set><privilege><read/></privilege>" + names + "</current-user-privilege-set>";
     };
-    StubHttpServer stub(multistatus(
+    StubHttpServer stub({multistatus(
         response("/alice/", propstat("<resourcetype><collection/></resourcetype><C:calendar-home-set><href>/alice/"
                                      "</href></C:calendar-home-set>")) +
         response("/alice/shared/", propstat(tasksOnly + "<displayname>Redizado</displayname>" + privileges({}))) +
-        response("/alice/work/", propstat(tasksOnly + privileges("<privilege><write-content/></privilege>")))));
-    CalDavClient client({stub.url(QStringLiteral("/alice/")), QStringLiteral("alice"), QStringLiteral("secret")});
-    const Discovered found = discover(client);
+        response("/alice/work/", propstat(tasksOnly + privileges("<privilege><write-content/></privilege>"))))});
+    const Discovered found = discover(*clientOn(stub, stub.url(QStringLiteral("/alice/"))));
     ASSERT_TRUE(found.result.ok()) << found.result;
     EXPECT_EQ(found.calendar, stub.url(QStringLiteral("/alice/work/")));
 }
@@ -200,25 +199,20 @@ TEST(CalDavDiscoveryTest, PicksACalendarTheUserMayWriteTo) {
 TEST(CalDavDiscoveryTest, APrincipalThatFailsIsReportedAsItself) {
     const QByteArray namesPrincipal = multistatus(response(
         "/dav/", propstat("<current-user-principal><href>/principals/alice/</href></current-user-principal>")));
-    StubHttpServer stub(QByteArrayList{namesPrincipal, answer("404 Not Found", {}), namesPrincipal});
-    CalDavClient client({stub.url(QStringLiteral("/dav/")), QStringLiteral("alice"), QStringLiteral("secret")});
-    const Discovered found = discover(client);
+    StubHttpServer stub({namesPrincipal, answer("404 Not Found", {}), namesPrincipal});
+    const Discovered found = discover(*clientOn(stub, stub.url(QStringLiteral("/dav/"))));
     EXPECT_TRUE(found.result.detail.contains(QStringLiteral("/principals/alice/"))) << found.result;
     EXPECT_EQ(stub.requests().size(), 2);
 }
 
-TEST(CalDavSafetyTest, PlainHttpToAnotherMachineIsRefusedUnsent) {
-    CalDavClient client(
-        {QUrl(QStringLiteral("http://tasks.example.invalid/")), QStringLiteral("alice"), QStringLiteral("secret")});
-    EXPECT_EQ(discover(client).result.outcome, CalDavOutcome::Refused);
-}
-
-TEST(CalDavSafetyTest, ARedirectToAnotherServerIsRefusedAndSendsItNoPassword) {
-    StubHttpServer elsewhere(answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"/>"));
-    StubHttpServer server(answer("301 Moved Permanently", {}, "Location: " + elsewhere.url().toEncoded() + "\r\n"));
-    CalDavClient client(
-        {server.url(QStringLiteral("/alice/tasks/")), QStringLiteral("alice"), QStringLiteral("secret")});
-    EXPECT_EQ(discover(client).result.outcome, CalDavOutcome::Refused);
+// Plain HTTP to another machine, and a redirect to another server, which is sent no password.
+TEST(CalDavSafetyTest, PlainHttpElsewhereOrARedirectToAnotherServerIsRefused) {
+    StubHttpServer elsewhere({answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"/>")});
+    StubHttpServer server({answer("301 Moved Permanently", {}, "Location: " + elsewhere.url().toEncoded() + "\r\n")});
+    for (const QUrl& address :
+         {QUrl(QStringLiteral("http://tasks.example.invalid/")), server.url(QStringLiteral("/alice/tasks/"))})
+        EXPECT_EQ(discover(*clientOn(server, address)).result.outcome, CalDavOutcome::Refused)
+            << address.toString().toStdString();
     EXPECT_TRUE(elsewhere.requests().isEmpty());
 }
 

@@ -3,12 +3,9 @@
 // restarted and syncs cut off at random moments; at the end all three hold the same list, and every change is there
 // unless a later change to the same property, made by someone who had seen it, replaced it.
 // REDIZADO_SEED picks the run (printed); REDIZADO_SOAK_STEPS its length.
-#include "ItemTask.h"
-#include "JLJotlingManager.h"
-#include "MemoryUserDefaults.h"
-#include "NotificationCenter.h"
 #include "RadicaleServer.h"
 #include "SyncRun.h"
+#include "SyncedList.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,7 +17,6 @@
 #include <array>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -30,17 +26,11 @@ namespace {
 enum Who { copyA, copyB, device };
 const char* const whoName[] = {"copy A", "copy B", "the other device"};
 
-// Title and check mark by UID.
-using Contents = std::map<std::string, std::pair<std::string, bool>>;
-
 // A title for a message: line breaks shown, long runs cut short.
 std::string shown(const std::string& title) {
-    std::string text;
-    for (const char c : title)
-        text += c == '\n' ? std::string("⏎") : std::string(1, c);
-    if (text.size() > 80)
-        text = text.substr(0, 40) + "…(" + std::to_string(title.size()) + " bytes)";
-    return "\"" + text + "\"";
+    const std::string text =
+        title.size() > 80 ? title.substr(0, 40) + "…(" + std::to_string(title.size()) + " bytes)" : title;
+    return "\"" + QString::fromStdString(text).replace(QLatin1Char('\n'), QStringLiteral("⏎")).toStdString() + "\"";
 }
 
 unsigned envNumber(const char* name, unsigned otherwise) {
@@ -48,23 +38,9 @@ unsigned envNumber(const char* name, unsigned otherwise) {
     return text && *text ? unsigned(std::strtoul(text, nullptr, 10)) : otherwise;
 }
 
-// One copy of the program: its own store and sync state.
-struct Copy {
-    TempFolder folder;
-    std::string statePath = folder.path() + "/redizado/sync.plist";
-    MemoryUserDefaults defaults;
-    NotificationCenter center;
-    JLJotlingManager manager{defaults, center};
+// One copy of the program.
+struct Copy : SyncedList {
     std::vector<int> goodSyncs; // the steps of its syncs that went through
-
-    Contents contents() const {
-        Contents contents;
-        for (const auto& record : manager.redizado()) {
-            const vtodo::Task task = vtodo::taskOfItem(*record->dictionary());
-            contents[task.uid] = {record->title().value_or(""), record->completed()};
-        }
-        return contents;
-    }
 };
 
 // The other device, a python3-caldav script of the test's own, talking straight to the server.
@@ -76,21 +52,17 @@ public:
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(python, {REDIZADO_OTHER_DEVICE, server.toString(), user, password, calendar.toString()});
     }
-    // Nothing when the answer is "ok", else the error it gave.
-    std::optional<std::string> ask(const QJsonObject& request, QJsonObject* answer = nullptr) {
+    // Its answer: "ok", else an "error".
+    QJsonObject ask(const QJsonObject& request) {
         m_process.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
         while (!m_process.canReadLine())
             if (!m_process.waitForReadyRead(60000))
-                return "the other device did not answer";
-        const QJsonObject got = QJsonDocument::fromJson(m_process.readLine()).object();
-        if (answer)
-            *answer = got;
-        return got["ok"].toBool() ? std::nullopt : std::optional(got["error"].toString().toStdString());
+                return {{"error", "the other device did not answer"}};
+        return QJsonDocument::fromJson(m_process.readLine()).object();
     }
     Contents contents() {
-        QJsonObject answer;
-        if (const auto error = ask({{"op", "list"}}, &answer))
-            ADD_FAILURE() << "the other device's list: " << *error;
+        const QJsonObject answer = ask({{"op", "list"}});
+        EXPECT_TRUE(answer["ok"].toBool()) << "the other device's list: " << answer["error"].toString().toStdString();
         Contents contents;
         for (const QJsonValue& task : answer["tasks"].toArray())
             contents[task[0].toString().toStdString()] = {task[1].toString().toStdString(), task[2].toBool()};
@@ -228,10 +200,11 @@ protected:
 
     // A change made on a copy, to an item it already synced.
     void changeOnCopy(Who who) {
-        JLJotlingManager& manager = m_copies[who]->manager;
+        Copy& copy = *m_copies[who];
+        JLJotlingManager& manager = copy.manager;
         std::vector<std::size_t> known;
         for (std::size_t i = 0; i < manager.redizado().size(); ++i) {
-            const std::string uid = vtodo::taskOfItem(*manager.redizado()[i]->dictionary()).uid;
+            const std::string uid = copy.uidAt(i);
             if (!uid.empty() && m_byUid.count(uid) && m_byUid[uid] >= 0)
                 known.push_back(i);
         }
@@ -243,8 +216,7 @@ protected:
         }
         const std::size_t index = known[random(known.size())];
         const auto& record = manager.redizado()[index];
-        const QJsonObject done =
-            change(m_byUid[vtodo::taskOfItem(*record->dictionary()).uid], who, record->completed());
+        const QJsonObject done = change(m_byUid[copy.uidAt(index)], who, record->completed());
         if (done["op"] == "check")
             manager.completeEntry(done["done"].toBool(), std::int64_t(index), false);
         else if (done["op"] == "rename")
@@ -271,8 +243,9 @@ protected:
             request = change(m_byUid[uid], device, there.at(uid).second);
             request["uid"] = QString::fromStdString(uid);
         }
-        if (const auto error = m_device.ask(request))
-            m_problems.push_back("step " + std::to_string(m_step) + ": the other device failed: " + *error);
+        if (const QJsonObject answer = m_device.ask(request); !answer["ok"].toBool())
+            m_problems.push_back("step " + std::to_string(m_step) +
+                                 ": the other device failed: " + answer["error"].toString().toStdString());
     }
 
     // One sync of a copy as the tray program runs it; the server killed after cutAfterMs when given.
@@ -294,13 +267,11 @@ protected:
         if (!report || report->outcome != SyncOutcome::Ok)
             return;
         copy.goodSyncs.push_back(m_step);
-        const auto arrive = [&](auto& writes) {
-            for (auto& write : writes)
-                if (write.who == who && !write.arrived)
-                    write.arrived = m_step;
+        const auto arrive = [&](auto& write) {
+            write.arrived = write.who == who && !write.arrived ? m_step : write.arrived;
         };
         for (History& history : m_items)
-            arrive(history.titles), arrive(history.checks);
+            std::ranges::for_each(history.titles, arrive), std::ranges::for_each(history.checks, arrive);
         learnUids(copy.contents(), whoName[who]);
     }
     void restartServer() {

@@ -41,9 +41,6 @@ std::string hrefFor(const std::string& itsUid) {
 TaskState stateOf(const Side& side, const std::string& itsUid = uid) {
     return {hrefFor(itsUid), "e1", side.title, side.checked, textOf(side, {}, itsUid)};
 }
-Side sideOf(const Record& record) {
-    return {record->title().value_or(""), record->completed()};
-}
 Side sideOf(const std::string& icalendar) {
     const auto task = vtodo::read(icalendar);
     return task ? Side{task->title, task->completed} : Side{"<unreadable>"};
@@ -51,7 +48,7 @@ Side sideOf(const std::string& icalendar) {
 std::vector<Side> sidesOf(const JLJotlingManager::List& items) {
     std::vector<Side> sides;
     for (const Record& record : items)
-        sides.push_back(sideOf(record));
+        sides.push_back({record->title().value_or(""), record->completed()});
     return sides;
 }
 SyncMerge merge(const JLJotlingManager::List& items, const std::map<std::string, TaskState>& tasks,
@@ -61,89 +58,69 @@ SyncMerge merge(const JLJotlingManager::List& items, const std::map<std::string,
 
 enum class There { Unchanged, Removed, Unreadable };
 
-struct MergeRow {
-    const char* name;
-    std::optional<Side> base; // as both sides last agreed; nothing: never synced
-    std::optional<Side> here; // nothing: not here (deleted, or never had it)
-    std::variant<There, Side> there;
-    std::vector<Side> expectHere;
-    std::vector<std::string> expectWrites; // each as what it writes over which version, as written by over()
-    friend void PrintTo(const MergeRow& row, std::ostream* out) { *out << row.name; } // stable test names
-};
+const Side milk{"Milk"}, oat{"Oat milk"}, soy{"Soy milk"};
+const Side milkDone{"Milk", true}, oatDone{"Oat milk", true}, soyDone{"Soy milk", true};
 
+// Each write as what it writes over which version.
 std::string over(const Side& side, const std::string& version) {
     return ::testing::PrintToString(side) + " over " + version;
 }
 
-class SyncMergeRules : public ::testing::TestWithParam<MergeRow> {};
+// Base: as both sides last agreed (nothing: never synced); here: nothing when not here. Their version is the one
+// known from now on, whatever became of it here.
+TEST(SyncMerge, KeepsWhatEitherSideChanged) {
+    using Row = std::tuple<const char*, std::optional<Side>, std::optional<Side>, std::variant<There, Side>,
+                           std::vector<Side>, std::vector<std::string>>;
+    for (auto [name, base, here, there, expectHere, expectWrites] : std::vector<Row>{
+             {"NothingChanged", milk, milk, There::Unchanged, {milk}, {}},
+             {"RenamedHere", milk, oat, There::Unchanged, {oat}, {over(oat, "e1")}},
+             {"RenamedThere", milk, milk, soy, {soy}, {}},
+             {"CheckedThere", milk, milk, milkDone, {milkDone}, {}},
+             {"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, {over(soyDone, "e2")}},
+             {"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, {}},
+             // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
+             {"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, {over(oat, "none")}},
+             // Renamed apart: a check changed on one side goes to both halves, as had its write come before the rename.
+             {"ApartCheckedHere", milk, oatDone, soy, {oatDone, soyDone}, {over(oatDone, "none"), over(soyDone, "e2")}},
+             {"ApartCheckedThere", milk, oat, soyDone, {oatDone, soyDone}, {over(oatDone, "none")}},
+             {"ApartUncheckedHere", milkDone, oat, soyDone, {oat, soy}, {over(oat, "none"), over(soy, "e2")}},
+             {"ApartCheckedOnBothSides", milk, oatDone, soyDone, {oatDone, soyDone}, {over(oatDone, "none")}},
+             {"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, {}},
+             {"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, {over(oat, "none")}},
+             {"DeletedHere", milk, std::nullopt, There::Unchanged, {}, {"removes " + href + " over e1"}},
+             {"DeletedThere", milk, milk, There::Removed, {}, {}},
+             {"UnreadableThere", milk, oat, There::Unreadable, {oat}, {}},
+             // Met anew: done on either side is done, and one task stays one.
+             {"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milkDone}, {over(milkDone, "e2")}},
+             {"StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milkDone}, {}},
+             {"StateLostRenamedOneSide", std::nullopt, milk, soyDone, {soyDone}, {}}}) {
+        SCOPED_TRACE(name);
+        std::map<std::string, TaskState> tasks;
+        if (base)
+            tasks[uid] = stateOf(*base);
+        ServerChanges server;
+        if (const Side* changed = std::get_if<Side>(&there))
+            server.changed.push_back({href, "e2", textOf(*changed, base ? tasks[uid].serverText : "")});
+        else if (std::get<There>(there) == There::Removed)
+            server.removed.push_back(href);
+        else if (std::get<There>(there) == There::Unreadable)
+            server.changed.push_back({href, "e2", "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:no uid\r\nEND:VTODO\r\n"});
+        const SyncMerge merged =
+            merge(here ? JLJotlingManager::List{item(*here)} : JLJotlingManager::List{}, tasks, server);
 
-TEST_P(SyncMergeRules, KeepWhatEitherSideChanged) {
-    const MergeRow& row = GetParam();
-    std::map<std::string, TaskState> tasks;
-    if (row.base)
-        tasks[uid] = stateOf(*row.base);
-    const JLJotlingManager::List items = row.here ? JLJotlingManager::List{item(*row.here)} : JLJotlingManager::List{};
-    ServerChanges server;
-    if (const Side* changed = std::get_if<Side>(&row.there))
-        server.changed.push_back({href, "e2", textOf(*changed, row.base ? tasks[uid].serverText : "")});
-    else if (std::get<There>(row.there) == There::Removed)
-        server.removed.push_back(href);
-    else if (std::get<There>(row.there) == There::Unreadable)
-        server.changed.push_back({href, "e2", "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:no uid\r\nEND:VTODO\r\n"});
-
-    const SyncMerge merged = merge(items, tasks, server);
-
-    EXPECT_EQ(sidesOf(merged.items), row.expectHere);
-    std::vector<std::string> writes;
-    for (const TaskRemoval& removal : merged.removals)
-        writes.push_back("removes " + removal.href + " over " + removal.etag);
-    for (const TaskPush& push : merged.pushes)
-        writes.push_back(over(sideOf(push.icalendar), push.ifMatch.value_or("none")));
-    std::sort(writes.begin(), writes.end());
-    std::vector<std::string> expected = row.expectWrites;
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(writes, expected);
-    // Their version is the one known from now on, whatever became of it here.
-    if (std::holds_alternative<Side>(row.there) && merged.tasks.count(uid)) {
-        EXPECT_EQ(merged.tasks.at(uid).etag, "e2");
+        EXPECT_EQ(sidesOf(merged.items), expectHere);
+        std::vector<std::string> writes;
+        for (const TaskRemoval& removal : merged.removals)
+            writes.push_back("removes " + removal.href + " over " + removal.etag);
+        for (const TaskPush& push : merged.pushes)
+            writes.push_back(over(sideOf(push.icalendar), push.ifMatch.value_or("none")));
+        std::sort(writes.begin(), writes.end());
+        std::sort(expectWrites.begin(), expectWrites.end());
+        EXPECT_EQ(writes, expectWrites);
+        EXPECT_TRUE(!std::holds_alternative<Side>(there) || !merged.tasks.count(uid) ||
+                    merged.tasks.at(uid).etag == "e2");
     }
 }
-
-const Side milk{"Milk"}, oat{"Oat milk"}, soy{"Soy milk"};
-const Side milkDone{"Milk", true}, oatDone{"Oat milk", true}, soyDone{"Soy milk", true};
-
-INSTANTIATE_TEST_SUITE_P(
-    , SyncMergeRules,
-    ::testing::Values(
-        MergeRow{"NothingChanged", milk, milk, There::Unchanged, {milk}, {}},
-        MergeRow{"RenamedHere", milk, oat, There::Unchanged, {oat}, {over(oat, "e1")}},
-        MergeRow{"RenamedThere", milk, milk, soy, {soy}, {}},
-        MergeRow{"CheckedThere", milk, milk, milkDone, {milkDone}, {}},
-        MergeRow{"CheckedHereRenamedThere", milk, milkDone, soy, {soyDone}, {over(soyDone, "e2")}},
-        MergeRow{"CheckedOnBothSides", milk, milkDone, milkDone, {milkDone}, {}},
-        // Ours stays where it was, theirs beside it; ours goes to the server as a task of its own.
-        MergeRow{"RenamedDifferentlyOnBothSides", milk, oat, soy, {oat, soy}, {over(oat, "none")}},
-        // Renamed apart while the check mark changed on one side: both halves carry the change, the same as when
-        // the check's write got through before the other side's rename.
-        MergeRow{"RenamedApartCheckedHere",
-                 milk,
-                 oatDone,
-                 soy,
-                 {oatDone, soyDone},
-                 {over(oatDone, "none"), over(soyDone, "e2")}},
-        MergeRow{"RenamedApartCheckedThere", milk, oat, soyDone, {oatDone, soyDone}, {over(oatDone, "none")}},
-        MergeRow{"RenamedApartUncheckedHere", milkDone, oat, soyDone, {oat, soy}, {over(oat, "none"), over(soy, "e2")}},
-        MergeRow{"RenamedApartCheckedOnBothSides", milk, oatDone, soyDone, {oatDone, soyDone}, {over(oatDone, "none")}},
-        MergeRow{"DeletedHereChangedThere", milk, std::nullopt, soy, {soy}, {}},
-        MergeRow{"DeletedThereChangedHere", milk, oat, There::Removed, {oat}, {over(oat, "none")}},
-        MergeRow{"DeletedHere", milk, std::nullopt, There::Unchanged, {}, {"removes " + href + " over e1"}},
-        MergeRow{"DeletedThere", milk, milk, There::Removed, {}, {}},
-        MergeRow{"UnreadableThere", milk, oat, There::Unreadable, {oat}, {}},
-        // Met anew: done on either side is done, and one task stays one.
-        MergeRow{"StateLostCheckedHereOnly", std::nullopt, milkDone, milk, {milkDone}, {over(milkDone, "e2")}},
-        MergeRow{"StateLostCheckedThereOnly", std::nullopt, milk, milkDone, {milkDone}, {}},
-        MergeRow{"StateLostRenamedOneSide", std::nullopt, milk, soyDone, {soyDone}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
     const SyncMerge merged = merge({item(milk), item(oat)}, {{uid, stateOf(milk)}});

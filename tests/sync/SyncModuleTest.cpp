@@ -14,7 +14,6 @@
 #include "StoredItems.h"
 
 #include <QDirIterator>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -23,8 +22,7 @@
 #include <optional>
 
 namespace {
-const QString user = QStringLiteral("alice");
-const QString password = QStringLiteral("secret");
+const QString &user = RadicaleTest::user, &password = RadicaleTest::password;
 
 class SyncModuleTest : public PrivateBusTest {
 protected:
@@ -65,9 +63,7 @@ protected:
         QDirIterator files(storage, {QStringLiteral("*.ics")}, QDir::Files, QDirIterator::Subdirectories);
         ASSERT_TRUE(files.hasNext()) << "the item never reached the server";
         const QString file = files.next();
-        QFile task(file);
-        ASSERT_TRUE(task.open(QIODevice::ReadOnly));
-        QByteArray text = task.readAll();
+        QByteArray text = QByteArray::fromStdString(readFile(file.toStdString()));
         ASSERT_TRUE(text.contains(from)) << text.toStdString();
         text.replace(from, to);
         const QString path = file.mid(storage.size()).remove(QStringLiteral("/collection-root"));

@@ -2,14 +2,11 @@
 #include "SyncService.h"
 
 #include "CalDavAnswers.h"
-#include "ItemTask.h"
-#include "JLJotlingManager.h"
 #include "MemorySecretStore.h"
-#include "MemoryUserDefaults.h"
-#include "NotificationCenter.h"
 #include "PreferencesKeys.h"
 #include "RadicaleServer.h"
 #include "StoredItems.h"
+#include "SyncedList.h"
 
 #include <QFile>
 #include <QLocale>
@@ -34,8 +31,8 @@ void keepSyncWarnings(QtMsgType type, const QMessageLogContext& context, const Q
 }
 
 // A device: its own items, preferences, keyring and sync state, syncing with the test's server.
-struct Device {
-    explicit Device(const std::string& folder) : statePath(folder + "/sync.plist") {
+struct Device : SyncedList {
+    Device() {
         SyncSchedule::Timetable quick;
         quick.changeBatch = std::chrono::milliseconds(50);
         service.setTimetable(quick);
@@ -52,14 +49,7 @@ struct Device {
     SyncReport syncNow() {
         return await<SyncReport>([&](auto done) { service.syncNow(done); });
     }
-    std::string uidAt(std::size_t index) const {
-        return vtodo::taskOfItem(*std::as_const(*manager.redizado().at(index)).dictionary()).uid;
-    }
 
-    std::string statePath;
-    MemoryUserDefaults defaults;
-    NotificationCenter center;
-    JLJotlingManager manager{defaults, center};
     MemorySecretStore secrets;
     SyncService service{defaults, manager, secrets, statePath};
     int changesHere = 0;
@@ -68,12 +58,18 @@ struct Device {
 
 class SyncServiceTest : public RadicaleTest {
 protected:
-    TempFolder folder;
-    Device here{folder.path() + "/here"};
+    Device here;
 };
 
-// Neither when sync is off nor over the account on, whose working password stays.
-TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordKeepsNothingAndSaysSo) {
+// Neither when sync is off nor over the account on, whose working password stays; with no keyring, not even the right
+// password turns it on.
+TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo) {
+    here.secrets.setAvailable(false);
+    EXPECT_FALSE(here.turnOn(server.url(), password).ok);
+    EXPECT_EQ(here.service.status(), QStringLiteral("No keyring on this desktop: sync is off"));
+    EXPECT_FALSE(here.service.account().has_value());
+    here.secrets.setAvailable(true);
+
     QUrl withPassword = server.url();
     withPassword.setUserInfo(QStringLiteral("alice:secret"));
     const Answer refused = here.turnOn(withPassword, password);
@@ -84,8 +80,8 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordKeepsNothingAndSaysSo) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(here.statePath)));
 
     const Answer answer = here.turnOn(server.url(), QStringLiteral("guess"));
-    EXPECT_FALSE(answer.ok);
-    EXPECT_EQ(answer.message, QStringLiteral("Wrong user name or password for alice at 127.0.0.1"));
+    EXPECT_EQ(std::pair(answer.ok, answer.message),
+              std::pair(false, QStringLiteral("Wrong user name or password for alice at 127.0.0.1")));
     EXPECT_TRUE(here.secrets.passwords().empty());
     EXPECT_EQ(here.service.status(), QStringLiteral("Sync is off"));
 
@@ -106,7 +102,7 @@ TEST_F(SyncServiceTest, AnItemAddedHereReachesTheServerAfterTheBatch) {
     ASSERT_TRUE(waitUntil([&] { return SyncState::load(here.statePath).tasks.count(here.uidAt(0)) == 1; }, 30000))
         << "the item never reached the server";
 
-    Device there{folder.path() + "/there"};
+    Device there;
     ASSERT_TRUE(there.turnOn(server.url(), password).ok);
     ASSERT_EQ(there.syncNow().outcome, SyncOutcome::Ok);
     EXPECT_EQ(titlesOf(there.manager.redizado()), std::vector<std::string>{"Milk"});
@@ -181,16 +177,6 @@ TEST_F(SyncServiceTest, TheStatusSaysTheLastFailureAndTheLastGoodSync) {
     EXPECT_TRUE(status.endsWith(QStringLiteral("Last good sync %1.").arg(goodAt))) << status.toStdString();
     ASSERT_TRUE(next.lastReport().has_value());
     EXPECT_EQ(next.lastReport()->outcome, SyncOutcome::RetryLater);
-}
-
-TEST(SyncServiceRefusalTest, NoKeyringKeepsSyncOff) {
-    TempFolder folder;
-    Device here{folder.path()};
-    here.secrets.setAvailable(false);
-    const Answer answer = here.turnOn(QUrl(QStringLiteral("https://dav.example.org/")), RadicaleTest::password);
-    EXPECT_FALSE(answer.ok);
-    EXPECT_EQ(here.service.status(), QStringLiteral("No keyring on this desktop: sync is off"));
-    EXPECT_FALSE(here.service.account().has_value());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncState.h"
+#include "FileContents.h"
 #include "PlistCodec.h"
 #include "SyncStateFile.h"
 #include "TempFolder.h"
@@ -65,9 +66,7 @@ TEST_F(SyncStateTest, ComesBackAsItWasSavedReadableByTheUserOnly) {
         {"LastSyncDate", Value(makeDate(1.7e9))},
         {"LastGoodSyncDate", Value(makeDate(1.6e9))},
         {"LastFullListingDate", Value(makeDate(1.5e9))}};
-    std::ifstream file(path, std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(written, std::string(plist_codec::toXmlThroughLibplist(root).text()));
+    EXPECT_EQ(readFile(path), std::string(plist_codec::toXmlThroughLibplist(root).text()));
 }
 
 // As a version before the last good sync and the refused items were kept wrote it.
@@ -85,14 +84,12 @@ TEST_F(SyncStateTest, AnOlderFileStillLoads) {
 // one starts afresh, saying why each time.
 TEST_F(SyncStateTest, TheKeptStateFollowsTheFileWhenAnotherWriterReplacesIt) {
     SyncStateFile file(path);
-    SyncState ours;
-    ours.token = "ours";
-    ASSERT_TRUE(file.save(ours));
+    SyncState state;
+    state.token = "ours";
+    ASSERT_TRUE(file.save(state));
     EXPECT_EQ(file.load().token, "ours");
-
-    SyncState theirs;
-    theirs.token = "theirs";
-    ASSERT_TRUE(theirs.save(path));
+    state.token = "theirs";
+    ASSERT_TRUE(state.save(path));
     EXPECT_EQ(file.load().token, "theirs");
 
     std::string why;
