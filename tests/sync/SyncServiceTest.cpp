@@ -88,6 +88,11 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
     EXPECT_FALSE(here.turnOn(server.url(), QStringLiteral("guess")).ok);
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
+    EXPECT_FALSE(here.service.needsAttention());
+    // The account on and the keyring gone: the user must act.
+    here.secrets.setAvailable(false);
+    EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Refused);
+    EXPECT_TRUE(here.service.needsAttention());
 }
 
 // And reaches another device, where it is announced and asks for no sync of its own.
