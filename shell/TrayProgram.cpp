@@ -103,24 +103,33 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
     });
 }
 
-// The icon and its count (the stored one) come first: the store has read only the settings so far. Whatever needs
-// the list before this (the panel, a later start's command, a reload, the sync, a save) reads it itself; a stored
-// count that is wrong is put right then.
+// The icon and its count (the stored one) come first: the store has read only the settings so far, and parses the
+// list on a thread meanwhile. Whatever needs the list before this (the panel, a later start's command, a reload, the
+// sync, a save) waits for it; a stored count that is wrong is put right then.
 void TrayProgram::loadListOnceIconIsUp() {
+    m_defaults.parseArraysInBackground();
     auto once = std::make_shared<QMetaObject::Connection>();
-    // Once the event loop has sent the icon to the tray and would wait: the list is read on its next turn.
+    // Once the event loop has sent the icon to the tray and would wait: the list is taken on its next turn, or as
+    // soon as it is parsed.
     *once = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                              &m_statusItem, [this, once] {
                                  QObject::disconnect(*once);
-                                 QTimer::singleShot(0, &m_statusItem, [this] {
-                                     // Even with no item list to load: an unreadable one is reported now.
-                                     m_defaults.readArrays();
-                                     m_manager.loadList();
-                                 });
+                                 QTimer::singleShot(0, &m_statusItem, [this] { loadListOnceParsed(); });
                              });
     // A quit before then still leaves the right count behind.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_statusItem,
                      [this] { m_manager.loadList(); });
+}
+
+void TrayProgram::loadListOnceParsed() {
+    // Meanwhile the main thread answers the tray, which waits for the icon to be mapped.
+    if (!m_defaults.arraysParsed()) {
+        QTimer::singleShot(std::chrono::milliseconds(2), &m_statusItem, [this] { loadListOnceParsed(); });
+        return;
+    }
+    // Even with no item list to load: an unreadable one is reported now.
+    m_defaults.readArrays();
+    m_manager.loadList();
 }
 
 void TrayProgram::fileMayHaveChanged() {

@@ -59,6 +59,7 @@ public:
 
 private:
     void loadListOnceIconIsUp();
+    void loadListOnceParsed();
     void fileMayHaveChanged();
     void showReloaded();
     void panelMade(JLRedizadoViewController& panel);

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -165,20 +166,42 @@ bool FileUserDefaults::setAside(const std::string& why, const std::string& whatN
     return false;
 }
 
+FileUserDefaults::ParsedArrays FileUserDefaults::parseWhole(std::string bytes) {
+    // The whole file again, exactly as a load reads it: what the split left out, and whether it reads at all.
+    ParsedArrays parsed;
+    parsed.whole = plist_codec::fromBytes(bytes, &parsed.why);
+    parsed.bytes = std::move(bytes);
+    return parsed;
+}
+
+void FileUserDefaults::parseArraysInBackground() {
+    if (m_pendingArrayKeys.empty() || m_arraysBeingParsed.valid())
+        return;
+    m_arraysBeingParsed = std::async(std::launch::async, [bytes = std::exchange(m_unparsed, std::string())]() mutable {
+        // Behind the program's own thread, which has the icon to show meanwhile.
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
+        return parseWhole(std::move(bytes));
+    });
+}
+
+bool FileUserDefaults::arraysParsed() const {
+    return m_pendingArrayKeys.empty() ||
+           (m_arraysBeingParsed.valid() &&
+            m_arraysBeingParsed.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+}
+
 void FileUserDefaults::readArrays() {
     if (m_pendingArrayKeys.empty())
         return;
     m_pendingArrayKeys.clear();
-    const std::string bytes = std::exchange(m_unparsed, std::string());
-    // The whole file again, exactly as a load reads it: what the split left out, and whether it reads at all.
-    std::string why;
-    auto whole = plist_codec::fromBytes(bytes, &why);
-    if (!whole) {
-        keepUnreadableAside(bytes, why);
+    ParsedArrays parsed =
+        m_arraysBeingParsed.valid() ? m_arraysBeingParsed.get() : parseWhole(std::exchange(m_unparsed, std::string()));
+    if (!parsed.whole) {
+        keepUnreadableAside(parsed.bytes, parsed.why);
         return;
     }
     // Settings changed since the load are the newer values.
-    for (auto& [key, value] : *whole) {
+    for (auto& [key, value] : *parsed.whole) {
         if (!m_values.contains(key.str()))
             m_values.insert_or_assign(key, std::move(value));
     }
@@ -430,6 +453,7 @@ FileUserDefaults::Reload FileUserDefaults::reloadUnlessOurs() {
     m_values = std::move(*disk.values);
     m_pendingArrayKeys.clear();
     m_unparsed.clear();
+    m_arraysBeingParsed = {};
     m_knownSignature = disk.signature;
     m_knownHash = disk.hash;
     m_mustNotWrite = false;

@@ -18,7 +18,8 @@
 // Someone else may change the file while it is open (a hand edit, a restored backup): that is noticed, by what
 // the file holds against what was last read or written, at each save and whenever reloadIfChangedElsewhere asks.
 // The tray program reads the file in two steps: the settings at once, the root's arrays (the item list) once one
-// of them is asked for, a value is saved or readArrays is called. Until then the file's bytes are kept unparsed.
+// of them is asked for, a value is saved or readArrays is called. Until then the file's bytes are kept unparsed, or
+// parsed on a thread of their own.
 class FileUserDefaults final : public UserDefaults {
 public:
     enum class Unreadable {
@@ -46,6 +47,10 @@ public:
     // the settings already read stay.
     void readArrays();
     bool arraysPending() const { return !m_pendingArrayKeys.empty(); }
+    // Starts parsing what the load left for later on a thread of its own, at a lower priority than the program's
+    // own: readArrays then only takes the result. arraysParsed says whether it would have to wait for it.
+    void parseArraysInBackground();
+    bool arraysParsed() const;
 
     const std::string& path() const { return m_path; }
     // Where an unreadable file was put aside at load, or empty.
@@ -137,6 +142,13 @@ private:
     // The file as read at load, while the arrays named here are still to be parsed from it.
     std::string m_unparsed;
     std::vector<std::string> m_pendingArrayKeys;
+    struct ParsedArrays {
+        std::optional<plist_value::Dictionary> whole;
+        std::string why;
+        std::string bytes;
+    };
+    static ParsedArrays parseWhole(std::string bytes);
+    std::future<ParsedArrays> m_arraysBeingParsed;
     std::string m_loadError;
     std::string m_keptElsewherePath;
     Unreadable m_onUnreadable;

@@ -300,7 +300,8 @@ TEST_F(FileUserDefaultsTest, AFailedSaveIsToldAndLeavesTheOldFileIntactAndTheVal
 }
 
 // The settings are read at start without the item lists; what is read then and later is what one whole read gives.
-void expectSameAsWholeRead(const std::string& path, const std::string& text, std::optional<bool> split) {
+void expectSameAsWholeRead(const std::string& path, const std::string& text, std::optional<bool> split,
+                           bool parsedInBackground = false) {
     const auto whole = plist_codec::fromBytes(text);
     ASSERT_TRUE(whole);
     writeFile(path, text);
@@ -314,6 +315,8 @@ void expectSameAsWholeRead(const std::string& path, const std::string& text, std
         }
     }
     EXPECT_EQ(defaults.arraysPending(), pending) << "a setting was read with the lists";
+    if (parsedInBackground)
+        defaults.parseArraysInBackground();
     for (const auto& [key, value] : *whole)
         EXPECT_EQ(defaults.objectForKey(key), value) << key.str();
     EXPECT_FALSE(defaults.arraysPending());
@@ -352,8 +355,10 @@ TEST_F(FileUserDefaultsTest, EveryFileReadInTwoStepsGivesWhatAWholeReadGives) {
          false},
         {"binary", binaryOf(kTricky), false}};
     for (const auto& [name, text, split] : files) {
-        SCOPED_TRACE(name);
-        expectSameAsWholeRead(path, text, split);
+        for (const bool parsedInBackground : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (parsedInBackground ? ", parsed in the background" : ""));
+            expectSameAsWholeRead(path, text, split, parsedInBackground);
+        }
     }
     for (const auto& entry : fs::directory_iterator(REDIZADO_FUZZ_CORPUS)) {
         const std::string text = readFile(entry.path());
@@ -370,11 +375,17 @@ TEST_F(FileUserDefaultsTest, AnUnreadableListIsReportedThenAndKeptAsideWithTheSe
                                    "<key>JotlingTitle</key><string>milk & eggs</string></dict></array>");
     const std::pair<const char*, std::function<void(FileUserDefaults&)>> readers[] = {
         {"readArrays", [](FileUserDefaults& d) { d.readArrays(); }},
+        {"readArrays after a parse in the background",
+         [](FileUserDefaults& d) {
+             d.parseArraysInBackground();
+             d.readArrays();
+         }},
         {"synchronize", [](FileUserDefaults& d) { d.synchronize(); }},
         {"setObject", [](FileUserDefaults& d) { d.setObject("allRedizado", Array{}); }},
         {"objectForKey", [](FileUserDefaults& d) { d.objectForKey("allRedizado"); }},
         // Replaced by another program meanwhile: the version read is kept, from memory.
         {"readArrays of a replaced file", [](FileUserDefaults& d) {
+             d.parseArraysInBackground();
              writeFile(d.path() + ".new", kValidXml);
              fs::rename(d.path() + ".new", d.path());
              d.readArrays();
