@@ -3,7 +3,7 @@
 // offscreen platform and skip what needs X.
 #include "support/Xvfb.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -23,6 +23,6 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", onX ? "xcb" : "offscreen", 1);
     if (onX)
         ::setenv("DISPLAY", xvfb->display().c_str(), 1);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
