@@ -14,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -177,17 +178,23 @@ FileUserDefaults::ParsedArrays FileUserDefaults::parseWhole(std::string bytes) {
 void FileUserDefaults::parseArraysInBackground() {
     if (m_pendingArrayKeys.empty() || m_arraysBeingParsed.valid())
         return;
-    m_arraysBeingParsed = std::async(std::launch::async, [bytes = std::exchange(m_unparsed, std::string())]() mutable {
-        // Behind the program's own thread, which has the icon to show meanwhile.
-        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
-        return parseWhole(std::move(bytes));
-    });
+    // Shared, so that the bytes are still here when no thread can be had.
+    auto bytes = std::make_shared<std::string>(std::exchange(m_unparsed, std::string()));
+    try {
+        m_arraysBeingParsed = std::async(std::launch::async, [bytes] {
+            // Behind the program's own thread, which has the icon to show meanwhile.
+            ::setpriority(PRIO_PROCESS, ::gettid(), 10);
+            return parseWhole(std::move(*bytes));
+        });
+    } catch (const std::system_error& error) {
+        logLine("store", std::string("no thread to read the item list on (") + error.what() + "); it is read here");
+        m_unparsed = std::move(*bytes);
+    }
 }
 
 bool FileUserDefaults::arraysParsed() const {
-    return m_pendingArrayKeys.empty() ||
-           (m_arraysBeingParsed.valid() &&
-            m_arraysBeingParsed.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+    return m_pendingArrayKeys.empty() || !m_arraysBeingParsed.valid() ||
+           m_arraysBeingParsed.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 void FileUserDefaults::readArrays() {

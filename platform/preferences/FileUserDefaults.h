@@ -48,7 +48,7 @@ public:
     void readArrays();
     bool arraysPending() const { return !m_pendingArrayKeys.empty(); }
     // Starts parsing what the load left for later on a thread of its own, at a lower priority than the program's
-    // own: readArrays then only takes the result. arraysParsed says whether it would have to wait for it.
+    // own: readArrays then only takes the result. arraysParsed says whether it would have to wait for that thread.
     void parseArraysInBackground();
     bool arraysParsed() const;
 
