@@ -76,7 +76,7 @@ TEST_F(KeyboardPanelTest, ARowIsCheckableAndItsRemoveButtonAndNameSayItsItemUnti
     rename(2, QStringLiteral("oat milk"));
     EXPECT_EQ(cellAt(2)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Coat milk\u201D"));
     QAccessibleInterface* row = accessible(cellAt(2));
-    EXPECT_TRUE(row->state().checkable);
+    EXPECT_TRUE(row->state().checkable && row->state().focusable);
     EXPECT_FALSE(row->state().checked);
     row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(manager->redizado().at(2)->completed());
