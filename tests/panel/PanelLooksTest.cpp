@@ -2,6 +2,7 @@
 #include "PanelFixture.h"
 
 #include "Contrast.h"
+#include "PanelPalette.h"
 
 #include <QImage>
 #include <QPalette>
@@ -110,6 +111,17 @@ TEST_P(PanelLooksTest, EverythingStandsOutEnoughOnADenseScreen) {
     const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
     EXPECT_GE(standOut(counts(shot(), QRect(box->mapTo(&window, indicator.topLeft()) * 2, indicator.size() * 2))), 3.0)
         << "a settings check box";
+}
+
+// A colour made readable keeps its hue (a link stays blue), lighter on a dark ground and darker on a light one.
+TEST(ReadableColour, KeepsItsHueAndReachesTheContrastAsked) {
+    const QColor blue(40, 90, 200);
+    for (const QColor ground : {QColor(30, 30, 30), QColor(250, 250, 250)}) {
+        SCOPED_TRACE(ground.name().toStdString());
+        const QColor readable = withContrast(blue, ground, 7.0);
+        EXPECT_GE(contrastRatio(readable, ground), 7.0);
+        EXPECT_NEAR(readable.hslHue(), blue.hslHue(), 3);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, PanelLooksTest, ::testing::Values(false, true),
