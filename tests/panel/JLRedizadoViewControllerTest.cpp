@@ -47,6 +47,15 @@ TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
     QTest::mouseMove(label->viewport(), QPoint(60, 5));
     QTest::mouseRelease(label->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
     EXPECT_FALSE(label->textCursor().hasSelection());
+    // Renamed, the huge title is there whole to change; left, it is shown short again.
+    activate();
+    widgets().editButton->click();
+    JLTextField* hugeLabel = cellAt(0)->titleLabel();
+    hugeLabel->setFocus();
+    EXPECT_EQ(hugeLabel->toPlainText(), huge);
+    widgets().entryField->setFocus();
+    EXPECT_LT(hugeLabel->toPlainText().size(), 5000);
+    EXPECT_EQ(*manager->redizado().at(0)->title(), huge.toStdString());
 }
 
 TEST(RowHeight, AMeasuredHeightJustOverALineTakesTheNextHeight) {
