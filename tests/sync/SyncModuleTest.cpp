@@ -110,5 +110,12 @@ TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewVa
     ASSERT_EQ(titlesOf(atNextStart.redizado()), std::vector<std::string>{"Buy oat milk"});
     EXPECT_TRUE(atNextStart.redizado()[0]->completed());
     EXPECT_TRUE(manager->todoRedizado().empty()) << "the list shown still has it to do";
+
+    // At the next start the schedule alone syncs at once, before anyone opens the panel.
+    changeTheTaskElsewhere("SUMMARY:Buy oat milk", "SUMMARY:Buy rice milk");
+    sync.reset();
+    sync = std::make_unique<LoadedSync>(*defaults, *manager);
+    sync->startSchedule();
+    EXPECT_TRUE(waitUntil([&] { return *manager->redizado().at(0)->title() == "Buy rice milk"; }, 30000));
 }
 } // namespace
