@@ -62,6 +62,9 @@ TEST(RowHeight, AMeasuredHeightJustOverALineTakesTheNextHeight) {
     EXPECT_EQ(rowHeightForMeasuredHeight(25.0), 25.0);
     EXPECT_EQ(rowHeightForMeasuredHeight(25.5), 44.0);
     EXPECT_EQ(popoverRowHeightForMeasuredHeight(26.5), 44.0);
+    // Exactly two lines of title take a two-line row.
+    EXPECT_EQ(rowHeightForMeasuredHeight(row_height::twoLines), row_height::twoLines);
+    EXPECT_EQ(popoverRowHeightForMeasuredHeight(popover_row_height::twoLines), popover_row_height::twoLines);
 }
 
 // Titles one character apart cross every wrap point; a row must be as tall as its label wraps the title, with the

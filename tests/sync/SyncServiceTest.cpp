@@ -78,6 +78,9 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
         << refused.message.toStdString();
     EXPECT_FALSE(here.defaults.objectForKey(keys::syncServerAddress)) << "the address with its password was kept";
     EXPECT_FALSE(QFile::exists(QString::fromStdString(here.statePath)));
+    EXPECT_EQ(
+        here.turnOn(QUrl(QStringLiteral("http://dav.example.org/")), password).message,
+        QStringLiteral("Plain HTTP would send the password to dav.example.org in clear: use an https:// address"));
 
     const Answer answer = here.turnOn(server.url(), QStringLiteral("guess"));
     EXPECT_EQ(std::pair(answer.ok, answer.message),
