@@ -43,7 +43,7 @@ TEST(TrayIconImages, AtSixteenPixelsTheIconReadsOnADarkAndOnALightBar) {
 }
 
 // Nothing to do shows the glyph alone; any other count changes only the icon's bottom-right corner, 5/8 of its
-// edge each way, so the glyph stays recognisable at the sizes trays use.
+// edge each way, so the glyph stays recognisable at the sizes trays use; the white count sits on a red badge.
 TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
     const QIcon glyph = loadTrayImage("redizadoStatusItemIcon");
     const QIcon alone = trayIconImages(glyph, true, "");
@@ -55,11 +55,16 @@ TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
             const QImage badged = trayIconImages(glyph, true, count).pixmap(QSize(edge, edge), 1.0).toImage();
             const auto where = [&] { return std::to_string(edge) + " px, count " + count.toStdString(); };
             QRect changed;
+            int filled = 0; // the badge's red, behind the white digits
             for (int y = 0; y < edge; ++y)
                 for (int x = 0; x < edge; ++x)
-                    if (badged.pixel(x, y) != plain.pixel(x, y))
+                    if (badged.pixel(x, y) != plain.pixel(x, y)) {
                         changed |= QRect(x, y, 1, 1);
+                        const QColor c = badged.pixelColor(x, y);
+                        filled += c.red() > 150 && c.green() < 100;
+                    }
             EXPECT_FALSE(changed.isEmpty()) << where();
+            EXPECT_GE(filled, edge / 2) << where();
             EXPECT_GE(std::min(changed.left(), changed.top()), edge - corner) << where();
         }
     }
