@@ -175,6 +175,10 @@ TEST(CalDavPartialListingTest, IsCompletedOrNotTakenAsFull) {
         EXPECT_TRUE(fetched.changes.wasFullListing || fetched.changes.newToken.isEmpty())
             << "the next sync must list everything again";
     }
+    // The data asked for again comes back unreadable: the fetch still ends, and leaves the list alone.
+    StubHttpServer stub({calendarState(false), multistatus(taskResponse("a") + taskResponse("b", false)),
+                         answer("207 Multi-Status", "<multistatus xmlns=\"DAV:\"><response>")});
+    EXPECT_EQ(fetchChanges(*clientOn(stub), {}).result.outcome, CalDavOutcome::Malformed);
 }
 
 // A calendar shared read-only, even one named Redizado, is passed over for one the user may write to.
