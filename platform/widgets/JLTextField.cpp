@@ -2,6 +2,7 @@
 #include "JLTextField.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextDocument>
 
 JLTextField::JLTextField(QWidget* parent) : QPlainTextEdit(parent) {
@@ -15,6 +16,7 @@ JLTextField::JLTextField(QWidget* parent) : QPlainTextEdit(parent) {
     viewport()->setAutoFillBackground(false);
     document()->setDocumentMargin(0);
     setEditable(false);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { wrapFor(document()->characterCount() - 1); });
 }
 
 JLTextField::~JLTextField() = default;
@@ -35,8 +37,22 @@ void JLTextField::setEditable(bool editable) {
 
 void JLTextField::showText(bool whole) {
     m_showsWhole = whole || m_text.size() <= shownPrefixLength;
-    setPlainText(m_showsWhole ? m_text : m_text.left(shownPrefixLength) + QChar(0x2026));
+    const QString shown = m_showsWhole ? m_text : m_text.left(shownPrefixLength) + QChar(0x2026);
+    // Switched before a long text goes in; a short one takes word wrapping back once it is in (textChanged), so the
+    // text in the field is never laid out again the slow way.
+    if (shown.size() > shownPrefixLength + 1)
+        wrapFor(shown.size());
+    setPlainText(shown);
     moveCursor(QTextCursor::Start);
+}
+
+void JLTextField::wrapFor(qsizetype length) {
+    // Breaking a long run without spaces at word boundaries takes time that grows with the square of its length
+    // (minutes for a megabyte); text too long for a row is broken anywhere, which stays quick.
+    const auto mode =
+        length > shownPrefixLength + 1 ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode)
+        setWordWrapMode(mode);
 }
 
 void JLTextField::endEditing() {
@@ -77,6 +93,13 @@ void JLTextField::focusOutEvent(QFocusEvent* event) {
         endEditing();
     if (m_text.size() > shownPrefixLength)
         showText(false);
+}
+
+void JLTextField::insertFromMimeData(const QMimeData* source) {
+    // A long paste is broken anywhere before it goes in, as a long title is.
+    if (source->hasText())
+        wrapFor(document()->characterCount() - 1 + source->text().size());
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void JLTextField::wheelEvent(QWheelEvent* event) {

@@ -28,9 +28,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void showText(bool whole);
+    void wrapFor(qsizetype length);
     void endEditing();
 
     QString m_text;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLTextField.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -22,5 +26,24 @@ TEST(TitleField, ShowsTheRowsColourAroundItsText) {
         title->setEditable(editable);
         EXPECT_EQ(row.grab().toImage().pixelColor(280, 50), QColor(200, 30, 30));
     }
+}
+
+// A megabyte without a space, pasted into a title being renamed, goes in within moments (broken word by word, it
+// would take minutes to lay out) and is stored whole.
+TEST(TitleField, AMegabytePastedWithoutASpaceGoesInWhole) {
+    JLTextField title;
+    title.resize(240, 60);
+    title.setStringValue(QStringLiteral("milk "));
+    title.setEditable(true);
+    title.show();
+    title.setFocus();
+    title.moveCursor(QTextCursor::End);
+    const QString huge(1 << 20, QLatin1Char('x'));
+    QApplication::clipboard()->setText(huge);
+    title.paste();
+    QSignalSpy finished(&title, &JLTextField::editingFinished);
+    QTest::keyClick(&title, Qt::Key_Return);
+    EXPECT_EQ(finished.size(), 1);
+    EXPECT_EQ(title.stringValue(), QStringLiteral("milk ") + huge);
 }
 } // namespace
