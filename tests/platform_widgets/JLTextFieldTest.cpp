@@ -28,9 +28,9 @@ TEST(TitleField, ShowsTheRowsColourAroundItsText) {
     }
 }
 
-// A megabyte without a space, pasted into a title being renamed, goes in within moments (broken word by word, it
-// would take minutes to lay out) and is stored whole.
-TEST(TitleField, AMegabytePastedWithoutASpaceGoesInWhole) {
+// Megabytes without a space, pasted into a title being renamed, go in within moments (broken word by word, they
+// would take many minutes to lay out) and are stored whole.
+TEST(TitleField, MegabytesPastedWithoutASpaceGoInWhole) {
     JLTextField title;
     title.resize(240, 60);
     title.setStringValue(QStringLiteral("milk "));
@@ -38,7 +38,7 @@ TEST(TitleField, AMegabytePastedWithoutASpaceGoesInWhole) {
     title.show();
     title.setFocus();
     title.moveCursor(QTextCursor::End);
-    const QString huge(1 << 20, QLatin1Char('x'));
+    const QString huge(2 << 20, QLatin1Char('x'));
     QApplication::clipboard()->setText(huge);
     title.paste();
     QSignalSpy finished(&title, &JLTextField::editingFinished);
