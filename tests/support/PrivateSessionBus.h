@@ -42,9 +42,11 @@ protected:
         ours.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
         if (portalThread.isRunning()) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
+            // The portal's thread stops before its connection goes: an answer sent meanwhile would be handed to a
+            // connection being destroyed, and crash the test now and then.
             portalThread.quit();
             portalThread.wait();
+            QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
         }
         m_daemon.kill();
         m_daemon.waitForFinished();
