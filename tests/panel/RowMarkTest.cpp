@@ -63,6 +63,23 @@ TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
     EXPECT_EQ(manager->redizado().at(0)->completed(), true);
 }
 
+// The mark is a band under the row's text: the title's ink is as dark marked as not.
+TEST_F(RowMarkTest, TheTitleIsDrawnOverTheMark) {
+    const auto darkestInTitle = [&] {
+        const QImage image = cellAt(0)->grab().toImage();
+        int darkest = 255;
+        const QRect title = cellAt(0)->titleLabel()->geometry();
+        for (int y = title.top(); y <= title.bottom(); ++y)
+            for (int x = title.left(); x <= title.right(); ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        return darkest;
+    };
+    const int unmarked = darkestInTitle();
+    press(QStringLiteral("<Down>"));
+    ASSERT_EQ(markedCellTitle(), "e");
+    EXPECT_EQ(darkestInTitle(), unmarked);
+}
+
 // Each Remove button says which item it removes from the row's first showing on, an empty title too; a row's
 // action is its check box's click, stored and counted like one.
 TEST_F(KeyboardPanelTest, ARowIsCheckableAndItsRemoveButtonAndNameSayItsItemUntitledWhenBlank) {
