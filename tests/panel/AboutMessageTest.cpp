@@ -18,7 +18,14 @@ TEST(AboutMessage, NamesTheVersionAndOpensTheSiteOnlyFromItsOwnButton) {
     QList<QUrl> opened;
     const auto openUrl = [&](const QUrl& url) { opened.append(url); };
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
-        runAboutMessage(*box, [key](QMessageBox& shown) { QTest::keyClick(&shown, key); }, openUrl);
+        runAboutMessage(
+            *box,
+            [key](QMessageBox& shown) {
+                shown.show();
+                QTest::keyClick(&shown, key);
+                EXPECT_TRUE(shown.isHidden()) << "closed by " << key;
+            },
+            openUrl);
     EXPECT_TRUE(opened.isEmpty());
     runAboutMessage(
         *box,
