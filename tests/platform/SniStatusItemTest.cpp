@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SniStatusItem.h"
+#include "DBusMenuExporter.h"
 #include "FakeSystemTrayHost.h"
 #include "LiveStatusItem.h"
 #include "PrivateSessionBus.h"
@@ -218,6 +219,13 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWork) {
     rootEvent("closed");
     EXPECT_TRUE(waitUntil([&] { return quits == 1; }));
     EXPECT_EQ(clicks, 1) << "neither the menu opening nor its closing shows the panel";
+}
+
+// Qt marks a menu's access key with "&", a tray with "_": a literal underscore is doubled, "&&" is one "&", and a
+// "&" with nothing after it stays as it is.
+TEST(DBusMenuLabel, TakesQtsAccessKeysIntoTheTraysForm) {
+    EXPECT_EQ(dbusMenuLabel(QStringLiteral("&Quit my_list")), QStringLiteral("_Quit my__list"));
+    EXPECT_EQ(dbusMenuLabel(QStringLiteral("Save && go &")), QStringLiteral("Save & go &"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, SniHostClicksTest, ::testing::Values("gnome-shell", "plasmashell", "xfce4-panel"));
