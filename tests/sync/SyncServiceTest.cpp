@@ -96,6 +96,10 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
     here.secrets.setAvailable(false);
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Refused);
     EXPECT_TRUE(here.service.needsAttention());
+    // Turned off then, sync is off but the password could not be forgotten: that is no success.
+    const Answer off = await<Answer>([&](auto done) { here.service.turnOff(done); });
+    EXPECT_EQ(std::pair(off.ok, off.message),
+              std::pair(false, QStringLiteral("Sync is off; no keyring answered to forget the password")));
 }
 
 // And reaches another device, where it is announced and asks for no sync of its own.
