@@ -3,7 +3,8 @@
 
 #include "UserDefaults.h"
 
-// A store that lives in memory only; counts its saves so tests can see what was saved when.
+// A store that lives in memory only; counts its saves and keeps what the last one wrote, so tests can see what was
+// saved when.
 class MemoryUserDefaults final : public UserDefaults {
 public:
     std::optional<plist_value::Value> objectForKey(const std::string& key) const override {
@@ -15,14 +16,17 @@ public:
     }
     bool synchronize() override {
         ++m_synchronizeCount;
+        m_saved = m_values;
         return true;
     }
 
     const plist_value::Dictionary& values() const { return m_values; }
+    const plist_value::Dictionary& saved() const { return m_saved; }
     int synchronizeCount() const { return m_synchronizeCount; }
     void resetCounts() { m_synchronizeCount = 0; }
 
 private:
     plist_value::Dictionary m_values;
+    plist_value::Dictionary m_saved;
     int m_synchronizeCount = 0;
 };
