@@ -10,6 +10,9 @@
 #include "JLRedizadoWindow.h"
 #include "ScreenCoordinates.h"
 
+#include <QPushButton>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,4 +108,18 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     typeAndReturn(list().jotlingField(), QStringLiteral("popover again"));
     EXPECT_EQ(storedTitles(defaults),
               (std::vector<std::string>{"popover again", "from the panel", "from the popover", "Welcome"}));
+
+    // The panel reads the store as it shows, not at every event after: moved while a title is being renamed, it
+    // keeps the rename going.
+    interface->statusItemController().showRedizadoView();
+    JLRedizadoViewController& panel = interface->redizadoViewController();
+    panel.editButton()->click();
+    JLTextField* title = cellAt(panel.redizadoTableView(), 0)->titleLabel();
+    title->setFocus();
+    title->moveCursor(QTextCursor::End);
+    QTest::keyClicks(title, QStringLiteral(" now"));
+    panel.view()->window()->move(40, 40);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cellAt(panel.redizadoTableView(), 0)->titleLabel(), title);
+    EXPECT_EQ(title->toPlainText().toStdString(), "popover again now");
 }
