@@ -121,7 +121,6 @@ TEST_F(FileUserDefaultsTest, AnUnreadableFileIsKeptAsideAndNeverOverwritten) {
         writeFile(path, text);
         FileUserDefaults defaults(path);
         EXPECT_FALSE(defaults.objectForKey("allRedizado"));
-        ASSERT_FALSE(defaults.setAsidePath().empty());
         defaults.setBool("flag", true);
         ASSERT_TRUE(defaults.synchronize());
         EXPECT_EQ(readFile(defaults.setAsidePath()), text);
@@ -363,9 +362,8 @@ TEST_F(FileUserDefaultsTest, EveryFileReadInTwoStepsGivesWhatAWholeReadGives) {
     for (const auto& entry : fs::directory_iterator(REDIZADO_FUZZ_CORPUS)) {
         const std::string text = readFile(entry.path());
         SCOPED_TRACE(entry.path());
-        if (plist_codec::fromBytes(text)) {
+        if (plist_codec::fromBytes(text))
             expectSameAsWholeRead(path, text, std::nullopt);
-        }
     }
 }
 
@@ -400,7 +398,6 @@ TEST_F(FileUserDefaultsTest, AnUnreadableListIsReportedThenAndKeptAsideWithTheSe
         testing::internal::CaptureStderr();
         read(defaults);
         EXPECT_NE(testing::internal::GetCapturedStderr().find("is unreadable"), std::string::npos);
-        ASSERT_NE(defaults.setAsidePath(), "");
         EXPECT_EQ(readFile(defaults.setAsidePath()), text);
 
         defaults.setBool("flag", true);
