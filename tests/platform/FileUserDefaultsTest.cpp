@@ -103,11 +103,9 @@ TEST_F(FileUserDefaultsTest, EachSaveKeepsTheReplacedFileAndADailyCopyOfTheLastS
     EXPECT_EQ(*FileUserDefaults(backups.bakPath()).objectForKey("title"), Value("second"));
 
     // The day's copy is the first version the program replaced that day; the oldest days go.
-    std::set<std::string> daily;
-    for (const auto& e : fs::directory_iterator(backups.folder()))
-        daily.insert(e.path().string());
+    const std::set<fs::path> daily(fs::directory_iterator(backups.folder()), fs::directory_iterator());
     ASSERT_EQ(daily.size(), 7u);
-    EXPECT_EQ(fs::path(*daily.begin()).filename(), "defaults-2020-01-04.plist");
+    EXPECT_EQ(daily.begin()->filename(), "defaults-2020-01-04.plist");
     EXPECT_EQ(*FileUserDefaults(*daily.rbegin()).objectForKey("title"), Value("first"));
 }
 

@@ -86,10 +86,8 @@ TEST(TrayIconOnDemand, EachSizeIsTheImageDrawnAtThatSizeOrTheNextOneUpScaledDown
 
     const QIcon plain = trayIconImages(loaded, true, QString());
     const QIcon counted = trayIconImages(loaded, true, QStringLiteral("7"));
-    const struct {
-        QSize asked;
-        QSize given;
-    } cases[] = {{{20, 20}, {20, 20}}, {{23, 23}, {23, 23}}, {{200, 200}, {96, 96}}, {{30, 22}, {22, 22}}};
+    const std::pair<QSize, QSize> cases[] = {
+        {{20, 20}, {20, 20}}, {{23, 23}, {23, 23}}, {{200, 200}, {96, 96}}, {{30, 22}, {22, 22}}};
     for (const auto& [asked, given] : cases) {
         SCOPED_TRACE(std::to_string(asked.width()) + "x" + std::to_string(asked.height()));
         for (const QIcon& icon : {loadTrayImage(image), counted}) {

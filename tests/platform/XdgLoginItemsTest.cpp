@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -82,11 +82,8 @@ TEST_F(XdgLoginItemsTest, DeletingRemovesEveryEntryOfOursAndKeepsTheRest) {
     writeEntry("broken.desktop", "Exec=\"" + appPath);
     EXPECT_TRUE(deleteAppFromLoginItem(items, appPath));
 
-    std::vector<std::string> remaining;
-    for (const auto& entry : fs::directory_iterator(folder))
-        remaining.push_back(entry.path().filename().string());
-    std::sort(remaining.begin(), remaining.end());
-    EXPECT_EQ(remaining, (std::vector<std::string>{"broken.desktop", "case.desktop"}));
+    const std::set<fs::path> remaining{fs::directory_iterator(folder), fs::directory_iterator()};
+    EXPECT_EQ(remaining, (std::set<fs::path>{folder + "/broken.desktop", folder + "/case.desktop"}));
 }
 
 } // namespace
