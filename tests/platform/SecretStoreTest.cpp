@@ -78,8 +78,8 @@ protected:
 
 // Whatever bytes the user's password holds come back as they went in, each replacing the last. A NUL cannot be
 // typed, but a pasted password is kept byte for byte rather than cut at it; and one that is not UTF-8 is not turned
-// into one.
-TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgotten) {
+// into one. A locked keyring is not an empty one.
+TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgottenAndALockedKeyringIsNotAnEmptyOne) {
     ASSERT_TRUE(store->available());
     for (const std::string& password :
          {"correct horse"s, ""s, "before\0after"s, "\xff\xfe latin-1 \xe9"s, "  padded\n"s}) {
@@ -89,9 +89,7 @@ TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgotten) {
     EXPECT_TRUE(drop());
     EXPECT_EQ(get(), Answer()) << "an account with no password is no failure";
     EXPECT_TRUE(drop()) << "forgetting what is not there";
-}
 
-TEST_F(SecretStoreTest, ALockedKeyringIsNotAnEmptyOne) {
     put("secret");
     // What a user's "Lock" in the keyring manager does; with no prompter on the test's bus it stays locked.
     QDBusMessage lock = QDBusMessage::createMethodCall(

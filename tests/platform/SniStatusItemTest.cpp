@@ -173,7 +173,6 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneUntilItGoesAndAC
 
     callItem("ProvideXdgActivationToken", {QStringLiteral("token-42")});
     callItem("Activate", {100, 20});
-    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(tokenAtClick, QByteArray("token-42"));
     EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(100, 20));
     callItem("SecondaryActivate", {5, 5});
@@ -208,7 +207,6 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWork) {
     rootEvent("opened");
     rootEvent("closed");
     callItem("Activate", {100, 20});
-    EXPECT_EQ(clicks, 1);
 
     callMenu("AboutToShow", {0});
     rootEvent("opened");

@@ -14,7 +14,6 @@ TEST(Translations, LanguagesFromTheEnvironmentFollowTheOrderGettextReadsThem) {
     const std::pair<QMap<QString, QString>, QStringList> cases[] = {
         {{}, {}},
         {{{"LANG", "de_DE.UTF-8"}}, {"de_DE"}},
-        {{{"LANG", "C.UTF-8"}}, {}},
         {{{"LANG", "POSIX"}}, {}},
         {{{"LANGUAGE", "fr:de"}, {"LANG", "de_DE.UTF-8"}}, {"fr", "de"}},
         {{{"LANGUAGE", "fr"}, {"LANG", "C.UTF-8"}}, {}},
@@ -38,33 +37,30 @@ protected:
             if (!before.contains(translator))
                 delete translator;
     }
-    QString install(const QStringList& languages) {
-        return translations::install(*qApp, languages, {QStringLiteral(REDIZADO_BUILT_TRANSLATIONS)});
+    QString install(const QStringList& languages, const QString& folder = QStringLiteral(REDIZADO_BUILT_TRANSLATIONS)) {
+        return translations::install(*qApp, languages, {folder});
     }
     const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
 };
 
-// English, or no known language, keeps the source texts.
-TEST_F(TranslationsInstall, TheFirstLanguageWithATranslationIsChosenWithQtsOwnTexts) {
+// English, or no known language, keeps the source texts. A translation that cannot be read leaves the texts
+// English, and the log says why.
+TEST_F(TranslationsInstall, TheFirstReadableLanguageWithATranslationIsChosenWithQtsOwnTexts) {
+    TempFolder folder;
+    writeFile(folder.path() + "/redizado_xx.qm", "not a translation");
+    static QStringList logged;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& line) { logged << line; });
+    EXPECT_EQ(install({QStringLiteral("xx")}, QString::fromStdString(folder.path())), QString());
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(logged.join(QLatin1Char('\n')).contains(QLatin1String("translation for xx cannot be read")))
+        << logged.join(QLatin1Char('\n')).toStdString();
+
     EXPECT_EQ(install({QStringLiteral("en_GB"), QStringLiteral("de")}), QString());
     EXPECT_EQ(install({QStringLiteral("sv_SE")}), QString());
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     EXPECT_EQ(install({QStringLiteral("sv_SE"), QStringLiteral("de_AT"), QStringLiteral("fr")}),
               QStringLiteral("de_AT"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
-}
-// A translation that cannot be read leaves the texts English, and the log says why.
-TEST_F(TranslationsInstall, AnUnreadableTranslationKeepsEnglishAndSaysSo) {
-    TempFolder folder;
-    writeFile(folder.path() + "/redizado_xx.qm", "not a translation");
-    static QStringList logged;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& line) { logged << line; });
-    const QString chosen =
-        translations::install(*qApp, {QStringLiteral("xx")}, {QString::fromStdString(folder.path())});
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(chosen, QString());
-    EXPECT_TRUE(logged.join(QLatin1Char('\n')).contains(QLatin1String("translation for xx cannot be read")))
-        << logged.join(QLatin1Char('\n')).toStdString();
 }
 } // namespace

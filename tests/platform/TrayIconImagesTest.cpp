@@ -63,7 +63,6 @@ TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
                         const QColor c = badged.pixelColor(x, y);
                         filled += c.red() > 150 && c.green() < 100;
                     }
-            EXPECT_FALSE(changed.isEmpty()) << where();
             EXPECT_GE(filled, edge / 2) << where();
             EXPECT_GE(std::min(changed.left(), changed.top()), edge - corner) << where();
         }
@@ -87,10 +86,8 @@ TEST(TrayIconOnDemand, EachSizeIsTheImageDrawnAtThatSizeOrTheNextOneUpScaledDown
 
     const QIcon plain = trayIconImages(loaded, true, QString());
     const QIcon counted = trayIconImages(loaded, true, QStringLiteral("7"));
-    const struct {
-        QSize asked;
-        QSize given;
-    } cases[] = {{{20, 20}, {20, 20}}, {{23, 23}, {23, 23}}, {{200, 200}, {96, 96}}, {{30, 22}, {22, 22}}};
+    const std::pair<QSize, QSize> cases[] = {
+        {{20, 20}, {20, 20}}, {{23, 23}, {23, 23}}, {{200, 200}, {96, 96}}, {{30, 22}, {22, 22}}};
     for (const auto& [asked, given] : cases) {
         SCOPED_TRACE(std::to_string(asked.width()) + "x" + std::to_string(asked.height()));
         for (const QIcon& icon : {loadTrayImage(image), counted}) {
@@ -121,14 +118,6 @@ TEST(CountBadge, ACountIsDrawnWithoutLookingUpAFont) {
         testing::ExitedWithCode(0), "");
 }
 
-// From a hundred on the count reads 99+.
-TEST(CountBadge, EveryCountIsDrawnFromTheBuiltInOutlines) {
-    EXPECT_EQ(countBadgeText("99"), "99");
-    EXPECT_EQ(countBadgeText("100"), "99+");
-    for (const qlonglong count : {1LL, 9LL, 10LL, 99LL, 100LL, -1LL, -100LL, LLONG_MIN, LLONG_MAX})
-        EXPECT_TRUE(badgeGlyphOutline(countBadgeText(QString::number(count)))) << count;
-}
-
 QImage filled(const QPainterPath& path) {
     QImage image(200, 100, QImage::Format_Grayscale8);
     image.fill(Qt::black);
@@ -139,14 +128,19 @@ QImage filled(const QPainterPath& path) {
     return image;
 }
 
-// The built-in outlines keep the look the count has had, drawn from the font with the system's fonts.
-TEST(CountBadge, TheBuiltInOutlinesDrawAsTheFontDid) {
+// Every count is drawn from built-in outlines, which keep the look the count has had, drawn from the font with the
+// system's fonts. From a hundred on the count reads 99+.
+TEST(CountBadge, EveryCountIsDrawnFromTheBuiltInOutlinesAsTheFontDrewIt) {
+    EXPECT_EQ(countBadgeText("99"), "99");
+    EXPECT_EQ(countBadgeText("100"), "99+");
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(100);
     font.setBold(true);
     font.setStretch(QFont::Condensed);
     const QFontInfo resolved(font);
-    QStringList texts = {QStringLiteral("99+"), QStringLiteral("-5"), QStringLiteral("-42")};
+    QStringList texts = {QStringLiteral("-5"), QStringLiteral("-42")};
+    for (const qlonglong count : {100LL, -100LL, LLONG_MIN, LLONG_MAX})
+        texts.append(countBadgeText(QString::number(count)));
     for (int n = 0; n < 100; ++n)
         texts.append(QString::number(n));
     for (const QString& text : texts) {
