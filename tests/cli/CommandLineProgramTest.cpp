@@ -41,11 +41,6 @@ protected:
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
     }
-    // The program's words, split at spaces.
-    Outcome run(const char* words, const QByteArray& input = {}) {
-        return run(QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts), input);
-    }
-    QByteArray stored() const { return QByteArray::fromStdString(readFile(store.toStdString())); }
 
     TempFolder temp;
     QString config = QString::fromStdString(temp.path()) + QStringLiteral("/config");
@@ -55,32 +50,32 @@ protected:
 } // namespace
 
 TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeaveNoCopy) {
-    EXPECT_EQ(run("add buy milk").status, 0);
-    EXPECT_EQ(run({QStringLiteral("add"), QStringLiteral("caf\u00e9\nsecond line")}).status, 0);
-    const Outcome list = run("list");
+    EXPECT_EQ(run({"add", "buy milk"}).status, 0);
+    EXPECT_EQ(run({"add", QStringLiteral("caf\u00e9\nsecond line")}).status, 0);
+    const Outcome list = run({"list"});
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
     EXPECT_TRUE(QDir(runtime).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     // A sync asked with no copy running is answered here, not taken for a copy that did not answer in time.
-    const Outcome sync = run("sync");
+    const Outcome sync = run({"sync"});
     EXPECT_TRUE(sync.error.contains(QLatin1String("sync is off"))) << sync.error.toStdString();
 }
 
 TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
-    const QByteArray garbage = "<?xml version=\"1.0\"?><plist><dict><key>allRed";
-    writeFile(store.toStdString(), garbage.toStdString());
-    for (const char* words : {"add x", "list", "count"}) {
+    const std::string garbage = "<?xml version=\"1.0\"?><plist><dict><key>allRed";
+    writeFile(store.toStdString(), garbage);
+    for (const QStringList& words : {QStringList{"add", "x"}, QStringList{"list"}, QStringList{"count"}}) {
         const Outcome result = run(words);
-        EXPECT_EQ(result.status, 2) << words;
+        EXPECT_EQ(result.status, 2) << words.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(result.error.contains(store)) << result.error.toStdString();
     }
-    EXPECT_EQ(stored(), garbage);
+    EXPECT_EQ(readFile(store.toStdString()), garbage);
 }
 
 // (The bad words themselves are met in the command line's own tests.) Bytes that are not UTF-8 cannot come through
 // QProcess's words; the shell passes them on.
 TEST_F(CommandLineProgramTest, BadWordsAndWordsThatAreNotUtf8EndWithStatusTwoAndWriteNothing) {
-    const Outcome unknown = run("frobnicate");
+    const Outcome unknown = run({"frobnicate"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.error.contains(QLatin1String("redizado --help"))) << unknown.error.toStdString();
     const Outcome bytes = run({QStringLiteral("-c"), QStringLiteral("exec \"$0\" add \"$(printf 'bad \\377')\""),
@@ -101,7 +96,8 @@ TEST_F(CommandLineProgramTest, AnAccountsPasswordIsReadFromStandardInputAndHande
         heard = request.words;
         QTimer::singleShot(0, [respond] { respond({0, QStringLiteral("Syncing\n"), {}, {}}); });
     }));
-    const Outcome account = run("sync --account https://dav.example.org/ alice", "pass w\xc3\xb6rd\nnot this\n");
+    const Outcome account =
+        run({"sync", "--account", "https://dav.example.org/", "alice"}, "pass w\xc3\xb6rd\nnot this\n");
     EXPECT_EQ(heard.join(QLatin1Char('|')),
               QStringLiteral("sync|--account|https://dav.example.org/|alice|pass w\u00f6rd"));
     EXPECT_EQ(account.status, 0);

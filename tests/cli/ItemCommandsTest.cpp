@@ -12,34 +12,24 @@ using namespace plist_value;
 
 namespace {
 
-class ItemCommandsTest : public ::testing::Test {
-protected:
-    void load(Array items) {
-        defaults.setObject(keys::allRedizado, Value(std::move(items)));
-        manager = std::make_unique<JLJotlingManager>(defaults, center);
-        commands = std::make_unique<ItemCommands>(*manager, [this] { return saveFails; });
-    }
-
+TEST(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarksAndAnAddThatCouldNotBeSavedSaysSo) {
     MemoryUserDefaults defaults;
+    defaults.setObject(keys::allRedizado, Array{storedItem("newest"), storedItem("done", true), storedItem("oldest")});
     NotificationCenter center;
+    JLJotlingManager manager(defaults, center);
     bool saveFails = false;
-    std::unique_ptr<JLJotlingManager> manager;
-    std::unique_ptr<ItemCommands> commands;
-};
+    ItemCommands commands(manager, [&saveFails] { return saveFails; });
 
-TEST_F(ItemCommandsTest, ListsToDoItemsNewestFirstAndAllWithTheirMarksAndAnAddThatCouldNotBeSavedSaysSo) {
-    load({storedItem("newest", false), storedItem("done", true), storedItem("oldest", false)});
-
-    EXPECT_EQ(commands->list(false).output, QStringLiteral("newest\noldest\n"));
-    EXPECT_EQ(commands->list(true).output, QStringLiteral("[ ] newest\n[x] done\n[ ] oldest\n"));
-    EXPECT_EQ(commands->count().output, QStringLiteral("2\n"));
+    EXPECT_EQ(commands.list(false).output, QStringLiteral("newest\noldest\n"));
+    EXPECT_EQ(commands.list(true).output, QStringLiteral("[ ] newest\n[x] done\n[ ] oldest\n"));
+    EXPECT_EQ(commands.count().output, QStringLiteral("2\n"));
 
     // An add that could not be saved says so and keeps the item.
     saveFails = true;
-    const CommandReply reply = commands->add(QStringLiteral("kept in memory"));
+    const CommandReply reply = commands.add(QStringLiteral("kept in memory"));
     EXPECT_EQ(reply.exitStatus, 1);
     EXPECT_TRUE(reply.error.contains(QLatin1String("could not be saved")));
-    EXPECT_EQ(manager->redizado().size(), 4u);
+    EXPECT_EQ(manager.redizado().size(), 4u);
 }
 
 TEST(EscapeTest, EveryTitleIsOneLineThatCannotSteerTheTerminal) {
@@ -49,8 +39,7 @@ TEST(EscapeTest, EveryTitleIsOneLineThatCannotSteerTheTerminal) {
         {QStringLiteral("\x1b[31mred"), QStringLiteral("\\x1b[31mred")},
         {QStringLiteral("a\u009b2J"), QStringLiteral("a\\u009b2J")},
         {QString(QChar(0)) + QLatin1Char('z'), QStringLiteral("\\x00z")}};
-    for (const auto& [title, expected] : rows) {
+    for (const auto& [title, expected] : rows)
         EXPECT_EQ(escapedForTerminal(title), expected);
-    }
 }
 } // namespace

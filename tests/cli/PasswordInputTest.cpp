@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PasswordInput.h"
-#include "FileContents.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +13,16 @@
 namespace {
 // What a script pipes in: the first line, without its newline; an empty line or bytes that are not UTF-8 are no
 // password.
-TEST(PasswordFromFileTest, TakesTheFirstLineOnly) {
-    TempFolder temp;
-    const std::string path = temp.path() + "/input";
+TEST(PasswordFromPipeTest, TakesTheFirstLineOnly) {
     const std::pair<std::string, const char*> rows[] = {
         {"s3cret", "s3cret"}, {" pass word \r\nnext\n", " pass word "}, {"\nsecond\n", ""}, {"p\xe4ss\n", ""}};
     for (const auto& [bytes, password] : rows) {
-        writeFile(path, bytes);
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        const PasswordInput input = readPassword(fd, -1, QStringLiteral("never shown"));
-        ::close(fd);
+        int ends[2];
+        ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
+        ASSERT_EQ(::write(ends[1], bytes.data(), bytes.size()), ssize_t(bytes.size()));
+        ::close(ends[1]);
+        const PasswordInput input = readPassword(ends[0], -1, QStringLiteral("never shown"));
+        ::close(ends[0]);
         EXPECT_EQ(input.password, QString::fromUtf8(password));
         EXPECT_EQ(input.error.isEmpty(), !input.password.isEmpty()) << input.error.toStdString();
     }

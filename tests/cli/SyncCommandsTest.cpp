@@ -9,13 +9,13 @@
 #include <optional>
 
 namespace {
-class SyncCommandsTest : public ::testing::Test {
-protected:
-    SyncCommandsTest() {
-        sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
-    }
+// Scripts tell these apart by the exit status alone, after a sync and from its status.
+TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
+    MemorySyncControl sync;
+    sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
+    SyncCommands commands{sync};
     // The command's one answer.
-    CommandReply run(const QStringList& words) {
+    const auto run = [&commands](const QStringList& words) {
         std::optional<CommandReply> reply;
         commands.run(Command::fromRequest(words, nullptr), [&reply](const CommandReply& answer) {
             EXPECT_FALSE(reply) << "answered twice";
@@ -23,14 +23,7 @@ protected:
         });
         EXPECT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
         return reply.value_or(CommandReply{});
-    }
-
-    MemorySyncControl sync;
-    SyncCommands commands{sync};
-};
-
-// Scripts tell these apart by the exit status alone, after a sync and from its status.
-TEST_F(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
+    };
     const struct {
         SyncReport report;
         int status;
@@ -52,8 +45,7 @@ TEST_F(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
          sync_status::failed,
          "1 added on the server\n",
          "turned down 2 items, which stay here and are tried again at the next sync; the first: \"Milk\": HTTP 413"}};
-    const QStringList syncWords{QStringLiteral("sync")},
-        statusWords{QStringLiteral("sync"), QStringLiteral("--status")};
+    const QStringList syncWords{"sync"}, statusWords{"sync", "--status"};
     EXPECT_EQ(run(statusWords).exitStatus, 0) << "no sync yet";
     for (const auto& row : rows) {
         sync.nextReport = row.report;

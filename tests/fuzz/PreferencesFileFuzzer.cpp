@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     manager.completeEntry(true, 0, true);
     manager.addJotlingWithTitle("new");
     manager.removeEntryAtIndex(1, false);
-    const std::string xml = plist_codec::toXml(defaults.values());
+    const std::string xml = plist_codec::toXml(defaults.values);
     // What we write must read back.
     if (!plist_codec::fromBytes(xml))
         __builtin_trap();

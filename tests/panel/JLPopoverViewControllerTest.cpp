@@ -14,7 +14,7 @@ TEST_F(PopoverTest, TheFirstStartKeepsTheItemsAndSettingsAlreadyStored) {
     EXPECT_TRUE(defaults.boolForKey(keys::loadKeyPopover));
     EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
     EXPECT_EQ(shownTitles(), (Strings{"milk", "bread"}));
-    EXPECT_TRUE(defaults.saved() == defaults.values()) << "written through";
+    EXPECT_TRUE(defaults.saved == defaults.values) << "written through";
 }
 
 TEST_F(PopoverTest, AStoredListIsFilteredAndUnreadableElementsAreSkipped) {

@@ -96,7 +96,7 @@ TEST_F(PanelTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBarOnEve
     EXPECT_FALSE(table()->isHidden());
     EXPECT_EQ(panel->view()->size(), window.contentView()->size());
     EXPECT_EQ(windowFrame(window), QRectF(350, mainScreenFrame().height() - 400 - 22, 300, 400));
-    EXPECT_EQ(desktops.windows(), std::vector<QWidget*>{&window});
+    EXPECT_EQ(desktops.windows, std::vector<QWidget*>{&window});
 }
 
 // The shortcut's pop-ups show with its check box. The pane is a group a reader names as the focus enters it, not a

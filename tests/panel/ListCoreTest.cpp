@@ -39,13 +39,13 @@ TEST_F(PanelTest, CheckingSavesListAndCountOnceBeforeTellingObserversAndASwitchI
     std::string storedAtPost;
     center.addObserver(notifications::toDoCountChanged, nullptr,
                        [&](const auto&) { storedAtPost = stored() + " " + std::to_string(count()); });
-    const int saves = defaults.synchronizeCount();
+    const int saves = defaults.synchronizeCount;
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(storedAtPost, "c b* a 2");
-    EXPECT_EQ(defaults.synchronizeCount(), saves + 1);
+    EXPECT_EQ(defaults.synchronizeCount, saves + 1);
     switchTo(1);
     EXPECT_EQ(defaults.integerForKey(keys::switcherKey), 1);
-    EXPECT_EQ(defaults.synchronizeCount(), saves + 2) << "a category chosen is stored at once";
+    EXPECT_EQ(defaults.synchronizeCount, saves + 2) << "a category chosen is stored at once";
 }
 
 TEST_F(PanelTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnce) {
@@ -54,11 +54,11 @@ TEST_F(PanelTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnc
         startPanel({storedItem("c"), storedItem("b"), storedItem("a", true)});
         switchTo(segment);
         widgets().editButton->click();
-        defaults.resetCounts();
+        defaults.synchronizeCount = 0;
         cellAt(1)->removeButton()->click();
         EXPECT_EQ(stored(), "c a*");
         EXPECT_EQ(count(), 1);
-        EXPECT_EQ(defaults.synchronizeCount(), 1);
+        EXPECT_EQ(defaults.synchronizeCount, 1);
         EXPECT_EQ(shownTitles(), (segment == 0 ? Strings{"c"} : Strings{"c", "a"}));
     }
 }

@@ -4,9 +4,13 @@
 #include "Announcer.h"
 #include "JLJotlingManager.h"
 #include "JLPopoverViewController.h"
+#include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoViewControllerDelegate.h"
 #include "JLRedizadoWindow.h"
+#include "JLSegmentedControl.h"
+#include "JLTableView.h"
+#include "ListCore.h"
 #include "MemoryAllDesktops.h"
 #include "MemorySyncControl.h"
 #include "MemoryUserDefaults.h"
@@ -96,10 +100,23 @@ protected:
         for (const char* title : titles)
             add(QString::fromUtf8(title));
     }
-    void switchTo(int segment) { switchCategory(list(), segment); }
-    JLRedizadoTableViewCell* cellAt(std::int64_t row) { return ::cellAt(table(), row); }
+    // Picks a category on the switcher as a click on its segment does.
+    void switchTo(int segment) {
+        widgets().categorySwitcher->setSelectedSegment(segment);
+        list().switchCategories();
+    }
+    JLRedizadoTableViewCell* cellAt(std::int64_t row) {
+        return qobject_cast<JLRedizadoTableViewCell*>(table()->viewAtRow(row, false));
+    }
     void rename(std::int64_t row, const QString& title) { ::rename(cellAt(row)->titleLabel(), title); }
-    Strings shownTitles() { return ::shownTitles(table()); }
+    // The titles the rows show, top first.
+    Strings shownTitles() {
+        Strings shown;
+        for (std::int64_t row = 0; row < table()->numberOfRows(); ++row)
+            if (auto* cell = cellAt(row))
+                shown.push_back(cell->titleLabel()->stringValue().toStdString());
+        return shown;
+    }
     QString said() { return list().announcer().message(); }
     static QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
     // As a sync's merge replaces the manager's list: an item from the server on top, and each item titled copied
@@ -116,7 +133,16 @@ protected:
         merged.insert(merged.begin(), std::make_shared<JLJotling>("from the server"));
         manager->replaceRedizado(std::move(merged));
     }
-    std::string stored() const { return storedWithMarks(defaults); }
+    // The stored list, newest first, a checked item marked with '*'.
+    std::string stored() const {
+        std::string marked;
+        for (const auto& item : storedList(defaults)) {
+            const plist_value::Dictionary& entry = *item.get<plist_value::Dictionary>();
+            marked += (marked.empty() ? "" : " ") + *entry.at(keys::jotlingTitle).get<std::string>() +
+                      (entry.at(keys::jotlingChecked).boolValue() ? "*" : "");
+        }
+        return marked;
+    }
     std::int64_t count() const { return defaults.integerForKey(keys::toDoCountKey); }
     Strings titles(bool todo) const { return titlesOf(todo ? manager->todoRedizado() : manager->redizado()); }
 

@@ -6,6 +6,7 @@
 #include "MemorySyncControl.h"
 #include "PanelDriver.h"
 #include "PopoverPresenter.h"
+#include "PreferencesKeys.h"
 #include "SyncCommands.h"
 #include "WaitUntil.h"
 

@@ -6,6 +6,7 @@
 #include "JLRedizadoWindow.h"
 #include "KeptIconPlace.h"
 #include "PanelDriver.h"
+#include "PreferencesKeys.h"
 #include "TempFolder.h"
 #include "WaitUntil.h"
 
@@ -24,7 +25,7 @@ protected:
     JLStatusItemController& controller() { return interface->statusItemController(); }
     JLRedizadoWindow& window() { return interface->window(); }
     JLRedizadoViewController& panel() { return interface->redizadoViewController(); }
-    bool showsAlternateIcon() const { return !statusItem.isTemplate(); }
+    bool showsAlternateIcon() const { return !statusItem.isTemplate; }
 };
 } // namespace
 
@@ -33,16 +34,16 @@ TEST(HeldStatusItemTest, AnUnheldTitleShowsAtOnceAndOnesSetWhileHeldShowTheLastO
     MemoryStatusItem item;
     HeldStatusItem held(item);
     held.setTitle(QStringLiteral("1"));
-    EXPECT_EQ(item.title(), QStringLiteral("1"));
+    EXPECT_EQ(item.title, QStringLiteral("1"));
     held.hold();
     held.hold();
     held.setTitle(QStringLiteral("2"));
     held.setTitle(QStringLiteral("3"));
     held.release();
     held.release();
-    EXPECT_EQ(item.title(), QStringLiteral("1"));
+    EXPECT_EQ(item.title, QStringLiteral("1"));
     held.hold(); // the next command, still being answered, does not hold back the title already due
-    EXPECT_TRUE(waitUntil([&] { return item.title() == QStringLiteral("3"); }));
+    EXPECT_TRUE(waitUntil([&] { return item.title == QStringLiteral("3"); }));
 }
 
 // Under XWayland or on Wayland the pointer's place is the last one seen over our own windows, not the click's.
@@ -79,7 +80,7 @@ TEST_F(StatusItemControllerTest, BeforeAnyClickTheArrowPointsAtTheIconSeenInTheL
 
     // A click tells the icon's place to the next run.
     controller().hideRedizadoView();
-    statusItem.setGeometry(QRect(700, -4, 22, 24));
+    statusItem.shownAt = QRect(700, -4, 22, 24);
     statusItem.click();
     EXPECT_EQ(KeptIconPlace(path).place(), QRect(700, -4, 22, 24));
 }
@@ -88,39 +89,39 @@ TEST_F(StatusItemControllerTest, TheTitleIsTheStoredCountWhileTheCountShows) {
     defaults.setBool(keys::loadKeyStatus, true);
     defaults.setBool(keys::showToDoCount, false);
     start();
-    EXPECT_EQ(statusItem.title(), QString());
+    EXPECT_EQ(statusItem.title, QString());
     controller().setShowToDoCount(true);
     typeAndReturn(panel().entryField(), QStringLiteral("one more"));
-    EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
+    EXPECT_EQ(statusItem.title, QStringLiteral("1"));
     controller().setShowToDoCount(false);
-    EXPECT_EQ(statusItem.title(), QString());
+    EXPECT_EQ(statusItem.title, QString());
     EXPECT_FALSE(defaults.boolForKey(keys::showToDoCount));
 
     // Gone, the controller follows the count no more; the store and its notifications outlive it.
     controller().setShowToDoCount(true);
     interface.reset();
     manager.addJotlingWithTitle("added after the interface went");
-    EXPECT_EQ(statusItem.title(), QStringLiteral("1"));
+    EXPECT_EQ(statusItem.title, QStringLiteral("1"));
 }
 
 // The alternate icon, chosen, stays after the panel hides. A tool tip from the pointer resting on the icon would
 // cover the panel's entry field. A desktop switch forgets the app; the click that took the focus does not reopen.
 TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOnceAndTheIconChoiceIsStored) {
     start();
-    workspace.setFrontmostApplication(42);
+    workspace.frontmost = 42;
     QToolTip::showText(QPoint(10, 10), QStringLiteral("Redizado"));
     ASSERT_TRUE(QToolTip::isVisible());
     statusItem.click();
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(showsAlternateIcon());
-    EXPECT_FALSE(statusItem.toolTipOffered());
+    EXPECT_FALSE(statusItem.toolTipOffered);
     // Well before the tool tip's own time is up.
     EXPECT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }, 2000));
     controller().toggleRedizadoView();
     EXPECT_FALSE(window().isVisible());
     EXPECT_FALSE(showsAlternateIcon());
-    EXPECT_TRUE(statusItem.toolTipOffered());
-    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
+    EXPECT_TRUE(statusItem.toolTipOffered);
+    EXPECT_EQ(workspace.activated, std::vector<Workspace::Application>{42});
     controller().setIconAlternate(true);
     EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
     EXPECT_TRUE(showsAlternateIcon());
@@ -128,7 +129,7 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     controller().showRedizadoView();
     workspace.switchDesktop();
     controller().hideRedizadoView();
-    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
+    EXPECT_EQ(workspace.activated, std::vector<Workspace::Application>{42});
 
     controller().showRedizadoView();
     controller().windowDidResignKey();
@@ -142,18 +143,18 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
 // A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
 TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThePanelAsksForTheKeyboard) {
     start();
-    workspace.setFrontmostApplication(42);
+    workspace.frontmost = 42;
     controller().setShortcut(true);
-    ASSERT_EQ(hotKeys.registrations().size(), 1u);
+    ASSERT_EQ(hotKeys.registrations.size(), 1u);
     EXPECT_TRUE(defaults.boolForKey(keys::shortcutKey));
     hotKeys.release(JLHotKeyManager::hotKeyId);
     ASSERT_TRUE(window().isVisible());
-    EXPECT_EQ(workspace.focusedOwnWindows(), std::vector<Workspace::Application>{window().winId()});
-    EXPECT_TRUE(workspace.activated().empty());
+    EXPECT_EQ(workspace.focusedOwnWindows, std::vector<Workspace::Application>{window().winId()});
+    EXPECT_TRUE(workspace.activated.empty());
     hotKeys.release(JLHotKeyManager::hotKeyId);
     EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);
-    EXPECT_TRUE(hotKeys.registrations().empty());
+    EXPECT_TRUE(hotKeys.registrations.empty());
 }
 
 TEST_F(StatusItemControllerTest, StartingAtLoginAddsAndRemovesOnlyOurEntriesAndTheChoiceIsStoredEvenWhenItFails) {
@@ -163,7 +164,7 @@ TEST_F(StatusItemControllerTest, StartingAtLoginAddsAndRemovesOnlyOurEntriesAndT
     controller().setLaunchAppAtLogin(false);
     ASSERT_EQ(loginItems.entries().size(), 1u);
     EXPECT_EQ(loginItems.entries()[0].program, std::optional<std::string>("/usr/bin/other"));
-    loginItems.setFailing(true);
+    loginItems.failing = true;
     controller().setLaunchAppAtLogin(true);
     EXPECT_TRUE(defaults.boolForKey(keys::launchAtLogin));
 }

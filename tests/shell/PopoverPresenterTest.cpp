@@ -29,7 +29,7 @@ protected:
     PopoverPresenter& presenter() { return dynamic_cast<PopoverPresenter&>(interface->listPresenter()); }
     QWidget* popup() { return presenter().window(); }
     JLPopoverViewController& list() { return presenter().list(); }
-    bool showsShownStateIcon() const { return !statusItem.isTemplate(); }
+    bool showsShownStateIcon() const { return !statusItem.isTemplate; }
 
     // Each popover notification, and whether the pop-up was on screen when it went out.
     std::vector<std::pair<std::string, bool>> hooks;
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndItClosesByEntryClickOutsideOrEscape) {
     defaults.setBool(keys::hideAfterEntry, true);
-    workspace.setFrontmostApplication(42);
+    workspace.frontmost = 42;
     statusItem.click();
     EXPECT_TRUE(list().view()->isVisible());
     EXPECT_FALSE(interface->window().isVisible());
@@ -50,14 +50,14 @@ TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndItClosesByE
     typeAndReturn(list().jotlingField(), QStringLiteral("bread"));
     EXPECT_FALSE(popup()->isVisible());
     EXPECT_FALSE(showsShownStateIcon());
-    EXPECT_EQ(workspace.activated(), std::vector<Workspace::Application>{42});
+    EXPECT_EQ(workspace.activated, std::vector<Workspace::Application>{42});
     // Closed by the list, not by a click elsewhere: the next click opens it again.
     statusItem.click();
     EXPECT_TRUE(popup()->isVisible());
     // A click outside closes it, and that click on the icon does not reopen it.
     QTest::mouseClick(popup(), Qt::LeftButton, {}, QPoint(-20, -20));
     EXPECT_FALSE(popup()->isVisible());
-    EXPECT_EQ(workspace.activated(), (std::vector<Workspace::Application>{42, 42}));
+    EXPECT_EQ(workspace.activated, (std::vector<Workspace::Application>{42, 42}));
     statusItem.click();
     EXPECT_FALSE(popup()->isVisible());
     statusItem.click();
@@ -76,7 +76,7 @@ TEST_F(PopoverPresenterTest, ItHangsWholeOnScreenUnderAnIconAtTheTopWithTheArrow
     const QRectF screen = availableFrameOfScreenAt(QPointF(0, 0));
     // Near the right edge: the pop-up is placed at the width its controls need, not at a narrower first guess.
     const QRect icon(int(screen.right()) - 24, 0, 22, 22);
-    statusItem.setGeometry(icon);
+    statusItem.shownAt = icon;
     // Controls wider than the pop-up's own first size, as a wide font gives them.
     list().view()->setMinimumWidth(480);
     statusItem.click();

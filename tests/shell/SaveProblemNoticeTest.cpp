@@ -18,18 +18,18 @@ TEST(SaveProblemNotice, TellsOncePerSpellOfFailingSavesAndQuittingTriesOnceMore)
     FileUserDefaults defaults(path, failingAt(FileStep::write, ENOSPC, full));
     MemoryStatusItem tray;
     noticeSaveProblems(defaults, tray);
-    EXPECT_TRUE(tray.messages().empty());
+    EXPECT_TRUE(tray.messages.empty());
 
     defaults.setInteger("changes", 1);
     defaults.synchronize();
     defaults.synchronize();
-    ASSERT_EQ(tray.messages().size(), 1u);
-    EXPECT_NE(tray.messages()[0].indexOf(QStringLiteral("No space left on device")), -1);
+    ASSERT_EQ(tray.messages.size(), 1u);
+    EXPECT_NE(tray.messages[0].indexOf(QStringLiteral("No space left on device")), -1);
     *full = false;
     defaults.synchronize();
     *full = true;
     defaults.synchronize();
-    EXPECT_EQ(tray.messages().size(), 2u);
+    EXPECT_EQ(tray.messages.size(), 2u);
 
     // At quit the tray program still writes in the background: the answer waits for the write.
     defaults.setSavesInBackground([] {});
@@ -45,8 +45,8 @@ TEST(SaveProblemNotice, AFolderThatTakesNoFilesIsToldAtStartAndTheProgramWorksIn
     FileUserDefaults defaults("/proc/self/fdinfo/redizado/defaults.plist");
     MemoryStatusItem tray;
     noticeSaveProblems(defaults, tray);
-    ASSERT_EQ(tray.messages().size(), 1u);
-    EXPECT_NE(tray.messages()[0].indexOf(QStringLiteral("read-only")), -1);
+    ASSERT_EQ(tray.messages.size(), 1u);
+    EXPECT_NE(tray.messages[0].indexOf(QStringLiteral("read-only")), -1);
     defaults.setInteger("items", 1);
     EXPECT_FALSE(defaults.synchronize());
     EXPECT_EQ(defaults.integerForKey("items"), 1);

@@ -116,7 +116,7 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     MemoryHotKeyService& service = started.hotKeys;
     TrayProgram& program = *started.program;
     ASSERT_EQ(program.interface().madeRedizadoViewController(), nullptr);
-    EXPECT_TRUE(service.registrations().empty());
+    EXPECT_TRUE(service.registrations.empty());
 
     // Someone else writes the file, as a second copy of the program or a restored backup would.
     {
@@ -125,7 +125,7 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
         other.setBool(keys::shortcutKey, true);
         ASSERT_TRUE(other.synchronize());
     }
-    EXPECT_TRUE(waitUntil([&] { return service.registrations().size() == 1; }));
+    EXPECT_TRUE(waitUntil([&] { return service.registrations.size() == 1; }));
     EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), 1);
     EXPECT_EQ(program.interface().madeRedizadoViewController(), nullptr);
 

@@ -46,9 +46,9 @@ TEST_F(HotKeyManagerTest, StoredNamesRegisterKeyCodeAndModifiers) {
     for (const auto& row : rows) {
         store(row.key, row.one, row.two);
         manager.updateHotKey();
-        ASSERT_EQ(service.registrations().size(), 1u) << row.key;
-        EXPECT_EQ(service.registrations()[0].virtualKeyCode, row.code) << row.key;
-        EXPECT_EQ(service.registrations()[0].modifierMask, row.mask) << row.key;
+        ASSERT_EQ(service.registrations.size(), 1u) << row.key;
+        EXPECT_EQ(service.registrations[0].virtualKeyCode, row.code) << row.key;
+        EXPECT_EQ(service.registrations[0].modifierMask, row.mask) << row.key;
     }
 }
 
@@ -65,7 +65,7 @@ TEST_F(HotKeyManagerTest, AnUnknownKeyNameOrAMissingModifierRegistersNothingAndB
     sparse.setObject(keys::shortcutKeyCodeKey, "Q");
     sparse.setObject(keys::shortcutModifierCodeKeyOne, "\u2318");
     JLHotKeyManager(service, sparse).updateHotKey();
-    EXPECT_TRUE(service.registrations().empty());
+    EXPECT_TRUE(service.registrations.empty());
 }
 
 TEST_F(HotKeyManagerTest, OneRegistrationAtATimeWhoseReleaseActsOnTheTargetAndUpdateReadsTheSettingsAgain) {
@@ -73,13 +73,13 @@ TEST_F(HotKeyManagerTest, OneRegistrationAtATimeWhoseReleaseActsOnTheTargetAndUp
     registerRecording();
     store("Q", "\u2318", "\u2325");
     manager.updateHotKey();
-    ASSERT_EQ(service.registrations().size(), 1u);
-    EXPECT_EQ(service.registrations()[0].virtualKeyCode, 12);
+    ASSERT_EQ(service.registrations.size(), 1u);
+    EXPECT_EQ(service.registrations[0].virtualKeyCode, 12);
     service.release(2);
     service.release(1);
     EXPECT_EQ(targets, std::vector<void*>{&owner});
     manager.unregisterHotKey();
-    EXPECT_TRUE(service.registrations().empty());
+    EXPECT_TRUE(service.registrations.empty());
 }
 
 TEST_F(HotKeyManagerTest, WithoutTargetOrActionTheEventIsDroppedAndAGoneManagerHearsNothing) {

@@ -94,12 +94,12 @@ TEST_F(ShortcutSelectorTest, AChoiceStoresAllThreeTitlesThenUpdatesOnceEvenWhenC
     selector.connectActions();
     defaults.setObject(keys::shortcutKeyCodeKey, "esc");
     selector.awakeFromNib();
-    defaults.resetCounts();
+    defaults.synchronizeCount = 0;
     chooseNext(first); // Ctrl to Alt
     EXPECT_EQ(defaults.objectForKey(keys::shortcutModifierCodeKeyOne), plist_value::Value("\u2325"));
     // The key pop-up could not show "esc": what it shows replaces it.
     EXPECT_EQ(defaults.objectForKey(keys::shortcutKeyCodeKey), plist_value::Value("\u23B5"));
-    EXPECT_EQ(defaults.synchronizeCount(), 1);
+    EXPECT_EQ(defaults.synchronizeCount, 1);
     EXPECT_EQ(updates, 1);
 
     chooseNext(key);

@@ -27,9 +27,6 @@ public:
 
     static bool installed() { return !QStandardPaths::findExecutable(QStringLiteral("radicale")).isEmpty(); }
 
-    RadicaleServer() = default;
-    RadicaleServer(const RadicaleServer&) = delete;
-    RadicaleServer& operator=(const RadicaleServer&) = delete;
     ~RadicaleServer() { stop(); }
 
     // More lines for the [server] section of its configuration, set before start: limits a test needs.
@@ -73,11 +70,11 @@ public:
     // A request straight to the server over HTTP, for setting the scene; answers the HTTP status, 0 when none came in
     // time.
     int send(const QByteArray& method, const QString& path, const QString& user, const QString& password,
-             const QByteArray& body = {}, int timeoutMs = 10000) {
+             const QByteArray& body = {}) {
         QNetworkRequest request(url(path));
         request.setRawHeader("Authorization", "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64());
         QNetworkReply* reply = m_network.sendCustomRequest(request, method, body);
-        waitUntil([reply] { return reply->isFinished(); }, timeoutMs);
+        waitUntil([reply] { return reply->isFinished(); }, 10000);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         reply->deleteLater();
         return status;

@@ -9,12 +9,11 @@
 #include <vector>
 
 // An item as the preferences file holds it.
-inline plist_value::Value storedItem(const std::string& title, bool checked = false,
-                                     plist_value::Date created = plist_value::makeDate(1000)) {
+inline plist_value::Value storedItem(const std::string& title, bool checked = false) {
     using namespace plist_value;
     return Value(Dictionary{{keys::jotlingTitle, Value(title)},
                             {keys::jotlingChecked, Value(checked)},
-                            {keys::jotlingCreatedDate, Value(created)}});
+                            {keys::jotlingCreatedDate, Value(makeDate(1000))}});
 }
 
 // The titles of records in memory, in list order; "<none>" for a record without one.
@@ -25,13 +24,18 @@ template <typename List> std::vector<std::string> titlesOf(const List& records) 
     return titles;
 }
 
+// The stored list, newest first; empty when there is none.
+inline plist_value::Array storedList(const UserDefaults& defaults) {
+    const auto list = defaults.objectForKey(keys::allRedizado);
+    return list && list->get<plist_value::Array>() ? *list->get<plist_value::Array>() : plist_value::Array{};
+}
+
 // The titles of the stored list, newest first; "<none>" for an item without a readable one.
 inline std::vector<std::string> storedTitles(const UserDefaults& defaults) {
-    using namespace plist_value;
     std::vector<std::string> titles;
-    const auto list = defaults.objectForKey(keys::allRedizado);
-    for (const Value& item : list && list->get<Array>() ? *list->get<Array>() : Array{})
-        titles.push_back(item.get<Dictionary>() ? JLJotling(*item.get<Dictionary>()).title().value_or("<none>")
-                                                : "<none>");
+    for (const plist_value::Value& item : storedList(defaults)) {
+        const auto* entry = item.get<plist_value::Dictionary>();
+        titles.push_back(entry ? JLJotling(*entry).title().value_or("<none>") : "<none>");
+    }
     return titles;
 }

@@ -64,11 +64,11 @@ protected:
 // Neither when sync is off nor over the account on, whose working password stays; with no keyring, not even the right
 // password turns it on.
 TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo) {
-    here.secrets.setAvailable(false);
+    here.secrets.keyring = false;
     EXPECT_FALSE(here.turnOn(server.url(), password).ok);
     EXPECT_EQ(here.service.status(), QStringLiteral("No keyring on this desktop: sync is off"));
     EXPECT_FALSE(here.service.account().has_value());
-    here.secrets.setAvailable(true);
+    here.secrets.keyring = true;
 
     QUrl withPassword = server.url();
     withPassword.setUserInfo(QStringLiteral("alice:secret"));
@@ -85,7 +85,7 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
     const Answer answer = here.turnOn(server.url(), QStringLiteral("guess"));
     EXPECT_EQ(std::pair(answer.ok, answer.message),
               std::pair(false, QStringLiteral("Wrong user name or password for alice at 127.0.0.1")));
-    EXPECT_TRUE(here.secrets.passwords().empty());
+    EXPECT_TRUE(here.secrets.passwords.empty());
     EXPECT_EQ(here.service.status(), QStringLiteral("Sync is off"));
 
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
@@ -93,7 +93,7 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
     EXPECT_FALSE(here.service.needsAttention());
     // The account on and the keyring gone: the user must act.
-    here.secrets.setAvailable(false);
+    here.secrets.keyring = false;
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Refused);
     EXPECT_TRUE(here.service.needsAttention());
     // Turned off then, sync is off but the password could not be forgotten: that is no success.
@@ -161,7 +161,7 @@ TEST_F(SyncServiceTest, SyncsAskedTogetherAreAllAnsweredAndTurnOffForgetsThePass
     ASSERT_TRUE(QFile::exists(QString::fromStdString(here.statePath)));
 
     EXPECT_TRUE(await<Answer>([&](auto done) { here.service.turnOff(done); }).ok);
-    EXPECT_TRUE(here.secrets.passwords().empty());
+    EXPECT_TRUE(here.secrets.passwords.empty());
     EXPECT_FALSE(here.service.account().has_value());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(here.statePath)));
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Refused);

@@ -8,9 +8,7 @@
 // Remembers which windows asked to be on every desktop.
 class MemoryAllDesktops final : public AllDesktops {
 public:
-    void joinAllDesktops(QWidget& window) override { m_windows.push_back(&window); }
-    const std::vector<QWidget*>& windows() const { return m_windows; }
+    void joinAllDesktops(QWidget& window) override { windows.push_back(&window); }
 
-private:
-    std::vector<QWidget*> m_windows;
+    std::vector<QWidget*> windows;
 };

@@ -21,11 +21,11 @@ public:
     Registration registerHotKey(std::uint16_t virtualKeyCode, std::uint32_t modifierMask, std::uint32_t id) override {
         if (m_refused.count({virtualKeyCode, modifierMask}))
             return {taken, 0};
-        m_registrations.push_back({virtualKeyCode, modifierMask, id, ++m_lastHandle});
+        registrations.push_back({virtualKeyCode, modifierMask, id, ++m_lastHandle});
         return {ok, m_lastHandle};
     }
     void unregisterHotKey(Handle handle) override {
-        std::erase_if(m_registrations, [handle](const Entry& entry) { return entry.handle == handle; });
+        std::erase_if(registrations, [handle](const Entry& entry) { return entry.handle == handle; });
     }
     void setReleasedHandler(ReleasedHandler handler) override { m_handler = std::move(handler); }
     Route route() const override { return m_route; }
@@ -48,11 +48,11 @@ public:
             m_handler(id);
     }
 
-    const std::vector<Entry>& registrations() const { return m_registrations; }
     bool hasHandler() const { return static_cast<bool>(m_handler); }
 
+    std::vector<Entry> registrations;
+
 private:
-    std::vector<Entry> m_registrations;
     std::set<std::pair<std::uint16_t, std::uint32_t>> m_refused;
     ReleasedHandler m_handler;
     Route m_route = Route::grab;

@@ -10,14 +10,14 @@ class MemoryLoginItems final : public LoginItems {
 public:
     std::vector<Entry> entries() const override { return m_entries; }
     bool insertLast(const std::string& appPath) override {
-        if (!m_failing)
+        if (!failing)
             add(appPath);
-        return !m_failing;
+        return !failing;
     }
     bool remove(const Entry& entry) override {
-        if (!m_failing)
+        if (!failing)
             std::erase_if(m_entries, [&](const Entry& e) { return e.id == entry.id; });
-        return !m_failing;
+        return !failing;
     }
 
     // Adds an entry as another program (or the user) would; nothing stands for an entry that does not resolve.
@@ -25,10 +25,9 @@ public:
         m_entries.push_back({"entry-" + std::to_string(m_nextId++), std::move(program)});
         return m_entries.back();
     }
-    void setFailing(bool failing) { m_failing = failing; }
+    bool failing = false;
 
 private:
     std::vector<Entry> m_entries;
     int m_nextId = 1;
-    bool m_failing = false;
 };

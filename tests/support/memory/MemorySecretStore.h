@@ -13,41 +13,39 @@
 // keyring away, and look at what is kept.
 class MemorySecretStore final : public SecretStore {
 public:
-    bool available() const override { return m_available; }
+    bool available() const override { return keyring; }
     void store(const Account& account, const std::string& password, Done done) override {
         later([this, key = key(account), password, done = std::move(done)] {
-            if (m_available)
-                m_passwords[key] = password;
-            done(m_available, why());
+            if (keyring)
+                passwords[key] = password;
+            done(keyring, why());
         });
     }
     void lookup(const Account& account, Found found) override {
         later([this, key = key(account), found = std::move(found)] {
-            const auto kept = m_passwords.find(key);
-            found(m_available && kept != m_passwords.end() ? std::optional(kept->second) : std::nullopt, why());
+            const auto kept = passwords.find(key);
+            found(keyring && kept != passwords.end() ? std::optional(kept->second) : std::nullopt, why());
         });
     }
     void forget(const Account& account, Done done) override {
         later([this, key = key(account), done = std::move(done)] {
-            if (m_available)
-                m_passwords.erase(key);
-            done(m_available, why());
+            if (keyring)
+                passwords.erase(key);
+            done(keyring, why());
         });
     }
 
     // Without a keyring every call fails, and what was kept stays for when it comes back.
-    void setAvailable(bool available) { m_available = available; }
-    const std::map<std::pair<std::string, std::string>, std::string>& passwords() const { return m_passwords; }
+    bool keyring = true;
+    std::map<std::pair<std::string, std::string>, std::string> passwords;
 
 private:
     static std::pair<std::string, std::string> key(const Account& account) { return {account.server, account.user}; }
-    std::string why() const { return m_available ? std::string() : "no Secret Service runs on the session bus"; }
+    std::string why() const { return keyring ? std::string() : "no Secret Service runs on the session bus"; }
     // Dropped with the store, like the keyring's answers once the store is gone.
     template <typename Answer> void later(Answer answer) {
         QMetaObject::invokeMethod(&m_context, std::move(answer), Qt::QueuedConnection);
     }
 
     QObject m_context;
-    std::map<std::pair<std::string, std::string>, std::string> m_passwords;
-    bool m_available = true;
 };

@@ -8,15 +8,15 @@
 // A tray icon that only remembers what the tests look at; a test clicks it with click().
 class MemoryStatusItem final : public StatusItem {
 public:
-    void setImage(const QIcon&, bool isTemplate) override { m_isTemplate = isTemplate; }
-    void setTitle(const QString& title) override { m_title = title; }
+    void setImage(const QIcon&, bool asTemplate) override { isTemplate = asTemplate; }
+    void setTitle(const QString& shown) override { title = shown; }
     void setToolTip(const QString&) override {}
-    void setToolTipOffered(bool offered) override { m_toolTipOffered = offered; }
+    void setToolTipOffered(bool offered) override { toolTipOffered = offered; }
     void setAction(std::function<void()> action) override { m_action = std::move(action); }
     void setContextMenu(QMenu*) override {}
-    std::optional<QRect> geometry() const override { return m_geometry; }
-    void showMessage(const QString& title, const QString& message) override {
-        m_messages.push_back(title + QStringLiteral(": ") + message);
+    std::optional<QRect> geometry() const override { return shownAt; }
+    void showMessage(const QString& heading, const QString& message) override {
+        messages.push_back(heading + QStringLiteral(": ") + message);
     }
     bool isAvailable() const override { return true; }
     int statusBarThickness() const override { return 22; }
@@ -25,17 +25,13 @@ public:
         if (m_action)
             m_action();
     }
-    const std::vector<QString>& messages() const { return m_messages; }
-    bool isTemplate() const { return m_isTemplate; }
-    bool toolTipOffered() const { return m_toolTipOffered; }
-    const QString& title() const { return m_title; }
-    void setGeometry(std::optional<QRect> geometry) { m_geometry = geometry; }
+
+    std::vector<QString> messages;
+    bool isTemplate = false;
+    bool toolTipOffered = true;
+    QString title;
+    std::optional<QRect> shownAt;
 
 private:
-    std::vector<QString> m_messages;
-    bool m_isTemplate = false;
-    bool m_toolTipOffered = true;
-    QString m_title;
     std::function<void()> m_action;
-    std::optional<QRect> m_geometry;
 };
