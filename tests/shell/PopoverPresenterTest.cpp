@@ -6,6 +6,7 @@
 
 #include "JLPopoverViewController.h"
 #include "JLRedizadoBackgroundView.h"
+#include "JLRedizadoTableViewCell.h"
 #include "JLRedizadoViewController.h"
 #include "JLRedizadoWindow.h"
 #include "ScreenCoordinates.h"
@@ -114,12 +115,15 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     interface->statusItemController().showRedizadoView();
     JLRedizadoViewController& panel = interface->redizadoViewController();
     panel.editButton()->click();
-    JLTextField* title = cellAt(panel.redizadoTableView(), 0)->titleLabel();
+    const auto firstTitle = [&] {
+        return qobject_cast<JLRedizadoTableViewCell*>(panel.redizadoTableView()->viewAtRow(0, false))->titleLabel();
+    };
+    JLTextField* title = firstTitle();
     title->setFocus();
     title->moveCursor(QTextCursor::End);
     QTest::keyClicks(title, QStringLiteral(" now"));
     panel.view()->window()->move(40, 40);
     QCoreApplication::processEvents();
-    EXPECT_EQ(cellAt(panel.redizadoTableView(), 0)->titleLabel(), title);
+    EXPECT_EQ(firstTitle(), title);
     EXPECT_EQ(title->toPlainText().toStdString(), "popover again now");
 }
