@@ -302,16 +302,33 @@ protected:
         return values;
     }
 
+    // Changed after the removal, or before it by someone whose change the remover had not seen: kept.
+    template <typename T> bool changedApart(const History& history, const Write<T>& w) const {
+        return w.step > *history.removedAt || !hadSeen(history.removedBy, w, *history.removedAt);
+    }
+    // What a field may end with. A removal erases what its remover had seen: an item a change apart from it
+    // brought back holds that change, and where none touched the field, the value its copy last knew, which may be
+    // any written before.
+    template <typename T> std::vector<T> mayEndWith(const History& history, const std::vector<Write<T>>& writes) const {
+        if (!history.removedAt)
+            return standing(writes);
+        std::vector<Write<T>> apart;
+        std::ranges::copy_if(writes, std::back_inserter(apart),
+                             [&](const auto& w) { return changedApart(history, w); });
+        if (!apart.empty())
+            return standing(apart);
+        std::vector<T> any;
+        std::ranges::transform(writes, std::back_inserter(any), &Write<T>::value);
+        return any;
+    }
+
     // What is wrong with the end result, one line an item.
     void judge(const Contents& result) {
         for (int item = 0; item < int(m_items.size()); ++item) {
             const History& history = m_items[item];
             const auto uid = m_uidOf.find(item);
             const auto found = uid == m_uidOf.end() ? result.end() : result.find(uid->second);
-            // Changed after the removal, or before it by someone whose change the remover had not seen: kept.
-            const auto changedApart = [&](const auto& w) {
-                return w.step > *history.removedAt || !hadSeen(history.removedBy, w, *history.removedAt);
-            };
+            const auto changedApart = [&](const auto& w) { return this->changedApart(history, w); };
             const bool editedAfterRemoval =
                 history.removedAt && (std::any_of(history.titles.begin(), history.titles.end(), changedApart) ||
                                       std::any_of(history.checks.begin(), history.checks.end(), changedApart));
@@ -322,8 +339,8 @@ protected:
             } else if (history.removedAt && !editedAfterRemoval) {
                 wrong = "was removed but is still there";
             } else {
-                const auto titles = standing(history.titles);
-                const auto checks = standing(history.checks);
+                const auto titles = mayEndWith(history, history.titles);
+                const auto checks = mayEndWith(history, history.checks);
                 if (std::find(titles.begin(), titles.end(), found->second.first) == titles.end()) {
                     wrong = "ends titled " + shown(found->second.first) + ", where no change left standing put it; " +
                             "it may end as";
