@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -45,5 +46,28 @@ TEST(TitleField, MegabytesPastedWithoutASpaceGoInWhole) {
     QTest::keyClick(&title, Qt::Key_Return);
     EXPECT_EQ(finished.size(), 1);
     EXPECT_EQ(title.stringValue(), QStringLiteral("milk ") + huge);
+}
+
+// Left after a rename, a title looks as one never edited: no caret is left blinking in it.
+TEST(TitleField, LeftAfterARenameItShowsNoCaret) {
+    QWidget row;
+    row.resize(300, 120);
+    auto* title = new JLTextField(&row);
+    auto* untouched = new JLTextField(&row);
+    auto* entry = new QLineEdit(&row);
+    for (JLTextField* field : {title, untouched}) {
+        field->setStringValue(QStringLiteral("milk"));
+        field->setEditable(true);
+    }
+    untouched->setGeometry(0, 0, 300, 40);
+    title->setGeometry(0, 40, 300, 40);
+    entry->setGeometry(0, 80, 300, 40);
+    row.show();
+    row.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&row));
+    title->setFocus();
+    ASSERT_TRUE(title->hasFocus());
+    entry->setFocus();
+    EXPECT_EQ(title->grab().toImage(), untouched->grab().toImage());
 }
 } // namespace
