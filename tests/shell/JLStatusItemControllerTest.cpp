@@ -44,6 +44,12 @@ TEST(HeldStatusItemTest, AnUnheldTitleShowsAtOnceAndOnesSetWhileHeldShowTheLastO
     EXPECT_EQ(item.title, QStringLiteral("1"));
     held.hold(); // the next command, still being answered, does not hold back the title already due
     EXPECT_TRUE(waitUntil([&] { return item.title == QStringLiteral("3"); }));
+    // A release more than was held does not let the next hold's titles through.
+    held.release();
+    held.release();
+    held.hold();
+    held.setTitle(QStringLiteral("4"));
+    EXPECT_EQ(item.title, QStringLiteral("3"));
 }
 
 // Under XWayland or on Wayland the pointer's place is the last one seen over our own windows, not the click's.

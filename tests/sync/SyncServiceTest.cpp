@@ -139,6 +139,7 @@ TEST_F(SyncServiceTest, AWrongPasswordIsSaidOnceAndNotTriedAgainByItself) {
     const QtMessageHandler before = qInstallMessageHandler(keepSyncWarnings);
 
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::WrongCredentials);
+    EXPECT_EQ(syncWarnings.size(), 1) << "said at the first refusal";
     here.manager.addJotlingWithTitle("Milk");
     here.service.panelShown();
     EXPECT_FALSE(here.service.syncPlanned());
