@@ -87,19 +87,22 @@ TEST_F(CommandLineProgramTest, BadWordsAndWordsThatAreNotUtf8EndWithStatusTwoAnd
 }
 
 // The password typed on standard input goes to the running copy with the account, and the copy's later answer is
-// the command's.
+// the command's: its output, its status and what went wrong, on standard error.
 TEST_F(CommandLineProgramTest, AnAccountsPasswordIsReadFromStandardInputAndHandedToTheRunningCopy) {
     SingleInstance running(runtime);
     ASSERT_TRUE(running.tryLock());
     QStringList heard;
     ASSERT_TRUE(running.listen([&heard](const SingleInstance::Request& request, SingleInstance::Respond respond) {
         heard = request.words;
-        QTimer::singleShot(0, [respond] { respond({0, QStringLiteral("Syncing\n"), {}, {}}); });
+        QTimer::singleShot(0, [respond] {
+            respond({3, QStringLiteral("Syncing\n"), QStringLiteral("the server is not answering\n"), {}});
+        });
     }));
     const Outcome account =
         run({"sync", "--account", "https://dav.example.org/", "alice"}, "pass w\xc3\xb6rd\nnot this\n");
     EXPECT_EQ(heard.join(QLatin1Char('|')),
               QStringLiteral("sync|--account|https://dav.example.org/|alice|pass w\u00f6rd"));
-    EXPECT_EQ(account.status, 0);
+    EXPECT_EQ(account.status, 3);
     EXPECT_EQ(account.output, QStringLiteral("Syncing\n"));
+    EXPECT_EQ(account.error, QStringLiteral("redizado: the server is not answering\n"));
 }
