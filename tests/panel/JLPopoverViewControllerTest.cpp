@@ -34,6 +34,7 @@ TEST_F(PopoverTest, ShowsTheStoredCategoryReadAtStartWhenShownAndFromTheFile) {
     storeItems({storedItem("new"), storedItem("open"), storedItem("done", true)});
     defaults.setInteger(keys::switcherKey, 7); // out of range: the full list
     popover->retrieveData();
+    EXPECT_EQ(widgets().categorySwitcher->segmentButton(0)->text(), QStringLiteral("To Do (2)"));
     EXPECT_EQ(widgets().categorySwitcher->selectedSegment(), 1);
     EXPECT_EQ(shownTitles(), (Strings{"new", "open", "done"}));
     cellAt(2)->checkBox()->click();
