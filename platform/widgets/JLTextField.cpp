@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QTextDocument>
 
+#include <algorithm>
+
 JLTextField::JLTextField(QWidget* parent) : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -38,10 +40,9 @@ void JLTextField::setEditable(bool editable) {
 void JLTextField::showText(bool whole) {
     m_showsWhole = whole || m_text.size() <= shownPrefixLength;
     const QString shown = m_showsWhole ? m_text : m_text.left(shownPrefixLength) + QChar(0x2026);
-    // Switched before a long text goes in; a short one takes word wrapping back once it is in (textChanged), so the
-    // text in the field is never laid out again the slow way.
-    if (shown.size() > shownPrefixLength + 1)
-        wrapFor(shown.size());
+    // Wrapped for the longer of the old and the new text while one replaces the other, so that neither is laid out
+    // the slow way; textChanged then settles on the new one.
+    wrapFor(std::max<qsizetype>(shown.size(), document()->characterCount() - 1));
     setPlainText(shown);
     moveCursor(QTextCursor::Start);
 }
