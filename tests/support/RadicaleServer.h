@@ -70,11 +70,11 @@ public:
     // A request straight to the server over HTTP, for setting the scene; answers the HTTP status, 0 when none came in
     // time.
     int send(const QByteArray& method, const QString& path, const QString& user, const QString& password,
-             const QByteArray& body = {}) {
+             const QByteArray& body = {}, int timeoutMs = 10000) {
         QNetworkRequest request(url(path));
         request.setRawHeader("Authorization", "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64());
         QNetworkReply* reply = m_network.sendCustomRequest(request, method, body);
-        waitUntil([reply] { return reply->isFinished(); }, 10000);
+        waitUntil([reply] { return reply->isFinished(); }, timeoutMs);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         reply->deleteLater();
         return status;
