@@ -139,6 +139,17 @@ void StoreLoad10k(benchmark::State& state) {
 }
 BENCHMARK(StoreLoad10k)->Unit(benchmark::kMillisecond);
 
+// What a start reads before its icon: the settings and the stored count, the list left for later.
+void StoreSettingsOnly10k(benchmark::State& state) {
+    TempFolder folder;
+    const std::string path = writeStore(folder);
+    for (auto _ : state) {
+        FileUserDefaults defaults(path);
+        benchmark::DoNotOptimize(defaults.integerForKey(keys::toDoCountKey));
+    }
+}
+BENCHMARK(StoreSettingsOnly10k)->Unit(benchmark::kMicrosecond);
+
 // What a loaded store and its manager keep on the heap per item, and again once a change was saved.
 void StoreMemory10k(benchmark::State& state) {
     TempFolder folder;

@@ -104,17 +104,21 @@ TrayProgram::TrayProgram(Desktop desktop, FileUserDefaults& defaults, SingleInst
 }
 
 // The icon and its count (the stored one) come first: the store has read only the settings so far, and parses the
-// list on a thread meanwhile. Whatever needs the list before this (the panel, a later start's command, a reload, the
-// sync, a save) waits for it; a stored count that is wrong is put right then.
+// list on a thread once the tray has had time to show the icon. Whatever needs the list before this (the panel, a
+// later start's command, a reload, the sync, a save) reads it there and then; a stored count that is wrong is put
+// right once it is read.
 void TrayProgram::loadListOnceIconIsUp() {
-    m_defaults.parseArraysInBackground();
+    // The tray maps and draws the icon after the event loop has sent it off. A parse meanwhile would take a core
+    // from the tray and the display server on a two-core machine, and the icon would come a few milliseconds later.
+    constexpr auto trayShowsIcon = std::chrono::milliseconds(250);
     auto once = std::make_shared<QMetaObject::Connection>();
-    // Once the event loop has sent the icon to the tray and would wait: the list is taken on its next turn, or as
-    // soon as it is parsed.
     *once = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                              &m_statusItem, [this, once] {
                                  QObject::disconnect(*once);
-                                 QTimer::singleShot(0, &m_statusItem, [this] { loadListOnceParsed(); });
+                                 QTimer::singleShot(trayShowsIcon, &m_statusItem, [this] {
+                                     m_defaults.parseArraysInBackground();
+                                     loadListOnceParsed();
+                                 });
                              });
     // A quit before then still leaves the right count behind.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &m_statusItem,
