@@ -14,12 +14,6 @@ protected:
     std::unique_ptr<CalDavClient> clientAt(const QString& path) {
         return std::make_unique<CalDavClient>(CalDavAccount{server.url(path), user, password});
     }
-    // A client on the task calendar found from the server's root.
-    std::unique_ptr<CalDavClient> clientOnCalendar() {
-        auto client = clientAt(QStringLiteral("/"));
-        EXPECT_TRUE(discover(*client).result.ok());
-        return client;
-    }
     void makeCalendar(const QString& path, const char* name, const char* component) {
         const QByteArray body = QByteArray("<c:mkcalendar xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
                                            "<d:set><d:prop><d:displayname>") +
@@ -46,7 +40,8 @@ TEST_F(CalDavClientTest, FromACalendarAddressFindsTheTaskCalendarPreferringRediz
 // precondition, as when another client changed the task. Changes since a token are left to the whole-sync tests; one
 // the server no longer knows gets a full listing. A server that hangs times out, to try again later.
 TEST_F(CalDavClientTest, WritesAndRemovesOnlyTheVersionItKnowsAndListsAllForAForgottenToken) {
-    auto client = clientOnCalendar();
+    auto client = clientAt(QStringLiteral("/")); // on the task calendar found from the server's root
+    ASSERT_TRUE(discover(*client).result.ok());
     const QString href = client->hrefFor(QStringLiteral("t1"));
     const Written first = put(*client, href, task("t1", "Milk"), std::nullopt);
     ASSERT_TRUE(first.result.ok()) << first.result;

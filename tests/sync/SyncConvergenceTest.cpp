@@ -38,16 +38,10 @@ unsigned envNumber(const char* name, unsigned otherwise) {
     return text && *text ? unsigned(std::strtoul(text, nullptr, 10)) : otherwise;
 }
 
-// One copy of the program.
-struct Copy : SyncedList {
-    std::vector<int> goodSyncs; // the steps of its syncs that went through
-};
-
 // The other device, a python3-caldav script of the test's own, talking straight to the server.
 class OtherDevice {
 public:
     static inline const QString python = QStringLiteral("/usr/bin/python3");
-    static bool available() { return QProcess::execute(python, {"-c", "import caldav, vobject"}) == 0; }
     void start(const QUrl& server, const QString& user, const QString& password, const QUrl& calendar) {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(python, {REDIZADO_OTHER_DEVICE, server.toString(), user, password, calendar.toString()});
@@ -101,7 +95,7 @@ protected:
         RadicaleTest::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        if (!OtherDevice::available())
+        if (QProcess::execute(OtherDevice::python, {"-c", "import caldav, vobject"}) != 0)
             GTEST_SKIP() << "python3-caldav or python3-vobject is not installed";
     }
 
@@ -200,7 +194,7 @@ protected:
 
     // A change made on a copy, to an item it already synced.
     void changeOnCopy(Who who) {
-        Copy& copy = *m_copies[who];
+        SyncedList& copy = m_copies[who];
         JLJotlingManager& manager = copy.manager;
         std::vector<std::size_t> known;
         for (std::size_t i = 0; i < manager.redizado().size(); ++i) {
@@ -250,23 +244,21 @@ protected:
 
     // One sync of a copy as the tray program runs it; the server killed after cutAfterMs when given.
     void sync(Who who, std::optional<int> cutAfterMs = std::nullopt) {
-        Copy& copy = *m_copies[who];
+        SyncedList& copy = m_copies[who];
         std::optional<SyncReport> report;
         auto run = std::make_unique<SyncRun>(CalDavAccount{server.url(), user, password}, copy.manager, copy.statePath);
         QObject::connect(run.get(), &SyncRun::finished, [&report](const SyncReport& done) { report = done; });
         run->start();
-        bool cut = false;
-        if (cutAfterMs && !waitUntil([&] { return report.has_value(); }, *cutAfterMs)) {
+        const bool cut = cutAfterMs && !waitUntil([&] { return report.has_value(); }, *cutAfterMs);
+        if (cut)
             server.stop();
-            cut = true;
-        }
         if (!waitUntil([&] { return report.has_value(); }, 60000))
             m_problems.push_back("step " + std::to_string(m_step) + ": a sync of " + whoName[who] + " never finished");
         if (cut)
             restartServer();
         if (!report || report->outcome != SyncOutcome::Ok)
             return;
-        copy.goodSyncs.push_back(m_step);
+        m_goodSyncs[who].push_back(m_step);
         const auto arrive = [&](auto& write) {
             write.arrived = write.who == who && !write.arrived ? m_step : write.arrived;
         };
@@ -288,8 +280,7 @@ protected:
             return false;
         if (who == device)
             return *write.arrived < step;
-        const auto& syncs = m_copies[who]->goodSyncs;
-        return std::any_of(syncs.begin(), syncs.end(), [&](int s) { return s > *write.arrived && s < step; });
+        return std::ranges::any_of(m_goodSyncs[who], [&](int s) { return s > *write.arrived && s < step; });
     }
     // The values no one replaced knowingly: what the item may end with.
     template <typename T> std::vector<T> standing(const std::vector<Write<T>>& writes) const {
@@ -329,9 +320,8 @@ protected:
             const auto uid = m_uidOf.find(item);
             const auto found = uid == m_uidOf.end() ? result.end() : result.find(uid->second);
             const auto changedApart = [&](const auto& w) { return this->changedApart(history, w); };
-            const bool editedAfterRemoval =
-                history.removedAt && (std::any_of(history.titles.begin(), history.titles.end(), changedApart) ||
-                                      std::any_of(history.checks.begin(), history.checks.end(), changedApart));
+            const bool editedAfterRemoval = history.removedAt && (std::ranges::any_of(history.titles, changedApart) ||
+                                                                  std::ranges::any_of(history.checks, changedApart));
             std::string wrong;
             if (found == result.end()) {
                 if (!history.removedAt)
@@ -358,7 +348,8 @@ protected:
     }
 
     std::mt19937 m_random;
-    std::array<std::unique_ptr<Copy>, 2> m_copies{std::make_unique<Copy>(), std::make_unique<Copy>()};
+    std::array<SyncedList, 2> m_copies;
+    std::array<std::vector<int>, 2> m_goodSyncs; // the steps of each copy's syncs that went through
     OtherDevice m_device;
     std::vector<History> m_items;
     std::map<std::string, int> m_byUid; // -1: an item nobody made
@@ -377,7 +368,7 @@ TEST_F(SyncConvergenceTest, TwoCopiesAndAnotherDeviceEndWithTheSameListAndEveryC
     m_random.seed(seed);
 
     sync(copyA);
-    const QUrl calendar(QString::fromStdString(SyncState::load(m_copies[copyA]->statePath).calendar));
+    const QUrl calendar(QString::fromStdString(SyncState::load(m_copies[copyA].statePath).calendar));
     ASSERT_FALSE(calendar.isEmpty()) << "the first sync found no calendar";
     m_device.start(server.url(), user, password, calendar);
 
@@ -398,7 +389,7 @@ TEST_F(SyncConvergenceTest, TwoCopiesAndAnotherDeviceEndWithTheSameListAndEveryC
     // A quiet round: nobody changes anything while both copies sync twice.
     for (const Who who : {copyA, copyB, copyA, copyB})
         sync(who);
-    const Contents a = m_copies[copyA]->contents(), b = m_copies[copyB]->contents(), there = m_device.contents();
+    const Contents a = m_copies[copyA].contents(), b = m_copies[copyB].contents(), there = m_device.contents();
     learnUids(there, "the server");
     EXPECT_EQ(a, b) << "the two copies differ (seed " << seed << ")";
     EXPECT_EQ(a, there) << "copy A and the server differ (seed " << seed << ")";

@@ -45,11 +45,6 @@ protected:
         PrivateBusTest::TearDown();
     }
 
-    bool turnOn() {
-        std::optional<bool> answer;
-        sync->turnOn({server.url(), user, false}, password, [&](bool ok, const QString&) { answer = ok; });
-        return waitUntil([&] { return answer.has_value(); }, 60000) && *answer;
-    }
     std::optional<SyncOutcome> syncNow() {
         std::optional<SyncOutcome> outcome;
         sync->syncNow([&](const SyncReport& report) { outcome = report.outcome; });
@@ -95,7 +90,9 @@ TEST(LoadedSyncTest, WithNoAccountItIsOffAndNothingIsLoaded) {
 
 TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewValues) {
     manager->addJotlingWithTitle("Buy milk");
-    ASSERT_TRUE(turnOn());
+    std::optional<bool> on;
+    sync->turnOn({server.url(), user, false}, password, [&](bool ok, const QString&) { on = ok; });
+    ASSERT_TRUE(waitUntil([&] { return on.has_value(); }, 60000) && *on);
     ASSERT_EQ(syncNow(), SyncOutcome::Ok);
     changeTheTaskElsewhere("SUMMARY:Buy milk", "SUMMARY:Buy oat milk");
     changeTheTaskElsewhere("STATUS:NEEDS-ACTION", "STATUS:COMPLETED");

@@ -139,14 +139,13 @@ TEST_F(SyncRunTest, ACalendarMetAnewIsMatchedAndASyncWithNothingChangedWritesNot
     EXPECT_EQ(contents(), contentsThere());
     EXPECT_TRUE(contents().at(uidAt(1)).second) << "the completion made there was undone";
 
-    const auto stamp = [&] { return std::filesystem::last_write_time(statePath); };
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail(); // learns the token after its own writes, if any
-    const auto before = stamp();
+    const auto before = std::filesystem::last_write_time(statePath);
     const auto items = manager.redizado();
     defaults.synchronizeCount = 0;
     ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
     EXPECT_EQ(report->summary, SyncSummary{});
-    EXPECT_EQ(stamp(), before) << "sync.plist was written";
+    EXPECT_EQ(std::filesystem::last_write_time(statePath), before) << "sync.plist was written";
     EXPECT_EQ(defaults.synchronizeCount, 0) << "the preferences were written";
     EXPECT_EQ(requests, 1) << "more than the token was asked for";
     EXPECT_EQ(manager.redizado(), items);

@@ -15,25 +15,6 @@
 using namespace plist_value;
 
 namespace {
-// The titles that a reader other than libical (python3-vobject) finds in the texts; nothing when it cannot read one.
-std::vector<std::optional<std::string>> titlesByAnotherReader(const std::vector<std::string>& texts) {
-    QProcess reader;
-    reader.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-c"), QStringLiteral("import sys, vobject\nfor line in sys.stdin:\n try: print(vobject."
-                                              "readOne(bytes.fromhex(line).decode()).vtodo.summary.value."
-                                              "encode().hex())\n except Exception: print('-')")});
-    for (const std::string& text : texts)
-        reader.write(QByteArray::fromStdString(text).toHex() + '\n');
-    reader.closeWriteChannel();
-    reader.waitForFinished();
-    std::vector<std::optional<std::string>> titles;
-    for (const QByteArray& line : reader.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            titles.push_back(line == "-" ? std::nullopt : std::optional(QByteArray::fromHex(line).toStdString()));
-    return titles;
-}
-
 using Lines = std::vector<std::string>;
 
 // A calendar as another client could leave it on the server, around the given VTODO lines.
@@ -156,7 +137,14 @@ TEST(WritingATask, ChangesTheStatusOnlyWithTheCompletion) {
 // the one typed, but for what TEXT cannot hold. Written again, it gives the same line, and a reader other than
 // libical finds the same title in it.
 TEST(WritingATask, EscapesTheTitleAsTextThatReadsBackUnchanged) {
-    std::vector<std::string> texts, readBacks;
+    // Each text also goes to a reader other than libical (python3-vobject), which answers the title it finds.
+    QProcess reader;
+    reader.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"), QStringLiteral("import sys, vobject\nfor line in sys.stdin:\n try: print(vobject."
+                                              "readOne(bytes.fromhex(line).decode()).vtodo.summary.value."
+                                              "encode().hex())\n except Exception: print('-')")});
+    std::vector<std::string> readBacks, titles;
     // Title, line, title read back.
     for (const auto& [title, line, readBack] : std::vector<std::tuple<std::string, std::string, std::string>>{
              {"here\\slash \\n literal", "SUMMARY:here\\\\slash \\\\n literal", "here\\slash \\n literal"},
@@ -176,13 +164,15 @@ TEST(WritingATask, EscapesTheTitleAsTextThatReadsBackUnchanged) {
         EXPECT_EQ(back->title, readBack);
         EXPECT_EQ(linesOf(vtodo::write(*back, text), {"SUMMARY"}), Lines{line});
         EXPECT_EQ(vtodo::readBack(title), readBack);
-        texts.push_back(text);
+        reader.write(QByteArray::fromStdString(text).toHex() + '\n');
         readBacks.push_back(readBack);
     }
-    const auto titles = titlesByAnotherReader(texts);
-    ASSERT_EQ(titles.size(), texts.size()) << "python3-vobject is needed (make deps)";
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(titles[i], readBacks[i]) << texts[i];
+    reader.closeWriteChannel();
+    reader.waitForFinished();
+    for (const QByteArray& line : reader.readAllStandardOutput().split('\n'))
+        if (!line.isEmpty())
+            titles.push_back(line == "-" ? "<unreadable>" : QByteArray::fromHex(line).toStdString());
+    EXPECT_EQ(titles, readBacks) << "python3-vobject is needed (make deps)";
 }
 
 // What other writers send: parameters with quoted colons, both spellings of a line break, a backslash before
