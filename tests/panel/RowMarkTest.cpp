@@ -18,16 +18,6 @@ protected:
 };
 } // namespace
 
-// A sync replaces the list with its item now a copy in another row: the mark stays on it, and Space checks it.
-TEST_F(RowMarkTest, TheMarkStaysOnItsItemWhenASyncReplacesTheList) {
-    press(QStringLiteral("<Down> <Down> <Down>")); // "c"
-    mergeFromServer("c");
-    EXPECT_EQ(mark().markedRow(), 3);
-    EXPECT_EQ(markedCellTitle(), "c");
-    press(QStringLiteral("<Space>"));
-    EXPECT_EQ(stored(), "from the server e d c* b a");
-}
-
 // Rows removed above the mark, or the marked row itself, slide away; the mark stays on its item, or the next.
 TEST_F(RowMarkTest, TheMarkStaysOnItsItemOrTheNextWhileRowsSlideAway) {
     press(QStringLiteral("<Down> <Down> <Down>")); // "c"
@@ -44,9 +34,15 @@ TEST_F(RowMarkTest, TheMarkStaysOnItsItemOrTheNextWhileRowsSlideAway) {
     EXPECT_EQ(mark().markView()->geometry(), cell->rect());
     EXPECT_EQ(markedCellTitle(), "d");
     EXPECT_EQ(shownTitles(), Strings{"d"});
+    press(QStringLiteral("<Del> <Del>")); // emptied, and a key more: no mark
+    EXPECT_FALSE(mark().markView()->isVisible());
+    press(QStringLiteral("<Up> g <Return> <Down> <Space>"));
+    EXPECT_EQ(stored(), "g*");
 }
 
-TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows) {
+// The mark follows its item across categories, new rows, and a sync that replaces the list with the item now a
+// copy in another row; Space checks that copy.
+TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesNewRowsAndASyncReplacingTheList) {
     // "e" is checked, then marked in the full list, which the to-do list does not hold.
     press(QStringLiteral("<Down> <Space> <Ctrl+2> <Up> <Ctrl+1>"));
     EXPECT_EQ(markedCellTitle(), "d");
@@ -54,13 +50,11 @@ TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesAndNewRows) {
     add(QStringLiteral("f"));
     EXPECT_EQ(mark().markedRow(), 2);
     EXPECT_EQ(mark().markedJotling()->title(), std::optional<std::string>("c"));
-}
-
-TEST_F(RowMarkTest, EmptyingTheListLeavesNoMark) {
-    press(QStringLiteral("<Down> <Del> <Del> <Del> <Del> <Del> <Del>"));
-    EXPECT_FALSE(mark().markView()->isVisible());
-    press(QStringLiteral("<Up> g <Return> <Down> <Space>"));
-    EXPECT_EQ(manager->redizado().at(0)->completed(), true);
+    mergeFromServer("c");
+    EXPECT_EQ(mark().markedRow(), 3);
+    EXPECT_EQ(markedCellTitle(), "c");
+    press(QStringLiteral("<Space>"));
+    EXPECT_EQ(stored(), "from the server f e* d c* b a");
 }
 
 // The mark is a band under the row's text: the title's ink is as dark marked as not.

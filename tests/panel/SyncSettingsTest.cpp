@@ -38,9 +38,23 @@ protected:
 };
 } // namespace
 
+// Turned down, it says why and keeps sync off; turned on, it hands the account and the password over and forgets the
+// password; turned off, it forgets the account.
 TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePasswordAndTurningOffTheAccount) {
+    sync.turnOnSucceeds = false;
+    sync.turnOnMessage = QStringLiteral("<b>Wrong password</b> for alice");
     fill(QStringLiteral(" https://dav.example.org/cal/ "));
     EXPECT_FALSE(ui().passwordField->displayText().contains(QStringLiteral("secret")));
+    ui().turnOnButton->click();
+    ASSERT_TRUE(settle());
+    EXPECT_FALSE(sync.kept);
+    EXPECT_EQ(ui().statusLabel->text(), sync.turnOnMessage);
+    EXPECT_EQ(ui().statusLabel->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(ui().passwordField->text().isEmpty());
+    EXPECT_FALSE(ui().addressField->isReadOnly());
+
+    sync.turnOnSucceeds = true;
+    ui().passwordField->setText(QStringLiteral("secret"));
     QTest::keyClick(ui().passwordField, Qt::Key_Return);
     EXPECT_TRUE(panel->syncSettings()->isBusy());
     ASSERT_TRUE(settle());
@@ -60,19 +74,6 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePas
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn On"));
     EXPECT_FALSE(ui().addressField->isReadOnly());
     EXPECT_TRUE(ui().passwordField->isVisibleTo(panel->settingsPane()));
-}
-
-TEST_F(SyncSettingsTest, ATurnOnTurnedDownSaysWhyAndKeepsSyncOff) {
-    sync.turnOnSucceeds = false;
-    sync.turnOnMessage = QStringLiteral("<b>Wrong password</b> for alice");
-    fill(QStringLiteral("https://dav.example.org/cal/"));
-    ui().turnOnButton->click();
-    ASSERT_TRUE(settle());
-    EXPECT_FALSE(sync.kept);
-    EXPECT_EQ(ui().statusLabel->text(), sync.turnOnMessage);
-    EXPECT_EQ(ui().statusLabel->textFormat(), Qt::PlainText);
-    EXPECT_TRUE(ui().passwordField->text().isEmpty());
-    EXPECT_FALSE(ui().addressField->isReadOnly());
 }
 
 TEST_F(SyncSettingsTest, TheStatusLineFollowsTheSyncAndStandsOutWhenTheUserMustActAndNoKeyringKeepsSyncOff) {

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InstanceCommands.h"
-#include "InMemoryServices.h"
 #include "JLPopoverViewController.h"
-#include "JLRedizadoWindow.h"
 #include "MemorySyncControl.h"
-#include "PanelDriver.h"
 #include "PopoverPresenter.h"
-#include "PreferencesKeys.h"
+#include "ShellFixture.h"
 #include "SyncCommands.h"
-#include "WaitUntil.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 // The running program as later starts reach it, over in-memory services.
-class InstanceCommandsTest : public ::testing::Test, protected InMemoryServices {
+class InstanceCommandsTest : public ShellTest {
 protected:
     void start(MainInterface::Variant variant, SyncControl* sync = nullptr) {
         defaults.setBool(keys::loadKeyStatus, true);
@@ -38,7 +32,7 @@ TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReache
     start(MainInterface::Variant::Popover);
     handle({QStringLiteral("start")});
     EXPECT_TRUE(interface->listPresenter().isShown());
-    EXPECT_FALSE(interface->window().isVisible());
+    EXPECT_FALSE(window().isVisible());
 
     handle({QStringLiteral("add"), QStringLiteral("for the popover")});
     JLTableView* table = dynamic_cast<PopoverPresenter&>(interface->listPresenter()).list().redizadoTableView();

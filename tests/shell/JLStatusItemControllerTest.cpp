@@ -1,31 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HeldStatusItem.h"
-#include "InMemoryServices.h"
 #include "JLRedizadoBackgroundView.h"
-#include "JLRedizadoViewController.h"
-#include "JLRedizadoWindow.h"
 #include "KeptIconPlace.h"
-#include "PanelDriver.h"
-#include "PreferencesKeys.h"
+#include "ShellFixture.h"
 #include "TempFolder.h"
-#include "WaitUntil.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolTip>
 
-#include <gtest/gtest.h>
-
 namespace {
-// The whole panel interface over in-memory services; each test starts it once the store is as it wants.
-class StatusItemControllerTest : public ::testing::Test, protected InMemoryServices {
+class StatusItemControllerTest : public ShellTest {
 protected:
     void start() { startInterface(MainInterface::Variant::Panel, "/opt/Redizado Tools/bin/redizado"); }
-    JLStatusItemController& controller() { return interface->statusItemController(); }
-    JLRedizadoWindow& window() { return interface->window(); }
-    JLRedizadoViewController& panel() { return interface->redizadoViewController(); }
-    bool showsAlternateIcon() const { return !statusItem.isTemplate; }
 };
 } // namespace
 
@@ -147,7 +135,7 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
 }
 
 // A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
-TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThePanelAsksForTheKeyboard) {
+TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndStartingAtLoginKeepsOthersEntries) {
     start();
     workspace.frontmost = 42;
     controller().setShortcut(true);
@@ -161,10 +149,8 @@ TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThe
     EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);
     EXPECT_TRUE(hotKeys.registrations.empty());
-}
 
-TEST_F(StatusItemControllerTest, StartingAtLoginAddsAndRemovesOnlyOurEntriesAndTheChoiceIsStoredEvenWhenItFails) {
-    start();
+    // Starting at login adds and removes only our entries, and the choice is stored even when that fails.
     loginItems.add(std::string("/usr/bin/other"));
     controller().setLaunchAppAtLogin(true);
     controller().setLaunchAppAtLogin(false);

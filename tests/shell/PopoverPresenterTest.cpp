@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PopoverPresenter.h"
-#include "InMemoryServices.h"
-#include "PanelDriver.h"
-#include "StoredItems.h"
-
 #include "JLPopoverViewController.h"
 #include "JLRedizadoBackgroundView.h"
 #include "JLRedizadoTableViewCell.h"
-#include "JLRedizadoViewController.h"
-#include "JLRedizadoWindow.h"
 #include "ScreenCoordinates.h"
+#include "ShellFixture.h"
+#include "StoredItems.h"
 
 #include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 // The popover variant of the whole interface over in-memory services.
-class PopoverPresenterTest : public ::testing::Test, protected InMemoryServices {
+class PopoverPresenterTest : public ShellTest {
 protected:
     void SetUp() override {
         startInterface(MainInterface::Variant::Popover);
@@ -30,7 +23,6 @@ protected:
     PopoverPresenter& presenter() { return dynamic_cast<PopoverPresenter&>(interface->listPresenter()); }
     QWidget* popup() { return presenter().window(); }
     JLPopoverViewController& list() { return presenter().list(); }
-    bool showsShownStateIcon() const { return !statusItem.isTemplate; }
 
     // Each popover notification, and whether the pop-up was on screen when it went out.
     std::vector<std::pair<std::string, bool>> hooks;
@@ -42,30 +34,27 @@ TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndItClosesByE
     workspace.frontmost = 42;
     statusItem.click();
     EXPECT_TRUE(list().view()->isVisible());
-    EXPECT_FALSE(interface->window().isVisible());
+    EXPECT_FALSE(window().isVisible());
     using Hook = std::pair<std::string, bool>;
     EXPECT_EQ(hooks, (std::vector<Hook>{{notifications::popoverWillBecomeVisible, false},
                                         {notifications::popoverVisible, true}}));
-    EXPECT_TRUE(showsShownStateIcon());
+    EXPECT_TRUE(showsAlternateIcon());
 
     typeAndReturn(list().jotlingField(), QStringLiteral("bread"));
     EXPECT_FALSE(popup()->isVisible());
-    EXPECT_FALSE(showsShownStateIcon());
+    EXPECT_FALSE(showsAlternateIcon());
     EXPECT_EQ(workspace.activated, std::vector<Workspace::Application>{42});
     // Closed by the list, not by a click elsewhere: the next click opens it again.
     statusItem.click();
     EXPECT_TRUE(popup()->isVisible());
-    // A click outside closes it, and that click on the icon does not reopen it.
+    // A click outside closes it, and that click on the icon does not reopen it; the clicks after it toggle it.
     QTest::mouseClick(popup(), Qt::LeftButton, {}, QPoint(-20, -20));
     EXPECT_FALSE(popup()->isVisible());
     EXPECT_EQ(workspace.activated, (std::vector<Workspace::Application>{42, 42}));
-    statusItem.click();
-    EXPECT_FALSE(popup()->isVisible());
-    statusItem.click();
-    EXPECT_TRUE(popup()->isVisible());
-    statusItem.click();
-    EXPECT_FALSE(popup()->isVisible());
-    statusItem.click();
+    for (const bool shown : {false, true, false, true}) {
+        statusItem.click();
+        EXPECT_EQ(popup()->isVisible(), shown);
+    }
     QTest::keyClick(list().jotlingField(), Qt::Key_Escape);
     EXPECT_FALSE(popup()->isVisible());
     // Rebuilt, or at quit: a dismiss notice that comes after must not reach the presenter that is gone.
@@ -102,9 +91,9 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     EXPECT_EQ(manager.redizado().front()->title(), "from the popover");
     EXPECT_EQ(changesMadeHere, 1);
     presenter().hide();
-    interface->statusItemController().showRedizadoView();
-    typeAndReturn(interface->redizadoViewController().entryField(), QStringLiteral("from the panel"));
-    interface->statusItemController().hideRedizadoView();
+    controller().showRedizadoView();
+    typeAndReturn(panel().entryField(), QStringLiteral("from the panel"));
+    controller().hideRedizadoView();
     statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("popover again"));
     EXPECT_EQ(storedTitles(defaults),
@@ -112,17 +101,16 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
 
     // The panel reads the store as it shows, not at every event after: moved while a title is being renamed, it
     // keeps the rename going.
-    interface->statusItemController().showRedizadoView();
-    JLRedizadoViewController& panel = interface->redizadoViewController();
-    panel.editButton()->click();
+    controller().showRedizadoView();
+    panel().editButton()->click();
     const auto firstTitle = [&] {
-        return qobject_cast<JLRedizadoTableViewCell*>(panel.redizadoTableView()->viewAtRow(0, false))->titleLabel();
+        return qobject_cast<JLRedizadoTableViewCell*>(panel().redizadoTableView()->viewAtRow(0, false))->titleLabel();
     };
     JLTextField* title = firstTitle();
     title->setFocus();
     title->moveCursor(QTextCursor::End);
     QTest::keyClicks(title, QStringLiteral(" now"));
-    panel.view()->window()->move(40, 40);
+    panel().view()->window()->move(40, 40);
     QCoreApplication::processEvents();
     EXPECT_EQ(firstTitle(), title);
     EXPECT_EQ(title->toPlainText().toStdString(), "popover again now");

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShortcutNote.h"
-#include "InMemoryServices.h"
-#include "JLRedizadoViewController.h"
+#include "ShellFixture.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -10,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
 
 using Route = HotKeyService::Route;
 
@@ -29,22 +26,19 @@ TEST(ShortcutAdvice, CombinationsBecomeTheCompositorsConfigurationLines) {
 }
 
 // The note in the settings pane of the whole interface, over a desktop whose answers the test gives.
-class ShortcutNoteTest : public ::testing::Test {
+class ShortcutNoteTest : public ShellTest {
 protected:
     void start(Route route, Compositor compositor = Compositor::other) {
-        services.hotKeys.setRoute(route);
-        services.startInterface();
-        note = std::make_unique<ShortcutNote>(panel(), services.hotKeyManager, compositor,
-                                              QStringLiteral("/usr/bin/redizado"));
+        hotKeys.setRoute(route);
+        startInterface();
+        note = std::make_unique<ShortcutNote>(panel(), hotKeyManager, compositor, QStringLiteral("/usr/bin/redizado"));
     }
-    JLRedizadoViewController& panel() { return services.interface->redizadoViewController(); }
     // What the note says once the panel has handled the user's change.
     QString says() {
         QCoreApplication::processEvents();
         return note->label()->isHidden() ? QString() : note->label()->text();
     }
 
-    InMemoryServices services;
     std::unique_ptr<ShortcutNote> note;
 };
 } // namespace
@@ -54,9 +48,9 @@ TEST_F(ShortcutNoteTest, APortalBindingIsShownAsTheDesktopAnswersIt) {
     EXPECT_EQ(says(), QString());
     panel().shortcutCheckBox()->click();
     EXPECT_TRUE(says().startsWith(QStringLiteral("Asking the desktop to bind Ctrl+Space")));
-    services.hotKeys.answerBinding("Ctrl+Alt+T");
+    hotKeys.answerBinding("Ctrl+Alt+T");
     EXPECT_TRUE(says().contains(QStringLiteral("bound the shortcut to Ctrl+Alt+T")));
-    services.hotKeys.answerBinding("");
+    hotKeys.answerBinding("");
     EXPECT_TRUE(says().contains(QStringLiteral("did not bind")));
     // The whole sentence fits the pane's width, on as many lines as it takes.
     EXPECT_LE(note->label()->minimumSizeHint().width(), panel().settingsPane()->width());
@@ -67,7 +61,7 @@ TEST_F(ShortcutNoteTest, APortalBindingIsShownAsTheDesktopAnswersIt) {
 }
 
 TEST_F(ShortcutNoteTest, ATakenGrabIsNeverShownAsWorking) {
-    services.hotKeys.refuse(space, HotKeyService::control);
+    hotKeys.refuse(space, HotKeyService::control);
     start(Route::grab);
     panel().shortcutCheckBox()->click();
     EXPECT_TRUE(says().contains(QStringLiteral("Ctrl+Space is taken")));
