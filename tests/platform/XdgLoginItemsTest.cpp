@@ -74,6 +74,13 @@ TEST_F(XdgLoginItemsTest, PathsThatCannotGoIntoAnEntryAndAFailedWriteAddNothingA
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
+TEST_F(XdgLoginItemsTest, AnAutostartFolderThatCannotBeMadeIsSaidWhy) {
+    writeFile(temp.path() + "/config", "a file where the folder should be");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(items.insertLast("/usr/bin/redizado"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot add the login item"), std::string::npos);
+}
+
 TEST_F(XdgLoginItemsTest, DeletingRemovesEveryEntryOfOursAndKeepsTheRest) {
     const std::string appPath = "/home/jos\u00e9/Apps/redizado"; // composed é
     const auto writeEntry = [&](const std::string& name, const std::string& exec) {

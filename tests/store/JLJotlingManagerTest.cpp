@@ -62,6 +62,7 @@ TEST_F(JLJotlingManagerTest, ReloadReplacesBothListsAndTellsTheNewCount) {
     auto& m = load({storedItem("old")});
     defaults.setObject(keys::allRedizado, Array{storedItem("a"), storedItem("b", true), storedItem("c")});
     m.reloadData();
+    EXPECT_EQ(titlesOf(m.redizado()), (Strings{"a", "b", "c"}));
     EXPECT_EQ(titlesOf(m.todoRedizado()), (Strings{"a", "c"}));
     EXPECT_EQ(countSeenByObserver, 2);
     // The other writer stored the right count: the tray's title still has to be told.
