@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelFixture.h"
+#include "RowAccessible.h"
 
 #include <QAccessibleActionInterface>
 
@@ -34,7 +35,11 @@ TEST_F(RowMarkTest, TheMarkStaysOnItsItemOrTheNextWhileRowsSlideAway) {
     EXPECT_EQ(mark().markView()->geometry(), cell->rect());
     EXPECT_EQ(markedCellTitle(), "d");
     EXPECT_EQ(shownTitles(), Strings{"d"});
-    press(QStringLiteral("<Del> <Del>")); // emptied, and a key more: no mark
+    // Back in the entry field no row is the focused one to a screen reader.
+    QWidget* marked = mark().markView()->parentWidget();
+    press(QStringLiteral("<Up>"));
+    EXPECT_FALSE(isRowMarked(marked));
+    press(QStringLiteral("<Down> <Del> <Del>")); // emptied, and a key more: no mark
     EXPECT_FALSE(mark().markView()->isVisible());
     press(QStringLiteral("<Up> g <Return> <Down> <Space>"));
     EXPECT_EQ(stored(), "g*");
