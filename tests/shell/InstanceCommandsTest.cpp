@@ -41,6 +41,14 @@ TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReache
     EXPECT_EQ(handleLater({QStringLiteral("sync"), QStringLiteral("--status")})->exitStatus, sync_status::refused);
 }
 
+TEST_F(InstanceCommandsTest, AnItemAddedWhileThePanelIsOpenShowsInIt) {
+    start(MainInterface::Variant::Panel);
+    handle({QStringLiteral("start")});
+    handle({QStringLiteral("add"), QStringLiteral("from the terminal")});
+    JLTableView* table = panel().redizadoTableView();
+    EXPECT_TRUE(waitUntil([table] { return table->numberOfRows() == 2; }));
+}
+
 TEST_F(InstanceCommandsTest, ASyncIsAnsweredOnceTheSyncHasBeen) {
     MemorySyncControl sync;
     sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), QStringLiteral("al"), false};
