@@ -135,7 +135,7 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
 }
 
 // A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
-TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndStartingAtLoginKeepsOthersEntries) {
+TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThePanelAsksForTheKeyboard) {
     start();
     workspace.frontmost = 42;
     controller().setShortcut(true);
@@ -149,8 +149,10 @@ TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndSta
     EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);
     EXPECT_TRUE(hotKeys.registrations.empty());
+}
 
-    // Starting at login adds and removes only our entries, and the choice is stored even when that fails.
+TEST_F(StatusItemControllerTest, StartingAtLoginAddsAndRemovesOnlyOurEntriesAndTheChoiceIsStoredEvenWhenItFails) {
+    start();
     loginItems.add(std::string("/usr/bin/other"));
     controller().setLaunchAppAtLogin(true);
     controller().setLaunchAppAtLogin(false);
