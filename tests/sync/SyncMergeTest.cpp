@@ -129,12 +129,15 @@ TEST(SyncMerge, ASecondItemWithTheSameUidBecomesATaskOfItsOwn) {
     EXPECT_EQ(sideOf(merged.pushes[0].icalendar), oat);
 }
 
-TEST(SyncMerge, ATaskNewFromTheServerTakesItsPlaceByCreationDate) {
+// Several at once, as on a first sync with another device: each among the items by its age, newest first.
+TEST(SyncMerge, TasksNewFromTheServerTakeTheirPlacesByCreationDate) {
     const JLJotlingManager::List items{item({"Newer"}, "a", 3000), item({"Older"}, "b", 1000)};
     const std::map<std::string, TaskState> tasks{{"a", stateOf({"Newer"}, "a")}, {"b", stateOf({"Older"}, "b")}};
     const std::string between = vtodo::write({"c", "Between", false, 2000, {}});
-    const SyncMerge merged = merge(items, tasks, {{{hrefFor("c"), "e", between}}, {}, false});
-    EXPECT_EQ(sidesOf(merged.items), (std::vector<Side>{{"Newer"}, {"Between"}, {"Older"}}));
+    const std::string newest = vtodo::write({"d", "Newest", false, 4000, {}});
+    const SyncMerge merged =
+        merge(items, tasks, {{{hrefFor("c"), "e", between}, {hrefFor("d"), "e", newest}}, {}, false});
+    EXPECT_EQ(sidesOf(merged.items), (std::vector<Side>{{"Newest"}, {"Newer"}, {"Between"}, {"Older"}}));
 }
 
 TEST(SyncMerge, AFullListingTellsRemovedTasksFromUnchangedOnes) {
