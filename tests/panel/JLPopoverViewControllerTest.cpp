@@ -126,3 +126,28 @@ TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
     EXPECT_EQ(stored(), "written meanwhile from the server* a* b");
     EXPECT_EQ(count(), 2);
 }
+
+// From the full list too, after someone else wrote the stored list: a row acts on its own item where it moved to,
+// and a row whose item is gone changes nothing at all.
+TEST_F(PopoverTest, ARowActsOnItsOwnItemWhereverTheStoredListMovedItOrNotAtAllOnceGone) {
+    startPopover({storedItem("a"), storedItem("b"), storedItem("c")});
+    switchTo(1);
+    const auto writeElsewhere = [&](auto change) {
+        Array written = *defaults.objectForKey(keys::allRedizado)->get<Array>();
+        change(written);
+        storeItems(written);
+    };
+    writeElsewhere([&](Array& items) {
+        items.pop_back();
+        items.insert(items.begin(), storedItem("new"));
+    });
+    cellAt(2)->checkBox()->click(); // "c", removed meanwhile
+    EXPECT_EQ(stored(), "new a b");
+    writeElsewhere([&](Array& items) { items.insert(items.begin(), storedItem("x")); });
+    list().enterEditMode();
+    rename(1, QStringLiteral("A")); // "a", shown in row 1, now stored third
+    EXPECT_EQ(stored(), "x new A b");
+    writeElsewhere([&](Array& items) { items.pop_back(); });
+    cellAt(2)->removeButton()->click(); // "b", removed meanwhile; the rows still show "new A b"
+    EXPECT_EQ(stored(), "x new A");
+}
