@@ -71,3 +71,23 @@ TEST_F(KeyboardPanelTest, DoneTakesTheKeyboardFromTheTitleBeingEdited) {
     widgets().editButton->click();
     EXPECT_FALSE(label->hasFocus());
 }
+
+// Page Down and Page Up move by the rows the list shows at once, and back; Down on the category switcher goes on to
+// the rows.
+TEST_F(KeyboardPanelTest, PageKeysMoveByWhatTheListShowsAndDownLeavesTheSwitcherForTheRows) {
+    for (int i = 0; i < 40; ++i)
+        press(QStringLiteral("t%1 <Return>").arg(i));
+    press(QStringLiteral("<Down> <PgDown>"));
+    const std::int64_t page = mark().markedRow();
+    EXPECT_GT(page, 1);
+    EXPECT_LT(page, 20);
+    press(QStringLiteral("<PgDown>"));
+    EXPECT_EQ(mark().markedRow(), 2 * page);
+    press(QStringLiteral("<PgUp>"));
+    EXPECT_EQ(mark().markedRow(), page);
+    press(QStringLiteral("<PgUp> <PgUp>"));
+    EXPECT_EQ(mark().markedRow(), 0);
+    widgets().categorySwitcher->segmentButton(1)->setFocus();
+    press(QStringLiteral("<Down>"));
+    EXPECT_TRUE(table()->hasFocus());
+}
