@@ -153,19 +153,11 @@ void TrayProgram::panelMade(JLRedizadoViewController& panel) {
 }
 
 void TrayProgram::followColorScheme() {
-    using Scheme = PortalColorScheme::Scheme;
     m_colorScheme = std::make_unique<PortalColorScheme>();
-    QObject::connect(m_colorScheme.get(), &PortalColorScheme::schemeChanged, &m_statusItem, [this](Scheme scheme) {
-        // A light scheme says little of the bar: GNOME's stays dark, and waybar's is styled on its own. Plasma's
-        // panel is the one known to follow it.
-        const bool barFollowsScheme = qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("KDE"));
-        if (scheme == Scheme::dark)
-            m_statusItem.setBarTone(BarTone::Dark);
-        else if (scheme == Scheme::light && barFollowsScheme)
-            m_statusItem.setBarTone(BarTone::Light);
-        else
-            m_statusItem.setBarTone(BarTone::Unknown);
-    });
+    QObject::connect(m_colorScheme.get(), &PortalColorScheme::schemeChanged, &m_statusItem,
+                     [this](PortalColorScheme::Scheme scheme) {
+                         m_statusItem.setBarTone(barToneOfScheme(scheme, qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
+                     });
 }
 
 void TrayProgram::startSync() {

@@ -157,3 +157,13 @@ TEST_F(DesktopPortalTest, TheColorSchemeAtStartIsReadWithoutWaitingForItAndFollo
         told << arguments.value(0).value<Scheme>();
     EXPECT_EQ(told, (QList<Scheme>{Scheme::light, Scheme::dark, Scheme::noPreference, Scheme::light}));
 }
+
+// A dark scheme is a dark bar anywhere; a light one only on Plasma, whose panel follows it: GNOME's bar stays dark.
+TEST(BarToneOfScheme, ADarkSchemeIsADarkBarAndALightOneALightBarOnlyWhereTheBarFollowsIt) {
+    using Scheme = PortalColorScheme::Scheme;
+    EXPECT_EQ(barToneOfScheme(Scheme::dark, QStringLiteral("GNOME")), BarTone::Dark);
+    EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("KDE")), BarTone::Light);
+    EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("ubuntu:GNOME")), BarTone::Unknown);
+    EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("sway")), BarTone::Unknown);
+    EXPECT_EQ(barToneOfScheme(Scheme::noPreference, QStringLiteral("KDE")), BarTone::Unknown);
+}

@@ -81,3 +81,16 @@ void PortalColorScheme::setScheme(Scheme scheme) {
     qCDebug(lcTray) << "desktop colour scheme:" << scheme;
     emit schemeChanged(scheme);
 }
+
+BarTone barToneOfScheme(PortalColorScheme::Scheme scheme, const QString& currentDesktop) {
+    switch (scheme) {
+    case PortalColorScheme::Scheme::dark:
+        return BarTone::Dark;
+    case PortalColorScheme::Scheme::light:
+        return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String("KDE")) ? BarTone::Light
+                                                                                     : BarTone::Unknown;
+    case PortalColorScheme::Scheme::noPreference:
+        break;
+    }
+    return BarTone::Unknown;
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TrayIconImages.h"
+
 #include <QDBusConnection>
 #include <QObject>
 
@@ -33,3 +35,8 @@ private:
     // A change told before the first read's answer is newer than that answer.
     bool m_toldOfChange = false;
 };
+
+// What a scheme says of the bar the icon sits on, on the desktop named as XDG_CURRENT_DESKTOP names it. A dark
+// scheme darkens every bar we know; a light one says little (GNOME's bar stays dark, waybar's is styled on its own),
+// and only Plasma's panel is known to follow it.
+BarTone barToneOfScheme(PortalColorScheme::Scheme scheme, const QString& currentDesktop);
