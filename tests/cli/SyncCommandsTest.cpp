@@ -9,21 +9,23 @@
 #include <optional>
 
 namespace {
+// The command's one answer.
+CommandReply answerTo(SyncCommands& commands, const QStringList& words) {
+    std::optional<CommandReply> reply;
+    commands.run(Command::fromRequest(words, nullptr), [&reply](const CommandReply& answer) {
+        EXPECT_FALSE(reply) << "answered twice";
+        reply = answer;
+    });
+    EXPECT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
+    return reply.value_or(CommandReply{});
+}
+
 // Scripts tell these apart by the exit status alone, after a sync and from its status.
 TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
     MemorySyncControl sync;
     sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
     SyncCommands commands{sync};
-    // The command's one answer.
-    const auto run = [&commands](const QStringList& words) {
-        std::optional<CommandReply> reply;
-        commands.run(Command::fromRequest(words, nullptr), [&reply](const CommandReply& answer) {
-            EXPECT_FALSE(reply) << "answered twice";
-            reply = answer;
-        });
-        EXPECT_TRUE(waitUntil([&reply] { return reply.has_value(); }));
-        return reply.value_or(CommandReply{});
-    };
+    const auto run = [&commands](const QStringList& words) { return answerTo(commands, words); };
     const struct {
         SyncReport report;
         int status;
@@ -58,5 +60,36 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
         sync.lastOne = row.report;
         EXPECT_EQ(run(statusWords).exitStatus, row.status);
     }
+}
+// An account taken is synced at once and the answer says with whom; one turned down, or no keyring to keep its
+// password, leaves sync off with the reason; "sync --off" forgets it, and "sync" then says how to turn it on.
+TEST(SyncCommandsTest, AnAccountIsTakenAndSyncedAtOnceOrTurnedDownWithItsReason) {
+    MemorySyncControl sync;
+    SyncCommands commands{sync};
+    const QStringList account{"sync", "--account", "https://dav.example.org/", "al", "secret"};
+    sync.nextReport = {SyncOutcome::Ok, {1, 0, 0, 0, 0, 0}, {}};
+    CommandReply reply = answerTo(commands, account);
+    EXPECT_EQ(reply.exitStatus, 0) << reply.error.toStdString();
+    EXPECT_EQ(reply.output, QStringLiteral("Syncing with https://dav.example.org/ as al\n1 added here\n"));
+    EXPECT_EQ(sync.lastPassword, QStringLiteral("secret"));
+
+    sync.turnOnSucceeds = false;
+    sync.turnOnMessage = QStringLiteral("Wrong user name or password for al at dav.example.org");
+    reply = answerTo(commands, account);
+    EXPECT_EQ(reply.exitStatus, sync_status::failed);
+    EXPECT_TRUE(reply.error.startsWith(sync.turnOnMessage)) << reply.error.toStdString();
+    EXPECT_EQ(sync.syncs, 1) << "synced although the account was not taken";
+    sync.keyring = false;
+    reply = answerTo(commands, account);
+    EXPECT_EQ(reply.exitStatus, sync_status::refused);
+    EXPECT_TRUE(reply.error.startsWith(QStringLiteral("no keyring"))) << reply.error.toStdString();
+
+    reply = answerTo(commands, {"sync", "--off"});
+    EXPECT_EQ(reply.exitStatus, 0);
+    EXPECT_FALSE(sync.kept.has_value());
+    reply = answerTo(commands, {"sync"});
+    EXPECT_EQ(reply.exitStatus, sync_status::refused);
+    EXPECT_TRUE(reply.error.endsWith(QStringLiteral("turn it on with: redizado sync --account URL USER\n")))
+        << reply.error.toStdString();
 }
 } // namespace
