@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "XdgLoginItems.h"
+#include "DesktopEntry.h"
 #include "LoginItemRegistration.h"
 #include "TempFolder.h"
 
@@ -94,6 +95,30 @@ TEST_F(XdgLoginItemsTest, DeletingRemovesEveryEntryOfOursAndKeepsTheRest) {
 
     const std::set<fs::path> remaining{fs::directory_iterator(folder), fs::directory_iterator()};
     EXPECT_EQ(remaining, (std::set<fs::path>{folder + "/broken.desktop", folder + "/case.desktop"}));
+}
+
+// Entries written by hand or by other tools: the program is found as a session would start it, or not at all.
+TEST(DesktopEntryTest, TheProgramOfAnEntryWrittenElsewhereIsReadAsASessionStartsIt) {
+    const struct {
+        const char* contents;
+        std::optional<std::string> program;
+    } cases[] = {
+        {"[Desktop Entry]\nExec=/usr/bin/redizado --quiet\n", "/usr/bin/redizado"},
+        {"[Desktop Entry]\nExec=/home/me/My\\sApps/redizado\n", "/home/me/My"}, // a space, as any other, splits
+        {"[Desktop Entry]\nExec='/home/me/My Apps/redizado' -x\n", "/home/me/My Apps/redizado"},
+        {"[Desktop Entry]\nExec=/home/me/My\\\\ Apps/redizado\n", "/home/me/My Apps/redizado"},
+        {"[Desktop Entry]\nExec=\"/opt/a\\\\\\\\b\\\\$c\"\n", "/opt/a\\b$c"},
+        {"[Desktop Entry]\nExec=/opt/100%%/app %u\n", "/opt/100%/app"},
+        {"# a comment\n[Other Group]\nExec=/not/this\n[Desktop Entry]\r\n  Exec = /usr/bin/a\r\nExec=/usr/bin/b\r\n",
+         "/usr/bin/b"},
+        {"[Desktop Entry]\nExec=\"/unclosed\n", std::nullopt},
+        {"[Desktop Entry]\nExec='/unclosed\n", std::nullopt},
+        {"[Desktop Entry]\nExec=\n", std::nullopt},
+        {"[Desktop Entry]\nName=redizado\n", std::nullopt},
+        {"[Other Group]\nExec=/not/this\n", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(desktop_entry::execProgram(c.contents), c.program) << c.contents;
 }
 
 } // namespace
