@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 #include "InstanceClient.h"
+#include "InstanceProtocol.h"
 #include "TempFolder.h"
 #include "TerminationSignals.h"
 #include "WaitUntil.h"
@@ -36,6 +37,25 @@ int boundSocket(const QString& path) {
         return -1;
     }
     return fd;
+}
+
+// A client of our socket that speaks whatever the test sends, without blocking the event loop that answers it.
+int connectedTo(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+// True once the other side has closed the connection without a word.
+bool closedSilently(int fd) {
+    char byte = 0;
+    return waitUntil([&] { return ::recv(fd, &byte, 1, 0) == 0; }, 10000);
 }
 
 // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
@@ -135,6 +155,38 @@ TEST_F(SingleInstanceTest, AReplyGivenLaterReachesTheLaterStartOnce) {
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output), std::tuple(0, QStringLiteral("1 added here\n")));
     EXPECT_EQ(afterwards, 1);
+}
+
+// A stranger's bytes, or a request begun by a start that then went away, are closed without an answer; the copy goes
+// on answering the next start.
+TEST_F(SingleInstanceTest, WhatIsNotOneOfOurRequestsIsClosedAndTheNextStartIsStillAnswered) {
+    ASSERT_TRUE(first.tryLock());
+    int heard = 0;
+    ASSERT_TRUE(first.listen([&heard](const SingleInstance::Request&) {
+        ++heard;
+        return SingleInstance::Reply{};
+    }));
+    const int stranger = connectedTo(first.socketPath());
+    ASSERT_GE(stranger, 0);
+    const QByteArray http("GET / HTTP/1.1\r\nHost: localhost\r\n\r\n");
+    ASSERT_EQ(::send(stranger, http.constData(), size_t(http.size()), MSG_NOSIGNAL), http.size());
+    EXPECT_TRUE(closedSilently(stranger));
+    ::close(stranger);
+
+    const int gone = connectedTo(first.socketPath());
+    ASSERT_GE(gone, 0);
+    QByteArray begun;
+    QDataStream out(&begun, QIODevice::WriteOnly);
+    out.setVersion(instance_protocol::streamVersion);
+    out << instance_protocol::requestMagic << quint32(2) << QStringLiteral("add");
+    ASSERT_EQ(::send(gone, begun.constData(), size_t(begun.size()), MSG_NOSIGNAL), begun.size());
+    ::shutdown(gone, SHUT_WR);
+    EXPECT_TRUE(closedSilently(gone));
+    ::close(gone);
+
+    auto later = send({QStringLiteral("count")});
+    EXPECT_TRUE(whenDone(later).has_value());
+    EXPECT_EQ(heard, 1);
 }
 
 // A logout's SIGTERM ends the event loop normally, so the work done at quit (a last save) still runs.
