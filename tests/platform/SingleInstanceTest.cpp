@@ -52,10 +52,19 @@ int connectedTo(const QString& path) {
     }
     return fd;
 }
-// True once the other side has closed the connection without a word.
+// True once the other side has closed the connection without a word, well before a silent client's five seconds.
 bool closedSilently(int fd) {
     char byte = 0;
-    return waitUntil([&] { return ::recv(fd, &byte, 1, 0) == 0; }, 10000);
+    return waitUntil([&] { return ::recv(fd, &byte, 1, 0) == 0; }, 2000);
+}
+QByteArray request(quint32 magic, const QStringList& words) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(instance_protocol::streamVersion);
+    out << magic << quint32(words.size());
+    for (const QString& word : words)
+        out << word;
+    return bytes;
 }
 
 // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
@@ -168,18 +177,16 @@ TEST_F(SingleInstanceTest, WhatIsNotOneOfOurRequestsIsClosedAndTheNextStartIsSti
     }));
     const int stranger = connectedTo(first.socketPath());
     ASSERT_GE(stranger, 0);
-    const QByteArray http("GET / HTTP/1.1\r\nHost: localhost\r\n\r\n");
-    ASSERT_EQ(::send(stranger, http.constData(), size_t(http.size()), MSG_NOSIGNAL), http.size());
+    // Our words under another magic number: another program's protocol, or another version's.
+    const QByteArray foreign = request(0x4a554e4b, {QStringLiteral("count")}) + request(0, {});
+    ASSERT_EQ(::send(stranger, foreign.constData(), size_t(foreign.size()), MSG_NOSIGNAL), foreign.size());
     EXPECT_TRUE(closedSilently(stranger));
     ::close(stranger);
 
     const int gone = connectedTo(first.socketPath());
     ASSERT_GE(gone, 0);
-    QByteArray begun;
-    QDataStream out(&begun, QIODevice::WriteOnly);
-    out.setVersion(instance_protocol::streamVersion);
-    out << instance_protocol::requestMagic << quint32(2) << QStringLiteral("add");
-    ASSERT_EQ(::send(gone, begun.constData(), size_t(begun.size()), MSG_NOSIGNAL), begun.size());
+    const QByteArray begun = request(instance_protocol::requestMagic, {QStringLiteral("add"), QStringLiteral("x")});
+    ASSERT_EQ(::send(gone, begun.constData(), 12, MSG_NOSIGNAL), 12);
     ::shutdown(gone, SHUT_WR);
     EXPECT_TRUE(closedSilently(gone));
     ::close(gone);
