@@ -84,4 +84,26 @@ TEST(SegmentTabs, TheSegmentsAreTabsOfOneListAndTheArrowsChooseBetweenThem) {
     list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(control.selectedSegment(), 0);
 }
+// The chosen segment stands out in the text's colour from the first show, after a switch, and in a new palette (the
+// desktop turned dark).
+TEST(SegmentTabs, TheChosenSegmentIsDrawnInTheTextsColour) {
+    JLSegmentedControl control;
+    const auto chosenIs = [&control](int segment) {
+        for (int i = 0; i < 2; ++i) {
+            const QColor button = control.segmentButton(i)->palette().color(QPalette::Button);
+            if ((button == control.palette().color(QPalette::ButtonText)) != (i == segment))
+                return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(chosenIs(0));
+    control.setSelectedSegment(1);
+    EXPECT_TRUE(chosenIs(1));
+    QPalette dark = control.palette();
+    dark.setColor(QPalette::Button, Qt::black);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    control.setPalette(dark);
+    EXPECT_TRUE(chosenIs(1));
+    EXPECT_EQ(control.segmentButton(1)->palette().color(QPalette::ButtonText), QColor(Qt::black));
+}
 } // namespace
