@@ -288,7 +288,8 @@ void JLTableView::measureRowsInSight() {
             }
         }
         const int anchorOffset = rowTop(anchor) - top;
-        std::int64_t changed = -1;
+        // Rows below the first one measured move with it.
+        bool changed = false;
         std::int64_t row = first;
         for (; row < numberOfRows() && rowTop(row) < bottom; ++row) {
             const auto i = static_cast<std::size_t>(row);
@@ -296,13 +297,12 @@ void JLTableView::measureRowsInSight() {
                 m_heights[i] = std::max(0.0, m_delegate->heightOfRow(*this, row));
                 m_measured[i] = true;
                 --m_unmeasured;
-                if (changed < 0)
-                    changed = row;
+                changed = true;
             }
-            if (changed >= 0)
+            if (changed)
                 m_tops[i + 1] = m_tops[i] + static_cast<int>(std::lround(m_heights[i]));
         }
-        if (changed < 0)
+        if (!changed)
             return;
         setTopsFrom(row);
         setScrollValue(rowTop(anchor) - anchorOffset);
