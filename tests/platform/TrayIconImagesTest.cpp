@@ -67,6 +67,16 @@ TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
             EXPECT_GE(std::min(changed.left(), changed.top()), edge - corner) << where();
         }
     }
+    // The badge's round edge is smoothed: drawn hard, it shows as steps at 16 px.
+    QImage badge(16, 16, QImage::Format_ARGB32_Premultiplied);
+    badge.fill(Qt::transparent);
+    QPainter painter(&badge);
+    drawCountBadge(painter, 16, QStringLiteral("7"));
+    int smoothed = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            smoothed += qAlpha(badge.pixel(x, y)) > 0 && qAlpha(badge.pixel(x, y)) < 255;
+    EXPECT_GE(smoothed, 8);
 }
 
 // The tray's images are decoded and drawn size by size as they are asked for; what is asked gets what a plain
