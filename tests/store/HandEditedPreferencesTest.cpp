@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
 // Each file holds one edit inside its top dictionary; the items and the to-do count it still gives.
 TEST(HandEditedPreferences, LoadWhatCanBeReadAndCountIt) {
@@ -45,5 +46,39 @@ TEST(HandEditedPreferences, LoadWhatCanBeReadAndCountIt) {
         manager.addJotlingWithTitle("new");
         FileUserDefaults reloaded(path);
         EXPECT_EQ(JLJotlingManager(reloaded, center).redizado().size(), edit.items + 1);
+    }
+}
+
+// A setting typed by hand in another type reads as meant: "YES", "true" or a number not 0 is on, and a number
+// written as text or as a real is that number, the largest when it is past what is kept.
+TEST(HandEditedPreferences, ASettingOfAnotherTypeReadsAsMeant) {
+    const struct {
+        const char* value;
+        bool on;
+        std::int64_t number;
+    } cases[] = {
+        {"<string>YES</string>", true, 0},
+        {"<string>true</string>", true, 0},
+        {"<string> +1</string>", true, 1},
+        {"<string>no</string>", false, 0},
+        {"<string>-0</string>", false, 0},
+        {"<string>99999999999999999999</string>", true, 0},
+        {"<integer>2</integer>", true, 2},
+        {"<real>0.0</real>", false, 0},
+        {"<real>1.9</real>", true, 1},
+        {"<real>1e300</real>", true, std::numeric_limits<std::int64_t>::max()},
+        {"<real>-1e300</real>", true, std::numeric_limits<std::int64_t>::min()},
+        {"<true/>", true, 1},
+        {"<date>2026-01-01T10:00:00Z</date>", false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        TempFolder temp;
+        const std::string path = temp.path() + "/defaults.plist";
+        std::ofstream(path) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                            << "<key>hideAfterEntry</key>" << c.value << "</dict></plist>\n";
+        FileUserDefaults defaults(path);
+        EXPECT_EQ(defaults.boolForKey(keys::hideAfterEntry), c.on);
+        EXPECT_EQ(defaults.integerForKey(keys::hideAfterEntry), c.number);
     }
 }
