@@ -64,10 +64,12 @@ TEST(HandEditedPreferences, ASettingOfAnotherTypeReadsAsMeant) {
         {"<string>-0</string>", false, 0},
         {"<string>99999999999999999999</string>", true, 0},
         {"<integer>2</integer>", true, 2},
+        {"<integer>-1</integer>", true, -1},
         {"<real>0.0</real>", false, 0},
         {"<real>1.9</real>", true, 1},
         {"<real>1e300</real>", true, std::numeric_limits<std::int64_t>::max()},
         {"<real>-1e300</real>", true, std::numeric_limits<std::int64_t>::min()},
+        {"<real>inf</real>", true, 0},
         {"<true/>", true, 1},
         {"<date>2026-01-01T10:00:00Z</date>", false, 0},
     };
