@@ -120,6 +120,11 @@ TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTol
     EXPECT_EQ(service->registerHotKey(0x31, HotKeyService::control, 3).status, HotKeyService::unavailable);
     portal.refuseSessions = false;
     EXPECT_TRUE(bind(HotKeyService::control, 4));
+    // Refused later, the keys bound before are no longer said to be ours.
+    EXPECT_NE(service->boundTrigger(), "");
+    portal.bindAnswer = 1;
+    EXPECT_FALSE(bind(HotKeyService::control, 5));
+    EXPECT_EQ(service->boundTrigger(), "");
 
     // An answer of "done" that bound nothing is no binding either.
     portal.bindAnswer = 0;

@@ -151,6 +151,14 @@ TEST_F(SyncServiceTest, AWrongPasswordIsSaidOnceAndNotTriedAgainByItself) {
     EXPECT_EQ(syncWarnings.size(), 1) << syncWarnings.join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(syncWarnings.join(QLatin1Char('\n')).contains(QStringLiteral("old")));
     EXPECT_TRUE(here.service.needsAttention());
+    // Entered again, the account is on without the old refusal, before the sync that follows has ended.
+    std::optional<bool> attention;
+    here.service.turnOn({server.url(), user, false}, password, [&](bool ok, const QString&) {
+        EXPECT_TRUE(ok);
+        attention = here.service.needsAttention();
+    });
+    ASSERT_TRUE(waitUntil([&] { return attention.has_value(); }));
+    EXPECT_FALSE(*attention);
 }
 
 // Syncs asked during a run are answered by one more run.
