@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShortcutNote.h"
 #include "ShellFixture.h"
+#include "ShortcutAdvice.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -23,6 +24,50 @@ TEST(ShortcutAdvice, CombinationsBecomeTheCompositorsConfigurationLines) {
     EXPECT_EQ(
         compositorBindingLine(Compositor::sway, {space, HotKeyService::command}, QStringLiteral("/opt/my apps/it's")),
         QStringLiteral("bindsym --to-code Mod4+space exec '/opt/my apps/it'\\''s' toggle"));
+}
+
+// Sway and Hyprland are told by their own variables or by the desktop's name, in a list or alone.
+TEST(ShortcutAdvice, TheCompositorIsToldByItsVariablesOrItsName) {
+    const auto compositorOf = [](const char* name, const char* value) {
+        QProcessEnvironment environment;
+        environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+        return runningCompositor(environment);
+    };
+    EXPECT_EQ(compositorOf("SWAYSOCK", "/run/user/1000/sway-ipc.sock"), Compositor::sway);
+    EXPECT_EQ(compositorOf("XDG_CURRENT_DESKTOP", "foo:sway"), Compositor::sway);
+    EXPECT_EQ(compositorOf("HYPRLAND_INSTANCE_SIGNATURE", "abc"), Compositor::hyprland);
+    EXPECT_EQ(compositorOf("XDG_CURRENT_DESKTOP", "Hyprland"), Compositor::hyprland);
+    EXPECT_EQ(compositorOf("XDG_CURRENT_DESKTOP", "GNOME"), Compositor::other);
+    EXPECT_EQ(compositorConfigPath(Compositor::hyprland), QStringLiteral("~/.config/hypr/hyprland.conf"));
+}
+
+// Each route says what works or what the user must do, and never calls a failure working.
+TEST(ShortcutAdvice, EachRouteSaysWhatWorksOrWhatToDo) {
+    const ShortcutCombination ctrlSpace{space, HotKeyService::control};
+    const struct {
+        ShortcutSituation situation;
+        const char* says; // the start of it
+    } cases[] = {
+        {{Route::none, false, {}, false, {}, ctrlSpace, Compositor::other}, "This desktop lets no program bind keys."},
+        {{Route::none, false, {}, false, {}, ctrlSpace, Compositor::hyprland},
+         "No program can bind keys here. Add this line to ~/.config/hypr/hyprland.conf:"},
+        {{Route::desktopSettings, false, {}, false, {}, ctrlSpace}, "Switched on, the shortcut is added to GNOME"},
+        {{Route::grab, false, {}, false, {}, ctrlSpace}, ""},
+        {{Route::desktopSettings, true, HotKeyService::ok, false, {}, ctrlSpace},
+         "In GNOME\u2019s keyboard shortcuts, Ctrl+Space runs"},
+        {{Route::desktopSettings, true, HotKeyService::unavailable, false, {}, ctrlSpace},
+         "GNOME\u2019s keyboard settings cannot be reached."},
+        {{Route::grab, true, HotKeyService::ok, false, {}, ctrlSpace}, "Ctrl+Space shows or hides the panel"},
+        {{Route::grab, true, HotKeyService::unavailable, false, {}, ctrlSpace},
+         "No keys can be bound on this display."},
+        {{Route::grab, true, HotKeyService::unsupported, false, {}, ctrlSpace}, "Ctrl+Space cannot be a shortcut here"},
+        {{Route::portal, true, HotKeyService::ok, true, {}, ctrlSpace}, "The desktop did not bind the shortcut."},
+        {{Route::grab, true, {}, false, {}, ctrlSpace}, "This combination cannot be a shortcut"},
+    };
+    for (const auto& c : cases) {
+        const QString advice = shortcutAdvice(c.situation);
+        EXPECT_TRUE(*c.says ? advice.startsWith(QString::fromUtf8(c.says)) : advice.isEmpty()) << advice.toStdString();
+    }
 }
 
 // The note in the settings pane of the whole interface, over a desktop whose answers the test gives.
