@@ -67,6 +67,16 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePas
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn Off"));
     EXPECT_EQ(warnings, 0);
 
+    // Sync Now syncs once however often it is asked, greyed out until the sync has ended, which the line then says.
+    const int syncs = sync.syncs;
+    sync.statusLine = QStringLiteral("Synced at 10:00");
+    ui().syncNowButton->click();
+    EXPECT_FALSE(ui().syncNowButton->isEnabled());
+    panel->syncSettings()->syncNow();
+    ASSERT_TRUE(waitUntil([&] { return ui().syncNowButton->isEnabled(); }));
+    EXPECT_EQ(sync.syncs, syncs + 1);
+    EXPECT_EQ(ui().statusLabel->text(), sync.statusLine);
+
     // Turning off forgets the account and opens the fields again.
     ui().turnOnButton->click();
     ASSERT_TRUE(settle());
