@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
@@ -36,6 +37,15 @@ TEST(X11Workspace, OnlyARealSwitchOfDesktopCallsTheHandler) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return switches >= 2; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(switches, 2);
+
+    // The window in front is another program's to hand the focus back to; ours, or none, is no one's.
+    EXPECT_EQ(workspace.frontmostApplication(), 0x42u);
+    QWindow own;
+    own.create();
+    setRootCardinal("_NET_ACTIVE_WINDOW", own.winId());
+    EXPECT_EQ(workspace.frontmostApplication(), 0u);
+    setRootCardinal("_NET_ACTIVE_WINDOW", 0);
+    EXPECT_EQ(workspace.frontmostApplication(), 0u);
 }
 
 // Mutter refuses the focus to a request stamped older than the key the user last pressed, whichever window had it.
