@@ -25,7 +25,6 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
     MemorySyncControl sync;
     sync.kept = SyncControl::Account{QUrl(QStringLiteral("https://dav.example.org/")), "al", false};
     SyncCommands commands{sync};
-    const auto run = [&commands](const QStringList& words) { return answerTo(commands, words); };
     const struct {
         SyncReport report;
         int status;
@@ -48,44 +47,49 @@ TEST(SyncCommandsTest, ASyncSaysWhatChangedOrWhyNotWithItsOwnStatus) {
          "1 added on the server\n",
          "turned down 2 items, which stay here and are tried again at the next sync; the first: \"Milk\": HTTP 413"}};
     const QStringList syncWords{"sync"}, statusWords{"sync", "--status"};
-    EXPECT_EQ(run(statusWords).exitStatus, 0) << "no sync yet";
+    EXPECT_EQ(answerTo(commands, statusWords).exitStatus, 0) << "no sync yet";
     for (const auto& row : rows) {
         sync.nextReport = row.report;
-        const CommandReply reply = run(syncWords);
+        const CommandReply reply = answerTo(commands, syncWords);
         EXPECT_EQ(reply.exitStatus, row.status) << reply.error.toStdString();
         EXPECT_EQ(reply.output, QString::fromUtf8(row.output));
         EXPECT_TRUE(reply.error.contains(QString::fromUtf8(row.error))) << reply.error.toStdString();
         EXPECT_EQ(reply.error.isEmpty(), row.status == 0);
         // The status ends as the last sync did, also one from before this start.
         sync.lastOne = row.report;
-        EXPECT_EQ(run(statusWords).exitStatus, row.status);
+        EXPECT_EQ(answerTo(commands, statusWords).exitStatus, row.status);
     }
 }
-// An account taken is synced at once and the answer says with whom; one turned down, or no keyring to keep its
-// password, leaves sync off with the reason; "sync --off" forgets it, and "sync" then says how to turn it on.
+// An account turned down, or with no keyring to keep its password, leaves sync off with the reason; one taken is
+// synced at once and the answer says with whom; "sync --off" forgets it, and "sync" then says how to turn it on.
 TEST(SyncCommandsTest, AnAccountIsTakenAndSyncedAtOnceOrTurnedDownWithItsReason) {
     MemorySyncControl sync;
     SyncCommands commands{sync};
     const QStringList account{"sync", "--account", "https://dav.example.org/", "al", "secret"};
-    sync.nextReport = {SyncOutcome::Ok, {1, 0, 0, 0, 0, 0}, {}};
-    CommandReply reply = answerTo(commands, account);
-    EXPECT_EQ(reply.exitStatus, 0) << reply.error.toStdString();
-    EXPECT_EQ(reply.output, QStringLiteral("Syncing with https://dav.example.org/ as al\n1 added here\n"));
-    EXPECT_EQ(sync.lastPassword, QStringLiteral("secret"));
-
     sync.turnOnSucceeds = false;
     sync.turnOnMessage = QStringLiteral("Wrong user name or password for al at dav.example.org");
-    reply = answerTo(commands, account);
+    CommandReply reply = answerTo(commands, account);
     EXPECT_EQ(reply.exitStatus, sync_status::failed);
     EXPECT_TRUE(reply.error.startsWith(sync.turnOnMessage)) << reply.error.toStdString();
-    EXPECT_EQ(sync.syncs, 1) << "synced although the account was not taken";
     sync.keyring = false;
+    sync.turnOnSucceeds = true;
     reply = answerTo(commands, account);
     EXPECT_EQ(reply.exitStatus, sync_status::refused);
     EXPECT_TRUE(reply.error.startsWith(QStringLiteral("no keyring"))) << reply.error.toStdString();
+    EXPECT_FALSE(sync.kept.has_value());
+    EXPECT_EQ(sync.syncs, 0);
+
+    sync.keyring = true;
+    sync.turnOnMessage.clear();
+    sync.nextReport = {SyncOutcome::Ok, {1, 0, 0, 0, 0, 0}, {}};
+    reply = answerTo(commands, account);
+    EXPECT_EQ(reply.exitStatus, 0) << reply.error.toStdString();
+    EXPECT_EQ(reply.output, QStringLiteral("Syncing with https://dav.example.org/ as al\n1 added here\n"));
+    EXPECT_EQ(sync.lastPassword, QStringLiteral("secret"));
+    EXPECT_EQ(sync.syncs, 1);
 
     reply = answerTo(commands, {"sync", "--off"});
-    EXPECT_EQ(reply.exitStatus, 0);
+    EXPECT_EQ(reply.output, QStringLiteral("Sync is off; the items stay as they are\n"));
     EXPECT_FALSE(sync.kept.has_value());
     reply = answerTo(commands, {"sync"});
     EXPECT_EQ(reply.exitStatus, sync_status::refused);

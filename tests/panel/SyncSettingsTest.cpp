@@ -39,8 +39,8 @@ protected:
 } // namespace
 
 // Turned down, it says why and keeps sync off; turned on, it hands the account and the password over and forgets the
-// password; turned off, it forgets the account.
-TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverAndForgetsThePasswordAndTurningOffTheAccount) {
+// password, and Sync Now then syncs; turned off, it forgets the account.
+TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverSyncNowSyncsAndTurningOffForgetsTheAccount) {
     sync.turnOnSucceeds = false;
     sync.turnOnMessage = QStringLiteral("<b>Wrong password</b> for alice");
     fill(QStringLiteral(" https://dav.example.org/cal/ "));

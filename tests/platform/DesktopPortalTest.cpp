@@ -4,6 +4,7 @@
 #include "PortalHotKeyService.h"
 #include "PortalProxies.h"
 #include "PrivateSessionBus.h"
+#include "TrayIconImages.h"
 #include "WaitUntil.h"
 
 #include <QSignalSpy>
@@ -120,16 +121,17 @@ TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTol
     EXPECT_EQ(service->registerHotKey(0x31, HotKeyService::control, 3).status, HotKeyService::unavailable);
     portal.refuseSessions = false;
     EXPECT_TRUE(bind(HotKeyService::control, 4));
-    // Refused later, the keys bound before are no longer said to be ours.
     EXPECT_NE(service->boundTrigger(), "");
-    portal.bindAnswer = 1;
-    EXPECT_FALSE(bind(HotKeyService::control, 5));
-    EXPECT_EQ(service->boundTrigger(), "");
 
     // An answer of "done" that bound nothing is no binding either.
-    portal.bindAnswer = 0;
     portal.bindAnswersEmpty = true;
     EXPECT_FALSE(bind(HotKeyService::option, 2));
+    EXPECT_EQ(service->boundTrigger(), "");
+    // Nor, after a binding, is a refusal: the keys bound before are no longer said to be ours.
+    portal.bindAnswersEmpty = false;
+    EXPECT_TRUE(bind(HotKeyService::control, 5));
+    portal.bindAnswer = 1;
+    EXPECT_FALSE(bind(HotKeyService::control, 6));
     EXPECT_EQ(service->boundTrigger(), "");
     // Every request, answered or refused, is let go: none is left listening on the bus.
     EXPECT_TRUE(waitUntil([&] { return service->findChildren<PortalRequest*>().isEmpty(); }));
@@ -168,6 +170,7 @@ TEST(BarToneOfScheme, ADarkSchemeIsADarkBarAndALightOneALightBarOnlyWhereTheBarF
     using Scheme = PortalColorScheme::Scheme;
     EXPECT_EQ(barToneOfScheme(Scheme::dark, QStringLiteral("GNOME")), BarTone::Dark);
     EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("KDE")), BarTone::Light);
+    EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("kde:custom")), BarTone::Light);
     EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("ubuntu:GNOME")), BarTone::Unknown);
     EXPECT_EQ(barToneOfScheme(Scheme::light, QStringLiteral("sway")), BarTone::Unknown);
     EXPECT_EQ(barToneOfScheme(Scheme::noPreference, QStringLiteral("KDE")), BarTone::Unknown);

@@ -67,11 +67,15 @@ TEST(CountBadge, ZeroShowsTheGlyphAloneAndACountKeepsToTheCorner) {
             EXPECT_GE(std::min(changed.left(), changed.top()), edge - corner) << where();
         }
     }
-    // The badge's round edge is smoothed: drawn hard, it shows as steps at 16 px.
+}
+
+// Drawn hard, the badge's round edge shows as steps at 16 px.
+TEST(CountBadge, TheRoundEdgeIsSmoothed) {
     QImage badge(16, 16, QImage::Format_ARGB32_Premultiplied);
     badge.fill(Qt::transparent);
     QPainter painter(&badge);
     drawCountBadge(painter, 16, QStringLiteral("7"));
+    painter.end();
     int smoothed = 0;
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)

@@ -84,9 +84,9 @@ TEST(SegmentTabs, TheSegmentsAreTabsOfOneListAndTheArrowsChooseBetweenThem) {
     list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(control.selectedSegment(), 0);
 }
-// The chosen segment stands out in the text's colour from the first show, after a switch, and in a new palette (the
+// The chosen segment stands out in the text's colour from the start, after a switch, and in a new palette (the
 // desktop turned dark).
-TEST(SegmentTabs, TheChosenSegmentIsDrawnInTheTextsColour) {
+TEST(SegmentColours, TheChosenSegmentIsDrawnInTheTextsColour) {
     JLSegmentedControl control;
     const auto chosenIs = [&control](int segment) {
         for (int i = 0; i < 2; ++i) {

@@ -49,8 +49,9 @@ TEST(HandEditedPreferences, LoadWhatCanBeReadAndCountIt) {
     }
 }
 
-// A setting typed by hand in another type reads as meant: "YES", "true" or a number not 0 is on, and a number
-// written as text or as a real is that number, the largest when it is past what is kept.
+// A setting typed by hand in another type reads as meant: "YES", "true" or a number not 0 is on (hide after entry),
+// and a number written as text or as a real is that number (the category); a real past what is kept reads as the
+// nearest end, text that is no number in range as none.
 TEST(HandEditedPreferences, ASettingOfAnotherTypeReadsAsMeant) {
     const struct {
         const char* value;
@@ -78,9 +79,10 @@ TEST(HandEditedPreferences, ASettingOfAnotherTypeReadsAsMeant) {
         TempFolder temp;
         const std::string path = temp.path() + "/defaults.plist";
         std::ofstream(path) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-                            << "<key>hideAfterEntry</key>" << c.value << "</dict></plist>\n";
+                            << "<key>hideAfterEntry</key>" << c.value << "<key>switcherKey</key>" << c.value
+                            << "</dict></plist>\n";
         FileUserDefaults defaults(path);
         EXPECT_EQ(defaults.boolForKey(keys::hideAfterEntry), c.on);
-        EXPECT_EQ(defaults.integerForKey(keys::hideAfterEntry), c.number);
+        EXPECT_EQ(defaults.integerForKey(keys::switcherKey), c.number);
     }
 }

@@ -159,6 +159,8 @@ TEST_F(SyncServiceTest, AWrongPasswordIsSaidOnceAndNotTriedAgainByItself) {
     });
     ASSERT_TRUE(waitUntil([&] { return attention.has_value(); }));
     EXPECT_FALSE(*attention);
+    EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Ok);
+    EXPECT_FALSE(here.service.needsAttention());
 }
 
 // Syncs asked during a run are answered by one more run.
@@ -205,9 +207,6 @@ TEST_F(SyncServiceTest, TheStatusSaysTheLastFailureAndTheLastGoodSync) {
 // What "sync --status" and the settings say, read back from how the last sync ended; the ones that need the user
 // ask for attention, a server that was only away or unreadable does not.
 TEST(SyncServiceStatus, SaysWhyTheLastSyncFailedAndWhatTheServerTurnedDown) {
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const std::shared_ptr<void> restore(nullptr, [before](void*) { QLocale::setDefault(before); });
     struct Case {
         const char* result;
         const char* detail;
@@ -222,6 +221,7 @@ TEST(SyncServiceStatus, SaysWhyTheLastSyncFailedAndWhatTheServerTurnedDown) {
         {"Refused", "", 0, "failed: example.org refused the sync. ", true},
         {"WrongCredentials", "", 0, "failed: wrong user name or password for alice at example.org. ", true},
         {"Malformed", "", 0, "failed: some tasks on example.org could not be read. ", false},
+        {"RetryLater", "", 0, "failed: cannot reach example.org (will retry). ", false},
         {"Ok", "", 1, "; the server turned down 1 item, first \"Milk\": HTTP 413", false},
     };
     for (const Case& c : cases) {

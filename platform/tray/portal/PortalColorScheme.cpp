@@ -3,6 +3,7 @@
 
 #include "LogCategories.h"
 #include "PortalProxies.h"
+#include "TrayIconImages.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -87,8 +88,9 @@ BarTone barToneOfScheme(PortalColorScheme::Scheme scheme, const QString& current
     case PortalColorScheme::Scheme::dark:
         return BarTone::Dark;
     case PortalColorScheme::Scheme::light:
-        return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String("KDE")) ? BarTone::Light
-                                                                                     : BarTone::Unknown;
+        return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String("KDE"), Qt::CaseInsensitive)
+                   ? BarTone::Light
+                   : BarTone::Unknown;
     case PortalColorScheme::Scheme::noPreference:
         break;
     }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TrayIconImages.h"
-
 #include <QDBusConnection>
 #include <QObject>
 
+enum class BarTone;
 class PortalSettings;
 class QVariant;
 
