@@ -15,7 +15,6 @@
 
 namespace {
 constexpr int sideControlWidth = 22;
-constexpr int removeButtonTag = 2;
 } // namespace
 
 JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget* parent)
@@ -30,7 +29,7 @@ JLRedizadoTableViewCell::JLRedizadoTableViewCell(QWidget* parent)
     m_checkBox->setToolTip(tr("Check or uncheck (Space on the list)"));
     // Tab goes from control to control, not through every row; the rows have their own keys, Space among them.
     m_checkBox->setFocusPolicy(Qt::NoFocus);
-    setTag(*m_checkBox, 1);
+    setTag(*m_checkBox, checkBoxTag);
     m_titleLabel->setFont(titleFont());
     m_titleLabel->setAccessibleName(tr("Title"));
     m_removeButton->setFixedWidth(sideControlWidth);

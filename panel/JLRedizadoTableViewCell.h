@@ -13,6 +13,9 @@ class JLRedizadoTableViewCell final : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* identifier = "redizadoCell";
+    // The tags a row's buttons send their clicks with.
+    static constexpr int checkBoxTag = 1;
+    static constexpr int removeButtonTag = 2;
 
     explicit JLRedizadoTableViewCell(QWidget* parent = nullptr);
     ~JLRedizadoTableViewCell() override;

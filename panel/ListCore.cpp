@@ -26,7 +26,6 @@
 namespace {
 // A title as long as a whole file is still one item; the field must not cut it short.
 constexpr int entryFieldMaxLength = 16 * 1024 * 1024;
-constexpr std::int64_t checkBoxTag = 1;
 } // namespace
 
 ListCore::ListCore(ListItems& items, UserDefaults& defaults, const ListWidgets& widgets, RowStyle style,
@@ -179,10 +178,13 @@ void ListCore::rowButtonClicked(QWidget* sender) {
     const std::int64_t row = m_widgets.table->rowForView(sender);
     if (row < 0)
         return;
-    if (tag(*sender) == checkBoxTag) {
+    if (tag(*sender) == JLRedizadoTableViewCell::checkBoxTag) {
         toggleEntryCompletionAtIndex(row);
         return;
     }
+    // Only the remove button removes: a click from any other control of the row must not cost an item.
+    if (tag(*sender) != JLRedizadoTableViewCell::removeButtonTag)
+        return;
     // A title being edited is stored before its row goes.
     endTitleEditing();
     removeEntryAtIndex(row);
