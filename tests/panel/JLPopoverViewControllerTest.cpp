@@ -46,6 +46,12 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     startPopover({undated("x"), undated("y"), undated("z")});
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(shownTitles(), (Strings{"x", "z"}));
+    // Checked, it is given a date, and is told apart by it from then on.
+    EXPECT_TRUE(defaults.objectForKey(keys::allRedizado)
+                    ->get<Array>()
+                    ->at(1)
+                    .get<Dictionary>()
+                    ->count(keys::jotlingCreatedDate));
     EXPECT_EQ(count(), 2);
     list().enterEditMode();
     cellAt(1)->removeButton()->click();
@@ -65,6 +71,7 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
 TEST_F(PopoverTest, HideAfterEntryAsksToBeDismissedWithTheFieldOffAndLeavingTheFieldAddsItsText) {
     defaults.setBool(keys::hideAfterEntry, true);
     startPopover();
+    EXPECT_EQ(defaults.objectForKey(keys::switcherKey), Value(std::int64_t(0))) << "the first start's category";
     std::vector<bool> enabledDuringPosts;
     center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
                        [&](const auto&) { enabledDuringPosts.push_back(popover->jotlingField()->isEnabled()); });
