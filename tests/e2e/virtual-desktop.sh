@@ -15,7 +15,12 @@ start() {
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 300); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
     # An answer could come from an earlier server on the same display that is still going away.
-    kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || { echo "virtual-desktop: Xvfb did not start on $display" >&2; exit 1; }
+    if ! kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+        # Most often another server still holds the display: its lock file names it.
+        echo "virtual-desktop: Xvfb did not start on $display" >&2
+        sed "s/^/  Xvfb: /" "$state/xvfb.log" >&2
+        exit 1
+    fi
     DISPLAY=$display openbox >"$state/openbox.log" 2>&1 &
     echo $! >"$state/openbox.pid"
     if [ "$tray" = yes ]; then
@@ -33,6 +38,8 @@ start() {
     for name in openbox tint2; do
         [ -s "$state/$name.log" ] && sed "s/^/  $name: /" "$state/$name.log" >&2
     done
+    # Nothing left behind to hold the display against the next start.
+    stop
     exit 1
 }
 
