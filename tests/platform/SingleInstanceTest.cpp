@@ -26,12 +26,17 @@
 using namespace std::chrono_literals;
 
 namespace {
-// A socket bound at path that listens and never answers; its file stays behind once closed, as a killed copy's does.
-int boundSocket(const QString& path) {
+sockaddr_un addressOf(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return address;
+}
+
+// A socket bound at path that listens and never answers; its file stays behind once closed, as a killed copy's does.
+int boundSocket(const QString& path) {
+    const sockaddr_un address = addressOf(path);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
         ::close(fd);
@@ -42,10 +47,7 @@ int boundSocket(const QString& path) {
 
 // A client of our socket that speaks whatever the test sends, without blocking the event loop that answers it.
 int connectedTo(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const sockaddr_un address = addressOf(path);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
         ::close(fd);
@@ -53,6 +55,7 @@ int connectedTo(const QString& path) {
     }
     return fd;
 }
+
 // True when the other side closes the connection without a word, before a silent client's five seconds are up.
 bool closedSilently(int fd) {
     QElapsedTimer waited;
