@@ -15,7 +15,7 @@ TEST(Translations, LanguagesFromTheEnvironmentFollowTheOrderGettextReadsThem) {
         {{}, {}},
         {{{"LANG", "de_DE.UTF-8"}}, {"de_DE"}},
         {{{"LANG", "POSIX"}}, {}},
-        {{{"LANGUAGE", "fr:de"}, {"LANG", "de_DE.UTF-8"}}, {"fr", "de"}},
+        {{{"LANGUAGE", "fr:de:fr"}, {"LANG", "de_DE.UTF-8"}}, {"fr", "de"}},
         {{{"LANGUAGE", "fr"}, {"LANG", "C.UTF-8"}}, {}},
         {{{"LANGUAGE", "fr"}, {"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}, {}},
         {{{"LC_ALL", "pt_BR.UTF-8"}, {"LC_MESSAGES", "it_IT"}, {"LANG", "de_DE"}}, {"pt_BR"}},

@@ -97,7 +97,14 @@ TEST_F(JLJotlingManagerTest, AChangeReachesOnlyItsRecordAndWhatIsSavedFromNowOnA
     EXPECT_TRUE(other.redizado()[0]->completed());
 }
 
-TEST(FirstRun, OnlyTheMissingGroupRunsAndKeepsOtherSettings) {
+// A first start stores the defaults: the count shown on the square icon, no start at login, the panel kept open
+// after an entry. A later start runs only a group still missing and keeps the user's settings.
+TEST(FirstRun, AFirstStartStoresTheDefaultsAndALaterOneOnlyTheMissingGroup) {
+    MemoryUserDefaults fresh;
+    runFirstRunProcedure(fresh);
+    EXPECT_TRUE(fresh.boolForKey(keys::showToDoCount) && fresh.boolForKey(keys::squareIcon));
+    EXPECT_FALSE(fresh.boolForKey(keys::launchAtLogin) || fresh.boolForKey(keys::hideAfterEntry));
+
     MemoryUserDefaults defaults;
     defaults.setBool(keys::loadKeyStatus, true);
     defaults.setBool(keys::showToDoCount, false);
