@@ -194,6 +194,15 @@ TEST_F(ReloadTest, AFileReplacedWrittenInPlaceOrRemovedIsFollowedButNotOurOwnSav
     ASSERT_TRUE(defaults.synchronize());
     EXPECT_EQ(readFile(defaults.keptElsewherePath()), titled("theirs"));
     EXPECT_EQ(*FileUserDefaults(path).objectForKey("other"), Value("ours"));
+
+    // Reading leaves no file open: a copy that reloads all day long must still be able to save.
+    const auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = openFiles();
+    for (int edit = 0; edit < 20; ++edit) {
+        writeFile(path, titled("edit " + std::to_string(edit)));
+        EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::reloaded);
+    }
+    EXPECT_LT(openFiles(), before + 5);
 }
 
 TEST_F(ReloadTest, AHalfWrittenFileIsLeftAloneAndAChangeMeanwhileIsSavedWithTheirsKeptBeside) {
