@@ -121,6 +121,17 @@ TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDeleg
     EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Settings"));
 }
 
+// Edit mode shows each row's Remove in place of its check box; Done brings the check boxes back.
+TEST_F(PanelTest, EditModeShowsRemoveInPlaceOfEachCheckBox) {
+    add({"a"});
+    panel->editButton()->click();
+    EXPECT_TRUE(cellAt(0)->checkBox()->isHidden());
+    EXPECT_FALSE(cellAt(0)->removeButton()->isHidden());
+    panel->editButton()->click();
+    EXPECT_FALSE(cellAt(0)->checkBox()->isHidden());
+    EXPECT_TRUE(cellAt(0)->removeButton()->isHidden());
+}
+
 // A title being typed when a sync replaces the list, its item with it, is stored on its own item, not on what took
 // its row.
 TEST_F(PanelTest, ATitleBeingEditedWhenASyncReplacesTheListGoesToItsOwnItem) {

@@ -45,10 +45,12 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverSyncNowSyncsAndT
     sync.turnOnMessage = QStringLiteral("<b>Wrong password</b> for alice");
     fill(QStringLiteral(" https://dav.example.org/cal/ "));
     EXPECT_FALSE(ui().passwordField->displayText().contains(QStringLiteral("secret")));
+    activate();
     ui().turnOnButton->click();
     ASSERT_TRUE(settle());
     EXPECT_FALSE(sync.kept);
     EXPECT_EQ(ui().statusLabel->text(), sync.turnOnMessage);
+    EXPECT_TRUE(ui().passwordField->hasFocus()) << "to type the password again";
     EXPECT_EQ(ui().statusLabel->textFormat(), Qt::PlainText);
     EXPECT_TRUE(ui().passwordField->text().isEmpty());
     EXPECT_FALSE(ui().addressField->isReadOnly());
