@@ -140,6 +140,15 @@ TEST(SyncMerge, TasksNewFromTheServerTakeTheirPlacesByCreationDate) {
     EXPECT_EQ(sidesOf(merged.items), (std::vector<Side>{{"Newest"}, {"Newer"}, {"Between"}, {"Older"}}));
 }
 
+TEST(SyncMerge, AFullListingTellsRemovedTasksFromUnchangedOnes) {
+    const JLJotlingManager::List items{item(milk, "a"), item(soy, "b")};
+    const std::map<std::string, TaskState> tasks{{"a", stateOf(milk, "a")}, {"b", stateOf(soy, "b")}};
+    const SyncMerge merged = merge(items, tasks, {{{hrefFor("a"), "e1", textOf(milk, {}, "a")}}, {}, true});
+    EXPECT_EQ(sidesOf(merged.items), std::vector<Side>{milk});
+    EXPECT_TRUE(merged.pushes.empty());
+    EXPECT_EQ(merged.summary.removedHere, 1);
+}
+
 // The calendar met anew, with items whose UIDs this device lost: the same title created in the same second is the
 // same task, whatever the fraction of the second the item here keeps.
 TEST(SyncMerge, MetAnewAnItemWithoutItsUidIsMatchedByTitleAndCreation) {
