@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncMerge.h"
-#include "AgreedItems.h"
 #include "ItemTask.h"
 
 #include <gtest/gtest.h>
@@ -227,15 +226,4 @@ TEST(SyncMergeAgreed, MergesAsTheWholeList) {
         EXPECT_TRUE(!whole.settled || (!again.itemsChanged && again.pushes.empty() && again.removals.empty() &&
                                        again.tasks == whole.tasks && again.malformed == 0));
     }
-}
-
-TEST(AgreedItems, AnyEditOrReplacedItemIsNoLongerTheAgreedList) {
-    JLJotlingManager::List items{item(milk, "a"), item(soy, "b")};
-    const AgreedItems agreed(items);
-    EXPECT_TRUE(agreed.sameAs(items));
-    EXPECT_FALSE(AgreedItems().sameAs(items));
-    items[1]->setTitle("Rice milk");
-    EXPECT_FALSE(agreed.sameAs(items));
-    EXPECT_FALSE(AgreedItems(items).sameAs({items[1], items[0]}));
-    EXPECT_FALSE(AgreedItems(items).sameAs({items[0]}));
 }
