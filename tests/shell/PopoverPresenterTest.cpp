@@ -87,8 +87,6 @@ TEST_F(PopoverPresenterTest, ThePanelAndThePopoverSeeEachOthersItems) {
     manager.setChangedHereHandler([&] { ++changesMadeHere; });
     statusItem.click();
     typeAndReturn(list().jotlingField(), QStringLiteral("from the popover"));
-    ASSERT_FALSE(manager.redizado().empty());
-    EXPECT_EQ(manager.redizado().front()->title(), "from the popover");
     EXPECT_EQ(changesMadeHere, 1);
     presenter().hide();
     controller().showRedizadoView();
