@@ -39,7 +39,6 @@ TEST_F(PanelTest, OddTitlesShowAsPlainTextAndAHugeOneIsKeptWholeButShownShort) {
     add(huge);
     EXPECT_EQ(manager->redizado().at(0)->title()->size(), std::size_t(1 << 20));
     EXPECT_EQ(table()->rowHeight(0), 63.0);
-    EXPECT_EQ(cellAt(0)->titleLabel()->stringValue(), huge);
     EXPECT_LT(cellAt(0)->titleLabel()->toPlainText().size(), 5000);
     // Outside editing, a drag over a title selects none of its text.
     JLTextField* label = cellAt(1)->titleLabel();
