@@ -57,7 +57,7 @@ bool closedSilently(int fd) {
 // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
 class SingleInstanceTest : public ::testing::Test {
 protected:
-    template <typename Answer> Answer whenDone(std::future<Answer>& later) {
+    template <typename Answer> Answer whenDone(std::future<Answer> later) {
         EXPECT_TRUE(waitUntil([&later] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
         return later.get();
     }
@@ -88,8 +88,8 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     EXPECT_EQ(st.st_mode & 077, 0u);
     EXPECT_FALSE(SingleInstance(folder).tryLock());
 
-    auto later = send({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}, QStringLiteral("token-1"));
-    const auto reply = whenDone(later);
+    const auto reply =
+        whenDone(send({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}, QStringLiteral("token-1")));
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output, reply->error),
               std::tuple(3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")));
@@ -113,9 +113,8 @@ TEST_F(SingleInstanceTest, TheClientTellsNoCopyFromASilentOneAndACopyThatDiedLea
     EXPECT_TRUE(instance_client::ask(socket, {QStringLiteral("count")}, {}, 1s).noCopy);
     const int silent = socketAt(socket, true);
     ASSERT_GE(silent, 0);
-    auto later = std::async(std::launch::async,
-                            [socket] { return instance_client::ask(socket, {QStringLiteral("count")}, {}, 300ms); });
-    const auto outcome = whenDone(later);
+    const auto outcome = whenDone(std::async(
+        std::launch::async, [socket] { return instance_client::ask(socket, {QStringLiteral("count")}, {}, 300ms); }));
     EXPECT_FALSE(outcome.answer);
     EXPECT_FALSE(outcome.noCopy);
     ::close(silent);
@@ -147,7 +146,7 @@ TEST_F(SingleInstanceTest, AReplyGivenLaterReachesTheLaterStartOnce) {
     const SingleInstance::Respond copy = respond;
     respond({0, QStringLiteral("1 added here\n"), {}, [&afterwards] { ++afterwards; }});
     copy({4, {}, QStringLiteral("too late\n"), [&afterwards] { ++afterwards; }});
-    const auto reply = whenDone(later);
+    const auto reply = whenDone(std::move(later));
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output), std::tuple(0, QStringLiteral("1 added here\n")));
     EXPECT_EQ(afterwards, 1);
@@ -177,8 +176,7 @@ TEST_F(SingleInstanceTest, WhatIsNotOneOfOurRequestsIsClosedAndTheNextStartIsSti
         ::close(stranger);
     }
 
-    auto later = send({QStringLiteral("count")});
-    EXPECT_TRUE(whenDone(later).has_value());
+    EXPECT_TRUE(whenDone(send({QStringLiteral("count")})).has_value());
     EXPECT_EQ(heard, 1);
 }
 
