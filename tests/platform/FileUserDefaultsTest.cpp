@@ -372,11 +372,6 @@ TEST_F(FileUserDefaultsTest, AnUnreadableListIsReportedThenAndKeptAsideWithTheSe
                                    "<key>JotlingTitle</key><string>milk & eggs</string></dict></array>");
     const std::pair<const char*, std::function<void(FileUserDefaults&)>> readers[] = {
         {"readArrays", [](FileUserDefaults& d) { d.readArrays(); }},
-        {"readArrays after a parse in the background",
-         [](FileUserDefaults& d) {
-             d.parseArraysInBackground();
-             d.readArrays();
-         }},
         {"synchronize", [](FileUserDefaults& d) { d.synchronize(); }},
         {"setObject", [](FileUserDefaults& d) { d.setObject("allRedizado", Array{}); }},
         {"objectForKey", [](FileUserDefaults& d) { d.objectForKey("allRedizado"); }},
