@@ -21,7 +21,9 @@ protected:
         service.reset();
         PrivateBusTest::TearDown();
     }
+    // The portal answers as the test set it up before this.
     void startService() {
+        startPortal(portal);
         service = PortalHotKeyService::create(*ours);
         ASSERT_TRUE(service);
         service->setReleasedHandler([this](std::uint32_t id) { released.push_back(id); });
@@ -56,7 +58,6 @@ void tellChange(const QString& settingNamespace, const QString& key, const QVari
 } // namespace
 
 TEST_F(DesktopPortalTest, TheShortcutIsBoundThroughASessionAndEachActivationActsOnce) {
-    startPortal(portal);
     startService();
     ASSERT_TRUE(bind(HotKeyService::control, 1));
     EXPECT_EQ(portal.bound(), QStringList{QStringLiteral("toggle-panel-1 CTRL+space")});
@@ -108,7 +109,6 @@ TEST_F(DesktopPortalTest, TheShortcutIsBoundThroughASessionAndEachActivationActs
 
 TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold) {
     portal.bindAnswer = 1;
-    startPortal(portal);
     startService();
     EXPECT_EQ(service->registerHotKey(0x3F, HotKeyService::control, 1).status, HotKeyService::unsupported);
     EXPECT_FALSE(bind(HotKeyService::control, 1));

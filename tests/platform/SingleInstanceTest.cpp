@@ -26,30 +26,18 @@
 using namespace std::chrono_literals;
 
 namespace {
-sockaddr_un addressOf(const QString& path) {
+// A socket at path that listens and never answers, its file left behind once closed as a killed copy's is; or else
+// a client of our socket that speaks whatever the test sends, without blocking the event loop that answers it.
+int socketAt(const QString& path, bool listening) {
     const QByteArray name = QFile::encodeName(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    return address;
-}
-
-// A socket bound at path that listens and never answers; its file stays behind once closed, as a killed copy's does.
-int boundSocket(const QString& path) {
-    const sockaddr_un address = addressOf(path);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// A client of our socket that speaks whatever the test sends, without blocking the event loop that answers it.
-int connectedTo(const QString& path) {
-    const sockaddr_un address = addressOf(path);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+    const auto* at = reinterpret_cast<const sockaddr*>(&address);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | (listening ? 0 : SOCK_NONBLOCK), 0);
+    const bool made = listening ? ::bind(fd, at, sizeof(address)) == 0 && ::listen(fd, 4) == 0
+                                : ::connect(fd, at, sizeof(address)) == 0;
+    if (!made) {
         ::close(fd);
         return -1;
     }
@@ -69,7 +57,7 @@ bool closedSilently(int fd) {
 // A later start runs in a thread of its own, as it would in a process of its own, while this one answers.
 class SingleInstanceTest : public ::testing::Test {
 protected:
-    template <typename Answer> Answer whenDone(std::future<Answer>& later) {
+    template <typename Answer> Answer whenDone(std::future<Answer> later) {
         EXPECT_TRUE(waitUntil([&later] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
         return later.get();
     }
@@ -100,8 +88,8 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     EXPECT_EQ(st.st_mode & 077, 0u);
     EXPECT_FALSE(SingleInstance(folder).tryLock());
 
-    auto later = send({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}, QStringLiteral("token-1"));
-    const auto reply = whenDone(later);
+    const auto reply =
+        whenDone(send({QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}, QStringLiteral("token-1")));
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output, reply->error),
               std::tuple(3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")));
@@ -123,11 +111,10 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
 TEST_F(SingleInstanceTest, TheClientTellsNoCopyFromASilentOneAndACopyThatDiedLeavesNothingInTheWayOfTheNext) {
     const QString socket = instance_client::socketPath(folder);
     EXPECT_TRUE(instance_client::ask(socket, {QStringLiteral("count")}, {}, 1s).noCopy);
-    const int silent = boundSocket(socket);
+    const int silent = socketAt(socket, true);
     ASSERT_GE(silent, 0);
-    auto later = std::async(std::launch::async,
-                            [socket] { return instance_client::ask(socket, {QStringLiteral("count")}, {}, 300ms); });
-    const auto outcome = whenDone(later);
+    const auto outcome = whenDone(std::async(
+        std::launch::async, [socket] { return instance_client::ask(socket, {QStringLiteral("count")}, {}, 300ms); }));
     EXPECT_FALSE(outcome.answer);
     EXPECT_FALSE(outcome.noCopy);
     ::close(silent);
@@ -159,7 +146,7 @@ TEST_F(SingleInstanceTest, AReplyGivenLaterReachesTheLaterStartOnce) {
     const SingleInstance::Respond copy = respond;
     respond({0, QStringLiteral("1 added here\n"), {}, [&afterwards] { ++afterwards; }});
     copy({4, {}, QStringLiteral("too late\n"), [&afterwards] { ++afterwards; }});
-    const auto reply = whenDone(later);
+    const auto reply = whenDone(std::move(later));
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output), std::tuple(0, QStringLiteral("1 added here\n")));
     EXPECT_EQ(afterwards, 1);
@@ -174,25 +161,22 @@ TEST_F(SingleInstanceTest, WhatIsNotOneOfOurRequestsIsClosedAndTheNextStartIsSti
         ++heard;
         return SingleInstance::Reply{};
     }));
-    const int stranger = connectedTo(first.socketPath());
-    ASSERT_GE(stranger, 0);
-    // Our words under another magic number: another program's protocol, or another version's.
+    // Our words under another magic number (another program's protocol, or another version's), then a request cut
+    // short by its sender.
     QByteArray foreign = instance_protocol::encodeRequest({QStringLiteral("count")}, {});
     foreign.replace(0, 4, "JUNK");
-    ASSERT_EQ(::send(stranger, foreign.constData(), size_t(foreign.size()), MSG_NOSIGNAL), foreign.size());
-    EXPECT_TRUE(closedSilently(stranger));
-    ::close(stranger);
-
-    const int gone = connectedTo(first.socketPath());
-    ASSERT_GE(gone, 0);
     const QByteArray begun = instance_protocol::encodeRequest({QStringLiteral("add"), QStringLiteral("x")}, {});
-    ASSERT_EQ(::send(gone, begun.constData(), 12, MSG_NOSIGNAL), 12);
-    ::shutdown(gone, SHUT_WR);
-    EXPECT_TRUE(closedSilently(gone));
-    ::close(gone);
+    for (const QByteArray& bytes : {foreign, begun.left(12)}) {
+        const int stranger = socketAt(first.socketPath(), false);
+        ASSERT_GE(stranger, 0);
+        ASSERT_EQ(::send(stranger, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL), bytes.size());
+        if (bytes.size() < foreign.size())
+            ::shutdown(stranger, SHUT_WR);
+        EXPECT_TRUE(closedSilently(stranger));
+        ::close(stranger);
+    }
 
-    auto later = send({QStringLiteral("count")});
-    EXPECT_TRUE(whenDone(later).has_value());
+    EXPECT_TRUE(whenDone(send({QStringLiteral("count")})).has_value());
     EXPECT_EQ(heard, 1);
 }
 

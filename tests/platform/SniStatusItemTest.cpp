@@ -158,7 +158,15 @@ TEST_F(SniStatusItemTest, TheTrayReadsTheCountTheIconAndTheMenuAndIsToldOfANewIc
     EXPECT_EQ(icons.count(), 4);
 }
 
-TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneUntilItGoesAndAClickActsWithTheTokenTheTrayGave) {
+// A right click (on GNOME a single left click too) opens the menu: AboutToShow, then the root's "opened" and
+// "closed" events around a choice. A left click (on GNOME a double click) is Activate, which alone shows the panel.
+// The item is in the running watcher's tray alone until it goes, and a click acts with the token the tray gave.
+TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWorkAndAClickActsWithTheTokenTheTrayGave) {
+    int quits = 0;
+    menu.addAction(QStringLiteral("Show or Hide Redizado"));
+    menu.addAction(QStringLiteral("Quit Redizado"), [&] { ++quits; });
+    // The item asks which program owns the watcher: here this test's own process, named for the host.
+    prctl(PR_SET_NAME, GetParam());
     x11Tray.running = true;
     start();
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
@@ -170,34 +178,6 @@ TEST_F(SniStatusItemTest, TheItemIsInTheRunningWatchersTrayAloneUntilItGoesAndAC
         ++clicks;
         tokenAtClick = qgetenv("XDG_ACTIVATION_TOKEN");
     });
-
-    callItem("ProvideXdgActivationToken", {QStringLiteral("token-42")});
-    callItem("Activate", {100, 20});
-    EXPECT_EQ(tokenAtClick, QByteArray("token-42"));
-    EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(100, 20));
-    callItem("SecondaryActivate", {5, 5});
-    EXPECT_EQ(clicks, 2);
-
-    // A host that quits (a panel restarted, its tray plug-in removed) leaves the icon in the X11 tray, and a click
-    // there must hang the panel under that icon, not where the host had it.
-    ASSERT_TRUE(QDBusConnection(QStringLiteral("watcher")).unregisterService(kWatcher));
-    EXPECT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::x11; }));
-    EXPECT_EQ(x11Tray.docked.size(), 1u);
-    EXPECT_EQ(item->geometry(), x11Tray.shownAt);
-}
-
-// A right click (on GNOME a single left click too) opens the menu: AboutToShow, then the root's "opened" and
-// "closed" events around a choice. A left click (on GNOME a double click) is Activate, which alone shows the panel.
-TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWork) {
-    int quits = 0;
-    menu.addAction(QStringLiteral("Show or Hide Redizado"));
-    menu.addAction(QStringLiteral("Quit Redizado"), [&] { ++quits; });
-    // The item asks which program owns the watcher: here this test's own process, named for the host.
-    prctl(PR_SET_NAME, GetParam());
-    start();
-    ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
-    int clicks = 0;
-    item->setAction([&] { ++clicks; });
     const auto rootEvent = [this](const char* eventId) {
         callMenu("Event", {0, QString::fromLatin1(eventId), QVariant::fromValue(QDBusVariant(0)), 0u});
     };
@@ -217,6 +197,20 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWork) {
     rootEvent("closed");
     EXPECT_TRUE(waitUntil([&] { return quits == 1; }));
     EXPECT_EQ(clicks, 1) << "neither the menu opening nor its closing shows the panel";
+
+    callItem("ProvideXdgActivationToken", {QStringLiteral("token-42")});
+    callItem("Activate", {100, 20});
+    EXPECT_EQ(tokenAtClick, QByteArray("token-42"));
+    EXPECT_EQ(item->geometry().value_or(QRect()).center(), QPoint(100, 20));
+    callItem("SecondaryActivate", {5, 5});
+    EXPECT_EQ(clicks, 3);
+
+    // A host that quits (a panel restarted, its tray plug-in removed) leaves the icon in the X11 tray, and a click
+    // there must hang the panel under that icon, not where the host had it.
+    ASSERT_TRUE(QDBusConnection(QStringLiteral("watcher")).unregisterService(kWatcher));
+    EXPECT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::x11; }));
+    EXPECT_EQ(x11Tray.docked.size(), 1u);
+    EXPECT_EQ(item->geometry(), x11Tray.shownAt);
 }
 
 // Qt marks a menu's access key with "&", a tray with "_": a literal underscore is doubled, "&&" is one "&", and a

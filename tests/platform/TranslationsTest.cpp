@@ -29,23 +29,14 @@ TEST(Translations, LanguagesFromTheEnvironmentFollowTheOrderGettextReadsThem) {
     }
 }
 
-// Each case installs into the one application; what it installed goes again after it.
-class TranslationsInstall : public ::testing::Test {
-protected:
-    void TearDown() override {
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
-            if (!before.contains(translator))
-                delete translator;
-    }
-    QString install(const QStringList& languages, const QString& folder = QStringLiteral(REDIZADO_BUILT_TRANSLATIONS)) {
-        return translations::install(*qApp, languages, {folder});
-    }
-    const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
-};
-
 // English, or no known language, keeps the source texts. A translation that cannot be read leaves the texts
 // English, and the log says why.
-TEST_F(TranslationsInstall, TheFirstReadableLanguageWithATranslationIsChosenWithQtsOwnTexts) {
+TEST(TranslationsInstall, TheFirstReadableLanguageWithATranslationIsChosenWithQtsOwnTexts) {
+    const QList<QTranslator*> before = qApp->findChildren<QTranslator*>();
+    const auto install = [](const QStringList& languages,
+                            const QString& folder = QStringLiteral(REDIZADO_BUILT_TRANSLATIONS)) {
+        return translations::install(*qApp, languages, {folder});
+    };
     TempFolder folder;
     writeFile(folder.path() + "/redizado_xx.qm", "not a translation");
     static QStringList logged;
@@ -62,5 +53,9 @@ TEST_F(TranslationsInstall, TheFirstReadableLanguageWithATranslationIsChosenWith
     EXPECT_EQ(install({QStringLiteral("sv_SE"), QStringLiteral("de_AT"), QStringLiteral("fr")}),
               QStringLiteral("de_AT"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    // What it installed goes again, for the tests that run after it in this application.
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+        if (!before.contains(translator))
+            delete translator;
 }
 } // namespace
