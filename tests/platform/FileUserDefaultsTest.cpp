@@ -87,6 +87,21 @@ TEST_F(FileUserDefaultsTest, EveryValueTypeSurvivesARoundTripInAFilePrivateToThe
     EXPECT_EQ(strayFiles(), 0);
 }
 
+// Kept with the user's other dotfiles, the file is often a relative link into their folder: the link stays, and the
+// file it names is the one saved.
+TEST_F(FileUserDefaultsTest, AFileThatIsALinkStaysALinkAndWhatItNamesIsSaved) {
+    const std::string target = temp.path() + "/dotfiles/redizado.plist";
+    writeFile(target, kValidXml);
+    fs::create_directories(fs::path(path).parent_path());
+    fs::create_symlink("../dotfiles/redizado.plist", path);
+    FileUserDefaults defaults(path);
+    defaults.setBool("flag", true);
+    ASSERT_TRUE(defaults.synchronize());
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_TRUE(FileUserDefaults(target).boolForKey("flag"));
+    EXPECT_EQ(titlesRead(), 1u);
+}
+
 TEST_F(FileUserDefaultsTest, EachSaveKeepsTheReplacedFileAndADailyCopyOfTheLastSevenDays) {
     PreferencesBackups backups(path);
     for (int day = 1; day <= 9; ++day)

@@ -83,6 +83,8 @@ TEST_F(GnomeShortcutServiceTest, AddsOneShortcutBesideTheOtherProgramsAndSwitchi
     EXPECT_EQ(gnomeKeybindings::paths().value().size(), 2U);
     service.unregisterHotKey(second.handle);
     EXPECT_THAT(gnomeKeybindings::paths().value(), ElementsAre(otherPath));
+    // Nothing of ours is left in the user's settings.
+    EXPECT_EQ(fieldsOf(ours()), fieldsOf({}));
     EXPECT_EQ(fieldsOf(gnomeKeybindings::read(otherPath).value()), fieldsOf(other));
     EXPECT_EQ(service.boundTrigger(), "");
     EXPECT_EQ(bindingChanges, 3);
