@@ -117,6 +117,15 @@ protected:
                 shown.push_back(cell->titleLabel()->stringValue().toStdString());
         return shown;
     }
+    // The rows as they show, top first, a checked box marked with '*'.
+    std::string shownMarks() {
+        std::string marked;
+        for (std::int64_t row = 0; row < table()->numberOfRows(); ++row)
+            if (auto* cell = cellAt(row))
+                marked += (marked.empty() ? "" : " ") + cell->titleLabel()->stringValue().toStdString() +
+                          (cell->checkBox()->isChecked() ? "*" : "");
+        return marked;
+    }
     QString said() { return list().announcer().message(); }
     static QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
     // As a sync's merge replaces the manager's list: an item from the server on top, and each item titled copied
