@@ -172,6 +172,8 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWorkAndAClickActsW
     ASSERT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::statusNotifier; }));
     EXPECT_EQ(watcher.registered, QStringList{service()});
     EXPECT_TRUE(x11Tray.docked.empty()) << "never for a moment in the X11 tray too";
+    const QColor set(0x11, 0x22, 0x33);
+    item->setImage(solidIcon(set), false);
     int clicks = 0;
     QByteArray tokenAtClick;
     item->setAction([&] {
@@ -205,11 +207,12 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWorkAndAClickActsW
     callItem("SecondaryActivate", {5, 5});
     EXPECT_EQ(clicks, 3);
 
-    // A host that quits (a panel restarted, its tray plug-in removed) leaves the icon in the X11 tray, and a click
-    // there must hang the panel under that icon, not where the host had it.
+    // A host that quits (a panel restarted, its tray plug-in removed) leaves the icon, as last set, in the X11 tray,
+    // and a click there must hang the panel under that icon, not where the host had it.
     ASSERT_TRUE(QDBusConnection(QStringLiteral("watcher")).unregisterService(kWatcher));
     EXPECT_TRUE(waitUntil([this] { return item->tray() == LiveStatusItem::Tray::x11; }));
     EXPECT_EQ(x11Tray.docked.size(), 1u);
+    EXPECT_EQ(item->x11Item().iconWidget()->icon().pixmap(QSize(22, 22), 1.0).toImage().pixelColor(0, 0), set);
     EXPECT_EQ(item->geometry(), x11Tray.shownAt);
 }
 
