@@ -110,6 +110,17 @@ TEST_F(SyncRunTest, DeletionsGoBothWaysAndTheTokenKeptIsTheOneAfterOurOwnWrites)
     EXPECT_TRUE(serverTasks().empty());
 }
 
+// After a start, or once the state file changed on disk, nothing says the list still agrees with the tasks: a list
+// emptied meanwhile is an edit to send, not the agreed list.
+TEST_F(SyncRunTest, AListEmptiedBeforeTheStateFileIsReadAnewIsSent) {
+    manager.addJotlingWithTitle("Milk");
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    manager.removeEntryAtIndex(0, false);
+    ASSERT_TRUE(SyncState::load(statePath).save(statePath));
+    ASSERT_EQ(sync(), SyncOutcome::Ok) << detail();
+    EXPECT_TRUE(serverTasks().empty());
+}
+
 // A server whose change list hides a deletion (its token did not move) is caught by the day's first listing.
 TEST_F(SyncRunTest, TheFirstSyncOfADayListsEveryTask) {
     manager.addJotlingWithTitle("Milk");
