@@ -188,6 +188,7 @@ TEST_F(ReloadTest, AFileReplacedWrittenInPlaceOrRemovedIsFollowed) {
     // Removed, the items stay in memory and the next change writes the file again.
     fs::remove(path);
     EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::missing);
+    EXPECT_EQ(defaults.reloadIfChangedElsewhere(), Reload::unchanged) << "told once";
     EXPECT_EQ(title(), "edited by hand");
     defaults.setObject("title", "again");
     ASSERT_TRUE(defaults.synchronize());
