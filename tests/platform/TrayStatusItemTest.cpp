@@ -125,6 +125,12 @@ TEST_F(TrayStatusItemTest,
     click(*item, Qt::RightButton);
     QTest::mouseDClick(item->iconWidget(), Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
+
+    // A tray started anew shows the icon elsewhere: the shortcut's panel goes there, not under the old click.
+    tray.shownAt = QRect(40, 0, 24, 24);
+    tray.setRunning(false);
+    tray.setRunning(true);
+    EXPECT_EQ(item->geometry(), tray.shownAt);
 }
 
 // Written by hand, cut short or from a broken run: none of it may send the panel off somewhere absurd. A state
