@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QLayout>
+#include <QMessageBox>
 #include <QTextBlock>
 
 namespace {
@@ -118,6 +119,11 @@ TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDeleg
     QAccessibleInterface* pane = accessible(panel->settingsPane());
     EXPECT_EQ(pane->role(), QAccessible::Grouping);
     EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Settings"));
+
+    QString shown;
+    panel->setRunModal([&shown](QMessageBox& box) { shown = box.windowTitle(); });
+    panel->aboutButton()->click();
+    EXPECT_EQ(shown, QStringLiteral("About Redizado"));
 }
 
 // The panel in its window, in the font the system has; 1000000 shows as "9999+", the widest label.

@@ -14,6 +14,7 @@ TEST_F(KeyboardPanelTest, KeysGiveTheStoredListCountHidesAndCategory) {
     } cases[] = {
         {"Home and End", "a b c", "<Down> <End> <Space> <Home> <Space>", "c* b a*", 1},
         {"Esc cancels a rename and keeps the panel", "a b", "<Down> <F2> x <Esc>", "b a", 2},
+        {"Tab leaves a rename, storing it", "a", "<Down> <F2> x <Tab>", "x", 1},
         {"F2 renames, Return stores, the keys go on on the row", "a b c", "<Down> <F2> x <Return> <Down> <Space>",
          "x b* a", 2},
         {"switching stores a rename still being typed", "a", "<Down> <F2> b <Ctrl+2>", "b", 1, 0, 1},

@@ -34,6 +34,7 @@ TEST_F(PopoverPresenterTest, TheTrayClickShowsItBetweenTheTwoHooksAndItClosesByE
     workspace.frontmost = 42;
     statusItem.click();
     EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(popup()->windowTitle(), QStringLiteral("Redizado")) << "as window lists and screen readers name it";
     using Hook = std::pair<std::string, bool>;
     EXPECT_EQ(hooks, (std::vector<Hook>{{notifications::popoverWillBecomeVisible, false},
                                         {notifications::popoverVisible, true}}));
