@@ -109,22 +109,14 @@ protected:
         return qobject_cast<JLRedizadoTableViewCell*>(table()->viewAtRow(row, false));
     }
     void rename(std::int64_t row, const QString& title) { ::rename(cellAt(row)->titleLabel(), title); }
-    // The titles the rows show, top first.
-    Strings shownTitles() {
+    // The titles the rows show, top first; with marks, a checked box adds '*'.
+    Strings shownTitles(bool marks = false) {
         Strings shown;
         for (std::int64_t row = 0; row < table()->numberOfRows(); ++row)
             if (auto* cell = cellAt(row))
-                shown.push_back(cell->titleLabel()->stringValue().toStdString());
+                shown.push_back(cell->titleLabel()->stringValue().toStdString() +
+                                (marks && cell->checkBox()->isChecked() ? "*" : ""));
         return shown;
-    }
-    // The rows as they show, top first, a checked box marked with '*'.
-    std::string shownMarks() {
-        std::string marked;
-        for (std::int64_t row = 0; row < table()->numberOfRows(); ++row)
-            if (auto* cell = cellAt(row))
-                marked += (marked.empty() ? "" : " ") + cell->titleLabel()->stringValue().toStdString() +
-                          (cell->checkBox()->isChecked() ? "*" : "");
-        return marked;
     }
     QString said() { return list().announcer().message(); }
     static QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
