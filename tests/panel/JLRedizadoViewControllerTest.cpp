@@ -120,10 +120,19 @@ TEST_F(PanelTest, SettingsCheckBoxesShowTheStoredSettingsAndHandClicksToTheDeleg
     EXPECT_EQ(pane->role(), QAccessible::Grouping);
     EXPECT_EQ(pane->text(QAccessible::Name), QStringLiteral("Settings"));
 
+    // The keyboard is back on About once its box closes, wherever the box left it.
+    showInWindow();
+    activate();
+    widgets().settingsButton->click();
+    panel->aboutButton()->setFocus();
     QString shown;
-    panel->setRunModal([&shown](QMessageBox& box) { shown = box.windowTitle(); });
-    panel->aboutButton()->click();
+    panel->setRunModal([&](QMessageBox& box) {
+        shown = box.windowTitle();
+        widgets().entryField->setFocus();
+    });
+    QTest::keyClick(panel->aboutButton(), Qt::Key_Space);
     EXPECT_EQ(shown, QStringLiteral("About Redizado"));
+    EXPECT_TRUE(panel->aboutButton()->hasFocus());
 }
 
 // The panel in its window, in the font the system has; 1000000 shows as "9999+", the widest label.

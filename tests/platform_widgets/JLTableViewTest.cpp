@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JLTableView.h"
+#include "WaitUntil.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -14,9 +15,10 @@ class Rows final : public JLTableViewDataSource, public JLTableViewDelegate {
 public:
     std::multiset<std::int64_t> asked;
     int cellsMade = 0;
+    std::int64_t count = 10000;
 
     static double heightFor(std::int64_t row) { return 20.0 * static_cast<double>(1 + row % 3); }
-    std::int64_t numberOfRowsInTableView(JLTableView&) override { return 10000; }
+    std::int64_t numberOfRowsInTableView(JLTableView&) override { return count; }
     double heightOfRow(JLTableView&, std::int64_t row) override {
         asked.insert(row);
         return heightFor(row);
@@ -99,4 +101,15 @@ TEST_F(TableTest, ScrollingARowToVisibleShowsItWholeAtItsOwnHeight) {
         EXPECT_LE(rect->bottom(), table.viewport()->height() - 1) << "row " << row;
         expectCellsMeasuredAndStacked();
     }
+}
+
+// An item added comes in from the right edge and ends in its place; a row put back without a slide is there at once.
+TEST_F(TableTest, ARowInsertedWithASlideComesInFromTheRightAndOneWithoutIsInPlaceAtOnce) {
+    ++rows.count;
+    table.insertRows(0, JLTableView::Animation::SlideLeft);
+    EXPECT_GT(cellRect(0)->left(), 0);
+    EXPECT_TRUE(waitUntil([this] { return cellRect(0)->left() == 0; }));
+    ++rows.count;
+    table.insertRows(0, JLTableView::Animation::None);
+    EXPECT_EQ(cellRect(0)->left(), 0);
 }

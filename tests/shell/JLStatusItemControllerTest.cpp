@@ -6,8 +6,10 @@
 #include "TempFolder.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QToolTip>
 
 namespace {
@@ -38,6 +40,13 @@ TEST(HeldStatusItemTest, AnUnheldTitleShowsAtOnceAndOnesSetWhileHeldShowTheLastO
     held.hold();
     held.setTitle(QStringLiteral("4"));
     EXPECT_EQ(item.title, QStringLiteral("3"));
+    // Its settle time counts from its own release, not from the last title's: the settle does not tick on.
+    QTest::qWait(HeldStatusItem::settleTime.count() / 2);
+    QElapsedTimer sinceRelease;
+    sinceRelease.start();
+    held.release();
+    ASSERT_TRUE(waitUntil([&] { return item.title == QStringLiteral("4"); }));
+    EXPECT_GE(sinceRelease.elapsed(), HeldStatusItem::settleTime.count() * 9 / 10);
 }
 
 // Under XWayland or on Wayland the pointer's place is the last one seen over our own windows, not the click's.
