@@ -7,6 +7,7 @@
 #include "WaitUntil.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -150,6 +151,27 @@ TEST_F(SingleInstanceTest, AReplyGivenLaterReachesTheLaterStartOnce) {
     ASSERT_TRUE(reply);
     EXPECT_EQ(std::tie(reply->exitStatus, reply->output), std::tuple(0, QStringLiteral("1 added here\n")));
     EXPECT_EQ(afterwards, 1);
+}
+
+// A start that stopped waiting gets no answer, but what the answer was to do afterwards is done, and its connection
+// is closed, not kept open for the rest of the run.
+TEST_F(SingleInstanceTest, AnAnswerForAStartThatStoppedWaitingIsDroppedButWhatFollowsItIsDone) {
+    ASSERT_TRUE(first.tryLock());
+    SingleInstance::Respond respond;
+    ASSERT_TRUE(first.listen(
+        [&respond](const SingleInstance::Request&, SingleInstance::Respond later) { respond = std::move(later); }));
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const auto before = openFiles();
+    auto later = std::async(std::launch::async, [folder = folder] {
+        return SingleInstance(folder).sendToRunning({{QStringLiteral("sync")}, {}}, 300ms);
+    });
+    ASSERT_TRUE(waitUntil([&respond] { return bool(respond); }));
+    EXPECT_FALSE(whenDone(std::move(later)).has_value());
+    QCoreApplication::processEvents(); // where the copy sees the start go
+    int afterwards = 0;
+    respond({0, QStringLiteral("1 added here\n"), {}, [&afterwards] { ++afterwards; }});
+    EXPECT_EQ(afterwards, 1);
+    EXPECT_TRUE(waitUntil([&] { return openFiles() == before; }));
 }
 
 // A stranger's bytes, or a request begun by a start that then went away, are closed without an answer; the copy goes
