@@ -20,6 +20,7 @@ TEST_F(KeyboardPanelTest, TheListsItemsAreTheRowsInSightEachKnowingItsPlaceAmong
         QAccessibleInterface* row = list->child(i);
         const std::int64_t shown = table()->rowForView(cells[static_cast<std::size_t>(i)]);
         EXPECT_EQ(row->tableCellInterface()->rowIndex(), shown);
+        EXPECT_EQ(list->indexOfChild(row), i) << "a reader asks each row where it is among its siblings";
         EXPECT_EQ(row->text(QAccessible::Name), QString::number(39 - shown));
         EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("%1 of 39").arg(shown + 1));
     }

@@ -96,4 +96,10 @@ TEST_F(KeyboardPanelTest, PageKeysMoveByWhatTheListShowsAndDownLeavesTheSwitcher
     widgets().categorySwitcher->segmentButton(1)->setFocus();
     press(QStringLiteral("<Down>"));
     EXPECT_TRUE(table()->hasFocus());
+    // The marked row, scrolled out of sight with the wheel, comes back into sight to be renamed.
+    table()->verticalScrollBar()->setValue(table()->verticalScrollBar()->maximum());
+    press(QStringLiteral("<F2>"));
+    const QWidget* field = QApplication::focusWidget();
+    ASSERT_TRUE(field);
+    EXPECT_TRUE(table()->viewport()->rect().contains(QRect(field->mapTo(table()->viewport(), QPoint()), field->size())));
 }

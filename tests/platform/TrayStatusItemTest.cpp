@@ -66,6 +66,7 @@ TEST_F(TrayStatusItemTest, AMessageShowsAsAPlainTextWindowThatGoesWhenClosed) {
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Not saved"));
     EXPECT_EQ(box->text(), QStringLiteral("<b>disk</b> full"));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_FALSE(box->isModal()) << "the panel and the tray still answer";
     box->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(box);

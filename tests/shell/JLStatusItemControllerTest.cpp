@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
@@ -141,6 +142,15 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     EXPECT_FALSE(window().isVisible());
     statusItem.click();
     EXPECT_TRUE(window().isVisible());
+}
+
+// The tray's menu: Settings opens the hidden panel on its settings.
+TEST_F(StatusItemControllerTest, TheMenusSettingsOpensThePanelOnItsSettings) {
+    start();
+    ASSERT_TRUE(statusItem.menu);
+    statusItem.menu->actions().at(1)->trigger();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(panel().tableScrollView()->isHidden());
 }
 
 // A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.

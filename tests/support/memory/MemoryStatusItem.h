@@ -13,7 +13,7 @@ public:
     void setToolTip(const QString&) override {}
     void setToolTipOffered(bool offered) override { toolTipOffered = offered; }
     void setAction(std::function<void()> action) override { m_action = std::move(action); }
-    void setContextMenu(QMenu*) override {}
+    void setContextMenu(QMenu* set) override { menu = set; }
     std::optional<QRect> geometry() const override { return shownAt; }
     void showMessage(const QString& heading, const QString& message) override {
         messages.push_back(heading + QStringLiteral(": ") + message);
@@ -31,6 +31,7 @@ public:
     bool toolTipOffered = true;
     QString title;
     std::optional<QRect> shownAt;
+    QMenu* menu = nullptr;
 
 private:
     std::function<void()> m_action;
