@@ -4,6 +4,8 @@
 
 #include <QAccessibleActionInterface>
 
+#include <set>
+
 namespace {
 class RowMarkTest : public KeyboardPanelTest {
 protected:
@@ -61,7 +63,7 @@ TEST_F(RowMarkTest, TheMarkFollowsItsItemAcrossCategoriesNewRowsAndASyncReplacin
     EXPECT_EQ(stored(), "from the server f e* d c* b a");
 }
 
-// The mark is a band under the row's text: the title's ink is as dark marked as not.
+// The mark is a band under the row's text, with smoothed corners: the title's ink is as dark marked as not.
 TEST_F(RowMarkTest, TheTitleIsDrawnOverTheMark) {
     const auto darkestInTitle = [&] {
         const QImage image = cellAt(0)->grab().toImage();
@@ -76,6 +78,13 @@ TEST_F(RowMarkTest, TheTitleIsDrawnOverTheMark) {
     press(QStringLiteral("<Down>"));
     ASSERT_EQ(markedCellTitle(), "e");
     EXPECT_EQ(darkestInTitle(), unmarked);
+    // Shades between its edge and what is around it.
+    const QImage mark = table()->viewport()->findChild<QWidget*>(QStringLiteral("rowMark"))->grab().toImage();
+    std::set<QRgb> shades;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            shades.insert(mark.pixel(x, y));
+    EXPECT_GT(shades.size(), 3u);
 }
 
 // Each Remove button says which item it removes from the row's first showing on, an empty title too; a row's
