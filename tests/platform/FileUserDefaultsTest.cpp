@@ -6,6 +6,7 @@
 
 #include "FailingFileCalls.h"
 #include "FileContents.h"
+#include "OpenFiles.h"
 #include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -108,11 +109,15 @@ TEST_F(FileUserDefaultsTest, EachSaveKeepsTheReplacedFileAndADailyCopyOfTheLastS
         writeFile(backups.folder() + "/defaults-2020-01-0" + std::to_string(day) + ".plist", "old");
     FileUserDefaults defaults(path);
     testing::internal::CaptureStderr();
+    std::vector<qsizetype> openAfterEach;
     for (const char* title : {"first", "second", "third"}) {
         defaults.setObject("title", title);
         ASSERT_TRUE(defaults.synchronize());
+        openAfterEach.push_back(openFileCount());
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr().find("could not"), std::string::npos);
+    // Saved at every change for as long as the program runs, so a save keeps nothing open.
+    EXPECT_EQ(openAfterEach.front(), openAfterEach.back());
     EXPECT_EQ(*FileUserDefaults(backups.bakPath()).objectForKey("title"), Value("second"));
 
     // The day's copy is the first version the program replaced that day; the oldest days go.

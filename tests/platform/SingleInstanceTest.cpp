@@ -2,12 +2,12 @@
 #include "SingleInstance.h"
 #include "InstanceClient.h"
 #include "InstanceProtocol.h"
+#include "OpenFiles.h"
 #include "TempFolder.h"
 #include "TerminationSignals.h"
 #include "WaitUntil.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -160,8 +160,7 @@ TEST_F(SingleInstanceTest, AnAnswerForAStartThatStoppedWaitingIsDroppedButWhatFo
     SingleInstance::Respond respond;
     ASSERT_TRUE(first.listen(
         [&respond](const SingleInstance::Request&, SingleInstance::Respond later) { respond = std::move(later); }));
-    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
-    const auto before = openFiles();
+    const auto before = openFileCount();
     auto later = std::async(std::launch::async, [folder = folder] {
         return SingleInstance(folder).sendToRunning({{QStringLiteral("sync")}, {}}, 300ms);
     });
@@ -171,7 +170,7 @@ TEST_F(SingleInstanceTest, AnAnswerForAStartThatStoppedWaitingIsDroppedButWhatFo
     int afterwards = 0;
     respond({0, QStringLiteral("1 added here\n"), {}, [&afterwards] { ++afterwards; }});
     EXPECT_EQ(afterwards, 1);
-    EXPECT_TRUE(waitUntil([&] { return openFiles() == before; }));
+    EXPECT_TRUE(waitUntil([&] { return openFileCount() == before; }));
 }
 
 // A stranger's bytes, or a request begun by a start that then went away, are closed without an answer; the copy goes
