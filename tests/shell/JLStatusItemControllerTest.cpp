@@ -126,6 +126,8 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     EXPECT_FALSE(showsAlternateIcon());
     EXPECT_TRUE(statusItem.toolTipOffered);
     EXPECT_EQ(workspace.activated, std::vector<Workspace::Application>{42});
+    controller().setIconAlternate(false); // a first start chose the alternate icon
+    EXPECT_FALSE(defaults.boolForKey(keys::squareIcon));
     controller().setIconAlternate(true);
     EXPECT_TRUE(defaults.boolForKey(keys::squareIcon));
     EXPECT_TRUE(showsAlternateIcon());
