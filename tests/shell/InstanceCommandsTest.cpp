@@ -33,6 +33,11 @@ TEST_F(InstanceCommandsTest, InThePopoverVariantStartShowsThePopoverAndAddReache
     handle({QStringLiteral("start")});
     EXPECT_TRUE(interface->listPresenter().isShown());
     EXPECT_FALSE(window().isVisible());
+    // What a compositor's key binding runs.
+    handle({QStringLiteral("toggle")});
+    EXPECT_FALSE(interface->listPresenter().isShown());
+    handle({QStringLiteral("toggle")});
+    EXPECT_TRUE(interface->listPresenter().isShown());
 
     handle({QStringLiteral("add"), QStringLiteral("for the popover")});
     JLTableView* table = dynamic_cast<PopoverPresenter&>(interface->listPresenter()).list().redizadoTableView();
