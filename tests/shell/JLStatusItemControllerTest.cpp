@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QToolTip>
@@ -166,6 +167,12 @@ TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThe
     ASSERT_TRUE(window().isVisible());
     EXPECT_EQ(workspace.focusedOwnWindows, std::vector<Workspace::Application>{window().winId()});
     EXPECT_TRUE(workspace.activated.empty());
+    // Shown again while it has the keyboard (started again from the menu): typing goes to the entry field.
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    panel().editButton()->setFocus();
+    controller().showRedizadoView();
+    EXPECT_TRUE(panel().entryField()->hasFocus());
     hotKeys.release(JLHotKeyManager::hotKeyId);
     EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);
