@@ -32,7 +32,9 @@ TEST(PreferencesWatcherTest, SeesWritesInPlaceAlsoAfterTheFileWasReplacedByARena
         EXPECT_TRUE(waitUntil([&] { return seen == "third"; }));
     }
 
+    // Removed and, once that was told, made again: only the folder's watch sees a file that was not there.
     std::remove(path.c_str());
+    EXPECT_TRUE(waitUntil([&] { return seen.empty(); }));
     writeFile(path, "made again");
     EXPECT_TRUE(waitUntil([&] { return seen == "made again"; }));
     // Told once, not again and again while nothing changes.
