@@ -134,3 +134,13 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     EXPECT_NE(panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel")), nullptr);
 }
+
+// Where no file can be made, the user hears of it as the program starts, not only in the store's log: here, with
+// neither a tray nor a notification service, the tray's own line says it.
+TEST(TrayProgramStartTest, AStoreThatCannotBeWrittenIsToldAtStart) {
+    TempFolder temp;
+    testing::internal::CaptureStderr();
+    Started started(temp, "/proc/self/fdinfo/redizado/defaults.plist");
+    QCoreApplication::processEvents();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("redizado.tray: Redizado cannot save"), std::string::npos);
+}
