@@ -21,7 +21,7 @@ int labelWidth(const QAbstractButton& button) {
 }
 } // namespace
 
-// Only an item actually added hides the panel.
+// Only an item actually added hides the panel; one that stays slides in.
 TEST_F(PanelTest, HideAfterEntryAsksTheDelegateToHideAfterEachAddedItem) {
     widgets().hideAfterEntryCheckBox->click();
     EXPECT_TRUE(defaults.boolForKey(keys::hideAfterEntry));
@@ -29,6 +29,7 @@ TEST_F(PanelTest, HideAfterEntryAsksTheDelegateToHideAfterEachAddedItem) {
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
     widgets().hideAfterEntryCheckBox->click();
     add(QStringLiteral("stays"));
+    EXPECT_GT(cellAt(0)->x(), 0) << "it slides in from the right";
     EXPECT_EQ(delegate.calls, Strings{"hideAfterEntry"});
     EXPECT_EQ(titles(true), (Strings{"stays", "bread"}));
 }
