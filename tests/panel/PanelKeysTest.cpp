@@ -101,5 +101,6 @@ TEST_F(KeyboardPanelTest, PageKeysMoveByWhatTheListShowsAndDownLeavesTheSwitcher
     press(QStringLiteral("<F2>"));
     const QWidget* field = QApplication::focusWidget();
     ASSERT_TRUE(field);
-    EXPECT_TRUE(table()->viewport()->rect().contains(QRect(field->mapTo(table()->viewport(), QPoint()), field->size())));
+    const QRect inView(field->mapTo(table()->viewport(), QPoint()), field->size());
+    EXPECT_TRUE(table()->viewport()->rect().contains(inView));
 }
