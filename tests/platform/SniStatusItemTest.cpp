@@ -195,6 +195,7 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWorkAndAClickActsW
     EXPECT_EQ(property("Status").toString(), QStringLiteral("Active")) << "the icon stays shown";
     const auto layout = qdbus_cast<DBusMenuLayout>(callMenu("GetLayout", {0, -1, QStringList()}).arguments().value(1));
     ASSERT_EQ(layout.children.size(), 2u);
+    EXPECT_EQ(layout.children[1].properties.value(QStringLiteral("label")), QStringLiteral("Quit Redizado"));
     callMenu("Event", {layout.children[1].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
     rootEvent("closed");
     EXPECT_TRUE(waitUntil([&] { return quits == 1; }));
