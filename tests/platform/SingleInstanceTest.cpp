@@ -62,9 +62,10 @@ protected:
         EXPECT_TRUE(waitUntil([&later] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
         return later.get();
     }
-    std::future<std::optional<SingleInstance::Reply>> send(const QStringList& words, const QString& token = {}) {
-        return std::async(std::launch::async, [folder = folder, words, token] {
-            return SingleInstance(folder).sendToRunning({words, token}, 20s);
+    std::future<std::optional<SingleInstance::Reply>> send(const QStringList& words, const QString& token = {},
+                                                           std::chrono::milliseconds patience = 20s) {
+        return std::async(std::launch::async, [folder = folder, words, token, patience] {
+            return SingleInstance(folder).sendToRunning({words, token}, patience);
         });
     }
 
@@ -161,9 +162,7 @@ TEST_F(SingleInstanceTest, AnAnswerForAStartThatStoppedWaitingIsDroppedButWhatFo
     ASSERT_TRUE(first.listen(
         [&respond](const SingleInstance::Request&, SingleInstance::Respond later) { respond = std::move(later); }));
     const auto before = openFileCount();
-    auto later = std::async(std::launch::async, [folder = folder] {
-        return SingleInstance(folder).sendToRunning({{QStringLiteral("sync")}, {}}, 300ms);
-    });
+    auto later = send({QStringLiteral("sync")}, {}, 300ms);
     ASSERT_TRUE(waitUntil([&respond] { return bool(respond); }));
     EXPECT_FALSE(whenDone(std::move(later)).has_value());
     QCoreApplication::processEvents(); // where the copy sees the start go
