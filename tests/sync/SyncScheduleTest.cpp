@@ -58,6 +58,7 @@ const Rule rules[] = {
     {"AnAskedSyncThatWorksResumesTheTimetable", {{Begin, 0}, {Wrong, 1}, {Begin, 50}, {Ok, 51}}, 351},
     {"OffLineWaits", {{Offline, 0}, {Change, 1}, {Soon, 2}}, std::nullopt},
     {"BackOnLineSyncsAtOnce", {{Begin, 0}, {Ok, 1}, {Offline, 2}, {Online, 10}}, 10},
+    {"BackOnLineEndsTheBackOffWait", {{Begin, 0}, {Retry, 1}, {Offline, 2}, {Online, 10}}, 10},
 };
 
 TEST(SyncSchedule, NextSyncFollowsTheRules) {

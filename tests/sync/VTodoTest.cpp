@@ -76,7 +76,7 @@ TEST(ReadingATask, ReportsMalformedTextThatIsReplacedWhenWrittenOver) {
 }
 
 // A new calendar reads back as the task (titles as typed are met below), in lines of at most 75 octets never cut
-// inside a character.
+// inside a character, and folded only where the next character would not fit.
 TEST(WritingATask, ANewTaskReadsBackTheSameInLinesOfAtMost75Octets) {
     const std::string longTitle = "é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀é€😀" + std::string(99, 'x');
     for (const std::string& title : {std::string(), longTitle, std::string(61, ',') + longTitle}) {
@@ -87,8 +87,10 @@ TEST(WritingATask, ANewTaskReadsBackTheSameInLinesOfAtMost75Octets) {
         EXPECT_EQ(std::tie(back->uid, back->title, back->completed, back->createdSince1970, back->completedSince1970),
                   std::tie(task.uid, task.title, task.completed, task.createdSince1970, task.completedSince1970));
         EXPECT_EQ(linesOf(text, {"VERSION", "PRODID", "DTSTAMP"}).size(), 3u);
-        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
             EXPECT_TRUE(end - start <= 75 && (text[start] != ' ' || (text[start + 1] & 0xc0) != 0x80)) << text;
+            EXPECT_TRUE(text[end + 2] != ' ' || end - start >= 72) << text;
+        }
     }
 }
 
