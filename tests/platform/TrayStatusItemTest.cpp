@@ -79,6 +79,7 @@ TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatIt
     QCoreApplication::processEvents();
     item.setImage(squareIcon(), true);
     item.setTitle("3");
+    item.setToolTip("Redizado");
     EXPECT_FALSE(item.isAvailable());
 
     tray.setRunning(true);
@@ -94,6 +95,7 @@ TEST(TrayStatusItem, TheIconIsDockedInEachTrayThatStartsInAFreshWindowWithWhatIt
     tray.setRunning(true);
     ASSERT_EQ(tray.docked.size(), 2u);
     EXPECT_EQ(drawn(item), first);
+    EXPECT_TRUE(item.iconWidget()->toolTip().startsWith("Redizado"));
 
     item.setWanted(false);
     EXPECT_EQ(item.iconWidget(), nullptr);
