@@ -2,6 +2,7 @@
 // The tray program as main puts it together, on the offscreen platform. Its start leaves the panel to its first show:
 // what the start owes the user happens without it. The process-wide store and item manager make this one test per
 // process.
+#include "FakeSystemTrayHost.h"
 #include "FileUserDefaults.h"
 #include "FirstRun.h"
 #include "JLJotlingManager.h"
@@ -48,12 +49,13 @@ std::string manyItemsStore(const TempFolder& temp) {
 // A tray program over the store at path, as main makes it, its shortcut grabbed.
 struct Started {
     explicit Started(const TempFolder& temp, const std::string& path,
-                     std::unique_ptr<MemoryHotKeyService> keys = std::make_unique<MemoryHotKeyService>())
+                     std::unique_ptr<MemoryHotKeyService> keys = std::make_unique<MemoryHotKeyService>(),
+                     std::unique_ptr<SystemTrayHost> tray = nullptr)
         : defaults(*new FileUserDefaults(path)), instance(QString::fromStdString(temp.path())), hotKeys(*keys) {
         UserDefaults::setStandardUserDefaults(std::unique_ptr<UserDefaults>(&defaults));
         EXPECT_TRUE(instance.tryLock());
         program.emplace(TrayProgram::Desktop{std::make_unique<QtWorkspace>(), std::make_unique<MemoryAllDesktops>(),
-                                             nullptr, false, std::move(keys)},
+                                             std::move(tray), false, std::move(keys)},
                         defaults, instance);
     }
     FileUserDefaults& defaults;
@@ -86,6 +88,28 @@ TEST(TrayProgramStartTest, TheListIsReadAfterTheStartAndPutsAWrongStoredCountRig
     EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), 3);
     ASSERT_TRUE(runUntil([&] { return manager.listLoaded(); }));
     EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), storedItems * 3 / 4);
+}
+
+// A later start's command holds the icon's count until it is answered, so that the count drawn is the one after it.
+// A sync command, which may take minutes, holds nothing: afterwards the icon still follows what the panel does.
+TEST(TrayProgramStartTest, AfterASyncCommandTheIconStillFollowsTheList) {
+    TempFolder temp;
+    auto tray = std::make_unique<FakeSystemTrayHost>();
+    tray->running = true;
+    FakeSystemTrayHost& host = *tray;
+    Started started(temp, temp.path() + "/config/redizado/defaults.plist", std::make_unique<MemoryHotKeyService>(),
+                    std::move(tray));
+    auto later = std::async(std::launch::async, [folder = QString::fromStdString(temp.path())] {
+        return SingleInstance(folder).sendToRunning({{QStringLiteral("sync")}, {}}, 20s);
+    });
+    ASSERT_TRUE(waitUntil([&] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
+    ASSERT_TRUE(later.get());
+    for (const char* title : {"from the panel", "and another"})
+        JLJotlingManager::sharedManager().addJotlingWithTitle(title);
+    const QString count = QStringLiteral("%1 to do").arg(started.defaults.integerForKey(keys::toDoCountKey));
+    ASSERT_FALSE(host.docked.empty());
+    EXPECT_TRUE(runUntil([&] { return host.docked.back()->toolTip().endsWith(count); }))
+        << host.docked.back()->toolTip().toStdString();
 }
 
 // A later start's command that comes before the list was read reads it first: no stored item is lost.
