@@ -18,6 +18,7 @@ TEST_F(KeyboardPanelTest, KeysGiveTheStoredListCountHidesAndCategory) {
         {"F2 renames, Return stores, the keys go on on the row", "a b c", "<Down> <F2> x <Return> <Down> <Space>",
          "x b* a", 2},
         {"switching stores a rename still being typed", "a", "<Down> <F2> b <Ctrl+2>", "b", 1, 0, 1},
+        {"Down from the field starts on the top row", "a b", "<Down> <Up> c <Return> <Down> <Space>", "c* b a", 2},
         {"Esc in the field hides", "a", "<Esc>", "a", 1, 1},
         {"Esc on the rows hides", "a", "<Down> <Esc>", "a", 1, 1},
         {"Ctrl+Tab switches either way", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
