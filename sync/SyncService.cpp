@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QNetworkInformation>
 
 namespace {
 using Clock = SyncSchedule::Clock;
@@ -141,19 +140,20 @@ void SyncService::itemsChangedHere() {
 }
 
 void SyncService::followReachability() {
-    if (m_followingReachability ||
-        !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
+    if (m_followingReachability)
+        return;
+    if (!m_network)
+        m_network = desktopNetworkReachability();
+    if (!m_network)
         return;
     m_followingReachability = true;
-    const auto follow = [this](QNetworkInformation::Reachability reachability) {
-        // Unknown counts as on line: then a failing sync's back-off is all that waits.
-        m_schedule.setOnline(reachability != QNetworkInformation::Reachability::Disconnected, Clock::now());
+    const auto follow = [this] {
+        m_schedule.setOnline(m_network->online(), Clock::now());
         emit statusChanged();
         reschedule();
     };
-    QNetworkInformation* information = QNetworkInformation::instance();
-    connect(information, &QNetworkInformation::reachabilityChanged, this, follow);
-    follow(information->reachability());
+    connect(m_network.get(), &NetworkReachability::onlineChanged, this, follow);
+    follow();
 }
 
 bool SyncService::keyringAvailable() const {

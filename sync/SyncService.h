@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "NetworkReachability.h"
 #include "SecretStore.h"
 #include "SyncControl.h"
 #include "SyncSchedule.h"
@@ -39,6 +40,8 @@ public:
     bool syncPlanned() const { return m_timer.isActive(); }
     // Before startSchedule; tests shorten the waits with it.
     void setTimetable(const SyncSchedule::Timetable& timetable) { m_schedule = SyncSchedule(timetable); }
+    // Before startSchedule; tests stand in for the desktop's word with it. Otherwise the desktop's is followed.
+    void setNetwork(std::unique_ptr<NetworkReachability> network) { m_network = std::move(network); }
 
     bool keyringAvailable() const override;
     std::optional<Account> account() const override;
@@ -81,6 +84,7 @@ private:
     std::vector<Synced> m_answering;
     std::vector<Synced> m_queued;
     Source m_source = Source::Server;
+    std::unique_ptr<NetworkReachability> m_network;
     bool m_followingReachability = false;
     mutable std::optional<bool> m_keyringAvailable;
     std::optional<SyncReport> m_lastReport;
