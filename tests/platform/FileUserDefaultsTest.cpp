@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -307,6 +309,30 @@ TEST_F(FileUserDefaultsTest, AFailedSaveIsToldAndLeavesTheOldFileIntactAndTheVal
         EXPECT_EQ(*defaults.objectForKey("title"), Value("new"));
         EXPECT_EQ(strayFiles(), 0);
     }
+}
+
+// At the process's limit no thread can be had for a save: it is written here instead, not taken as on its way.
+TEST_F(FileUserDefaultsTest, ASaveWithNoThreadToBeHadIsWrittenHere) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's own thread bookkeeping needs the room taken away here";
+#endif
+    FileUserDefaults defaults(path);
+    defaults.setSavesInBackground([] {});
+    defaults.setObject("title", "no thread");
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    // A megabyte more than now: room for the save, none for a thread's stack (two megabytes at the least).
+    rlimit tight = before;
+    tight.rlim_cur = pages * sysconf(_SC_PAGESIZE) + (1 << 20);
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+    const bool saved = defaults.synchronize();
+    setrlimit(RLIMIT_AS, &before);
+    EXPECT_TRUE(saved);
+    EXPECT_FALSE(defaults.saving());
+    EXPECT_EQ(FileUserDefaults(path).objectForKey("title"), Value("no thread"));
+    defaults.setSavesInBackground(nullptr);
 }
 
 // The settings are read at start without the item lists; what is read then and later is what one whole read gives.
