@@ -60,6 +60,10 @@ TEST_F(KeyboardPanelTest, TabMovesBetweenControlsAndNotThroughRows) {
     EXPECT_GT(visits(widgets().editButton), 0);
     // Tab goes round: the field comes back.
     EXPECT_EQ(visits(widgets().entryField), 2);
+    // Each control's tool tip tells its keys.
+    EXPECT_TRUE(widgets().entryField->toolTip().contains(QStringLiteral("Down goes to the list")));
+    EXPECT_TRUE(table()->toolTip().contains(QStringLiteral("F2 or Return renames")));
+    EXPECT_TRUE(widgets().settingsButton->toolTip().contains(QStringLiteral("Settings (Ctrl+,)")));
 }
 
 // To do [c, a], all [c, b, a]: a title edit begun with the mouse on "a" must rename "a", not the row the other
