@@ -150,13 +150,19 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     EXPECT_TRUE(waitUntil([&] { return service.registrations.size() == 1; }));
     EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), 1);
     EXPECT_EQ(program.interface().madeRedizadoViewController(), nullptr);
+    // The desktop's portal answers that it bound nothing.
+    service.setRoute(HotKeyService::Route::portal);
+    service.answerBinding("");
 
-    // Made now, the panel shows what the file says, and the shortcut's note hangs in its settings pane.
+    // Made now, the panel shows what the file says, and the shortcut's note in its settings pane tells the answer.
     JLRedizadoViewController& panel = program.interface().redizadoViewController();
     EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
     program.interface().statusItemController().showRedizadoView();
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
-    EXPECT_NE(panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel")), nullptr);
+    const auto* note = panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("The desktop did not bind the shortcut.")))
+        << note->text().toStdString();
 }
 
 // Where no file can be made, the user hears of it as the program starts, not only in the store's log: here, with
