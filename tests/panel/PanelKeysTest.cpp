@@ -75,6 +75,17 @@ TEST_F(KeyboardPanelTest, SwitchingStoresATitleEditBegunWithTheMouseOnItsOwnItem
     EXPECT_EQ(stored(), "c b* a1");
 }
 
+// A rename from the keyboard leaves the title as it found it: read-only outside Edit mode, editable in it.
+TEST_F(KeyboardPanelTest, ARenameFromTheKeyboardLeavesTheTitleEditableOnlyInEditMode) {
+    press(QStringLiteral("a <Return> <Down> <F2> b <Return>"));
+    EXPECT_FALSE(cellAt(0)->titleLabel()->isEditable());
+    widgets().editButton->click();
+    table()->setFocus();
+    press(QStringLiteral("<F2> c <Return>"));
+    EXPECT_TRUE(cellAt(0)->titleLabel()->isEditable());
+    EXPECT_EQ(stored(), "c");
+}
+
 // Done takes the keyboard from a title being edited: typing must not go on into a read-only row.
 TEST_F(KeyboardPanelTest, DoneTakesTheKeyboardFromTheTitleBeingEdited) {
     press(QStringLiteral("a <Return>"));
