@@ -97,6 +97,13 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
               std::tuple(3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")));
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
+    // A start with no standard input, as some launchers make it, has its socket as descriptor 0.
+    const int input = ::dup(0);
+    ::close(0);
+    const auto withoutInput = whenDone(send({QStringLiteral("count")}));
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_TRUE(withoutInput);
 
     // A copy in a folder not made yet makes it; one that quits takes its socket and its lock with it.
     auto quitting = std::make_unique<SingleInstance>(folder + QStringLiteral("/not-made-yet"));

@@ -86,7 +86,7 @@ TEST(WritingATask, ANewTaskReadsBackTheSameInLinesOfAtMost75Octets) {
         ASSERT_TRUE(back) << text;
         EXPECT_EQ(std::tie(back->uid, back->title, back->completed, back->createdSince1970, back->completedSince1970),
                   std::tie(task.uid, task.title, task.completed, task.createdSince1970, task.completedSince1970));
-        EXPECT_EQ(linesOf(text, {"VERSION", "PRODID", "DTSTAMP"}).size(), 3u);
+        EXPECT_EQ(linesOf(text, {"VERSION", "PRODID", "DTSTAMP", "LAST-MODIFIED"}).size(), 4u);
         for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
             EXPECT_TRUE(end - start <= 75 && (text[start] != ' ' || (text[start + 1] & 0xc0) != 0x80)) << text;
             EXPECT_TRUE(text[end + 2] != ' ' || end - start >= 72) << text;
