@@ -41,3 +41,14 @@ TEST(PreferencesWatcherTest, SeesWritesInPlaceAlsoAfterTheFileWasReplacedByARena
     const int toldThen = told;
     EXPECT_FALSE(waitUntil([&] { return told > toldThen; }, 300));
 }
+
+// Changes made elsewhere go unseen where the folder cannot be watched: the log says so then, and only then.
+TEST(PreferencesWatcherTest, AFolderThatCannotBeWatchedIsLogged) {
+    TempFolder temp;
+    for (const auto& [path, logged] : {std::pair(temp.path() + "/defaults.plist", false),
+                                       std::pair(std::string("/proc/self/fdinfo/redizado/defaults.plist"), true)}) {
+        testing::internal::CaptureStderr();
+        PreferencesWatcher watcher(QString::fromStdString(path), {});
+        EXPECT_EQ(testing::internal::GetCapturedStderr().find("cannot watch") != std::string::npos, logged) << path;
+    }
+}
