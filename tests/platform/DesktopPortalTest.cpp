@@ -7,6 +7,7 @@
 #include "TrayIconImages.h"
 #include "WaitUntil.h"
 
+#include <QDBusPendingCallWatcher>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,11 @@ TEST_F(DesktopPortalTest, TheShortcutIsBoundThroughASessionAndEachActivationActs
     service->unregisterHotKey(2);
     EXPECT_TRUE(waitUntil([&] { return portal.closed().contains(last); }));
     EXPECT_FALSE(waitUntil([&] { return portal.session() != last; }, 300));
+    // Nothing is kept of the calls once they are answered.
+    EXPECT_TRUE(waitUntil([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return service->findChildren<QDBusPendingCallWatcher*>().isEmpty();
+    }));
 }
 
 TEST_F(DesktopPortalTest, AKeyThePortalCannotNameIsRefusedAtOnceAndARefusalIsTold) {
