@@ -83,6 +83,12 @@ TEST(LoadedSyncTest, WithNoAccountItIsOffAndNothingIsLoaded) {
     sync.startSchedule();
     EXPECT_EQ(sync.status(), QStringLiteral("Sync is off"));
     EXPECT_FALSE(sync.needsAttention());
+    // A sync asked for then (the command line's) is answered, not left waiting.
+    std::optional<SyncReport> report;
+    sync.syncNow([&](const SyncReport& answer) { report = answer; });
+    ASSERT_TRUE(waitUntil([&] { return report.has_value(); }));
+    EXPECT_EQ(std::pair(report->outcome, report->detail),
+              std::pair(SyncOutcome::Refused, QStringLiteral("Sync is off")));
     std::ifstream maps("/proc/self/maps");
     for (std::string line; std::getline(maps, line);)
         ASSERT_EQ(line.find("redizado-sync"), std::string::npos) << line;
