@@ -24,6 +24,8 @@ TEST_F(KeyboardPanelTest, KeysGiveTheStoredListCountHidesAndCategory) {
         {"Ctrl+Tab switches either way", "a b", "<Ctrl+Tab> <Down> <Space> <Ctrl+Tab>", "b* a", 1},
         {"Space in All ticks the row's own box", "a b", "<Ctrl+Tab> <Down> <Space>", "b* a", 1, 0, 1, {"b*", "a"}},
         // The field's own typing is undone first; once it has none, the items' changes are.
+        {"Ctrl+Z on the rows marks the item it brings back", "a b c", "<Down> <Down> <Space> <Up> <Ctrl+Z> <Space>",
+         "c b* a", 2},
         {"Ctrl+Z in the field undoes typing first", "a b", "<Down> <Del> <Up> q <Ctrl+Z> <Ctrl+Z> <Return>", "b a", 2},
     };
     for (const auto& c : cases) {
