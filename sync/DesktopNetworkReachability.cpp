@@ -4,22 +4,22 @@
 #include <QNetworkInformation>
 
 namespace {
+// Qt owns the backend's object and may let it go before us: it is asked for afresh each time.
 class DesktopNetworkReachability final : public NetworkReachability {
 public:
-    explicit DesktopNetworkReachability(QNetworkInformation& information) : m_information(information) {
-        connect(&information, &QNetworkInformation::reachabilityChanged, this, &NetworkReachability::onlineChanged);
+    DesktopNetworkReachability() {
+        connect(QNetworkInformation::instance(), &QNetworkInformation::reachabilityChanged, this,
+                &NetworkReachability::onlineChanged);
     }
     bool online() const override {
-        return m_information.reachability() != QNetworkInformation::Reachability::Disconnected;
+        const QNetworkInformation* information = QNetworkInformation::instance();
+        return !information || information->reachability() != QNetworkInformation::Reachability::Disconnected;
     }
-
-private:
-    QNetworkInformation& m_information;
 };
 } // namespace
 
 std::unique_ptr<NetworkReachability> desktopNetworkReachability() {
     if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
         return nullptr;
-    return std::make_unique<DesktopNetworkReachability>(*QNetworkInformation::instance());
+    return std::make_unique<DesktopNetworkReachability>();
 }

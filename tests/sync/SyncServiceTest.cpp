@@ -2,6 +2,7 @@
 #include "SyncService.h"
 
 #include "CalDavAnswers.h"
+#include "MemoryNetworkReachability.h"
 #include "MemorySecretStore.h"
 #include "PreferencesKeys.h"
 #include "RadicaleServer.h"
@@ -33,25 +34,15 @@ void keepSyncWarnings(QtMsgType type, const QMessageLogContext& context, const Q
         syncWarnings.append(message);
 }
 
-// The desktop's word on the network, as the test gives it.
-class FakeNetwork final : public NetworkReachability {
-public:
-    bool online() const override { return m_online; }
-    void setOnline(bool online) {
-        m_online = online;
-        emit onlineChanged();
-    }
-
-private:
-    bool m_online = false;
-};
-
 // A device: its own items, preferences, keyring and sync state, syncing with the test's server.
 struct Device : SyncedList {
     Device() {
         SyncSchedule::Timetable quick;
         quick.changeBatch = std::chrono::milliseconds(50);
         service.setTimetable(quick);
+        auto desktopSays = std::make_unique<MemoryNetworkReachability>();
+        network = desktopSays.get();
+        service.setNetwork(std::move(desktopSays));
         manager.setChangedHereHandler([this] {
             ++changesHere;
             service.itemsChangedHere();
@@ -68,6 +59,7 @@ struct Device : SyncedList {
 
     MemorySecretStore secrets;
     SyncService service{defaults, manager, secrets, statePath};
+    MemoryNetworkReachability* network = nullptr; // the service's
     int changesHere = 0;
     int itemsChanged = 0;
 };
@@ -118,19 +110,19 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
               std::pair(false, QStringLiteral("Sync is off; no keyring answered to forget the password")));
 }
 
-// Sync turned on with no network waits for it, an item added meanwhile too; back on line, the item goes at once, and
-// one added then goes after the batch. It reaches another device, where it is announced and asks for no sync of its
-// own.
+// With no network, an item added waits for it; back on line, the item goes at once, and one added then goes after
+// the batch. It reaches another device, where it is announced and asks for no sync of its own.
 TEST_F(SyncServiceTest, AnItemAddedHereReachesTheServerOnceOnLineAndAfterTheBatch) {
-    auto* network = new FakeNetwork;
-    here.service.setNetwork(std::unique_ptr<NetworkReachability>(network));
+    here.network->setOnline(false);
     here.service.startSchedule();
+    // Turning on tries the account at once, network or not.
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
-    EXPECT_TRUE(waitUntil([&] { return here.service.status().startsWith(QStringLiteral("Off line: syncing with")); }))
+    ASSERT_TRUE(
+        waitUntil([&] { return here.service.status().startsWith(QStringLiteral("Off line: syncing with")); }, 30000))
         << here.service.status().toStdString();
     here.manager.addJotlingWithTitle("Bread");
     EXPECT_FALSE(here.service.syncPlanned());
-    network->setOnline(true);
+    here.network->setOnline(true);
     EXPECT_TRUE(here.service.syncPlanned());
     ASSERT_TRUE(waitUntil([&] { return here.service.status().startsWith(QStringLiteral("Synced at")); }, 30000))
         << here.service.status().toStdString();
