@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <plist/plist.h>
+#include <pthread.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -316,23 +317,32 @@ TEST_F(FileUserDefaultsTest, ASaveWithNoThreadToBeHadIsWrittenHere) {
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "the sanitizer's own thread bookkeeping needs the room taken away here";
 #endif
-    FileUserDefaults defaults(path);
-    defaults.setSavesInBackground([] {});
-    defaults.setObject("title", "no thread");
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
-    std::size_t pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    // A megabyte more than now: room for the save, none for a thread's stack (two megabytes at the least).
-    rlimit tight = before;
-    tight.rlim_cur = pages * sysconf(_SC_PAGESIZE) + (1 << 20);
-    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
-    const bool saved = defaults.synchronize();
-    setrlimit(RLIMIT_AS, &before);
-    EXPECT_TRUE(saved);
-    EXPECT_FALSE(defaults.saving());
-    EXPECT_EQ(FileUserDefaults(path).objectForKey("title"), Value("no thread"));
-    defaults.setSavesInBackground(nullptr);
+    // In a process started afresh: the stack of a thread an earlier test joined would be reused without new room.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            FileUserDefaults defaults(path);
+            defaults.setSavesInBackground([] {});
+            defaults.setObject("title", "no thread");
+            pthread_attr_t attributes;
+            std::size_t stack = 0;
+            pthread_getattr_default_np(&attributes);
+            pthread_attr_getstacksize(&attributes, &stack);
+            std::size_t pages = 0;
+            std::ifstream("/proc/self/statm") >> pages;
+            // Half a thread's stack more than now: room for the save, none for the thread.
+            rlimit before{};
+            getrlimit(RLIMIT_AS, &before);
+            rlimit tight = before;
+            tight.rlim_cur = pages * sysconf(_SC_PAGESIZE) + stack / 2;
+            setrlimit(RLIMIT_AS, &tight);
+            const bool saved = defaults.synchronize();
+            setrlimit(RLIMIT_AS, &before);
+            const bool written = FileUserDefaults(path).objectForKey("title") == Value("no thread");
+            std::fprintf(stderr, "saved %d, still saving %d, on disk %d\n", saved, defaults.saving(), written);
+            std::_Exit(saved && !defaults.saving() && written ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 // The settings are read at start without the item lists; what is read then and later is what one whole read gives.
