@@ -98,12 +98,14 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
     // A start with no standard input, as some launchers make it, has its socket as descriptor 0.
-    const int input = ::dup(0);
-    ::close(0);
-    const auto withoutInput = whenDone(send({QStringLiteral("count")}));
-    ::dup2(input, 0);
-    ::close(input);
-    EXPECT_TRUE(withoutInput);
+    const pid_t withoutInput = ::fork();
+    if (withoutInput == 0) {
+        ::close(0);
+        ::_exit(SingleInstance(folder).sendToRunning({{QStringLiteral("count")}, {}}, 20s) ? 0 : 1);
+    }
+    int status = -1;
+    EXPECT_TRUE(waitUntil([&] { return ::waitpid(withoutInput, &status, WNOHANG) == withoutInput; }, 20000));
+    EXPECT_EQ(status, 0);
 
     // A copy in a folder not made yet makes it; one that quits takes its socket and its lock with it.
     auto quitting = std::make_unique<SingleInstance>(folder + QStringLiteral("/not-made-yet"));
