@@ -112,6 +112,25 @@ TEST(TrayProgramStartTest, AfterASyncCommandTheIconStillFollowsTheList) {
         << host.docked.back()->toolTip().toStdString();
 }
 
+// The icon's shape is a setting too: switched in the file by another copy or a restored backup, the icon follows.
+TEST(TrayProgramStartTest, AnIconShapeSwitchedInTheFileIsShown) {
+    TempFolder temp;
+    auto tray = std::make_unique<FakeSystemTrayHost>();
+    tray->running = true;
+    FakeSystemTrayHost& host = *tray;
+    const std::string path = temp.path() + "/config/redizado/defaults.plist";
+    Started started(temp, path, std::make_unique<MemoryHotKeyService>(), std::move(tray));
+    ASSERT_TRUE(runUntil([&] { return JLJotlingManager::sharedManager().listLoaded(); }));
+    ASSERT_FALSE(host.docked.empty());
+    const QImage before = host.docked.back()->grab().toImage();
+    {
+        FileUserDefaults other(path);
+        other.setBool(keys::squareIcon, !other.boolForKey(keys::squareIcon));
+        ASSERT_TRUE(other.synchronize());
+    }
+    EXPECT_TRUE(runUntil([&] { return host.docked.back()->grab().toImage() != before; }));
+}
+
 // A later start's command that comes before the list was read reads it first: no stored item is lost.
 TEST(TrayProgramStartTest, AnItemAddedBeforeTheListIsReadKeepsEveryStoredItem) {
     TempFolder temp;
