@@ -110,6 +110,7 @@ TEST_F(ShortcutNoteTest, WhereNothingBindsKeysTheLineToCopyFollowsThePopUps) {
     emit panel().keySelector()->activated(panel().keySelector()->currentIndex());
     QCoreApplication::processEvents();
     EXPECT_EQ(note->bindingLine()->text(), QStringLiteral("bindsym --to-code Ctrl+t exec /usr/bin/redizado toggle"));
+    EXPECT_TRUE(note->bindingLine()->isReadOnly()) << "copied, not edited";
     EXPECT_GT(note->copyButton()->x(), note->bindingLine()->geometry().right()) << "beside the line, not over it";
     note->copyButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), note->bindingLine()->text());
