@@ -144,6 +144,13 @@ TEST_F(SyncServiceTest, AnItemAddedHereReachesTheServerOnceOnLineAndAfterTheBatc
     // The panel reloads on the news, so a sync that brought nothing must not send it.
     ASSERT_EQ(there.syncNow().outcome, SyncOutcome::Ok);
     EXPECT_EQ(there.itemsChanged, told);
+
+    // Started again with the account on and no network, it waits for the network too.
+    there.network->setOnline(false);
+    there.service.startSchedule();
+    EXPECT_TRUE(there.service.status().startsWith(QStringLiteral("Off line: syncing with")))
+        << there.service.status().toStdString();
+    EXPECT_FALSE(there.service.syncPlanned());
 }
 
 TEST_F(SyncServiceTest, AWrongPasswordIsSaidOnceAndNotTriedAgainByItself) {
