@@ -162,13 +162,15 @@ TEST_F(DesktopPortalTest, TheColorSchemeAtStartIsReadWithoutWaitingForItAndFollo
     // The same scheme again is no change; one out of range, or not a number, is no preference.
     tellChange(appearance, colorSchemeKey, uint(1));
     tellChange(appearance, colorSchemeKey, uint(9));
+    tellChange(appearance, colorSchemeKey, uint(1));
     tellChange(appearance, colorSchemeKey, QStringLiteral("dark"));
     tellChange(appearance, colorSchemeKey, uint(2));
-    ASSERT_TRUE(waitUntil([&] { return changes.size() == 4; }));
+    ASSERT_TRUE(waitUntil([&] { return changes.size() == 6; }));
     QList<Scheme> told;
     for (const QList<QVariant>& arguments : changes)
         told << arguments.value(0).value<Scheme>();
-    EXPECT_EQ(told, (QList<Scheme>{Scheme::light, Scheme::dark, Scheme::noPreference, Scheme::light}));
+    EXPECT_EQ(told, (QList<Scheme>{Scheme::light, Scheme::dark, Scheme::noPreference, Scheme::dark,
+                                   Scheme::noPreference, Scheme::light}));
 }
 
 // A dark scheme is a dark bar anywhere; a light one only on Plasma, whose panel follows it: GNOME's bar stays dark.

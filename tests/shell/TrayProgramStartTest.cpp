@@ -2,12 +2,14 @@
 // The tray program as main puts it together, on the offscreen platform. Its start leaves the panel to its first show:
 // what the start owes the user happens without it. The process-wide store and item manager make this one test per
 // process.
+#include "CommandLine.h"
 #include "FakeSystemTrayHost.h"
 #include "FileUserDefaults.h"
 #include "FirstRun.h"
 #include "JLJotlingManager.h"
 #include "JLRedizadoViewController.h"
 #include "JLTableView.h"
+#include "ListPresenter.h"
 #include "MemoryAllDesktops.h"
 #include "MemoryHotKeyService.h"
 #include "PreferencesKeys.h"
@@ -156,6 +158,7 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     Started started(temp, path);
     MemoryHotKeyService& service = started.hotKeys;
     TrayProgram& program = *started.program;
+    program.perform(Command{}); // a plain start: the icon alone, the panel left to its first show
     ASSERT_EQ(program.interface().madeRedizadoViewController(), nullptr);
     EXPECT_TRUE(service.registrations.empty());
 
@@ -176,7 +179,10 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     // Made now, the panel shows what the file says, and the shortcut's note in its settings pane tells the answer.
     JLRedizadoViewController& panel = program.interface().redizadoViewController();
     EXPECT_TRUE(panel.shortcutCheckBox()->isChecked());
-    program.interface().statusItemController().showRedizadoView();
+    Command toggle;
+    toggle.verb = Command::Verb::toggle;
+    program.perform(toggle);
+    ASSERT_TRUE(waitUntil([&] { return program.interface().listPresenter().isShown(); }));
     EXPECT_EQ(panel.redizadoTableView()->numberOfRows(), 1);
     const auto* note = panel.settingsPane()->findChild<QLabel*>(QStringLiteral("shortcutNoteLabel"));
     ASSERT_NE(note, nullptr);
