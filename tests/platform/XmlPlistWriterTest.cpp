@@ -43,7 +43,8 @@ TEST(XmlPlistWriterTest, TrickyValuesAreWrittenAsLibplistWritesThem) {
         tricky.emplace_back(real);
     // January and February count in the year before in the day arithmetic: a leap day and the first of February.
     // A date that is no time, or out of the file's range, is held at the range's end or at 2001.
-    for (double seconds : {1709208000.0, 1706745600.0, 978307199.5, -0.25, 1e12, -1e12, kNan, kInf, -kInf, 1e300})
+    for (double seconds :
+         {1709208000.0, 1706745600.0, 978307199.5, 978307200.5, -0.25, 1e12, -1e12, kNan, kInf, -kInf, 1e300})
         tricky.emplace_back(makeDate(seconds));
     for (std::size_t length : {0, 500})
         tricky.emplace_back(Data(length, 0xfb));
