@@ -148,11 +148,6 @@ JLRedizadoViewController& MainInterface::redizadoViewController() const {
     return *m_redizadoViewController;
 }
 
-JLShortcutSelector& MainInterface::shortcutSelector() const {
-    makePanel();
-    return *m_shortcutSelector;
-}
-
 void MainInterface::setPanelMadeHandler(std::function<void(JLRedizadoViewController&)> handler) {
     m_panelMade = std::move(handler);
     if (m_panelMade && m_redizadoViewController)

@@ -38,7 +38,6 @@ public:
     // The panel if it is made; nothing before.
     JLRedizadoViewController* madeRedizadoViewController() const { return m_redizadoViewController.get(); }
     JLRedizadoWindow& window() const { return *m_window; }
-    JLShortcutSelector& shortcutSelector() const;
     // The list a click on the icon shows, of the variant chosen.
     ListPresenter& listPresenter() const { return *m_listPresenter; }
     // Called once the panel is made, for what hangs on it; at once when it is made already.
