@@ -93,6 +93,7 @@ TEST_F(KeyboardPanelTest, ARowIsCheckableAndItsRemoveButtonAndNameSayItsItemUnti
     startPanel({storedItem(""), storedItem("milk")});
     EXPECT_EQ(cellAt(0)->removeButton()->accessibleName(), QStringLiteral("Remove untitled item"));
     EXPECT_EQ(cellAt(1)->removeButton()->accessibleName(), QStringLiteral("Remove \u201Cmilk\u201D"));
+    EXPECT_EQ(cellAt(1)->titleLabel()->accessibleName(), QStringLiteral("Title of \u201Cmilk\u201D"));
     add(QStringLiteral("   "));
     switchTo(1);
     ASSERT_EQ(shownTitles(), (Strings{"   ", "", "milk"})) << "a blank title is an item, on top";
