@@ -166,7 +166,8 @@ TEST_F(SyncServiceTest, AWrongPasswordIsSaidOnceAndNotTriedAgainByItself) {
     const QtMessageHandler before = qInstallMessageHandler(keepSyncWarnings);
 
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::WrongCredentials);
-    EXPECT_EQ(syncWarnings.size(), 1) << "said at the first refusal";
+    ASSERT_EQ(syncWarnings.size(), 1) << "said at the first refusal";
+    EXPECT_TRUE(syncWarnings[0].contains(QStringLiteral("for %1 at %2").arg(user, server.url().host())));
     here.manager.addJotlingWithTitle("Milk");
     here.service.panelShown();
     EXPECT_FALSE(here.service.syncPlanned());
