@@ -139,7 +139,8 @@ TEST_F(StatusItemControllerTest, AClickShowsAndAnotherHidesHandingTheFocusBackOn
     EXPECT_EQ(workspace.activated, std::vector<Workspace::Application>{42});
 
     controller().showRedizadoView();
-    controller().windowDidResignKey();
+    QEvent focusGone(QEvent::WindowDeactivate); // a click elsewhere
+    QCoreApplication::sendEvent(&window(), &focusGone);
     ASSERT_FALSE(window().isVisible());
     statusItem.click();
     EXPECT_FALSE(window().isVisible());
