@@ -146,10 +146,15 @@ TEST(KeptIconPlace, AFileThatIsNotAPlaceGivesNoneAndAnUnwritableFolderKeepsThePl
         writeFile(path, text);
         EXPECT_EQ(KeptIconPlace(QString::fromStdString(path)).place(), std::nullopt) << text;
     }
+    testing::internal::CaptureStderr();
+    KeptIconPlace(QString::fromStdString(path)).keep(QRect(1, 2, 22, 22));
     // A file where the folder should be: no folder can be made there, not even by root.
     KeptIconPlace kept(QString::fromStdString(path + "/icon-place"));
     kept.keep(QRect(10, 10, 22, 22));
-    EXPECT_EQ(kept.place(), QRect(10, 10, 22, 22));
+    kept.keep(QRect(12, 10, 22, 22));
+    const QString said = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(kept.place(), QRect(12, 10, 22, 22));
+    EXPECT_EQ(said.count(QStringLiteral("could not keep")), 1) << "told once, and only of the failure";
 }
 
 } // namespace
