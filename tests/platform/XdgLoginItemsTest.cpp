@@ -122,6 +122,7 @@ TEST(DesktopEntryTest, TheProgramOfAnEntryWrittenElsewhereIsReadAsASessionStarts
         {"[Desktop Entry]\nExec=\n", std::nullopt},
         {"[Desktop Entry]\nName=redizado\n", std::nullopt},
         {"[Other Group]\nExec=/not/this\n", std::nullopt},
+        {"Exec=/before/any/group\n[Desktop Entry]\nName=redizado\n", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(desktop_entry::execProgram(c.contents), c.program) << c.contents;
