@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTime>
 
 #include <algorithm>
@@ -129,8 +130,13 @@ TEST_F(SyncServiceTest, AnItemAddedHereReachesTheServerOnceOnLineAndAfterTheBatc
 
     here.manager.addJotlingWithTitle("Milk");
     EXPECT_TRUE(here.service.syncPlanned());
+    QSignalSpy runs(&here.service, &SyncControl::statusChanged);
     ASSERT_TRUE(waitUntil([&] { return SyncState::load(here.statePath).tasks.count(here.uidAt(0)) == 1; }, 30000))
         << "the item never reached the server";
+    ASSERT_TRUE(waitUntil([&] { return here.service.status().startsWith(QStringLiteral("Synced at")); }));
+    // Once the batch has gone, nothing is due before the period is over.
+    runs.clear();
+    EXPECT_FALSE(runs.wait(300)) << "a sync started again with nothing asked";
 
     Device there;
     ASSERT_TRUE(there.turnOn(server.url(), password).ok);
