@@ -152,7 +152,7 @@ TEST(TrayProgramStartTest, AnItemAddedBeforeTheListIsReadKeepsEveryStoredItem) {
     EXPECT_EQ(started.defaults.integerForKey(keys::toDoCountKey), storedItems * 3 / 4 + 1);
 }
 
-TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsRegisteredAndThePanelMadeLaterShowsIt) {
+TEST(TrayProgramStartTest, TheShortcutSwitchedInTheFileIsFollowedBeforeThePanelIsMadeWhichThenShowsItAndAfter) {
     TempFolder temp;
     const std::string path = temp.path() + "/config/redizado/defaults.plist";
     Started started(temp, path);
@@ -188,6 +188,15 @@ TEST(TrayProgramStartTest, BeforeThePanelIsMadeTheShortcutSwitchedInTheFileIsReg
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("The desktop did not bind the shortcut.")))
         << note->text().toStdString();
+
+    // Switched off in the file with the panel made, it is let go as from the settings pane.
+    {
+        FileUserDefaults other(path);
+        other.setBool(keys::shortcutKey, false);
+        ASSERT_TRUE(other.synchronize());
+    }
+    EXPECT_TRUE(waitUntil([&] { return service.registrations.empty(); }));
+    EXPECT_FALSE(panel.shortcutCheckBox()->isChecked());
 }
 
 // Where no file can be made, the user hears of it as the program starts, not only in the store's log: here, with
