@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Which unit tests fail for each planted fault: the evidence for cutting a test that catches nothing alone.
+
+Plants the faults ../shared/tools/mutation-sample would plant for each seed given (the same -n faults per seed), one
+at a time, in a copy of the committed tree, and runs the whole unit suite for each without stopping at the first
+failure. Writes one JSON line per fault to OUT: where, what, whether it compiled, and the tests that failed.
+
+Usage (from the project's root): scripts/mutation-kill-matrix.py OUT.jsonl SEED [SEED ...]
+    environment: N (faults per seed, 20), MUTATION_DIR (the copy, as for the sampler)
+"""
+import importlib.machinery
+import importlib.util
+import json
+import os
+import random
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SAMPLER = os.environ.get("MUTATION_SAMPLE", os.path.join(HERE, "..", "..", "shared", "tools", "mutation-sample"))
+
+
+def load_sampler():
+    loader = importlib.machinery.SourceFileLoader("mutation_sample", SAMPLER)
+    module = importlib.util.module_from_spec(importlib.util.spec_from_loader("mutation_sample", loader))
+    loader.exec_module(module)
+    return module
+
+
+def main():
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    ms = load_sampler()
+    out, seeds = sys.argv[1], [int(s) for s in sys.argv[2:]]
+    n = int(os.environ.get("N", "20"))
+    work = os.environ.get("MUTATION_DIR", "/tmp/mutation-sample-%d" % os.getuid())
+    src, build, log = os.path.join(work, "src"), os.path.join(work, "build"), os.path.join(work, "log.txt")
+    top = os.path.dirname(HERE)
+    head = subprocess.run(["git", "rev-parse", "HEAD"], cwd=top, capture_output=True, text=True).stdout.strip()
+    if not os.path.exists(os.path.join(src, ".git")):
+        subprocess.run(["git", "clone", "-q", top, src], check=True)
+    subprocess.run(["git", "fetch", "-q", top], cwd=src, check=True)
+    subprocess.run(["git", "checkout", "-q", "-f", head], cwd=src, check=True)
+    pool = ms.candidates(src, ms.sources(src, []))
+    open(log, "w").close()
+    if ms.run(["cmake", "-S", src, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+               "-DREDIZADO_WERROR=OFF"], src, 1800, log) or ms.run(["cmake", "--build", build, "-j2"], src, 3600, log):
+        sys.exit("the unchanged tree does not build; see " + log)
+    ctest = ["ctest", "--test-dir", build, "-j2", "--timeout", "240", "-E", "session"]
+    since = os.path.getsize(log)
+    # Tests failing on the unchanged tree catch nothing.
+    base = ms.failed_tests(log, since) if ms.run(ctest, src, 4800, log) else []
+    with open(out, "a") as o:
+        o.write(json.dumps({"head": head, "baseFailing": base}) + "\n")
+    for seed in seeds:
+        picked = list(pool)
+        random.Random(seed).shuffle(picked)
+        for f, i, _, new, what in picked[:n]:
+            path = os.path.join(src, f)
+            with open(path, encoding="utf-8", errors="replace") as fh:
+                lines = fh.readlines()
+            original, lines[i] = lines[i], new
+            with open(path, "w", encoding="utf-8") as fh:
+                fh.writelines(lines)
+            t0 = time.monotonic()
+            try:
+                if ms.run(["cmake", "--build", build, "-j2"], src, 1800, log):
+                    record = {"compiled": False}
+                else:
+                    since = os.path.getsize(log)
+                    failed = ms.failed_tests(log, since) if ms.run(ctest, src, 4800, log) else []
+                    record = {"compiled": True, "failed": [t for t in failed if t not in base]}
+            finally:
+                lines[i] = original
+                with open(path, "w", encoding="utf-8") as fh:
+                    fh.writelines(lines)
+            record.update(seed=seed, at="%s:%d" % (f, i + 1), what=what, new=new.strip()[:100],
+                          secs=round(time.monotonic() - t0))
+            with open(out, "a") as o:
+                o.write(json.dumps(record) + "\n")
+    ms.run(["cmake", "--build", build, "-j2"], src, 1800, log)
+
+
+if __name__ == "__main__":
+    main()
