@@ -89,11 +89,13 @@ TEST_F(PanelTest, EveryRowIsAsTallAsItsTitleWrapsInItsLabel) {
 TEST_F(PanelTest, ShowingOpensOnTheListInNormalModeUnderThePointBelowTheBarOnEveryDesktop) {
     window.awakeFromNib();
     window.resize(300, 400);
+    add(QStringLiteral("milk"));
     widgets().editButton->click();
     widgets().settingsButton->click();
     panel->setStatusBarThickness([] { return 22.0; });
     panel->showWithWindow(window, QPointF(500, 7));
     EXPECT_FALSE(list().inEditMode());
+    EXPECT_FALSE(cellAt(0)->removeButton()->isEnabled()) << "the rows still in edit mode";
     EXPECT_FALSE(table()->isHidden());
     EXPECT_EQ(panel->view()->size(), window.contentView()->size());
     EXPECT_EQ(windowFrame(window), QRectF(350, mainScreenFrame().height() - 400 - 22, 300, 400));

@@ -65,7 +65,7 @@ TEST_F(XdgLoginItemsTest, AnEntryOfAnotherCopyIsKeptBesideOurs) {
 
 TEST_F(XdgLoginItemsTest, PathsThatCannotGoIntoAnEntryAndAFailedWriteAddNothingAndLeaveNoTemporaryFile) {
     for (const std::string& path : {std::string("relative/redizado"), std::string("/bin/a\nb"),
-                                    std::string("/bin/\xff"), std::string("/bin/a\0b", 8)})
+                                    std::string("/bin/\xff"), std::string("/bin/\xc3("), std::string("/bin/a\0b", 8)})
         EXPECT_FALSE(items.insertLast(path)) << path;
     EXPECT_FALSE(fs::exists(folder + "/redizado.desktop"));
 

@@ -209,6 +209,7 @@ TEST_F(SyncServiceTest, SyncsAskedTogetherAreAllAnsweredAndTurnOffForgetsThePass
     EXPECT_TRUE(here.secrets.passwords.empty());
     EXPECT_FALSE(here.service.account().has_value());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(here.statePath)));
+    EXPECT_FALSE(here.service.lastReport()) << "the last sync of an account that is gone";
     EXPECT_EQ(here.syncNow().outcome, SyncOutcome::Refused);
 }
 
