@@ -3,7 +3,10 @@
 
 Plants the faults ../shared/tools/mutation-sample would plant for each seed given (the same -n faults per seed), one
 at a time, in a copy of the committed tree, and runs the whole unit suite for each without stopping at the first
-failure. Writes one JSON line per fault to OUT: where, what, whether it compiled, and the tests that failed.
+failure. Writes one JSON line per fault to OUT: where, what, whether it compiled, and the tests that failed. The
+first line names the tree and the tests that fail on it unchanged: those count for no fault. A test counts for a
+fault only when it fails again in a second run of the tests that failed, so a timing flake is not taken for a
+catch. It shares MUTATION_DIR's copy and build with the sampler: do not run both on the same folder at once.
 
 Usage (from the project's root): scripts/mutation-kill-matrix.py OUT.jsonl SEED [SEED ...]
     environment: N (faults per seed, 20), MUTATION_DIR (the copy, as for the sampler)
@@ -13,9 +16,13 @@ import importlib.util
 import json
 import os
 import random
+import re
 import subprocess
 import sys
 import time
+
+# The sampler is loaded from the shared tools' folder, which is not ours to write bytecode into.
+sys.dont_write_bytecode = True
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SAMPLER = os.environ.get("MUTATION_SAMPLE", os.path.join(HERE, "..", "..", "shared", "tools", "mutation-sample"))
@@ -70,7 +77,13 @@ def main():
                 else:
                     since = os.path.getsize(log)
                     failed = ms.failed_tests(log, since) if ms.run(ctest, src, 4800, log) else []
-                    record = {"compiled": True, "failed": [t for t in failed if t not in base]}
+                    failed = [t for t in failed if t not in base]
+                    if failed:
+                        again = ctest[:-2] + ["-R", "^(%s)$" % "|".join(re.escape(t) for t in failed)]
+                        since = os.path.getsize(log)
+                        ms.run(again, src, 4800, log)
+                        failed = [t for t in failed if t in ms.failed_tests(log, since)]
+                    record = {"compiled": True, "failed": failed}
             finally:
                 lines[i] = original
                 with open(path, "w", encoding="utf-8") as fh:

@@ -28,6 +28,8 @@ protected:
         qputenv("XDG_CONFIG_HOME", config.toUtf8());
         qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The error stream is checked: a developer's own logging rules must not add to it.
+        qunsetenv("QT_LOGGING_RULES");
     }
     // The event loop runs meanwhile, for a running copy in this process to answer.
     Outcome run(const QStringList& arguments, const QByteArray& input = {},

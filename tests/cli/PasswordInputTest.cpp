@@ -46,8 +46,14 @@ TEST(PasswordFromTerminalTest, PromptsAndKeepsWhatIsTypedOffTheScreen) {
     int master = -1;
     int terminal = -1;
     ASSERT_EQ(::openpty(&master, &terminal, nullptr, nullptr, nullptr), 0);
-    // Read as the command reads it: the terminal is standard input.
-    const int savedInput = ::dup(0);
+    // Read as the command reads it: the terminal is standard input, given back however the test ends.
+    struct StandardInput {
+        int saved = ::dup(0);
+        ~StandardInput() {
+            ::dup2(saved, 0);
+            ::close(saved);
+        }
+    } restored;
     ASSERT_EQ(::dup2(terminal, 0), 0);
     auto reading = std::async(std::launch::async,
                               [terminal] { return readPassword(0, terminal, QStringLiteral("Password for alice: ")); });
@@ -55,9 +61,6 @@ TEST(PasswordFromTerminalTest, PromptsAndKeepsWhatIsTypedOffTheScreen) {
     EXPECT_EQ(screenOutput(master, 5000), "Password for alice: ");
     ASSERT_EQ(::write(master, "typed\n", 6), 6);
     const PasswordInput input = reading.get();
-    // Standard input may have been closed before the test.
-    savedInput >= 0 ? ::dup2(savedInput, 0) : ::close(0);
-    ::close(savedInput);
 
     EXPECT_EQ(input.password, QStringLiteral("typed"));
     EXPECT_EQ(screenOutput(master, 0).find("typed"), std::string::npos);

@@ -101,6 +101,7 @@ TEST_F(KeyboardPanelTest, DoneTakesTheKeyboardFromTheTitleBeingEdited) {
 TEST_F(KeyboardPanelTest, PageKeysMoveByWhatTheListShowsAndDownLeavesTheSwitcherForTheRows) {
     // With no rows yet, Down leaves the typing in the field.
     press(QStringLiteral("<Down>"));
+    EXPECT_TRUE(widgets().entryField->hasFocus());
     for (int i = 0; i < 40; ++i)
         press(QStringLiteral("t%1 <Return>").arg(i));
     press(QStringLiteral("<Down> <PgDown>"));

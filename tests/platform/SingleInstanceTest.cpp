@@ -46,7 +46,8 @@ int socketAt(const QString& path, bool listening) {
     return fd;
 }
 
-// True when the other side closes the connection without a word, before a silent client's five seconds are up.
+// True when the other side closes the connection without a word within the time given: by default, before a silent
+// client's five seconds are up.
 bool closedSilently(int fd, int withinMs = 4500) {
     QElapsedTimer waited;
     waited.start();
@@ -192,8 +193,8 @@ TEST_F(SingleInstanceTest, WhatIsNotOneOfOurRequestsIsClosedAndTheNextStartIsSti
         return SingleInstance::Reply{};
     }));
     // Our words under another magic number (another program's protocol, or another version's), then a request cut
-    // short by its sender, then one whose sender holds the line and says no more: closed once the copy's patience
-    // (5 s) runs out.
+    // short by its sender, then one whose sender holds the line and says no more: closed, at the latest once the
+    // copy's patience (5 s) runs out.
     QByteArray foreign = instance_protocol::encodeRequest({QStringLiteral("count")}, {});
     foreign.replace(0, 4, "JUNK");
     const QByteArray begun = instance_protocol::encodeRequest({QStringLiteral("add"), QStringLiteral("x")}, {});

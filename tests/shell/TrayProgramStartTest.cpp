@@ -189,7 +189,9 @@ TEST(TrayProgramStartTest, TheShortcutSwitchedInTheFileIsFollowedBeforeThePanelI
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("The desktop did not bind the shortcut.")))
         << note->text().toStdString();
 
-    // Switched off in the file with the panel made, it is let go as from the settings pane.
+    // Switched off in the file with the panel made, it is let go as from the settings pane. Written once our own
+    // saves have ended, so that it is not taken for a change made meanwhile.
+    ASSERT_TRUE(runUntil([&] { return !started.defaults.saving(); }));
     {
         FileUserDefaults other(path);
         other.setBool(keys::shortcutKey, false);
