@@ -9,7 +9,8 @@ fault only when it fails again in a second run of the tests that failed, so a ti
 catch. It shares MUTATION_DIR's copy and build with the sampler: do not run both on the same folder at once.
 
 Usage (from the project's root): scripts/mutation-kill-matrix.py OUT.jsonl SEED [SEED ...]
-    environment: N (faults per seed, 20), MUTATION_DIR (the copy, as for the sampler)
+    environment: N (faults per seed, 20), MUTATION_DIR (the copy, as for the sampler), ONLY (top-level folders
+    to draw from, comma-separated, as the sampler's --only; the default draws from the whole tree)
 """
 import importlib.machinery
 import importlib.util
@@ -49,7 +50,8 @@ def main():
         subprocess.run(["git", "clone", "-q", top, src], check=True)
     subprocess.run(["git", "fetch", "-q", top], cwd=src, check=True)
     subprocess.run(["git", "checkout", "-q", "-f", head], cwd=src, check=True)
-    pool = ms.candidates(src, ms.sources(src, []))
+    only = [o for o in os.environ.get("ONLY", "").split(",") if o]
+    pool = ms.candidates(src, ms.sources(src, only))
     open(log, "w").close()
     if ms.run(["cmake", "-S", src, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                "-DREDIZADO_WERROR=OFF"], src, 1800, log) or ms.run(["cmake", "--build", build, "-j2"], src, 3600, log):
