@@ -8,6 +8,7 @@
 #include "RadicaleServer.h"
 #include "StoredItems.h"
 #include "StoredSyncAccount.h"
+#include "SyncRun.h"
 #include "SyncState.h"
 #include "SyncedList.h"
 
@@ -203,6 +204,8 @@ TEST_F(SyncServiceTest, SyncsAskedTogetherAreAllAnsweredAndTurnOffForgetsThePass
         here.service.syncNow([&](const SyncReport& report) { answers.push_back(report.outcome); });
     ASSERT_TRUE(waitUntil([&] { return answers.size() == 3; }, 60000));
     EXPECT_EQ(answers, std::vector<SyncOutcome>(3, SyncOutcome::Ok));
+    // Each run holds the password in its client, so it goes once it has answered.
+    EXPECT_TRUE(waitUntil([&] { return here.service.findChildren<SyncRun*>().isEmpty(); }));
     ASSERT_TRUE(QFile::exists(QString::fromStdString(here.statePath)));
 
     EXPECT_TRUE(await<Answer>([&](auto done) { here.service.turnOff(done); }).ok);
