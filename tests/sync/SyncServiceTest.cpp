@@ -207,6 +207,11 @@ TEST_F(SyncServiceTest, SyncsAskedTogetherAreAllAnsweredAndTurnOffForgetsThePass
     // Each run holds the password in its client, so it goes once it has answered.
     EXPECT_TRUE(waitUntil([&] { return here.service.findChildren<SyncRun*>().isEmpty(); }));
     ASSERT_TRUE(QFile::exists(QString::fromStdString(here.statePath)));
+    // Another address: the keyring keeps no password for the one before.
+    const QUrl principal = server.url(QStringLiteral("/%1/").arg(user));
+    ASSERT_TRUE(here.turnOn(principal, password).ok);
+    EXPECT_EQ(here.secrets.passwords.size(), 1u);
+    EXPECT_EQ(here.secrets.passwords.begin()->first.first, principal.toString().toStdString());
 
     EXPECT_TRUE(await<Answer>([&](auto done) { here.service.turnOff(done); }).ok);
     EXPECT_TRUE(here.secrets.passwords.empty());
