@@ -57,8 +57,9 @@ template <typename Call> void LoadedSync::later(Call call) {
 }
 
 bool LoadedSync::keyringAvailable() const {
+    // Without the library the keyring is not what stands in the way: turning on then says what does.
     SyncControl* sync = loaded();
-    return sync && sync->keyringAvailable();
+    return !sync || sync->keyringAvailable();
 }
 
 std::optional<SyncControl::Account> LoadedSync::account() const {

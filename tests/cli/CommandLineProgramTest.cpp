@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program from a terminal: its words, its output, its exit status and what it leaves on disk.
 #include "FileContents.h"
+#include "ScopedEnvironment.h"
 #include "SingleInstance.h"
 #include "TempFolder.h"
 #include "WaitUntil.h"
@@ -109,4 +110,29 @@ TEST_F(CommandLineProgramTest, AnAccountsPasswordIsReadFromStandardInputAndHande
     EXPECT_EQ(account.status, 3);
     EXPECT_EQ(account.output, QStringLiteral("Syncing\n"));
     EXPECT_EQ(account.error, QStringLiteral("redizado: the server is not answering\n"));
+}
+
+// A package that lost the sync's library: each sync command answers and says why, and turning sync off still
+// forgets the account.
+TEST_F(CommandLineProgramTest, WithoutTheSyncLibraryEverySyncCommandAnswersAndOffForgetsTheAccount) {
+    const QString folder = QString::fromStdString(temp.path()) + QStringLiteral("/bin");
+    QDir().mkpath(folder);
+    const QString built = QFileInfo(QStringLiteral(REDIZADO_PROGRAM)).absolutePath() + QLatin1Char('/');
+    for (const QString file : {"redizado", "redizado-program.so", "redizado-core.so", "redizado-items.so"})
+        ASSERT_TRUE(QFile::copy(built + file, folder + QLatin1Char('/') + file)) << file.toStdString();
+    // Ahead of the build folder the program was linked to look in.
+    const ScopedEnvironment libraries("LD_LIBRARY_PATH", folder.toStdString());
+    writeFile(store.toStdString(), "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>SyncServerAddress</key>"
+                                   "<string>https://dav.example.org/</string><key>SyncUserName</key><string>alice"
+                                   "</string></dict></plist>");
+    const QString program = folder + QStringLiteral("/redizado");
+    for (const auto& [words, input] : std::vector<std::pair<QStringList, QByteArray>>{
+             {{"sync"}, {}},
+             {{"sync", "--account", "https://dav.example.org/", "bob"}, "secret\n"},
+             {{"sync", "--off"}, {}}}) {
+        const Outcome outcome = run(words, input, program);
+        EXPECT_NE(outcome.status, 0) << words.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(outcome.error.contains(QLatin1String("Sync is not available"))) << outcome.error.toStdString();
+    }
+    EXPECT_EQ(readFile(store.toStdString()).find("dav.example.org"), std::string::npos);
 }
