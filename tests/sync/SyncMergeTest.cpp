@@ -163,6 +163,11 @@ TEST(SyncMerge, MetAnewAnItemWithoutItsUidIsMatchedByTitleAndCreation) {
     EXPECT_EQ(vtodo::taskOfItem(*merged.items[0]->dictionary()).uid, "p1");
     EXPECT_EQ(vtodo::taskOfItem(*merged.items[1]->dictionary()).uid, "p2");
     EXPECT_EQ(merged.tasks.size(), 2u);
+
+    // A task whose UID an item here still has is that item's, though another has its title and second.
+    const SyncMerge twins = merge({item(milk, "", 1000), item(milkDone, "p1", 1000)}, {},
+                                  {{{hrefFor("p1"), "e1", textOf(milkDone, {}, "p1")}}, {}, true});
+    EXPECT_EQ(sidesOf(twins.items), (std::vector<Side>{milk, milkDone}));
 }
 
 // A write whose answer was lost, then the item renamed again here: the server's version is our own write, so the
