@@ -97,6 +97,9 @@ TEST_F(SyncServiceTest, TurnOnWithAWrongPasswordOrNoKeyringKeepsNothingAndSaysSo
               std::pair(false, QStringLiteral("Wrong user name or password for alice at 127.0.0.1")));
     EXPECT_TRUE(here.secrets.passwords.empty());
     EXPECT_EQ(here.service.status(), QStringLiteral("Sync is off"));
+    const Answer unreachable = here.turnOn(QUrl(QStringLiteral("http://127.0.0.1:1/")), password);
+    EXPECT_TRUE(unreachable.message.startsWith(QStringLiteral("Cannot reach 127.0.0.1: ")))
+        << unreachable.message.toStdString();
 
     ASSERT_TRUE(here.turnOn(server.url(), password).ok);
     EXPECT_FALSE(here.turnOn(server.url(), QStringLiteral("guess")).ok);
