@@ -120,5 +120,17 @@ TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewVa
     sync = std::make_unique<LoadedSync>(*defaults, *manager);
     sync->startSchedule();
     EXPECT_TRUE(waitUntil([&] { return *manager->redizado().at(0)->title() == "Buy rice milk"; }, 30000));
+    // An item added here goes after the batch, with no sync asked.
+    manager->addJotlingWithTitle("Buy bread");
+    sync->itemsChangedHere();
+    const auto tasksThere = [&] {
+        QDirIterator files(QString::fromStdString(server.storagePath()), {QStringLiteral("*.ics")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        int n = 0;
+        for (; files.hasNext(); files.next())
+            ++n;
+        return n;
+    };
+    EXPECT_TRUE(waitUntil([&] { return tasksThere() == 2; }, 30000));
 }
 } // namespace
