@@ -104,7 +104,7 @@ TEST_F(TableTest, ScrollingARowToVisibleShowsItWholeAtItsOwnHeight) {
 }
 
 // An item added comes in from the right edge and ends in its place; a row put back without a slide is there at once.
-TEST_F(TableTest, ARowInsertedWithASlideComesInFromTheRightAndOneWithoutIsInPlaceAtOnce) {
+TEST_F(TableTest, RowsSlideInAndOutOnlyWhenAskedTo) {
     ++rows.count;
     table.insertRows(0, JLTableView::Animation::SlideLeft);
     EXPECT_GT(cellRect(0)->left(), 0);
@@ -112,4 +112,15 @@ TEST_F(TableTest, ARowInsertedWithASlideComesInFromTheRightAndOneWithoutIsInPlac
     ++rows.count;
     table.insertRows(0, JLTableView::Animation::None);
     EXPECT_EQ(cellRect(0)->left(), 0);
+
+    // One taken away with a slide leaves by the left edge; one taken away without goes at once.
+    QWidget* slid = table.viewAtRow(0, false);
+    --rows.count;
+    table.removeRows(0, JLTableView::Animation::SlideLeft);
+    EXPECT_TRUE(slid->isVisible());
+    EXPECT_TRUE(waitUntil([slid] { return !slid->isVisible(); }));
+    QWidget* gone = table.viewAtRow(0, false);
+    --rows.count;
+    table.removeRows(0, JLTableView::Animation::None);
+    EXPECT_FALSE(gone->isVisible());
 }
