@@ -99,11 +99,18 @@ TEST_F(SingleInstanceTest, TheFirstTakesTheLockAndAnswersTheOthers) {
               std::tuple(3, QStringLiteral("caf\u00e9\n"), QStringLiteral("careful\n")));
     EXPECT_EQ(heard.words, (QStringList{QStringLiteral("add"), QStringLiteral("two\nlines \u2615")}));
     EXPECT_EQ(heard.activationToken, QStringLiteral("token-1"));
-    // A start with no standard input, as some launchers make it, has its socket as descriptor 0.
+    // A start with no standard input, as some launchers make it, has its socket as descriptor 0: as a later start
+    // asking the running copy, and as a running copy listening.
     const pid_t withoutInput = ::fork();
     if (withoutInput == 0) {
+        SingleInstance listening(folder + QStringLiteral("/without-input"));
+        const bool locked = listening.tryLock();
         ::close(0);
-        ::_exit(SingleInstance(folder).sendToRunning({{QStringLiteral("count")}, {}}, 20s) ? 0 : 1);
+        const bool asked = SingleInstance(folder).sendToRunning({{QStringLiteral("count")}, {}}, 20s).has_value();
+        ::_exit(asked && locked &&
+                        listening.listen([](const SingleInstance::Request&) { return SingleInstance::Reply{}; })
+                    ? 0
+                    : 1);
     }
     int status = -1;
     EXPECT_TRUE(waitUntil([&] { return ::waitpid(withoutInput, &status, WNOHANG) == withoutInput; }, 20000));
