@@ -64,6 +64,10 @@ TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeave
     // A sync asked with no copy running is answered here, not taken for a copy that did not answer in time.
     const Outcome sync = run({"sync"});
     EXPECT_TRUE(sync.error.contains(QLatin1String("sync is off"))) << sync.error.toStdString();
+    // In the user's language, as everything else the command says.
+    const ScopedEnvironment german("LC_ALL", "de_DE.UTF-8"), germanFirst("LANGUAGE", "de");
+    const Outcome abgleich = run({"sync"});
+    EXPECT_TRUE(abgleich.error.contains(QLatin1String("der Abgleich ist aus"))) << abgleich.error.toStdString();
 }
 
 TEST_F(CommandLineProgramTest, AStoreThatCannotBeReadIsLeftExactlyAsItIs) {
