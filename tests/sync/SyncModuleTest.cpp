@@ -52,12 +52,22 @@ protected:
         return outcome;
     }
 
+    // The server's task files.
+    QStringList taskFiles() const {
+        QStringList found;
+        QDirIterator files(QString::fromStdString(server.storagePath()), {QStringLiteral("*.ics")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext())
+            found.append(files.next());
+        return found;
+    }
+
     // What another client does to the one task on the server: its text rewritten and put back over HTTP.
     void changeTheTaskElsewhere(const QByteArray& from, const QByteArray& to) {
         const QString storage = QString::fromStdString(server.storagePath());
-        QDirIterator files(storage, {QStringLiteral("*.ics")}, QDir::Files, QDirIterator::Subdirectories);
-        ASSERT_TRUE(files.hasNext()) << "the item never reached the server";
-        const QString file = files.next();
+        const QStringList files = taskFiles();
+        ASSERT_FALSE(files.isEmpty()) << "the item never reached the server";
+        const QString file = files.first();
         QByteArray text = QByteArray::fromStdString(readFile(file.toStdString()));
         ASSERT_TRUE(text.contains(from)) << text.toStdString();
         text.replace(from, to);
@@ -123,14 +133,6 @@ TEST_F(SyncModuleTest, ATaskCompletedAndRenamedElsewhereIsStoredOnceWithItsNewVa
     // An item added here goes after the batch, with no sync asked.
     manager->addJotlingWithTitle("Buy bread");
     sync->itemsChangedHere();
-    const auto tasksThere = [&] {
-        QDirIterator files(QString::fromStdString(server.storagePath()), {QStringLiteral("*.ics")}, QDir::Files,
-                           QDirIterator::Subdirectories);
-        int n = 0;
-        for (; files.hasNext(); files.next())
-            ++n;
-        return n;
-    };
-    EXPECT_TRUE(waitUntil([&] { return tasksThere() == 2; }, 30000));
+    EXPECT_TRUE(waitUntil([&] { return taskFiles().size() == 2; }, 30000));
 }
 } // namespace
