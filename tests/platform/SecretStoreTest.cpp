@@ -86,8 +86,13 @@ TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgottenAnd
         EXPECT_TRUE(put(password));
         EXPECT_EQ(get().first, password);
     }
+    // The same user on another server is another account, with a password of its own.
+    const SecretStore::Account elsewhere{"https://tasks.example.net/", alice.user};
+    EXPECT_TRUE(answerTo([&](auto heard) { store->store(elsewhere, "other", okOrNot(heard)); }).first);
+    EXPECT_EQ(get().first, "  padded\n");
     EXPECT_TRUE(drop());
     EXPECT_EQ(get(), Answer()) << "an account with no password is no failure";
+    EXPECT_EQ(answerTo([&](auto heard) { store->lookup(elsewhere, heard); }).first, "other");
     EXPECT_TRUE(drop()) << "forgetting what is not there";
 
     put("secret");
