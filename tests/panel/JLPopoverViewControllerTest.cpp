@@ -130,7 +130,7 @@ TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
 }
 
 // From the full list too, after someone else wrote the stored list: a row acts on its own item where it moved to,
-// and a row whose item is gone changes nothing at all.
+// and is said so, and a row whose item is gone changes nothing at all.
 TEST_F(PopoverTest, ARowActsOnItsOwnItemWhereverTheStoredListMovedItOrNotAtAllOnceGone) {
     startPopover({storedItem("a"), storedItem("b"), storedItem("c")});
     switchTo(1);
@@ -151,6 +151,7 @@ TEST_F(PopoverTest, ARowActsOnItsOwnItemWhereverTheStoredListMovedItOrNotAtAllOn
     EXPECT_EQ(stored(), "x new A b");
     cellAt(0)->removeButton()->click(); // "new": the rows still show "new A b"
     EXPECT_EQ(stored(), "x A b");
+    EXPECT_EQ(said(), QStringLiteral("Removed: new"));
     writeElsewhere([&](Array& items) { items.pop_back(); });
     cellAt(2)->removeButton()->click(); // "b", removed meanwhile
     EXPECT_EQ(stored(), "x A");
