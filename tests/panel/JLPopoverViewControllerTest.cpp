@@ -65,6 +65,7 @@ TEST_F(PopoverTest, ItemsWithoutADateAreNotMistakenForEachOther) {
 TEST_F(PopoverTest, HideAfterEntryAsksToBeDismissedWithTheFieldOffAndLeavingTheFieldAddsItsText) {
     defaults.setBool(keys::hideAfterEntry, true);
     startPopover();
+    EXPECT_TRUE(widgets().hideAfterEntryCheckBox->isChecked()) << "the setting shows as stored";
     EXPECT_EQ(defaults.objectForKey(keys::switcherKey), Value(std::int64_t(0))) << "the first start's category";
     std::vector<bool> enabledDuringPosts;
     center.addObserver(notifications::popoverShouldBeDismissed, nullptr,
