@@ -118,6 +118,8 @@ TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
     manager = std::make_unique<JLJotlingManager>(defaults, center);
     startPopover();
     mergeFromServer("b");
+    int countsTold = 0; // to the tray icon
+    center.addObserver(notifications::toDoCountChanged, nullptr, [&](const auto&) { ++countsTold; });
     EXPECT_EQ(shownTitles(), (Strings{"from the server", "a", "b"}));
     cellAt(1)->checkBox()->click();
     EXPECT_EQ(stored(), "from the server a* b");
@@ -128,6 +130,7 @@ TEST_F(PopoverTest, AChangeGoesIntoTheStoredListAsItIsNowNotTheCopyReadBefore) {
     cellAt(0)->checkBox()->click();
     EXPECT_EQ(stored(), "written meanwhile from the server* a* b");
     EXPECT_EQ(count(), 2);
+    EXPECT_EQ(countsTold, 2);
 }
 
 // From the full list too, after someone else wrote the stored list: a row acts on its own item where it moved to,
