@@ -158,6 +158,7 @@ TEST_F(StatusItemControllerTest, TheMenusSettingsOpensThePanelOnItsSettings) {
 }
 
 // A shortcut's keys went to another program, so the window manager may keep the keyboard there as the panel maps.
+// With "hide after entry" set, an item typed and Return hide the panel.
 TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThePanelAsksForTheKeyboard) {
     start();
     workspace.frontmost = 42;
@@ -174,6 +175,11 @@ TEST_F(StatusItemControllerTest, TheShortcutTogglesThePanelWhileSwitchedOnAndThe
     panel().editButton()->setFocus();
     controller().showRedizadoView();
     EXPECT_TRUE(panel().entryField()->hasFocus());
+    defaults.setBool(keys::hideAfterEntry, true);
+    typeAndReturn(panel().entryField(), QStringLiteral("milk"));
+    EXPECT_FALSE(window().isVisible()) << "hidden after the entry, as set";
+    hotKeys.release(JLHotKeyManager::hotKeyId);
+    ASSERT_TRUE(window().isVisible());
     hotKeys.release(JLHotKeyManager::hotKeyId);
     EXPECT_FALSE(window().isVisible());
     controller().setShortcut(false);
