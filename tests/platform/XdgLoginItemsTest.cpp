@@ -101,6 +101,11 @@ TEST_F(XdgLoginItemsTest, DeletingRemovesEveryEntryOfOursAndKeepsTheRest) {
 
     const std::set<fs::path> remaining{fs::directory_iterator(folder), fs::directory_iterator()};
     EXPECT_EQ(remaining, (std::set<fs::path>{folder + "/broken.desktop", folder + "/case.desktop"}));
+    // One that cannot be removed is said, with why.
+    fs::create_directory(folder + "/stuck.desktop");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(items.remove({"stuck.desktop", appPath}));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot remove the login item"), std::string::npos);
 }
 
 // Entries written by hand or by other tools: the program is found as a session would start it, or not at all.
