@@ -6,10 +6,12 @@
 
 #include "FailingFileCalls.h"
 #include "FileContents.h"
+#include "ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -101,6 +103,15 @@ TEST_F(XdgLoginItemsTest, DeletingRemovesEveryEntryOfOursAndKeepsTheRest) {
 
     const std::set<fs::path> remaining{fs::directory_iterator(folder), fs::directory_iterator()};
     EXPECT_EQ(remaining, (std::set<fs::path>{folder + "/broken.desktop", folder + "/case.desktop"}));
+    // As a session starts them: a bare name is looked up on PATH, a relative path starts nothing.
+    const ScopedEnvironment path("PATH", "/nowhere:/bin");
+    writeEntry("bare.desktop", "Exec=sh -c true");
+    writeEntry("relative.desktop", "Exec=bin/sh");
+    std::map<std::string, std::optional<std::string>> programs;
+    for (const auto& entry : items.entries())
+        programs[entry.id] = entry.program;
+    EXPECT_EQ(programs["bare.desktop"], "/bin/sh");
+    EXPECT_EQ(programs["relative.desktop"], std::nullopt);
     // One that cannot be removed is said, with why.
     fs::create_directory(folder + "/stuck.desktop");
     testing::internal::CaptureStderr();
