@@ -61,6 +61,10 @@ TEST_F(CommandLineProgramTest, WithNoCopyRunningAddAndListWorkOnTheStoreAndLeave
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.output, QStringLiteral("caf\u00e9\\nsecond line\nbuy milk\n"));
     EXPECT_TRUE(QDir(runtime).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    // Asked to, it says what it did: the day's copy, made again once the copies are gone.
+    QDir(config + QStringLiteral("/redizado/backups")).removeRecursively();
+    const Outcome verbose = run({"add", "--verbose", "pay rent"});
+    EXPECT_TRUE(verbose.error.contains(QLatin1String("kept today's copy"))) << verbose.error.toStdString();
     // A sync asked with no copy running is answered here, not taken for a copy that did not answer in time.
     const Outcome sync = run({"sync"});
     EXPECT_TRUE(sync.error.contains(QLatin1String("sync is off"))) << sync.error.toStdString();
