@@ -76,6 +76,7 @@ TEST(BadCommandLineTest, TheHintAndTheUsageLineDoNotHangOnQtsWording) {
     EXPECT_TRUE(help.startsWith(QLatin1String("Usage: redizado [options] [command] [title...]\n")))
         << help.toStdString();
     EXPECT_TRUE(help.contains(QLatin1String("OPTIONS:"))) << help.toStdString();
+    EXPECT_TRUE(help.contains(QLatin1String("\n  sync --off "))) << "the commands are listed: " << help.toStdString();
 }
 
 // The running copy takes these words from a socket anyone of the user's programs can write to; an account's
