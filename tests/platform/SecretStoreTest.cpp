@@ -111,6 +111,18 @@ TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgottenAnd
     expectEveryCallFailsSayingWhy();
 }
 
+// The program outlives its session bus (a bus that closes does not end it); once the bus and the keyring are back,
+// the password is kept and found again.
+TEST_F(SecretStoreTest, IsFoundAgainAfterTheSessionBusCameBack) {
+    ASSERT_TRUE(put("before"));
+    m_keyring.reset();
+    restartBus();
+    m_keyring.emplace(address, m_folder.path());
+    ASSERT_TRUE(m_keyring->start(*ours)) << "the keyring did not come back";
+    EXPECT_TRUE(put("after"));
+    EXPECT_EQ(get().first, "after");
+}
+
 class NoKeyringTest : public SecretStoreTest {
 protected:
     NoKeyringTest() { keyring = false; }

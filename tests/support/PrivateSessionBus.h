@@ -28,9 +28,23 @@ protected:
         const QString folder = QString::fromStdString(m_folder.path());
         ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("services")));
         ASSERT_TRUE(QFile::copy(QStringLiteral(REDIZADO_SESSION_BUS_CONFIG), folder + QStringLiteral("/bus.conf")));
+        startBus(QStringLiteral("unix:tmpdir=") + folder);
+    }
+    // The bus gone and back at the same address, as when a session's bus is restarted under a running program.
+    void restartBus() {
+        ours.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("ours"));
+        m_daemon.kill();
+        m_daemon.waitForFinished();
+        const QString listen = address.section(QLatin1Char(','), 0, 0);
+        QFile::remove(listen.section(QLatin1Char('='), 1));
+        startBus(listen);
+    }
+    void startBus(const QString& listen) {
+        const QString folder = QString::fromStdString(m_folder.path());
         m_daemon.start(QStringLiteral("dbus-daemon"),
                        {QStringLiteral("--config-file=") + folder + QStringLiteral("/bus.conf"),
-                        QStringLiteral("--address=unix:tmpdir=") + folder, QStringLiteral("--nofork"),
+                        QStringLiteral("--address=") + listen, QStringLiteral("--nofork"),
                         QStringLiteral("--print-address")});
         ASSERT_TRUE(m_daemon.waitForReadyRead(5000));
         address = QString::fromUtf8(m_daemon.readLine()).trimmed();
