@@ -3,6 +3,7 @@
 // what the start owes the user happens without it. The process-wide store and item manager make this one test per
 // process.
 #include "CommandLine.h"
+#include "FakeDesktopPortal.h"
 #include "FakeSystemTrayHost.h"
 #include "FileUserDefaults.h"
 #include "FirstRun.h"
@@ -13,7 +14,9 @@
 #include "MemoryAllDesktops.h"
 #include "MemoryHotKeyService.h"
 #include "PreferencesKeys.h"
+#include "PrivateSessionBus.h"
 #include "QtWorkspace.h"
+#include "ScopedEnvironment.h"
 #include "StoredItems.h"
 #include "TempFolder.h"
 #include "TrayProgram.h"
@@ -131,6 +134,36 @@ TEST(TrayProgramStartTest, AnIconShapeSwitchedInTheFileIsShown) {
         ASSERT_TRUE(other.synchronize());
     }
     EXPECT_TRUE(runUntil([&] { return host.docked.back()->grab().toImage() != before; }));
+}
+
+class TrayProgramOnABusTest : public PrivateBusTest {
+protected:
+    FakeDesktopPortal portal;
+};
+
+// Where the tray does not say how dark it is, the desktop's dark scheme, told by its portal, is a dark bar: the icon
+// is drawn light, without the dark rim a bar of unknown colour needs.
+TEST_F(TrayProgramOnABusTest, TheDesktopsDarkSchemeDrawsTheIconForADarkBar) {
+    portal.colorScheme = uint(1);
+    startPortal(portal);
+    const ScopedEnvironment bus("DBUS_SESSION_BUS_ADDRESS", address.toStdString());
+    TempFolder temp;
+    auto tray = std::make_unique<FakeSystemTrayHost>();
+    tray->running = true;
+    FakeSystemTrayHost& host = *tray;
+    Started started(temp, temp.path() + "/config/redizado/defaults.plist", std::make_unique<MemoryHotKeyService>(),
+                    std::move(tray));
+    const auto darkPixels = [&host] {
+        const QImage shown = host.docked.back()->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                n += c.alpha() >= 128 && std::max({c.red(), c.green(), c.blue()}) < 96;
+            }
+        return n;
+    };
+    EXPECT_TRUE(runUntil([&] { return !host.docked.empty() && darkPixels() == 0; }));
 }
 
 // A later start's command that comes before the list was read reads it first: no stored item is lost.
