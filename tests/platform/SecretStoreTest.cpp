@@ -111,6 +111,17 @@ TEST_F(SecretStoreTest, GivesBackTheLastPasswordKeptByteForByteUntilForgottenAnd
     expectEveryCallFailsSayingWhy();
 }
 
+// The sync that asked may go before the keyring answers (turned off, or the program quitting): nothing is told
+// after.
+TEST_F(SecretStoreTest, AStoreThatIsGoneAnswersNothingMore) {
+    ASSERT_TRUE(put("secret"));
+    bool late = false;
+    store->lookup(alice, [&late](std::optional<std::string>, const std::string&) { late = true; });
+    store = std::make_unique<SecretServiceStore>();
+    EXPECT_EQ(get().first, "secret") << "asked after the first, so answered after it";
+    EXPECT_FALSE(late);
+}
+
 // The program outlives its session bus (a bus that closes does not end it); once the bus and the keyring are back,
 // the password is kept and found again.
 TEST_F(SecretStoreTest, IsFoundAgainAfterTheSessionBusCameBack) {
