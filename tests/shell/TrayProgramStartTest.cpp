@@ -104,11 +104,19 @@ TEST(TrayProgramStartTest, AfterASyncCommandTheIconStillFollowsTheList) {
     FakeSystemTrayHost& host = *tray;
     Started started(temp, temp.path() + "/config/redizado/defaults.plist", std::make_unique<MemoryHotKeyService>(),
                     std::move(tray));
-    auto later = std::async(std::launch::async, [folder = QString::fromStdString(temp.path())] {
-        return SingleInstance(folder).sendToRunning({{QStringLiteral("sync")}, {}}, 20s);
-    });
-    ASSERT_TRUE(waitUntil([&] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
-    ASSERT_TRUE(later.get());
+    const auto ask = [folder = QString::fromStdString(temp.path())](const QString& word, const QString& token) {
+        auto later = std::async(std::launch::async, [&] {
+            return SingleInstance(folder).sendToRunning({{word}, token}, 20s);
+        });
+        EXPECT_TRUE(waitUntil([&] { return later.wait_for(0s) == std::future_status::ready; }, 20000));
+        return later.get().has_value();
+    };
+    // A later start that the desktop let raise a window hands that right on; one given none takes nothing away.
+    const ScopedEnvironment launcherToken("XDG_ACTIVATION_TOKEN", "from the launcher");
+    ASSERT_TRUE(ask(QStringLiteral("sync"), {}));
+    EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "from the launcher");
+    ASSERT_TRUE(ask(QStringLiteral("count"), QStringLiteral("from the desktop")));
+    EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "from the desktop");
     for (const char* title : {"from the panel", "and another"})
         JLJotlingManager::sharedManager().addJotlingWithTitle(title);
     const QString count = QStringLiteral("%1 to do").arg(started.defaults.integerForKey(keys::toDoCountKey));
