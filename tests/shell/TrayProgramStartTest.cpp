@@ -97,7 +97,7 @@ TEST(TrayProgramStartTest, TheListIsReadAfterTheStartAndPutsAWrongStoredCountRig
 
 // A later start's command holds the icon's count until it is answered, so that the count drawn is the one after it.
 // A sync command, which may take minutes, holds nothing: afterwards the icon still follows what the panel does.
-TEST(TrayProgramStartTest, AfterASyncCommandTheIconStillFollowsTheList) {
+TEST(TrayProgramStartTest, ALaterStartHandsOnItsTokenAndAfterASyncCommandTheIconStillFollowsTheList) {
     TempFolder temp;
     auto tray = std::make_unique<FakeSystemTrayHost>();
     tray->running = true;
