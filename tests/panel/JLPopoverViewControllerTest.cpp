@@ -159,4 +159,5 @@ TEST_F(PopoverTest, ARowActsOnItsOwnItemWhereverTheStoredListMovedItOrNotAtAllOn
     writeElsewhere([&](Array& items) { items.pop_back(); });
     cellAt(2)->removeButton()->click(); // "b", removed meanwhile
     EXPECT_EQ(stored(), "x A");
+    EXPECT_EQ(said(), QStringLiteral("Removed: new")) << "what was gone already is not said removed here";
 }
