@@ -64,6 +64,7 @@ TEST_F(SyncSettingsTest, TurningOnHandsTheAccountAndPasswordOverSyncNowSyncsAndT
     EXPECT_TRUE(ui().passwordField->text().isEmpty());
     EXPECT_FALSE(ui().passwordField->isVisibleTo(panel->settingsPane()));
     EXPECT_TRUE(ui().addressField->isReadOnly());
+    EXPECT_EQ(ui().addressField->text(), QStringLiteral("https://dav.example.org/cal/")) << "the address kept";
     EXPECT_EQ(ui().turnOnButton->text(), QStringLiteral("Turn Off"));
 
     // Sync Now syncs once however often it is asked, greyed out until the sync has ended, which the line then says.
