@@ -95,6 +95,7 @@ TEST_F(PopoverTest, CheckingUncheckingAndRenamingKeepEveryOtherKey) {
     EXPECT_EQ(widgets().categorySwitcher->segmentButton(0)->text(), QStringLiteral("To Do (1)"));
     cellAt(0)->checkBox()->click(); // checked from the To Do list
     EXPECT_EQ(stored(), "a*");
+    EXPECT_EQ(said(), QStringLiteral("Checked: a"));
     EXPECT_TRUE(keysKept());
     EXPECT_TRUE(defaults.saved == defaults.values) << "written through";
     EXPECT_EQ(widgets().categorySwitcher->segmentButton(0)->text(), QStringLiteral("To Do (0)"));
