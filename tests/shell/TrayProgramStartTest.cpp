@@ -69,6 +69,13 @@ struct Started {
     std::optional<TrayProgram> program;
 };
 
+// A tray of the test's own, running, that takes the icon in.
+std::unique_ptr<FakeSystemTrayHost> runningTray() {
+    auto tray = std::make_unique<FakeSystemTrayHost>();
+    tray->running = true;
+    return tray;
+}
+
 // Runs the event loop as the program does, letting it wait, until the condition holds.
 template <typename Condition> bool runUntil(Condition condition) {
     QEventLoop loop;
@@ -99,8 +106,7 @@ TEST(TrayProgramStartTest, TheListIsReadAfterTheStartAndPutsAWrongStoredCountRig
 // A sync command, which may take minutes, holds nothing: afterwards the icon still follows what the panel does.
 TEST(TrayProgramStartTest, ALaterStartHandsOnItsTokenAndAfterASyncCommandTheIconStillFollowsTheList) {
     TempFolder temp;
-    auto tray = std::make_unique<FakeSystemTrayHost>();
-    tray->running = true;
+    auto tray = runningTray();
     FakeSystemTrayHost& host = *tray;
     Started started(temp, temp.path() + "/config/redizado/defaults.plist", std::make_unique<MemoryHotKeyService>(),
                     std::move(tray));
@@ -128,8 +134,7 @@ TEST(TrayProgramStartTest, ALaterStartHandsOnItsTokenAndAfterASyncCommandTheIcon
 // The icon's shape is a setting too: switched in the file by another copy or a restored backup, the icon follows.
 TEST(TrayProgramStartTest, AnIconShapeSwitchedInTheFileIsShown) {
     TempFolder temp;
-    auto tray = std::make_unique<FakeSystemTrayHost>();
-    tray->running = true;
+    auto tray = runningTray();
     FakeSystemTrayHost& host = *tray;
     const std::string path = temp.path() + "/config/redizado/defaults.plist";
     Started started(temp, path, std::make_unique<MemoryHotKeyService>(), std::move(tray));
@@ -156,8 +161,7 @@ TEST_F(TrayProgramOnABusTest, TheDesktopsDarkSchemeDrawsTheIconForADarkBar) {
     startPortal(portal);
     const ScopedEnvironment bus("DBUS_SESSION_BUS_ADDRESS", address.toStdString());
     TempFolder temp;
-    auto tray = std::make_unique<FakeSystemTrayHost>();
-    tray->running = true;
+    auto tray = runningTray();
     FakeSystemTrayHost& host = *tray;
     Started started(temp, temp.path() + "/config/redizado/defaults.plist", std::make_unique<MemoryHotKeyService>(),
                     std::move(tray));
