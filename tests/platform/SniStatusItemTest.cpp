@@ -196,6 +196,9 @@ TEST_P(SniHostClicksTest, OpeningTheMenuIsNoClickAndItsChoicesWorkAndAClickActsW
     const auto layout = qdbus_cast<DBusMenuLayout>(callMenu("GetLayout", {0, -1, QStringList()}).arguments().value(1));
     ASSERT_EQ(layout.children.size(), 2u);
     EXPECT_EQ(layout.children[1].properties.value(QStringLiteral("label")), QStringLiteral("Quit Redizado"));
+    // Some hosts ask for one property at a time.
+    const QDBusMessage label = callMenu("GetProperty", {layout.children[1].id, QStringLiteral("label")});
+    EXPECT_EQ(label.arguments().value(0).value<QDBusVariant>().variant(), QStringLiteral("Quit Redizado"));
     callMenu("Event", {layout.children[1].id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
     rootEvent("closed");
     EXPECT_TRUE(waitUntil([&] { return quits == 1; }));
