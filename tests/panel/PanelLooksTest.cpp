@@ -113,14 +113,17 @@ TEST_P(PanelLooksTest, EverythingStandsOutEnoughOnADenseScreen) {
         << "a settings check box";
 }
 
-// Rows made before a theme switch follow it, both ways: a box outlined for a dark palette hardly shows on a light one.
-TEST_F(PanelTest, RowsMadeBeforeAThemeSwitchOutlineTheirBoxesForTheNewPalette) {
+// Rows and settings made before a theme switch follow it, both ways: a box outlined for a dark palette hardly shows
+// on a light one.
+TEST_F(PanelTest, RowsAndSettingsMadeBeforeAThemeSwitchOutlineTheirBoxesForTheNewPalette) {
     add(QStringLiteral("milk"));
+    QCheckBox* setting = widgets().hideAfterEntryCheckBox;
     const QPalette light = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35)));
     const QColor onDark = cellAt(0)->checkBox()->palette().color(QPalette::Window);
     QApplication::setPalette(light);
     EXPECT_NE(cellAt(0)->checkBox()->palette().color(QPalette::Window), onDark);
+    EXPECT_EQ(setting->palette().color(QPalette::Window), checkBoxWindowColor(widgets().settingsPane->palette()));
 }
 
 // A colour made readable keeps its hue (a link stays blue), lighter on a dark ground and darker on a light one.
