@@ -174,8 +174,12 @@ TEST(CalDavPartialListingTest, IsCompletedOrNotTakenAsFull) {
               true}}) {
         SCOPED_TRACE(name);
         StubHttpServer stub(answers);
+        testing::internal::CaptureStderr();
         const Fetched fetched = fetchChanges(*clientOn(stub), {});
+        const std::string logged = testing::internal::GetCapturedStderr();
         ASSERT_TRUE(fetched.result.ok()) << fetched.result;
+        EXPECT_TRUE(full || logged.find("(" + taskB.toStdString() + ")") != std::string::npos)
+            << "the log names the task left unread: " << logged;
         QStringList got;
         for (const CalDavTask& changed : fetched.changes.changed)
             got.append(changed.href);
